@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs every benchmark program built into the given folder, one after another.
+set -euo pipefail
+bin=${1:?usage: bench/run.sh <bin folder>}
+found=0
+for b in "$bin"/bench-*; do
+  [ -x "$b" ] || continue
+  found=1
+  echo "== $(basename "$b")"
+  "$b"
+done
+[ $found -eq 1 ] || echo "no benchmarks built yet"
