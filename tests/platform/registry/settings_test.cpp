@@ -131,12 +131,6 @@ TEST_F(SettingsTest, WritingToANewSectionCreatesItsParents) {
     EXPECT_EQ(GetSettingInteger("universe\\galaxy3\\ifs", "ifs_count", 0), 2);
 }
 
-TEST_F(SettingsTest, TheProductNamesTheKey) {
-    EXPECT_TRUE(SaveSettingValue("General", "AnimationType", 0, kHiveUser, "Other"));
-    EXPECT_EQ(GetSettingString("General", "AnimationType", "none"), "none");
-    EXPECT_EQ(GetSettingString("General", "AnimationType", "none", kHiveUser, "Other"), "0");
-}
-
 TEST_F(SettingsTest, TheMachineHiveIsReadOnly) {
     {
         auto machine = RegistryStore::Open(MachineStorePath(), RegistryStore::Access::ReadWrite);
