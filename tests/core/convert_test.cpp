@@ -61,6 +61,14 @@ TEST(TextToInt32, CoversTheWholeRange) {
     EXPECT_FALSE(TextToInt32("1e400"));
 }
 
+TEST(TextToDouble, TreatsUnderflowAsZeroAndOverflowAsFailure) {
+    EXPECT_EQ(TextToDouble("1e-400"), 0.0);
+    EXPECT_EQ(TextToDouble("-0.0000e-99999999999999999999"), 0.0);
+    EXPECT_FALSE(TextToDouble("1e400"));
+    EXPECT_FALSE(TextToDouble("1e9223372036854775807"));
+    EXPECT_FALSE(TextToDouble("1e99999999999999999999"));
+}
+
 TEST(TextToSingle, FailsBeyondTheSingleRange) {
     EXPECT_EQ(TextToSingle("0.985"), 0.985f);
     EXPECT_FALSE(TextToSingle("1e39"));
