@@ -43,6 +43,7 @@ public:
     int SelLength() const;
     std::string SelText() const;
     bool SetSelection(int start, int length);
+    void SelectAll();
 
 private:
     void TextChanged();

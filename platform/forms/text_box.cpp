@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QValidator>
 
+#include <algorithm>
+
 #include "platform/forms/controls.h"
 #include "platform/forms/key_codes.h"
 #include "platform/forms/qt_text.h"
@@ -144,5 +146,7 @@ bool TextBox::SetSelection(int start, int length) {
     edit_->setSelection(start, std::min(length, size - start));
     return true;
 }
+
+void TextBox::SelectAll() { edit_->selectAll(); }
 
 }  // namespace orbweave
