@@ -46,14 +46,21 @@ bool CopyMachineSettingToUser(std::string_view section, std::string_view key, st
 void MigrateMachineSettings() {
     if (!HasSettings(kHiveMachine) || HasSettings(kHiveUser)) return;
     SettingsTransaction transaction(kHiveUser);
-    for (const MachineSetting& s : kMachineSettings) CopyMachineSettingToUser(s.section, s.name, s.defaultText);
-    for (const UniverseValue& v : kUniverseValues) CopyMachineSettingToUser(kSectionUniverse, v.name, v.defaultText);
+    bool ok = true;
+    for (const MachineSetting& s : kMachineSettings) {
+        ok = CopyMachineSettingToUser(s.section, s.name, s.defaultText) && ok;
+    }
+    for (const UniverseValue& v : kUniverseValues) {
+        ok = CopyMachineSettingToUser(kSectionUniverse, v.name, v.defaultText) && ok;
+    }
     RegToUniGalaxies(kHiveMachine);
     RegToCompGalaxies(kHiveMachine);
-    UniGalaxiesToReg();
-    CompGalaxiesToReg();
-    SaveSettingValue(kSectionGeneral, kAnimationType, 0, kHiveUser);
-    transaction.Commit();
+    ok = UniGalaxiesToReg() && ok;
+    ok = CompGalaxiesToReg() && ok;
+    // The mark goes last and only with everything else: a user left without
+    // it is copied again at the next start.
+    ok = ok && SaveSettingValue(kSectionGeneral, kAnimationType, 0, kHiveUser);
+    if (ok) transaction.Commit();
 }
 
 }  // namespace orbweave

@@ -65,7 +65,8 @@ bool CyclePropsTempToRegArrays(std::string_view file) {
         ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings) && ok;
         ok = CopyTemplateSection(kSectionAdvanced, kTemplateRandomSettings) && ok;
         ok = CopyTemplateUniverse() && ok;
-        ok = transaction.Commit() && ok;
+        // All or nothing: a value that was not stored undoes the import.
+        ok = ok && transaction.Commit();
     }
     TempToUniGalaxies();
     TraceProc("CyclePropsTempToRegArrays");
