@@ -22,12 +22,15 @@ enum class UniverseValueType {
     Int16,   // the profile list's selected index
 };
 
+// The index of a control that is not an element of a control array.
+inline constexpr int kSingleControl = -1;
+
 struct UniverseValue {
     std::string_view name;
     UniverseValueType type;
     std::string_view defaultText;
     std::string_view control;
-    int controlIndex;  // the element of txtUni; -1 for a control without index
+    int controlIndex;  // the element of txtUni, or kSingleControl
 };
 
 inline constexpr int kUniverseValueCount = 28;
@@ -50,10 +53,10 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues{
     {"Universe_GCCtrl", UniverseValueType::Int32, "4", "txtUni", 32},
     {"Universe_DstCen", UniverseValueType::Single, "4000", "txtUni", 33},
     {"Universe_C_Ramp", UniverseValueType::Int32, "750", "txtUni", 34},
-    {"Universe_GS_Idx", UniverseValueType::Text, "", "cboTourGalaxies", -1},
-    {"Universe_Tour", UniverseValueType::Flag, "1", "chkUniTour", -1},
-    {"Universe_GVisit", UniverseValueType::Flag, "0", "chkVisitSeq", -1},
-    {"Universe_RotCam", UniverseValueType::Flag, "0", "chkRotCamera", -1},
+    {"Universe_GS_Idx", UniverseValueType::Text, "", "cboTourGalaxies", kSingleControl},
+    {"Universe_Tour", UniverseValueType::Flag, "1", "chkUniTour", kSingleControl},
+    {"Universe_GVisit", UniverseValueType::Flag, "0", "chkVisitSeq", kSingleControl},
+    {"Universe_RotCam", UniverseValueType::Flag, "0", "chkRotCamera", kSingleControl},
     {"Universe_AmStar", UniverseValueType::Int32, "2000", "txtUni", 40},
     {"Universe_AmPers", UniverseValueType::Single, "0.999", "txtUni", 41},
     {"Universe_AmCAge", UniverseValueType::Single, "0.1", "txtUni", 42},
@@ -61,7 +64,7 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues{
     {"Universe_AmMaxExt", UniverseValueType::Single, "600", "txtUni", 44},
     {"Universe_GravForce", UniverseValueType::Int32, "0", "txtUni", 50},
     {"Universe_GravFrame", UniverseValueType::Int32, "1", "txtUni", 51},
-    {"Universe_Profile", UniverseValueType::Int16, "51", "cboUniProfile", -1},
+    {"Universe_Profile", UniverseValueType::Int16, "51", "cboUniProfile", kSingleControl},
 }};
 
 }  // namespace orbweave
