@@ -21,7 +21,8 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 bool IsTemplateName(std::string_view commandLine) {
     const std::string suffix = "." + std::string(kTemplateExtension);
-    return commandLine.size() >= suffix.size() && Upper(commandLine.substr(commandLine.size() - suffix.size())) == suffix;
+    return commandLine.size() >= suffix.size() &&
+           Upper(commandLine.substr(commandLine.size() - suffix.size())) == suffix;
 }
 
 }  // namespace

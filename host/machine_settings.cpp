@@ -34,7 +34,9 @@ constexpr std::string_view kAnimationType = "AnimationType";
 // A stored value that is not numeric counts as missing too.
 constexpr std::int16_t kNoSettings = -1;
 
-bool HasSettings(int hive) { return GetSettingInteger(kSectionGeneral, kAnimationType, kNoSettings, hive) != kNoSettings; }
+bool HasSettings(int hive) {
+    return GetSettingInteger(kSectionGeneral, kAnimationType, kNoSettings, hive) != kNoSettings;
+}
 
 }  // namespace
 

@@ -39,7 +39,8 @@ struct GalaxyFlagValue {
 struct GalaxyNameValue {
     std::string_view name;
 };
-using GalaxyValue = std::variant<GalaxyInt16Value, GalaxyInt32Value, GalaxySingleValue, GalaxyFlagValue, GalaxyNameValue>;
+using GalaxyValue =
+    std::variant<GalaxyInt16Value, GalaxyInt32Value, GalaxySingleValue, GalaxyFlagValue, GalaxyNameValue>;
 
 inline constexpr int kGalaxyValueCount = 64;
 

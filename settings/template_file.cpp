@@ -200,7 +200,8 @@ std::string ReadTemplateValue(std::string_view section, std::string_view key, st
 bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view file) {
     if (gWriter.failed) return false;
-    if (gWriter.file == nullptr && !OpenTemplateFile(std::string(file.empty() ? std::string_view(TemplatePath) : file))) {
+    const std::string_view target = file.empty() ? std::string_view(TemplatePath) : file;
+    if (gWriter.file == nullptr && !OpenTemplateFile(std::string(target))) {
         gWriter.failed = true;
         return false;
     }

@@ -70,7 +70,9 @@ bool UniverseControlsToTemp(const Form& dialog) {
 
 bool TempToUniverseSettings(Form& dialog) {
     if (!LoadTemplateText()) return false;
-    for (const TemplateSetting& s : kTemplateRandomSettings) CopyTemplateToSetting(kSectionAdvanced, s.name, s.defaultText);
+    for (const TemplateSetting& s : kTemplateRandomSettings) {
+        CopyTemplateToSetting(kSectionAdvanced, s.name, s.defaultText);
+    }
     TempToUniverseControls(dialog);
     TempToUniGalaxies();
     TempToCompGalaxies();

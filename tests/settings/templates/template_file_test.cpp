@@ -56,7 +56,8 @@ TEST(TemplateTextTest, ASectionEndsAtTheNextHeaderLine) {
 }
 
 TEST(TemplateTextTest, OnlyTheFirstOfTwoSectionsOfOneNameIsRead) {
-    const TemplateText text("\r\n[Universe]\r\nUniverse_Stars=1\r\n\r\n[Universe]\r\nUniverse_Stars=2\r\nUniverse_Galaxy=3\r\n");
+    const TemplateText text(
+        "\r\n[Universe]\r\nUniverse_Stars=1\r\n\r\n[Universe]\r\nUniverse_Stars=2\r\nUniverse_Galaxy=3\r\n");
     EXPECT_EQ(text.Find("Universe", "Universe_Stars"), "1");
     EXPECT_EQ(text.Find("Universe", "Universe_Galaxy"), std::nullopt);
 }

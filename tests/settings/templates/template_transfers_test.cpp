@@ -22,7 +22,9 @@ protected:
     static bool SaveCompleteTemplate(const std::string& path) {
         TemplatePath = path;
         WritePreambleToTemplate();
-        for (const TemplateSetting& s : kTemplateDisplaySettings) CopySettingToTemplate("DirectX", s.name, s.defaultText);
+        for (const TemplateSetting& s : kTemplateDisplaySettings) {
+            CopySettingToTemplate("DirectX", s.name, s.defaultText);
+        }
         for (const UniverseValue& v : kUniverseValues) CopySettingToTemplate(kSectionUniverse, v.name, v.defaultText);
         UniGalaxiesToTemp();
         CompGalaxiesToTemp();

@@ -38,7 +38,10 @@ protected:
     static ControlSpec SpecOf(const UniverseValue& v) {
         ControlSpec spec{v.control, v.controlIndex, ControlKind::TextBox, {}, 0, 0, 1000, 300, ""};
         if (v.type == UniverseValueType::Flag) spec.kind = ControlKind::CheckBox;
-        if (v.type == UniverseValueType::Text) spec = {v.control, kNoIndex, ControlKind::ComboBox, {}, 0, 0, 1000, 300, "", kStyleEditable};
+        if (v.type == UniverseValueType::Text) {
+            spec.kind = ControlKind::ComboBox;
+            spec.style = kStyleEditable;
+        }
         if (v.type == UniverseValueType::Int16) spec.kind = ControlKind::ComboBox;
         return spec;
     }
