@@ -195,11 +195,5 @@ TEST_F(TemplateWriteTest, AFailedReplaceKeepsTheTargetAndRemovesTheTemporaryFile
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
 }
 
-TEST_F(TemplateWriteTest, ClosingWithoutEntriesWritesNothing) {
-    TemplatePath = PathOf("none.owv");
-    EXPECT_TRUE(CloseTemplateFile());
-    EXPECT_FALSE(std::filesystem::exists(TemplatePath));
-}
-
 }  // namespace
 }  // namespace orbweave

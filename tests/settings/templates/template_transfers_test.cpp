@@ -127,14 +127,5 @@ TEST_F(TemplateTransferTest, AnEmptyFileImportsEveryDefault) {
     EXPECT_EQ(UniGalaxies[49]._UniGalName, "< Galaxy Profile 50 >");
 }
 
-TEST_F(TemplateTransferTest, ASettingIsCopiedToTheTemplateOrItsDefault) {
-    SaveSettingValue("Advanced", "Adv_FontSize", "16", kHiveUser);
-    TemplatePath = PathOf("copy.owv");
-    CopySettingToTemplate("Advanced", "Adv_FontSize", "12");
-    CopySettingToTemplate("Advanced", "Adv_FontHueV", "180");
-    ASSERT_TRUE(CloseTemplateFile());
-    EXPECT_EQ(ReadFile(TemplatePath), "\r\n[Advanced]\r\nAdv_FontSize=16\r\nAdv_FontHueV=180\r\n");
-}
-
 }  // namespace
 }  // namespace orbweave

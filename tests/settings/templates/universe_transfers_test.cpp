@@ -122,15 +122,6 @@ TEST_F(UniverseTransferTest, ControlsAreSavedInTheirTextForms) {
               "Universe_AmMaxExt=-5\r\nUniverse_GravForce=-5\r\nUniverse_GravFrame=-5\r\nUniverse_Profile=-1\r\n");
 }
 
-TEST_F(UniverseTransferTest, AMissingControlIsLeftOutOfTheFile) {
-    Form bare("frmProps");
-    bare.AddControl({"txtUni", 0, ControlKind::TextBox, {}, 0, 0, 1000, 300, "7"});
-    TemplatePath = PathOf("bare.owv");
-    EXPECT_TRUE(UniverseControlsToTemp(bare));
-    ASSERT_TRUE(CloseTemplateFile());
-    EXPECT_EQ(ReadFile(TemplatePath), "\r\n[Universe]\r\nUniverse_Stars=7\r\n");
-}
-
 TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomValues) {
     SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
     Import(
