@@ -72,6 +72,12 @@ TEST_F(PaintingTest, TheColourFramePaintsFivePixelsAlongEachEdge) {
     EXPECT_EQ(Drawing().DrawWidth(), 1);
 }
 
+TEST_F(PaintingTest, TheColourFrameFitsWindowsWiderThanSixteenBitsOfTwips) {
+    form.SetClientSize(36000, 1500);  // 2400 pixels
+    DrawColorFrame(Drawing());
+    EXPECT_EQ(Drawing().Point(2399, 50), Rgb(64, 128, 192));
+}
+
 TEST_F(PaintingTest, PaintingSurvivesARepaint) {
     ASSERT_TRUE(testing::ShowActive(form));
     DrawRadialBackdrop(Drawing(), kOuter, kInner, 32, 840, 660);

@@ -88,8 +88,12 @@ TEST_F(SimpleControlsTest, ASpinRunningFromHighToLowRaisesTheValueWithItsUpperAr
 }
 
 TEST_F(SimpleControlsTest, ASpinRefusesValuesOutsideItsRange) {
+    int changes = 0;
+    Spin().events.change = [&] { ++changes; };
     Spin().SetMin(9999);
     Spin().SetMax(1);
+    EXPECT_EQ(Spin().Value(), 9999);
+    EXPECT_EQ(changes, 0);
     Spin().SetValue(500);
     EXPECT_FALSE(Spin().SetValue(15000));
     EXPECT_FALSE(Spin().SetValue(0));

@@ -21,6 +21,16 @@ constexpr ControlSpec kTable[] = {
     {"cmdOK", kNoIndex, K::CommandButton, {}, 60, 1200, 900, 330, "OK"},
 };
 
+// The reasons of the focus-out events Qt sends to a widget.
+class FocusOutReasons final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) reasons.push_back(static_cast<QFocusEvent*>(event)->reason());
+        return false;
+    }
+    std::vector<int> reasons;
+};
+
 class TextBoxTest : public ::testing::Test {
 protected:
     void SetUp() override { form.Build(kTable); }
@@ -124,11 +134,14 @@ TEST_F(TextBoxTest, APopupOrAnotherWindowIsNotLeavingTheBox) {
     Box(0).SetFocus();
     Box(0).events.lostFocus = [&] { ++lost; };
     Box(0).events.gotFocus = [&] { ++got; };
+    FocusOutReasons qtFocusOuts;
+    Edit(0).installEventFilter(&qtFocusOuts);
 
     QMenu popup(form.Window());
     popup.addAction("entry");
     popup.popup(form.Window()->mapToGlobal(QPoint(10, 10)));
     DoEvents();
+    ASSERT_EQ(QApplication::activePopupWidget(), &popup);
     popup.close();
     DoEvents();
 
@@ -139,6 +152,7 @@ TEST_F(TextBoxTest, APopupOrAnotherWindowIsNotLeavingTheBox) {
     form.Window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.Window()));
 
+    EXPECT_EQ(qtFocusOuts.reasons, (std::vector<int>{Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}));
     EXPECT_EQ(lost, 0);
     EXPECT_EQ(got, 0);
     EXPECT_EQ(form.ActiveControl(), &Box(0));
