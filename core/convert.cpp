@@ -45,10 +45,14 @@ bool IsTiny(std::string_view number) {
     if (ePos != std::string_view::npos) {
         std::string_view exponentText = number.substr(ePos + 1);
         if (!exponentText.empty() && exponentText.front() == '+') exponentText.remove_prefix(1);
-        const auto [end, error] =
-            std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+        const auto error =
+            std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent).ec;
         if (error == std::errc::result_out_of_range) return exponentText.front() == '-';
     }
+    // Any exponent this far out decides alone, and the sum below cannot overflow.
+    constexpr long long kDecisiveExponent = 1'000'000'000;
+    if (exponent > kDecisiveExponent) return false;
+    if (exponent < -kDecisiveExponent) return true;
     // Decimal magnitude of the mantissa: digits before the point from the
     // first non-zero one, or minus the zeros that follow the point.
     const auto point = mantissa.find('.');
