@@ -3,7 +3,7 @@
 #include <dlfcn.h>
 #include <stdlib.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include "platform/display/cursor.h"
 #include "platform/registry/settings.h"
@@ -33,12 +33,12 @@ public:
         static int argc = 1;
         static char name[] = "test-renderer";
         static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QGuiApplication>(argc, argv);
+        app_ = std::make_unique<QApplication>(argc, argv);
     }
     void TearDown() override { app_.reset(); }
 
 private:
-    std::unique_ptr<QGuiApplication> app_;
+    std::unique_ptr<QApplication> app_;
 };
 
 [[maybe_unused]] ::testing::Environment* const guiEnvironment =
