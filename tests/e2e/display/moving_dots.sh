@@ -11,6 +11,9 @@ for cmd in Xvfb import convert xdpyinfo; do
   command -v "$cmd" >/dev/null || { echo "skipped: $cmd is missing"; exit 77; }
 done
 
+# Without Corvane every frame stays black: nothing to look at yet.
+[ -e "$(dirname "$tool")/libcorvane.so" ] || { echo "skipped: libcorvane.so is not built"; exit 77; }
+
 work=$(mktemp -d)
 xvfb_pid=
 cleanup() {
