@@ -184,7 +184,8 @@ public:
     int Min() const { return min_; }
     int Max() const { return max_; }
     int Value() const { return value_; }
-    // A new range moves a value that falls outside it to the nearest bound.
+    // A new range moves a value that falls outside it to the nearest bound
+    // without raising Change: setting up a spin is no change of its box.
     bool SetMin(int min);
     bool SetMax(int max);
     bool SetValue(int value);

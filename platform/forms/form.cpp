@@ -244,6 +244,7 @@ void Form::Move(int left, int top, int width, int height) {
     window_->resize(std::max(TwipsToPixelsX(width) - frameExtra.width(), 0),
                     std::max(TwipsToPixelsY(height) - frameExtra.height(), 0));
     ApplySizeLimits();
+    WindowOf(window_).LayOut();
 }
 
 int Form::ScaleWidth() const { return PixelsToTwipsX(client_->width()); }
@@ -254,11 +255,13 @@ void Form::SetClientSize(int width, int height) {
     window_->resize(WindowOf(window_).SizeForClient(
         QSize(std::max(TwipsToPixelsX(width), 0), std::max(TwipsToPixelsY(height), 0))));
     ApplySizeLimits();
+    WindowOf(window_).LayOut();
 }
 
 void Form::SetMinimumClientSize(int width, int height) {
     minimumClient_ = QSize(std::max(TwipsToPixelsX(width), 0), std::max(TwipsToPixelsY(height), 0));
     ApplySizeLimits();
+    WindowOf(window_).LayOut();
 }
 
 void Form::SetSizable(bool sizable) {

@@ -182,7 +182,7 @@ private:
     CommandButton* defaultButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;
-    QSize minimumClient_;
+    QSize minimumClient_{0, 0};
     bool sizable_ = true;
     bool destroying_ = false;
     int helpContextId_ = 0;

@@ -86,8 +86,9 @@ void DrawRadialBackdrop(Canvas& canvas, std::int32_t outerColour, std::int32_t i
 }
 
 void DrawColorFrame(Canvas& canvas) {
-    const int width = ToInt16(canvas.ScaleWidth()).value_or(0);
-    const int height = ToInt16(canvas.ScaleHeight()).value_or(0);
+    // 32-bit: a window wider than 32767 twips (2185 pixels) is not rare.
+    const int width = ToInt32(canvas.ScaleWidth()).value_or(0);
+    const int height = ToInt32(canvas.ScaleHeight()).value_or(0);
     const int tx = ScreenTwipsPerPixelX();
     const int ty = ScreenTwipsPerPixelY();
     canvas.SetDrawWidth(1);

@@ -118,13 +118,10 @@ bool SpinControl::SetLargeChange(int step) {
 }
 
 void SpinControl::ApplyRange() {
-    const int kept = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
-    {
-        const QSignalBlocker blocker(bar_);
-        bar_->setRange(0, std::abs(max_ - min_));
-        bar_->setValue(PositionOf(kept));
-    }
-    PositionChanged(bar_->value());
+    value_ = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
+    const QSignalBlocker blocker(bar_);
+    bar_->setRange(0, std::abs(max_ - min_));
+    bar_->setValue(PositionOf(value_));
 }
 
 int SpinControl::PositionOf(int value) const { return std::abs(value - min_); }
