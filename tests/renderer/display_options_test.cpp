@@ -16,12 +16,12 @@ namespace orbweave::testing {
 namespace {
 
 constexpr ControlSpec kDisplayControls[] = {
-    {"cboResolution", kNoIndex, ControlKind::ComboBox, {}, 0, 0, 1500, 300},
-    {"cboVertOffset", kNoIndex, ControlKind::ComboBox, {}, 0, 400, 1500, 300},
-    {"cboRGB16bbp", kNoIndex, ControlKind::ComboBox, {}, 0, 800, 1500, 300},
-    {"txtDXRes", 0, ControlKind::TextBox, {}, 0, 1200, 900, 300},
-    {"txtDXRes", 1, ControlKind::TextBox, {}, 1000, 1200, 900, 300},
-    {"picPreview", kNoIndex, ControlKind::PictureBox, {}, 0, 1600, 1200, 900},
+    {"cboResolution", kNoIndex, ControlKind::ComboBox, {}, 0, 0, 1500, 300, ""},
+    {"cboVertOffset", kNoIndex, ControlKind::ComboBox, {}, 0, 400, 1500, 300, ""},
+    {"cboRGB16bbp", kNoIndex, ControlKind::ComboBox, {}, 0, 800, 1500, 300, ""},
+    {"txtDXRes", 0, ControlKind::TextBox, {}, 0, 1200, 900, 300, ""},
+    {"txtDXRes", 1, ControlKind::TextBox, {}, 1000, 1200, 900, 300, ""},
+    {"picPreview", kNoIndex, ControlKind::PictureBox, {}, 0, 1600, 1200, 900, ""},
 };
 
 class DisplayOptions : public RendererTest {
