@@ -68,13 +68,6 @@ TEST_F(GalaxyConstantsTest, DampedTiltIncrementsShrinkOutwards) {
     }
 }
 
-TEST_F(GalaxyConstantsTest, BandFillRoundsHalvesToEven) {
-    UniGalaxies[0].Galaxy_RadBFill = 2.5f;
-    UniGalaxies[1].Galaxy_RadBFill = 3.5f;
-    PrecomputeGalaxyConstants();
-    EXPECT_EQ(UniGalaxies[0].Run_RadBFillInt, 2);
-    EXPECT_EQ(UniGalaxies[1].Run_RadBFillInt, 4);
-}
 
 TEST_F(GalaxyConstantsTest, SmallestRadiusTurnsFastest) {
     UniGalaxies[0].Galaxy_Radius = 1;
@@ -103,14 +96,6 @@ TEST_F(GalaxyConstantsTest, TransformWeightsSumBeyondSixteenBits) {
     EXPECT_EQ(ifs.Run_IfsCumPct[4], 49995);
 }
 
-TEST_F(GalaxyConstantsTest, UnvalidatedZerosDivideByOne) {
-    // A record the dialog wrote without validation: no arms, no levels.
-    UniGalaxies[0].Galaxy_RadSegs = 0;
-    UniGalaxies[0].Galaxy_StdLevels = 0;
-    PrecomputeGalaxyConstants();
-    EXPECT_NEAR(UniGalaxies[0].Run_SegAngle, 6.28318530717958, 1e-6);
-    EXPECT_EQ(UniGalaxies[0].Galaxy_StdLevels, 0);
-}
 
 }  // namespace
 }  // namespace orbweave

@@ -97,30 +97,7 @@ TEST_F(PathTablesTest, ClosedRibbonRepeatsItsFirstThreePoints) {
     EXPECT_NE(paths.NebulaCtrlX[0][0], 0);
 }
 
-TEST_F(PathTablesTest, OpenRibbonExtraPointsStartAtTheCentre) {
-    UniGalaxies[0] = Nebula(3, 0);
-    PrecomputeGalaxyConstants();
-    SeedRandomTable(3);
-    InitGalaxyTypeTables(paths, 1, 0, -1, {});
-    EXPECT_EQ(paths.NebulaCtrlX[0][3], 0);
-    EXPECT_NE(paths.NebulaCtrlX[0][2], 0);
-    // Keys stay within the box of ±R, heights within ±R H.
-    for (int p = 0; p < 3; ++p) {
-        for (int k = 0; k < kNebulaKeyCount; ++k) {
-            EXPECT_LE(std::abs(paths.NebulaKeyX[0][p][k]), 3.0f);
-            EXPECT_LE(std::abs(paths.NebulaKeyY[0][p][k]), 1.5f);
-        }
-    }
-}
 
-TEST_F(PathTablesTest, StepsOfZeroFreezeThePhase) {
-    UniGalaxies[0] = Nebula(3, 1);
-    UniGalaxies[0].Galaxy_CP_Steps = 0;
-    PrecomputeGalaxyConstants();
-    InitGalaxyTypeTables(paths, 1, 0, -1, {});
-    AdvanceNebulaPaths(paths, 1, 0, {});
-    EXPECT_EQ(paths.NebulaPhase[0], 0);
-}
 
 TEST_F(PathTablesTest, CompositeMovesWithItsMajorMemberOnly) {
     UniGalaxies[5] = Nebula(3, 1);
@@ -135,20 +112,6 @@ TEST_F(PathTablesTest, CompositeMovesWithItsMajorMemberOnly) {
     EXPECT_FLOAT_EQ(paths.NebulaPhase[0], 0.001f);
 }
 
-TEST_F(PathTablesTest, TablesAreResetForEachRun) {
-    UniGalaxies[0] = Nebula(3, 1);
-    UniGalaxies[0].Galaxy_HueStart = 120;
-    UniGalaxies[0].Run_ArmAngle = 2;
-    PrecomputeGalaxyConstants();
-    paths.Allocate(4);
-    paths.NebulaPhase[0] = 0.5f;
-    InitGalaxyTypeTables(paths, 2, 0, -1, {});
-    EXPECT_EQ(paths.Count(), 2);
-    EXPECT_EQ(paths.NebulaPhase[0], 0);
-    EXPECT_EQ(UniGalaxies[0].Run_HuePhase, 120);
-    EXPECT_EQ(UniGalaxies[0].Run_ArmAngle, 0);
-    EXPECT_EQ(UniGalaxies[0].Run_ArmCos, 1);
-}
 
 }  // namespace
 }  // namespace orbweave

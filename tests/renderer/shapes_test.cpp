@@ -67,12 +67,6 @@ TEST_F(ShapesTest, NewStarInnerCrossRoundsHalvesToEven) {
     EXPECT_EQ(LitPixels(), 25);
 }
 
-TEST_F(ShapesTest, NewStarShrinksToAPixel) {
-    PlotNewStar(100, 100, 1.0f, 1, 64, 1.0f, kWhite);  // n = 0.5 rounds to 0
-    EXPECT_EQ(LitPixels(), 1);
-    PlotNewStar(50, 50, 1.0f, 2, 64, 1.0f, kWhite);  // n = 1: a cross of 1
-    EXPECT_EQ(LitPixels(), 6);
-}
 
 TEST_F(ShapesTest, NewStarOffTheImageDrawsNothing) {
     PlotNewStar(0, 100, 1.0f, 30, 30, 1.0f, kWhite);

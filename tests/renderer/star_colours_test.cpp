@@ -57,13 +57,6 @@ TEST_F(HueColourTest, WheelRunsBackwardsOnThirtyTwoBitDisplays) {
     EXPECT_EQ(Channels(HueColorTable[0][120]), (Rgb{0, 254, 0}));
 }
 
-TEST_F(HueColourTest, BaseLiftsAndGreysTheWheel) {
-    UniGalaxies[1].Galaxy_HueBase = 100;
-    UniGalaxies[2].Galaxy_HueBase = 40;  // base 102
-    BuildHueColorTables();
-    EXPECT_EQ(Channels(HueColorTable[1][200]), (Rgb{255, 255, 255}));
-    EXPECT_EQ(Channels(HueColorTable[2][77]), (Rgb{102, 102, 102}));
-}
 
 TEST_F(HueColourTest, SharesOutsideTheirRangeStayInTheirByte) {
     UniGalaxies[3].Galaxy_HueRed = 30000;  // unvalidated
@@ -141,12 +134,6 @@ TEST_F(HueColourTest, PulsarTablesSwellAndFade) {
     EXPECT_EQ(eight.Run_PulsarColor[4], HueToPixelColor(90));
 }
 
-TEST_F(HueColourTest, WholeHueIsAlwaysWithinOneTurn) {
-    EXPECT_EQ(WholeHue(359.6), 0);
-    EXPECT_EQ(WholeHue(-1), 359);
-    EXPECT_EQ(WholeHue(1e12 + 5), static_cast<std::int16_t>(std::fmod(1e12 + 5, 360)));
-    EXPECT_EQ(WholeHue(std::nan("")), 0);
-}
 
 }  // namespace
 }  // namespace orbweave

@@ -31,11 +31,6 @@ TEST_F(UniverseSettingsTest, DefaultsWhenNothingIsStored) {
     EXPECT_EQ(TourCount, 0);
 }
 
-TEST_F(UniverseSettingsTest, PreviewDrawsFewerStars) {
-    LoadUniverseSettings(true);
-    EXPECT_EQ(Universe.Universe_Stars, 11700);
-    EXPECT_EQ(Universe.Universe_AmStar, 1000);
-}
 
 TEST_F(UniverseSettingsTest, StoredValuesAreTakenAsTheyStand) {
     SaveSettingValue("Universe", "Universe_Tour", "2");
@@ -54,11 +49,6 @@ TEST_F(UniverseSettingsTest, StoredValuesAreTakenAsTheyStand) {
     EXPECT_EQ(TourSequence[1], "8");
 }
 
-TEST_F(UniverseSettingsTest, GalaxyTablesAreReloadedAndValidated) {
-    UniGalaxies[4].Galaxy_Radius = 0;
-    LoadUniverseSettings(false);
-    EXPECT_GE(UniGalaxies[4].Galaxy_Radius, 1);
-}
 
 TEST_F(UniverseSettingsTest, HueWheelsReadTheStoredHuesOnlyWhenAsked) {
     SaveSettingValue("Universe", "Universe_HW_Start", "10");
