@@ -74,11 +74,8 @@ constexpr std::array<FactoryName, kGalaxyTypeCount> kFactoryNames{{
     {"Nested Horns", 5},
 }};
 
-// Universe themes 1..8 as the dialog's theme list names them: "Classical",
-// "Stylized: Neon / Warp Speed", "Sparce Space", "Morphing Galaxies at
-// Universe Core", "Trans-Galactic Tour", "Extended Shell Universe",
-// "Rollercoaster Ride", "Galaxies in Motion: Gravity On". Field 29, the tour
-// sequence, is the empty field after the final comma.
+// Universe themes 1..8, in the order of the dialog's theme list. Field 29, the
+// tour sequence, is the empty field after the final comma.
 constexpr std::array<std::string_view, kUniverseThemeCount> kUniverseThemeRows{
     "18000, 200, 3000, 400, 0.985, 0.01, 170, 250, 30, 51, 3500, 85, 200, 2, 4, 4000, 1, 0, 0, 1, 2000, 0.999, 0.1, 15, 600, 0, 1, 100, 40,",
     "14000, 100, 2500, 300, 0.98, 0.02, 240, 120, 20, 50, 2500, 75, 100, 2, 4, 3200, 1, 0, 0, 0, 1000, 0.996, 0.3, 15, 1000, 0, 1, 100, 80,",

@@ -19,7 +19,8 @@ inline constexpr int kCompGalaxyCount = 16;
 extern std::array<UniGalaxy, kUniGalaxySlots> UniGalaxies;
 extern std::array<CompGalaxy, kCompGalaxyCount> CompGalaxies;
 
-// True when index names a saved galaxy type (0..49), a slot of UniGalaxies, a composite.
+// Index tests: a saved galaxy type (0..49), a slot of UniGalaxies (0..65), a
+// composite (0..15).
 constexpr bool IsGalaxyType(int index) { return index >= 0 && index < kGalaxyTypeCount; }
 constexpr bool IsUniGalaxySlot(int index) { return index >= 0 && index < kUniGalaxySlots; }
 constexpr bool IsCompGalaxy(int index) { return index >= 0 && index < kCompGalaxyCount; }

@@ -339,21 +339,21 @@ bool UniGalaxiesToReg() {
         ValidateUniGalaxy(i);
         ok = UniGalaxyToReg(i, UniGalaxySection(i)) && ok;
     }
-    return transaction.Commit() && ok;
+    return ok && transaction.Commit();
 }
 
 bool CompGalaxiesToReg() {
     SettingsTransaction transaction(kHiveUser);
     bool ok = true;
     for (std::int16_t c = 0; c < kCompGalaxyCount; ++c) ok = CompGalaxyToReg(c, CompGalaxySection(c)) && ok;
-    return transaction.Commit() && ok;
+    return ok && transaction.Commit();
 }
 
 bool GalaxyTablesToReg() {
     SettingsTransaction transaction(kHiveUser);
     const bool types = UniGalaxiesToReg();
     const bool composites = CompGalaxiesToReg();
-    return transaction.Commit() && types && composites;
+    return types && composites && transaction.Commit();
 }
 
 }  // namespace orbweave
