@@ -7,6 +7,7 @@
 
 #include "core/colour.h"
 #include "platform/display/cursor.h"
+#include "platform/forms/window_utils.h"
 #include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
 #include "platform/system/services.h"
@@ -62,12 +63,6 @@ DisplayOpener& Opener()
     return opener;
 }
 
-std::function<void(std::string_view)>& WebPageOpener()
-{
-    static std::function<void(std::string_view)> opener;
-    return opener;
-}
-
 std::string MissingDisplayText(std::string_view heading)
 {
     std::string text(heading);
@@ -84,8 +79,8 @@ std::string MissingDisplayText(std::string_view heading)
 void ReportMissingDisplay(std::string_view heading)
 {
     const MessageStyle style{MessageIcon::Question, MessageButtons::YesNo, 0};
-    if (ShowMessage(MissingDisplayText(heading), kMessageTitle, style) == MessageAnswer::Yes && WebPageOpener()) {
-        WebPageOpener()(kDisplayDownloadUrl);
+    if (ShowMessage(MissingDisplayText(heading), kMessageTitle, style) == MessageAnswer::Yes) {
+        OpenWebPage(kDisplayDownloadUrl);
     }
     EndProcess(kProcessFailureStatus);
 }
@@ -207,8 +202,6 @@ void SetDisplayOpener(DisplayOpener opener)
 {
     Opener() = opener ? std::move(opener) : DisplayOpener(display::OpenSdlDisplay);
 }
-
-void SetWebPageOpener(std::function<void(std::string_view url)> opener) { WebPageOpener() = std::move(opener); }
 
 void LogError(std::string_view, std::string_view) {}
 

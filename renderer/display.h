@@ -41,9 +41,6 @@ inline constexpr std::string_view kDisplayDownloadUrl = "https://www.libsdl.org/
 using DisplayOpener = std::function<display::OpenResult()>;
 void SetDisplayOpener(DisplayOpener opener);
 
-// Opens a web page; installed by the layer that owns the desktop's handler.
-void SetWebPageOpener(std::function<void(std::string_view url)> opener);
-
 void InitDirectX();
 // Builds the surfaces for the current geometry. False when the display could
 // not be set up: the saver and the preview then end the process; a dialog's

@@ -1,9 +1,11 @@
 #include "renderer/display_settings.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/colour.h"
 #include "core/convert.h"
+#include "platform/forms/form.h"
 #include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
 #include "renderer/run_state.h"
@@ -37,6 +39,8 @@ namespace {
 constexpr float kDefaultFocalLength = 1.0f;
 constexpr std::int32_t kDefaultFrameDelayMs = 25;
 constexpr const char* kDefaultFontName = "Arial";
+constexpr std::string_view kSaverWindowName = "frmSaver";
+constexpr std::string_view kPropertiesDialogName = "frmProps";
 constexpr const char* kHueWheelNames[kHueStopCount] = {"Adv_HueWheel0", "Adv_HueWheel1", "Adv_HueWheel2",
                                                         "Adv_HueWheel3", "Adv_HueWheel4"};
 
@@ -122,9 +126,24 @@ void DeriveGeometry(float scale)
     FocalDistance = static_cast<float>(centre * FocalLength * scale);
 }
 
-}  // namespace
+// A preview inside the properties dialog shows the dialog's unsaved choices.
+void ApplyDialogDisplayChoices(const DrawingTarget& target)
+{
+    const Form* parent = target.ParentForm();
+    if (target.Name() == kSaverWindowName || parent == nullptr || parent->Name() != kPropertiesDialogName) {
+        return;
+    }
+    if (const auto text = parent->GetText("cboVertOffset")) {
+        if (const auto offset = ToInt32(LeadingNumber(*text))) {
+            VertOffset = ClampLng(*offset, -9, 9);
+        }
+    }
+    if (const auto layout = parent->GetListIndex("cboRGB16bbp")) {
+        RGB16Mode = static_cast<std::int16_t>(std::clamp(*layout, 0, 2));
+    }
+}
 
-void ApplyDialogDisplayChoices(const DrawingTarget& target);
+}  // namespace
 
 void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float scale)
 {
@@ -161,11 +180,5 @@ void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float 
     ReadDrawingSize(target, ScreenWidth, ScreenHeight);
     DeriveGeometry(scale);
 }
-
-}  // namespace orbweave
-
-namespace orbweave {
-
-void ApplyDialogDisplayChoices(const DrawingTarget&) {}
 
 }  // namespace orbweave

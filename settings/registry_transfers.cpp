@@ -319,6 +319,7 @@ bool CompGalaxyToReg(std::int16_t index, std::string_view section) {
 }
 
 void RegToUniGalaxies(int hive) {
+    const SettingsSnapshot snapshot(hive);
     for (std::int16_t i = 0; i < kGalaxyTypeCount; ++i) {
         RegToUniGalaxy(i, UniGalaxySection(i), hive);
         ValidateUniGalaxy(i);
@@ -326,6 +327,7 @@ void RegToUniGalaxies(int hive) {
 }
 
 void RegToCompGalaxies(int hive) {
+    const SettingsSnapshot snapshot(hive);
     for (std::int16_t c = 0; c < kCompGalaxyCount; ++c) {
         RegToCompGalaxy(c, CompGalaxySection(c), hive);
         ValidateCompGalaxy(c);

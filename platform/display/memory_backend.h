@@ -54,6 +54,9 @@ struct MemoryDesktop {
     std::vector<DisplayMode> modes{{800, 600, 32}};
 };
 
+// One recorded call. The detail names the level ("exclusive"), the mode or
+// size ("640x480x32"), the kind of primary ("flip chain"), or for DrawText
+// the position and text ("12,40 Back in 5 minutes").
 struct CallRecord {
     Call call;
     std::string detail;

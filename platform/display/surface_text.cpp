@@ -81,7 +81,8 @@ Result Surface::DrawText(int x, int y, const std::string& text)
     if (const Result r = Usable(); r != Result::Ok) {
         return r;
     }
-    if (const Result r = owner_->Check(Call::DrawText, text); r != Result::Ok) {
+    const std::string detail = std::to_string(x) + "," + std::to_string(y) + " " + text;
+    if (const Result r = owner_->Check(Call::DrawText, detail); r != Result::Ok) {
         return r;
     }
     if (locked_) {

@@ -55,7 +55,12 @@ bool SaveSettingValue(std::string_view section, std::string_view key, std::strin
 bool SaveSettingValue(std::string_view section, std::string_view key, double value, int hive,
                       std::string_view product) {
     const std::string text = NumberToText(value);
-    if (text.empty()) return false;
+    if (text.empty()) {
+        // A value with no text form is refused; a bulk transfer around it must
+        // not commit without it.
+        if (RegistryStore* store = StoreForHive(hive)) store->FailTransaction();
+        return false;
+    }
     return SaveSettingValue(section, key, std::string_view(text), hive, product);
 }
 
@@ -129,6 +134,16 @@ bool SettingsTransaction::Commit() {
     open_ = false;
     RegistryStore* store = StoreForHive(hive_);
     return store != nullptr && store->End(true);
+}
+
+SettingsSnapshot::SettingsSnapshot(int hive) : hive_(hive) {
+    RegistryStore* store = StoreForHive(hive_);
+    open_ = store != nullptr && store->BeginSnapshot();
+}
+
+SettingsSnapshot::~SettingsSnapshot() {
+    if (!open_) return;
+    if (RegistryStore* store = StoreForHive(hive_)) store->EndSnapshot();
 }
 
 }  // namespace orbweave

@@ -106,4 +106,20 @@ private:
     bool open_ = false;
 };
 
+// A consistent view of a hive while it is alive: a bulk load reads every value
+// from one saved state, never half of an older save and half of a newer one
+// written by another process meanwhile. Opening one on a hive without a store
+// does nothing.
+class SettingsSnapshot {
+public:
+    explicit SettingsSnapshot(int hive = kHiveUser);
+    ~SettingsSnapshot();
+    SettingsSnapshot(const SettingsSnapshot&) = delete;
+    SettingsSnapshot& operator=(const SettingsSnapshot&) = delete;
+
+private:
+    int hive_;
+    bool open_ = false;
+};
+
 }  // namespace orbweave

@@ -40,6 +40,7 @@ enum Statement {
     kDeleteValues,
     kDeleteKey,
     kBegin,
+    kBeginRead,
     kCommit,
     kRollback,
     kStatementCount,
@@ -57,6 +58,8 @@ constexpr std::array<const char*, kStatementCount> kStatementText = {
     // Immediate: the write lock is taken (waiting up to the busy timeout) at
     // the start, so a transaction never fails half-way on a busy file.
     "BEGIN IMMEDIATE",
+    // Deferred: a read-only transaction that sees one snapshot of the file.
+    "BEGIN DEFERRED",
     "COMMIT",
     "ROLLBACK",
 };
@@ -117,6 +120,7 @@ struct RegistryStore::Impl {
     bool writable = false;
     std::array<sqlite3_stmt*, kStatementCount> statements{};
     int depth = 0;
+    int snapshotDepth = 0;
     bool failed = false;
 
     ~Impl() {
@@ -255,7 +259,9 @@ RegistryStore::DeleteResult RegistryStore::DeleteKey(std::string_view keyPath) {
 }
 
 bool RegistryStore::Begin() {
-    if (!impl_->writable) return false;
+    // Writing inside a read snapshot would have to upgrade its lock and could
+    // fail half-way; such writes are refused instead.
+    if (!impl_->writable || impl_->snapshotDepth > 0) return false;
     if (impl_->depth == 0) {
         Use use((*impl_)[kBegin]);
         if (use.Step() != SQLITE_DONE) return false;
@@ -281,6 +287,26 @@ bool RegistryStore::End(bool commit) {
     }
     impl_->failed = false;
     return committed;
+}
+
+void RegistryStore::FailTransaction() {
+    if (impl_->depth > 0) impl_->failed = true;
+}
+
+bool RegistryStore::BeginSnapshot() {
+    if (impl_->depth > 0) return true;  // a write transaction already sees one state
+    if (impl_->snapshotDepth == 0) {
+        Use use((*impl_)[kBeginRead]);
+        if (use.Step() != SQLITE_DONE) return false;
+    }
+    ++impl_->snapshotDepth;
+    return true;
+}
+
+void RegistryStore::EndSnapshot() {
+    if (impl_->snapshotDepth == 0 || --impl_->snapshotDepth > 0) return;
+    Use use((*impl_)[kCommit]);
+    use.Step();
 }
 
 std::string NormaliseKeyPath(std::string_view keyPath) {

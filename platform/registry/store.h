@@ -55,6 +55,16 @@ public:
     // Begin fails on a read-only store or when the file stays locked.
     bool Begin();
     bool End(bool commit);
+    // Makes the open transaction roll back at its outermost End (a value was
+    // refused before it reached the file).
+    void FailTransaction();
+
+    // Read snapshots nest like transactions: every read between the outermost
+    // BeginSnapshot and EndSnapshot sees the file as one commit left it, even
+    // while another process writes. Inside a write transaction they do nothing;
+    // writes inside a snapshot are refused.
+    bool BeginSnapshot();
+    void EndSnapshot();
 
 private:
     struct Impl;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <filesystem>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -261,6 +263,37 @@ TEST_F(SettingsTest, NestedTransactionsJoinTheOuterOne) {
     EXPECT_FALSE(outer.Commit());
     EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 0), 0);
     EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontHueV", 0), 0);
+}
+
+TEST_F(SettingsTest, ARefusedValueMakesTheWholeTransactionRollBack) {
+    SettingsTransaction transaction;
+    SaveSettingValue(kSection, "Adv_FontSize", 20);
+    EXPECT_FALSE(SaveSettingValue(kSection, "FocalLength", std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(transaction.Commit());
+    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 0), 0);
+}
+
+// A second process writing the same file, as the dialog does while a saver reads.
+void WriteFromAnotherConnection(const std::filesystem::path& file, std::string_view value) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    const std::string sql = "UPDATE key_values SET value = '" + std::string(value) + "' WHERE name = 'Adv_FontSize'";
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+TEST_F(SettingsTest, ASnapshotReadsOneSavedStateWhileAnotherProcessWrites) {
+    SaveSettingValue(kSection, "Adv_FontSize", 12);
+    const auto file = config.Root() / "config" / "orbweave" / "registry.sqlite";
+    {
+        SettingsSnapshot snapshot;
+        EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 0), 12);
+        WriteFromAnotherConnection(file, "20");
+        EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 0), 12);
+        EXPECT_FALSE(SaveSettingValue(kSection, "Adv_FontHueV", 90));
+    }
+    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 0), 20);
+    EXPECT_TRUE(SaveSettingValue(kSection, "Adv_FontHueV", 90));
 }
 
 TEST_F(SettingsTest, ATransactionOnAHiveWithoutStoreReportsFailure) {

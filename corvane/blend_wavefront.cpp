@@ -1,0 +1,480 @@
+// The fast path of the blend, built with AVX2 and chosen at run time.
+//
+// Each blended pixel depends on its left neighbour, just blended, so a row is
+// one long dependency chain and cannot be vectorised along its length. Rows
+// can run side by side, though: the blend here runs kLanes rows at once in a
+// skewed wavefront, each row one block of kBlock pixels behind the row above.
+// When a row reaches a block, every row above has finished that block and no
+// row below has started it, so a neighbour row read from memory holds exactly
+// the bytes the row-by-row order would see (blended above, not yet below).
+//
+// Per step, every row sums the four neighbours other than its left one for
+// its block, channel by channel in 16-bit lanes; a transpose turns these into
+// one vector per pixel column holding a pixel of each row; the chain then
+// advances all rows one pixel per vector operation; a second transpose turns
+// the results back into row blocks, which are stored into the work image and
+// the surface. The channel arithmetic is the same as the byte-by-byte blend:
+// ((sum of five bytes) * factor) >> 12 is the high half of the 16-bit product
+// sum * (factor * 16), exact while factor * 16 fits 16 bits.
+#include "corvane/blend.h"
+
+#if defined(__AVX2__)
+
+#include <immintrin.h>
+
+#include <cstring>
+
+namespace orbweave::corvane {
+namespace {
+
+constexpr ptrdiff_t kLanes = 16;
+constexpr ptrdiff_t kBlock = 8;
+// Pixels ahead of the current block that are fetched into the cache: the
+// wavefront reads and writes many rows at once, more streams than the
+// hardware prefetcher follows.
+constexpr ptrdiff_t kPrefetchPixels = 64;
+
+// Factors the 16-bit multiply handles exactly: factor * 16 < 65536.
+constexpr uint32_t kLargestFastFactor = 4095;
+// Up to this factor five bytes times the factor, shifted by 12, stay below
+// 256, so no channel needs its result cut to 8 bits.
+constexpr uint32_t kLargestFactorWithoutWrap = 822;
+
+constexpr uint32_t kByte3 = 0xFF000000;
+
+#define CORVANE_INLINE inline __attribute__((always_inline))
+
+// Inside the fast path a pixel is a 64-bit lane of four 16-bit channels in
+// the order 0, 2, 1, 3 (what splitting a work entry into its even and odd
+// bytes gives). A row's block of eight pixels is two such vectors, holding
+// pixels 0, 1, 4, 5 and 2, 3, 6, 7 (what interleaving the halves gives).
+struct Block {
+    __m256i low;    // pixels 0, 1, 4, 5
+    __m256i high;   // pixels 2, 3, 6, 7
+};
+
+struct Plan {
+    const BlendCall& call;
+    ptrdiff_t blocks;        // blocks per row, the last one possibly partial
+    ptrdiff_t fullBlocks;    // blocks of kBlock pixels
+    ptrdiff_t leadOffset;    // bytes to the lowest row a lane reads
+    __m256i factor;          // factor * 16 for channels 0-2, 0 for channel 3
+};
+
+struct Lane {
+    uint32_t* self;       // first pixel of the block in the work image
+    ptrdiff_t count;      // pixels of the block, 0 when the lane is idle
+    ptrdiff_t row;
+};
+
+const uint32_t* Neighbour(const uint32_t* pixel, ptrdiff_t byteOffset)
+{
+    return reinterpret_cast<const uint32_t*>(reinterpret_cast<const uint8_t*>(pixel) +
+                                             byteOffset);
+}
+
+CORVANE_INLINE __m256i Load8(const uint32_t* pixels)
+{
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels));
+}
+
+// Sums the neighbours at both offsets, the pixel itself and its right
+// neighbour for eight pixels; `self` must hold nine entries.
+CORVANE_INLINE Block SumNeighbours(const uint32_t* self, const uint32_t* rowA,
+                                   const uint32_t* rowB)
+{
+    const __m256i evenBytes = _mm256_set1_epi32(0x00FF00FF);
+    const __m256i a = Load8(rowA);
+    const __m256i b = Load8(rowB);
+    const __m256i s = Load8(self);
+    const __m256i r = Load8(self + 1);
+    const __m256i even = _mm256_add_epi16(
+        _mm256_add_epi16(_mm256_and_si256(a, evenBytes), _mm256_and_si256(b, evenBytes)),
+        _mm256_add_epi16(_mm256_and_si256(s, evenBytes), _mm256_and_si256(r, evenBytes)));
+    const __m256i odd = _mm256_add_epi16(
+        _mm256_add_epi16(_mm256_srli_epi16(a, 8), _mm256_srli_epi16(b, 8)),
+        _mm256_add_epi16(_mm256_srli_epi16(s, 8), _mm256_srli_epi16(r, 8)));
+    return {_mm256_unpacklo_epi32(even, odd), _mm256_unpackhi_epi32(even, odd)};
+}
+
+// The last block of a row may be short: its pixels are copied into zeroed
+// blocks so that nothing outside the row is read.
+Block SumShortNeighbours(const uint32_t* self, const uint32_t* rowA, const uint32_t* rowB,
+                         ptrdiff_t count)
+{
+    uint32_t a[kBlock] = {};
+    uint32_t b[kBlock] = {};
+    uint32_t s[kBlock + 1] = {};
+    std::memcpy(a, rowA, count * sizeof *a);
+    std::memcpy(b, rowB, count * sizeof *b);
+    std::memcpy(s, self, (count + 1) * sizeof *s);
+    return SumNeighbours(s, a, b);
+}
+
+CORVANE_INLINE Block LoadFullSums(const Plan& plan, const uint32_t* self)
+{
+    // The lowest row is read here first; the rows above are in the cache.
+    _mm_prefetch(reinterpret_cast<const char*>(Neighbour(self, plan.leadOffset) +
+                                               kPrefetchPixels),
+                 _MM_HINT_T0);
+    return SumNeighbours(self, Neighbour(self, plan.call.offsetA),
+                         Neighbour(self, plan.call.offsetB));
+}
+
+Block LoadSums(const Plan& plan, const Lane& lane)
+{
+    if (lane.count == 0) {
+        return {_mm256_setzero_si256(), _mm256_setzero_si256()};
+    }
+    if (lane.count == kBlock) {
+        return LoadFullSums(plan, lane.self);
+    }
+    return SumShortNeighbours(lane.self, Neighbour(lane.self, plan.call.offsetA),
+                              Neighbour(lane.self, plan.call.offsetB), lane.count);
+}
+
+// Transposes four rows of four 64-bit lanes.
+CORVANE_INLINE void Transpose(__m256i& r0, __m256i& r1, __m256i& r2, __m256i& r3)
+{
+    const __m256i t0 = _mm256_unpacklo_epi64(r0, r1);
+    const __m256i t1 = _mm256_unpackhi_epi64(r0, r1);
+    const __m256i t2 = _mm256_unpacklo_epi64(r2, r3);
+    const __m256i t3 = _mm256_unpackhi_epi64(r2, r3);
+    r0 = _mm256_permute2x128_si256(t0, t2, 0x20);
+    r1 = _mm256_permute2x128_si256(t1, t3, 0x20);
+    r2 = _mm256_permute2x128_si256(t0, t2, 0x31);
+    r3 = _mm256_permute2x128_si256(t1, t3, 0x31);
+}
+
+// One pixel of each of four rows: left = ((left + sums) * factor) >> 12.
+template <bool Wrap>
+CORVANE_INLINE void Advance(__m256i& left, __m256i& column, __m256i factor)
+{
+    left = _mm256_mulhi_epu16(_mm256_add_epi16(left, column), factor);
+    if constexpr (Wrap) {
+        left = _mm256_and_si256(left, _mm256_set1_epi16(0xFF));
+    }
+    column = left;
+}
+
+// Eight blended pixels as work entries with byte 3 clear, in pixel order.
+CORVANE_INLINE __m256i PackBlock(const Block& block)
+{
+    // Channels 0 | 2 << 16 | 1 << 32 become 0 | 1 << 8 | 2 << 16 in the low half.
+    const __m256i low = _mm256_or_si256(block.low, _mm256_srli_epi64(block.low, 24));
+    const __m256i high = _mm256_or_si256(block.high, _mm256_srli_epi64(block.high, 24));
+    return _mm256_castps_si256(_mm256_shuffle_ps(_mm256_castsi256_ps(low),
+                                                 _mm256_castsi256_ps(high), 0x88));
+}
+
+template <SurfaceFormat Format>
+constexpr ptrdiff_t kBytesPerPixel =
+    Format == SurfaceFormat::Rgb32 ? 4 : Format == SurfaceFormat::Rgb24 ? 3 : 2;
+
+// Surface pixels of eight work entries, for 15- and 16-bit surfaces.
+template <SurfaceFormat Format>
+CORVANE_INLINE __m256i Pack16(__m256i pixels)
+{
+    // 5-5-5 or 5-6-5 with channel 0 in the top bits.
+    constexpr bool wide = Format == SurfaceFormat::Rgb16;
+    const auto mask = [](uint32_t bits) { return _mm256_set1_epi32(static_cast<int>(bits)); };
+    const __m256i top = _mm256_slli_epi32(_mm256_and_si256(pixels, mask(0xF8)), wide ? 8 : 7);
+    const __m256i middle = _mm256_and_si256(_mm256_srli_epi32(pixels, wide ? 5 : 6),
+                                            mask(wide ? 0x7E0 : 0x3E0));
+    const __m256i bottom = _mm256_and_si256(_mm256_srli_epi32(pixels, 19), mask(0x1F));
+    return _mm256_or_si256(top, _mm256_or_si256(middle, bottom));
+}
+
+// Pixels per run of streaming stores into the surface.
+template <SurfaceFormat Format>
+constexpr ptrdiff_t kPixelsPerRun =
+    Format == SurfaceFormat::Rgb32 ? 8 : Format == SurfaceFormat::Rgb24 ? 32 : 16;
+
+CORVANE_INLINE void Stream(uint8_t* target, __m256i bytes)
+{
+    _mm256_stream_si256(reinterpret_cast<__m256i*>(target), bytes);
+}
+
+// Writes one run of surface pixels from the work entries at `source`,
+// bypassing the cache: the surface is read by the display, not by us.
+template <SurfaceFormat Format>
+CORVANE_INLINE void StreamRun(uint8_t* target, const uint32_t* source)
+{
+    if constexpr (Format == SurfaceFormat::Rgb32) {
+        Stream(target, Load8(source));
+    } else if constexpr (Format == SurfaceFormat::Rgb24) {
+        // Four groups of eight pixels, each squeezed to 24 bytes (dwords 0-2
+        // and 4-6 of its vector), spread over three 32-byte stores.
+        const __m256i squeeze =
+            _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1, 0, 1, 2, 4,
+                             5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+        __m256i g[4];
+        for (int i = 0; i < 4; ++i) {
+            g[i] = _mm256_shuffle_epi8(Load8(source + 8 * i), squeeze);
+        }
+        const auto pick = [](__m256i v, int d0, int d1, int d2, int d3, int d4, int d5, int d6,
+                             int d7) {
+            return _mm256_permutevar8x32_epi32(v, _mm256_setr_epi32(d0, d1, d2, d3, d4, d5, d6, d7));
+        };
+        Stream(target, _mm256_blend_epi32(pick(g[0], 0, 1, 2, 4, 5, 6, 0, 0),
+                                          pick(g[1], 0, 0, 0, 0, 0, 0, 0, 1), 0xC0));
+        Stream(target + 32, _mm256_blend_epi32(pick(g[1], 2, 4, 5, 6, 0, 0, 0, 0),
+                                               pick(g[2], 0, 0, 0, 0, 0, 1, 2, 4), 0xF0));
+        Stream(target + 64, _mm256_blend_epi32(pick(g[2], 5, 6, 0, 0, 0, 0, 0, 0),
+                                               pick(g[3], 0, 0, 0, 1, 2, 4, 5, 6), 0xFC));
+    } else {
+        const __m256i packed =
+            _mm256_packus_epi32(Pack16<Format>(Load8(source)), Pack16<Format>(Load8(source + 8)));
+        Stream(target, _mm256_permute4x64_epi64(packed, 0xD8));
+    }
+}
+
+// Shows pixels 1..rowLength - 2 of a work row in a surface row: single
+// pixels up to a 32-byte boundary of the surface, then whole runs.
+template <SurfaceFormat Format>
+void ShowRow(uint8_t* surfaceRow, const uint32_t* workRow, ptrdiff_t rowLength)
+{
+    constexpr ptrdiff_t bytes = kBytesPerPixel<Format>;
+    constexpr ptrdiff_t run = kPixelsPerRun<Format>;
+    ptrdiff_t x = 1;
+    const ptrdiff_t end = rowLength - 1;
+    while (x < end && reinterpret_cast<uintptr_t>(surfaceRow + x * bytes) % 32 != 0) {
+        StorePixel(Format, surfaceRow + x * bytes, workRow[x]);
+        ++x;
+    }
+    for (; x + run <= end; x += run) {
+        StreamRun<Format>(surfaceRow + x * bytes, workRow + x);
+    }
+    for (; x < end; ++x) {
+        StorePixel(Format, surfaceRow + x * bytes, workRow[x]);
+    }
+}
+
+template <SurfaceFormat Format>
+void ShowRows(const BlendCall& call, ptrdiff_t firstRow, ptrdiff_t endRow)
+{
+    for (ptrdiff_t row = firstRow; row < endRow; ++row) {
+        ShowRow<Format>(call.surface + row * call.pitch * kBytesPerPixel<Format>,
+                        call.work + row * call.pitch, call.rowLength);
+    }
+}
+
+// Stores the colour bytes of one lane's block into the work image, keeping
+// byte 3.
+CORVANE_INLINE void StoreFullBlock(const Lane& lane, const Block& block)
+{
+    const __m256i merged = _mm256_blendv_epi8(PackBlock(block), Load8(lane.self),
+                                              _mm256_set1_epi32(static_cast<int>(kByte3)));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(lane.self), merged);
+}
+
+void StoreBlock(const Lane& lane, const Block& block)
+{
+    if (lane.count == kBlock) {
+        StoreFullBlock(lane, block);
+        return;
+    }
+    uint32_t pixels[kBlock];
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(pixels), PackBlock(block));
+    for (ptrdiff_t i = 0; i < lane.count; ++i) {
+        lane.self[i] = pixels[i] | (lane.self[i] & kByte3);
+    }
+}
+
+// Runs four lanes through one block: sums, transpose to pixel columns,
+// eight chain steps, transpose back, store. With Full, every lane has a
+// full block.
+template <bool Wrap, bool Full>
+CORVANE_INLINE void BlendQuad(const Plan& plan, const Lane (&lanes)[4], __m256i& leftPixels)
+{
+    Block b[4];
+    for (int i = 0; i < 4; ++i) {
+        b[i] = Full ? LoadFullSums(plan, lanes[i].self) : LoadSums(plan, lanes[i]);
+    }
+    Transpose(b[0].low, b[1].low, b[2].low, b[3].low);
+    Transpose(b[0].high, b[1].high, b[2].high, b[3].high);
+    // Column i of the low vectors is pixel 0, 1, 4, 5; of the high ones 2, 3, 6, 7.
+    const __m256i factor = plan.factor;
+    __m256i left = leftPixels;
+    Advance<Wrap>(left, b[0].low, factor);
+    Advance<Wrap>(left, b[1].low, factor);
+    Advance<Wrap>(left, b[0].high, factor);
+    Advance<Wrap>(left, b[1].high, factor);
+    Advance<Wrap>(left, b[2].low, factor);
+    Advance<Wrap>(left, b[3].low, factor);
+    Advance<Wrap>(left, b[2].high, factor);
+    Advance<Wrap>(left, b[3].high, factor);
+    leftPixels = left;
+    Transpose(b[0].low, b[1].low, b[2].low, b[3].low);
+    Transpose(b[0].high, b[1].high, b[2].high, b[3].high);
+    for (int i = 0; i < 4; ++i) {
+        if (Full) {
+            StoreFullBlock(lanes[i], b[i]);
+        } else if (lanes[i].count != 0) {
+            StoreBlock(lanes[i], b[i]);
+        }
+    }
+}
+
+// No standard-library templates here: this file is built for AVX2, and an
+// inline function instantiated in it could replace the baseline copy used by
+// the rest of the library.
+ptrdiff_t Smaller(ptrdiff_t a, ptrdiff_t b)
+{
+    return a < b ? a : b;
+}
+
+// A work entry's channels in the fast path's order 0, 2, 1, 3.
+uint64_t WidenEntry(uint32_t entry)
+{
+    const uint64_t even = entry & 0x00FF00FF;
+    const uint64_t odd = (entry >> 8) & 0x00FF00FF;
+    return even | odd << 32;
+}
+
+// One step of the wavefront for any lane state: lanes may be idle, start,
+// or reach the short last block of their row.
+template <bool Wrap>
+void BlendAnyStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount, ptrdiff_t step,
+                  __m256i (&left)[kLanes / 4])
+{
+    const BlendCall& call = plan.call;
+    // Lane `step` starts now: its left neighbour is pixel 0 of its row.
+    if (step < laneCount) {
+        alignas(32) uint64_t quad[4];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(quad), left[step / 4]);
+        quad[step % 4] = WidenEntry(call.work[(firstRow + step) * call.pitch]);
+        left[step / 4] = _mm256_load_si256(reinterpret_cast<const __m256i*>(quad));
+    }
+    for (ptrdiff_t quad = 0; quad < kLanes / 4; ++quad) {
+        Lane lanes[4];
+        for (ptrdiff_t i = 0; i < 4; ++i) {
+            const ptrdiff_t lane = 4 * quad + i;
+            const ptrdiff_t block = step - lane;
+            lanes[i] = Lane{};
+            if (lane < laneCount && block >= 0 && block < plan.blocks) {
+                lanes[i].row = firstRow + lane;
+                lanes[i].self = call.work + lanes[i].row * call.pitch + 1 + block * kBlock;
+                lanes[i].count = Smaller(kBlock, call.rowLength - 2 - block * kBlock);
+            }
+        }
+        BlendQuad<Wrap, false>(plan, lanes, left[quad]);
+    }
+}
+
+// One step with every lane on a full block: lane i works on row firstRow + i,
+// block step - i, so its pixels lie pitch - kBlock entries after lane i - 1's.
+template <bool Wrap>
+void BlendFullStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t step,
+                   __m256i (&left)[kLanes / 4])
+{
+    const BlendCall& call = plan.call;
+    uint32_t* first = call.work + firstRow * call.pitch + 1 + step * kBlock;
+    const ptrdiff_t laneStride = call.pitch - kBlock;
+    for (ptrdiff_t quad = 0; quad < kLanes / 4; ++quad) {
+        Lane lanes[4];
+        for (ptrdiff_t i = 0; i < 4; ++i) {
+            const ptrdiff_t lane = 4 * quad + i;
+            lanes[i] = Lane{first + lane * laneStride, kBlock, firstRow + lane};
+        }
+        BlendQuad<Wrap, true>(plan, lanes, left[quad]);
+    }
+}
+
+// Blends work rows firstRow..firstRow + laneCount - 1 together.
+template <bool Wrap>
+void BlendLaneGroup(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount)
+{
+    __m256i left[kLanes / 4] = {};
+    const ptrdiff_t steps = plan.blocks + laneCount - 1;
+    // Once every lane has started and until the first reaches a short block,
+    // every lane has a full block.
+    const ptrdiff_t fullFirst = laneCount == kLanes ? kLanes : steps;
+    const ptrdiff_t fullEnd = laneCount == kLanes && plan.fullBlocks > fullFirst
+                                  ? plan.fullBlocks
+                                  : fullFirst;
+    ptrdiff_t step = 0;
+    for (; step < fullFirst; ++step) {
+        BlendAnyStep<Wrap>(plan, firstRow, laneCount, step, left);
+    }
+    for (; step < fullEnd; ++step) {
+        BlendFullStep<Wrap>(plan, firstRow, step, left);
+    }
+    for (; step < steps; ++step) {
+        BlendAnyStep<Wrap>(plan, firstRow, laneCount, step, left);
+    }
+}
+
+template <SurfaceFormat Format, bool Wrap>
+void BlendAllRows(const Plan& plan)
+{
+    const BlendCall& call = plan.call;
+    // Row 0 is shown as it is; rows 1..rows are blended.
+    ShowRows<Format>(call, 0, 1);
+    for (ptrdiff_t first = 1; first <= call.rows; first += kLanes) {
+        const ptrdiff_t laneCount = Smaller(kLanes, call.rows + 1 - first);
+        BlendLaneGroup<Wrap>(plan, first, laneCount);
+        // The group's rows are final now; the last blended row is not shown.
+        ShowRows<Format>(call, first, Smaller(first + laneCount, call.rows));
+    }
+}
+
+template <bool Wrap>
+void BlendAllRows(const Plan& plan)
+{
+    switch (plan.call.format) {
+    case SurfaceFormat::Rgb15:
+        return BlendAllRows<SurfaceFormat::Rgb15, Wrap>(plan);
+    case SurfaceFormat::Rgb16:
+        return BlendAllRows<SurfaceFormat::Rgb16, Wrap>(plan);
+    case SurfaceFormat::Rgb24:
+        return BlendAllRows<SurfaceFormat::Rgb24, Wrap>(plan);
+    case SurfaceFormat::Rgb32:
+        return BlendAllRows<SurfaceFormat::Rgb32, Wrap>(plan);
+    }
+}
+
+}  // namespace
+
+// The fast path takes calls whose rows do not overlap, whose neighbour
+// offsets are whole rows and whose factor the 16-bit multiply handles.
+bool BlendRowsWavefront(const BlendCall& call)
+{
+    const ptrdiff_t rowBytes = call.pitch * 4;
+    if (call.factor > kLargestFastFactor || call.pitch < call.rowLength ||
+        call.offsetA % rowBytes != 0 || call.offsetB % rowBytes != 0) {
+        return false;
+    }
+    const auto channel = static_cast<int64_t>(call.factor * 16);
+    const Plan plan{
+        .call = call,
+        .blocks = (call.rowLength - 2 + kBlock - 1) / kBlock,
+        .fullBlocks = (call.rowLength - 2) / kBlock,
+        .leadOffset = call.offsetA > call.offsetB ? (call.offsetA > 0 ? call.offsetA : 0)
+                                                  : (call.offsetB > 0 ? call.offsetB : 0),
+        .factor = _mm256_set1_epi64x(channel | channel << 16 | channel << 32),
+    };
+    if (call.factor <= kLargestFactorWithoutWrap) {
+        BlendAllRows<false>(plan);
+    } else {
+        BlendAllRows<true>(plan);
+    }
+    // Streaming stores are weakly ordered: complete them before returning.
+    _mm_sfence();
+    return true;
+}
+
+}  // namespace orbweave::corvane
+
+#else
+
+namespace orbweave::corvane {
+
+bool BlendRowsWavefront(const BlendCall&)
+{
+    return false;
+}
+
+}  // namespace orbweave::corvane
+
+#endif
