@@ -30,7 +30,8 @@ struct IfsBlock {
     std::array<std::int16_t, kIfsPointCapacity> IFS_Axis{};
     std::array<std::int16_t, kIfsPointCapacity> IFS_Angle{};
     std::array<std::int16_t, kIfsPointCapacity> IFS_Pct{};
-    std::array<std::int16_t, kIfsPointCapacity> Run_IfsCumPct{};
+    // Running sums of IFS_Pct; 32-bit because five weights of 9999 are legal.
+    std::array<std::int32_t, kIfsPointCapacity> Run_IfsCumPct{};
     std::array<float, kIfsPointCapacity> Run_IfsOffX{};
     std::array<float, kIfsPointCapacity> Run_IfsOffY{};
     std::array<float, kIfsPointCapacity> Run_IfsOffZ{};

@@ -1,0 +1,23 @@
+// The tour list: the galaxy slots the universe camera visits in order, read
+// from the user's text of galaxy numbers 1..66 separated by blanks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orbweave {
+
+inline constexpr int kTourCapacity = 100;
+
+// Each entry the decimal text of a 0-based UniGalaxies slot (0..65).
+extern std::array<std::string, kTourCapacity> TourSequence;
+extern std::int16_t TourCount;
+
+// Fills the tour list from the text. Numbers name galaxies from 1 (51..66
+// the composites); a token that is not a number, or that does not round to
+// 1..66, is ignored, and numbers after the hundredth are dropped.
+void ParseTourSequence(std::string_view text);
+
+}  // namespace orbweave

@@ -1,0 +1,76 @@
+// Shared set-up of the star tests: empty galaxy tables, a prescribed random
+// sequence, and a small work image with known drawing geometry.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/colour.h"
+#include "core/random.h"
+#include "renderer/display.h"
+#include "renderer/display_settings.h"
+#include "settings/galaxy_tables.h"
+
+namespace orbweave::testing {
+
+// Where the whole-number cursor is parked so its draws never meet the
+// fraction cursor's entries.
+inline constexpr int kIntegerStart = 8192;
+
+// Makes the next fractions numerator / 32768 for each given numerator, and
+// the next whole numbers the given values, in order.
+inline void PrescribeRandoms(std::vector<int> fractions, std::vector<int> integers = {}) {
+    SeedRandomTable(1);
+    for (int i = 0; i < kIntegerStart; ++i) RandomInteger();
+    RandTable[0] = 0;
+    for (std::size_t k = 0; k < fractions.size(); ++k) RandTable[k + 1] = RandTable[k] ^ fractions[k];
+    RandTable[kIntegerStart] = 0;
+    for (std::size_t k = 0; k < integers.size(); ++k) {
+        RandTable[kIntegerStart + k + 1] = RandTable[kIntegerStart + k] ^ integers[k];
+    }
+}
+
+struct DrawCount {
+    int fractions;
+    int integers;
+};
+
+// The draws made since PrescribeRandoms.
+inline DrawCount DrawsMade() {
+    return {RandomFractionCursor(), RandomIntegerCursor() - kIntegerStart};
+}
+
+// A work image of width x height with the drawing geometry the display
+// derives for it (focal length 1).
+inline void UseWorkImage(int width, int height) {
+    ScreenWidth = width;
+    ScreenHeight = height;
+    MaxPlotX = width - 1;
+    MinPlotY = 1;
+    MaxPlotY = height - 2;
+    ProjectionCentre = {width / 2, height / 2};
+    FocalLength = 1.0f;
+    FocalDistance = static_cast<float>((ProjectionCentre.x + ProjectionCentre.y) * 0.5);
+    PitchPixels = width;
+    PixelBuffer.assign(static_cast<std::size_t>(width) * height + 1, 0);
+}
+
+inline int LitPixels() {
+    return static_cast<int>(std::count_if(PixelBuffer.begin(), PixelBuffer.end(), [](std::int32_t c) { return c != 0; }));
+}
+
+inline std::int32_t PixelAt(int x, int y) { return PixelBuffer[static_cast<std::size_t>(y) * PitchPixels + x]; }
+
+class StarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UniGalaxies.fill(UniGalaxy{});
+        CompGalaxies.fill(CompGalaxy{});
+        DisplayBpp = 16;
+    }
+};
+
+}  // namespace orbweave::testing
