@@ -6,6 +6,7 @@
 namespace orbweave {
 
 window::NativeWindowId HostWindowHandle = 0;
+std::int32_t PerfPixelCount = 0;
 
 bool WaitFrameDelayPreview()
 {

@@ -2,6 +2,8 @@
 // tour past the galaxies, repeated until the run is asked to stop.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/window/x11_windows.h"
 
 namespace orbweave {
@@ -9,6 +11,9 @@ namespace orbweave {
 // The control-panel preview's host window (the id given after "/P"). Start-up
 // sets it; the preview's frames stop once it is gone.
 extern window::NativeWindowId HostWindowHandle;
+
+// The star count of the current universe run, for the performance report.
+extern std::int32_t PerfPixelCount;
 
 // The per-frame pacing of every animation: WaitFrameDelay, and in the
 // control-panel preview also a test that the host window still exists (a
