@@ -27,6 +27,20 @@ void GalaxyTable::Allocate(std::int32_t count) {
     ResetAll(count, GalType, GalX, GalY, GalZ, GalVX, GalVY, GalVZ, GalRelX, GalRelY, GalRelZ);
 }
 
+void AmbientTable::Allocate(std::int32_t count) {
+    ResetAll(count, AmbX, AmbY, AmbZ, AmbVX, AmbVY, AmbVZ, AmbFrames, AmbAge);
+}
+
+void CometTable::AllocateHeads() {
+    ResetAll(kCometHeadSlots, CometEmitting, CometLive, CometLevel, CometHeadX, CometHeadY, CometHeadZ, CometHeadVX,
+             CometHeadVY, CometHeadVZ, CometRotCos, CometRotSin, CometPathT);
+}
+
+void CometTable::AllocateParticles() {
+    ResetAll(kCometParticles, ParticleX, ParticleY, ParticleZ, ParticleVX, ParticleVY, ParticleVZ, ParticleAge,
+             CometActive);
+}
+
 void GalaxyPathTables::Allocate(std::int32_t count) {
     ResetAll(count, NebulaPhase, NebulaCtrlX, NebulaCtrlY, NebulaCtrlZ, NebulaKeyX, NebulaKeyY, NebulaKeyZ, Figure,
              IfsPointX, IfsPointY, IfsPointZ, IfsStepCount);

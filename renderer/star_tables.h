@@ -45,6 +45,50 @@ struct GalaxyTable {
     std::int32_t Count() const { return static_cast<std::int32_t>(GalType.size()); }
 };
 
+// The free stars between the galaxies, in universe coordinates.
+struct AmbientTable {
+    std::vector<float> AmbX, AmbY, AmbZ;
+    std::vector<float> AmbVX, AmbVY, AmbVZ;
+    std::vector<std::int16_t> AmbFrames;  // birth-flash frames left
+    std::vector<float> AmbAge;
+
+    void Allocate(std::int32_t count);
+    std::int32_t Count() const { return static_cast<std::int32_t>(AmbX.size()); }
+};
+
+// At most 200 comets fly at once (head slot 200 is never launched) and they
+// share 5000 particles: comet k owns particles k x n to (k + 1) x n - 1, n
+// being the comet star count of the comet type.
+inline constexpr int kCometHeadSlots = 201;
+inline constexpr std::int16_t kMostComets = 200;
+inline constexpr int kCometParticles = 5000;
+
+// The comets of the galaxy the camera looks at.
+struct CometTable {
+    // Heads, one per comet slot.
+    std::vector<std::uint8_t> CometEmitting;  // 1 while the comet sheds particles
+    std::vector<std::int16_t> CometLive;      // its particles still alive; 0 = slot free
+    std::vector<std::int16_t> CometLevel;     // tilt level 0..9 of the head
+    std::vector<float> CometHeadX, CometHeadY, CometHeadZ;
+    std::vector<float> CometHeadVX, CometHeadVY, CometHeadVZ;
+    std::vector<float> CometRotCos, CometRotSin;
+    std::vector<float> CometPathT;  // place along the nebula ribbon
+    // Particles: position relative to the galaxy centre in camera axes,
+    // velocity per frame, frames shown and whether the slot is in use.
+    std::vector<float> ParticleX, ParticleY, ParticleZ;
+    std::vector<float> ParticleVX, ParticleVY, ParticleVZ;
+    std::vector<std::int16_t> ParticleAge;
+    std::vector<std::uint8_t> CometActive;
+    std::int16_t CometCount = 0;  // comet slots in use
+
+    // Every head zero (the particles and the count are kept).
+    void AllocateHeads();
+    // Every particle zero and free.
+    void AllocateParticles();
+    std::int32_t HeadCount() const { return static_cast<std::int32_t>(CometLive.size()); }
+    std::int32_t ParticleCount() const { return static_cast<std::int32_t>(ParticleX.size()); }
+};
+
 // A nebula ribbon has up to 20 control points plus three that close or
 // extend it; each control point wanders between four keys.
 inline constexpr int kNebulaPointCount = 23;
@@ -82,6 +126,17 @@ struct StartCloudPaths {
     // Steps of the style-1 chain while no galaxy table exists; the chain
     // otherwise shares the counter of galaxy 0.
     std::int16_t SpareStepCount = 0;
+};
+
+// Every table of a universe run, allocated once by the run and reused by
+// each epoch.
+struct UniverseTables {
+    GalaxyTable galaxies;
+    StarTable stars;
+    AmbientTable ambient;
+    CometTable comets;
+    GalaxyPathTables paths;
+    StartCloudPaths cloud;
 };
 
 }  // namespace orbweave
