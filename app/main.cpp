@@ -12,13 +12,16 @@
 
 namespace {
 
-// Without any display Qt could not start at all; the headless platform
-// still draws text.
-void ChooseHeadlessQtWithoutDisplay()
+// Without any display Qt could not start at all, so it runs headless (it
+// still draws text); SDL would pick its invisible offscreen driver and the
+// saver would run unseen with no way to stop it, so SDL is asked for X11,
+// which then reports the missing display. Explicit choices win.
+void ChooseBackendsWithoutDisplay()
 {
     const bool hasDisplay = std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
     if (!hasDisplay) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        ::setenv("SDL_VIDEODRIVER", "x11", 0);
     }
 }
 
@@ -26,7 +29,7 @@ void ChooseHeadlessQtWithoutDisplay()
 
 int main(int argc, char** argv)
 {
-    ChooseHeadlessQtWithoutDisplay();
+    ChooseBackendsWithoutDisplay();
     QApplication application(argc, argv);
     orbweave::InstallQtServices();
     // On the headless platform nobody could answer a message box: messages

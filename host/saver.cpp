@@ -139,13 +139,18 @@ double SaverWindow::InnerWidth() const { return window_ ? window_->DrawableSize(
 
 double SaverWindow::InnerHeight() const { return window_ ? window_->DrawableSize().height : 0; }
 
-void SaverWindow::DisplayEffects()
+void SeedNewUserGalaxyTables()
 {
-    MouseMoveIgnored = GetSettingString(kSectionAdvanced, "Adv_MouseMove", "0") == "1";
     if (GetSettingInteger(kSectionGeneral, "AnimationType", -1) == -1) {
         LoadFactoryDefaults();
         GalaxyTablesToReg();
     }
+}
+
+void SaverWindow::DisplayEffects()
+{
+    MouseMoveIgnored = GetSettingString(kSectionAdvanced, "Adv_MouseMove", "0") == "1";
+    SeedNewUserGalaxyTables();
     while (!StopRequested) {
         LoadUniverseSettings(false);
         RunUniverse();

@@ -38,6 +38,11 @@ bool IsPasswordProtected();
 bool VerifySaverPassword();
 void SetScreenSaverRunning(bool running);
 
+// A user without settings ("General\AnimationType" missing) gets the factory
+// galaxy types and composites in the store; "AnimationType" itself is left
+// to the properties dialog.
+void SeedNewUserGalaxyTables();
+
 // Adv_MouseMove = "1": mouse movement does not end the saver.
 extern bool MouseMoveIgnored;
 

@@ -120,6 +120,10 @@ int Main(std::string_view commandLine)
         // password to change here, so the number is read and the process ends.
         return kExitSuccess;
     case CommandMode::ImportTemplate:
+        // The import marks the user as having settings, and the saver takes
+        // its galaxy types from the store, not from the template: a new user
+        // gets the factory types first, as a saver run without import would.
+        SeedNewUserGalaxyTables();
         CyclePropsTempToRegArrays(command.file);
         RunSaver();
         return kExitSuccess;

@@ -1,5 +1,8 @@
 #include "host/startup.h"
 
+#include <filesystem>
+#include <fstream>
+
 #include "core/colour.h"
 #include "host_fixture.h"
 #include "platform/forms/services.h"
@@ -8,6 +11,7 @@
 #include "renderer/display.h"
 #include "renderer/run_state.h"
 #include "renderer/universe_run.h"
+#include "settings/factory_presets.h"
 
 namespace orbweave {
 namespace {
@@ -65,6 +69,20 @@ TEST_F(StartupTest, APreviewWithoutAHostWindowEndsAtOnce) {
     EXPECT_EQ(RunMode, kRunModePreview);
     EXPECT_EQ(ended, std::vector<int>{kExitSuccess});
     EXPECT_FALSE(DX);
+}
+
+TEST_F(StartupTest, ATemplateImportGivesANewUserTheFactoryGalaxyTypes) {
+    const auto file = std::filesystem::temp_directory_path() / ("orbweave-" + std::to_string(::getpid()) + ".OwV");
+    std::ofstream(file, std::ios::binary) << "\r\n[Advanced]\r\nFocalLength=2.5\r\n\r\n[Universe]\r\nUniverse_Stars=900\r\n";
+    Main(file.string());
+    std::filesystem::remove(file);
+    EXPECT_EQ(GetSettingString("Advanced", "FocalLength"), "2.5");
+    EXPECT_EQ(GetSettingString("Universe", "Universe_Stars"), "900");
+    EXPECT_EQ(GetSettingString("General", "AnimationType"), "0");
+    EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName"), UniGalDefaultNames[0]);
+    // The saver could not open its window on the memory display.
+    EXPECT_EQ(RunMode, kRunModeSaver);
+    EXPECT_EQ(ended, std::vector<int>{kExitFailure});
 }
 
 TEST_F(StartupTest, TheColourDepthCheck) {

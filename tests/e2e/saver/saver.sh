@@ -12,10 +12,10 @@
 set -uo pipefail
 case_name=$1 program=$2 helpers=$3 shots=$4
 readonly width=640 height=480
-readonly saver_name='^Zarv:Orbweave 5\.0g$'
-readonly preview_name='^Zarv:Preview Orbweave 5\.0g$'
+readonly saver_name='Zarv:Orbweave 5.0g'
+readonly preview_name='Zarv:Preview Orbweave 5.0g'
 
-for cmd in Xvfb xdotool import convert; do
+for cmd in Xvfb xdotool xwininfo import convert; do
   command -v "$cmd" >/dev/null || { echo "skipped: $cmd is missing"; exit 77; }
 done
 [ -e "$(dirname "$program")/libcorvane.so" ] || { echo "skipped: libcorvane.so is not built"; exit 77; }
@@ -29,9 +29,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number itself and writes it to the pipe.
+# Xvfb picks a free display number itself and writes it to the pipe. It must
+# not reset when its last client leaves: the pointer would go back to the
+# middle of the screen.
 mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 ${width}x${height}x24 -nolisten tcp 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 ${width}x${height}x24 -nolisten tcp -noreset 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 display=
 read -r -t 20 display <"$work/displayfd" || true
@@ -52,11 +54,15 @@ start() {
   saver_pid=$!
 }
 
-# wait_window <name pattern> <seconds>: true once a window of that name exists.
+# windows <name>: how many windows have exactly this name (xdotool cannot
+# read names stored as UTF-8).
+windows() { xwininfo -root -tree | grep -cF "\"$1\":"; }
+
+# wait_window <name> <seconds>: true once a window of that name exists.
 wait_window() {
   local end=$(( $(now_ms) + $2 * 1000 ))
   while [ "$(now_ms)" -lt "$end" ]; do
-    xdotool search --name "$1" >/dev/null 2>&1 && return 0
+    [ "$(windows "$1")" -gt 0 ] && return 0
     sleep 0.1
   done
   return 1
@@ -85,9 +91,10 @@ lit() {
   local shot=$1 crop=${2:-}
   local args=("$shot")
   [ -n "$crop" ] && args+=(-crop "$crop" +repage)
-  convert "${args[@]}" -format %c histogram:info:- | awk '
-    match($0, /\(([0-9.]+),([0-9.]+),([0-9.]+)/, c) {
-      n = $1 + 0; r = c[1]; g = c[2]; b = c[3]
+  convert "${args[@]}" -depth 8 -format %c histogram:info:- |
+    sed -n 's/^ *\([0-9]*\): *(\([0-9.]*\), *\([0-9.]*\), *\([0-9.]*\).*/\1 \2 \3 \4/p' | awk '
+    {
+      n = $1 + 0; r = $2 + 0; g = $3 + 0; b = $4 + 0
       max = r; if (g > max) max = g; if (b > max) max = b
       min = r; if (g < min) min = g; if (b < min) min = b
       if (max < 24) next
@@ -136,7 +143,7 @@ fullscreen)
   timeout 20 "$program" /S; status=$?
   echo "second saver: status $status after $(( $(now_ms) - second_start )) ms"
   [ "$status" -eq 0 ] || fail "second saver: exit status $status"
-  [ "$(xdotool search --name "$saver_name" | wc -l)" -eq 1 ] || fail "two saver windows"
+  [ "$(windows "$saver_name")" -eq 1 ] || fail "not one saver window"
   running || fail "the first saver ended"
   xdotool key space
   wait_end 10 || fail "the saver did not end on a key"
@@ -193,22 +200,20 @@ preview)
   ;;
 template)
   file=$work/Sample.OWV
-  printf '\r\n[Admin]\r\nProduct=Orbweave\r\n\r\n[General]\r\nAnimationType=0\r\n\r\n[Advanced]\r\nFocalLength=1.5\r\nAdv_TimeDelay=20\r\nLockMessage=Imported\r\n\r\n[DirectX]\r\nCustomRes=1\r\nDX_WinWidth=320\r\nDX_WinHeight=240\r\n\r\n[Universe]\r\nUniverse_Stars=12000\r\nUniverse_Galaxy=150\r\n' >"$file"
-  # A user who has run the saver before.
-  start /S
-  wait_window "$saver_name" 10 || fail "no saver window"
-  xdotool key space
-  wait_end 10 || fail "the first saver did not end"
+  printf '\r\n[Admin]\r\nProduct=Orbweave\r\n\r\n[General]\r\nAnimationType=0\r\n\r\n[Advanced]\r\nFocalLength=1.5\r\nAdv_TimeDelay=20\r\nLockMessage=Imported\r\n\r\n[DirectX]\r\nCustomRes=1\r\nDX_WinWidth=320\r\nDX_WinHeight=240\r\n\r\n[Universe]\r\nUniverse_Stars=12000\r\nUniverse_Galaxy=150\r\n\r\n[UniGal0]\r\n_UniGalName=Template Spiral\r\n' >"$file"
   start "$file"
   wait_window "$saver_name" 10 || fail "no saver window after the import"
   for expected in 'Advanced FocalLength 1.5' 'Advanced Adv_TimeDelay 20' 'Advanced LockMessage Imported' \
                   'Advanced Adv_MouseMove 0' 'DirectX CustomRes 1' 'DirectX DX_WinWidth 320' \
                   'DirectX DX_WinHeight 240' 'Universe Universe_Stars 12000' 'Universe Universe_Galaxy 150' \
-                  'Universe Universe_Expand 3000'; do
+                  'Universe Universe_Expand 3000' 'General AnimationType 0'; do
     read -r section name value <<<"$expected"
     got=$(setting get "$section" "$name")
     [ "$got" = "$value" ] || fail "$section\\$name is '$got', not '$value'"
   done
+  # A new user's galaxy types are the factory ones, not the template's.
+  name=$(setting get 'Universe\Galaxy0' _UniGalName)
+  [ "$name" != "<missing>" ] && [ "$name" != "Template Spiral" ] || fail "galaxy type 0 is '$name'"
   sleep 3
   galaxies shown || fail "no galaxies after the import"
   xdotool key space
