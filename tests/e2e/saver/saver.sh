@@ -176,6 +176,11 @@ mouse)
   [ -e "$work/run/VelmorPerf.log" ] && fail "a report without DX_WriteLog"
   ;;
 preview)
+  # A window id that names no window ends the preview at once.
+  quick_start=$(now_ms)
+  timeout 20 "$program" /P 4242; status=$?
+  echo "preview of no window: status $status after $(( $(now_ms) - quick_start )) ms"
+  [ "$status" -eq 0 ] || fail "preview of no window: exit status $status"
   "$helpers/host-window" 320 240 >"$work/host.log" 2>&1 &
   host_pid=$!
   for _ in $(seq 100); do [ -s "$work/host.log" ] && break; sleep 0.05; done
