@@ -221,10 +221,8 @@ void RunGalaxyDisplay(std::int16_t index, std::int16_t limitFrames, std::int32_t
     } else {
         tables.galaxies.GalType[0] = index;
     }
-    const UniGalaxy& type = UniGalaxies[shown];
-    tables.galaxies.GalRelZ[0] = type.Run_Distance;
-    tables.comets.CometCount = static_cast<std::int16_t>(
-        std::min<std::int32_t>(kMostComets, kCometParticles / std::max<std::int32_t>(1, type.Galaxy_CometStars)));
+    tables.galaxies.GalRelZ[0] = UniGalaxies[shown].Run_Distance;
+    tables.comets.CometCount = CometCountFor(shown);
     InitGalaxyTypeTables(tables.paths, 1, shown, composite ? index : std::int16_t{-1}, {});
 
     StarTable& stars = tables.stars;
