@@ -197,7 +197,9 @@ void UseFactoryGalaxies() {
 QImage RenderGalaxySnapshot(std::int16_t type, const SnapshotOptions& options) {
     LoadFactoryUniGalaxy(type);
     UseWorkImage(options.width, options.height);
-    SeedRandomTable(options.seed);
+    // Each type draws its own sequence, so random shapes (nebula ribbons,
+    // attractor seeds) differ from type to type as they do between galaxies.
+    SeedRandomTable(options.seed + 7919u * static_cast<std::uint32_t>(type));
     PrecomputeGalaxyConstants();
     BuildHueColorTables();
     Universe.Universe_Stars = options.stars;
