@@ -44,10 +44,18 @@ constexpr uint32_t kByte3 = 0xFF000000;
 
 #define CORVANE_INLINE inline __attribute__((always_inline))
 
-// Inside the fast path a pixel is a 64-bit lane of four 16-bit channels in
-// the order 0, 2, 1, 3 (what splitting a work entry into its even and odd
-// bytes gives). A row's block of eight pixels is two such vectors, holding
-// pixels 0, 1, 4, 5 and 2, 3, 6, 7 (what interleaving the halves gives).
+// No standard-library templates here: this file is built for AVX2, and an
+// inline function instantiated in it could replace the baseline copy used by
+// the rest of the library.
+ptrdiff_t Smaller(ptrdiff_t a, ptrdiff_t b)
+{
+    return a < b ? a : b;
+}
+
+// Inside the fast path a pixel is a 64-bit lane of four 16-bit channels. A
+// row's block of eight pixels is two such vectors, holding pixels 0, 1, 4, 5
+// and 2, 3, 6, 7: the order in which AVX2 unpacks the bytes of eight pixels,
+// and back in which it packs them.
 struct Block {
     __m256i low;    // pixels 0, 1, 4, 5
     __m256i high;   // pixels 2, 3, 6, 7
@@ -79,22 +87,23 @@ CORVANE_INLINE __m256i Load8(const uint32_t* pixels)
 }
 
 // Sums the neighbours at both offsets, the pixel itself and its right
-// neighbour for eight pixels; `self` must hold nine entries.
+// neighbour for eight pixels; `self` must hold nine entries. Interleaving the
+// bytes of two sources and multiplying-adding each byte pair by one adds the
+// two channel by channel into 16 bits.
 CORVANE_INLINE Block SumNeighbours(const uint32_t* self, const uint32_t* rowA,
                                    const uint32_t* rowB)
 {
-    const __m256i evenBytes = _mm256_set1_epi32(0x00FF00FF);
+    const __m256i ones = _mm256_set1_epi8(1);
     const __m256i a = Load8(rowA);
     const __m256i b = Load8(rowB);
     const __m256i s = Load8(self);
     const __m256i r = Load8(self + 1);
-    const __m256i even = _mm256_add_epi16(
-        _mm256_add_epi16(_mm256_and_si256(a, evenBytes), _mm256_and_si256(b, evenBytes)),
-        _mm256_add_epi16(_mm256_and_si256(s, evenBytes), _mm256_and_si256(r, evenBytes)));
-    const __m256i odd = _mm256_add_epi16(
-        _mm256_add_epi16(_mm256_srli_epi16(a, 8), _mm256_srli_epi16(b, 8)),
-        _mm256_add_epi16(_mm256_srli_epi16(s, 8), _mm256_srli_epi16(r, 8)));
-    return {_mm256_unpacklo_epi32(even, odd), _mm256_unpackhi_epi32(even, odd)};
+    const auto add = [&](__m256i pairs, __m256i otherPairs) {
+        return _mm256_add_epi16(_mm256_maddubs_epi16(pairs, ones),
+                                _mm256_maddubs_epi16(otherPairs, ones));
+    };
+    return {add(_mm256_unpacklo_epi8(a, b), _mm256_unpacklo_epi8(s, r)),
+            add(_mm256_unpackhi_epi8(a, b), _mm256_unpackhi_epi8(s, r))};
 }
 
 // The last block of a row may be short: its pixels are copied into zeroed
@@ -160,11 +169,7 @@ CORVANE_INLINE void Advance(__m256i& left, __m256i& column, __m256i factor)
 // Eight blended pixels as work entries with byte 3 clear, in pixel order.
 CORVANE_INLINE __m256i PackBlock(const Block& block)
 {
-    // Channels 0 | 2 << 16 | 1 << 32 become 0 | 1 << 8 | 2 << 16 in the low half.
-    const __m256i low = _mm256_or_si256(block.low, _mm256_srli_epi64(block.low, 24));
-    const __m256i high = _mm256_or_si256(block.high, _mm256_srli_epi64(block.high, 24));
-    return _mm256_castps_si256(_mm256_shuffle_ps(_mm256_castsi256_ps(low),
-                                                 _mm256_castsi256_ps(high), 0x88));
+    return _mm256_packus_epi16(block.low, block.high);
 }
 
 template <SurfaceFormat Format>
@@ -316,20 +321,14 @@ CORVANE_INLINE void BlendQuad(const Plan& plan, const Lane (&lanes)[4], __m256i&
     }
 }
 
-// No standard-library templates here: this file is built for AVX2, and an
-// inline function instantiated in it could replace the baseline copy used by
-// the rest of the library.
-ptrdiff_t Smaller(ptrdiff_t a, ptrdiff_t b)
-{
-    return a < b ? a : b;
-}
-
-// A work entry's channels in the fast path's order 0, 2, 1, 3.
+// A work entry as one pixel of the fast path.
 uint64_t WidenEntry(uint32_t entry)
 {
-    const uint64_t even = entry & 0x00FF00FF;
-    const uint64_t odd = (entry >> 8) & 0x00FF00FF;
-    return even | odd << 32;
+    uint64_t wide = 0;
+    for (int channel = 0; channel < 4; ++channel) {
+        wide |= uint64_t{(entry >> (8 * channel)) & 0xFF} << (16 * channel);
+    }
+    return wide;
 }
 
 // One step of the wavefront for any lane state: lanes may be idle, start,
@@ -405,16 +404,17 @@ void BlendLaneGroup(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount)
     }
 }
 
+// Blends rows 1..rows group by group and shows each group's rows once they
+// are final. Row 0 is shown as it is.
 template <SurfaceFormat Format, bool Wrap>
 void BlendAllRows(const Plan& plan)
 {
     const BlendCall& call = plan.call;
-    // Row 0 is shown as it is; rows 1..rows are blended.
     ShowRows<Format>(call, 0, 1);
     for (ptrdiff_t first = 1; first <= call.rows; first += kLanes) {
         const ptrdiff_t laneCount = Smaller(kLanes, call.rows + 1 - first);
         BlendLaneGroup<Wrap>(plan, first, laneCount);
-        // The group's rows are final now; the last blended row is not shown.
+        // The last blended row is not shown in this call.
         ShowRows<Format>(call, first, Smaller(first + laneCount, call.rows));
     }
 }
