@@ -11,11 +11,12 @@
 // Per step, every row sums the four neighbours other than its left one for
 // its block, channel by channel in 16-bit lanes; a transpose turns these into
 // one vector per pixel column holding a pixel of each row; the chain then
-// advances all rows one pixel per vector operation; a second transpose turns
-// the results back into row blocks, which are stored into the work image and
-// the surface. The channel arithmetic is the same as the byte-by-byte blend:
-// ((sum of five bytes) * factor) >> 12 is the high half of the 16-bit product
-// sum * (factor * 16), exact while factor * 16 fits 16 bits.
+// advances four rows one pixel per vector operation; a second transpose turns
+// the results back into row blocks, which are stored into the work image.
+// Once a group of rows is final, a second pass writes it into the surface
+// with streaming stores. The channel arithmetic is the same as in the
+// byte-by-byte blend: ((sum of five bytes) * factor) >> 12 is the high half of
+// the 16-bit product sum * (factor * 16), exact while factor * 16 fits 16 bits.
 #include "corvane/blend.h"
 
 #if defined(__AVX2__)
@@ -72,7 +73,6 @@ struct Plan {
 struct Lane {
     uint32_t* self;       // first pixel of the block in the work image
     ptrdiff_t count;      // pixels of the block, 0 when the lane is idle
-    ptrdiff_t row;
 };
 
 const uint32_t* Neighbour(const uint32_t* pixel, ptrdiff_t byteOffset)
@@ -142,7 +142,8 @@ Block LoadSums(const Plan& plan, const Lane& lane)
                               Neighbour(lane.self, plan.call.offsetB), lane.count);
 }
 
-// Transposes four rows of four 64-bit lanes.
+// Transposes four rows of four 64-bit lanes (0x20 joins the low 128-bit
+// halves of two vectors, 0x31 the high ones).
 CORVANE_INLINE void Transpose(__m256i& r0, __m256i& r1, __m256i& r2, __m256i& r3)
 {
     const __m256i t0 = _mm256_unpacklo_epi64(r0, r1);
@@ -169,6 +170,8 @@ CORVANE_INLINE void Advance(__m256i& left, __m256i& column, __m256i factor)
 // Eight blended pixels as work entries with byte 3 clear, in pixel order.
 CORVANE_INLINE __m256i PackBlock(const Block& block)
 {
+    // Packing per 128-bit half takes pixels 0, 1 from low and 2, 3 from high,
+    // then 4, 5 and 6, 7.
     return _mm256_packus_epi16(block.low, block.high);
 }
 
@@ -228,6 +231,8 @@ CORVANE_INLINE void StreamRun(uint8_t* target, const uint32_t* source)
         Stream(target + 64, _mm256_blend_epi32(pick(g[2], 5, 6, 0, 0, 0, 0, 0, 0),
                                                pick(g[3], 0, 0, 0, 1, 2, 4, 5, 6), 0xFC));
     } else {
+        // Packing per 128-bit half interleaves the two groups of eight by
+        // fours; the 64-bit lane order 0, 2, 1, 3 puts them back in line.
         const __m256i packed =
             _mm256_packus_epi32(Pack16<Format>(Load8(source)), Pack16<Format>(Load8(source + 8)));
         Stream(target, _mm256_permute4x64_epi64(packed, 0xD8));
@@ -352,8 +357,7 @@ void BlendAnyStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount, ptr
             const ptrdiff_t block = step - lane;
             lanes[i] = Lane{};
             if (lane < laneCount && block >= 0 && block < plan.blocks) {
-                lanes[i].row = firstRow + lane;
-                lanes[i].self = call.work + lanes[i].row * call.pitch + 1 + block * kBlock;
+                lanes[i].self = call.work + (firstRow + lane) * call.pitch + 1 + block * kBlock;
                 lanes[i].count = Smaller(kBlock, call.rowLength - 2 - block * kBlock);
             }
         }
@@ -374,7 +378,7 @@ void BlendFullStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t step,
         Lane lanes[4];
         for (ptrdiff_t i = 0; i < 4; ++i) {
             const ptrdiff_t lane = 4 * quad + i;
-            lanes[i] = Lane{first + lane * laneStride, kBlock, firstRow + lane};
+            lanes[i] = Lane{first + lane * laneStride, kBlock};
         }
         BlendQuad<Wrap, true>(plan, lanes, left[quad]);
     }
