@@ -1,4 +1,5 @@
-// The fast path of the blend, built with AVX2 and chosen at run time.
+// The fast paths of the blend and of copy mode, built with AVX2 and chosen
+// at run time.
 //
 // Each blended pixel depends on its left neighbour, just blended, so a row is
 // one long dependency chain and cannot be vectorised along its length. Rows
@@ -438,30 +439,72 @@ void BlendAllRows(const Plan& plan)
     }
 }
 
+// Copy mode: the 32-bit surface shows work row i and clears it whole; the
+// others show row i + 1 and keep its byte 3.
+template <SurfaceFormat Format>
+void CopyAllRows(const BlendCall& call)
+{
+    constexpr bool whole = Format == SurfaceFormat::Rgb32;
+    constexpr ptrdiff_t sourceRow = whole ? 0 : 1;
+    for (ptrdiff_t row = 0; row < call.rows; ++row) {
+        uint32_t* source = call.work + (row + sourceRow) * call.pitch;
+        ShowRow<Format>(call.surface + row * call.pitch * kBytesPerPixel<Format>, source,
+                        call.rowLength);
+        if constexpr (whole) {
+            std::memset(source + 1, 0, (call.rowLength - 2) * sizeof *source);
+        } else {
+            for (ptrdiff_t x = 1; x < call.rowLength - 1; ++x) {
+                source[x] &= kByte3;
+            }
+        }
+    }
+}
+
+void CopyAllRows(const BlendCall& call)
+{
+    switch (call.format) {
+    case SurfaceFormat::Rgb15:
+        return CopyAllRows<SurfaceFormat::Rgb15>(call);
+    case SurfaceFormat::Rgb16:
+        return CopyAllRows<SurfaceFormat::Rgb16>(call);
+    case SurfaceFormat::Rgb24:
+        return CopyAllRows<SurfaceFormat::Rgb24>(call);
+    case SurfaceFormat::Rgb32:
+        return CopyAllRows<SurfaceFormat::Rgb32>(call);
+    }
+}
+
 }  // namespace
 
-// The fast path takes calls whose rows do not overlap, whose neighbour
-// offsets are whole rows and whose factor the 16-bit multiply handles.
-bool BlendRowsWavefront(const BlendCall& call)
+// The fast paths take calls whose rows do not overlap; blending also needs
+// neighbour offsets of whole rows and a factor the 16-bit multiply handles.
+bool BlendRowsFast(const BlendCall& call)
 {
-    const ptrdiff_t rowBytes = call.pitch * 4;
-    if (call.factor > kLargestFastFactor || call.pitch < call.rowLength ||
-        call.offsetA % rowBytes != 0 || call.offsetB % rowBytes != 0) {
+    if (call.pitch < call.rowLength) {
         return false;
     }
-    const auto channel = static_cast<int64_t>(call.factor * 16);
-    const Plan plan{
-        .call = call,
-        .blocks = (call.rowLength - 2 + kBlock - 1) / kBlock,
-        .fullBlocks = (call.rowLength - 2) / kBlock,
-        .leadOffset = call.offsetA > call.offsetB ? (call.offsetA > 0 ? call.offsetA : 0)
-                                                  : (call.offsetB > 0 ? call.offsetB : 0),
-        .factor = _mm256_set1_epi64x(channel | channel << 16 | channel << 32),
-    };
-    if (call.factor <= kLargestFactorWithoutWrap) {
-        BlendAllRows<false>(plan);
+    if (call.factor == kCopyFactor) {
+        CopyAllRows(call);
     } else {
-        BlendAllRows<true>(plan);
+        const ptrdiff_t rowBytes = call.pitch * 4;
+        if (call.factor > kLargestFastFactor || call.offsetA % rowBytes != 0 ||
+            call.offsetB % rowBytes != 0) {
+            return false;
+        }
+        const auto channel = static_cast<int64_t>(call.factor * 16);
+        const Plan plan{
+            .call = call,
+            .blocks = (call.rowLength - 2 + kBlock - 1) / kBlock,
+            .fullBlocks = (call.rowLength - 2) / kBlock,
+            .leadOffset = call.offsetA > call.offsetB ? (call.offsetA > 0 ? call.offsetA : 0)
+                                                      : (call.offsetB > 0 ? call.offsetB : 0),
+            .factor = _mm256_set1_epi64x(channel | channel << 16 | channel << 32),
+        };
+        if (call.factor <= kLargestFactorWithoutWrap) {
+            BlendAllRows<false>(plan);
+        } else {
+            BlendAllRows<true>(plan);
+        }
     }
     // Streaming stores are weakly ordered: complete them before returning.
     _mm_sfence();
@@ -474,7 +517,7 @@ bool BlendRowsWavefront(const BlendCall& call)
 
 namespace orbweave::corvane {
 
-bool BlendRowsWavefront(const BlendCall&)
+bool BlendRowsFast(const BlendCall&)
 {
     return false;
 }
