@@ -1,0 +1,366 @@
+#include "platform/display/sdl_backend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace orbweave::display {
+
+namespace {
+
+PixelLayout LayoutOfSdl(std::uint32_t format)
+{
+    switch (format) {
+    case SDL_PIXELFORMAT_RGB555: return PixelLayout::Rgb555;
+    case SDL_PIXELFORMAT_RGB565: return PixelLayout::Rgb565;
+    case SDL_PIXELFORMAT_RGB24:
+    case SDL_PIXELFORMAT_BGR24: return PixelLayout::Bgr24;
+    default: return PixelLayout::Xrgb8888;
+    }
+}
+
+std::uint32_t SdlFormatOf(PixelLayout layout)
+{
+    switch (layout) {
+    case PixelLayout::Rgb555: return SDL_PIXELFORMAT_RGB555;
+    case PixelLayout::Rgb565: return SDL_PIXELFORMAT_RGB565;
+    case PixelLayout::Bgr24: return SDL_PIXELFORMAT_BGR24;  // memory order B, G, R
+    case PixelLayout::Xrgb8888: return SDL_PIXELFORMAT_RGB888;  // memory order B, G, R, X
+    }
+    return SDL_PIXELFORMAT_RGB888;
+}
+
+// Bits per pixel as the system counts them: storage bytes x 8.
+int StorageBits(std::uint32_t sdlFormat) { return SDL_BYTESPERPIXEL(sdlFormat) * 8; }
+
+class SdlDisplaySystem final : public DisplaySystem {
+public:
+    SdlDisplaySystem() = default;
+    ~SdlDisplaySystem() override { Release(); }
+
+protected:
+    PixelFormat QueryDesktopFormat() override
+    {
+        SDL_DisplayMode mode{};
+        if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+            return FormatOf(PixelLayout::Xrgb8888);
+        }
+        return FormatOf(LayoutOfSdl(mode.format));
+    }
+
+    Size QueryDesktopSize() override
+    {
+        SDL_DisplayMode mode{};
+        if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+            return {};
+        }
+        return {mode.w, mode.h};
+    }
+
+    Result ApplyCooperativeLevel(Window* window, CooperativeLevel level) override
+    {
+        auto* sdlWindow = dynamic_cast<SdlWindow*>(window);
+        if (level == CooperativeLevel::Exclusive) {
+            return sdlWindow != nullptr ? Result::Ok : Result::Failed;
+        }
+        if (sdlWindow != nullptr) {
+            return sdlWindow->LeaveExclusiveMode();
+        }
+        return Result::Ok;
+    }
+
+    // An exclusive display is taken away when its window is minimised.
+    Result QueryCooperativeLevel() override
+    {
+        auto* sdlWindow = dynamic_cast<SdlWindow*>(CooperativeWindow().get());
+        if (Level() == CooperativeLevel::Exclusive && sdlWindow != nullptr && sdlWindow->IsMinimised()) {
+            return Result::SurfaceLost;
+        }
+        return Result::Ok;
+    }
+
+    Result ApplyDisplayMode(const DisplayMode& mode) override
+    {
+        auto* sdlWindow = dynamic_cast<SdlWindow*>(CooperativeWindow().get());
+        if (Level() != CooperativeLevel::Exclusive || sdlWindow == nullptr) {
+            return Result::Failed;
+        }
+        return sdlWindow->EnterExclusiveMode(mode);
+    }
+
+    std::vector<DisplayMode> QueryModes() override
+    {
+        std::vector<DisplayMode> modes;
+        const int count = SDL_GetNumDisplayModes(0);
+        for (int i = 0; i < count; ++i) {
+            SDL_DisplayMode sdlMode{};
+            if (SDL_GetDisplayMode(0, i, &sdlMode) != 0) {
+                continue;
+            }
+            // SDL lists each refresh rate apart; the system lists sizes and depths.
+            const DisplayMode mode{sdlMode.w, sdlMode.h, StorageBits(sdlMode.format)};
+            if (std::find(modes.begin(), modes.end(), mode) == modes.end()) {
+                modes.push_back(mode);
+            }
+        }
+        return modes;
+    }
+};
+
+SdlEventHandler& EventHandler()
+{
+    static SdlEventHandler handler;
+    return handler;
+}
+
+bool OnX11() { return std::strcmp(SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "", "x11") == 0; }
+
+}  // namespace
+
+OpenResult OpenSdlDisplay()
+{
+    // By default SDL keeps the desktop's screen saver and locker from
+    // starting while it runs; a screen saver must never do that.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return {nullptr, OpenFailure::RootMissing};
+    }
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return {nullptr, OpenFailure::DeviceFailed};
+    }
+    if (OnX11()) {
+        window::InstallXErrorHandler();
+    }
+    return {std::make_shared<SdlDisplaySystem>(), OpenFailure::None};
+}
+
+SdlWindow::SdlWindow(Kind kind, SDL_Window* window) : kind_(kind), window_(window) {}
+
+std::shared_ptr<SdlWindow> SdlWindow::CreateFullScreen(const std::string& caption)
+{
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
+        return nullptr;
+    }
+    SDL_Window* window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                                          desktop.w, desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    std::shared_ptr<SdlWindow> result(new SdlWindow(Kind::FullScreen, window));
+    return result->CreateRenderer() ? result : nullptr;
+}
+
+std::shared_ptr<SdlWindow> SdlWindow::CreateWindowed(const std::string& caption, Size size)
+{
+    SDL_Window* window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                                          std::max(size.width, 1), std::max(size.height, 1), 0);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    std::shared_ptr<SdlWindow> result(new SdlWindow(Kind::Windowed, window));
+    return result->CreateRenderer() ? result : nullptr;
+}
+
+std::shared_ptr<SdlWindow> SdlWindow::CreateEmbedded(window::NativeWindowId host, double scale)
+{
+    const auto hostSize = window::HostWindowSize(host);
+    if (!hostSize || !std::isfinite(scale) || scale <= 0) {
+        return nullptr;
+    }
+    window::WatchHostWindow(host);
+    const window::NativeWindowId child = window::CreateChildWindow(host, *hostSize);
+    if (child == 0) {
+        return nullptr;
+    }
+    SDL_Window* window = SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<std::uintptr_t>(child)));
+    if (window == nullptr) {
+        window::DestroyChildWindow(child);
+        return nullptr;
+    }
+    std::shared_ptr<SdlWindow> result(new SdlWindow(Kind::Embedded, window));
+    result->host_ = host;
+    result->child_ = child;
+    result->hostSize_ = *hostSize;
+    result->scale_ = scale;
+    return result->CreateRenderer() ? result : nullptr;
+}
+
+SdlWindow::~SdlWindow()
+{
+    DestroyRenderer();
+    if (window_ != nullptr) {
+        SDL_DestroyWindow(window_);
+    }
+    window::DestroyChildWindow(child_);
+}
+
+bool SdlWindow::CreateRenderer()
+{
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (renderer_ == nullptr) {
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    }
+    return renderer_ != nullptr;
+}
+
+void SdlWindow::DestroyRenderer()
+{
+    if (texture_ != nullptr) {
+        SDL_DestroyTexture(texture_);
+        texture_ = nullptr;
+    }
+    if (renderer_ != nullptr) {
+        SDL_DestroyRenderer(renderer_);
+        renderer_ = nullptr;
+    }
+}
+
+Rect SdlWindow::ScreenRect() const
+{
+    if (kind_ == Kind::Embedded) {
+        return {0, 0, static_cast<int>(std::nearbyint(hostSize_.width * scale_)),
+                static_cast<int>(std::nearbyint(hostSize_.height * scale_))};
+    }
+    int x = 0, y = 0, w = 0, h = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    SDL_GetWindowSize(window_, &w, &h);
+    return {x, y, x + w, y + h};
+}
+
+Size SdlWindow::DrawableSize() const
+{
+    if (kind_ == Kind::Embedded) {
+        return {hostSize_.width, hostSize_.height};
+    }
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    return {w, h};
+}
+
+bool SdlWindow::Exists() const
+{
+    if (window_ == nullptr) {
+        return false;
+    }
+    if (kind_ == Kind::Embedded) {
+        return !window::HostWindowDestroyed(host_) && window::IsWindow(host_);
+    }
+    return true;
+}
+
+bool SdlWindow::IsMinimised() const
+{
+    return window_ != nullptr && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
+std::uint32_t SdlWindow::SdlWindowId() const { return window_ != nullptr ? SDL_GetWindowID(window_) : 0; }
+
+Result SdlWindow::FollowHostSize()
+{
+    const auto size = window::HostWindowSize(host_);
+    if (!size) {
+        return Result::Failed;
+    }
+    if (*size == hostSize_) {
+        return Result::Ok;
+    }
+    // SDL hears nothing about a foreign window's size, so the window and its
+    // renderer are made afresh for the new size.
+    window::ResizeChildWindow(child_, *size);
+    DestroyRenderer();
+    SDL_DestroyWindow(window_);
+    window_ = SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<std::uintptr_t>(child_)));
+    hostSize_ = *size;
+    if (window_ == nullptr || !CreateRenderer()) {
+        return Result::Failed;
+    }
+    return Result::Ok;
+}
+
+Result SdlWindow::Present(const Surface& frame)
+{
+    if (!Exists()) {
+        return Result::Failed;
+    }
+    if (kind_ == Kind::Embedded && FollowHostSize() != Result::Ok) {
+        return Result::Failed;
+    }
+    const Size size = frame.GetSize();
+    if (renderer_ == nullptr || size.width <= 0 || size.height <= 0) {
+        return Result::Failed;
+    }
+    const std::uint32_t format = SdlFormatOf(frame.Format().layout);
+    if (texture_ == nullptr || format != textureFormat_ || size != textureSize_) {
+        if (texture_ != nullptr) {
+            SDL_DestroyTexture(texture_);
+        }
+        texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, size.width, size.height);
+        textureFormat_ = format;
+        textureSize_ = size;
+        if (texture_ == nullptr) {
+            return Result::Failed;
+        }
+    }
+    if (SDL_UpdateTexture(texture_, nullptr, frame.Pixels().data(), frame.PitchBytes()) != 0 ||
+        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr) != 0) {
+        return Result::Failed;
+    }
+    SDL_RenderPresent(renderer_);
+    return Result::Ok;
+}
+
+Result SdlWindow::EnterExclusiveMode(const DisplayMode& mode)
+{
+    if (window_ == nullptr || kind_ == Kind::Embedded) {
+        return Result::Failed;
+    }
+    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+    const int count = SDL_GetNumDisplayModes(display);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode candidate{};
+        if (SDL_GetDisplayMode(display, i, &candidate) != 0 || candidate.w != mode.width ||
+            candidate.h != mode.height || StorageBits(candidate.format) != mode.bitsPerPixel) {
+            continue;
+        }
+        if (SDL_SetWindowDisplayMode(window_, &candidate) != 0 ||
+            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) != 0) {
+            return Result::ModeRefused;
+        }
+        return Result::Ok;
+    }
+    return Result::ModeRefused;
+}
+
+Result SdlWindow::LeaveExclusiveMode()
+{
+    if (window_ == nullptr) {
+        return Result::Failed;
+    }
+    if (kind_ == Kind::FullScreen && SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        return Result::Failed;
+    }
+    return Result::Ok;
+}
+
+void SetSdlEventHandler(SdlEventHandler handler) { EventHandler() = std::move(handler); }
+
+void PumpSdlEvents()
+{
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+        return;
+    }
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        if (EventHandler()) {
+            EventHandler()(event);
+        }
+    }
+}
+
+}  // namespace orbweave::display

@@ -1,0 +1,84 @@
+// The SDL2 backend: the full-screen saver window (exclusive with a display
+// mode change, or covering the desktop), a plain window, and a window inside
+// a foreign X11 window (the control-panel preview). Frames reach the screen
+// through a streaming texture in the surface's own layout.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/display/display_system.h"
+#include "platform/window/x11_windows.h"
+
+union SDL_Event;
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace orbweave::display {
+
+enum class OpenFailure {
+    None,
+    RootMissing,    // the video system cannot start
+    DeviceFailed,   // it started, but the display cannot be used
+};
+
+struct OpenResult {
+    std::shared_ptr<DisplaySystem> system;
+    OpenFailure failure = OpenFailure::None;
+};
+
+// Starts SDL's video (allowing the desktop's own screen saver and locker,
+// which SDL would otherwise inhibit) and opens the default display.
+OpenResult OpenSdlDisplay();
+
+class SdlWindow final : public Window {
+public:
+    // Covers the whole desktop; exclusive mode changes the display mode.
+    static std::shared_ptr<SdlWindow> CreateFullScreen(const std::string& caption);
+    static std::shared_ptr<SdlWindow> CreateWindowed(const std::string& caption, Size size);
+    // A child window filling the foreign window `host`. The client area is
+    // reported `scale` times larger than the host (the drawing code divides
+    // it back); only the host's own size is drawn.
+    static std::shared_ptr<SdlWindow> CreateEmbedded(window::NativeWindowId host, double scale);
+    ~SdlWindow() override;
+
+    Rect ScreenRect() const override;
+    Size DrawableSize() const override;
+    bool Exists() const override;
+    Result Present(const Surface& frame) override;
+
+    Result EnterExclusiveMode(const DisplayMode& mode);
+    Result LeaveExclusiveMode();
+    bool IsMinimised() const;
+    std::uint32_t SdlWindowId() const;
+    window::NativeWindowId HostWindow() const { return host_; }
+
+private:
+    enum class Kind { FullScreen, Windowed, Embedded };
+
+    SdlWindow(Kind kind, SDL_Window* window);
+    bool CreateRenderer();
+    void DestroyRenderer();
+    Result FollowHostSize();
+
+    Kind kind_;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    std::uint32_t textureFormat_ = 0;
+    Size textureSize_;
+    window::NativeWindowId host_ = 0;
+    window::NativeWindowId child_ = 0;
+    window::WindowSize hostSize_;
+    double scale_ = 1.0;
+};
+
+// SDL events are read once per frame and handed to one replaceable handler
+// (the saver window installs its own); with none they are dropped.
+using SdlEventHandler = std::function<void(const SDL_Event&)>;
+void SetSdlEventHandler(SdlEventHandler handler);
+void PumpSdlEvents();
+
+}  // namespace orbweave::display

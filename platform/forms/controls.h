@@ -1,0 +1,286 @@
+// The control kinds of a form, each over one Qt widget, with the semantics
+// the dialog code relies on where Qt behaves otherwise.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/forms/control.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+
+namespace orbweave {
+
+// A one-line text box. The length limit restricts typing only: text set by
+// code is kept whole. Change runs at once and only when the text really
+// changes. Typed characters (and Backspace) pass the KeyPress handler, which
+// may swallow or replace them; arrows and editing keys do not.
+class TextBox final : public Control {
+public:
+    TextBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+
+    std::string Text() const override;
+    bool SetText(std::string_view text) override;
+
+    // 0: no limit.
+    int MaxLength() const { return maxLength_; }
+    bool SetMaxLength(int length);
+    // A locked box shows its text but refuses typing.
+    bool Locked() const;
+    void SetLocked(bool locked);
+
+    int SelStart() const;
+    int SelLength() const;
+    std::string SelText() const;
+    bool SetSelection(int start, int length);
+    void SelectAll();
+
+private:
+    void TextChanged();
+
+    QLineEdit* edit_;
+    std::string text_;
+    int maxLength_ = 0;
+};
+
+// What combo and list boxes share. List index -1 means no selection; an
+// index outside -1..count-1 is refused. Filling a list selects nothing and
+// raises nothing; Click runs when the selection changes, by code or by the user.
+class ListControl : public Control {
+public:
+    static constexpr int kAtEnd = -1;
+
+    virtual int ListCount() const = 0;
+    virtual std::string List(int item) const = 0;
+    virtual bool SetList(int item, std::string_view text) = 0;
+    virtual int ListIndex() const = 0;
+    virtual bool SetListIndex(int item) = 0;
+    // Adds an entry at the end, or before the entry at an index 0..count.
+    virtual bool AddItem(std::string_view text, int at = kAtEnd) = 0;
+    // Removing the selected entry leaves no selection.
+    virtual bool RemoveItem(int item) = 0;
+    virtual void Clear() = 0;
+    virtual std::int32_t ItemData(int item) const = 0;
+    virtual bool SetItemData(int item, std::int32_t value) = 0;
+
+protected:
+    using Control::Control;
+    bool ValidItem(int item) const { return item >= 0 && item < ListCount(); }
+};
+
+// A drop-down list, or with kStyleEditable a combo whose text may be typed
+// (Change runs on typing). Setting the text of a plain drop-down list selects
+// the equal entry, and is refused when there is none.
+class ComboBox final : public ListControl {
+public:
+    ComboBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+
+    int ListCount() const override;
+    std::string List(int item) const override;
+    bool SetList(int item, std::string_view text) override;
+    int ListIndex() const override;
+    bool SetListIndex(int item) override;
+    bool AddItem(std::string_view text, int at = kAtEnd) override;
+    bool RemoveItem(int item) override;
+    void Clear() override;
+    std::int32_t ItemData(int item) const override;
+    bool SetItemData(int item, std::int32_t value) override;
+
+    std::string Text() const override;
+    bool SetText(std::string_view text) override;
+    bool Editable() const { return editable_; }
+
+private:
+    void SelectionChangedByUser(int item);
+    void EditedByUser();
+    // Puts the remembered selection (and typed text) back after Qt moved it on its own.
+    void KeepSelection();
+
+    QComboBox* combo_;
+    bool editable_;
+    int listIndex_ = -1;
+    std::string text_;
+};
+
+// A list box, single selection or (kStyleMultiSelect) extended multiple
+// selection, where ListIndex is the entry with the focus and Selected(i)
+// tells each entry's state.
+class ListBox final : public ListControl {
+public:
+    ListBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+
+    int ListCount() const override;
+    std::string List(int item) const override;
+    bool SetList(int item, std::string_view text) override;
+    int ListIndex() const override;
+    bool SetListIndex(int item) override;
+    bool AddItem(std::string_view text, int at = kAtEnd) override;
+    bool RemoveItem(int item) override;
+    void Clear() override;
+    std::int32_t ItemData(int item) const override;
+    bool SetItemData(int item, std::int32_t value) override;
+
+    // The selected entry's text ("" without one); read only.
+    std::string Text() const override;
+
+    bool MultiSelect() const { return multiSelect_; }
+    bool Selected(int item) const;
+    bool SetSelected(int item, bool selected);
+    int SelCount() const;
+
+    // The first entry shown at the top.
+    int TopIndex() const;
+    bool SetTopIndex(int item);
+
+private:
+    int CurrentSelection() const;
+    void SelectionChangedByUser();
+
+    QListWidget* list_;
+    bool multiSelect_;
+    int listIndex_ = -1;
+};
+
+// A check box: 0 unchecked, 1 checked, 2 greyed. A click by the user toggles
+// between 0 and 1. Click runs whenever the value changes.
+class CheckBox final : public Control {
+public:
+    static constexpr int kUnchecked = 0;
+    static constexpr int kChecked = 1;
+    static constexpr int kGrayed = 2;
+
+    CheckBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+
+    int Value() const { return value_; }
+    bool SetValue(int value);
+    std::string Caption() const override;
+    bool SetCaption(std::string_view caption) override;
+
+private:
+    void StateChanged(int qtState);
+
+    QCheckBox* box_;
+    int value_ = kUnchecked;
+};
+
+// The vertical scroll bar used as a spin control beside a box. Min may lie
+// above Max: with Min the high bound the upper arrow raises the value.
+// Values are 16-bit; a value outside the range is refused (Qt would clamp),
+// and Change runs only on a real change.
+class SpinControl final : public Control {
+public:
+    SpinControl(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Value() const { return value_; }
+    // A new range moves a value that falls outside it to the nearest bound
+    // without raising Change: setting up a spin is no change of its box.
+    bool SetMin(int min);
+    bool SetMax(int max);
+    bool SetValue(int value);
+    int SmallChange() const;
+    bool SetSmallChange(int step);
+    int LargeChange() const;
+    bool SetLargeChange(int step);
+
+private:
+    void ApplyRange();
+    int PositionOf(int value) const;
+    void PositionChanged(int position);
+
+    QScrollBar* bar_;
+    int min_ = 0;
+    int max_ = 32767;
+    int value_ = 0;
+};
+
+// A push button; at most one default button (Enter) and one cancel button
+// (Escape) per form, both switchable at run time.
+class CommandButton final : public Control {
+public:
+    CommandButton(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+
+    std::string Caption() const override;
+    bool SetCaption(std::string_view caption) override;
+    bool IsDefault() const;
+    void SetDefault(bool isDefault);
+    bool IsCancel() const;
+    void SetCancel(bool isCancel);
+    // Runs the Click handler as a press of the button would, when it is enabled.
+    bool PerformClick();
+
+private:
+    QPushButton* button_;
+};
+
+// A caption: line breaks (CR LF) are kept, kStyleWordWrap wraps long lines.
+// Without a background of its own it shows what is painted behind it.
+class Label final : public Control {
+public:
+    Label(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+
+    std::string Caption() const override { return caption_; }
+    bool SetCaption(std::string_view caption) override;
+    bool WordWrap() const;
+    void SetWordWrap(bool wrap);
+
+private:
+    QLabel* label_;
+    std::string caption_;
+};
+
+// A captioned frame that holds other controls; frames stacked in one place
+// hide one another, so the one in front is the one seen.
+class Frame final : public Control {
+public:
+    Frame(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+
+    std::string Caption() const override;
+    bool SetCaption(std::string_view caption) override;
+    QWidget* ClientWidget() const;
+
+private:
+    QGroupBox* box_;
+};
+
+// An entry of a menu array. A top-level menu sits in the form's menu bar; an
+// entry whose caption is "-" is a separator and keeps its index.
+class MenuItem final : public Control {
+public:
+    MenuItem(Form& form, const ControlSpec& spec, MenuItem* parentMenu, QAction* action);
+    ~MenuItem() override;
+
+    bool Move(int left, int top, int width, int height) override;
+    bool Enabled() const override;
+    void SetEnabled(bool enabled) override;
+    bool Visible() const override;
+    void SetVisible(bool visible) override;
+    bool SetFocus() override { return false; }
+    std::string Caption() const override { return caption_; }
+    bool SetCaption(std::string_view caption) override;
+    bool Checked() const;
+    void SetChecked(bool checked);
+    bool IsSeparator() const { return caption_ == "-"; }
+
+    // The drop-down of a top-level menu, made when its first entry is added.
+    QMenu* SubMenu();
+    QAction* Action() const { return action_; }
+
+private:
+    QAction* action_;
+    QMenu* subMenu_ = nullptr;
+    std::string caption_;
+};
+
+}  // namespace orbweave

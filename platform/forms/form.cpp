@@ -1,0 +1,432 @@
+#include "platform/forms/form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFontMetricsF>
+#include <QMenuBar>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "platform/forms/controls.h"
+#include "platform/forms/picture_box.h"
+#include "platform/forms/qt_text.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/services.h"
+
+namespace orbweave {
+
+// The client area: holds the controls and shows the form's kept image behind them.
+class ClientArea final : public QWidget {
+public:
+    ClientArea(Form& form, QWidget* parent) : QWidget(parent), form_(form) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        form_.Drawing().PaintOn(painter);
+    }
+    void resizeEvent(QResizeEvent*) override { form_.Drawing().SurfaceResized(); }
+
+private:
+    Form& form_;
+};
+
+// The top-level window: the menu bar over the client area, the close box as
+// an unload request, and the form-wide keys when no control has the focus.
+class FormWindow final : public QWidget {
+public:
+    explicit FormWindow(Form& form) : form_(form) {}
+
+    void LayOut() {
+        const int menuHeight = form_.menuBar_ ? form_.menuBar_->sizeHint().height() : 0;
+        if (form_.menuBar_) form_.menuBar_->setGeometry(0, 0, width(), menuHeight);
+        if (form_.client_) form_.client_->setGeometry(0, menuHeight, width(), std::max(height() - menuHeight, 0));
+    }
+
+    // The window size that gives the client area a size in pixels.
+    QSize SizeForClient(QSize client) const {
+        return client + QSize(0, form_.menuBar_ ? form_.menuBar_->sizeHint().height() : 0);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (form_.RequestUnload(kUnloadByUser))
+            event->accept();
+        else
+            event->ignore();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!form_.HandleFormKey(nullptr, event->key())) QWidget::keyPressEvent(event);
+    }
+
+    void resizeEvent(QResizeEvent*) override {
+        LayOut();
+        Control::Raise(form_.events.resize);
+    }
+
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) Control::Raise(form_.events.activate);
+        return QWidget::event(event);
+    }
+
+private:
+    Form& form_;
+};
+
+namespace {
+
+FormWindow& WindowOf(const std::unique_ptr<QWidget>& window) { return static_cast<FormWindow&>(*window); }
+
+}  // namespace
+
+Form::Form(std::string name) : name_(std::move(name)), window_(std::make_unique<FormWindow>(*this)) {
+    client_ = new ClientArea(*this, window_.get());
+    canvas_ = std::make_unique<Canvas>(*client_);
+    canvas_->SetBackColor(RgbFromQColor(client_->palette().color(QPalette::Window)));
+    canvas_->Cls();
+    window_->setWindowTitle(ToQString(name_));
+    WindowOf(window_).LayOut();
+}
+
+Form::~Form() {
+    destroying_ = true;
+    // Controls go first, the latest first, so that menu entries go before their menus.
+    while (!order_.empty()) {
+        const Control* last = order_.back();
+        order_.pop_back();
+        controls_.erase(Key{last->Name(), last->Index()});
+    }
+}
+
+// --- Controls ---
+
+bool Form::Build(std::span<const ControlSpec> table) {
+    bool complete = true;
+    for (const ControlSpec& spec : table)
+        if (AddControl(spec) == nullptr) complete = false;
+    return complete;
+}
+
+Control* Form::AddControl(const ControlSpec& spec) {
+    if (spec.name.empty() || Find(spec.name, spec.index) != nullptr) return nullptr;
+    Control* created = CreateControl(spec);
+    if (created == nullptr) return nullptr;
+    order_.push_back(created);
+    return created;
+}
+
+Control* Form::CreateControl(const ControlSpec& spec) {
+    Control* container = spec.container.name.empty() ? nullptr : Find(spec.container.name, spec.container.index);
+    if (!spec.container.name.empty() && container == nullptr) return nullptr;
+
+    std::unique_ptr<Control> control;
+    if (spec.kind == ControlKind::Menu) {
+        auto* parentMenu = dynamic_cast<MenuItem*>(container);
+        if (container != nullptr && parentMenu == nullptr) return nullptr;
+        auto* action = new QAction(window_.get());
+        if (parentMenu != nullptr)
+            parentMenu->SubMenu()->addAction(action);
+        else
+            MenuBar().addAction(action);
+        control = std::make_unique<MenuItem>(*this, spec, parentMenu, action);
+    } else {
+        auto* frame = dynamic_cast<Frame*>(container);
+        if (container != nullptr && frame == nullptr) return nullptr;
+        QWidget* parent = frame ? frame->ClientWidget() : client_;
+        switch (spec.kind) {
+        case ControlKind::TextBox: control = std::make_unique<TextBox>(*this, spec, container, parent); break;
+        case ControlKind::ComboBox: control = std::make_unique<ComboBox>(*this, spec, container, parent); break;
+        case ControlKind::ListBox: control = std::make_unique<ListBox>(*this, spec, container, parent); break;
+        case ControlKind::CheckBox: control = std::make_unique<CheckBox>(*this, spec, container, parent); break;
+        case ControlKind::SpinControl:
+            control = std::make_unique<SpinControl>(*this, spec, container, parent);
+            break;
+        case ControlKind::Frame: control = std::make_unique<Frame>(*this, spec, container, parent); break;
+        case ControlKind::Label: control = std::make_unique<Label>(*this, spec, container, parent); break;
+        case ControlKind::CommandButton:
+            control = std::make_unique<CommandButton>(*this, spec, container, parent);
+            break;
+        case ControlKind::PictureBox:
+            control = std::make_unique<PictureBox>(*this, spec, container, parent);
+            break;
+        case ControlKind::Menu: return nullptr;
+        }
+    }
+    Control* created = control.get();
+    controls_.emplace(Key{std::string(spec.name), spec.index}, std::move(control));
+    return created;
+}
+
+Control* Form::Find(std::string_view name, int index) const {
+    const auto found = controls_.find(Key{std::string(name), index});
+    return found == controls_.end() ? nullptr : found->second.get();
+}
+
+std::vector<Control*> Form::Controls() const { return order_; }
+
+std::vector<Control*> Form::ControlArray(std::string_view name) const {
+    std::vector<Control*> elements;
+    for (auto it = controls_.lower_bound(Key{std::string(name), kNoIndex});
+         it != controls_.end() && it->first.first == name; ++it)
+        elements.push_back(it->second.get());
+    return elements;
+}
+
+bool Form::SetText(std::string_view name, int index, std::string_view text) {
+    Control* control = Find(name, index);
+    return control != nullptr && control->SetText(text);
+}
+
+std::optional<std::string> Form::GetText(std::string_view name, int index) const {
+    const Control* control = Find(name, index);
+    if (control == nullptr) return std::nullopt;
+    switch (control->Kind()) {
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox: return control->Text();
+    default: return std::nullopt;
+    }
+}
+
+bool Form::SetCaption(std::string_view name, int index, std::string_view caption) {
+    Control* control = Find(name, index);
+    return control != nullptr && control->SetCaption(caption);
+}
+
+bool Form::SetListIndex(std::string_view name, int index, int item) {
+    auto* list = Find<ListControl>(name, index);
+    return list != nullptr && list->SetListIndex(item);
+}
+
+std::optional<int> Form::GetListIndex(std::string_view name, int index) const {
+    const auto* list = Find<ListControl>(name, index);
+    return list ? std::optional<int>(list->ListIndex()) : std::nullopt;
+}
+
+bool Form::SetValue(std::string_view name, int index, int value) {
+    if (auto* check = Find<CheckBox>(name, index)) return check->SetValue(value);
+    if (auto* spin = Find<SpinControl>(name, index)) return spin->SetValue(value);
+    return false;
+}
+
+std::optional<int> Form::GetValue(std::string_view name, int index) const {
+    if (const auto* check = Find<CheckBox>(name, index)) return check->Value();
+    if (const auto* spin = Find<SpinControl>(name, index)) return spin->Value();
+    return std::nullopt;
+}
+
+bool Form::SetEnabled(std::string_view name, int index, bool enabled) {
+    Control* control = Find(name, index);
+    if (control == nullptr) return false;
+    control->SetEnabled(enabled);
+    return true;
+}
+
+// --- Window ---
+
+std::string Form::Caption() const { return FromQString(window_->windowTitle()); }
+void Form::SetCaption(std::string_view caption) { window_->setWindowTitle(ToQString(caption)); }
+
+int Form::Left() const { return PixelsToTwipsX(window_->frameGeometry().x()); }
+int Form::Top() const { return PixelsToTwipsY(window_->frameGeometry().y()); }
+int Form::Width() const { return PixelsToTwipsX(window_->frameGeometry().width()); }
+int Form::Height() const { return PixelsToTwipsY(window_->frameGeometry().height()); }
+
+void Form::Move(int left, int top) { window_->move(TwipsToPixelsX(left), TwipsToPixelsY(top)); }
+
+void Form::Move(int left, int top, int width, int height) {
+    const QSize frameExtra = window_->frameGeometry().size() - window_->geometry().size();
+    Move(left, top);
+    ReleaseFixedSize();
+    window_->resize(std::max(TwipsToPixelsX(width) - frameExtra.width(), 0),
+                    std::max(TwipsToPixelsY(height) - frameExtra.height(), 0));
+    ApplySizeLimits();
+    WindowOf(window_).LayOut();
+}
+
+int Form::ScaleWidth() const { return PixelsToTwipsX(client_->width()); }
+int Form::ScaleHeight() const { return PixelsToTwipsY(client_->height()); }
+
+void Form::SetClientSize(int width, int height) {
+    ReleaseFixedSize();
+    window_->resize(WindowOf(window_).SizeForClient(
+        QSize(std::max(TwipsToPixelsX(width), 0), std::max(TwipsToPixelsY(height), 0))));
+    ApplySizeLimits();
+    WindowOf(window_).LayOut();
+}
+
+void Form::SetMinimumClientSize(int width, int height) {
+    minimumClient_ = QSize(std::max(TwipsToPixelsX(width), 0), std::max(TwipsToPixelsY(height), 0));
+    ApplySizeLimits();
+    WindowOf(window_).LayOut();
+}
+
+void Form::SetSizable(bool sizable) {
+    ReleaseFixedSize();
+    sizable_ = sizable;
+    ApplySizeLimits();
+}
+
+void Form::ReleaseFixedSize() {
+    if (sizable_) return;
+    window_->setMinimumSize(0, 0);
+    window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void Form::ApplySizeLimits() {
+    if (!sizable_)
+        window_->setFixedSize(window_->size());
+    else
+        window_->setMinimumSize(WindowOf(window_).SizeForClient(minimumClient_));
+}
+
+WindowState Form::State() const {
+    const Qt::WindowStates state = window_->windowState();
+    if (state & Qt::WindowMinimized) return WindowState::Minimized;
+    if (state & Qt::WindowMaximized) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+bool Form::SetState(int state) {
+    static constexpr Qt::WindowState kQtStates[] = {Qt::WindowNoState, Qt::WindowMinimized, Qt::WindowMaximized};
+    if (state < 0 || state > static_cast<int>(WindowState::Maximized)) return false;
+    window_->setWindowState(kQtStates[state]);
+    return true;
+}
+
+FontSpec Form::Font() const { return FontSpecFromQFont(window_->font()); }
+
+void Form::SetFont(const FontSpec& font) { window_->setFont(QFontFromSpec(font, window_->font())); }
+
+double Form::TextWidth(std::string_view text) const {
+    return QFontMetricsF(window_->font()).horizontalAdvance(ToQString(text)) * ScreenTwipsPerPixelX();
+}
+
+double Form::TextHeight(std::string_view) const {
+    return QFontMetricsF(window_->font()).height() * ScreenTwipsPerPixelY();
+}
+
+// --- Showing and unloading ---
+
+void Form::Show() {
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void Form::ShowModal() {
+    if (modalLoop_ != nullptr) return;
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    window_->setWindowModality(Qt::ApplicationModal);
+    Show();
+    if (window_->isVisible()) loop.exec();
+    window_->setWindowModality(Qt::NonModal);
+    modalLoop_ = nullptr;
+}
+
+bool Form::Visible() const { return window_->isVisible(); }
+
+bool Form::Unload() { return RequestUnload(kUnloadByCode); }
+
+bool Form::RequestUnload(int unloadMode) {
+    bool cancel = false;
+    if (const auto query = events.queryUnload) query(cancel, unloadMode);
+    if (cancel) return false;
+    if (const auto unload = events.unload) unload(cancel);
+    if (cancel) return false;
+    window_->hide();
+    if (modalLoop_ != nullptr) modalLoop_->quit();
+    return true;
+}
+
+// --- Focus and buttons ---
+
+void Form::FocusEntered(Control& control, int) {
+    if (destroying_) return;
+    // Coming back from a popup or another window is no entry.
+    if (active_ == &control) return;
+    Control* left = active_;
+    active_ = &control;
+    if (left != nullptr) Control::Raise(left->events.lostFocus);
+    if (active_ == &control) Control::Raise(control.events.gotFocus);
+}
+
+void Form::FocusLeft(Control& control, int qtReason) {
+    if (destroying_ || qtReason == Qt::PopupFocusReason || qtReason == Qt::ActiveWindowFocusReason) return;
+    if (active_ != &control) return;
+    active_ = nullptr;
+    Control::Raise(control.events.lostFocus);
+}
+
+void Form::MoveFocusTo(Control& control) {
+    // The handlers run before Qt moves its focus; the events Qt sends
+    // afterwards then find the focus already where they would put it.
+    FocusEntered(control, Qt::OtherFocusReason);
+    if (active_ == &control && control.Widget() != nullptr) control.Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::CommitActiveEdit(CommandButton& button) { button.SetFocus(); }
+
+void Form::Forget(Control& control) {
+    if (active_ == &control) active_ = nullptr;
+    if (defaultButton_ == &control) defaultButton_ = nullptr;
+    if (cancelButton_ == &control) cancelButton_ = nullptr;
+    std::erase(order_, &control);
+}
+
+bool Form::HandleFormKey(Control* focused, int qtKey) {
+    if (destroying_) return false;
+    const auto clickIfUsable = [](CommandButton* button) {
+        return button != nullptr && button->Widget()->isVisible() && button->PerformClick();
+    };
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // A focused button takes Enter itself, as on the desktop the system came from.
+        auto* focusedButton = dynamic_cast<CommandButton*>(focused);
+        return clickIfUsable(focusedButton ? focusedButton : defaultButton_);
+    }
+    case Qt::Key_Escape: return clickIfUsable(cancelButton_);
+    case Qt::Key_F1: {
+        const int context = (focused && focused->HelpContextId() != 0) ? focused->HelpContextId() : helpContextId_;
+        ShowHelp(ApplicationHelpFile(), context != 0 ? kHelpContext : kHelpContents, context);
+        return true;
+    }
+    default: return false;
+    }
+}
+
+void Form::SetDefaultButton(CommandButton* button, bool isDefault) {
+    if (isDefault) {
+        CommandButton* previous = defaultButton_;
+        defaultButton_ = button;
+        if (previous != nullptr && previous != button) previous->SetDefault(false);
+    } else if (defaultButton_ == button) {
+        defaultButton_ = nullptr;
+    }
+}
+
+void Form::SetCancelButton(CommandButton* button, bool isCancel) {
+    if (isCancel)
+        cancelButton_ = button;
+    else if (cancelButton_ == button)
+        cancelButton_ = nullptr;
+}
+
+QMenuBar& Form::MenuBar() {
+    if (menuBar_ == nullptr) {
+        menuBar_ = new QMenuBar(window_.get());
+        menuBar_->show();
+        WindowOf(window_).LayOut();
+    }
+    return *menuBar_;
+}
+
+QWidget* Form::Window() const { return window_.get(); }
+QWidget* Form::ClientWidget() const { return client_; }
+
+}  // namespace orbweave

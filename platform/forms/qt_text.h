@@ -1,0 +1,51 @@
+// Conversions between the layer's plain types and Qt's, for the layer's own
+// sources: UTF-8 texts, RGB-order colours and font descriptions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include "platform/forms/control.h"
+
+namespace orbweave {
+
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string FromQString(const QString& text) { return text.toStdString(); }
+
+// Dialog texts break lines with CR LF (or a lone CR); Qt with LF.
+inline QString WithQtLineBreaks(std::string_view text) {
+    QString result = ToQString(text);
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
+}
+
+inline QColor QColorFromRgb(std::int32_t colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+inline std::int32_t RgbFromQColor(const QColor& colour) {
+    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+}
+
+inline FontSpec FontSpecFromQFont(const QFont& font) {
+    return FontSpec{FromQString(font.family()), font.pointSizeF(), font.bold()};
+}
+
+// Fields left empty or 0 in the spec keep the base font's.
+inline QFont QFontFromSpec(const FontSpec& spec, QFont base) {
+    if (!spec.name.empty()) base.setFamily(ToQString(spec.name));
+    if (spec.size > 0.0) base.setPointSizeF(spec.size);
+    base.setBold(spec.bold);
+    return base;
+}
+
+}  // namespace orbweave

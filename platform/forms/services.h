@@ -1,0 +1,60 @@
+// The user-facing services of the forms layer: an input box, the busy mouse
+// pointer, help and opening addresses with the desktop, plus the Qt message
+// box and beep that InstallQtServices puts into the system's hooks.
+//
+// Each service is a replaceable function; tests put recorders in their place
+// (ServiceRecorder). The defaults use Qt and do nothing without a QApplication.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orbweave {
+
+// Puts Qt's message box and beep into the system's service hooks. Called once
+// at start, after the QApplication exists.
+void InstallQtServices();
+
+// --- Input box ---
+// The answer typed, or nothing when the user cancelled.
+using InputBoxService =
+    std::function<std::optional<std::string>(std::string_view prompt, std::string_view title, std::string_view answer)>;
+// A modal box asking for one line of text, offering a default answer; a
+// cancelled box gives "".
+std::string InputBox(std::string_view prompt, std::string_view title, std::string_view defaultAnswer = "");
+InputBoxService SetInputBoxService(InputBoxService service);
+
+// --- Busy pointer ---
+// One state, not a stack: any number of busy calls is undone by one idle call.
+using BusyPointerService = std::function<void(bool busy)>;
+void SetBusyPointer(bool busy);
+bool BusyPointerShown();
+BusyPointerService SetBusyPointerService(BusyPointerService service);
+
+// --- Help ---
+inline constexpr int kHelpContext = 1;
+inline constexpr int kHelpQuit = 2;
+inline constexpr int kHelpContents = 3;
+inline constexpr int kHelpFinder = 11;
+
+// No help viewer exists here: the default opens the help file, found beside
+// the program, with the desktop's handler when both exist, and otherwise does
+// nothing. The context number cannot be passed on to a handler.
+using HelpService = std::function<void(std::string_view helpFile, int command, int context)>;
+void ShowHelp(std::string_view helpFile, int command, int context);
+HelpService SetHelpService(HelpService service);
+
+// The help file that F1 opens on every form.
+void SetApplicationHelpFile(std::string_view helpFile);
+const std::string& ApplicationHelpFile();
+
+// --- Addresses ---
+// Opens a web page or mail address with the desktop's handler; false when
+// there is no handler to ask.
+using UrlService = std::function<bool(std::string_view address)>;
+bool OpenUrl(std::string_view address);
+UrlService SetUrlService(UrlService service);
+
+}  // namespace orbweave

@@ -1,0 +1,261 @@
+#include "platform/forms/window_utils.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/convert.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/forms/qt_text.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/services.h"
+#include "platform/registry/settings.h"
+#include "platform/system/services.h"
+
+namespace orbweave {
+
+namespace {
+
+constexpr std::string_view kWindowStateValue = "WindowState";
+constexpr std::string_view kWindowSizeValue = "WindowSize";
+constexpr std::string_view kStateMaximized = "2";
+constexpr std::string_view kStateOther = "0";
+constexpr int kSizeFieldWidth = 5;
+constexpr int kSizeFieldCount = 4;
+constexpr int kSizeFieldMax = 99999;
+constexpr std::int16_t kNoStoredState = -1;
+// A restored window shows at least this much of itself on some screen.
+constexpr int kMinimumVisiblePixels = 40;
+
+constexpr std::array<std::string_view, 4> kAlwaysEnabledMenus = {"mnuFileArray", "mnuEditArray", "mnuHelpArray",
+                                                                 "mnuResetSettings"};
+
+// Arrow steps of a spin control by the high end of its range: the first row
+// whose bound lies above the high end.
+struct StepRow {
+    int below;
+    std::int16_t step;
+};
+constexpr std::array<StepRow, 4> kStepsByHigh = {{{101, 1}, {999, 5}, {30000, 10}, {std::numeric_limits<int>::max(), 50}}};
+
+constexpr int kSetupLengthLimit = 12;  // length limit while the set-up rewrites the text
+constexpr double kPaddedColumnTwips = 2400.0;
+constexpr std::int16_t kMinimumPadding = 3;
+constexpr int kBackspace = 8;
+
+std::string SizeField(int twips) {
+    const std::string digits = NumberToText(std::clamp(twips, 0, kSizeFieldMax));
+    return std::string(kSizeFieldWidth - digits.size(), '0') + digits;
+}
+
+int StoredSizeField(const std::string& stored, int field) {
+    const std::size_t start = static_cast<std::size_t>(field) * kSizeFieldWidth;
+    if (start >= stored.size()) return 0;
+    return ToInt32(LeadingNumber(std::string_view(stored).substr(start, kSizeFieldWidth))).value_or(0);
+}
+
+template <typename T>
+T Saturate(double value) {
+    return value < 0 ? std::numeric_limits<T>::min() : std::numeric_limits<T>::max();
+}
+
+std::int16_t SaturatedInt16(double value) { return ToInt16(value).value_or(Saturate<std::int16_t>(value)); }
+std::int32_t SaturatedInt32(double value) { return ToInt32(value).value_or(Saturate<std::int32_t>(value)); }
+float SaturatedSingle(double value) {
+    return ToSingle(value).value_or(value < 0 ? std::numeric_limits<float>::lowest()
+                                              : std::numeric_limits<float>::max());
+}
+
+// Moves a window that shows too little of itself on every screen into the primary screen.
+void KeepOnScreen(Form& form) {
+    const QWidget* window = form.Window();
+    const QRect frame = window->frameGeometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = frame.intersected(screen->availableGeometry());
+        if (shown.width() >= std::min(kMinimumVisiblePixels, frame.width()) &&
+            shown.height() >= std::min(kMinimumVisiblePixels, frame.height()))
+            return;
+    }
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary == nullptr) return;
+    const QRect area = primary->availableGeometry();
+    const int left = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
+    const int top = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
+    form.Move(PixelsToTwipsX(left), PixelsToTwipsY(top));
+}
+
+}  // namespace
+
+// --- Placement ---
+
+void SaveFormPlacement(const Form& form, std::string_view section) {
+    const WindowState state = form.State();
+    SaveSettingValue(section, kWindowStateValue, state == WindowState::Maximized ? kStateMaximized : kStateOther);
+    if (state == WindowState::Minimized) return;
+    const std::string size = SizeField(form.Left()) + SizeField(form.Top()) + SizeField(form.Width()) +
+                             SizeField(form.Height());
+    SaveSettingValue(section, kWindowSizeValue, std::string_view(size));
+}
+
+void RestoreFormPlacement(Form& form, std::string_view section) {
+    const std::int16_t state = GetSettingInteger(section, kWindowStateValue, kNoStoredState);
+    if (state == kNoStoredState) {
+        CenterFormOnScreen(form);
+        return;
+    }
+    form.SetState(state);
+    const std::string size = Trim(GetSettingString(section, kWindowSizeValue, ""));
+    if (size.empty() || state != static_cast<std::int16_t>(WindowState::Normal)) return;
+    std::array<int, kSizeFieldCount> field{};
+    for (int i = 0; i < kSizeFieldCount; ++i) field[static_cast<std::size_t>(i)] = StoredSizeField(size, i);
+    if (form.Sizable())
+        form.Move(field[0], field[1], field[2], field[3]);
+    else
+        form.Move(field[0], field[1]);
+    KeepOnScreen(form);
+}
+
+void CenterFormOnScreen(Form& form) {
+    if (form.State() != WindowState::Normal) return;
+    const double left = (static_cast<double>(ScreenWidthTwips()) - form.Width()) * 0.5;
+    const double top = (static_cast<double>(ScreenHeightTwips()) - form.Height()) * 0.5;
+    form.Move(SaturatedInt32(left), SaturatedInt32(top));
+}
+
+// --- Enabling ---
+
+void EnableFormControls(Form& form, bool disable, std::string_view keepName) {
+    for (Control* control : form.Controls()) {
+        if (std::find(kAlwaysEnabledMenus.begin(), kAlwaysEnabledMenus.end(), control->Name()) !=
+            kAlwaysEnabledMenus.end())
+            continue;
+        control->SetEnabled(control->Name() == keepName || control->Kind() == ControlKind::Frame || !disable);
+    }
+}
+
+void SetContainerEnabled(Frame& container, bool enable) {
+    container.SetEnabled(enable);
+    for (Control* control : container.Parent().Controls()) {
+        if (control->Kind() == ControlKind::Menu || control->Container() != &container) continue;
+        control->SetEnabled(enable);
+        if (auto* frame = dynamic_cast<Frame*>(control)) SetContainerEnabled(*frame, enable);
+    }
+}
+
+// --- Numeric boxes ---
+
+void SetupNumericField(TextBox& box, SpinControl& spin, std::int16_t low, std::int16_t high, std::int16_t maxLength,
+                       std::int16_t step) {
+    box.SetMaxLength(kSetupLengthLimit);
+    box.SetText(NumberToText(ClampInt(SaturatedInt16(LeadingNumber(box.Text())), low, high)));
+    box.SetMaxLength(maxLength);
+    spin.SetMin(high);
+    spin.SetMax(low);
+    if (step < 1) step = std::find_if(kStepsByHigh.begin(), kStepsByHigh.end(), [high](const StepRow& row) {
+                             return high < row.below;
+                         })->step;
+    spin.SetSmallChange(step);
+}
+
+void ValidateNumericText(TextBox& box, std::int16_t kind, float low, float high) {
+    const double value = LeadingNumber(box.Text());
+    switch (kind) {
+    case kNumericInteger:
+        box.SetText(NumberToText(ClampInt(SaturatedInt16(value), SaturatedInt16(low), SaturatedInt16(high))));
+        break;
+    case kNumericSingle:
+        box.SetText(NumberToText(static_cast<double>(ClampSng(SaturatedSingle(value), low, high))));
+        break;
+    case kNumericLong:
+        box.SetText(NumberToText(ClampLng(SaturatedInt32(value), SaturatedInt32(low), SaturatedInt32(high))));
+        break;
+    default: break;
+    }
+}
+
+void SelectTextOnFocus(Form& form) {
+    auto* box = dynamic_cast<TextBox*>(form.ActiveControl());
+    if (box != nullptr && !box->Locked()) box->SelectAll();
+}
+
+// --- Key filters ---
+
+namespace {
+
+bool IsDigitOrBackspace(int key) { return (key >= '0' && key <= '9') || key == kBackspace; }
+
+void Swallow(int& keyAscii) {
+    keyAscii = 0;
+    Beep();
+}
+
+}  // namespace
+
+void KeyPressDigitsOnly(int& keyAscii) {
+    if (!IsDigitOrBackspace(keyAscii)) Swallow(keyAscii);
+}
+
+void KeyPressDecimal(const TextBox& box, int& keyAscii) {
+    if (IsDigitOrBackspace(keyAscii)) return;
+    if (keyAscii != '.') {
+        Swallow(keyAscii);
+        return;
+    }
+    const bool pointKept = box.Text().find('.') != std::string::npos && box.SelText().find('.') == std::string::npos;
+    if (pointKept) Swallow(keyAscii);
+}
+
+// --- Lists ---
+
+bool AddPaddedListItem(ListControl& list, std::string_view text, std::int16_t number, bool newItem) {
+    const Form& form = list.Parent();
+    const double textWidth = form.TextWidth(text);
+    const double blankWidth = form.TextWidth(" ");
+    // Without a measurable blank (no fonts) the minimum padding still separates the columns.
+    const std::int16_t blanks =
+        blankWidth > 0.0 ? std::max(kMinimumPadding, SaturatedInt16((kPaddedColumnTwips - textWidth) / blankWidth))
+                         : kMinimumPadding;
+    const std::string entry = std::string(text) + std::string(static_cast<std::size_t>(blanks), ' ') +
+                              NumberToText(number);
+    return newItem ? list.AddItem(entry) : list.SetList(list.ListIndex(), entry);
+}
+
+std::int16_t FindListIndex(const ListControl& list, std::string_view text) {
+    const int count = std::min(list.ListCount(), static_cast<int>(std::numeric_limits<std::int16_t>::max()) + 1);
+    for (int item = 0; item < count; ++item)
+        if (list.List(item) == text) return static_cast<std::int16_t>(item);
+    return 0;
+}
+
+void FillFontList(ComboBox& combo) {
+    combo.Clear();
+    std::vector<QString> listed;
+    for (QString family : QFontDatabase::families()) {
+        // Qt names a family found at several foundries "Family [Foundry]".
+        if (const qsizetype bracket = family.lastIndexOf(QStringLiteral(" [")); bracket > 0 && family.endsWith(']'))
+            family.truncate(bracket);
+        if (std::find(listed.begin(), listed.end(), family) != listed.end()) continue;
+        listed.push_back(family);
+        combo.AddItem(FromQString(family));
+    }
+}
+
+// --- Shell ---
+
+void OpenWebPage(std::string_view address) {
+    if (OpenUrl(address)) return;
+    const std::string text = "The Web Page could not be reached.\r\n\r\nURL:  " + std::string(address);
+    ShowMessage(text, kMessageTitle, MessageStyle{MessageIcon::Information, MessageButtons::Ok, 0});
+}
+
+}  // namespace orbweave

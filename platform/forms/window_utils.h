@@ -1,0 +1,78 @@
+// Small procedures every dialog uses: its placement in the settings store,
+// centring, switching its controls off while a preview runs, numeric boxes
+// with their spin controls, key filters, aligned two-column list entries,
+// list look-up, the font list and opening a web page.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace orbweave {
+
+class ComboBox;
+class Form;
+class Frame;
+class ListControl;
+class SpinControl;
+class TextBox;
+
+// --- Placement ---
+// Writes "WindowState" ("2" maximised, else "0") and, unless the window is
+// minimised, "WindowSize": left, top, width and height in twips, each
+// clamped to 0..99999 and written as five digits ("00000"), 20 characters.
+void SaveFormPlacement(const Form& form, std::string_view section);
+// Applies the stored state; for the normal state moves the window to the
+// stored place (and size, when its border is sizable) and then onto a
+// visible screen. Without a stored state the window is centred.
+void RestoreFormPlacement(Form& form, std::string_view section);
+// Centres a window in the normal state on the screen.
+void CenterFormOnScreen(Form& form);
+
+// --- Enabling ---
+// With disable set, every control except frames, the one named keepName and
+// the File, Edit and Help menu arrays and "mnuResetSettings" is switched off;
+// with it cleared every control is switched on.
+void EnableFormControls(Form& form, bool disable, std::string_view keepName);
+// A frame and everything inside it, nested frames included (menus excepted).
+void SetContainerEnabled(Frame& container, bool enable);
+
+// --- Numeric boxes ---
+enum NumericKind : std::int16_t { kNumericInteger = 0, kNumericSingle = 1, kNumericLong = 2 };
+
+// Clamps the box's value (a 16-bit whole number) into low..high, sets its
+// length limit, and runs the spin control from high (Min) to low (Max) so
+// that its upper arrow raises the value. A step below 1 follows from high:
+// 1 below 101, 5 up to 998, 10 below 30000, 50 from 30000.
+void SetupNumericField(TextBox& box, SpinControl& spin, std::int16_t low, std::int16_t high, std::int16_t maxLength,
+                       std::int16_t step);
+// Rewrites the box's text as its leading number converted to the kind's type
+// (halves to even) and clamped into low..high. A number beyond the type's
+// range saturates first, so the text never keeps an out-of-range value.
+// Another kind changes nothing.
+void ValidateNumericText(TextBox& box, std::int16_t kind, float low, float high);
+// Selects the whole text of the form's focused control, when that is a text box that is not locked.
+void SelectTextOnFocus(Form& form);
+
+// --- Key filters (for KeyPress handlers) ---
+// Lets digits and Backspace through; swallows anything else with a beep.
+void KeyPressDigitsOnly(int& keyAscii);
+// As above plus one "." (a "." selected for replacement does not count).
+void KeyPressDecimal(const TextBox& box, int& keyAscii);
+
+// --- Lists ---
+// Adds (or, without newItem, replaces the selected entry with) the text, at
+// least three blanks, and the number, with the blanks measured in the list's
+// form font so that the numbers start near 2400 twips. False when the entry
+// could not be placed.
+bool AddPaddedListItem(ListControl& list, std::string_view text, std::int16_t number, bool newItem);
+// The index of the first entry equal to the text (case counts), else 0.
+std::int16_t FindListIndex(const ListControl& list, std::string_view text);
+// The installed font families, each once, in the platform's order.
+void FillFontList(ComboBox& combo);
+
+// --- Shell ---
+// Opens a web page with the desktop; when that cannot be asked, says so in an
+// information box.
+void OpenWebPage(std::string_view address);
+
+}  // namespace orbweave

@@ -1,0 +1,348 @@
+#include "platform/registry/store.h"
+
+#include <sqlite3.h>
+
+#include <array>
+#include <cstdlib>
+#include <map>
+#include <system_error>
+#include <vector>
+
+namespace orbweave {
+namespace {
+
+constexpr std::string_view kStoreFolder = "orbweave";
+constexpr std::string_view kStoreFile = "registry.sqlite";
+constexpr std::string_view kDefaultConfigDirs = "/etc/xdg";
+constexpr char kKeySeparator = '\\';
+// The character after the separator: every sub-key path of "P" sorts between
+// "P\" and "P]".
+constexpr char kAfterSeparator = ']';
+// Long enough for a dialog's bulk write to finish while a saver reads.
+constexpr int kBusyTimeoutMs = 10000;
+
+constexpr const char* kSchema =
+    "CREATE TABLE IF NOT EXISTS keys("
+    "  id INTEGER PRIMARY KEY,"
+    "  path TEXT NOT NULL UNIQUE COLLATE NOCASE);"
+    "CREATE TABLE IF NOT EXISTS key_values("
+    "  key_id INTEGER NOT NULL,"
+    "  name TEXT NOT NULL COLLATE NOCASE,"
+    "  value TEXT NOT NULL,"
+    "  PRIMARY KEY(key_id, name)) WITHOUT ROWID;";
+
+enum Statement {
+    kFindKey,
+    kInsertKey,
+    kReadValue,
+    kWriteValue,
+    kFindSubKey,
+    kDeleteValues,
+    kDeleteKey,
+    kBegin,
+    kBeginRead,
+    kCommit,
+    kRollback,
+    kStatementCount,
+};
+
+constexpr std::array<const char*, kStatementCount> kStatementText = {
+    "SELECT id FROM keys WHERE path = ?1",
+    "INSERT OR IGNORE INTO keys(path) VALUES(?1)",
+    "SELECT v.value FROM key_values v JOIN keys k ON k.id = v.key_id WHERE k.path = ?1 AND v.name = ?2",
+    "INSERT INTO key_values(key_id, name, value) VALUES(?1, ?2, ?3) "
+    "ON CONFLICT(key_id, name) DO UPDATE SET value = excluded.value",
+    "SELECT 1 FROM keys WHERE path > ?1 AND path < ?2 LIMIT 1",
+    "DELETE FROM key_values WHERE key_id = ?1",
+    "DELETE FROM keys WHERE id = ?1",
+    // Immediate: the write lock is taken (waiting up to the busy timeout) at
+    // the start, so a transaction never fails half-way on a busy file.
+    "BEGIN IMMEDIATE",
+    // Deferred: a read-only transaction that sees one snapshot of the file.
+    "BEGIN DEFERRED",
+    "COMMIT",
+    "ROLLBACK",
+};
+
+// Environment path that the XDG rules accept: set, non-empty and absolute.
+std::filesystem::path AbsoluteFromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') return {};
+    std::filesystem::path path(value);
+    return path.is_absolute() ? path : std::filesystem::path{};
+}
+
+// Binds text parameters, steps once and resets when it goes out of scope, so
+// a prepared statement is always ready for the next use.
+class Use {
+public:
+    explicit Use(sqlite3_stmt* statement) : statement_(statement) {}
+    ~Use() {
+        sqlite3_reset(statement_);
+        sqlite3_clear_bindings(statement_);
+    }
+    Use(const Use&) = delete;
+    Use& operator=(const Use&) = delete;
+
+    Use& Bind(int index, std::string_view text) {
+        sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        return *this;
+    }
+    Use& Bind(int index, std::int64_t number) {
+        sqlite3_bind_int64(statement_, index, number);
+        return *this;
+    }
+    int Step() { return sqlite3_step(statement_); }
+    std::int64_t ColumnInteger() const { return sqlite3_column_int64(statement_, 0); }
+    std::string ColumnText() const {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, 0));
+        return std::string(text == nullptr ? "" : text, static_cast<std::size_t>(sqlite3_column_bytes(statement_, 0)));
+    }
+
+private:
+    sqlite3_stmt* statement_;
+};
+
+// Every prefix of a normalised key path that is a key itself, shortest first.
+std::vector<std::string_view> KeyAndParents(std::string_view path) {
+    std::vector<std::string_view> keys;
+    for (std::size_t i = path.find(kKeySeparator); i != std::string_view::npos; i = path.find(kKeySeparator, i + 1)) {
+        keys.push_back(path.substr(0, i));
+    }
+    keys.push_back(path);
+    return keys;
+}
+
+}  // namespace
+
+struct RegistryStore::Impl {
+    sqlite3* db = nullptr;
+    bool writable = false;
+    std::array<sqlite3_stmt*, kStatementCount> statements{};
+    int depth = 0;
+    int snapshotDepth = 0;
+    bool failed = false;
+
+    ~Impl() {
+        for (sqlite3_stmt* statement : statements) sqlite3_finalize(statement);
+        // Closing with a transaction still open rolls it back.
+        sqlite3_close_v2(db);
+    }
+
+    sqlite3_stmt* operator[](Statement statement) const { return statements[statement]; }
+
+    bool Prepare() {
+        for (int i = 0; i < kStatementCount; ++i) {
+            if (sqlite3_prepare_v3(db, kStatementText[i], -1, SQLITE_PREPARE_PERSISTENT, &statements[i], nullptr) !=
+                SQLITE_OK) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::optional<std::int64_t> FindKey(std::string_view path) {
+        Use use(statements[kFindKey]);
+        use.Bind(1, path);
+        if (use.Step() != SQLITE_ROW) return std::nullopt;
+        return use.ColumnInteger();
+    }
+
+    bool HasSubKey(std::string_view path) {
+        const std::string low = std::string(path) + kKeySeparator;
+        const std::string high = std::string(path) + kAfterSeparator;
+        Use use(statements[kFindSubKey]);
+        use.Bind(1, low).Bind(2, high);
+        return use.Step() == SQLITE_ROW;
+    }
+
+    std::optional<std::int64_t> CreateKey(std::string_view path) {
+        if (auto id = FindKey(path)) return id;
+        for (std::string_view key : KeyAndParents(path)) {
+            Use use(statements[kInsertKey]);
+            use.Bind(1, key);
+            if (use.Step() != SQLITE_DONE) return std::nullopt;
+        }
+        return FindKey(path);
+    }
+
+    bool Run(Statement statement, std::int64_t id) {
+        Use use(statements[statement]);
+        use.Bind(1, id);
+        return use.Step() == SQLITE_DONE;
+    }
+};
+
+std::filesystem::path UserStorePath() {
+    std::filesystem::path base = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
+    if (base.empty()) {
+        const std::filesystem::path home = AbsoluteFromEnvironment("HOME");
+        if (home.empty()) return {};
+        base = home / ".config";
+    }
+    return base / kStoreFolder / kStoreFile;
+}
+
+std::filesystem::path MachineStorePath() {
+    std::filesystem::path base;
+    if (const char* dirs = std::getenv("XDG_CONFIG_DIRS"); dirs != nullptr) {
+        const std::string_view list(dirs);
+        const std::filesystem::path first(list.substr(0, list.find(':')));
+        if (first.is_absolute()) base = first;
+    }
+    if (base.empty()) base = kDefaultConfigDirs;
+    return base / kStoreFolder / kStoreFile;
+}
+
+RegistryStore::RegistryStore(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+RegistryStore::~RegistryStore() = default;
+
+std::unique_ptr<RegistryStore> RegistryStore::Open(const std::filesystem::path& file, Access access) {
+    if (file.empty()) return nullptr;
+    std::error_code error;
+    int flags = SQLITE_OPEN_READONLY;
+    if (access == Access::ReadWrite) {
+        std::filesystem::create_directories(file.parent_path(), error);
+        if (error) return nullptr;
+        flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    } else if (!std::filesystem::is_regular_file(file, error)) {
+        return nullptr;
+    }
+
+    auto impl = std::make_unique<Impl>();
+    impl->writable = access == Access::ReadWrite;
+    if (sqlite3_open_v2(file.c_str(), &impl->db, flags, nullptr) != SQLITE_OK) return nullptr;
+    sqlite3_busy_timeout(impl->db, kBusyTimeoutMs);
+    if (impl->writable) {
+        // WAL lets readers go on while a writer works; NORMAL synchronisation
+        // keeps every commit atomic across a crash.
+        if (sqlite3_exec(impl->db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
+                         nullptr) != SQLITE_OK ||
+            sqlite3_exec(impl->db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
+            return nullptr;
+        }
+    }
+    if (!impl->Prepare()) return nullptr;
+    return std::unique_ptr<RegistryStore>(new RegistryStore(std::move(impl)));
+}
+
+bool RegistryStore::IsWritable() const { return impl_->writable; }
+
+std::optional<std::string> RegistryStore::ReadValue(std::string_view keyPath, std::string_view name) {
+    Use use((*impl_)[kReadValue]);
+    use.Bind(1, keyPath).Bind(2, name);
+    if (use.Step() != SQLITE_ROW) return std::nullopt;
+    return use.ColumnText();
+}
+
+bool RegistryStore::KeyExists(std::string_view keyPath) { return impl_->FindKey(keyPath).has_value(); }
+
+bool RegistryStore::WriteValue(std::string_view keyPath, std::string_view name, std::string_view value) {
+    if (!Begin()) return false;
+    bool written = false;
+    if (const auto id = impl_->CreateKey(keyPath)) {
+        Use use((*impl_)[kWriteValue]);
+        use.Bind(1, *id).Bind(2, name).Bind(3, value);
+        written = use.Step() == SQLITE_DONE;
+    }
+    return End(written) && written;
+}
+
+RegistryStore::DeleteResult RegistryStore::DeleteKey(std::string_view keyPath) {
+    if (!impl_->writable) return DeleteResult::Failed;
+    const auto id = impl_->FindKey(keyPath);
+    if (!id) return DeleteResult::Missing;
+    if (impl_->HasSubKey(keyPath)) return DeleteResult::HasSubKeys;
+    if (!Begin()) return DeleteResult::Failed;
+    const bool deleted = impl_->Run(kDeleteValues, *id) && impl_->Run(kDeleteKey, *id);
+    return End(deleted) && deleted ? DeleteResult::Deleted : DeleteResult::Failed;
+}
+
+bool RegistryStore::Begin() {
+    // Writing inside a read snapshot would have to upgrade its lock and could
+    // fail half-way; such writes are refused instead.
+    if (!impl_->writable || impl_->snapshotDepth > 0) return false;
+    if (impl_->depth == 0) {
+        Use use((*impl_)[kBegin]);
+        if (use.Step() != SQLITE_DONE) return false;
+        impl_->failed = false;
+    }
+    ++impl_->depth;
+    return true;
+}
+
+bool RegistryStore::End(bool commit) {
+    if (impl_->depth == 0) return false;
+    if (!commit) impl_->failed = true;
+    if (--impl_->depth > 0) return !impl_->failed;
+
+    bool committed = false;
+    if (!impl_->failed) {
+        Use use((*impl_)[kCommit]);
+        committed = use.Step() == SQLITE_DONE;
+    }
+    if (!committed && sqlite3_get_autocommit(impl_->db) == 0) {
+        Use use((*impl_)[kRollback]);
+        use.Step();
+    }
+    impl_->failed = false;
+    return committed;
+}
+
+void RegistryStore::FailTransaction() {
+    if (impl_->depth > 0) impl_->failed = true;
+}
+
+bool RegistryStore::BeginSnapshot() {
+    if (impl_->depth > 0) return true;  // a write transaction already sees one state
+    if (impl_->snapshotDepth == 0) {
+        Use use((*impl_)[kBeginRead]);
+        if (use.Step() != SQLITE_DONE) return false;
+    }
+    ++impl_->snapshotDepth;
+    return true;
+}
+
+void RegistryStore::EndSnapshot() {
+    if (impl_->snapshotDepth == 0 || --impl_->snapshotDepth > 0) return;
+    Use use((*impl_)[kCommit]);
+    use.Step();
+}
+
+std::string NormaliseKeyPath(std::string_view keyPath) {
+    std::string path;
+    std::size_t start = 0;
+    while (start <= keyPath.size()) {
+        std::size_t end = keyPath.find(kKeySeparator, start);
+        if (end == std::string_view::npos) end = keyPath.size();
+        if (end > start) {
+            if (!path.empty()) path += kKeySeparator;
+            path += keyPath.substr(start, end - start);
+        }
+        start = end + 1;
+    }
+    return path;
+}
+
+namespace {
+std::map<int, std::unique_ptr<RegistryStore>>& OpenStores() {
+    static std::map<int, std::unique_ptr<RegistryStore>> stores;
+    return stores;
+}
+}  // namespace
+
+RegistryStore* StoreForHive(int hive) {
+    constexpr int kMachineHive = 0;
+    constexpr int kUserHive = 1;
+    if (hive != kMachineHive && hive != kUserHive) return nullptr;
+    auto& store = OpenStores()[hive];
+    if (!store) {
+        store = hive == kUserHive ? RegistryStore::Open(UserStorePath(), RegistryStore::Access::ReadWrite)
+                                  : RegistryStore::Open(MachineStorePath(), RegistryStore::Access::ReadOnly);
+    }
+    return store.get();
+}
+
+void CloseStores() { OpenStores().clear(); }
+
+}  // namespace orbweave

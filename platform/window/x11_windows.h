@@ -1,0 +1,41 @@
+// Native X11 windows of other processes: whether a window still exists, its
+// size, a child window of our own inside it, and an X error handler that
+// keeps a vanished window from ending the process. Without an X display
+// every query answers "no window" and every action does nothing.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace orbweave::window {
+
+using NativeWindowId = std::uint64_t;
+
+struct WindowSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const WindowSize&) const = default;
+};
+
+bool IsWindow(NativeWindowId id);
+std::optional<WindowSize> HostWindowSize(NativeWindowId id);
+
+// Asks the X server for structure events of `host` (destruction, resizing):
+// a foreign window sends none unless someone selects them.
+bool WatchHostWindow(NativeWindowId host);
+// True once a watched host has been destroyed (reads pending X events).
+bool HostWindowDestroyed(NativeWindowId host);
+
+// A plain child window filling `parent`, mapped; 0 when it cannot be made.
+NativeWindowId CreateChildWindow(NativeWindowId parent, WindowSize size);
+void ResizeChildWindow(NativeWindowId id, WindowSize size);
+void DestroyChildWindow(NativeWindowId id);
+
+// Replaces the process's X error handler with one that counts errors and
+// carries on: a request on a window that has just vanished (BadWindow,
+// BadDrawable) must end the preview, not the process. Install it after
+// SDL has started, since SDL sets a handler of its own.
+void InstallXErrorHandler();
+int XErrorCount();
+
+}  // namespace orbweave::window

@@ -1,0 +1,55 @@
+// The display of the process: the display system opened once at start-up,
+// the surfaces of the current animation, its pixel format and the 32-bit
+// work image every animation draws into.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "platform/display/display_system.h"
+#include "platform/display/sdl_backend.h"
+
+namespace orbweave {
+
+// The display state, one per process.
+extern bool DX;                                        // the video system is up
+extern std::shared_ptr<display::DisplaySystem> DD;     // the display system object
+extern bool UseFlip;                                   // "DX_UseFlip" <> 0
+extern bool FullScreenExclusive;
+extern std::shared_ptr<display::Surface> PrimarySurface;
+extern std::shared_ptr<display::Surface> BackSurface;
+extern std::shared_ptr<display::Clipper> DisplayClipper;
+extern std::int32_t PixelFormat;                       // 15, 16, 24 or 32: the blend routine
+extern std::int32_t PitchPixels;                       // the back surface's pitch in pixels
+// The work image: PitchPixels x ScreenHeight + 1 colours, rows PitchPixels apart.
+extern std::vector<std::int32_t> PixelBuffer;
+extern std::int32_t CurrentBlend;
+// Seconds spent outside the presentation, blending and presenting; double so
+// that long runs keep adding small frame times.
+extern double PerfIdleTime;
+extern double PerfBlendTime;
+extern double PerfPresentTime;
+
+// The download page offered when the video system cannot start.
+inline constexpr std::string_view kDisplayDownloadUrl = "https://www.libsdl.org/download-2.0.php";
+
+// How the display system is opened; the default opens SDL. Tests open the
+// memory backend instead.
+using DisplayOpener = std::function<display::OpenResult()>;
+void SetDisplayOpener(DisplayOpener opener);
+
+void InitDirectX();
+// Builds the surfaces for the current geometry. False when the display could
+// not be set up: the saver and the preview then end the process; a dialog's
+// animation is abandoned and the dialog stays.
+bool LoadPropsInitDX();
+void RestoreLostSurfaces();
+void FadeOutDisplay(std::int16_t frames, std::int16_t stepSize);
+void ReleaseDirectX();
+// The logging hook of the display code; it discards what it is given.
+void LogError(std::string_view moduleName, std::string_view message);
+
+}  // namespace orbweave

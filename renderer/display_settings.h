@@ -1,0 +1,67 @@
+// The display settings and drawing geometry every animation loads before it
+// starts: process-wide values read by the whole renderer.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/display/window.h"
+
+namespace orbweave {
+
+class Form;
+
+// What an animation draws into: the saver window, the preview's window, or
+// a dialog's picture box.
+class DrawingTarget {
+public:
+    virtual ~DrawingTarget() = default;
+    // The form or control name ("frmSaver", "picPreview", ...).
+    virtual std::string Name() const = 0;
+    virtual std::shared_ptr<display::Window> DisplayWindow() const = 0;
+    // The inner size in the target's own scale (pixels for picture boxes).
+    virtual double InnerWidth() const = 0;
+    virtual double InnerHeight() const = 0;
+    // The form holding the target; null for a top-level window.
+    virtual Form* ParentForm() const { return nullptr; }
+};
+
+struct PlotPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+// Custom sizes beyond this are clamped, so surfaces stay allocatable.
+inline constexpr std::int32_t kLargestDrawingSide = 16384;
+inline constexpr std::int32_t kSmallestDrawingWidth = 16;
+inline constexpr std::int32_t kSmallestDrawingHeight = 12;
+inline constexpr std::size_t kLongestLockMessage = 100;
+
+extern std::shared_ptr<display::Window> SaverHWnd;
+extern std::int32_t VertOffset;     // -9..9
+extern std::int16_t RGB16Mode;      // 0 5-6-5, 1 5-5-5, 2 ask the surface
+extern float FocalLength;           // 0.01..10
+extern std::int32_t FrameDelayMs;
+extern std::string FontName;        // never empty
+extern std::int16_t FontSize;       // 10..24
+extern std::int16_t FontHueV;       // 0..359
+extern std::string LockMessage;     // trimmed, at most 100 characters
+extern std::int16_t FontTOff;
+extern std::int16_t FontHInc;
+extern std::int16_t CMinutes;
+extern std::string TimeText;
+extern std::string ZeroText;
+extern std::int32_t ScreenWidth;    // a multiple of 4, at least 16
+extern std::int32_t ScreenHeight;   // at least 12
+extern std::int32_t MaxPlotX;
+extern std::int32_t MinPlotY;
+extern std::int32_t MaxPlotY;
+extern PlotPoint ProjectionCentre;
+extern float FocalDistance;
+
+// Loads the display and advanced settings and derives the drawing geometry
+// for `target` under the current RunMode.
+void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float scale);
+
+}  // namespace orbweave

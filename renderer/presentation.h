@@ -1,0 +1,29 @@
+// One frame onto the screen: blend the work image into the back surface with
+// Corvane, draw the message overlay, flip or blit, and keep the frame
+// statistics of the performance report.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+namespace orbweave {
+
+// Level -1 uses CurrentBlend; 0 copies the work image and clears it.
+void BlendBlitSurface(std::int32_t level);
+
+inline constexpr std::int32_t kBlendFactorBase = 720;
+inline constexpr std::int32_t kFramesPerBatch = 100;
+
+// The latest statistics line (empty until the first batch of 100 frames).
+extern std::string PerfLine;
+
+// The statistics line for `batches` finished batches of 100 frames that took
+// `totalSeconds`, stamped with `when` (local time).
+std::string FormatPerfLine(const std::tm& when, double totalSeconds, std::int32_t batches);
+
+// Forgets the batches counted so far (the statistics otherwise live as long
+// as the process).
+void ResetFrameStatistics();
+
+}  // namespace orbweave

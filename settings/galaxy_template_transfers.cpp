@@ -1,0 +1,239 @@
+#include "settings/galaxy_template_transfers.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/convert.h"
+#include "settings/galaxy_tables.h"
+#include "settings/galaxy_values.h"
+#include "settings/template_file.h"
+#include "settings/validation.h"
+
+namespace orbweave {
+namespace {
+
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+
+std::string Numbered(std::string_view prefix, int number) {
+    std::string name(prefix);
+    name += NumberToText(number);
+    return name;
+}
+
+std::string SubSection(std::string_view section, std::string_view sub) {
+    std::string path(section);
+    path += '\\';
+    path += sub;
+    return path;
+}
+
+// --- Conversions of read texts -----------------------------------------------------
+
+// Percents, composite counts and members read as "0" followed by the text:
+// an empty value is 0, a signed one does not convert.
+std::optional<std::int16_t> ZeroPrefixedInt16(std::string_view text) {
+    std::string prefixed("0");
+    prefixed += text;
+    return TextToInt16(prefixed);
+}
+
+template <class T>
+void Assign(T& field, std::optional<T> value) {
+    if (value) field = *value;
+}
+
+// --- One galaxy type ---------------------------------------------------------------
+
+// The template writes the name before the percent, and the pulsar's shape
+// after its largest extent; otherwise its order is the settings store's.
+std::vector<const GalaxyValue*> TemplateWriteOrder() {
+    std::vector<const GalaxyValue*> order;
+    for (const GalaxyValue& v : kGalaxyValues) order.push_back(&v);
+    const auto named = [&](std::string_view name) {
+        return std::find_if(order.begin(), order.end(),
+                            [&](const GalaxyValue* v) { return GalaxyValueName(*v) == name; });
+    };
+    std::iter_swap(named("_UniGalName"), named("_UniGalPct"));
+    const GalaxyValue* shape = *named("Galaxy_PulsarShape");
+    order.erase(named("Galaxy_PulsarShape"));
+    order.insert(named("Galaxy_PulsarMaxExt") + 1, shape);
+    return order;
+}
+
+const std::vector<const GalaxyValue*>& TemplateOrder() {
+    static const std::vector<const GalaxyValue*> order = TemplateWriteOrder();
+    return order;
+}
+
+std::string ValueText(const UniGalaxy& g, const GalaxyValue& value) {
+    return std::visit(Overloaded{
+                          [&](const GalaxyInt16Value& v) { return NumberToText(g.*v.field); },
+                          [&](const GalaxyInt32Value& v) { return NumberToText(g.*v.field); },
+                          [&](const GalaxySingleValue& v) { return NumberToText(static_cast<double>(g.*v.field)); },
+                          [&](const GalaxyFlagValue& v) { return std::string(g.*v.field != 0 ? "1" : "0"); },
+                          [&](const GalaxyNameValue&) { return g._UniGalName; },
+                      },
+                      value);
+}
+
+void ReadValue(UniGalaxy& g, const GalaxyValue& value, int index, std::string_view section) {
+    std::visit(Overloaded{
+                   [&](const GalaxyInt16Value& v) {
+                       const std::string text = ReadTemplateValue(section, v.name, NumberToText(v.fallback));
+                       // The percent reads like a composite's numbers.
+                       Assign(g.*v.field, v.field == &UniGalaxy::_UniGalPct ? ZeroPrefixedInt16(text)
+                                                                             : TextToInt16(text));
+                   },
+                   [&](const GalaxyInt32Value& v) {
+                       Assign(g.*v.field, TextToInt32(ReadTemplateValue(section, v.name, NumberToText(v.fallback))));
+                   },
+                   [&](const GalaxySingleValue& v) {
+                       const std::string fallback = NumberToText(static_cast<double>(v.fallback));
+                       Assign(g.*v.field, TextToSingle(ReadTemplateValue(section, v.name, fallback)));
+                   },
+                   [&](const GalaxyFlagValue& v) {
+                       g.*v.field = ReadTemplateValue(section, v.name, "0") == "1" ? -1 : 0;
+                   },
+                   [&](const GalaxyNameValue& v) {
+                       g._UniGalName = ReadTemplateValue(section, v.name, DefaultGalaxyName(index));
+                   },
+               },
+               value);
+}
+
+template <class Block, std::size_t Capacity>
+bool WriteBlock(const Block& block, const ElementBlockLayout<Block, Capacity>& layout, std::string_view section) {
+    if (block.*layout.count <= 0) return true;
+    const std::string sub = SubSection(section, layout.subSection);
+    bool ok = true;
+    for (std::size_t k = 0; k < layout.centre.size(); ++k) {
+        ok = WriteTemplateEntry(sub, layout.centreNames[k], NumberToText(block.*layout.centre[k])) && ok;
+    }
+    for (int j = 0; j < ElementsInUse<Capacity>(block.*layout.count); ++j) {
+        const PointValues point = ElementPoint(block, layout, static_cast<std::size_t>(j));
+        ok = WriteTemplateEntry(sub, layout.elementName(j), FormatPointText(point)) && ok;
+    }
+    return ok;
+}
+
+// A count of 0 clears the centre and every element without looking for the
+// sub-section; otherwise a missing sub-section reads as all zero.
+template <class Block, std::size_t Capacity>
+void ReadBlock(Block& block, const ElementBlockLayout<Block, Capacity>& layout, std::string_view section) {
+    Assign(block.*layout.count, TextToInt16(ReadTemplateValue(section, layout.countName, "0")));
+    if (block.*layout.count == 0) {
+        for (auto centre : layout.centre) block.*centre = 0;
+        for (auto column : layout.columns) (block.*column).fill(0);
+        return;
+    }
+    const std::string sub = SubSection(section, layout.subSection);
+    for (std::size_t k = 0; k < layout.centre.size(); ++k) {
+        Assign(block.*layout.centre[k], TextToInt16(ReadTemplateValue(sub, layout.centreNames[k], "0")));
+    }
+    for (int j = 0; j < ElementsInUse<Capacity>(block.*layout.count); ++j) {
+        const auto e = static_cast<std::size_t>(j);
+        PointValues point = ElementPoint(block, layout, e);
+        ParsePointText(ReadTemplateValue(sub, layout.elementName(j), ""), point);
+        SetElementPoint(block, layout, e, point);
+    }
+}
+
+// --- One composite -------------------------------------------------------------------
+
+constexpr std::string_view kCompNameKey = "_CompGalName";
+constexpr std::string_view kCompPctKey = "_CompGalPct";
+constexpr std::string_view kCompCountKey = "_CompGalCount";
+
+std::string CompMemberKey(int j) { return Numbered("GalaxyIndex_", j); }
+
+}  // namespace
+
+std::string UniGalaxyTemplateSection(int galaxyType) { return Numbered("UniGal", galaxyType); }
+std::string CompGalaxyTemplateSection(int composite) { return Numbered("CompGal", composite); }
+
+bool UniGalaxyToTemp(std::int16_t index, std::string_view section) {
+    if (!IsUniGalaxySlot(index)) return false;
+    const UniGalaxy& g = UniGalaxies[static_cast<std::size_t>(index)];
+    bool ok = true;
+    for (const GalaxyValue* value : TemplateOrder()) {
+        ok = WriteTemplateEntry(section, GalaxyValueName(*value), ValueText(g, *value)) && ok;
+    }
+    // Both counts stay in the type's own section, ahead of its sub-sections,
+    // so that the section occurs once in the file.
+    ok = WriteTemplateEntry(section, kIfsLayout.countName, NumberToText(g.Ifs.Galaxy_IFS_Points)) && ok;
+    ok = WriteTemplateEntry(section, kAtomLayout.countName, NumberToText(g.Atoms.Galaxy_Atoms)) && ok;
+    ok = WriteBlock(g.Ifs, kIfsLayout, section) && ok;
+    return WriteBlock(g.Atoms, kAtomLayout, section) && ok;
+}
+
+void TempToUniGalaxy(std::int16_t index, std::string_view section) {
+    if (!IsUniGalaxySlot(index)) return;
+    UniGalaxy& g = UniGalaxies[static_cast<std::size_t>(index)];
+    for (const GalaxyValue& value : kGalaxyValues) ReadValue(g, value, index, section);
+    ReadBlock(g.Ifs, kIfsLayout, section);
+    if (g.Ifs.Galaxy_IFS_Points == 0) g.Ifs.Run_IfsCumPct.fill(0);
+    ReadBlock(g.Atoms, kAtomLayout, section);
+}
+
+bool CompGalaxyToTemp(std::int16_t index, std::string_view section) {
+    if (!IsCompGalaxy(index)) return false;
+    const CompGalaxy& c = CompGalaxies[static_cast<std::size_t>(index)];
+    bool ok = WriteTemplateEntry(section, kCompNameKey, c._CompGalName);
+    ok = WriteTemplateEntry(section, kCompPctKey, NumberToText(c._CompGalPct)) && ok;
+    ok = WriteTemplateEntry(section, kCompCountKey, NumberToText(c.CompGal_Count)) && ok;
+    for (int j = 0; j < ElementsInUse<kCompMemberCapacity>(c.CompGal_Count); ++j) {
+        ok = WriteTemplateEntry(section, CompMemberKey(j), NumberToText(c.CompGal_Type[static_cast<std::size_t>(j)])) &&
+             ok;
+    }
+    return ok;
+}
+
+// Members beyond the count keep what they held.
+void TempToCompGalaxy(std::int16_t index, std::string_view section) {
+    if (!IsCompGalaxy(index)) return;
+    CompGalaxy& c = CompGalaxies[static_cast<std::size_t>(index)];
+    Assign(c._CompGalPct, ZeroPrefixedInt16(ReadTemplateValue(section, kCompPctKey, "0")));
+    c._CompGalName = ReadTemplateValue(section, kCompNameKey, DefaultCompositeName(index));
+    Assign(c.CompGal_Count, ZeroPrefixedInt16(ReadTemplateValue(section, kCompCountKey, "0")));
+    for (int j = 0; j < ElementsInUse<kCompMemberCapacity>(c.CompGal_Count); ++j) {
+        Assign(c.CompGal_Type[static_cast<std::size_t>(j)],
+               ZeroPrefixedInt16(ReadTemplateValue(section, CompMemberKey(j), "0")));
+    }
+}
+
+bool UniGalaxiesToTemp() {
+    bool ok = true;
+    for (std::int16_t i = 0; i < kGalaxyTypeCount; ++i) {
+        ValidateUniGalaxy(i);
+        ok = UniGalaxyToTemp(i, UniGalaxyTemplateSection(i)) && ok;
+    }
+    return ok;
+}
+
+bool CompGalaxiesToTemp() {
+    bool ok = true;
+    for (std::int16_t c = 0; c < kCompGalaxyCount; ++c) {
+        ValidateCompGalaxy(c);
+        ok = CompGalaxyToTemp(c, CompGalaxyTemplateSection(c)) && ok;
+    }
+    return ok;
+}
+
+void TempToUniGalaxies() {
+    for (std::int16_t i = 0; i < kGalaxyTypeCount; ++i) {
+        TempToUniGalaxy(i, UniGalaxyTemplateSection(i));
+        ValidateUniGalaxy(i);
+    }
+}
+
+void TempToCompGalaxies() {
+    for (std::int16_t c = 0; c < kCompGalaxyCount; ++c) {
+        TempToCompGalaxy(c, CompGalaxyTemplateSection(c));
+        ValidateCompGalaxy(c);
+    }
+}
+
+}  // namespace orbweave

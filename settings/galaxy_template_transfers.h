@@ -1,0 +1,36 @@
+#pragma once
+
+// Moves the 50 galaxy types and the 16 composites between memory and the
+// template file of template_file.h. Galaxy type i is section "UniGal<i>",
+// followed by "UniGal<i>\IFS" and "UniGal<i>\ATOMIC" when it has transforms or
+// atoms; composite c is section "CompGal<c>". Values are the settings store's
+// with a few template spellings: "_CompGalCount" and "GalaxyIndex_<j>" for the
+// composite's count and members, and a name that is kept untrimmed.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orbweave {
+
+std::string UniGalaxyTemplateSection(int galaxyType);
+std::string CompGalaxyTemplateSection(int composite);
+
+// Each record is validated right before it is written, so a file always
+// holds values within their ranges. False once the save has failed.
+bool UniGalaxiesToTemp();
+bool CompGalaxiesToTemp();
+
+// Each record is validated right after it is read. A missing entry takes
+// its default; an entry whose text does not convert leaves its field as it
+// was.
+void TempToUniGalaxies();
+void TempToCompGalaxies();
+
+// One record; an index outside its table does nothing.
+bool UniGalaxyToTemp(std::int16_t index, std::string_view section);
+bool CompGalaxyToTemp(std::int16_t index, std::string_view section);
+void TempToUniGalaxy(std::int16_t index, std::string_view section);
+void TempToCompGalaxy(std::int16_t index, std::string_view section);
+
+}  // namespace orbweave

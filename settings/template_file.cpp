@@ -1,0 +1,241 @@
+#include "settings/template_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orbweave {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// One line of a text: [begin, end) without its CR LF; next is where the
+// following line starts. A last line without CR LF is not terminated.
+struct Line {
+    std::size_t begin;
+    std::size_t end;
+    std::size_t next;
+    bool terminated;
+};
+
+Line LineAt(const std::string& text, std::size_t begin) {
+    const std::size_t eol = text.find(kLineEnd, begin);
+    if (eol == std::string::npos) return {begin, text.size(), text.size(), false};
+    return {begin, eol, eol + kLineEnd.size(), true};
+}
+
+// Whether the line starts with "[" section "]".
+bool IsHeaderOf(std::string_view line, std::string_view section) {
+    return line.size() >= section.size() + 2 && line.front() == '[' && line.substr(1, section.size()) == section &&
+           line[section.size() + 1] == ']';
+}
+
+// --- Import state ------------------------------------------------------------
+
+std::optional<TemplateText> gCache;
+
+// The whole content of a regular file, or nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::optional<std::string> content;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        std::string text;
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got > 0) {
+                text.append(buffer, static_cast<std::size_t>(got));
+            } else if (got == 0) {
+                content = std::move(text);
+                break;
+            } else if (errno != EINTR) {
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    return content;
+}
+
+// --- Save state ---------------------------------------------------------------
+
+struct TemplateWriter {
+    std::FILE* file = nullptr;
+    std::string temporaryPath;
+    std::string targetPath;
+    bool failed = false;
+    std::string lastSection;
+};
+
+TemplateWriter gWriter;
+
+// Permissions a newly created file gets from the process's file mask.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+// Creates a hidden temporary file in the target's folder, so that the final
+// rename stays on one file system and replaces the target in one step.
+bool OpenTemplateFile(const std::string& target) {
+    const std::filesystem::path path(target);
+    if (!path.has_filename()) return false;
+    std::string pattern = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    // Descriptor 0 would read as "no file open"; move it out of the way.
+    if (fd == 0) {
+        const int moved = ::fcntl(fd, F_DUPFD_CLOEXEC, 1);
+        ::close(fd);
+        fd = moved;
+        if (fd < 0) {
+            ::unlink(pattern.c_str());
+            return false;
+        }
+    }
+    ::fchmod(fd, NewFileMode());
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (file == nullptr) {
+        ::close(fd);
+        ::unlink(pattern.c_str());
+        return false;
+    }
+    gWriter.file = file;
+    gWriter.temporaryPath = std::move(pattern);
+    gWriter.targetPath = target;
+    gWriter.lastSection.clear();
+    return true;
+}
+
+// The value as one line: every CR directly before an LF is dropped, so the
+// only CR LF of an entry is the one that ends it.
+std::string AsOneLine(std::string_view value) {
+    std::string line;
+    line.reserve(value.size());
+    for (const char c : value) {
+        if (c == '\n') {
+            while (!line.empty() && line.back() == '\r') line.pop_back();
+        }
+        line.push_back(c);
+    }
+    return line;
+}
+
+bool Append(std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), gWriter.file) == text.size();
+}
+
+}  // namespace
+
+// --- TemplateText ----------------------------------------------------------------
+
+TemplateText::TemplateText(std::string text) : text_(std::move(text)) {
+    for (std::size_t pos = 0; pos < text_.size();) {
+        const Line line = LineAt(text_, pos);
+        if (text_[pos] == '[') {
+            if (!sections_.empty()) sections_.back().end = pos;
+            sections_.push_back({pos, line.next, text_.size()});
+        }
+        pos = line.next;
+    }
+}
+
+std::optional<std::string_view> TemplateText::Find(std::string_view section, std::string_view key) const {
+    const std::string_view text(text_);
+    for (const Section& s : sections_) {
+        if (!IsHeaderOf(text.substr(s.header, s.begin - s.header), section)) continue;
+        for (std::size_t pos = s.begin; pos < s.end;) {
+            const Line line = LineAt(text_, pos);
+            const std::string_view content = text.substr(line.begin, line.end - line.begin);
+            if (content.size() > key.size() && content.substr(0, key.size()) == key && content[key.size()] == '=') {
+                if (!line.terminated) return std::nullopt;
+                return content.substr(key.size() + 1);
+            }
+            pos = line.next;
+        }
+        // Only the first section of a name counts.
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// --- Module state ------------------------------------------------------------------
+
+std::string TemplatePath;
+
+const TemplateText* TemplateTextCache() { return gCache ? &*gCache : nullptr; }
+
+int TemplateFileNumber() { return gWriter.file != nullptr ? ::fileno(gWriter.file) : 0; }
+
+const std::string& TemplateLastSection() { return gWriter.lastSection; }
+
+// --- Reading -------------------------------------------------------------------------
+
+bool LoadTemplateText(std::string_view file) {
+    if (gCache) return true;
+    auto content = ReadWholeFile(std::string(file.empty() ? std::string_view(TemplatePath) : file));
+    if (!content) return false;
+    gCache.emplace(std::move(*content));
+    return true;
+}
+
+void ClearTemplateTextCache() { gCache.reset(); }
+
+std::string ReadTemplateValue(std::string_view section, std::string_view key, std::string_view defaultText,
+                              std::string_view file) {
+    if (!LoadTemplateText(file)) return std::string(defaultText);
+    return std::string(gCache->Find(section, key).value_or(defaultText));
+}
+
+// --- Writing -------------------------------------------------------------------------
+
+bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value,
+                        std::string_view file) {
+    if (gWriter.failed) return false;
+    const std::string_view target = file.empty() ? std::string_view(TemplatePath) : file;
+    if (gWriter.file == nullptr && !OpenTemplateFile(std::string(target))) {
+        gWriter.failed = true;
+        return false;
+    }
+    std::string text;
+    if (section != gWriter.lastSection) {
+        text += kLineEnd;
+        text += '[';
+        text += section;
+        text += ']';
+        text += kLineEnd;
+        gWriter.lastSection = section;
+    }
+    text += key;
+    text += '=';
+    text += AsOneLine(value);
+    text += kLineEnd;
+    if (!Append(text)) gWriter.failed = true;
+    return !gWriter.failed;
+}
+
+bool CloseTemplateFile() {
+    bool ok = !gWriter.failed;
+    if (gWriter.file != nullptr) {
+        ok = std::fflush(gWriter.file) == 0 && ok;
+        ok = ::fsync(::fileno(gWriter.file)) == 0 && ok;
+        ok = std::fclose(gWriter.file) == 0 && ok;
+        ok = ok && std::rename(gWriter.temporaryPath.c_str(), gWriter.targetPath.c_str()) == 0;
+        if (!ok) ::unlink(gWriter.temporaryPath.c_str());
+    }
+    gWriter.file = nullptr;
+    gWriter.temporaryPath.clear();
+    gWriter.targetPath.clear();
+    gWriter.failed = false;
+    return ok;
+}
+
+}  // namespace orbweave

@@ -1,0 +1,88 @@
+#pragma once
+
+// Template files: a complete copy of a user's settings as text, for export and
+// import. A file is made of lines ended by CR LF: its first line is empty,
+// every section starts with an empty line and a header line "[" name "]", and
+// each entry is a line key "=" value with no blanks around "=" (a value may be
+// empty and may hold "=" or line feeds, never CR LF). A header is a line that
+// starts with "["; an entry is found only at the start of a line, so a value
+// that mentions another section or key never stands for it.
+//
+// One import reads the file from disk once and answers every lookup from the
+// cached text; one save writes a temporary file beside the target and renames
+// it over the target when the save is complete.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbweave {
+
+// The whole text of a template file, with the places of its sections found
+// once, so that thousands of lookups need no search of the whole text.
+class TemplateText {
+public:
+    explicit TemplateText(std::string text);
+
+    // The value of the first entry "key=" in the first section named so,
+    // exactly as written (names compare exactly, case included). Empty when
+    // the section or the key is missing, or when the entry's line is the
+    // file's last line and has no CR LF.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+    const std::string& Text() const { return text_; }
+
+private:
+    struct Section {
+        std::size_t header;  // offset of the header line's "["
+        std::size_t begin;   // first entry line
+        std::size_t end;     // start of the next header line, or the end of the text
+    };
+
+    std::string text_;
+    std::vector<Section> sections_;
+};
+
+// The template file the next transfer reads or writes when it names none.
+extern std::string TemplatePath;
+
+// The cached text of the file being imported; nullptr when none is loaded.
+const TemplateText* TemplateTextCache();
+
+// The descriptor of the file being written by a save; 0 when none is open.
+int TemplateFileNumber();
+
+// The section of the last entry written; a new file starts without one, so
+// every file begins with an empty line and its first header.
+const std::string& TemplateLastSection();
+
+// Loads the whole file into the cache unless a file is cached already (an
+// empty file name means TemplatePath). False when the file is missing or
+// cannot be read: nothing is cached and the next load tries again.
+bool LoadTemplateText(std::string_view file = {});
+
+// Forgets the cached text; an import calls this when it is done.
+void ClearTemplateTextCache();
+
+// The value of key in section of the template being imported, or defaultText
+// when the file cannot be read or holds no such entry. The file (empty means
+// TemplatePath) matters only when nothing is cached yet.
+std::string ReadTemplateValue(std::string_view section, std::string_view key, std::string_view defaultText,
+                              std::string_view file = {});
+
+// Appends key "=" value to the template being saved, after a new header when
+// section differs from that of the previous entry. The first entry of a save
+// opens the file (empty means TemplatePath); it stays open until
+// CloseTemplateFile. CR LF inside the value is written as LF, so the entry
+// stays one line. False once the save has failed; later entries are skipped.
+bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value,
+                        std::string_view file = {});
+
+// Ends a save: the written text replaces the target file in one step, and
+// the target is left untouched when anything failed. True when the whole
+// file was stored, or when nothing was written since the last close.
+bool CloseTemplateFile();
+
+}  // namespace orbweave

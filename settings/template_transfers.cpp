@@ -1,0 +1,77 @@
+#include "settings/template_transfers.h"
+
+#include <string>
+
+#include "platform/registry/setting_tables.h"
+#include "platform/registry/settings.h"
+#include "settings/galaxy_template_transfers.h"
+#include "settings/template_file.h"
+#include "settings/universe_values.h"
+
+namespace orbweave {
+namespace {
+
+template <std::size_t N>
+bool CopyTemplateSection(std::string_view section, const std::array<TemplateSetting, N>& settings) {
+    bool ok = true;
+    for (const TemplateSetting& s : settings) ok = CopyTemplateToSetting(section, s.name, s.defaultText) && ok;
+    return ok;
+}
+
+bool CopyTemplateUniverse() {
+    bool ok = true;
+    for (const UniverseValue& v : kUniverseValues) {
+        ok = CopyTemplateToSetting(kSectionUniverse, v.name, v.defaultText) && ok;
+    }
+    return ok;
+}
+
+}  // namespace
+
+bool CopySettingToTemplate(std::string_view section, std::string_view key, std::string_view defaultText) {
+    return WriteTemplateEntry(section, key, GetSettingString(section, key, defaultText, kHiveUser));
+}
+
+bool CopyTemplateToSetting(std::string_view section, std::string_view key, std::string_view defaultText,
+                           std::string_view file) {
+    if (!LoadTemplateText(file)) return false;
+    return SaveSettingValue(section, key, std::string_view(ReadTemplateValue(section, key, defaultText, file)),
+                            kHiveUser);
+}
+
+bool WritePreambleToTemplate() {
+    bool ok = true;
+    for (const TemplateSetting& s : kTemplateAdminEntries) {
+        ok = WriteTemplateEntry(kTemplateSectionAdmin, s.name, s.defaultText) && ok;
+    }
+    ok = WriteTemplateEntry(kSectionGeneral, kTemplateAnimationType.name, kTemplateAnimationType.defaultText) && ok;
+    for (const TemplateSetting& s : kTemplateAdvancedSettings) {
+        ok = CopySettingToTemplate(kSectionAdvanced, s.name, s.defaultText) && ok;
+    }
+    return ok;
+}
+
+bool CyclePropsTempToRegArrays(std::string_view file) {
+    TemplatePath = std::string(file);
+    // A text left cached by an earlier, unfinished read belongs to another file.
+    ClearTemplateTextCache();
+    if (!LoadTemplateText()) return false;
+    bool ok = true;
+    {
+        SettingsTransaction transaction(kHiveUser);
+        ok = CopyTemplateSection(kSectionDirectX, kTemplateDisplaySettings) && ok;
+        ok = CopyTemplateToSetting(kSectionGeneral, kTemplateAnimationType.name, kTemplateAnimationType.defaultText) &&
+             ok;
+        ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings) && ok;
+        ok = CopyTemplateSection(kSectionAdvanced, kTemplateRandomSettings) && ok;
+        ok = CopyTemplateUniverse() && ok;
+        // All or nothing: a value that was not stored undoes the import.
+        ok = ok && transaction.Commit();
+    }
+    TempToUniGalaxies();
+    TraceProc("CyclePropsTempToRegArrays");
+    ClearTemplateTextCache();
+    return ok;
+}
+
+}  // namespace orbweave

@@ -1,0 +1,127 @@
+// Surfaces: layouts, pitch, lock and unlock, fills, lost and released surfaces.
+#include <gtest/gtest.h>
+
+#include "platform/display/memory_backend.h"
+
+namespace orbweave::display {
+namespace {
+
+TEST(PixelFormats, FiveFiveFiveReportsSixteenBitsAndItsGreenMask)
+{
+    const PixelFormat f = FormatOf(PixelLayout::Rgb555);
+    EXPECT_EQ(f.bitsPerPixel, 16);
+    EXPECT_EQ(f.bytesPerPixel, 2);
+    EXPECT_EQ(f.greenMask, 0x3E0u);
+}
+
+TEST(PixelFormats, MasksOfEveryLayout)
+{
+    EXPECT_EQ(FormatOf(PixelLayout::Rgb565).redMask, 0xF800u);
+    EXPECT_EQ(FormatOf(PixelLayout::Rgb565).greenMask, 0x7E0u);
+    EXPECT_EQ(FormatOf(PixelLayout::Bgr24).blueMask, 0xFFu);
+    EXPECT_EQ(FormatOf(PixelLayout::Xrgb8888).redMask, 0xFF0000u);
+    EXPECT_EQ(FormatOf(PixelLayout::Xrgb8888).bitsPerPixel, 32);
+}
+
+TEST(PixelFormats, DecodeWidensEveryChannelToEightBits)
+{
+    EXPECT_EQ(DecodeRgb(0xF800, FormatOf(PixelLayout::Rgb565)), 0xFF0000u);
+    EXPECT_EQ(DecodeRgb(0x03E0, FormatOf(PixelLayout::Rgb555)), 0x00FF00u);
+    EXPECT_EQ(DecodeRgb(0x00123456, FormatOf(PixelLayout::Xrgb8888)), 0x123456u);
+}
+
+TEST(SurfacePitch, IsAMultipleOfTheBytesPerPixelAndOfFour)
+{
+    EXPECT_EQ(PitchFor(5, 3), 24);  // 15 bytes round up to 24, not to 16
+    EXPECT_EQ(PitchFor(4, 3), 12);
+    EXPECT_EQ(PitchFor(3, 2), 8);
+    EXPECT_EQ(PitchFor(641, 4), 2564);
+    for (int width = 1; width < 40; ++width) {
+        EXPECT_EQ(PitchFor(width, 3) % 3, 0);
+        EXPECT_GE(PitchFor(width, 3), width * 3);
+    }
+}
+
+class SurfaceTest : public ::testing::Test {
+protected:
+    std::shared_ptr<MemoryDisplaySystem> system = MemoryDisplaySystem::Create();
+    std::shared_ptr<Surface> surface;
+
+    void SetUp() override { ASSERT_EQ(system->CreateSurface({10, 4}, PixelLayout::Bgr24, surface), Result::Ok); }
+};
+
+TEST_F(SurfaceTest, LockGivesTheMemoryAndPitch)
+{
+    LockedRect locked;
+    ASSERT_EQ(surface->Lock(locked), Result::Ok);
+    EXPECT_NE(locked.address, nullptr);
+    EXPECT_EQ(locked.width, 10);
+    EXPECT_EQ(locked.height, 4);
+    EXPECT_EQ(locked.pitchBytes, 36);
+    EXPECT_EQ(locked.bytesPerPixel, 3);
+    locked.address[36 + 3] = 0x7F;  // pixel (1, 1), blue byte
+    EXPECT_EQ(surface->Unlock(), Result::Ok);
+    EXPECT_EQ(surface->PixelAt(1, 1), 0x7Fu);
+}
+
+TEST_F(SurfaceTest, ASecondLockIsRefusedUntilTheUnlock)
+{
+    LockedRect locked;
+    ASSERT_EQ(surface->Lock(locked), Result::Ok);
+    EXPECT_EQ(surface->Lock(locked), Result::Busy);
+    EXPECT_EQ(surface->Fill({0, 0, 10, 4}, 1), Result::Busy);
+    EXPECT_EQ(surface->Unlock(), Result::Ok);
+    EXPECT_EQ(surface->Unlock(), Result::Failed);
+}
+
+TEST_F(SurfaceTest, FillIsClippedToTheSurface)
+{
+    ASSERT_EQ(surface->Fill({8, -5, 50, 2}, 0x00ABCDEF), Result::Ok);
+    EXPECT_EQ(surface->PixelAt(9, 1), 0xABCDEFu);
+    EXPECT_EQ(surface->PixelAt(8, 0), 0xABCDEFu);
+    EXPECT_EQ(surface->PixelAt(7, 0), 0u);
+    EXPECT_EQ(surface->PixelAt(9, 2), 0u);
+}
+
+TEST_F(SurfaceTest, ALostSurfaceRefusesLocksUntilRestored)
+{
+    system->LoseSurfaces();
+    EXPECT_TRUE(surface->IsLost());
+    LockedRect locked;
+    EXPECT_EQ(surface->Lock(locked), Result::SurfaceLost);
+    ASSERT_EQ(system->RestoreAllSurfaces(), Result::Ok);
+    EXPECT_FALSE(surface->IsLost());
+    EXPECT_EQ(surface->Lock(locked), Result::Ok);
+}
+
+TEST_F(SurfaceTest, EveryCallOnAReleasedSurfaceFailsSoftly)
+{
+    surface->Release();
+    LockedRect locked;
+    PixelFormat format;
+    Size size;
+    EXPECT_EQ(surface->Lock(locked), Result::Released);
+    EXPECT_EQ(surface->Unlock(), Result::Released);
+    EXPECT_EQ(surface->Fill({0, 0, 1, 1}, 0), Result::Released);
+    EXPECT_EQ(surface->GetPixelFormat(format), Result::Released);
+    EXPECT_EQ(surface->Flip(), Result::Released);
+    EXPECT_EQ(surface->DrawText(0, 0, "x"), Result::Released);
+    EXPECT_EQ(surface->MeasureText("x", size), Result::Released);
+    surface->Release();
+}
+
+TEST_F(SurfaceTest, ReleasingTheSystemReleasesItsSurfacesButKeepsTheirMemory)
+{
+    LockedRect locked;
+    ASSERT_EQ(surface->Lock(locked), Result::Ok);
+    system->Release();
+    system->Release();
+    EXPECT_TRUE(surface->IsReleased());
+    locked.address[0] = 1;  // a frame still holding the surface writes safely
+    std::shared_ptr<Surface> another;
+    EXPECT_EQ(system->CreateSurface({4, 4}, another), Result::Released);
+    EXPECT_EQ(system->SetDisplayMode({800, 600, 32}), Result::Released);
+}
+
+}  // namespace
+}  // namespace orbweave::display

@@ -1,0 +1,296 @@
+// Window and input utilities: placement in the settings store, enabling,
+// numeric boxes with spin controls, key filters and list helpers.
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include "forms_test_support.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/service_recorder.h"
+#include "platform/forms/window_utils.h"
+#include "platform/registry/scoped_config.h"
+#include "platform/registry/settings.h"
+
+namespace orbweave {
+namespace {
+
+using K = ControlKind;
+
+constexpr std::string_view kSection = "General\\Main";
+
+constexpr ControlSpec kTable[] = {
+    {"fraOuter", kNoIndex, K::Frame, {}, 60, 60, 4000, 3000, "Outer"},
+    {"fraInner", kNoIndex, K::Frame, {"fraOuter"}, 60, 240, 3000, 2000, "Inner"},
+    {"txtDeep", kNoIndex, K::TextBox, {"fraInner"}, 60, 240, 900, 300, ""},
+    {"txtNumber", kNoIndex, K::TextBox, {"fraOuter"}, 60, 2400, 900, 300, "0"},
+    {"spnNumber", kNoIndex, K::SpinControl, {"fraOuter"}, 960, 2400, 195, 300, ""},
+    {"cmdPreview", kNoIndex, K::CommandButton, {}, 4200, 60, 900, 330, "Preview"},
+    {"cmdOK", kNoIndex, K::CommandButton, {}, 4200, 500, 900, 330, "OK"},
+    {"lstTypes", kNoIndex, K::ListBox, {}, 4200, 1000, 3000, 1500, ""},
+    {"cboFonts", kNoIndex, K::ComboBox, {}, 4200, 2600, 3000, 300, ""},
+    {"mnuFile", kNoIndex, K::Menu, {}, 0, 0, 0, 0, "&File"},
+    {"mnuFileArray", 0, K::Menu, {"mnuFile"}, 0, 0, 0, 0, "E&xit"},
+};
+
+class WindowUtilsTest : public ::testing::Test {
+protected:
+    void SetUp() override { form.Build(kTable); }
+    TextBox& Number() { return *form.Find<TextBox>("txtNumber"); }
+    SpinControl& Spin() { return *form.Find<SpinControl>("spnNumber"); }
+    ListBox& List() { return *form.Find<ListBox>("lstTypes"); }
+
+    testing::ScopedConfig config;
+    Form form{"frmTest"};
+};
+
+// --- Placement ---
+
+TEST_F(WindowUtilsTest, PlacementRoundTrips) {
+    form.Move(1500, 900, 6000, 4500);
+    SaveFormPlacement(form, kSection);
+    EXPECT_EQ(GetSettingString(kSection, "WindowState"), "0");
+    EXPECT_EQ(GetSettingString(kSection, "WindowSize"), "01500009000600004500");
+    Form restored("frmTest");
+    RestoreFormPlacement(restored, kSection);
+    EXPECT_EQ(restored.Left(), 1500);
+    EXPECT_EQ(restored.Top(), 900);
+    EXPECT_EQ(restored.Width(), 6000);
+    EXPECT_EQ(restored.Height(), 4500);
+}
+
+TEST_F(WindowUtilsTest, ANegativePositionIsStoredAndRestoredAsZero) {
+    form.Move(-60, 300, 3000, 3000);
+    SaveFormPlacement(form, kSection);
+    EXPECT_EQ(GetSettingString(kSection, "WindowSize").substr(0, 5), "00000");
+    RestoreFormPlacement(form, kSection);
+    EXPECT_EQ(form.Left(), 0);
+}
+
+TEST_F(WindowUtilsTest, EachSizeFieldIsClampedToFiveDigits) {
+    form.Move(0, 0, 3000, 3000);
+    ASSERT_TRUE(form.Window()->geometry().isValid());
+    form.Window()->resize(7000, 200);  // 105000 twips wide
+    SaveFormPlacement(form, kSection);
+    EXPECT_EQ(GetSettingString(kSection, "WindowSize"), "00000000009999903000");
+}
+
+TEST_F(WindowUtilsTest, AMinimisedWindowKeepsItsStoredSize) {
+    SaveSettingValue(kSection, "WindowSize", "00015000150300003000");
+    form.SetState(1);
+    SaveFormPlacement(form, kSection);
+    EXPECT_EQ(GetSettingString(kSection, "WindowState"), "0");
+    EXPECT_EQ(GetSettingString(kSection, "WindowSize"), "00015000150300003000");
+}
+
+TEST_F(WindowUtilsTest, AMissingStateCentresTheWindow) {
+    form.Move(0, 0, 3000, 1500);
+    RestoreFormPlacement(form, kSection);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(form.Left(), (screen.width() * 15 - 3000) / 2);
+    EXPECT_EQ(form.Top(), (screen.height() * 15 - 1500) / 2);
+}
+
+TEST_F(WindowUtilsTest, AStoredMaximisedStateIgnoresTheStoredSize) {
+    form.Move(300, 300, 3000, 3000);
+    SaveSettingValue(kSection, "WindowState", "2");
+    SaveSettingValue(kSection, "WindowSize", "00015000150600006000");
+    RestoreFormPlacement(form, kSection);
+    EXPECT_EQ(form.State(), WindowState::Maximized);
+}
+
+TEST_F(WindowUtilsTest, AFixedBorderGetsOnlyItsPositionBack) {
+    form.SetSizable(false);
+    form.Move(0, 0, 3000, 1500);
+    SaveSettingValue(kSection, "WindowState", "0");
+    SaveSettingValue(kSection, "WindowSize", "06000004500900009000");
+    RestoreFormPlacement(form, kSection);
+    EXPECT_EQ(form.Left(), 6000);
+    EXPECT_EQ(form.Top(), 450);
+    EXPECT_EQ(form.Width(), 3000);
+    EXPECT_EQ(form.Height(), 1500);
+}
+
+TEST_F(WindowUtilsTest, AWindowRestoredOffTheScreenIsMovedOntoIt) {
+    SaveSettingValue(kSection, "WindowState", "0");
+    SaveSettingValue(kSection, "WindowSize", "99000990000300003000");
+    RestoreFormPlacement(form, kSection);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(form.Window()->frameGeometry()));
+}
+
+TEST_F(WindowUtilsTest, AShortStoredSizeReadsMissingFieldsAsZero) {
+    SaveSettingValue(kSection, "WindowState", "0");
+    SaveSettingValue(kSection, "WindowSize", "0030000600");
+    RestoreFormPlacement(form, kSection);
+    EXPECT_EQ(form.Left(), 300);
+    EXPECT_EQ(form.Top(), 600);
+}
+
+// --- Enabling ---
+
+TEST_F(WindowUtilsTest, EnableFormControlsKeepsFramesTheNamedControlAndTheMenuArrays) {
+    EnableFormControls(form, true, "cmdPreview");
+    EXPECT_TRUE(form.Find("fraOuter")->Enabled());
+    EXPECT_TRUE(form.Find("cmdPreview")->Enabled());
+    EXPECT_TRUE(form.Find("mnuFileArray", 0)->Enabled());
+    EXPECT_FALSE(form.Find("mnuFile")->Enabled());
+    EXPECT_FALSE(form.Find("cmdOK")->Enabled());
+    EXPECT_FALSE(form.Find("txtDeep")->Enabled());
+    EnableFormControls(form, false, "cmdPreview");
+    for (const Control* control : form.Controls()) EXPECT_TRUE(control->Enabled()) << control->Name();
+}
+
+TEST_F(WindowUtilsTest, SetContainerEnabledReachesNestedFrames) {
+    SetContainerEnabled(*form.Find<Frame>("fraOuter"), false);
+    EXPECT_FALSE(form.Find("fraInner")->Enabled());
+    EXPECT_FALSE(form.Find("txtDeep")->Enabled());
+    EXPECT_FALSE(form.Find("txtNumber")->Enabled());
+    EXPECT_TRUE(form.Find("cmdOK")->Enabled());
+    SetContainerEnabled(*form.Find<Frame>("fraOuter"), true);
+    EXPECT_TRUE(form.Find("txtDeep")->Enabled());
+}
+
+// --- Numeric boxes ---
+
+TEST_F(WindowUtilsTest, SetupNumericFieldClampsTheBoxAndInvertsTheSpin) {
+    Number().SetText("abc");
+    SetupNumericField(Number(), Spin(), 1, 9999, 5, 0);
+    EXPECT_EQ(Number().Text(), "1");
+    EXPECT_EQ(Number().MaxLength(), 5);
+    EXPECT_EQ(Spin().Min(), 9999);
+    EXPECT_EQ(Spin().Max(), 1);
+    Number().SetText("99999");
+    SetupNumericField(Number(), Spin(), 1, 9999, 5, 0);
+    EXPECT_EQ(Number().Text(), "9999");
+}
+
+TEST_F(WindowUtilsTest, SetupNumericFieldTakesItsStepFromTheHighEnd) {
+    struct Row {
+        std::int16_t high;
+        std::int16_t step;
+        int expected;
+    };
+    for (const Row row : {Row{100, 0, 1}, Row{101, 0, 5}, Row{998, 0, 5}, Row{999, 0, 10}, Row{1000, 0, 10},
+                          Row{29999, 0, 10}, Row{30000, 0, 50}, Row{100, 7, 7}}) {
+        SetupNumericField(Number(), Spin(), 0, row.high, 5, row.step);
+        EXPECT_EQ(Spin().SmallChange(), row.expected) << row.high;
+    }
+}
+
+TEST_F(WindowUtilsTest, ValidateNumericTextClampsByKind) {
+    struct Row {
+        const char* typed;
+        std::int16_t kind;
+        float low;
+        float high;
+        const char* expected;
+    };
+    for (const Row row : {Row{"15", kNumericInteger, 4, 10, "10"}, Row{"", kNumericInteger, 1, 10, "1"},
+                          Row{"2.5", kNumericInteger, 0, 10, "2"}, Row{"3.5", kNumericInteger, 0, 10, "4"},
+                          Row{"40000", kNumericInteger, 0, 30000, "30000"},
+                          Row{"99999999999", kNumericLong, 0, 99999, "99999"},
+                          Row{"45000", kNumericLong, 0, 30000, "30000"}, Row{"0.05", kNumericSingle, 0.1f, 0.9999f, "0.1"},
+                          Row{"1.25abc", kNumericSingle, 0, 99.9f, "1.25"}, Row{"7", 3, 0, 1, "7"}}) {
+        Number().SetText(row.typed);
+        ValidateNumericText(Number(), row.kind, row.low, row.high);
+        EXPECT_EQ(Number().Text(), row.expected) << row.typed;
+    }
+}
+
+TEST_F(WindowUtilsTest, SelectTextOnFocusSelectsUnlockedBoxesOnly) {
+    ASSERT_TRUE(testing::ShowActive(form));
+    Number().SetText("1234");
+    Number().SetFocus();
+    SelectTextOnFocus(form);
+    EXPECT_EQ(Number().SelText(), "1234");
+    auto& deep = *form.Find<TextBox>("txtDeep");
+    deep.SetText("55");
+    deep.SetLocked(true);
+    deep.SetFocus();
+    SelectTextOnFocus(form);
+    EXPECT_EQ(deep.SelLength(), 0);
+}
+
+// --- Key filters ---
+
+TEST_F(WindowUtilsTest, KeyPressDigitsOnlySwallowsOtherKeysWithABeep) {
+    ServiceRecorder recorder;
+    for (int key : {int{'0'}, int{'9'}, 8}) {
+        KeyPressDigitsOnly(key);
+        EXPECT_NE(key, 0);
+    }
+    for (int key : {int{'.'}, int{'-'}, int{'a'}, 13}) {
+        KeyPressDigitsOnly(key);
+        EXPECT_EQ(key, 0);
+    }
+    EXPECT_EQ(recorder.beeps, 4);
+}
+
+TEST_F(WindowUtilsTest, KeyPressDecimalAcceptsOnePointUnlessItIsSelected) {
+    ServiceRecorder recorder;
+    Number().SetText("1.5");
+    Number().SetSelection(0, 3);
+    int key = '.';
+    KeyPressDecimal(Number(), key);
+    EXPECT_EQ(key, '.');
+    Number().SetSelection(2, 1);
+    KeyPressDecimal(Number(), key);
+    EXPECT_EQ(key, 0);
+    key = '-';
+    KeyPressDecimal(Number(), key);
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(recorder.beeps, 2);
+}
+
+// --- Lists ---
+
+TEST_F(WindowUtilsTest, AddPaddedListItemLinesTheNumbersUp) {
+    AddPaddedListItem(List(), "Milky Way", 100, true);
+    AddPaddedListItem(List(), "M", 5, true);
+    const auto numberStart = [&](int item) {
+        const std::string entry = List().List(item);
+        return form.TextWidth(entry.substr(0, entry.find_last_of(' ') + 1));
+    };
+    EXPECT_NEAR(numberStart(0), 2400, form.TextWidth(" "));
+    EXPECT_NEAR(numberStart(1), 2400, form.TextWidth(" "));
+}
+
+TEST_F(WindowUtilsTest, AddPaddedListItemKeepsThreeBlanksForLongTexts) {
+    const std::string longName(200, 'W');
+    AddPaddedListItem(List(), longName, 7, true);
+    EXPECT_EQ(List().List(0), longName + "   7");
+}
+
+TEST_F(WindowUtilsTest, AddPaddedListItemReplacesTheSelectedEntry) {
+    AddPaddedListItem(List(), "A", 1, true);
+    EXPECT_FALSE(AddPaddedListItem(List(), "B", 2, false));
+    List().SetListIndex(0);
+    EXPECT_TRUE(AddPaddedListItem(List(), "B", 2, false));
+    EXPECT_EQ(List().ListCount(), 1);
+    EXPECT_EQ(List().List(0).substr(0, 1), "B");
+}
+
+TEST_F(WindowUtilsTest, FindListIndexComparesExactlyAndFallsBackToZero) {
+    for (const char* text : {"Alpha", "Beta", "beta"}) List().AddItem(text);
+    EXPECT_EQ(FindListIndex(List(), "beta"), 2);
+    EXPECT_EQ(FindListIndex(List(), "Gamma"), 0);
+}
+
+TEST_F(WindowUtilsTest, FillFontListListsEachFamilyOnceWithoutFoundry) {
+    auto& fonts = *form.Find<ComboBox>("cboFonts");
+    fonts.AddItem("stale");
+    FillFontList(fonts);
+    ASSERT_GT(fonts.ListCount(), 0);
+    std::vector<std::string> seen;
+    for (int i = 0; i < fonts.ListCount(); ++i) {
+        const std::string family = fonts.List(i);
+        EXPECT_EQ(family.find(" ["), std::string::npos) << family;
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), family), 0) << family;
+        seen.push_back(family);
+    }
+    EXPECT_EQ(fonts.ListIndex(), -1);
+}
+
+}  // namespace
+}  // namespace orbweave

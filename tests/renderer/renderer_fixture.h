@@ -1,0 +1,75 @@
+// A renderer on the memory backend: fresh settings store, a fake clock, a
+// recording event pump, cursor, message box and process end, and the
+// recording stand-in for Corvane.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/display/memory_backend.h"
+#include "renderer/display_settings.h"
+
+namespace orbweave::testing {
+
+struct FakeBlendCall {
+    int routine;
+    void* surfaceStart;
+    const void* surfaceEnd;
+    std::uint32_t* workStart;
+    std::int32_t rowLength;
+    std::int32_t pitch;
+    std::int32_t factor;
+    std::intptr_t offsetA;
+    std::intptr_t offsetB;
+};
+
+class WindowTarget final : public DrawingTarget {
+public:
+    WindowTarget(std::string name, std::shared_ptr<display::MemoryWindow> window, double width, double height)
+        : name_(std::move(name)), window_(std::move(window)), width_(width), height_(height) {}
+    std::string Name() const override { return name_; }
+    std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
+    double InnerWidth() const override { return width_; }
+    double InnerHeight() const override { return height_; }
+
+private:
+    std::string name_;
+    std::shared_ptr<display::MemoryWindow> window_;
+    double width_, height_;
+};
+
+class RendererTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The desktop the next InitDirectX finds.
+    void UseDesktop(display::MemoryDesktop desktop) { system = display::MemoryDisplaySystem::Create(desktop); }
+    void Store(const std::string& section, const std::string& key, const std::string& value);
+    // InitDirectX, the geometry for a drawing window of width x height in
+    // `runMode`, and LoadPropsInitDX; returns what the set-up returned.
+    bool Start(std::int16_t runMode, int width = 64, int height = 48);
+    std::vector<display::Call> CallsSince(std::size_t first) const;
+    bool Called(display::Call call) const { return system->CountOf(call) > 0; }
+
+    int FakeBlendCount() const;
+    const FakeBlendCall& LastBlend() const;
+
+    std::filesystem::path folder;
+    std::shared_ptr<display::MemoryDisplaySystem> system;
+    std::shared_ptr<display::MemoryWindow> window;
+    std::int64_t now = 100000;
+    std::vector<std::int64_t> slept;
+    int pumps = 0;
+    std::function<void()> onPump;
+    std::vector<int> ended;
+    std::vector<bool> cursor;
+    std::vector<std::string> messages;
+};
+
+}  // namespace orbweave::testing

@@ -1,0 +1,199 @@
+#include "settings/template_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "template_fixture.h"
+
+namespace orbweave {
+namespace {
+
+// --- Lookups in a text ------------------------------------------------------------
+
+TEST(TemplateTextTest, FindsAKeyInItsSection) {
+    const TemplateText text("\r\n[Admin]\r\nProduct=Orbweave\r\n\r\n[Universe]\r\nUniverse_Stars=18000\r\n");
+    EXPECT_EQ(text.Find("Universe", "Universe_Stars"), "18000");
+    EXPECT_EQ(text.Find("Admin", "Product"), "Orbweave");
+    EXPECT_EQ(text.Find("Admin", "Universe_Stars"), std::nullopt);
+    EXPECT_EQ(text.Find("Missing", "Product"), std::nullopt);
+}
+
+TEST(TemplateTextTest, ASectionNumberIsNotThePrefixOfAnother) {
+    const TemplateText text("\r\n[UniGal10]\r\nGalaxy_Radius=10\r\n\r\n[UniGal1]\r\nGalaxy_Radius=1\r\n");
+    EXPECT_EQ(text.Find("UniGal1", "Galaxy_Radius"), "1");
+    EXPECT_EQ(text.Find("UniGal10", "Galaxy_Radius"), "10");
+}
+
+TEST(TemplateTextTest, SectionNamesCompareWithCase) {
+    const TemplateText text("\r\n[universe]\r\nUniverse_Stars=5\r\n");
+    EXPECT_EQ(text.Find("Universe", "Universe_Stars"), std::nullopt);
+    EXPECT_EQ(text.Find("universe", "Universe_Stars"), "5");
+}
+
+TEST(TemplateTextTest, AKeyIsFoundOnlyAtTheStartOfALine) {
+    const TemplateText text(
+        "\r\n[UniGal7]\r\n_UniGalName=Galaxy_Radius=999\r\nMy_Radius=5\r\nGalaxy_Radius=300\r\n");
+    EXPECT_EQ(text.Find("UniGal7", "Galaxy_Radius"), "300");
+    EXPECT_EQ(text.Find("UniGal7", "Radius"), std::nullopt);
+    EXPECT_EQ(text.Find("UniGal7", "_UniGalName"), "Galaxy_Radius=999");
+}
+
+TEST(TemplateTextTest, AHeaderCountsOnlyAtTheStartOfALine) {
+    const TemplateText text(
+        "\r\n[Advanced]\r\nLockMessage=see [Universe] and [x\r\nAdv_FontSize=14\r\n"
+        "\r\n[Universe]\r\nUniverse_Stars=7\r\n");
+    // The brackets inside the value neither end its section nor start another.
+    EXPECT_EQ(text.Find("Advanced", "Adv_FontSize"), "14");
+    EXPECT_EQ(text.Find("Universe", "Universe_Stars"), "7");
+}
+
+TEST(TemplateTextTest, ASectionEndsAtTheNextHeaderLine) {
+    const TemplateText text("\r\n[A]\r\nX=1\r\n[B]\r\nY=2\r\n");
+    EXPECT_EQ(text.Find("A", "Y"), std::nullopt);
+    EXPECT_EQ(text.Find("B", "X"), std::nullopt);
+    EXPECT_EQ(text.Find("B", "Y"), "2");
+}
+
+TEST(TemplateTextTest, OnlyTheFirstOfTwoSectionsOfOneNameIsRead) {
+    const TemplateText text(
+        "\r\n[Universe]\r\nUniverse_Stars=1\r\n\r\n[Universe]\r\nUniverse_Stars=2\r\nUniverse_Galaxy=3\r\n");
+    EXPECT_EQ(text.Find("Universe", "Universe_Stars"), "1");
+    EXPECT_EQ(text.Find("Universe", "Universe_Galaxy"), std::nullopt);
+}
+
+TEST(TemplateTextTest, TheFirstOfTwoEntriesOfOneKeyCounts) {
+    const TemplateText text("\r\n[Universe]\r\nUniverse_Stars=1\r\nUniverse_Stars=2\r\n");
+    EXPECT_EQ(text.Find("Universe", "Universe_Stars"), "1");
+}
+
+TEST(TemplateTextTest, AnEntryWithoutValueIsEmptyNotMissing) {
+    const TemplateText text("\r\n[Advanced]\r\nLockMessage=\r\nAdv_FontName=a=b\r\n");
+    EXPECT_EQ(text.Find("Advanced", "LockMessage"), "");
+    EXPECT_EQ(text.Find("Advanced", "Adv_FontName"), "a=b");
+}
+
+TEST(TemplateTextTest, ALastLineWithoutLineEndIsNotAnEntry) {
+    const TemplateText text("\r\n[Advanced]\r\nAdv_FontSize=14\r\nAdv_FontName=Arial");
+    EXPECT_EQ(text.Find("Advanced", "Adv_FontSize"), "14");
+    EXPECT_EQ(text.Find("Advanced", "Adv_FontName"), std::nullopt);
+}
+
+TEST(TemplateTextTest, ALineFeedStaysInsideItsValue) {
+    const TemplateText text("\r\n[Advanced]\r\nLockMessage=one\n[Universe]\nAdv_FontSize=1\r\nAdv_FontSize=14\r\n");
+    EXPECT_EQ(text.Find("Advanced", "LockMessage"), "one\n[Universe]\nAdv_FontSize=1");
+    EXPECT_EQ(text.Find("Advanced", "Adv_FontSize"), "14");
+    EXPECT_EQ(text.Find("Universe", "Adv_FontSize"), std::nullopt);
+}
+
+// --- Reading files -----------------------------------------------------------------
+
+using TemplateReadTest = TemplateTest;
+
+TEST_F(TemplateReadTest, AMissingFileGivesTheDefaultAndCachesNothing) {
+    TemplatePath = PathOf("later.owv");
+    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000"), "18000");
+    EXPECT_EQ(TemplateTextCache(), nullptr);
+    // The next read tries the disk again.
+    WriteFile("later.owv", "\r\n[Universe]\r\nUniverse_Stars=5\r\n");
+    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000"), "5");
+}
+
+TEST_F(TemplateReadTest, AFolderIsNotAReadableFile) {
+    EXPECT_FALSE(LoadTemplateText(Folder().string() + "/"));
+    EXPECT_EQ(TemplateTextCache(), nullptr);
+}
+
+TEST_F(TemplateReadTest, AnEmptyFileIsReadOnceAndGivesDefaults) {
+    const std::string path = WriteFile("empty.owv", "");
+    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000", path), "18000");
+    ASSERT_NE(TemplateTextCache(), nullptr);
+    std::filesystem::remove(path);
+    EXPECT_TRUE(LoadTemplateText(path));
+}
+
+TEST_F(TemplateReadTest, TheCacheAnswersWhateverFileIsNamedUntilCleared) {
+    const std::string first = WriteFile("first.owv", "\r\n[A]\r\nK=1\r\n");
+    const std::string second = WriteFile("second.owv", "\r\n[A]\r\nK=2\r\n");
+    EXPECT_EQ(ReadTemplateValue("A", "K", "", first), "1");
+    EXPECT_EQ(ReadTemplateValue("A", "K", "", second), "1");
+    ClearTemplateTextCache();
+    EXPECT_EQ(ReadTemplateValue("A", "K", "", second), "2");
+}
+
+// --- Writing files -----------------------------------------------------------------
+
+using TemplateWriteTest = TemplateTest;
+
+TEST_F(TemplateWriteTest, WritesHeadersWhenTheSectionChanges) {
+    TemplatePath = PathOf("out.owv");
+    EXPECT_TRUE(WriteTemplateEntry("Admin", "Product", "Orbweave"));
+    EXPECT_NE(TemplateFileNumber(), 0);
+    EXPECT_TRUE(WriteTemplateEntry("Admin", "Version", "5.0g"));
+    EXPECT_TRUE(WriteTemplateEntry("General", "AnimationType", "0"));
+    EXPECT_TRUE(WriteTemplateEntry("General", "Empty", ""));
+    EXPECT_TRUE(CloseTemplateFile());
+    EXPECT_EQ(TemplateFileNumber(), 0);
+    EXPECT_EQ(ReadFile(TemplatePath),
+              "\r\n[Admin]\r\nProduct=Orbweave\r\nVersion=5.0g\r\n\r\n[General]\r\nAnimationType=0\r\nEmpty=\r\n");
+}
+
+TEST_F(TemplateWriteTest, EveryFileStartsWithItsFirstHeader) {
+    const std::string first = PathOf("first.owv");
+    const std::string second = PathOf("second.owv");
+    WriteTemplateEntry("Admin", "Product", "Orbweave", first);
+    EXPECT_TRUE(CloseTemplateFile());
+    // The second save starts in the section the first one ended in.
+    WriteTemplateEntry("Admin", "Product", "Orbweave", second);
+    EXPECT_TRUE(CloseTemplateFile());
+    EXPECT_EQ(ReadFile(first), "\r\n[Admin]\r\nProduct=Orbweave\r\n");
+    EXPECT_EQ(ReadFile(second), ReadFile(first));
+}
+
+TEST_F(TemplateWriteTest, AMultiLineValueSurvivesASaveAndALoad) {
+    TemplatePath = PathOf("message.owv");
+    WriteTemplateEntry("Advanced", "LockMessage", "Gone fishing\r\n[Universe]\r\nBack at five\r\r\n");
+    WriteTemplateEntry("Advanced", "Adv_FontSize", "14");
+    ASSERT_TRUE(CloseTemplateFile());
+    EXPECT_EQ(ReadFile(TemplatePath),
+              "\r\n[Advanced]\r\nLockMessage=Gone fishing\n[Universe]\nBack at five\n\r\nAdv_FontSize=14\r\n");
+    EXPECT_EQ(ReadTemplateValue("Advanced", "LockMessage", ""), "Gone fishing\n[Universe]\nBack at five\n");
+    EXPECT_EQ(ReadTemplateValue("Advanced", "Adv_FontSize", ""), "14");
+}
+
+TEST_F(TemplateWriteTest, ASaveReplacesTheOldFileAndLeavesNothingElse) {
+    TemplatePath = WriteFile("propsave.owv", "old contents that are longer than the new ones");
+    WriteTemplateEntry("A", "K", "1");
+    // Until the save ends the old file stays as it was.
+    EXPECT_EQ(ReadFile(TemplatePath), "old contents that are longer than the new ones");
+    ASSERT_TRUE(CloseTemplateFile());
+    EXPECT_EQ(ReadFile(TemplatePath), "\r\n[A]\r\nK=1\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(TemplateWriteTest, AFileThatCannotBeCreatedIsReported) {
+    TemplatePath = (Folder() / "missing" / "t.owv").string();
+    EXPECT_FALSE(WriteTemplateEntry("A", "K", "1"));
+    EXPECT_FALSE(WriteTemplateEntry("A", "L", "2"));
+    EXPECT_EQ(TemplateFileNumber(), 0);
+    EXPECT_FALSE(CloseTemplateFile());
+    EXPECT_FALSE(std::filesystem::exists(TemplatePath));
+    // The failure ends with the save: the next one starts afresh.
+    TemplatePath = PathOf("t.owv");
+    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1"));
+    EXPECT_TRUE(CloseTemplateFile());
+}
+
+TEST_F(TemplateWriteTest, AFailedReplaceKeepsTheTargetAndRemovesTheTemporaryFile) {
+    // A folder cannot be replaced by a file.
+    const std::filesystem::path target = Folder() / "taken.owv";
+    std::filesystem::create_directories(target / "inside");
+    TemplatePath = target.string();
+    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1"));
+    EXPECT_FALSE(CloseTemplateFile());
+    EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
+}
+
+}  // namespace
+}  // namespace orbweave
