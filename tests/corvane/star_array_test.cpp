@@ -128,22 +128,6 @@ TEST_F(StarArray, ShapesOutsideTheTableLeaveTheVelocityAlone)
     }
 }
 
-TEST_F(StarArray, DiscShapesStayInTheirPlanes)
-{
-    CorvaneStarArrayFrame frame = Frame();
-    frame.shapeType = 11;
-    Rebirth(frame);
-    for (const CorvaneStar& star : stars) {
-        EXPECT_EQ(star.vy, 0.0f);
-        EXPECT_LE(std::hypot(star.vx, star.vz), 1.0f);
-    }
-    frame.shapeType = 12;
-    Rebirth(frame);
-    for (const CorvaneStar& star : stars) {
-        EXPECT_EQ(star.vx, 0.0f);
-    }
-}
-
 TEST_F(StarArray, APathWithoutPointsEmitsNothing)
 {
     CorvaneStarArrayFrame frame = Frame();

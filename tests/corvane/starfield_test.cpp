@@ -66,27 +66,23 @@ protected:
     }
 };
 
-TEST_F(HaloStar, FarAwayIsOnePixel)
+TEST_F(HaloStar, GrowsFromOnePixelToSeventeenInFourRings)
 {
-    Draw(0.95f);
-    EXPECT_EQ(LitPixels(), 1);
-    EXPECT_EQ(Pixel(32, 32), kColourBase + 5);
-}
-
-TEST_F(HaloStar, HalfwayHasItsDirectNeighboursAndTheFirstRing)
-{
-    Draw(0.5f);
-    EXPECT_EQ(LitPixels(), 9);
-    EXPECT_EQ(Pixel(33, 32), kColourBase + 5);
-    EXPECT_EQ(Pixel(32, 30), kColourBase + 105);
-}
-
-TEST_F(HaloStar, CloseUpIsSeventeenPixelsInFourRings)
-{
-    Draw(0.1f);
-    EXPECT_EQ(LitPixels(), 17);
-    EXPECT_EQ(Pixel(36, 32), kColourBase + 205);
-    EXPECT_EQ(Pixel(30, 34), kColourBase + 305);
+    struct Case {
+        float depth;
+        int pixels;
+        int x;
+        int y;
+        uint32_t ring;    // the probed pixel's colour is Hue + ring * HaloHueStep
+    };
+    for (const Case& c : {Case{0.95f, 1, 32, 32, 0}, Case{0.5f, 9, 33, 32, 0},
+                          Case{0.5f, 9, 32, 30, 1}, Case{0.1f, 17, 36, 32, 2},
+                          Case{0.1f, 17, 30, 34, 3}}) {
+        pixels.assign(pixels.size(), 0);
+        Draw(c.depth);
+        EXPECT_EQ(LitPixels(), c.pixels) << c.depth;
+        EXPECT_EQ(Pixel(c.x, c.y), kColourBase + 5 + 100 * c.ring) << c.depth;
+    }
 }
 
 TEST_F(Starfield, KeepProbabilityOneNeverRecreatesAStar)
