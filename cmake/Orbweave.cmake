@@ -10,17 +10,17 @@ function(orbweave_library name)
   endif()
 endfunction()
 
-# orbweave_test(<name> SOURCES ... [DEPS ...] [ENV ...])
-# One GoogleTest executable; each TEST becomes a CTest case. Tests run with the
-# Qt offscreen platform and sanitizer options from tests/sanitizers.env.
+# orbweave_test(<name> SOURCES ... [DEPS ...])
+# One GoogleTest executable; each TEST becomes a CTest case. Every test program
+# links tests/support/test_defaults.cpp: headless Qt and the sanitizer options.
 function(orbweave_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   find_package(GTest REQUIRED)
-  add_executable(${name} ${ARG_SOURCES})
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/test_defaults.cpp)
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/support/test_defaults.cpp PROPERTIES
+    COMPILE_DEFINITIONS ORBWEAVE_LSAN_SUPPRESSIONS="${PROJECT_SOURCE_DIR}/tests/lsan.supp")
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
   include(GoogleTest)
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "${ORBWEAVE_TEST_ENV};${ARG_ENV}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()

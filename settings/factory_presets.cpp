@@ -7,6 +7,7 @@
 #include "core/convert.h"
 #include "settings/element_tables.h"
 #include "settings/factory_rows.h"
+#include "settings/overloaded.h"
 
 namespace orbweave {
 
@@ -212,11 +213,6 @@ using AtomColumn = std::array<std::int16_t, kAtomCapacity> AtomBlock::*;
 constexpr std::array<AtomColumn, kFieldsPerElement> kAtomRowOrder{
     &AtomBlock::Atom_Element, &AtomBlock::Atom_Structure, &AtomBlock::Atom_X,         &AtomBlock::Atom_Y,
     &AtomBlock::Atom_Z,       &AtomBlock::Atom_Radius,    &AtomBlock::Atom_SymRadius,
-};
-
-template <class... F>
-struct Overloaded : F... {
-    using F::operator()...;
 };
 
 // Converts one field text into its record field; a text that does not convert

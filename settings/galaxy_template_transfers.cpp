@@ -6,29 +6,12 @@
 #include "core/convert.h"
 #include "settings/galaxy_tables.h"
 #include "settings/galaxy_values.h"
+#include "settings/overloaded.h"
 #include "settings/template_file.h"
 #include "settings/validation.h"
 
 namespace orbweave {
 namespace {
-
-template <class... F>
-struct Overloaded : F... {
-    using F::operator()...;
-};
-
-std::string Numbered(std::string_view prefix, int number) {
-    std::string name(prefix);
-    name += NumberToText(number);
-    return name;
-}
-
-std::string SubSection(std::string_view section, std::string_view sub) {
-    std::string path(section);
-    path += '\\';
-    path += sub;
-    return path;
-}
 
 // --- Conversions of read texts -----------------------------------------------------
 
@@ -107,7 +90,7 @@ void ReadValue(UniGalaxy& g, const GalaxyValue& value, int index, std::string_vi
 template <class Block, std::size_t Capacity>
 bool WriteBlock(const Block& block, const ElementBlockLayout<Block, Capacity>& layout, std::string_view section) {
     if (block.*layout.count <= 0) return true;
-    const std::string sub = SubSection(section, layout.subSection);
+    const std::string sub = SubSectionPath(section, layout.subSection);
     bool ok = true;
     for (std::size_t k = 0; k < layout.centre.size(); ++k) {
         ok = WriteTemplateEntry(sub, layout.centreNames[k], NumberToText(block.*layout.centre[k])) && ok;
@@ -125,11 +108,10 @@ template <class Block, std::size_t Capacity>
 void ReadBlock(Block& block, const ElementBlockLayout<Block, Capacity>& layout, std::string_view section) {
     Assign(block.*layout.count, TextToInt16(ReadTemplateValue(section, layout.countName, "0")));
     if (block.*layout.count == 0) {
-        for (auto centre : layout.centre) block.*centre = 0;
-        for (auto column : layout.columns) (block.*column).fill(0);
+        ClearElementBlock(block, layout);
         return;
     }
-    const std::string sub = SubSection(section, layout.subSection);
+    const std::string sub = SubSectionPath(section, layout.subSection);
     for (std::size_t k = 0; k < layout.centre.size(); ++k) {
         Assign(block.*layout.centre[k], TextToInt16(ReadTemplateValue(sub, layout.centreNames[k], "0")));
     }
@@ -147,12 +129,12 @@ constexpr std::string_view kCompNameKey = "_CompGalName";
 constexpr std::string_view kCompPctKey = "_CompGalPct";
 constexpr std::string_view kCompCountKey = "_CompGalCount";
 
-std::string CompMemberKey(int j) { return Numbered("GalaxyIndex_", j); }
+std::string CompMemberKey(int j) { return NumberedName("GalaxyIndex_", j); }
 
 }  // namespace
 
-std::string UniGalaxyTemplateSection(int galaxyType) { return Numbered("UniGal", galaxyType); }
-std::string CompGalaxyTemplateSection(int composite) { return Numbered("CompGal", composite); }
+std::string UniGalaxyTemplateSection(int galaxyType) { return NumberedName("UniGal", galaxyType); }
+std::string CompGalaxyTemplateSection(int composite) { return NumberedName("CompGal", composite); }
 
 bool UniGalaxyToTemp(std::int16_t index, std::string_view section) {
     if (!IsUniGalaxySlot(index)) return false;

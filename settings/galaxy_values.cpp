@@ -5,16 +5,9 @@
 namespace orbweave {
 namespace {
 
-std::string Numbered(std::string_view prefix, int number, std::string_view suffix = "") {
-    std::string name(prefix);
-    name += NumberToText(number);
-    name += suffix;
-    return name;
-}
-
-std::string IfsPointName(int j) { return Numbered("IFS_P", j); }
+std::string IfsPointName(int j) { return NumberedName("IFS_P", j); }
 // Atom values carry two digits: "Atom_P00" .. "Atom_P31".
-std::string AtomPointName(int j) { return Numbered(j < 10 ? "Atom_P0" : "Atom_P", j); }
+std::string AtomPointName(int j) { return NumberedName(j < 10 ? "Atom_P0" : "Atom_P", j); }
 
 }  // namespace
 
@@ -85,12 +78,26 @@ const std::array<GalaxyValue, kGalaxyValueCount> kGalaxyValues{
     GalaxyInt16Value{"Galaxy_StdLevB_A1", &UniGalaxy::Galaxy_StdLevB_A1, 0},
 };
 
+std::string NumberedName(std::string_view prefix, int number, std::string_view suffix) {
+    std::string name(prefix);
+    name += NumberToText(number);
+    name += suffix;
+    return name;
+}
+
+std::string SubSectionPath(std::string_view section, std::string_view subSection) {
+    std::string path(section);
+    path += '\\';
+    path += subSection;
+    return path;
+}
+
 std::string_view GalaxyValueName(const GalaxyValue& value) {
     return std::visit([](const auto& v) { return v.name; }, value);
 }
 
-std::string DefaultGalaxyName(int index) { return Numbered("< Galaxy Profile ", index + 1, " >"); }
-std::string DefaultCompositeName(int index) { return Numbered("< Composite Galaxy ", index + 1, " >"); }
+std::string DefaultGalaxyName(int index) { return NumberedName("< Galaxy Profile ", index + 1, " >"); }
+std::string DefaultCompositeName(int index) { return NumberedName("< Composite Galaxy ", index + 1, " >"); }
 
 const ElementBlockLayout<IfsBlock, kIfsPointCapacity> kIfsLayout{
     "Galaxy_IFS_Points",

@@ -51,6 +51,12 @@ extern const std::array<GalaxyValue, kGalaxyValueCount> kGalaxyValues;
 
 std::string_view GalaxyValueName(const GalaxyValue& value);
 
+// prefix, the number in decimal, suffix: "UniGal7", "Atom_P12".
+std::string NumberedName(std::string_view prefix, int number, std::string_view suffix = {});
+
+// The path of a sub-section below section: section "\" subSection.
+std::string SubSectionPath(std::string_view section, std::string_view subSection);
+
 // "< Galaxy Profile n >" and "< Composite Galaxy n >" with n = index + 1.
 std::string DefaultGalaxyName(int index);
 std::string DefaultCompositeName(int index);
@@ -85,6 +91,13 @@ template <class Block, std::size_t Capacity>
 void SetElementPoint(Block& block, const ElementBlockLayout<Block, Capacity>& layout, std::size_t j,
                      const PointValues& values) {
     for (std::size_t k = 0; k < values.size(); ++k) (block.*layout.columns[k])[j] = values[k];
+}
+
+// A block saved with a count of 0 reads as a zero centre and zero elements.
+template <class Block, std::size_t Capacity>
+void ClearElementBlock(Block& block, const ElementBlockLayout<Block, Capacity>& layout) {
+    for (auto centre : layout.centre) block.*centre = 0;
+    for (auto column : layout.columns) (block.*column).fill(0);
 }
 
 // Elements in use for a saved count, never more than the block holds.

@@ -13,20 +13,27 @@ namespace orbweave {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kLineFeed = "\n";
 
-// One line of a text: [begin, end) without its CR LF; next is where the
-// following line starts. A last line without CR LF is not terminated.
+// The line end of a text read: CR LF, as this system writes it, so that a
+// lone LF stays inside its value; LF only in a text that holds no CR LF at
+// all, as a Linux text editor saves it.
+std::string_view LineEndOf(std::string_view text) {
+    return text.find(kLineEnd) != std::string_view::npos ? kLineEnd : kLineFeed;
+}
+
+// One line of a text: [begin, end) without its line end; next is where the
+// following line starts. A last line without a line end is a whole line.
 struct Line {
     std::size_t begin;
     std::size_t end;
     std::size_t next;
-    bool terminated;
 };
 
-Line LineAt(const std::string& text, std::size_t begin) {
-    const std::size_t eol = text.find(kLineEnd, begin);
-    if (eol == std::string::npos) return {begin, text.size(), text.size(), false};
-    return {begin, eol, eol + kLineEnd.size(), true};
+Line LineAt(std::string_view text, std::size_t begin, std::string_view lineEnd) {
+    const std::size_t eol = text.find(lineEnd, begin);
+    if (eol == std::string_view::npos) return {begin, text.size(), text.size()};
+    return {begin, eol, eol + lineEnd.size()};
 }
 
 // Whether the line starts with "[" section "]".
@@ -137,9 +144,9 @@ bool Append(std::string_view text) {
 
 // --- TemplateText ----------------------------------------------------------------
 
-TemplateText::TemplateText(std::string text) : text_(std::move(text)) {
+TemplateText::TemplateText(std::string text) : text_(std::move(text)), lineEnd_(LineEndOf(text_)) {
     for (std::size_t pos = 0; pos < text_.size();) {
-        const Line line = LineAt(text_, pos);
+        const Line line = LineAt(text_, pos, lineEnd_);
         if (text_[pos] == '[') {
             if (!sections_.empty()) sections_.back().end = pos;
             sections_.push_back({pos, line.next, text_.size()});
@@ -153,10 +160,9 @@ std::optional<std::string_view> TemplateText::Find(std::string_view section, std
     for (const Section& s : sections_) {
         if (!IsHeaderOf(text.substr(s.header, s.begin - s.header), section)) continue;
         for (std::size_t pos = s.begin; pos < s.end;) {
-            const Line line = LineAt(text_, pos);
+            const Line line = LineAt(text, pos, lineEnd_);
             const std::string_view content = text.substr(line.begin, line.end - line.begin);
             if (content.size() > key.size() && content.substr(0, key.size()) == key && content[key.size()] == '=') {
-                if (!line.terminated) return std::nullopt;
                 return content.substr(key.size() + 1);
             }
             pos = line.next;

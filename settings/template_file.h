@@ -6,7 +6,10 @@
 // each entry is a line key "=" value with no blanks around "=" (a value may be
 // empty and may hold "=" or line feeds, never CR LF). A header is a line that
 // starts with "["; an entry is found only at the start of a line, so a value
-// that mentions another section or key never stands for it.
+// that mentions another section or key never stands for it. A reader also
+// takes a file saved with LF line ends: when a file holds no CR LF at all,
+// its LF characters end its lines. A last line without a line end is read
+// like any other line.
 //
 // One import reads the file from disk once and answers every lookup from the
 // cached text; one save writes a temporary file beside the target and renames
@@ -28,8 +31,7 @@ public:
 
     // The value of the first entry "key=" in the first section named so,
     // exactly as written (names compare exactly, case included). Empty when
-    // the section or the key is missing, or when the entry's line is the
-    // file's last line and has no CR LF.
+    // the section or the key is missing.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
 
     const std::string& Text() const { return text_; }
@@ -42,6 +44,7 @@ private:
     };
 
     std::string text_;
+    std::string_view lineEnd_;  // CR LF, or LF in a text without CR LF
     std::vector<Section> sections_;
 };
 

@@ -15,11 +15,6 @@
 #include "renderer/presentation.h"
 #include "renderer/run_state.h"
 
-// The GUI application's font database keeps fontconfig allocations for the
-// life of the process; the project's suppressions list them. Named here too,
-// so the leak check ignores them however the test is started.
-extern "C" const char* __lsan_default_options() { return "suppressions=" LSAN_SUPPRESSIONS_FILE; }
-
 namespace orbweave::testing {
 
 namespace {

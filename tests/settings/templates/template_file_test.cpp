@@ -73,10 +73,23 @@ TEST(TemplateTextTest, AnEntryWithoutValueIsEmptyNotMissing) {
     EXPECT_EQ(text.Find("Advanced", "Adv_FontName"), "a=b");
 }
 
-TEST(TemplateTextTest, ALastLineWithoutLineEndIsNotAnEntry) {
-    const TemplateText text("\r\n[Advanced]\r\nAdv_FontSize=14\r\nAdv_FontName=Arial");
+TEST(TemplateTextTest, ALastLineWithoutLineEndIsAnEntry) {
+    const TemplateText crLf("\r\n[Advanced]\r\nAdv_FontSize=14\r\nAdv_FontName=Arial");
+    EXPECT_EQ(crLf.Find("Advanced", "Adv_FontSize"), "14");
+    EXPECT_EQ(crLf.Find("Advanced", "Adv_FontName"), "Arial");
+    EXPECT_EQ(TemplateText("\n[Advanced]\nAdv_FontName=Arial").Find("Advanced", "Adv_FontName"), "Arial");
+    EXPECT_EQ(TemplateText("\r\n[Advanced]\r\nLockMessage=").Find("Advanced", "LockMessage"), "");
+}
+
+TEST(TemplateTextTest, AFileWithoutCrLfEndsItsLinesWithLineFeeds) {
+    const TemplateText text(
+        "\n[Advanced]\nLockMessage=see [Universe]\nAdv_FontSize=14\n"
+        "\n[Universe]\nUniverse_Stars=7\nUniverse_Tour=\n");
+    EXPECT_EQ(text.Find("Advanced", "LockMessage"), "see [Universe]");
     EXPECT_EQ(text.Find("Advanced", "Adv_FontSize"), "14");
-    EXPECT_EQ(text.Find("Advanced", "Adv_FontName"), std::nullopt);
+    EXPECT_EQ(text.Find("Advanced", "Universe_Stars"), std::nullopt);
+    EXPECT_EQ(text.Find("Universe", "Universe_Stars"), "7");
+    EXPECT_EQ(text.Find("Universe", "Universe_Tour"), "");
 }
 
 TEST(TemplateTextTest, ALineFeedStaysInsideItsValue) {

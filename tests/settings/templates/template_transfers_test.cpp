@@ -65,6 +65,39 @@ TEST_F(TemplateTransferTest, ACompleteFileReadsBackAndSavesByteForByte) {
     EXPECT_EQ(ReadFile(second), text);
 }
 
+TEST_F(TemplateTransferTest, AFileSavedWithLineFeedsImportsLikeItsOriginal) {
+    InitUniGalaxyNames();
+    LoadFactoryDefaults();
+    UniGalaxies[3].Ifs.Galaxy_IFS_Points = 2;
+    UniGalaxies[3].Ifs.IFS_Scale = {50, 60};
+    SaveSettingValue("Advanced", "Adv_FontName", "Courier New", kHiveUser);
+    SaveSettingValue("Universe", "Universe_Stars", "5000", kHiveUser);
+    const std::string original = PathOf("original.owv");
+    ASSERT_TRUE(SaveCompleteTemplate(original));
+    const std::string text = ReadFile(original);
+    // As a Linux text editor would save it: every CR LF becomes LF.
+    std::string lineFeeds;
+    for (const char c : text) {
+        if (c != '\r') lineFeeds.push_back(c);
+    }
+
+    testing::ScopedConfig otherUser;
+    UniGalaxies.fill(UniGalaxy{});
+    CompGalaxies.fill(CompGalaxy{});
+    const std::string edited = WriteFile("edited.owv", lineFeeds);
+    ASSERT_TRUE(CyclePropsTempToRegArrays(edited));
+    EXPECT_EQ(Stored("Advanced", "Adv_FontName"), "Courier New");
+    EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5000");
+    EXPECT_EQ(UniGalaxies[3].Ifs.IFS_Scale[1], 60);
+    ASSERT_TRUE(LoadTemplateText(edited));
+    TempToCompGalaxies();
+    ClearTemplateTextCache();
+    // Saved again, it is this system's own file once more.
+    const std::string again = PathOf("again.owv");
+    ASSERT_TRUE(SaveCompleteTemplate(again));
+    EXPECT_EQ(ReadFile(again), text);
+}
+
 TEST_F(TemplateTransferTest, TheCommandLineImportStoresTheValuesOfTheFile) {
     SaveSettingValue("Advanced", "Adv_Randomize", "1", kHiveUser);
     SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
