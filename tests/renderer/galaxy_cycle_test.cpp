@@ -81,6 +81,14 @@ TEST_F(GalaxyCycleTest, NovaIsRebornWhenItsCountdownEnds) {
     EXPECT_EQ(stars.EventFrames[0], 7);
 }
 
+TEST_F(GalaxyCycleTest, LongNovaKeepsItsColours) {
+    TypeHueRamps[kType][72] = 0x0A0B0C;
+    stars.NovaCountdown[0] = 51;
+    stars.EventFrames[0] = 500;  // 450 x 80 does not fit in 16 bits
+    Frame();
+    EXPECT_EQ(PixelAt(32, 24), 0x0A0B0C);
+}
+
 TEST_F(GalaxyCycleTest, HundredthsOfAStarAreRebornEachFrame) {
     Make(50000, 1);
     UniGalaxies[kType].Galaxy_NewFrames = 1;  // each birth lasts one frame
