@@ -205,16 +205,7 @@ int32_t SetGlobalStarfield(int32_t haloHueStep, int32_t centreX, int32_t centreY
 {
     PlotterState& plotter = Plotter();
     plotter.haloHueStep = static_cast<int16_t>(haloHueStep);
-    plotter.geometry = PlotGeometry{
-        .colourTable = colourTable,
-        .pixels = pixelBuffer,
-        .centreX = static_cast<int16_t>(centreX),
-        .centreY = static_cast<int16_t>(centreY),
-        .xLimit = xLimit,
-        .pitch = pitch,
-        .minY = minY,
-        .maxY = maxY,
-    };
+    plotter.geometry = MakePlotGeometry(colourTable, pixelBuffer, centreX, centreY, xLimit, pitch, minY, maxY);
     FillRandomTable();
     return 0;
 }
