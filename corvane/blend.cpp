@@ -155,9 +155,12 @@ void RunBlend(const BlendCall& call)
     if (call.rows <= 0 || call.rowLength <= 2) {
         return;
     }
+    if (ProcessorHasAvx2() && BlendRowsFast(call)) {
+        return;
+    }
     if (call.factor == kCopyFactor) {
         CopyRows(call);
-    } else if (!(ProcessorHasAvx2() && BlendRowsWavefront(call))) {
+    } else {
         BlendRowsDirect(call);
     }
 }

@@ -33,15 +33,16 @@ ptrdiff_t BytesPerPixel(SurfaceFormat format);
 // Writes one work entry into the surface in the given format.
 void StorePixel(SurfaceFormat format, uint8_t* target, uint32_t entry);
 
-// Runs a whole call: copy mode, the fast path when it applies, or the
-// byte-by-byte blend.
+// Runs a whole call: the fast path when it applies, otherwise copy mode or
+// the byte-by-byte blend.
 void RunBlend(const BlendCall& call);
 
 // The byte-by-byte blend, exact for every argument the caller may pass.
 void BlendRowsDirect(const BlendCall& call);
 
-// The fast path; returns false, having changed nothing, when the call does
-// not fit it (see blend_wavefront.cpp) or the processor lacks AVX2.
-bool BlendRowsWavefront(const BlendCall& call);
+// The fast paths of blend and copy mode, for processors with AVX2 only;
+// returns false, having changed nothing, when the call does not fit them
+// (see blend_fast.cpp).
+bool BlendRowsFast(const BlendCall& call);
 
 }  // namespace orbweave::corvane

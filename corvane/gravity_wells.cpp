@@ -110,16 +110,7 @@ int32_t SetGlobalGravWells(int32_t wellCount, int32_t colourMode, int32_t dualPl
     plotter.wellFocal = focal;
     plotter.wellSecondOffsetX = secondOffsetX;
     plotter.wellSecondHueOffset = static_cast<int16_t>(secondHueOffset);
-    plotter.geometry = PlotGeometry{
-        .colourTable = colourTable,
-        .pixels = pixelBuffer,
-        .centreX = static_cast<int16_t>(centreX),
-        .centreY = static_cast<int16_t>(centreY),
-        .xLimit = xLimit,
-        .pitch = pitch,
-        .minY = minY,
-        .maxY = maxY,
-    };
+    plotter.geometry = MakePlotGeometry(colourTable, pixelBuffer, centreX, centreY, xLimit, pitch, minY, maxY);
     return 0;
 }
 

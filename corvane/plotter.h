@@ -24,6 +24,23 @@ struct PlotGeometry {
     int32_t maxY = 0;
 };
 
+// The geometry both set-up exports receive; the centre is kept as the
+// 16-bit value the plotters work with.
+inline PlotGeometry MakePlotGeometry(const uint32_t* colourTable, uint32_t* pixels, int32_t centreX,
+                                     int32_t centreY, int32_t xLimit, int32_t pitch, int32_t minY, int32_t maxY)
+{
+    return PlotGeometry{
+        .colourTable = colourTable,
+        .pixels = pixels,
+        .centreX = static_cast<int16_t>(centreX),
+        .centreY = static_cast<int16_t>(centreY),
+        .xLimit = xLimit,
+        .pitch = pitch,
+        .minY = minY,
+        .maxY = maxY,
+    };
+}
+
 // The spline path and emission values of the latest frame record.
 struct Emission {
     int32_t keepThreshold = 0;

@@ -23,8 +23,8 @@ int32_t Wrapped(int32_t index)
     return index % kRandomTableSize;
 }
 
-// Mixes entry `index` with the next one and returns the index of the entry
-// after it, whose value is the draw.
+// Mixes entry `index` with the one after it and moves `index` on to that
+// entry, whose value is the draw.
 int32_t MixAndAdvance(int32_t& index)
 {
     const int32_t next = Wrapped(index + 1);

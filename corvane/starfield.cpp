@@ -63,9 +63,9 @@ std::optional<NewStar> GenerateStarfieldStar(const Emission& emission)
     if (emission.pointCount <= 0 || emission.segments <= 0) {
         return std::nullopt;
     }
-    const double spread = 1.0 - std::pow(RandFraction(), static_cast<double>(emission.biasExp));
-    const double sign = NextRand() < kHalfRand ? -1.0 : 1.0;
-    const double inSegment = (sign * spread + 1.0) * 0.5;
+    const double offCentre = 1.0 - std::pow(RandFraction(), static_cast<double>(emission.biasExp));
+    const double side = NextRand() < kHalfRand ? -1.0 : 1.0;
+    const double inSegment = (side * offCentre + 1.0) * 0.5;
     const auto segment = static_cast<int32_t>(RandFraction() * emission.segments);
     const double position =
         (segment + inSegment) / emission.segments * emission.pointCount + emission.phase;
@@ -205,16 +205,7 @@ int32_t SetGlobalStarfield(int32_t haloHueStep, int32_t centreX, int32_t centreY
 {
     PlotterState& plotter = Plotter();
     plotter.haloHueStep = static_cast<int16_t>(haloHueStep);
-    plotter.geometry = PlotGeometry{
-        .colourTable = colourTable,
-        .pixels = pixelBuffer,
-        .centreX = static_cast<int16_t>(centreX),
-        .centreY = static_cast<int16_t>(centreY),
-        .xLimit = xLimit,
-        .pitch = pitch,
-        .minY = minY,
-        .maxY = maxY,
-    };
+    plotter.geometry = MakePlotGeometry(colourTable, pixelBuffer, centreX, centreY, xLimit, pitch, minY, maxY);
     FillRandomTable();
     return 0;
 }

@@ -210,12 +210,16 @@ void CycleParticles(CometTable& k, std::int32_t i, const ParticleRange& owned, c
 
 }  // namespace
 
+std::int16_t CometCountFor(std::int16_t type) {
+    const std::int32_t stars = IsGalaxyType(type) ? UniGalaxies[type].Galaxy_CometStars : 1;
+    return static_cast<std::int16_t>(std::min<std::int32_t>(kCometParticles / std::max(1, stars), kMostComets));
+}
+
 void AllocateCometArrays(CometTable& comets) { comets.AllocateHeads(); }
 
 void InitComets(CometTable& comets, std::int16_t visit, std::int16_t type) {
     if (visit > 0) std::fill(comets.CometActive.begin(), comets.CometActive.end(), std::uint8_t{0});
-    const std::int32_t stars = IsGalaxyType(type) ? UniGalaxies[type].Galaxy_CometStars : 1;
-    comets.CometCount = static_cast<std::int16_t>(std::min<std::int32_t>(kCometParticles / std::max(1, stars), kMostComets));
+    comets.CometCount = CometCountFor(type);
     AllocateCometArrays(comets);
 }
 

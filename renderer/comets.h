@@ -13,12 +13,16 @@ namespace orbweave {
 // Particles of this age and older are alive but no longer drawn.
 inline constexpr std::int16_t kCometParticleLastAge = 80;
 
+// How many comets a galaxy of `type` flies: 5000 particles shared out by
+// the type's comet star count (at least 1), at most 200 comets.
+std::int16_t CometCountFor(std::int16_t type);
+
 // Discards every comet head.
 void AllocateCometArrays(CometTable& comets);
 
 // Resets the comets for a visit to a galaxy of `type`: after the first visit
-// every particle is freed; the comet count becomes 5000 over the type's
-// comet star count (at most 200); the heads are discarded.
+// every particle is freed; the comet count becomes that of the type; the
+// heads are discarded.
 void InitComets(CometTable& comets, std::int16_t visit, std::int16_t type);
 
 // One frame of the comets of universe galaxy `galaxy`, shown as galaxy type

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/convert.h"
 #include "renderer/precision.h"
 #include "settings/element_tables.h"
 #include "settings/galaxy_tables.h"

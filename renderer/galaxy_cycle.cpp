@@ -168,7 +168,8 @@ struct StarPass {
 };
 
 std::int16_t RandomGalaxy(std::int32_t galaxyCount) {
-    return static_cast<std::int16_t>(std::clamp<double>(std::floor(RandomFraction() * galaxyCount), 0, galaxyCount - 1));
+    const double whole = std::floor(RandomFraction() * galaxyCount);
+    return static_cast<std::int16_t>(std::clamp<double>(whole, 0, galaxyCount - 1));
 }
 
 // Which galaxy a reborn star joins: during a visit most go to the visited

@@ -6,6 +6,7 @@
 #include <new>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "core/convert.h"
 #include "core/random.h"
@@ -123,6 +124,13 @@ std::optional<double> ReadUniverseControl(const Form& dialog, std::string_view n
 
 using Store = void (*)(UniverseSettings&, double);
 
+// Stores a clamped value into one universe value of its own type.
+template <auto Member>
+void StoreAs(UniverseSettings& u, double value) {
+    using Field = std::remove_reference_t<decltype(u.*Member)>;
+    u.*Member = static_cast<Field>(value);
+}
+
 // One universe value the universe preview takes from the dialog: read,
 // clamped to lo..hi and stored.
 struct DialogValue {
@@ -138,31 +146,31 @@ constexpr int kBurstBlendIndex = 0;
 constexpr int kTravelBlendIndex = 1;
 
 const std::array<DialogValue, 25> kDialogValues{{
-    {"Universe_Stars", Reading::Int32, 10, 99999, [](UniverseSettings& u, double v) { u.Universe_Stars = static_cast<std::int32_t>(v); }},
-    {"Universe_Galaxy", Reading::Int16, 1, 999, [](UniverseSettings& u, double v) { u.Universe_Galaxy = static_cast<std::int16_t>(v); }},
-    {"Universe_Expand", Reading::Int32, 0, 99999, [](UniverseSettings& u, double v) { u.Universe_Expand = static_cast<float>(v); }},
-    {"Universe_ESteps", Reading::Int16, 1, 9999, [](UniverseSettings& u, double v) { u.Universe_ESteps = static_cast<std::int16_t>(v); }},
-    {"Universe_Persist", Reading::Single, 0.25, 1.0, [](UniverseSettings& u, double v) { u.Universe_Persist = static_cast<float>(v); }},
-    {"Universe_Damping", Reading::Single, 0, 1.0, [](UniverseSettings& u, double v) { u.Universe_Damping = static_cast<float>(v); }},
-    {"Universe_Recycle", Reading::Int16, 1, 999, [](UniverseSettings& u, double v) { u.Universe_Recycle = static_cast<std::int16_t>(v); }},
-    {"Universe_Profile", Reading::ListIndex, 0, 51, [](UniverseSettings& u, double v) { u.Universe_Profile = static_cast<std::int16_t>(v); }},
-    {"Universe_NewFreq", Reading::Int16, 0, 9999, [](UniverseSettings& u, double v) { u.Universe_NewFreq = static_cast<std::int16_t>(v); }},
-    {"Universe_NewPctStEx", Reading::Int16, 0, 100, [](UniverseSettings& u, double v) { u.Universe_NewPctStEx = static_cast<float>(v); }},
-    {"Universe_Tour", Reading::Check, 0, 1, [](UniverseSettings& u, double v) { u.Universe_Tour = v == 1; }},
-    {"Universe_GVisit", Reading::Check, 0, 1, [](UniverseSettings& u, double v) { u.Universe_GVisit = v == 1; }},
-    {"Universe_GSteps", Reading::Int16, 1, 9999, [](UniverseSettings& u, double v) { u.Universe_GSteps = static_cast<std::int16_t>(v); }},
-    {"Universe_GPCtrl", Reading::Int16, 1, 999, [](UniverseSettings& u, double v) { u.Universe_GPCtrl = static_cast<std::int16_t>(v); }},
-    {"Universe_GCCtrl", Reading::Int16, 0, 999, [](UniverseSettings& u, double v) { u.Universe_GCCtrl = static_cast<std::int16_t>(v); }},
-    {"Universe_DstCen", Reading::Int32, 0, 999999, [](UniverseSettings& u, double v) { u.Universe_DstCen = static_cast<float>(v); }},
-    {"Universe_AmStar", Reading::Int32, 0, 9999, [](UniverseSettings& u, double v) { u.Universe_AmStar = static_cast<std::int32_t>(v); }},
-    {"Universe_AmPers", Reading::Single, 0.25, 1.0, [](UniverseSettings& u, double v) { u.Universe_AmPers = static_cast<float>(v); }},
-    {"Universe_AmCAge", Reading::Single, 0, 10.0, [](UniverseSettings& u, double v) { u.Universe_AmCAge = static_cast<float>(v); }},
-    {"Universe_AmFrames", Reading::Int16, 0, 999, [](UniverseSettings& u, double v) { u.Universe_AmFrames = static_cast<std::int16_t>(v); }},
-    {"Universe_AmMaxExt", Reading::Int16, 1, 9999, [](UniverseSettings& u, double v) { u.Universe_AmMaxExt = static_cast<float>(v); }},
-    {"Universe_GravForce", Reading::Int32, 0, 999999, [](UniverseSettings& u, double v) { u.Universe_GravForce = static_cast<float>(v); }},
-    {"Universe_GravFrame", Reading::Int16, 1, 999, [](UniverseSettings& u, double v) { u.Universe_GravFrame = static_cast<std::int16_t>(v); }},
-    {"DX_BlendUniBurst", Reading::Int16, 0, 100, [](UniverseSettings& u, double v) { u.DX_BlendUniBurst = static_cast<float>(v); }},
-    {"DX_BlendUniTravel", Reading::Int16, 0, 100, [](UniverseSettings& u, double v) { u.DX_BlendUniTravel = static_cast<float>(v); }},
+    {"Universe_Stars", Reading::Int32, 10, 99999, StoreAs<&UniverseSettings::Universe_Stars>},
+    {"Universe_Galaxy", Reading::Int16, 1, 999, StoreAs<&UniverseSettings::Universe_Galaxy>},
+    {"Universe_Expand", Reading::Int32, 0, 99999, StoreAs<&UniverseSettings::Universe_Expand>},
+    {"Universe_ESteps", Reading::Int16, 1, 9999, StoreAs<&UniverseSettings::Universe_ESteps>},
+    {"Universe_Persist", Reading::Single, 0.25, 1.0, StoreAs<&UniverseSettings::Universe_Persist>},
+    {"Universe_Damping", Reading::Single, 0, 1.0, StoreAs<&UniverseSettings::Universe_Damping>},
+    {"Universe_Recycle", Reading::Int16, 1, 999, StoreAs<&UniverseSettings::Universe_Recycle>},
+    {"Universe_Profile", Reading::ListIndex, 0, 51, StoreAs<&UniverseSettings::Universe_Profile>},
+    {"Universe_NewFreq", Reading::Int16, 0, 9999, StoreAs<&UniverseSettings::Universe_NewFreq>},
+    {"Universe_NewPctStEx", Reading::Int16, 0, 100, StoreAs<&UniverseSettings::Universe_NewPctStEx>},
+    {"Universe_Tour", Reading::Check, 0, 1, StoreAs<&UniverseSettings::Universe_Tour>},
+    {"Universe_GVisit", Reading::Check, 0, 1, StoreAs<&UniverseSettings::Universe_GVisit>},
+    {"Universe_GSteps", Reading::Int16, 1, 9999, StoreAs<&UniverseSettings::Universe_GSteps>},
+    {"Universe_GPCtrl", Reading::Int16, 1, 999, StoreAs<&UniverseSettings::Universe_GPCtrl>},
+    {"Universe_GCCtrl", Reading::Int16, 0, 999, StoreAs<&UniverseSettings::Universe_GCCtrl>},
+    {"Universe_DstCen", Reading::Int32, 0, 999999, StoreAs<&UniverseSettings::Universe_DstCen>},
+    {"Universe_AmStar", Reading::Int32, 0, 9999, StoreAs<&UniverseSettings::Universe_AmStar>},
+    {"Universe_AmPers", Reading::Single, 0.25, 1.0, StoreAs<&UniverseSettings::Universe_AmPers>},
+    {"Universe_AmCAge", Reading::Single, 0, 10.0, StoreAs<&UniverseSettings::Universe_AmCAge>},
+    {"Universe_AmFrames", Reading::Int16, 0, 999, StoreAs<&UniverseSettings::Universe_AmFrames>},
+    {"Universe_AmMaxExt", Reading::Int16, 1, 9999, StoreAs<&UniverseSettings::Universe_AmMaxExt>},
+    {"Universe_GravForce", Reading::Int32, 0, 999999, StoreAs<&UniverseSettings::Universe_GravForce>},
+    {"Universe_GravFrame", Reading::Int16, 1, 999, StoreAs<&UniverseSettings::Universe_GravFrame>},
+    {"DX_BlendUniBurst", Reading::Int16, 0, 100, StoreAs<&UniverseSettings::DX_BlendUniBurst>},
+    {"DX_BlendUniTravel", Reading::Int16, 0, 100, StoreAs<&UniverseSettings::DX_BlendUniTravel>},
 }};
 
 std::optional<double> ReadDialogValue(const Form& dialog, const DialogValue& value) {
@@ -221,10 +229,8 @@ void RunGalaxyDisplay(std::int16_t index, std::int16_t limitFrames, std::int32_t
     } else {
         tables.galaxies.GalType[0] = index;
     }
-    const UniGalaxy& type = UniGalaxies[shown];
-    tables.galaxies.GalRelZ[0] = type.Run_Distance;
-    tables.comets.CometCount = static_cast<std::int16_t>(
-        std::min<std::int32_t>(kMostComets, kCometParticles / std::max<std::int32_t>(1, type.Galaxy_CometStars)));
+    tables.galaxies.GalRelZ[0] = UniGalaxies[shown].Run_Distance;
+    tables.comets.CometCount = CometCountFor(shown);
     InitGalaxyTypeTables(tables.paths, 1, shown, composite ? index : std::int16_t{-1}, {});
 
     StarTable& stars = tables.stars;
@@ -254,7 +260,8 @@ void RunGalaxyDisplay(std::int16_t index, std::int16_t limitFrames, std::int32_t
 
 void PreviewGalaxyFromDialog(const DrawingTarget& pic, bool composite) {
     const Form* dialog = pic.ParentForm();
-    if (dialog == nullptr) return;
+    // A running animation keeps its geometry and colours.
+    if (dialog == nullptr || AnimationRunning()) return;
     const auto selected = dialog->GetListIndex(composite ? "lstCompGalaxy" : "lstUniGalaxy");
     if (!selected || (composite ? !IsCompGalaxy(*selected) : !IsGalaxyType(*selected))) return;
     PrepareDialogPreview(pic, *dialog);
@@ -267,7 +274,7 @@ void PreviewGalaxyFromDialog(const DrawingTarget& pic, bool composite) {
 
 void PreviewUniverseFromDialog(const DrawingTarget& pic) {
     const Form* dialog = pic.ParentForm();
-    if (dialog == nullptr) return;
+    if (dialog == nullptr || AnimationRunning()) return;
     PrepareDialogPreview(pic, *dialog);
     CopyUniverseControls(*dialog);
     RunUniverse();

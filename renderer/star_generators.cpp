@@ -5,10 +5,10 @@
 
 #include "core/random.h"
 #include "renderer/galaxy_constants.h"
-#include "renderer/precision.h"
 #include "renderer/hue_tables.h"
 #include "renderer/ifs_generators.h"
 #include "renderer/molecule_generators.h"
+#include "renderer/precision.h"
 #include "renderer/splines.h"
 #include "settings/galaxy_tables.h"
 

@@ -6,7 +6,6 @@
 #include <limits>
 #include <new>
 #include <optional>
-#include <string>
 
 #include "core/colour.h"
 #include "core/convert.h"
@@ -423,8 +422,8 @@ void CycleUniverseStars(AmbientTable& ambient, StartCloudPaths& cloud, GalaxyPat
     if (phase != kAmbientCreation && phase != kAmbientTour) return;
     const UniverseSettings& u = Universe;
     // A universe that does not expand has no edge to fly out from.
-    const float factor =
-        phase == kAmbientCreation && universeExtent != 0 ? Single(static_cast<double>(expandSpeed) / universeExtent) : 0.0f;
+    const bool expanding = phase == kAmbientCreation && universeExtent != 0;
+    const float factor = expanding ? Single(static_cast<double>(expandSpeed) / universeExtent) : 0.0f;
     const std::int16_t mode = phase == kAmbientCreation ? kPlacedAndMoving : kPlacedAndStill;
     for (std::int32_t i = 0; i < ambient.Count(); ++i) {
         if (ambient.AmbFrames[i] == 0) {

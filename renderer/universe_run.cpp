@@ -6,7 +6,6 @@
 #include <span>
 #include <new>
 
-#include "core/random.h"
 #include "renderer/animation_guard.h"
 #include "renderer/comets.h"
 #include "renderer/display.h"
@@ -33,8 +32,6 @@ std::int32_t PerfPixelCount = 0;
 
 namespace {
 
-constexpr std::int16_t kProfileRandom = 50;
-constexpr std::int16_t kProfileInTurn = 51;
 // The close points carry the camera through the galaxy to half its viewing
 // distance behind the centre.
 constexpr double kThroughGalaxy = 1.5;
@@ -88,13 +85,6 @@ struct UniverseRun {
             return false;
         }
         return true;
-    }
-
-    std::int16_t NextProfile() const {
-        const std::int16_t chosen = Universe.Universe_Profile;
-        if (chosen == kProfileRandom) return static_cast<std::int16_t>(RandomFraction() * kGalaxyTypeCount);
-        if (chosen == kProfileInTurn) return static_cast<std::int16_t>((profileIndex + 1) % kGalaxyTypeCount);
-        return chosen;
     }
 
     void PlaceGalaxiesForCamera() {
@@ -193,7 +183,7 @@ struct UniverseRun {
     // A creation phase and its tour; false when the run must stop.
     bool Epoch() {
         const UniverseSettings& u = Universe;
-        profileIndex = NextProfile();
+        profileIndex = ChooseEpochProfile(profileIndex);
         expandSpeed = u.Universe_Expand;
         universeExtent = 0;
         for (UniGalaxy& t : std::span(UniGalaxies).first(kGalaxyTypeCount)) t.Run_HuePhase = t.Galaxy_HueStart;

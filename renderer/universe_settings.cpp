@@ -1,7 +1,5 @@
 #include "renderer/universe_settings.h"
 
-#include <cmath>
-
 #include "core/colour.h"
 #include "core/convert.h"
 #include "platform/registry/settings.h"

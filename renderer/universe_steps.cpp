@@ -21,6 +21,8 @@ constexpr double kTinyDistance = static_cast<double>(0.000000001f);
 constexpr float kLowestBlend = 0.0f;
 constexpr float kHighestBlend = 100.0f;
 constexpr std::int32_t kNovaWhite = 0xFFFFFF;
+constexpr std::int16_t kProfileRandom = 50;
+constexpr std::int16_t kProfileInTurn = 51;
 
 // Units of the run: stored values are in thousandths, percent, hundredths
 // and ten-millionths of what a frame uses.
@@ -116,6 +118,13 @@ void ClampUniverseSettings(UniverseSettings& u) {
     u.Universe_DstCen = Single(u.Universe_DstCen * kDistanceUnit);
     u.Universe_AmMaxExt = Single(u.Universe_AmMaxExt * kFlashUnit);
     u.Universe_GravForce = Single(u.Universe_GravForce * kGravityUnit);
+}
+
+std::int16_t ChooseEpochProfile(std::int16_t previous) {
+    const std::int16_t chosen = Universe.Universe_Profile;
+    if (chosen == kProfileRandom) return static_cast<std::int16_t>(RandomFraction() * kGalaxyTypeCount);
+    if (chosen == kProfileInTurn) return static_cast<std::int16_t>((previous + 1) % kGalaxyTypeCount);
+    return IsGalaxyType(chosen) ? chosen : std::int16_t{0};
 }
 
 std::int16_t PickCompositeMember(std::int16_t slot) {

@@ -18,6 +18,11 @@ namespace orbweave {
 // a per-frame factor. The two universe blend levels are held to 0..100.
 void ClampUniverseSettings(UniverseSettings& u);
 
+// The profile type of the next epoch after `previous` (-1 before the first):
+// Universe_Profile 0..49 fixes it, 50 picks one at random, 51 takes the
+// types in turn from 0.
+std::int16_t ChooseEpochProfile(std::int16_t previous);
+
 // The galaxy type a star of UniGalaxies slot `slot` gets: the slot itself
 // for a galaxy type, a member of the composite for a composite slot, picked
 // in proportion to the members' levels. Always a type 0..49: a composite

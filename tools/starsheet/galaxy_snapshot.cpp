@@ -46,7 +46,7 @@ void UseWorkImage(int width, int height) {
     PixelBuffer.assign(static_cast<std::size_t>(PitchPixels) * ScreenHeight + 1, 0);
 }
 
-// The plain-star motion of the galaxy display, one frame.
+// The star motion of the galaxy display, one frame.
 void MoveStar(StarTable& s, std::int32_t i, const UniGalaxy& t) {
     constexpr double kTiny = static_cast<double>(1e-9f);
     switch (t.Run_PlotMode) {
@@ -82,21 +82,76 @@ void MoveStar(StarTable& s, std::int32_t i, const UniGalaxy& t) {
     }
 }
 
-void DrawStar(const StarTable& s, std::int32_t i, const UniGalaxy& t, float distance) {
-    const int level = t.Run_PlotMode == kPlotOrbit ? std::clamp<int>(s.StarLevel[i], 0, kLevelCapacity - 1) : 0;
-    const CameraPoint point = PlaceInCamera(s.StarX[i], s.StarY[i], s.StarZ[i], t.Run_LevelCos[level],
-                                            t.Run_LevelSin[level], t.Galaxy_AxisPlane, 0, 0, distance);
-    if (const auto pixel = ProjectToScreen(point)) PlotPixel(pixel->x, pixel->y, s.StarColor[i]);
+// A reborn star starts one event: a pulsar, a nova, or else a new star.
+void SpawnStar(StarTable& s, std::int32_t i, std::int16_t type, GalaxyPathTables& paths) {
+    GenerateStar(s, i, type, 0, paths);
+    const UniGalaxy& t = UniGalaxies[type];
+    if (RandomFraction() < t.Run_PulsarFreqP) {
+        s.PulsarCountdown[i] = static_cast<std::int16_t>(t.Galaxy_PulsarCycles * t.Galaxy_PulsarFrames);
+        s.EventFrames[i] = t.Galaxy_PulsarFrames;
+    } else if (RandomFraction() < t.Run_NovaFreqP) {
+        s.NovaCountdown[i] = s.EventFrames[i] = t.Galaxy_NovaFrames;
+        s.EventExt[i] = t.Run_NovaExtK;
+    } else {
+        s.NewCountdown[i] = s.EventFrames[i] = t.Galaxy_NewFrames;
+        s.EventExt[i] = t.Run_NewExtK;
+    }
 }
 
-// Galaxy_NewFreq hundredths of a star are reborn each frame.
+CameraPoint Place(const StarTable& s, std::int32_t i, const UniGalaxy& t, float distance) {
+    const int level = t.Run_PlotMode == kPlotOrbit ? std::clamp<int>(s.StarLevel[i], 0, kLevelCapacity - 1) : 0;
+    return PlaceInCamera(s.StarX[i], s.StarY[i], s.StarZ[i], t.Run_LevelCos[level], t.Run_LevelSin[level],
+                         t.Galaxy_AxisPlane, 0, 0, distance);
+}
+
+// One frame of a star: it moves and is drawn as a plain pixel, or as the
+// burst of the new-star, nova or pulsar event running on it.
+void CycleStar(StarTable& s, std::int32_t i, std::int16_t type, GalaxyPathTables& paths, float distance) {
+    const UniGalaxy& t = UniGalaxies[type];
+    if (s.NewCountdown[i] > 0) {
+        if (--s.NewCountdown[i] <= 0) return;
+        MoveStar(s, i, t);
+        const CameraPoint point = Place(s, i, t, distance);
+        if (const auto pixel = ProjectToScreen(point)) {
+            PlotNewStar(pixel->x, pixel->y, point.depth, s.NewCountdown[i], s.EventFrames[i], s.EventExt[i],
+                        t.Run_NewColorRamp[static_cast<std::size_t>(std::clamp<int>(s.NewCountdown[i], 0, 99))]);
+        }
+    } else if (s.NovaCountdown[i] > 0) {
+        if (--s.NovaCountdown[i] == 0) return SpawnStar(s, i, type, paths);
+        MoveStar(s, i, t);
+        const CameraPoint point = Place(s, i, t, distance);
+        const int frames = std::max<int>(s.EventFrames[i], 1);
+        const int k = std::clamp(static_cast<int>(std::nearbyint((frames - s.NovaCountdown[i]) * 80.0 / frames)), 0, 80);
+        if (point.depth > 0) {
+            PlotNovaStar(point.u, point.v, point.depth, s.NovaCountdown[i], s.EventFrames[i], s.EventExt[i],
+                         TypeHueRamps[static_cast<std::size_t>(type)][static_cast<std::size_t>(k)]);
+        }
+    } else if (s.PulsarCountdown[i] > 0) {
+        if (--s.PulsarCountdown[i] == 0) return SpawnStar(s, i, type, paths);
+        MoveStar(s, i, t);
+        const CameraPoint point = Place(s, i, t, distance);
+        const auto k = static_cast<std::size_t>(s.PulsarCountdown[i] % std::max<int>(t.Galaxy_PulsarFrames, 1));
+        if (point.depth > 0) {
+            PlotPulsarStar(point.u, point.v, point.depth, t.Run_PulsarSize[k], type, t.Run_PulsarColor[k]);
+        }
+    } else {
+        MoveStar(s, i, t);
+        if (const auto pixel = ProjectToScreen(Place(s, i, t, distance))) {
+            PlotPixel(pixel->x, pixel->y, s.StarColor[i]);
+        }
+    }
+}
+
+// Galaxy_NewFreq hundredths of a star are reborn each frame; a pick that
+// lands on a star with a running event is lost.
 void RecycleStars(StarTable& s, std::int16_t type, GalaxyPathTables& paths) {
     const std::int16_t freq = UniGalaxies[type].Galaxy_NewFreq;
     const double extra = RandomFraction() * 100 < freq % 100 ? 1.0 : 0.0;
     const auto count = static_cast<int>(std::nearbyint(freq * 0.01 + extra));
     for (int k = 0; k < count; ++k) {
         const auto i = static_cast<std::int32_t>(RandomFraction() * s.Count());
-        GenerateStar(s, i, type, 0, paths);
+        if (s.NewCountdown[i] != 0 || s.NovaCountdown[i] != 0 || s.PulsarCountdown[i] != 0) continue;
+        SpawnStar(s, i, type, paths);
     }
 }
 
@@ -142,7 +197,9 @@ void UseFactoryGalaxies() {
 QImage RenderGalaxySnapshot(std::int16_t type, const SnapshotOptions& options) {
     LoadFactoryUniGalaxy(type);
     UseWorkImage(options.width, options.height);
-    SeedRandomTable(options.seed);
+    // Each type draws its own sequence, so random shapes (nebula ribbons,
+    // attractor seeds) differ from type to type as they do between galaxies.
+    SeedRandomTable(options.seed + 7919u * static_cast<std::uint32_t>(type));
     PrecomputeGalaxyConstants();
     BuildHueColorTables();
     Universe.Universe_Stars = options.stars;
@@ -159,15 +216,15 @@ QImage RenderGalaxySnapshot(std::int16_t type, const SnapshotOptions& options) {
         GenerateStar(stars, i, type, 0, paths);
     }
     SetHueCycleFlags();
+    BuildStarColorRamps();
+    BuildPulsarTables();
+    BuildHueWheels(-1, -1);
 
     QImage picture;
     const int frames = std::max(options.frames, 1);
     for (int frame = 0; frame < frames; ++frame) {
         AdvanceGalaxyAngles();
-        for (std::int32_t i = 0; i < stars.Count(); ++i) {
-            MoveStar(stars, i, t);
-            DrawStar(stars, i, t, t.Run_Distance);
-        }
+        for (std::int32_t i = 0; i < stars.Count(); ++i) CycleStar(stars, i, type, paths, t.Run_Distance);
         RecycleStars(stars, type, paths);
         CycleStarHues(stars.StarMember, stars.StarColor, stars.StarHue);
         const bool blending = t.Galaxy_DX_Blend > 0;

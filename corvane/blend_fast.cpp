@@ -1,4 +1,5 @@
-// The fast path of the blend, built with AVX2 and chosen at run time.
+// The fast paths of the blend and of copy mode, built with AVX2 and chosen
+// at run time.
 //
 // Each blended pixel depends on its left neighbour, just blended, so a row is
 // one long dependency chain and cannot be vectorised along its length. Rows
@@ -11,11 +12,12 @@
 // Per step, every row sums the four neighbours other than its left one for
 // its block, channel by channel in 16-bit lanes; a transpose turns these into
 // one vector per pixel column holding a pixel of each row; the chain then
-// advances all rows one pixel per vector operation; a second transpose turns
-// the results back into row blocks, which are stored into the work image and
-// the surface. The channel arithmetic is the same as the byte-by-byte blend:
-// ((sum of five bytes) * factor) >> 12 is the high half of the 16-bit product
-// sum * (factor * 16), exact while factor * 16 fits 16 bits.
+// advances four rows one pixel per vector operation; a second transpose turns
+// the results back into row blocks, which are stored into the work image.
+// Once a group of rows is final, a second pass writes it into the surface
+// with streaming stores. The channel arithmetic is the same as in the
+// byte-by-byte blend: ((sum of five bytes) * factor) >> 12 is the high half of
+// the 16-bit product sum * (factor * 16), exact while factor * 16 fits 16 bits.
 #include "corvane/blend.h"
 
 #if defined(__AVX2__)
@@ -44,10 +46,18 @@ constexpr uint32_t kByte3 = 0xFF000000;
 
 #define CORVANE_INLINE inline __attribute__((always_inline))
 
-// Inside the fast path a pixel is a 64-bit lane of four 16-bit channels in
-// the order 0, 2, 1, 3 (what splitting a work entry into its even and odd
-// bytes gives). A row's block of eight pixels is two such vectors, holding
-// pixels 0, 1, 4, 5 and 2, 3, 6, 7 (what interleaving the halves gives).
+// No standard-library templates here: this file is built for AVX2, and an
+// inline function instantiated in it could replace the baseline copy used by
+// the rest of the library.
+ptrdiff_t Smaller(ptrdiff_t a, ptrdiff_t b)
+{
+    return a < b ? a : b;
+}
+
+// Inside the fast path a pixel is a 64-bit lane of four 16-bit channels. A
+// row's block of eight pixels is two such vectors, holding pixels 0, 1, 4, 5
+// and 2, 3, 6, 7: the order in which AVX2 unpacks the bytes of eight pixels,
+// and back in which it packs them.
 struct Block {
     __m256i low;    // pixels 0, 1, 4, 5
     __m256i high;   // pixels 2, 3, 6, 7
@@ -64,7 +74,6 @@ struct Plan {
 struct Lane {
     uint32_t* self;       // first pixel of the block in the work image
     ptrdiff_t count;      // pixels of the block, 0 when the lane is idle
-    ptrdiff_t row;
 };
 
 const uint32_t* Neighbour(const uint32_t* pixel, ptrdiff_t byteOffset)
@@ -79,22 +88,23 @@ CORVANE_INLINE __m256i Load8(const uint32_t* pixels)
 }
 
 // Sums the neighbours at both offsets, the pixel itself and its right
-// neighbour for eight pixels; `self` must hold nine entries.
+// neighbour for eight pixels; `self` must hold nine entries. Interleaving the
+// bytes of two sources and multiplying-adding each byte pair by one adds the
+// two channel by channel into 16 bits.
 CORVANE_INLINE Block SumNeighbours(const uint32_t* self, const uint32_t* rowA,
                                    const uint32_t* rowB)
 {
-    const __m256i evenBytes = _mm256_set1_epi32(0x00FF00FF);
+    const __m256i ones = _mm256_set1_epi8(1);
     const __m256i a = Load8(rowA);
     const __m256i b = Load8(rowB);
     const __m256i s = Load8(self);
     const __m256i r = Load8(self + 1);
-    const __m256i even = _mm256_add_epi16(
-        _mm256_add_epi16(_mm256_and_si256(a, evenBytes), _mm256_and_si256(b, evenBytes)),
-        _mm256_add_epi16(_mm256_and_si256(s, evenBytes), _mm256_and_si256(r, evenBytes)));
-    const __m256i odd = _mm256_add_epi16(
-        _mm256_add_epi16(_mm256_srli_epi16(a, 8), _mm256_srli_epi16(b, 8)),
-        _mm256_add_epi16(_mm256_srli_epi16(s, 8), _mm256_srli_epi16(r, 8)));
-    return {_mm256_unpacklo_epi32(even, odd), _mm256_unpackhi_epi32(even, odd)};
+    const auto add = [&](__m256i pairs, __m256i otherPairs) {
+        return _mm256_add_epi16(_mm256_maddubs_epi16(pairs, ones),
+                                _mm256_maddubs_epi16(otherPairs, ones));
+    };
+    return {add(_mm256_unpacklo_epi8(a, b), _mm256_unpacklo_epi8(s, r)),
+            add(_mm256_unpackhi_epi8(a, b), _mm256_unpackhi_epi8(s, r))};
 }
 
 // The last block of a row may be short: its pixels are copied into zeroed
@@ -133,7 +143,8 @@ Block LoadSums(const Plan& plan, const Lane& lane)
                               Neighbour(lane.self, plan.call.offsetB), lane.count);
 }
 
-// Transposes four rows of four 64-bit lanes.
+// Transposes four rows of four 64-bit lanes (0x20 joins the low 128-bit
+// halves of two vectors, 0x31 the high ones).
 CORVANE_INLINE void Transpose(__m256i& r0, __m256i& r1, __m256i& r2, __m256i& r3)
 {
     const __m256i t0 = _mm256_unpacklo_epi64(r0, r1);
@@ -160,11 +171,9 @@ CORVANE_INLINE void Advance(__m256i& left, __m256i& column, __m256i factor)
 // Eight blended pixels as work entries with byte 3 clear, in pixel order.
 CORVANE_INLINE __m256i PackBlock(const Block& block)
 {
-    // Channels 0 | 2 << 16 | 1 << 32 become 0 | 1 << 8 | 2 << 16 in the low half.
-    const __m256i low = _mm256_or_si256(block.low, _mm256_srli_epi64(block.low, 24));
-    const __m256i high = _mm256_or_si256(block.high, _mm256_srli_epi64(block.high, 24));
-    return _mm256_castps_si256(_mm256_shuffle_ps(_mm256_castsi256_ps(low),
-                                                 _mm256_castsi256_ps(high), 0x88));
+    // Packing per 128-bit half takes pixels 0, 1 from low and 2, 3 from high,
+    // then 4, 5 and 6, 7.
+    return _mm256_packus_epi16(block.low, block.high);
 }
 
 template <SurfaceFormat Format>
@@ -223,6 +232,8 @@ CORVANE_INLINE void StreamRun(uint8_t* target, const uint32_t* source)
         Stream(target + 64, _mm256_blend_epi32(pick(g[2], 5, 6, 0, 0, 0, 0, 0, 0),
                                                pick(g[3], 0, 0, 0, 1, 2, 4, 5, 6), 0xFC));
     } else {
+        // Packing per 128-bit half interleaves the two groups of eight by
+        // fours; the 64-bit lane order 0, 2, 1, 3 puts them back in line.
         const __m256i packed =
             _mm256_packus_epi32(Pack16<Format>(Load8(source)), Pack16<Format>(Load8(source + 8)));
         Stream(target, _mm256_permute4x64_epi64(packed, 0xD8));
@@ -316,20 +327,14 @@ CORVANE_INLINE void BlendQuad(const Plan& plan, const Lane (&lanes)[4], __m256i&
     }
 }
 
-// No standard-library templates here: this file is built for AVX2, and an
-// inline function instantiated in it could replace the baseline copy used by
-// the rest of the library.
-ptrdiff_t Smaller(ptrdiff_t a, ptrdiff_t b)
-{
-    return a < b ? a : b;
-}
-
-// A work entry's channels in the fast path's order 0, 2, 1, 3.
+// A work entry as one pixel of the fast path.
 uint64_t WidenEntry(uint32_t entry)
 {
-    const uint64_t even = entry & 0x00FF00FF;
-    const uint64_t odd = (entry >> 8) & 0x00FF00FF;
-    return even | odd << 32;
+    uint64_t wide = 0;
+    for (int channel = 0; channel < 4; ++channel) {
+        wide |= uint64_t{(entry >> (8 * channel)) & 0xFF} << (16 * channel);
+    }
+    return wide;
 }
 
 // One step of the wavefront for any lane state: lanes may be idle, start,
@@ -353,8 +358,7 @@ void BlendAnyStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount, ptr
             const ptrdiff_t block = step - lane;
             lanes[i] = Lane{};
             if (lane < laneCount && block >= 0 && block < plan.blocks) {
-                lanes[i].row = firstRow + lane;
-                lanes[i].self = call.work + lanes[i].row * call.pitch + 1 + block * kBlock;
+                lanes[i].self = call.work + (firstRow + lane) * call.pitch + 1 + block * kBlock;
                 lanes[i].count = Smaller(kBlock, call.rowLength - 2 - block * kBlock);
             }
         }
@@ -375,7 +379,7 @@ void BlendFullStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t step,
         Lane lanes[4];
         for (ptrdiff_t i = 0; i < 4; ++i) {
             const ptrdiff_t lane = 4 * quad + i;
-            lanes[i] = Lane{first + lane * laneStride, kBlock, firstRow + lane};
+            lanes[i] = Lane{first + lane * laneStride, kBlock};
         }
         BlendQuad<Wrap, true>(plan, lanes, left[quad]);
     }
@@ -405,16 +409,17 @@ void BlendLaneGroup(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount)
     }
 }
 
+// Blends rows 1..rows group by group and shows each group's rows once they
+// are final. Row 0 is shown as it is.
 template <SurfaceFormat Format, bool Wrap>
 void BlendAllRows(const Plan& plan)
 {
     const BlendCall& call = plan.call;
-    // Row 0 is shown as it is; rows 1..rows are blended.
     ShowRows<Format>(call, 0, 1);
     for (ptrdiff_t first = 1; first <= call.rows; first += kLanes) {
         const ptrdiff_t laneCount = Smaller(kLanes, call.rows + 1 - first);
         BlendLaneGroup<Wrap>(plan, first, laneCount);
-        // The group's rows are final now; the last blended row is not shown.
+        // The last blended row is not shown in this call.
         ShowRows<Format>(call, first, Smaller(first + laneCount, call.rows));
     }
 }
@@ -434,30 +439,72 @@ void BlendAllRows(const Plan& plan)
     }
 }
 
+// Copy mode: the 32-bit surface shows work row i and clears it whole; the
+// others show row i + 1 and keep its byte 3.
+template <SurfaceFormat Format>
+void CopyAllRows(const BlendCall& call)
+{
+    constexpr bool whole = Format == SurfaceFormat::Rgb32;
+    constexpr ptrdiff_t sourceRow = whole ? 0 : 1;
+    for (ptrdiff_t row = 0; row < call.rows; ++row) {
+        uint32_t* source = call.work + (row + sourceRow) * call.pitch;
+        ShowRow<Format>(call.surface + row * call.pitch * kBytesPerPixel<Format>, source,
+                        call.rowLength);
+        if constexpr (whole) {
+            std::memset(source + 1, 0, (call.rowLength - 2) * sizeof *source);
+        } else {
+            for (ptrdiff_t x = 1; x < call.rowLength - 1; ++x) {
+                source[x] &= kByte3;
+            }
+        }
+    }
+}
+
+void CopyAllRows(const BlendCall& call)
+{
+    switch (call.format) {
+    case SurfaceFormat::Rgb15:
+        return CopyAllRows<SurfaceFormat::Rgb15>(call);
+    case SurfaceFormat::Rgb16:
+        return CopyAllRows<SurfaceFormat::Rgb16>(call);
+    case SurfaceFormat::Rgb24:
+        return CopyAllRows<SurfaceFormat::Rgb24>(call);
+    case SurfaceFormat::Rgb32:
+        return CopyAllRows<SurfaceFormat::Rgb32>(call);
+    }
+}
+
 }  // namespace
 
-// The fast path takes calls whose rows do not overlap, whose neighbour
-// offsets are whole rows and whose factor the 16-bit multiply handles.
-bool BlendRowsWavefront(const BlendCall& call)
+// The fast paths take calls whose rows do not overlap; blending also needs
+// neighbour offsets of whole rows and a factor the 16-bit multiply handles.
+bool BlendRowsFast(const BlendCall& call)
 {
-    const ptrdiff_t rowBytes = call.pitch * 4;
-    if (call.factor > kLargestFastFactor || call.pitch < call.rowLength ||
-        call.offsetA % rowBytes != 0 || call.offsetB % rowBytes != 0) {
+    if (call.pitch < call.rowLength) {
         return false;
     }
-    const auto channel = static_cast<int64_t>(call.factor * 16);
-    const Plan plan{
-        .call = call,
-        .blocks = (call.rowLength - 2 + kBlock - 1) / kBlock,
-        .fullBlocks = (call.rowLength - 2) / kBlock,
-        .leadOffset = call.offsetA > call.offsetB ? (call.offsetA > 0 ? call.offsetA : 0)
-                                                  : (call.offsetB > 0 ? call.offsetB : 0),
-        .factor = _mm256_set1_epi64x(channel | channel << 16 | channel << 32),
-    };
-    if (call.factor <= kLargestFactorWithoutWrap) {
-        BlendAllRows<false>(plan);
+    if (call.factor == kCopyFactor) {
+        CopyAllRows(call);
     } else {
-        BlendAllRows<true>(plan);
+        const ptrdiff_t rowBytes = call.pitch * 4;
+        if (call.factor > kLargestFastFactor || call.offsetA % rowBytes != 0 ||
+            call.offsetB % rowBytes != 0) {
+            return false;
+        }
+        const auto channel = static_cast<int64_t>(call.factor * 16);
+        const Plan plan{
+            .call = call,
+            .blocks = (call.rowLength - 2 + kBlock - 1) / kBlock,
+            .fullBlocks = (call.rowLength - 2) / kBlock,
+            .leadOffset = call.offsetA > call.offsetB ? (call.offsetA > 0 ? call.offsetA : 0)
+                                                      : (call.offsetB > 0 ? call.offsetB : 0),
+            .factor = _mm256_set1_epi64x(channel | channel << 16 | channel << 32),
+        };
+        if (call.factor <= kLargestFactorWithoutWrap) {
+            BlendAllRows<false>(plan);
+        } else {
+            BlendAllRows<true>(plan);
+        }
     }
     // Streaming stores are weakly ordered: complete them before returning.
     _mm_sfence();
@@ -470,7 +517,7 @@ bool BlendRowsWavefront(const BlendCall& call)
 
 namespace orbweave::corvane {
 
-bool BlendRowsWavefront(const BlendCall&)
+bool BlendRowsFast(const BlendCall&)
 {
     return false;
 }
