@@ -1,7 +1,8 @@
 // Native X11 windows of other processes: whether a window still exists, its
-// size, a child window of our own inside it, and an X error handler that
-// keeps a vanished window from ending the process. Without an X display
-// every query answers "no window" and every action does nothing.
+// size, a child window of our own inside it, top-level windows found and
+// raised by name, and an X error handler that keeps a vanished window from
+// ending the process. Without an X display every query answers "no window"
+// and every action does nothing.
 #pragma once
 
 #include <cstdint>
