@@ -20,7 +20,8 @@ std::string Upper(std::string_view text) {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 bool IsTemplateName(std::string_view commandLine) {
-    const std::string suffix = "." + std::string(kTemplateExtension);
+    std::string suffix(".");
+    suffix += kTemplateExtension;
     return commandLine.size() >= suffix.size() &&
            Upper(commandLine.substr(commandLine.size() - suffix.size())) == suffix;
 }

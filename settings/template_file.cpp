@@ -95,7 +95,10 @@ mode_t NewFileMode() {
 bool OpenTemplateFile(const std::string& target) {
     const std::filesystem::path path(target);
     if (!path.has_filename()) return false;
-    std::string pattern = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string hidden(".");
+    hidden += path.filename().string();
+    hidden += ".XXXXXX";
+    std::string pattern = (path.parent_path() / hidden).string();
     int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) return false;
     // Descriptor 0 would read as "no file open"; move it out of the way.
