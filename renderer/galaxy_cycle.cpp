@@ -2,19 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "core/colour.h"
 #include "core/convert.h"
 #include "core/random.h"
 #include "renderer/comets.h"
 #include "renderer/display.h"
-#include "renderer/display_settings.h"
 #include "renderer/galaxy_constants.h"
 #include "renderer/precision.h"
 #include "renderer/projection.h"
 #include "renderer/shapes.h"
 #include "renderer/star_colours.h"
+#include "renderer/star_motion.h"
 #include "renderer/universe_settings.h"
 #include "renderer/universe_steps.h"
 #include "settings/galaxy_tables.h"
@@ -22,48 +21,13 @@
 namespace orbweave {
 namespace {
 
-constexpr double kTinyRadius = static_cast<double>(1e-9f);
 constexpr double kNovaRampSteps = kHueRampLength;
 constexpr double kFullCometPhase = 1.0;
 constexpr std::int16_t kCometHueWrap = 1080;
+// The softening of the gravity pull is the single-precision value 1e-9.
+constexpr double kPullSoftening = static_cast<double>(1e-9f);
 
-// One frame of a star's motion by its type's plot mode; false for a plot
-// mode that has no motion rule (the star is then skipped this frame).
-bool MoveStar(StarTable& s, std::int32_t i, const UniGalaxy& t) {
-    switch (t.Run_PlotMode) {
-    case kPlotOrbit: {
-        const double x = s.StarX[i], z = s.StarZ[i], c = s.StarOrbitCos[i], sn = s.StarOrbitSin[i];
-        s.StarX[i] = Single(c * x - sn * z);
-        s.StarZ[i] = Single(sn * x + c * z);
-        return true;
-    }
-    case kPlotGravity: {
-        const double x = s.StarX[i], y = s.StarY[i], z = s.StarZ[i];
-        const double a = -static_cast<double>(t.Run_ForceK) / (x * x + y * y + z * z + kTinyRadius);
-        s.StarVX[i] = Single(s.StarVX[i] + a * x);
-        s.StarVY[i] = Single(s.StarVY[i] + a * y);
-        s.StarVZ[i] = Single(s.StarVZ[i] + a * z);
-        [[fallthrough]];
-    }
-    case kPlotStraight:
-        s.StarX[i] += s.StarVX[i];
-        s.StarY[i] += s.StarVY[i];
-        s.StarZ[i] += s.StarVZ[i];
-        return true;
-    case kPlotWave: {
-        // The wave's amplitude decays with the star's age.
-        s.StarAge[i] = s.StarAge[i] < std::numeric_limits<std::int32_t>::max() ? s.StarAge[i] + 1 : s.StarAge[i];
-        s.StarX[i] += s.StarVX[i];
-        s.StarVY[i] = Single(s.StarVY[i] + static_cast<double>(t.Run_WaveStep));
-        const double r = t.Run_RadBFillInt;
-        const double span = s.StarAge[i] + r;
-        s.StarY[i] = span != 0 ? Single(t.Run_WaveAmp * std::sin(s.StarVY[i]) * r / span) : 0.0f;
-        s.StarZ[i] += s.StarVZ[i];
-        return true;
-    }
-    default: return false;
-    }
-}
+GravityPull Pull(const UniGalaxy& t) { return {t.Run_ForceK, kPullSoftening}; }
 
 // The star turned by its level (plain motion modes use level 0) and moved
 // to its galaxy's place relative to the camera.
@@ -71,16 +35,6 @@ CameraPoint StarInCamera(const StarTable& s, std::int32_t i, const UniGalaxy& t,
     const int level = t.Run_PlotMode == kPlotOrbit ? std::clamp<int>(s.StarLevel[i], 0, kLevelCapacity - 1) : 0;
     return PlaceInCamera(s.StarX[i], s.StarY[i], s.StarZ[i], t.Run_LevelCos[level], t.Run_LevelSin[level],
                          t.Galaxy_AxisPlane, relX, relY, relZ);
-}
-
-// The pixel of a camera point, unclipped; empty behind the camera or far off.
-std::optional<ScreenPoint> PixelOf(const CameraPoint& p) {
-    if (!(p.depth > 0)) return std::nullopt;
-    const double f = FocalDistance / static_cast<double>(p.depth);
-    const auto x = ScreenCoordinate(p.u * f + ProjectionCentre.x);
-    const auto y = ScreenCoordinate(p.v * f + ProjectionCentre.y);
-    if (!x || !y) return std::nullopt;
-    return ScreenPoint{static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y)};
 }
 
 struct StarPass {
@@ -96,9 +50,9 @@ struct StarPass {
     void NewStar(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
         stars.NewCountdown[i] = static_cast<std::int16_t>(stars.NewCountdown[i] - 1);
         const std::int16_t count = stars.NewCountdown[i];
-        if (count <= 0 || !MoveStar(stars, i, t)) return;
+        if (count <= 0 || !MoveStar(stars, i, t, Pull(t))) return;
         const CameraPoint p = StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]);
-        const auto pixel = PixelOf(p);
+        const auto pixel = ProjectToScreen(p);
         if (!pixel || count >= kEventTableSize) return;
         PlotNewStar(pixel->x, pixel->y, p.depth, count, stars.EventFrames[i], stars.EventExt[i],
                     t.Run_NewColorRamp[count]);
@@ -110,7 +64,7 @@ struct StarPass {
             Respawn(i, g);
             return;
         }
-        if (!MoveStar(stars, i, t)) return;
+        if (!MoveStar(stars, i, t, Pull(t))) return;
         const CameraPoint p = StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]);
         if (!(p.depth > 0)) return;
         // The nova runs through its type's ramp from entry 0 towards the
@@ -130,7 +84,7 @@ struct StarPass {
             Respawn(i, g);
             return;
         }
-        if (!MoveStar(stars, i, t)) return;
+        if (!MoveStar(stars, i, t, Pull(t))) return;
         const CameraPoint p = StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]);
         if (!(p.depth > 0)) return;
         // The size and colour cycle repeats every PulsarFrames frames.
@@ -140,9 +94,9 @@ struct StarPass {
     }
 
     void Plain(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
-        if (!MoveStar(stars, i, t)) return;
+        if (!MoveStar(stars, i, t, Pull(t))) return;
         const auto pixel =
-            PixelOf(StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]));
+            ProjectToScreen(StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]));
         if (pixel) PlotPixel(pixel->x, pixel->y, stars.StarColor[i]);
     }
 
