@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "core/colour.h"
 #include "core/convert.h"
@@ -29,14 +31,6 @@ constexpr double kPullSoftening = static_cast<double>(1e-9f);
 
 GravityPull Pull(const UniGalaxy& t) { return {t.Run_ForceK, kPullSoftening}; }
 
-// The star turned by its level (plain motion modes use level 0) and moved
-// to its galaxy's place relative to the camera.
-CameraPoint StarInCamera(const StarTable& s, std::int32_t i, const UniGalaxy& t, float relX, float relY, float relZ) {
-    const int level = t.Run_PlotMode == kPlotOrbit ? std::clamp<int>(s.StarLevel[i], 0, kLevelCapacity - 1) : 0;
-    return PlaceInCamera(s.StarX[i], s.StarY[i], s.StarZ[i], t.Run_LevelCos[level], t.Run_LevelSin[level],
-                         t.Galaxy_AxisPlane, relX, relY, relZ);
-}
-
 struct StarPass {
     GalaxyTable& galaxies;
     StarTable& stars;
@@ -47,11 +41,37 @@ struct StarPass {
         SpawnStar(stars, i, galaxies, paths, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g], g, show);
     }
 
+    // Star i turned by its level (plain motion modes use level 0) and moved
+    // to galaxy g's place relative to the camera.
+    CameraPoint InCamera(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
+        const int level =
+            t.Run_PlotMode == kPlotOrbit ? std::clamp<int>(stars.StarLevel[i], 0, kLevelCapacity - 1) : 0;
+        return PlaceInCamera(stars.StarX[i], stars.StarY[i], stars.StarZ[i], t.Run_LevelCos[level],
+                             t.Run_LevelSin[level], t.Galaxy_AxisPlane, galaxies.GalRelX[g], galaxies.GalRelY[g],
+                             galaxies.GalRelZ[g]);
+    }
+
+    // One frame of a nova or pulsar: its countdown falls, and on its last
+    // frame the star is reborn; otherwise the star moves. Its place when it
+    // is in front of the camera, else empty.
+    std::optional<CameraPoint> EndingEvent(std::vector<std::int16_t>& countdown, std::int32_t i, const UniGalaxy& t,
+                                           std::int16_t g) const {
+        countdown[i] = static_cast<std::int16_t>(countdown[i] - 1);
+        if (countdown[i] == 0) {
+            Respawn(i, g);
+            return std::nullopt;
+        }
+        if (!MoveStar(stars, i, t, Pull(t))) return std::nullopt;
+        const CameraPoint p = InCamera(i, t, g);
+        if (!(p.depth > 0)) return std::nullopt;
+        return p;
+    }
+
     void NewStar(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
         stars.NewCountdown[i] = static_cast<std::int16_t>(stars.NewCountdown[i] - 1);
         const std::int16_t count = stars.NewCountdown[i];
         if (count <= 0 || !MoveStar(stars, i, t, Pull(t))) return;
-        const CameraPoint p = StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]);
+        const CameraPoint p = InCamera(i, t, g);
         const auto pixel = ProjectToScreen(p);
         if (!pixel || count >= kEventTableSize) return;
         PlotNewStar(pixel->x, pixel->y, p.depth, count, stars.EventFrames[i], stars.EventExt[i],
@@ -59,14 +79,8 @@ struct StarPass {
     }
 
     void Nova(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
-        stars.NovaCountdown[i] = static_cast<std::int16_t>(stars.NovaCountdown[i] - 1);
-        if (stars.NovaCountdown[i] == 0) {
-            Respawn(i, g);
-            return;
-        }
-        if (!MoveStar(stars, i, t, Pull(t))) return;
-        const CameraPoint p = StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]);
-        if (!(p.depth > 0)) return;
+        const auto p = EndingEvent(stars.NovaCountdown, i, t, g);
+        if (!p) return;
         // The nova runs through its type's ramp from entry 0 towards the
         // black entry 80; the product is taken in 32 bits, so novas longer
         // than 409 frames keep their colours.
@@ -74,30 +88,22 @@ struct StarPass {
         const std::int32_t elapsed = frames - stars.NovaCountdown[i];
         const double k = frames != 0 ? std::nearbyint(elapsed * kNovaRampSteps / frames) : 0.0;
         const auto entry = static_cast<std::size_t>(std::clamp(k, 0.0, static_cast<double>(kHueRampEntries - 1)));
-        PlotNovaStar(p.u, p.v, p.depth, stars.NovaCountdown[i], stars.EventFrames[i], stars.EventExt[i],
+        PlotNovaStar(p->u, p->v, p->depth, stars.NovaCountdown[i], stars.EventFrames[i], stars.EventExt[i],
                      TypeHueRamps[stars.StarMember[i]][entry]);
     }
 
     void Pulsar(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
-        stars.PulsarCountdown[i] = static_cast<std::int16_t>(stars.PulsarCountdown[i] - 1);
-        if (stars.PulsarCountdown[i] == 0) {
-            Respawn(i, g);
-            return;
-        }
-        if (!MoveStar(stars, i, t, Pull(t))) return;
-        const CameraPoint p = StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]);
-        if (!(p.depth > 0)) return;
+        const auto p = EndingEvent(stars.PulsarCountdown, i, t, g);
+        if (!p) return;
         // The size and colour cycle repeats every PulsarFrames frames.
         const int frames = t.Galaxy_PulsarFrames;
         const int k = frames > 0 ? std::clamp(stars.PulsarCountdown[i] % frames, 0, kEventTableSize - 1) : 0;
-        PlotPulsarStar(p.u, p.v, p.depth, t.Run_PulsarSize[k], stars.StarMember[i], t.Run_PulsarColor[k]);
+        PlotPulsarStar(p->u, p->v, p->depth, t.Run_PulsarSize[k], stars.StarMember[i], t.Run_PulsarColor[k]);
     }
 
     void Plain(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
         if (!MoveStar(stars, i, t, Pull(t))) return;
-        const auto pixel =
-            ProjectToScreen(StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]));
-        if (pixel) PlotPixel(pixel->x, pixel->y, stars.StarColor[i]);
+        if (const auto pixel = ProjectToScreen(InCamera(i, t, g))) PlotPixel(pixel->x, pixel->y, stars.StarColor[i]);
     }
 
     void Run() const {
