@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include "fake_corvane.h"
 #include "platform/display/memory_backend.h"
+#include "platform/registry/scoped_config.h"
 #include "renderer/display_settings.h"
 
 namespace orbweave::testing {
@@ -34,7 +34,7 @@ protected:
     int FakeBlendCount() const;
     const FakeBlendCall& LastBlend() const;
 
-    std::filesystem::path folder;
+    ScopedConfig config;
     std::shared_ptr<display::MemoryDisplaySystem> system;
     std::shared_ptr<display::MemoryWindow> window;
     std::int64_t now = 100000;
