@@ -1,13 +1,42 @@
-// orbweave: the screen saver program. Until the saver, the preview and the
-// properties dialog exist, it says so and fails instead of pretending to run.
-#include <cstdio>
+// orbweave: the screen saver program. Every mode needs the Qt application
+// (text is drawn with Qt), then start-up decides from the command line what
+// runs.
+#include <QApplication>
+#include <cstdlib>
+#include <span>
+
+#include "host/command_line.h"
+#include "host/startup.h"
+#include "platform/forms/services.h"
+#include "platform/system/services.h"
+
+namespace {
+
+// Without any display Qt could not start at all, so it runs headless (it
+// still draws text); SDL would pick its invisible offscreen driver and the
+// saver would run unseen with no way to stop it, so SDL is asked for X11,
+// which then reports the missing display. Explicit choices win.
+void ChooseBackendsWithoutDisplay()
+{
+    const bool hasDisplay = std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
+    if (!hasDisplay) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        ::setenv("SDL_VIDEODRIVER", "x11", 0);
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    (void)argc;
-    (void)argv;
-    std::fputs("orbweave: the full-screen saver (/S), the control-panel preview (/P), "
-               "the properties dialog (/C) and template import are not built yet.\n",
-               stderr);
-    return 1;
+    ChooseBackendsWithoutDisplay();
+    QApplication application(argc, argv);
+    orbweave::InstallQtServices();
+    // On the headless platform nobody could answer a message box: messages
+    // go to standard error instead.
+    if (QGuiApplication::platformName() == "offscreen") {
+        orbweave::SetMessageBoxService({});
+    }
+    const std::span<const char* const> arguments(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);
+    return orbweave::Main(orbweave::JoinArguments(arguments));
 }

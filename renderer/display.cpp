@@ -119,7 +119,8 @@ bool SetupFailed(int line)
 }
 
 // The exclusive mode, or (when the screen does not offer it) the custom
-// layout: a desktop-covering window the frame is stretched onto.
+// layout over the whole desktop, drawn at the desktop's own size: stretching
+// a smaller picture over it would blur it and distort its proportions.
 bool EnterDisplayMode(display::DisplaySystem& device)
 {
     const display::DisplayMode mode{ScreenWidth, ScreenHeight, DisplayBpp};
@@ -127,6 +128,10 @@ bool EnterDisplayMode(display::DisplaySystem& device)
         return true;
     }
     FullScreenExclusive = false;
+    const display::Size desktop = device.DesktopSize();
+    if (desktop.width > 0 && desktop.height > 0) {
+        ResizeDrawingSurface(desktop.width, desktop.height);
+    }
     return display::Succeeded(device.SetCooperativeLevel(SaverHWnd, display::CooperativeLevel::Normal));
 }
 

@@ -103,8 +103,12 @@ void ReadDrawingSize(const DrawingTarget& target, std::int32_t& width, std::int3
     height = std::min(height, kLargestDrawingSide);
 }
 
+// The scale of the last load, kept for a later change of the drawing size.
+float LoadedScale = 1.0f;
+
 void DeriveGeometry(float scale)
 {
+    LoadedScale = scale;
     if (ScreenWidth <= kSmallestDrawingWidth) {
         ScreenWidth = kSmallestDrawingWidth;
     }
@@ -179,6 +183,13 @@ void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float 
 
     ReadDrawingSize(target, ScreenWidth, ScreenHeight);
     DeriveGeometry(scale);
+}
+
+void ResizeDrawingSurface(std::int32_t width, std::int32_t height)
+{
+    ScreenWidth = std::min(width, kLargestDrawingSide);
+    ScreenHeight = std::min(height, kLargestDrawingSide);
+    DeriveGeometry(LoadedScale);
 }
 
 }  // namespace orbweave

@@ -83,4 +83,8 @@ extern float FocalDistance;
 // for `target` under the current RunMode.
 void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float scale);
 
+// Draws at another size from now on: the plot bounds, centre and focal
+// distance follow, under the same rules and scale as the last load.
+void ResizeDrawingSurface(std::int32_t width, std::int32_t height);
+
 }  // namespace orbweave

@@ -115,6 +115,18 @@ SdlEventHandler& EventHandler()
     return handler;
 }
 
+// SDL falls back to drivers that show nothing when no display answers; a
+// screen saver drawn there would run unseen and could not be stopped. They are
+// used only when asked for by name.
+bool OnInvisibleDriverNotAskedFor()
+{
+    const char* current = SDL_GetCurrentVideoDriver();
+    if (current == nullptr) return true;
+    const bool invisible = std::strcmp(current, "offscreen") == 0 || std::strcmp(current, "dummy") == 0;
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    return invisible && (asked == nullptr || std::strcmp(asked, current) != 0);
+}
+
 bool OnX11() { return std::strcmp(SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "", "x11") == 0; }
 
 }  // namespace
@@ -126,6 +138,10 @@ OpenResult OpenSdlDisplay()
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return {nullptr, OpenFailure::RootMissing};
+    }
+    if (OnInvisibleDriverNotAskedFor()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return {nullptr, OpenFailure::RootMissing};
     }
     SDL_DisplayMode desktop{};

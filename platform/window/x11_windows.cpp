@@ -1,8 +1,11 @@
 #include "platform/window/x11_windows.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <atomic>
+#include <string>
 
 namespace orbweave::window {
 
@@ -40,6 +43,90 @@ bool Succeeds(Display* display, Request request)
     const bool ok = request();
     XSync(display, False);
     return ok && errorCount == before;
+}
+
+// How far below the root a named client window may sit: window managers put
+// each client into a frame of their own, some into a frame inside a frame.
+constexpr int kFrameDepth = 3;
+
+constexpr long kNetWmStateAdd = 1;
+constexpr long kSourceIsPager = 2;
+
+std::optional<std::string> NetWmName(Display* display, Window window)
+{
+    const Atom property = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, property, 0, 4096, False, utf8, &type, &format, &count, &after,
+                           &data) != Success) {
+        return std::nullopt;
+    }
+    std::optional<std::string> name;
+    if (data != nullptr && type == utf8 && format == 8) {
+        name = std::string(reinterpret_cast<const char*>(data), count);
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return name;
+}
+
+std::optional<std::string> WindowName(Display* display, Window window)
+{
+    if (auto name = NetWmName(display, window)) {
+        return name;
+    }
+    char* text = nullptr;
+    if (XFetchName(display, window, &text) == 0 || text == nullptr) {
+        return std::nullopt;
+    }
+    std::string name(text);
+    XFree(text);
+    return name;
+}
+
+// Searches the children of parent from the top of the stacking order down;
+// a window without a name of its own may be a frame holding the client.
+Window FindNamedChild(Display* display, Window parent, std::string_view caption, int depth)
+{
+    Window root = 0, parentOut = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, parent, &root, &parentOut, &children, &count) == 0) {
+        return 0;
+    }
+    Window found = 0;
+    for (unsigned int i = count; i-- > 0 && found == 0;) {
+        const auto name = WindowName(display, children[i]);
+        if (name) {
+            if (*name == caption) {
+                found = children[i];
+            }
+        } else if (depth > 1) {
+            found = FindNamedChild(display, children[i], caption, depth - 1);
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return found;
+}
+
+// Asks the window manager, through the root window, to act on window.
+void SendToWindowManager(Display* display, Window window, const char* messageType, long first, long second)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, messageType, False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = first;
+    event.xclient.data.l[1] = second;
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
 }
 
 }  // namespace
@@ -137,5 +224,68 @@ void InstallXErrorHandler()
 }
 
 int XErrorCount() { return errorCount; }
+
+NativeWindowId FindWindowA(std::string_view caption)
+{
+    Display* display = Connection();
+    if (display == nullptr) {
+        return 0;
+    }
+    XSync(display, False);
+    return FindNamedChild(display, DefaultRootWindow(display), caption, kFrameDepth);
+}
+
+bool IsWindowOpen(std::string_view caption) { return FindWindowA(caption) != 0; }
+
+bool SetForegroundWindow(NativeWindowId id)
+{
+    Display* display = Connection();
+    if (display == nullptr || id == 0) {
+        return false;
+    }
+    return Succeeds(display, [&] {
+        XRaiseWindow(display, id);
+        SendToWindowManager(display, id, "_NET_ACTIVE_WINDOW", kSourceIsPager, CurrentTime);
+        return true;
+    });
+}
+
+bool MakeWindowTopmost(NativeWindowId id)
+{
+    Display* display = Connection();
+    if (display == nullptr || id == 0) {
+        return false;
+    }
+    return Succeeds(display, [&] {
+        const Atom above = XInternAtom(display, "_NET_WM_STATE_ABOVE", False);
+        SendToWindowManager(display, id, "_NET_WM_STATE", kNetWmStateAdd, static_cast<long>(above));
+        XRaiseWindow(display, id);
+        return true;
+    });
+}
+
+NativeWindowId CreateHiddenWindow(std::string_view caption)
+{
+    Display* display = Connection();
+    if (display == nullptr) {
+        return 0;
+    }
+    const std::string name(caption);
+    Window window = 0;
+    const bool ok = Succeeds(display, [&] {
+        window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+        if (window == 0) {
+            return false;
+        }
+        XStoreName(display, window, name.c_str());
+        XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
+                        XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(name.data()), static_cast<int>(name.size()));
+        return true;
+    });
+    return ok ? window : 0;
+}
+
+void DestroyHiddenWindow(NativeWindowId id) { DestroyChildWindow(id); }
 
 }  // namespace orbweave::window

@@ -1,11 +1,13 @@
 // Native X11 windows of other processes: whether a window still exists, its
-// size, a child window of our own inside it, and an X error handler that
-// keeps a vanished window from ending the process. Without an X display
-// every query answers "no window" and every action does nothing.
+// size, a child window of our own inside it, top-level windows found and
+// raised by name, and an X error handler that keeps a vanished window from
+// ending the process. Without an X display every query answers "no window"
+// and every action does nothing.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace orbweave::window {
 
@@ -37,5 +39,22 @@ void DestroyChildWindow(NativeWindowId id);
 // SDL has started, since SDL sets a handler of its own.
 void InstallXErrorHandler();
 int XErrorCount();
+
+// Top-level windows by their name (the caption another process gave them):
+// the windows on the root window, and the client windows a window manager
+// has put inside its frames. The one highest in the stacking order wins; 0
+// when none has exactly this name.
+NativeWindowId FindWindowA(std::string_view caption);
+bool IsWindowOpen(std::string_view caption);
+// Raises the window and asks the window manager (when there is one) to
+// give it the focus.
+bool SetForegroundWindow(NativeWindowId id);
+// Keeps the window above the others.
+bool MakeWindowTopmost(NativeWindowId id);
+
+// A top-level window that is never mapped: it only carries a name, so that
+// FindWindowA finds the process that made it. 0 when it cannot be made.
+NativeWindowId CreateHiddenWindow(std::string_view caption);
+void DestroyHiddenWindow(NativeWindowId id);
 
 }  // namespace orbweave::window

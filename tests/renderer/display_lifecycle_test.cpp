@@ -80,15 +80,21 @@ TEST_F(DisplayLifecycle, ACustomSizeRunsAtTheNormalLevelWithoutClipper)
     EXPECT_EQ(BackSurface->GetSize(), (display::Size{320, 200}));
 }
 
-TEST_F(DisplayLifecycle, AModeTheScreenDoesNotOfferFallsBackToTheStretchedLayout)
+TEST_F(DisplayLifecycle, AModeTheScreenDoesNotOfferFallsBackToTheDesktopLayoutAtTheDesktopSize)
 {
+    UseDesktop({display::PixelLayout::Xrgb8888, {1278, 720}, {{640, 480, 32}}});
     Store("DirectX", "DX_WinWidth", "641");  // rounded up to 644, which is not offered
     ASSERT_TRUE(Start(kRunModeSaver));
     EXPECT_FALSE(FullScreenExclusive);
     EXPECT_TRUE(ended.empty());
     EXPECT_EQ(system->Calls()[2].call, Call::SetCooperativeLevel);
     EXPECT_EQ(system->Calls()[2].detail, "normal");
-    EXPECT_EQ(BackSurface->GetSize(), (display::Size{644, 480}));
+    // The drawing width keeps its multiple of 4; the geometry follows the new size.
+    EXPECT_EQ(BackSurface->GetSize(), (display::Size{1280, 720}));
+    EXPECT_EQ(ScreenWidth, 1280);
+    EXPECT_EQ(ProjectionCentre.x, 640);
+    EXPECT_EQ(ProjectionCentre.y, 360);
+    EXPECT_EQ(MaxPlotX, 1279);
 }
 
 TEST_F(DisplayLifecycle, DialogsAndThePreviewGetAClipperOnTheirWindow)

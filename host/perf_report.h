@@ -1,0 +1,49 @@
+#pragma once
+
+// The performance report of a full-screen run: a block of seven lines
+// appended to "VelmorPerf.log" in the current folder when "DX_WriteLog" is
+// on and the renderer has written a statistics line.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orbweave {
+
+inline constexpr std::string_view kPerfLogName = "VelmorPerf.log";
+inline constexpr std::size_t kPerfReportLines = 7;
+
+// The figures the report prints, as the renderer leaves them.
+struct PerfFigures {
+    bool useFlip = false;
+    std::int32_t pixelFormat = 0;
+    bool fullScreenExclusive = false;
+    std::int32_t screenWidth = 0;
+    std::int32_t screenHeight = 0;
+    std::int32_t pitchPixels = 0;
+    std::int32_t currentBlend = 0;
+    std::int32_t frameDelayMs = 0;
+    std::int32_t pixelCount = 0;
+    std::string perfLine;
+    // Seconds spent computing, blending and presenting.
+    double mathTime = 0.0;
+    double blendTime = 0.0;
+    double presentTime = 0.0;
+};
+
+// The program's version, major.minor.revision.
+std::string_view ProgramVersion();
+
+// The seven lines, without line ends. A share of a total time of 0 prints 0.
+std::array<std::string, kPerfReportLines> FormatPerfReport(const PerfFigures& figures);
+
+// The figures of the run that just ended.
+PerfFigures CurrentPerfFigures();
+
+// Appends the lines, each ended by CR LF; false when the file cannot be
+// written.
+bool AppendPerfReport(const std::filesystem::path& file, const std::array<std::string, kPerfReportLines>& lines);
+
+}  // namespace orbweave

@@ -1,0 +1,86 @@
+#include "host/preview.h"
+
+#include <SDL.h>
+
+#include <utility>
+
+#include "host/startup.h"
+#include "platform/display/sdl_backend.h"
+#include "platform/window/x11_windows.h"
+#include "renderer/display.h"
+#include "renderer/run_state.h"
+#include "renderer/universe_run.h"
+#include "renderer/universe_settings.h"
+
+namespace orbweave {
+
+namespace {
+
+// The drawing window is told to go (the window system closing it with its
+// host): the preview stops at the end of the frame.
+void DispatchPreviewEvent(const SDL_Event& event)
+{
+    const bool closing = event.type == SDL_QUIT ||
+                         (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE);
+    if (closing) {
+        StopRequested = true;
+    }
+}
+
+// The hidden window that carries the preview's name, for its life.
+class HiddenWindow {
+public:
+    explicit HiddenWindow(std::string_view caption) : id_(window::CreateHiddenWindow(caption)) {}
+    ~HiddenWindow() { window::DestroyHiddenWindow(id_); }
+    HiddenWindow(const HiddenWindow&) = delete;
+    HiddenWindow& operator=(const HiddenWindow&) = delete;
+
+private:
+    window::NativeWindowId id_;
+};
+
+}  // namespace
+
+PreviewTarget::PreviewTarget(std::shared_ptr<display::Window> window) : window_(std::move(window)) {}
+
+double PreviewTarget::InnerWidth() const
+{
+    return window_ ? static_cast<double>(window_->DrawableSize().width) * TwipsPerPixel.x : 0.0;
+}
+
+double PreviewTarget::InnerHeight() const
+{
+    return window_ ? static_cast<double>(window_->DrawableSize().height) * TwipsPerPixel.y : 0.0;
+}
+
+void RunPreviewLoop(const PreviewTarget& pic)
+{
+    StopRequested = false;
+    LoadDisplaySettings(pic, true, 1.0f);
+    while (!StopRequested) {
+        LoadUniverseSettings(true);
+        RunUniverse();
+    }
+    ReleaseDirectX();
+}
+
+void RunPreview()
+{
+    {
+        const HiddenWindow frmPreview(kPreviewCaption);
+        // A host of 0 or a window that does not exist gives no drawing
+        // window: the preview ends at once.
+        const double scale = TwipsPerPixel.x > 0 ? TwipsPerPixel.x : 1.0;
+        if (auto embedded = display::SdlWindow::CreateEmbedded(HostWindowHandle, scale)) {
+            const PreviewTarget pic(std::move(embedded));
+            display::SetSdlEventHandler(DispatchPreviewEvent);
+            RunPreviewLoop(pic);
+            display::SetSdlEventHandler({});
+        } else {
+            ReleaseDirectX();
+        }
+    }
+    EndProcess(kExitSuccess);
+}
+
+}  // namespace orbweave

@@ -1,0 +1,206 @@
+#include "host/saver.h"
+
+#include <SDL.h>
+
+#include <utility>
+
+#include "core/convert.h"
+#include "host/perf_report.h"
+#include "host/startup.h"
+#include "platform/display/cursor.h"
+#include "platform/display/sdl_backend.h"
+#include "platform/registry/setting_tables.h"
+#include "platform/registry/settings.h"
+#include "platform/window/x11_windows.h"
+#include "renderer/display.h"
+#include "renderer/pacing.h"
+#include "renderer/presentation.h"
+#include "renderer/run_state.h"
+#include "renderer/universe_run.h"
+#include "renderer/universe_settings.h"
+#include "settings/factory_presets.h"
+#include "settings/registry_transfers.h"
+
+namespace orbweave {
+
+bool MouseMoveIgnored = false;
+
+namespace {
+
+// The fade-out: ten blend-only frames, the level falling by 8 each.
+constexpr std::int16_t kFadeFrames = 10;
+constexpr std::int16_t kFadeStep = 8;
+constexpr std::int32_t kHkeyCurrentUser = 1;
+
+SaverPasswordHooks DefaultPasswordHooks()
+{
+    return {
+        [] {
+            const std::string stored = RegQueryString(kHkeyCurrentUser, "Control Panel\\Desktop", "ScreenSaveUsePassword");
+            return TextToDouble(stored).value_or(0.0) != 0.0;
+        },
+        // No password service exists here: whoever reaches the check passes.
+        [] { return std::int32_t{1}; },
+        [](bool) {},
+    };
+}
+
+SaverPasswordHooks& PasswordHooks()
+{
+    static SaverPasswordHooks hooks = DefaultPasswordHooks();
+    return hooks;
+}
+
+// The saver window's events as SDL delivers them during the frame's yield.
+void DispatchSaverEvent(SaverWindow& frm, const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_KEYDOWN: frm.KeyDown(); break;
+    case SDL_MOUSEBUTTONDOWN: frm.MouseDown(); break;
+    case SDL_MOUSEMOTION: frm.MouseMove(event.motion.x, event.motion.y); break;
+    case SDL_QUIT: frm.QueryUnload(); break;
+    default: break;
+    }
+}
+
+// Fades the last picture out, gives the display back to the desktop and
+// releases it.
+void CloseSaverDisplay()
+{
+    FadeOutDisplay(kFadeFrames, kFadeStep);
+    if (DD) {
+        DD->SetCooperativeLevel(SaverHWnd, display::CooperativeLevel::Normal);
+    }
+    ReleaseDirectX();
+}
+
+void WritePerfReport()
+{
+    if (PerfLine.empty() || !WriteLogEnabled) {
+        return;
+    }
+    AppendPerfReport(kPerfLogName, FormatPerfReport(CurrentPerfFigures()));
+}
+
+// The saver window's life: shown, animated, closed. False when it could not
+// be opened.
+bool RunSaverWindow()
+{
+    const auto window = display::SdlWindow::CreateFullScreen(std::string(kSaverCaption));
+    if (!window) {
+        return false;
+    }
+    SaverWindow frm(window);
+    window::MakeWindowTopmost(window::FindWindowA(kSaverCaption));
+    display::SetSdlEventHandler([&frm](const SDL_Event& event) { DispatchSaverEvent(frm, event); });
+    LoadDisplaySettings(frm, false, 1.0f);
+    frm.DisplayEffects();
+    display::SetSdlEventHandler({});
+    CloseSaverDisplay();
+    return true;
+}
+
+}  // namespace
+
+void SetSaverPasswordHooks(SaverPasswordHooks hooks)
+{
+    SaverPasswordHooks defaults = DefaultPasswordHooks();
+    PasswordHooks() = {
+        hooks.isPasswordProtected ? std::move(hooks.isPasswordProtected) : std::move(defaults.isPasswordProtected),
+        hooks.verifyPassword ? std::move(hooks.verifyPassword) : std::move(defaults.verifyPassword),
+        hooks.announceSaverRunning ? std::move(hooks.announceSaverRunning)
+                                   : std::move(defaults.announceSaverRunning),
+    };
+}
+
+bool IsPasswordProtected() { return PasswordHooks().isPasswordProtected(); }
+
+bool VerifySaverPassword()
+{
+    if (OSPlatform != kPlatformWin9x || !IsPasswordProtected()) {
+        return true;
+    }
+    return PasswordHooks().verifyPassword() == 1;
+}
+
+void SetScreenSaverRunning(bool running)
+{
+    if (OSPlatform == kPlatformWin9x && IsPasswordProtected()) {
+        PasswordHooks().announceSaverRunning(running);
+    }
+}
+
+SaverWindow::SaverWindow(std::shared_ptr<display::Window> window)
+    : window_(std::move(window)), mouseRule_(TickCount)
+{
+}
+
+double SaverWindow::InnerWidth() const { return window_ ? window_->DrawableSize().width : 0; }
+
+double SaverWindow::InnerHeight() const { return window_ ? window_->DrawableSize().height : 0; }
+
+void SeedNewUserGalaxyTables()
+{
+    if (GetSettingInteger(kSectionGeneral, "AnimationType", -1) == -1) {
+        LoadFactoryDefaults();
+        GalaxyTablesToReg();
+    }
+}
+
+void SaverWindow::DisplayEffects()
+{
+    MouseMoveIgnored = GetSettingString(kSectionAdvanced, "Adv_MouseMove", "0") == "1";
+    SeedNewUserGalaxyTables();
+    while (!StopRequested) {
+        LoadUniverseSettings(false);
+        RunUniverse();
+    }
+}
+
+void SaverWindow::KeyDown() { QueryUnload(); }
+
+void SaverWindow::MouseDown() { QueryUnload(); }
+
+void SaverWindow::MouseMove(double x, double y)
+{
+    if (!MouseMoveIgnored && mouseRule_.Move(x, y)) {
+        QueryUnload();
+    }
+}
+
+void SaverWindow::QueryUnload()
+{
+    if (unloaded_) {
+        return;
+    }
+    StopRequested = true;
+    if (!VerifySaverPassword()) {
+        StopRequested = false;
+        return;
+    }
+    unloaded_ = true;
+}
+
+void RunSaver()
+{
+    StopRequested = false;
+    RunMode = kRunModeSaver;
+    if (!CheckColorDepth(true)) {
+        EndProcess(kExitFailure);
+        return;
+    }
+    SetScreenSaverRunning(true);
+    display::ShowCursor(false);
+    const bool shown = RunSaverWindow();
+    if (!shown) {
+        ReleaseDirectX();
+    }
+    SetScreenSaverRunning(false);
+    display::ShowCursor(true);
+    if (shown) {
+        WritePerfReport();
+    }
+    EndProcess(shown ? kExitSuccess : kExitFailure);
+}
+
+}  // namespace orbweave

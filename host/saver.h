@@ -1,0 +1,82 @@
+#pragma once
+
+// The full-screen saver: the saver window over the whole screen, the
+// universe animation until a key, a mouse button or enough mouse movement,
+// the fade-out, and the performance report.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "host/mouse_rule.h"
+#include "renderer/display_settings.h"
+
+namespace orbweave {
+
+// The caption by which another start finds a running saver.
+inline constexpr std::string_view kSaverCaption = "Zarv:Orbweave 5.0g";
+
+// The password services of the Windows 95/98/ME family. This system is of
+// the NT family, where the desktop's locker asks for passwords, so they only
+// run when a test puts the process into the other family.
+struct SaverPasswordHooks {
+    // The user's "ScreenSaveUsePassword" is set.
+    std::function<bool()> isPasswordProtected;
+    // Asks for the password; 1 when it was given.
+    std::function<std::int32_t()> verifyPassword;
+    // Tells the system that a saver runs (system keys stay with it).
+    std::function<void(bool running)> announceSaverRunning;
+};
+// Installs hooks; members left empty keep their defaults (no password set,
+// every password accepted, nothing announced).
+void SetSaverPasswordHooks(SaverPasswordHooks hooks);
+
+bool IsPasswordProtected();
+// True unless the 9x family asks for a password and the user fails to give it.
+bool VerifySaverPassword();
+void SetScreenSaverRunning(bool running);
+
+// A user without settings ("General\AnimationType" missing) gets the factory
+// galaxy types and composites in the store; "AnimationType" itself is left
+// to the properties dialog.
+void SeedNewUserGalaxyTables();
+
+// Adv_MouseMove = "1": mouse movement does not end the saver.
+extern bool MouseMoveIgnored;
+
+// The saver window, frmSaver. Its events run inside the animation's
+// per-frame yield; closing only sets StopRequested, and the display is faded
+// and released once the animation has returned.
+class SaverWindow final : public DrawingTarget {
+public:
+    explicit SaverWindow(std::shared_ptr<display::Window> window);
+
+    std::string Name() const override { return "frmSaver"; }
+    std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
+    double InnerWidth() const override;
+    double InnerHeight() const override;
+
+    // Seeds a new user's galaxy tables, then runs the universe until
+    // StopRequested.
+    void DisplayEffects();
+
+    void KeyDown();
+    void MouseDown();
+    void MouseMove(double x, double y);
+    // A request to close; a failed password check cancels it.
+    void QueryUnload();
+    // True once a close request went through.
+    bool Unloaded() const { return unloaded_; }
+
+private:
+    std::shared_ptr<display::Window> window_;
+    MouseMoveRule mouseRule_;
+    bool unloaded_ = false;
+};
+
+// The whole full-screen run; ends the process.
+void RunSaver();
+
+}  // namespace orbweave

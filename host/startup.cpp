@@ -1,0 +1,137 @@
+#include "host/startup.h"
+
+#include <cstdio>
+#include <iterator>
+#include <string>
+
+#include "core/colour.h"
+#include "core/random.h"
+#include "host/command_line.h"
+#include "host/machine_settings.h"
+#include "host/preview.h"
+#include "host/saver.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/services.h"
+#include "platform/registry/setting_tables.h"
+#include "platform/registry/settings.h"
+#include "platform/system/services.h"
+#include "renderer/display.h"
+#include "renderer/run_state.h"
+#include "renderer/universe_run.h"
+#include "settings/factory_presets.h"
+#include "settings/template_transfers.h"
+
+namespace orbweave {
+
+std::int32_t OSPlatform = 0;
+TwipsSize ScreenTwips;
+
+namespace {
+
+constexpr const char* kColourDepthLines[] = {
+    "You must be running in High Color (16 bits) or True Color (24 or 32 bits) mode.",
+    "",
+    "You can change your Color Settings by following these steps:",
+    "1.  Click the Windows Start button.",
+    "2.  Choose the Settings menu.",
+    "3.  Choose the Control Panel sub-menu.",
+    "4.  Double-click the Display icon in the Control Panel window.",
+    "5.  Click the Settings tab on the Display Properties window.",
+    "6.  Choose High Color or True Color from the Colors dropdown.",
+    "7.  Click the OK button to change the Color Settings.",
+};
+
+std::string ColourDepthMessage()
+{
+    std::string text = kColourDepthLines[0];
+    for (std::size_t i = 1; i < std::size(kColourDepthLines); ++i) {
+        text += "\r\n";
+        text += kColourDepthLines[i];
+    }
+    return text;
+}
+
+void InitProcessState()
+{
+    StopRequested = false;
+    OSPlatform = GetOSPlatform();
+    InitDirectX();
+    MigrateMachineSettings();
+    ScreenTwips = {ScreenWidthTwips(), ScreenHeightTwips()};
+    TwipsPerPixel = {ScreenTwipsPerPixelX(), ScreenTwipsPerPixelY()};
+    InitRandomTable();
+    InitUniGalaxyNames();
+    SetApplicationHelpFile(kHelpFileName);
+    RunMode = kRunModeDialog;
+    WriteLogEnabled = GetSettingInteger(kSectionDirectX, "DX_WriteLog", 0) != 0;
+}
+
+// The properties dialog (and its single-instance test) is not part of this
+// program yet.
+int RunConfiguration()
+{
+    std::fputs("orbweave: the properties dialog (/C) is not built yet.\n", stderr);
+    return kExitFailure;
+}
+
+int RunPreviewMode(std::int32_t window)
+{
+    // X window ids are unsigned 32-bit numbers.
+    HostWindowHandle = static_cast<std::uint32_t>(window);
+    if (CheckColorDepth(false)) {
+        RunMode = kRunModePreview;
+        RunPreview();
+    }
+    return kExitSuccess;
+}
+
+}  // namespace
+
+std::int32_t GetOSPlatform() { return kPlatformNt; }
+
+bool CheckColorDepth(bool showMessage)
+{
+    if (DisplayBpp >= kLeastColourDepth) {
+        return true;
+    }
+    if (showMessage) {
+        ShowMessage(ColourDepthMessage(), kMessageTitle, {MessageIcon::Information, MessageButtons::Ok, 0});
+    }
+    ReleaseDirectX();
+    return false;
+}
+
+int Main(std::string_view commandLine)
+{
+    InitProcessState();
+    const CommandLine command = ParseCommandLine(commandLine);
+    switch (command.mode) {
+    case CommandMode::Configure:
+        return RunConfiguration();
+    case CommandMode::Saver:
+        if (!window::IsWindowOpen(kSaverCaption)) {
+            RunSaver();
+        }
+        return kExitSuccess;
+    case CommandMode::Preview:
+        return RunPreviewMode(command.number);
+    case CommandMode::ChangePassword:
+        // Password locking is the desktop locker's job: there is no saver
+        // password to change here, so the number is read and the process ends.
+        return kExitSuccess;
+    case CommandMode::ImportTemplate:
+        // The import marks the user as having settings, and the saver takes
+        // its galaxy types from the store, not from the template: a new user
+        // gets the factory types first, as a saver run without import would.
+        SeedNewUserGalaxyTables();
+        CyclePropsTempToRegArrays(command.file);
+        RunSaver();
+        return kExitSuccess;
+    case CommandMode::Default:
+        RunSaver();
+        return kExitSuccess;
+    }
+    return kExitSuccess;
+}
+
+}  // namespace orbweave

@@ -1,0 +1,49 @@
+#include "host/preview.h"
+
+#include "host_fixture.h"
+#include "renderer/display.h"
+#include "renderer/run_state.h"
+#include "renderer/universe_run.h"
+#include "renderer/universe_settings.h"
+
+namespace orbweave {
+namespace {
+
+class PreviewTest : public testing::HostTest {
+protected:
+    // A host of 160 x 120 pixels, as the drawing window reports it.
+    std::shared_ptr<display::MemoryWindow> window =
+        std::make_shared<display::MemoryWindow>(display::Rect{0, 0, 160, 120});
+};
+
+TEST_F(PreviewTest, TheDrawingSizeIsTheHostsSize) {
+    TwipsPerPixel = {15, 12};
+    const PreviewTarget pic(window);
+    EXPECT_EQ(pic.InnerWidth(), 160 * 15);
+    EXPECT_EQ(pic.InnerHeight(), 120 * 12);
+    RunMode = kRunModePreview;
+    LoadDisplaySettings(pic, true, 1.0f);
+    EXPECT_EQ(ScreenWidth, 160);
+    EXPECT_EQ(ScreenHeight, 120);
+    TwipsPerPixel = {};
+}
+
+// The host window the test gives does not exist, so the preview stops at
+// the end of its first frame, with the preview's own settings.
+TEST_F(PreviewTest, AHostThatIsNoWindowStopsTheFirstFrame) {
+    Store("Advanced", "FocalLength", "3");
+    Store("Advanced", "Adv_TimeDelay", "80");
+    Store("Universe", "Universe_Stars", "1000");
+    InitDirectX();
+    RunMode = kRunModePreview;
+    HostWindowHandle = 0;
+    RunPreviewLoop(PreviewTarget(window));
+    EXPECT_EQ(window->PresentCount(), 1);
+    EXPECT_EQ(FocalLength, 1.0f);
+    EXPECT_EQ(FrameDelayMs, 25);
+    EXPECT_EQ(Universe.Universe_Stars, 650);
+    EXPECT_FALSE(DX);
+}
+
+}  // namespace
+}  // namespace orbweave

@@ -1,0 +1,156 @@
+#include "host/saver.h"
+
+#include "core/colour.h"
+#include "host/startup.h"
+#include "host_fixture.h"
+#include "platform/registry/settings.h"
+#include "renderer/display.h"
+#include "renderer/run_state.h"
+#include "settings/factory_presets.h"
+#include "settings/galaxy_tables.h"
+
+namespace orbweave {
+namespace {
+
+class SaverTest : public testing::HostTest {
+protected:
+    // A user of the 9x family with a password set, whose checks answer from
+    // `passwordGiven`.
+    void UseWin9xPassword() {
+        OSPlatform = kPlatformWin9x;
+        SetSaverPasswordHooks({[] { return true; },
+                               [this] {
+                                   ++passwordChecks;
+                                   return passwordGiven ? 1 : 0;
+                               },
+                               [this](bool running) { announced.push_back(running); }});
+    }
+
+    SaverWindow frm{std::make_shared<display::MemoryWindow>(display::Rect{0, 0, 640, 480})};
+    bool passwordGiven = false;
+    int passwordChecks = 0;
+    std::vector<bool> announced;
+};
+
+TEST_F(SaverTest, AKeyEndsTheSaver) {
+    frm.KeyDown();
+    EXPECT_TRUE(StopRequested);
+    EXPECT_TRUE(frm.Unloaded());
+}
+
+TEST_F(SaverTest, AMouseButtonEndsTheSaver) {
+    frm.MouseDown();
+    EXPECT_TRUE(StopRequested);
+    EXPECT_TRUE(frm.Unloaded());
+}
+
+TEST_F(SaverTest, TheFourthCountedMouseMoveEndsTheSaver) {
+    frm.MouseMove(100, 0);
+    frm.MouseMove(200, 0);
+    frm.MouseMove(300, 0);
+    EXPECT_FALSE(StopRequested);
+    frm.MouseMove(400, 0);
+    EXPECT_TRUE(StopRequested);
+}
+
+TEST_F(SaverTest, IgnoredMouseMovementNeverEndsTheSaver) {
+    MouseMoveIgnored = true;
+    for (int x = 100; x <= 1000; x += 100) {
+        frm.MouseMove(x, 0);
+    }
+    EXPECT_FALSE(StopRequested);
+    frm.KeyDown();
+    EXPECT_TRUE(StopRequested);
+}
+
+TEST_F(SaverTest, TheNtFamilyClosesWithoutAskingForAPassword) {
+    SetSaverPasswordHooks({[] { return true; }, [this] { return ++passwordChecks, 0; }, {}});
+    frm.KeyDown();
+    EXPECT_TRUE(frm.Unloaded());
+    EXPECT_EQ(passwordChecks, 0);
+}
+
+TEST_F(SaverTest, OnWin9xAWrongPasswordKeepsTheSaverRunning) {
+    UseWin9xPassword();
+    frm.KeyDown();
+    EXPECT_EQ(passwordChecks, 1);
+    EXPECT_FALSE(StopRequested);
+    EXPECT_FALSE(frm.Unloaded());
+
+    passwordGiven = true;
+    frm.MouseDown();
+    EXPECT_EQ(passwordChecks, 2);
+    EXPECT_TRUE(StopRequested);
+    EXPECT_TRUE(frm.Unloaded());
+}
+
+TEST_F(SaverTest, OnWin9xWithoutAPasswordNothingIsAsked) {
+    UseWin9xPassword();
+    SetSaverPasswordHooks({[] { return false; }, [this] { return ++passwordChecks, 0; }, {}});
+    frm.KeyDown();
+    EXPECT_EQ(passwordChecks, 0);
+    EXPECT_TRUE(frm.Unloaded());
+}
+
+TEST_F(SaverTest, OnlyWin9xWithAPasswordIsToldThatASaverRuns) {
+    UseWin9xPassword();
+    SetScreenSaverRunning(true);
+    SetScreenSaverRunning(false);
+    OSPlatform = kPlatformNt;
+    SetScreenSaverRunning(true);
+    EXPECT_EQ(announced, (std::vector<bool>{true, false}));
+}
+
+TEST_F(SaverTest, ThisSystemReportsNoPasswordByDefault) {
+    EXPECT_FALSE(IsPasswordProtected());
+    EXPECT_TRUE(VerifySaverPassword());
+}
+
+TEST_F(SaverTest, ANewUserGetsTheFactoryGalaxyTables) {
+    InitUniGalaxyNames();
+    StopRequested = true;  // no animation: only the preparation runs
+    frm.DisplayEffects();
+    EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName", "<missing>"), UniGalaxies[0]._UniGalName);
+    EXPECT_NE(UniGalaxies[0]._UniGalName, "");
+    EXPECT_NE(GetSettingString("Universe\\CompGal15", "_CompGalName", "<missing>"), "<missing>");
+    // The mark of a user with settings is left to the properties dialog.
+    EXPECT_EQ(GetSettingString("General", "AnimationType", "<missing>"), "<missing>");
+}
+
+TEST_F(SaverTest, AUserWithSettingsKeepsThem) {
+    Store("General", "AnimationType", "0");
+    Store("Universe\\Galaxy0", "_UniGalName", "Mine");
+    StopRequested = true;
+    frm.DisplayEffects();
+    EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName"), "Mine");
+    EXPECT_EQ(GetSettingString("Universe\\Galaxy1", "_UniGalName", "<missing>"), "<missing>");
+}
+
+TEST_F(SaverTest, OnlyTheTextOneIgnoresMouseMovement) {
+    const struct {
+        const char* stored;
+        bool ignored;
+    } cases[] = {{"1", true}, {"0", false}, {"1.0", false}, {"yes", false}};
+    StopRequested = true;
+    for (const auto& c : cases) {
+        Store("Advanced", "Adv_MouseMove", c.stored);
+        frm.DisplayEffects();
+        EXPECT_EQ(MouseMoveIgnored, c.ignored) << c.stored;
+    }
+}
+
+TEST_F(SaverTest, BelowSixteenBitsTheSaverExplainsAndEnds) {
+    InitDirectX();
+    DisplayBpp = 8;
+    RunSaver();
+    EXPECT_EQ(RunMode, kRunModeSaver);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].starts_with(
+        "You must be running in High Color (16 bits) or True Color (24 or 32 bits) mode.\r\n\r\n"
+        "You can change your Color Settings by following these steps:\r\n1.  Click the Windows Start button.\r\n"));
+    EXPECT_TRUE(messages[0].ends_with("\r\n7.  Click the OK button to change the Color Settings."));
+    EXPECT_EQ(ended, std::vector<int>{kExitFailure});
+}
+
+}  // namespace
+}  // namespace orbweave

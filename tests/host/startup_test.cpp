@@ -1,0 +1,104 @@
+#include "host/startup.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/colour.h"
+#include "host_fixture.h"
+#include "platform/forms/services.h"
+#include "platform/registry/settings.h"
+#include "platform/registry/store.h"
+#include "renderer/display.h"
+#include "renderer/run_state.h"
+#include "renderer/universe_run.h"
+#include "settings/factory_presets.h"
+
+namespace orbweave {
+namespace {
+
+class StartupTest : public testing::HostTest {};
+
+TEST_F(StartupTest, StartUpSetsTheProcessState) {
+    Store("DirectX", "DX_WriteLog", "1");
+    StopRequested = true;
+    RunMode = kRunModePreview;
+    EXPECT_EQ(Main("/A 12"), kExitSuccess);
+    EXPECT_FALSE(StopRequested);
+    EXPECT_EQ(OSPlatform, kPlatformNt);
+    EXPECT_EQ(RunMode, kRunModeDialog);
+    EXPECT_TRUE(WriteLogEnabled);
+    EXPECT_EQ(ApplicationHelpFile(), "Orbhelp50.hlp");
+    EXPECT_GT(TwipsPerPixel.x, 0);
+    EXPECT_GT(ScreenTwips.width, 0);
+    EXPECT_TRUE(DX);
+}
+
+TEST_F(StartupTest, TheLogIsOffUnlessStoredAsNonZero) {
+    Store("DirectX", "DX_WriteLog", "0");
+    WriteLogEnabled = true;
+    Main("/A");
+    EXPECT_FALSE(WriteLogEnabled);
+}
+
+TEST_F(StartupTest, AFirstStartTakesOverTheMachineSettings) {
+    const auto machine = RegistryStore::Open(MachineStorePath(), RegistryStore::Access::ReadWrite);
+    ASSERT_TRUE(machine->WriteValue(SettingKeyPath(kProductKey, "General"), "AnimationType", "0"));
+    ASSERT_TRUE(machine->WriteValue(SettingKeyPath(kProductKey, "Advanced"), "FocalLength", "2.5"));
+    Main("/A");
+    EXPECT_EQ(GetSettingString("General", "AnimationType", "<missing>"), "0");
+    EXPECT_EQ(GetSettingString("Advanced", "FocalLength", "<missing>"), "2.5");
+}
+
+TEST_F(StartupTest, ThePasswordChangeEndsWithoutRunningAnything) {
+    EXPECT_EQ(Main("/a 1234"), kExitSuccess);
+    EXPECT_TRUE(ended.empty());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(StartupTest, ConfigurationSaysTheDialogIsNotBuilt) {
+    for (const char* line : {"", "   ", "/c", "/C:1234"}) {
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(Main(line), kExitFailure) << line;
+        EXPECT_NE(::testing::internal::GetCapturedStderr().find("properties dialog"), std::string::npos);
+    }
+}
+
+TEST_F(StartupTest, APreviewWithoutAHostWindowEndsAtOnce) {
+    EXPECT_EQ(Main("/p:1234"), kExitSuccess);
+    EXPECT_EQ(HostWindowHandle, 0u);
+    EXPECT_EQ(RunMode, kRunModePreview);
+    EXPECT_EQ(ended, std::vector<int>{kExitSuccess});
+    EXPECT_FALSE(DX);
+}
+
+TEST_F(StartupTest, ATemplateImportGivesANewUserTheFactoryGalaxyTypes) {
+    const auto file = std::filesystem::temp_directory_path() / ("orbweave-" + std::to_string(::getpid()) + ".OwV");
+    std::ofstream(file, std::ios::binary) << "\r\n[Advanced]\r\nFocalLength=2.5\r\n\r\n[Universe]\r\nUniverse_Stars=900\r\n";
+    Main(file.string());
+    std::filesystem::remove(file);
+    EXPECT_EQ(GetSettingString("Advanced", "FocalLength"), "2.5");
+    EXPECT_EQ(GetSettingString("Universe", "Universe_Stars"), "900");
+    EXPECT_EQ(GetSettingString("General", "AnimationType"), "0");
+    EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName"), UniGalDefaultNames[0]);
+    // The saver could not open its window on the memory display.
+    EXPECT_EQ(RunMode, kRunModeSaver);
+    EXPECT_EQ(ended, std::vector<int>{kExitFailure});
+}
+
+TEST_F(StartupTest, TheColourDepthCheck) {
+    InitDirectX();
+    DisplayBpp = 16;
+    EXPECT_TRUE(CheckColorDepth(true));
+    EXPECT_TRUE(DX);
+
+    DisplayBpp = 15;
+    EXPECT_FALSE(CheckColorDepth(false));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(DX);
+
+    EXPECT_FALSE(CheckColorDepth(true));
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace orbweave
