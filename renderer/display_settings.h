@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/display/window.h"
 
@@ -25,6 +26,24 @@ public:
     virtual double InnerHeight() const = 0;
     // The form holding the target; null for a top-level window.
     virtual Form* ParentForm() const { return nullptr; }
+};
+
+// A whole window of a fixed inner size, outside any form: what the headless
+// runs and the tests draw into.
+class WindowTarget final : public DrawingTarget {
+public:
+    WindowTarget(std::string name, std::shared_ptr<display::Window> window, double width, double height)
+        : name_(std::move(name)), window_(std::move(window)), width_(width), height_(height) {}
+    std::string Name() const override { return name_; }
+    std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
+    double InnerWidth() const override { return width_; }
+    double InnerHeight() const override { return height_; }
+
+private:
+    std::string name_;
+    std::shared_ptr<display::Window> window_;
+    double width_;
+    double height_;
 };
 
 struct PlotPoint {

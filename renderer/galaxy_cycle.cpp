@@ -2,19 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <optional>
+#include <vector>
 
 #include "core/colour.h"
 #include "core/convert.h"
 #include "core/random.h"
 #include "renderer/comets.h"
 #include "renderer/display.h"
-#include "renderer/display_settings.h"
 #include "renderer/galaxy_constants.h"
 #include "renderer/precision.h"
 #include "renderer/projection.h"
 #include "renderer/shapes.h"
 #include "renderer/star_colours.h"
+#include "renderer/star_motion.h"
 #include "renderer/universe_settings.h"
 #include "renderer/universe_steps.h"
 #include "settings/galaxy_tables.h"
@@ -22,66 +23,13 @@
 namespace orbweave {
 namespace {
 
-constexpr double kTinyRadius = static_cast<double>(1e-9f);
 constexpr double kNovaRampSteps = kHueRampLength;
 constexpr double kFullCometPhase = 1.0;
 constexpr std::int16_t kCometHueWrap = 1080;
+// The softening of the gravity pull is the single-precision value 1e-9.
+constexpr double kPullSoftening = static_cast<double>(1e-9f);
 
-// One frame of a star's motion by its type's plot mode; false for a plot
-// mode that has no motion rule (the star is then skipped this frame).
-bool MoveStar(StarTable& s, std::int32_t i, const UniGalaxy& t) {
-    switch (t.Run_PlotMode) {
-    case kPlotOrbit: {
-        const double x = s.StarX[i], z = s.StarZ[i], c = s.StarOrbitCos[i], sn = s.StarOrbitSin[i];
-        s.StarX[i] = Single(c * x - sn * z);
-        s.StarZ[i] = Single(sn * x + c * z);
-        return true;
-    }
-    case kPlotGravity: {
-        const double x = s.StarX[i], y = s.StarY[i], z = s.StarZ[i];
-        const double a = -static_cast<double>(t.Run_ForceK) / (x * x + y * y + z * z + kTinyRadius);
-        s.StarVX[i] = Single(s.StarVX[i] + a * x);
-        s.StarVY[i] = Single(s.StarVY[i] + a * y);
-        s.StarVZ[i] = Single(s.StarVZ[i] + a * z);
-        [[fallthrough]];
-    }
-    case kPlotStraight:
-        s.StarX[i] += s.StarVX[i];
-        s.StarY[i] += s.StarVY[i];
-        s.StarZ[i] += s.StarVZ[i];
-        return true;
-    case kPlotWave: {
-        // The wave's amplitude decays with the star's age.
-        s.StarAge[i] = s.StarAge[i] < std::numeric_limits<std::int32_t>::max() ? s.StarAge[i] + 1 : s.StarAge[i];
-        s.StarX[i] += s.StarVX[i];
-        s.StarVY[i] = Single(s.StarVY[i] + static_cast<double>(t.Run_WaveStep));
-        const double r = t.Run_RadBFillInt;
-        const double span = s.StarAge[i] + r;
-        s.StarY[i] = span != 0 ? Single(t.Run_WaveAmp * std::sin(s.StarVY[i]) * r / span) : 0.0f;
-        s.StarZ[i] += s.StarVZ[i];
-        return true;
-    }
-    default: return false;
-    }
-}
-
-// The star turned by its level (plain motion modes use level 0) and moved
-// to its galaxy's place relative to the camera.
-CameraPoint StarInCamera(const StarTable& s, std::int32_t i, const UniGalaxy& t, float relX, float relY, float relZ) {
-    const int level = t.Run_PlotMode == kPlotOrbit ? std::clamp<int>(s.StarLevel[i], 0, kLevelCapacity - 1) : 0;
-    return PlaceInCamera(s.StarX[i], s.StarY[i], s.StarZ[i], t.Run_LevelCos[level], t.Run_LevelSin[level],
-                         t.Galaxy_AxisPlane, relX, relY, relZ);
-}
-
-// The pixel of a camera point, unclipped; empty behind the camera or far off.
-std::optional<ScreenPoint> PixelOf(const CameraPoint& p) {
-    if (!(p.depth > 0)) return std::nullopt;
-    const double f = FocalDistance / static_cast<double>(p.depth);
-    const auto x = ScreenCoordinate(p.u * f + ProjectionCentre.x);
-    const auto y = ScreenCoordinate(p.v * f + ProjectionCentre.y);
-    if (!x || !y) return std::nullopt;
-    return ScreenPoint{static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y)};
-}
+GravityPull Pull(const UniGalaxy& t) { return {t.Run_ForceK, kPullSoftening}; }
 
 struct StarPass {
     GalaxyTable& galaxies;
@@ -93,26 +41,46 @@ struct StarPass {
         SpawnStar(stars, i, galaxies, paths, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g], g, show);
     }
 
+    // Star i turned by its level (plain motion modes use level 0) and moved
+    // to galaxy g's place relative to the camera.
+    CameraPoint InCamera(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
+        const int level =
+            t.Run_PlotMode == kPlotOrbit ? std::clamp<int>(stars.StarLevel[i], 0, kLevelCapacity - 1) : 0;
+        return PlaceInCamera(stars.StarX[i], stars.StarY[i], stars.StarZ[i], t.Run_LevelCos[level],
+                             t.Run_LevelSin[level], t.Galaxy_AxisPlane, galaxies.GalRelX[g], galaxies.GalRelY[g],
+                             galaxies.GalRelZ[g]);
+    }
+
+    // One frame of a nova or pulsar: its countdown falls, and on its last
+    // frame the star is reborn; otherwise the star moves. Its place when it
+    // is in front of the camera, else empty.
+    std::optional<CameraPoint> EndingEvent(std::vector<std::int16_t>& countdown, std::int32_t i, const UniGalaxy& t,
+                                           std::int16_t g) const {
+        countdown[i] = static_cast<std::int16_t>(countdown[i] - 1);
+        if (countdown[i] == 0) {
+            Respawn(i, g);
+            return std::nullopt;
+        }
+        if (!MoveStar(stars, i, t, Pull(t))) return std::nullopt;
+        const CameraPoint p = InCamera(i, t, g);
+        if (!(p.depth > 0)) return std::nullopt;
+        return p;
+    }
+
     void NewStar(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
         stars.NewCountdown[i] = static_cast<std::int16_t>(stars.NewCountdown[i] - 1);
         const std::int16_t count = stars.NewCountdown[i];
-        if (count <= 0 || !MoveStar(stars, i, t)) return;
-        const CameraPoint p = StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]);
-        const auto pixel = PixelOf(p);
+        if (count <= 0 || !MoveStar(stars, i, t, Pull(t))) return;
+        const CameraPoint p = InCamera(i, t, g);
+        const auto pixel = ProjectToScreen(p);
         if (!pixel || count >= kEventTableSize) return;
         PlotNewStar(pixel->x, pixel->y, p.depth, count, stars.EventFrames[i], stars.EventExt[i],
                     t.Run_NewColorRamp[count]);
     }
 
     void Nova(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
-        stars.NovaCountdown[i] = static_cast<std::int16_t>(stars.NovaCountdown[i] - 1);
-        if (stars.NovaCountdown[i] == 0) {
-            Respawn(i, g);
-            return;
-        }
-        if (!MoveStar(stars, i, t)) return;
-        const CameraPoint p = StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]);
-        if (!(p.depth > 0)) return;
+        const auto p = EndingEvent(stars.NovaCountdown, i, t, g);
+        if (!p) return;
         // The nova runs through its type's ramp from entry 0 towards the
         // black entry 80; the product is taken in 32 bits, so novas longer
         // than 409 frames keep their colours.
@@ -120,30 +88,22 @@ struct StarPass {
         const std::int32_t elapsed = frames - stars.NovaCountdown[i];
         const double k = frames != 0 ? std::nearbyint(elapsed * kNovaRampSteps / frames) : 0.0;
         const auto entry = static_cast<std::size_t>(std::clamp(k, 0.0, static_cast<double>(kHueRampEntries - 1)));
-        PlotNovaStar(p.u, p.v, p.depth, stars.NovaCountdown[i], stars.EventFrames[i], stars.EventExt[i],
+        PlotNovaStar(p->u, p->v, p->depth, stars.NovaCountdown[i], stars.EventFrames[i], stars.EventExt[i],
                      TypeHueRamps[stars.StarMember[i]][entry]);
     }
 
     void Pulsar(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
-        stars.PulsarCountdown[i] = static_cast<std::int16_t>(stars.PulsarCountdown[i] - 1);
-        if (stars.PulsarCountdown[i] == 0) {
-            Respawn(i, g);
-            return;
-        }
-        if (!MoveStar(stars, i, t)) return;
-        const CameraPoint p = StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]);
-        if (!(p.depth > 0)) return;
+        const auto p = EndingEvent(stars.PulsarCountdown, i, t, g);
+        if (!p) return;
         // The size and colour cycle repeats every PulsarFrames frames.
         const int frames = t.Galaxy_PulsarFrames;
         const int k = frames > 0 ? std::clamp(stars.PulsarCountdown[i] % frames, 0, kEventTableSize - 1) : 0;
-        PlotPulsarStar(p.u, p.v, p.depth, t.Run_PulsarSize[k], stars.StarMember[i], t.Run_PulsarColor[k]);
+        PlotPulsarStar(p->u, p->v, p->depth, t.Run_PulsarSize[k], stars.StarMember[i], t.Run_PulsarColor[k]);
     }
 
     void Plain(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
-        if (!MoveStar(stars, i, t)) return;
-        const auto pixel =
-            PixelOf(StarInCamera(stars, i, t, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g]));
-        if (pixel) PlotPixel(pixel->x, pixel->y, stars.StarColor[i]);
+        if (!MoveStar(stars, i, t, Pull(t))) return;
+        if (const auto pixel = ProjectToScreen(InCamera(i, t, g))) PlotPixel(pixel->x, pixel->y, stars.StarColor[i]);
     }
 
     void Run() const {

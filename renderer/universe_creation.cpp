@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <new>
 #include <optional>
 
@@ -24,6 +23,7 @@
 #include "renderer/shapes.h"
 #include "renderer/star_colours.h"
 #include "renderer/star_generators.h"
+#include "renderer/star_motion.h"
 #include "renderer/tour.h"
 #include "renderer/type_state.h"
 #include "renderer/universe_run.h"
@@ -34,12 +34,11 @@
 namespace orbweave {
 namespace {
 
-constexpr double kTinyRadius = 0.000000001;
+constexpr double kCreationPullSoftening = 0.000000001;
 constexpr double kQuarterTurn = 1.570796326794895;
 constexpr std::int32_t kFlashWhite = 0xFFFFFF;
 constexpr std::int16_t kCompositeFlag = -1;
 constexpr int kLastRampEntry = kHueRampEntries - 1;
-constexpr std::int32_t kOldestAge = std::numeric_limits<std::int32_t>::max();
 
 // Where a star of the start cloud is.
 enum CloudState : std::int16_t { kInCloud = 0, kLeaving = 1, kInGalaxy = 2 };
@@ -192,44 +191,6 @@ void DrawAt(double x, double y, double depth, std::int32_t colour) {
     if (px && py) PlotPixel(static_cast<std::int32_t>(*px), static_cast<std::int32_t>(*py), colour);
 }
 
-// A star settled in its galaxy: it ages, moves by its type's rule and is
-// drawn turned by its level.
-void MoveSettledStar(StarTable& s, std::int32_t i, const UniGalaxy& t) {
-    s.StarAge[i] = s.StarAge[i] < kOldestAge ? s.StarAge[i] + 1 : s.StarAge[i];
-    switch (t.Run_PlotMode) {
-    case kPlotOrbit: {
-        const double x = s.StarX[i], z = s.StarZ[i], c = s.StarOrbitCos[i], sn = s.StarOrbitSin[i];
-        s.StarX[i] = Single(x * c - z * sn);
-        s.StarZ[i] = Single(x * sn + z * c);
-        break;
-    }
-    case kPlotGravity: {
-        const double x = s.StarX[i], y = s.StarY[i], z = s.StarZ[i];
-        const double a = -static_cast<double>(t.Run_RotStep) / (x * x + y * y + z * z + kTinyRadius);
-        s.StarVX[i] = Single(s.StarVX[i] + a * x);
-        s.StarVY[i] = Single(s.StarVY[i] + a * y);
-        s.StarVZ[i] = Single(s.StarVZ[i] + a * z);
-        [[fallthrough]];
-    }
-    case kPlotStraight:
-        s.StarX[i] += s.StarVX[i];
-        s.StarY[i] += s.StarVY[i];
-        s.StarZ[i] += s.StarVZ[i];
-        break;
-    case kPlotWave: {
-        s.StarAge[i] = s.StarAge[i] < kOldestAge ? s.StarAge[i] + 1 : s.StarAge[i];
-        s.StarX[i] += s.StarVX[i];
-        s.StarVY[i] = Single(s.StarVY[i] + static_cast<double>(t.Run_WaveStep));
-        const double r = t.Run_RadBFillInt;
-        const double span = r + s.StarAge[i];
-        s.StarY[i] = span != 0 ? Single(t.Run_WaveAmp * std::sin(s.StarVY[i]) * r / span) : 0.0f;
-        s.StarZ[i] += s.StarVZ[i];
-        break;
-    }
-    default: break;
-    }
-}
-
 struct CreationFrame {
     UniverseTables& tables;
     CreationTables& c;
@@ -266,7 +227,10 @@ struct CreationFrame {
         const std::int16_t g = s.StarGalaxy[i];
         if (!IsGalaxyType(member) || g < 0 || g >= tables.galaxies.Count()) return;
         const UniGalaxy& t = UniGalaxies[member];
-        MoveSettledStar(s, i, t);
+        // A settled star ages and moves by its type's rule; during creation
+        // gravity-mode stars are pulled by the type's rotation step.
+        AgeStar(s, i);
+        MoveStar(s, i, t, {t.Run_RotStep, kCreationPullSoftening});
         const int level = std::clamp<int>(s.StarLevel[i], 0, kLevelCapacity - 1);
         const CameraPoint p = PlaceInCamera(s.StarX[i], s.StarY[i], s.StarZ[i], t.Run_LevelCos[level],
                                             t.Run_LevelSin[level], t.Galaxy_AxisPlane, c.GalDispX[g], c.GalDispY[g],

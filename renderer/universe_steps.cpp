@@ -5,7 +5,6 @@
 
 #include "core/convert.h"
 #include "core/random.h"
-#include "renderer/display_settings.h"
 #include "renderer/galaxy_cycle.h"
 #include "renderer/precision.h"
 #include "renderer/projection.h"
@@ -76,12 +75,10 @@ void DrawBirth(const StarTable& stars, std::int32_t s, const UniGalaxy& t, Birth
     }
     const int frames = t.Galaxy_NewFrames;
     if (frames <= 0 || frames >= kEventTableSize) return;
-    const double k = FocalDistance / static_cast<double>(p.depth);
-    const auto x = ScreenCoordinate(k * p.u + ProjectionCentre.x);
-    const auto y = ScreenCoordinate(k * p.v + ProjectionCentre.y);
-    if (!x || !y) return;
-    PlotNewStar(static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y), p.depth, stars.NewCountdown[s],
-                stars.EventFrames[s], stars.EventExt[s], t.Run_NewColorRamp[frames]);
+    const auto pixel = ProjectToScreen(p);
+    if (!pixel) return;
+    PlotNewStar(pixel->x, pixel->y, p.depth, stars.NewCountdown[s], stars.EventFrames[s], stars.EventExt[s],
+                t.Run_NewColorRamp[frames]);
 }
 
 }  // namespace

@@ -3,20 +3,9 @@
 #include <cstdint>
 
 #include "corvane/corvane.h"
+#include "fake_corvane.h"
 
 extern "C" {
-
-struct FakeBlendCall {
-    int routine;  // 15, 16, 24 or 32
-    void* surfaceStart;
-    const void* surfaceEnd;
-    std::uint32_t* workStart;
-    std::int32_t rowLength;
-    std::int32_t pitch;
-    std::int32_t factor;
-    std::intptr_t offsetA;
-    std::intptr_t offsetB;
-};
 
 static FakeBlendCall lastCall;
 static int callCount = 0;

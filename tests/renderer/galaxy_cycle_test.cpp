@@ -40,6 +40,16 @@ protected:
         std::fill(galaxies.GalRelZ.begin(), galaxies.GalRelZ.end(), 20.0f);
         paths.Allocate(galaxyCount);
     }
+    // One comet of `particles` particles that launches on the first chance
+    // and, with both persistences 1, emits and moves for ever.
+    void UseOneComet(std::int16_t particles) {
+        UniGalaxy& t = UniGalaxies[kType];
+        t.Galaxy_CometStars = particles;
+        t.Run_CometFreqP = 1;
+        t.Galaxy_CometCPersist = 1;
+        t.Galaxy_CometSPersist = 1;
+        comets.CometCount = 1;
+    }
     // One frame into a cleared work image.
     void Frame(const TourFrame& tour = {0, kType, 32000, 0.0f, true, kShowGalaxyType}) {
         PixelBuffer.assign(PixelBuffer.size(), 0);
@@ -127,12 +137,7 @@ TEST_F(GalaxyCycleTest, StarExactlyAtDepthZeroIsNotDrawn) {
 }
 
 TEST_F(GalaxyCycleTest, NoCometFliesWhileGravityPulls) {
-    UniGalaxy& t = UniGalaxies[kType];
-    t.Galaxy_CometStars = 10;
-    t.Run_CometFreqP = 1;
-    t.Galaxy_CometCPersist = 1;
-    t.Galaxy_CometSPersist = 1;
-    comets.CometCount = 1;
+    UseOneComet(10);
     Universe.Universe_GravForce = 0.0001f;
     Frame();
     EXPECT_EQ(comets.CometLive[0], 0);
@@ -161,12 +166,7 @@ class CometTest : public GalaxyCycleTest {
 protected:
     void SetUp() override {
         GalaxyCycleTest::SetUp();
-        UniGalaxy& t = UniGalaxies[kType];
-        t.Galaxy_CometStars = 4;
-        t.Run_CometFreqP = 1;
-        t.Galaxy_CometCPersist = 1;
-        t.Galaxy_CometSPersist = 1;
-        comets.CometCount = 1;
+        UseOneComet(4);
         SeedRandomTable(3);
     }
     void Cycle(std::int16_t step = 3) { CycleComets(comets, paths, 0, 0, 20, 0, kType, step); }

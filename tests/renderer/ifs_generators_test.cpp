@@ -8,14 +8,9 @@
 #include "settings/galaxy_tables.h"
 #include "star_test_support.h"
 
-namespace orbweave {
+namespace orbweave::testing {
 namespace {
 
-using testing::DrawsMade;
-using testing::PrescribeRandoms;
-using testing::StarTest;
-
-constexpr double kNear = 1e-5;
 constexpr std::int16_t kType = 4;
 
 class IfsGeneratorTest : public StarTest {
@@ -170,4 +165,4 @@ TEST_F(IfsGeneratorTest, ZeroWeightsLeaveTheChainInPlace) {
 
 
 }  // namespace
-}  // namespace orbweave
+}  // namespace orbweave::testing

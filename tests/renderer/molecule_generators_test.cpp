@@ -12,14 +12,9 @@
 #include "settings/galaxy_tables.h"
 #include "star_test_support.h"
 
-namespace orbweave {
+namespace orbweave::testing {
 namespace {
 
-using testing::DrawsMade;
-using testing::PrescribeRandoms;
-using testing::StarTest;
-
-constexpr double kNear = 1e-5;
 constexpr std::int16_t kType = 9;
 
 struct Atom {
@@ -165,4 +160,4 @@ TEST_F(MoleculeTest, OversizedGridsAreHeldToTheCountTables) {
 }
 
 }  // namespace
-}  // namespace orbweave
+}  // namespace orbweave::testing

@@ -127,7 +127,7 @@ TEST_F(Presentation, RowsNarrowerThanTheDrawingAreSkipped)
 
 TEST_F(Presentation, WithoutCorvaneTheFrameIsShownAndTheLibraryIsLookedForAgain)
 {
-    SetCorvaneLookup((folder / "empty").string(), false);
+    SetCorvaneLookup((config.Root() / "empty").string(), false);
     StartWithOffset(0);
     PixelBuffer[64 * 10 + 10] = 0x00FFFFFF;
     BlendBlitSurface(0);

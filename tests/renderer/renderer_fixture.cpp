@@ -1,7 +1,6 @@
 #include "renderer_fixture.h"
 
 #include <dlfcn.h>
-#include <stdlib.h>
 
 #include <QApplication>
 
@@ -49,16 +48,6 @@ void* FakeLibrary()
 
 void RendererTest::SetUp()
 {
-    folder = std::filesystem::temp_directory_path() /
-             ("orbweave-renderer-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-    setenv("XDG_CONFIG_DIRS", (folder / "etc").c_str(), 1);
-    setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-    ResetSettingsStore();
-
     SetFramePacer({[this] { return now; }, [this](std::int64_t ms) { slept.push_back(ms), now += ms; },
                    [this] {
                        ++pumps;
@@ -96,8 +85,6 @@ void RendererTest::TearDown()
     SetMessageBoxService({});
     SetDisplayOpener({});
     SetCorvaneLookup("", true);
-    ResetSettingsStore();
-    std::filesystem::remove_all(folder);
 }
 
 void RendererTest::Store(const std::string& section, const std::string& key, const std::string& value)

@@ -5,43 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "fake_corvane.h"
 #include "platform/display/memory_backend.h"
+#include "platform/registry/scoped_config.h"
 #include "renderer/display_settings.h"
 
 namespace orbweave::testing {
-
-struct FakeBlendCall {
-    int routine;
-    void* surfaceStart;
-    const void* surfaceEnd;
-    std::uint32_t* workStart;
-    std::int32_t rowLength;
-    std::int32_t pitch;
-    std::int32_t factor;
-    std::intptr_t offsetA;
-    std::intptr_t offsetB;
-};
-
-class WindowTarget final : public DrawingTarget {
-public:
-    WindowTarget(std::string name, std::shared_ptr<display::MemoryWindow> window, double width, double height)
-        : name_(std::move(name)), window_(std::move(window)), width_(width), height_(height) {}
-    std::string Name() const override { return name_; }
-    std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
-    double InnerWidth() const override { return width_; }
-    double InnerHeight() const override { return height_; }
-
-private:
-    std::string name_;
-    std::shared_ptr<display::MemoryWindow> window_;
-    double width_, height_;
-};
 
 class RendererTest : public ::testing::Test {
 protected:
@@ -60,7 +34,7 @@ protected:
     int FakeBlendCount() const;
     const FakeBlendCall& LastBlend() const;
 
-    std::filesystem::path folder;
+    ScopedConfig config;
     std::shared_ptr<display::MemoryDisplaySystem> system;
     std::shared_ptr<display::MemoryWindow> window;
     std::int64_t now = 100000;

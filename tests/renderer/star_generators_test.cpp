@@ -8,14 +8,8 @@
 #include "settings/galaxy_tables.h"
 #include "star_test_support.h"
 
-namespace orbweave {
+namespace orbweave::testing {
 namespace {
-
-using testing::DrawsMade;
-using testing::PrescribeRandoms;
-using testing::StarTest;
-
-constexpr double kNear = 1e-5;
 
 // A disc of radius 3 with four half-filled arms and two full bands, a
 // conical profile of half height, two levels one apart, hue by distance.
@@ -268,4 +262,4 @@ TEST_F(ResolveGalaxyTypeTest, SlotsAndComposites) {
 }
 
 }  // namespace
-}  // namespace orbweave
+}  // namespace orbweave::testing

@@ -16,6 +16,9 @@
 
 namespace orbweave::testing {
 
+// How close a generated coordinate must come to its expected value.
+inline constexpr double kNear = 1e-5;
+
 // Where the whole-number cursor is parked so its draws never meet the
 // fraction cursor's entries.
 inline constexpr int kIntegerStart = 8192;

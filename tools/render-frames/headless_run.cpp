@@ -68,22 +68,6 @@ private:
     double presentMs_ = 0;
 };
 
-class HeadlessTarget final : public DrawingTarget {
-public:
-    HeadlessTarget(std::string name, std::shared_ptr<display::Window> window, int width, int height)
-        : name_(std::move(name)), window_(std::move(window)), width_(width), height_(height) {}
-    std::string Name() const override { return name_; }
-    std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
-    double InnerWidth() const override { return width_; }
-    double InnerHeight() const override { return height_; }
-
-private:
-    std::string name_;
-    std::shared_ptr<display::Window> window_;
-    int width_;
-    int height_;
-};
-
 // The settings store of the run, in a folder of its own that is removed
 // afterwards.
 class TemporaryStore {
@@ -158,7 +142,7 @@ bool RunHeadless(const RunOptions& options, RunTimes* times)
     StopRequested = false;
     const bool universe = options.scene == Scene::Universe;
     RunMode = universe ? kRunModeSaver : kRunModeDialog;
-    LoadDisplaySettings(HeadlessTarget(universe ? "frmSaver" : "picPreview", window, options.width, options.height),
+    LoadDisplaySettings(WindowTarget(universe ? "frmSaver" : "picPreview", window, options.width, options.height),
                         false, 1.0f);
     LoadUniverseSettings(false);
     SeedRandomTable(options.seed);
