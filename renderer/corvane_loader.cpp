@@ -76,6 +76,12 @@ const CorvaneBlendRoutines* LoadCorvaneBlendRoutines()
 void SetCorvaneLookup(std::string folder, bool plainName)
 {
     CurrentLookup() = {std::move(folder), plainName};
+    // The next blend loads from the new place, not the library found before.
+    Loaded& library = Library();
+    if (library.handle != nullptr) {
+        dlclose(library.handle);
+        library = {};
+    }
 }
 
 }  // namespace orbweave

@@ -23,6 +23,7 @@ const CorvaneBlendRoutines* LoadCorvaneBlendRoutines();
 
 // Where the library is looked for: `folder` replaces the executable's folder
 // (empty restores it); `plainName` allows the loader's own search after it.
+// A library loaded before is let go, so the next blend loads afresh.
 void SetCorvaneLookup(std::string folder, bool plainName);
 
 inline constexpr const char* kCorvaneLibraryName = "libcorvane.so";

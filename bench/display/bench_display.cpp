@@ -65,18 +65,6 @@ std::string MsText(double ms)
     return error == std::errc() ? std::string(buffer, end) : std::string("?");
 }
 
-class BenchTarget final : public DrawingTarget {
-public:
-    explicit BenchTarget(std::shared_ptr<display::Window> window) : window_(std::move(window)) {}
-    std::string Name() const override { return "frmSaver"; }
-    std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
-    double InnerWidth() const override { return window_->ScreenRect().Width(); }
-    double InnerHeight() const override { return window_->ScreenRect().Height(); }
-
-private:
-    std::shared_ptr<display::Window> window_;
-};
-
 bool Measure(int width, int height)
 {
     SaveSettingValue("DirectX", "DX_WinWidth", width);
@@ -89,7 +77,8 @@ bool Measure(int width, int height)
 
     InitDirectX();
     RunMode = kRunModeSaver;
-    LoadDisplaySettings(BenchTarget(window), false, 1.0f);
+    LoadDisplaySettings(WindowTarget("frmSaver", window, window->ScreenRect().Width(), window->ScreenRect().Height()),
+                        false, 1.0f);
     const CorvaneBlendRoutines* routines = LoadCorvaneBlendRoutines();
     if (!LoadPropsInitDX() || routines == nullptr || routines->rgb32 == nullptr) {
         std::fprintf(stderr, "bench-display: no display or no %s\n", kCorvaneLibraryName);

@@ -57,7 +57,7 @@ TEST_F(FactoryPresetsTest, StandardGalaxyRowIsKeptAsWritten) {
 
 TEST_F(FactoryPresetsTest, RowsHaveTheirStylesValueCountAndEndWithAComma) {
     for (std::int16_t n = 1; n <= 50; ++n) {
-        SCOPED_TRACE(testing::Message() << "row " << n);
+        SCOPED_TRACE(::testing::Message() << "row " << n);
         const std::string row = GetUniGalaxyPreset(n);
         const int style = *TextToInt16(GetCSVField(row, 3));
         int expected = 69;

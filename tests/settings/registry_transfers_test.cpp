@@ -290,8 +290,8 @@ TEST_F(RegistryTransfersTest, FailedBulkSaveIsReportedAndStoresNothing) {
 
 TEST_F(RegistryTransfersTest, SaveWithoutAWritableStoreIsReported) {
     // A plain file where the settings folder should be: the store cannot be created.
-    std::ofstream(root_ / "blocked") << "x";
-    ::setenv("XDG_CONFIG_HOME", (root_ / "blocked").c_str(), 1);
+    std::ofstream(config.Root() / "blocked") << "x";
+    config.Set("XDG_CONFIG_HOME", config.Root() / "blocked");
     ResetSettingsStore();
     EXPECT_FALSE(GalaxyTablesToReg());
     EXPECT_FALSE(UniGalaxiesToReg());

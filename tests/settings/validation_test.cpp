@@ -86,7 +86,7 @@ TEST_F(ValidateUniGalaxyTest, RadialFieldsAreClampedByStyle) {
         {0, 1, 1, 0, 500, 1, 1, 0, 100},
     };
     for (const RadialCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << "style " << c.style);
+        SCOPED_TRACE(::testing::Message() << "style " << c.style);
         g = UniGalaxy{};
         g.Galaxy_GalStyle = c.style;
         g.Galaxy_RadSegs = c.segs;
