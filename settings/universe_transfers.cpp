@@ -5,6 +5,7 @@
 #include "core/convert.h"
 #include "platform/forms/form.h"
 #include "platform/registry/setting_tables.h"
+#include "settings/dialog_lists.h"
 #include "settings/galaxy_template_transfers.h"
 #include "settings/template_file.h"
 #include "settings/template_transfers.h"
@@ -76,8 +77,9 @@ bool TempToUniverseSettings(Form& dialog) {
     TempToUniverseControls(dialog);
     TempToUniGalaxies();
     TempToCompGalaxies();
-    // TODO(#9): refill the dialog's galaxy-type and composite lists from the
-    // tables just read, once the dialog's list transfers exist.
+    // The lists show the tables just read, not the settings store.
+    FillUniGalaxyList(dialog, false);
+    FillCompGalaxyLists(dialog, false);
     return true;
 }
 
