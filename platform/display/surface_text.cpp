@@ -35,11 +35,11 @@ bool FontsAvailable()
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
-QFont MakeFont(const FontSpec& spec)
+QFont MakeFont(const FontSpec& fontSpec)
 {
-    QFont font(QString::fromStdString(spec.name));
-    font.setPointSizeF(std::max(spec.pointSize, kMinimumPointSize));
-    font.setBold(spec.bold);
+    QFont font(QString::fromStdString(fontSpec.name));
+    font.setPointSizeF(std::max(fontSpec.pointSize, kMinimumPointSize));
+    font.setBold(fontSpec.bold);
     return font;
 }
 

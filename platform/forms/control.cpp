@@ -37,16 +37,16 @@ private:
     Control& control_;
 };
 
-Control::Control(Form& form, const ControlSpec& spec, Control* container, QWidget* widget)
+Control::Control(Form& form, const ControlSpec& row, Control* container, QWidget* widget)
     : form_(form),
-      name_(spec.name),
-      index_(spec.index),
-      kind_(spec.kind),
+      name_(row.name),
+      index_(row.index),
+      kind_(row.kind),
       container_(container),
       widget_(widget) {
     if (widget_ != nullptr) {
-        widget_->setGeometry(TwipsToPixelsX(spec.left), TwipsToPixelsY(spec.top), TwipsToPixelsX(spec.width),
-                             TwipsToPixelsY(spec.height));
+        widget_->setGeometry(TwipsToPixelsX(row.left), TwipsToPixelsY(row.top), TwipsToPixelsX(row.width),
+                             TwipsToPixelsY(row.height));
         widget_->show();
     }
 }

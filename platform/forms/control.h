@@ -167,7 +167,7 @@ public:
     static void Raise(const std::function<void()>& handler);
 
 protected:
-    Control(Form& form, const ControlSpec& spec, Control* container, QWidget* widget);
+    Control(Form& form, const ControlSpec& row, Control* container, QWidget* widget);
 
     // Installs the focus and form-key watcher on the widget that takes the focus.
     void WatchFocusOf(QWidget* focusWidget);

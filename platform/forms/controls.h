@@ -27,7 +27,7 @@ namespace orbweave {
 // may swallow or replace them; arrows and editing keys do not.
 class TextBox final : public Control {
 public:
-    TextBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+    TextBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     std::string Text() const override;
     bool SetText(std::string_view text) override;
@@ -83,7 +83,7 @@ protected:
 // the equal entry, and is refused when there is none.
 class ComboBox final : public ListControl {
 public:
-    ComboBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+    ComboBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     int ListCount() const override;
     std::string List(int item) const override;
@@ -117,7 +117,7 @@ private:
 // tells each entry's state.
 class ListBox final : public ListControl {
 public:
-    ListBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+    ListBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     int ListCount() const override;
     std::string List(int item) const override;
@@ -159,7 +159,7 @@ public:
     static constexpr int kChecked = 1;
     static constexpr int kGrayed = 2;
 
-    CheckBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+    CheckBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     int Value() const { return value_; }
     bool SetValue(int value);
@@ -179,7 +179,7 @@ private:
 // and Change runs only on a real change.
 class SpinControl final : public Control {
 public:
-    SpinControl(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+    SpinControl(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     int Min() const { return min_; }
     int Max() const { return max_; }
@@ -209,7 +209,7 @@ private:
 // (Escape) per form, both switchable at run time.
 class CommandButton final : public Control {
 public:
-    CommandButton(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+    CommandButton(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     std::string Caption() const override;
     bool SetCaption(std::string_view caption) override;
@@ -228,7 +228,7 @@ private:
 // Without a background of its own it shows what is painted behind it.
 class Label final : public Control {
 public:
-    Label(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+    Label(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     std::string Caption() const override { return caption_; }
     bool SetCaption(std::string_view caption) override;
@@ -244,7 +244,7 @@ private:
 // hide one another, so the one in front is the one seen.
 class Frame final : public Control {
 public:
-    Frame(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+    Frame(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     std::string Caption() const override;
     bool SetCaption(std::string_view caption) override;
@@ -258,7 +258,7 @@ private:
 // entry whose caption is "-" is a separator and keeps its index.
 class MenuItem final : public Control {
 public:
-    MenuItem(Form& form, const ControlSpec& spec, MenuItem* parentMenu, QAction* action);
+    MenuItem(Form& form, const ControlSpec& row, MenuItem* parentMenu, QAction* action);
     ~MenuItem() override;
 
     bool Move(int left, int top, int width, int height) override;

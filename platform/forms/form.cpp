@@ -105,25 +105,25 @@ Form::~Form() {
 
 bool Form::Build(std::span<const ControlSpec> table) {
     bool complete = true;
-    for (const ControlSpec& spec : table)
-        if (AddControl(spec) == nullptr) complete = false;
+    for (const ControlSpec& row : table)
+        if (AddControl(row) == nullptr) complete = false;
     return complete;
 }
 
-Control* Form::AddControl(const ControlSpec& spec) {
-    if (spec.name.empty() || Find(spec.name, spec.index) != nullptr) return nullptr;
-    Control* created = CreateControl(spec);
+Control* Form::AddControl(const ControlSpec& row) {
+    if (row.name.empty() || Find(row.name, row.index) != nullptr) return nullptr;
+    Control* created = CreateControl(row);
     if (created == nullptr) return nullptr;
     order_.push_back(created);
     return created;
 }
 
-Control* Form::CreateControl(const ControlSpec& spec) {
-    Control* container = spec.container.name.empty() ? nullptr : Find(spec.container.name, spec.container.index);
-    if (!spec.container.name.empty() && container == nullptr) return nullptr;
+Control* Form::CreateControl(const ControlSpec& row) {
+    Control* container = row.container.name.empty() ? nullptr : Find(row.container.name, row.container.index);
+    if (!row.container.name.empty() && container == nullptr) return nullptr;
 
     std::unique_ptr<Control> control;
-    if (spec.kind == ControlKind::Menu) {
+    if (row.kind == ControlKind::Menu) {
         auto* parentMenu = dynamic_cast<MenuItem*>(container);
         if (container != nullptr && parentMenu == nullptr) return nullptr;
         auto* action = new QAction(window_.get());
@@ -131,32 +131,32 @@ Control* Form::CreateControl(const ControlSpec& spec) {
             parentMenu->SubMenu()->addAction(action);
         else
             MenuBar().addAction(action);
-        control = std::make_unique<MenuItem>(*this, spec, parentMenu, action);
+        control = std::make_unique<MenuItem>(*this, row, parentMenu, action);
     } else {
         auto* frame = dynamic_cast<Frame*>(container);
         if (container != nullptr && frame == nullptr) return nullptr;
         QWidget* parent = frame ? frame->ClientWidget() : client_;
-        switch (spec.kind) {
-        case ControlKind::TextBox: control = std::make_unique<TextBox>(*this, spec, container, parent); break;
-        case ControlKind::ComboBox: control = std::make_unique<ComboBox>(*this, spec, container, parent); break;
-        case ControlKind::ListBox: control = std::make_unique<ListBox>(*this, spec, container, parent); break;
-        case ControlKind::CheckBox: control = std::make_unique<CheckBox>(*this, spec, container, parent); break;
+        switch (row.kind) {
+        case ControlKind::TextBox: control = std::make_unique<TextBox>(*this, row, container, parent); break;
+        case ControlKind::ComboBox: control = std::make_unique<ComboBox>(*this, row, container, parent); break;
+        case ControlKind::ListBox: control = std::make_unique<ListBox>(*this, row, container, parent); break;
+        case ControlKind::CheckBox: control = std::make_unique<CheckBox>(*this, row, container, parent); break;
         case ControlKind::SpinControl:
-            control = std::make_unique<SpinControl>(*this, spec, container, parent);
+            control = std::make_unique<SpinControl>(*this, row, container, parent);
             break;
-        case ControlKind::Frame: control = std::make_unique<Frame>(*this, spec, container, parent); break;
-        case ControlKind::Label: control = std::make_unique<Label>(*this, spec, container, parent); break;
+        case ControlKind::Frame: control = std::make_unique<Frame>(*this, row, container, parent); break;
+        case ControlKind::Label: control = std::make_unique<Label>(*this, row, container, parent); break;
         case ControlKind::CommandButton:
-            control = std::make_unique<CommandButton>(*this, spec, container, parent);
+            control = std::make_unique<CommandButton>(*this, row, container, parent);
             break;
         case ControlKind::PictureBox:
-            control = std::make_unique<PictureBox>(*this, spec, container, parent);
+            control = std::make_unique<PictureBox>(*this, row, container, parent);
             break;
         case ControlKind::Menu: return nullptr;
         }
     }
     Control* created = control.get();
-    controls_.emplace(Key{std::string(spec.name), spec.index}, std::move(control));
+    controls_.emplace(Key{std::string(row.name), row.index}, std::move(control));
     return created;
 }
 

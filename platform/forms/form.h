@@ -61,7 +61,7 @@ public:
     // a menu not a menu); the result is false when any row was skipped.
     bool Build(std::span<const ControlSpec> table);
     // One control added at run time; null when refused as above.
-    Control* AddControl(const ControlSpec& spec);
+    Control* AddControl(const ControlSpec& row);
 
     Control* Find(std::string_view name, int index = kNoIndex) const;
     template <typename T>
@@ -165,7 +165,7 @@ private:
     void SetCancelButton(CommandButton* button, bool isCancel);
     bool RequestUnload(int unloadMode);
     QMenuBar& MenuBar();
-    Control* CreateControl(const ControlSpec& spec);
+    Control* CreateControl(const ControlSpec& row);
     // A fixed border keeps the window at the size code gave it; a sizable
     // one keeps the client area at least at its minimum.
     void ReleaseFixedSize();

@@ -16,14 +16,14 @@ constexpr int kItemDataRole = Qt::UserRole;
 
 // --- ComboBox ---
 
-ComboBox::ComboBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent)
-    : ListControl(form, spec, container, new QComboBox(parent)),
+ComboBox::ComboBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
+    : ListControl(form, row, container, new QComboBox(parent)),
       combo_(static_cast<QComboBox*>(Widget())),
-      editable_((spec.style & kStyleEditable) != 0) {
+      editable_((row.style & kStyleEditable) != 0) {
     if (editable_) {
         combo_->setEditable(true);
         combo_->setInsertPolicy(QComboBox::NoInsert);
-        text_ = std::string(spec.caption);
+        text_ = std::string(row.caption);
         combo_->setEditText(ToQString(text_));
         QObject::connect(combo_, &QComboBox::editTextChanged, combo_, [this] { EditedByUser(); });
     }
@@ -132,10 +132,10 @@ void ComboBox::KeepSelection() {
 
 // --- ListBox ---
 
-ListBox::ListBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent)
-    : ListControl(form, spec, container, new QListWidget(parent)),
+ListBox::ListBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
+    : ListControl(form, row, container, new QListWidget(parent)),
       list_(static_cast<QListWidget*>(Widget())),
-      multiSelect_((spec.style & kStyleMultiSelect) != 0) {
+      multiSelect_((row.style & kStyleMultiSelect) != 0) {
     list_->setSelectionMode(multiSelect_ ? QAbstractItemView::ExtendedSelection
                                          : QAbstractItemView::SingleSelection);
     QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this] { SelectionChangedByUser(); });

@@ -64,8 +64,8 @@ private:
     PictureBox& owner_;
 };
 
-PictureBox::PictureBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent)
-    : Control(form, spec, container, new PictureWidget(*this, parent)), canvas_(*Widget()) {
+PictureBox::PictureBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
+    : Control(form, row, container, new PictureWidget(*this, parent)), canvas_(*Widget()) {
     canvas_.Cls();
 }
 

@@ -25,7 +25,7 @@ struct FrameView {
 
 class PictureBox final : public Control {
 public:
-    PictureBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent);
+    PictureBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     Canvas& Drawing() { return canvas_; }
     const Canvas& Drawing() const { return canvas_; }

@@ -40,11 +40,11 @@ inline FontSpec FontSpecFromQFont(const QFont& font) {
     return FontSpec{FromQString(font.family()), font.pointSizeF(), font.bold()};
 }
 
-// Fields left empty or 0 in the spec keep the base font's.
-inline QFont QFontFromSpec(const FontSpec& spec, QFont base) {
-    if (!spec.name.empty()) base.setFamily(ToQString(spec.name));
-    if (spec.size > 0.0) base.setPointSizeF(spec.size);
-    base.setBold(spec.bold);
+// Fields left empty or 0 in the font description keep the base font's.
+inline QFont QFontFromSpec(const FontSpec& fontSpec, QFont base) {
+    if (!fontSpec.name.empty()) base.setFamily(ToQString(fontSpec.name));
+    if (fontSpec.size > 0.0) base.setPointSizeF(fontSpec.size);
+    base.setBold(fontSpec.bold);
     return base;
 }
 

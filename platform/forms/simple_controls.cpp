@@ -40,9 +40,9 @@ bool Fits16Bits(int value) {
 
 // --- CheckBox ---
 
-CheckBox::CheckBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent)
-    : Control(form, spec, container, new TwoStateClickBox(parent)), box_(static_cast<QCheckBox*>(Widget())) {
-    box_->setText(ToQString(spec.caption));
+CheckBox::CheckBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
+    : Control(form, row, container, new TwoStateClickBox(parent)), box_(static_cast<QCheckBox*>(Widget())) {
+    box_->setText(ToQString(row.caption));
     box_->setTristate(true);
     QObject::connect(box_, &QCheckBox::stateChanged, box_, [this](int state) { StateChanged(state); });
     WatchFocusOf(box_);
@@ -74,8 +74,8 @@ bool CheckBox::SetCaption(std::string_view caption) {
 // the minimum. The bar's position counts steps from Min towards Max, so the
 // upper arrow always moves towards Min, whichever way the range runs.
 
-SpinControl::SpinControl(Form& form, const ControlSpec& spec, Control* container, QWidget* parent)
-    : Control(form, spec, container, new QScrollBar(Qt::Vertical, parent)), bar_(static_cast<QScrollBar*>(Widget())) {
+SpinControl::SpinControl(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
+    : Control(form, row, container, new QScrollBar(Qt::Vertical, parent)), bar_(static_cast<QScrollBar*>(Widget())) {
     ApplyRange();
     QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this](int position) { PositionChanged(position); });
     WatchFocusOf(bar_);
@@ -135,9 +135,9 @@ void SpinControl::PositionChanged(int position) {
 
 // --- CommandButton ---
 
-CommandButton::CommandButton(Form& form, const ControlSpec& spec, Control* container, QWidget* parent)
-    : Control(form, spec, container, new QPushButton(parent)), button_(static_cast<QPushButton*>(Widget())) {
-    button_->setText(ToQString(spec.caption));
+CommandButton::CommandButton(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
+    : Control(form, row, container, new QPushButton(parent)), button_(static_cast<QPushButton*>(Widget())) {
+    button_->setText(ToQString(row.caption));
     button_->setAutoDefault(false);
     QObject::connect(button_, &QPushButton::clicked, button_, [this] { Raise(events.click); });
     WatchFocusOf(button_);
@@ -196,14 +196,14 @@ private:
     Label& owner_;
 };
 
-Label::Label(Form& form, const ControlSpec& spec, Control* container, QWidget* parent)
-    : Control(form, spec, container, new LabelWidget(*this, parent)), label_(static_cast<QLabel*>(Widget())) {
+Label::Label(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
+    : Control(form, row, container, new LabelWidget(*this, parent)), label_(static_cast<QLabel*>(Widget())) {
     label_->setTextFormat(Qt::PlainText);
-    label_->setAlignment((spec.style & kStyleAlignCenter)  ? Qt::AlignHCenter | Qt::AlignTop
-                         : (spec.style & kStyleAlignRight) ? Qt::AlignRight | Qt::AlignTop
+    label_->setAlignment((row.style & kStyleAlignCenter)  ? Qt::AlignHCenter | Qt::AlignTop
+                         : (row.style & kStyleAlignRight) ? Qt::AlignRight | Qt::AlignTop
                                                            : Qt::AlignLeft | Qt::AlignTop);
-    label_->setWordWrap((spec.style & kStyleWordWrap) != 0);
-    SetCaption(spec.caption);
+    label_->setWordWrap((row.style & kStyleWordWrap) != 0);
+    SetCaption(row.caption);
 }
 
 bool Label::SetCaption(std::string_view caption) {
@@ -217,9 +217,9 @@ void Label::SetWordWrap(bool wrap) { label_->setWordWrap(wrap); }
 
 // --- Frame ---
 
-Frame::Frame(Form& form, const ControlSpec& spec, Control* container, QWidget* parent)
-    : Control(form, spec, container, new QGroupBox(parent)), box_(static_cast<QGroupBox*>(Widget())) {
-    box_->setTitle(ToQString(spec.caption));
+Frame::Frame(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
+    : Control(form, row, container, new QGroupBox(parent)), box_(static_cast<QGroupBox*>(Widget())) {
+    box_->setTitle(ToQString(row.caption));
     // Frames stacked in one place must hide the ones behind them.
     box_->setAutoFillBackground(true);
 }
@@ -235,9 +235,9 @@ QWidget* Frame::ClientWidget() const { return box_; }
 
 // --- MenuItem ---
 
-MenuItem::MenuItem(Form& form, const ControlSpec& spec, MenuItem* parentMenu, QAction* action)
-    : Control(form, spec, parentMenu, nullptr), action_(action) {
-    SetCaption(spec.caption);
+MenuItem::MenuItem(Form& form, const ControlSpec& row, MenuItem* parentMenu, QAction* action)
+    : Control(form, row, parentMenu, nullptr), action_(action) {
+    SetCaption(row.caption);
     QObject::connect(action_, &QAction::triggered, action_, [this] { Raise(events.click); });
 }
 

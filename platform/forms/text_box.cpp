@@ -97,14 +97,14 @@ private:
     bool holdingFocusPress_ = false;
 };
 
-TextBox::TextBox(Form& form, const ControlSpec& spec, Control* container, QWidget* parent)
-    : Control(form, spec, container, new TextBoxWidget(*this, parent)),
+TextBox::TextBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
+    : Control(form, row, container, new TextBoxWidget(*this, parent)),
       edit_(static_cast<QLineEdit*>(Widget())),
-      text_(spec.caption) {
+      text_(row.caption) {
     edit_->setText(ToQString(text_));
     edit_->setValidator(new TypingLimit(*this, edit_));
-    if (spec.style & kStyleAlignCenter) edit_->setAlignment(Qt::AlignCenter);
-    if (spec.style & kStyleAlignRight) edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (row.style & kStyleAlignCenter) edit_->setAlignment(Qt::AlignCenter);
+    if (row.style & kStyleAlignRight) edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] { TextChanged(); });
     WatchFocusOf(edit_);
 }

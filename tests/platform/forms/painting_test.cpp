@@ -87,8 +87,8 @@ TEST_F(PaintingTest, PaintingSurvivesARepaint) {
 }
 
 TEST_F(PaintingTest, TheColourWheelDrawsHueZeroToTheRightAndRunsCounterClockwise) {
-    const ControlSpec spec{"picWheel", kNoIndex, ControlKind::PictureBox, {}, 0, 0, 1500, 1500, ""};
-    auto& wheel = *static_cast<PictureBox*>(form.AddControl(spec));  // 100 by 100 pixels
+    const ControlSpec row{"picWheel", kNoIndex, ControlKind::PictureBox, {}, 0, 0, 1500, 1500, ""};
+    auto& wheel = *static_cast<PictureBox*>(form.AddControl(row));  // 100 by 100 pixels
     Canvas& canvas = wheel.Drawing();
     canvas.SetBackColor(0);
     canvas.Cls();

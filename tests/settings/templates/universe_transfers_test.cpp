@@ -36,14 +36,14 @@ protected:
     }
 
     static ControlSpec SpecOf(const UniverseValue& v) {
-        ControlSpec spec{v.control, v.controlIndex, ControlKind::TextBox, {}, 0, 0, 1000, 300, ""};
-        if (v.type == UniverseValueType::Flag) spec.kind = ControlKind::CheckBox;
+        ControlSpec row{v.control, v.controlIndex, ControlKind::TextBox, {}, 0, 0, 1000, 300, ""};
+        if (v.type == UniverseValueType::Flag) row.kind = ControlKind::CheckBox;
         if (v.type == UniverseValueType::Text) {
-            spec.kind = ControlKind::ComboBox;
-            spec.style = kStyleEditable;
+            row.kind = ControlKind::ComboBox;
+            row.style = kStyleEditable;
         }
-        if (v.type == UniverseValueType::Int16) spec.kind = ControlKind::ComboBox;
-        return spec;
+        if (v.type == UniverseValueType::Int16) row.kind = ControlKind::ComboBox;
+        return row;
     }
 
     void Import(std::string_view text) {
