@@ -4,8 +4,8 @@
 #include "host/startup.h"
 #include "host_fixture.h"
 #include "platform/registry/settings.h"
-#include "renderer/display.h"
-#include "renderer/run_state.h"
+#include "renderer/display/display.h"
+#include "renderer/display/run_state.h"
 #include "settings/factory_presets.h"
 #include "settings/galaxy_tables.h"
 
