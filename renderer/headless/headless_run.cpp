@@ -114,7 +114,8 @@ bool RunHeadless(const RunOptions& options, RunTimes* times)
         return false;
     }
     auto system = display::MemoryDisplaySystem::Create(
-        {display::PixelLayout::Xrgb8888, {options.width, options.height}, {{options.width, options.height, 32}}});
+        {display::PixelLayout::Xrgb8888, {options.width, options.height}, {{options.width, options.height, 32}},
+         /*recordCalls=*/false});
     SetDisplayOpener([system] { return display::OpenResult{system, display::OpenFailure::None}; });
     auto window = std::make_shared<TimedWindow>(display::Rect{0, 0, options.width, options.height},
                                                 options.keepFrames || static_cast<bool>(options.onFrame));
