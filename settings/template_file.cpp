@@ -36,10 +36,35 @@ Line LineAt(std::string_view text, std::size_t begin, std::string_view lineEnd) 
     return {begin, eol, eol + lineEnd.size()};
 }
 
-// Whether the line starts with "[" section "]".
-bool IsHeaderOf(std::string_view line, std::string_view section) {
-    return line.size() >= section.size() + 2 && line.front() == '[' && line.substr(1, section.size()) == section &&
-           line[section.size() + 1] == ']';
+// Blanks and tabs may indent a header or an entry, as a hand-edited file
+// often does; they are not part of the name or the key.
+constexpr std::string_view kIndent = " \t";
+
+std::string_view Unindented(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(kIndent);
+    return first == std::string_view::npos ? std::string_view() : line.substr(first);
+}
+
+// The unindented content of a line.
+std::string_view ContentOf(std::string_view text, const Line& line) {
+    return Unindented(text.substr(line.begin, line.end - line.begin));
+}
+
+bool IsHeaderLine(std::string_view content) { return !content.empty() && content.front() == '['; }
+
+// The name of a header line: the text between its "[" and the first "]".
+// A header without "]" ends the section before it but names none.
+std::optional<std::string_view> HeaderName(std::string_view content) {
+    const std::size_t close = content.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return content.substr(1, close - 1);
+}
+
+// The value of an entry line key "=" value; nothing when the line holds
+// another key or no entry.
+std::optional<std::string_view> EntryValue(std::string_view content, std::string_view key) {
+    if (content.size() <= key.size() || !content.starts_with(key) || content[key.size()] != '=') return std::nullopt;
+    return content.substr(key.size() + 1);
 }
 
 // --- Import state ------------------------------------------------------------
@@ -148,30 +173,33 @@ bool Append(std::string_view text) {
 // --- TemplateText ----------------------------------------------------------------
 
 TemplateText::TemplateText(std::string text) : text_(std::move(text)), lineEnd_(LineEndOf(text_)) {
-    for (std::size_t pos = 0; pos < text_.size();) {
-        const Line line = LineAt(text_, pos, lineEnd_);
-        if (text_[pos] == '[') {
-            if (!sections_.empty()) sections_.back().end = pos;
-            sections_.push_back({pos, line.next, text_.size()});
+    const std::string_view all(text_);
+    // The section whose entries follow, while it is the first of its name.
+    Section* open = nullptr;
+    for (std::size_t pos = 0; pos < all.size();) {
+        const Line line = LineAt(all, pos, lineEnd_);
+        const std::string_view content = ContentOf(all, line);
+        if (IsHeaderLine(content)) {
+            if (open != nullptr) open->end = pos;
+            open = nullptr;
+            if (const auto name = HeaderName(content)) {
+                // Only the first section of a name counts.
+                const auto [where, added] = sections_.try_emplace(*name, Section{line.next, all.size()});
+                if (added) open = &where->second;
+            }
         }
         pos = line.next;
     }
 }
 
 std::optional<std::string_view> TemplateText::Find(std::string_view section, std::string_view key) const {
-    const std::string_view text(text_);
-    for (const Section& s : sections_) {
-        if (!IsHeaderOf(text.substr(s.header, s.begin - s.header), section)) continue;
-        for (std::size_t pos = s.begin; pos < s.end;) {
-            const Line line = LineAt(text, pos, lineEnd_);
-            const std::string_view content = text.substr(line.begin, line.end - line.begin);
-            if (content.size() > key.size() && content.substr(0, key.size()) == key && content[key.size()] == '=') {
-                return content.substr(key.size() + 1);
-            }
-            pos = line.next;
-        }
-        // Only the first section of a name counts.
-        return std::nullopt;
+    const auto found = sections_.find(section);
+    if (found == sections_.end()) return std::nullopt;
+    const std::string_view all(text_);
+    for (std::size_t pos = found->second.begin; pos < found->second.end;) {
+        const Line line = LineAt(all, pos, lineEnd_);
+        if (const auto value = EntryValue(ContentOf(all, line), key)) return value;
+        pos = line.next;
     }
     return std::nullopt;
 }

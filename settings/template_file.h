@@ -6,10 +6,11 @@
 // each entry is a line key "=" value with no blanks around "=" (a value may be
 // empty and may hold "=" or line feeds, never CR LF). A header is a line that
 // starts with "["; an entry is found only at the start of a line, so a value
-// that mentions another section or key never stands for it. A reader also
-// takes a file saved with LF line ends: when a file holds no CR LF at all,
-// its LF characters end its lines. A last line without a line end is read
-// like any other line.
+// that mentions another section or key never stands for it. Blanks and tabs
+// before a header or a key are allowed, as a hand-edited file may hold them.
+// A reader also takes a file saved with LF line ends: when a file holds no
+// CR LF at all, its LF characters end its lines. A last line without a line
+// end is read like any other line.
 //
 // One import reads the file from disk once and answers every lookup from the
 // cached text; one save writes a temporary file beside the target and renames
@@ -19,7 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 namespace orbweave {
 
@@ -28,6 +29,9 @@ namespace orbweave {
 class TemplateText {
 public:
     explicit TemplateText(std::string text);
+    // The section index points into the text.
+    TemplateText(const TemplateText&) = delete;
+    TemplateText& operator=(const TemplateText&) = delete;
 
     // The value of the first entry "key=" in the first section named so,
     // exactly as written (names compare exactly, case included). Empty when
@@ -38,14 +42,13 @@ public:
 
 private:
     struct Section {
-        std::size_t header;  // offset of the header line's "["
-        std::size_t begin;   // first entry line
-        std::size_t end;     // start of the next header line, or the end of the text
+        std::size_t begin;  // first entry line
+        std::size_t end;    // start of the next header line, or the end of the text
     };
 
     std::string text_;
     std::string_view lineEnd_;  // CR LF, or LF in a text without CR LF
-    std::vector<Section> sections_;
+    std::unordered_map<std::string_view, Section> sections_;  // the first section of each name
 };
 
 // The template file the next transfer reads or writes when it names none.

@@ -48,6 +48,32 @@ TEST(TemplateTextTest, AHeaderCountsOnlyAtTheStartOfALine) {
     EXPECT_EQ(text.Find("Universe", "Universe_Stars"), "7");
 }
 
+TEST(TemplateTextTest, BlanksAndTabsMayIndentHeadersAndKeys) {
+    for (const std::string_view lineEnd : {"\r\n", "\n"}) {
+        std::string text;
+        for (const std::string_view line : {"", " \t[Advanced]", "\tAdv_TimeDelay=33", "  LockMessage= two  words ",
+                                            "", "\t[Universe] ", " Universe_Stars=7"}) {
+            text += line;
+            text += lineEnd;
+        }
+        const TemplateText indented(text);
+        EXPECT_EQ(indented.Find("Advanced", "Adv_TimeDelay"), "33");
+        // Blanks after "=" belong to the value.
+        EXPECT_EQ(indented.Find("Advanced", "LockMessage"), " two  words ");
+        EXPECT_EQ(indented.Find("Advanced", "Universe_Stars"), std::nullopt);
+        EXPECT_EQ(indented.Find("Universe", "Universe_Stars"), "7");
+    }
+}
+
+TEST(TemplateTextTest, BlanksInsideAValueNeverMakeItAKeyOrAHeader) {
+    const TemplateText text(
+        "\r\n[Advanced]\r\nLockMessage=\t[Universe]\r\nAdv_TimeText= Adv_FontSize=9\r\n"
+        "Adv_ZeroText=\n\tAdv_FontSize=8\r\nAdv_FontSize=14\r\n");
+    EXPECT_EQ(text.Find("Advanced", "Adv_FontSize"), "14");
+    EXPECT_EQ(text.Find("Universe", "Adv_FontSize"), std::nullopt);
+    EXPECT_EQ(text.Find("Universe", "Adv_TimeText"), std::nullopt);
+}
+
 TEST(TemplateTextTest, ASectionEndsAtTheNextHeaderLine) {
     const TemplateText text("\r\n[A]\r\nX=1\r\n[B]\r\nY=2\r\n");
     EXPECT_EQ(text.Find("A", "Y"), std::nullopt);
