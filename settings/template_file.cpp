@@ -1,6 +1,7 @@
 #include "settings/template_file.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <utility>
@@ -71,26 +72,44 @@ std::optional<std::string_view> EntryValue(std::string_view content, std::string
 
 std::optional<TemplateText> gCache;
 
-// The whole content of a regular file, or nothing when it cannot be read.
+// Only a regular file within the size limit is read: a FIFO or a device
+// could block the reader or never end, and a folder holds no text.
+bool IsTemplateFile(const struct stat& info) {
+    return S_ISREG(info.st_mode) && info.st_size >= 0 &&
+           static_cast<std::uintmax_t>(info.st_size) <= kTemplateSizeLimit;
+}
+
+// Everything the descriptor gives, or nothing when reading fails or the
+// text grows beyond the size limit (the file may change while it is read).
+std::optional<std::string> ReadUpToLimit(int fd, std::size_t expected) {
+    std::string text;
+    text.reserve(expected);
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0) return text;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        const auto count = static_cast<std::size_t>(got);
+        if (count > kTemplateSizeLimit - text.size()) return std::nullopt;
+        text.append(buffer, count);
+    }
+}
+
+// The whole content of a template file, or nothing when it cannot be read.
+// The name is checked before the open, so that a FIFO is never opened; the
+// open does not block in case the name changed in between, and the opened
+// file is checked again.
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !IsTemplateFile(info)) return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     std::optional<std::string> content;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        std::string text;
-        char buffer[65536];
-        for (;;) {
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got > 0) {
-                text.append(buffer, static_cast<std::size_t>(got));
-            } else if (got == 0) {
-                content = std::move(text);
-                break;
-            } else if (errno != EINTR) {
-                break;
-            }
-        }
+    if (::fstat(fd, &info) == 0 && IsTemplateFile(info)) {
+        content = ReadUpToLimit(fd, static_cast<std::size_t>(info.st_size));
     }
     ::close(fd);
     return content;

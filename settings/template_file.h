@@ -24,6 +24,10 @@
 
 namespace orbweave {
 
+// The largest template file read, far above the few hundred kilobytes of a
+// real one; a larger file is not read at all.
+inline constexpr std::size_t kTemplateSizeLimit = std::size_t{64} << 20;
+
 // The whole text of a template file, with the places of its sections found
 // once, so that thousands of lookups need no search of the whole text.
 class TemplateText {
@@ -66,7 +70,9 @@ const std::string& TemplateLastSection();
 
 // Loads the whole file into the cache unless a file is cached already (an
 // empty file name means TemplatePath). False when the file is missing or
-// cannot be read: nothing is cached and the next load tries again.
+// cannot be read, is not a regular file (a folder, a FIFO, a device) or is
+// larger than kTemplateSizeLimit: nothing is cached, at once, and the next
+// load tries again.
 bool LoadTemplateText(std::string_view file = {});
 
 // Forgets the cached text; an import calls this when it is done.
