@@ -127,22 +127,45 @@ struct TemplateWriter {
 
 TemplateWriter gWriter;
 
-// Permissions a newly created file gets from the process's file mask.
-mode_t NewFileMode() {
+// Links followed from the name given to the file a save replaces, as many
+// as the kernel follows in one path name.
+constexpr int kMaxLinkHops = 40;
+
+// The file a save replaces: the end of a chain of symbolic links (a file
+// that may not exist yet), so that the links stay and point at the new text.
+// Nothing for a chain that never ends.
+std::optional<std::filesystem::path> SaveTarget(std::filesystem::path path) {
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
+        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+        if (error) return std::nullopt;
+        // A relative link names a file beside the link; an absolute one replaces the path.
+        path = path.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
+// The permissions of the saved file: the read, write and execute bits of the
+// file it replaces, or what the process's file mask gives a new file.
+mode_t SavedFileMode(const std::filesystem::path& target) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 0777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return static_cast<mode_t>(0666 & ~mask);
 }
 
-// Creates a hidden temporary file in the target's folder, so that the final
-// rename stays on one file system and replaces the target in one step.
-bool OpenTemplateFile(const std::string& target) {
-    const std::filesystem::path path(target);
-    if (!path.has_filename()) return false;
+// Creates a hidden temporary file beside the file the save replaces, so
+// that the final rename stays on one file system and replaces that file in
+// one step.
+bool CreateTemporaryFile(const std::string& name) {
+    const auto target = SaveTarget(name);
+    if (!target || !target->has_filename()) return false;
     std::string hidden(".");
-    hidden += path.filename().string();
+    hidden += target->filename().string();
     hidden += ".XXXXXX";
-    std::string pattern = (path.parent_path() / hidden).string();
+    std::string pattern = (target->parent_path() / hidden).string();
     int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) return false;
     // Descriptor 0 would read as "no file open"; move it out of the way.
@@ -155,7 +178,7 @@ bool OpenTemplateFile(const std::string& target) {
             return false;
         }
     }
-    ::fchmod(fd, NewFileMode());
+    ::fchmod(fd, SavedFileMode(*target));
     std::FILE* file = ::fdopen(fd, "wb");
     if (file == nullptr) {
         ::close(fd);
@@ -164,7 +187,7 @@ bool OpenTemplateFile(const std::string& target) {
     }
     gWriter.file = file;
     gWriter.temporaryPath = std::move(pattern);
-    gWriter.targetPath = target;
+    gWriter.targetPath = target->string();
     gWriter.lastSection.clear();
     return true;
 }
@@ -257,7 +280,7 @@ bool WriteTemplateEntry(std::string_view section, std::string_view key, std::str
                         std::string_view file) {
     if (gWriter.failed) return false;
     const std::string_view target = file.empty() ? std::string_view(TemplatePath) : file;
-    if (gWriter.file == nullptr && !OpenTemplateFile(std::string(target))) {
+    if (gWriter.file == nullptr && !CreateTemporaryFile(std::string(target))) {
         gWriter.failed = true;
         return false;
     }

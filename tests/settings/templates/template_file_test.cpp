@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "template_fixture.h"
 
 namespace orbweave {
@@ -208,6 +210,56 @@ TEST_F(TemplateWriteTest, ASaveReplacesTheOldFileAndLeavesNothingElse) {
     ASSERT_TRUE(CloseTemplateFile());
     EXPECT_EQ(ReadFile(TemplatePath), "\r\n[A]\r\nK=1\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(TemplateWriteTest, ASaveThroughLinksReplacesTheirTargetAndKeepsTheLinks) {
+    namespace fs = std::filesystem;
+    const std::string real = WriteFile("real.owv", "old");
+    fs::create_directories(Folder() / "links");
+    fs::create_symlink("../real.owv", Folder() / "links" / "relative.owv");
+    fs::create_symlink(Folder() / "links" / "relative.owv", Folder() / "absolute.owv");
+    fs::create_symlink("later.owv", Folder() / "dangling.owv");
+    for (const char* name : {"links/relative.owv", "absolute.owv"}) {
+        EXPECT_TRUE(WriteTemplateEntry("A", "K", name, (Folder() / name).string()));
+        ASSERT_TRUE(CloseTemplateFile());
+        EXPECT_EQ(ReadFile(real), std::string("\r\n[A]\r\nK=") + name + "\r\n");
+    }
+    // A link to a file that does not exist yet creates that file.
+    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", (Folder() / "dangling.owv").string()));
+    ASSERT_TRUE(CloseTemplateFile());
+    EXPECT_EQ(ReadFile(PathOf("later.owv")), "\r\n[A]\r\nK=1\r\n");
+    for (const char* link : {"links/relative.owv", "absolute.owv", "dangling.owv"}) {
+        EXPECT_TRUE(fs::is_symlink(Folder() / link)) << link;
+    }
+    // Nothing but the links and their two targets is left.
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(Folder()), fs::recursive_directory_iterator()), 6);
+}
+
+TEST_F(TemplateWriteTest, ALoopOfLinksIsNotSaved) {
+    std::filesystem::create_symlink("b.owv", PathOf("a.owv"));
+    std::filesystem::create_symlink("a.owv", PathOf("b.owv"));
+    EXPECT_FALSE(WriteTemplateEntry("A", "K", "1", PathOf("a.owv")));
+    EXPECT_FALSE(CloseTemplateFile());
+    EXPECT_TRUE(std::filesystem::is_symlink(PathOf("a.owv")));
+}
+
+TEST_F(TemplateWriteTest, ASaveKeepsThePermissionsOfTheFileItReplaces) {
+    using std::filesystem::perms;
+    const perms others = perms::others_read | perms::others_write;
+    for (const perms mode : {perms::owner_read | perms::owner_write, perms::owner_all | perms::group_read | others}) {
+        const std::string path = WriteFile("kept.owv", "old");
+        std::filesystem::permissions(path, mode);
+        EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", path));
+        ASSERT_TRUE(CloseTemplateFile());
+        EXPECT_EQ(std::filesystem::status(path).permissions(), mode);
+    }
+    // A new file gets what the file mask leaves.
+    const mode_t mask = ::umask(027);
+    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", PathOf("new.owv")));
+    ASSERT_TRUE(CloseTemplateFile());
+    ::umask(mask);
+    EXPECT_EQ(std::filesystem::status(PathOf("new.owv")).permissions(),
+              perms::owner_read | perms::owner_write | perms::group_read);
 }
 
 TEST_F(TemplateWriteTest, AFileThatCannotBeCreatedIsReported) {
