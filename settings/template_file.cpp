@@ -248,8 +248,6 @@ std::optional<std::string_view> TemplateText::Find(std::string_view section, std
 
 // --- Module state ------------------------------------------------------------------
 
-std::string TemplatePath;
-
 const TemplateText* TemplateTextCache() { return gCache ? &*gCache : nullptr; }
 
 int TemplateFileNumber() { return gWriter.file != nullptr ? ::fileno(gWriter.file) : 0; }
@@ -260,7 +258,7 @@ const std::string& TemplateLastSection() { return gWriter.lastSection; }
 
 bool LoadTemplateText(std::string_view file) {
     if (gCache) return true;
-    auto content = ReadWholeFile(std::string(file.empty() ? std::string_view(TemplatePath) : file));
+    auto content = ReadWholeFile(std::string(file));
     if (!content) return false;
     gCache.emplace(std::move(*content));
     return true;
@@ -276,14 +274,16 @@ std::string ReadTemplateValue(std::string_view section, std::string_view key, st
 
 // --- Writing -------------------------------------------------------------------------
 
+bool OpenTemplateFile(std::string_view file) {
+    if (gWriter.file != nullptr || gWriter.failed) return false;
+    if (!CreateTemporaryFile(std::string(file))) gWriter.failed = true;
+    return !gWriter.failed;
+}
+
 bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view file) {
     if (gWriter.failed) return false;
-    const std::string_view target = file.empty() ? std::string_view(TemplatePath) : file;
-    if (gWriter.file == nullptr && !CreateTemporaryFile(std::string(target))) {
-        gWriter.failed = true;
-        return false;
-    }
+    if (gWriter.file == nullptr && !OpenTemplateFile(file)) return false;
     std::string text;
     if (section != gWriter.lastSection) {
         text += kLineEnd;

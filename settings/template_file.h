@@ -28,8 +28,8 @@ namespace orbweave {
 // real one; a larger file is not read at all.
 inline constexpr std::size_t kTemplateSizeLimit = std::size_t{64} << 20;
 
-// The whole text of a template file, with the places of its sections found
-// once, so that thousands of lookups need no search of the whole text.
+// The whole text of a template file, with its sections indexed by name once,
+// so that thousands of lookups need no search of the whole text.
 class TemplateText {
 public:
     explicit TemplateText(std::string text);
@@ -55,9 +55,6 @@ private:
     std::unordered_map<std::string_view, Section> sections_;  // the first section of each name
 };
 
-// The template file the next transfer reads or writes when it names none.
-extern std::string TemplatePath;
-
 // The cached text of the file being imported; nullptr when none is loaded.
 const TemplateText* TemplateTextCache();
 
@@ -68,27 +65,33 @@ int TemplateFileNumber();
 // every file begins with an empty line and its first header.
 const std::string& TemplateLastSection();
 
-// Loads the whole file into the cache unless a file is cached already (an
-// empty file name means TemplatePath). False when the file is missing or
-// cannot be read, is not a regular file (a folder, a FIFO, a device) or is
-// larger than kTemplateSizeLimit: nothing is cached, at once, and the next
-// load tries again.
-bool LoadTemplateText(std::string_view file = {});
+// Loads the whole file into the cache unless a file is cached already.
+// False when the file is missing or cannot be read, is not a regular file (a
+// folder, a FIFO, a device) or is larger than kTemplateSizeLimit: nothing is
+// cached, at once, and the next load tries again.
+bool LoadTemplateText(std::string_view file);
 
 // Forgets the cached text; an import calls this when it is done.
 void ClearTemplateTextCache();
 
 // The value of key in section of the template being imported, or defaultText
-// when the file cannot be read or holds no such entry. The file (empty means
-// TemplatePath) matters only when nothing is cached yet.
+// when the file cannot be read or holds no such entry. The file matters only
+// when nothing is cached yet; without one only the cached text answers.
 std::string ReadTemplateValue(std::string_view section, std::string_view key, std::string_view defaultText,
                               std::string_view file = {});
 
+// Starts a save into file, or into the file it names when it is a symbolic
+// link: the entries written until CloseTemplateFile go to a temporary file
+// beside it, which gets the permissions of the file it will replace. False
+// when the temporary file cannot be created: the entries of this save fail
+// too. While a save is open this changes nothing and gives false.
+bool OpenTemplateFile(std::string_view file);
+
 // Appends key "=" value to the template being saved, after a new header when
-// section differs from that of the previous entry. The first entry of a save
-// opens the file (empty means TemplatePath); it stays open until
-// CloseTemplateFile. CR LF inside the value is written as LF, so the entry
-// stays one line. False once the save has failed; later entries are skipped.
+// section differs from that of the previous entry. When no save is open the
+// entry starts one into file (OpenTemplateFile). CR LF inside the value is
+// written as LF, so the entry stays one line. False once the save has failed;
+// later entries are skipped.
 bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view file = {});
 

@@ -132,11 +132,13 @@ TEST(TemplateTextTest, ALineFeedStaysInsideItsValue) {
 using TemplateReadTest = TemplateTest;
 
 TEST_F(TemplateReadTest, AMissingFileGivesTheDefaultAndCachesNothing) {
-    TemplatePath = PathOf("later.owv");
-    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000"), "18000");
+    const std::string path = PathOf("later.owv");
+    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000", path), "18000");
     EXPECT_EQ(TemplateTextCache(), nullptr);
-    // The next read tries the disk again.
+    // The next read tries the disk again; one that names no file has only the cache.
     WriteFile("later.owv", "\r\n[Universe]\r\nUniverse_Stars=5\r\n");
+    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000"), "18000");
+    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000", path), "5");
     EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000"), "5");
 }
 
@@ -167,7 +169,8 @@ TEST_F(TemplateReadTest, TheCacheAnswersWhateverFileIsNamedUntilCleared) {
 using TemplateWriteTest = TemplateTest;
 
 TEST_F(TemplateWriteTest, WritesHeadersWhenTheSectionChanges) {
-    TemplatePath = PathOf("out.owv");
+    const std::string path = PathOf("out.owv");
+    EXPECT_TRUE(OpenTemplateFile(path));
     EXPECT_TRUE(WriteTemplateEntry("Admin", "Product", "Orbweave"));
     EXPECT_NE(TemplateFileNumber(), 0);
     EXPECT_TRUE(WriteTemplateEntry("Admin", "Version", "5.0g"));
@@ -175,7 +178,7 @@ TEST_F(TemplateWriteTest, WritesHeadersWhenTheSectionChanges) {
     EXPECT_TRUE(WriteTemplateEntry("General", "Empty", ""));
     EXPECT_TRUE(CloseTemplateFile());
     EXPECT_EQ(TemplateFileNumber(), 0);
-    EXPECT_EQ(ReadFile(TemplatePath),
+    EXPECT_EQ(ReadFile(path),
               "\r\n[Admin]\r\nProduct=Orbweave\r\nVersion=5.0g\r\n\r\n[General]\r\nAnimationType=0\r\nEmpty=\r\n");
 }
 
@@ -192,23 +195,24 @@ TEST_F(TemplateWriteTest, EveryFileStartsWithItsFirstHeader) {
 }
 
 TEST_F(TemplateWriteTest, AMultiLineValueSurvivesASaveAndALoad) {
-    TemplatePath = PathOf("message.owv");
-    WriteTemplateEntry("Advanced", "LockMessage", "Gone fishing\r\n[Universe]\r\nBack at five\r\r\n");
+    const std::string path = PathOf("message.owv");
+    WriteTemplateEntry("Advanced", "LockMessage", "Gone fishing\r\n[Universe]\r\nBack at five\r\r\n", path);
     WriteTemplateEntry("Advanced", "Adv_FontSize", "14");
     ASSERT_TRUE(CloseTemplateFile());
-    EXPECT_EQ(ReadFile(TemplatePath),
+    EXPECT_EQ(ReadFile(path),
               "\r\n[Advanced]\r\nLockMessage=Gone fishing\n[Universe]\nBack at five\n\r\nAdv_FontSize=14\r\n");
-    EXPECT_EQ(ReadTemplateValue("Advanced", "LockMessage", ""), "Gone fishing\n[Universe]\nBack at five\n");
+    EXPECT_EQ(ReadTemplateValue("Advanced", "LockMessage", "", path), "Gone fishing\n[Universe]\nBack at five\n");
     EXPECT_EQ(ReadTemplateValue("Advanced", "Adv_FontSize", ""), "14");
 }
 
 TEST_F(TemplateWriteTest, ASaveReplacesTheOldFileAndLeavesNothingElse) {
-    TemplatePath = WriteFile("propsave.owv", "old contents that are longer than the new ones");
+    const std::string path = WriteFile("propsave.owv", "old contents that are longer than the new ones");
+    ASSERT_TRUE(OpenTemplateFile(path));
     WriteTemplateEntry("A", "K", "1");
     // Until the save ends the old file stays as it was.
-    EXPECT_EQ(ReadFile(TemplatePath), "old contents that are longer than the new ones");
+    EXPECT_EQ(ReadFile(path), "old contents that are longer than the new ones");
     ASSERT_TRUE(CloseTemplateFile());
-    EXPECT_EQ(ReadFile(TemplatePath), "\r\n[A]\r\nK=1\r\n");
+    EXPECT_EQ(ReadFile(path), "\r\n[A]\r\nK=1\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
 }
 
@@ -263,24 +267,37 @@ TEST_F(TemplateWriteTest, ASaveKeepsThePermissionsOfTheFileItReplaces) {
 }
 
 TEST_F(TemplateWriteTest, AFileThatCannotBeCreatedIsReported) {
-    TemplatePath = (Folder() / "missing" / "t.owv").string();
+    const std::string path = (Folder() / "missing" / "t.owv").string();
+    EXPECT_FALSE(OpenTemplateFile(path));
     EXPECT_FALSE(WriteTemplateEntry("A", "K", "1"));
-    EXPECT_FALSE(WriteTemplateEntry("A", "L", "2"));
+    EXPECT_FALSE(WriteTemplateEntry("A", "L", "2", PathOf("t.owv")));
     EXPECT_EQ(TemplateFileNumber(), 0);
     EXPECT_FALSE(CloseTemplateFile());
-    EXPECT_FALSE(std::filesystem::exists(TemplatePath));
+    EXPECT_FALSE(std::filesystem::exists(path));
     // The failure ends with the save: the next one starts afresh.
-    TemplatePath = PathOf("t.owv");
-    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1"));
+    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", PathOf("t.owv")));
     EXPECT_TRUE(CloseTemplateFile());
+}
+
+TEST_F(TemplateWriteTest, AnEntryNeedsAFileToSaveInto) {
+    EXPECT_FALSE(WriteTemplateEntry("A", "K", "1"));
+    EXPECT_FALSE(CloseTemplateFile());
+}
+
+TEST_F(TemplateWriteTest, AnOpenSaveKeepsItsFile) {
+    ASSERT_TRUE(OpenTemplateFile(PathOf("first.owv")));
+    EXPECT_FALSE(OpenTemplateFile(PathOf("second.owv")));
+    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", PathOf("third.owv")));
+    ASSERT_TRUE(CloseTemplateFile());
+    EXPECT_EQ(ReadFile(PathOf("first.owv")), "\r\n[A]\r\nK=1\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
 }
 
 TEST_F(TemplateWriteTest, AFailedReplaceKeepsTheTargetAndRemovesTheTemporaryFile) {
     // A folder cannot be replaced by a file.
     const std::filesystem::path target = Folder() / "taken.owv";
     std::filesystem::create_directories(target / "inside");
-    TemplatePath = target.string();
-    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1"));
+    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", target.string()));
     EXPECT_FALSE(CloseTemplateFile());
     EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
