@@ -1,6 +1,7 @@
 #include "settings/template_file.h"
 
 #include <cerrno>
+#include <functional>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -61,11 +62,12 @@ std::optional<std::string_view> HeaderName(std::string_view content) {
     return content.substr(1, close - 1);
 }
 
-// The value of an entry line key "=" value; nothing when the line holds
-// another key or no entry.
-std::optional<std::string_view> EntryValue(std::string_view content, std::string_view key) {
-    if (content.size() <= key.size() || !content.starts_with(key) || content[key.size()] != '=') return std::nullopt;
-    return content.substr(key.size() + 1);
+// Whether pos in a block that starts at the start of a line is the start
+// of a line's content: only blanks and tabs stand between it and a line end.
+bool StartsLineContent(std::string_view block, std::size_t pos, std::string_view lineEnd) {
+    const std::size_t indent = block.substr(0, pos).find_last_not_of(kIndent);
+    const std::size_t lineStart = indent == std::string_view::npos ? 0 : indent + 1;
+    return lineStart == 0 || block.substr(0, lineStart).ends_with(lineEnd);
 }
 
 // --- Import state ------------------------------------------------------------
@@ -237,13 +239,23 @@ TemplateText::TemplateText(std::string text) : text_(std::move(text)), lineEnd_(
 std::optional<std::string_view> TemplateText::Find(std::string_view section, std::string_view key) const {
     const auto found = sections_.find(section);
     if (found == sections_.end()) return std::nullopt;
-    const std::string_view all(text_);
-    for (std::size_t pos = found->second.begin; pos < found->second.end;) {
-        const Line line = LineAt(all, pos, lineEnd_);
-        if (const auto value = EntryValue(ContentOf(all, line), key)) return value;
-        pos = line.next;
+    const Section& s = found->second;
+    const std::string_view block = std::string_view(text_).substr(s.begin, s.end - s.begin);
+    // A search for "key=" skips through the block, where a walk line by line
+    // would visit each of the millions of lines a hostile file can hold.
+    std::string entry(key);
+    entry += '=';
+    const std::boyer_moore_horspool_searcher searcher(entry.begin(), entry.end());
+    for (auto from = block.begin();;) {
+        const auto match = searcher(from, block.end()).first;
+        if (match == block.end()) return std::nullopt;
+        const auto pos = static_cast<std::size_t>(match - block.begin());
+        if (StartsLineContent(block, pos, lineEnd_)) {
+            const Line line = LineAt(block, pos, lineEnd_);
+            return block.substr(pos + entry.size(), line.end - pos - entry.size());
+        }
+        from = match + 1;
     }
-    return std::nullopt;
 }
 
 // --- Module state ------------------------------------------------------------------

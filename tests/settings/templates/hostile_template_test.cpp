@@ -21,6 +21,7 @@
 
 #include "platform/registry/settings.h"
 #include "settings/galaxy_tables.h"
+#include "settings/factory_presets.h"
 #include "settings/galaxy_template_transfers.h"
 #include "settings/template_file.h"
 #include "settings/template_transfers.h"
@@ -81,6 +82,42 @@ std::string RepeatedUniverseKeys(int times, std::string_view stars) {
         }
     }
     return Section("Universe", entries);
+}
+
+// A complete save of the factory settings with every value replaced by
+// number.
+std::string EveryValueIs(const std::string& path, std::string_view number) {
+    InitUniGalaxyNames();
+    LoadFactoryDefaults();
+    OpenTemplateFile(path);
+    WritePreambleToTemplate();
+    for (const TemplateSetting& s : kTemplateDisplaySettings) CopySettingToTemplate("DirectX", s.name, s.defaultText);
+    for (const UniverseValue& v : kUniverseValues) CopySettingToTemplate(kSectionUniverse, v.name, v.defaultText);
+    UniGalaxiesToTemp();
+    CompGalaxiesToTemp();
+    CloseTemplateFile();
+    std::ifstream saved(path, std::ios::binary);
+    std::string text;
+    for (std::string line; std::getline(saved, line);) {
+        const std::size_t equals = line.find('=');
+        text += equals == std::string::npos ? line + "\n" : line.substr(0, equals + 1) + std::string(number) + "\r\n";
+    }
+    return Write(path, text);
+}
+
+// Numbers that no field holds, or that need care to read.
+std::vector<HostileTemplate> HostileNumbers() {
+    const std::vector<std::pair<std::string, std::string>> numbers{
+        {"Huge", "1e999"},    {"HugeNegative", "-1e999"}, {"NegativeZero", "-0"},
+        {"NaN", "NaN"},       {"Infinite", "inf"},        {"TwentyNines", "99999999999999999999"},
+        {"Tiny", "1e-999"},   {"Hexadecimal", "0x7fff"},
+    };
+    std::vector<HostileTemplate> templates;
+    for (const auto& [name, number] : numbers) {
+        templates.push_back({"EveryValue" + name,
+                             [number](const std::string& path) { return EveryValueIs(path, number); }, true, number});
+    }
+    return templates;
 }
 
 std::vector<HostileTemplate> HostileTemplates() {
@@ -147,6 +184,14 @@ std::vector<HostileTemplate> HostileTemplates() {
                                     NoiseSections(10));
          },
          true, "44"},
+        // Lines that each start like a key of a galaxy type.
+        {"MillionsOfLinesInOneSection",
+         [](const std::string& path) {
+             std::string lines;
+             while (lines.size() < 16 * kMegabyte) lines += "Galaxy_\r\n";
+             return Write(path, Section("UniGal0", lines) + Section("Universe", lines));
+         },
+         true, "18000"},
         {"KeysRepeatedAThousandTimes",
          [](const std::string& path) { return Write(path, RepeatedUniverseKeys(1'000, "66")); }, true, "66"},
     };
@@ -185,11 +230,13 @@ protected:
 
 TEST_P(HostileTemplateTest, TheImportEndsAndLeavesSoundSettings) {
     const HostileTemplate& hostile = GetParam();
+    const std::string file = hostile.make(PathOf("hostile.owv"));
     SaveSettingValue("Universe", "Universe_Stars", kStarsBefore, kHiveUser);
     // No import touches this value.
     SaveSettingValue("Advanced", "Adv_ThemeFlags", "7", kHiveUser);
+    UniGalaxies.fill(UniGalaxy{});
+    CompGalaxies.fill(CompGalaxy{});
     UniGalaxies[0]._UniGalName = "Mine";
-    const std::string file = hostile.make(PathOf("hostile.owv"));
 
     EXPECT_EQ(ImportWithinGuard(file), hostile.imports);
     EXPECT_EQ(TemplateTextCache(), nullptr);
@@ -211,8 +258,10 @@ TEST_P(HostileTemplateTest, TheImportEndsAndLeavesSoundSettings) {
     ExpectEveryRecordValid(CompGalaxies, kCompGalaxyCount, ValidateCompGalaxy);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HostileTemplateTest, ::testing::ValuesIn(HostileTemplates()),
-                         [](const auto& info) { return info.param.name; });
+const auto kTestName = [](const auto& info) { return info.param.name; };
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileTemplateTest, ::testing::ValuesIn(HostileTemplates()), kTestName);
+INSTANTIATE_TEST_SUITE_P(Numbers, HostileTemplateTest, ::testing::ValuesIn(HostileNumbers()), kTestName);
 
 }  // namespace
 }  // namespace orbweave
