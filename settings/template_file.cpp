@@ -1,10 +1,10 @@
 #include "settings/template_file.h"
 
 #include <cerrno>
-#include <functional>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <utility>
 
 #include <fcntl.h>

@@ -82,7 +82,8 @@ bool WritePreambleToTemplate();
 // Imports the template file straight into the current user's settings: the
 // display, general, advanced and universe values (all in one transaction)
 // and the galaxy types into memory. A file that is missing or cannot be read
-// imports nothing; a readable file stores each missing value's default.
+// (not a regular file, or larger than kTemplateSizeLimit) imports nothing; a
+// readable file stores each missing value's default.
 // True when the file was read and every value stored. The cache is emptied
 // at the end.
 bool CyclePropsTempToRegArrays(std::string_view file);

@@ -35,12 +35,16 @@ namespace {
 constexpr std::size_t kMegabyte = 1u << 20;
 constexpr std::string_view kStarsBefore = "5";
 
+constexpr std::string_view kDefaultFirstName = "< Galaxy Profile 1 >";
+
 struct HostileTemplate {
     std::string name;
     // Makes the template at path; gives the name to import.
     std::function<std::string(const std::string& path)> make;
-    bool imports;
-    std::string stars;  // Universe_Stars once the file is imported
+    bool imports = true;
+    // What an import gives Universe_Stars and the first galaxy type's name.
+    std::string stars = "18000";
+    std::string firstName = std::string(kDefaultFirstName);
 };
 
 void PrintTo(const HostileTemplate& t, std::ostream* out) { *out << t.name; }
@@ -114,8 +118,10 @@ std::vector<HostileTemplate> HostileNumbers() {
     };
     std::vector<HostileTemplate> templates;
     for (const auto& [name, number] : numbers) {
-        templates.push_back({"EveryValue" + name,
-                             [number](const std::string& path) { return EveryValueIs(path, number); }, true, number});
+        templates.push_back({.name = "EveryValue" + name,
+                             .make = [number](const std::string& path) { return EveryValueIs(path, number); },
+                             .stars = number,
+                             .firstName = number});
     }
     return templates;
 }
@@ -124,76 +130,95 @@ std::vector<HostileTemplate> HostileTemplates() {
     using namespace std::string_literals;
     const std::string megabyte(kMegabyte, '9');
     return {
-        {"Folder", [](const std::string& path) { std::filesystem::create_directories(path); return path; }, false,
-         ""},
-        {"Fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0600); return path; }, false, ""},
-        {"DeviceZero", [](const std::string&) { return std::string("/dev/zero"); }, false, ""},
-        {"OverTheSizeLimit",
-         [](const std::string& path) {
-             Write(path, Section("Universe", Entry("Universe_Stars", "9")));
-             std::filesystem::resize_file(path, kTemplateSizeLimit + 1);
-             return path;
-         },
-         false, ""},
+        {.name = "Folder",
+         .make = [](const std::string& path) { std::filesystem::create_directories(path); return path; },
+         .imports = false},
+        {.name = "Fifo", .make = [](const std::string& path) { ::mkfifo(path.c_str(), 0600); return path; },
+         .imports = false},
+        {.name = "DeviceZero", .make = [](const std::string&) { return std::string("/dev/zero"); }, .imports = false},
+        {.name = "OverTheSizeLimit",
+         .make =
+             [](const std::string& path) {
+                 Write(path, Section("Universe", Entry("Universe_Stars", "9")));
+                 std::filesystem::resize_file(path, kTemplateSizeLimit + 1);
+                 return path;
+             },
+         .imports = false},
         // The rest of the file is one line of NUL bytes.
-        {"AtTheSizeLimit",
-         [](const std::string& path) {
-             Write(path, Section("Universe", Entry("Universe_Stars", "9")));
-             std::filesystem::resize_file(path, kTemplateSizeLimit);
-             return path;
-         },
-         true, "9"},
-        {"Binary",
-         [](const std::string& path) {
-             return Write(path, RandomBytes(kMegabyte) + Section("Universe", Entry("Universe_Stars", "77")) +
-                                    RandomBytes(kMegabyte));
-         },
-         true, "77"},
-        {"NulBytes",
-         [](const std::string& path) {
-             return Write(path, "\0"s + Section("Uni\0verse"s, Entry("Universe_Stars", "1")) +
-                                    Section("Universe", Entry("Universe_Stars", "2\0003"s)) +
-                                    Section("UniGal0", Entry("_UniGalName", "a\0b"s) + Entry("Galaxy_Radius\0"s, "1")));
-         },
-         true, "2\0003"s},
-        {"MegabyteLines",
-         [](const std::string& path) {
-             return Write(path, Section("Universe", std::string(kMegabyte, 'x') + "\r\n" + Entry("Universe_Stars", "33")) +
-                                    Section(std::string(kMegabyte, 'y'), Entry("Universe_Stars", "0")) +
-                                    Section("UniGal0", std::string(kMegabyte, '=') + "\r\n"));
-         },
-         true, "33"},
-        {"MegabyteValues",
-         [megabyte](const std::string& path) {
-             return Write(path, Section("Advanced", Entry("LockMessage", megabyte)) +
-                                    Section("Universe", Entry("Universe_Stars", megabyte)) +
-                                    Section("UniGal0", Entry("_UniGalName", megabyte) + Entry("Galaxy_Radius", megabyte) +
-                                                           Entry("Galaxy_IFS_Points", "2")) +
-                                    Section("UniGal0\\IFS", Entry("IFS_0", megabyte) + Entry("IFS_1", megabyte)));
-         },
-         true, megabyte},
-        {"TenThousandSections",
-         [](const std::string& path) {
-             return Write(path, NoiseSections(10'000) + Section("Universe", Entry("Universe_Stars", "44")) +
-                                    Section("Universe", Entry("Universe_Stars", "45")));
-         },
-         true, "44"},
-        {"TwoHundredThousandSections",
-         [](const std::string& path) {
-             return Write(path, NoiseSections(200'000) + Section("Universe", Entry("Universe_Stars", "44")) +
-                                    NoiseSections(10));
-         },
-         true, "44"},
+        {.name = "AtTheSizeLimit",
+         .make =
+             [](const std::string& path) {
+                 Write(path, Section("Universe", Entry("Universe_Stars", "9")));
+                 std::filesystem::resize_file(path, kTemplateSizeLimit);
+                 return path;
+             },
+         .stars = "9"},
+        {.name = "Binary",
+         .make =
+             [](const std::string& path) {
+                 return Write(path, RandomBytes(kMegabyte) + Section("Universe", Entry("Universe_Stars", "77")) +
+                                        RandomBytes(kMegabyte));
+             },
+         .stars = "77"},
+        {.name = "NulBytes",
+         .make =
+             [](const std::string& path) {
+                 return Write(path, "\0"s + Section("Uni\0verse"s, Entry("Universe_Stars", "1")) +
+                                        Section("Universe", Entry("Universe_Stars", "2\0003"s)) +
+                                        Section("UniGal0", Entry("_UniGalName", "a\0b"s) +
+                                                               Entry("Galaxy_Radius\0"s, "1")));
+             },
+         .stars = "2\0003"s,
+         .firstName = "a\0b"s},
+        {.name = "MegabyteLines",
+         .make =
+             [](const std::string& path) {
+                 const std::string longLine(kMegabyte, 'x');
+                 return Write(path, Section("Universe", longLine + "\r\n" + Entry("Universe_Stars", "33")) +
+                                        Section(std::string(kMegabyte, 'y'), Entry("Universe_Stars", "0")) +
+                                        Section("UniGal0", std::string(kMegabyte, '=') + "\r\n"));
+             },
+         .stars = "33"},
+        {.name = "MegabyteValues",
+         .make =
+             [megabyte](const std::string& path) {
+                 return Write(path, Section("Advanced", Entry("LockMessage", megabyte)) +
+                                        Section("Universe", Entry("Universe_Stars", megabyte)) +
+                                        Section("UniGal0", Entry("_UniGalName", megabyte) +
+                                                               Entry("Galaxy_Radius", megabyte) +
+                                                               Entry("Galaxy_IFS_Points", "2")) +
+                                        Section("UniGal0\\IFS", Entry("IFS_0", megabyte) + Entry("IFS_1", megabyte)));
+             },
+         .stars = megabyte,
+         .firstName = megabyte},
+        {.name = "TenThousandSections",
+         .make =
+             [](const std::string& path) {
+                 return Write(path, NoiseSections(10'000) + Section("Universe", Entry("Universe_Stars", "44")) +
+                                        Section("Universe", Entry("Universe_Stars", "45")));
+             },
+         .stars = "44"},
+        {.name = "TwoHundredThousandSections",
+         .make =
+             [](const std::string& path) {
+                 return Write(path, NoiseSections(200'000) + Section("UniGal0", Entry("_UniGalName", "Found")) +
+                                        Section("Universe", Entry("Universe_Stars", "44")) + NoiseSections(10));
+             },
+         .stars = "44",
+         .firstName = "Found"},
         // Lines that each start like a key of a galaxy type.
-        {"MillionsOfLinesInOneSection",
-         [](const std::string& path) {
-             std::string lines;
-             while (lines.size() < 16 * kMegabyte) lines += "Galaxy_\r\n";
-             return Write(path, Section("UniGal0", lines) + Section("Universe", lines));
-         },
-         true, "18000"},
-        {"KeysRepeatedAThousandTimes",
-         [](const std::string& path) { return Write(path, RepeatedUniverseKeys(1'000, "66")); }, true, "66"},
+        {.name = "MillionsOfLinesInOneSection",
+         .make =
+             [](const std::string& path) {
+                 std::string lines;
+                 while (lines.size() < 16 * kMegabyte) lines += "Galaxy_\r\n";
+                 return Write(path,
+                              Section("UniGal0", lines + Entry("_UniGalName", "Last")) + Section("Universe", lines));
+             },
+         .firstName = "Last"},
+        {.name = "KeysRepeatedAThousandTimes",
+         .make = [](const std::string& path) { return Write(path, RepeatedUniverseKeys(1'000, "66")); },
+         .stars = "66"},
     };
 }
 
@@ -250,6 +275,7 @@ TEST_P(HostileTemplateTest, TheImportEndsAndLeavesSoundSettings) {
         return;
     }
     EXPECT_TRUE(Stored("Universe", "Universe_Stars") == hostile.stars);
+    EXPECT_TRUE(UniGalaxies[0]._UniGalName == hostile.firstName);
     ExpectEveryRecordValid(UniGalaxies, kGalaxyTypeCount, ValidateUniGalaxy);
     // The properties dialog's import reads the composites as well.
     ASSERT_TRUE(LoadTemplateText(file));
