@@ -69,10 +69,10 @@ bool UniverseControlsToTemp(const Form& dialog) {
     return ok;
 }
 
-bool TempToUniverseSettings(Form& dialog) {
-    if (!LoadTemplateText()) return false;
+bool TempToUniverseSettings(Form& dialog, std::string_view file) {
+    if (!LoadTemplateText(file)) return false;
     for (const TemplateSetting& s : kTemplateRandomSettings) {
-        CopyTemplateToSetting(kSectionAdvanced, s.name, s.defaultText);
+        CopyTemplateToSetting(kSectionAdvanced, s.name, s.defaultText, file);
     }
     TempToUniverseControls(dialog);
     TempToUniGalaxies();

@@ -5,6 +5,8 @@
 // whole dialog (universe values and both galaxy tables) to and from a
 // template in one step.
 
+#include <string_view>
+
 namespace orbweave {
 
 class Form;
@@ -23,11 +25,11 @@ void TempToUniverseControls(Form& dialog);
 // missing control writes nothing. False once the save has failed.
 bool UniverseControlsToTemp(const Form& dialog);
 
-// A whole template into the dialog: the three random values into the
+// A whole template file into the dialog: the three random values into the
 // current user's settings, the universe values into the controls, then both
 // galaxy tables from the file, validated. A template file that is missing
 // or cannot be read changes nothing and gives false.
-bool TempToUniverseSettings(Form& dialog);
+bool TempToUniverseSettings(Form& dialog, std::string_view file);
 
 // The dialog into the template: the universe values, every galaxy type and
 // every composite (each validated before it is written).

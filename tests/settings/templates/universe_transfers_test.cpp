@@ -46,9 +46,12 @@ protected:
         return row;
     }
 
-    void Import(std::string_view text) {
-        TemplatePath = WriteFile("import.owv", text);
+    // Makes the text the template being imported; gives its file.
+    std::string Import(std::string_view text) {
+        const std::string path = WriteFile("import.owv", text);
         ClearTemplateTextCache();
+        EXPECT_TRUE(LoadTemplateText(path));
+        return path;
     }
 
     std::string Text(int index) const { return dialog_->GetText("txtUni", index).value_or("<missing>"); }
@@ -108,10 +111,11 @@ TEST_F(UniverseTransferTest, ControlsAreSavedInTheirTextForms) {
     dialog_->SetText("cboTourGalaxies", kNoIndex, "  3 1 2  ");
     dialog_->SetValue("chkUniTour", kNoIndex, 1);
     dialog_->SetListIndex("cboUniProfile", kNoIndex, -1);
-    TemplatePath = PathOf("universe.owv");
+    const std::string path = PathOf("universe.owv");
+    ASSERT_TRUE(OpenTemplateFile(path));
     EXPECT_TRUE(UniverseControlsToTemp(*dialog_));
     ASSERT_TRUE(CloseTemplateFile());
-    EXPECT_EQ(ReadFile(TemplatePath),
+    EXPECT_EQ(ReadFile(path),
               "\r\n[Universe]\r\n"
               "Universe_Stars=0\r\nUniverse_Galaxy=42\r\nUniverse_Expand=-5\r\nUniverse_ESteps=-5\r\n"
               "Universe_Persist=0.985\r\nUniverse_Damping=12\r\nUniverse_HW_Start=0\r\nUniverse_HW_End=-5\r\n"
@@ -124,10 +128,11 @@ TEST_F(UniverseTransferTest, ControlsAreSavedInTheirTextForms) {
 
 TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomValues) {
     SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
-    Import(
+    const std::string path = WriteFile(
+        "import.owv",
         "\r\n[Advanced]\r\nAdv_Randomize=1\r\n\r\n[Universe]\r\nUniverse_Stars=900\r\n"
         "\r\n[UniGal2]\r\n_UniGalName=Two\r\n\r\n[CompGal5]\r\n_CompGalName=Five\r\n");
-    EXPECT_TRUE(TempToUniverseSettings(*dialog_));
+    EXPECT_TRUE(TempToUniverseSettings(*dialog_, path));
     EXPECT_EQ(GetSettingString("Advanced", "Adv_Randomize", "", kHiveUser), "1");
     EXPECT_EQ(GetSettingString("Advanced", "Adv_RandomMag", "", kHiveUser), "5");
     EXPECT_EQ(GetSettingString("Advanced", "Adv_RandomExp", "", kHiveUser), "2");
@@ -138,9 +143,8 @@ TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomVa
 }
 
 TEST_F(UniverseTransferTest, AMissingTemplateChangesNothing) {
-    TemplatePath = PathOf("absent.owv");
     UniGalaxies[0]._UniGalName = "Mine";
-    EXPECT_FALSE(TempToUniverseSettings(*dialog_));
+    EXPECT_FALSE(TempToUniverseSettings(*dialog_, PathOf("absent.owv")));
     EXPECT_EQ(Text(0), "-5");
     EXPECT_EQ(Profile(), 3);
     EXPECT_EQ(UniGalaxies[0]._UniGalName, "Mine");
@@ -148,11 +152,12 @@ TEST_F(UniverseTransferTest, AMissingTemplateChangesNothing) {
 }
 
 TEST_F(UniverseTransferTest, TheDialogIsSavedAsUniverseThenGalaxyTypesThenComposites) {
-    TemplatePath = PathOf("whole.owv");
+    const std::string path = PathOf("whole.owv");
+    ASSERT_TRUE(OpenTemplateFile(path));
     EXPECT_TRUE(UniverseSettingsToTemp(*dialog_));
     ASSERT_TRUE(CloseTemplateFile());
     std::vector<std::string> headers;
-    const std::string text = ReadFile(TemplatePath);
+    const std::string text = ReadFile(path);
     for (std::size_t pos = text.find("\r\n["); pos != std::string::npos; pos = text.find("\r\n[", pos + 1)) {
         headers.push_back(text.substr(pos + 2, text.find(']', pos) - pos - 1));
     }
@@ -167,7 +172,7 @@ TEST_F(UniverseTransferTest, TheDialogIsSavedAsUniverseThenGalaxyTypesThenCompos
     dialog_->SetText("txtUni", 0, "");
     dialog_->SetListIndex("cboUniProfile", kNoIndex, 0);
     ClearTemplateTextCache();
-    EXPECT_TRUE(TempToUniverseSettings(*dialog_));
+    EXPECT_TRUE(TempToUniverseSettings(*dialog_, path));
     EXPECT_EQ(Text(0), "-5");
     EXPECT_EQ(dialog_->GetText("cboTourGalaxies"), "old tour");
     EXPECT_EQ(Profile(), 3);
