@@ -21,7 +21,7 @@ bool CopyTemplateSection(std::string_view section, const std::array<TemplateSett
 bool CopyTemplateUniverse() {
     bool ok = true;
     for (const UniverseValue& v : kUniverseValues) {
-        ok = CopyTemplateToSetting(kSectionUniverse, v.name, v.defaultText) && ok;
+        ok = CopyTemplateToSetting(kSectionUniverse, v.name, DefaultText(v)) && ok;
     }
     return ok;
 }
