@@ -1,4 +1,4 @@
-#include "settings/universe_transfers.h"
+#include "dialogs/common/universe_transfers.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/common/control_names.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/registry/settings.h"
 #include "settings/template_file.h"
 #include "settings/universe_values.h"
-#include "template_fixture.h"
+#include "settings/templates/template_fixture.h"
 
 namespace orbweave {
 namespace {
@@ -29,14 +30,16 @@ protected:
         auto* profile = dialog_->Find<ComboBox>("cboUniProfile");
         for (int i = 0; i < kProfileEntries; ++i) profile->AddItem("Profile " + std::to_string(i));
         for (const UniverseValue& v : kUniverseValues) {
-            if (v.control == "txtUni") dialog_->SetText(v.control, v.controlIndex, "-5");
+            const ControlRef c = ControlOf(v.control);
+            if (c.name == "txtUni") dialog_->SetText(c.name, c.index, "-5");
         }
         dialog_->SetText("cboTourGalaxies", kNoIndex, "old tour");
         dialog_->SetListIndex("cboUniProfile", kNoIndex, 3);
     }
 
     static ControlSpec SpecOf(const UniverseValue& v) {
-        ControlSpec row{v.control, v.controlIndex, ControlKind::TextBox, {}, 0, 0, 1000, 300, ""};
+        const ControlRef c = ControlOf(v.control);
+        ControlSpec row{c.name, c.index, ControlKind::TextBox, {}, 0, 0, 1000, 300, ""};
         if (v.type == UniverseValueType::Flag) row.kind = ControlKind::CheckBox;
         if (v.type == UniverseValueType::Text) {
             row.kind = ControlKind::ComboBox;
