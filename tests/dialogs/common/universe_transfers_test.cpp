@@ -125,6 +125,26 @@ TEST_F(UniverseTransferTest, ControlsAreSavedInTheirTextForms) {
               "Universe_AmMaxExt=-5\r\nUniverse_GravForce=-5\r\nUniverse_GravFrame=-5\r\nUniverse_Profile=-1\r\n");
 }
 
+TEST_F(UniverseTransferTest, NumbersSurviveASaveAndALoadDigitForDigit) {
+    const std::vector<std::pair<int, std::string>> boxes{
+        {0, "12345678"},   // a 32-bit value
+        {10, "12345678"},  // a single-precision value the float holds exactly
+        {12, "0.985"},
+        {41, "0.999"},
+        {42, "0.1"},
+    };
+    for (const auto& [index, text] : boxes) dialog_->SetText("txtUni", index, text);
+    TemplatePath = PathOf("numbers.owv");
+    EXPECT_TRUE(UniverseControlsToTemp(*dialog_));
+    ASSERT_TRUE(CloseTemplateFile());
+    EXPECT_NE(ReadFile(TemplatePath).find("Universe_Expand=12345678\r\n"), std::string::npos);
+
+    for (const auto& [index, text] : boxes) dialog_->SetText("txtUni", index, "");
+    ClearTemplateTextCache();
+    TempToUniverseControls(*dialog_);
+    for (const auto& [index, text] : boxes) EXPECT_EQ(Text(index), text) << index;
+}
+
 TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomValues) {
     SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
     Import(
