@@ -1,8 +1,10 @@
 #pragma once
 
-// The saved values of one galaxy type and of its two element blocks: name,
-// type, the record field that holds each and the default a reader takes when
-// a value is missing. Shared by every store a galaxy type is saved in.
+// The saved values of one galaxy type and of its two element blocks, one row
+// each: name, type, the record field that holds it, the default a reader
+// takes when it is missing, the range validation keeps it in, and where the
+// properties dialog shows it with its box's rule. Shared by every store a
+// galaxy type is saved in, by validation and by the dialog's box bindings.
 
 #include <array>
 #include <cstdint>

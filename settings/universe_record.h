@@ -38,6 +38,8 @@ struct UniverseSettings {
     std::int16_t Universe_GravFrame = 0;
     float DX_BlendUniBurst = 0;
     float DX_BlendUniTravel = 0;
+
+    bool operator==(const UniverseSettings&) const = default;
 };
 
 }  // namespace orbweave

@@ -46,7 +46,9 @@ enum class RunClamp : std::uint8_t {
 
 // What a run makes of a loaded value: clamped into low..high, then multiplied
 // by unit into the units a frame uses. The dialog's universe preview clamps
-// what it reads from a box into the same range before the run clamps again.
+// what it reads from a control into the same range before the run clamps
+// again; a switch is clamped only there, since a run takes any stored number
+// but 0 as on.
 struct RunRule {
     RunClamp clamp = RunClamp::None;
     double low = 0;
