@@ -53,7 +53,7 @@ void MigrateMachineSettings() {
         ok = CopyMachineSettingToUser(s.section, s.name, s.defaultText) && ok;
     }
     for (const UniverseValue& v : kUniverseValues) {
-        ok = CopyMachineSettingToUser(kSectionUniverse, v.name, v.defaultText) && ok;
+        ok = CopyMachineSettingToUser(kSectionUniverse, v.name, DefaultText(v)) && ok;
     }
     RegToUniGalaxies(kHiveMachine);
     RegToCompGalaxies(kHiveMachine);

@@ -22,7 +22,7 @@ bool CopyTemplateSection(std::string_view section, const std::array<TemplateSett
 bool CopyTemplateUniverse(std::string_view file) {
     bool ok = true;
     for (const UniverseValue& v : kUniverseValues) {
-        ok = CopyTemplateToSetting(kSectionUniverse, v.name, v.defaultText, file) && ok;
+        ok = CopyTemplateToSetting(kSectionUniverse, v.name, DefaultText(v), file) && ok;
     }
     return ok;
 }

@@ -96,7 +96,7 @@ std::string EveryValueIs(const std::string& path, std::string_view number) {
     OpenTemplateFile(path);
     WritePreambleToTemplate();
     for (const TemplateSetting& s : kTemplateDisplaySettings) CopySettingToTemplate("DirectX", s.name, s.defaultText);
-    for (const UniverseValue& v : kUniverseValues) CopySettingToTemplate(kSectionUniverse, v.name, v.defaultText);
+    for (const UniverseValue& v : kUniverseValues) CopySettingToTemplate(kSectionUniverse, v.name, DefaultText(v));
     UniGalaxiesToTemp();
     CompGalaxiesToTemp();
     CloseTemplateFile();

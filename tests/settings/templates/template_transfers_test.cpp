@@ -25,7 +25,7 @@ protected:
         for (const TemplateSetting& s : kTemplateDisplaySettings) {
             CopySettingToTemplate("DirectX", s.name, s.defaultText);
         }
-        for (const UniverseValue& v : kUniverseValues) CopySettingToTemplate(kSectionUniverse, v.name, v.defaultText);
+        for (const UniverseValue& v : kUniverseValues) CopySettingToTemplate(kSectionUniverse, v.name, DefaultText(v));
         UniGalaxiesToTemp();
         CompGalaxiesToTemp();
         return CloseTemplateFile();

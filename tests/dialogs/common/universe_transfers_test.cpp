@@ -1,4 +1,4 @@
-#include "settings/universe_transfers.h"
+#include "dialogs/common/universe_transfers.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/common/control_names.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/registry/settings.h"
 #include "settings/template_file.h"
 #include "settings/universe_values.h"
-#include "template_fixture.h"
+#include "settings/templates/template_fixture.h"
 
 namespace orbweave {
 namespace {
@@ -29,14 +30,16 @@ protected:
         auto* profile = dialog_->Find<ComboBox>("cboUniProfile");
         for (int i = 0; i < kProfileEntries; ++i) profile->AddItem("Profile " + std::to_string(i));
         for (const UniverseValue& v : kUniverseValues) {
-            if (v.control == "txtUni") dialog_->SetText(v.control, v.controlIndex, "-5");
+            const ControlRef c = ControlOf(v.control);
+            if (c.name == "txtUni") dialog_->SetText(c.name, c.index, "-5");
         }
         dialog_->SetText("cboTourGalaxies", kNoIndex, "old tour");
         dialog_->SetListIndex("cboUniProfile", kNoIndex, 3);
     }
 
     static ControlSpec SpecOf(const UniverseValue& v) {
-        ControlSpec row{v.control, v.controlIndex, ControlKind::TextBox, {}, 0, 0, 1000, 300, ""};
+        const ControlRef c = ControlOf(v.control);
+        ControlSpec row{c.name, c.index, ControlKind::TextBox, {}, 0, 0, 1000, 300, ""};
         if (v.type == UniverseValueType::Flag) row.kind = ControlKind::CheckBox;
         if (v.type == UniverseValueType::Text) {
             row.kind = ControlKind::ComboBox;
@@ -124,6 +127,28 @@ TEST_F(UniverseTransferTest, ControlsAreSavedInTheirTextForms) {
               "Universe_GS_Idx=3 1 2\r\nUniverse_Tour=1\r\nUniverse_GVisit=0\r\nUniverse_RotCam=0\r\n"
               "Universe_AmStar=-5\r\nUniverse_AmPers=-5\r\nUniverse_AmCAge=-5\r\nUniverse_AmFrames=-5\r\n"
               "Universe_AmMaxExt=-5\r\nUniverse_GravForce=-5\r\nUniverse_GravFrame=-5\r\nUniverse_Profile=-1\r\n");
+}
+
+TEST_F(UniverseTransferTest, NumbersSurviveASaveAndALoadDigitForDigit) {
+    const std::vector<std::pair<int, std::string>> boxes{
+        {0, "12345678"},   // a 32-bit value
+        {10, "12345678"},  // a single-precision value the float holds exactly
+        {12, "0.985"},
+        {41, "0.999"},
+        {42, "0.1"},
+    };
+    for (const auto& [index, text] : boxes) dialog_->SetText("txtUni", index, text);
+    const std::string path = PathOf("numbers.owv");
+    ASSERT_TRUE(OpenTemplateFile(path));
+    EXPECT_TRUE(UniverseControlsToTemp(*dialog_));
+    ASSERT_TRUE(CloseTemplateFile());
+    EXPECT_NE(ReadFile(path).find("Universe_Expand=12345678\r\n"), std::string::npos);
+
+    for (const auto& [index, text] : boxes) dialog_->SetText("txtUni", index, "");
+    ClearTemplateTextCache();
+    ASSERT_TRUE(LoadTemplateText(path));
+    TempToUniverseControls(*dialog_);
+    for (const auto& [index, text] : boxes) EXPECT_EQ(Text(index), text) << index;
 }
 
 TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomValues) {

@@ -19,8 +19,9 @@ class Form;
 void TempToUniverseControls(Form& dialog);
 
 // The controls into the template's "Universe" section, in table order: a
-// box's leading number in its shortest text ("0.9850" -> "0.985", "12abc" ->
-// "12", "" -> "0"), a check box's value, the tour sequence without
+// box's leading number in the shortest text that reads back as the value its
+// row holds ("0.9850" -> "0.985", "12345678" stays, "12abc" -> "12", "" ->
+// "0"), a check box's value, the tour sequence without
 // surrounding blanks, the profile list's index ("-1" with no selection). A
 // missing control writes nothing. False once the save has failed.
 bool UniverseControlsToTemp(const Form& dialog);

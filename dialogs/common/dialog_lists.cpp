@@ -1,4 +1,4 @@
-#include "settings/dialog_lists.h"
+#include "dialogs/common/dialog_lists.h"
 
 #include <cstdint>
 #include <span>

@@ -1,4 +1,4 @@
-#include "settings/dialog_lists.h"
+#include "dialogs/common/dialog_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "platform/registry/settings.h"
 #include "settings/galaxy_tables.h"
 #include "settings/registry_transfers.h"
-#include "template_fixture.h"
+#include "settings/templates/template_fixture.h"
 
 namespace orbweave {
 namespace {

@@ -1,0 +1,65 @@
+// The bridge from the value tables to the dialog's controls: every place a
+// table names has a control, and each numeric box is bound once.
+#include "dialogs/common/value_boxes.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <variant>
+
+#include "dialogs/common/control_names.h"
+#include "settings/galaxy_values.h"
+#include "settings/universe_values.h"
+
+namespace orbweave {
+namespace {
+
+std::vector<ControlPlace> PlacesInTables() {
+    std::vector<ControlPlace> places;
+    for (const UniverseValue& v : kUniverseValues) places.push_back(v.control);
+    for (const UniverseValue& v : kUniverseBlendLevels) places.push_back(v.control);
+    for (const GalaxyValue& value : kGalaxyValues) {
+        std::visit([&](const auto& v) { places.push_back(v.control); }, value);
+    }
+    return places;
+}
+
+// A place without a name would make every transfer of its value do nothing.
+TEST(ControlNamesTest, EveryPlaceTheTablesNameHasAControl) {
+    for (const ControlPlace& place : PlacesInTables()) {
+        if (place.control == DialogControl::None) continue;
+        EXPECT_FALSE(ControlOf(place).name.empty()) << static_cast<int>(place.control);
+        EXPECT_EQ(ControlOf(place).index, place.index);
+    }
+    EXPECT_TRUE(ControlOf({}).name.empty());
+}
+
+TEST(ValueBoxesTest, EachBoxIsBoundOnceWithItsSpinWhereItHasOne) {
+    for (const auto& specs : {UniverseBoxSpecs(), BlendBoxSpecs(), GalaxyBoxSpecs()}) {
+        std::set<std::pair<std::string, int>> seen;
+        for (const NumericBoxSpec& spec : specs) {
+            const std::string name(spec.box.name);
+            EXPECT_TRUE(seen.insert({name, spec.box.index}).second) << name << spec.box.index;
+            // A spin control stands beside a box of the same index.
+            EXPECT_EQ(spec.spin.name.empty(), spec.rule.spin.scale == 0) << name << spec.box.index;
+            if (!spec.spin.name.empty()) EXPECT_EQ(spec.spin.index, spec.box.index);
+            // Arrows step within their own limits.
+            if (spec.rule.arrows.step != 0) EXPECT_LE(spec.rule.arrows.low, spec.rule.arrows.high);
+        }
+    }
+}
+
+// The nebula style shows its control points in the radial and tilt boxes:
+// those boxes take the radial values' rules, by style.
+TEST(ValueBoxesTest, BoxesSharedByTheNebulaStyleClampByStyle) {
+    for (const NumericBoxSpec& spec : GalaxyBoxSpecs()) {
+        const bool shared = spec.box.name == "txtGalaxy" &&
+                            (spec.box.index >= 3 && spec.box.index <= 6 || spec.box.index == 93);
+        EXPECT_EQ(spec.rule.clamp == BoxClamp::ByStyle, shared) << spec.box.index;
+    }
+}
+
+}  // namespace
+}  // namespace orbweave
