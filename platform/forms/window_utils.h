@@ -37,7 +37,7 @@ void EnableFormControls(Form& form, bool disable, std::string_view keepName);
 void SetContainerEnabled(Frame& container, bool enable);
 
 // --- Numeric boxes ---
-enum NumericKind : std::int16_t { kNumericInteger = 0, kNumericSingle = 1, kNumericLong = 2 };
+enum NumericKind : std::int16_t { kNumericUnclamped = -1, kNumericInteger = 0, kNumericSingle = 1, kNumericLong = 2 };
 
 // Clamps the box's value (a 16-bit whole number) into low..high, sets its
 // length limit, and runs the spin control from high (Min) to low (Max) so

@@ -29,7 +29,7 @@ protected:
     void SetUp() override
     {
         RendererTest::SetUp();
-        ASSERT_TRUE(dialog.Build(kDisplayControls));
+        ASSERT_TRUE(dialog.Build(kDisplayControls).empty());
     }
     void Fill(display::MemoryDesktop desktop)
     {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "form_test_tables.h"
 #include "forms_test_support.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/service_recorder.h"
@@ -15,27 +16,11 @@
 namespace orbweave {
 namespace {
 
-using K = ControlKind;
-
 constexpr std::string_view kSection = "General\\Main";
-
-constexpr ControlSpec kTable[] = {
-    {"fraOuter", kNoIndex, K::Frame, {}, 60, 60, 4000, 3000, "Outer"},
-    {"fraInner", kNoIndex, K::Frame, {"fraOuter"}, 60, 240, 3000, 2000, "Inner"},
-    {"txtDeep", kNoIndex, K::TextBox, {"fraInner"}, 60, 240, 900, 300, ""},
-    {"txtNumber", kNoIndex, K::TextBox, {"fraOuter"}, 60, 2400, 900, 300, "0"},
-    {"spnNumber", kNoIndex, K::SpinControl, {"fraOuter"}, 960, 2400, 195, 300, ""},
-    {"cmdPreview", kNoIndex, K::CommandButton, {}, 4200, 60, 900, 330, "Preview"},
-    {"cmdOK", kNoIndex, K::CommandButton, {}, 4200, 500, 900, 330, "OK"},
-    {"lstTypes", kNoIndex, K::ListBox, {}, 4200, 1000, 3000, 1500, ""},
-    {"cboFonts", kNoIndex, K::ComboBox, {}, 4200, 2600, 3000, 300, ""},
-    {"mnuFile", kNoIndex, K::Menu, {}, 0, 0, 0, 0, "&File"},
-    {"mnuFileArray", 0, K::Menu, {"mnuFile"}, 0, 0, 0, 0, "E&xit"},
-};
 
 class WindowUtilsTest : public ::testing::Test {
 protected:
-    void SetUp() override { form.Build(kTable); }
+    void SetUp() override { form.Build(testing::kWindowUtilsTable); }
     TextBox& Number() { return *form.Find<TextBox>("txtNumber"); }
     SpinControl& Spin() { return *form.Find<SpinControl>("spnNumber"); }
     ListBox& List() { return *form.Find<ListBox>("lstTypes"); }
