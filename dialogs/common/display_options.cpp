@@ -1,12 +1,12 @@
-#include "renderer/display_options.h"
+#include "dialogs/common/display_options.h"
 
 #include <algorithm>
 #include <string>
 
 #include "core/convert.h"
+#include "dialogs/common/placement.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
-#include "platform/forms/window_utils.h"
 #include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
 #include "renderer/display/display.h"

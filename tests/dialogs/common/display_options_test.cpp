@@ -1,35 +1,27 @@
 // The dialog's display choices: the option lists against a fake mode list,
 // the resolution lookups, the custom size boxes, the unsaved choices that a
 // dialog preview uses, and frames presented into a picture box.
+#include "dialogs/common/dialog_test_tables.h"
+#include "dialogs/common/display_options.h"
 #include "platform/display/picture_box_backend.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
 #include "renderer/display/display.h"
-#include "renderer/display_options.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/presentation.h"
 #include "renderer/display/run_state.h"
-#include "renderer_fixture.h"
+#include "renderer/renderer_fixture.h"
 
 namespace orbweave::testing {
 namespace {
-
-constexpr ControlSpec kDisplayControls[] = {
-    {"cboResolution", kNoIndex, ControlKind::ComboBox, {}, 0, 0, 1500, 300, ""},
-    {"cboVertOffset", kNoIndex, ControlKind::ComboBox, {}, 0, 400, 1500, 300, ""},
-    {"cboRGB16bbp", kNoIndex, ControlKind::ComboBox, {}, 0, 800, 1500, 300, ""},
-    {"txtDXRes", 0, ControlKind::TextBox, {}, 0, 1200, 900, 300, ""},
-    {"txtDXRes", 1, ControlKind::TextBox, {}, 1000, 1200, 900, 300, ""},
-    {"picPreview", kNoIndex, ControlKind::PictureBox, {}, 0, 1600, 1200, 900, ""},
-};
 
 class DisplayOptions : public RendererTest {
 protected:
     void SetUp() override
     {
         RendererTest::SetUp();
-        ASSERT_TRUE(dialog.Build(kDisplayControls));
+        ASSERT_TRUE(dialog.Build(kDisplayControls).empty());
     }
     void Fill(display::MemoryDesktop desktop)
     {
