@@ -3,9 +3,12 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <cctype>
 #include <cstdlib>
 #include <map>
+#include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace orbweave {
@@ -18,8 +21,14 @@ constexpr char kKeySeparator = '\\';
 // The character after the separator: every sub-key path of "P" sorts between
 // "P\" and "P]".
 constexpr char kAfterSeparator = ']';
-// Long enough for a dialog's bulk write to finish while a saver reads.
-constexpr int kBusyTimeoutMs = 10000;
+// Long enough for another process's bulk write to finish before a write of
+// ours gives up.
+constexpr std::chrono::milliseconds kDefaultBusyTimeout{10000};
+
+std::chrono::milliseconds& BusyTimeout() {
+    static std::chrono::milliseconds timeout = kDefaultBusyTimeout;
+    return timeout;
+}
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS keys("
@@ -70,6 +79,29 @@ std::filesystem::path AbsoluteFromEnvironment(const char* name) {
     if (value == nullptr || *value == '\0') return {};
     std::filesystem::path path(value);
     return path.is_absolute() ? path : std::filesystem::path{};
+}
+
+// SQLite refuses to write: the file or its folder may not be written by this
+// user, or the folder cannot take the WAL index a WAL file needs.
+bool MeansReadOnly(int code) { return (code & 0xff) == SQLITE_READONLY; }
+
+// A URI naming the file as immutable: SQLite then reads it without locks and
+// without the WAL index, which a folder we cannot write cannot hold.
+std::string ImmutableUri(const std::filesystem::path& file) {
+    constexpr std::string_view kPlain = "/-._~";
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : file.string()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 || kPlain.find(c) != std::string_view::npos) {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 0xf];
+        }
+    }
+    return uri + "?immutable=1";
 }
 
 // Binds text parameters, steps once and resets when it goes out of scope, so
@@ -131,14 +163,54 @@ struct RegistryStore::Impl {
 
     sqlite3_stmt* operator[](Statement statement) const { return statements[statement]; }
 
-    bool Prepare() {
+    // Opens the connection and prepares every statement; the SQLite result
+    // code of the first step that failed, or SQLITE_OK.
+    int Connect(const std::string& name, int flags, const char* setUp) {
+        int code = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
+        if (code != SQLITE_OK) return code;
+        sqlite3_busy_timeout(db, static_cast<int>(BusyTimeout().count()));
+        if (setUp != nullptr && (code = sqlite3_exec(db, setUp, nullptr, nullptr, nullptr)) != SQLITE_OK) return code;
+        return Prepare();
+    }
+
+    int Prepare() {
         for (int i = 0; i < kStatementCount; ++i) {
-            if (sqlite3_prepare_v3(db, kStatementText[i], -1, SQLITE_PREPARE_PERSISTENT, &statements[i], nullptr) !=
-                SQLITE_OK) {
-                return false;
-            }
+            const int code =
+                sqlite3_prepare_v3(db, kStatementText[i], -1, SQLITE_PREPARE_PERSISTENT, &statements[i], nullptr);
+            if (code != SQLITE_OK) return code;
         }
-        return true;
+        return SQLITE_OK;
+    }
+
+    // The file for reading and writing, created when missing. Sets readOnly
+    // when the file exists but SQLite may not write it.
+    static std::unique_ptr<Impl> OpenWritable(const std::filesystem::path& file, bool& readOnly) {
+        // WAL lets readers go on while a writer works; NORMAL synchronisation
+        // keeps every commit atomic across a crash.
+        static const std::string setUp = std::string("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;") + kSchema;
+        auto impl = std::make_unique<Impl>();
+        const int code = impl->Connect(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, setUp.c_str());
+        // SQLite quietly opens a file it may not write read-only.
+        readOnly = MeansReadOnly(code) || (code == SQLITE_OK && sqlite3_db_readonly(impl->db, "main") == 1);
+        if (code != SQLITE_OK || readOnly) return nullptr;
+        impl->writable = true;
+        return impl;
+    }
+
+    // An existing file for reading only. A WAL file whose folder cannot take
+    // its index is read as immutable, as its last checkpoint left it.
+    static std::unique_ptr<Impl> OpenReadOnly(const std::filesystem::path& file) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(file, error)) return nullptr;
+        auto impl = std::make_unique<Impl>();
+        const int code = impl->Connect(file.string(), SQLITE_OPEN_READONLY, nullptr);
+        if (code == SQLITE_OK) return impl;
+        if (!MeansReadOnly(code)) return nullptr;
+        impl = std::make_unique<Impl>();
+        if (impl->Connect(ImmutableUri(file), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
+            return nullptr;
+        }
+        return impl;
     }
 
     std::optional<std::int64_t> FindKey(std::string_view path) {
@@ -199,30 +271,20 @@ RegistryStore::~RegistryStore() = default;
 
 std::unique_ptr<RegistryStore> RegistryStore::Open(const std::filesystem::path& file, Access access) {
     if (file.empty()) return nullptr;
-    std::error_code error;
-    int flags = SQLITE_OPEN_READONLY;
+    std::unique_ptr<Impl> impl;
     if (access == Access::ReadWrite) {
+        std::error_code error;
         std::filesystem::create_directories(file.parent_path(), error);
         if (error) return nullptr;
-        flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    } else if (!std::filesystem::is_regular_file(file, error)) {
-        return nullptr;
+        bool readOnly = false;
+        impl = Impl::OpenWritable(file, readOnly);
+        // A store the user may read but not write still holds the settings
+        // to run on; only writing it fails.
+        if (!impl && readOnly) impl = Impl::OpenReadOnly(file);
+    } else {
+        impl = Impl::OpenReadOnly(file);
     }
-
-    auto impl = std::make_unique<Impl>();
-    impl->writable = access == Access::ReadWrite;
-    if (sqlite3_open_v2(file.c_str(), &impl->db, flags, nullptr) != SQLITE_OK) return nullptr;
-    sqlite3_busy_timeout(impl->db, kBusyTimeoutMs);
-    if (impl->writable) {
-        // WAL lets readers go on while a writer works; NORMAL synchronisation
-        // keeps every commit atomic across a crash.
-        if (sqlite3_exec(impl->db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
-                         nullptr) != SQLITE_OK ||
-            sqlite3_exec(impl->db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
-            return nullptr;
-        }
-    }
-    if (!impl->Prepare()) return nullptr;
+    if (!impl) return nullptr;
     return std::unique_ptr<RegistryStore>(new RegistryStore(std::move(impl)));
 }
 
@@ -344,5 +406,9 @@ RegistryStore* StoreForHive(int hive) {
 }
 
 void CloseStores() { OpenStores().clear(); }
+
+std::chrono::milliseconds SetStoreBusyTimeout(std::chrono::milliseconds timeout) {
+    return std::exchange(BusyTimeout(), timeout);
+}
 
 }  // namespace orbweave

@@ -2,11 +2,13 @@
 // (full backslash-separated paths) and their text values.
 //
 // Key paths and value names compare without regard to ASCII case; a key's
-// parents exist whenever it does. The user's file runs in WAL mode with a
-// busy timeout, so a saver reading while the dialog writes waits briefly
-// instead of failing. Statements are prepared once per open file.
+// parents exist whenever it does. The user's file runs in WAL mode, so a saver
+// reads while the dialog writes; a write waits up to a busy timeout for
+// another process's write to finish. Statements are prepared once per open
+// file.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -31,7 +33,8 @@ public:
     };
 
     // Opens the file; nullptr when it cannot be opened (a folder that cannot
-    // be created, a missing read-only file, a file that is not a store).
+    // be created, a missing read-only file, a file that is not a store). A
+    // file asked for ReadWrite that this user may only read opens read-only.
     static std::unique_ptr<RegistryStore> Open(const std::filesystem::path& file, Access access);
 
     ~RegistryStore();
@@ -79,6 +82,10 @@ RegistryStore* StoreForHive(int hive);
 
 // Closes every store StoreForHive opened.
 void CloseStores();
+
+// How long stores opened from now on wait for another process's write lock;
+// returns the previous time. For tests, which cannot wait for the default.
+std::chrono::milliseconds SetStoreBusyTimeout(std::chrono::milliseconds timeout);
 
 // A key path as stored: backslash-separated, without empty parts.
 std::string NormaliseKeyPath(std::string_view keyPath);
