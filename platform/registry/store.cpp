@@ -153,7 +153,10 @@ struct RegistryStore::Impl {
     std::array<sqlite3_stmt*, kStatementCount> statements{};
     int depth = 0;
     int snapshotDepth = 0;
+    // The open transaction will roll back; writes inside it are refused.
     bool failed = false;
+    // The outermost transaction level holds the file's write lock.
+    bool locked = false;
 
     ~Impl() {
         for (sqlite3_stmt* statement : statements) sqlite3_finalize(statement);
@@ -300,12 +303,13 @@ std::optional<std::string> RegistryStore::ReadValue(std::string_view keyPath, st
 bool RegistryStore::KeyExists(std::string_view keyPath) { return impl_->FindKey(keyPath).has_value(); }
 
 bool RegistryStore::WriteValue(std::string_view keyPath, std::string_view name, std::string_view value) {
-    if (!Begin()) return false;
     bool written = false;
-    if (const auto id = impl_->CreateKey(keyPath)) {
-        Use use((*impl_)[kWriteValue]);
-        use.Bind(1, *id).Bind(2, name).Bind(3, value);
-        written = use.Step() == SQLITE_DONE;
+    if (Begin()) {
+        if (const auto id = impl_->CreateKey(keyPath)) {
+            Use use((*impl_)[kWriteValue]);
+            use.Bind(1, *id).Bind(2, name).Bind(3, value);
+            written = use.Step() == SQLITE_DONE;
+        }
     }
     return End(written) && written;
 }
@@ -315,22 +319,20 @@ RegistryStore::DeleteResult RegistryStore::DeleteKey(std::string_view keyPath) {
     const auto id = impl_->FindKey(keyPath);
     if (!id) return DeleteResult::Missing;
     if (impl_->HasSubKey(keyPath)) return DeleteResult::HasSubKeys;
-    if (!Begin()) return DeleteResult::Failed;
-    const bool deleted = impl_->Run(kDeleteValues, *id) && impl_->Run(kDeleteKey, *id);
+    const bool deleted = Begin() && impl_->Run(kDeleteValues, *id) && impl_->Run(kDeleteKey, *id);
     return End(deleted) && deleted ? DeleteResult::Deleted : DeleteResult::Failed;
 }
 
 bool RegistryStore::Begin() {
-    // Writing inside a read snapshot would have to upgrade its lock and could
-    // fail half-way; such writes are refused instead.
-    if (!impl_->writable || impl_->snapshotDepth > 0) return false;
-    if (impl_->depth == 0) {
-        Use use((*impl_)[kBegin]);
-        if (use.Step() != SQLITE_DONE) return false;
-        impl_->failed = false;
+    if (impl_->depth++ == 0) {
+        // Writing inside a read snapshot would have to upgrade its lock and
+        // could fail half-way, so such a transaction fails from the start.
+        // So does one whose lock another process held past the busy timeout:
+        // every write inside then fails at once instead of waiting again.
+        impl_->locked = impl_->writable && impl_->snapshotDepth == 0 && Use((*impl_)[kBegin]).Step() == SQLITE_DONE;
+        impl_->failed = !impl_->locked;
     }
-    ++impl_->depth;
-    return true;
+    return !impl_->failed;
 }
 
 bool RegistryStore::End(bool commit) {
@@ -339,14 +341,11 @@ bool RegistryStore::End(bool commit) {
     if (--impl_->depth > 0) return !impl_->failed;
 
     bool committed = false;
-    if (!impl_->failed) {
-        Use use((*impl_)[kCommit]);
-        committed = use.Step() == SQLITE_DONE;
+    if (impl_->locked) {
+        if (!impl_->failed) committed = Use((*impl_)[kCommit]).Step() == SQLITE_DONE;
+        if (!committed && sqlite3_get_autocommit(impl_->db) == 0) Use((*impl_)[kRollback]).Step();
     }
-    if (!committed && sqlite3_get_autocommit(impl_->db) == 0) {
-        Use use((*impl_)[kRollback]);
-        use.Step();
-    }
+    impl_->locked = false;
     impl_->failed = false;
     return committed;
 }
@@ -356,7 +355,7 @@ void RegistryStore::FailTransaction() {
 }
 
 bool RegistryStore::BeginSnapshot() {
-    if (impl_->depth > 0) return true;  // a write transaction already sees one state
+    if (impl_->locked) return true;  // a write transaction already sees one state
     if (impl_->snapshotDepth == 0) {
         Use use((*impl_)[kBeginRead]);
         if (use.Step() != SQLITE_DONE) return false;

@@ -53,9 +53,13 @@ public:
     // Deletes a key without sub-keys, with its values.
     DeleteResult DeleteKey(std::string_view keyPath);
 
-    // Transactions nest: only the outermost Begin / End pair reaches the file.
-    // End(false), or a failed write inside, makes the outermost End roll back.
-    // Begin fails on a read-only store or when the file stays locked.
+    // Transactions nest: only the outermost Begin / End pair reaches the file,
+    // and every Begin needs its End. End(false), or a failed write inside,
+    // makes the outermost End roll back; once failed, a transaction refuses
+    // every further write at once. Begin returns false when the transaction
+    // has failed, which the outermost one does from the start on a read-only
+    // store, inside a snapshot, or when another process holds the file's write
+    // lock past the busy timeout.
     bool Begin();
     bool End(bool commit);
     // Makes the open transaction roll back at its outermost End (a value was

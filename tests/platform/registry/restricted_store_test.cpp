@@ -1,4 +1,5 @@
-// The store when the user may not write it.
+// The store when the user may not write it, and when another process holds
+// its write lock.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -100,6 +101,73 @@ TEST(ReadOnlyStore, IsReadButRefusesWritesAndSaysSo) {
         EXPECT_EXIT(RunAsUnprivilegedUser([&] { return ReadButNotWritten(c.hive); }), ::testing::ExitedWithCode(0), "");
         fs::permissions(folder, fs::perms::all);
     }
+}
+
+// A second connection holding the write lock, as another process's bulk save would.
+class HeldLock {
+public:
+    explicit HeldLock(const fs::path& file) {
+        sqlite3_open(file.c_str(), &db_);
+        held_ = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~HeldLock() { sqlite3_close_v2(db_); }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+
+    bool Held() const { return held_; }
+    void Release() {
+        if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) held_ = false;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+    bool held_ = false;
+};
+
+class LockedStoreTest : public ::testing::Test {
+protected:
+    ~LockedStoreTest() override { SetStoreBusyTimeout(previousTimeout_); }
+
+    // Opened after the timeout is shortened, so the stores wait briefly.
+    std::chrono::milliseconds previousTimeout_ = SetStoreBusyTimeout(std::chrono::milliseconds(20));
+    testing::ScopedConfig config;
+};
+
+TEST_F(LockedStoreTest, ATransactionThatCannotTakeTheLockStoresNothingEvenOnceTheLockIsFree) {
+    ASSERT_TRUE(SaveSettingValue(kSection, "Adv_FontSize", 12));
+    HeldLock other(UserStorePath());
+    ASSERT_TRUE(other.Held());
+    {
+        SettingsTransaction transaction;
+        EXPECT_FALSE(SaveSettingValue(kSection, "Adv_FontSize", 20));
+        other.Release();
+        // Written one by one these would now succeed and leave half a save.
+        EXPECT_FALSE(SaveSettingValue(kSection, "Adv_FontHueV", 90));
+        EXPECT_EQ(DeleteSettingKey(kProductKey, "", kSection), kDeleteKeyRefused);
+        {
+            SettingsTransaction inner;
+            EXPECT_FALSE(SaveSettingValue(kSection, "Adv_FontTOff", 7));
+            EXPECT_FALSE(inner.Commit());
+        }
+        EXPECT_FALSE(transaction.Commit());
+    }
+    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 0), 12);
+    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontHueV", 0), 0);
+    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontTOff", 0), 0);
+
+    SettingsTransaction next;
+    EXPECT_TRUE(SaveSettingValue(kSection, "Adv_FontHueV", 90));
+    EXPECT_TRUE(next.Commit());
+    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontHueV", 0), 90);
+}
+
+TEST_F(LockedStoreTest, ReadsGoOnWhileTheLockIsHeld) {
+    ASSERT_TRUE(SaveSettingValue(kSection, "Adv_FontSize", 12));
+    HeldLock other(UserStorePath());
+    ASSERT_TRUE(other.Held());
+    EXPECT_FALSE(SaveSettingValue(kSection, "Adv_FontSize", 20));
+    SettingsSnapshot snapshot;
+    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 0), 12);
 }
 
 }  // namespace
