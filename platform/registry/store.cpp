@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdlib>
@@ -84,6 +85,48 @@ std::filesystem::path AbsoluteFromEnvironment(const char* name) {
 // SQLite refuses to write: the file or its folder may not be written by this
 // user, or the folder cannot take the WAL index a WAL file needs.
 bool MeansReadOnly(int code) { return (code & 0xff) == SQLITE_READONLY; }
+
+// The file is not an SQLite database, or a damaged one.
+bool MeansDamaged(int code) {
+    code &= 0xff;
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+}
+
+// A file as it was when last seen: a file changed since then may be opened
+// again.
+struct FileStamp {
+    std::filesystem::path file;
+    std::filesystem::file_time_type written;
+    std::uintmax_t size = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
+    std::error_code error;
+    FileStamp stamp{file, std::filesystem::last_write_time(file, error), 0};
+    if (!error) stamp.size = std::filesystem::file_size(file, error);
+    if (error) return std::nullopt;
+    return stamp;
+}
+
+// Files that failed to open as damaged, as they were then. A damaged file is
+// not opened again until it changes: a bulk load reads thousands of values,
+// and each read would try it again and fail again.
+std::vector<FileStamp>& DamagedFiles() {
+    static std::vector<FileStamp> files;
+    return files;
+}
+
+bool IsKnownDamaged(const FileStamp& stamp) {
+    const auto& files = DamagedFiles();
+    return std::find(files.begin(), files.end(), stamp) != files.end();
+}
+
+void RememberDamaged(const FileStamp& stamp) {
+    auto& files = DamagedFiles();
+    std::erase_if(files, [&](const FileStamp& known) { return known.file == stamp.file; });
+    files.push_back(stamp);
+}
 
 // A URI naming the file as immutable: SQLite then reads it without locks and
 // without the WAL index, which a folder we cannot write cannot hold.
@@ -185,35 +228,35 @@ struct RegistryStore::Impl {
         return SQLITE_OK;
     }
 
-    // The file for reading and writing, created when missing. Sets readOnly
-    // when the file exists but SQLite may not write it.
-    static std::unique_ptr<Impl> OpenWritable(const std::filesystem::path& file, bool& readOnly) {
+    // The file for reading and writing, created when missing; code tells
+    // why it failed (SQLITE_READONLY for a file SQLite may not write).
+    static std::unique_ptr<Impl> OpenWritable(const std::filesystem::path& file, int& code) {
         // WAL lets readers go on while a writer works; NORMAL synchronisation
         // keeps every commit atomic across a crash.
         static const std::string setUp = std::string("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;") + kSchema;
         auto impl = std::make_unique<Impl>();
-        const int code = impl->Connect(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, setUp.c_str());
+        code = impl->Connect(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, setUp.c_str());
         // SQLite quietly opens a file it may not write read-only.
-        readOnly = MeansReadOnly(code) || (code == SQLITE_OK && sqlite3_db_readonly(impl->db, "main") == 1);
-        if (code != SQLITE_OK || readOnly) return nullptr;
+        if (code == SQLITE_OK && sqlite3_db_readonly(impl->db, "main") == 1) code = SQLITE_READONLY;
+        if (code != SQLITE_OK) return nullptr;
         impl->writable = true;
         return impl;
     }
 
-    // An existing file for reading only. A WAL file whose folder cannot take
-    // its index is read as immutable, as its last checkpoint left it.
-    static std::unique_ptr<Impl> OpenReadOnly(const std::filesystem::path& file) {
+    // An existing file for reading only; code tells why it failed. A WAL file
+    // whose folder cannot take its index is read as immutable, as its last
+    // checkpoint left it.
+    static std::unique_ptr<Impl> OpenReadOnly(const std::filesystem::path& file, int& code) {
         std::error_code error;
+        code = SQLITE_CANTOPEN;
         if (!std::filesystem::is_regular_file(file, error)) return nullptr;
         auto impl = std::make_unique<Impl>();
-        const int code = impl->Connect(file.string(), SQLITE_OPEN_READONLY, nullptr);
+        code = impl->Connect(file.string(), SQLITE_OPEN_READONLY, nullptr);
         if (code == SQLITE_OK) return impl;
         if (!MeansReadOnly(code)) return nullptr;
         impl = std::make_unique<Impl>();
-        if (impl->Connect(ImmutableUri(file), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
-            return nullptr;
-        }
-        return impl;
+        code = impl->Connect(ImmutableUri(file), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        return code == SQLITE_OK ? std::move(impl) : nullptr;
     }
 
     std::optional<std::int64_t> FindKey(std::string_view path) {
@@ -274,20 +317,25 @@ RegistryStore::~RegistryStore() = default;
 
 std::unique_ptr<RegistryStore> RegistryStore::Open(const std::filesystem::path& file, Access access) {
     if (file.empty()) return nullptr;
+    const std::optional<FileStamp> stamp = StampOf(file);
+    if (stamp && IsKnownDamaged(*stamp)) return nullptr;
+    int code = SQLITE_OK;
     std::unique_ptr<Impl> impl;
     if (access == Access::ReadWrite) {
         std::error_code error;
         std::filesystem::create_directories(file.parent_path(), error);
         if (error) return nullptr;
-        bool readOnly = false;
-        impl = Impl::OpenWritable(file, readOnly);
+        impl = Impl::OpenWritable(file, code);
         // A store the user may read but not write still holds the settings
         // to run on; only writing it fails.
-        if (!impl && readOnly) impl = Impl::OpenReadOnly(file);
+        if (!impl && MeansReadOnly(code)) impl = Impl::OpenReadOnly(file, code);
     } else {
-        impl = Impl::OpenReadOnly(file);
+        impl = Impl::OpenReadOnly(file, code);
     }
-    if (!impl) return nullptr;
+    if (!impl) {
+        if (stamp && MeansDamaged(code)) RememberDamaged(*stamp);
+        return nullptr;
+    }
     return std::unique_ptr<RegistryStore>(new RegistryStore(std::move(impl)));
 }
 
