@@ -1,14 +1,10 @@
 #include "settings/registry_transfers.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
-#include <chrono>
 #include <fstream>
-#include <future>
 #include <limits>
 #include <sstream>
-#include <thread>
 
 #include "galaxy_tables_fixture.h"
 #include "platform/registry/store.h"
@@ -358,41 +354,6 @@ TEST_F(RegistryTransfersTest, SaveWithoutAWritableStoreIsReported) {
     EXPECT_FALSE(GalaxyTablesToReg());
     EXPECT_FALSE(UniGalaxiesToReg());
     EXPECT_FALSE(CompGalaxiesToReg());
-}
-
-// Another process's bulk save holding the user's store for a while: the write
-// lock is held from when the future is ready until hold has passed.
-std::future<void> HoldWriteLock(std::chrono::milliseconds hold, std::thread& holder) {
-    auto locked = std::make_shared<std::promise<void>>();
-    std::future<void> ready = locked->get_future();
-    holder = std::thread([hold, locked, file = UserStorePath()] {
-        sqlite3* db = nullptr;
-        sqlite3_open(file.c_str(), &db);
-        sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-        locked->set_value();
-        std::this_thread::sleep_for(hold);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    });
-    return ready;
-}
-
-TEST_F(RegistryTransfersTest, BulkSaveWhoseLockIsHeldElsewhereStoresNothing) {
-    SaveFactoryTables();
-    const auto previousTimeout = SetStoreBusyTimeout(std::chrono::milliseconds(20));
-    ResetSettingsStore();
-    for (UniGalaxy& g : UniGalaxies) g._UniGalName = "Renamed";
-    for (CompGalaxy& c : CompGalaxies) c._CompGalName = "Renamed";
-
-    std::thread holder;
-    HoldWriteLock(std::chrono::milliseconds(300), holder).wait();
-    // Value by value, the writes after the lock's release would be stored.
-    EXPECT_FALSE(GalaxyTablesToReg());
-    holder.join();
-    SetStoreBusyTimeout(previousTimeout);
-
-    for (int i = 0; i < kGalaxyTypeCount; ++i) EXPECT_NE(Stored(UniGalaxySection(i), "_UniGalName"), "Renamed");
-    for (int c = 0; c < kCompGalaxyCount; ++c) EXPECT_NE(Stored(CompGalaxySection(c), "_CompGalName"), "Renamed");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The settings store shared between processes: a save killed at any moment,
-// and a saver reloading while dialogs save. After a kill the file is checked
-// through a connection of its own, never through the store under test.
+// a saver reloading while dialogs save, and a save while another process holds
+// the write lock. The file is checked through a connection of its own, never
+// through the store under test.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sqlite3.h>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <random>
 #include <string>
 #include <string_view>
@@ -258,6 +260,69 @@ TEST_F(StoreProcessesTest, ASaverReloadingWhileTwoDialogsSaveSeesOneSaveWhole) {
     EXPECT_EQ(ExitStatus(other), 0);
     EXPECT_GT(reloads, 0);
     EXPECT_EQ(mixed, 0) << "of " << reloads << " reloads";
+}
+
+// Another process's save holding the user's store: the write lock is held from
+// construction until hold has passed.
+class WriteLockHeld {
+public:
+    explicit WriteLockHeld(std::chrono::milliseconds hold) {
+        std::promise<void> locked;
+        std::future<void> ready = locked.get_future();
+        holder_ = std::thread([hold, &locked, file = UserStorePath()] {
+            sqlite3* db = nullptr;
+            sqlite3_open(file.c_str(), &db);
+            sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+            locked.set_value();
+            std::this_thread::sleep_for(hold);
+            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+        });
+        ready.wait();
+    }
+    ~WriteLockHeld() { holder_.join(); }
+    WriteLockHeld(const WriteLockHeld&) = delete;
+    WriteLockHeld& operator=(const WriteLockHeld&) = delete;
+
+private:
+    std::thread holder_;
+};
+
+// The lock is held for many busy timeouts: written value by value, the writes
+// after its release would be stored.
+class HeldLockTest : public StoreProcessesTest {
+protected:
+    static constexpr std::chrono::milliseconds kHeld{300};
+    ~HeldLockTest() override { SetStoreBusyTimeout(previousTimeout_); }
+
+private:
+    std::chrono::milliseconds previousTimeout_ = SetStoreBusyTimeout(std::chrono::milliseconds(20));
+};
+
+TEST_F(HeldLockTest, AGalaxyTablesSaveStoresNothingAndFails) {
+    const GalaxyTables factory = FactoryTables();
+    const std::string before = DumpAfter([] { GalaxyTablesToReg(); });
+    PutInMemory(ChangedTables(factory));
+    {
+        const WriteLockHeld other(kHeld);
+        EXPECT_FALSE(GalaxyTablesToReg());
+    }
+    ResetSettingsStore();
+    EXPECT_EQ(StoreDump(), before);
+}
+
+TEST_F(HeldLockTest, ATemplateImportStoresNothingAndFails) {
+    const std::string oldFile = (config.Root() / "old.owv").string();
+    const std::string newFile = (config.Root() / "new.owv").string();
+    std::ofstream(oldFile, std::ios::binary) << TemplateNumberedFrom(1000);
+    std::ofstream(newFile, std::ios::binary) << TemplateNumberedFrom(2000);
+    const std::string before = DumpAfter([&] { CyclePropsTempToRegArrays(oldFile); });
+    {
+        const WriteLockHeld other(kHeld);
+        EXPECT_FALSE(CyclePropsTempToRegArrays(newFile));
+    }
+    ResetSettingsStore();
+    EXPECT_EQ(StoreDump(), before);
 }
 
 }  // namespace
