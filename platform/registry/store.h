@@ -35,6 +35,7 @@ public:
     // Opens the file; nullptr when it cannot be opened (a folder that cannot
     // be created, a missing read-only file, a file that is not a store). A
     // file asked for ReadWrite that this user may only read opens read-only.
+    // A file found damaged is not opened again until it changes.
     static std::unique_ptr<RegistryStore> Open(const std::filesystem::path& file, Access access);
 
     ~RegistryStore();
