@@ -34,8 +34,9 @@ void LoadUniverseSettings(bool preview) {
     ParseTourSequence(GetSettingString(kSectionUniverse, kTourSequenceValue.name, "", kHiveUser));
     Universe.Universe_Stars = Scaled(Universe.Universe_Stars, preview ? kPreviewStarShare : 1.0);
     Universe.Universe_AmStar = Scaled(Universe.Universe_AmStar, preview ? kPreviewAmbientShare : 1.0);
-    RegToUniGalaxies(kHiveUser);
-    RegToCompGalaxies(kHiveUser);
+    // Both tables from one saved state: a dialog saving meanwhile never
+    // leaves the run with the types of one save and the composites of another.
+    RegToGalaxyTables(kHiveUser);
     BuildHueColorTables();
     BuildHueWheels(kReadFromSettings, kReadFromSettings);
 }
