@@ -216,12 +216,12 @@ SdlWindow::~SdlWindow()
     window::DestroyChildWindow(child_);
 }
 
+// SDL's software renderer presents through the window surface (shared
+// memory on X11). Its default choice may be an OpenGL context on a software
+// rasterizer, whose worker threads compete with the frame for every core.
 bool SdlWindow::CreateRenderer()
 {
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (renderer_ == nullptr) {
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    }
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     return renderer_ != nullptr;
 }
 
