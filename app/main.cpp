@@ -7,6 +7,7 @@
 
 #include "host/command_line.h"
 #include "host/startup.h"
+#include "host/stop_signals.h"
 #include "platform/forms/services.h"
 #include "platform/system/services.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
     if (QGuiApplication::platformName() == "offscreen") {
         orbweave::SetMessageBoxService({});
     }
+    orbweave::InstallStopSignals();
     const std::span<const char* const> arguments(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);
     return orbweave::Main(orbweave::JoinArguments(arguments));
 }
