@@ -6,6 +6,7 @@
 #include <span>
 
 #include "host/command_line.h"
+#include "host/console.h"
 #include "host/startup.h"
 #include "host/stop_signals.h"
 #include "platform/forms/services.h"
@@ -34,9 +35,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     orbweave::InstallQtServices();
     // On the headless platform nobody could answer a message box: messages
-    // go to standard error instead.
+    // go to standard error and questions take the answer that does nothing.
     if (QGuiApplication::platformName() == "offscreen") {
-        orbweave::SetMessageBoxService({});
+        orbweave::SetMessageBoxService(orbweave::WriteUnattendedMessage);
     }
     orbweave::InstallStopSignals();
     const std::span<const char* const> arguments(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);

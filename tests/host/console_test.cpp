@@ -1,0 +1,45 @@
+#include "host/console.h"
+
+#include "host/startup.h"
+#include "host_fixture.h"
+#include "platform/forms/service_recorder.h"
+#include "renderer/display.h"
+
+namespace orbweave {
+namespace {
+
+class ConsoleTest : public testing::HostTest {};
+
+TEST_F(ConsoleTest, AQuestionNoOneCanAnswerTakesTheAnswerThatDoesNothing) {
+    const struct {
+        MessageStyle style;
+        MessageAnswer answer;
+    } cases[] = {
+        {{MessageIcon::Information, MessageButtons::Ok, 0}, MessageAnswer::Ok},
+        {{MessageIcon::Question, MessageButtons::YesNo, 0}, MessageAnswer::No},  // even when Yes is the default
+        {{MessageIcon::Question, MessageButtons::YesNo, 1}, MessageAnswer::No},
+        {{MessageIcon::Question, MessageButtons::YesNoCancel, 0}, MessageAnswer::Cancel},
+    };
+    for (const auto& c : cases) {
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(WriteUnattendedMessage("Go on?", "Orbweave", c.style), c.answer);
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Orbweave: Go on?\n");
+    }
+}
+
+// Without a display the start-up explains what is missing on standard error,
+// opens nothing and ends with status 1.
+TEST_F(ConsoleTest, WithoutADisplayNothingIsOpened) {
+    const ServiceRecorder recorder;
+    SetMessageBoxService(WriteUnattendedMessage);
+    SetDisplayOpener([] { return display::OpenResult{nullptr, display::OpenFailure::RootMissing}; });
+    ::testing::internal::CaptureStderr();
+    Main("/A");
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(said.starts_with("Orbweave: X Display Not Found\r\n")) << said;
+    EXPECT_TRUE(recorder.addresses.empty());
+    EXPECT_EQ(ended, std::vector<int>{kExitFailure});
+}
+
+}  // namespace
+}  // namespace orbweave
