@@ -32,6 +32,7 @@ void ChooseBackendsWithoutDisplay()
 int main(int argc, char** argv)
 {
     ChooseBackendsWithoutDisplay();
+    orbweave::QuietRuntimeFolderNotice();
     QApplication application(argc, argv);
     orbweave::InstallQtServices();
     // On the headless platform nobody could answer a message box: messages

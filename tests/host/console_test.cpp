@@ -1,5 +1,7 @@
 #include "host/console.h"
 
+#include <QtGlobal>
+
 #include "host/startup.h"
 #include "host_fixture.h"
 #include "platform/forms/service_recorder.h"
@@ -39,6 +41,16 @@ TEST_F(ConsoleTest, WithoutADisplayNothingIsOpened) {
     EXPECT_TRUE(said.starts_with("Orbweave: X Display Not Found\r\n")) << said;
     EXPECT_TRUE(recorder.addresses.empty());
     EXPECT_EQ(ended, std::vector<int>{kExitFailure});
+}
+
+TEST_F(ConsoleTest, OnlyTheRuntimeFolderNoticeIsKeptQuiet) {
+    QuietRuntimeFolderNotice();
+    ::testing::internal::CaptureStderr();
+    qWarning("QStandardPaths: XDG_RUNTIME_DIR not set, defaulting to '/tmp/runtime-someone'");
+    qWarning("QStandardPaths: wrong permissions on runtime directory /tmp/x, 0755 instead of 0700");
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.find("XDG_RUNTIME_DIR"), std::string::npos) << said;
+    EXPECT_NE(said.find("wrong permissions"), std::string::npos) << said;
 }
 
 }  // namespace
