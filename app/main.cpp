@@ -9,6 +9,7 @@
 #include "host/console.h"
 #include "host/startup.h"
 #include "host/stop_signals.h"
+#include "host/trace.h"
 #include "platform/forms/services.h"
 #include "platform/system/services.h"
 
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
         orbweave::SetMessageBoxService(orbweave::WriteUnattendedMessage);
     }
     orbweave::InstallStopSignals();
+    orbweave::StartTrace();
     const std::span<const char* const> arguments(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);
     return orbweave::Main(orbweave::JoinArguments(arguments));
 }
