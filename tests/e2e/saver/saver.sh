@@ -300,8 +300,9 @@ signals-saver)
     rm -f "$work/run/VelmorPerf.log"
     start --default-signal=INT -- /S
     wait_frames $report_frames || fail "SIG$signal: the saver drew no frames"
-    sent=$(frames)
     kill -s "$signal" "$saver_pid"
+    # Counted after the signal went: the program can only be later.
+    sent=$(frames)
     if wait_end; then
       stopped=$(stopped_frame)
       echo "SIG$signal sent by frame $sent; the saver stopped in frame ${stopped:-?}"
@@ -325,8 +326,9 @@ signals-preview)
   for signal in TERM HUP INT; do
     start --default-signal=INT -- /P "$host"
     wait_frames 20 || fail "SIG$signal: the preview drew no frames"
-    sent=$(frames)
     kill -s "$signal" "$saver_pid"
+    # Counted after the signal went: the program can only be later.
+    sent=$(frames)
     if wait_end; then
       stopped=$(stopped_frame)
       echo "SIG$signal sent by frame $sent; the preview stopped in frame ${stopped:-?}"
