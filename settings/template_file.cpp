@@ -250,7 +250,11 @@ std::optional<std::string_view> TemplateText::Find(std::string_view section, std
         const auto match = searcher(from, block.end()).first;
         if (match == block.end()) return std::nullopt;
         const auto pos = static_cast<std::size_t>(match - block.begin());
-        if (StartsLineContent(block, pos, lineEnd_)) {
+        // A key that itself begins with a blank never starts inside another
+        // line's indentation: "  =w" holds no entry of key " ".
+        const bool insideIndent = pos > 0 && kIndent.find(block[pos - 1]) != std::string_view::npos &&
+                                  kIndent.find(entry.front()) != std::string_view::npos;
+        if (!insideIndent && StartsLineContent(block, pos, lineEnd_)) {
             const Line line = LineAt(block, pos, lineEnd_);
             return block.substr(pos + entry.size(), line.end - pos - entry.size());
         }

@@ -64,6 +64,11 @@ TEST(TemplateTextTest, BlanksAndTabsMayIndentHeadersAndKeys) {
         EXPECT_EQ(indented.Find("Advanced", "LockMessage"), " two  words ");
         EXPECT_EQ(indented.Find("Advanced", "Universe_Stars"), std::nullopt);
         EXPECT_EQ(indented.Find("Universe", "Universe_Stars"), "7");
+        // The indentation is no part of a key: " LockMessage" is not found in
+        // "  LockMessage=...", nor " " in "  =w".
+        EXPECT_EQ(indented.Find("Advanced", " LockMessage"), std::nullopt);
+        EXPECT_EQ(TemplateText("[A]" + std::string(lineEnd) + "  =w" + std::string(lineEnd)).Find("A", " "),
+                  std::nullopt);
     }
 }
 
