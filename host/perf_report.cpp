@@ -4,10 +4,10 @@
 #include <cmath>
 #include <fstream>
 
-#include "renderer/display.h"
-#include "renderer/display_settings.h"
-#include "renderer/presentation.h"
-#include "renderer/universe_run.h"
+#include "renderer/display/display.h"
+#include "renderer/display/display_settings.h"
+#include "renderer/display/presentation.h"
+#include "renderer/universe/universe_run.h"
 
 namespace orbweave {
 

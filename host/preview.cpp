@@ -8,10 +8,10 @@
 #include "host/trace.h"
 #include "platform/display/sdl_backend.h"
 #include "platform/window/x11_windows.h"
-#include "renderer/display.h"
-#include "renderer/run_state.h"
-#include "renderer/universe_run.h"
-#include "renderer/universe_settings.h"
+#include "renderer/display/display.h"
+#include "renderer/display/run_state.h"
+#include "renderer/universe/universe_run.h"
+#include "renderer/universe/universe_settings.h"
 
 namespace orbweave {
 

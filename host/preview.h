@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "renderer/display_settings.h"
+#include "renderer/display/display_settings.h"
 
 namespace orbweave {
 

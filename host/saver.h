@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "host/mouse_rule.h"
-#include "renderer/display_settings.h"
+#include "renderer/display/display_settings.h"
 
 namespace orbweave {
 

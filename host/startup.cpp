@@ -15,9 +15,9 @@
 #include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
 #include "platform/system/services.h"
-#include "renderer/display.h"
-#include "renderer/run_state.h"
-#include "renderer/universe_run.h"
+#include "renderer/display/display.h"
+#include "renderer/display/run_state.h"
+#include "renderer/universe/universe_run.h"
 #include "settings/factory_presets.h"
 #include "settings/template_transfers.h"
 

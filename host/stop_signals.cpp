@@ -10,7 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "renderer/run_state.h"
+#include "renderer/display/run_state.h"
 
 namespace orbweave {
 

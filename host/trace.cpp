@@ -7,7 +7,7 @@
 
 #include "core/convert.h"
 #include "platform/display/sdl_backend.h"
-#include "renderer/pacing.h"
+#include "renderer/display/pacing.h"
 
 namespace orbweave {
 

@@ -9,7 +9,7 @@
 #include "platform/forms/window_utils.h"
 #include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
-#include "renderer/display.h"
+#include "renderer/display/display.h"
 
 namespace orbweave {
 

@@ -17,11 +17,11 @@
 
 #include "platform/display/memory_backend.h"
 #include "platform/registry/settings.h"
-#include "renderer/corvane_loader.h"
-#include "renderer/display.h"
-#include "renderer/display_settings.h"
-#include "renderer/presentation.h"
-#include "renderer/run_state.h"
+#include "renderer/display/corvane_loader.h"
+#include "renderer/display/display.h"
+#include "renderer/display/display_settings.h"
+#include "renderer/display/presentation.h"
+#include "renderer/display/run_state.h"
 
 namespace {
 

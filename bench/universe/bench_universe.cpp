@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "tools/render-frames/headless_run.h"
+#include "renderer/headless/headless_run.h"
 
 namespace {
 

@@ -52,6 +52,9 @@ struct MemoryDesktop {
     // The modes the fake driver offers, in its enumeration order; only these
     // can be set.
     std::vector<DisplayMode> modes{{800, 600, 32}};
+    // Tests read the call record; a long headless run keeps none, so its
+    // memory stays flat however many frames it draws.
+    bool recordCalls = true;
 };
 
 // One recorded call. The detail names the level ("exclusive"), the mode or

@@ -5,7 +5,7 @@
 #include "host/startup.h"
 #include "host_fixture.h"
 #include "platform/forms/service_recorder.h"
-#include "renderer/display.h"
+#include "renderer/display/display.h"
 
 namespace orbweave {
 namespace {

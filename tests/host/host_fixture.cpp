@@ -7,9 +7,9 @@
 #include "platform/display/cursor.h"
 #include "platform/registry/settings.h"
 #include "platform/system/services.h"
-#include "renderer/display.h"
-#include "renderer/pacing.h"
-#include "renderer/run_state.h"
+#include "renderer/display/display.h"
+#include "renderer/display/pacing.h"
+#include "renderer/display/run_state.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave::testing {

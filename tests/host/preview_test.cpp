@@ -1,10 +1,10 @@
 #include "host/preview.h"
 
 #include "host_fixture.h"
-#include "renderer/display.h"
-#include "renderer/run_state.h"
-#include "renderer/universe_run.h"
-#include "renderer/universe_settings.h"
+#include "renderer/display/display.h"
+#include "renderer/display/run_state.h"
+#include "renderer/universe/universe_run.h"
+#include "renderer/universe/universe_settings.h"
 
 namespace orbweave {
 namespace {

@@ -7,8 +7,8 @@
 #include "host_fixture.h"
 #include "platform/display/sdl_backend.h"
 #include "platform/registry/settings.h"
-#include "renderer/display.h"
-#include "renderer/run_state.h"
+#include "renderer/display/display.h"
+#include "renderer/display/run_state.h"
 #include "settings/factory_presets.h"
 #include "settings/galaxy_tables.h"
 

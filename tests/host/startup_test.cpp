@@ -8,9 +8,9 @@
 #include "platform/forms/services.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
-#include "renderer/display.h"
-#include "renderer/run_state.h"
-#include "renderer/universe_run.h"
+#include "renderer/display/display.h"
+#include "renderer/display/run_state.h"
+#include "renderer/universe/universe_run.h"
 #include "settings/factory_presets.h"
 
 namespace orbweave {

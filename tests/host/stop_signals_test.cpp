@@ -4,7 +4,7 @@
 #include <csignal>
 
 #include "host_fixture.h"
-#include "renderer/run_state.h"
+#include "renderer/display/run_state.h"
 
 namespace orbweave {
 namespace {

@@ -5,11 +5,11 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
-#include "renderer/display.h"
+#include "renderer/display/display.h"
 #include "renderer/display_options.h"
-#include "renderer/display_settings.h"
-#include "renderer/presentation.h"
-#include "renderer/run_state.h"
+#include "renderer/display/display_settings.h"
+#include "renderer/display/presentation.h"
+#include "renderer/display/run_state.h"
 #include "renderer_fixture.h"
 
 namespace orbweave::testing {

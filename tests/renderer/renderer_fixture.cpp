@@ -7,12 +7,12 @@
 #include "platform/display/cursor.h"
 #include "platform/registry/settings.h"
 #include "platform/system/services.h"
-#include "renderer/corvane_loader.h"
-#include "renderer/display.h"
-#include "renderer/overlay.h"
-#include "renderer/pacing.h"
-#include "renderer/presentation.h"
-#include "renderer/run_state.h"
+#include "renderer/display/corvane_loader.h"
+#include "renderer/display/display.h"
+#include "renderer/display/overlay.h"
+#include "renderer/display/pacing.h"
+#include "renderer/display/presentation.h"
+#include "renderer/display/run_state.h"
 
 namespace orbweave::testing {
 

@@ -13,7 +13,7 @@
 #include "fake_corvane.h"
 #include "platform/display/memory_backend.h"
 #include "platform/registry/scoped_config.h"
-#include "renderer/display_settings.h"
+#include "renderer/display/display_settings.h"
 
 namespace orbweave::testing {
 

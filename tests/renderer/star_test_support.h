@@ -10,8 +10,8 @@
 
 #include "core/colour.h"
 #include "core/random.h"
-#include "renderer/display.h"
-#include "renderer/display_settings.h"
+#include "renderer/display/display.h"
+#include "renderer/display/display_settings.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave::testing {

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "core/random.h"
-#include "renderer/display.h"
-#include "renderer/hue_tables.h"
-#include "renderer/run_state.h"
-#include "renderer/tour.h"
-#include "renderer/universe_settings.h"
+#include "renderer/display/display.h"
+#include "renderer/galaxy/hue_tables.h"
+#include "renderer/display/run_state.h"
+#include "renderer/universe/tour.h"
+#include "renderer/universe/universe_settings.h"
 #include "renderer_fixture.h"
 #include "settings/factory_presets.h"
 #include "settings/galaxy_tables.h"

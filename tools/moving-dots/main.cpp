@@ -20,11 +20,11 @@
 #include "platform/display/cursor.h"
 #include "platform/display/sdl_backend.h"
 #include "platform/registry/settings.h"
-#include "renderer/display.h"
-#include "renderer/display_settings.h"
-#include "renderer/pacing.h"
-#include "renderer/presentation.h"
-#include "renderer/run_state.h"
+#include "renderer/display/display.h"
+#include "renderer/display/display_settings.h"
+#include "renderer/display/pacing.h"
+#include "renderer/display/presentation.h"
+#include "renderer/display/run_state.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <QGuiApplication>
 
 #include "core/convert.h"
-#include "tools/render-frames/headless_run.h"
+#include "renderer/headless/headless_run.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include "core/convert.h"
 #include "settings/factory_presets.h"
 #include "settings/galaxy_tables.h"
-#include "tools/render-frames/headless_run.h"
+#include "renderer/headless/headless_run.h"
 
 namespace {
 

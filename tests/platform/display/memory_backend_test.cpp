@@ -122,6 +122,20 @@ TEST(MemoryBackend, RefusesCallsAsOftenAsAsked)
     EXPECT_EQ(system->CountOf(Call::Lock), 3);
 }
 
+TEST(MemoryBackend, ADisplayThatKeepsNoRecordStillRefusesOnDemand)
+{
+    MemoryDesktop desktop;
+    desktop.recordCalls = false;
+    auto system = MemoryDisplaySystem::Create(desktop);
+    std::shared_ptr<Surface> surface;
+    system->CreateSurface({4, 4}, surface);
+    system->Fail(Call::Lock, Result::Failed, 1);
+    LockedRect locked;
+    EXPECT_EQ(surface->Lock(locked), Result::Failed);
+    EXPECT_EQ(surface->Lock(locked), Result::Ok);
+    EXPECT_TRUE(system->Calls().empty());
+}
+
 TEST(MemoryBackend, SetsOnlyTheModesItsDriverOffers)
 {
     auto system = MemoryDisplaySystem::Create({PixelLayout::Rgb565, {1024, 768}, {{640, 480, 16}}});

@@ -1,0 +1,329 @@
+#include "renderer/display/display.h"
+
+#include <cmath>
+#include <new>
+#include <string>
+#include <utility>
+
+#include "core/colour.h"
+#include "platform/display/cursor.h"
+#include "platform/forms/window_utils.h"
+#include "platform/registry/setting_tables.h"
+#include "platform/registry/settings.h"
+#include "platform/system/services.h"
+#include "renderer/display/display_settings.h"
+#include "renderer/display/pacing.h"
+#include "renderer/display/presentation.h"
+#include "renderer/display/run_state.h"
+
+namespace orbweave {
+
+bool DX = false;
+std::shared_ptr<display::DisplaySystem> DD;
+bool UseFlip = true;
+bool FullScreenExclusive = false;
+std::shared_ptr<display::Surface> PrimarySurface;
+std::shared_ptr<display::Surface> BackSurface;
+std::shared_ptr<display::Clipper> DisplayClipper;
+std::int32_t PixelFormat = 0;
+std::int32_t PitchPixels = 0;
+std::vector<std::int32_t> PixelBuffer;
+std::int32_t CurrentBlend = 0;
+double PerfIdleTime = 0.0;
+double PerfBlendTime = 0.0;
+double PerfPresentTime = 0.0;
+
+namespace {
+
+constexpr std::string_view kModuleName = "DirectX";
+constexpr std::string_view kSetupErrorText = "LoadPropsInitDX:  Error Line: ";
+constexpr std::string_view kRootMissingHeading = "X Display Not Found";
+constexpr std::string_view kDeviceFailedHeading = "X Display Services cannot be started";
+constexpr std::uint32_t kGreenMask555 = 0x3E0;
+constexpr int kFadeTopLevel = 90;
+constexpr int kProcessFailureStatus = 1;
+
+// The lines of the set-up, numbered for the error text.
+enum SetupLine {
+    kLineNoDevice = 1,
+    kLineCooperativeLevel,
+    kLineDisplayMode,
+    kLinePrimarySurface,
+    kLineBackSurface,
+    kLineClearBack,
+    kLinePixelFormat,
+    kLineLock,
+    kLineWorkImage,
+    kLineClipper,
+};
+
+DisplayOpener& Opener()
+{
+    static DisplayOpener opener = display::OpenSdlDisplay;
+    return opener;
+}
+
+std::string MissingDisplayText(std::string_view heading)
+{
+    std::string text(heading);
+    text += "\r\n\r\n";
+    text += "It appears that SDL2 cannot reach an X display on your system.  ";
+    text += "Please start Orbweave inside an X11 session, with DISPLAY naming the X server.";
+    text += "\r\n\r\nURL:  ";
+    text += kDisplayDownloadUrl;
+    text += "\r\n\r\nWould you like to go to the site now?";
+    return text;
+}
+
+// Offers the download page and ends the process whatever the answer.
+void ReportMissingDisplay(std::string_view heading)
+{
+    const MessageStyle style{MessageIcon::Question, MessageButtons::YesNo, 0};
+    if (ShowMessage(MissingDisplayText(heading), kMessageTitle, style) == MessageAnswer::Yes) {
+        OpenWebPage(kDisplayDownloadUrl);
+    }
+    EndProcess(kProcessFailureStatus);
+}
+
+display::CooperativeLevel CurrentLevel()
+{
+    return FullScreenExclusive ? display::CooperativeLevel::Exclusive : display::CooperativeLevel::Normal;
+}
+
+void ReleaseSurfaces()
+{
+    if (auto clipper = std::exchange(DisplayClipper, nullptr)) {
+        clipper->Release();
+    }
+    if (auto back = std::exchange(BackSurface, nullptr)) {
+        back->Release();
+    }
+    if (auto primary = std::exchange(PrimarySurface, nullptr)) {
+        primary->Release();
+    }
+}
+
+// A dialog's animation is abandoned and its dialog stays; the saver and the
+// preview have nothing left to show and end the process.
+bool SetupFailed(int line)
+{
+    LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(line));
+    if (RunMode == kRunModeSaver || RunMode == kRunModePreview) {
+        ReleaseDirectX();
+        EndProcess(kProcessFailureStatus);
+    } else {
+        ReleaseSurfaces();
+        PixelBuffer.clear();
+    }
+    return false;
+}
+
+// The exclusive mode, or (when the screen does not offer it) the custom
+// layout over the whole desktop, drawn at the desktop's own size: stretching
+// a smaller picture over it would blur it and distort its proportions.
+bool EnterDisplayMode(display::DisplaySystem& device)
+{
+    const display::DisplayMode mode{ScreenWidth, ScreenHeight, DisplayBpp};
+    if (display::Succeeded(device.SetDisplayMode(mode))) {
+        return true;
+    }
+    FullScreenExclusive = false;
+    const display::Size desktop = device.DesktopSize();
+    if (desktop.width > 0 && desktop.height > 0) {
+        ResizeDrawingSurface(desktop.width, desktop.height);
+    }
+    return display::Succeeded(device.SetCooperativeLevel(SaverHWnd, display::CooperativeLevel::Normal));
+}
+
+bool CreateFlipChain(display::DisplaySystem& device)
+{
+    if (!display::Succeeded(device.CreatePrimarySurface(true, PrimarySurface)) ||
+        !display::Succeeded(PrimarySurface->GetAttachedBackBuffer(BackSurface))) {
+        return false;
+    }
+    PrimarySurface->Fill({0, 0, ScreenWidth, ScreenHeight}, 0);
+    return true;
+}
+
+// 15 or 16 for two-byte surfaces (by RGB16Mode, or the primary's green mask
+// when asked to look), else the surface's own bits per pixel.
+bool ChoosePixelFormat()
+{
+    display::PixelFormat format;
+    if (!display::Succeeded(BackSurface->GetPixelFormat(format))) {
+        return false;
+    }
+    if (format.bytesPerPixel != 2) {
+        PixelFormat = format.bitsPerPixel;
+        return true;
+    }
+    switch (RGB16Mode) {
+    case 0: PixelFormat = 16; return true;
+    case 1: PixelFormat = 15; return true;
+    default: {
+        display::PixelFormat primary;
+        if (!display::Succeeded(PrimarySurface->GetPixelFormat(primary))) {
+            return false;
+        }
+        PixelFormat = primary.greenMask == kGreenMask555 ? 15 : 16;
+        return true;
+    }
+    }
+}
+
+bool MeasurePitch()
+{
+    display::LockedRect locked;
+    if (!display::Succeeded(BackSurface->Lock(locked)) || locked.bytesPerPixel <= 0) {
+        return false;
+    }
+    PitchPixels = static_cast<std::int32_t>(
+        std::nearbyint(static_cast<double>(locked.pitchBytes) / locked.bytesPerPixel));
+    BackSurface->Unlock();
+    return true;
+}
+
+bool AllocateWorkImage()
+{
+    try {
+        PixelBuffer.assign(static_cast<std::size_t>(PitchPixels) * ScreenHeight + 1, 0);
+    } catch (const std::bad_alloc&) {
+        PixelBuffer.clear();
+        return false;
+    }
+    return true;
+}
+
+bool AttachClipper(display::DisplaySystem& device)
+{
+    return display::Succeeded(device.CreateClipper(DisplayClipper)) &&
+           display::Succeeded(DisplayClipper->SetWindow(SaverHWnd)) &&
+           display::Succeeded(PrimarySurface->SetClipper(DisplayClipper));
+}
+
+}  // namespace
+
+void SetDisplayOpener(DisplayOpener opener)
+{
+    Opener() = opener ? std::move(opener) : DisplayOpener(display::OpenSdlDisplay);
+}
+
+void LogError(std::string_view, std::string_view) {}
+
+void InitDirectX()
+{
+    if (DX) {
+        return;
+    }
+    display::OpenResult opened = Opener()();
+    if (opened.failure == display::OpenFailure::RootMissing) {
+        ReportMissingDisplay(kRootMissingHeading);
+        return;
+    }
+    DX = true;
+    if (opened.failure != display::OpenFailure::None || !opened.system) {
+        ReportMissingDisplay(kDeviceFailedHeading);
+        return;
+    }
+    DD = std::move(opened.system);
+    DisplayBpp = static_cast<std::int16_t>(DD->DesktopBitsPerPixel());
+    UseFlip = GetSettingInteger(kSectionDirectX, "DX_UseFlip", 1) != 0;
+}
+
+bool LoadPropsInitDX()
+{
+    const std::shared_ptr<display::DisplaySystem> device = DD;
+    if (!device || device->IsReleased()) {
+        return SetupFailed(kLineNoDevice);
+    }
+    FullScreenExclusive = RunMode == kRunModeSaver && GetSettingLong(kSectionDirectX, "CustomRes", 0) == 0;
+    if (!display::Succeeded(device->SetCooperativeLevel(SaverHWnd, CurrentLevel()))) {
+        return SetupFailed(kLineCooperativeLevel);
+    }
+    if (FullScreenExclusive && !EnterDisplayMode(*device)) {
+        return SetupFailed(kLineDisplayMode);
+    }
+    // A second animation in the same dialog replaces the surfaces of the first.
+    ReleaseSurfaces();
+    if (UseFlip && FullScreenExclusive) {
+        if (!CreateFlipChain(*device)) {
+            return SetupFailed(kLinePrimarySurface);
+        }
+    } else {
+        if (!display::Succeeded(device->CreatePrimarySurface(false, PrimarySurface))) {
+            return SetupFailed(kLinePrimarySurface);
+        }
+        if (!display::Succeeded(device->CreateSurface({ScreenWidth, ScreenHeight}, BackSurface))) {
+            return SetupFailed(kLineBackSurface);
+        }
+    }
+    if (!display::Succeeded(BackSurface->Fill({0, 0, ScreenWidth, ScreenHeight}, 0))) {
+        return SetupFailed(kLineClearBack);
+    }
+    if (!ChoosePixelFormat()) {
+        return SetupFailed(kLinePixelFormat);
+    }
+    if (!MeasurePitch()) {
+        return SetupFailed(kLineLock);
+    }
+    if (!AllocateWorkImage()) {
+        return SetupFailed(kLineWorkImage);
+    }
+    if (RunMode != kRunModeSaver && !AttachClipper(*device)) {
+        return SetupFailed(kLineClipper);
+    }
+    PerfIdleTime = 0.0;
+    PerfBlendTime = 0.0;
+    PerfPresentTime = 0.0;
+    return true;
+}
+
+void RestoreLostSurfaces()
+{
+    const std::shared_ptr<display::DisplaySystem> device = DD;
+    if (!device) {
+        LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(kLineNoDevice));
+        return;
+    }
+    if (device->TestCooperativeLevel() == display::Result::Ok) {
+        return;
+    }
+    // The window's handlers may run here (and may even release the display).
+    PumpEvents();
+    if (!display::Succeeded(device->SetCooperativeLevel(SaverHWnd, CurrentLevel()))) {
+        LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(kLineCooperativeLevel));
+        return;
+    }
+    if (!display::Succeeded(device->RestoreAllSurfaces())) {
+        LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(kLinePrimarySurface));
+    }
+}
+
+void FadeOutDisplay(std::int16_t frames, std::int16_t stepSize)
+{
+    // A second close request while the fade runs must not start another.
+    static bool fading = false;
+    if (fading) {
+        return;
+    }
+    fading = true;
+    const int product = frames * stepSize;
+    const int count = product <= kFadeTopLevel ? frames
+                                               : static_cast<int>(std::nearbyint(static_cast<double>(kFadeTopLevel) / stepSize));
+    for (int k = 1; k <= count; ++k) {
+        BlendBlitSurface(kFadeTopLevel - k * stepSize);
+    }
+    fading = false;
+}
+
+void ReleaseDirectX()
+{
+    ReleaseSurfaces();
+    if (auto device = std::exchange(DD, nullptr)) {
+        device->Release();
+    }
+    DX = false;
+    display::ShowCursor(true);
+}
+
+}  // namespace orbweave

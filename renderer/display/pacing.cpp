@@ -1,0 +1,99 @@
+#include "renderer/display/pacing.h"
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "platform/display/sdl_backend.h"
+#include "renderer/display/display_settings.h"
+#include "renderer/display/run_state.h"
+
+namespace orbweave {
+
+std::int64_t FrameStartTick = 0;
+window::NativeWindowId HostWindowHandle = 0;
+
+namespace {
+
+constexpr std::int64_t kLongestSleepMs = 999;
+constexpr int kPauseSliceLimit = 6;
+constexpr std::int64_t kPauseSliceMs = 20;
+
+std::int64_t SteadyTicks()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void ThreadSleep(std::int64_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+void PumpQtAndSdl()
+{
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::processEvents();
+    }
+    display::PumpSdlEvents();
+}
+
+FramePacer& Pacer()
+{
+    static FramePacer pacer{SteadyTicks, ThreadSleep, PumpQtAndSdl};
+    return pacer;
+}
+
+}  // namespace
+
+void SetFramePacer(FramePacer pacer)
+{
+    Pacer() = {pacer.ticks ? std::move(pacer.ticks) : SteadyTicks,
+               pacer.sleep ? std::move(pacer.sleep) : ThreadSleep,
+               pacer.pumpEvents ? std::move(pacer.pumpEvents) : PumpQtAndSdl};
+}
+
+std::int64_t TickCount() { return Pacer().ticks(); }
+
+void SleepFor(std::int64_t ms) { Pacer().sleep(ms); }
+
+void PumpEvents() { Pacer().pumpEvents(); }
+
+bool WaitFrameDelay()
+{
+    PumpEvents();
+    if (StopRequested) {
+        return true;
+    }
+    const std::int64_t rest = FrameDelayMs - std::llabs(TickCount() - FrameStartTick);
+    if (rest >= 1 && rest <= kLongestSleepMs) {
+        SleepFor(rest);
+    }
+    return false;
+}
+
+void PauseSlice()
+{
+    static int slices = 0;
+    if (slices >= kPauseSliceLimit) {
+        return;
+    }
+    ++slices;
+    const std::int64_t noted = TickCount();
+    // Yields until 20 ms have passed, sleeping a millisecond between yields
+    // rather than spinning.
+    while (std::llabs(TickCount() - noted) < kPauseSliceMs) {
+        PumpEvents();
+        SleepFor(1);
+    }
+}
+
+bool WaitFrameDelayPreview()
+{
+    bool stop = WaitFrameDelay();
+    if (RunMode == kRunModePreview && !window::IsWindow(HostWindowHandle)) {
+        StopRequested = true;
+        stop = true;
+    }
+    return stop;
+}
+
+}  // namespace orbweave

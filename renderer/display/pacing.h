@@ -1,0 +1,47 @@
+// Frame pacing: the clock, the per-frame yield to the window system and the
+// sleep that fills the rest of the frame. The clock, the sleep and the event
+// pump are one replaceable pacer, so a headless run can count frames and
+// advance a fake clock.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "platform/window/x11_windows.h"
+
+namespace orbweave {
+
+struct FramePacer {
+    std::function<std::int64_t()> ticks;             // monotonic milliseconds
+    std::function<void(std::int64_t ms)> sleep;
+    std::function<void()> pumpEvents;                // pending Qt and SDL events, once
+};
+
+// Installs a pacer; members left empty keep their defaults (the steady
+// clock, a thread sleep, and one pass over Qt's and SDL's pending events).
+void SetFramePacer(FramePacer pacer);
+
+std::int64_t TickCount();
+void SleepFor(std::int64_t ms);
+void PumpEvents();
+
+// Tick at the start of the current frame, written by each frame loop.
+extern std::int64_t FrameStartTick;
+
+// Yields once, then sleeps what is left of the frame delay (only when that
+// is 1 to 999 ms). True when the animation must stop.
+bool WaitFrameDelay();
+
+// The control-panel preview's host window (the id given after "/P"). Start-up
+// sets it; the preview's frames stop once it is gone.
+extern window::NativeWindowId HostWindowHandle;
+
+// The per-frame pacing of every animation: WaitFrameDelay, and in the
+// control-panel preview also a test that the host window still exists (a
+// vanished host sets StopRequested). True when the animation must stop.
+bool WaitFrameDelayPreview();
+
+// An extra pause of at least 20 ms, at most six times in the process's life.
+void PauseSlice();
+
+}  // namespace orbweave

@@ -1,0 +1,75 @@
+#include "renderer/galaxy/hue_tables.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/colour.h"
+#include "settings/galaxy_tables.h"
+
+namespace orbweave {
+
+std::array<std::array<std::int32_t, kHueColorColumns>, kHueColorRows> HueColorTable{};
+
+namespace {
+
+constexpr float kSixtieth = 0.016666666f;
+// On 24- and 32-bit surfaces bytes 0 and 2 swap places; running the wheel
+// backwards from 240 keeps it red, yellow, green, cyan, blue, magenta there.
+constexpr int kMirrorBase = 600;
+
+struct Tint {
+    double base;
+    float scale;
+    double red, green, blue;
+};
+
+// A channel value: the largest whole number not above it, kept in a byte so
+// shares outside 0..100 (a record the dialog wrote unvalidated) cannot spill
+// into the neighbouring channel.
+std::int32_t Channel(double value) { return static_cast<std::int32_t>(std::clamp(std::floor(value), 0.0, 255.0)); }
+
+std::int32_t WheelColour(const Tint& tint, int h) {
+    const float f = static_cast<float>((h % 60) * kSixtieth);
+    const double scale = tint.scale;
+    auto full = [&](double c) { return tint.base + c * scale; };
+    auto rising = [&](double c) { return tint.base + f * scale * c; };
+    auto falling = [&](double c) { return tint.base + (1.0 - f) * scale * c; };
+    double r = tint.base, g = tint.base, b = tint.base;
+    switch (h / 60) {
+    case 0: r = full(tint.red); g = rising(tint.green); break;
+    case 1: r = falling(tint.red); g = full(tint.green); break;
+    case 2: g = full(tint.green); b = rising(tint.blue); break;
+    case 3: g = falling(tint.green); b = full(tint.blue); break;
+    case 4: r = rising(tint.red); b = full(tint.blue); break;
+    default: r = full(tint.red); b = falling(tint.blue); break;
+    }
+    return Channel(r) + 256 * Channel(g) + 65536 * Channel(b);
+}
+
+}  // namespace
+
+void BuildHueColorTables() {
+    const bool mirrored = DisplayBpp >= 24;
+    for (int t = 0; t < kGalaxyTypeCount; ++t) {
+        const UniGalaxy& g = UniGalaxies[t];
+        Tint tint{};
+        tint.base = std::nearbyint(g.Galaxy_HueBase * 255.0 / 100.0);
+        tint.scale = static_cast<float>((255.0 - tint.base) * 0.01);
+        tint.red = g.Galaxy_HueRed;
+        tint.green = g.Galaxy_HueGrn;
+        tint.blue = g.Galaxy_HueBlu;
+        for (int i = 0; i < kHueCount; ++i) {
+            const int h = mirrored ? (kMirrorBase - i) % kHueCount : i;
+            HueColorTable[t][i] = WheelColour(tint, h);
+        }
+    }
+}
+
+std::int16_t WholeHue(double hue) {
+    if (!std::isfinite(hue)) return 0;
+    double h = std::fmod(std::nearbyint(hue), static_cast<double>(kHueCount));
+    if (h < 0) h += kHueCount;
+    return static_cast<std::int16_t>(h);
+}
+
+}  // namespace orbweave

@@ -1,0 +1,235 @@
+#include "renderer/universe/universe_run.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <span>
+#include <new>
+
+#include "renderer/display/animation_guard.h"
+#include "renderer/galaxy/comets.h"
+#include "renderer/display/display.h"
+#include "renderer/galaxy/galaxy_constants.h"
+#include "renderer/galaxy/galaxy_cycle.h"
+#include "renderer/display/pacing.h"
+#include "renderer/galaxy/path_tables.h"
+#include "renderer/galaxy/precision.h"
+#include "renderer/display/presentation.h"
+#include "renderer/display/run_state.h"
+#include "renderer/galaxy/splines.h"
+#include "renderer/galaxy/star_colours.h"
+#include "renderer/galaxy/star_generators.h"
+#include "renderer/universe/type_state.h"
+#include "renderer/universe/universe_creation.h"
+#include "renderer/universe/universe_settings.h"
+#include "renderer/universe/universe_steps.h"
+#include "settings/galaxy_tables.h"
+
+namespace orbweave {
+
+std::int32_t PerfPixelCount = 0;
+
+namespace {
+
+// The close points carry the camera through the galaxy to half its viewing
+// distance behind the centre.
+constexpr double kThroughGalaxy = 1.5;
+// The closing leg backs out to 5, then 10000 times the universe's extent.
+constexpr double kBackOut = 5.0;
+constexpr double kFarOut = 10000.0;
+
+// The four control points of the camera's current spline segment.
+struct CameraWindow {
+    std::array<float, 4> x{}, y{}, z{};
+
+    void Fill(float px, float py, float pz) {
+        x.fill(px);
+        y.fill(py);
+        z.fill(pz);
+    }
+    // The oldest point drops out; (px, py, pz) becomes the newest.
+    void Slide(float px, float py, float pz) {
+        for (int i = 0; i < 3; ++i) {
+            x[i] = x[i + 1];
+            y[i] = y[i + 1];
+            z[i] = z[i + 1];
+        }
+        x[3] = px;
+        y[3] = py;
+        z[3] = pz;
+    }
+};
+
+// The state of one run that lives across its epochs.
+struct UniverseRun {
+    UniverseTables tables;
+    CameraWindow window;
+    CameraPosition camera;
+    std::int16_t profileIndex = -1;
+    std::int16_t visitCount = 0;
+    std::int16_t gravCounter = 0;
+    std::int16_t cometGalaxyType = 0;
+    float universeExtent = 0;
+    float expandSpeed = 0;
+
+    bool Allocate() {
+        const UniverseSettings& u = Universe;
+        try {
+            tables.galaxies.Allocate(u.Universe_Galaxy);
+            tables.stars.Allocate(u.Universe_Stars);
+            tables.ambient.Allocate(u.Universe_AmStar);
+            tables.comets.AllocateParticles();
+            AllocateCometArrays(tables.comets);
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        return true;
+    }
+
+    void PlaceGalaxiesForCamera() {
+        GalaxyTable& g = tables.galaxies;
+        for (std::int32_t i = 0; i < g.Count(); ++i) {
+            g.GalRelX[i] = Single(static_cast<double>(g.GalX[i]) - camera.x);
+            g.GalRelY[i] = Single(static_cast<double>(g.GalY[i]) - camera.y);
+            g.GalRelZ[i] = Single(static_cast<double>(g.GalZ[i]) - camera.z);
+        }
+    }
+
+    // The frame's stars, ambient stars and presentation, shared by the
+    // visits and the closing leg.
+    void DrawFrame(const TourFrame& tour) {
+        PlaceGalaxiesForCamera();
+        AdvanceGalaxyAngles();
+        CycleGalaxyStars(tables.galaxies, tables.stars, tables.comets, tables.paths, tour);
+        CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
+                           kAmbientTour, profileIndex);
+        BlendBlitSurface(-1);
+    }
+
+    // One frame of a visit; false when the run must stop.
+    bool TourFrameOfVisit(std::int16_t visit, std::int16_t step, float t) {
+        const UniverseSettings& u = Universe;
+        float x = 0, y = 0, z = 0;
+        SplineCameraPoint(x, y, z, t, window.x, window.y, window.z);
+        FrameStartTick = TickCount();
+        // With the tour off the camera stays put and the frames only mark
+        // the time of each visit.
+        camera = u.Universe_Tour ? CameraPosition{x, y, z}
+                                 : CameraPosition{0, 0, Single(-static_cast<double>(u.Universe_DstCen))};
+        if (u.Universe_GravForce > 0) ApplyGalaxyGravity(tables.galaxies, gravCounter);
+        DrawFrame({visit, cometGalaxyType, step, t, true, kShowUniverse});
+        AdvanceNebulaPaths(tables.paths, tables.galaxies.Count(), -1, tables.galaxies.GalType);
+        return !WaitFrameDelayPreview();
+    }
+
+    // One frame backing out of the universe. It keeps the last visit's
+    // frame start, so after its first frame the leg runs unpaced.
+    bool ClosingFrame(std::int16_t step, float t) {
+        float x = 0, y = 0, z = 0;
+        SplineCameraPoint(x, y, z, t, window.x, window.y, window.z);
+        camera = {x, y, z};
+        DrawFrame({static_cast<std::int16_t>(visitCount - 1), cometGalaxyType, step, t, false, kShowUniverse});
+        return !WaitFrameDelayPreview();
+    }
+
+    // Runs the frames of one control point; false when the run must stop.
+    template <typename Frame>
+    bool RunLeg(Frame frame) {
+        const std::int16_t frames = Universe.Universe_GSteps;
+        const float step = Single(1.0 / frames);
+        float t = 0;
+        for (std::int16_t n = 0; n < frames; ++n) {
+            if (!frame(t)) return false;
+            t = Single(static_cast<double>(t) + step);
+        }
+        return true;
+    }
+
+    bool Visit(std::int16_t v) {
+        const UniverseSettings& u = Universe;
+        const GalaxyTable& g = tables.galaxies;
+        const std::int16_t type = ResolveGalaxyType(g.GalType, v);
+        const double distance = UniGalaxies[type].Run_Distance;
+        const int points = u.Universe_GPCtrl + u.Universe_GCCtrl;
+        for (int k = 1; k <= points; ++k) {
+            double z = static_cast<double>(g.GalZ[v]) - distance;
+            if (k > u.Universe_GPCtrl) z += distance * kThroughGalaxy * (k - u.Universe_GPCtrl) / u.Universe_GCCtrl;
+            window.Slide(g.GalX[v], g.GalY[v], Single(z));
+            // The comets change at the second control point; on the first
+            // those of the galaxy being left keep flying.
+            if (k == 2) {
+                cometGalaxyType = type;
+                InitComets(tables.comets, v, type);
+            }
+            const auto step = static_cast<std::int16_t>(k);
+            if (!RunLeg([&](float t) { return TourFrameOfVisit(v, step, t); })) return false;
+        }
+        return true;
+    }
+
+    bool CloseEpoch() {
+        const UniverseSettings& u = Universe;
+        if (!u.Universe_Tour) window.Fill(0, 0, Single(-static_cast<double>(u.Universe_DstCen)));
+        for (int k = 1; k <= u.Universe_GPCtrl; ++k) {
+            const double out = k == u.Universe_GPCtrl ? kFarOut : kBackOut;
+            window.Slide(0, 0, Single(-out * universeExtent));
+            const auto step = static_cast<std::int16_t>(k);
+            if (!RunLeg([&](float t) { return ClosingFrame(step, t); })) return false;
+        }
+        return true;
+    }
+
+    // A creation phase and its tour; false when the run must stop.
+    bool Epoch() {
+        const UniverseSettings& u = Universe;
+        profileIndex = ChooseEpochProfile(profileIndex);
+        expandSpeed = u.Universe_Expand;
+        universeExtent = 0;
+        for (UniGalaxy& t : std::span(UniGalaxies).first(kGalaxyTypeCount)) t.Run_HuePhase = t.Galaxy_HueStart;
+        RunUniverseCreation(tables, expandSpeed, universeExtent, profileIndex);
+        if (StopRequested) return false;
+
+        GalaxyTable& g = tables.galaxies;
+        std::fill(g.GalVX.begin(), g.GalVX.end(), 0.0f);
+        std::fill(g.GalVY.begin(), g.GalVY.end(), 0.0f);
+        std::fill(g.GalVZ.begin(), g.GalVZ.end(), 0.0f);
+        window.Fill(0, 0, Single(-static_cast<double>(u.Universe_DstCen)));
+        for (std::int16_t v = 0; v < visitCount; ++v) {
+            if (!Visit(v)) return false;
+        }
+        if (!CloseEpoch()) return false;
+        const auto last = static_cast<std::int16_t>(visitCount - 1);
+        InitComets(tables.comets, visitCount, ResolveGalaxyType(g.GalType, last));
+        return true;
+    }
+};
+
+}  // namespace
+
+void RunUniverse()
+{
+    // A handler inside a frame's event pump cannot start a second run over
+    // the same tables; the host's loop must still see the stop.
+    const AnimationGuard guard;
+    if (!guard.Entered()) {
+        StopRequested = true;
+        return;
+    }
+    ClampUniverseSettings(Universe);
+    PerfPixelCount = Universe.Universe_Stars;
+    auto run = std::make_unique<UniverseRun>();
+    if (!run->Allocate() || !LoadPropsInitDX()) {
+        StopRequested = true;
+        return;
+    }
+    PrecomputeGalaxyConstants();
+    run->visitCount = std::min(Universe.Universe_Galaxy, Universe.Universe_Recycle);
+    SetHueCycleFlags();
+    BuildStarColorRamps();
+    BuildPulsarTables();
+    // An epoch ends early only when the run must stop.
+    while (run->Epoch()) {
+    }
+}
+
+}  // namespace orbweave

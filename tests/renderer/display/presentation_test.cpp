@@ -1,0 +1,302 @@
+// One frame: the blend call's arguments for each vertical offset, skipped
+// blends, presentation paths, lost surfaces and the statistics line.
+#include <dlfcn.h>
+
+#include <filesystem>
+
+#include "renderer/display/corvane_loader.h"
+#include "renderer/display/display.h"
+#include "renderer/display/display_settings.h"
+#include "renderer/display/presentation.h"
+#include "renderer/display/run_state.h"
+#include "renderer/renderer_fixture.h"
+
+namespace orbweave::testing {
+namespace {
+
+using display::Call;
+
+class Presentation : public RendererTest {
+protected:
+    // Starts a 64 x 48 dialog animation with the given vertical offset.
+    void StartWithOffset(int offset)
+    {
+        Store("DirectX", "DX_VertOffset", std::to_string(offset));
+        ASSERT_TRUE(Start(kRunModeDialog, 64, 48));
+        display::LockedRect locked;
+        ASSERT_EQ(BackSurface->Lock(locked), display::Result::Ok);
+        surface = locked.address;
+        BackSurface->Unlock();
+    }
+    std::uint8_t* surface = nullptr;
+    static constexpr std::intptr_t kRow = 4 * 64;  // bytes of one work-image row
+};
+
+TEST_F(Presentation, OffsetZeroBlendsWithTheRowsAboveAndBelow)
+{
+    StartWithOffset(0);
+    BlendBlitSurface(35);
+    const FakeBlendCall& call = LastBlend();
+    EXPECT_EQ(call.routine, 32);
+    EXPECT_EQ(call.surfaceStart, surface);
+    EXPECT_EQ(call.surfaceEnd, surface + 45 * 64 * 4);  // row ScreenHeight - 3
+    EXPECT_EQ(call.workStart, reinterpret_cast<std::uint32_t*>(&PixelBuffer[64]));
+    EXPECT_EQ(call.rowLength, 64);
+    EXPECT_EQ(call.pitch, 64);
+    EXPECT_EQ(call.factor, 755);
+    EXPECT_EQ(call.offsetA, -kRow);
+    EXPECT_EQ(call.offsetB, kRow);
+}
+
+TEST_F(Presentation, APositiveOffsetTakesBothNeighboursFromAbove)
+{
+    StartWithOffset(5);
+    BlendBlitSurface(0);
+    const FakeBlendCall& call = LastBlend();
+    EXPECT_EQ(call.surfaceStart, surface + 3 * 64 * 4);  // the first three rows are not written
+    EXPECT_EQ(call.workStart, reinterpret_cast<std::uint32_t*>(&PixelBuffer[4 * 64]));
+    EXPECT_EQ(call.offsetA, -kRow);
+    EXPECT_EQ(call.offsetB, -4 * kRow);
+    EXPECT_EQ(call.factor, 720);
+}
+
+TEST_F(Presentation, ANegativeOffsetTakesBothNeighboursFromBelow)
+{
+    StartWithOffset(-5);
+    BlendBlitSurface(0);
+    const FakeBlendCall& call = LastBlend();
+    EXPECT_EQ(call.surfaceStart, surface);
+    EXPECT_EQ(call.surfaceEnd, surface + 42 * 64 * 4);  // ScreenHeight - 6
+    EXPECT_EQ(call.offsetA, kRow);
+    EXPECT_EQ(call.offsetB, 4 * kRow);
+}
+
+TEST_F(Presentation, OffsetsOfOnePairANeighbourWithThePixelItself)
+{
+    StartWithOffset(1);
+    BlendBlitSurface(0);
+    EXPECT_EQ(LastBlend().offsetB, 0);
+    StartWithOffset(-1);
+    BlendBlitSurface(0);
+    EXPECT_EQ(LastBlend().offsetB, 0);
+}
+
+TEST_F(Presentation, LevelMinusOneUsesTheCurrentBlend)
+{
+    StartWithOffset(0);
+    CurrentBlend = 64;
+    BlendBlitSurface(-1);
+    EXPECT_EQ(LastBlend().factor, 784);
+}
+
+TEST_F(Presentation, TheRoutineFollowsTheSurfaceLayout)
+{
+    UseDesktop({display::PixelLayout::Rgb565, {640, 480}, {}});
+    Store("DirectX", "DX_RGB16bbp", "1");
+    ASSERT_TRUE(Start(kRunModeDialog));
+    BlendBlitSurface(0);
+    EXPECT_EQ(LastBlend().routine, 15);
+    ReleaseDirectX();
+    UseDesktop({display::PixelLayout::Bgr24, {640, 480}, {}});
+    ASSERT_TRUE(Start(kRunModeDialog));
+    BlendBlitSurface(0);
+    EXPECT_EQ(LastBlend().routine, 24);
+}
+
+TEST_F(Presentation, AFailedLockSkipsTheBlendButShowsTheFrame)
+{
+    StartWithOffset(0);
+    const int before = FakeBlendCount();
+    system->Fail(Call::Lock, display::Result::Failed, 1);
+    BlendBlitSurface(0);
+    EXPECT_EQ(FakeBlendCount(), before);
+    EXPECT_EQ(window->PresentCount(), 1);
+    BlendBlitSurface(0);
+    EXPECT_EQ(FakeBlendCount(), before + 1);
+}
+
+TEST_F(Presentation, RowsNarrowerThanTheDrawingAreSkipped)
+{
+    StartWithOffset(0);
+    const int before = FakeBlendCount();
+    ScreenWidth = 68;  // the geometry changed without a new set-up
+    BlendBlitSurface(0);
+    EXPECT_EQ(FakeBlendCount(), before);
+    EXPECT_EQ(window->PresentCount(), 1);
+}
+
+TEST_F(Presentation, WithoutCorvaneTheFrameIsShownAndTheLibraryIsLookedForAgain)
+{
+    SetCorvaneLookup((config.Root() / "empty").string(), false);
+    StartWithOffset(0);
+    PixelBuffer[64 * 10 + 10] = 0x00FFFFFF;
+    BlendBlitSurface(0);
+    EXPECT_EQ(window->PresentCount(), 1);
+    EXPECT_EQ(window->LastFrame().RgbAt(10, 9), 0u);
+    SetCorvaneLookup(FAKE_CORVANE_FOLDER, false);
+    const int before = FakeBlendCount();
+    BlendBlitSurface(0);
+    EXPECT_EQ(FakeBlendCount(), before + 1);
+}
+
+TEST_F(Presentation, TheRealLibraryShowsTheWorkImageInTheWindow)
+{
+    if (!std::filesystem::exists(REAL_CORVANE_FOLDER "/libcorvane.so")) {
+        GTEST_SKIP() << "libcorvane.so is not built";
+    }
+    SetCorvaneLookup(REAL_CORVANE_FOLDER, false);
+    StartWithOffset(0);
+    for (int x = 20; x < 30; ++x) {
+        PixelBuffer[64 * 11 + x] = 0x000000FF;  // blue in byte 0: red on none of the 32-bit layouts
+    }
+    BlendBlitSurface(0);
+    bool shown = false;
+    for (int y = 0; y < 48; ++y) {
+        shown |= window->LastFrame().RgbAt(25, y) == 0x0000FFu;
+    }
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(Presentation, AWindowedFrameIsStretchedOntoTheWindow)
+{
+    StartWithOffset(0);
+    window->SetScreenRect({10, 20, 138, 116});  // twice the drawing size
+    BlendBlitSurface(0);
+    EXPECT_EQ(window->LastFrame().size, (display::Size{128, 96}));
+    EXPECT_EQ(system->CountOf(Call::Blt), 1);
+}
+
+TEST_F(Presentation, ThePreviewScalesTheWindowRectangleBackToItsHost)
+{
+    TwipsPerPixel = {15, 15};
+    Store("DirectX", "DX_VertOffset", "0");
+    ASSERT_TRUE(Start(kRunModePreview, 64 * 15, 48 * 15));
+    EXPECT_EQ(ScreenWidth, 64);
+    BlendBlitSurface(0);
+    EXPECT_EQ(window->LastFrame().size, (display::Size{960, 720}));
+    EXPECT_EQ(window->LastFrame().RgbAt(63, 47), 0u);
+}
+
+TEST_F(Presentation, WithoutFlipHardwareEveryFrameFallsBackToAFastBlit)
+{
+    ASSERT_TRUE(Start(kRunModeSaver));
+    system->Fail(Call::Flip, display::Result::NoFlipHardware);
+    const std::size_t first = system->Calls().size();
+    BlendBlitSurface(0);
+    BlendBlitSurface(0);
+    std::vector<Call> presents;
+    for (Call call : CallsSince(first)) {
+        if (call == Call::Flip || call == Call::BltFast) {
+            presents.push_back(call);
+        }
+    }
+    EXPECT_EQ(presents, (std::vector<Call>{Call::Flip, Call::BltFast, Call::Flip, Call::BltFast}));
+    EXPECT_EQ(window->PresentCount(), 2);
+}
+
+TEST_F(Presentation, LostSurfacesAreRestoredAndTheFrameStillBlended)
+{
+    StartWithOffset(0);
+    const int before = FakeBlendCount();
+    system->LoseSurfaces();
+    BlendBlitSurface(0);
+    EXPECT_TRUE(Called(Call::RestoreAllSurfaces));
+    EXPECT_EQ(FakeBlendCount(), before + 1);
+}
+
+TEST_F(Presentation, ADisplayReleasedByAnEventInsideTheFrameEndsTheFrameQuietly)
+{
+    StartWithOffset(0);
+    system->LoseCooperativeLevel(true);
+    onPump = [] { ReleaseDirectX(); };
+    BlendBlitSurface(0);
+    EXPECT_FALSE(DD);
+    EXPECT_EQ(window->PresentCount(), 0);
+}
+
+class Statistics : public RendererTest {
+protected:
+    void SetUp() override
+    {
+        RendererTest::SetUp();
+        WriteLogEnabled = true;
+        ASSERT_TRUE(Start(kRunModeDialog));
+    }
+    void Frames(int count, std::int64_t msEach)
+    {
+        for (int i = 0; i < count; ++i) {
+            now += msEach;
+            BlendBlitSurface(0);
+        }
+    }
+};
+
+TEST_F(Statistics, ALineAfterEveryHundredFrames)
+{
+    Frames(99, 30);
+    EXPECT_TRUE(PerfLine.empty());
+    Frames(1, 30);
+    // The batch started at the first frame: 99 frame times of 30 ms.
+    EXPECT_TRUE(PerfLine.ends_with("   Frames: 100   Time: 00:00:00:03   FPS: 33.67")) << PerfLine;
+    Frames(100, 30);
+    EXPECT_TRUE(PerfLine.ends_with("   Frames: 200   Time: 00:00:00:06   FPS: 33.50")) << PerfLine;
+}
+
+TEST_F(Statistics, AFrameOutsideThePresentationCountsAsIdleTime)
+{
+    BlendBlitSurface(0);
+    EXPECT_EQ(PerfIdleTime, 0.0);  // the first frame has no earlier presentation
+    now += 40;
+    BlendBlitSurface(0);
+    EXPECT_NEAR(PerfIdleTime, 0.04, 1e-9);
+}
+
+TEST_F(Statistics, NothingIsCountedWithTheLogOff)
+{
+    WriteLogEnabled = false;
+    Frames(150, 30);
+    EXPECT_TRUE(PerfLine.empty());
+    EXPECT_EQ(PerfIdleTime, 0.0);
+}
+
+TEST(StatisticsLine, MatchesTheReportFormat)
+{
+    std::tm when{};
+    when.tm_year = 2026 - 1900;
+    when.tm_mon = 11;
+    when.tm_mday = 7;
+    when.tm_hour = 23;
+    when.tm_min = 9;
+    EXPECT_EQ(FormatPerfLine(when, 100.2, 30), "12/07/2026 11:09 PM   Frames: 3000   Time: 00:00:01:40   FPS: 29.94");
+    EXPECT_TRUE(FormatPerfLine(when, 100.0, 30).ends_with("FPS: 30.00"));
+}
+
+TEST(StatisticsLine, TwelveOClockAndMorningHours)
+{
+    std::tm when{};
+    when.tm_year = 2026 - 1900;
+    when.tm_mday = 1;
+    EXPECT_TRUE(FormatPerfLine(when, 1, 1).starts_with("01/01/2026 12:00 AM"));
+    when.tm_hour = 12;
+    EXPECT_TRUE(FormatPerfLine(when, 1, 1).starts_with("01/01/2026 12:00 PM"));
+    when.tm_hour = 9;
+    when.tm_min = 5;
+    EXPECT_TRUE(FormatPerfLine(when, 1, 1).starts_with("01/01/2026 09:05 AM"));
+}
+
+TEST(StatisticsLine, DaysComeFromTheRoundedSeconds)
+{
+    const std::tm when{};
+    EXPECT_NE(FormatPerfLine(when, 86399.6, 1).find("Time: 01:00:00:00"), std::string::npos);
+    EXPECT_NE(FormatPerfLine(when, 90061.0, 1).find("Time: 01:01:01:01"), std::string::npos);
+}
+
+TEST(StatisticsLine, RatesBelowOneHaveNoLeadingZero)
+{
+    const std::tm when{};
+    EXPECT_TRUE(FormatPerfLine(when, 200.0, 1).ends_with("FPS: .50"));
+    EXPECT_TRUE(FormatPerfLine(when, 0.0, 0).ends_with("FPS: .00"));
+}
+
+}  // namespace
+}  // namespace orbweave::testing

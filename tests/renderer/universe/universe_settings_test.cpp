@@ -1,0 +1,70 @@
+#include "renderer/universe/universe_settings.h"
+
+#include "core/colour.h"
+#include "platform/registry/scoped_config.h"
+#include "platform/registry/settings.h"
+#include "renderer/universe/tour.h"
+#include "settings/galaxy_tables.h"
+#include "renderer/star_test_support.h"
+
+namespace orbweave {
+namespace {
+
+class UniverseSettingsTest : public testing::StarTest {
+protected:
+    void SetUp() override {
+        testing::StarTest::SetUp();
+        HueWheel = kDefaultHueStops;
+        HueSpan = HueSpansOf(HueWheel);
+    }
+    testing::ScopedConfig config;
+};
+
+TEST_F(UniverseSettingsTest, DefaultsWhenNothingIsStored) {
+    LoadUniverseSettings(false);
+    EXPECT_EQ(Universe.Universe_Stars, 18000);
+    EXPECT_EQ(Universe.Universe_Galaxy, 200);
+    EXPECT_EQ(Universe.Universe_AmStar, 2000);
+    EXPECT_FLOAT_EQ(Universe.Universe_Persist, 0.985f);
+    EXPECT_FLOAT_EQ(Universe.DX_BlendUniTravel, 35);
+    EXPECT_TRUE(Universe.Universe_Tour);
+    EXPECT_EQ(TourCount, 0);
+}
+
+
+TEST_F(UniverseSettingsTest, StoredValuesAreTakenAsTheyStand) {
+    SaveSettingValue("Universe", "Universe_Tour", "2");
+    SaveSettingValue("Universe", "Universe_GVisit", "0");
+    SaveSettingValue("Universe", "Universe_NewPctStEx", "85");
+    SaveSettingValue("Universe", "Universe_Galaxy", "5000");  // no range check here
+    SaveSettingValue("Universe", "Universe_GS_Idx", "4 9");
+    SaveSettingValue("DirectX", "DX_BlendUniBurst", "60");
+    LoadUniverseSettings(false);
+    EXPECT_TRUE(Universe.Universe_Tour);
+    EXPECT_FALSE(Universe.Universe_GVisit);
+    EXPECT_FLOAT_EQ(Universe.Universe_NewPctStEx, 85.0f);
+    EXPECT_EQ(Universe.Universe_Galaxy, 5000);
+    EXPECT_FLOAT_EQ(Universe.DX_BlendUniBurst, 60);
+    EXPECT_EQ(TourCount, 2);
+    EXPECT_EQ(TourSequence[1], "8");
+}
+
+
+TEST_F(UniverseSettingsTest, HueWheelsReadTheStoredHuesOnlyWhenAsked) {
+    SaveSettingValue("Universe", "Universe_HW_Start", "10");
+    SaveSettingValue("Universe", "Universe_HW_End", "20");
+    UniGalaxies[3].Galaxy_HWC_Start = 200;
+    UniGalaxies[3].Galaxy_HWC_End = 300;
+
+    BuildHueWheels(100, 200);
+    EXPECT_EQ(UniverseHueRamp[7], HueToPixelColor(100));
+    EXPECT_EQ(TypeHueRamps[3][7], HueToPixelColor(200));
+    EXPECT_EQ(UniverseHueRamp[80], 0);
+    EXPECT_EQ(TypeHueRamps[3][80], 0);
+
+    BuildHueWheels(-1, -1);
+    EXPECT_EQ(UniverseHueRamp[7], HueToPixelColor(10));
+}
+
+}  // namespace
+}  // namespace orbweave
