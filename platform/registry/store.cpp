@@ -22,10 +22,10 @@ constexpr char kKeySeparator = '\\';
 // The character after the separator: every sub-key path of "P" sorts between
 // "P\" and "P]".
 constexpr char kAfterSeparator = ']';
-// Long enough for another process's bulk write (50 to 150 ms) to finish
-// before a write of ours gives up, short enough that a saver starting while
-// a lock is never released still shows within a couple of seconds.
-constexpr std::chrono::milliseconds kDefaultBusyTimeout{2000};
+// Long enough for another process's bulk write to finish before a write of
+// ours gives up, even on a machine so loaded that a save of 100 ms takes
+// seconds: a save refused for a lock that was about to go loses settings.
+constexpr std::chrono::milliseconds kDefaultBusyTimeout{10000};
 
 std::chrono::milliseconds& BusyTimeout() {
     static std::chrono::milliseconds timeout = kDefaultBusyTimeout;
