@@ -1,22 +1,18 @@
 // The universe values of the renderer, each named like the stored value that
-// holds it, and the hue ramps of the universe stars and of each galaxy type's
-// novas and comets.
+// holds it, and the building of the hue ramps of the universe stars and of
+// each galaxy type's novas and comets.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "core/colour_tables.h"
 #include "settings/universe_record.h"
 
 namespace orbweave {
 
 // The values of the current run; the dialog previews set them too.
 extern UniverseSettings Universe;
-
-inline constexpr int kHueRampEntries = 81;  // 80 colours, then black
-
-extern std::array<std::int32_t, kHueRampEntries> UniverseHueRamp;
-extern std::array<std::array<std::int32_t, kHueRampEntries>, 51> TypeHueRamps;
 
 // Reads the universe values of the current user as stored (no range checks),
 // the tour list, both galaxy tables, then rebuilds the colour tables. The

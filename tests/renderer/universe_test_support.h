@@ -78,7 +78,7 @@ protected:
     // Asks the run to stop in the event pump of frame `frames`.
     void StopAfter(int frames) {
         onPump = [this, frames] {
-            if (pumps >= frames) StopRequested = true;
+            if (pumps >= frames) runState.StopRequested = true;
         };
     }
     std::uint64_t WorkImageChecksum() const {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "dialogs/common/control_names.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -106,11 +107,11 @@ TEST_F(DialogPreviewTest, TheHueWheelIsRebuiltOnlyWhenBothBoxesHoldNumbers) {
     Set("Universe_HW_End", "20");
     StopAfter(1);
     PreviewUniverse();
-    EXPECT_EQ(UniverseHueRamp[7], HueToPixelColor(170));
+    EXPECT_EQ(colourTables.UniverseHueRamp[7], HueToPixelColor(170));
     Set("Universe_HW_Start", "10");
     StopAfter(1);
     PreviewUniverse();
-    EXPECT_EQ(UniverseHueRamp[7], HueToPixelColor(10));
+    EXPECT_EQ(colourTables.UniverseHueRamp[7], HueToPixelColor(10));
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ TEST_F(Presentation, AWindowedFrameIsStretchedOntoTheWindow)
 
 TEST_F(Presentation, ThePreviewScalesTheWindowRectangleBackToItsHost)
 {
-    TwipsPerPixel = {15, 15};
+    runState.TwipsPerPixel = {15, 15};
     Store("DirectX", "DX_VertOffset", "0");
     ASSERT_TRUE(Start(kRunModePreview, 64 * 15, 48 * 15));
     EXPECT_EQ(ScreenWidth, 64);
@@ -219,7 +219,7 @@ protected:
     void SetUp() override
     {
         RendererTest::SetUp();
-        WriteLogEnabled = true;
+        runState.WriteLogEnabled = true;
         ASSERT_TRUE(Start(kRunModeDialog));
     }
     void Frames(int count, std::int64_t msEach)
@@ -253,7 +253,7 @@ TEST_F(Statistics, AFrameOutsideThePresentationCountsAsIdleTime)
 
 TEST_F(Statistics, NothingIsCountedWithTheLogOff)
 {
-    WriteLogEnabled = false;
+    runState.WriteLogEnabled = false;
     Frames(150, 30);
     EXPECT_TRUE(PerfLine.empty());
     EXPECT_EQ(PerfIdleTime, 0.0);

@@ -16,8 +16,8 @@ class UniverseSettingsTest : public testing::StarTest {
 protected:
     void SetUp() override {
         testing::StarTest::SetUp();
-        HueWheel = kDefaultHueStops;
-        HueSpan = HueSpansOf(HueWheel);
+        colourTables.HueWheel = kDefaultHueStops;
+        colourTables.HueSpan = HueSpansOf(colourTables.HueWheel);
     }
     testing::ScopedConfig config;
 };
@@ -83,13 +83,13 @@ TEST_F(UniverseSettingsTest, HueWheelsReadTheStoredHuesOnlyWhenAsked) {
     UniGalaxies[3].Galaxy_HWC_End = 300;
 
     BuildHueWheels(100, 200);
-    EXPECT_EQ(UniverseHueRamp[7], HueToPixelColor(100));
-    EXPECT_EQ(TypeHueRamps[3][7], HueToPixelColor(200));
-    EXPECT_EQ(UniverseHueRamp[80], 0);
-    EXPECT_EQ(TypeHueRamps[3][80], 0);
+    EXPECT_EQ(colourTables.UniverseHueRamp[7], HueToPixelColor(100));
+    EXPECT_EQ(colourTables.TypeHueRamps[3][7], HueToPixelColor(200));
+    EXPECT_EQ(colourTables.UniverseHueRamp[80], 0);
+    EXPECT_EQ(colourTables.TypeHueRamps[3][80], 0);
 
     BuildHueWheels(-1, -1);
-    EXPECT_EQ(UniverseHueRamp[7], HueToPixelColor(10));
+    EXPECT_EQ(colourTables.UniverseHueRamp[7], HueToPixelColor(10));
 }
 
 }  // namespace
