@@ -144,10 +144,10 @@ std::int16_t WeightedSlot(const CreationTables& c) {
 // counts as a composite even with percent 0; one without members is ignored.
 void ApplyTourList(GalaxyTable& galaxies) {
     const UniverseSettings& u = Universe;
-    if (!u.Universe_Tour || u.Universe_GVisit || TourCount < 1) return;
-    const std::int32_t listed = std::min<std::int32_t>(TourCount, galaxies.Count());
+    if (!u.Universe_Tour || u.Universe_GVisit || tourList.TourCount < 1) return;
+    const std::int32_t listed = std::min<std::int32_t>(tourList.TourCount, galaxies.Count());
     for (std::int32_t g = 0; g < listed; ++g) {
-        const auto slot = TextToInt16(TourSequence[static_cast<std::size_t>(g)]);
+        const auto slot = TextToInt16(tourList.TourSequence[static_cast<std::size_t>(g)]);
         if (!slot || !IsUniGalaxySlot(*slot)) continue;
         if (!IsGalaxyType(*slot)) {
             if (CompGalaxies[*slot - kGalaxyTypeCount].CompGal_Count < 1) continue;

@@ -13,6 +13,12 @@ namespace orbweave {
 
 UniverseSettings Universe;
 
+void ResetUniverseSettings()
+{
+    Universe = UniverseSettings{};
+    tourList = TourList{};
+}
+
 namespace {
 
 constexpr std::int16_t kReadFromSettings = -1;

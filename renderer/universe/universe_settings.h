@@ -14,6 +14,10 @@ namespace orbweave {
 // The values of the current run; the dialog previews set them too.
 extern UniverseSettings Universe;
 
+// The universe values and the tour list back to the values the process
+// starts with.
+void ResetUniverseSettings();
+
 // Reads the universe values of the current user as stored (no range checks),
 // the tour list, both galaxy tables, then rebuilds the colour tables. The
 // control-panel preview draws 0.65 of the stars and half the ambient stars.

@@ -56,7 +56,7 @@ protected:
     void SetUp() override {
         RendererTest::SetUp();
         InitUniGalaxyNames();
-        TourCount = 0;
+        tourList.TourCount = 0;
         InitDirectX();
         LoadDisplaySettings(WindowTarget("picPreview", window, 64, 48), false, 1.0f);
         Prepare();

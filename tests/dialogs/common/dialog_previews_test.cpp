@@ -85,7 +85,7 @@ TEST_F(DialogPreviewTest, UniversePreviewTakesTheControlsClamped) {
     EXPECT_EQ(Universe.Universe_NewFreq, 9999);
     EXPECT_EQ(Universe.DX_BlendUniBurst, 100.0f);
     EXPECT_TRUE(Universe.Universe_GVisit);
-    EXPECT_EQ(TourCount, 2);
+    EXPECT_EQ(tourList.TourCount, 2);
     // The values stay set: a galaxy preview now shows no comets.
     EXPECT_GT(Universe.Universe_GravForce, 0.0f);
 }

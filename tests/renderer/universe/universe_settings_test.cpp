@@ -30,7 +30,7 @@ TEST_F(UniverseSettingsTest, DefaultsWhenNothingIsStored) {
     EXPECT_FLOAT_EQ(Universe.Universe_Persist, 0.985f);
     EXPECT_FLOAT_EQ(Universe.DX_BlendUniTravel, 35);
     EXPECT_TRUE(Universe.Universe_Tour);
-    EXPECT_EQ(TourCount, 0);
+    EXPECT_EQ(tourList.TourCount, 0);
 }
 
 
@@ -47,8 +47,8 @@ TEST_F(UniverseSettingsTest, StoredValuesAreTakenAsTheyStand) {
     EXPECT_FLOAT_EQ(Universe.Universe_NewPctStEx, 85.0f);
     EXPECT_EQ(Universe.Universe_Galaxy, 5000);
     EXPECT_FLOAT_EQ(Universe.DX_BlendUniBurst, 60);
-    EXPECT_EQ(TourCount, 2);
-    EXPECT_EQ(TourSequence[1], "8");
+    EXPECT_EQ(tourList.TourCount, 2);
+    EXPECT_EQ(tourList.TourSequence[1], "8");
 }
 
 
