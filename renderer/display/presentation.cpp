@@ -235,9 +235,6 @@ void BlendBlitSurface(std::int32_t level)
             PerfIdleTime += std::fabs(now - *stats.lastPresentEnd);
         }
     }
-    if (level == -1) {
-        level = CurrentBlend;
-    }
     RestoreLostSurfaces();
 
     // Event handlers may have released the display inside the restore; the

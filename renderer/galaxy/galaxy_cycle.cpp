@@ -200,13 +200,12 @@ void SlideCometHues() {
 
 }  // namespace
 
-void CycleGalaxyStars(GalaxyTable& galaxies, StarTable& stars, CometTable& comets, GalaxyPathTables& paths,
-                      const TourFrame& tour) {
+std::int32_t CycleGalaxyStars(GalaxyTable& galaxies, StarTable& stars, CometTable& comets, GalaxyPathTables& paths,
+                              const TourFrame& tour, std::int32_t lastBlend) {
     float mix = 0;
     float blend = 0;
     const std::int16_t newRate = GetTransitionBlend(galaxies.GalType, mix, blend, tour.tourGalaxy, tour.tourStep,
                                                     tour.tourPhase, tour.tourActive, tour.show);
-    CurrentBlend = ToInt32(blend).value_or(CurrentBlend);
 
     StarPass pass{galaxies, stars, paths, tour.show};
     pass.Run();
@@ -214,6 +213,7 @@ void CycleGalaxyStars(GalaxyTable& galaxies, StarTable& stars, CometTable& comet
     RecycleStars(pass, tour, newRate, mix);
     SlideCometHues();
     CycleStarHues(stars.StarMember, stars.StarColor, stars.StarHue);
+    return ToInt32(blend).value_or(lastBlend);
 }
 
 }  // namespace orbweave

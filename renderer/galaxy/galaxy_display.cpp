@@ -122,8 +122,8 @@ void RunGalaxyDisplay(std::int16_t index, std::int16_t limitFrames, std::int32_t
     while (true) {
         AdvanceGalaxyAngles();
         runState.FrameStartTick = TickCount();
-        CycleGalaxyStars(tables.galaxies, stars, tables.comets, tables.paths, tour);
-        BlendBlitSurface(-1);
+        CurrentBlend = CycleGalaxyStars(tables.galaxies, stars, tables.comets, tables.paths, tour, CurrentBlend);
+        BlendBlitSurface(CurrentBlend);
         AdvanceNebulaPaths(tables.paths, 1, shown, {});
         // The About box steps through the types without touching the stop flag.
         if (limited && ++frames == frameLimit) return;

@@ -298,7 +298,7 @@ bool RunCreationFrames(UniverseTables& tables, CreationTables& c, float& expandS
         universeExtent = Single(static_cast<double>(universeExtent) + expandSpeed);
         CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
                            kAmbientCreation, profile);
-        BlendBlitSurface(-1);
+        BlendBlitSurface(CurrentBlend);
         if (damping > 0) DampAmbient(tables.ambient, damping);
         expandSpeed = Single(static_cast<double>(expandSpeed) * damping);
         AdvanceNebulaPaths(tables.paths, tables.galaxies.Count(), -1, tables.galaxies.GalType);

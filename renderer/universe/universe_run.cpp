@@ -98,10 +98,10 @@ struct UniverseRun {
     void DrawFrame(const TourFrame& tour) {
         PlaceGalaxiesForCamera();
         AdvanceGalaxyAngles();
-        CycleGalaxyStars(tables.galaxies, tables.stars, tables.comets, tables.paths, tour);
+        CurrentBlend = CycleGalaxyStars(tables.galaxies, tables.stars, tables.comets, tables.paths, tour, CurrentBlend);
         CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
                            kAmbientTour, profileIndex);
-        BlendBlitSurface(-1);
+        BlendBlitSurface(CurrentBlend);
     }
 
     // One frame of a visit; false when the run must stop.

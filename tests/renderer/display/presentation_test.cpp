@@ -81,11 +81,10 @@ TEST_F(Presentation, OffsetsOfOnePairANeighbourWithThePixelItself)
     EXPECT_EQ(LastBlend().offsetB, 0);
 }
 
-TEST_F(Presentation, LevelMinusOneUsesTheCurrentBlend)
+TEST_F(Presentation, TheLevelIsAddedToTheFactorBase)
 {
     StartWithOffset(0);
-    CurrentBlend = 64;
-    BlendBlitSurface(-1);
+    BlendBlitSurface(64);
     EXPECT_EQ(LastBlend().factor, 784);
 }
 

@@ -53,7 +53,7 @@ protected:
     // One frame into a cleared work image.
     void Frame(const TourFrame& tour = {0, kType, 32000, 0.0f, true, kShowGalaxyType}) {
         PixelBuffer.assign(PixelBuffer.size(), 0);
-        CycleGalaxyStars(galaxies, stars, comets, paths, tour);
+        CycleGalaxyStars(galaxies, stars, comets, paths, tour, 0);
     }
     GalaxyTable galaxies;
     StarTable stars;
