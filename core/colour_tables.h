@@ -33,6 +33,7 @@ struct ColourTables {
     std::array<std::array<std::int32_t, kHueColorColumns>, kHueColorRows> HueColorTable{};
     HueRamp UniverseHueRamp{};
     std::array<HueRamp, kHueColorRows> TypeHueRamps{};
+    bool operator==(const ColourTables&) const = default;
 };
 
 extern ColourTables colourTables;

@@ -19,6 +19,7 @@ inline constexpr std::int16_t kRunModePreview = 2;  // the control-panel preview
 struct TwipsPair {
     std::int16_t x = 15;
     std::int16_t y = 15;
+    bool operator==(const TwipsPair&) const = default;
 };
 
 struct RunState {
@@ -36,6 +37,7 @@ struct RunState {
     window::NativeWindowId HostWindowHandle = 0;
     // The star count of the current universe run, for the performance report.
     std::int32_t PerfPixelCount = 0;
+    bool operator==(const RunState&) const = default;
 };
 
 extern RunState runState;
