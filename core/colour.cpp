@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/colour_tables.h"
 #include "core/convert.h"
 #include "core/random.h"
 
 namespace orbweave {
-
-constinit HueStops HueWheel = kDefaultHueStops;
-constinit HueStops HueSpan = HueSpansOf(kDefaultHueStops);
-std::int16_t DisplayBpp = 0;
-std::array<std::int32_t, kHueCount> HueTable{};
 
 namespace {
 
@@ -99,8 +95,8 @@ std::int32_t HueToRGB(int hue) {
 
 std::int32_t HueToPixelColor(int hue) {
     int h = NormaliseHue(hue);
-    if (DisplayBpp >= kTrueColourBpp) h = NormaliseHue(kMirrorHue - h);
-    return StopsColour(h, HueWheel, HueSpan);
+    if (colourTables.DisplayBpp >= kTrueColourBpp) h = NormaliseHue(kMirrorHue - h);
+    return StopsColour(h, colourTables.HueWheel, colourTables.HueSpan);
 }
 
 std::int32_t HueStopsToRGB(int hue, const HueStops& stops) {
@@ -108,7 +104,7 @@ std::int32_t HueStopsToRGB(int hue, const HueStops& stops) {
 }
 
 void BuildHueTable() {
-    for (int i = 0; i < kHueCount; ++i) HueTable[static_cast<std::size_t>(i)] = HueToPixelColor(i);
+    for (int i = 0; i < kHueCount; ++i) colourTables.HueTable[static_cast<std::size_t>(i)] = HueToPixelColor(i);
 }
 
 void BuildHueRamp(std::span<std::int32_t> ramp, int hueStart, int hueEnd, bool useDisplayWheel) {
@@ -149,7 +145,7 @@ double ScaleRGB(std::int32_t colour, float factor) {
 
 std::int32_t WhitenHueColor(int hue, float whiten) {
     RandomFraction();
-    const std::int32_t colour = HueTable[static_cast<std::size_t>(NormaliseHue(hue))];
+    const std::int32_t colour = colourTables.HueTable[static_cast<std::size_t>(NormaliseHue(hue))];
     const std::int64_t green = TowardsFull(colour & kGreenMask, kGreenMask, whiten);
     const std::int64_t blue = TowardsFull(colour & kBlueMask, kBlueMask, whiten);
     const int red = colour & kRedMask;

@@ -21,8 +21,7 @@ inline constexpr int kHueRampLength = 80;
 
 using HueStops = std::array<std::int16_t, kHueStopCount>;
 
-// The default hue stops. The process-wide stops start with them so that no
-// span is zero before the display settings are loaded.
+// The default hue stops.
 inline constexpr HueStops kDefaultHueStops = {100, 150, 180, 240, 300};
 
 // The five span widths of a set of stops: S1-S0, S2-S1, S3-S2, S4-S3, 360-S4.
@@ -32,18 +31,6 @@ constexpr HueStops HueSpansOf(const HueStops& stops) {
     spans[kHueStopCount - 1] = static_cast<std::int16_t>(kHueCount - stops[kHueStopCount - 1]);
     return spans;
 }
-
-// The configurable wheel's stops and spans, set together by the display
-// settings loader before it calls BuildHueTable.
-extern HueStops HueWheel;
-extern HueStops HueSpan;
-
-// The display's colour depth in bits per pixel (0 until the display is known,
-// which keeps colours in RGB order).
-extern std::int16_t DisplayBpp;
-
-// One colour in display order per degree of hue; all 0 until BuildHueTable.
-extern std::array<std::int32_t, kHueCount> HueTable;
 
 // Any whole number of degrees mapped into 0..359.
 constexpr int NormaliseHue(int hue) { return ((hue % kHueCount) + kHueCount) % kHueCount; }

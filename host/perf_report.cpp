@@ -7,7 +7,7 @@
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/presentation.h"
-#include "renderer/universe/universe_run.h"
+#include "renderer/display/run_state.h"
 
 namespace orbweave {
 
@@ -92,7 +92,7 @@ std::array<std::string, kPerfReportLines> FormatPerfReport(const PerfFigures& f)
 PerfFigures CurrentPerfFigures()
 {
     return {UseFlip,      PixelFormat,   FullScreenExclusive, ScreenWidth,   ScreenHeight,
-            PitchPixels,  CurrentBlend,  FrameDelayMs,        PerfPixelCount, PerfLine,
+            PitchPixels,  CurrentBlend,  FrameDelayMs,        runState.PerfPixelCount, PerfLine,
             PerfIdleTime, PerfBlendTime, PerfPresentTime};
 }
 

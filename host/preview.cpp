@@ -24,7 +24,7 @@ void DispatchPreviewEvent(const SDL_Event& event)
     const bool closing = event.type == SDL_QUIT ||
                          (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE);
     if (closing) {
-        StopRequested = true;
+        runState.StopRequested = true;
     }
 }
 
@@ -46,19 +46,19 @@ PreviewTarget::PreviewTarget(std::shared_ptr<display::Window> window) : window_(
 
 double PreviewTarget::InnerWidth() const
 {
-    return window_ ? static_cast<double>(window_->DrawableSize().width) * TwipsPerPixel.x : 0.0;
+    return window_ ? static_cast<double>(window_->DrawableSize().width) * runState.TwipsPerPixel.x : 0.0;
 }
 
 double PreviewTarget::InnerHeight() const
 {
-    return window_ ? static_cast<double>(window_->DrawableSize().height) * TwipsPerPixel.y : 0.0;
+    return window_ ? static_cast<double>(window_->DrawableSize().height) * runState.TwipsPerPixel.y : 0.0;
 }
 
 void RunPreviewLoop(const PreviewTarget& pic)
 {
-    StopRequested = false;
+    runState.StopRequested = false;
     LoadDisplaySettings(pic, true, 1.0f);
-    while (!StopRequested) {
+    while (!runState.StopRequested) {
         LoadUniverseSettings(true);
         RunUniverse();
     }
@@ -72,8 +72,8 @@ void RunPreview()
         const HiddenWindow frmPreview(kPreviewCaption);
         // A host of 0 or a window that does not exist gives no drawing
         // window: the preview ends at once.
-        const double scale = TwipsPerPixel.x > 0 ? TwipsPerPixel.x : 1.0;
-        if (auto embedded = display::SdlWindow::CreateEmbedded(HostWindowHandle, scale)) {
+        const double scale = runState.TwipsPerPixel.x > 0 ? runState.TwipsPerPixel.x : 1.0;
+        if (auto embedded = display::SdlWindow::CreateEmbedded(runState.HostWindowHandle, scale)) {
             const PreviewTarget pic(std::move(embedded));
             display::SetSdlEventHandler(DispatchPreviewEvent);
             RunPreviewLoop(pic);

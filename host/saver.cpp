@@ -77,7 +77,7 @@ void CloseSaverDisplay()
 
 void WritePerfReport()
 {
-    if (PerfLine.empty() || !WriteLogEnabled) {
+    if (PerfLine.empty() || !runState.WriteLogEnabled) {
         return;
     }
     AppendPerfReport(kPerfLogName, FormatPerfReport(CurrentPerfFigures()));
@@ -154,7 +154,7 @@ void SaverWindow::DisplayEffects()
 {
     MouseMoveIgnored = GetSettingString(kSectionAdvanced, "Adv_MouseMove", "0") == "1";
     SeedNewUserGalaxyTables();
-    while (!StopRequested) {
+    while (!runState.StopRequested) {
         LoadUniverseSettings(false);
         RunUniverse();
     }
@@ -181,9 +181,9 @@ void SaverWindow::QueryUnload()
     if (unloaded_) {
         return;
     }
-    StopRequested = true;
+    runState.StopRequested = true;
     if (!VerifySaverPassword()) {
-        StopRequested = false;
+        runState.StopRequested = false;
         return;
     }
     unloaded_ = true;
@@ -198,8 +198,8 @@ SaverEventListener::~SaverEventListener() { display::SetSdlEventHandler({}); }
 
 void RunSaver()
 {
-    StopRequested = false;
-    RunMode = kRunModeSaver;
+    runState.StopRequested = false;
+    runState.RunMode = kRunModeSaver;
     if (!CheckColorDepth(true)) {
         EndProcess(kExitFailure);
         return;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "core/random.h"
 #include "host/command_line.h"
 #include "host/machine_settings.h"
@@ -53,17 +54,17 @@ std::string ColourDepthMessage()
 
 void InitProcessState()
 {
-    StopRequested = false;
+    runState.StopRequested = false;
     OSPlatform = GetOSPlatform();
     InitDirectX();
     MigrateMachineSettings();
     ScreenTwips = {ScreenWidthTwips(), ScreenHeightTwips()};
-    TwipsPerPixel = {ScreenTwipsPerPixelX(), ScreenTwipsPerPixelY()};
+    runState.TwipsPerPixel = {ScreenTwipsPerPixelX(), ScreenTwipsPerPixelY()};
     InitRandomTable();
     InitUniGalaxyNames();
     SetApplicationHelpFile(kHelpFileName);
-    RunMode = kRunModeDialog;
-    WriteLogEnabled = GetSettingInteger(kSectionDirectX, "DX_WriteLog", 0) != 0;
+    runState.RunMode = kRunModeDialog;
+    runState.WriteLogEnabled = GetSettingInteger(kSectionDirectX, "DX_WriteLog", 0) != 0;
 }
 
 // The properties dialog (and its single-instance test) is not part of this
@@ -77,9 +78,9 @@ int RunConfiguration()
 int RunPreviewMode(std::int32_t window)
 {
     // X window ids are unsigned 32-bit numbers.
-    HostWindowHandle = static_cast<std::uint32_t>(window);
+    runState.HostWindowHandle = static_cast<std::uint32_t>(window);
     if (CheckColorDepth(false)) {
-        RunMode = kRunModePreview;
+        runState.RunMode = kRunModePreview;
         RunPreview();
     }
     return kExitSuccess;
@@ -91,7 +92,7 @@ std::int32_t GetOSPlatform() { return kPlatformNt; }
 
 bool CheckColorDepth(bool showMessage)
 {
-    if (DisplayBpp >= kLeastColourDepth) {
+    if (colourTables.DisplayBpp >= kLeastColourDepth) {
         return true;
     }
     if (showMessage) {

@@ -35,7 +35,7 @@ void TakeStopSignals()
     char bytes[64];
     while (::read(stopPipe[0], bytes, sizeof bytes) > 0) {
     }
-    StopRequested = true;
+    runState.StopRequested = true;
 }
 
 bool OpenStopPipe()

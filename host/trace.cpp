@@ -8,6 +8,7 @@
 #include "core/convert.h"
 #include "platform/display/sdl_backend.h"
 #include "renderer/display/pacing.h"
+#include "renderer/display/run_state.h"
 
 namespace orbweave {
 
@@ -35,8 +36,8 @@ void CountedYield()
     }
     display::PumpSdlEvents();
     Trace& trace = TraceState();
-    if (FrameStartTick != trace.frameStart) {
-        trace.frameStart = FrameStartTick;
+    if (runState.FrameStartTick != trace.frameStart) {
+        trace.frameStart = runState.FrameStartTick;
         ++trace.frames;
         TraceEvent("frame");
     }

@@ -76,7 +76,7 @@ bool Measure(int width, int height)
     window->KeepFrames(false);
 
     InitDirectX();
-    RunMode = kRunModeSaver;
+    runState.RunMode = kRunModeSaver;
     LoadDisplaySettings(WindowTarget("frmSaver", window, window->ScreenRect().Width(), window->ScreenRect().Height()),
                         false, 1.0f);
     const CorvaneBlendRoutines* routines = LoadCorvaneBlendRoutines();

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "platform/display/cursor.h"
 #include "platform/forms/window_utils.h"
 #include "platform/registry/setting_tables.h"
@@ -108,7 +109,7 @@ void ReleaseSurfaces()
 bool SetupFailed(int line)
 {
     LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(line));
-    if (RunMode == kRunModeSaver || RunMode == kRunModePreview) {
+    if (runState.RunMode == kRunModeSaver || runState.RunMode == kRunModePreview) {
         ReleaseDirectX();
         EndProcess(kProcessFailureStatus);
     } else {
@@ -123,7 +124,7 @@ bool SetupFailed(int line)
 // a smaller picture over it would blur it and distort its proportions.
 bool EnterDisplayMode(display::DisplaySystem& device)
 {
-    const display::DisplayMode mode{ScreenWidth, ScreenHeight, DisplayBpp};
+    const display::DisplayMode mode{ScreenWidth, ScreenHeight, colourTables.DisplayBpp};
     if (display::Succeeded(device.SetDisplayMode(mode))) {
         return true;
     }
@@ -226,7 +227,7 @@ void InitDirectX()
         return;
     }
     DD = std::move(opened.system);
-    DisplayBpp = static_cast<std::int16_t>(DD->DesktopBitsPerPixel());
+    colourTables.DisplayBpp = static_cast<std::int16_t>(DD->DesktopBitsPerPixel());
     UseFlip = GetSettingInteger(kSectionDirectX, "DX_UseFlip", 1) != 0;
 }
 
@@ -236,7 +237,7 @@ bool LoadPropsInitDX()
     if (!device || device->IsReleased()) {
         return SetupFailed(kLineNoDevice);
     }
-    FullScreenExclusive = RunMode == kRunModeSaver && GetSettingLong(kSectionDirectX, "CustomRes", 0) == 0;
+    FullScreenExclusive = runState.RunMode == kRunModeSaver && GetSettingLong(kSectionDirectX, "CustomRes", 0) == 0;
     if (!display::Succeeded(device->SetCooperativeLevel(SaverHWnd, CurrentLevel()))) {
         return SetupFailed(kLineCooperativeLevel);
     }
@@ -269,7 +270,7 @@ bool LoadPropsInitDX()
     if (!AllocateWorkImage()) {
         return SetupFailed(kLineWorkImage);
     }
-    if (RunMode != kRunModeSaver && !AttachClipper(*device)) {
+    if (runState.RunMode != kRunModeSaver && !AttachClipper(*device)) {
         return SetupFailed(kLineClipper);
     }
     PerfIdleTime = 0.0;

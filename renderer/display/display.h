@@ -26,6 +26,8 @@ extern std::int32_t PixelFormat;                       // 15, 16, 24 or 32: the 
 extern std::int32_t PitchPixels;                       // the back surface's pitch in pixels
 // The work image: PitchPixels x ScreenHeight + 1 colours, rows PitchPixels apart.
 extern std::vector<std::int32_t> PixelBuffer;
+// The blend level of the animation's latest frame, for the performance
+// report; a frame whose level is beyond a whole number keeps the last one.
 extern std::int32_t CurrentBlend;
 // Seconds spent outside the presentation, blending and presenting; double so
 // that long runs keep adding small frame times.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "core/convert.h"
 #include "platform/forms/form.h"
 #include "platform/registry/setting_tables.h"
@@ -72,24 +73,24 @@ void LoadHueWheel()
     std::int16_t low = 0;
     for (int i = 0; i < kHueStopCount; ++i) {
         const std::int16_t stored = AdvancedInt(kHueWheelNames[i], kDefaultHueStops[i]);
-        HueWheel[i] = ClampInt(stored, low, static_cast<std::int16_t>(kHueCount));
-        low = HueWheel[i];
+        colourTables.HueWheel[i] = ClampInt(stored, low, static_cast<std::int16_t>(kHueCount));
+        low = colourTables.HueWheel[i];
     }
-    HueSpan = HueSpansOf(HueWheel);
+    colourTables.HueSpan = HueSpansOf(colourTables.HueWheel);
     BuildHueTable();
 }
 
 // The drawing size by run mode, before the minimum and multiple-of-4 rules.
 void ReadDrawingSize(const DrawingTarget& target, std::int32_t& width, std::int32_t& height)
 {
-    switch (RunMode) {
+    switch (runState.RunMode) {
     case kRunModeSaver:
         width = GetSettingLong(kSectionDirectX, "DX_WinWidth", 640);
         height = GetSettingLong(kSectionDirectX, "DX_WinHeight", 480);
         break;
     case kRunModePreview: {
-        const double tx = TwipsPerPixel.x > 0 ? TwipsPerPixel.x : 1;
-        const double ty = TwipsPerPixel.y > 0 ? TwipsPerPixel.y : 1;
+        const double tx = runState.TwipsPerPixel.x > 0 ? runState.TwipsPerPixel.x : 1;
+        const double ty = runState.TwipsPerPixel.y > 0 ? runState.TwipsPerPixel.y : 1;
         width = RoundedSide(target.InnerWidth() / tx);
         height = RoundedSide(target.InnerHeight() / ty);
         break;

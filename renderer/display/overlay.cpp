@@ -75,7 +75,7 @@ void ResetMessageOverlay() { State() = {}; }
 
 void DrawMessageOverlay()
 {
-    if (RunMode != kRunModeSaver || LockMessage.empty()) {
+    if (runState.RunMode != kRunModeSaver || LockMessage.empty()) {
         return;
     }
     OverlayState& state = State();

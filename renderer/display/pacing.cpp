@@ -11,9 +11,6 @@
 
 namespace orbweave {
 
-std::int64_t FrameStartTick = 0;
-window::NativeWindowId HostWindowHandle = 0;
-
 namespace {
 
 constexpr std::int64_t kLongestSleepMs = 999;
@@ -60,10 +57,10 @@ void PumpEvents() { Pacer().pumpEvents(); }
 bool WaitFrameDelay()
 {
     PumpEvents();
-    if (StopRequested) {
+    if (runState.StopRequested) {
         return true;
     }
-    const std::int64_t rest = FrameDelayMs - std::llabs(TickCount() - FrameStartTick);
+    const std::int64_t rest = FrameDelayMs - std::llabs(TickCount() - runState.FrameStartTick);
     if (rest >= 1 && rest <= kLongestSleepMs) {
         SleepFor(rest);
     }
@@ -89,8 +86,8 @@ void PauseSlice()
 bool WaitFrameDelayPreview()
 {
     bool stop = WaitFrameDelay();
-    if (RunMode == kRunModePreview && !window::IsWindow(HostWindowHandle)) {
-        StopRequested = true;
+    if (runState.RunMode == kRunModePreview && !window::IsWindow(runState.HostWindowHandle)) {
+        runState.StopRequested = true;
         stop = true;
     }
     return stop;

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/window/x11_windows.h"
 
 namespace orbweave {
 
@@ -25,16 +24,9 @@ std::int64_t TickCount();
 void SleepFor(std::int64_t ms);
 void PumpEvents();
 
-// Tick at the start of the current frame, written by each frame loop.
-extern std::int64_t FrameStartTick;
-
 // Yields once, then sleeps what is left of the frame delay (only when that
 // is 1 to 999 ms). True when the animation must stop.
 bool WaitFrameDelay();
-
-// The control-panel preview's host window (the id given after "/P"). Start-up
-// sets it; the preview's frames stop once it is gone.
-extern window::NativeWindowId HostWindowHandle;
 
 // The per-frame pacing of every animation: WaitFrameDelay, and in the
 // control-panel preview also a test that the host window still exists (a

@@ -157,9 +157,9 @@ bool WindowRect(display::DisplaySystem& device, display::Rect& rect)
     if (!SaverHWnd || !display::Succeeded(device.GetWindowRect(*SaverHWnd, rect))) {
         return false;
     }
-    if (RunMode == kRunModePreview) {
-        const double tx = TwipsPerPixel.x > 0 ? TwipsPerPixel.x : 1;
-        const double ty = TwipsPerPixel.y > 0 ? TwipsPerPixel.y : 1;
+    if (runState.RunMode == kRunModePreview) {
+        const double tx = runState.TwipsPerPixel.x > 0 ? runState.TwipsPerPixel.x : 1;
+        const double ty = runState.TwipsPerPixel.y > 0 ? runState.TwipsPerPixel.y : 1;
         rect.right = rect.left + static_cast<int>(std::nearbyint(rect.Width() / tx));
         rect.bottom = rect.top + static_cast<int>(std::nearbyint(rect.Height() / ty));
     }
@@ -229,14 +229,11 @@ void ResetFrameStatistics()
 void BlendBlitSurface(std::int32_t level)
 {
     FrameStatistics& stats = Statistics();
-    if (WriteLogEnabled) {
+    if (runState.WriteLogEnabled) {
         const double now = NowSeconds();
         if (stats.lastPresentEnd && now != *stats.lastPresentEnd) {
             PerfIdleTime += std::fabs(now - *stats.lastPresentEnd);
         }
-    }
-    if (level == -1) {
-        level = CurrentBlend;
     }
     RestoreLostSurfaces();
 
@@ -270,7 +267,7 @@ void BlendBlitSurface(std::int32_t level)
     } else {
         failed = true;
     }
-    if (WriteLogEnabled) {
+    if (runState.WriteLogEnabled) {
         AddElapsed(PerfBlendTime, started);
     }
 
@@ -278,7 +275,7 @@ void BlendBlitSurface(std::int32_t level)
 
     started = NowSeconds();
     failed |= !display::Succeeded(Present(*primary, *back, source, window, haveWindow));
-    if (WriteLogEnabled) {
+    if (runState.WriteLogEnabled) {
         AddElapsed(PerfPresentTime, started);
         stats.lastPresentEnd = NowSeconds();
         CountFrame();

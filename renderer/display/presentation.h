@@ -9,7 +9,7 @@
 
 namespace orbweave {
 
-// Level -1 uses CurrentBlend; 0 copies the work image and clears it.
+// Level 0 copies the work image and clears it.
 void BlendBlitSurface(std::int32_t level);
 
 inline constexpr std::int32_t kBlendFactorBase = 720;

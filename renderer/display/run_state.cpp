@@ -4,10 +4,9 @@
 
 namespace orbweave {
 
-bool StopRequested = false;
-std::int16_t RunMode = kRunModeDialog;
-bool WriteLogEnabled = false;
-TwipsPair TwipsPerPixel;
+RunState runState;
+
+void ResetRunState() { runState = RunState{}; }
 
 namespace {
 

@@ -1,9 +1,11 @@
 // The process-wide run state that start-up and the animation hosts set and
-// every animation loop reads. This is the one place it lives.
+// every animation loop reads, in one record.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+
+#include "platform/window/x11_windows.h"
 
 namespace orbweave {
 
@@ -12,19 +14,36 @@ inline constexpr std::int16_t kRunModeDialog = 0;   // a picture box inside a di
 inline constexpr std::int16_t kRunModeSaver = 1;    // the full-screen saver
 inline constexpr std::int16_t kRunModePreview = 2;  // the control-panel preview
 
-// Ends every animation loop; tested once per frame.
-extern bool StopRequested;
-extern std::int16_t RunMode;
-// The full-screen run writes its performance report ("DX_WriteLog").
-extern bool WriteLogEnabled;
-
 // The screen's twips per pixel (15 at 96 DPI), set at start-up. The preview's
 // drawing size and presentation rectangle are divided by it.
 struct TwipsPair {
     std::int16_t x = 15;
     std::int16_t y = 15;
+    bool operator==(const TwipsPair&) const = default;
 };
-extern TwipsPair TwipsPerPixel;
+
+struct RunState {
+    // Ends every animation loop; tested once per frame. Only the main thread
+    // sets it: a stop signal reaches it through a pipe read by Qt.
+    bool StopRequested = false;
+    std::int16_t RunMode = kRunModeDialog;
+    // The full-screen run writes its performance report ("DX_WriteLog").
+    bool WriteLogEnabled = false;
+    TwipsPair TwipsPerPixel;
+    // Tick at the start of the current frame, written by each frame loop.
+    std::int64_t FrameStartTick = 0;
+    // The control-panel preview's host window (the id given after "/P").
+    // Start-up sets it; the preview's frames stop once it is gone.
+    window::NativeWindowId HostWindowHandle = 0;
+    // The star count of the current universe run, for the performance report.
+    std::int32_t PerfPixelCount = 0;
+    bool operator==(const RunState&) const = default;
+};
+
+extern RunState runState;
+
+// Back to the values the process starts with.
+void ResetRunState();
 
 // Ends the process with `status`. Tests replace the handler to observe the
 // end instead; the default calls std::exit.

@@ -178,7 +178,7 @@ void DrawParticle(const CometTable& k, std::int32_t j, float offX, float offY, f
     const auto x = ScreenCoordinate((static_cast<double>(offX) + k.ParticleX[j]) * f + ProjectionCentre.x);
     const auto y = ScreenCoordinate((static_cast<double>(offY) + k.ParticleY[j]) * f + ProjectionCentre.y);
     if (!x || !y) return;
-    PlotPixel(static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y), TypeHueRamps[type][k.ParticleAge[j]]);
+    PlotPixel(static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y), colourTables.TypeHueRamps[type][k.ParticleAge[j]]);
 }
 
 // One frame of comet i's particles: each survives with the star persistence

@@ -9,12 +9,25 @@
 
 namespace orbweave {
 
-std::array<float, 7> HexCos{};
-std::array<float, 7> HexSin{};
-std::array<std::int32_t, kShapeTableSize> TriCount{};
-std::array<std::int32_t, kShapeTableSize> HexCount{};
-
 namespace {
+
+std::array<float, 7> HexCorners(double (*wave)(double)) {
+    std::array<float, 7> corners{};
+    for (int i = 0; i <= 6; ++i) corners[i] = Single(wave(i * kTwoPi / 6));
+    return corners;
+}
+
+constexpr std::array<std::int32_t, kShapeTableSize> TriangleCounts() {
+    std::array<std::int32_t, kShapeTableSize> counts{};
+    for (int i = 0; i < kShapeTableSize; ++i) counts[i] = i * (i + 1) / 2;
+    return counts;
+}
+
+constexpr std::array<std::int32_t, kShapeTableSize> HexagonCounts() {
+    std::array<std::int32_t, kShapeTableSize> counts{};
+    for (int i = 0; i < kShapeTableSize; ++i) counts[i] = i < 1 ? 1 : 1 + 3 * i * (i - 1);
+    return counts;
+}
 
 // Half a turn, compared in single precision: a damped tilt increment above
 // it shrinks towards a full turn.
@@ -160,18 +173,12 @@ void DeriveCompositeLevels() {
     }
 }
 
-void FillShapeTables() {
-    for (int i = 0; i <= 6; ++i) {
-        HexCos[i] = Single(Cos(i * kTwoPi / 6));
-        HexSin[i] = Single(Sin(i * kTwoPi / 6));
-    }
-    for (int i = 0; i < kShapeTableSize; ++i) {
-        TriCount[i] = i * (i + 1) / 2;
-        HexCount[i] = i < 1 ? 1 : 1 + 3 * i * (i - 1);
-    }
-}
-
 }  // namespace
+
+const std::array<float, 7> HexCos = HexCorners(Cos);
+const std::array<float, 7> HexSin = HexCorners(Sin);
+constinit const std::array<std::int32_t, kShapeTableSize> TriCount = TriangleCounts();
+constinit const std::array<std::int32_t, kShapeTableSize> HexCount = HexagonCounts();
 
 std::int16_t UsableLevels(std::int16_t levels) {
     return std::clamp<std::int16_t>(levels, 1, static_cast<std::int16_t>(kLevelCapacity));
@@ -188,7 +195,6 @@ void PrecomputeGalaxyConstants() {
         DeriveAtoms(g);
     }
     DeriveCompositeLevels();
-    FillShapeTables();
 }
 
 }  // namespace orbweave

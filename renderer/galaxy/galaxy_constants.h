@@ -35,15 +35,15 @@ inline constexpr std::int16_t kStyleMolecule = 9;
 inline constexpr int kShapeTableSize = 100;
 
 // Corners of a hexagon (entry 6 repeats entry 0) and the point counts of
-// triangles of i rows and of hexagons of i - 1 rings around a centre.
-extern std::array<float, 7> HexCos;
-extern std::array<float, 7> HexSin;
-extern std::array<std::int32_t, kShapeTableSize> TriCount;
-extern std::array<std::int32_t, kShapeTableSize> HexCount;
+// triangles of i rows and of hexagons of i - 1 rings around a centre. They
+// depend on nothing, so they are built once, before main.
+extern const std::array<float, 7> HexCos;
+extern const std::array<float, 7> HexSin;
+extern const std::array<std::int32_t, kShapeTableSize> TriCount;
+extern const std::array<std::int32_t, kShapeTableSize> HexCount;
 
-// Derives the run-time fields of galaxy types 0..49 and of the 16 composites
-// and fills the four tables above. Every non-standard type leaves with one
-// level.
+// Derives the run-time fields of galaxy types 0..49 and of the 16 composites.
+// Every non-standard type leaves with one level.
 void PrecomputeGalaxyConstants();
 
 // Levels of a type as an index bound into its ten-level tables: 1..10.

@@ -89,7 +89,7 @@ struct StarPass {
         const double k = frames != 0 ? std::nearbyint(elapsed * kNovaRampSteps / frames) : 0.0;
         const auto entry = static_cast<std::size_t>(std::clamp(k, 0.0, static_cast<double>(kHueRampEntries - 1)));
         PlotNovaStar(p->u, p->v, p->depth, stars.NovaCountdown[i], stars.EventFrames[i], stars.EventExt[i],
-                     TypeHueRamps[stars.StarMember[i]][entry]);
+                     colourTables.TypeHueRamps[stars.StarMember[i]][entry]);
     }
 
     void Pulsar(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
@@ -194,19 +194,18 @@ void SlideCometHues() {
             t.Run_CometHueStart = static_cast<std::int16_t>(t.Run_CometHueStart - kCometHueWrap);
             t.Run_CometHueEnd = static_cast<std::int16_t>(t.Run_CometHueEnd - kCometHueWrap);
         }
-        BuildHueRamp(TypeHueRamps[type], t.Run_CometHueStart, t.Run_CometHueEnd, true);
+        BuildHueRamp(colourTables.TypeHueRamps[type], t.Run_CometHueStart, t.Run_CometHueEnd, true);
     }
 }
 
 }  // namespace
 
-void CycleGalaxyStars(GalaxyTable& galaxies, StarTable& stars, CometTable& comets, GalaxyPathTables& paths,
-                      const TourFrame& tour) {
+std::int32_t CycleGalaxyStars(GalaxyTable& galaxies, StarTable& stars, CometTable& comets, GalaxyPathTables& paths,
+                              const TourFrame& tour, std::int32_t lastBlend) {
     float mix = 0;
     float blend = 0;
     const std::int16_t newRate = GetTransitionBlend(galaxies.GalType, mix, blend, tour.tourGalaxy, tour.tourStep,
                                                     tour.tourPhase, tour.tourActive, tour.show);
-    CurrentBlend = ToInt32(blend).value_or(CurrentBlend);
 
     StarPass pass{galaxies, stars, paths, tour.show};
     pass.Run();
@@ -214,6 +213,7 @@ void CycleGalaxyStars(GalaxyTable& galaxies, StarTable& stars, CometTable& comet
     RecycleStars(pass, tour, newRate, mix);
     SlideCometHues();
     CycleStarHues(stars.StarMember, stars.StarColor, stars.StarHue);
+    return ToInt32(blend).value_or(lastBlend);
 }
 
 }  // namespace orbweave

@@ -2,7 +2,7 @@
 // its type's motion rule and is drawn (a plain pixel, or a new-star, nova or
 // pulsar burst while such an event runs on it); a number of stars is reborn;
 // the comets of the shown galaxy fly; every type's comet hues slide; the
-// hue-cycling stars change colour. Also sets CurrentBlend for the frame.
+// hue-cycling stars change colour. The frame's blend level comes back.
 #pragma once
 
 #include <cstdint>
@@ -27,7 +27,9 @@ struct TourFrame {
 };
 
 // The tables are read and written in place; their sizes bound every loop.
-void CycleGalaxyStars(GalaxyTable& galaxies, StarTable& stars, CometTable& comets, GalaxyPathTables& paths,
-                      const TourFrame& tour);
+// Returns the frame's blend level, or `lastBlend` when the transition's level
+// is beyond a whole number.
+std::int32_t CycleGalaxyStars(GalaxyTable& galaxies, StarTable& stars, CometTable& comets, GalaxyPathTables& paths,
+                              const TourFrame& tour, std::int32_t lastBlend);
 
 }  // namespace orbweave

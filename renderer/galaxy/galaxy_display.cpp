@@ -17,6 +17,7 @@
 #include "renderer/display/pacing.h"
 #include "renderer/galaxy/path_tables.h"
 #include "renderer/display/presentation.h"
+#include "renderer/display/run_state.h"
 #include "renderer/galaxy/star_colours.h"
 #include "renderer/galaxy/star_generators.h"
 #include "renderer/universe/tour.h"
@@ -120,9 +121,9 @@ void RunGalaxyDisplay(std::int16_t index, std::int16_t limitFrames, std::int32_t
     std::int32_t frames = 0;
     while (true) {
         AdvanceGalaxyAngles();
-        FrameStartTick = TickCount();
-        CycleGalaxyStars(tables.galaxies, stars, tables.comets, tables.paths, tour);
-        BlendBlitSurface(-1);
+        runState.FrameStartTick = TickCount();
+        CurrentBlend = CycleGalaxyStars(tables.galaxies, stars, tables.comets, tables.paths, tour, CurrentBlend);
+        BlendBlitSurface(CurrentBlend);
         AdvanceNebulaPaths(tables.paths, 1, shown, {});
         // The About box steps through the types without touching the stop flag.
         if (limited && ++frames == frameLimit) return;

@@ -8,8 +8,6 @@
 
 namespace orbweave {
 
-std::array<std::array<std::int32_t, kHueColorColumns>, kHueColorRows> HueColorTable{};
-
 namespace {
 
 constexpr float kSixtieth = 0.016666666f;
@@ -49,7 +47,7 @@ std::int32_t WheelColour(const Tint& tint, int h) {
 }  // namespace
 
 void BuildHueColorTables() {
-    const bool mirrored = DisplayBpp >= 24;
+    const bool mirrored = colourTables.DisplayBpp >= 24;
     for (int t = 0; t < kGalaxyTypeCount; ++t) {
         const UniGalaxy& g = UniGalaxies[t];
         Tint tint{};
@@ -60,7 +58,7 @@ void BuildHueColorTables() {
         tint.blue = g.Galaxy_HueBlu;
         for (int i = 0; i < kHueCount; ++i) {
             const int h = mirrored ? (kMirrorBase - i) % kHueCount : i;
-            HueColorTable[t][i] = WheelColour(tint, h);
+            colourTables.HueColorTable[t][i] = WheelColour(tint, h);
         }
     }
 }

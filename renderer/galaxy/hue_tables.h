@@ -3,15 +3,11 @@
 // share, in the byte order of the current display.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
+#include "core/colour_tables.h"
+
 namespace orbweave {
-
-inline constexpr int kHueColorRows = 51;     // types 0..49; row 50 stays black
-inline constexpr int kHueColorColumns = 361;  // hues 0..359; column 360 stays black
-
-extern std::array<std::array<std::int32_t, kHueColorColumns>, kHueColorRows> HueColorTable;
 
 // Rebuilds the wheels of types 0..49 for the current DisplayBpp.
 void BuildHueColorTables();

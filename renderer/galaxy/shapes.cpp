@@ -6,6 +6,7 @@
 #include <span>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/galaxy/projection.h"
@@ -239,7 +240,7 @@ void PlotPulsarStar(float u, float v, float depth, float size, std::int16_t galT
 }
 
 void PlotStarGlyph(std::int32_t x, std::int32_t y, float depth, std::int16_t hue, std::int16_t hueInc) {
-    auto colourAt = [&](int steps) { return HueTable[static_cast<std::size_t>(NormaliseHue(hue + steps * hueInc))]; };
+    auto colourAt = [&](int steps) { return colourTables.HueTable[static_cast<std::size_t>(NormaliseHue(hue + steps * hueInc))]; };
     const std::int32_t c0 = colourAt(0);
     PlotPixel(x, y, c0);
     if (depth < 0.9f) {

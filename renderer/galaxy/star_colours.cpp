@@ -36,7 +36,7 @@ void CycleStarHues(std::span<const std::int16_t> types, std::span<std::int32_t> 
         double hue = static_cast<double>(hues[i]) + UniGalaxies[t].Galaxy_HWheelInc;
         if (hue >= kHueCount) hue -= kHueCount;
         hues[i] = Single(hue);
-        colors[i] = HueColorTable[t][WholeHue(hues[i])];
+        colors[i] = colourTables.HueColorTable[t][WholeHue(hues[i])];
     }
 }
 
@@ -92,7 +92,7 @@ void BuildPulsarTables() {
 
 std::int32_t GetHueColor(std::int16_t galType, std::int16_t hue) {
     if (!IsGalaxyType(galType)) return 0;
-    return HueColorTable[galType][static_cast<std::size_t>(NormaliseHue(hue))];
+    return colourTables.HueColorTable[galType][static_cast<std::size_t>(NormaliseHue(hue))];
 }
 
 }  // namespace orbweave

@@ -222,7 +222,7 @@ void GenerateStar(StarTable& stars, std::int32_t i, std::int16_t galType, std::i
     std::int16_t hue = 0;
     if (StarHue(stars, i, t, omega, pathFraction, hue)) {
         stars.StarHue[i] = hue;
-        stars.StarColor[i] = HueColorTable[galType][hue];
+        stars.StarColor[i] = colourTables.HueColorTable[galType][hue];
     }
 }
 

@@ -136,13 +136,13 @@ bool RunHeadless(const RunOptions& options, RunTimes* times)
                            window->ResetPresentMs();
                        }
                        if (options.onFrame) options.onFrame(frames, window->LastFrame());
-                       if (frames >= options.frames) StopRequested = true;
+                       if (frames >= options.frames) runState.StopRequested = true;
                    }});
 
     InitDirectX();
-    StopRequested = false;
+    runState.StopRequested = false;
     const bool universe = options.scene == Scene::Universe;
-    RunMode = universe ? kRunModeSaver : kRunModeDialog;
+    runState.RunMode = universe ? kRunModeSaver : kRunModeDialog;
     LoadDisplaySettings(WindowTarget(universe ? "frmSaver" : "picPreview", window, options.width, options.height),
                         false, 1.0f);
     LoadUniverseSettings(false);

@@ -6,28 +6,27 @@
 
 namespace orbweave {
 
-std::array<std::string, kTourCapacity> TourSequence;
-std::int16_t TourCount = 0;
+TourList tourList;
 
 namespace {
 
 constexpr double kLastGalaxyNumber = 66.0;
 
 void TakeToken(std::string_view token) {
-    if (TourCount >= kTourCapacity) return;
+    if (tourList.TourCount >= kTourCapacity) return;
     const auto value = TextToDouble(token);
     if (!value || *value <= 0.0 || *value > kLastGalaxyNumber) return;
     // 0.3 passes the range test but rounds to 0, which names no galaxy.
     const double number = std::nearbyint(*value);
     if (number < 1.0) return;
-    TourSequence[TourCount] = NumberToText(static_cast<std::int16_t>(number) - 1);
-    ++TourCount;
+    tourList.TourSequence[tourList.TourCount] = NumberToText(static_cast<std::int16_t>(number) - 1);
+    ++tourList.TourCount;
 }
 
 }  // namespace
 
 void ParseTourSequence(std::string_view text) {
-    TourCount = 0;
+    tourList.TourCount = 0;
     const std::string trimmed = Trim(text);
     std::string_view rest(trimmed);
     while (!rest.empty()) {

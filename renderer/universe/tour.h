@@ -11,9 +11,14 @@ namespace orbweave {
 
 inline constexpr int kTourCapacity = 100;
 
-// Each entry the decimal text of a 0-based UniGalaxies slot (0..65).
-extern std::array<std::string, kTourCapacity> TourSequence;
-extern std::int16_t TourCount;
+struct TourList {
+    // Each entry the decimal text of a 0-based UniGalaxies slot (0..65).
+    std::array<std::string, kTourCapacity> TourSequence;
+    std::int16_t TourCount = 0;
+    bool operator==(const TourList&) const = default;
+};
+
+extern TourList tourList;
 
 // Fills the tour list from the text. Numbers name galaxies from 1 (51..66
 // the composites); a token that is not a number, or that does not round to

@@ -144,10 +144,10 @@ std::int16_t WeightedSlot(const CreationTables& c) {
 // counts as a composite even with percent 0; one without members is ignored.
 void ApplyTourList(GalaxyTable& galaxies) {
     const UniverseSettings& u = Universe;
-    if (!u.Universe_Tour || u.Universe_GVisit || TourCount < 1) return;
-    const std::int32_t listed = std::min<std::int32_t>(TourCount, galaxies.Count());
+    if (!u.Universe_Tour || u.Universe_GVisit || tourList.TourCount < 1) return;
+    const std::int32_t listed = std::min<std::int32_t>(tourList.TourCount, galaxies.Count());
     for (std::int32_t g = 0; g < listed; ++g) {
-        const auto slot = TextToInt16(TourSequence[static_cast<std::size_t>(g)]);
+        const auto slot = TextToInt16(tourList.TourSequence[static_cast<std::size_t>(g)]);
         if (!slot || !IsUniGalaxySlot(*slot)) continue;
         if (!IsGalaxyType(*slot)) {
             if (CompGalaxies[*slot - kGalaxyTypeCount].CompGal_Count < 1) continue;
@@ -286,19 +286,19 @@ bool RunCreationFrames(UniverseTables& tables, CreationTables& c, float& expandS
     float damping = u.Universe_Damping;
     const CameraPosition camera{0, 0, Single(-static_cast<double>(u.Universe_DstCen))};
     for (std::int16_t f = 0; f < steps; ++f) {
-        FrameStartTick = TickCount();
+        runState.FrameStartTick = TickCount();
         CurrentBlend = ToInt32((static_cast<double>(u.DX_BlendUniTravel) - u.DX_BlendUniBurst) * f / steps +
                                u.DX_BlendUniBurst)
                            .value_or(CurrentBlend);
         DriftGalaxies(tables.galaxies, c, damping);
         AdvanceGalaxyAngles();
         const int ramp = std::clamp(ToInt32(f * (80.0 / steps)).value_or(0), 0, kLastRampEntry);
-        CreationFrame{tables, c, f, leaveThreshold, UniverseHueRamp[static_cast<std::size_t>(ramp)], damping}.Run();
+        CreationFrame{tables, c, f, leaveThreshold, colourTables.UniverseHueRamp[static_cast<std::size_t>(ramp)], damping}.Run();
         CycleStarHues(tables.stars.StarMember, tables.stars.StarColor, tables.stars.StarHue);
         universeExtent = Single(static_cast<double>(universeExtent) + expandSpeed);
         CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
                            kAmbientCreation, profile);
-        BlendBlitSurface(-1);
+        BlendBlitSurface(CurrentBlend);
         if (damping > 0) DampAmbient(tables.ambient, damping);
         expandSpeed = Single(static_cast<double>(expandSpeed) * damping);
         AdvanceNebulaPaths(tables.paths, tables.galaxies.Count(), -1, tables.galaxies.GalType);
@@ -308,7 +308,7 @@ bool RunCreationFrames(UniverseTables& tables, CreationTables& c, float& expandS
             damping = Single(u.Universe_Damping * std::cos((f - steps * 0.75) / (steps * 0.25) * kQuarterTurn));
         }
         if (WaitFrameDelayPreview()) return false;
-        if (RunMode == kRunModePreview) PauseSlice();
+        if (runState.RunMode == kRunModePreview) PauseSlice();
     }
     return true;
 }
@@ -419,7 +419,7 @@ void CycleUniverseStars(AmbientTable& ambient, StartCloudPaths& cloud, GalaxyPat
         if (ambient.AmbFrames[i] == 0) {
             if (ambient.AmbAge[i] < kHueRampLength) {
                 const int entry = std::clamp(ToInt32(ambient.AmbAge[i]).value_or(0), 0, kLastRampEntry);
-                PlotPixel(px, py, UniverseHueRamp[static_cast<std::size_t>(entry)]);
+                PlotPixel(px, py, colourTables.UniverseHueRamp[static_cast<std::size_t>(entry)]);
             }
         } else {
             PlotNewStar(px, py, Single(depth), ambient.AmbFrames[i], u.Universe_AmFrames, u.Universe_AmMaxExt,
@@ -437,7 +437,7 @@ void RunUniverseCreation(UniverseTables& tables, float& expandSpeed, float& univ
         local.emplace(starCount, galaxyCount);
     } catch (const std::bad_alloc&) {
         // Without its tables no universe can form: the run ends.
-        StopRequested = true;
+        runState.StopRequested = true;
         return;
     }
     CreationTables& c = *local;

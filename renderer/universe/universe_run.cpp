@@ -27,8 +27,6 @@
 
 namespace orbweave {
 
-std::int32_t PerfPixelCount = 0;
-
 namespace {
 
 // The close points carry the camera through the galaxy to half its viewing
@@ -100,10 +98,10 @@ struct UniverseRun {
     void DrawFrame(const TourFrame& tour) {
         PlaceGalaxiesForCamera();
         AdvanceGalaxyAngles();
-        CycleGalaxyStars(tables.galaxies, tables.stars, tables.comets, tables.paths, tour);
+        CurrentBlend = CycleGalaxyStars(tables.galaxies, tables.stars, tables.comets, tables.paths, tour, CurrentBlend);
         CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
                            kAmbientTour, profileIndex);
-        BlendBlitSurface(-1);
+        BlendBlitSurface(CurrentBlend);
     }
 
     // One frame of a visit; false when the run must stop.
@@ -111,7 +109,7 @@ struct UniverseRun {
         const UniverseSettings& u = Universe;
         float x = 0, y = 0, z = 0;
         SplineCameraPoint(x, y, z, t, window.x, window.y, window.z);
-        FrameStartTick = TickCount();
+        runState.FrameStartTick = TickCount();
         // With the tour off the camera stays put and the frames only mark
         // the time of each visit.
         camera = u.Universe_Tour ? CameraPosition{x, y, z}
@@ -187,7 +185,7 @@ struct UniverseRun {
         universeExtent = 0;
         for (UniGalaxy& t : std::span(UniGalaxies).first(kGalaxyTypeCount)) t.Run_HuePhase = t.Galaxy_HueStart;
         RunUniverseCreation(tables, expandSpeed, universeExtent, profileIndex);
-        if (StopRequested) return false;
+        if (runState.StopRequested) return false;
 
         GalaxyTable& g = tables.galaxies;
         std::fill(g.GalVX.begin(), g.GalVX.end(), 0.0f);
@@ -212,14 +210,14 @@ void RunUniverse()
     // the same tables; the host's loop must still see the stop.
     const AnimationGuard guard;
     if (!guard.Entered()) {
-        StopRequested = true;
+        runState.StopRequested = true;
         return;
     }
     ClampUniverseSettings(Universe);
-    PerfPixelCount = Universe.Universe_Stars;
+    runState.PerfPixelCount = Universe.Universe_Stars;
     auto run = std::make_unique<UniverseRun>();
     if (!run->Allocate() || !LoadPropsInitDX()) {
-        StopRequested = true;
+        runState.StopRequested = true;
         return;
     }
     PrecomputeGalaxyConstants();

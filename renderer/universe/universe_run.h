@@ -8,9 +8,6 @@
 
 namespace orbweave {
 
-// The star count of the current universe run, for the performance report.
-extern std::int32_t PerfPixelCount;
-
 // Runs universe epochs until StopRequested is set; it never returns without
 // it (a set-up failure sets it). Precondition: LoadUniverseSettings has filled
 // the universe state, the galaxy tables are current and LoadDisplaySettings

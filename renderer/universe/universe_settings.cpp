@@ -12,8 +12,12 @@
 namespace orbweave {
 
 UniverseSettings Universe;
-std::array<std::int32_t, kHueRampEntries> UniverseHueRamp{};
-std::array<std::array<std::int32_t, kHueRampEntries>, 51> TypeHueRamps{};
+
+void ResetUniverseSettings()
+{
+    Universe = UniverseSettings{};
+    tourList = TourList{};
+}
 
 namespace {
 
@@ -44,10 +48,10 @@ void LoadUniverseSettings(bool preview) {
 void BuildHueWheels(std::int16_t hueStart, std::int16_t hueEnd) {
     if (hueStart == kReadFromSettings) hueStart = StoredHue(kHueStartValue);
     if (hueEnd == kReadFromSettings) hueEnd = StoredHue(kHueEndValue);
-    BuildHueRamp(UniverseHueRamp, hueStart, hueEnd, true);
+    BuildHueRamp(colourTables.UniverseHueRamp, hueStart, hueEnd, true);
     for (int t = 0; t < kGalaxyTypeCount; ++t) {
         const UniGalaxy& g = UniGalaxies[t];
-        BuildHueRamp(TypeHueRamps[t], g.Galaxy_HWC_Start, g.Galaxy_HWC_End, true);
+        BuildHueRamp(colourTables.TypeHueRamps[t], g.Galaxy_HWC_Start, g.Galaxy_HWC_End, true);
     }
 }
 

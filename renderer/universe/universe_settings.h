@@ -1,11 +1,12 @@
 // The universe values of the renderer, each named like the stored value that
-// holds it, and the hue ramps of the universe stars and of each galaxy type's
-// novas and comets.
+// holds it, and the building of the hue ramps of the universe stars and of
+// each galaxy type's novas and comets.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "core/colour_tables.h"
 #include "settings/universe_record.h"
 
 namespace orbweave {
@@ -13,10 +14,9 @@ namespace orbweave {
 // The values of the current run; the dialog previews set them too.
 extern UniverseSettings Universe;
 
-inline constexpr int kHueRampEntries = 81;  // 80 colours, then black
-
-extern std::array<std::int32_t, kHueRampEntries> UniverseHueRamp;
-extern std::array<std::array<std::int32_t, kHueRampEntries>, 51> TypeHueRamps;
+// The universe values and the tour list back to the values the process
+// starts with.
+void ResetUniverseSettings();
 
 // Reads the universe values of the current user as stored (no range checks),
 // the tour list, both galaxy tables, then rebuilds the colour tables. The

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/colour_tables.h"
 #include "core/random.h"
 
 namespace orbweave {
@@ -19,9 +20,9 @@ protected:
     void SetUp() override { SetStops(kDefaultHueStops, 16); }
     void TearDown() override { SetStops(kDefaultHueStops, 0); }
     static void SetStops(const HueStops& stops, std::int16_t bpp) {
-        HueWheel = stops;
-        HueSpan = HueSpansOf(stops);
-        DisplayBpp = bpp;
+        colourTables.HueWheel = stops;
+        colourTables.HueSpan = HueSpansOf(stops);
+        colourTables.DisplayBpp = bpp;
     }
 };
 
@@ -48,7 +49,7 @@ TEST(HueToRGB, NormalisesAnyHue) {
 
 TEST_F(HueWheelTest, DefaultStopsGiveRedAtHueZeroInEitherPixelOrder) {
     EXPECT_EQ(HueToPixelColor(0), Rgb(255, 55, 55));
-    DisplayBpp = 32;
+    colourTables.DisplayBpp = 32;
     EXPECT_EQ(HueToPixelColor(0), Rgb(55, 55, 255));
 }
 
@@ -72,13 +73,13 @@ TEST_F(HueWheelTest, EqualStopsNeverDivideByZero) {
 }
 
 TEST(HueWheelDefaults, StartWithTheDefaultStopsBeforeAnySettingsLoad) {
-    EXPECT_EQ(HueWheel, (HueStops{100, 150, 180, 240, 300}));
-    EXPECT_EQ(HueSpan, (HueStops{50, 30, 60, 60, 60}));
+    EXPECT_EQ(colourTables.HueWheel, (HueStops{100, 150, 180, 240, 300}));
+    EXPECT_EQ(colourTables.HueSpan, (HueStops{50, 30, 60, 60, 60}));
 }
 
 TEST_F(HueWheelTest, BuildHueTableFillsEveryDegree) {
     BuildHueTable();
-    for (int hue = 0; hue < kHueCount; ++hue) ASSERT_EQ(HueTable[hue], HueToPixelColor(hue)) << hue;
+    for (int hue = 0; hue < kHueCount; ++hue) ASSERT_EQ(colourTables.HueTable[hue], HueToPixelColor(hue)) << hue;
 }
 
 TEST(HueStopsToRGB, IgnoresTheDisplayAndTheProcessStops) {
@@ -132,7 +133,7 @@ TEST(BuildHueRamp, WithEqualHuesDimsOneColour) {
 }
 
 TEST_F(HueWheelTest, BuildHueRampUsesTheDisplayWheelWhenAsked) {
-    DisplayBpp = 32;
+    colourTables.DisplayBpp = 32;
     std::array<std::int32_t, 80> ramp{};
     BuildHueRamp(ramp, -360, -360, true);
     EXPECT_EQ(ramp[7], HueToPixelColor(0));
@@ -148,7 +149,7 @@ TEST(BuildHueRamp, FillsOnlyWhatAShortRampHolds) {
 TEST_F(HueWheelTest, WhitenHueColorMovesTheTableColourTowardsWhite) {
     BuildHueTable();
     SeedRandomTable(3);
-    EXPECT_EQ(WhitenHueColor(0, 0.0f), HueTable[0]);
+    EXPECT_EQ(WhitenHueColor(0, 0.0f), colourTables.HueTable[0]);
     EXPECT_EQ(WhitenHueColor(-1, 1.0f), Rgb(255, 255, 255));
     EXPECT_EQ(WhitenHueColor(0, 0.5f), Rgb(255, 155, 155));
     EXPECT_EQ(RandomFractionCursor(), 3);

@@ -10,6 +10,7 @@
 #include "renderer/display/display.h"
 #include "renderer/display/pacing.h"
 #include "renderer/display/run_state.h"
+#include "renderer/renderer_state.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave::testing {
@@ -46,8 +47,7 @@ void HostTest::SetUp()
     system = display::MemoryDisplaySystem::Create({display::PixelLayout::Xrgb8888, {640, 480}, {{640, 480, 32}}});
     SetDisplayOpener([this] { return display::OpenResult{system, display::OpenFailure::None}; });
     OSPlatform = kPlatformNt;
-    RunMode = kRunModeDialog;
-    StopRequested = false;
+    ResetRendererState();
     MouseMoveIgnored = false;
 }
 

@@ -17,15 +17,15 @@ protected:
 };
 
 TEST_F(PreviewTest, TheDrawingSizeIsTheHostsSize) {
-    TwipsPerPixel = {15, 12};
+    runState.TwipsPerPixel = {15, 12};
     const PreviewTarget pic(window);
     EXPECT_EQ(pic.InnerWidth(), 160 * 15);
     EXPECT_EQ(pic.InnerHeight(), 120 * 12);
-    RunMode = kRunModePreview;
+    runState.RunMode = kRunModePreview;
     LoadDisplaySettings(pic, true, 1.0f);
     EXPECT_EQ(ScreenWidth, 160);
     EXPECT_EQ(ScreenHeight, 120);
-    TwipsPerPixel = {};
+    runState.TwipsPerPixel = {};
 }
 
 // The host window the test gives does not exist, so the preview stops at
@@ -35,8 +35,8 @@ TEST_F(PreviewTest, AHostThatIsNoWindowStopsTheFirstFrame) {
     Store("Advanced", "Adv_TimeDelay", "80");
     Store("Universe", "Universe_Stars", "1000");
     InitDirectX();
-    RunMode = kRunModePreview;
-    HostWindowHandle = 0;
+    runState.RunMode = kRunModePreview;
+    runState.HostWindowHandle = 0;
     RunPreviewLoop(PreviewTarget(window));
     EXPECT_EQ(window->PresentCount(), 1);
     EXPECT_EQ(FocalLength, 1.0f);

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "host/startup.h"
 #include "host_fixture.h"
 #include "platform/display/sdl_backend.h"
@@ -37,13 +38,13 @@ protected:
 
 TEST_F(SaverTest, AKeyEndsTheSaver) {
     frm.KeyDown();
-    EXPECT_TRUE(StopRequested);
+    EXPECT_TRUE(runState.StopRequested);
     EXPECT_TRUE(frm.Unloaded());
 }
 
 TEST_F(SaverTest, AMouseButtonEndsTheSaver) {
     frm.MouseDown();
-    EXPECT_TRUE(StopRequested);
+    EXPECT_TRUE(runState.StopRequested);
     EXPECT_TRUE(frm.Unloaded());
 }
 
@@ -51,9 +52,9 @@ TEST_F(SaverTest, TheFourthCountedMouseMoveEndsTheSaver) {
     frm.MouseMove(100, 0);
     frm.MouseMove(200, 0);
     frm.MouseMove(300, 0);
-    EXPECT_FALSE(StopRequested);
+    EXPECT_FALSE(runState.StopRequested);
     frm.MouseMove(400, 0);
-    EXPECT_TRUE(StopRequested);
+    EXPECT_TRUE(runState.StopRequested);
 }
 
 // A slow frame yields once for many motions: each one counts with its own
@@ -80,9 +81,9 @@ TEST_F(SaverTest, IgnoredMouseMovementNeverEndsTheSaver) {
     for (int x = 100; x <= 1000; x += 100) {
         frm.MouseMove(x, 0);
     }
-    EXPECT_FALSE(StopRequested);
+    EXPECT_FALSE(runState.StopRequested);
     frm.KeyDown();
-    EXPECT_TRUE(StopRequested);
+    EXPECT_TRUE(runState.StopRequested);
 }
 
 TEST_F(SaverTest, TheNtFamilyClosesWithoutAskingForAPassword) {
@@ -96,13 +97,13 @@ TEST_F(SaverTest, OnWin9xAWrongPasswordKeepsTheSaverRunning) {
     UseWin9xPassword();
     frm.KeyDown();
     EXPECT_EQ(passwordChecks, 1);
-    EXPECT_FALSE(StopRequested);
+    EXPECT_FALSE(runState.StopRequested);
     EXPECT_FALSE(frm.Unloaded());
 
     passwordGiven = true;
     frm.MouseDown();
     EXPECT_EQ(passwordChecks, 2);
-    EXPECT_TRUE(StopRequested);
+    EXPECT_TRUE(runState.StopRequested);
     EXPECT_TRUE(frm.Unloaded());
 }
 
@@ -130,7 +131,7 @@ TEST_F(SaverTest, ThisSystemReportsNoPasswordByDefault) {
 
 TEST_F(SaverTest, ANewUserGetsTheFactoryGalaxyTables) {
     InitUniGalaxyNames();
-    StopRequested = true;  // no animation: only the preparation runs
+    runState.StopRequested = true;  // no animation: only the preparation runs
     frm.DisplayEffects();
     EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName", "<missing>"), UniGalaxies[0]._UniGalName);
     EXPECT_NE(UniGalaxies[0]._UniGalName, "");
@@ -142,7 +143,7 @@ TEST_F(SaverTest, ANewUserGetsTheFactoryGalaxyTables) {
 TEST_F(SaverTest, AUserWithSettingsKeepsThem) {
     Store("General", "AnimationType", "0");
     Store("Universe\\Galaxy0", "_UniGalName", "Mine");
-    StopRequested = true;
+    runState.StopRequested = true;
     frm.DisplayEffects();
     EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName"), "Mine");
     EXPECT_EQ(GetSettingString("Universe\\Galaxy1", "_UniGalName", "<missing>"), "<missing>");
@@ -153,7 +154,7 @@ TEST_F(SaverTest, OnlyTheTextOneIgnoresMouseMovement) {
         const char* stored;
         bool ignored;
     } cases[] = {{"1", true}, {"0", false}, {"1.0", false}, {"yes", false}};
-    StopRequested = true;
+    runState.StopRequested = true;
     for (const auto& c : cases) {
         Store("Advanced", "Adv_MouseMove", c.stored);
         frm.DisplayEffects();
@@ -163,9 +164,9 @@ TEST_F(SaverTest, OnlyTheTextOneIgnoresMouseMovement) {
 
 TEST_F(SaverTest, BelowSixteenBitsTheSaverExplainsAndEnds) {
     InitDirectX();
-    DisplayBpp = 8;
+    colourTables.DisplayBpp = 8;
     RunSaver();
-    EXPECT_EQ(RunMode, kRunModeSaver);
+    EXPECT_EQ(runState.RunMode, kRunModeSaver);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].starts_with(
         "You must be running in High Color (16 bits) or True Color (24 or 32 bits) mode.\r\n\r\n"

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "host_fixture.h"
 #include "platform/forms/services.h"
 #include "platform/registry/settings.h"
@@ -20,24 +21,24 @@ class StartupTest : public testing::HostTest {};
 
 TEST_F(StartupTest, StartUpSetsTheProcessState) {
     Store("DirectX", "DX_WriteLog", "1");
-    StopRequested = true;
-    RunMode = kRunModePreview;
+    runState.StopRequested = true;
+    runState.RunMode = kRunModePreview;
     EXPECT_EQ(Main("/A 12"), kExitSuccess);
-    EXPECT_FALSE(StopRequested);
+    EXPECT_FALSE(runState.StopRequested);
     EXPECT_EQ(OSPlatform, kPlatformNt);
-    EXPECT_EQ(RunMode, kRunModeDialog);
-    EXPECT_TRUE(WriteLogEnabled);
+    EXPECT_EQ(runState.RunMode, kRunModeDialog);
+    EXPECT_TRUE(runState.WriteLogEnabled);
     EXPECT_EQ(ApplicationHelpFile(), "Orbhelp50.hlp");
-    EXPECT_GT(TwipsPerPixel.x, 0);
+    EXPECT_GT(runState.TwipsPerPixel.x, 0);
     EXPECT_GT(ScreenTwips.width, 0);
     EXPECT_TRUE(DX);
 }
 
 TEST_F(StartupTest, TheLogIsOffUnlessStoredAsNonZero) {
     Store("DirectX", "DX_WriteLog", "0");
-    WriteLogEnabled = true;
+    runState.WriteLogEnabled = true;
     Main("/A");
-    EXPECT_FALSE(WriteLogEnabled);
+    EXPECT_FALSE(runState.WriteLogEnabled);
 }
 
 TEST_F(StartupTest, AFirstStartTakesOverTheMachineSettings) {
@@ -65,8 +66,8 @@ TEST_F(StartupTest, ConfigurationSaysTheDialogIsNotBuilt) {
 
 TEST_F(StartupTest, APreviewWithoutAHostWindowEndsAtOnce) {
     EXPECT_EQ(Main("/p:1234"), kExitSuccess);
-    EXPECT_EQ(HostWindowHandle, 0u);
-    EXPECT_EQ(RunMode, kRunModePreview);
+    EXPECT_EQ(runState.HostWindowHandle, 0u);
+    EXPECT_EQ(runState.RunMode, kRunModePreview);
     EXPECT_EQ(ended, std::vector<int>{kExitSuccess});
     EXPECT_FALSE(DX);
 }
@@ -81,17 +82,17 @@ TEST_F(StartupTest, ATemplateImportGivesANewUserTheFactoryGalaxyTypes) {
     EXPECT_EQ(GetSettingString("General", "AnimationType"), "0");
     EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName"), UniGalDefaultNames[0]);
     // The saver could not open its window on the memory display.
-    EXPECT_EQ(RunMode, kRunModeSaver);
+    EXPECT_EQ(runState.RunMode, kRunModeSaver);
     EXPECT_EQ(ended, std::vector<int>{kExitFailure});
 }
 
 TEST_F(StartupTest, TheColourDepthCheck) {
     InitDirectX();
-    DisplayBpp = 16;
+    colourTables.DisplayBpp = 16;
     EXPECT_TRUE(CheckColorDepth(true));
     EXPECT_TRUE(DX);
 
-    DisplayBpp = 15;
+    colourTables.DisplayBpp = 15;
     EXPECT_FALSE(CheckColorDepth(false));
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(DX);

@@ -22,11 +22,11 @@ TEST_F(StopSignalsTest, EachStopSignalEndsTheAnimationAtTheNextYield) {
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         Default(signal);
         InstallStopSignals();
-        StopRequested = false;
+        runState.StopRequested = false;
         std::raise(signal);
-        EXPECT_FALSE(StopRequested) << signal;
+        EXPECT_FALSE(runState.StopRequested) << signal;
         QCoreApplication::processEvents();
-        EXPECT_TRUE(StopRequested) << signal;
+        EXPECT_TRUE(runState.StopRequested) << signal;
         Default(signal);
     }
 }
@@ -36,7 +36,7 @@ TEST_F(StopSignalsTest, ASignalIgnoredAtStartStaysIgnored) {
     InstallStopSignals();
     std::raise(SIGINT);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(StopRequested);
+    EXPECT_FALSE(runState.StopRequested);
     Default(SIGINT);
 }
 

@@ -13,6 +13,7 @@
 #include "renderer/display/pacing.h"
 #include "renderer/display/presentation.h"
 #include "renderer/display/run_state.h"
+#include "renderer/renderer_state.h"
 
 namespace orbweave::testing {
 
@@ -66,9 +67,7 @@ void RendererTest::SetUp()
     window = std::make_shared<display::MemoryWindow>(display::Rect{10, 20, 74, 68});
     SetCorvaneLookup(FAKE_CORVANE_FOLDER, false);
 
-    RunMode = kRunModeDialog;
-    StopRequested = false;
-    WriteLogEnabled = false;
+    ResetRendererState();
     CurrentBlend = 0;
     ResetFrameStatistics();
     ResetMessageOverlay();
@@ -95,7 +94,7 @@ void RendererTest::Store(const std::string& section, const std::string& key, con
 bool RendererTest::Start(std::int16_t runMode, int width, int height)
 {
     InitDirectX();
-    RunMode = runMode;
+    runState.RunMode = runMode;
     window->SetScreenRect({10, 20, 10 + width, 20 + height});
     const WindowTarget target(runMode == kRunModeSaver ? "frmSaver" : "picPreview", window, width, height);
     LoadDisplaySettings(target, false, 1.0f);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "core/random.h"
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
@@ -72,7 +73,7 @@ protected:
     void SetUp() override {
         UniGalaxies.fill(UniGalaxy{});
         CompGalaxies.fill(CompGalaxy{});
-        DisplayBpp = 16;
+        colourTables.DisplayBpp = 16;
     }
 };
 

@@ -56,7 +56,7 @@ protected:
     void SetUp() override {
         RendererTest::SetUp();
         InitUniGalaxyNames();
-        TourCount = 0;
+        tourList.TourCount = 0;
         InitDirectX();
         LoadDisplaySettings(WindowTarget("picPreview", window, 64, 48), false, 1.0f);
         Prepare();
@@ -78,7 +78,7 @@ protected:
     // Asks the run to stop in the event pump of frame `frames`.
     void StopAfter(int frames) {
         onPump = [this, frames] {
-            if (pumps >= frames) StopRequested = true;
+            if (pumps >= frames) runState.StopRequested = true;
         };
     }
     std::uint64_t WorkImageChecksum() const {

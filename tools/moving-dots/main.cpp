@@ -171,9 +171,9 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    WriteLogEnabled = GetSettingInteger("DirectX", "DX_WriteLog", 0) != 0;
+    runState.WriteLogEnabled = GetSettingInteger("DirectX", "DX_WriteLog", 0) != 0;
     InitDirectX();
-    RunMode = options.fullScreen ? kRunModeSaver : kRunModeDialog;
+    runState.RunMode = options.fullScreen ? kRunModeSaver : kRunModeDialog;
     auto window = options.fullScreen ? display::SdlWindow::CreateFullScreen("Zarv:Orbweave 5.0g")
                                      : display::SdlWindow::CreateWindowed("moving dots", options.windowSize);
     if (!window) {
@@ -190,8 +190,8 @@ int main(int argc, char** argv)
     std::printf("display %dx%d pixel format %d %s\n", ScreenWidth, ScreenHeight, PixelFormat,
                 FullScreenExclusive ? "exclusive" : "windowed");
     std::vector<Dot> dots = MakeDots();
-    for (int frame = 0; frame < options.frames && !StopRequested; ++frame) {
-        FrameStartTick = TickCount();
+    for (int frame = 0; frame < options.frames && !runState.StopRequested; ++frame) {
+        runState.FrameStartTick = TickCount();
         for (Dot& dot : dots) {
             MoveAndPlot(dot);
         }
@@ -206,7 +206,7 @@ int main(int argc, char** argv)
         SleepFor(10);
     }
     ReleaseDirectX();
-    if (WriteLogEnabled) {
+    if (runState.WriteLogEnabled) {
         std::printf("stats: %s\n", PerfLine.c_str());
     }
     return 0;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "dialogs/common/control_names.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -84,7 +85,7 @@ TEST_F(DialogPreviewTest, UniversePreviewTakesTheControlsClamped) {
     EXPECT_EQ(Universe.Universe_NewFreq, 9999);
     EXPECT_EQ(Universe.DX_BlendUniBurst, 100.0f);
     EXPECT_TRUE(Universe.Universe_GVisit);
-    EXPECT_EQ(TourCount, 2);
+    EXPECT_EQ(tourList.TourCount, 2);
     // The values stay set: a galaxy preview now shows no comets.
     EXPECT_GT(Universe.Universe_GravForce, 0.0f);
 }
@@ -106,11 +107,11 @@ TEST_F(DialogPreviewTest, TheHueWheelIsRebuiltOnlyWhenBothBoxesHoldNumbers) {
     Set("Universe_HW_End", "20");
     StopAfter(1);
     PreviewUniverse();
-    EXPECT_EQ(UniverseHueRamp[7], HueToPixelColor(170));
+    EXPECT_EQ(colourTables.UniverseHueRamp[7], HueToPixelColor(170));
     Set("Universe_HW_Start", "10");
     StopAfter(1);
     PreviewUniverse();
-    EXPECT_EQ(UniverseHueRamp[7], HueToPixelColor(10));
+    EXPECT_EQ(colourTables.UniverseHueRamp[7], HueToPixelColor(10));
 }
 
 }  // namespace

@@ -159,7 +159,7 @@ TEST_F(DisplayOptions, ADialogPreviewUsesTheUnsavedChoices)
     Fill(kEightHundredWide);
     dialog.SetListIndex("cboVertOffset", kNoIndex, 6);  // "-3"
     dialog.SetListIndex("cboRGB16bbp", kNoIndex, 1);
-    RunMode = kRunModeDialog;
+    runState.RunMode = kRunModeDialog;
     LoadDisplaySettings(BoxTarget("picPreview", dialog), false, 1.0f);
     EXPECT_EQ(VertOffset, -3);
     EXPECT_EQ(RGB16Mode, 1);
@@ -173,7 +173,7 @@ TEST_F(DisplayOptions, AnotherParentKeepsTheStoredChoices)
     Form editor{"frmMolecule"};
     editor.Build(kDisplayControls);
     editor.SetListIndex("cboRGB16bbp", kNoIndex, 0);
-    RunMode = kRunModeDialog;
+    runState.RunMode = kRunModeDialog;
     LoadDisplaySettings(BoxTarget("picPreview", editor), false, 1.0f);
     EXPECT_EQ(RGB16Mode, 2);
 }
@@ -182,7 +182,7 @@ TEST_F(DisplayOptions, FramesReachThePictureBox)
 {
     UseDesktop(kEightHundredWide);
     InitDirectX();
-    RunMode = kRunModeDialog;
+    runState.RunMode = kRunModeDialog;
     LoadDisplaySettings(BoxTarget("picPreview", dialog), false, 1.0f);
     ASSERT_TRUE(LoadPropsInitDX());
     BackSurface->Fill({0, 0, 80, 60}, 0x00FF0000);

@@ -1,6 +1,7 @@
 // The display lifecycle: start-up, the five layouts, pixel formats, the work
 // image, set-up failures, lost surfaces, fading and release.
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "renderer/display/display.h"
 #include "renderer/display/presentation.h"
 #include "renderer/display/run_state.h"
@@ -19,7 +20,7 @@ TEST_F(DisplayLifecycle, StartUpReadsTheDesktopDepthAndTheFlipSetting)
     Store("DirectX", "DX_UseFlip", "0");
     InitDirectX();
     EXPECT_TRUE(DX);
-    EXPECT_EQ(DisplayBpp, 16);
+    EXPECT_EQ(colourTables.DisplayBpp, 16);
     EXPECT_FALSE(UseFlip);
 }
 

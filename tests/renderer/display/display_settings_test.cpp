@@ -1,6 +1,7 @@
 // Loading the display settings: drawing size, plot bounds, centre, focal
 // distance, clamps and the dialog-independent defaults.
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/run_state.h"
 #include "renderer/renderer_fixture.h"
@@ -12,7 +13,7 @@ class DisplaySettings : public RendererTest {
 protected:
     void Load(std::int16_t runMode, double width, double height, bool forceDefaults = false, float scale = 1.0f)
     {
-        RunMode = runMode;
+        runState.RunMode = runMode;
         LoadDisplaySettings(WindowTarget("picPreview", window, width, height), forceDefaults, scale);
     }
 };
@@ -61,11 +62,11 @@ TEST_F(DisplaySettings, AHugeStoredSizeIsClamped)
 
 TEST_F(DisplaySettings, ThePreviewDividesByTheTwipsPerPixel)
 {
-    TwipsPerPixel = {15, 12};
+    runState.TwipsPerPixel = {15, 12};
     Load(kRunModePreview, 152 * 15, 112 * 12);
     EXPECT_EQ(ScreenWidth, 152);
     EXPECT_EQ(ScreenHeight, 112);
-    TwipsPerPixel = {15, 15};
+    runState.TwipsPerPixel = {15, 15};
 }
 
 TEST_F(DisplaySettings, VerticalOffsetsMoveThePlotBounds)
@@ -87,8 +88,8 @@ TEST_F(DisplaySettings, HueStopsNeverRunBackwards)
         Store("Advanced", "Adv_HueWheel" + std::to_string(i), stored[i]);
     }
     Load(kRunModeDialog, 64, 48);
-    EXPECT_EQ(HueWheel, (HueStops{200, 200, 360, 360, 360}));
-    EXPECT_EQ(HueSpan, (HueStops{0, 160, 0, 0, 0}));
+    EXPECT_EQ(colourTables.HueWheel, (HueStops{200, 200, 360, 360, 360}));
+    EXPECT_EQ(colourTables.HueSpan, (HueStops{0, 160, 0, 0, 0}));
 }
 
 TEST_F(DisplaySettings, FocalLengthIsClamped)

@@ -18,7 +18,7 @@ protected:
 
 TEST_F(Pacing, SleepsTheRestOfTheFrame)
 {
-    FrameStartTick = now - 5;
+    runState.FrameStartTick = now - 5;
     EXPECT_FALSE(WaitFrameDelay());
     EXPECT_EQ(pumps, 1);
     EXPECT_EQ(slept, (std::vector<std::int64_t>{20}));
@@ -26,7 +26,7 @@ TEST_F(Pacing, SleepsTheRestOfTheFrame)
 
 TEST_F(Pacing, ALateFrameDoesNotSleep)
 {
-    FrameStartTick = now - 30;
+    runState.FrameStartTick = now - 30;
     EXPECT_FALSE(WaitFrameDelay());
     EXPECT_TRUE(slept.empty());
 }
@@ -34,15 +34,15 @@ TEST_F(Pacing, ALateFrameDoesNotSleep)
 TEST_F(Pacing, RestsOfASecondOrMoreAreNotSlept)
 {
     FrameDelayMs = 1500;
-    FrameStartTick = now;
+    runState.FrameStartTick = now;
     EXPECT_FALSE(WaitFrameDelay());
     EXPECT_TRUE(slept.empty());
 }
 
 TEST_F(Pacing, AStopRequestedByAnEventEndsTheFrameAtOnce)
 {
-    FrameStartTick = now;
-    onPump = [] { StopRequested = true; };
+    runState.FrameStartTick = now;
+    onPump = [] { runState.StopRequested = true; };
     EXPECT_TRUE(WaitFrameDelay());
     EXPECT_TRUE(slept.empty());
 }

@@ -81,11 +81,10 @@ TEST_F(Presentation, OffsetsOfOnePairANeighbourWithThePixelItself)
     EXPECT_EQ(LastBlend().offsetB, 0);
 }
 
-TEST_F(Presentation, LevelMinusOneUsesTheCurrentBlend)
+TEST_F(Presentation, TheLevelIsAddedToTheFactorBase)
 {
     StartWithOffset(0);
-    CurrentBlend = 64;
-    BlendBlitSurface(-1);
+    BlendBlitSurface(64);
     EXPECT_EQ(LastBlend().factor, 784);
 }
 
@@ -168,7 +167,7 @@ TEST_F(Presentation, AWindowedFrameIsStretchedOntoTheWindow)
 
 TEST_F(Presentation, ThePreviewScalesTheWindowRectangleBackToItsHost)
 {
-    TwipsPerPixel = {15, 15};
+    runState.TwipsPerPixel = {15, 15};
     Store("DirectX", "DX_VertOffset", "0");
     ASSERT_TRUE(Start(kRunModePreview, 64 * 15, 48 * 15));
     EXPECT_EQ(ScreenWidth, 64);
@@ -219,7 +218,7 @@ protected:
     void SetUp() override
     {
         RendererTest::SetUp();
-        WriteLogEnabled = true;
+        runState.WriteLogEnabled = true;
         ASSERT_TRUE(Start(kRunModeDialog));
     }
     void Frames(int count, std::int64_t msEach)
@@ -253,7 +252,7 @@ TEST_F(Statistics, AFrameOutsideThePresentationCountsAsIdleTime)
 
 TEST_F(Statistics, NothingIsCountedWithTheLogOff)
 {
-    WriteLogEnabled = false;
+    runState.WriteLogEnabled = false;
     Frames(150, 30);
     EXPECT_TRUE(PerfLine.empty());
     EXPECT_EQ(PerfIdleTime, 0.0);

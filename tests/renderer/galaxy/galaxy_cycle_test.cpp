@@ -22,7 +22,7 @@ protected:
         UseWorkImage(64, 48);
         Universe = UniverseSettings{};
         Universe.Universe_GPCtrl = 2;
-        TypeHueRamps = {};
+        colourTables.TypeHueRamps = {};
         UniGalaxy& t = UniGalaxies[kType];
         t.Run_PlotMode = 1;  // straight: a star at rest stays where it is
         t.Run_LevelCos[0] = 1;
@@ -53,7 +53,7 @@ protected:
     // One frame into a cleared work image.
     void Frame(const TourFrame& tour = {0, kType, 32000, 0.0f, true, kShowGalaxyType}) {
         PixelBuffer.assign(PixelBuffer.size(), 0);
-        CycleGalaxyStars(galaxies, stars, comets, paths, tour);
+        CycleGalaxyStars(galaxies, stars, comets, paths, tour, 0);
     }
     GalaxyTable galaxies;
     StarTable stars;
@@ -79,7 +79,7 @@ TEST_F(GalaxyCycleTest, NewStarOfNFramesIsDrawnHereOnNMinus1Frames) {
 
 TEST_F(GalaxyCycleTest, NovaIsRebornWhenItsCountdownEnds) {
     UniGalaxies[kType].Galaxy_NewFrames = 7;
-    TypeHueRamps[kType][40] = 0x654321;
+    colourTables.TypeHueRamps[kType][40] = 0x654321;
     stars.NovaCountdown[0] = 2;
     stars.EventFrames[0] = 2;
     Frame();
@@ -92,7 +92,7 @@ TEST_F(GalaxyCycleTest, NovaIsRebornWhenItsCountdownEnds) {
 }
 
 TEST_F(GalaxyCycleTest, LongNovaKeepsItsColours) {
-    TypeHueRamps[kType][72] = 0x0A0B0C;
+    colourTables.TypeHueRamps[kType][72] = 0x0A0B0C;
     stars.NovaCountdown[0] = 51;
     stars.EventFrames[0] = 500;  // 450 x 80 does not fit in 16 bits
     Frame();
@@ -157,7 +157,7 @@ TEST_F(GalaxyCycleTest, CometHuesSlideAndFallBackTogether) {
     EXPECT_EQ(t.Run_CometHuePhase, 0.0f);
     EXPECT_EQ(t.Run_CometHueStart, 1);
     EXPECT_EQ(t.Run_CometHueEnd, 121);
-    EXPECT_EQ(TypeHueRamps[kType][0], 0xFFFFFF);  // the ramp was rebuilt
+    EXPECT_EQ(colourTables.TypeHueRamps[kType][0], 0xFFFFFF);  // the ramp was rebuilt
 }
 
 // --- Comets ---

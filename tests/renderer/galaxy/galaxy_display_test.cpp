@@ -11,7 +11,7 @@ TEST_F(UniverseTest, AFrameLimitDrawsExactlyThatManyFrames) {
     RunGalaxyDisplay(4, 1, 30, 100, false, 1.0f);
     EXPECT_EQ(window->PresentCount(), 30);
     EXPECT_EQ(pumps, 29);  // the last frame returns without pacing
-    EXPECT_FALSE(StopRequested);
+    EXPECT_FALSE(runState.StopRequested);
 }
 
 TEST_F(UniverseTest, AFrameLimitOfZeroIsNoLimit) {

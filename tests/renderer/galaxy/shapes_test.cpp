@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "renderer/galaxy/galaxy_constants.h"
 #include "renderer/galaxy/projection.h"
 #include "settings/galaxy_tables.h"
@@ -129,8 +130,8 @@ TEST_F(ShapesTest, PulsarSkipsLayersBehindTheCameraAndDrawsTheRest) {
 }
 
 TEST_F(ShapesTest, StarGlyphGrowsAsItNears) {
-    HueWheel = kDefaultHueStops;
-    HueSpan = HueSpansOf(HueWheel);
+    colourTables.HueWheel = kDefaultHueStops;
+    colourTables.HueSpan = HueSpansOf(colourTables.HueWheel);
     BuildHueTable();
     PlotStarGlyph(50, 50, 1.0f, 10, 15);
     EXPECT_EQ(LitPixels(), 1);
@@ -140,7 +141,7 @@ TEST_F(ShapesTest, StarGlyphGrowsAsItNears) {
     for (std::int32_t c : PixelBuffer) {
         if (c != 0) colours.insert(c);
     }
-    EXPECT_EQ(PixelAt(102, 102), HueTable[35]);  // 350 + 3 x 15, taken mod 360
+    EXPECT_EQ(PixelAt(102, 102), colourTables.HueTable[35]);  // 350 + 3 x 15, taken mod 360
     EXPECT_GE(colours.size(), 4u);
 }
 

@@ -34,27 +34,27 @@ protected:
     void SetUp() override {
         StarTest::SetUp();
         UniGalaxies[0].Galaxy_HueRed = UniGalaxies[0].Galaxy_HueGrn = UniGalaxies[0].Galaxy_HueBlu = 100;
-        HueWheel = kDefaultHueStops;
-        HueSpan = HueSpansOf(HueWheel);
+        colourTables.HueWheel = kDefaultHueStops;
+        colourTables.HueSpan = HueSpansOf(colourTables.HueWheel);
     }
 };
 
 TEST_F(HueColourTest, SaturatedWheelOnASixteenBitDisplay) {
     BuildHueColorTables();
-    EXPECT_EQ(Channels(HueColorTable[0][0]), (Rgb{254, 0, 0}));
-    EXPECT_EQ(Channels(HueColorTable[0][30]), (Rgb{254, 127, 0}));
-    EXPECT_EQ(Channels(HueColorTable[0][60]), (Rgb{254, 254, 0}));
-    EXPECT_EQ(Channels(HueColorTable[0][120]), (Rgb{0, 254, 0}));
-    EXPECT_EQ(Channels(HueColorTable[0][240]), (Rgb{0, 0, 254}));
-    EXPECT_EQ(HueColorTable[50][10], 0);
-    EXPECT_EQ(HueColorTable[0][360], 0);
+    EXPECT_EQ(Channels(colourTables.HueColorTable[0][0]), (Rgb{254, 0, 0}));
+    EXPECT_EQ(Channels(colourTables.HueColorTable[0][30]), (Rgb{254, 127, 0}));
+    EXPECT_EQ(Channels(colourTables.HueColorTable[0][60]), (Rgb{254, 254, 0}));
+    EXPECT_EQ(Channels(colourTables.HueColorTable[0][120]), (Rgb{0, 254, 0}));
+    EXPECT_EQ(Channels(colourTables.HueColorTable[0][240]), (Rgb{0, 0, 254}));
+    EXPECT_EQ(colourTables.HueColorTable[50][10], 0);
+    EXPECT_EQ(colourTables.HueColorTable[0][360], 0);
 }
 
 TEST_F(HueColourTest, WheelRunsBackwardsOnThirtyTwoBitDisplays) {
-    DisplayBpp = 32;
+    colourTables.DisplayBpp = 32;
     BuildHueColorTables();
-    EXPECT_EQ(Channels(HueColorTable[0][0]), (Rgb{0, 0, 254}));
-    EXPECT_EQ(Channels(HueColorTable[0][120]), (Rgb{0, 254, 0}));
+    EXPECT_EQ(Channels(colourTables.HueColorTable[0][0]), (Rgb{0, 0, 254}));
+    EXPECT_EQ(Channels(colourTables.HueColorTable[0][120]), (Rgb{0, 254, 0}));
 }
 
 
@@ -62,14 +62,14 @@ TEST_F(HueColourTest, SharesOutsideTheirRangeStayInTheirByte) {
     UniGalaxies[3].Galaxy_HueRed = 30000;  // unvalidated
     UniGalaxies[3].Galaxy_HueBlu = -50;
     BuildHueColorTables();
-    EXPECT_EQ(Channels(HueColorTable[3][0]), (Rgb{255, 0, 0}));
-    EXPECT_EQ(Channels(HueColorTable[3][240]), (Rgb{0, 0, 0}));
+    EXPECT_EQ(Channels(colourTables.HueColorTable[3][0]), (Rgb{255, 0, 0}));
+    EXPECT_EQ(Channels(colourTables.HueColorTable[3][240]), (Rgb{0, 0, 0}));
 }
 
 TEST_F(HueColourTest, GetHueColorTakesTheHueModulo360) {
     BuildHueColorTables();
-    EXPECT_EQ(GetHueColor(0, 370), HueColorTable[0][10]);
-    EXPECT_EQ(GetHueColor(0, -10), HueColorTable[0][350]);
+    EXPECT_EQ(GetHueColor(0, 370), colourTables.HueColorTable[0][10]);
+    EXPECT_EQ(GetHueColor(0, -10), colourTables.HueColorTable[0][350]);
     EXPECT_EQ(GetHueColor(60, 10), 0);
 }
 
@@ -84,10 +84,10 @@ TEST_F(HueColourTest, HueCyclingMovesOnlyCyclingTypes) {
     std::vector<float> hues{359.1f, 10, 20};
     CycleStarHues(types, colours, hues);
     EXPECT_FLOAT_EQ(hues[0], 359.6f);
-    EXPECT_EQ(colours[0], HueColorTable[0][0]);  // 359.6 rounds to 360, which is hue 0
+    EXPECT_EQ(colours[0], colourTables.HueColorTable[0][0]);  // 359.6 rounds to 360, which is hue 0
     EXPECT_EQ(colours[1], 7);
     EXPECT_EQ(hues[1], 10);
-    EXPECT_EQ(colours[2], HueColorTable[0][20]);  // 20.5 rounds to the even 20
+    EXPECT_EQ(colours[2], colourTables.HueColorTable[0][20]);  // 20.5 rounds to the even 20
 
     UniGalaxies[0].Galaxy_HWheelInc = 360;
     CycleStarHues(types, colours, hues);
@@ -101,7 +101,7 @@ TEST_F(HueColourTest, NewStarRampRunsFromItsHueToWhite) {
     UniGalaxies[0].Galaxy_HWC_End = 400;
     UniGalaxies[1].Galaxy_NewFrames = 150;
     BuildStarColorRamps();
-    EXPECT_EQ(UniGalaxies[0].Run_NewColorRamp[0], HueTable[40]);
+    EXPECT_EQ(UniGalaxies[0].Run_NewColorRamp[0], colourTables.HueTable[40]);
     EXPECT_EQ(UniGalaxies[0].Run_NewColorRamp[1], 0xFFFFFF);
     EXPECT_EQ(UniGalaxies[0].Run_NewColorRamp[2], 0);
     EXPECT_EQ(UniGalaxies[1].Galaxy_NewFrames, 99);

@@ -67,7 +67,7 @@ TEST_F(StarGeneratorTest, StandardStarFromKnownDraws) {
     EXPECT_NEAR(stars.StarOrbitCos[0], std::cos(0.0018528104), 1e-7);
     EXPECT_NEAR(stars.StarOrbitSin[0], std::sin(0.0018528104), 1e-7);
     EXPECT_EQ(stars.StarHue[0], 96);
-    EXPECT_EQ(stars.StarColor[0], HueColorTable[kType][96]);
+    EXPECT_EQ(stars.StarColor[0], colourTables.HueColorTable[kType][96]);
     EXPECT_EQ(stars.NovaCountdown[0], 0);
     EXPECT_EQ(stars.StarAge[0], 0);
     EXPECT_EQ(DrawsMade().fractions, 6);

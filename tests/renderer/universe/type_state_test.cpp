@@ -14,23 +14,23 @@ using testing::StarTest;
 
 std::string TourText() {
     std::string text;
-    for (int i = 0; i < TourCount; ++i) text += (i ? "," : "") + TourSequence[i];
+    for (int i = 0; i < tourList.TourCount; ++i) text += (i ? "," : "") + tourList.TourSequence[i];
     return text;
 }
 
 TEST(TourSequence, NumbersFromOneBecomeSlotsFromZero) {
     ParseTourSequence(" 3 12  51 ");
-    EXPECT_EQ(TourCount, 3);
+    EXPECT_EQ(tourList.TourCount, 3);
     EXPECT_EQ(TourText(), "2,11,50");
 }
 
 TEST(TourSequence, OutOfRangeAndNonNumbersAreIgnored) {
     ParseTourSequence("0 67 x -4 0.3");
-    EXPECT_EQ(TourCount, 0);
+    EXPECT_EQ(tourList.TourCount, 0);
     ParseTourSequence("   ");
-    EXPECT_EQ(TourCount, 0);
+    EXPECT_EQ(tourList.TourCount, 0);
     ParseTourSequence("");
-    EXPECT_EQ(TourCount, 0);
+    EXPECT_EQ(tourList.TourCount, 0);
 }
 
 TEST(TourSequence, FractionsRoundHalvesToEven) {
@@ -42,8 +42,8 @@ TEST(TourSequence, OnlyAHundredNumbersAreKept) {
     std::string text;
     for (int i = 0; i < 101; ++i) text += std::to_string(i % 66 + 1) + " ";
     ParseTourSequence(text);
-    EXPECT_EQ(TourCount, 100);
-    EXPECT_EQ(TourSequence[99], std::to_string(99 % 66));
+    EXPECT_EQ(tourList.TourCount, 100);
+    EXPECT_EQ(tourList.TourSequence[99], std::to_string(99 % 66));
 }
 
 class TypeStateTest : public StarTest {};

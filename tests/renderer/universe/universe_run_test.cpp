@@ -19,7 +19,7 @@ TEST_F(UniverseTest, EachEpochIsCreationVisitsAndAClosingLeg) {
     std::vector<int> levels;
     onPump = [this, &levels] {
         levels.push_back(LastBlend().factor - 720);
-        if (pumps >= 2 * kSmallEpochFrames + 1) StopRequested = true;
+        if (pumps >= 2 * kSmallEpochFrames + 1) runState.StopRequested = true;
     };
     RunUniverse();
     ASSERT_EQ(pumps, 2 * kSmallEpochFrames + 1);
@@ -38,13 +38,13 @@ TEST_F(UniverseTest, TheSameSeedDrawsTheSameFrames) {
     RunUniverse();
     const std::uint64_t first = WorkImageChecksum();
     Prepare();
-    StopRequested = false;
+    runState.StopRequested = false;
     pumps = 0;
     RunUniverse();
     EXPECT_EQ(WorkImageChecksum(), first);
 
     Prepare(12);
-    StopRequested = false;
+    runState.StopRequested = false;
     pumps = 0;
     RunUniverse();
     EXPECT_NE(WorkImageChecksum(), first);
@@ -54,13 +54,13 @@ TEST_F(UniverseTest, StopSetInAFrameEndsTheRunAtThatFrame) {
     StopAfter(20);  // a tour frame
     RunUniverse();
     EXPECT_EQ(pumps, 20);
-    EXPECT_TRUE(StopRequested);
+    EXPECT_TRUE(runState.StopRequested);
 }
 
 TEST_F(UniverseTest, SetUpFailureStillStopsTheRun) {
     ReleaseDirectX();
     RunUniverse();
-    EXPECT_TRUE(StopRequested);
+    EXPECT_TRUE(runState.StopRequested);
     EXPECT_EQ(pumps, 0);
 }
 
@@ -79,8 +79,8 @@ TEST_F(UniverseTest, NoSecondAnimationStartsInsideAFrame) {
 }
 
 TEST_F(UniverseTest, PreviewWithoutItsHostWindowStopsAtTheFirstFrame) {
-    RunMode = kRunModePreview;
-    HostWindowHandle = 0;
+    runState.RunMode = kRunModePreview;
+    runState.HostWindowHandle = 0;
     RunUniverse();
     EXPECT_EQ(pumps, 1);
 }

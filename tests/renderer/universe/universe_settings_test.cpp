@@ -16,8 +16,8 @@ class UniverseSettingsTest : public testing::StarTest {
 protected:
     void SetUp() override {
         testing::StarTest::SetUp();
-        HueWheel = kDefaultHueStops;
-        HueSpan = HueSpansOf(HueWheel);
+        colourTables.HueWheel = kDefaultHueStops;
+        colourTables.HueSpan = HueSpansOf(colourTables.HueWheel);
     }
     testing::ScopedConfig config;
 };
@@ -30,7 +30,7 @@ TEST_F(UniverseSettingsTest, DefaultsWhenNothingIsStored) {
     EXPECT_FLOAT_EQ(Universe.Universe_Persist, 0.985f);
     EXPECT_FLOAT_EQ(Universe.DX_BlendUniTravel, 35);
     EXPECT_TRUE(Universe.Universe_Tour);
-    EXPECT_EQ(TourCount, 0);
+    EXPECT_EQ(tourList.TourCount, 0);
 }
 
 
@@ -47,8 +47,8 @@ TEST_F(UniverseSettingsTest, StoredValuesAreTakenAsTheyStand) {
     EXPECT_FLOAT_EQ(Universe.Universe_NewPctStEx, 85.0f);
     EXPECT_EQ(Universe.Universe_Galaxy, 5000);
     EXPECT_FLOAT_EQ(Universe.DX_BlendUniBurst, 60);
-    EXPECT_EQ(TourCount, 2);
-    EXPECT_EQ(TourSequence[1], "8");
+    EXPECT_EQ(tourList.TourCount, 2);
+    EXPECT_EQ(tourList.TourSequence[1], "8");
 }
 
 
@@ -83,13 +83,13 @@ TEST_F(UniverseSettingsTest, HueWheelsReadTheStoredHuesOnlyWhenAsked) {
     UniGalaxies[3].Galaxy_HWC_End = 300;
 
     BuildHueWheels(100, 200);
-    EXPECT_EQ(UniverseHueRamp[7], HueToPixelColor(100));
-    EXPECT_EQ(TypeHueRamps[3][7], HueToPixelColor(200));
-    EXPECT_EQ(UniverseHueRamp[80], 0);
-    EXPECT_EQ(TypeHueRamps[3][80], 0);
+    EXPECT_EQ(colourTables.UniverseHueRamp[7], HueToPixelColor(100));
+    EXPECT_EQ(colourTables.TypeHueRamps[3][7], HueToPixelColor(200));
+    EXPECT_EQ(colourTables.UniverseHueRamp[80], 0);
+    EXPECT_EQ(colourTables.TypeHueRamps[3][80], 0);
 
     BuildHueWheels(-1, -1);
-    EXPECT_EQ(UniverseHueRamp[7], HueToPixelColor(10));
+    EXPECT_EQ(colourTables.UniverseHueRamp[7], HueToPixelColor(10));
 }
 
 }  // namespace

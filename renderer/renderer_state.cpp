@@ -1,0 +1,16 @@
+#include "renderer/renderer_state.h"
+
+#include "core/colour_tables.h"
+#include "renderer/display/run_state.h"
+#include "renderer/universe/universe_settings.h"
+
+namespace orbweave {
+
+void ResetRendererState()
+{
+    ResetRunState();
+    ResetColourTables();
+    ResetUniverseSettings();
+}
+
+}  // namespace orbweave

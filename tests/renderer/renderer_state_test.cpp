@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "core/colour_tables.h"
+#include "renderer/display/run_state.h"
+#include "renderer/renderer_state.h"
+#include "renderer/universe/tour.h"
+#include "renderer/universe/universe_settings.h"
+
+namespace orbweave {
+namespace {
+
+// Every record is changed at its first and last members, then one reset must
+// bring each back to a freshly made record.
+TEST(RendererState, OneResetReturnsEveryRecordToItsStartValues)
+{
+    runState.StopRequested = true;
+    runState.RunMode = kRunModePreview;
+    runState.TwipsPerPixel = {12, 9};
+    runState.HostWindowHandle = 7;
+    runState.PerfPixelCount = 5;
+    colourTables.HueWheel = {10, 20, 30, 40, 50};
+    colourTables.DisplayBpp = 32;
+    colourTables.HueTable[0] = 1;
+    colourTables.TypeHueRamps[kHueColorRows - 1][kHueRampEntries - 1] = 1;
+    Universe.Universe_Stars = 1234;
+    ParseTourSequence("3 4");
+
+    ResetRendererState();
+
+    EXPECT_EQ(runState, RunState{});
+    static const ColourTables freshColours;
+    EXPECT_TRUE(colourTables == freshColours);
+    EXPECT_EQ(Universe, UniverseSettings{});
+    EXPECT_EQ(tourList, TourList{});
+}
+
+}  // namespace
+}  // namespace orbweave
