@@ -7,9 +7,9 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/window_utils.h"
-#include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
 #include "renderer/display/display.h"
+#include "settings/display_values.h"
 
 namespace orbweave {
 

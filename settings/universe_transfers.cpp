@@ -4,8 +4,8 @@
 
 #include "core/convert.h"
 #include "platform/forms/form.h"
-#include "platform/registry/setting_tables.h"
 #include "settings/dialog_lists.h"
+#include "settings/display_values.h"
 #include "settings/galaxy_template_transfers.h"
 #include "settings/template_file.h"
 #include "settings/template_transfers.h"

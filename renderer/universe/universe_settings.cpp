@@ -5,6 +5,7 @@
 #include "platform/registry/settings.h"
 #include "renderer/galaxy/hue_tables.h"
 #include "renderer/universe/tour.h"
+#include "settings/display_values.h"
 #include "settings/galaxy_tables.h"
 #include "settings/registry_transfers.h"
 
@@ -17,13 +18,12 @@ std::array<std::array<std::int32_t, kHueRampEntries>, 51> TypeHueRamps{};
 namespace {
 
 constexpr std::string_view kUniverse = "Universe";
-constexpr std::string_view kDirectX = "DirectX";
 constexpr std::int16_t kReadFromSettings = -1;
 constexpr double kPreviewStarShare = 0.65;
 constexpr double kPreviewAmbientShare = 0.5;
 
-std::int32_t Long(std::string_view name, std::int32_t fallback, std::string_view section = kUniverse) {
-    return GetSettingLong(section, name, fallback, kHiveUser);
+std::int32_t Long(std::string_view name, std::int32_t fallback) {
+    return GetSettingLong(kUniverse, name, fallback, kHiveUser);
 }
 std::int16_t Integer(std::string_view name, std::int16_t fallback) {
     return GetSettingInteger(kUniverse, name, fallback, kHiveUser);
@@ -61,8 +61,8 @@ void ReadUniverseValues() {
     u.Universe_AmCAge = Single("Universe_AmCAge", 0.1f);
     u.Universe_GravForce = Single("Universe_GravForce", 0);
     u.Universe_GravFrame = Integer("Universe_GravFrame", 1);
-    u.DX_BlendUniBurst = static_cast<float>(Long("DX_BlendUniBurst", 100, kDirectX));
-    u.DX_BlendUniTravel = static_cast<float>(Long("DX_BlendUniTravel", 35, kDirectX));
+    u.DX_BlendUniBurst = static_cast<float>(ReadDisplayValue<&DisplayRecord::DX_BlendUniBurst>(kHiveUser));
+    u.DX_BlendUniTravel = static_cast<float>(ReadDisplayValue<&DisplayRecord::DX_BlendUniTravel>(kHiveUser));
 }
 
 }  // namespace
