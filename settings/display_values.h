@@ -219,6 +219,18 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
     }};
 }();
 
+// No two rows hold the same field or the same stored value.
+static_assert([] {
+    for (std::size_t i = 0; i < kDisplayValues.size(); ++i) {
+        for (std::size_t j = i + 1; j < kDisplayValues.size(); ++j) {
+            const DisplayValue& a = kDisplayValues[i];
+            const DisplayValue& b = kDisplayValues[j];
+            if (a.field == b.field || (a.name == b.name && a.section == b.section)) return false;
+        }
+    }
+    return true;
+}());
+
 // The row of a field, found while the program is compiled: a field without
 // a row does not compile.
 consteval const DisplayValue& RowOf(DisplayField field) {
@@ -245,6 +257,8 @@ T DefaultValue(const DisplayValue& row);
 template <class T>
 T ReadStoredValue(const DisplayValue& row, int hive = kHiveUser);
 
+// One field's default and stored value, the field named as
+// &DisplayRecord::FocalLength.
 template <auto Field>
 auto DefaultOf() {
     return DefaultValue<typename FieldTypeOf<decltype(Field)>::type>(RowOf(Field));

@@ -32,7 +32,8 @@ inline constexpr std::array<TemplateSetting, 3> kTemplateAdminEntries{{
 // Section "General": its one value marks a user as having settings.
 inline constexpr TemplateSetting kTemplateAnimationType{"AnimationType", "0"};
 
-// The values of section that a template treats as use, in table order.
+// The values of `section` whose template use is `use`, as name and default,
+// in table order.
 template <const std::string_view& section, TemplateUse use>
 constexpr auto TemplateSettingsOf() {
     constexpr auto matches = [](const DisplayValue& v) { return v.section == section && v.templateUse == use; };
