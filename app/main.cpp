@@ -6,7 +6,10 @@
 #include <span>
 
 #include "host/command_line.h"
+#include "host/console.h"
 #include "host/startup.h"
+#include "host/stop_signals.h"
+#include "host/trace.h"
 #include "platform/forms/services.h"
 #include "platform/system/services.h"
 
@@ -30,13 +33,16 @@ void ChooseBackendsWithoutDisplay()
 int main(int argc, char** argv)
 {
     ChooseBackendsWithoutDisplay();
+    orbweave::QuietRuntimeFolderNotice();
     QApplication application(argc, argv);
     orbweave::InstallQtServices();
     // On the headless platform nobody could answer a message box: messages
-    // go to standard error instead.
+    // go to standard error and questions take the answer that does nothing.
     if (QGuiApplication::platformName() == "offscreen") {
-        orbweave::SetMessageBoxService({});
+        orbweave::SetMessageBoxService(orbweave::WriteUnattendedMessage);
     }
+    orbweave::InstallStopSignals();
+    orbweave::StartTrace();
     const std::span<const char* const> arguments(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);
     return orbweave::Main(orbweave::JoinArguments(arguments));
 }

@@ -113,11 +113,13 @@ std::optional<Int> ToIntegerType(double value, Rounding rounding) {
 
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
+double LeadingNumber(std::string_view text) { return TryLeadingNumber(text).value_or(0.0); }
+
+std::optional<double> TryLeadingNumber(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     const std::size_t length = ScanNumber(text);
     if (length == 0) return 0.0;
-    return ParseScanned(text.substr(0, length)).value_or(0.0);
+    return ParseScanned(text.substr(0, length));
 }
 
 bool IsNumericText(std::string_view text) {

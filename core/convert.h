@@ -29,6 +29,10 @@ enum class Rounding {
 // "12abc" -> 12, ".5" -> 0.5, "abc" -> 0.
 double LeadingNumber(std::string_view text);
 
+// The same reading, but empty when the number is too large for a double, so
+// that such a number can be told from a text that holds none (which gives 0).
+std::optional<double> TryLeadingNumber(std::string_view text);
+
 // True when the whole text, blanks around it allowed, is a decimal number:
 // optional sign, digits with at most one '.', optional exponent. An empty
 // text, "inf", "nan" and hexadecimal are not numeric.

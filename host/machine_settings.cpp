@@ -57,7 +57,7 @@ void MigrateMachineSettings() {
         ok = CopyMachineSettingToUser(v->section, v->name, v->defaultText) && ok;
     }
     for (const UniverseValue& v : kUniverseValues) {
-        ok = CopyMachineSettingToUser(kSectionUniverse, v.name, v.defaultText) && ok;
+        ok = CopyMachineSettingToUser(kSectionUniverse, v.name, DefaultText(v)) && ok;
     }
     RegToUniGalaxies(kHiveMachine);
     RegToCompGalaxies(kHiveMachine);

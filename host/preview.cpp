@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "host/startup.h"
+#include "host/trace.h"
 #include "platform/display/sdl_backend.h"
 #include "platform/window/x11_windows.h"
 #include "renderer/display/display.h"
@@ -61,6 +62,7 @@ void RunPreviewLoop(const PreviewTarget& pic)
         LoadUniverseSettings(true);
         RunUniverse();
     }
+    TraceEvent("stopped");
     ReleaseDirectX();
 }
 

@@ -7,6 +7,7 @@
 #include "core/convert.h"
 #include "host/perf_report.h"
 #include "host/startup.h"
+#include "host/trace.h"
 #include "platform/display/cursor.h"
 #include "platform/display/sdl_backend.h"
 #include "platform/registry/settings.h"
@@ -92,10 +93,12 @@ bool RunSaverWindow()
     }
     SaverWindow frm(window);
     window::MakeWindowTopmost(window::FindWindowA(kSaverCaption));
-    display::SetSdlEventHandler([&frm](const SDL_Event& event) { DispatchSaverEvent(frm, event); });
-    LoadDisplaySettings(frm, false, 1.0f);
-    frm.DisplayEffects();
-    display::SetSdlEventHandler({});
+    {
+        const SaverEventListener listener(frm);
+        LoadDisplaySettings(frm, false, 1.0f);
+        frm.DisplayEffects();
+    }
+    TraceEvent("stopped");
     CloseSaverDisplay();
     return true;
 }
@@ -163,7 +166,12 @@ void SaverWindow::MouseDown() { QueryUnload(); }
 
 void SaverWindow::MouseMove(double x, double y)
 {
-    if (!MouseMoveIgnored && mouseRule_.Move(x, y)) {
+    const bool closes = !MouseMoveIgnored && mouseRule_.Move(x, y);
+    if (Tracing()) {
+        TraceEvent("motion " + NumberToText(x) + ' ' + NumberToText(y) + " counted " +
+                   IntegerToText(mouseRule_.CountedMoves()));
+    }
+    if (closes) {
         QueryUnload();
     }
 }
@@ -180,6 +188,13 @@ void SaverWindow::QueryUnload()
     }
     unloaded_ = true;
 }
+
+SaverEventListener::SaverEventListener(SaverWindow& frm)
+{
+    display::SetSdlEventHandler([&frm](const SDL_Event& event) { DispatchSaverEvent(frm, event); });
+}
+
+SaverEventListener::~SaverEventListener() { display::SetSdlEventHandler({}); }
 
 void RunSaver()
 {

@@ -76,6 +76,17 @@ private:
     bool unloaded_ = false;
 };
 
+// Hands SDL's events to the saver window while it lives. Every event counts,
+// each mouse motion with its own position, however many arrive between two
+// frames: a slow frame must not swallow a counted move.
+class SaverEventListener {
+public:
+    explicit SaverEventListener(SaverWindow& frm);
+    ~SaverEventListener();
+    SaverEventListener(const SaverEventListener&) = delete;
+    SaverEventListener& operator=(const SaverEventListener&) = delete;
+};
+
 // The whole full-screen run; ends the process.
 void RunSaver();
 

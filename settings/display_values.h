@@ -2,10 +2,12 @@
 
 // The values of the sections "Advanced" and "DirectX": what every animation
 // loads before it starts (frame delay, focal length, the on-screen message,
-// the hue wheel), the display choices (drawing size, vertical drift, 16-bit
-// layout, page flipping) and the universe's blend levels. One row per value
+// the hue wheel) and the display choices (drawing size, vertical drift,
+// 16-bit layout, page flipping, the performance report). One row per value
 // holds everything known about it; the store and template transfers, the
-// readers' clamps and the dialogs' boxes all walk this one table.
+// readers' clamps and the dialogs' boxes all walk this one table. The
+// universe's two blend levels, kept in "DirectX" too, are rows of the
+// universe table (kUniverseBlendLevels).
 
 #include <array>
 #include <cstdint>
@@ -15,6 +17,7 @@
 #include <variant>
 
 #include "platform/registry/settings.h"
+#include "settings/value_controls.h"
 
 namespace orbweave {
 
@@ -63,8 +66,6 @@ struct DisplayRecord {
     std::int16_t DX_RGB16bbp = 0;
     std::int16_t DX_UseFlip = 0;
     std::int16_t DX_WriteLog = 0;
-    std::int32_t DX_BlendUniBurst = 0;
-    std::int32_t DX_BlendUniTravel = 0;
 };
 
 // The field that holds a value; its type is how the stored text is read:
@@ -89,40 +90,6 @@ struct DisplayLimits {
     std::int32_t largestHeight = 0;
 };
 
-// Which control of a dialog holds a value, as a reference that the dialog
-// layer maps to its control (with controlIndex for an element of an array).
-enum class DisplayControl {
-    None,            // no dialog edits it
-    AdvancedBox,     // the advanced dialog's delay, focal length and randomisation boxes
-    MessageBox,      // the advanced dialog's message boxes
-    FontList,        // the advanced dialog's font list
-    MouseMoveCheck,  // the advanced dialog's "ignore mouse moves" check box
-    RandomCheck,     // the advanced dialog's hidden randomisation check box
-    HueWheelBox,     // the advanced dialog's hidden hue-wheel boxes
-    ResolutionList,  // the properties dialog's resolution list, entry 0 the custom size
-    CustomSizeBox,   // the properties dialog's custom width and height boxes
-    VertOffsetList,  // the properties dialog's vertical drift list
-    LayoutList,      // the properties dialog's 16-bit layout list
-    BlendBox,        // the properties dialog's universe blend boxes
-};
-
-inline constexpr int kSingleDisplayControl = -1;
-
-enum class BoxKeys {
-    Digits,   // digits and Backspace; the box clamps as a 16-bit whole number
-    Decimal,  // as Digits plus one "."; the box clamps as a single
-};
-
-// A numeric text box: leaving it clamps into range, the arrow keys step by
-// arrowStep and stop at the range, a spin control beside it mirrors it.
-struct NumericBox {
-    ValueRange range;
-    BoxKeys keys = BoxKeys::Digits;
-    std::int16_t arrowStep = 0;  // 0: the arrow keys do nothing
-    bool spin = false;
-    std::int16_t maxLength = 0;  // 0: no limit
-};
-
 // How a template file treats a value.
 enum class TemplateUse {
     Never,            // never in a template
@@ -136,86 +103,76 @@ struct DisplayValue {
     DisplayField field;
     std::string_view defaultText;           // as the store and templates spell it
     std::optional<ValueRange> storedRange;  // what every reader clamps a stored value into
-    DisplayControl control = DisplayControl::None;
-    int controlIndex = kSingleDisplayControl;
-    std::optional<NumericBox> box;
+    ControlPlace control;
+    OptionalBox box;  // a box with a display bound ends where the stored value does
     TemplateUse templateUse = TemplateUse::Never;
 };
 
-inline constexpr int kDisplayValueCount = 35;
+inline constexpr int kDisplayValueCount = 33;
 
 // Each section in the order of its part of a template file.
 inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [] {
     using R = DisplayRecord;
-    using K = BoxKeys;
-    using enum DisplayControl;
+    using C = DialogControl;
     using enum TemplateUse;
     constexpr std::string_view A = kSectionAdvanced;
     constexpr std::string_view X = kSectionDirectX;
     constexpr std::nullopt_t kNoRange = std::nullopt;
-    constexpr std::nullopt_t kNoBox = std::nullopt;
-    constexpr int kSingle = kSingleDisplayControl;
+    constexpr ControlPlace kNoControl{};
+    constexpr auto One = [](DialogControl control) { return ControlPlace{control, kSingleControl}; };
+    // A whole-number box whose arrows and spin share its clamp's range.
+    constexpr auto Stepped = [](double low, double high, int step) {
+        return DigitsBox(BoxClamp::Integer, low, high, {step, static_cast<int>(low), static_cast<int>(high)},
+                         Spin(static_cast<int>(low), static_cast<int>(high)));
+    };
     constexpr ValueRange kHueStop{0, 360};
     constexpr ValueRange kWidth{kSmallestDrawingWidth, kLargestDrawingSide, DisplayBound::LargestModeWidth};
     constexpr ValueRange kHeight{kSmallestDrawingHeight, kLargestDrawingSide, DisplayBound::LargestModeHeight};
     return std::array<DisplayValue, kDisplayValueCount>{{
-        {"FocalLength", A, &R::FocalLength, "1.0", ValueRange{0.01, 10.0}, AdvancedBox, 1,
-         NumericBox{{0.01, 10.0}, K::Decimal, 0, false, 6}, Carried},
-        {"Adv_TimeDelay", A, &R::Adv_TimeDelay, "25", kNoRange, AdvancedBox, 0,
-         NumericBox{{0, 999}, K::Digits, 10, true, 3}, Carried},
-        {"Adv_EffectFPC", A, &R::Adv_EffectFPC, "0", kNoRange, None, kSingle, kNoBox, Carried},
-        {"Adv_PerfMult", A, &R::Adv_PerfMult, "1.0", kNoRange, None, kSingle, kNoBox, Carried},
-        {"Adv_PickZarv", A, &R::Adv_PickZarv, "0", kNoRange, None, kSingle, kNoBox, Carried},
-        {"Adv_ZarvCycle", A, &R::Adv_ZarvCycle, "1", kNoRange, None, kSingle, kNoBox, Carried},
-        {"LockMessage", A, &R::LockMessage, "", kNoRange, MessageBox, 4, kNoBox, Carried},
-        {"Adv_FontName", A, &R::Adv_FontName, "Arial", kNoRange, FontList, kSingle, kNoBox, Carried},
+        {"FocalLength", A, &R::FocalLength, "1.0", ValueRange{0.01, 10.0}, {C::AdvancedBoxes, 1},
+         DecimalBox(BoxClamp::Single, 0.01, 10.0), Carried},
+        {"Adv_TimeDelay", A, &R::Adv_TimeDelay, "25", kNoRange, {C::AdvancedBoxes, 0}, Stepped(0, 999, 10), Carried},
+        {"Adv_EffectFPC", A, &R::Adv_EffectFPC, "0", kNoRange, kNoControl, {}, Carried},
+        {"Adv_PerfMult", A, &R::Adv_PerfMult, "1.0", kNoRange, kNoControl, {}, Carried},
+        {"Adv_PickZarv", A, &R::Adv_PickZarv, "0", kNoRange, kNoControl, {}, Carried},
+        {"Adv_ZarvCycle", A, &R::Adv_ZarvCycle, "1", kNoRange, kNoControl, {}, Carried},
+        {"LockMessage", A, &R::LockMessage, "", kNoRange, {C::MessageBoxes, 4}, {}, Carried},
+        {"Adv_FontName", A, &R::Adv_FontName, "Arial", kNoRange, One(C::FontList), {}, Carried},
         // The saver draws the message at 10 to 24 points, whatever the box allowed.
-        {"Adv_FontSize", A, &R::Adv_FontSize, "12", ValueRange{10, 24}, MessageBox, 0,
-         NumericBox{{8, 80}, K::Digits, 1, true, 2}, Carried},
-        {"Adv_FontHueV", A, &R::Adv_FontHueV, "180", ValueRange{0, 359}, MessageBox, 2,
-         NumericBox{{0, 359}, K::Digits, 1, true, 3}, Carried},
-        {"Adv_FontTOff", A, &R::Adv_FontTOff, "5", kNoRange, MessageBox, 1,
-         NumericBox{{0, 99}, K::Digits, 1, true, 2}, Carried},
-        {"Adv_FontHInc", A, &R::Adv_FontHInc, "10", kNoRange, MessageBox, 3,
-         NumericBox{{0, 99}, K::Digits, 1, true, 2}, Carried},
-        {"Adv_CMinutes", A, &R::Adv_CMinutes, "0", kNoRange, MessageBox, 5,
-         NumericBox{{0, 60}, K::Digits, 1, true, 2}, Carried},
-        {"Adv_TimeText", A, &R::Adv_TimeText, "", kNoRange, MessageBox, 6, kNoBox, Carried},
-        {"Adv_ZeroText", A, &R::Adv_ZeroText, "", kNoRange, MessageBox, 7, kNoBox, Carried},
-        {"Adv_MouseMove", A, &R::Adv_MouseMove, "0", kNoRange, MouseMoveCheck, kSingle, kNoBox,
+        {"Adv_FontSize", A, &R::Adv_FontSize, "12", ValueRange{10, 24}, {C::MessageBoxes, 0}, Stepped(8, 80, 1),
          Carried},
+        {"Adv_FontHueV", A, &R::Adv_FontHueV, "180", ValueRange{0, 359}, {C::MessageBoxes, 2}, Stepped(0, 359, 1),
+         Carried},
+        {"Adv_FontTOff", A, &R::Adv_FontTOff, "5", kNoRange, {C::MessageBoxes, 1}, Stepped(0, 99, 1), Carried},
+        {"Adv_FontHInc", A, &R::Adv_FontHInc, "10", kNoRange, {C::MessageBoxes, 3}, Stepped(0, 99, 1), Carried},
+        {"Adv_CMinutes", A, &R::Adv_CMinutes, "0", kNoRange, {C::MessageBoxes, 5}, Stepped(0, 60, 1), Carried},
+        {"Adv_TimeText", A, &R::Adv_TimeText, "", kNoRange, {C::MessageBoxes, 6}, {}, Carried},
+        {"Adv_ZeroText", A, &R::Adv_ZeroText, "", kNoRange, {C::MessageBoxes, 7}, {}, Carried},
+        {"Adv_MouseMove", A, &R::Adv_MouseMove, "0", kNoRange, One(C::MouseMoveCheck), {}, Carried},
         // Written by the factory reset only.
-        {"Adv_ThemeFlags", A, &R::Adv_ThemeFlags, "0", kNoRange, None, kSingle, kNoBox, Never},
-        {"Adv_CycleStyle", A, &R::Adv_CycleStyle, "1", kNoRange, None, kSingle, kNoBox, Never},
-        {"Adv_Randomize", A, &R::Adv_Randomize, "0", kNoRange, RandomCheck, kSingle, kNoBox,
-         DefaultOnImport},
-        {"Adv_RandomMag", A, &R::Adv_RandomMag, "5", kNoRange, AdvancedBox, 9, kNoBox, DefaultOnImport},
-        {"Adv_RandomExp", A, &R::Adv_RandomExp, "2", kNoRange, AdvancedBox, 10, kNoBox, DefaultOnImport},
+        {"Adv_ThemeFlags", A, &R::Adv_ThemeFlags, "0", kNoRange, kNoControl, {}, Never},
+        {"Adv_CycleStyle", A, &R::Adv_CycleStyle, "1", kNoRange, kNoControl, {}, Never},
+        {"Adv_Randomize", A, &R::Adv_Randomize, "0", kNoRange, One(C::RandomCheck), {}, DefaultOnImport},
+        {"Adv_RandomMag", A, &R::Adv_RandomMag, "5", kNoRange, {C::AdvancedBoxes, 9}, {}, DefaultOnImport},
+        {"Adv_RandomExp", A, &R::Adv_RandomExp, "2", kNoRange, {C::AdvancedBoxes, 10}, {}, DefaultOnImport},
         // Each stop also lies at or above the one before; the renderer keeps that order.
-        {"Adv_HueWheel0", A, &R::Adv_HueWheel0, "100", kHueStop, HueWheelBox, 0, kNoBox, Never},
-        {"Adv_HueWheel1", A, &R::Adv_HueWheel1, "150", kHueStop, HueWheelBox, 1, kNoBox, Never},
-        {"Adv_HueWheel2", A, &R::Adv_HueWheel2, "180", kHueStop, HueWheelBox, 2, kNoBox, Never},
-        {"Adv_HueWheel3", A, &R::Adv_HueWheel3, "240", kHueStop, HueWheelBox, 3, kNoBox, Never},
-        {"Adv_HueWheel4", A, &R::Adv_HueWheel4, "300", kHueStop, HueWheelBox, 4, kNoBox, Never},
+        {"Adv_HueWheel0", A, &R::Adv_HueWheel0, "100", kHueStop, {C::HueWheelBoxes, 0}, {}, Never},
+        {"Adv_HueWheel1", A, &R::Adv_HueWheel1, "150", kHueStop, {C::HueWheelBoxes, 1}, {}, Never},
+        {"Adv_HueWheel2", A, &R::Adv_HueWheel2, "180", kHueStop, {C::HueWheelBoxes, 2}, {}, Never},
+        {"Adv_HueWheel3", A, &R::Adv_HueWheel3, "240", kHueStop, {C::HueWheelBoxes, 3}, {}, Never},
+        {"Adv_HueWheel4", A, &R::Adv_HueWheel4, "300", kHueStop, {C::HueWheelBoxes, 4}, {}, Never},
 
         // 1: the custom size in a window; 0: the full-screen mode of that size.
-        {"CustomRes", X, &R::CustomRes, "0", kNoRange, ResolutionList, kSingle, kNoBox, Carried},
-        {"DX_WinWidth", X, &R::DX_WinWidth, "640", kWidth, CustomSizeBox, 0, NumericBox{kWidth, K::Digits},
-         Carried},
-        {"DX_WinHeight", X, &R::DX_WinHeight, "480", kHeight, CustomSizeBox, 1, NumericBox{kHeight, K::Digits},
-         Carried},
-        {"DX_VertOffset", X, &R::DX_VertOffset, "0", ValueRange{-9, 9}, VertOffsetList, kSingle,
-         kNoBox, Carried},
+        {"CustomRes", X, &R::CustomRes, "0", kNoRange, One(C::ResolutionList), {}, Carried},
+        {"DX_WinWidth", X, &R::DX_WinWidth, "640", kWidth, {C::CustomSizeBoxes, 0},
+         DigitsBox(BoxClamp::Integer, kWidth.low, kWidth.high), Carried},
+        {"DX_WinHeight", X, &R::DX_WinHeight, "480", kHeight, {C::CustomSizeBoxes, 1},
+         DigitsBox(BoxClamp::Integer, kHeight.low, kHeight.high), Carried},
+        {"DX_VertOffset", X, &R::DX_VertOffset, "0", ValueRange{-9, 9}, One(C::VertOffsetList), {}, Carried},
         // 0: 5-6-5, 1: 5-5-5, 2: as the surface says.
-        {"DX_RGB16bbp", X, &R::DX_RGB16bbp, "2", ValueRange{0, 2}, LayoutList, kSingle, kNoBox,
-         Carried},
-        {"DX_UseFlip", X, &R::DX_UseFlip, "1", kNoRange, None, kSingle, kNoBox, Never},
-        {"DX_WriteLog", X, &R::DX_WriteLog, "0", kNoRange, None, kSingle, kNoBox, Never},
-        // The renderer takes stored blend levels as they are; only the boxes clamp them.
-        {"DX_BlendUniBurst", X, &R::DX_BlendUniBurst, "100", kNoRange, BlendBox, 0,
-         NumericBox{{0, 100}, K::Digits}, Never},
-        {"DX_BlendUniTravel", X, &R::DX_BlendUniTravel, "35", kNoRange, BlendBox, 1,
-         NumericBox{{0, 100}, K::Digits}, Never},
+        {"DX_RGB16bbp", X, &R::DX_RGB16bbp, "2", ValueRange{0, 2}, One(C::LayoutList), {}, Carried},
+        {"DX_UseFlip", X, &R::DX_UseFlip, "1", kNoRange, kNoControl, {}, Never},
+        {"DX_WriteLog", X, &R::DX_WriteLog, "0", kNoRange, kNoControl, {}, Never},
     }};
 }();
 

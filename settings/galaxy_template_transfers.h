@@ -5,7 +5,9 @@
 // followed by "UniGal<i>\IFS" and "UniGal<i>\ATOMIC" when it has transforms or
 // atoms; composite c is section "CompGal<c>". Values are the settings store's
 // with a few template spellings: "_CompGalCount" and "GalaxyIndex_<j>" for the
-// composite's count and members, and a name that is kept untrimmed.
+// composite's count and members, and a name that is kept untrimmed. Reads
+// take the template text loaded by LoadTemplateText (without one, every value
+// is missing); writes go to the save that is open.
 
 #include <cstdint>
 #include <string>

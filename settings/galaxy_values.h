@@ -1,8 +1,10 @@
 #pragma once
 
-// The saved values of one galaxy type and of its two element blocks: name,
-// type, the record field that holds each and the default a reader takes when
-// a value is missing. Shared by every store a galaxy type is saved in.
+// The saved values of one galaxy type and of its two element blocks, one row
+// each: name, type, the record field that holds it, the default a reader
+// takes when it is missing, the range validation keeps it in, and where the
+// properties dialog shows it with its box's rule. Shared by every store a
+// galaxy type is saved in, by validation and by the dialog's box bindings.
 
 #include <array>
 #include <cstdint>
@@ -12,32 +14,48 @@
 
 #include "settings/galaxy_records.h"
 #include "settings/point_text.h"
+#include "settings/value_controls.h"
 
 namespace orbweave {
 
-struct GalaxyInt16Value {
-    std::string_view name;
-    std::int16_t UniGalaxy::*field;
-    std::int16_t fallback;
+// The range a value is clamped into whenever a galaxy type is validated (after
+// a read, before a write). The galaxy frame's four radial fields take theirs
+// from the galaxy style (see validation.cpp); a few values are kept as read.
+enum class StoredClamp : std::uint8_t { None, InType, ByStyle };
+struct StoredRange {
+    StoredClamp clamp = StoredClamp::None;
+    double low = 0;
+    double high = 0;
 };
-struct GalaxyInt32Value {
-    std::string_view name;
-    std::int32_t UniGalaxy::*field;
-    std::int32_t fallback;
+constexpr StoredRange Stored(double low, double high) { return {StoredClamp::InType, low, high}; }
+inline constexpr StoredRange kUnclamped{};
+inline constexpr StoredRange kRangeByStyle{StoredClamp::ByStyle};
+
+// A numeric value: its field, default, stored range, and the control that
+// shows it in the properties dialog with its box's rule (none for a list or
+// a check box, or a box whose rule another row gives).
+template <class T>
+struct GalaxyNumberValue {
+    std::string_view name;  // the stored value; also its key in a template
+    T UniGalaxy::*field;
+    T fallback;
+    StoredRange stored;
+    ControlPlace control;
+    OptionalBox box;
 };
-struct GalaxySingleValue {
-    std::string_view name;
-    float UniGalaxy::*field;
-    float fallback;
-};
+using GalaxyInt16Value = GalaxyNumberValue<std::int16_t>;
+using GalaxyInt32Value = GalaxyNumberValue<std::int32_t>;
+using GalaxySingleValue = GalaxyNumberValue<float>;
 // Saved as "1" or "0"; only a saved 1 reads as true (-1 in memory).
 struct GalaxyFlagValue {
     std::string_view name;
     std::int16_t UniGalaxy::*field;
+    ControlPlace control;
 };
 // The type's name; its default carries the type's number.
 struct GalaxyNameValue {
     std::string_view name;
+    ControlPlace control;
 };
 using GalaxyValue =
     std::variant<GalaxyInt16Value, GalaxyInt32Value, GalaxySingleValue, GalaxyFlagValue, GalaxyNameValue>;
@@ -61,9 +79,20 @@ std::string SubSectionPath(std::string_view section, std::string_view subSection
 std::string DefaultGalaxyName(int index);
 std::string DefaultCompositeName(int index);
 
+// The range a 16-bit element value is validated into.
+struct Range16 {
+    std::int16_t low;
+    std::int16_t high;
+};
+
+// The atoms' elements run from 1 to 17 and their structure types from 0 to
+// 11; types 6 to 11 are grids and matrices.
+inline constexpr std::int16_t kLastElement = 17;
+inline constexpr std::int16_t kLastStructure = 11;
+
 // How one element block is saved: its count value, the sub-section that
-// holds its centre and its elements, and the record columns in the order of
-// an element's point text.
+// holds its centre and its elements, the record columns in the order of an
+// element's point text, and the ranges of the centre and of each column.
 template <class Block, std::size_t Capacity>
 struct ElementBlockLayout {
     std::string_view countName;
@@ -71,7 +100,9 @@ struct ElementBlockLayout {
     std::int16_t Block::*count;
     std::array<std::int16_t Block::*, 3> centre;
     std::array<std::string_view, 3> centreNames;
+    Range16 centreRange;
     std::array<std::array<std::int16_t, Capacity> Block::*, kPointTextFields> columns;
+    std::array<Range16, kPointTextFields> columnRanges;
     std::string (*elementName)(int);
 };
 

@@ -8,4 +8,9 @@ struct Overloaded : F... {
     using F::operator()...;
 };
 
+// Spelled out for compilers without deduction from aggregate initialisation
+// (clang before 17).
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
 }  // namespace orbweave

@@ -24,7 +24,9 @@ void ParsePointText(std::string_view text, PointValues& values) {
     for (std::size_t k = 0; k < values.size(); ++k) {
         const std::size_t start = 1 + k * kFieldWidth;
         const std::string_view field = start < text.size() ? text.substr(start, kFieldWidth) : std::string_view{};
-        if (auto v = ToInt16(LeadingNumber(field))) values[k] = *v;
+        // A number too large even for a double is out of range as well.
+        const auto number = TryLeadingNumber(field);
+        if (auto v = number ? ToInt16(*number) : std::nullopt) values[k] = *v;
     }
 }
 

@@ -155,6 +155,12 @@ void RegToCompGalaxies(int hive) {
     }
 }
 
+void RegToGalaxyTables(int hive) {
+    const SettingsSnapshot snapshot(hive);
+    RegToUniGalaxies(hive);
+    RegToCompGalaxies(hive);
+}
+
 bool UniGalaxiesToReg() {
     SettingsTransaction transaction(kHiveUser);
     bool ok = true;

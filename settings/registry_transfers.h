@@ -22,6 +22,9 @@ std::string CompGalaxySection(int composite);
 void RegToUniGalaxies(int hive);
 // All 16 composites, each read then validated.
 void RegToCompGalaxies(int hive);
+// Both tables from one saved state: never the types of one save and the
+// composites of a later one that another process stored meanwhile.
+void RegToGalaxyTables(int hive);
 
 // Bulk writers: each runs in one transaction (joining an enclosing one) and
 // returns true only when every value was stored.

@@ -1,8 +1,10 @@
 #include "settings/template_file.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <utility>
 
 #include <fcntl.h>
@@ -36,36 +38,80 @@ Line LineAt(std::string_view text, std::size_t begin, std::string_view lineEnd) 
     return {begin, eol, eol + lineEnd.size()};
 }
 
-// Whether the line starts with "[" section "]".
-bool IsHeaderOf(std::string_view line, std::string_view section) {
-    return line.size() >= section.size() + 2 && line.front() == '[' && line.substr(1, section.size()) == section &&
-           line[section.size() + 1] == ']';
+// Blanks and tabs may indent a header or an entry, as a hand-edited file
+// often does; they are not part of the name or the key.
+constexpr std::string_view kIndent = " \t";
+
+std::string_view Unindented(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(kIndent);
+    return first == std::string_view::npos ? std::string_view() : line.substr(first);
+}
+
+// The unindented content of a line.
+std::string_view ContentOf(std::string_view text, const Line& line) {
+    return Unindented(text.substr(line.begin, line.end - line.begin));
+}
+
+bool IsHeaderLine(std::string_view content) { return !content.empty() && content.front() == '['; }
+
+// The name of a header line: the text between its "[" and the first "]".
+// A header without "]" ends the section before it but names none.
+std::optional<std::string_view> HeaderName(std::string_view content) {
+    const std::size_t close = content.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return content.substr(1, close - 1);
+}
+
+// Whether pos in a block that starts at the start of a line is the start
+// of a line's content: only blanks and tabs stand between it and a line end.
+bool StartsLineContent(std::string_view block, std::size_t pos, std::string_view lineEnd) {
+    const std::size_t indent = block.substr(0, pos).find_last_not_of(kIndent);
+    const std::size_t lineStart = indent == std::string_view::npos ? 0 : indent + 1;
+    return lineStart == 0 || block.substr(0, lineStart).ends_with(lineEnd);
 }
 
 // --- Import state ------------------------------------------------------------
 
 std::optional<TemplateText> gCache;
 
-// The whole content of a regular file, or nothing when it cannot be read.
+// Only a regular file within the size limit is read: a FIFO or a device
+// could block the reader or never end, and a folder holds no text.
+bool IsTemplateFile(const struct stat& info) {
+    return S_ISREG(info.st_mode) && info.st_size >= 0 &&
+           static_cast<std::uintmax_t>(info.st_size) <= kTemplateSizeLimit;
+}
+
+// Everything the descriptor gives, or nothing when reading fails or the
+// text grows beyond the size limit (the file may change while it is read).
+std::optional<std::string> ReadUpToLimit(int fd, std::size_t expected) {
+    std::string text;
+    text.reserve(expected);
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0) return text;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        const auto count = static_cast<std::size_t>(got);
+        if (count > kTemplateSizeLimit - text.size()) return std::nullopt;
+        text.append(buffer, count);
+    }
+}
+
+// The whole content of a template file, or nothing when it cannot be read.
+// The name is checked before the open, so that a FIFO is never opened; the
+// open does not block in case the name changed in between, and the opened
+// file is checked again.
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !IsTemplateFile(info)) return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     std::optional<std::string> content;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        std::string text;
-        char buffer[65536];
-        for (;;) {
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got > 0) {
-                text.append(buffer, static_cast<std::size_t>(got));
-            } else if (got == 0) {
-                content = std::move(text);
-                break;
-            } else if (errno != EINTR) {
-                break;
-            }
-        }
+    if (::fstat(fd, &info) == 0 && IsTemplateFile(info)) {
+        content = ReadUpToLimit(fd, static_cast<std::size_t>(info.st_size));
     }
     ::close(fd);
     return content;
@@ -83,22 +129,45 @@ struct TemplateWriter {
 
 TemplateWriter gWriter;
 
-// Permissions a newly created file gets from the process's file mask.
-mode_t NewFileMode() {
+// Links followed from the name given to the file a save replaces, as many
+// as the kernel follows in one path name.
+constexpr int kMaxLinkHops = 40;
+
+// The file a save replaces: the end of a chain of symbolic links (a file
+// that may not exist yet), so that the links stay and point at the new text.
+// Nothing for a chain that never ends.
+std::optional<std::filesystem::path> SaveTarget(std::filesystem::path path) {
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
+        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+        if (error) return std::nullopt;
+        // A relative link names a file beside the link; an absolute one replaces the path.
+        path = path.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
+// The permissions of the saved file: the read, write and execute bits of the
+// file it replaces, or what the process's file mask gives a new file.
+mode_t SavedFileMode(const std::filesystem::path& target) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 0777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return static_cast<mode_t>(0666 & ~mask);
 }
 
-// Creates a hidden temporary file in the target's folder, so that the final
-// rename stays on one file system and replaces the target in one step.
-bool OpenTemplateFile(const std::string& target) {
-    const std::filesystem::path path(target);
-    if (!path.has_filename()) return false;
+// Creates a hidden temporary file beside the file the save replaces, so
+// that the final rename stays on one file system and replaces that file in
+// one step.
+bool CreateTemporaryFile(const std::string& name) {
+    const auto target = SaveTarget(name);
+    if (!target || !target->has_filename()) return false;
     std::string hidden(".");
-    hidden += path.filename().string();
+    hidden += target->filename().string();
     hidden += ".XXXXXX";
-    std::string pattern = (path.parent_path() / hidden).string();
+    std::string pattern = (target->parent_path() / hidden).string();
     int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) return false;
     // Descriptor 0 would read as "no file open"; move it out of the way.
@@ -111,7 +180,7 @@ bool OpenTemplateFile(const std::string& target) {
             return false;
         }
     }
-    ::fchmod(fd, NewFileMode());
+    ::fchmod(fd, SavedFileMode(*target));
     std::FILE* file = ::fdopen(fd, "wb");
     if (file == nullptr) {
         ::close(fd);
@@ -120,7 +189,7 @@ bool OpenTemplateFile(const std::string& target) {
     }
     gWriter.file = file;
     gWriter.temporaryPath = std::move(pattern);
-    gWriter.targetPath = target;
+    gWriter.targetPath = target->string();
     gWriter.lastSection.clear();
     return true;
 }
@@ -148,37 +217,52 @@ bool Append(std::string_view text) {
 // --- TemplateText ----------------------------------------------------------------
 
 TemplateText::TemplateText(std::string text) : text_(std::move(text)), lineEnd_(LineEndOf(text_)) {
-    for (std::size_t pos = 0; pos < text_.size();) {
-        const Line line = LineAt(text_, pos, lineEnd_);
-        if (text_[pos] == '[') {
-            if (!sections_.empty()) sections_.back().end = pos;
-            sections_.push_back({pos, line.next, text_.size()});
+    const std::string_view all(text_);
+    // The section whose entries follow, while it is the first of its name.
+    Section* open = nullptr;
+    for (std::size_t pos = 0; pos < all.size();) {
+        const Line line = LineAt(all, pos, lineEnd_);
+        const std::string_view content = ContentOf(all, line);
+        if (IsHeaderLine(content)) {
+            if (open != nullptr) open->end = pos;
+            open = nullptr;
+            if (const auto name = HeaderName(content)) {
+                // Only the first section of a name counts.
+                const auto [where, added] = sections_.try_emplace(*name, Section{line.next, all.size()});
+                if (added) open = &where->second;
+            }
         }
         pos = line.next;
     }
 }
 
 std::optional<std::string_view> TemplateText::Find(std::string_view section, std::string_view key) const {
-    const std::string_view text(text_);
-    for (const Section& s : sections_) {
-        if (!IsHeaderOf(text.substr(s.header, s.begin - s.header), section)) continue;
-        for (std::size_t pos = s.begin; pos < s.end;) {
-            const Line line = LineAt(text, pos, lineEnd_);
-            const std::string_view content = text.substr(line.begin, line.end - line.begin);
-            if (content.size() > key.size() && content.substr(0, key.size()) == key && content[key.size()] == '=') {
-                return content.substr(key.size() + 1);
-            }
-            pos = line.next;
+    const auto found = sections_.find(section);
+    if (found == sections_.end()) return std::nullopt;
+    const Section& s = found->second;
+    const std::string_view block = std::string_view(text_).substr(s.begin, s.end - s.begin);
+    // A search for "key=" skips through the block, where a walk line by line
+    // would visit each of the millions of lines a hostile file can hold.
+    std::string entry(key);
+    entry += '=';
+    const std::boyer_moore_horspool_searcher searcher(entry.begin(), entry.end());
+    for (auto from = block.begin();;) {
+        const auto match = searcher(from, block.end()).first;
+        if (match == block.end()) return std::nullopt;
+        const auto pos = static_cast<std::size_t>(match - block.begin());
+        // A key that itself begins with a blank never starts inside another
+        // line's indentation: "  =w" holds no entry of key " ".
+        const bool insideIndent = pos > 0 && kIndent.find(block[pos - 1]) != std::string_view::npos &&
+                                  kIndent.find(entry.front()) != std::string_view::npos;
+        if (!insideIndent && StartsLineContent(block, pos, lineEnd_)) {
+            const Line line = LineAt(block, pos, lineEnd_);
+            return block.substr(pos + entry.size(), line.end - pos - entry.size());
         }
-        // Only the first section of a name counts.
-        return std::nullopt;
+        from = match + 1;
     }
-    return std::nullopt;
 }
 
 // --- Module state ------------------------------------------------------------------
-
-std::string TemplatePath;
 
 const TemplateText* TemplateTextCache() { return gCache ? &*gCache : nullptr; }
 
@@ -190,7 +274,7 @@ const std::string& TemplateLastSection() { return gWriter.lastSection; }
 
 bool LoadTemplateText(std::string_view file) {
     if (gCache) return true;
-    auto content = ReadWholeFile(std::string(file.empty() ? std::string_view(TemplatePath) : file));
+    auto content = ReadWholeFile(std::string(file));
     if (!content) return false;
     gCache.emplace(std::move(*content));
     return true;
@@ -206,14 +290,16 @@ std::string ReadTemplateValue(std::string_view section, std::string_view key, st
 
 // --- Writing -------------------------------------------------------------------------
 
+bool OpenTemplateFile(std::string_view file) {
+    if (gWriter.file != nullptr || gWriter.failed) return false;
+    if (!CreateTemporaryFile(std::string(file))) gWriter.failed = true;
+    return !gWriter.failed;
+}
+
 bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view file) {
     if (gWriter.failed) return false;
-    const std::string_view target = file.empty() ? std::string_view(TemplatePath) : file;
-    if (gWriter.file == nullptr && !OpenTemplateFile(std::string(target))) {
-        gWriter.failed = true;
-        return false;
-    }
+    if (gWriter.file == nullptr && !OpenTemplateFile(file)) return false;
     std::string text;
     if (section != gWriter.lastSection) {
         text += kLineEnd;

@@ -6,10 +6,11 @@
 // each entry is a line key "=" value with no blanks around "=" (a value may be
 // empty and may hold "=" or line feeds, never CR LF). A header is a line that
 // starts with "["; an entry is found only at the start of a line, so a value
-// that mentions another section or key never stands for it. A reader also
-// takes a file saved with LF line ends: when a file holds no CR LF at all,
-// its LF characters end its lines. A last line without a line end is read
-// like any other line.
+// that mentions another section or key never stands for it. Blanks and tabs
+// before a header or a key are allowed, as a hand-edited file may hold them.
+// A reader also takes a file saved with LF line ends: when a file holds no
+// CR LF at all, its LF characters end its lines. A last line without a line
+// end is read like any other line.
 //
 // One import reads the file from disk once and answers every lookup from the
 // cached text; one save writes a temporary file beside the target and renames
@@ -19,15 +20,22 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 namespace orbweave {
 
-// The whole text of a template file, with the places of its sections found
-// once, so that thousands of lookups need no search of the whole text.
+// The largest template file read, far above the few hundred kilobytes of a
+// real one; a larger file is not read at all.
+inline constexpr std::size_t kTemplateSizeLimit = std::size_t{64} << 20;
+
+// The whole text of a template file, with its sections indexed by name once,
+// so that thousands of lookups need no search of the whole text.
 class TemplateText {
 public:
     explicit TemplateText(std::string text);
+    // The section index points into the text.
+    TemplateText(const TemplateText&) = delete;
+    TemplateText& operator=(const TemplateText&) = delete;
 
     // The value of the first entry "key=" in the first section named so,
     // exactly as written (names compare exactly, case included). Empty when
@@ -38,18 +46,14 @@ public:
 
 private:
     struct Section {
-        std::size_t header;  // offset of the header line's "["
-        std::size_t begin;   // first entry line
-        std::size_t end;     // start of the next header line, or the end of the text
+        std::size_t begin;  // first entry line
+        std::size_t end;    // start of the next header line, or the end of the text
     };
 
     std::string text_;
     std::string_view lineEnd_;  // CR LF, or LF in a text without CR LF
-    std::vector<Section> sections_;
+    std::unordered_map<std::string_view, Section> sections_;  // the first section of each name
 };
-
-// The template file the next transfer reads or writes when it names none.
-extern std::string TemplatePath;
 
 // The cached text of the file being imported; nullptr when none is loaded.
 const TemplateText* TemplateTextCache();
@@ -61,25 +65,33 @@ int TemplateFileNumber();
 // every file begins with an empty line and its first header.
 const std::string& TemplateLastSection();
 
-// Loads the whole file into the cache unless a file is cached already (an
-// empty file name means TemplatePath). False when the file is missing or
-// cannot be read: nothing is cached and the next load tries again.
-bool LoadTemplateText(std::string_view file = {});
+// Loads the whole file into the cache unless a file is cached already.
+// False when the file is missing or cannot be read, is not a regular file (a
+// folder, a FIFO, a device) or is larger than kTemplateSizeLimit: nothing is
+// cached, at once, and the next load tries again.
+bool LoadTemplateText(std::string_view file);
 
 // Forgets the cached text; an import calls this when it is done.
 void ClearTemplateTextCache();
 
 // The value of key in section of the template being imported, or defaultText
-// when the file cannot be read or holds no such entry. The file (empty means
-// TemplatePath) matters only when nothing is cached yet.
+// when the file cannot be read or holds no such entry. The file matters only
+// when nothing is cached yet; without one only the cached text answers.
 std::string ReadTemplateValue(std::string_view section, std::string_view key, std::string_view defaultText,
                               std::string_view file = {});
 
+// Starts a save into file, or into the file it names when it is a symbolic
+// link: the entries written until CloseTemplateFile go to a temporary file
+// beside it, which gets the permissions of the file it will replace. False
+// when the temporary file cannot be created: the entries of this save fail
+// too. While a save is open this changes nothing and gives false.
+bool OpenTemplateFile(std::string_view file);
+
 // Appends key "=" value to the template being saved, after a new header when
-// section differs from that of the previous entry. The first entry of a save
-// opens the file (empty means TemplatePath); it stays open until
-// CloseTemplateFile. CR LF inside the value is written as LF, so the entry
-// stays one line. False once the save has failed; later entries are skipped.
+// section differs from that of the previous entry. When no save is open the
+// entry starts one into file (OpenTemplateFile). CR LF inside the value is
+// written as LF, so the entry stays one line. False once the save has failed;
+// later entries are skipped.
 bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view file = {});
 

@@ -12,16 +12,17 @@ namespace orbweave {
 namespace {
 
 template <std::size_t N>
-bool CopyTemplateSection(std::string_view section, const std::array<TemplateSetting, N>& settings) {
+bool CopyTemplateSection(std::string_view section, const std::array<TemplateSetting, N>& settings,
+                         std::string_view file) {
     bool ok = true;
-    for (const TemplateSetting& s : settings) ok = CopyTemplateToSetting(section, s.name, s.defaultText) && ok;
+    for (const TemplateSetting& s : settings) ok = CopyTemplateToSetting(section, s.name, s.defaultText, file) && ok;
     return ok;
 }
 
-bool CopyTemplateUniverse() {
+bool CopyTemplateUniverse(std::string_view file) {
     bool ok = true;
     for (const UniverseValue& v : kUniverseValues) {
-        ok = CopyTemplateToSetting(kSectionUniverse, v.name, v.defaultText) && ok;
+        ok = CopyTemplateToSetting(kSectionUniverse, v.name, DefaultText(v), file) && ok;
     }
     return ok;
 }
@@ -52,19 +53,19 @@ bool WritePreambleToTemplate() {
 }
 
 bool CyclePropsTempToRegArrays(std::string_view file) {
-    TemplatePath = std::string(file);
     // A text left cached by an earlier, unfinished read belongs to another file.
     ClearTemplateTextCache();
-    if (!LoadTemplateText()) return false;
+    if (!LoadTemplateText(file)) return false;
     bool ok = true;
     {
         SettingsTransaction transaction(kHiveUser);
-        ok = CopyTemplateSection(kSectionDirectX, kTemplateDisplaySettings) && ok;
-        ok = CopyTemplateToSetting(kSectionGeneral, kTemplateAnimationType.name, kTemplateAnimationType.defaultText) &&
+        ok = CopyTemplateSection(kSectionDirectX, kTemplateDisplaySettings, file) && ok;
+        ok = CopyTemplateToSetting(kSectionGeneral, kTemplateAnimationType.name, kTemplateAnimationType.defaultText,
+                                   file) &&
              ok;
-        ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings) && ok;
-        ok = CopyTemplateSection(kSectionAdvanced, kTemplateRandomSettings) && ok;
-        ok = CopyTemplateUniverse() && ok;
+        ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings, file) && ok;
+        ok = CopyTemplateSection(kSectionAdvanced, kTemplateRandomSettings, file) && ok;
+        ok = CopyTemplateUniverse(file) && ok;
         // All or nothing: a value that was not stored undoes the import.
         ok = ok && transaction.Commit();
     }

@@ -60,9 +60,10 @@ bool CopySettingToTemplate(std::string_view section, std::string_view key, std::
 
 // Stores the template's value of key in section (the default when the entry
 // is missing) as the current user's value. Nothing is stored when the
-// template file cannot be read. An empty file means TemplatePath.
+// template file cannot be read. The file matters only when no template text
+// is loaded yet.
 bool CopyTemplateToSetting(std::string_view section, std::string_view key, std::string_view defaultText,
-                           std::string_view file = {});
+                           std::string_view file);
 
 // The first sections of every save, from constants and the current user's
 // settings: "Admin", "General" and "Advanced".
@@ -71,9 +72,10 @@ bool WritePreambleToTemplate();
 // Imports the template file straight into the current user's settings: the
 // display, general, advanced and universe values (all in one transaction)
 // and the galaxy types into memory. A file that is missing or cannot be read
-// imports nothing; a readable file stores each missing value's default.
-// True when the file was read and every value stored. TemplatePath becomes
-// file; the cache is emptied at the end.
+// (not a regular file, or larger than kTemplateSizeLimit) imports nothing; a
+// readable file stores each missing value's default.
+// True when the file was read and every value stored. The cache is emptied
+// at the end.
 bool CyclePropsTempToRegArrays(std::string_view file);
 
 // Receives the name of each finished bulk transfer; it does nothing.

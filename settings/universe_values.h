@@ -1,70 +1,205 @@
 #pragma once
 
 // The 28 universe settings: star and galaxy counts, the creation burst, new
-// and ambient stars, the camera tour and gravity. They have no record in
-// memory; they live in the settings section "Universe", in a template's
-// section "Universe" and, while the properties dialog is open, in its
-// controls. Every transfer uses this one table.
+// and ambient stars, the camera tour and gravity. They live in the settings
+// section "Universe", in a template's section "Universe" and, while the
+// properties dialog is open, in its controls; the renderer holds them in a
+// UniverseSettings record while it runs. One row per value says everything
+// known about it, and every transfer, clamp and box binding walks the rows.
 
 #include <array>
+#include <cstdint>
+#include <string>
 #include <string_view>
+#include <variant>
+
+#include "settings/universe_record.h"
+#include "settings/value_controls.h"
 
 namespace orbweave {
 
 inline constexpr std::string_view kSectionUniverse = "Universe";
 
-// How a value is read from the settings store, and so which control holds it.
+// How a value is read from the settings store by the dialog's transfers, and
+// so which kind of control holds it.
 enum class UniverseValueType {
-    Int32,   // a txtUni box
-    Single,  // a txtUni box
+    Int32,   // a numeric box
+    Single,  // a numeric box
     Text,    // the tour sequence combo box's text
     Flag,    // a check box's value, 1 checked
     Int16,   // the profile list's selected index
 };
 
-// The index of a control that is not an element of a control array.
-inline constexpr int kSingleControl = -1;
+// How a number is read: from the store (a 16-bit reading floors, a 32-bit one
+// rounds halves to even) or from a box's text (both round). None: not read.
+enum class Reading : std::uint8_t { None, Int16, Int32, Single };
+
+// The record field that holds a value during a run, if any.
+using UniverseField = std::variant<std::monostate, std::int32_t UniverseSettings::*, std::int16_t UniverseSettings::*,
+                                   float UniverseSettings::*, bool UniverseSettings::*>;
+
+enum class RunClamp : std::uint8_t {
+    None,
+    InType,        // clamped in the field's own type
+    RoundedFirst,  // rounded to a whole number (halves to even), then clamped
+};
+
+// What a run makes of a loaded value: clamped into low..high, then multiplied
+// by unit into the units a frame uses. The dialog's universe preview clamps
+// what it reads from a control into the same range before the run clamps
+// again; a switch is clamped only there, since a run takes any stored number
+// but 0 as on.
+struct RunRule {
+    RunClamp clamp = RunClamp::None;
+    double low = 0;
+    double high = 0;
+    double unit = 1;
+};
 
 struct UniverseValue {
-    std::string_view name;
+    std::string_view name;  // the stored value; also its key in a template
     UniverseValueType type;
-    std::string_view defaultText;
-    std::string_view control;
-    int controlIndex;  // the element of txtUni, or kSingleControl
+    double fallback;  // the default; the text row's default is empty
+    UniverseField field;
+    Reading load;  // how the renderer reads the stored value
+    RunRule run;
+    Reading preview;  // how the dialog preview reads the control; a check box or list gives its value
+    ControlPlace control;
+    OptionalBox box;
 };
+
+namespace universe_rows {
+
+using U = UniverseSettings;
+
+constexpr RunRule Run(double low, double high, double unit = 1) { return {RunClamp::InType, low, high, unit}; }
+constexpr RunRule RunRounded(double low, double high, double unit) {
+    return {RunClamp::RoundedFirst, low, high, unit};
+}
+constexpr ControlPlace Box(int index) { return {DialogControl::UniverseBoxes, index}; }
+constexpr ControlPlace OneControl(DialogControl control) { return {control, kSingleControl}; }
+
+constexpr BoxRule Integer(double low, double high, ArrowStep arrows = {}, SpinRange spin = {}) {
+    return DigitsBox(BoxClamp::Integer, low, high, arrows, spin);
+}
+constexpr BoxRule Long(double low, double high) { return DigitsBox(BoxClamp::Long, low, high); }
+constexpr BoxRule Decimal(double low, double high) { return DecimalBox(BoxClamp::Single, low, high); }
+
+using T = UniverseValueType;
+using R = Reading;
+using C = DialogControl;
+
+}  // namespace universe_rows
 
 inline constexpr int kUniverseValueCount = 28;
 
-// In the order of a template's "Universe" section.
-inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues{{
-    {"Universe_Stars", UniverseValueType::Int32, "18000", "txtUni", 0},
-    {"Universe_Galaxy", UniverseValueType::Int32, "200", "txtUni", 1},
-    {"Universe_Expand", UniverseValueType::Single, "3000", "txtUni", 10},
-    {"Universe_ESteps", UniverseValueType::Single, "500", "txtUni", 11},
-    {"Universe_Persist", UniverseValueType::Single, "0.985", "txtUni", 12},
-    {"Universe_Damping", UniverseValueType::Single, "0.01", "txtUni", 14},
-    {"Universe_HW_Start", UniverseValueType::Int32, "170", "txtUni", 16},
-    {"Universe_HW_End", UniverseValueType::Int32, "250", "txtUni", 17},
-    {"Universe_Recycle", UniverseValueType::Int32, "30", "txtUni", 18},
-    {"Universe_NewFreq", UniverseValueType::Int32, "3500", "txtUni", 20},
-    {"Universe_NewPctStEx", UniverseValueType::Int32, "85", "txtUni", 21},
-    {"Universe_GSteps", UniverseValueType::Int32, "200", "txtUni", 30},
-    {"Universe_GPCtrl", UniverseValueType::Int32, "2", "txtUni", 31},
-    {"Universe_GCCtrl", UniverseValueType::Int32, "4", "txtUni", 32},
-    {"Universe_DstCen", UniverseValueType::Single, "4000", "txtUni", 33},
-    {"Universe_C_Ramp", UniverseValueType::Int32, "750", "txtUni", 34},
-    {"Universe_GS_Idx", UniverseValueType::Text, "", "cboTourGalaxies", kSingleControl},
-    {"Universe_Tour", UniverseValueType::Flag, "1", "chkUniTour", kSingleControl},
-    {"Universe_GVisit", UniverseValueType::Flag, "0", "chkVisitSeq", kSingleControl},
-    {"Universe_RotCam", UniverseValueType::Flag, "0", "chkRotCamera", kSingleControl},
-    {"Universe_AmStar", UniverseValueType::Int32, "2000", "txtUni", 40},
-    {"Universe_AmPers", UniverseValueType::Single, "0.999", "txtUni", 41},
-    {"Universe_AmCAge", UniverseValueType::Single, "0.1", "txtUni", 42},
-    {"Universe_AmFrames", UniverseValueType::Int32, "15", "txtUni", 43},
-    {"Universe_AmMaxExt", UniverseValueType::Single, "600", "txtUni", 44},
-    {"Universe_GravForce", UniverseValueType::Int32, "0", "txtUni", 50},
-    {"Universe_GravFrame", UniverseValueType::Int32, "1", "txtUni", 51},
-    {"Universe_Profile", UniverseValueType::Int16, "51", "cboUniProfile", kSingleControl},
-}};
+// In the order of a template's "Universe" section. The universe's hue wheel
+// has no field: the renderer reads it when it builds the wheels, and the
+// preview clamps it into 0..999. The camera ramp and the camera rotation are
+// loaded but no run reads them, so neither is clamped nor previewed.
+inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues = [] {
+    using namespace universe_rows;
+    return std::array<UniverseValue, kUniverseValueCount>{{
+        {"Universe_Stars", T::Int32, 18000, &U::Universe_Stars, R::Int32, Run(10, 99999), R::Int32, Box(0),
+         DigitsBox(BoxClamp::Long, 10, 99999, {100, 100, 99999}, Spin(1, 9999, 10))},
+        {"Universe_Galaxy", T::Int32, 200, &U::Universe_Galaxy, R::Int16, Run(1, 999), R::Int16, Box(1),
+         Integer(1, 999, {1, 1, 999}, Spin(1, 999))},
+        {"Universe_Expand", T::Single, 3000, &U::Universe_Expand, R::Single, Run(0, 99999, 0.001), R::Int32, Box(10),
+         Long(0, 99999)},
+        {"Universe_ESteps", T::Single, 500, &U::Universe_ESteps, R::Int16, Run(1, 9999), R::Int16, Box(11),
+         Integer(1, 9999)},
+        {"Universe_Persist", T::Single, 0.985, &U::Universe_Persist, R::Single, Run(0.25, 1), R::Single, Box(12),
+         Decimal(0.25, 1)},
+        {"Universe_Damping", T::Single, 0.01, &U::Universe_Damping, R::Single, Run(0, 1), R::Single, Box(14),
+         Decimal(0, 1)},
+        {"Universe_HW_Start", T::Int32, 170, {}, R::Int16, Run(0, 999), R::Int16, Box(16),
+         Integer(0, 999, {1, 0, 999}, Spin(0, 999))},
+        {"Universe_HW_End", T::Int32, 250, {}, R::Int16, Run(0, 999), R::Int16, Box(17),
+         Integer(0, 999, {1, 0, 999}, Spin(0, 999))},
+        {"Universe_Recycle", T::Int32, 30, &U::Universe_Recycle, R::Int16, Run(1, 999), R::Int16, Box(18),
+         Integer(1, 999)},
+        {"Universe_NewFreq", T::Int32, 3500, &U::Universe_NewFreq, R::Int16, Run(0, 9999), R::Int16, Box(20),
+         Integer(0, 9999)},
+        {"Universe_NewPctStEx", T::Int32, 85, &U::Universe_NewPctStEx, R::Int16, RunRounded(0, 100, 0.01), R::Int16,
+         Box(21), Integer(0, 100)},
+        {"Universe_GSteps", T::Int32, 200, &U::Universe_GSteps, R::Int16, Run(1, 9999), R::Int16, Box(30),
+         Integer(1, 9999)},
+        {"Universe_GPCtrl", T::Int32, 2, &U::Universe_GPCtrl, R::Int16, Run(1, 999), R::Int16, Box(31),
+         Integer(1, 999)},
+        {"Universe_GCCtrl", T::Int32, 4, &U::Universe_GCCtrl, R::Int16, Run(0, 999), R::Int16, Box(32),
+         Integer(0, 999)},
+        {"Universe_DstCen", T::Single, 4000, &U::Universe_DstCen, R::Int32, Run(0, 999999, 0.01), R::Int32, Box(33),
+         Long(0, 999999)},
+        {"Universe_C_Ramp", T::Int32, 750, &U::Universe_C_Ramp, R::Int16, {}, R::None, Box(34),
+         DecimalBox(BoxClamp::Integer, 0, 999)},
+        {"Universe_GS_Idx", T::Text, 0, {}, R::None, {}, R::None, OneControl(C::TourSequence), {}},
+        {"Universe_Tour", T::Flag, 1, &U::Universe_Tour, R::Int16, Run(0, 1), R::Int16, OneControl(C::TourCheck), {}},
+        {"Universe_GVisit", T::Flag, 0, &U::Universe_GVisit, R::Int16, Run(0, 1), R::Int16,
+         OneControl(C::VisitSequenceCheck), {}},
+        {"Universe_RotCam", T::Flag, 0, &U::Universe_RotCam, R::Int16, {}, R::None, OneControl(C::RotateCameraCheck), {}},
+        {"Universe_AmStar", T::Int32, 2000, &U::Universe_AmStar, R::Int32, Run(0, 9999), R::Int32, Box(40),
+         Integer(0, 9999)},
+        {"Universe_AmPers", T::Single, 0.999, &U::Universe_AmPers, R::Single, Run(0.25, 1), R::Single, Box(41),
+         Decimal(0.25, 1)},
+        {"Universe_AmCAge", T::Single, 0.1, &U::Universe_AmCAge, R::Single, Run(0, 10), R::Single, Box(42),
+         Decimal(0, 10)},
+        {"Universe_AmFrames", T::Int32, 15, &U::Universe_AmFrames, R::Int16, Run(0, 999), R::Int16, Box(43),
+         Integer(0, 999)},
+        // The box takes up to 99999; a run, and the preview's 16-bit reading, stop at 9999.
+        {"Universe_AmMaxExt", T::Single, 600, &U::Universe_AmMaxExt, R::Single, RunRounded(1, 9999, 0.01), R::Int16,
+         Box(44), Long(1, 99999)},
+        {"Universe_GravForce", T::Int32, 0, &U::Universe_GravForce, R::Single, Run(0, 999999, 0.0000001), R::Int32,
+         Box(50), Long(0, 999999)},
+        {"Universe_GravFrame", T::Int32, 1, &U::Universe_GravFrame, R::Int16, Run(1, 999), R::Int16, Box(51),
+         Integer(1, 999)},
+        {"Universe_Profile", T::Int16, 51, &U::Universe_Profile, R::Int16, Run(0, 51), R::Int16,
+         OneControl(C::UniverseProfileList), {}},
+    }};
+}();
+
+// The two blend levels of a universe run, kept in section "DirectX" and in the
+// display page's blend boxes. Levels far above 100 would make the blend wrap
+// its colours.
+inline constexpr std::string_view kSectionUniverseBlend = "DirectX";
+inline constexpr std::array<UniverseValue, 2> kUniverseBlendLevels = [] {
+    using namespace universe_rows;
+    return std::array<UniverseValue, 2>{{
+        {"DX_BlendUniBurst", T::Int32, 100, &U::DX_BlendUniBurst, R::Int32, Run(0, 100), R::Int16,
+         {C::BlendBoxes, 0}, Integer(0, 100)},
+        {"DX_BlendUniTravel", T::Int32, 35, &U::DX_BlendUniTravel, R::Int32, Run(0, 100), R::Int16,
+         {C::BlendBoxes, 1}, Integer(0, 100)},
+    }};
+}();
+
+// The row of a universe value by its name, or nullptr.
+constexpr const UniverseValue* FindUniverseValue(std::string_view name) {
+    for (const UniverseValue& v : kUniverseValues) {
+        if (v.name == name) return &v;
+    }
+    return nullptr;
+}
+
+// The rows that some readers take apart from the walks: the tour sequence,
+// parsed rather than stored in a field, and the universe's hue wheel.
+inline constexpr const UniverseValue& kTourSequenceValue = *FindUniverseValue("Universe_GS_Idx");
+inline constexpr const UniverseValue& kHueStartValue = *FindUniverseValue("Universe_HW_Start");
+inline constexpr const UniverseValue& kHueEndValue = *FindUniverseValue("Universe_HW_End");
+
+// The default as a store or template holds it: the shortest text of the
+// number ("0.985", "18000"), empty for the tour sequence.
+std::string DefaultText(const UniverseValue& v);
+
+// The current user's stored value of a row, read as its load column says
+// (the default when it is missing or not numeric); 0 for a row not loaded.
+double ReadStoredUniverseValue(const UniverseValue& v, std::string_view section = kSectionUniverse);
+
+// Puts a number into the row's field, converted to the field's type (a
+// switch is on for any number but 0). A row without a field, or a number the
+// field cannot hold, changes nothing.
+void SetUniverseField(UniverseSettings& u, const UniverseValue& v, double value);
+
+// Every row with a field, universe values and blend levels, from the current
+// user's store into the record as stored: no range is applied.
+void ReadUniverseRecord(UniverseSettings& u);
 
 }  // namespace orbweave

@@ -3,15 +3,17 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <type_traits>
+#include <variant>
 
 #include "core/convert.h"
 #include "settings/galaxy_tables.h"
+#include "settings/galaxy_values.h"
 
 namespace orbweave {
 namespace {
 
 constexpr std::int16_t kLastStyle = 9;
-constexpr std::int16_t kLastGridStructure = 11;
 constexpr std::int16_t kFirstGridStructure = 6;
 
 // The four radial fields mean different things per galaxy style (arms and
@@ -38,8 +40,7 @@ constexpr std::array<RadialRanges, kLastStyle + 1> kRadialRangesByStyle{{
 }};
 
 void Clamp16(std::int16_t& field, std::int16_t lo, std::int16_t hi) { field = ClampInt(field, lo, hi); }
-void Clamp32(std::int32_t& field, std::int32_t lo, std::int32_t hi) { field = ClampLng(field, lo, hi); }
-void ClampSingle(float& field, float lo, float hi) { field = ClampSng(field, lo, hi); }
+void Clamp16(std::int16_t& field, Range16 range) { Clamp16(field, range.low, range.high); }
 
 // A fill percentage holds a whole number after validation: rounded (halves to
 // even) and clamped in double, so no value is ever narrowed out of range.
@@ -57,93 +58,47 @@ void ValidateRadialFields(UniGalaxy& g, std::int16_t style) {
     ClampWholeFloat(g.Galaxy_RadBFill, r.bandFillLo, r.bandFillHi);
 }
 
-void ValidateEvents(UniGalaxy& g) {
-    Clamp16(g.Galaxy_NewFreq, 0, 9999);
-    Clamp16(g.Galaxy_NewFrames, 0, 99);
-    Clamp16(g.Galaxy_NewExtMult, 1, 9999);
-
-    Clamp16(g.Galaxy_NovaFreq, 0, 9999);
-    Clamp16(g.Galaxy_NovaFrames, 1, 999);
-    Clamp16(g.Galaxy_NovaExtMult, 1, 9999);
-
-    Clamp16(g.Galaxy_PulsarFreq, 0, 9999);
-    Clamp16(g.Galaxy_PulsarDepth, 0, 9999);
-    Clamp16(g.Galaxy_PulsarShape, 0, 4);
-    Clamp16(g.Galaxy_PulsarCycles, 1, 99);
-    Clamp16(g.Galaxy_PulsarFrames, 1, 99);
-    Clamp16(g.Galaxy_PulsarMinExt, 1, 9999);
-    Clamp16(g.Galaxy_PulsarMaxExt, 1, 9999);
-
-    Clamp16(g.Galaxy_CometFreq, 0, 9999);
-    Clamp16(g.Galaxy_CometStars, 1, 999);
-    Clamp16(g.Galaxy_CometOrbit, 0, 9999);
-    Clamp16(g.Galaxy_CometSpeed, 0, 9999);
-    Clamp16(g.Galaxy_CometSWind, 0, 9999);
-    ClampSingle(g.Galaxy_CometSPersist, 0.1f, 0.9999f);
-    ClampSingle(g.Galaxy_CometCPersist, 0.1f, 0.9999f);
-
-    Clamp16(g.Galaxy_HWC_Start, 0, 999);
-    Clamp16(g.Galaxy_HWC_End, 0, 999);
-    ClampSingle(g.Galaxy_HWC_Inc, 0.0f, 1.0f);
-}
-
-void ValidateShape(UniGalaxy& g) {
-    ClampSingle(g.Galaxy_GHW_Ratio, 0.0f, 99.9f);
-    ClampSingle(g.Galaxy_RadiusExp, 0.0f, 99.9f);
-    ClampSingle(g.Galaxy_HeightExp, 0.0f, 99.9f);
-    ClampSingle(g.Galaxy_AngleTilt, 0.0f, 360.0f);
-    ClampSingle(g.Galaxy_AngleTInc, 0.0f, 360.0f);
-    ClampSingle(g.Galaxy_HWheelInc, 0.0f, 360.0f);
-    Clamp32(g.Galaxy_ColorMult, 0, 30000);
-}
-
-void ValidateChoicesAndNebula(UniGalaxy& g) {
-    Clamp16(g.Galaxy_AxisPlane, 0, 1);
-    Clamp16(g.Galaxy_ColorComp, 0, 6);
-    Clamp16(g.Galaxy_HueStart, 0, 359);
-    Clamp16(g.Galaxy_Profile, 0, 6);
-
-    Clamp16(g.Galaxy_CP_Points, 1, 20);
-    Clamp16(g.Galaxy_CP_Steps, 0, 9999);
-    Clamp16(g.Galaxy_CP_B_Pts, 1, 99);
-    Clamp16(g.Galaxy_CP_B_Exp, 0, 100);
-    Clamp16(g.Galaxy_CP_B_Spd, 0, 999);
-    Clamp16(g.Galaxy_CP_Close, 0, 1);
-    Clamp16(g.Galaxy_CP_AdvHW, 0, 1);
-}
-
-// The count is clamped first, so the entries visited never pass the capacity.
-void ValidateIfsBlock(IfsBlock& b) {
-    Clamp16(b.Galaxy_IFS_Points, 0, kIfsPointCapacity);
-    Clamp16(b.IFS_CenterX, 0, 9999);
-    Clamp16(b.IFS_CenterY, 0, 9999);
-    Clamp16(b.IFS_CenterZ, 0, 9999);
-    for (std::size_t j = 0; j < static_cast<std::size_t>(b.Galaxy_IFS_Points); ++j) {
-        Clamp16(b.IFS_X[j], 0, 9999);
-        Clamp16(b.IFS_Y[j], 0, 9999);
-        Clamp16(b.IFS_Z[j], 0, 9999);
-        Clamp16(b.IFS_Scale[j], 0, 100);
-        Clamp16(b.IFS_Axis[j], 0, 2);
-        Clamp16(b.IFS_Angle[j], 0, 360);
-        Clamp16(b.IFS_Pct[j], 0, 9999);
+// A value with a stored range into it, in the field's own type.
+template <class T>
+void ClampToStoredRange(UniGalaxy& g, const GalaxyNumberValue<T>& v) {
+    if (v.stored.clamp != StoredClamp::InType) return;
+    const auto lo = static_cast<T>(v.stored.low);
+    const auto hi = static_cast<T>(v.stored.high);
+    if constexpr (std::is_same_v<T, std::int16_t>) {
+        g.*v.field = ClampInt(g.*v.field, lo, hi);
+    } else if constexpr (std::is_same_v<T, std::int32_t>) {
+        g.*v.field = ClampLng(g.*v.field, lo, hi);
+    } else {
+        g.*v.field = ClampSng(g.*v.field, lo, hi);
     }
 }
 
+void ValidateGalaxyValues(UniGalaxy& g) {
+    for (const GalaxyValue& value : kGalaxyValues) {
+        std::visit([&](const auto& v) {
+            if constexpr (requires { v.stored; }) ClampToStoredRange(g, v);
+        }, value);
+    }
+}
+
+// The count is clamped first, so the entries visited never pass the capacity.
+template <class Block, std::size_t Capacity>
+void ValidateBlock(Block& b, const ElementBlockLayout<Block, Capacity>& layout) {
+    Clamp16(b.*layout.count, 0, static_cast<std::int16_t>(Capacity));
+    for (auto centre : layout.centre) Clamp16(b.*centre, layout.centreRange);
+    for (std::size_t j = 0; j < static_cast<std::size_t>(b.*layout.count); ++j) {
+        for (std::size_t k = 0; k < layout.columns.size(); ++k) {
+            Clamp16((b.*layout.columns[k])[j], layout.columnRanges[k]);
+        }
+    }
+}
+
+// An atom also keeps its point count within 1..100 and, for the grid and
+// matrix types, its points per side (held in X) within 1..99.
 void ValidateAtomBlock(AtomBlock& b) {
-    Clamp16(b.Galaxy_Atoms, 0, kAtomCapacity);
-    Clamp16(b.Atom_CenterX, 0, 9999);
-    Clamp16(b.Atom_CenterY, 0, 9999);
-    Clamp16(b.Atom_CenterZ, 0, 9999);
+    ValidateBlock(b, kAtomLayout);
     for (std::size_t j = 0; j < static_cast<std::size_t>(b.Galaxy_Atoms); ++j) {
-        Clamp16(b.Atom_Element[j], 1, 17);
-        Clamp16(b.Atom_Structure[j], 0, kLastGridStructure);
-        Clamp16(b.Atom_X[j], 0, 9999);
-        Clamp16(b.Atom_Y[j], 0, 9999);
-        Clamp16(b.Atom_Z[j], 0, 9999);
         Clamp16(b.Run_AtomPoints[j], 1, 100);
-        Clamp16(b.Atom_Radius[j], 0, 9999);
-        Clamp16(b.Atom_SymRadius[j], 0, 9999);
-        // For the grid and matrix types X is the number of points per side.
         if (b.Atom_Structure[j] >= kFirstGridStructure) Clamp16(b.Atom_X[j], 1, 99);
     }
 }
@@ -153,32 +108,11 @@ void ValidateAtomBlock(AtomBlock& b) {
 void ValidateUniGalaxy(std::int16_t index) {
     if (!IsUniGalaxySlot(index)) return;
     UniGalaxy& g = UniGalaxies[static_cast<std::size_t>(index)];
-
-    Clamp16(g._UniGalPct, 0, 9999);
-    Clamp16(g.Galaxy_HueRed, 0, 100);
-    Clamp16(g.Galaxy_HueGrn, 0, 100);
-    Clamp16(g.Galaxy_HueBlu, 0, 100);
-    Clamp16(g.Galaxy_HueBase, 0, 100);
-    Clamp16(g.Galaxy_DX_Blend, 0, 100);
-
-    Clamp32(g.Galaxy_Radius, 1, 30000);
-    Clamp32(g.Galaxy_Rotation, 0, 30000);
-    Clamp32(g.Galaxy_Distance, 0, 30000);
-
-    const std::int16_t style = ClampInt(g.Galaxy_GalStyle, 0, kLastStyle);
-    ValidateRadialFields(g, style);
-    ValidateEvents(g);
-    ValidateShape(g);
-    g.Galaxy_GalStyle = style;
-    ValidateChoicesAndNebula(g);
-
-    g.Run_NebulaTravel = 0;
-    ClampSingle(g.Galaxy_QG_Force, 0.0f, 99.9f);
-    Clamp16(g.Galaxy_StdLevels, 1, kLevelCapacity);
-
-    ValidateIfsBlock(g.Ifs);
+    ValidateGalaxyValues(g);
+    ValidateRadialFields(g, ClampInt(g.Galaxy_GalStyle, 0, kLastStyle));
+    ValidateBlock(g.Ifs, kIfsLayout);
     ValidateAtomBlock(g.Atoms);
-
+    g.Run_NebulaTravel = 0;
     g.Run_ArmAngle = 0;
     g.Run_TiltAngle = 0;
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "core/convert.h"
-#include "dialogs/common/display_controls.h"
+#include "dialogs/common/control_names.h"
 #include "platform/forms/form.h"
 
 namespace orbweave {
@@ -18,21 +18,18 @@ std::int16_t WithinRange(const DisplayValue& row, double number) {
     return static_cast<std::int16_t>(std::nearbyint(ClampIntoRange(number, *row.storedRange, {})));
 }
 
-std::string_view NameOf(const DisplayValue& row) {
-    const DisplayControlName* names = DisplayControlNameOf(row.control);
-    return names != nullptr ? names->name : std::string_view();
-}
-
 }  // namespace
 
 DisplayChoices ReadDisplayChoices(const Form& dialog) {
     constexpr const DisplayValue& offset = RowOf(&R::DX_VertOffset);
     constexpr const DisplayValue& layout = RowOf(&R::DX_RGB16bbp);
     DisplayChoices choices{ReadDisplayValue<&R::DX_VertOffset>(), ReadDisplayValue<&R::DX_RGB16bbp>()};
-    if (const auto text = dialog.GetText(NameOf(offset), offset.controlIndex)) {
+    const ControlRef offsetList = ControlOf(offset.control);
+    const ControlRef layoutList = ControlOf(layout.control);
+    if (const auto text = dialog.GetText(offsetList.name, offsetList.index)) {
         choices.vertOffset = WithinRange(offset, LeadingNumber(*text));
     }
-    if (const auto index = dialog.GetListIndex(NameOf(layout), layout.controlIndex)) {
+    if (const auto index = dialog.GetListIndex(layoutList.name, layoutList.index)) {
         choices.rgb16Layout = WithinRange(layout, *index);
     }
     return choices;

@@ -137,6 +137,9 @@ OpenResult OpenSdlDisplay()
     // starting while it runs; a screen saver must never do that.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    // The window surface stays in shared memory: SDL would otherwise back
+    // it with an OpenGL texture (see CreateRenderer).
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return {nullptr, OpenFailure::RootMissing};
     }
@@ -216,12 +219,13 @@ SdlWindow::~SdlWindow()
     window::DestroyChildWindow(child_);
 }
 
+// SDL's software renderer presents through the window surface (shared
+// memory on X11). Its default choice may be an OpenGL context on a software
+// rasterizer, whose worker threads compete with the frame for every core
+// and are still running when the process ends.
 bool SdlWindow::CreateRenderer()
 {
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (renderer_ == nullptr) {
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    }
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     return renderer_ != nullptr;
 }
 

@@ -43,7 +43,8 @@ Control::Control(Form& form, const ControlSpec& row, Control* container, QWidget
       index_(row.index),
       kind_(row.kind),
       container_(container),
-      widget_(widget) {
+      widget_(widget),
+      tabIndex_(row.tabIndex) {
     if (widget_ != nullptr) {
         widget_->setGeometry(TwipsToPixelsX(row.left), TwipsToPixelsY(row.top), TwipsToPixelsX(row.width),
                              TwipsToPixelsY(row.height));

@@ -36,10 +36,15 @@ enum ControlStyle : std::uint32_t {
     kStyleWordWrap = 1u << 2,     // label: long captions wrap
     kStyleAlignCenter = 1u << 3,  // label, text box
     kStyleAlignRight = 1u << 4,   // label, text box
+    kStyleMultiLine = 1u << 5,    // text box: several lines, Enter starts a new one
 };
 
+// A row without a place in the Tab order.
+inline constexpr int kNoTabIndex = -1;
+
 // One row of a declarative control table. Menus use the container for their
-// parent menu and have no geometry.
+// parent menu and have no geometry. The kind helpers of control_rows.h build
+// rows; the members below change one column of a row.
 struct ControlSpec {
     std::string_view name;
     int index = kNoIndex;
@@ -51,6 +56,25 @@ struct ControlSpec {
     int height = 0;
     std::string_view caption;  // text of text and combo boxes
     std::uint32_t style = 0;
+    // Tab visits the rows that have a place in ascending order, then the
+    // others in table order.
+    int tabIndex = kNoTabIndex;
+
+    constexpr ControlSpec In(std::string_view frame, int frameIndex = kNoIndex) const {
+        ControlSpec row = *this;
+        row.container = {frame, frameIndex};
+        return row;
+    }
+    constexpr ControlSpec Styled(std::uint32_t bits) const {
+        ControlSpec row = *this;
+        row.style |= bits;
+        return row;
+    }
+    constexpr ControlSpec Tab(int position) const {
+        ControlSpec row = *this;
+        row.tabIndex = position;
+        return row;
+    }
 };
 
 struct FontSpec {
@@ -149,6 +173,9 @@ public:
     int HelpContextId() const { return helpContextId_; }
     void SetHelpContextId(int id) { helpContextId_ = id; }
 
+    // The place in the form's Tab order given by the control's table row.
+    int TabIndex() const { return tabIndex_; }
+
     // Brings the control in front of its siblings, or sends it behind them.
     void ZOrder(bool toFront);
 
@@ -183,6 +210,7 @@ private:
     QWidget* widget_;
     Watcher* watcher_ = nullptr;
     int helpContextId_ = 0;
+    int tabIndex_;
 };
 
 }  // namespace orbweave

@@ -13,7 +13,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
@@ -21,16 +20,22 @@ class QScrollBar;
 
 namespace orbweave {
 
-// A one-line text box. The length limit restricts typing only: text set by
-// code is kept whole. Change runs at once and only when the text really
-// changes. Typed characters (and Backspace) pass the KeyPress handler, which
-// may swallow or replace them; arrows and editing keys do not.
+class TextEditor;
+
+// A text box, one line or (kStyleMultiLine) several. The length limit
+// restricts typing only: text set by code is kept whole. Change runs at once
+// and only when the text really changes. Typed characters (and Backspace)
+// pass the KeyPress handler, which may swallow or replace them; arrows and
+// editing keys do not. Several lines are broken by CR LF, which counts as two
+// characters in lengths and positions, and Enter types a line break there
+// instead of pressing the default button.
 class TextBox final : public Control {
 public:
     TextBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     std::string Text() const override;
     bool SetText(std::string_view text) override;
+    bool MultiLine() const { return multiLine_; }
 
     // 0: no limit.
     int MaxLength() const { return maxLength_; }
@@ -48,7 +53,8 @@ public:
 private:
     void TextChanged();
 
-    QLineEdit* edit_;
+    bool multiLine_;
+    TextEditor* editor_ = nullptr;
     std::string text_;
     int maxLength_ = 0;
 };

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/forms/controls.h"
+#include "platform/forms/handler_chain.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/qt_text.h"
 #include "platform/forms/screen.h"
@@ -103,29 +104,87 @@ Form::~Form() {
 
 // --- Controls ---
 
-bool Form::Build(std::span<const ControlSpec> table) {
-    bool complete = true;
-    for (const ControlSpec& row : table)
-        if (AddControl(row) == nullptr) complete = false;
-    return complete;
+namespace {
+
+constexpr std::string_view kKindNames[] = {"text box", "combo box",  "list box",       "check box", "spin control",
+                                           "frame",    "label",      "command button", "menu",      "picture box"};
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::PictureBox) + 1);
+
+constexpr std::string_view kSkipReasons[] = {
+    "the row names no control",
+    "the name and index are taken already",
+    "its container does not exist",
+    "its container is not a frame (or, for a menu entry, not a menu)",
+};
+static_assert(std::size(kSkipReasons) == static_cast<std::size_t>(SkipReason::WrongContainer) + 1);
+
+std::string ControlLabel(std::string_view name, int index) {
+    std::string label(name);
+    if (index != kNoIndex) label += "(" + std::to_string(index) + ")";
+    return label;
+}
+
+// The array handler for one element, after the element's own: the element's
+// index goes in front of the arguments.
+template <typename... Args>
+void AppendForElement(std::function<void(Args...)>& slot, const std::function<void(int, Args...)>& handler,
+                      int index) {
+    if (!handler) return;
+    slot = Chain(std::move(slot), std::function<void(Args...)>([handler, index](Args... args) {
+                     handler(index, args...);
+                 }));
+}
+
+}  // namespace
+
+std::string Describe(const SkippedRow& skipped) {
+    const std::string row = "row " + std::to_string(skipped.row);
+    const std::string where = skipped.name.empty() ? row : ControlLabel(skipped.name, skipped.index) + " (" + row + ")";
+    return where + ": " + std::string(kSkipReasons[static_cast<std::size_t>(skipped.reason)]);
+}
+
+std::vector<SkippedRow> Form::Build(std::span<const ControlSpec> table) {
+    std::vector<SkippedRow> skipped;
+    for (std::size_t position = 0; position < table.size(); ++position) {
+        const ControlSpec& row = table[position];
+        if (const auto reason = Refusal(row)) {
+            skipped.push_back({position, std::string(row.name), row.index, *reason});
+            continue;
+        }
+        if (Control* created = CreateControl(row)) order_.push_back(created);
+    }
+    ApplyTabOrder();
+    return skipped;
 }
 
 Control* Form::AddControl(const ControlSpec& row) {
-    if (row.name.empty() || Find(row.name, row.index) != nullptr) return nullptr;
+    if (Refusal(row)) return nullptr;
     Control* created = CreateControl(row);
     if (created == nullptr) return nullptr;
     order_.push_back(created);
+    ApplyTabOrder();
     return created;
 }
 
+std::optional<SkipReason> Form::Refusal(const ControlSpec& row) const {
+    if (row.name.empty()) return SkipReason::NoName;
+    if (Find(row.name, row.index) != nullptr) return SkipReason::NameTaken;
+    if (row.container.name.empty()) return std::nullopt;
+    const Control* container = Find(row.container.name, row.container.index);
+    if (container == nullptr) return SkipReason::NoContainer;
+    const ControlKind expected = row.kind == ControlKind::Menu ? ControlKind::Menu : ControlKind::Frame;
+    if (container->Kind() != expected) return SkipReason::WrongContainer;
+    return std::nullopt;
+}
+
+// The row has passed Refusal: its container, when it names one, exists and fits.
+// Null only for a kind outside the enumeration.
 Control* Form::CreateControl(const ControlSpec& row) {
     Control* container = row.container.name.empty() ? nullptr : Find(row.container.name, row.container.index);
-    if (!row.container.name.empty() && container == nullptr) return nullptr;
 
     std::unique_ptr<Control> control;
     if (row.kind == ControlKind::Menu) {
-        auto* parentMenu = dynamic_cast<MenuItem*>(container);
-        if (container != nullptr && parentMenu == nullptr) return nullptr;
+        auto* parentMenu = static_cast<MenuItem*>(container);
         auto* action = new QAction(window_.get());
         if (parentMenu != nullptr)
             parentMenu->SubMenu()->addAction(action);
@@ -133,8 +192,7 @@ Control* Form::CreateControl(const ControlSpec& row) {
             MenuBar().addAction(action);
         control = std::make_unique<MenuItem>(*this, row, parentMenu, action);
     } else {
-        auto* frame = dynamic_cast<Frame*>(container);
-        if (container != nullptr && frame == nullptr) return nullptr;
+        auto* frame = static_cast<Frame*>(container);
         QWidget* parent = frame ? frame->ClientWidget() : client_;
         switch (row.kind) {
         case ControlKind::TextBox: control = std::make_unique<TextBox>(*this, row, container, parent); break;
@@ -152,12 +210,52 @@ Control* Form::CreateControl(const ControlSpec& row) {
         case ControlKind::PictureBox:
             control = std::make_unique<PictureBox>(*this, row, container, parent);
             break;
-        case ControlKind::Menu: return nullptr;
+        case ControlKind::Menu: break;
         }
     }
+    if (control == nullptr) return nullptr;
     Control* created = control.get();
     controls_.emplace(Key{std::string(row.name), row.index}, std::move(control));
     return created;
+}
+
+void Form::ApplyTabOrder() {
+    std::vector<Control*> chain;
+    for (Control* control : order_)
+        if (control->Widget() != nullptr) chain.push_back(control);
+    const auto placed = [](const Control* control) { return control->TabIndex() != kNoTabIndex; };
+    // Without a Tab position anywhere, Qt's own order (the order of creation) is the table order already.
+    if (std::none_of(chain.begin(), chain.end(), placed)) return;
+    std::stable_sort(chain.begin(), chain.end(), [&placed](const Control* a, const Control* b) {
+        if (placed(a) != placed(b)) return placed(a);
+        return placed(a) && a->TabIndex() < b->TabIndex();
+    });
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1]->Widget(), chain[i]->Widget());
+}
+
+std::string Form::MissingControlMessage(std::string_view name, int index) const {
+    const std::string label = name_ + ": " + ControlLabel(name, index);
+    const Control* found = Find(name, index);
+    if (found == nullptr) return label + " is not a control of this form";
+    return label + " is a " + std::string(kKindNames[static_cast<std::size_t>(found->Kind())]) +
+           ", not the kind asked for";
+}
+
+int Form::BindArray(std::string_view name, const ArrayEvents& handlers) {
+    const std::vector<Control*> elements = ControlArray(name);
+    for (Control* element : elements) {
+        ControlEvents& events = element->events;
+        const int index = element->Index();
+        AppendForElement(events.click, handlers.click, index);
+        AppendForElement(events.dblClick, handlers.dblClick, index);
+        AppendForElement(events.change, handlers.change, index);
+        AppendForElement(events.gotFocus, handlers.gotFocus, index);
+        AppendForElement(events.lostFocus, handlers.lostFocus, index);
+        AppendForElement(events.keyPress, handlers.keyPress, index);
+        AppendForElement(events.keyDown, handlers.keyDown, index);
+        AppendForElement(events.mouseDown, handlers.mouseDown, index);
+    }
+    return static_cast<int>(elements.size());
 }
 
 Control* Form::Find(std::string_view name, int index) const {
@@ -386,6 +484,8 @@ bool Form::HandleFormKey(Control* focused, int qtKey) {
     switch (qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
+        // A box of several lines takes Enter as a line break.
+        if (const auto* box = dynamic_cast<TextBox*>(focused); box != nullptr && box->MultiLine()) return false;
         // A focused button takes Enter itself, as on the desktop the system came from.
         auto* focusedButton = dynamic_cast<CommandButton*>(focused);
         return clickIfUsable(focusedButton ? focusedButton : defaultButton_);

@@ -2,15 +2,17 @@
 // control tables (name, index, kind, container, geometry in twips, caption).
 //
 // Dialog code finds its controls by name and index, as the settings
-// transfers do; indexes may be sparse. Looking up a missing control gives
-// null, and the by-name setters report a missing control or a refused value
-// by returning false, changing nothing.
+// transfers do; indexes may be sparse. Get is for the names of the form's own
+// table and fails loudly when one is missing; Find is for lookups that may
+// miss and gives null. The by-name setters report a missing control or a
+// refused value by returning false, changing nothing.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,6 +39,39 @@ enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 inline constexpr int kUnloadByUser = 0;  // the window's close box
 inline constexpr int kUnloadByCode = 1;  // Form::Unload
 
+// Why a table row was not built.
+enum class SkipReason {
+    NoName,          // the row names no control
+    NameTaken,       // a control of that name and index exists already
+    NoContainer,     // the container it names does not exist
+    WrongContainer,  // the container is not a frame (for a menu entry: not a menu)
+};
+
+struct SkippedRow {
+    std::size_t row = 0;  // position in the table
+    std::string name;
+    int index = kNoIndex;
+    SkipReason reason = SkipReason::NoName;
+};
+
+// "txtGalaxy(3) (row 12): the name and index are taken already", or "row 5: ..."
+// for a row without a name.
+std::string Describe(const SkippedRow& skipped);
+
+// Handlers shared by every element of a control array; each receives the
+// index of the element that raised it. Each is empty unless set, so that a
+// dialog names only the ones it uses: {.change = ...}.
+struct ArrayEvents {
+    std::function<void(int index)> click{};
+    std::function<void(int index)> dblClick{};
+    std::function<void(int index)> change{};
+    std::function<void(int index)> gotFocus{};
+    std::function<void(int index)> lostFocus{};
+    std::function<void(int index, int& keyAscii)> keyPress{};
+    std::function<void(int index, int keyCode, int shift)> keyDown{};
+    std::function<void(int index, int button, int shift, double x, double y)> mouseDown{};
+};
+
 struct FormEvents {
     std::function<void()> resize;
     std::function<void()> activate;
@@ -56,10 +91,10 @@ public:
     const std::string& Name() const { return name_; }
 
     // --- Controls ---
-    // Adds the rows of a table in order. A row is skipped when its name and
-    // index are taken or its container is missing (or is not a frame, or for
-    // a menu not a menu); the result is false when any row was skipped.
-    bool Build(std::span<const ControlSpec> table);
+    // Adds the rows of a table in order and returns the rows it skipped: a
+    // row without a name, one whose name and index are taken, and one whose
+    // container is missing (or is not a frame, or for a menu not a menu).
+    std::vector<SkippedRow> Build(std::span<const ControlSpec> table);
     // One control added at run time; null when refused as above.
     Control* AddControl(const ControlSpec& row);
 
@@ -68,10 +103,22 @@ public:
     T* Find(std::string_view name, int index = kNoIndex) const {
         return dynamic_cast<T*>(Find(name, index));
     }
+    // A control of the form's own table: throws std::logic_error naming the
+    // form and the control when it is missing or of another kind.
+    template <typename T = Control>
+    T& Get(std::string_view name, int index = kNoIndex) const {
+        if (T* control = Find<T>(name, index)) return *control;
+        throw std::logic_error(MissingControlMessage(name, index));
+    }
     // Every control in the order it was added.
     std::vector<Control*> Controls() const;
     // The elements of one array, by ascending index.
     std::vector<Control*> ControlArray(std::string_view name) const;
+    // Gives every element of the array the handlers that are set, each with
+    // the element's index, and returns how many elements there are. A handler
+    // an element has already runs first, so that box bindings and array
+    // handlers may be installed in either order. Elements added later get none.
+    int BindArray(std::string_view name, const ArrayEvents& handlers);
 
     // By-name access: false or empty when the control is missing or refuses.
     bool SetText(std::string_view name, int index, std::string_view text);
@@ -165,7 +212,11 @@ private:
     void SetCancelButton(CommandButton* button, bool isCancel);
     bool RequestUnload(int unloadMode);
     QMenuBar& MenuBar();
+    std::optional<SkipReason> Refusal(const ControlSpec& row) const;
     Control* CreateControl(const ControlSpec& row);
+    // Links the controls that have a Tab position into the focus chain.
+    void ApplyTabOrder();
+    std::string MissingControlMessage(std::string_view name, int index) const;
     // A fixed border keeps the window at the size code gave it; a sizable
     // one keeps the client area at least at its minimum.
     void ReleaseFixedSize();

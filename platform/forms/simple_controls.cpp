@@ -256,7 +256,8 @@ void MenuItem::SetVisible(bool visible) { action_->setVisible(visible); }
 bool MenuItem::SetCaption(std::string_view caption) {
     caption_ = std::string(caption);
     action_->setSeparator(IsSeparator());
-    action_->setText(ToQString(caption));
+    // Some styles draw a separator's text as a section title: a separator shows only its line.
+    action_->setText(IsSeparator() ? QString() : ToQString(caption));
     return true;
 }
 

@@ -1,14 +1,9 @@
 #include "platform/forms/window_utils.h"
 
 #include <QFontDatabase>
-#include <QGuiApplication>
-#include <QRect>
-#include <QScreen>
-#include <QWidget>
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
@@ -19,26 +14,11 @@
 #include "platform/forms/qt_text.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/services.h"
-#include "platform/registry/settings.h"
 #include "platform/system/services.h"
 
 namespace orbweave {
 
 namespace {
-
-constexpr std::string_view kWindowStateValue = "WindowState";
-constexpr std::string_view kWindowSizeValue = "WindowSize";
-constexpr std::string_view kStateMaximized = "2";
-constexpr std::string_view kStateOther = "0";
-constexpr int kSizeFieldWidth = 5;
-constexpr int kSizeFieldCount = 4;
-constexpr int kSizeFieldMax = 99999;
-constexpr std::int16_t kNoStoredState = -1;
-// A restored window shows at least this much of itself on some screen.
-constexpr int kMinimumVisiblePixels = 40;
-
-constexpr std::array<std::string_view, 4> kAlwaysEnabledMenus = {"mnuFileArray", "mnuEditArray", "mnuHelpArray",
-                                                                 "mnuResetSettings"};
 
 // Arrow steps of a spin control by the high end of its range: the first row
 // whose bound lies above the high end.
@@ -53,17 +33,6 @@ constexpr double kPaddedColumnTwips = 2400.0;
 constexpr std::int16_t kMinimumPadding = 3;
 constexpr int kBackspace = 8;
 
-std::string SizeField(int twips) {
-    const std::string digits = NumberToText(std::clamp(twips, 0, kSizeFieldMax));
-    return std::string(kSizeFieldWidth - digits.size(), '0') + digits;
-}
-
-int StoredSizeField(const std::string& stored, int field) {
-    const std::size_t start = static_cast<std::size_t>(field) * kSizeFieldWidth;
-    if (start >= stored.size()) return 0;
-    return ToInt32(LeadingNumber(std::string_view(stored).substr(start, kSizeFieldWidth))).value_or(0);
-}
-
 template <typename T>
 T Saturate(double value) {
     return value < 0 ? std::numeric_limits<T>::min() : std::numeric_limits<T>::max();
@@ -76,54 +45,9 @@ float SaturatedSingle(double value) {
                                               : std::numeric_limits<float>::max());
 }
 
-// Moves a window that shows too little of itself on every screen into the primary screen.
-void KeepOnScreen(Form& form) {
-    const QWidget* window = form.Window();
-    const QRect frame = window->frameGeometry();
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect shown = frame.intersected(screen->availableGeometry());
-        if (shown.width() >= std::min(kMinimumVisiblePixels, frame.width()) &&
-            shown.height() >= std::min(kMinimumVisiblePixels, frame.height()))
-            return;
-    }
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary == nullptr) return;
-    const QRect area = primary->availableGeometry();
-    const int left = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
-    const int top = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
-    form.Move(PixelsToTwipsX(left), PixelsToTwipsY(top));
-}
-
 }  // namespace
 
-// --- Placement ---
-
-void SaveFormPlacement(const Form& form, std::string_view section) {
-    const WindowState state = form.State();
-    SaveSettingValue(section, kWindowStateValue, state == WindowState::Maximized ? kStateMaximized : kStateOther);
-    if (state == WindowState::Minimized) return;
-    const std::string size = SizeField(form.Left()) + SizeField(form.Top()) + SizeField(form.Width()) +
-                             SizeField(form.Height());
-    SaveSettingValue(section, kWindowSizeValue, std::string_view(size));
-}
-
-void RestoreFormPlacement(Form& form, std::string_view section) {
-    const std::int16_t state = GetSettingInteger(section, kWindowStateValue, kNoStoredState);
-    if (state == kNoStoredState) {
-        CenterFormOnScreen(form);
-        return;
-    }
-    form.SetState(state);
-    const std::string size = Trim(GetSettingString(section, kWindowSizeValue, ""));
-    if (size.empty() || state != static_cast<std::int16_t>(WindowState::Normal)) return;
-    std::array<int, kSizeFieldCount> field{};
-    for (int i = 0; i < kSizeFieldCount; ++i) field[static_cast<std::size_t>(i)] = StoredSizeField(size, i);
-    if (form.Sizable())
-        form.Move(field[0], field[1], field[2], field[3]);
-    else
-        form.Move(field[0], field[1]);
-    KeepOnScreen(form);
-}
+// --- Centring ---
 
 void CenterFormOnScreen(Form& form) {
     if (form.State() != WindowState::Normal) return;
@@ -133,15 +57,6 @@ void CenterFormOnScreen(Form& form) {
 }
 
 // --- Enabling ---
-
-void EnableFormControls(Form& form, bool disable, std::string_view keepName) {
-    for (Control* control : form.Controls()) {
-        if (std::find(kAlwaysEnabledMenus.begin(), kAlwaysEnabledMenus.end(), control->Name()) !=
-            kAlwaysEnabledMenus.end())
-            continue;
-        control->SetEnabled(control->Name() == keepName || control->Kind() == ControlKind::Frame || !disable);
-    }
-}
 
 void SetContainerEnabled(Frame& container, bool enable) {
     container.SetEnabled(enable);

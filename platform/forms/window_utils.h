@@ -1,7 +1,6 @@
-// Small procedures every dialog uses: its placement in the settings store,
-// centring, switching its controls off while a preview runs, numeric boxes
-// with their spin controls, key filters, aligned two-column list entries,
-// list look-up, the font list and opening a web page.
+// Small procedures every dialog uses: centring, switching a frame's controls
+// on and off, numeric boxes with their spin controls, key filters, aligned
+// two-column list entries, list look-up, the font list and opening a web page.
 #pragma once
 
 #include <cstdint>
@@ -16,28 +15,16 @@ class ListControl;
 class SpinControl;
 class TextBox;
 
-// --- Placement ---
-// Writes "WindowState" ("2" maximised, else "0") and, unless the window is
-// minimised, "WindowSize": left, top, width and height in twips, each
-// clamped to 0..99999 and written as five digits ("00000"), 20 characters.
-void SaveFormPlacement(const Form& form, std::string_view section);
-// Applies the stored state; for the normal state moves the window to the
-// stored place (and size, when its border is sizable) and then onto a
-// visible screen. Without a stored state the window is centred.
-void RestoreFormPlacement(Form& form, std::string_view section);
+// --- Centring ---
 // Centres a window in the normal state on the screen.
 void CenterFormOnScreen(Form& form);
 
 // --- Enabling ---
-// With disable set, every control except frames, the one named keepName and
-// the File, Edit and Help menu arrays and "mnuResetSettings" is switched off;
-// with it cleared every control is switched on.
-void EnableFormControls(Form& form, bool disable, std::string_view keepName);
 // A frame and everything inside it, nested frames included (menus excepted).
 void SetContainerEnabled(Frame& container, bool enable);
 
 // --- Numeric boxes ---
-enum NumericKind : std::int16_t { kNumericInteger = 0, kNumericSingle = 1, kNumericLong = 2 };
+enum NumericKind : std::int16_t { kNumericUnclamped = -1, kNumericInteger = 0, kNumericSingle = 1, kNumericLong = 2 };
 
 // Clamps the box's value (a 16-bit whole number) into low..high, sets its
 // length limit, and runs the spin control from high (Min) to low (Max) so

@@ -120,8 +120,11 @@ std::string RegQueryString(std::int32_t, std::string_view, std::string_view) { r
 void ResetSettingsStore() { CloseStores(); }
 
 SettingsTransaction::SettingsTransaction(int hive) : hive_(hive) {
+    // A transaction that cannot take the file's lock still opens: the writes
+    // made inside it then fail at once, and it commits nothing.
     RegistryStore* store = StoreForHive(hive_);
-    open_ = store != nullptr && store->Begin();
+    open_ = store != nullptr;
+    if (open_) store->Begin();
 }
 
 SettingsTransaction::~SettingsTransaction() {

@@ -88,7 +88,9 @@ void ResetSettingsStore();
 // scope is alive is kept only when that scope commits. A scope opened inside
 // another joins it; leaving an inner scope without committing it makes the
 // whole transaction roll back. Bulk transfers use one scope for thousands of
-// values.
+// values. When another process holds the file's write lock past the busy
+// timeout, the transaction has failed from the start: every write inside it
+// is refused without waiting again, and nothing is stored.
 class SettingsTransaction {
 public:
     explicit SettingsTransaction(int hive = kHiveUser);

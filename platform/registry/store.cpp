@@ -2,10 +2,14 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdlib>
 #include <map>
+#include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace orbweave {
@@ -18,8 +22,15 @@ constexpr char kKeySeparator = '\\';
 // The character after the separator: every sub-key path of "P" sorts between
 // "P\" and "P]".
 constexpr char kAfterSeparator = ']';
-// Long enough for a dialog's bulk write to finish while a saver reads.
-constexpr int kBusyTimeoutMs = 10000;
+// Long enough for another process's bulk write (50 to 150 ms) to finish
+// before a write of ours gives up, short enough that a saver starting while
+// a lock is never released still shows within a couple of seconds.
+constexpr std::chrono::milliseconds kDefaultBusyTimeout{2000};
+
+std::chrono::milliseconds& BusyTimeout() {
+    static std::chrono::milliseconds timeout = kDefaultBusyTimeout;
+    return timeout;
+}
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS keys("
@@ -72,6 +83,71 @@ std::filesystem::path AbsoluteFromEnvironment(const char* name) {
     return path.is_absolute() ? path : std::filesystem::path{};
 }
 
+// SQLite refuses to write: the file or its folder may not be written by this
+// user, or the folder cannot take the WAL index a WAL file needs.
+bool MeansReadOnly(int code) { return (code & 0xff) == SQLITE_READONLY; }
+
+// The file is not an SQLite database, or a damaged one.
+bool MeansDamaged(int code) {
+    code &= 0xff;
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+}
+
+// A file as it was when last seen: a file changed since then may be opened
+// again.
+struct FileStamp {
+    std::filesystem::path file;
+    std::filesystem::file_time_type written;
+    std::uintmax_t size = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
+    std::error_code error;
+    FileStamp stamp{file, std::filesystem::last_write_time(file, error), 0};
+    if (!error) stamp.size = std::filesystem::file_size(file, error);
+    if (error) return std::nullopt;
+    return stamp;
+}
+
+// Files that failed to open as damaged, as they were then. A damaged file is
+// not opened again until it changes: a bulk load reads thousands of values,
+// and each read would try it again and fail again.
+std::vector<FileStamp>& DamagedFiles() {
+    static std::vector<FileStamp> files;
+    return files;
+}
+
+bool IsKnownDamaged(const FileStamp& stamp) {
+    const auto& files = DamagedFiles();
+    return std::find(files.begin(), files.end(), stamp) != files.end();
+}
+
+void RememberDamaged(const FileStamp& stamp) {
+    auto& files = DamagedFiles();
+    std::erase_if(files, [&](const FileStamp& known) { return known.file == stamp.file; });
+    files.push_back(stamp);
+}
+
+// A URI naming the file as immutable: SQLite then reads it without locks and
+// without the WAL index, which a folder we cannot write cannot hold.
+std::string ImmutableUri(const std::filesystem::path& file) {
+    constexpr std::string_view kPlain = "/-._~";
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : file.string()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 || kPlain.find(c) != std::string_view::npos) {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 0xf];
+        }
+    }
+    return uri + "?immutable=1";
+}
+
 // Binds text parameters, steps once and resets when it goes out of scope, so
 // a prepared statement is always ready for the next use.
 class Use {
@@ -121,7 +197,10 @@ struct RegistryStore::Impl {
     std::array<sqlite3_stmt*, kStatementCount> statements{};
     int depth = 0;
     int snapshotDepth = 0;
+    // The open transaction will roll back; writes inside it are refused.
     bool failed = false;
+    // The outermost transaction level holds the file's write lock.
+    bool locked = false;
 
     ~Impl() {
         for (sqlite3_stmt* statement : statements) sqlite3_finalize(statement);
@@ -131,14 +210,54 @@ struct RegistryStore::Impl {
 
     sqlite3_stmt* operator[](Statement statement) const { return statements[statement]; }
 
-    bool Prepare() {
+    // Opens the connection and prepares every statement; the SQLite result
+    // code of the first step that failed, or SQLITE_OK.
+    int Connect(const std::string& name, int flags, const char* setUp) {
+        int code = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
+        if (code != SQLITE_OK) return code;
+        sqlite3_busy_timeout(db, static_cast<int>(BusyTimeout().count()));
+        if (setUp != nullptr && (code = sqlite3_exec(db, setUp, nullptr, nullptr, nullptr)) != SQLITE_OK) return code;
+        return Prepare();
+    }
+
+    int Prepare() {
         for (int i = 0; i < kStatementCount; ++i) {
-            if (sqlite3_prepare_v3(db, kStatementText[i], -1, SQLITE_PREPARE_PERSISTENT, &statements[i], nullptr) !=
-                SQLITE_OK) {
-                return false;
-            }
+            const int code =
+                sqlite3_prepare_v3(db, kStatementText[i], -1, SQLITE_PREPARE_PERSISTENT, &statements[i], nullptr);
+            if (code != SQLITE_OK) return code;
         }
-        return true;
+        return SQLITE_OK;
+    }
+
+    // The file for reading and writing, created when missing; code tells
+    // why it failed (SQLITE_READONLY for a file SQLite may not write).
+    static std::unique_ptr<Impl> OpenWritable(const std::filesystem::path& file, int& code) {
+        // WAL lets readers go on while a writer works; NORMAL synchronisation
+        // keeps every commit atomic across a crash.
+        static const std::string setUp = std::string("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;") + kSchema;
+        auto impl = std::make_unique<Impl>();
+        code = impl->Connect(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, setUp.c_str());
+        // SQLite quietly opens a file it may not write read-only.
+        if (code == SQLITE_OK && sqlite3_db_readonly(impl->db, "main") == 1) code = SQLITE_READONLY;
+        if (code != SQLITE_OK) return nullptr;
+        impl->writable = true;
+        return impl;
+    }
+
+    // An existing file for reading only; code tells why it failed. A WAL file
+    // whose folder cannot take its index is read as immutable, as its last
+    // checkpoint left it.
+    static std::unique_ptr<Impl> OpenReadOnly(const std::filesystem::path& file, int& code) {
+        std::error_code error;
+        code = SQLITE_CANTOPEN;
+        if (!std::filesystem::is_regular_file(file, error)) return nullptr;
+        auto impl = std::make_unique<Impl>();
+        code = impl->Connect(file.string(), SQLITE_OPEN_READONLY, nullptr);
+        if (code == SQLITE_OK) return impl;
+        if (!MeansReadOnly(code)) return nullptr;
+        impl = std::make_unique<Impl>();
+        code = impl->Connect(ImmutableUri(file), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        return code == SQLITE_OK ? std::move(impl) : nullptr;
     }
 
     std::optional<std::int64_t> FindKey(std::string_view path) {
@@ -199,30 +318,25 @@ RegistryStore::~RegistryStore() = default;
 
 std::unique_ptr<RegistryStore> RegistryStore::Open(const std::filesystem::path& file, Access access) {
     if (file.empty()) return nullptr;
-    std::error_code error;
-    int flags = SQLITE_OPEN_READONLY;
+    const std::optional<FileStamp> stamp = StampOf(file);
+    if (stamp && IsKnownDamaged(*stamp)) return nullptr;
+    int code = SQLITE_OK;
+    std::unique_ptr<Impl> impl;
     if (access == Access::ReadWrite) {
+        std::error_code error;
         std::filesystem::create_directories(file.parent_path(), error);
         if (error) return nullptr;
-        flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    } else if (!std::filesystem::is_regular_file(file, error)) {
+        impl = Impl::OpenWritable(file, code);
+        // A store the user may read but not write still holds the settings
+        // to run on; only writing it fails.
+        if (!impl && MeansReadOnly(code)) impl = Impl::OpenReadOnly(file, code);
+    } else {
+        impl = Impl::OpenReadOnly(file, code);
+    }
+    if (!impl) {
+        if (stamp && MeansDamaged(code)) RememberDamaged(*stamp);
         return nullptr;
     }
-
-    auto impl = std::make_unique<Impl>();
-    impl->writable = access == Access::ReadWrite;
-    if (sqlite3_open_v2(file.c_str(), &impl->db, flags, nullptr) != SQLITE_OK) return nullptr;
-    sqlite3_busy_timeout(impl->db, kBusyTimeoutMs);
-    if (impl->writable) {
-        // WAL lets readers go on while a writer works; NORMAL synchronisation
-        // keeps every commit atomic across a crash.
-        if (sqlite3_exec(impl->db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
-                         nullptr) != SQLITE_OK ||
-            sqlite3_exec(impl->db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
-            return nullptr;
-        }
-    }
-    if (!impl->Prepare()) return nullptr;
     return std::unique_ptr<RegistryStore>(new RegistryStore(std::move(impl)));
 }
 
@@ -238,12 +352,13 @@ std::optional<std::string> RegistryStore::ReadValue(std::string_view keyPath, st
 bool RegistryStore::KeyExists(std::string_view keyPath) { return impl_->FindKey(keyPath).has_value(); }
 
 bool RegistryStore::WriteValue(std::string_view keyPath, std::string_view name, std::string_view value) {
-    if (!Begin()) return false;
     bool written = false;
-    if (const auto id = impl_->CreateKey(keyPath)) {
-        Use use((*impl_)[kWriteValue]);
-        use.Bind(1, *id).Bind(2, name).Bind(3, value);
-        written = use.Step() == SQLITE_DONE;
+    if (Begin()) {
+        if (const auto id = impl_->CreateKey(keyPath)) {
+            Use use((*impl_)[kWriteValue]);
+            use.Bind(1, *id).Bind(2, name).Bind(3, value);
+            written = use.Step() == SQLITE_DONE;
+        }
     }
     return End(written) && written;
 }
@@ -253,22 +368,20 @@ RegistryStore::DeleteResult RegistryStore::DeleteKey(std::string_view keyPath) {
     const auto id = impl_->FindKey(keyPath);
     if (!id) return DeleteResult::Missing;
     if (impl_->HasSubKey(keyPath)) return DeleteResult::HasSubKeys;
-    if (!Begin()) return DeleteResult::Failed;
-    const bool deleted = impl_->Run(kDeleteValues, *id) && impl_->Run(kDeleteKey, *id);
+    const bool deleted = Begin() && impl_->Run(kDeleteValues, *id) && impl_->Run(kDeleteKey, *id);
     return End(deleted) && deleted ? DeleteResult::Deleted : DeleteResult::Failed;
 }
 
 bool RegistryStore::Begin() {
-    // Writing inside a read snapshot would have to upgrade its lock and could
-    // fail half-way; such writes are refused instead.
-    if (!impl_->writable || impl_->snapshotDepth > 0) return false;
-    if (impl_->depth == 0) {
-        Use use((*impl_)[kBegin]);
-        if (use.Step() != SQLITE_DONE) return false;
-        impl_->failed = false;
+    if (impl_->depth++ == 0) {
+        // Writing inside a read snapshot would have to upgrade its lock and
+        // could fail half-way, so such a transaction fails from the start.
+        // So does one whose lock another process held past the busy timeout:
+        // every write inside then fails at once instead of waiting again.
+        impl_->locked = impl_->writable && impl_->snapshotDepth == 0 && Use((*impl_)[kBegin]).Step() == SQLITE_DONE;
+        impl_->failed = !impl_->locked;
     }
-    ++impl_->depth;
-    return true;
+    return !impl_->failed;
 }
 
 bool RegistryStore::End(bool commit) {
@@ -277,14 +390,11 @@ bool RegistryStore::End(bool commit) {
     if (--impl_->depth > 0) return !impl_->failed;
 
     bool committed = false;
-    if (!impl_->failed) {
-        Use use((*impl_)[kCommit]);
-        committed = use.Step() == SQLITE_DONE;
+    if (impl_->locked) {
+        if (!impl_->failed) committed = Use((*impl_)[kCommit]).Step() == SQLITE_DONE;
+        if (!committed && sqlite3_get_autocommit(impl_->db) == 0) Use((*impl_)[kRollback]).Step();
     }
-    if (!committed && sqlite3_get_autocommit(impl_->db) == 0) {
-        Use use((*impl_)[kRollback]);
-        use.Step();
-    }
+    impl_->locked = false;
     impl_->failed = false;
     return committed;
 }
@@ -294,7 +404,7 @@ void RegistryStore::FailTransaction() {
 }
 
 bool RegistryStore::BeginSnapshot() {
-    if (impl_->depth > 0) return true;  // a write transaction already sees one state
+    if (impl_->locked) return true;  // a write transaction already sees one state
     if (impl_->snapshotDepth == 0) {
         Use use((*impl_)[kBeginRead]);
         if (use.Step() != SQLITE_DONE) return false;
@@ -344,5 +454,9 @@ RegistryStore* StoreForHive(int hive) {
 }
 
 void CloseStores() { OpenStores().clear(); }
+
+std::chrono::milliseconds SetStoreBusyTimeout(std::chrono::milliseconds timeout) {
+    return std::exchange(BusyTimeout(), timeout);
+}
 
 }  // namespace orbweave

@@ -2,11 +2,13 @@
 // (full backslash-separated paths) and their text values.
 //
 // Key paths and value names compare without regard to ASCII case; a key's
-// parents exist whenever it does. The user's file runs in WAL mode with a
-// busy timeout, so a saver reading while the dialog writes waits briefly
-// instead of failing. Statements are prepared once per open file.
+// parents exist whenever it does. The user's file runs in WAL mode, so a saver
+// reads while the dialog writes; a write waits up to a busy timeout for
+// another process's write to finish. Statements are prepared once per open
+// file.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -31,7 +33,9 @@ public:
     };
 
     // Opens the file; nullptr when it cannot be opened (a folder that cannot
-    // be created, a missing read-only file, a file that is not a store).
+    // be created, a missing read-only file, a file that is not a store). A
+    // file asked for ReadWrite that this user may only read opens read-only.
+    // A file found damaged is not opened again until it changes.
     static std::unique_ptr<RegistryStore> Open(const std::filesystem::path& file, Access access);
 
     ~RegistryStore();
@@ -50,9 +54,13 @@ public:
     // Deletes a key without sub-keys, with its values.
     DeleteResult DeleteKey(std::string_view keyPath);
 
-    // Transactions nest: only the outermost Begin / End pair reaches the file.
-    // End(false), or a failed write inside, makes the outermost End roll back.
-    // Begin fails on a read-only store or when the file stays locked.
+    // Transactions nest: only the outermost Begin / End pair reaches the file,
+    // and every Begin needs its End. End(false), or a failed write inside,
+    // makes the outermost End roll back; once failed, a transaction refuses
+    // every further write at once. Begin returns false when the transaction
+    // has failed, which the outermost one does from the start on a read-only
+    // store, inside a snapshot, or when another process holds the file's write
+    // lock past the busy timeout.
     bool Begin();
     bool End(bool commit);
     // Makes the open transaction roll back at its outermost End (a value was
@@ -79,6 +87,10 @@ RegistryStore* StoreForHive(int hive);
 
 // Closes every store StoreForHive opened.
 void CloseStores();
+
+// How long stores opened from now on wait for another process's write lock;
+// returns the previous time. For tests, which cannot wait for the default.
+std::chrono::milliseconds SetStoreBusyTimeout(std::chrono::milliseconds timeout);
 
 // A key path as stored: backslash-separated, without empty parts.
 std::string NormaliseKeyPath(std::string_view keyPath);

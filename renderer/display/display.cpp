@@ -36,8 +36,8 @@ namespace {
 
 constexpr std::string_view kModuleName = "DirectX";
 constexpr std::string_view kSetupErrorText = "LoadPropsInitDX:  Error Line: ";
-constexpr std::string_view kRootMissingHeading = "DirectX Not Found";
-constexpr std::string_view kDeviceFailedHeading = "DirectX Services cannot be started";
+constexpr std::string_view kRootMissingHeading = "X Display Not Found";
+constexpr std::string_view kDeviceFailedHeading = "X Display Services cannot be started";
 constexpr std::uint32_t kGreenMask555 = 0x3E0;
 constexpr int kFadeTopLevel = 90;
 constexpr int kProcessFailureStatus = 1;
@@ -66,8 +66,8 @@ std::string MissingDisplayText(std::string_view heading)
 {
     std::string text(heading);
     text += "\r\n\r\n";
-    text += "It appears that you do not have the DirectX 7.0 support files on your system.  ";
-    text += "Please go to the Microsoft DirectX Download site to download the latest DirectX files.";
+    text += "It appears that SDL2 cannot reach an X display on your system.  ";
+    text += "Please start Orbweave inside an X11 session, with DISPLAY naming the X server.";
     text += "\r\n\r\nURL:  ";
     text += kDisplayDownloadUrl;
     text += "\r\n\r\nWould you like to go to the site now?";

@@ -13,8 +13,6 @@
 
 namespace orbweave {
 
-class Form;
-
 // What an animation draws into: the saver window, the preview's window, or
 // a dialog's picture box.
 class DrawingTarget {
@@ -26,8 +24,6 @@ public:
     // The inner size in the target's own scale (pixels for picture boxes).
     virtual double InnerWidth() const = 0;
     virtual double InnerHeight() const = 0;
-    // The form holding the target; null for a top-level window.
-    virtual Form* ParentForm() const { return nullptr; }
 };
 
 // A whole window of a fixed inner size, outside any form: what the headless

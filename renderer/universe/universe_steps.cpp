@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
 #include "core/convert.h"
 #include "core/random.h"
@@ -11,29 +12,51 @@
 #include "renderer/galaxy/shapes.h"
 #include "renderer/galaxy/star_generators.h"
 #include "settings/galaxy_tables.h"
+#include "settings/overloaded.h"
+#include "settings/universe_values.h"
 
 namespace orbweave {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
 constexpr double kTinyDistance = static_cast<double>(0.000000001f);
-constexpr float kLowestBlend = 0.0f;
-constexpr float kHighestBlend = 100.0f;
 constexpr std::int32_t kNovaWhite = 0xFFFFFF;
 constexpr std::int16_t kProfileRandom = 50;
 constexpr std::int16_t kProfileInTurn = 51;
 
-// Units of the run: stored values are in thousandths, percent, hundredths
-// and ten-millionths of what a frame uses.
-constexpr double kExpandUnit = 0.001;
-constexpr double kPercentUnit = 0.01;
-constexpr double kDistanceUnit = 0.01;
-constexpr double kFlashUnit = 0.01;
-constexpr double kGravityUnit = 0.0000001;
-
 float RoundedClamp(float value, double lo, double hi) {
     const double rounded = std::nearbyint(static_cast<double>(value));
     return Single(std::clamp(rounded, lo, hi));
+}
+
+// A loaded value into its run range, in its own type; switches need none.
+void ClampForRun(UniverseSettings& u, const UniverseValue& v) {
+    using U = UniverseSettings;
+    const RunRule& r = v.run;
+    if (r.clamp == RunClamp::None) return;
+    std::visit(Overloaded{
+                   [](std::monostate) {},
+                   [&](std::int32_t U::*f) {
+                       u.*f = ClampLng(u.*f, static_cast<std::int32_t>(r.low), static_cast<std::int32_t>(r.high));
+                   },
+                   [&](std::int16_t U::*f) {
+                       u.*f = ClampInt(u.*f, static_cast<std::int16_t>(r.low), static_cast<std::int16_t>(r.high));
+                   },
+                   [&](float U::*f) {
+                       u.*f = r.clamp == RunClamp::RoundedFirst
+                                  ? RoundedClamp(u.*f, r.low, r.high)
+                                  : ClampSng(u.*f, static_cast<float>(r.low), static_cast<float>(r.high));
+                   },
+                   [](bool U::*) {},
+               },
+               v.field);
+}
+
+// Stored values are in thousandths, percent, hundredths and ten-millionths of
+// what a frame uses.
+void ToRunUnits(UniverseSettings& u, const UniverseValue& v) {
+    if (v.run.unit == 1) return;
+    if (const auto* f = std::get_if<float UniverseSettings::*>(&v.field)) u.*(*f) = Single(u.*(*f) * v.run.unit);
 }
 
 std::int16_t RoundedRate(double value) { return ToInt16(value).value_or(0); }
@@ -84,37 +107,11 @@ void DrawBirth(const StarTable& stars, std::int32_t s, const UniGalaxy& t, Birth
 }  // namespace
 
 void ClampUniverseSettings(UniverseSettings& u) {
-    u.Universe_Stars = ClampLng(u.Universe_Stars, 10, 99999);
-    u.Universe_Galaxy = ClampInt(u.Universe_Galaxy, 1, 999);
-    u.Universe_Expand = ClampSng(u.Universe_Expand, 0, 99999);
-    u.Universe_ESteps = ClampInt(u.Universe_ESteps, 1, 9999);
-    u.Universe_Persist = ClampSng(u.Universe_Persist, 0.25f, 1);
-    u.Universe_Damping = ClampSng(u.Universe_Damping, 0, 1);
+    for (const UniverseValue& v : kUniverseValues) ClampForRun(u, v);
+    for (const UniverseValue& v : kUniverseBlendLevels) ClampForRun(u, v);
+    // The damping becomes the share of its speed a star keeps each frame.
     u.Universe_Damping = Single((1.0 - u.Universe_Damping) * 0.5 + 0.5);
-    u.Universe_Profile = ClampInt(u.Universe_Profile, 0, 51);
-    u.Universe_Recycle = ClampInt(u.Universe_Recycle, 1, 999);
-    u.Universe_NewFreq = ClampInt(u.Universe_NewFreq, 0, 9999);
-    u.Universe_NewPctStEx = RoundedClamp(u.Universe_NewPctStEx, 0, 100);
-    u.Universe_GSteps = ClampInt(u.Universe_GSteps, 1, 9999);
-    u.Universe_GPCtrl = ClampInt(u.Universe_GPCtrl, 1, 999);
-    u.Universe_GCCtrl = ClampInt(u.Universe_GCCtrl, 0, 999);
-    u.Universe_DstCen = ClampSng(u.Universe_DstCen, 0, 999999);
-    u.Universe_AmStar = ClampLng(u.Universe_AmStar, 0, 9999);
-    u.Universe_AmFrames = ClampInt(u.Universe_AmFrames, 0, 999);
-    u.Universe_AmMaxExt = RoundedClamp(u.Universe_AmMaxExt, 1, 9999);
-    u.Universe_AmPers = ClampSng(u.Universe_AmPers, 0.25f, 1);
-    u.Universe_AmCAge = ClampSng(u.Universe_AmCAge, 0, 10);
-    u.Universe_GravForce = ClampSng(u.Universe_GravForce, 0, 999999);
-    u.Universe_GravFrame = ClampInt(u.Universe_GravFrame, 1, 999);
-    // Levels far above 100 would make the blend wrap its colours.
-    u.DX_BlendUniBurst = ClampSng(u.DX_BlendUniBurst, kLowestBlend, kHighestBlend);
-    u.DX_BlendUniTravel = ClampSng(u.DX_BlendUniTravel, kLowestBlend, kHighestBlend);
-
-    u.Universe_Expand = Single(u.Universe_Expand * kExpandUnit);
-    u.Universe_NewPctStEx = Single(u.Universe_NewPctStEx * kPercentUnit);
-    u.Universe_DstCen = Single(u.Universe_DstCen * kDistanceUnit);
-    u.Universe_AmMaxExt = Single(u.Universe_AmMaxExt * kFlashUnit);
-    u.Universe_GravForce = Single(u.Universe_GravForce * kGravityUnit);
+    for (const UniverseValue& v : kUniverseValues) ToRunUnits(u, v);
 }
 
 std::int16_t ChooseEpochProfile(std::int16_t previous) {

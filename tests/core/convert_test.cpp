@@ -25,6 +25,14 @@ TEST(LeadingNumber, IsZeroWithoutADigit) {
     EXPECT_EQ(LeadingNumber("1e400"), 0.0);  // beyond the double range
 }
 
+TEST(TryLeadingNumber, TellsANumberBeyondTheDoubleRangeFromNone) {
+    EXPECT_EQ(TryLeadingNumber("1e400"), std::nullopt);
+    EXPECT_EQ(TryLeadingNumber(" -9e999x"), std::nullopt);
+    EXPECT_EQ(TryLeadingNumber("abc"), 0.0);
+    EXPECT_EQ(TryLeadingNumber("1e-400"), 0.0);  // too small to matter, not a failure
+    EXPECT_EQ(TryLeadingNumber("12abc"), 12.0);
+}
+
 TEST(LeadingNumber, IgnoresAnExponentWithoutDigits) {
     EXPECT_EQ(LeadingNumber("5e"), 5.0);
     EXPECT_EQ(LeadingNumber("5e+x"), 5.0);

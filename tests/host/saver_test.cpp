@@ -1,8 +1,11 @@
 #include "host/saver.h"
 
+#include <SDL.h>
+
 #include "core/colour.h"
 #include "host/startup.h"
 #include "host_fixture.h"
+#include "platform/display/sdl_backend.h"
 #include "platform/registry/settings.h"
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
@@ -51,6 +54,25 @@ TEST_F(SaverTest, TheFourthCountedMouseMoveEndsTheSaver) {
     EXPECT_FALSE(StopRequested);
     frm.MouseMove(400, 0);
     EXPECT_TRUE(StopRequested);
+}
+
+// A slow frame yields once for many motions: each one counts with its own
+// position, not only where the mouse was when the frame looked.
+TEST_F(SaverTest, EveryMotionOfOneFrameCounts) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    {
+        const SaverEventListener listener(frm);
+        for (const int x : {100, 200, 300, 400}) {
+            SDL_Event motion{};
+            motion.type = SDL_MOUSEMOTION;
+            motion.motion.x = x;
+            ASSERT_EQ(SDL_PushEvent(&motion), 1);
+        }
+        display::PumpSdlEvents();
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    EXPECT_TRUE(frm.Unloaded());
 }
 
 TEST_F(SaverTest, IgnoredMouseMovementNeverEndsTheSaver) {

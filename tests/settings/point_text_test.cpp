@@ -42,10 +42,11 @@ TEST(ParsePointText, RoundsHalvesToEven) {
 
 TEST(ParsePointText, NumberBeyondSixteenBitsKeepsTheOldValue) {
     PointValues v{1, 2, 3, 4, 5, 6, 7};
-    ParsePointText("*99999 1e30", v);
+    ParsePointText("*99999 1e309e999", v);
     EXPECT_EQ(v[0], 1);
     EXPECT_EQ(v[1], 2);
-    EXPECT_EQ(v[2], 0);
+    EXPECT_EQ(v[2], 3);  // beyond even a double
+    EXPECT_EQ(v[3], 0);
 }
 
 TEST(ParsePointText, IgnoresTheMarkAndAnythingPast36Characters) {

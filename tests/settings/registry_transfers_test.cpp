@@ -9,6 +9,7 @@
 #include "galaxy_tables_fixture.h"
 #include "platform/registry/store.h"
 #include "settings/factory_presets.h"
+#include "settings/validation.h"
 
 namespace orbweave {
 namespace {
@@ -237,6 +238,63 @@ TEST_F(RegistryTransfersTest, MembersBeyondAStoredCountKeepTheirValues) {
     RegToCompGalaxy(4, "Universe\\CompGal4", kHiveUser);
     EXPECT_EQ(CompGalaxies[4].CompGal_Type[0], 12);
     EXPECT_EQ(CompGalaxies[4].CompGal_Type[1], 33);
+}
+
+struct HostileGalaxyValue {
+    const char* section;
+    const char* name;
+    std::string stored;  // written as it stands, never trimmed or checked
+    double (*field)();
+    double expected;     // after the record is read and validated
+};
+
+double Radius() { return UniGalaxies[0].Galaxy_Radius; }
+double CometPersistence() { return UniGalaxies[0].Galaxy_CometCPersist; }
+double Style() { return UniGalaxies[0].Galaxy_GalStyle; }
+double Transforms() { return UniGalaxies[0].Ifs.Galaxy_IFS_Points; }
+double NameLength() { return static_cast<double>(UniGalaxies[0]._UniGalName.size()); }
+double Members() { return CompGalaxies[0].CompGal_Count; }
+
+const HostileGalaxyValue kHostileGalaxyValues[] = {
+    // Radius: 32-bit, default 300, kept within 1..30000.
+    {"Universe\\Galaxy0", "Galaxy_Radius", "abc", Radius, 300},
+    {"Universe\\Galaxy0", "Galaxy_Radius", "1e999", Radius, 1},
+    {"Universe\\Galaxy0", "Galaxy_Radius", "99999999999999999999", Radius, 1},
+    {"Universe\\Galaxy0", "Galaxy_Radius", "2147483648", Radius, 1},
+    {"Universe\\Galaxy0", "Galaxy_Radius", "-0", Radius, 1},
+    {"Universe\\Galaxy0", "Galaxy_Radius", "40000", Radius, 30000},
+    {"Universe\\Galaxy0", "Galaxy_Radius", std::string("25\0" "0", 4), Radius, 300},
+    // Comet persistence: single, default 0.9975, kept within 0.1..0.9999.
+    {"Universe\\Galaxy0", "Galaxy_CometCPersist", "NaN", CometPersistence, 0.9975f},
+    {"Universe\\Galaxy0", "Galaxy_CometCPersist", "1e999", CometPersistence, 0.1f},
+    {"Universe\\Galaxy0", "Galaxy_CometCPersist", "1e-999", CometPersistence, 0.1f},
+    {"Universe\\Galaxy0", "Galaxy_CometCPersist", "-0", CometPersistence, 0.1f},
+    // Style: 16-bit, default 0, 0..9.
+    {"Universe\\Galaxy0", "Galaxy_GalStyle", "99999", Style, 0},
+    {"Universe\\Galaxy0", "Galaxy_GalStyle", "9.99", Style, 9},
+    {"Universe\\Galaxy0", "Galaxy_GalStyle", "-1", Style, 0},
+    // Counts never reach past a block's capacity.
+    {"Universe\\Galaxy0", "Galaxy_IFS_Points", "32767", Transforms, 5},
+    {"Universe\\Galaxy0", "Galaxy_IFS_Points", "1e999", Transforms, 0},
+    {"Universe\\CompGal0", "CompGal_Count", "99999999999999999999", Members, 0},
+    {"Universe\\CompGal0", "CompGal_Count", "32767", Members, 50},
+    // Text is taken whole, whatever it holds.
+    {"Universe\\Galaxy0", "_UniGalName", std::string(1000000, 'n'), NameLength, 1000000},
+    {"Universe\\Galaxy0", "_UniGalName", std::string("a\0b", 3), NameLength, 3},
+};
+
+TEST_F(RegistryTransfersTest, HostileStoredValuesAreReadAndValidatedByTheRecordsRules) {
+    RegistryStore* store = StoreForHive(kHiveUser);
+    ASSERT_NE(store, nullptr);
+    for (const HostileGalaxyValue& v : kHostileGalaxyValues) {
+        SCOPED_TRACE(std::string(v.name) + "=" + v.stored.substr(0, 30));
+        ASSERT_TRUE(store->WriteValue(NormaliseKeyPath(SettingKeyPath(kProductKey, v.section)), v.name, v.stored));
+        RegToUniGalaxy(0, UniGalaxySection(0), kHiveUser);
+        ValidateUniGalaxy(0);
+        RegToCompGalaxy(0, CompGalaxySection(0), kHiveUser);
+        ValidateCompGalaxy(0);
+        EXPECT_EQ(v.field(), v.expected);
+    }
 }
 
 std::string FileBytes(const std::filesystem::path& file) {

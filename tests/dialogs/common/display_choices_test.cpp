@@ -2,17 +2,13 @@
 #include "dialogs/common/display_choices.h"
 
 #include "core/convert.h"
+#include "dialogs/common/dialog_test_tables.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
-#include "renderer_fixture.h"
+#include "renderer/renderer_fixture.h"
 
 namespace orbweave::testing {
 namespace {
-
-constexpr ControlSpec kDisplayLists[] = {
-    {"cboVertOffset", kNoIndex, ControlKind::ComboBox, {}, 0, 0, 1500, 300, ""},
-    {"cboRGB16bbp", kNoIndex, ControlKind::ComboBox, {}, 0, 400, 1500, 300, ""},
-};
 
 class DisplayChoicesTest : public RendererTest {
 protected:
@@ -21,7 +17,7 @@ protected:
         RendererTest::SetUp();
         Store("DirectX", "DX_VertOffset", "4");
         Store("DirectX", "DX_RGB16bbp", "2");
-        ASSERT_TRUE(dialog.Build(kDisplayLists));
+        ASSERT_TRUE(dialog.Build(kDisplayControls).empty());
         auto* offsets = dialog.Find<ComboBox>("cboVertOffset");
         for (int offset = -9; offset <= 9; ++offset) {
             offsets->AddItem(IntegerToText(offset));

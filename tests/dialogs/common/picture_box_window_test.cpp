@@ -3,20 +3,17 @@
 
 #include <memory>
 
+#include "dialogs/common/dialog_test_tables.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/presentation.h"
 #include "renderer/display/run_state.h"
-#include "renderer_fixture.h"
+#include "renderer/renderer_fixture.h"
 
 namespace orbweave::testing {
 namespace {
-
-constexpr ControlSpec kPreviewBox[] = {
-    {"picPreview", kNoIndex, ControlKind::PictureBox, {}, 0, 0, 1200, 900, ""},
-};
 
 class PictureBoxWindowTest : public RendererTest {
 protected:
@@ -24,7 +21,7 @@ protected:
     {
         RendererTest::SetUp();
         dialog = std::make_unique<Form>("frmProps");
-        ASSERT_TRUE(dialog->Build(kPreviewBox));
+        ASSERT_TRUE(dialog->Build(kDisplayControls).empty());
     }
     PictureBox& Box() { return *dialog->Find<PictureBox>("picPreview"); }
     std::unique_ptr<Form> dialog;

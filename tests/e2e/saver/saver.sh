@@ -2,23 +2,30 @@
 # The orbweave program on its own Xvfb screen with fresh settings folders.
 #   saver.sh <case> <orbweave> <helper folder> <shot folder>
 # Cases:
-#   fullscreen  "/S" draws galaxies, seeds the store, refuses a second saver,
-#               ends on a key and writes the performance report
-#   mouse       "/S" ignores small jitter and ends on the fourth counted move
-#   preview     "/P <id>" draws inside a host window and ends within a second
-#               of the host's destruction
-#   template    "<file>.owv" imports the template's values and runs the saver
+#   fullscreen      "/S" draws galaxies, seeds the store, refuses a second
+#                   saver, ends on a key and writes the performance report
+#   mouse           "/S" ignores small jitter and ends on the fourth counted
+#                   move, the counted moves sent in one burst
+#   preview         "/P <id>" draws inside a host window and ends within a
+#                   frame of the host's destruction
+#   template        "<file>.owv" imports the template's values and runs the saver
+#   signals-saver   SIGTERM, SIGHUP and SIGINT end "/S" the normal way (status
+#                   0, report written); an ignored SIGINT stays ignored
+#   signals-preview SIGTERM, SIGHUP and SIGINT end "/P <id>" with status 0
+#   no-display      without an X display "/S" explains what is missing on
+#                   standard error, answers its own question No and ends
+# Every run starts without XDG_RUNTIME_DIR and must leave standard error empty.
+# Waits are for events (a window, a line of the program's trace, the end of a
+# process); "within a frame" is checked against the frames the program counts
+# itself (ORBWEAVE_TRACE). Wall-clock limits only guard against hangs.
 # Exit 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
 set -uo pipefail
 case_name=$1 program=$2 helpers=$3 shots=$4
 readonly width=640 height=480
 readonly saver_name='Zarv:Orbweave 5.0g'
 readonly preview_name='Zarv:Preview Orbweave 5.0g'
-
-for cmd in Xvfb xdotool xwininfo import convert; do
-  command -v "$cmd" >/dev/null || { echo "skipped: $cmd is missing"; exit 77; }
-done
-[ -e "$(dirname "$program")/libcorvane.so" ] || { echo "skipped: libcorvane.so is not built"; exit 77; }
+# Seconds before a wait gives up: far beyond any run, however loaded the machine.
+readonly guard=60
 
 work=$(mktemp -d)
 xvfb_pid= saver_pid= host_pid=
@@ -29,6 +36,30 @@ cleanup() {
 }
 trap cleanup EXIT
 
+export XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/machine XDG_DATA_HOME=$work/data
+unset XDG_RUNTIME_DIR
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+now_ms() { date +%s%3N; }
+
+if [ "$case_name" = no-display ]; then
+  # What a user sees: no display, no backend chosen for Qt or SDL.
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u SDL_VIDEODRIVER "$program" /S \
+    >"$work/out.log" 2>"$work/err.log"
+  status=$?
+  echo "without a display: status $status"; cat "$work/err.log"
+  [ "$status" -eq 1 ] || fail "exit status $status, not 1"
+  expected=$(printf 'Orbweave: X Display Not Found\r\n\r\nIt appears that SDL2 cannot reach an X display on your system.  Please start Orbweave inside an X11 session, with DISPLAY naming the X server.\r\n\r\nURL:  https://www.libsdl.org/download-2.0.php\r\n\r\nWould you like to go to the site now?\nx')
+  [ "$(cat "$work/err.log"; echo x)" = "$expected" ] || fail "standard error is not the one message"
+  [ $failures -eq 0 ] && echo "$case_name: passed"
+  exit $((failures > 0))
+fi
+
+for cmd in Xvfb xdotool xwininfo import convert; do
+  command -v "$cmd" >/dev/null || { echo "skipped: $cmd is missing"; exit 77; }
+done
+[ -e "$(dirname "$program")/libcorvane.so" ] || { echo "skipped: libcorvane.so is not built"; exit 77; }
+
 # Xvfb picks a free display number itself and writes it to the pipe. It must
 # not reset when its last client leaves: the pointer would go back to the
 # middle of the screen.
@@ -36,54 +67,70 @@ mkfifo "$work/displayfd"
 Xvfb -displayfd 3 -screen 0 ${width}x${height}x24 -nolisten tcp -noreset 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 display=
-read -r -t 20 display <"$work/displayfd" || true
+read -r -t $guard display <"$work/displayfd" || true
 [ -n "$display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 
 export DISPLAY=:$display SDL_VIDEODRIVER=x11 QT_QPA_PLATFORM=offscreen
-export XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/machine XDG_DATA_HOME=$work/data
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$shots" "$work/run" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+export ORBWEAVE_TRACE=$work/trace
+mkdir -p "$shots" "$work/run"
 setting() { "$helpers/settings-tool" "$@"; }
-now_ms() { date +%s%3N; }
 
-# start <arguments...>: the program in the run folder (where its report goes).
+# start [env options --] <arguments...>: the program in the run folder (where
+# its report goes), with a fresh trace. A job started in the background has
+# SIGINT ignored; "--default-signal=INT" gives it back.
 start() {
-  (cd "$work/run" && exec "$program" "$@") >"$work/out.log" 2>"$work/err.log" &
+  local options=()
+  while [ $# -gt 0 ] && [ "$1" != -- ] && [ "${1#--}" != "$1" ]; do options+=("$1"); shift; done
+  [ "${1:-}" = -- ] && shift
+  : >"$ORBWEAVE_TRACE"
+  (cd "$work/run" && exec env "${options[@]}" "$program" "$@") >"$work/out.log" 2>"$work/err.log" &
   saver_pid=$!
+}
+
+running() { [ -n "$saver_pid" ] && kill -0 "$saver_pid" 2>/dev/null; }
+
+# until_true <command...>: true once the command holds, false after the guard.
+until_true() {
+  local end=$(( $(now_ms) + guard * 1000 ))
+  until "$@"; do
+    [ "$(now_ms)" -lt "$end" ] || return 1
+    sleep 0.05
+  done
 }
 
 # windows <name>: how many windows have exactly this name (xdotool cannot
 # read names stored as UTF-8).
 windows() { xwininfo -root -tree | grep -cF "\"$1\":"; }
+has_window() { [ "$(windows "$1")" -gt 0 ]; }
 
-# wait_window <name> <seconds>: true once a window of that name exists.
-wait_window() {
-  local end=$(( $(now_ms) + $2 * 1000 ))
-  while [ "$(now_ms)" -lt "$end" ]; do
-    [ "$(windows "$1")" -gt 0 ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+# frames: the frames the running program has counted so far.
+frames() { awk '{ n = $1 } END { print n + 0 }' "$ORBWEAVE_TRACE"; }
+frames_reached() { [ "$(frames)" -ge "$1" ] || ! running; }
+# wait_frames <n>: true once the program has drawn n frames.
+wait_frames() { until_true frames_reached "$1" && running; }
+# traced <pattern>: the trace has a line matching the extended pattern.
+traced() { grep -qE "$1" "$ORBWEAVE_TRACE"; }
+traced_or_ended() { traced "$1" || ! running; }
+wait_traced() { until_true traced_or_ended "$1" && traced "$1"; }
+# stopped_frame: the frame in which the animation loop returned.
+stopped_frame() { awk '$2 == "stopped" { print $1; exit }' "$ORBWEAVE_TRACE"; }
 
-# wait_end <seconds>: true when the program ends in time with status 0.
+# wait_end: true when the program ends with status 0 and said nothing on
+# standard error.
 wait_end() {
-  local end=$(( $(now_ms) + $1 * 1000 ))
-  while [ "$(now_ms)" -lt "$end" ]; do
-    if ! kill -0 "$saver_pid" 2>/dev/null; then
-      wait "$saver_pid"; local status=$?
-      saver_pid=
-      [ "$status" -eq 0 ] || { echo "exit status $status"; cat "$work/err.log"; return 1; }
-      return 0
-    fi
-    sleep 0.02
-  done
-  return 1
+  until_true eval '! running' || return 1
+  wait "$saver_pid"; local status=$?
+  saver_pid=
+  [ "$status" -eq 0 ] || { echo "exit status $status"; cat "$work/err.log"; return 1; }
+  quiet "the run"
 }
 
-running() { [ -n "$saver_pid" ] && kill -0 "$saver_pid" 2>/dev/null; }
+# quiet <what>: standard error is empty.
+quiet() {
+  [ -s "$work/err.log" ] || return 0
+  echo "$1 wrote on standard error:"; cat "$work/err.log"
+  fail "$1 was not quiet"
+}
 
 # lit <shot> [geometry]: pixels brighter than black, and the hue classes
 # (six sectors) that hold more than 20 coloured pixels, as "lit hues".
@@ -116,16 +163,39 @@ shoot() {
   echo "$result"
 }
 
-# galaxies <name> [geometry]: true when a screenshot, taken up to three times
-# a second apart, has many lit pixels in several colours.
+# galaxies <name> [geometry] [least lit]: true when a screenshot, taken up to
+# three times 40 frames apart, has many lit pixels in several colours.
 galaxies() {
   local result lit hues
   for attempt in 1 2 3; do
     result=$(shoot "$1-$attempt" "${2:-}"); read -r lit hues <<<"$result"
     [ "$lit" -ge "${3:-400}" ] && [ "$hues" -ge 2 ] && return 0
-    sleep 1
+    wait_frames $(( $(frames) + 40 )) || return 1
   done
   return 1
+}
+
+# start_host: the stand-in for the control panel's preview box; sets host.
+start_host() {
+  "$helpers/host-window" 320 240 >"$work/host.log" 2>&1 &
+  host_pid=$!
+  until_true test -s "$work/host.log"
+  host=$(head -1 "$work/host.log")
+  [ -n "$host" ] || { echo "no host window"; exit 1; }
+}
+
+# A report needs a statistics line, which the renderer writes every 100 frames.
+readonly report_frames=150
+
+# check_report: the performance report is one block of seven lines.
+check_report() {
+  local log=$work/run/VelmorPerf.log
+  [ -f "$log" ] || { fail "$1: no performance report"; return; }
+  [ "$(wc -l <"$log")" -eq 7 ] || { cat "$log"; fail "$1: the report is not seven lines"; }
+  [ "$(head -1 "$log" | tr -d '\r')" = "$(printf '%.0s-' $(seq 120))" ] || fail "$1: no rule line"
+  grep -q $'^Orbweave 5.0g  5.0.0   \(Flip\|Blit\)  32-bpp   \(DXMode\|Custom\): 640\*480   .*Pixels: [0-9]*\r$' \
+    "$log" || fail "$1: no header line"
+  grep -q $'^   Total    :  .*100.00 %\r$' "$log" || fail "$1: no total line"
 }
 
 case $case_name in
@@ -134,71 +204,71 @@ fullscreen)
   setting set DirectX DX_WinWidth $width
   setting set DirectX DX_WinHeight $height
   start /S
-  wait_window "$saver_name" 10 || fail "no saver window"
-  sleep 3
+  until_true has_window "$saver_name" || fail "no saver window"
+  wait_frames $report_frames || fail "the saver drew no frames"
   galaxies shown || fail "no galaxies on the screen"
   [ "$(setting get 'Universe\Galaxy0' _UniGalName)" != "<missing>" ] || fail "the store was not seeded"
   # A second saver ends at once while the first runs.
-  second_start=$(now_ms)
-  timeout 20 "$program" /S; status=$?
-  echo "second saver: status $status after $(( $(now_ms) - second_start )) ms"
+  timeout $guard "$program" /S 2>"$work/second.log"; status=$?
   [ "$status" -eq 0 ] || fail "second saver: exit status $status"
+  [ -s "$work/second.log" ] && { cat "$work/second.log"; fail "the second saver was not quiet"; }
   [ "$(windows "$saver_name")" -eq 1 ] || fail "not one saver window"
   running || fail "the first saver ended"
   xdotool key space
-  wait_end 10 || fail "the saver did not end on a key"
-  log=$work/run/VelmorPerf.log
-  if [ -f "$log" ]; then
-    cat "$log"
-    [ "$(wc -l <"$log")" -eq 7 ] || fail "the report is not seven lines"
-    [ "$(head -1 "$log" | tr -d '\r')" = "$(printf '%.0s-' $(seq 120))" ] || fail "no rule line"
-    grep -q $'^Orbweave 5.0g  5.0.0   \(Flip\|Blit\)  32-bpp   \(DXMode\|Custom\): 640\*480   .*Pixels: [0-9]*\r$' \
-      "$log" || fail "no header line"
-    grep -q $'^   Total    :  .*100.00 %\r$' "$log" || fail "no total line"
-  else
-    fail "no performance report"
-  fi
+  wait_end || fail "the saver did not end on a key"
+  cat "$work/run/VelmorPerf.log" 2>/dev/null
+  check_report "a key"
   ;;
 mouse)
   # The pointer rests in the corner the counted moves start from.
   xdotool mousemove 0 0
   start /S
-  wait_window "$saver_name" 10 || fail "no saver window"
-  sleep 2
-  for x in 20 50 20 60 30 70; do xdotool mousemove $x 20; sleep 0.1; done
-  sleep 0.5
+  until_true has_window "$saver_name" || fail "no saver window"
+  wait_frames 1 || fail "the saver drew no frames"
+  # Small nudges until the window hears the pointer: from then on every
+  # movement reaches it.
+  heard=
+  for step in $(seq 1 20); do
+    xdotool mousemove "$step" "$step"
+    wait_frames $(( $(frames) + 3 )) || break
+    if traced "motion $step $step counted 0$"; then heard=1; break; fi
+  done
+  [ -n "$heard" ] || fail "the saver window hears no mouse movement"
+  for x in 20 50 20 60 30 70; do xdotool mousemove $x 20; done
+  wait_traced 'motion 70 20 counted' || fail "the jitter did not reach the saver"
+  traced 'counted [1-9]' && fail "jitter was counted"
   running || fail "jitter ended the saver"
-  for x in 150 300 450; do xdotool mousemove $x 0; sleep 0.2; done
-  sleep 0.5
+  # Three counted moves in one burst: slow frames must not merge them.
+  for x in 150 300 450; do xdotool mousemove $x 0; done
+  wait_traced 'motion 450 0 counted 3$' || fail "the burst did not count three moves"
   running || fail "three counted moves ended the saver"
   xdotool mousemove 600 0
-  wait_end 10 || fail "the fourth counted move did not end the saver"
+  wait_end || fail "the fourth counted move did not end the saver"
+  traced 'motion 600 0 counted 4$' || fail "the fourth move was not counted"
   [ -e "$work/run/VelmorPerf.log" ] && fail "a report without DX_WriteLog"
   ;;
 preview)
   # A window id that names no window ends the preview at once.
-  quick_start=$(now_ms)
-  timeout 20 "$program" /P 4242; status=$?
-  echo "preview of no window: status $status after $(( $(now_ms) - quick_start )) ms"
+  timeout $guard "$program" /P 4242 2>"$work/err.log"; status=$?
   [ "$status" -eq 0 ] || fail "preview of no window: exit status $status"
-  "$helpers/host-window" 320 240 >"$work/host.log" 2>&1 &
-  host_pid=$!
-  for _ in $(seq 100); do [ -s "$work/host.log" ] && break; sleep 0.05; done
-  host=$(head -1 "$work/host.log")
-  [ -n "$host" ] || { echo "no host window"; exit 1; }
+  quiet "the preview of no window"
+  start_host
   start /P "$host"
-  wait_window "$preview_name" 10 || fail "no preview window"
-  sleep 3
+  until_true has_window "$preview_name" || fail "no preview window"
+  wait_frames 120 || fail "the preview drew no frames"
   # The host sits at (40, 30); the picture stays inside it.
   galaxies inside 320x240+40+30 100 || fail "no galaxies in the host window"
   read -r outside _ <<<"$(lit "$shots/$case_name-inside-1.png" 640x30+0+0)"
   [ "$outside" -eq 0 ] || fail "$outside lit pixels above the host window"
   running || fail "the preview ended by itself"
-  destroyed=$(now_ms)
   kill -USR1 "$host_pid"
-  if wait_end 5; then
-    echo "the preview ended $(( $(now_ms) - destroyed )) ms after its host was destroyed"
-    [ $(( $(now_ms) - destroyed )) -le 1000 ] || fail "the preview took more than a second to end"
+  until_true grep -q destroyed "$work/host.log" || fail "the host window was not destroyed"
+  # Frames counted once the host is gone: the preview may finish this one.
+  gone=$(frames)
+  if wait_end; then
+    stopped=$(stopped_frame)
+    echo "host destroyed by frame $gone; the preview stopped in frame ${stopped:-?}"
+    [ -n "$stopped" ] && [ "$stopped" -le $((gone + 1)) ] || fail "the preview did not stop within a frame"
   else
     fail "the preview did not end after its host was destroyed"
   fi
@@ -207,7 +277,7 @@ template)
   file=$work/Sample.OWV
   printf '\r\n[Admin]\r\nProduct=Orbweave\r\n\r\n[General]\r\nAnimationType=0\r\n\r\n[Advanced]\r\nFocalLength=1.5\r\nAdv_TimeDelay=20\r\nLockMessage=Imported\r\n\r\n[DirectX]\r\nCustomRes=1\r\nDX_WinWidth=320\r\nDX_WinHeight=240\r\n\r\n[Universe]\r\nUniverse_Stars=12000\r\nUniverse_Galaxy=150\r\n\r\n[UniGal0]\r\n_UniGalName=Template Spiral\r\n' >"$file"
   start "$file"
-  wait_window "$saver_name" 10 || fail "no saver window after the import"
+  until_true has_window "$saver_name" || fail "no saver window after the import"
   for expected in 'Advanced FocalLength 1.5' 'Advanced Adv_TimeDelay 20' 'Advanced LockMessage Imported' \
                   'Advanced Adv_MouseMove 0' 'DirectX CustomRes 1' 'DirectX DX_WinWidth 320' \
                   'DirectX DX_WinHeight 240' 'Universe Universe_Stars 12000' 'Universe Universe_Galaxy 150' \
@@ -219,10 +289,54 @@ template)
   # A new user's galaxy types are the factory ones, not the template's.
   name=$(setting get 'Universe\Galaxy0' _UniGalName)
   [ "$name" != "<missing>" ] && [ "$name" != "Template Spiral" ] || fail "galaxy type 0 is '$name'"
-  sleep 3
+  wait_frames 60 || fail "the saver drew no frames"
   galaxies shown || fail "no galaxies after the import"
   xdotool key space
-  wait_end 10 || fail "the saver did not end on a key"
+  wait_end || fail "the saver did not end on a key"
+  ;;
+signals-saver)
+  setting set DirectX DX_WriteLog 1
+  for signal in TERM HUP INT; do
+    rm -f "$work/run/VelmorPerf.log"
+    start --default-signal=INT -- /S
+    wait_frames $report_frames || fail "SIG$signal: the saver drew no frames"
+    kill -s "$signal" "$saver_pid"
+    # Counted after the signal went: the program can only be later.
+    sent=$(frames)
+    if wait_end; then
+      stopped=$(stopped_frame)
+      echo "SIG$signal sent by frame $sent; the saver stopped in frame ${stopped:-?}"
+      [ -n "$stopped" ] && [ "$stopped" -le $((sent + 2)) ] || fail "SIG$signal: not stopped within two frames"
+      check_report "SIG$signal"
+      [ "$(windows "$saver_name")" -eq 0 ] || fail "SIG$signal: the saver window stayed"
+    else
+      fail "SIG$signal did not end the saver cleanly"
+    fi
+  done
+  # Started with SIGINT ignored, the saver keeps ignoring it.
+  start --ignore-signal=INT -- /S
+  wait_frames 10 || fail "the saver drew no frames"
+  kill -s INT "$saver_pid"
+  wait_frames $(( $(frames) + 20 )) || fail "an ignored SIGINT ended the saver"
+  kill -s TERM "$saver_pid"
+  wait_end || fail "SIGTERM after an ignored SIGINT did not end the saver"
+  ;;
+signals-preview)
+  start_host
+  for signal in TERM HUP INT; do
+    start --default-signal=INT -- /P "$host"
+    wait_frames 20 || fail "SIG$signal: the preview drew no frames"
+    kill -s "$signal" "$saver_pid"
+    # Counted after the signal went: the program can only be later.
+    sent=$(frames)
+    if wait_end; then
+      stopped=$(stopped_frame)
+      echo "SIG$signal sent by frame $sent; the preview stopped in frame ${stopped:-?}"
+      [ -n "$stopped" ] && [ "$stopped" -le $((sent + 2)) ] || fail "SIG$signal: not stopped within two frames"
+    else
+      fail "SIG$signal did not end the preview cleanly"
+    fi
+  done
   ;;
 *)
   echo "unknown case $case_name"; exit 2 ;;

@@ -7,25 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include "form_test_tables.h"
 #include "forms_test_support.h"
 #include "platform/forms/controls.h"
 
 namespace orbweave {
 namespace {
 
-using K = ControlKind;
-
-constexpr ControlSpec kTable[] = {
-    {"cboStyle", kNoIndex, K::ComboBox, {}, 60, 60, 2000, 300, ""},
-    {"cboTour", kNoIndex, K::ComboBox, {}, 60, 500, 2000, 300, "1 2 3", kStyleEditable},
-    {"lstTypes", kNoIndex, K::ListBox, {}, 60, 900, 2000, 900, ""},
-    {"lstMinor", kNoIndex, K::ListBox, {}, 2200, 900, 2000, 900, "", kStyleMultiSelect},
-};
-
 class ListControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form.Build(kTable);
+        form.Build(testing::kListTable);
         for (ListControl* list : {static_cast<ListControl*>(&Combo()), static_cast<ListControl*>(&List())})
             list->events.click = [this] { ++clicks; };
     }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "form_test_tables.h"
 #include "forms_test_support.h"
 #include "platform/forms/picture_box.h"
 
@@ -18,15 +19,10 @@ constexpr std::int32_t kGreen = 0x00FF00;
 constexpr std::int32_t kBlue = 0xFF0000;
 constexpr std::int32_t kBlack = 0;
 
-constexpr ControlSpec kTable[] = {
-    // 40 by 20 pixels.
-    {"picPreview", kNoIndex, ControlKind::PictureBox, {}, 60, 60, 600, 300, ""},
-};
-
 class PictureBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form.Build(kTable);
+        form.Build(testing::kPictureBoxTable);
         Canvas().SetBackColor(kBlack);
         Canvas().Cls();
     }

@@ -8,34 +8,16 @@
 
 #include <gtest/gtest.h>
 
+#include "form_test_tables.h"
 #include "forms_test_support.h"
 #include "platform/forms/controls.h"
 
 namespace orbweave {
 namespace {
 
-using K = ControlKind;
-
-constexpr ControlSpec kTable[] = {
-    {"chkTour", kNoIndex, K::CheckBox, {}, 60, 60, 2000, 300, "Tour"},
-    {"txtValue", kNoIndex, K::TextBox, {}, 60, 400, 900, 300, "7"},
-    {"spnValue", kNoIndex, K::SpinControl, {}, 960, 400, 195, 300, ""},
-    {"cmdOK", kNoIndex, K::CommandButton, {}, 60, 800, 900, 330, "OK"},
-    {"cmdCancel", kNoIndex, K::CommandButton, {}, 1000, 800, 900, 330, "Cancel"},
-    {"cmdPreview", kNoIndex, K::CommandButton, {}, 2000, 800, 900, 330, "Preview"},
-    {"lblNote", kNoIndex, K::Label, {}, 60, 1200, 3000, 600, "Note:  first\r\nsecond"},
-    {"fraPage", 0, K::Frame, {}, 60, 2000, 3000, 1500, "Page 0"},
-    {"fraPage", 1, K::Frame, {}, 60, 2000, 3000, 1500, "Page 1"},
-    {"txtInside", kNoIndex, K::TextBox, {"fraPage", 1}, 120, 240, 900, 300, ""},
-    {"mnuFile", kNoIndex, K::Menu, {}, 0, 0, 0, 0, "&File"},
-    {"mnuFileArray", 0, K::Menu, {"mnuFile"}, 0, 0, 0, 0, "&Open Template..."},
-    {"mnuFileArray", 1, K::Menu, {"mnuFile"}, 0, 0, 0, 0, "-"},
-    {"mnuFileArray", 2, K::Menu, {"mnuFile"}, 0, 0, 0, 0, "E&xit"},
-};
-
 class SimpleControlsTest : public ::testing::Test {
 protected:
-    void SetUp() override { form.Build(kTable); }
+    void SetUp() override { form.Build(testing::kSimpleControlsTable); }
     CheckBox& Check() { return *form.Find<CheckBox>("chkTour"); }
     SpinControl& Spin() { return *form.Find<SpinControl>("spnValue"); }
     CommandButton& Button(std::string_view name) { return *form.Find<CommandButton>(name); }
@@ -189,7 +171,8 @@ TEST_F(SimpleControlsTest, StackedFramesShowTheOneInFront) {
 
 TEST_F(SimpleControlsTest, MenuArraysKeepTheIndexOfTheirSeparators) {
     auto& exit = *form.Find<MenuItem>("mnuFileArray", 2);
-    EXPECT_TRUE(form.Find<MenuItem>("mnuFileArray", 1)->IsSeparator());
+    auto& separator = *form.Find<MenuItem>("mnuFileArray", 1);
+    EXPECT_TRUE(separator.IsSeparator());
     EXPECT_FALSE(exit.IsSeparator());
     auto* menu = form.Find<MenuItem>("mnuFile")->SubMenu();
     EXPECT_EQ(menu->actions().at(2), exit.Action());
@@ -200,6 +183,16 @@ TEST_F(SimpleControlsTest, MenuArraysKeepTheIndexOfTheirSeparators) {
     exit.SetEnabled(false);
     EXPECT_FALSE(exit.Enabled());
     EXPECT_FALSE(exit.SetFocus());
+}
+
+TEST_F(SimpleControlsTest, ASeparatorShowsOnlyItsLine) {
+    auto& separator = *form.Find<MenuItem>("mnuFileArray", 1);
+    EXPECT_EQ(separator.Caption(), "-");
+    EXPECT_TRUE(separator.Action()->isSeparator());
+    EXPECT_TRUE(separator.Action()->text().isEmpty());
+    separator.SetCaption("&Recent");
+    EXPECT_FALSE(separator.Action()->isSeparator());
+    EXPECT_EQ(separator.Action()->text(), "&Recent");
 }
 
 }  // namespace

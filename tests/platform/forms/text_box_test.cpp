@@ -7,19 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include "form_test_tables.h"
 #include "forms_test_support.h"
 #include "platform/forms/controls.h"
 
 namespace orbweave {
 namespace {
-
-using K = ControlKind;
-
-constexpr ControlSpec kTable[] = {
-    {"txtBox", 0, K::TextBox, {}, 60, 60, 1500, 300, "12"},
-    {"txtBox", 1, K::TextBox, {}, 60, 600, 1500, 300, "5"},
-    {"cmdOK", kNoIndex, K::CommandButton, {}, 60, 1200, 900, 330, "OK"},
-};
 
 // The reasons of the focus-out events Qt sends to a widget.
 class FocusOutReasons final : public QObject {
@@ -33,7 +26,7 @@ public:
 
 class TextBoxTest : public ::testing::Test {
 protected:
-    void SetUp() override { form.Build(kTable); }
+    void SetUp() override { form.Build(testing::kTextBoxTable); }
     TextBox& Box(int index) { return *form.Find<TextBox>("txtBox", index); }
     QLineEdit& Edit(int index) { return static_cast<QLineEdit&>(*Box(index).Widget()); }
 
@@ -175,6 +168,54 @@ TEST_F(TextBoxTest, EnterOnTheDefaultButtonCommitsTheBoxBeingEdited) {
     QTest::keyClick(&Edit(0), Qt::Key_Return);
     EXPECT_EQ(seen, "100");
     EXPECT_EQ(form.ActiveControl(), &ok);
+}
+
+// --- Several lines ---
+
+TEST_F(TextBoxTest, ASeveralLineBoxTakesEnterAsALineBreak) {
+    ASSERT_TRUE(testing::ShowActive(form));
+    auto& ok = form.Get<CommandButton>("cmdOK");
+    ok.SetDefault(true);
+    int clicks = 0;
+    ok.events.click = [&] { ++clicks; };
+    auto& lines = form.Get<TextBox>("txtLines");
+    EXPECT_TRUE(lines.MultiLine());
+    EXPECT_EQ(lines.Text(), "one\r\ntwo");
+    lines.SetFocus();
+    lines.SetSelection(8, 0);
+    QTest::keyClick(lines.Widget(), Qt::Key_Return);
+    QTest::keyClicks(lines.Widget(), "x");
+    EXPECT_EQ(lines.Text(), "one\r\ntwo\r\nx");
+    EXPECT_EQ(clicks, 0);
+    QTest::keyClick(&Edit(0), Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(TextBoxTest, ASeveralLineBoxCountsALineBreakAsTwoCharacters) {
+    auto& lines = form.Get<TextBox>("txtLines");
+    EXPECT_TRUE(lines.SetSelection(5, 3));
+    EXPECT_EQ(lines.SelStart(), 5);
+    EXPECT_EQ(lines.SelText(), "two");
+    EXPECT_TRUE(lines.SetSelection(3, 2));
+    EXPECT_EQ(lines.SelText(), "\r\n");
+    EXPECT_EQ(lines.SelLength(), 2);
+    EXPECT_FALSE(lines.SetSelection(9, 0));
+
+    lines.SetMaxLength(10);
+    lines.SetSelection(8, 0);
+    QTest::keyClick(lines.Widget(), Qt::Key_Return);  // 10 characters: still within the limit
+    QTest::keyClicks(lines.Widget(), "x");
+    EXPECT_EQ(lines.Text(), "one\r\ntwo\r\n");
+}
+
+TEST_F(TextBoxTest, ASeveralLineBoxTakesLoneCarriageReturnsAsLineBreaks) {
+    auto& lines = form.Get<TextBox>("txtLines");
+    std::vector<std::string> seen;
+    lines.events.change = [&] { seen.push_back(lines.Text()); };
+    lines.SetText("a\rb");
+    EXPECT_EQ(lines.Text(), "a\r\nb");
+    lines.SetText("a\r\nb");
+    EXPECT_EQ(seen, (std::vector<std::string>{"a\r\nb"}));
 }
 
 }  // namespace

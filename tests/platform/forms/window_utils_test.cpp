@@ -1,145 +1,27 @@
-// Window and input utilities: placement in the settings store, enabling,
-// numeric boxes with spin controls, key filters and list helpers.
-#include <QGuiApplication>
-#include <QScreen>
-
+// Window and input utilities: enabling a frame, numeric boxes with spin
+// controls, key filters and list helpers.
 #include <gtest/gtest.h>
 
+#include "form_test_tables.h"
 #include "forms_test_support.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/service_recorder.h"
 #include "platform/forms/window_utils.h"
-#include "platform/registry/scoped_config.h"
-#include "platform/registry/settings.h"
 
 namespace orbweave {
 namespace {
 
-using K = ControlKind;
-
-constexpr std::string_view kSection = "General\\Main";
-
-constexpr ControlSpec kTable[] = {
-    {"fraOuter", kNoIndex, K::Frame, {}, 60, 60, 4000, 3000, "Outer"},
-    {"fraInner", kNoIndex, K::Frame, {"fraOuter"}, 60, 240, 3000, 2000, "Inner"},
-    {"txtDeep", kNoIndex, K::TextBox, {"fraInner"}, 60, 240, 900, 300, ""},
-    {"txtNumber", kNoIndex, K::TextBox, {"fraOuter"}, 60, 2400, 900, 300, "0"},
-    {"spnNumber", kNoIndex, K::SpinControl, {"fraOuter"}, 960, 2400, 195, 300, ""},
-    {"cmdPreview", kNoIndex, K::CommandButton, {}, 4200, 60, 900, 330, "Preview"},
-    {"cmdOK", kNoIndex, K::CommandButton, {}, 4200, 500, 900, 330, "OK"},
-    {"lstTypes", kNoIndex, K::ListBox, {}, 4200, 1000, 3000, 1500, ""},
-    {"cboFonts", kNoIndex, K::ComboBox, {}, 4200, 2600, 3000, 300, ""},
-    {"mnuFile", kNoIndex, K::Menu, {}, 0, 0, 0, 0, "&File"},
-    {"mnuFileArray", 0, K::Menu, {"mnuFile"}, 0, 0, 0, 0, "E&xit"},
-};
-
 class WindowUtilsTest : public ::testing::Test {
 protected:
-    void SetUp() override { form.Build(kTable); }
+    void SetUp() override { form.Build(testing::kWindowUtilsTable); }
     TextBox& Number() { return *form.Find<TextBox>("txtNumber"); }
     SpinControl& Spin() { return *form.Find<SpinControl>("spnNumber"); }
     ListBox& List() { return *form.Find<ListBox>("lstTypes"); }
 
-    testing::ScopedConfig config;
     Form form{"frmTest"};
 };
 
-// --- Placement ---
-
-TEST_F(WindowUtilsTest, PlacementRoundTrips) {
-    form.Move(1500, 900, 6000, 4500);
-    SaveFormPlacement(form, kSection);
-    EXPECT_EQ(GetSettingString(kSection, "WindowState"), "0");
-    EXPECT_EQ(GetSettingString(kSection, "WindowSize"), "01500009000600004500");
-    Form restored("frmTest");
-    RestoreFormPlacement(restored, kSection);
-    EXPECT_EQ(restored.Left(), 1500);
-    EXPECT_EQ(restored.Top(), 900);
-    EXPECT_EQ(restored.Width(), 6000);
-    EXPECT_EQ(restored.Height(), 4500);
-}
-
-TEST_F(WindowUtilsTest, ANegativePositionIsStoredAndRestoredAsZero) {
-    form.Move(-60, 300, 3000, 3000);
-    SaveFormPlacement(form, kSection);
-    EXPECT_EQ(GetSettingString(kSection, "WindowSize").substr(0, 5), "00000");
-    RestoreFormPlacement(form, kSection);
-    EXPECT_EQ(form.Left(), 0);
-}
-
-TEST_F(WindowUtilsTest, EachSizeFieldIsClampedToFiveDigits) {
-    form.Move(0, 0, 3000, 3000);
-    ASSERT_TRUE(form.Window()->geometry().isValid());
-    form.Window()->resize(7000, 200);  // 105000 twips wide
-    SaveFormPlacement(form, kSection);
-    EXPECT_EQ(GetSettingString(kSection, "WindowSize"), "00000000009999903000");
-}
-
-TEST_F(WindowUtilsTest, AMinimisedWindowKeepsItsStoredSize) {
-    SaveSettingValue(kSection, "WindowSize", "00015000150300003000");
-    form.SetState(1);
-    SaveFormPlacement(form, kSection);
-    EXPECT_EQ(GetSettingString(kSection, "WindowState"), "0");
-    EXPECT_EQ(GetSettingString(kSection, "WindowSize"), "00015000150300003000");
-}
-
-TEST_F(WindowUtilsTest, AMissingStateCentresTheWindow) {
-    form.Move(0, 0, 3000, 1500);
-    RestoreFormPlacement(form, kSection);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(form.Left(), (screen.width() * 15 - 3000) / 2);
-    EXPECT_EQ(form.Top(), (screen.height() * 15 - 1500) / 2);
-}
-
-TEST_F(WindowUtilsTest, AStoredMaximisedStateIgnoresTheStoredSize) {
-    form.Move(300, 300, 3000, 3000);
-    SaveSettingValue(kSection, "WindowState", "2");
-    SaveSettingValue(kSection, "WindowSize", "00015000150600006000");
-    RestoreFormPlacement(form, kSection);
-    EXPECT_EQ(form.State(), WindowState::Maximized);
-}
-
-TEST_F(WindowUtilsTest, AFixedBorderGetsOnlyItsPositionBack) {
-    form.SetSizable(false);
-    form.Move(0, 0, 3000, 1500);
-    SaveSettingValue(kSection, "WindowState", "0");
-    SaveSettingValue(kSection, "WindowSize", "06000004500900009000");
-    RestoreFormPlacement(form, kSection);
-    EXPECT_EQ(form.Left(), 6000);
-    EXPECT_EQ(form.Top(), 450);
-    EXPECT_EQ(form.Width(), 3000);
-    EXPECT_EQ(form.Height(), 1500);
-}
-
-TEST_F(WindowUtilsTest, AWindowRestoredOffTheScreenIsMovedOntoIt) {
-    SaveSettingValue(kSection, "WindowState", "0");
-    SaveSettingValue(kSection, "WindowSize", "99000990000300003000");
-    RestoreFormPlacement(form, kSection);
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(form.Window()->frameGeometry()));
-}
-
-TEST_F(WindowUtilsTest, AShortStoredSizeReadsMissingFieldsAsZero) {
-    SaveSettingValue(kSection, "WindowState", "0");
-    SaveSettingValue(kSection, "WindowSize", "0030000600");
-    RestoreFormPlacement(form, kSection);
-    EXPECT_EQ(form.Left(), 300);
-    EXPECT_EQ(form.Top(), 600);
-}
-
 // --- Enabling ---
-
-TEST_F(WindowUtilsTest, EnableFormControlsKeepsFramesTheNamedControlAndTheMenuArrays) {
-    EnableFormControls(form, true, "cmdPreview");
-    EXPECT_TRUE(form.Find("fraOuter")->Enabled());
-    EXPECT_TRUE(form.Find("cmdPreview")->Enabled());
-    EXPECT_TRUE(form.Find("mnuFileArray", 0)->Enabled());
-    EXPECT_FALSE(form.Find("mnuFile")->Enabled());
-    EXPECT_FALSE(form.Find("cmdOK")->Enabled());
-    EXPECT_FALSE(form.Find("txtDeep")->Enabled());
-    EnableFormControls(form, false, "cmdPreview");
-    for (const Control* control : form.Controls()) EXPECT_TRUE(control->Enabled()) << control->Name();
-}
 
 TEST_F(WindowUtilsTest, SetContainerEnabledReachesNestedFrames) {
     SetContainerEnabled(*form.Find<Frame>("fraOuter"), false);

@@ -29,10 +29,10 @@ TEST_F(DisplayLifecycle, AMissingVideoSystemOffersTheDownloadPageAndEndsTheProce
     InitDirectX();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0],
-              "DirectX Not Found\r\n\r\nIt appears that you do not have the DirectX 7.0 support files on your "
-              "system.  Please go to the Microsoft DirectX Download site to download the latest DirectX "
-              "files.\r\n\r\nURL:  https://www.libsdl.org/download-2.0.php\r\n\r\nWould you like to go to the "
-              "site now?");
+              "X Display Not Found\r\n\r\nIt appears that SDL2 cannot reach an X display on your system.  "
+              "Please start Orbweave inside an X11 session, with DISPLAY naming the X server.\r\n\r\n"
+              "URL:  https://www.libsdl.org/download-2.0.php"
+              "\r\n\r\nWould you like to go to the site now?");
     EXPECT_EQ(ended, (std::vector<int>{1}));
     EXPECT_FALSE(DX);
 }
@@ -42,7 +42,7 @@ TEST_F(DisplayLifecycle, AnUnusableDisplayGivesTheServicesMessage)
     SetDisplayOpener([] { return display::OpenResult{nullptr, display::OpenFailure::DeviceFailed}; });
     InitDirectX();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].starts_with("DirectX Services cannot be started\r\n\r\nIt appears"));
+    EXPECT_TRUE(messages[0].starts_with("X Display Services cannot be started\r\n\r\nIt appears"));
     EXPECT_EQ(ended.size(), 1u);
 }
 

@@ -13,7 +13,6 @@
 #include "renderer/display/display_settings.h"
 #include "renderer/display/run_state.h"
 #include "renderer/renderer_fixture.h"
-#include "renderer/universe/universe_settings.h"
 #include "settings/display_values.h"
 #include "settings/template_file.h"
 #include "settings/template_transfers.h"
@@ -48,8 +47,6 @@ const RendererNumber kRendererNumbers[] = {
     {&R::DX_VertOffset, [] { return VertOffset; }},
     {&R::DX_RGB16bbp, [] { return RGB16Mode; }},
     {&R::DX_UseFlip, [] { return UseFlip ? 1 : 0; }},
-    {&R::DX_BlendUniBurst, [] { return Universe.DX_BlendUniBurst; }},
-    {&R::DX_BlendUniTravel, [] { return Universe.DX_BlendUniTravel; }},
 };
 
 const std::pair<DisplayField, std::function<std::string()>> kRendererTexts[] = {
@@ -118,7 +115,7 @@ protected:
     void SaveAndImportTemplate(const std::function<void()>& check)
     {
         const std::string path = (config.Root() / "values.owv").string();
-        TemplatePath = path;
+        ASSERT_TRUE(OpenTemplateFile(path));
         WritePreambleToTemplate();
         for (const TemplateSetting& s : kTemplateDisplaySettings) {
             CopySettingToTemplate(kSectionDirectX, s.name, s.defaultText);
@@ -126,7 +123,6 @@ protected:
         ASSERT_TRUE(CloseTemplateFile());
         ScopedConfig otherUser;
         ASSERT_TRUE(CyclePropsTempToRegArrays(path));
-        TemplatePath.clear();
         check();
     }
 
@@ -145,7 +141,6 @@ TEST_F(DisplayValueTable, EveryReaderTakesTheDefaults)
     }
 
     LoadIntoRenderer();
-    LoadUniverseSettings(false);
     for (const RendererNumber& number : kRendererNumbers) {
         EXPECT_EQ(number.loaded(), LeadingNumber(RowFor(number.field).defaultText)) << RowFor(number.field).name;
     }

@@ -4,6 +4,8 @@
 #include "platform/registry/scoped_config.h"
 #include "platform/registry/settings.h"
 #include "renderer/universe/tour.h"
+#include "renderer/universe/universe_steps.h"
+#include "settings/universe_values.h"
 #include "settings/galaxy_tables.h"
 #include "renderer/star_test_support.h"
 
@@ -49,6 +51,30 @@ TEST_F(UniverseSettingsTest, StoredValuesAreTakenAsTheyStand) {
     EXPECT_EQ(TourSequence[1], "8");
 }
 
+
+// A run clamps each loaded value into its row's range: a stored value
+// beyond a bound runs exactly as the bound itself. (A switch is on for any
+// stored number but 0, so it has no range to test.)
+TEST_F(UniverseSettingsTest, ValuesBeyondTheirRunRangeRunAsTheNearerBound) {
+    const auto runOf = [](auto pick) {
+        const auto store = [&](std::string_view section, const UniverseValue& v) {
+            const bool clamped = v.run.clamp != RunClamp::None && v.field.index() != 0 &&
+                                 !std::holds_alternative<bool UniverseSettings::*>(v.field);
+            if (clamped) SaveSettingValue(section, v.name, pick(v));
+        };
+        for (const UniverseValue& v : kUniverseValues) store(kSectionUniverse, v);
+        for (const UniverseValue& v : kUniverseBlendLevels) store(kSectionUniverseBlend, v);
+        UniverseSettings u;
+        ReadUniverseRecord(u);
+        ClampUniverseSettings(u);
+        return u;
+    };
+    const auto above = runOf([](const UniverseValue& v) { return v.run.high + 1; });
+    EXPECT_EQ(above, runOf([](const UniverseValue& v) { return v.run.high; }));
+    const auto below = runOf([](const UniverseValue& v) { return v.run.low - 1; });
+    EXPECT_EQ(below, runOf([](const UniverseValue& v) { return v.run.low; }));
+    EXPECT_NE(above, below);
+}
 
 TEST_F(UniverseSettingsTest, HueWheelsReadTheStoredHuesOnlyWhenAsked) {
     SaveSettingValue("Universe", "Universe_HW_Start", "10");

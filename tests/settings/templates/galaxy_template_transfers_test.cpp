@@ -18,16 +18,17 @@ protected:
     // Writes what the callback writes to a new file and returns its text.
     template <class Write>
     std::string Save(Write write) {
-        TemplatePath = PathOf("galaxies.owv");
+        const std::string path = PathOf("galaxies.owv");
+        EXPECT_TRUE(OpenTemplateFile(path));
         write();
         EXPECT_TRUE(CloseTemplateFile());
-        return ReadFile(TemplatePath);
+        return ReadFile(path);
     }
 
     // Makes the text the template being imported.
     void Import(std::string_view text) {
-        TemplatePath = WriteFile("import.owv", text);
         ClearTemplateTextCache();
+        ASSERT_TRUE(LoadTemplateText(WriteFile("import.owv", text)));
     }
 
     // The lines of a text, CR LF removed.

@@ -43,7 +43,6 @@ private:
     static void Reset() {
         ClearTemplateTextCache();
         CloseTemplateFile();
-        TemplatePath.clear();
         UniGalaxies.fill(UniGalaxy{});
         CompGalaxies.fill(CompGalaxy{});
     }

@@ -20,12 +20,12 @@ protected:
     // Every section a save holds, the display and universe values taken from
     // the settings store as the properties dialog would show them.
     static bool SaveCompleteTemplate(const std::string& path) {
-        TemplatePath = path;
+        OpenTemplateFile(path);
         WritePreambleToTemplate();
         for (const TemplateSetting& s : kTemplateDisplaySettings) {
             CopySettingToTemplate("DirectX", s.name, s.defaultText);
         }
-        for (const UniverseValue& v : kUniverseValues) CopySettingToTemplate(kSectionUniverse, v.name, v.defaultText);
+        for (const UniverseValue& v : kUniverseValues) CopySettingToTemplate(kSectionUniverse, v.name, DefaultText(v));
         UniGalaxiesToTemp();
         CompGalaxiesToTemp();
         return CloseTemplateFile();
@@ -111,7 +111,6 @@ TEST_F(TemplateTransferTest, TheCommandLineImportStoresTheValuesOfTheFile) {
         "\r\n[UniGal2]\r\n_UniGalName=From the file\r\n"
         "\r\n[CompGal0]\r\n_CompGalName=Ignored\r\n");
     EXPECT_TRUE(CyclePropsTempToRegArrays(path));
-    EXPECT_EQ(TemplatePath, path);
     EXPECT_EQ(TemplateTextCache(), nullptr);
 
     EXPECT_EQ(Stored("DirectX", "CustomRes"), "1");
@@ -145,7 +144,7 @@ TEST_F(TemplateTransferTest, AMissingFileImportsNothing) {
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5");
     EXPECT_EQ(Stored("DirectX", "CustomRes"), "<missing>");
     EXPECT_EQ(UniGalaxies[0]._UniGalName, "Mine");
-    EXPECT_FALSE(CopyTemplateToSetting("Universe", "Universe_Stars", "18000"));
+    EXPECT_FALSE(CopyTemplateToSetting("Universe", "Universe_Stars", "18000", PathOf("absent.owv")));
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5");
 }
 

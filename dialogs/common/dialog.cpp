@@ -1,0 +1,63 @@
+#include "dialogs/common/dialog.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "dialogs/common/placement.h"
+#include "platform/forms/window_utils.h"
+#include "settings/display_values.h"
+
+namespace orbweave {
+
+DialogBase::DialogBase(std::string_view formName, std::span<const ControlSpec> table, std::string_view placementName)
+    : formName_(formName),
+      table_(table),
+      placementSection_(placementName.empty() ? std::string()
+                                              : std::string(kSectionGeneral) + "\\" + std::string(placementName)) {
+    BuildForm();
+}
+
+DialogBase::~DialogBase() = default;
+
+void DialogBase::BuildForm() {
+    auto form = std::make_unique<Form>(formName_);
+    const std::vector<SkippedRow> skipped = form->Build(table_);
+    if (!skipped.empty()) {
+        std::string message = formName_ + ": rows not built:";
+        for (const SkippedRow& row : skipped) message += "\n  " + Describe(row);
+        throw std::logic_error(message);
+    }
+    form->events.unload = [this](bool& cancel) {
+        Unloading(cancel);
+        if (cancel) return;
+        if (!placementSection_.empty()) SaveFormPlacement(*form_, placementSection_);
+        state_ = State::Unloaded;
+    };
+    form_ = std::move(form);
+}
+
+void DialogBase::EnsureLoaded() {
+    if (state_ == State::Loaded) return;
+    // Loading again after an unload starts from the table, as a first load does.
+    if (state_ == State::Unloaded) BuildForm();
+    if (placementSection_.empty())
+        CenterFormOnScreen(*form_);
+    else
+        RestoreFormPlacement(*form_, placementSection_);
+    state_ = State::Loaded;
+    Load();
+}
+
+void DialogBase::Show() {
+    EnsureLoaded();
+    form_->Show();
+}
+
+void DialogBase::ShowModal() {
+    EnsureLoaded();
+    form_->ShowModal();
+}
+
+bool DialogBase::Unload() { return state_ == State::Loaded && form_->Unload(); }
+
+}  // namespace orbweave

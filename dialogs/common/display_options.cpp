@@ -1,0 +1,133 @@
+#include "dialogs/common/display_options.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/convert.h"
+#include "dialogs/common/placement.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/registry/settings.h"
+#include "renderer/display/display.h"
+#include "settings/display_values.h"
+
+namespace orbweave {
+
+std::vector<ListedMode> DisplayModes;
+
+namespace {
+
+constexpr int kLowestVertOffset = -9;
+constexpr int kHighestVertOffset = 9;
+constexpr const char* kLayoutNames[] = {"5-6-5", "5-5-5", "Hardware"};
+constexpr const char* kPlacementSection = "General\\Main";
+
+// The stored text of a value, its default when it is missing.
+std::string StoredText(const DisplayValue& row)
+{
+    return GetSettingString(row.section, row.name, row.defaultText);
+}
+
+// Each width x height once (drivers list every depth and refresh rate),
+// none wider than the desktop, in the driver's order.
+void ListResolutions(ComboBox* list, std::int32_t& maxWidth, std::int32_t& maxHeight)
+{
+    std::vector<display::DisplayMode> modes;
+    const std::shared_ptr<display::DisplaySystem> device = DD;
+    if (!device || !display::Succeeded(device->EnumerateModes(modes))) {
+        return;
+    }
+    const int desktopWidth = device->DesktopSize().width;
+    for (const display::DisplayMode& mode : modes) {
+        const ListedMode listed{mode.width, mode.height};
+        if (mode.width > desktopWidth || std::find(DisplayModes.begin(), DisplayModes.end(), listed) != DisplayModes.end()) {
+            continue;
+        }
+        DisplayModes.push_back(listed);
+        maxWidth = std::max(maxWidth, listed.width);
+        maxHeight = std::max(maxHeight, listed.height);
+        if (list != nullptr) {
+            list->AddItem(IntegerToText(listed.width) + " * " + IntegerToText(listed.height));
+        }
+    }
+}
+
+void FillVertOffsets(ComboBox* list)
+{
+    if (list == nullptr) {
+        return;
+    }
+    for (int offset = kLowestVertOffset; offset <= kHighestVertOffset; ++offset) {
+        list->AddItem(IntegerToText(offset));
+    }
+    list->SetListIndex(ReadDisplayValue<&DisplayRecord::DX_VertOffset>() - kLowestVertOffset);
+}
+
+void FillLayouts(ComboBox* list)
+{
+    if (list == nullptr) {
+        return;
+    }
+    for (const char* name : kLayoutNames) {
+        list->AddItem(name);
+    }
+    list->SetListIndex(ReadDisplayValue<&DisplayRecord::DX_RGB16bbp>());
+}
+
+}  // namespace
+
+void FillDisplayOptionLists(Form& frm, std::int32_t& maxWidth, std::int32_t& maxHeight)
+{
+    maxWidth = 0;
+    maxHeight = 0;
+    DisplayModes.clear();
+    auto* resolutions = frm.Find<ComboBox>("cboResolution");
+    ListResolutions(resolutions, maxWidth, maxHeight);
+    if (resolutions != nullptr) {
+        resolutions->AddItem(kCustomResolutionText, 0);
+    }
+    FillVertOffsets(frm.Find<ComboBox>("cboVertOffset"));
+    FillLayouts(frm.Find<ComboBox>("cboRGB16bbp"));
+    RestoreFormPlacement(frm, kPlacementSection);
+    frm.SetCaption(kPropertiesCaption);
+}
+
+void SelectResolutionItem(ComboBox& cbo, bool isCustom, std::int32_t width, std::int32_t height)
+{
+    if (isCustom) {
+        cbo.SetListIndex(0);
+        return;
+    }
+    const auto match = std::find(DisplayModes.begin(), DisplayModes.end(), ListedMode{width, height});
+    if (match != DisplayModes.end()) {
+        cbo.SetListIndex(static_cast<int>(match - DisplayModes.begin()) + 1);
+    }
+    if (cbo.ListIndex() == -1) {
+        cbo.SetListIndex(0);
+    }
+}
+
+void UpdateResolutionFields(Form& frm, bool fillText)
+{
+    const auto* resolutions = frm.Find<ComboBox>("cboResolution");
+    const int selected = resolutions != nullptr ? resolutions->ListIndex() : -1;
+    frm.SetEnabled("txtDXRes", 0, selected == 0);
+    frm.SetEnabled("txtDXRes", 1, selected == 0);
+    if (!fillText || selected < 0) {
+        return;
+    }
+    if (selected == 0) {
+        frm.SetText("txtDXRes", 0, StoredText(RowOf(&DisplayRecord::DX_WinWidth)));
+        frm.SetText("txtDXRes", 1, StoredText(RowOf(&DisplayRecord::DX_WinHeight)));
+        return;
+    }
+    const std::string entry = resolutions->List(selected);
+    const std::size_t star = entry.find('*');
+    if (star == std::string::npos) {
+        return;
+    }
+    frm.SetText("txtDXRes", 0, Trim(entry.substr(0, star)));
+    frm.SetText("txtDXRes", 1, Trim(entry.substr(star + 1)));
+}
+
+}  // namespace orbweave

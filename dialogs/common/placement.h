@@ -1,0 +1,20 @@
+// A dialog's window placement in the settings store, kept per dialog under a
+// section such as "General\Advanced".
+#pragma once
+
+#include <string_view>
+
+namespace orbweave {
+
+class Form;
+
+// Writes "WindowState" ("2" maximised, else "0") and, unless the window is
+// minimised, "WindowSize": left, top, width and height in twips, each
+// clamped to 0..99999 and written as five digits ("00000"), 20 characters.
+void SaveFormPlacement(const Form& form, std::string_view section);
+// Applies the stored state; for the normal state moves the window to the
+// stored place (and size, when its border is sizable) and then onto a
+// visible screen. Without a stored state the window is centred.
+void RestoreFormPlacement(Form& form, std::string_view section);
+
+}  // namespace orbweave

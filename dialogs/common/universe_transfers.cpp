@@ -1,0 +1,107 @@
+#include "dialogs/common/universe_transfers.h"
+
+#include <string>
+
+#include "core/convert.h"
+#include "dialogs/common/control_names.h"
+#include "dialogs/common/dialog_lists.h"
+#include "platform/forms/form.h"
+#include "settings/display_values.h"
+#include "settings/galaxy_template_transfers.h"
+#include "settings/number_text.h"
+#include "settings/template_file.h"
+#include "settings/template_transfers.h"
+#include "settings/universe_values.h"
+
+namespace orbweave {
+namespace {
+
+static_assert(kSingleControl == kNoIndex);
+
+constexpr std::string_view kChecked = "1";
+
+void TempToControl(Form& dialog, const UniverseValue& v) {
+    const std::string text = ReadTemplateValue(kSectionUniverse, v.name, DefaultText(v));
+    const ControlRef c = ControlOf(v.control);
+    switch (v.type) {
+        case UniverseValueType::Int32:
+        case UniverseValueType::Single:
+        case UniverseValueType::Text:
+            dialog.SetText(c.name, c.index, text);
+            break;
+        case UniverseValueType::Flag:
+            dialog.SetValue(c.name, c.index, text == kChecked ? 1 : 0);
+            break;
+        case UniverseValueType::Int16:
+            if (const auto item = TextToInt16("0" + text)) dialog.SetListIndex(c.name, c.index, *item);
+            break;
+    }
+}
+
+// A box's number in the shortest text that reads back as the value its row
+// holds: a single-precision value as that float ("0.9850" -> "0.985"), any
+// other as the number read.
+std::string BoxNumberText(std::string_view text, UniverseValueType type) {
+    const double number = LeadingNumber(text);
+    if (type == UniverseValueType::Single) {
+        if (const auto single = ToSingle(number)) return ShortestText(*single);
+    }
+    return ShortestText(number);
+}
+
+// The text a control's value is saved as; nothing when the control is missing.
+std::optional<std::string> ControlText(const Form& dialog, const UniverseValue& v) {
+    const ControlRef c = ControlOf(v.control);
+    switch (v.type) {
+        case UniverseValueType::Int32:
+        case UniverseValueType::Single:
+            if (const auto text = dialog.GetText(c.name, c.index)) return BoxNumberText(*text, v.type);
+            return std::nullopt;
+        case UniverseValueType::Text:
+            if (const auto text = dialog.GetText(c.name, c.index)) return Trim(*text);
+            return std::nullopt;
+        case UniverseValueType::Flag:
+            if (const auto value = dialog.GetValue(c.name, c.index)) return NumberToText(*value);
+            return std::nullopt;
+        case UniverseValueType::Int16:
+            if (const auto item = dialog.GetListIndex(c.name, c.index)) return NumberToText(*item);
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void TempToUniverseControls(Form& dialog) {
+    for (const UniverseValue& v : kUniverseValues) TempToControl(dialog, v);
+}
+
+bool UniverseControlsToTemp(const Form& dialog) {
+    bool ok = true;
+    for (const UniverseValue& v : kUniverseValues) {
+        if (const auto text = ControlText(dialog, v)) ok = WriteTemplateEntry(kSectionUniverse, v.name, *text) && ok;
+    }
+    return ok;
+}
+
+bool TempToUniverseSettings(Form& dialog, std::string_view file) {
+    if (!LoadTemplateText(file)) return false;
+    for (const TemplateSetting& s : kTemplateRandomSettings) {
+        CopyTemplateToSetting(kSectionAdvanced, s.name, s.defaultText, file);
+    }
+    TempToUniverseControls(dialog);
+    TempToUniGalaxies();
+    TempToCompGalaxies();
+    // The lists show the tables just read, not the settings store.
+    FillUniGalaxyList(dialog, false);
+    FillCompGalaxyLists(dialog, false);
+    return true;
+}
+
+bool UniverseSettingsToTemp(const Form& dialog) {
+    bool ok = UniverseControlsToTemp(dialog);
+    ok = UniGalaxiesToTemp() && ok;
+    return CompGalaxiesToTemp() && ok;
+}
+
+}  // namespace orbweave

@@ -1,0 +1,39 @@
+#pragma once
+
+// Moves the universe settings between a template file and the properties
+// dialog's controls, which hold them while the dialog is open, and the
+// whole dialog (universe values and both galaxy tables) to and from a
+// template in one step.
+
+#include <string_view>
+
+namespace orbweave {
+
+class Form;
+
+// The template's "Universe" values into the controls. Boxes and the tour
+// sequence take the text as it stands; a check box is checked exactly when
+// the text is "1"; the profile list selects the number "0" followed by the
+// text (a text that is then no number, or an index the list refuses, keeps
+// the selection).
+void TempToUniverseControls(Form& dialog);
+
+// The controls into the template's "Universe" section, in table order: a
+// box's leading number in the shortest text that reads back as the value its
+// row holds ("0.9850" -> "0.985", "12345678" stays, "12abc" -> "12", "" ->
+// "0"), a check box's value, the tour sequence without
+// surrounding blanks, the profile list's index ("-1" with no selection). A
+// missing control writes nothing. False once the save has failed.
+bool UniverseControlsToTemp(const Form& dialog);
+
+// A whole template file into the dialog: the three random values into the
+// current user's settings, the universe values into the controls, then both
+// galaxy tables from the file, validated. A template file that is missing
+// or cannot be read changes nothing and gives false.
+bool TempToUniverseSettings(Form& dialog, std::string_view file);
+
+// The dialog into the template: the universe values, every galaxy type and
+// every composite (each validated before it is written).
+bool UniverseSettingsToTemp(const Form& dialog);
+
+}  // namespace orbweave

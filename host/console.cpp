@@ -1,0 +1,60 @@
+#include "host/console.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <cstdio>
+#include <string>
+
+namespace orbweave {
+
+namespace {
+
+constexpr const char* kRuntimeFolderNotice = "QStandardPaths: XDG_RUNTIME_DIR not set";
+
+QtMessageHandler& PassedOn()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+void FilterQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String(kRuntimeFolderNotice))) {
+        return;
+    }
+    if (PassedOn() != nullptr) {
+        PassedOn()(type, context, message);
+    }
+}
+
+MessageAnswer UnattendedAnswer(const MessageStyle& style)
+{
+    switch (style.buttons) {
+    case MessageButtons::Ok: return MessageAnswer::Ok;
+    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Cancel;
+}
+
+}  // namespace
+
+MessageAnswer WriteUnattendedMessage(std::string_view text, std::string_view title, const MessageStyle& style)
+{
+    std::string line(title);
+    line += ": ";
+    line += text;
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    return UnattendedAnswer(style);
+}
+
+void QuietRuntimeFolderNotice()
+{
+    const QtMessageHandler previous = qInstallMessageHandler(FilterQtMessage);
+    if (previous != FilterQtMessage) {
+        PassedOn() = previous;
+    }
+}
+
+}  // namespace orbweave

@@ -1,0 +1,160 @@
+// Values and files the settings layer never writes itself, put straight into
+// the SQLite file: the readers end, never crash, and answer by their rules.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <fstream>
+#include <chrono>
+#include <string>
+
+#include "platform/registry/scoped_config.h"
+#include "platform/registry/settings.h"
+#include "platform/registry/store.h"
+#include "platform/system/services.h"
+
+namespace orbweave {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kSection = "Advanced";
+
+bool ExecOn(const fs::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    const bool ok = sqlite3_open(file.c_str(), &db) == SQLITE_OK &&
+                    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+struct HostileValue {
+    const char* what;
+    std::string sql;  // an SQL expression for the stored value, of any type
+    std::int16_t asInteger;
+    std::int32_t asLong;
+    float asSingle;
+};
+
+// Each reader's default is 7.
+const HostileValue kHostileValues[] = {
+    {"text where a number goes", "'seven'", 7, 7, 7.0f},
+    {"a hexadecimal number", "'0x10'", 7, 7, 7.0f},
+    {"a decimal comma", "'1,5'", 7, 7, 7.0f},
+    {"blanks only", "'   '", 7, 7, 7.0f},
+    {"not a number", "'NaN'", 7, 7, 7.0f},
+    {"infinity as an SQL real", "1e999", 7, 7, 7.0f},
+    {"minus infinity as an SQL real", "-1e999", 7, 7, 7.0f},
+    {"beyond every type as text", "'1e999'", 0, 0, 0.0f},
+    {"beyond 64 bits as text", "'99999999999999999999'", 0, 0, 1e20f},
+    {"beyond 64 bits as an SQL number", "99999999999999999999", 0, 0, 1e20f},
+    {"the largest SQL integer", "9223372036854775807", 0, 0, 9223372036854775807.0f},
+    {"minus zero as text", "'-0'", 0, 0, -0.0f},
+    {"minus zero as an SQL real", "-0.0", 0, 0, 0.0f},
+    {"an SQL integer", "42", 42, 42, 42.0f},
+    {"an SQL real", "2.5", 2, 2, 2.5f},
+    {"digits as a blob", "x'3432'", 42, 42, 42.0f},
+    {"a NUL byte inside text", "'42' || char(0) || '7'", 7, 7, 7.0f},
+    {"a NUL byte at the end", "'42' || char(0)", 7, 7, 7.0f},
+    {"a megabyte of NUL bytes", "zeroblob(1000000)", 7, 7, 7.0f},
+    {"a megabyte of digits", "replace(hex(zeroblob(500000)), '0', '9')", 0, 0, 0.0f},
+    {"a megabyte of letters", "replace(hex(zeroblob(500000)), '0', 'x')", 7, 7, 7.0f},
+};
+
+TEST(HostileStoreValues, ReadByEachReadersRules) {
+    testing::ScopedConfig config;
+    ASSERT_TRUE(SaveSettingValue(kSection, "Value", "placeholder"));
+    for (const HostileValue& v : kHostileValues) {
+        SCOPED_TRACE(v.what);
+        ASSERT_TRUE(ExecOn(UserStorePath(), "UPDATE key_values SET value = " + v.sql + " WHERE name = 'Value'"));
+        EXPECT_EQ(GetSettingInteger(kSection, "Value", 7), v.asInteger);
+        EXPECT_EQ(GetSettingLong(kSection, "Value", 7), v.asLong);
+        EXPECT_EQ(GetSettingSingle(kSection, "Value", 7.0f), v.asSingle);
+    }
+}
+
+// A store of many values, so that its values span many pages of the file.
+constexpr int kFillerValues = 2000;
+
+std::string FillerName(int i) { return "Filler" + std::to_string(i); }
+
+void OverwriteBytes(const fs::path& file, std::uintmax_t offset, std::size_t count) {
+    std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
+    out.seekp(static_cast<std::streamoff>(offset));
+    for (std::size_t i = 0; i < count; ++i) out.put(static_cast<char>(0xA5 ^ i));
+}
+
+struct Damage {
+    const char* what;
+    void (*apply)(const fs::path& file);
+    bool valuesMayRemain;  // undamaged parts of the file can still be read
+};
+
+const Damage kDamages[] = {
+    {"truncated to half", [](const fs::path& f) { fs::resize_file(f, fs::file_size(f) / 2); }, true},
+    {"truncated to its first page", [](const fs::path& f) { fs::resize_file(f, 4096); }, true},
+    {"truncated inside its header", [](const fs::path& f) { fs::resize_file(f, 50); }, false},
+    {"emptied", [](const fs::path& f) { fs::resize_file(f, 0); }, false},
+    {"header overwritten", [](const fs::path& f) { OverwriteBytes(f, 0, 100); }, false},
+    {"a middle page overwritten", [](const fs::path& f) { OverwriteBytes(f, fs::file_size(f) / 2, 4096); }, true},
+    {"every page's start overwritten",
+     [](const fs::path& f) {
+         for (std::uintmax_t page = 4096; page < fs::file_size(f); page += 4096) OverwriteBytes(f, page, 16);
+     },
+     true},
+};
+
+TEST(DamagedStoreFile, ReadsStoredValuesOrDefaultsAndNeverCrashes) {
+    const MessageBoxService previous = SetMessageBoxService(
+        [](std::string_view, std::string_view, const MessageStyle& style) { return DefaultAnswer(style); });
+    for (const Damage& damage : kDamages) {
+        SCOPED_TRACE(damage.what);
+        testing::ScopedConfig config;
+        {
+            SettingsTransaction transaction;
+            for (int i = 0; i < kFillerValues; ++i) SaveSettingValue(kSection, FillerName(i), std::to_string(i));
+            ASSERT_TRUE(transaction.Commit());
+        }
+        ResetSettingsStore();
+        damage.apply(UserStorePath());
+
+        for (int i = 0; i < kFillerValues; ++i) {
+            const std::int32_t read = GetSettingLong(kSection, FillerName(i), -1);
+            if (read != -1 && !damage.valuesMayRemain) {
+                ADD_FAILURE() << FillerName(i) << " read " << read;
+                break;
+            }
+            if (read != -1 && read != i) {
+                ADD_FAILURE() << FillerName(i) << " read as " << read;
+                break;
+            }
+        }
+        // Writing may fail on a damaged file, but must say so when it does.
+        const bool written = SaveSettingValue(kSection, "After", 5);
+        EXPECT_EQ(GetSettingInteger(kSection, "After", 0) == 5, written);
+        TestRegistryWrite();
+    }
+    SetMessageBoxService(previous);
+}
+
+TEST(DamagedStoreFile, IsNotOpenedAgainForEachReadUntilItChanges) {
+    testing::ScopedConfig config;
+    ASSERT_TRUE(SaveSettingValue(kSection, "Adv_FontSize", 20));
+    ResetSettingsStore();
+    const fs::path file = UserStorePath();
+    const fs::path good = config.Root() / "good.sqlite";
+    fs::copy_file(file, good);
+    OverwriteBytes(file, 0, 100);
+
+    // Opening the file again for each of these reads took about a millisecond
+    // apiece; a bulk load makes thousands.
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 10000; ++i) ASSERT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 12), 12);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+
+    fs::copy_file(good, file, fs::copy_options::overwrite_existing);
+    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 12), 20);
+}
+
+}  // namespace
+}  // namespace orbweave
