@@ -8,7 +8,6 @@
 
 #include "core/colour.h"
 #include "platform/display/cursor.h"
-#include "platform/forms/window_utils.h"
 #include "platform/system/services.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/pacing.h"
