@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
+#include "settings/display_values.h"
 #include "settings/registry_transfers.h"
 #include "settings/universe_values.h"
 
@@ -16,19 +16,20 @@ struct MachineSetting {
     std::string_view defaultText;
 };
 
-// Copied besides the universe values; no display value and no other
-// advanced value is.
-constexpr std::array<MachineSetting, 9> kMachineSettings{{
+// The properties dialog's placement, copied besides the values below.
+constexpr std::array<MachineSetting, 2> kPlacementSettings{{
     {"General\\Main", "WindowState", "0"},
     {"General\\Main", "WindowSize", ""},
-    {kSectionAdvanced, "FocalLength", "1.0"},
-    {kSectionAdvanced, "Adv_TimeDelay", "25"},
-    {kSectionAdvanced, "Adv_FontName", "Arial"},
-    {kSectionAdvanced, "Adv_FontSize", "12"},
-    {kSectionAdvanced, "Adv_FontHueV", "180"},
-    {kSectionAdvanced, "LockMessage", ""},
-    {kSectionAdvanced, "Adv_MouseMove", "0"},
 }};
+
+// The advanced values a saver needs; no display value and no other advanced
+// value is copied.
+constexpr std::array<const DisplayValue*, 7> kCopiedDisplayValues{
+    &RowOf(&DisplayRecord::FocalLength),  &RowOf(&DisplayRecord::Adv_TimeDelay),
+    &RowOf(&DisplayRecord::Adv_FontName), &RowOf(&DisplayRecord::Adv_FontSize),
+    &RowOf(&DisplayRecord::Adv_FontHueV), &RowOf(&DisplayRecord::LockMessage),
+    &RowOf(&DisplayRecord::Adv_MouseMove),
+};
 
 constexpr std::string_view kAnimationType = "AnimationType";
 // A stored value that is not numeric counts as missing too.
@@ -49,8 +50,11 @@ void MigrateMachineSettings() {
     if (!HasSettings(kHiveMachine) || HasSettings(kHiveUser)) return;
     SettingsTransaction transaction(kHiveUser);
     bool ok = true;
-    for (const MachineSetting& s : kMachineSettings) {
+    for (const MachineSetting& s : kPlacementSettings) {
         ok = CopyMachineSettingToUser(s.section, s.name, s.defaultText) && ok;
+    }
+    for (const DisplayValue* v : kCopiedDisplayValues) {
+        ok = CopyMachineSettingToUser(v->section, v->name, v->defaultText) && ok;
     }
     for (const UniverseValue& v : kUniverseValues) {
         ok = CopyMachineSettingToUser(kSectionUniverse, v.name, DefaultText(v)) && ok;

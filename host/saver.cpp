@@ -10,7 +10,6 @@
 #include "host/trace.h"
 #include "platform/display/cursor.h"
 #include "platform/display/sdl_backend.h"
-#include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
 #include "platform/window/x11_windows.h"
 #include "renderer/display/display.h"
@@ -19,6 +18,7 @@
 #include "renderer/display/run_state.h"
 #include "renderer/universe/universe_run.h"
 #include "renderer/universe/universe_settings.h"
+#include "settings/display_values.h"
 #include "settings/factory_presets.h"
 #include "settings/registry_transfers.h"
 

@@ -13,12 +13,12 @@
 #include "host/saver.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/services.h"
-#include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
 #include "platform/system/services.h"
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
 #include "renderer/universe/universe_run.h"
+#include "settings/display_values.h"
 #include "settings/factory_presets.h"
 #include "settings/template_transfers.h"
 

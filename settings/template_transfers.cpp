@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
+#include "settings/display_values.h"
 #include "settings/galaxy_template_transfers.h"
 #include "settings/template_file.h"
 #include "settings/universe_values.h"

@@ -4,8 +4,12 @@
 // values that have no record in memory: the general, advanced and display
 // values, and the import of a whole template into the settings store.
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string_view>
+
+#include "settings/display_values.h"
 
 namespace orbweave {
 
@@ -28,41 +32,27 @@ inline constexpr std::array<TemplateSetting, 3> kTemplateAdminEntries{{
 // Section "General": its one value marks a user as having settings.
 inline constexpr TemplateSetting kTemplateAnimationType{"AnimationType", "0"};
 
+// The values of `section` whose template use is `use`, as name and default,
+// in table order.
+template <const std::string_view& section, TemplateUse use>
+constexpr auto TemplateSettingsOf() {
+    constexpr auto matches = [](const DisplayValue& v) { return v.section == section && v.templateUse == use; };
+    std::array<TemplateSetting, std::ranges::count_if(kDisplayValues, matches)> settings{};
+    std::size_t next = 0;
+    for (const DisplayValue& v : kDisplayValues) {
+        if (matches(v)) settings[next++] = {v.name, v.defaultText};
+    }
+    return settings;
+}
+
 // The advanced values a template carries, in the order of its "Advanced" section.
-inline constexpr std::array<TemplateSetting, 16> kTemplateAdvancedSettings{{
-    {"FocalLength", "1.0"},
-    {"Adv_TimeDelay", "25"},
-    {"Adv_EffectFPC", "0"},
-    {"Adv_PerfMult", "1.0"},
-    {"Adv_PickZarv", "0"},
-    {"Adv_ZarvCycle", "1"},
-    {"LockMessage", ""},
-    {"Adv_FontName", "Arial"},
-    {"Adv_FontSize", "12"},
-    {"Adv_FontHueV", "180"},
-    {"Adv_FontTOff", "5"},
-    {"Adv_FontHInc", "10"},
-    {"Adv_CMinutes", "0"},
-    {"Adv_TimeText", ""},
-    {"Adv_ZeroText", ""},
-    {"Adv_MouseMove", "0"},
-}};
+inline constexpr auto kTemplateAdvancedSettings = TemplateSettingsOf<kSectionAdvanced, TemplateUse::Carried>();
 
 // Advanced values no template carries: every import stores their defaults.
-inline constexpr std::array<TemplateSetting, 3> kTemplateRandomSettings{{
-    {"Adv_Randomize", "0"},
-    {"Adv_RandomMag", "5"},
-    {"Adv_RandomExp", "2"},
-}};
+inline constexpr auto kTemplateRandomSettings = TemplateSettingsOf<kSectionAdvanced, TemplateUse::DefaultOnImport>();
 
 // The display values of section "DirectX", in file order.
-inline constexpr std::array<TemplateSetting, 5> kTemplateDisplaySettings{{
-    {"CustomRes", "0"},
-    {"DX_WinWidth", "640"},
-    {"DX_WinHeight", "480"},
-    {"DX_VertOffset", "0"},
-    {"DX_RGB16bbp", "2"},
-}};
+inline constexpr auto kTemplateDisplaySettings = TemplateSettingsOf<kSectionDirectX, TemplateUse::Carried>();
 
 // Writes the entry key of section with the current user's stored value (the
 // default when it is missing) to the template being saved.

@@ -1,7 +1,8 @@
 #pragma once
 
-// Where a saved value lives in the properties dialog and how its numeric box
-// behaves, written without naming a control: the dialog layer holds the one
+// Where a saved value lives in the properties dialog (or the advanced
+// settings dialog) and how its numeric box behaves, written without naming a
+// control: the dialog layer holds the one
 // table that turns a DialogControl into its control name. The value tables
 // carry these as columns, so that the dialog's transfers and box bindings
 // walk the same rows as the store and the renderer.
@@ -34,6 +35,18 @@ enum class DialogControl : std::uint8_t {
     CometVectorCheck,
     ClosedPathCheck,
     AdvanceHueCheck,
+    // The display page's resolution choice, custom size and 16-bit options.
+    ResolutionList,
+    CustomSizeBoxes,
+    VertOffsetList,
+    LayoutList,
+    // The advanced settings dialog.
+    AdvancedBoxes,  // delay, focal length and the hidden randomisation boxes
+    MessageBoxes,   // the on-screen message's size, offset, hue and countdown, and its texts
+    FontList,
+    MouseMoveCheck,
+    RandomCheck,    // hidden
+    HueWheelBoxes,  // hidden
 };
 
 // The index of a control that is not an element of an array.

@@ -79,8 +79,8 @@ bool Measure(int width, int height)
     runState.RunMode = kRunModeSaver;
     LoadDisplaySettings(WindowTarget("frmSaver", window, window->ScreenRect().Width(), window->ScreenRect().Height()),
                         false, 1.0f);
-    const CorvaneBlendRoutines* routines = LoadCorvaneBlendRoutines();
-    if (!LoadPropsInitDX() || routines == nullptr || routines->rgb32 == nullptr) {
+    const CorvaneBlendFn rgb32 = LoadCorvaneBlendRoutine(BlendRoutine::Rgb32);
+    if (!LoadPropsInitDX() || rgb32 == nullptr) {
         std::fprintf(stderr, "bench-display: no display or no %s\n", kCorvaneLibraryName);
         return false;
     }
@@ -90,7 +90,7 @@ bool Measure(int width, int height)
     std::vector<std::uint8_t> surface(static_cast<std::size_t>(PitchPixels) * height * 4);
     const std::intptr_t row = 4 * static_cast<std::intptr_t>(PitchPixels);
     const double corvane = MedianMs([] { Scatter(PixelBuffer); }, [&] {
-        routines->rgb32(surface.data(), surface.data() + static_cast<std::size_t>(height - 3) * PitchPixels * 4,
+        rgb32(surface.data(), surface.data() + static_cast<std::size_t>(height - 3) * PitchPixels * 4,
                         reinterpret_cast<std::uint32_t*>(PixelBuffer.data() + PitchPixels), width, PitchPixels,
                         kBlendFactorBase + kLevel, -row, row);
     });

@@ -15,7 +15,7 @@ struct ControlName {
     std::string_view spin;  // the spin array beside a box array, if any
 };
 
-constexpr std::array<ControlName, 19> kControlNames{{
+constexpr std::array<ControlName, 29> kControlNames{{
     {C::UniverseBoxes, "txtUni", "spnUni"},
     {C::GalaxyBoxes, "txtGalaxy", "spnGalaxy"},
     {C::HueBoxes, "txtPixHue", "spnPixHue"},
@@ -35,6 +35,16 @@ constexpr std::array<ControlName, 19> kControlNames{{
     {C::CometVectorCheck, "chkCometVector", ""},
     {C::ClosedPathCheck, "chkCP_Closed", ""},
     {C::AdvanceHueCheck, "chkCP_AdvHW", ""},
+    {C::ResolutionList, "cboResolution", ""},
+    {C::CustomSizeBoxes, "txtDXRes", ""},
+    {C::VertOffsetList, "cboVertOffset", ""},
+    {C::LayoutList, "cboRGB16bbp", ""},
+    {C::AdvancedBoxes, "txtAdv", "spnAdv"},
+    {C::MessageBoxes, "txtMessage", "spnMessage"},
+    {C::FontList, "cboFont", ""},
+    {C::MouseMoveCheck, "chkMouseM", ""},
+    {C::RandomCheck, "chkRandom", ""},
+    {C::HueWheelBoxes, "txtHueWheel", ""},
 }};
 
 const ControlName* NameRow(DialogControl control) {

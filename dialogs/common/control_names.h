@@ -1,4 +1,4 @@
-// The names of the properties dialog's controls that hold saved values. The
+// The names of the dialogs' controls that hold saved values. The
 // value tables below the dialogs name a control by a DialogControl and an
 // index; this is the one table that turns those into names.
 #pragma once

@@ -5,7 +5,7 @@
 
 #include "dialogs/common/placement.h"
 #include "platform/forms/window_utils.h"
-#include "platform/registry/setting_tables.h"
+#include "settings/display_values.h"
 
 namespace orbweave {
 

@@ -7,6 +7,7 @@
 
 #include "core/convert.h"
 #include "dialogs/common/control_names.h"
+#include "dialogs/common/display_choices.h"
 #include "platform/forms/form.h"
 #include "renderer/galaxy/galaxy_display.h"
 #include "renderer/universe/universe_settings.h"
@@ -88,7 +89,7 @@ void PreviewGalaxyFromDialog(const Form& dialog, const DrawingTarget& pic, bool 
     const std::int32_t starCount = count ? static_cast<std::int32_t>(*count) : Universe.Universe_Stars;
     const auto index = ToInt16(*selected);
     if (!index) return;
-    PreviewGalaxy(pic, *index, composite, starCount, DialogHues(dialog));
+    PreviewGalaxy(pic, ReadDisplayChoices(dialog), *index, composite, starCount, DialogHues(dialog));
 }
 
 void PreviewUniverseFromDialog(const Form& dialog, const DrawingTarget& pic) {
@@ -96,7 +97,8 @@ void PreviewUniverseFromDialog(const Form& dialog, const DrawingTarget& pic) {
     TakePreviewValues(dialog, kUniverseValues, u);
     TakePreviewValues(dialog, kUniverseBlendLevels, u);
     const std::optional<std::string> tour = TourText(dialog);
-    PreviewUniverse(pic, u, tour ? std::optional<std::string_view>(*tour) : std::nullopt, DialogHues(dialog));
+    PreviewUniverse(pic, ReadDisplayChoices(dialog), u, tour ? std::optional<std::string_view>(*tour) : std::nullopt,
+                    DialogHues(dialog));
 }
 
 }  // namespace orbweave

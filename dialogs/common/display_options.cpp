@@ -7,9 +7,9 @@
 #include "dialogs/common/placement.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
-#include "platform/registry/setting_tables.h"
 #include "platform/registry/settings.h"
 #include "renderer/display/display.h"
+#include "settings/display_values.h"
 
 namespace orbweave {
 
@@ -21,6 +21,12 @@ constexpr int kLowestVertOffset = -9;
 constexpr int kHighestVertOffset = 9;
 constexpr const char* kLayoutNames[] = {"5-6-5", "5-5-5", "Hardware"};
 constexpr const char* kPlacementSection = "General\\Main";
+
+// The stored text of a value, its default when it is missing.
+std::string StoredText(const DisplayValue& row)
+{
+    return GetSettingString(row.section, row.name, row.defaultText);
+}
 
 // Each width x height once (drivers list every depth and refresh rate),
 // none wider than the desktop, in the driver's order.
@@ -54,7 +60,7 @@ void FillVertOffsets(ComboBox* list)
     for (int offset = kLowestVertOffset; offset <= kHighestVertOffset; ++offset) {
         list->AddItem(IntegerToText(offset));
     }
-    list->SetListIndex(GetSettingInteger(kSectionDirectX, "DX_VertOffset", 0) - kLowestVertOffset);
+    list->SetListIndex(ReadDisplayValue<&DisplayRecord::DX_VertOffset>() - kLowestVertOffset);
 }
 
 void FillLayouts(ComboBox* list)
@@ -65,7 +71,7 @@ void FillLayouts(ComboBox* list)
     for (const char* name : kLayoutNames) {
         list->AddItem(name);
     }
-    list->SetListIndex(GetSettingInteger(kSectionDirectX, "DX_RGB16bbp", 2));
+    list->SetListIndex(ReadDisplayValue<&DisplayRecord::DX_RGB16bbp>());
 }
 
 }  // namespace
@@ -111,8 +117,8 @@ void UpdateResolutionFields(Form& frm, bool fillText)
         return;
     }
     if (selected == 0) {
-        frm.SetText("txtDXRes", 0, GetSettingString(kSectionDirectX, "DX_WinWidth", "640"));
-        frm.SetText("txtDXRes", 1, GetSettingString(kSectionDirectX, "DX_WinHeight", "480"));
+        frm.SetText("txtDXRes", 0, StoredText(RowOf(&DisplayRecord::DX_WinWidth)));
+        frm.SetText("txtDXRes", 1, StoredText(RowOf(&DisplayRecord::DX_WinHeight)));
         return;
     }
     const std::string entry = resolutions->List(selected);

@@ -6,7 +6,7 @@
 #include "dialogs/common/control_names.h"
 #include "dialogs/common/dialog_lists.h"
 #include "platform/forms/form.h"
-#include "platform/registry/setting_tables.h"
+#include "settings/display_values.h"
 #include "settings/galaxy_template_transfers.h"
 #include "settings/number_text.h"
 #include "settings/template_file.h"

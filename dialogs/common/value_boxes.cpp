@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "dialogs/common/control_names.h"
+#include "settings/display_values.h"
 #include "settings/galaxy_values.h"
 #include "settings/universe_values.h"
 
@@ -27,6 +28,26 @@ std::vector<NumericBoxSpec> SpecsOf(std::span<const UniverseValue> rows) {
 std::vector<NumericBoxSpec> UniverseBoxSpecs() { return SpecsOf(kUniverseValues); }
 
 std::vector<NumericBoxSpec> BlendBoxSpecs() { return SpecsOf(kUniverseBlendLevels); }
+
+std::vector<NumericBoxSpec> CustomSizeBoxSpecs(const DisplayLimits& limits) {
+    std::vector<NumericBoxSpec> specs;
+    for (const DisplayValue& v : kDisplayValues) {
+        if (v.control.control != DialogControl::CustomSizeBoxes) continue;
+        AddBox(specs, v.control, v.box);
+        if (v.box && v.storedRange) specs.back().rule.high = HighBoundOf(*v.storedRange, limits);
+    }
+    return specs;
+}
+
+std::vector<NumericBoxSpec> AdvancedBoxSpecs() {
+    std::vector<NumericBoxSpec> specs;
+    for (const DisplayValue& v : kDisplayValues) {
+        if (v.control.control == DialogControl::AdvancedBoxes || v.control.control == DialogControl::MessageBoxes) {
+            AddBox(specs, v.control, v.box);
+        }
+    }
+    return specs;
+}
 
 std::vector<NumericBoxSpec> GalaxyBoxSpecs() {
     std::vector<NumericBoxSpec> specs;

@@ -1,4 +1,4 @@
-// The numeric boxes of the properties dialog that edit saved values, as rows
+// The numeric boxes of the dialogs that edit saved values, as rows
 // for binding their handlers, produced from the value tables: each row names
 // its box and spin control and carries the box's rule (keys, leave-the-box
 // clamp, arrow steps, spin range).
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/forms/control.h"
+#include "settings/display_values.h"
 #include "settings/value_controls.h"
 
 namespace orbweave {
@@ -21,6 +22,11 @@ struct NumericBoxSpec {
 std::vector<NumericBoxSpec> UniverseBoxSpecs();
 // txtBlend: the universe's two blend levels.
 std::vector<NumericBoxSpec> BlendBoxSpecs();
+// txtDXRes: the custom width and height, ending where a stored size does, at
+// the largest display mode (limits as LargestDisplayMode gives them).
+std::vector<NumericBoxSpec> CustomSizeBoxSpecs(const DisplayLimits& limits);
+// txtAdv and txtMessage: the advanced settings dialog's numeric boxes.
+std::vector<NumericBoxSpec> AdvancedBoxSpecs();
 // txtGalaxy, txtPixHue and the percent box of the galaxy-type list: every box
 // of a galaxy type's values, in the galaxy table's order. A box that the
 // nebula style shares with another value appears once.

@@ -1,6 +1,8 @@
 // Qt's message box and beep for the system's service hooks.
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
+#include <QUrl>
 
 #include <array>
 
@@ -64,6 +66,7 @@ MessageAnswer QtMessageBox(std::string_view text, std::string_view title, const 
 void InstallQtServices() {
     SetMessageBoxService(QtMessageBox);
     SetBeepService([] { QApplication::beep(); });
+    SetUrlService([](std::string_view address) { return QDesktopServices::openUrl(QUrl(ToQString(address))); });
 }
 
 }  // namespace orbweave

@@ -34,10 +34,6 @@ void QtBusyPointer(bool busy) {
         QGuiApplication::restoreOverrideCursor();
 }
 
-bool QtOpenUrl(std::string_view address) {
-    return HaveApplication() && QDesktopServices::openUrl(QUrl(ToQString(address)));
-}
-
 void QtHelp(std::string_view helpFile, int command, int) {
     if (command == kHelpQuit || helpFile.empty() || !HaveApplication()) return;
     const QFileInfo file(QDir(QCoreApplication::applicationDirPath()), ToQString(helpFile));
@@ -48,7 +44,6 @@ struct Services {
     InputBoxService inputBox = QtInputBox;
     BusyPointerService busyPointer = QtBusyPointer;
     HelpService help = QtHelp;
-    UrlService url = QtOpenUrl;
     bool busy = false;
     std::string helpFile;
 };
@@ -101,14 +96,5 @@ HelpService SetHelpService(HelpService service) {
 
 void SetApplicationHelpFile(std::string_view helpFile) { Current().helpFile = std::string(helpFile); }
 const std::string& ApplicationHelpFile() { return Current().helpFile; }
-
-bool OpenUrl(std::string_view address) {
-    const auto service = Current().url;
-    return service(address);
-}
-
-UrlService SetUrlService(UrlService service) {
-    return Replace(Current().url, std::move(service), UrlService(QtOpenUrl));
-}
 
 }  // namespace orbweave

@@ -1,6 +1,6 @@
 // The user-facing services of the forms layer: an input box, the busy mouse
-// pointer, help and opening addresses with the desktop, plus the Qt message
-// box and beep that InstallQtServices puts into the system's hooks.
+// pointer and help, plus the Qt message box, beep and address opener that
+// InstallQtServices puts into the system's hooks.
 //
 // Each service is a replaceable function; tests put recorders in their place
 // (ServiceRecorder). The defaults use Qt and do nothing without a QApplication.
@@ -13,8 +13,9 @@
 
 namespace orbweave {
 
-// Puts Qt's message box and beep into the system's service hooks. Called once
-// at start, after the QApplication exists.
+// Puts Qt's message box, beep and address opener (the desktop's handler)
+// into the system's service hooks. Called once at start, after the
+// QApplication exists.
 void InstallQtServices();
 
 // --- Input box ---
@@ -49,12 +50,5 @@ HelpService SetHelpService(HelpService service);
 // The help file that F1 opens on every form.
 void SetApplicationHelpFile(std::string_view helpFile);
 const std::string& ApplicationHelpFile();
-
-// --- Addresses ---
-// Opens a web page or mail address with the desktop's handler; false when
-// there is no handler to ask.
-using UrlService = std::function<bool(std::string_view address)>;
-bool OpenUrl(std::string_view address);
-UrlService SetUrlService(UrlService service);
 
 }  // namespace orbweave

@@ -165,12 +165,4 @@ void FillFontList(ComboBox& combo) {
     }
 }
 
-// --- Shell ---
-
-void OpenWebPage(std::string_view address) {
-    if (OpenUrl(address)) return;
-    const std::string text = "The Web Page could not be reached.\r\n\r\nURL:  " + std::string(address);
-    ShowMessage(text, kMessageTitle, MessageStyle{MessageIcon::Information, MessageButtons::Ok, 0});
-}
-
 }  // namespace orbweave

@@ -1,6 +1,6 @@
 // Small procedures every dialog uses: centring, switching a frame's controls
 // on and off, numeric boxes with their spin controls, key filters, aligned
-// two-column list entries, list look-up, the font list and opening a web page.
+// two-column list entries, list look-up and the font list.
 #pragma once
 
 #include <cstdint>
@@ -56,10 +56,5 @@ bool AddPaddedListItem(ListControl& list, std::string_view text, std::int16_t nu
 std::int16_t FindListIndex(const ListControl& list, std::string_view text);
 // The installed font families, each once, in the platform's order.
 void FillFontList(ComboBox& combo);
-
-// --- Shell ---
-// Opens a web page with the desktop; when that cannot be asked, says so in an
-// information box.
-void OpenWebPage(std::string_view address);
 
 }  // namespace orbweave

@@ -21,6 +21,13 @@ BeepService& BeepHook() {
     return hook;
 }
 
+bool NoUrlHandler(std::string_view) { return false; }
+
+UrlService& UrlHook() {
+    static UrlService hook = NoUrlHandler;
+    return hook;
+}
+
 }  // namespace
 
 MessageAnswer DefaultAnswer(const MessageStyle& style) {
@@ -41,6 +48,14 @@ MessageAnswer ShowMessage(std::string_view text, std::string_view title, const M
 
 void Beep() { BeepHook()(); }
 
+bool OpenUrl(std::string_view address) { return UrlHook()(address); }
+
+void OpenWebPage(std::string_view address) {
+    if (OpenUrl(address)) return;
+    const std::string text = "The Web Page could not be reached.\r\n\r\nURL:  " + std::string(address);
+    ShowMessage(text, kMessageTitle, MessageStyle{MessageIcon::Information, MessageButtons::Ok, 0});
+}
+
 MessageBoxService SetMessageBoxService(MessageBoxService service) {
     if (!service) service = WriteToStandardError;
     return std::exchange(MessageBoxHook(), std::move(service));
@@ -49,6 +64,11 @@ MessageBoxService SetMessageBoxService(MessageBoxService service) {
 BeepService SetBeepService(BeepService service) {
     if (!service) service = [] {};
     return std::exchange(BeepHook(), std::move(service));
+}
+
+UrlService SetUrlService(UrlService service) {
+    if (!service) service = NoUrlHandler;
+    return std::exchange(UrlHook(), std::move(service));
 }
 
 }  // namespace orbweave

@@ -1,9 +1,10 @@
-// Replaceable user-facing services: message boxes and the beep.
+// Replaceable user-facing services: message boxes, the beep and opening a
+// web page.
 //
 // Each is a plain function hook with a default that needs no display: the
 // message box writes to standard error and returns its default answer, the
-// beep does nothing. The forms layer installs real ones; tests install
-// recorders.
+// beep does nothing, and no address can be opened. The forms layer installs
+// real ones; tests install recorders.
 #pragma once
 
 #include <functional>
@@ -39,9 +40,19 @@ MessageAnswer ShowMessage(std::string_view text, std::string_view title, const M
 // Sounds the system beep.
 void Beep();
 
+// Opens a web page or mail address with the desktop's handler; false when
+// there is no handler to ask.
+using UrlService = std::function<bool(std::string_view address)>;
+bool OpenUrl(std::string_view address);
+
+// Opens a web page with the desktop; when that cannot be asked, says so in an
+// information box.
+void OpenWebPage(std::string_view address);
+
 // Installs a service and returns the one it replaces; an empty function puts
 // the default back.
 MessageBoxService SetMessageBoxService(MessageBoxService service);
 BeepService SetBeepService(BeepService service);
+UrlService SetUrlService(UrlService service);
 
 }  // namespace orbweave

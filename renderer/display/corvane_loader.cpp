@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -20,9 +21,13 @@ Lookup& CurrentLookup()
     return lookup;
 }
 
+// In the order of BlendRoutine.
+constexpr std::array<const char*, 4> kRoutineNames = {"BlendPixelLongRGB15", "BlendPixelLongRGB16",
+                                                       "BlendPixelLongRGB24", "BlendPixelLongRGB32"};
+
 struct Loaded {
     void* handle = nullptr;
-    CorvaneBlendRoutines routines;
+    std::array<CorvaneBlendFn, kRoutineNames.size()> routines{};  // each looked up when first needed
 };
 
 Loaded& Library()
@@ -51,37 +56,42 @@ void* OpenLibrary()
     return lookup.plainName ? dlopen(kCorvaneLibraryName, RTLD_NOW | RTLD_LOCAL) : nullptr;
 }
 
-CorvaneBlendFn Find(void* handle, const char* name)
+void LetGo(Loaded& library)
 {
-    return reinterpret_cast<CorvaneBlendFn>(dlsym(handle, name));
+    if (library.handle != nullptr) {
+        dlclose(library.handle);
+    }
+    library = {};
 }
 
 }  // namespace
 
-const CorvaneBlendRoutines* LoadCorvaneBlendRoutines()
+CorvaneBlendFn LoadCorvaneBlendRoutine(BlendRoutine routine)
 {
     Loaded& library = Library();
     if (library.handle == nullptr) {
-        void* handle = OpenLibrary();
-        if (handle == nullptr) {
+        library.handle = OpenLibrary();
+        if (library.handle == nullptr) {
             return nullptr;
         }
-        library.handle = handle;
-        library.routines = {Find(handle, "BlendPixelLongRGB15"), Find(handle, "BlendPixelLongRGB16"),
-                            Find(handle, "BlendPixelLongRGB24"), Find(handle, "BlendPixelLongRGB32")};
     }
-    return &library.routines;
+    const auto which = static_cast<std::size_t>(routine);
+    CorvaneBlendFn& found = library.routines[which];
+    if (found == nullptr) {
+        found = reinterpret_cast<CorvaneBlendFn>(dlsym(library.handle, kRoutineNames[which]));
+    }
+    if (found == nullptr) {
+        LetGo(library);
+        return nullptr;
+    }
+    return found;
 }
 
 void SetCorvaneLookup(std::string folder, bool plainName)
 {
     CurrentLookup() = {std::move(folder), plainName};
     // The next blend loads from the new place, not the library found before.
-    Loaded& library = Library();
-    if (library.handle != nullptr) {
-        dlclose(library.handle);
-        library = {};
-    }
+    LetGo(Library());
 }
 
 }  // namespace orbweave

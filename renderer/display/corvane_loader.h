@@ -1,7 +1,7 @@
-// Corvane's blend routines, looked up at the first blend call: in the
-// executable's own folder first, then by plain name through the dynamic
-// loader. While the library is missing every lookup fails and is tried
-// again at the next call.
+// Corvane's blend routines, looked up when a blend needs them: the library
+// in the executable's own folder first, then by plain name through the
+// dynamic loader. While the library or a routine is missing the lookup fails
+// and is tried again at the next call.
 #pragma once
 
 #include <string>
@@ -10,16 +10,15 @@
 
 namespace orbweave {
 
-struct CorvaneBlendRoutines {
-    CorvaneBlendFn rgb15 = nullptr;
-    CorvaneBlendFn rgb16 = nullptr;
-    CorvaneBlendFn rgb24 = nullptr;
-    CorvaneBlendFn rgb32 = nullptr;
-};
+// The blend routine of each surface layout.
+enum class BlendRoutine { Rgb15, Rgb16, Rgb24, Rgb32 };
 
-// The routines, loading the library when it is not loaded yet; null while
-// it cannot be found.
-const CorvaneBlendRoutines* LoadCorvaneBlendRoutines();
+// The routine, loading the library when it is not loaded yet; null while the
+// library or the routine cannot be found. A library that lacks the routine
+// is let go, so that the next call opens it afresh (it may have been
+// replaced) and looks again; a routine handed out before stays valid until
+// then.
+CorvaneBlendFn LoadCorvaneBlendRoutine(BlendRoutine routine);
 
 // Where the library is looked for: `folder` replaces the executable's folder
 // (empty restores it); `plainName` allows the loader's own search after it.

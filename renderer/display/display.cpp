@@ -1,5 +1,6 @@
 #include "renderer/display/display.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 #include <string>
@@ -8,9 +9,6 @@
 #include "core/colour.h"
 #include "core/colour_tables.h"
 #include "platform/display/cursor.h"
-#include "platform/forms/window_utils.h"
-#include "platform/registry/setting_tables.h"
-#include "platform/registry/settings.h"
 #include "platform/system/services.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/pacing.h"
@@ -228,7 +226,30 @@ void InitDirectX()
     }
     DD = std::move(opened.system);
     colourTables.DisplayBpp = static_cast<std::int16_t>(DD->DesktopBitsPerPixel());
-    UseFlip = GetSettingInteger(kSectionDirectX, "DX_UseFlip", 1) != 0;
+    UseFlip = ReadDisplayValue<&DisplayRecord::DX_UseFlip>() != 0;
+}
+
+DisplayLimits LargestDisplayMode()
+{
+    const std::shared_ptr<display::DisplaySystem> device = DD;
+    if (!device) {
+        return {};
+    }
+    const display::Size desktop = device->DesktopSize();
+    std::vector<display::DisplayMode> modes;
+    DisplayLimits largest;
+    if (display::Succeeded(device->EnumerateModes(modes))) {
+        for (const display::DisplayMode& mode : modes) {
+            if (mode.width <= desktop.width) {
+                largest.largestWidth = std::max(largest.largestWidth, mode.width);
+                largest.largestHeight = std::max(largest.largestHeight, mode.height);
+            }
+        }
+    }
+    if (largest.largestWidth <= 0 || largest.largestHeight <= 0) {
+        return {desktop.width, desktop.height};
+    }
+    return largest;
 }
 
 bool LoadPropsInitDX()
@@ -237,7 +258,7 @@ bool LoadPropsInitDX()
     if (!device || device->IsReleased()) {
         return SetupFailed(kLineNoDevice);
     }
-    FullScreenExclusive = runState.RunMode == kRunModeSaver && GetSettingLong(kSectionDirectX, "CustomRes", 0) == 0;
+    FullScreenExclusive = runState.RunMode == kRunModeSaver && ReadDisplayValue<&DisplayRecord::CustomRes>() == 0;
     if (!display::Succeeded(device->SetCooperativeLevel(SaverHWnd, CurrentLevel()))) {
         return SetupFailed(kLineCooperativeLevel);
     }

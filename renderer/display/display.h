@@ -11,13 +11,14 @@
 
 #include "platform/display/display_system.h"
 #include "platform/display/sdl_backend.h"
+#include "settings/display_values.h"
 
 namespace orbweave {
 
 // The display state, one per process.
 extern bool DX;                                        // the video system is up
 extern std::shared_ptr<display::DisplaySystem> DD;     // the display system object
-extern bool UseFlip;                                   // "DX_UseFlip" <> 0
+extern bool UseFlip;                                   // the stored DX_UseFlip <> 0
 extern bool FullScreenExclusive;
 extern std::shared_ptr<display::Surface> PrimarySurface;
 extern std::shared_ptr<display::Surface> BackSurface;
@@ -44,6 +45,10 @@ using DisplayOpener = std::function<display::OpenResult()>;
 void SetDisplayOpener(DisplayOpener opener);
 
 void InitDirectX();
+// The largest width and height among the display's modes that are no wider
+// than the desktop (each of them is offered for full screen), the desktop's
+// size when it lists none, 0 and 0 without a display.
+DisplayLimits LargestDisplayMode();
 // Builds the surfaces for the current geometry. False when the display could
 // not be set up: the saver and the preview then end the process; a dialog's
 // animation is abandoned and the dialog stays.

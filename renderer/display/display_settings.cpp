@@ -6,25 +6,24 @@
 #include "core/colour.h"
 #include "core/colour_tables.h"
 #include "core/convert.h"
-#include "platform/forms/form.h"
-#include "platform/registry/setting_tables.h"
-#include "platform/registry/settings.h"
+#include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
+#include "settings/display_values.h"
 
 namespace orbweave {
 
 std::shared_ptr<display::Window> SaverHWnd;
-std::int32_t VertOffset = 0;
-std::int16_t RGB16Mode = 2;
-float FocalLength = 1.0f;
-std::int32_t FrameDelayMs = 25;
-std::string FontName = "Arial";
-std::int16_t FontSize = 12;
-std::int16_t FontHueV = 180;
+std::int32_t VertOffset = DefaultOf<&DisplayRecord::DX_VertOffset>();
+std::int16_t RGB16Mode = DefaultOf<&DisplayRecord::DX_RGB16bbp>();
+float FocalLength = DefaultOf<&DisplayRecord::FocalLength>();
+std::int32_t FrameDelayMs = DefaultOf<&DisplayRecord::Adv_TimeDelay>();
+std::string FontName = DefaultOf<&DisplayRecord::Adv_FontName>();
+std::int16_t FontSize = DefaultOf<&DisplayRecord::Adv_FontSize>();
+std::int16_t FontHueV = DefaultOf<&DisplayRecord::Adv_FontHueV>();
 std::string LockMessage;
-std::int16_t FontTOff = 5;
-std::int16_t FontHInc = 10;
-std::int16_t CMinutes = 0;
+std::int16_t FontTOff = DefaultOf<&DisplayRecord::Adv_FontTOff>();
+std::int16_t FontHInc = DefaultOf<&DisplayRecord::Adv_FontHInc>();
+std::int16_t CMinutes = DefaultOf<&DisplayRecord::Adv_CMinutes>();
 std::string TimeText;
 std::string ZeroText;
 std::int32_t ScreenWidth = kSmallestDrawingWidth;
@@ -37,18 +36,7 @@ float FocalDistance = 0.0f;
 
 namespace {
 
-constexpr float kDefaultFocalLength = 1.0f;
-constexpr std::int32_t kDefaultFrameDelayMs = 25;
-constexpr const char* kDefaultFontName = "Arial";
-constexpr std::string_view kSaverWindowName = "frmSaver";
-constexpr std::string_view kPropertiesDialogName = "frmProps";
-constexpr const char* kHueWheelNames[kHueStopCount] = {"Adv_HueWheel0", "Adv_HueWheel1", "Adv_HueWheel2",
-                                                        "Adv_HueWheel3", "Adv_HueWheel4"};
-
-std::int16_t AdvancedInt(std::string_view name, std::int16_t fallback)
-{
-    return GetSettingInteger(kSectionAdvanced, name, fallback);
-}
+using R = DisplayRecord;
 
 // The first `count` characters of UTF-8 text (never splitting a character).
 std::string FirstCharacters(const std::string& text, std::size_t count)
@@ -68,12 +56,14 @@ std::int32_t RoundedSide(double value)
     return ToInt32(value).value_or(0);
 }
 
-void LoadHueWheel()
+// Each stop lies at or above the one before it.
+void LoadHueWheel(const DisplayRecord& values)
 {
+    const HueStops stored = {values.Adv_HueWheel0, values.Adv_HueWheel1, values.Adv_HueWheel2, values.Adv_HueWheel3,
+                             values.Adv_HueWheel4};
     std::int16_t low = 0;
     for (int i = 0; i < kHueStopCount; ++i) {
-        const std::int16_t stored = AdvancedInt(kHueWheelNames[i], kDefaultHueStops[i]);
-        colourTables.HueWheel[i] = ClampInt(stored, low, static_cast<std::int16_t>(kHueCount));
+        colourTables.HueWheel[i] = std::max(stored[i], low);
         low = colourTables.HueWheel[i];
     }
     colourTables.HueSpan = HueSpansOf(colourTables.HueWheel);
@@ -81,13 +71,15 @@ void LoadHueWheel()
 }
 
 // The drawing size by run mode, before the minimum and multiple-of-4 rules.
-void ReadDrawingSize(const DrawingTarget& target, std::int32_t& width, std::int32_t& height)
+// The full-screen size was clamped with the stored values.
+void ReadDrawingSize(const DrawingTarget& target, const DisplayRecord& values, std::int32_t& width,
+                     std::int32_t& height)
 {
     switch (runState.RunMode) {
     case kRunModeSaver:
-        width = GetSettingLong(kSectionDirectX, "DX_WinWidth", 640);
-        height = GetSettingLong(kSectionDirectX, "DX_WinHeight", 480);
-        break;
+        width = values.DX_WinWidth;
+        height = values.DX_WinHeight;
+        return;
     case kRunModePreview: {
         const double tx = runState.TwipsPerPixel.x > 0 ? runState.TwipsPerPixel.x : 1;
         const double ty = runState.TwipsPerPixel.y > 0 ? runState.TwipsPerPixel.y : 1;
@@ -131,58 +123,48 @@ void DeriveGeometry(float scale)
     FocalDistance = static_cast<float>(centre * FocalLength * scale);
 }
 
-// A preview inside the properties dialog shows the dialog's unsaved choices.
-void ApplyDialogDisplayChoices(const DrawingTarget& target)
+// The stored values clamped into their ranges, the dialog's unsaved choices
+// in place of the stored ones.
+DisplayRecord LoadValues(const std::optional<DisplayChoices>& dialogChoices)
 {
-    const Form* parent = target.ParentForm();
-    if (target.Name() == kSaverWindowName || parent == nullptr || parent->Name() != kPropertiesDialogName) {
-        return;
+    DisplayRecord values = ReadDisplayValues(kHiveUser);
+    if (dialogChoices) {
+        values.DX_VertOffset = dialogChoices->vertOffset;
+        values.DX_RGB16bbp = dialogChoices->rgb16Layout;
     }
-    if (const auto text = parent->GetText("cboVertOffset")) {
-        if (const auto offset = ToInt32(LeadingNumber(*text))) {
-            VertOffset = ClampLng(*offset, -9, 9);
-        }
-    }
-    if (const auto layout = parent->GetListIndex("cboRGB16bbp")) {
-        RGB16Mode = static_cast<std::int16_t>(std::clamp(*layout, 0, 2));
-    }
+    // Only the full screen draws at the stored size, so only it asks the
+    // display for its modes.
+    ClampDisplayValues(values, runState.RunMode == kRunModeSaver ? LargestDisplayMode() : DisplayLimits{});
+    return values;
 }
 
 }  // namespace
 
-void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float scale)
+void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float scale,
+                         const std::optional<DisplayChoices>& dialogChoices)
 {
     SaverHWnd = target.DisplayWindow();
-    VertOffset = ClampInt(GetSettingInteger(kSectionDirectX, "DX_VertOffset", 0), -9, 9);
-    RGB16Mode = ClampInt(GetSettingInteger(kSectionDirectX, "DX_RGB16bbp", 2), 0, 2);
-    ApplyDialogDisplayChoices(target);
-
-    FocalLength = GetSettingSingle(kSectionAdvanced, "FocalLength", kDefaultFocalLength);
-    FrameDelayMs = GetSettingLong(kSectionAdvanced, "Adv_TimeDelay", kDefaultFrameDelayMs);
-    FontName = GetSettingString(kSectionAdvanced, "Adv_FontName", kDefaultFontName);
-    FontSize = AdvancedInt("Adv_FontSize", 12);
-    FontHueV = AdvancedInt("Adv_FontHueV", 180);
-    LockMessage = GetSettingString(kSectionAdvanced, "LockMessage", "");
-    FontTOff = AdvancedInt("Adv_FontTOff", 5);
-    FontHInc = AdvancedInt("Adv_FontHInc", 10);
-    CMinutes = AdvancedInt("Adv_CMinutes", 0);
-    TimeText = GetSettingString(kSectionAdvanced, "Adv_TimeText", "");
-    ZeroText = GetSettingString(kSectionAdvanced, "Adv_ZeroText", "");
-    LoadHueWheel();
-
-    FocalLength = ClampSng(FocalLength, 0.01f, 10.0f);
-    if (FontName.empty()) {
-        FontName = kDefaultFontName;
-    }
-    FontSize = ClampInt(FontSize, 10, 24);
-    FontHueV = ClampInt(FontHueV, 0, 359);
-    LockMessage = FirstCharacters(Trim(LockMessage), kLongestLockMessage);
+    const DisplayRecord values = LoadValues(dialogChoices);
+    VertOffset = values.DX_VertOffset;
+    RGB16Mode = values.DX_RGB16bbp;
+    FocalLength = values.FocalLength;
+    FrameDelayMs = values.Adv_TimeDelay;
+    FontName = values.Adv_FontName.empty() ? DefaultOf<&R::Adv_FontName>() : values.Adv_FontName;
+    FontSize = values.Adv_FontSize;
+    FontHueV = values.Adv_FontHueV;
+    LockMessage = FirstCharacters(Trim(values.LockMessage), kLongestLockMessage);
+    FontTOff = values.Adv_FontTOff;
+    FontHInc = values.Adv_FontHInc;
+    CMinutes = values.Adv_CMinutes;
+    TimeText = values.Adv_TimeText;
+    ZeroText = values.Adv_ZeroText;
+    LoadHueWheel(values);
     if (forceDefaults) {
-        FocalLength = kDefaultFocalLength;
-        FrameDelayMs = kDefaultFrameDelayMs;
+        FocalLength = DefaultOf<&R::FocalLength>();
+        FrameDelayMs = DefaultOf<&R::Adv_TimeDelay>();
     }
 
-    ReadDrawingSize(target, ScreenWidth, ScreenHeight);
+    ReadDrawingSize(target, values, ScreenWidth, ScreenHeight);
     DeriveGeometry(scale);
 }
 

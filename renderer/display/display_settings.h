@@ -4,28 +4,26 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "platform/display/window.h"
+#include "settings/display_values.h"
 
 namespace orbweave {
-
-class Form;
 
 // What an animation draws into: the saver window, the preview's window, or
 // a dialog's picture box.
 class DrawingTarget {
 public:
     virtual ~DrawingTarget() = default;
-    // The form or control name ("frmSaver", "picPreview", ...).
+    // The name of the window or control the target stands for.
     virtual std::string Name() const = 0;
     virtual std::shared_ptr<display::Window> DisplayWindow() const = 0;
     // The inner size in the target's own scale (pixels for picture boxes).
     virtual double InnerWidth() const = 0;
     virtual double InnerHeight() const = 0;
-    // The form holding the target; null for a top-level window.
-    virtual Form* ParentForm() const { return nullptr; }
 };
 
 // A whole window of a fixed inner size, outside any form: what the headless
@@ -51,10 +49,13 @@ struct PlotPoint {
     std::int32_t y = 0;
 };
 
-// Custom sizes beyond this are clamped, so surfaces stay allocatable.
-inline constexpr std::int32_t kLargestDrawingSide = 16384;
-inline constexpr std::int32_t kSmallestDrawingWidth = 16;
-inline constexpr std::int32_t kSmallestDrawingHeight = 12;
+// The display choices a dialog holds before they are saved: a preview inside
+// the properties dialog shows these instead of the stored ones.
+struct DisplayChoices {
+    std::int16_t vertOffset = 0;   // clamped into -9..9 when loaded
+    std::int16_t rgb16Layout = 2;  // clamped into 0..2 when loaded
+};
+
 inline constexpr std::size_t kLongestLockMessage = 100;
 
 extern std::shared_ptr<display::Window> SaverHWnd;
@@ -80,8 +81,11 @@ extern PlotPoint ProjectionCentre;
 extern float FocalDistance;
 
 // Loads the display and advanced settings and derives the drawing geometry
-// for `target` under the current RunMode.
-void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float scale);
+// for `target` under the current RunMode. Dialog choices, when given, replace
+// the stored vertical drift and 16-bit layout. The full-screen size is the
+// stored one, at most the largest display mode.
+void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float scale,
+                         const std::optional<DisplayChoices>& dialogChoices = std::nullopt);
 
 // Draws at another size from now on: the plot bounds, centre and focal
 // distance follow, under the same rules and scale as the last load.

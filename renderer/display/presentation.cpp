@@ -112,13 +112,13 @@ BlendRows RowsFor(std::int32_t vertOffset, std::int32_t pitch)
 
 // The routine for the locked surface's bytes per pixel; two-byte surfaces
 // take 5-5-5 or 5-6-5 from the chosen pixel format.
-CorvaneBlendFn RoutineFor(const CorvaneBlendRoutines& routines, int bytesPerPixel)
+std::optional<BlendRoutine> RoutineFor(int bytesPerPixel)
 {
     switch (bytesPerPixel) {
-    case 2: return PixelFormat == 15 ? routines.rgb15 : routines.rgb16;
-    case 3: return routines.rgb24;
-    case 4: return routines.rgb32;
-    default: return nullptr;
+    case 2: return PixelFormat == 15 ? BlendRoutine::Rgb15 : BlendRoutine::Rgb16;
+    case 3: return BlendRoutine::Rgb24;
+    case 4: return BlendRoutine::Rgb32;
+    default: return std::nullopt;
     }
 }
 
@@ -137,8 +137,8 @@ bool BlendInto(const display::LockedRect& locked, std::int32_t level)
     if (rows.endRow <= rows.startRow) {
         return false;
     }
-    const CorvaneBlendRoutines* routines = LoadCorvaneBlendRoutines();
-    const CorvaneBlendFn blend = routines != nullptr ? RoutineFor(*routines, bpp) : nullptr;
+    const std::optional<BlendRoutine> routine = RoutineFor(bpp);
+    const CorvaneBlendFn blend = routine ? LoadCorvaneBlendRoutine(*routine) : nullptr;
     if (blend == nullptr) {
         return false;
     }

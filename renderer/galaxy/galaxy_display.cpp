@@ -72,8 +72,8 @@ std::int32_t StarsFor(std::int32_t starCount, float scale) {
     return std::max(1, ToInt32(static_cast<double>(starCount) * scale).value_or(1));
 }
 
-void PrepareDialogPreview(const DrawingTarget& pic, std::optional<PreviewHues> hues) {
-    LoadDisplaySettings(pic, false, 1.0f);
+void PrepareDialogPreview(const DrawingTarget& pic, const DisplayChoices& display, std::optional<PreviewHues> hues) {
+    LoadDisplaySettings(pic, false, 1.0f, display);
     BuildHueColorTables();
     if (hues) BuildHueWheels(hues->start, hues->end);
 }
@@ -131,18 +131,18 @@ void RunGalaxyDisplay(std::int16_t index, std::int16_t limitFrames, std::int32_t
     }
 }
 
-void PreviewGalaxy(const DrawingTarget& pic, std::int16_t index, bool composite, std::int32_t starCount,
-                   std::optional<PreviewHues> hues) {
+void PreviewGalaxy(const DrawingTarget& pic, const DisplayChoices& display, std::int16_t index, bool composite,
+                   std::int32_t starCount, std::optional<PreviewHues> hues) {
     // A running animation keeps its geometry and colours.
     if (AnimationRunning() || (composite ? !IsCompGalaxy(index) : !IsGalaxyType(index))) return;
-    PrepareDialogPreview(pic, hues);
+    PrepareDialogPreview(pic, display, hues);
     RunGalaxyDisplay(index, 0, 0, starCount, composite, 1.0f);
 }
 
-void PreviewUniverse(const DrawingTarget& pic, const UniverseSettings& settings, std::optional<std::string_view> tour,
-                     std::optional<PreviewHues> hues) {
+void PreviewUniverse(const DrawingTarget& pic, const DisplayChoices& display, const UniverseSettings& settings,
+                     std::optional<std::string_view> tour, std::optional<PreviewHues> hues) {
     if (AnimationRunning()) return;
-    PrepareDialogPreview(pic, hues);
+    PrepareDialogPreview(pic, display, hues);
     Universe = settings;
     if (tour) ParseTourSequence(*tour);
     RunUniverse();

@@ -12,6 +12,7 @@
 namespace orbweave {
 
 class DrawingTarget;
+struct DisplayChoices;
 
 // Animates galaxy type `index` (0..49), or composite `index` (0..15), with
 // starCount x scale stars (at least one) until the frame pacing reports a
@@ -26,17 +27,18 @@ struct PreviewHues {
     std::int16_t end;
 };
 
-// A preview in the picture box `pic`: its geometry, the colour tables and,
-// given hues, the universe's hue ramps; then galaxy type `index` (composite
-// `index` when composite) with starCount stars. Nothing while another
-// animation runs, or for an index outside the tables.
-void PreviewGalaxy(const DrawingTarget& pic, std::int16_t index, bool composite, std::int32_t starCount,
-                   std::optional<PreviewHues> hues);
+// A preview in the picture box `pic`: its geometry (with the dialog's
+// display choices), the colour tables and, given hues, the universe's hue
+// ramps; then galaxy type `index` (composite `index` when composite) with
+// starCount stars. Nothing while another animation runs, or for an index
+// outside the tables.
+void PreviewGalaxy(const DrawingTarget& pic, const DisplayChoices& display, std::int16_t index, bool composite,
+                   std::int32_t starCount, std::optional<PreviewHues> hues);
 
 // As above, then the universe run with `settings` (which stay the run's
 // values afterwards) and the tour sequence text `tour` (without one the tour
 // stays as it was).
-void PreviewUniverse(const DrawingTarget& pic, const UniverseSettings& settings, std::optional<std::string_view> tour,
-                     std::optional<PreviewHues> hues);
+void PreviewUniverse(const DrawingTarget& pic, const DisplayChoices& display, const UniverseSettings& settings,
+                     std::optional<std::string_view> tour, std::optional<PreviewHues> hues);
 
 }  // namespace orbweave

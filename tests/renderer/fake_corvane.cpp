@@ -36,10 +36,13 @@ int32_t BlendPixelLongRGB24(void* s, const void* e, uint32_t* w, int32_t l, int3
 {
     return Record(24, s, e, w, l, p, f, a, b);
 }
+// Built without it, the stand-in is a library that lacks one routine.
+#ifndef FAKE_CORVANE_WITHOUT_RGB32
 int32_t BlendPixelLongRGB32(void* s, const void* e, uint32_t* w, int32_t l, int32_t p, int32_t f, intptr_t a,
                             intptr_t b)
 {
     return Record(32, s, e, w, l, p, f, a, b);
 }
+#endif
 
 }  // extern "C"

@@ -9,6 +9,8 @@
 #include "dialogs/common/control_names.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/registry/settings.h"
+#include "renderer/display/display_settings.h"
 #include "renderer/universe_test_support.h"
 #include "settings/universe_values.h"
 
@@ -88,6 +90,25 @@ TEST_F(DialogPreviewTest, UniversePreviewTakesTheControlsClamped) {
     EXPECT_EQ(tourList.TourCount, 2);
     // The values stay set: a galaxy preview now shows no comets.
     EXPECT_GT(Universe.Universe_GravForce, 0.0f);
+}
+
+TEST_F(DialogPreviewTest, BothPreviewsDrawWithTheDialogsUnsavedDisplayChoices) {
+    SaveSettingValue("DirectX", "DX_VertOffset", "4");
+    dialog.AddControl({"cboVertOffset", kNoIndex, ControlKind::ComboBox, {}, 0, 0, 600, 300, ""});
+    dialog.AddControl({"cboRGB16bbp", kNoIndex, ControlKind::ComboBox, {}, 0, 0, 600, 300, ""});
+    dialog.Find<ComboBox>("cboVertOffset")->AddItem("-3");
+    dialog.Find<ComboBox>("cboRGB16bbp")->AddItem("5-6-5");
+    dialog.SetListIndex("cboVertOffset", kNoIndex, 0);
+    dialog.SetListIndex("cboRGB16bbp", kNoIndex, 0);
+    StopAfter(1);
+    PreviewUniverse();
+    EXPECT_EQ(VertOffset, -3);
+    EXPECT_EQ(RGB16Mode, 0);
+    dialog.SetListIndex("lstUniGalaxy", kNoIndex, 4);
+    VertOffset = 0;
+    StopAfter(1);
+    PreviewGalaxy(false);
+    EXPECT_EQ(VertOffset, -3);
 }
 
 TEST_F(DialogPreviewTest, ABoxTheReadingRefusesLeavesItsValue) {

@@ -1,16 +1,10 @@
 // The dialog's display choices: the option lists against a fake mode list,
-// the resolution lookups, the custom size boxes, the unsaved choices that a
-// dialog preview uses, and frames presented into a picture box.
+// the resolution lookups and the custom size boxes.
 #include "dialogs/common/dialog_test_tables.h"
 #include "dialogs/common/display_options.h"
-#include "platform/display/picture_box_backend.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
-#include "platform/forms/picture_box.h"
 #include "renderer/display/display.h"
-#include "renderer/display/display_settings.h"
-#include "renderer/display/presentation.h"
-#include "renderer/display/run_state.h"
 #include "renderer/renderer_fixture.h"
 
 namespace orbweave::testing {
@@ -134,61 +128,6 @@ TEST_F(DisplayOptions, TheCustomBoxesFollowTheResolutionChoice)
     Resolutions().SetListIndex(2);
     UpdateResolutionFields(dialog, false);
     EXPECT_EQ(dialog.GetText("txtDXRes", 0), "640");
-}
-
-class BoxTarget final : public DrawingTarget {
-public:
-    BoxTarget(std::string name, Form& form) : name_(std::move(name)), form_(form) {}
-    std::string Name() const override { return name_; }
-    std::shared_ptr<display::Window> DisplayWindow() const override
-    {
-        return std::make_shared<display::PictureBoxWindow>(*form_.Find<PictureBox>("picPreview"));
-    }
-    double InnerWidth() const override { return 80; }
-    double InnerHeight() const override { return 60; }
-    Form* ParentForm() const override { return &form_; }
-
-private:
-    std::string name_;
-    Form& form_;
-};
-
-TEST_F(DisplayOptions, ADialogPreviewUsesTheUnsavedChoices)
-{
-    Store("DirectX", "DX_VertOffset", "4");
-    Fill(kEightHundredWide);
-    dialog.SetListIndex("cboVertOffset", kNoIndex, 6);  // "-3"
-    dialog.SetListIndex("cboRGB16bbp", kNoIndex, 1);
-    runState.RunMode = kRunModeDialog;
-    LoadDisplaySettings(BoxTarget("picPreview", dialog), false, 1.0f);
-    EXPECT_EQ(VertOffset, -3);
-    EXPECT_EQ(RGB16Mode, 1);
-    LoadDisplaySettings(BoxTarget("frmSaver", dialog), false, 1.0f);
-    EXPECT_EQ(VertOffset, 4);
-    EXPECT_EQ(RGB16Mode, 2);
-}
-
-TEST_F(DisplayOptions, AnotherParentKeepsTheStoredChoices)
-{
-    Form editor{"frmMolecule"};
-    editor.Build(kDisplayControls);
-    editor.SetListIndex("cboRGB16bbp", kNoIndex, 0);
-    runState.RunMode = kRunModeDialog;
-    LoadDisplaySettings(BoxTarget("picPreview", editor), false, 1.0f);
-    EXPECT_EQ(RGB16Mode, 2);
-}
-
-TEST_F(DisplayOptions, FramesReachThePictureBox)
-{
-    UseDesktop(kEightHundredWide);
-    InitDirectX();
-    runState.RunMode = kRunModeDialog;
-    LoadDisplaySettings(BoxTarget("picPreview", dialog), false, 1.0f);
-    ASSERT_TRUE(LoadPropsInitDX());
-    BackSurface->Fill({0, 0, 80, 60}, 0x00FF0000);
-    BlendBlitSurface(0);
-    EXPECT_EQ(system->CountOf(display::Call::Blt), 1);
-    EXPECT_EQ(dialog.Find<PictureBox>("picPreview")->Drawing().Image().pixel(40, 30) & 0xFFFFFF, 0xFF0000u);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "dialogs/common/control_names.h"
+#include "settings/display_values.h"
 #include "settings/galaxy_values.h"
 #include "settings/universe_values.h"
 
@@ -20,6 +21,7 @@ std::vector<ControlPlace> PlacesInTables() {
     std::vector<ControlPlace> places;
     for (const UniverseValue& v : kUniverseValues) places.push_back(v.control);
     for (const UniverseValue& v : kUniverseBlendLevels) places.push_back(v.control);
+    for (const DisplayValue& v : kDisplayValues) places.push_back(v.control);
     for (const GalaxyValue& value : kGalaxyValues) {
         std::visit([&](const auto& v) { places.push_back(v.control); }, value);
     }
@@ -37,7 +39,8 @@ TEST(ControlNamesTest, EveryPlaceTheTablesNameHasAControl) {
 }
 
 TEST(ValueBoxesTest, EachBoxIsBoundOnceWithItsSpinWhereItHasOne) {
-    for (const auto& specs : {UniverseBoxSpecs(), BlendBoxSpecs(), GalaxyBoxSpecs()}) {
+    for (const auto& specs :
+         {UniverseBoxSpecs(), BlendBoxSpecs(), GalaxyBoxSpecs(), AdvancedBoxSpecs(), CustomSizeBoxSpecs({})}) {
         std::set<std::pair<std::string, int>> seen;
         for (const NumericBoxSpec& spec : specs) {
             const std::string name(spec.box.name);
@@ -59,6 +62,16 @@ TEST(ValueBoxesTest, BoxesSharedByTheNebulaStyleClampByStyle) {
                             (spec.box.index >= 3 && spec.box.index <= 6 || spec.box.index == 93);
         EXPECT_EQ(spec.rule.clamp == BoxClamp::ByStyle, shared) << spec.box.index;
     }
+}
+
+// A stored custom size ends at the largest display mode, so the boxes do too.
+TEST(ValueBoxesTest, TheCustomSizeBoxesEndAtTheLargestDisplayMode) {
+    const std::vector<NumericBoxSpec> shown = CustomSizeBoxSpecs({1024, 768});
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(std::pair(shown[0].rule.low, shown[0].rule.high), std::pair(16.0, 1024.0));
+    EXPECT_EQ(std::pair(shown[1].rule.low, shown[1].rule.high), std::pair(12.0, 768.0));
+    // Without a display they end at the largest surface the saver builds.
+    for (const NumericBoxSpec& spec : CustomSizeBoxSpecs({})) EXPECT_EQ(spec.rule.high, kLargestDrawingSide);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "platform/registry/scoped_config.h"
-#include "platform/registry/setting_tables.h"
 #include "platform/registry/store.h"
 #include "platform/system/services.h"
 
@@ -299,18 +298,6 @@ TEST_F(SettingsTest, ASnapshotReadsOneSavedStateWhileAnotherProcessWrites) {
 TEST_F(SettingsTest, ATransactionOnAHiveWithoutStoreReportsFailure) {
     SettingsTransaction machine(kHiveMachine);
     EXPECT_FALSE(machine.Commit());
-}
-
-TEST(SettingTables, DeclareTheDefaults) {
-    ASSERT_NE(FindSettingDefault("Advanced", "adv_timedelay"), nullptr);
-    EXPECT_EQ(FindSettingDefault("Advanced", "Adv_TimeDelay")->number, 25);
-    EXPECT_EQ(FindSettingDefault("Advanced", "Adv_TimeDelay")->type, SettingType::Int32);
-    EXPECT_EQ(FindSettingDefault("Advanced", "Adv_FontName")->text, "Arial");
-    EXPECT_EQ(FindSettingDefault("Advanced", "Adv_HueWheel4")->number, 300);
-    EXPECT_EQ(FindSettingDefault("DirectX", "DX_RGB16bbp")->number, 2);
-    EXPECT_EQ(FindSettingDefault("DirectX", "DX_BlendUniTravel")->type, SettingType::Int32);
-    EXPECT_EQ(FindSettingDefault("DirectX", "FocalLength"), nullptr);
-    EXPECT_EQ(FindSettingDefault("Universe", "Universe_Stars"), nullptr);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace orbweave {
 namespace {
@@ -46,6 +47,31 @@ TEST(BeepService, DoesNothingByDefaultAndCallsAnInstalledService) {
     SetBeepService(nullptr);
     Beep();
     EXPECT_EQ(beeps, 2);
+}
+
+// Without the forms layer no desktop handler can be asked, so a web page the
+// program offers is reported as unreachable rather than silently dropped.
+TEST(UrlService, WithoutAHandlerAWebPageIsReportedUnreachable) {
+    std::vector<std::string> messages;
+    auto previousBox = SetMessageBoxService([&](std::string_view text, std::string_view, const MessageStyle&) {
+        messages.emplace_back(text);
+        return MessageAnswer::Ok;
+    });
+    EXPECT_FALSE(OpenUrl("https://example.invalid/"));
+    OpenWebPage("https://example.invalid/");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "The Web Page could not be reached.\r\n\r\nURL:  https://example.invalid/");
+
+    std::vector<std::string> opened;
+    auto previousUrl = SetUrlService([&](std::string_view address) {
+        opened.emplace_back(address);
+        return true;
+    });
+    OpenWebPage("https://example.invalid/");
+    EXPECT_EQ(opened, std::vector<std::string>{"https://example.invalid/"});
+    EXPECT_EQ(messages.size(), 1u);
+    SetUrlService(previousUrl);
+    SetMessageBoxService(previousBox);
 }
 
 }  // namespace

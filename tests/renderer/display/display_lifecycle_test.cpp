@@ -51,9 +51,10 @@ TEST_F(DisplayLifecycle, TheSaverBuildsAnExclusiveFlipChainWithoutClipper)
 {
     ASSERT_TRUE(Start(kRunModeSaver));
     EXPECT_TRUE(FullScreenExclusive);
-    EXPECT_EQ(system->Calls()[0].detail, "exclusive");
-    EXPECT_EQ(system->Calls()[1].detail, "640x480x32");
-    EXPECT_EQ(system->Calls()[2].detail, "flip chain");
+    EXPECT_EQ(system->Calls()[0].call, Call::EnumerateModes);  // the largest mode bounds the stored size
+    EXPECT_EQ(system->Calls()[1].detail, "exclusive");
+    EXPECT_EQ(system->Calls()[2].detail, "640x480x32");
+    EXPECT_EQ(system->Calls()[3].detail, "flip chain");
     EXPECT_EQ(BackSurface->Kind(), display::SurfaceKind::BackBuffer);
     EXPECT_FALSE(Called(Call::CreateClipper));
 }
@@ -63,7 +64,7 @@ TEST_F(DisplayLifecycle, WithoutFlippingTheSaverBlitsFromASystemMemorySurface)
     Store("DirectX", "DX_UseFlip", "0");
     ASSERT_TRUE(Start(kRunModeSaver));
     EXPECT_TRUE(FullScreenExclusive);
-    EXPECT_EQ(system->Calls()[2].detail, "single");
+    EXPECT_EQ(system->Calls()[3].detail, "single");
     EXPECT_EQ(BackSurface->Kind(), display::SurfaceKind::Plain);
     EXPECT_EQ(BackSurface->GetSize(), (display::Size{640, 480}));
 }
@@ -75,7 +76,7 @@ TEST_F(DisplayLifecycle, ACustomSizeRunsAtTheNormalLevelWithoutClipper)
     Store("DirectX", "DX_WinHeight", "200");
     ASSERT_TRUE(Start(kRunModeSaver, 640, 480));
     EXPECT_FALSE(FullScreenExclusive);
-    EXPECT_EQ(system->Calls()[0].detail, "normal");
+    EXPECT_EQ(system->Calls()[1].detail, "normal");
     EXPECT_FALSE(Called(Call::SetDisplayMode));
     EXPECT_FALSE(Called(Call::CreateClipper));
     EXPECT_EQ(BackSurface->GetSize(), (display::Size{320, 200}));
@@ -83,13 +84,13 @@ TEST_F(DisplayLifecycle, ACustomSizeRunsAtTheNormalLevelWithoutClipper)
 
 TEST_F(DisplayLifecycle, AModeTheScreenDoesNotOfferFallsBackToTheDesktopLayoutAtTheDesktopSize)
 {
-    UseDesktop({display::PixelLayout::Xrgb8888, {1278, 720}, {{640, 480, 32}}});
+    UseDesktop({display::PixelLayout::Xrgb8888, {1278, 720}, {{640, 480, 32}, {800, 600, 32}}});
     Store("DirectX", "DX_WinWidth", "641");  // rounded up to 644, which is not offered
     ASSERT_TRUE(Start(kRunModeSaver));
     EXPECT_FALSE(FullScreenExclusive);
     EXPECT_TRUE(ended.empty());
-    EXPECT_EQ(system->Calls()[2].call, Call::SetCooperativeLevel);
-    EXPECT_EQ(system->Calls()[2].detail, "normal");
+    EXPECT_EQ(system->Calls()[3].call, Call::SetCooperativeLevel);
+    EXPECT_EQ(system->Calls()[3].detail, "normal");
     // The drawing width keeps its multiple of 4; the geometry follows the new size.
     EXPECT_EQ(BackSurface->GetSize(), (display::Size{1280, 720}));
     EXPECT_EQ(ScreenWidth, 1280);

@@ -1,7 +1,8 @@
 // Loading the display settings: drawing size, plot bounds, centre, focal
 // distance, clamps and the dialog-independent defaults.
-#include "core/colour.h"
 #include "core/colour_tables.h"
+#include "core/colour.h"
+#include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/run_state.h"
 #include "renderer/renderer_fixture.h"
@@ -58,6 +59,47 @@ TEST_F(DisplaySettings, AHugeStoredSizeIsClamped)
     Load(kRunModeSaver, 1, 1);
     EXPECT_EQ(ScreenWidth, 16384);
     EXPECT_EQ(ScreenHeight, 16384);
+}
+
+// A size stored by hand or by a template from another machine is never
+// larger than this screen can show, so the saver never builds a huge surface.
+TEST_F(DisplaySettings, TheFullScreenSizeIsAtMostTheLargestDisplayMode)
+{
+    struct Case {
+        std::vector<display::DisplayMode> modes;
+        display::Size expected;
+    };
+    const Case cases[] = {
+        // 1600 x 1200 is wider than the desktop and never listed.
+        {{{800, 600, 32}, {1024, 768, 32}, {1600, 1200, 32}, {640, 480, 16}}, {1024, 768}},
+        {{}, {1280, 1024}},  // no modes: the desktop's size
+    };
+    Store("DirectX", "CustomRes", "1");
+    Store("DirectX", "DX_WinWidth", "16384");
+    Store("DirectX", "DX_WinHeight", "16384");
+    for (const Case& c : cases) {
+        UseDesktop({display::PixelLayout::Xrgb8888, {1280, 1024}, c.modes});
+        ASSERT_TRUE(Start(kRunModeSaver));
+        EXPECT_EQ(BackSurface->GetSize(), c.expected) << c.modes.size() << " modes";
+        EXPECT_EQ(PixelBuffer.size(), static_cast<std::size_t>(PitchPixels) * c.expected.height + 1);
+        ReleaseDirectX();
+    }
+}
+
+TEST_F(DisplaySettings, ADialogsUnsavedChoicesReplaceTheStoredOnesWithinTheirRanges)
+{
+    Store("DirectX", "DX_VertOffset", "4");
+    runState.RunMode = kRunModeDialog;
+    LoadDisplaySettings(WindowTarget("picPreview", window, 64, 48), false, 1.0f, DisplayChoices{-3, 1});
+    EXPECT_EQ(VertOffset, -3);
+    EXPECT_EQ(RGB16Mode, 1);
+    EXPECT_EQ(MaxPlotY, 45);
+    LoadDisplaySettings(WindowTarget("picPreview", window, 64, 48), false, 1.0f, DisplayChoices{30, -1});
+    EXPECT_EQ(VertOffset, 9);
+    EXPECT_EQ(RGB16Mode, 0);
+    LoadDisplaySettings(WindowTarget("picPreview", window, 64, 48), false, 1.0f);
+    EXPECT_EQ(VertOffset, 4);
+    EXPECT_EQ(RGB16Mode, 2);
 }
 
 TEST_F(DisplaySettings, ThePreviewDividesByTheTwipsPerPixel)

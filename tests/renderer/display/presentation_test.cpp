@@ -138,6 +138,29 @@ TEST_F(Presentation, WithoutCorvaneTheFrameIsShownAndTheLibraryIsLookedForAgain)
     EXPECT_EQ(FakeBlendCount(), before + 1);
 }
 
+TEST_F(Presentation, ARoutineTheLibraryLacksIsLookedForAgainAtTheNextFrame)
+{
+    const std::filesystem::path folder = config.Root() / "corvane";
+    const std::filesystem::path library = folder / kCorvaneLibraryName;
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(PARTIAL_CORVANE_FOLDER "/libcorvane.so", library);
+    SetCorvaneLookup(folder.string(), false);
+    StartWithOffset(0);
+    BlendBlitSurface(0);  // the 32-bit routine is missing: shown without new pixels
+    EXPECT_EQ(window->PresentCount(), 1);
+
+    // Replaced while the animation runs by a library with every routine.
+    std::filesystem::copy_file(FAKE_CORVANE_FOLDER "/libcorvane.so", folder / "next.so");
+    std::filesystem::rename(folder / "next.so", library);
+    BlendBlitSurface(0);
+    void* loaded = dlopen(library.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    ASSERT_NE(loaded, nullptr);
+    const auto count = reinterpret_cast<int (*)()>(dlsym(loaded, "FakeCorvaneCallCount"));
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count(), 1);
+    dlclose(loaded);
+}
+
 TEST_F(Presentation, TheRealLibraryShowsTheWorkImageInTheWindow)
 {
     if (!std::filesystem::exists(REAL_CORVANE_FOLDER "/libcorvane.so")) {

@@ -9,22 +9,20 @@
 class QWidget;
 
 namespace orbweave {
+
 class PictureBox;
-}
 
-namespace orbweave::display {
-
-class PictureBoxWindow final : public Window {
+class PictureBoxWindow final : public display::Window {
 public:
     explicit PictureBoxWindow(PictureBox& box);
 
-    Rect ScreenRect() const override;
+    display::Rect ScreenRect() const override;
     bool Exists() const override;
-    Result Present(const Surface& frame) override;
+    display::Result Present(const display::Surface& frame) override;
 
 private:
     PictureBox* box_;
     QPointer<QWidget> widget_;  // tells when the box has gone with its dialog
 };
 
-}  // namespace orbweave::display
+}  // namespace orbweave

@@ -1,21 +1,21 @@
-#include "platform/display/picture_box_backend.h"
+#include "dialogs/common/picture_box_window.h"
 
 #include <QWidget>
 
 #include "platform/display/surface.h"
 #include "platform/forms/picture_box.h"
 
-namespace orbweave::display {
+namespace orbweave {
 
 namespace {
 
-FramePixelFormat FrameFormatOf(PixelLayout layout)
+FramePixelFormat FrameFormatOf(display::PixelLayout layout)
 {
     switch (layout) {
-    case PixelLayout::Rgb555: return FramePixelFormat::Rgb555;
-    case PixelLayout::Rgb565: return FramePixelFormat::Rgb565;
-    case PixelLayout::Bgr24: return FramePixelFormat::Bgr24;
-    case PixelLayout::Xrgb8888: return FramePixelFormat::Xrgb8888;
+    case display::PixelLayout::Rgb555: return FramePixelFormat::Rgb555;
+    case display::PixelLayout::Rgb565: return FramePixelFormat::Rgb565;
+    case display::PixelLayout::Bgr24: return FramePixelFormat::Bgr24;
+    case display::PixelLayout::Xrgb8888: return FramePixelFormat::Xrgb8888;
     }
     return FramePixelFormat::Xrgb8888;
 }
@@ -24,7 +24,7 @@ FramePixelFormat FrameFormatOf(PixelLayout layout)
 
 PictureBoxWindow::PictureBoxWindow(PictureBox& box) : box_(&box), widget_(box.Widget()) {}
 
-Rect PictureBoxWindow::ScreenRect() const
+display::Rect PictureBoxWindow::ScreenRect() const
 {
     if (widget_.isNull()) {
         return {};
@@ -35,14 +35,14 @@ Rect PictureBoxWindow::ScreenRect() const
 
 bool PictureBoxWindow::Exists() const { return !widget_.isNull(); }
 
-Result PictureBoxWindow::Present(const Surface& frame)
+display::Result PictureBoxWindow::Present(const display::Surface& frame)
 {
     if (widget_.isNull()) {
-        return Result::Failed;
+        return display::Result::Failed;
     }
     const FrameView view{frame.Pixels().data(), frame.GetSize().width, frame.GetSize().height, frame.PitchBytes(),
                          FrameFormatOf(frame.Format().layout)};
-    return box_->PresentFrame(view) ? Result::Ok : Result::Failed;
+    return box_->PresentFrame(view) ? display::Result::Ok : display::Result::Failed;
 }
 
-}  // namespace orbweave::display
+}  // namespace orbweave
