@@ -63,7 +63,7 @@ void InitProcessState()
     InitUniGalaxyNames();
     SetApplicationHelpFile(kHelpFileName);
     RunMode = kRunModeDialog;
-    WriteLogEnabled = GetSettingInteger(kSectionDirectX, "DX_WriteLog", 0) != 0;
+    WriteLogEnabled = ReadDisplayValue<&DisplayRecord::DX_WriteLog>() != 0;
 }
 
 // The properties dialog (and its single-instance test) is not part of this

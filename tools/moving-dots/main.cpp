@@ -168,7 +168,7 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    WriteLogEnabled = GetSettingInteger("DirectX", "DX_WriteLog", 0) != 0;
+    WriteLogEnabled = ReadDisplayValue<&DisplayRecord::DX_WriteLog>() != 0;
     InitDirectX();
     RunMode = options.fullScreen ? kRunModeSaver : kRunModeDialog;
     auto window = options.fullScreen ? display::SdlWindow::CreateFullScreen("Zarv:Orbweave 5.0g")
