@@ -22,7 +22,6 @@ class PreviewTarget final : public DrawingTarget {
 public:
     explicit PreviewTarget(std::shared_ptr<display::Window> window);
 
-    std::string Name() const override { return "picPreview"; }
     std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
     double InnerWidth() const override;
     double InnerHeight() const override;

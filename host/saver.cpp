@@ -152,7 +152,9 @@ void SeedNewUserGalaxyTables()
 
 void SaverWindow::DisplayEffects()
 {
-    MouseMoveIgnored = GetSettingString(kSectionAdvanced, "Adv_MouseMove", "0") == "1";
+    // Only the text "1" turns the mouse rule off.
+    constexpr const DisplayValue& mouseMove = RowOf(&DisplayRecord::Adv_MouseMove);
+    MouseMoveIgnored = GetSettingString(mouseMove.section, mouseMove.name, mouseMove.defaultText) == "1";
     SeedNewUserGalaxyTables();
     while (!runState.StopRequested) {
         LoadUniverseSettings(false);

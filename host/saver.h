@@ -53,7 +53,6 @@ class SaverWindow final : public DrawingTarget {
 public:
     explicit SaverWindow(std::shared_ptr<display::Window> window);
 
-    std::string Name() const override { return "frmSaver"; }
     std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
     double InnerWidth() const override;
     double InnerHeight() const override;

@@ -64,7 +64,7 @@ void InitProcessState()
     InitUniGalaxyNames();
     SetApplicationHelpFile(kHelpFileName);
     runState.RunMode = kRunModeDialog;
-    runState.WriteLogEnabled = GetSettingInteger(kSectionDirectX, "DX_WriteLog", 0) != 0;
+    runState.WriteLogEnabled = ReadDisplayValue<&DisplayRecord::DX_WriteLog>() != 0;
 }
 
 // The properties dialog (and its single-instance test) is not part of this

@@ -77,7 +77,7 @@ bool Measure(int width, int height)
 
     InitDirectX();
     runState.RunMode = kRunModeSaver;
-    LoadDisplaySettings(WindowTarget("frmSaver", window, window->ScreenRect().Width(), window->ScreenRect().Height()),
+    LoadDisplaySettings(WindowTarget(window, window->ScreenRect().Width(), window->ScreenRect().Height()),
                         false, 1.0f);
     const CorvaneBlendFn rgb32 = LoadCorvaneBlendRoutine(BlendRoutine::Rgb32);
     if (!LoadPropsInitDX() || rgb32 == nullptr) {

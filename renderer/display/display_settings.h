@@ -18,8 +18,6 @@ namespace orbweave {
 class DrawingTarget {
 public:
     virtual ~DrawingTarget() = default;
-    // The name of the window or control the target stands for.
-    virtual std::string Name() const = 0;
     virtual std::shared_ptr<display::Window> DisplayWindow() const = 0;
     // The inner size in the target's own scale (pixels for picture boxes).
     virtual double InnerWidth() const = 0;
@@ -30,15 +28,13 @@ public:
 // runs and the tests draw into.
 class WindowTarget final : public DrawingTarget {
 public:
-    WindowTarget(std::string name, std::shared_ptr<display::Window> window, double width, double height)
-        : name_(std::move(name)), window_(std::move(window)), width_(width), height_(height) {}
-    std::string Name() const override { return name_; }
+    WindowTarget(std::shared_ptr<display::Window> window, double width, double height)
+        : window_(std::move(window)), width_(width), height_(height) {}
     std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
     double InnerWidth() const override { return width_; }
     double InnerHeight() const override { return height_; }
 
 private:
-    std::string name_;
     std::shared_ptr<display::Window> window_;
     double width_;
     double height_;

@@ -143,7 +143,7 @@ bool RunHeadless(const RunOptions& options, RunTimes* times)
     runState.StopRequested = false;
     const bool universe = options.scene == Scene::Universe;
     runState.RunMode = universe ? kRunModeSaver : kRunModeDialog;
-    LoadDisplaySettings(WindowTarget(universe ? "frmSaver" : "picPreview", window, options.width, options.height),
+    LoadDisplaySettings(WindowTarget(window, options.width, options.height),
                         false, 1.0f);
     LoadUniverseSettings(false);
     SeedRandomTable(options.seed);

@@ -96,7 +96,7 @@ bool RendererTest::Start(std::int16_t runMode, int width, int height)
     InitDirectX();
     runState.RunMode = runMode;
     window->SetScreenRect({10, 20, 10 + width, 20 + height});
-    const WindowTarget target(runMode == kRunModeSaver ? "frmSaver" : "picPreview", window, width, height);
+    const WindowTarget target(window, width, height);
     LoadDisplaySettings(target, false, 1.0f);
     return LoadPropsInitDX();
 }

@@ -58,7 +58,7 @@ protected:
         InitUniGalaxyNames();
         tourList.TourCount = 0;
         InitDirectX();
-        LoadDisplaySettings(WindowTarget("picPreview", window, 64, 48), false, 1.0f);
+        LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f);
         Prepare();
     }
     // The state each run starts from: fresh factory galaxies (a run moves

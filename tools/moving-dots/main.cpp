@@ -48,15 +48,12 @@ struct Dot {
 
 class ToolTarget final : public DrawingTarget {
 public:
-    ToolTarget(std::string name, std::shared_ptr<display::SdlWindow> window)
-        : name_(std::move(name)), window_(std::move(window)) {}
-    std::string Name() const override { return name_; }
+    explicit ToolTarget(std::shared_ptr<display::SdlWindow> window) : window_(std::move(window)) {}
     std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
     double InnerWidth() const override { return window_->DrawableSize().width; }
     double InnerHeight() const override { return window_->DrawableSize().height; }
 
 private:
-    std::string name_;
     std::shared_ptr<display::SdlWindow> window_;
 };
 
@@ -171,7 +168,7 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    runState.WriteLogEnabled = GetSettingInteger("DirectX", "DX_WriteLog", 0) != 0;
+    runState.WriteLogEnabled = ReadDisplayValue<&DisplayRecord::DX_WriteLog>() != 0;
     InitDirectX();
     runState.RunMode = options.fullScreen ? kRunModeSaver : kRunModeDialog;
     auto window = options.fullScreen ? display::SdlWindow::CreateFullScreen("Zarv:Orbweave 5.0g")
@@ -181,7 +178,7 @@ int main(int argc, char** argv)
         return 1;
     }
     display::ShowCursor(false);
-    const ToolTarget target(options.fullScreen ? "frmSaver" : "picPreview", window);
+    const ToolTarget target(window);
     LoadDisplaySettings(target, false, 1.0f);
     if (!LoadPropsInitDX()) {
         std::fputs("moving-dots: the display could not be set up\n", stderr);

@@ -55,7 +55,7 @@ protected:
     void PreviewGalaxy(bool composite) { PreviewGalaxyFromDialog(dialog, picture, composite); }
 
     Form dialog{"frmProps"};
-    WindowTarget picture{"picPreview", window, 64, 48};
+    WindowTarget picture{window, 64, 48};
 };
 
 TEST_F(DialogPreviewTest, GalaxyPreviewNeedsASelection) {

@@ -31,7 +31,7 @@ TEST_F(PictureBoxWindowTest, FramesReachThePictureBox)
 {
     InitDirectX();
     runState.RunMode = kRunModeDialog;
-    LoadDisplaySettings(WindowTarget("picPreview", std::make_shared<PictureBoxWindow>(Box()), 80, 60), false, 1.0f);
+    LoadDisplaySettings(WindowTarget(std::make_shared<PictureBoxWindow>(Box()), 80, 60), false, 1.0f);
     ASSERT_TRUE(LoadPropsInitDX());
     BackSurface->Fill({0, 0, 80, 60}, 0x00FF0000);
     BlendBlitSurface(0);

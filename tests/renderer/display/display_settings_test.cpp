@@ -15,7 +15,7 @@ protected:
     void Load(std::int16_t runMode, double width, double height, bool forceDefaults = false, float scale = 1.0f)
     {
         runState.RunMode = runMode;
-        LoadDisplaySettings(WindowTarget("picPreview", window, width, height), forceDefaults, scale);
+        LoadDisplaySettings(WindowTarget(window, width, height), forceDefaults, scale);
     }
 };
 
@@ -90,14 +90,14 @@ TEST_F(DisplaySettings, ADialogsUnsavedChoicesReplaceTheStoredOnesWithinTheirRan
 {
     Store("DirectX", "DX_VertOffset", "4");
     runState.RunMode = kRunModeDialog;
-    LoadDisplaySettings(WindowTarget("picPreview", window, 64, 48), false, 1.0f, DisplayChoices{-3, 1});
+    LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f, DisplayChoices{-3, 1});
     EXPECT_EQ(VertOffset, -3);
     EXPECT_EQ(RGB16Mode, 1);
     EXPECT_EQ(MaxPlotY, 45);
-    LoadDisplaySettings(WindowTarget("picPreview", window, 64, 48), false, 1.0f, DisplayChoices{30, -1});
+    LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f, DisplayChoices{30, -1});
     EXPECT_EQ(VertOffset, 9);
     EXPECT_EQ(RGB16Mode, 0);
-    LoadDisplaySettings(WindowTarget("picPreview", window, 64, 48), false, 1.0f);
+    LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f);
     EXPECT_EQ(VertOffset, 4);
     EXPECT_EQ(RGB16Mode, 2);
 }

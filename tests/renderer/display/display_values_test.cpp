@@ -107,7 +107,7 @@ protected:
     {
         InitDirectX();
         runState.RunMode = kRunModeSaver;
-        LoadDisplaySettings(WindowTarget("frmSaver", window, 64, 48), false, 1.0f);
+        LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f);
     }
 
     // Saves a template as the properties dialog would (the advanced values
