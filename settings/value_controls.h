@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/arrow_step.h"
+
 namespace orbweave {
 
 enum class DialogControl : std::uint8_t {
@@ -66,14 +68,6 @@ enum class BoxKeys : std::uint8_t {
 // converted to. A box of the galaxy frame's radial fields takes its range from
 // the galaxy style shown, so its row gives none.
 enum class BoxClamp : std::uint8_t { None, Integer, Single, Long, ByStyle };
-
-// Up raises the value by step but not above high, Down lowers it but not below
-// low. A step of 0: the arrows do not step the box.
-struct ArrowStep {
-    int step = 0;
-    int low = 0;
-    int high = 0;
-};
 
 // The spin control beside a box, which shows the box's value divided by
 // scale. A scale of 0: the box has no spin control. A box whose range follows

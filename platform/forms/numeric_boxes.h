@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <span>
 
+#include "core/arrow_step.h"
+
 #include "platform/forms/control.h"
 #include "platform/forms/window_utils.h"
 
@@ -28,14 +30,6 @@ struct NumericClamp {
     NumericKind kind = kNumericUnclamped;
     float low = 0.0f;
     float high = 0.0f;
-};
-
-// Up raises the value by the step but not above high, Down lowers it but not
-// below low; each applies only its own bound. A step of 0: the arrows do not step.
-struct ArrowStep {
-    int step = 0;
-    int low = 0;
-    int high = 0;
 };
 
 struct NumericBoxRow {
