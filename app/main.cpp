@@ -19,8 +19,7 @@ namespace {
 // still draws text); SDL would pick its invisible offscreen driver and the
 // saver would run unseen with no way to stop it, so SDL is asked for X11,
 // which then reports the missing display. Explicit choices win.
-void ChooseBackendsWithoutDisplay()
-{
+void ChooseBackendsWithoutDisplay() {
     const bool hasDisplay = std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
     if (!hasDisplay) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -30,8 +29,7 @@ void ChooseBackendsWithoutDisplay()
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     ChooseBackendsWithoutDisplay();
     orbweave::QuietRuntimeFolderNotice();
     QApplication application(argc, argv);

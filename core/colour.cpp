@@ -37,12 +37,12 @@ std::int32_t SectorColour(int sector, double f) {
     constexpr int kFull = 255;
     constexpr int kLow = 55;
     switch (sector) {
-        case 0: return Pack(kFull, Level(f), kLow);
-        case 1: return Pack(Level(1.0 - f), kFull, kLow);
-        case 2: return Pack(kLow, kFull, Level(f));
-        case 3: return Pack(kLow, Level(1.0 - f), kFull);
-        case 4: return Pack(Level(f), kLow, kFull);
-        default: return Pack(kFull, kLow, Level(1.0 - f));
+    case 0: return Pack(kFull, Level(f), kLow);
+    case 1: return Pack(Level(1.0 - f), kFull, kLow);
+    case 2: return Pack(kLow, kFull, Level(f));
+    case 3: return Pack(kLow, Level(1.0 - f), kFull);
+    case 4: return Pack(Level(f), kLow, kFull);
+    default: return Pack(kFull, kLow, Level(1.0 - f));
     }
 }
 

@@ -45,8 +45,7 @@ bool IsTiny(std::string_view number) {
     if (ePos != std::string_view::npos) {
         std::string_view exponentText = number.substr(ePos + 1);
         if (!exponentText.empty() && exponentText.front() == '+') exponentText.remove_prefix(1);
-        const auto error =
-            std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent).ec;
+        const auto error = std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent).ec;
         if (error == std::errc::result_out_of_range) return exponentText.front() == '-';
     }
     // Any exponent this far out decides alone, and the sum below cannot overflow.

@@ -70,8 +70,7 @@ std::string NumberToText(double value);
 std::string IntegerToText(std::int64_t value);
 
 template <std::integral T>
-    requires(!std::same_as<T, bool>)
-std::string NumberToText(T value) {
+requires(!std::same_as<T, bool>) std::string NumberToText(T value) {
     return IntegerToText(static_cast<std::int64_t>(value));
 }
 
@@ -93,9 +92,7 @@ constexpr std::int16_t ClampInt(std::int16_t v, std::int16_t lo, std::int16_t hi
 constexpr std::int32_t ClampLng(std::int32_t v, std::int32_t lo, std::int32_t hi) {
     return v < lo ? lo : (v > hi ? hi : v);
 }
-constexpr float ClampSng(float v, float lo, float hi) {
-    return v < lo ? lo : (v > hi ? hi : v);
-}
+constexpr float ClampSng(float v, float lo, float hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 constexpr std::int16_t MaxInt(std::int16_t a, std::int16_t b) { return a > b ? a : b; }
 constexpr std::int32_t MaxLng(std::int32_t a, std::int32_t b) { return a > b ? a : b; }

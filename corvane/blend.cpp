@@ -15,8 +15,7 @@ constexpr uint32_t kColourBytes = 0x00FFFFFF;
 constexpr int kChannels = 3;
 constexpr ptrdiff_t kWorkEntryBytes = 4;
 
-uint32_t LoadEntry(const uint32_t* entry)
-{
+uint32_t LoadEntry(const uint32_t* entry) {
     uint32_t value;
     std::memcpy(&value, entry, sizeof value);
     return value;
@@ -24,20 +23,18 @@ uint32_t LoadEntry(const uint32_t* entry)
 
 // Blends the three colour bytes of one entry in place, in channel order, so
 // that a neighbour offset into the same entry sees the bytes already done.
-void BlendEntry(uint8_t* entry, const BlendCall& call)
-{
+void BlendEntry(uint8_t* entry, const BlendCall& call) {
     for (int channel = 0; channel < kChannels; ++channel) {
         uint8_t* byte = entry + channel;
-        const uint32_t sum = uint32_t{byte[call.offsetA]} + byte[call.offsetB] +
-                             byte[-kWorkEntryBytes] + byte[kWorkEntryBytes] + byte[0];
+        const uint32_t sum = uint32_t{byte[call.offsetA]} + byte[call.offsetB] + byte[-kWorkEntryBytes] +
+                             byte[kWorkEntryBytes] + byte[0];
         *byte = static_cast<uint8_t>((sum * call.factor) >> 12);
     }
 }
 
 // Copy mode: the 32-bit surface shows the row one below the output row and
 // clears it whole; the others show the row two below and keep byte 3.
-void CopyRows(const BlendCall& call)
-{
+void CopyRows(const BlendCall& call) {
     const ptrdiff_t bytesPerPixel = BytesPerPixel(call.format);
     const bool whole = call.format == SurfaceFormat::Rgb32;
     const ptrdiff_t sourceRow = whole ? 0 : 1;
@@ -51,8 +48,7 @@ void CopyRows(const BlendCall& call)
     }
 }
 
-bool ProcessorHasAvx2()
-{
+bool ProcessorHasAvx2() {
 #if defined(__x86_64__) || defined(__i386__)
     return __builtin_cpu_supports("avx2");
 #else
@@ -62,21 +58,16 @@ bool ProcessorHasAvx2()
 
 // Rows are processed while pixel 1 of the output row lies below surfaceEnd.
 // A pitch of 0 or less would never get there, so such a call does nothing.
-ptrdiff_t CountRows(const void* surfaceStart, const void* surfaceEnd, ptrdiff_t pitch,
-                    ptrdiff_t bytesPerPixel)
-{
-    const intptr_t span =
-        reinterpret_cast<intptr_t>(surfaceEnd) - reinterpret_cast<intptr_t>(surfaceStart);
+ptrdiff_t CountRows(const void* surfaceStart, const void* surfaceEnd, ptrdiff_t pitch, ptrdiff_t bytesPerPixel) {
+    const intptr_t span = reinterpret_cast<intptr_t>(surfaceEnd) - reinterpret_cast<intptr_t>(surfaceStart);
     if (pitch <= 0 || span <= bytesPerPixel) {
         return 0;
     }
     return (span - bytesPerPixel - 1) / (pitch * bytesPerPixel) + 1;
 }
 
-int32_t Blend(SurfaceFormat format, void* surfaceStart, const void* surfaceEnd,
-              uint32_t* workStart, int32_t rowLength, int32_t pitch, int32_t factor,
-              intptr_t offsetA, intptr_t offsetB)
-{
+int32_t Blend(SurfaceFormat format, void* surfaceStart, const void* surfaceEnd, uint32_t* workStart, int32_t rowLength,
+              int32_t pitch, int32_t factor, intptr_t offsetA, intptr_t offsetB) {
     const BlendCall call{
         .surface = static_cast<uint8_t*>(surfaceStart),
         .work = workStart,
@@ -94,22 +85,17 @@ int32_t Blend(SurfaceFormat format, void* surfaceStart, const void* surfaceEnd,
 
 }  // namespace
 
-ptrdiff_t BytesPerPixel(SurfaceFormat format)
-{
+ptrdiff_t BytesPerPixel(SurfaceFormat format) {
     switch (format) {
     case SurfaceFormat::Rgb15:
-    case SurfaceFormat::Rgb16:
-        return 2;
-    case SurfaceFormat::Rgb24:
-        return 3;
-    case SurfaceFormat::Rgb32:
-        return 4;
+    case SurfaceFormat::Rgb16: return 2;
+    case SurfaceFormat::Rgb24: return 3;
+    case SurfaceFormat::Rgb32: return 4;
     }
     return 4;
 }
 
-void StorePixel(SurfaceFormat format, uint8_t* target, uint32_t entry)
-{
+void StorePixel(SurfaceFormat format, uint8_t* target, uint32_t entry) {
     const uint32_t b0 = entry & 0xFF;
     const uint32_t b1 = (entry >> 8) & 0xFF;
     const uint32_t b2 = (entry >> 16) & 0xFF;
@@ -129,14 +115,11 @@ void StorePixel(SurfaceFormat format, uint8_t* target, uint32_t entry)
         target[1] = static_cast<uint8_t>(b1);
         target[2] = static_cast<uint8_t>(b2);
         break;
-    case SurfaceFormat::Rgb32:
-        std::memcpy(target, &entry, sizeof entry);
-        break;
+    case SurfaceFormat::Rgb32: std::memcpy(target, &entry, sizeof entry); break;
     }
 }
 
-void BlendRowsDirect(const BlendCall& call)
-{
+void BlendRowsDirect(const BlendCall& call) {
     const ptrdiff_t bytesPerPixel = BytesPerPixel(call.format);
     auto* workBytes = reinterpret_cast<uint8_t*>(call.work);
     for (ptrdiff_t row = 0; row < call.rows; ++row) {
@@ -150,8 +133,7 @@ void BlendRowsDirect(const BlendCall& call)
     }
 }
 
-void RunBlend(const BlendCall& call)
-{
+void RunBlend(const BlendCall& call) {
     if (call.rows <= 0 || call.rowLength <= 2) {
         return;
     }
@@ -171,36 +153,28 @@ using orbweave::corvane::SurfaceFormat;
 
 extern "C" {
 
-int32_t BlendPixelLongRGB15(void* surfaceStart, const void* surfaceEnd, uint32_t* workStart,
-                            int32_t rowLength, int32_t pitch, int32_t factor, intptr_t offsetA,
-                            intptr_t offsetB)
-{
-    return orbweave::corvane::Blend(SurfaceFormat::Rgb15, surfaceStart, surfaceEnd, workStart,
-                                    rowLength, pitch, factor, offsetA, offsetB);
+int32_t BlendPixelLongRGB15(void* surfaceStart, const void* surfaceEnd, uint32_t* workStart, int32_t rowLength,
+                            int32_t pitch, int32_t factor, intptr_t offsetA, intptr_t offsetB) {
+    return orbweave::corvane::Blend(SurfaceFormat::Rgb15, surfaceStart, surfaceEnd, workStart, rowLength, pitch, factor,
+                                    offsetA, offsetB);
 }
 
-int32_t BlendPixelLongRGB16(void* surfaceStart, const void* surfaceEnd, uint32_t* workStart,
-                            int32_t rowLength, int32_t pitch, int32_t factor, intptr_t offsetA,
-                            intptr_t offsetB)
-{
-    return orbweave::corvane::Blend(SurfaceFormat::Rgb16, surfaceStart, surfaceEnd, workStart,
-                                    rowLength, pitch, factor, offsetA, offsetB);
+int32_t BlendPixelLongRGB16(void* surfaceStart, const void* surfaceEnd, uint32_t* workStart, int32_t rowLength,
+                            int32_t pitch, int32_t factor, intptr_t offsetA, intptr_t offsetB) {
+    return orbweave::corvane::Blend(SurfaceFormat::Rgb16, surfaceStart, surfaceEnd, workStart, rowLength, pitch, factor,
+                                    offsetA, offsetB);
 }
 
-int32_t BlendPixelLongRGB24(void* surfaceStart, const void* surfaceEnd, uint32_t* workStart,
-                            int32_t rowLength, int32_t pitch, int32_t factor, intptr_t offsetA,
-                            intptr_t offsetB)
-{
-    return orbweave::corvane::Blend(SurfaceFormat::Rgb24, surfaceStart, surfaceEnd, workStart,
-                                    rowLength, pitch, factor, offsetA, offsetB);
+int32_t BlendPixelLongRGB24(void* surfaceStart, const void* surfaceEnd, uint32_t* workStart, int32_t rowLength,
+                            int32_t pitch, int32_t factor, intptr_t offsetA, intptr_t offsetB) {
+    return orbweave::corvane::Blend(SurfaceFormat::Rgb24, surfaceStart, surfaceEnd, workStart, rowLength, pitch, factor,
+                                    offsetA, offsetB);
 }
 
-int32_t BlendPixelLongRGB32(void* surfaceStart, const void* surfaceEnd, uint32_t* workStart,
-                            int32_t rowLength, int32_t pitch, int32_t factor, intptr_t offsetA,
-                            intptr_t offsetB)
-{
-    return orbweave::corvane::Blend(SurfaceFormat::Rgb32, surfaceStart, surfaceEnd, workStart,
-                                    rowLength, pitch, factor, offsetA, offsetB);
+int32_t BlendPixelLongRGB32(void* surfaceStart, const void* surfaceEnd, uint32_t* workStart, int32_t rowLength,
+                            int32_t pitch, int32_t factor, intptr_t offsetA, intptr_t offsetB) {
+    return orbweave::corvane::Blend(SurfaceFormat::Rgb32, surfaceStart, surfaceEnd, workStart, rowLength, pitch, factor,
+                                    offsetA, offsetB);
 }
 
 }  // extern "C"

@@ -18,12 +18,12 @@ inline constexpr uint32_t kCopyFactor = 720;
 // blended and rows 0..rows - 1 are shown.
 struct BlendCall {
     uint8_t* surface;
-    uint32_t* work;          // pixel 0 of work row 0
+    uint32_t* work;  // pixel 0 of work row 0
     ptrdiff_t rows;
-    ptrdiff_t rowLength;     // pixels 1..rowLength - 2 of each row are processed
-    ptrdiff_t pitch;         // pixels from one row to the next, in both buffers
+    ptrdiff_t rowLength;  // pixels 1..rowLength - 2 of each row are processed
+    ptrdiff_t pitch;      // pixels from one row to the next, in both buffers
     uint32_t factor;
-    ptrdiff_t offsetA;       // bytes from a work byte to its two neighbours
+    ptrdiff_t offsetA;  // bytes from a work byte to its two neighbours
     ptrdiff_t offsetB;
     SurfaceFormat format;
 };

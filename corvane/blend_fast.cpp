@@ -49,41 +49,35 @@ constexpr uint32_t kByte3 = 0xFF000000;
 // No standard-library templates here: this file is built for AVX2, and an
 // inline function instantiated in it could replace the baseline copy used by
 // the rest of the library.
-ptrdiff_t Smaller(ptrdiff_t a, ptrdiff_t b)
-{
-    return a < b ? a : b;
-}
+ptrdiff_t Smaller(ptrdiff_t a, ptrdiff_t b) { return a < b ? a : b; }
 
 // Inside the fast path a pixel is a 64-bit lane of four 16-bit channels. A
 // row's block of eight pixels is two such vectors, holding pixels 0, 1, 4, 5
 // and 2, 3, 6, 7: the order in which AVX2 unpacks the bytes of eight pixels,
 // and back in which it packs them.
 struct Block {
-    __m256i low;    // pixels 0, 1, 4, 5
-    __m256i high;   // pixels 2, 3, 6, 7
+    __m256i low;   // pixels 0, 1, 4, 5
+    __m256i high;  // pixels 2, 3, 6, 7
 };
 
 struct Plan {
     const BlendCall& call;
-    ptrdiff_t blocks;        // blocks per row, the last one possibly partial
-    ptrdiff_t fullBlocks;    // blocks of kBlock pixels
-    ptrdiff_t leadOffset;    // bytes to the lowest row a lane reads
-    __m256i factor;          // factor * 16 for channels 0-2, 0 for channel 3
+    ptrdiff_t blocks;      // blocks per row, the last one possibly partial
+    ptrdiff_t fullBlocks;  // blocks of kBlock pixels
+    ptrdiff_t leadOffset;  // bytes to the lowest row a lane reads
+    __m256i factor;        // factor * 16 for channels 0-2, 0 for channel 3
 };
 
 struct Lane {
-    uint32_t* self;       // first pixel of the block in the work image
-    ptrdiff_t count;      // pixels of the block, 0 when the lane is idle
+    uint32_t* self;   // first pixel of the block in the work image
+    ptrdiff_t count;  // pixels of the block, 0 when the lane is idle
 };
 
-const uint32_t* Neighbour(const uint32_t* pixel, ptrdiff_t byteOffset)
-{
-    return reinterpret_cast<const uint32_t*>(reinterpret_cast<const uint8_t*>(pixel) +
-                                             byteOffset);
+const uint32_t* Neighbour(const uint32_t* pixel, ptrdiff_t byteOffset) {
+    return reinterpret_cast<const uint32_t*>(reinterpret_cast<const uint8_t*>(pixel) + byteOffset);
 }
 
-CORVANE_INLINE __m256i Load8(const uint32_t* pixels)
-{
+CORVANE_INLINE __m256i Load8(const uint32_t* pixels) {
     return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels));
 }
 
@@ -91,17 +85,14 @@ CORVANE_INLINE __m256i Load8(const uint32_t* pixels)
 // neighbour for eight pixels; `self` must hold nine entries. Interleaving the
 // bytes of two sources and multiplying-adding each byte pair by one adds the
 // two channel by channel into 16 bits.
-CORVANE_INLINE Block SumNeighbours(const uint32_t* self, const uint32_t* rowA,
-                                   const uint32_t* rowB)
-{
+CORVANE_INLINE Block SumNeighbours(const uint32_t* self, const uint32_t* rowA, const uint32_t* rowB) {
     const __m256i ones = _mm256_set1_epi8(1);
     const __m256i a = Load8(rowA);
     const __m256i b = Load8(rowB);
     const __m256i s = Load8(self);
     const __m256i r = Load8(self + 1);
     const auto add = [&](__m256i pairs, __m256i otherPairs) {
-        return _mm256_add_epi16(_mm256_maddubs_epi16(pairs, ones),
-                                _mm256_maddubs_epi16(otherPairs, ones));
+        return _mm256_add_epi16(_mm256_maddubs_epi16(pairs, ones), _mm256_maddubs_epi16(otherPairs, ones));
     };
     return {add(_mm256_unpacklo_epi8(a, b), _mm256_unpacklo_epi8(s, r)),
             add(_mm256_unpackhi_epi8(a, b), _mm256_unpackhi_epi8(s, r))};
@@ -109,9 +100,7 @@ CORVANE_INLINE Block SumNeighbours(const uint32_t* self, const uint32_t* rowA,
 
 // The last block of a row may be short: its pixels are copied into zeroed
 // blocks so that nothing outside the row is read.
-Block SumShortNeighbours(const uint32_t* self, const uint32_t* rowA, const uint32_t* rowB,
-                         ptrdiff_t count)
-{
+Block SumShortNeighbours(const uint32_t* self, const uint32_t* rowA, const uint32_t* rowB, ptrdiff_t count) {
     uint32_t a[kBlock] = {};
     uint32_t b[kBlock] = {};
     uint32_t s[kBlock + 1] = {};
@@ -121,18 +110,13 @@ Block SumShortNeighbours(const uint32_t* self, const uint32_t* rowA, const uint3
     return SumNeighbours(s, a, b);
 }
 
-CORVANE_INLINE Block LoadFullSums(const Plan& plan, const uint32_t* self)
-{
+CORVANE_INLINE Block LoadFullSums(const Plan& plan, const uint32_t* self) {
     // The lowest row is read here first; the rows above are in the cache.
-    _mm_prefetch(reinterpret_cast<const char*>(Neighbour(self, plan.leadOffset) +
-                                               kPrefetchPixels),
-                 _MM_HINT_T0);
-    return SumNeighbours(self, Neighbour(self, plan.call.offsetA),
-                         Neighbour(self, plan.call.offsetB));
+    _mm_prefetch(reinterpret_cast<const char*>(Neighbour(self, plan.leadOffset) + kPrefetchPixels), _MM_HINT_T0);
+    return SumNeighbours(self, Neighbour(self, plan.call.offsetA), Neighbour(self, plan.call.offsetB));
 }
 
-Block LoadSums(const Plan& plan, const Lane& lane)
-{
+Block LoadSums(const Plan& plan, const Lane& lane) {
     if (lane.count == 0) {
         return {_mm256_setzero_si256(), _mm256_setzero_si256()};
     }
@@ -145,8 +129,7 @@ Block LoadSums(const Plan& plan, const Lane& lane)
 
 // Transposes four rows of four 64-bit lanes (0x20 joins the low 128-bit
 // halves of two vectors, 0x31 the high ones).
-CORVANE_INLINE void Transpose(__m256i& r0, __m256i& r1, __m256i& r2, __m256i& r3)
-{
+CORVANE_INLINE void Transpose(__m256i& r0, __m256i& r1, __m256i& r2, __m256i& r3) {
     const __m256i t0 = _mm256_unpacklo_epi64(r0, r1);
     const __m256i t1 = _mm256_unpackhi_epi64(r0, r1);
     const __m256i t2 = _mm256_unpacklo_epi64(r2, r3);
@@ -159,8 +142,7 @@ CORVANE_INLINE void Transpose(__m256i& r0, __m256i& r1, __m256i& r2, __m256i& r3
 
 // One pixel of each of four rows: left = ((left + sums) * factor) >> 12.
 template <bool Wrap>
-CORVANE_INLINE void Advance(__m256i& left, __m256i& column, __m256i factor)
-{
+CORVANE_INLINE void Advance(__m256i& left, __m256i& column, __m256i factor) {
     left = _mm256_mulhi_epu16(_mm256_add_epi16(left, column), factor);
     if constexpr (Wrap) {
         left = _mm256_and_si256(left, _mm256_set1_epi16(0xFF));
@@ -169,73 +151,67 @@ CORVANE_INLINE void Advance(__m256i& left, __m256i& column, __m256i factor)
 }
 
 // Eight blended pixels as work entries with byte 3 clear, in pixel order.
-CORVANE_INLINE __m256i PackBlock(const Block& block)
-{
+CORVANE_INLINE __m256i PackBlock(const Block& block) {
     // Packing per 128-bit half takes pixels 0, 1 from low and 2, 3 from high,
     // then 4, 5 and 6, 7.
     return _mm256_packus_epi16(block.low, block.high);
 }
 
 template <SurfaceFormat Format>
-constexpr ptrdiff_t kBytesPerPixel =
-    Format == SurfaceFormat::Rgb32 ? 4 : Format == SurfaceFormat::Rgb24 ? 3 : 2;
+constexpr ptrdiff_t kBytesPerPixel = Format == SurfaceFormat::Rgb32   ? 4
+                                     : Format == SurfaceFormat::Rgb24 ? 3
+                                                                      : 2;
 
 // Surface pixels of eight work entries, for 15- and 16-bit surfaces.
 template <SurfaceFormat Format>
-CORVANE_INLINE __m256i Pack16(__m256i pixels)
-{
+CORVANE_INLINE __m256i Pack16(__m256i pixels) {
     // 5-5-5 or 5-6-5 with channel 0 in the top bits.
     constexpr bool wide = Format == SurfaceFormat::Rgb16;
     const auto mask = [](uint32_t bits) { return _mm256_set1_epi32(static_cast<int>(bits)); };
     const __m256i top = _mm256_slli_epi32(_mm256_and_si256(pixels, mask(0xF8)), wide ? 8 : 7);
-    const __m256i middle = _mm256_and_si256(_mm256_srli_epi32(pixels, wide ? 5 : 6),
-                                            mask(wide ? 0x7E0 : 0x3E0));
+    const __m256i middle = _mm256_and_si256(_mm256_srli_epi32(pixels, wide ? 5 : 6), mask(wide ? 0x7E0 : 0x3E0));
     const __m256i bottom = _mm256_and_si256(_mm256_srli_epi32(pixels, 19), mask(0x1F));
     return _mm256_or_si256(top, _mm256_or_si256(middle, bottom));
 }
 
 // Pixels per run of streaming stores into the surface.
 template <SurfaceFormat Format>
-constexpr ptrdiff_t kPixelsPerRun =
-    Format == SurfaceFormat::Rgb32 ? 8 : Format == SurfaceFormat::Rgb24 ? 32 : 16;
+constexpr ptrdiff_t kPixelsPerRun = Format == SurfaceFormat::Rgb32   ? 8
+                                    : Format == SurfaceFormat::Rgb24 ? 32
+                                                                     : 16;
 
-CORVANE_INLINE void Stream(uint8_t* target, __m256i bytes)
-{
+CORVANE_INLINE void Stream(uint8_t* target, __m256i bytes) {
     _mm256_stream_si256(reinterpret_cast<__m256i*>(target), bytes);
 }
 
 // Writes one run of surface pixels from the work entries at `source`,
 // bypassing the cache: the surface is read by the display, not by us.
 template <SurfaceFormat Format>
-CORVANE_INLINE void StreamRun(uint8_t* target, const uint32_t* source)
-{
+CORVANE_INLINE void StreamRun(uint8_t* target, const uint32_t* source) {
     if constexpr (Format == SurfaceFormat::Rgb32) {
         Stream(target, Load8(source));
     } else if constexpr (Format == SurfaceFormat::Rgb24) {
         // Four groups of eight pixels, each squeezed to 24 bytes (dwords 0-2
         // and 4-6 of its vector), spread over three 32-byte stores.
-        const __m256i squeeze =
-            _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1, 0, 1, 2, 4,
-                             5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+        const __m256i squeeze = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1, 0, 1, 2, 4, 5,
+                                                 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
         __m256i g[4];
         for (int i = 0; i < 4; ++i) {
             g[i] = _mm256_shuffle_epi8(Load8(source + 8 * i), squeeze);
         }
-        const auto pick = [](__m256i v, int d0, int d1, int d2, int d3, int d4, int d5, int d6,
-                             int d7) {
+        const auto pick = [](__m256i v, int d0, int d1, int d2, int d3, int d4, int d5, int d6, int d7) {
             return _mm256_permutevar8x32_epi32(v, _mm256_setr_epi32(d0, d1, d2, d3, d4, d5, d6, d7));
         };
-        Stream(target, _mm256_blend_epi32(pick(g[0], 0, 1, 2, 4, 5, 6, 0, 0),
-                                          pick(g[1], 0, 0, 0, 0, 0, 0, 0, 1), 0xC0));
-        Stream(target + 32, _mm256_blend_epi32(pick(g[1], 2, 4, 5, 6, 0, 0, 0, 0),
-                                               pick(g[2], 0, 0, 0, 0, 0, 1, 2, 4), 0xF0));
-        Stream(target + 64, _mm256_blend_epi32(pick(g[2], 5, 6, 0, 0, 0, 0, 0, 0),
-                                               pick(g[3], 0, 0, 0, 1, 2, 4, 5, 6), 0xFC));
+        Stream(target,
+               _mm256_blend_epi32(pick(g[0], 0, 1, 2, 4, 5, 6, 0, 0), pick(g[1], 0, 0, 0, 0, 0, 0, 0, 1), 0xC0));
+        Stream(target + 32,
+               _mm256_blend_epi32(pick(g[1], 2, 4, 5, 6, 0, 0, 0, 0), pick(g[2], 0, 0, 0, 0, 0, 1, 2, 4), 0xF0));
+        Stream(target + 64,
+               _mm256_blend_epi32(pick(g[2], 5, 6, 0, 0, 0, 0, 0, 0), pick(g[3], 0, 0, 0, 1, 2, 4, 5, 6), 0xFC));
     } else {
         // Packing per 128-bit half interleaves the two groups of eight by
         // fours; the 64-bit lane order 0, 2, 1, 3 puts them back in line.
-        const __m256i packed =
-            _mm256_packus_epi32(Pack16<Format>(Load8(source)), Pack16<Format>(Load8(source + 8)));
+        const __m256i packed = _mm256_packus_epi32(Pack16<Format>(Load8(source)), Pack16<Format>(Load8(source + 8)));
         Stream(target, _mm256_permute4x64_epi64(packed, 0xD8));
     }
 }
@@ -243,8 +219,7 @@ CORVANE_INLINE void StreamRun(uint8_t* target, const uint32_t* source)
 // Shows pixels 1..rowLength - 2 of a work row in a surface row: single
 // pixels up to a 32-byte boundary of the surface, then whole runs.
 template <SurfaceFormat Format>
-void ShowRow(uint8_t* surfaceRow, const uint32_t* workRow, ptrdiff_t rowLength)
-{
+void ShowRow(uint8_t* surfaceRow, const uint32_t* workRow, ptrdiff_t rowLength) {
     constexpr ptrdiff_t bytes = kBytesPerPixel<Format>;
     constexpr ptrdiff_t run = kPixelsPerRun<Format>;
     ptrdiff_t x = 1;
@@ -262,25 +237,22 @@ void ShowRow(uint8_t* surfaceRow, const uint32_t* workRow, ptrdiff_t rowLength)
 }
 
 template <SurfaceFormat Format>
-void ShowRows(const BlendCall& call, ptrdiff_t firstRow, ptrdiff_t endRow)
-{
+void ShowRows(const BlendCall& call, ptrdiff_t firstRow, ptrdiff_t endRow) {
     for (ptrdiff_t row = firstRow; row < endRow; ++row) {
-        ShowRow<Format>(call.surface + row * call.pitch * kBytesPerPixel<Format>,
-                        call.work + row * call.pitch, call.rowLength);
+        ShowRow<Format>(call.surface + row * call.pitch * kBytesPerPixel<Format>, call.work + row * call.pitch,
+                        call.rowLength);
     }
 }
 
 // Stores the colour bytes of one lane's block into the work image, keeping
 // byte 3.
-CORVANE_INLINE void StoreFullBlock(const Lane& lane, const Block& block)
-{
-    const __m256i merged = _mm256_blendv_epi8(PackBlock(block), Load8(lane.self),
-                                              _mm256_set1_epi32(static_cast<int>(kByte3)));
+CORVANE_INLINE void StoreFullBlock(const Lane& lane, const Block& block) {
+    const __m256i merged =
+        _mm256_blendv_epi8(PackBlock(block), Load8(lane.self), _mm256_set1_epi32(static_cast<int>(kByte3)));
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(lane.self), merged);
 }
 
-void StoreBlock(const Lane& lane, const Block& block)
-{
+void StoreBlock(const Lane& lane, const Block& block) {
     if (lane.count == kBlock) {
         StoreFullBlock(lane, block);
         return;
@@ -296,8 +268,7 @@ void StoreBlock(const Lane& lane, const Block& block)
 // eight chain steps, transpose back, store. With Full, every lane has a
 // full block.
 template <bool Wrap, bool Full>
-CORVANE_INLINE void BlendQuad(const Plan& plan, const Lane (&lanes)[4], __m256i& leftPixels)
-{
+CORVANE_INLINE void BlendQuad(const Plan& plan, const Lane (&lanes)[4], __m256i& leftPixels) {
     Block b[4];
     for (int i = 0; i < 4; ++i) {
         b[i] = Full ? LoadFullSums(plan, lanes[i].self) : LoadSums(plan, lanes[i]);
@@ -328,8 +299,7 @@ CORVANE_INLINE void BlendQuad(const Plan& plan, const Lane (&lanes)[4], __m256i&
 }
 
 // A work entry as one pixel of the fast path.
-uint64_t WidenEntry(uint32_t entry)
-{
+uint64_t WidenEntry(uint32_t entry) {
     uint64_t wide = 0;
     for (int channel = 0; channel < 4; ++channel) {
         wide |= uint64_t{(entry >> (8 * channel)) & 0xFF} << (16 * channel);
@@ -341,8 +311,7 @@ uint64_t WidenEntry(uint32_t entry)
 // or reach the short last block of their row.
 template <bool Wrap>
 void BlendAnyStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount, ptrdiff_t step,
-                  __m256i (&left)[kLanes / 4])
-{
+                  __m256i (&left)[kLanes / 4]) {
     const BlendCall& call = plan.call;
     // Lane `step` starts now: its left neighbour is pixel 0 of its row.
     if (step < laneCount) {
@@ -369,9 +338,7 @@ void BlendAnyStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount, ptr
 // One step with every lane on a full block: lane i works on row firstRow + i,
 // block step - i, so its pixels lie pitch - kBlock entries after lane i - 1's.
 template <bool Wrap>
-void BlendFullStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t step,
-                   __m256i (&left)[kLanes / 4])
-{
+void BlendFullStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t step, __m256i (&left)[kLanes / 4]) {
     const BlendCall& call = plan.call;
     uint32_t* first = call.work + firstRow * call.pitch + 1 + step * kBlock;
     const ptrdiff_t laneStride = call.pitch - kBlock;
@@ -387,16 +354,13 @@ void BlendFullStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t step,
 
 // Blends work rows firstRow..firstRow + laneCount - 1 together.
 template <bool Wrap>
-void BlendLaneGroup(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount)
-{
+void BlendLaneGroup(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount) {
     __m256i left[kLanes / 4] = {};
     const ptrdiff_t steps = plan.blocks + laneCount - 1;
     // Once every lane has started and until the first reaches a short block,
     // every lane has a full block.
     const ptrdiff_t fullFirst = laneCount == kLanes ? kLanes : steps;
-    const ptrdiff_t fullEnd = laneCount == kLanes && plan.fullBlocks > fullFirst
-                                  ? plan.fullBlocks
-                                  : fullFirst;
+    const ptrdiff_t fullEnd = laneCount == kLanes && plan.fullBlocks > fullFirst ? plan.fullBlocks : fullFirst;
     ptrdiff_t step = 0;
     for (; step < fullFirst; ++step) {
         BlendAnyStep<Wrap>(plan, firstRow, laneCount, step, left);
@@ -412,8 +376,7 @@ void BlendLaneGroup(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount)
 // Blends rows 1..rows group by group and shows each group's rows once they
 // are final. Row 0 is shown as it is.
 template <SurfaceFormat Format, bool Wrap>
-void BlendAllRows(const Plan& plan)
-{
+void BlendAllRows(const Plan& plan) {
     const BlendCall& call = plan.call;
     ShowRows<Format>(call, 0, 1);
     for (ptrdiff_t first = 1; first <= call.rows; first += kLanes) {
@@ -425,31 +388,24 @@ void BlendAllRows(const Plan& plan)
 }
 
 template <bool Wrap>
-void BlendAllRows(const Plan& plan)
-{
+void BlendAllRows(const Plan& plan) {
     switch (plan.call.format) {
-    case SurfaceFormat::Rgb15:
-        return BlendAllRows<SurfaceFormat::Rgb15, Wrap>(plan);
-    case SurfaceFormat::Rgb16:
-        return BlendAllRows<SurfaceFormat::Rgb16, Wrap>(plan);
-    case SurfaceFormat::Rgb24:
-        return BlendAllRows<SurfaceFormat::Rgb24, Wrap>(plan);
-    case SurfaceFormat::Rgb32:
-        return BlendAllRows<SurfaceFormat::Rgb32, Wrap>(plan);
+    case SurfaceFormat::Rgb15: return BlendAllRows<SurfaceFormat::Rgb15, Wrap>(plan);
+    case SurfaceFormat::Rgb16: return BlendAllRows<SurfaceFormat::Rgb16, Wrap>(plan);
+    case SurfaceFormat::Rgb24: return BlendAllRows<SurfaceFormat::Rgb24, Wrap>(plan);
+    case SurfaceFormat::Rgb32: return BlendAllRows<SurfaceFormat::Rgb32, Wrap>(plan);
     }
 }
 
 // Copy mode: the 32-bit surface shows work row i and clears it whole; the
 // others show row i + 1 and keep its byte 3.
 template <SurfaceFormat Format>
-void CopyAllRows(const BlendCall& call)
-{
+void CopyAllRows(const BlendCall& call) {
     constexpr bool whole = Format == SurfaceFormat::Rgb32;
     constexpr ptrdiff_t sourceRow = whole ? 0 : 1;
     for (ptrdiff_t row = 0; row < call.rows; ++row) {
         uint32_t* source = call.work + (row + sourceRow) * call.pitch;
-        ShowRow<Format>(call.surface + row * call.pitch * kBytesPerPixel<Format>, source,
-                        call.rowLength);
+        ShowRow<Format>(call.surface + row * call.pitch * kBytesPerPixel<Format>, source, call.rowLength);
         if constexpr (whole) {
             std::memset(source + 1, 0, (call.rowLength - 2) * sizeof *source);
         } else {
@@ -460,17 +416,12 @@ void CopyAllRows(const BlendCall& call)
     }
 }
 
-void CopyAllRows(const BlendCall& call)
-{
+void CopyAllRows(const BlendCall& call) {
     switch (call.format) {
-    case SurfaceFormat::Rgb15:
-        return CopyAllRows<SurfaceFormat::Rgb15>(call);
-    case SurfaceFormat::Rgb16:
-        return CopyAllRows<SurfaceFormat::Rgb16>(call);
-    case SurfaceFormat::Rgb24:
-        return CopyAllRows<SurfaceFormat::Rgb24>(call);
-    case SurfaceFormat::Rgb32:
-        return CopyAllRows<SurfaceFormat::Rgb32>(call);
+    case SurfaceFormat::Rgb15: return CopyAllRows<SurfaceFormat::Rgb15>(call);
+    case SurfaceFormat::Rgb16: return CopyAllRows<SurfaceFormat::Rgb16>(call);
+    case SurfaceFormat::Rgb24: return CopyAllRows<SurfaceFormat::Rgb24>(call);
+    case SurfaceFormat::Rgb32: return CopyAllRows<SurfaceFormat::Rgb32>(call);
     }
 }
 
@@ -478,8 +429,7 @@ void CopyAllRows(const BlendCall& call)
 
 // The fast paths take calls whose rows do not overlap; blending also needs
 // neighbour offsets of whole rows and a factor the 16-bit multiply handles.
-bool BlendRowsFast(const BlendCall& call)
-{
+bool BlendRowsFast(const BlendCall& call) {
     if (call.pitch < call.rowLength) {
         return false;
     }
@@ -487,8 +437,7 @@ bool BlendRowsFast(const BlendCall& call)
         CopyAllRows(call);
     } else {
         const ptrdiff_t rowBytes = call.pitch * 4;
-        if (call.factor > kLargestFastFactor || call.offsetA % rowBytes != 0 ||
-            call.offsetB % rowBytes != 0) {
+        if (call.factor > kLargestFastFactor || call.offsetA % rowBytes != 0 || call.offsetB % rowBytes != 0) {
             return false;
         }
         const auto channel = static_cast<int64_t>(call.factor * 16);
@@ -517,10 +466,7 @@ bool BlendRowsFast(const BlendCall& call)
 
 namespace orbweave::corvane {
 
-bool BlendRowsFast(const BlendCall&)
-{
-    return false;
-}
+bool BlendRowsFast(const BlendCall&) { return false; }
 
 }  // namespace orbweave::corvane
 

@@ -9,9 +9,6 @@ inline constexpr double kWellGuard = 1e-9;
 
 // Velocity change factor towards a well at squared distance distance2:
 // velocity += difference * factor.
-inline double WellPull(double strength, double distance2)
-{
-    return strength / (distance2 + kWellGuard);
-}
+inline double WellPull(double strength, double distance2) { return strength / (distance2 + kWellGuard); }
 
 }  // namespace orbweave::corvane

@@ -25,8 +25,7 @@ struct WellArrays {
     const float* wellStrength;
 };
 
-void PullAndMove(const WellArrays& a, int16_t wellCount, int32_t i)
-{
+void PullAndMove(const WellArrays& a, int16_t wellCount, int32_t i) {
     for (int32_t j = 0; j < wellCount; ++j) {
         const double dx = double{a.wellX[j]} - a.x[i];
         const double dy = double{a.wellY[j]} - a.y[i];
@@ -42,8 +41,7 @@ void PullAndMove(const WellArrays& a, int16_t wellCount, int32_t i)
 }
 
 // The colour value of particle i; the third mode also records its speed.
-double Brightness(const WellArrays& a, int16_t mode, int32_t i)
-{
+double Brightness(const WellArrays& a, int16_t mode, int32_t i) {
     const double x = a.x[i], y = a.y[i], z = a.z[i];
     if (mode == kByDistance) {
         return std::sqrt(x * x + y * y + z * z) * 0.01;
@@ -59,8 +57,7 @@ double Brightness(const WellArrays& a, int16_t mode, int32_t i)
 }
 
 void PlotParticle(const PlotterState& plotter, const WellArrays& a, int32_t i, int32_t colourScale,
-                  int16_t colourOffset)
-{
+                  int16_t colourOffset) {
     const PlotGeometry& geometry = plotter.geometry;
     const double z = a.z[i];
     if (!(z > 0)) {
@@ -69,8 +66,7 @@ void PlotParticle(const PlotterState& plotter, const WellArrays& a, int32_t i, i
     const double s = plotter.wellFocal / z;
     const auto x = Truncate(s * a.x[i] + geometry.centreX);
     const auto y = Truncate(s * a.y[i] + geometry.centreY);
-    if (!x || !y || *x <= 0 || *x >= geometry.xLimit || *y <= geometry.minY ||
-        *y >= geometry.maxY) {
+    if (!x || !y || *x <= 0 || *x >= geometry.xLimit || *y <= geometry.minY || *y >= geometry.maxY) {
         return;
     }
     double c = colourScale * Brightness(a, plotter.wellColourMode, i);
@@ -97,12 +93,10 @@ using namespace orbweave::corvane;
 
 extern "C" {
 
-int32_t SetGlobalGravWells(int32_t wellCount, int32_t colourMode, int32_t dualPlot, float focal,
-                           float secondOffsetX, int32_t secondHueOffset, int32_t centreX,
-                           int32_t centreY, int32_t /*ignored*/, int32_t xLimit, int32_t pitch,
-                           int32_t minY, int32_t maxY, const uint32_t* colourTable,
-                           uint32_t* pixelBuffer)
-{
+int32_t SetGlobalGravWells(int32_t wellCount, int32_t colourMode, int32_t dualPlot, float focal, float secondOffsetX,
+                           int32_t secondHueOffset, int32_t centreX, int32_t centreY, int32_t /*ignored*/,
+                           int32_t xLimit, int32_t pitch, int32_t minY, int32_t maxY, const uint32_t* colourTable,
+                           uint32_t* pixelBuffer) {
     PlotterState& plotter = Plotter();
     plotter.wellCount = static_cast<int16_t>(wellCount);
     plotter.wellColourMode = static_cast<int16_t>(colourMode);
@@ -114,11 +108,9 @@ int32_t SetGlobalGravWells(int32_t wellCount, int32_t colourMode, int32_t dualPl
     return 0;
 }
 
-int32_t PlotCycleGravWells(int32_t count, float* x, float* y, float* z, float* vx, float* vy,
-                           float* vz, float* prevSpeed, const float* wellX, const float* wellY,
-                           const float* wellZ, const float* wellStrength, int32_t colourScale,
-                           int32_t colourOffset)
-{
+int32_t PlotCycleGravWells(int32_t count, float* x, float* y, float* z, float* vx, float* vy, float* vz,
+                           float* prevSpeed, const float* wellX, const float* wellY, const float* wellZ,
+                           const float* wellStrength, int32_t colourScale, int32_t colourOffset) {
     const PlotterState& plotter = Plotter();
     const WellArrays arrays{x, y, z, vx, vy, vz, prevSpeed, wellX, wellY, wellZ, wellStrength};
     for (int32_t i = 0; i < count; ++i) {

@@ -14,18 +14,11 @@ constexpr double kSixth = 0.16666667;
 
 }  // namespace
 
-PlotterState& Plotter()
-{
-    return state;
-}
+PlotterState& Plotter() { return state; }
 
-void ResetPlotterState()
-{
-    state = PlotterState{};
-}
+void ResetPlotterState() { state = PlotterState{}; }
 
-std::optional<int32_t> Truncate(double value)
-{
+std::optional<int32_t> Truncate(double value) {
     // Every double strictly between these bounds truncates into int32_t.
     constexpr double kBelow = static_cast<double>(std::numeric_limits<int32_t>::min()) - 1.0;
     constexpr double kAbove = static_cast<double>(std::numeric_limits<int32_t>::max()) + 1.0;
@@ -35,8 +28,7 @@ std::optional<int32_t> Truncate(double value)
     return static_cast<int32_t>(value);
 }
 
-int32_t TruncateSaturated(double value)
-{
+int32_t TruncateSaturated(double value) {
     if (std::isnan(value)) {
         return 0;
     }
@@ -46,20 +38,15 @@ int32_t TruncateSaturated(double value)
     return value > 0 ? std::numeric_limits<int32_t>::max() : std::numeric_limits<int32_t>::min();
 }
 
-uint32_t TableColour(const uint32_t* table, int64_t index)
-{
-    return table[index & kTableMask];
-}
+uint32_t TableColour(const uint32_t* table, int64_t index) { return table[index & kTableMask]; }
 
-void PlotPixelClipped(const PlotGeometry& geometry, int64_t x, int64_t y, uint32_t colour)
-{
+void PlotPixelClipped(const PlotGeometry& geometry, int64_t x, int64_t y, uint32_t colour) {
     if (x > 0 && x < geometry.xLimit && y > geometry.minY && y < geometry.maxY) {
         geometry.pixels[y * geometry.pitch + x] = colour;
     }
 }
 
-std::optional<SplineSegment> WrapSplinePosition(double position, int32_t pointCount)
-{
+std::optional<SplineSegment> WrapSplinePosition(double position, int32_t pointCount) {
     if (pointCount <= 0 || !std::isfinite(position)) {
         return std::nullopt;
     }
@@ -75,24 +62,21 @@ std::optional<SplineSegment> WrapSplinePosition(double position, int32_t pointCo
     return SplineSegment{whole >= pointCount ? whole - pointCount : whole, t};
 }
 
-Vector3 CubicBSplinePoint(const Emission& emission, const SplineSegment& segment)
-{
+Vector3 CubicBSplinePoint(const Emission& emission, const SplineSegment& segment) {
     const double t = segment.t;
     const auto blend = [&](const float* points) {
         const double p0 = points[segment.first];
         const double p1 = points[segment.first + 1];
         const double p2 = points[segment.first + 2];
         const double p3 = points[segment.first + 3];
-        const double value = (-p0 + 3 * p1 - 3 * p2 + p3) * t * t * t +
-                             (3 * p0 - 6 * p1 + 3 * p2) * t * t + (3 * p2 - 3 * p0) * t +
-                             (p0 + 4 * p1 + p2);
+        const double value = (-p0 + 3 * p1 - 3 * p2 + p3) * t * t * t + (3 * p0 - 6 * p1 + 3 * p2) * t * t +
+                             (3 * p2 - 3 * p0) * t + (p0 + 4 * p1 + p2);
         return static_cast<float>(value * kSixth);
     };
     return {blend(emission.splineX), blend(emission.splineY), blend(emission.splineZ)};
 }
 
-void ApplyExpansion(const Emission& emission, const Vector3& position, Vector3& velocity)
-{
+void ApplyExpansion(const Emission& emission, const Vector3& position, Vector3& velocity) {
     if (emission.expandFactor > 0) {
         const double factor = emission.expandFactor;
         velocity.x = static_cast<float>(velocity.x + factor * position.x);

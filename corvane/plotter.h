@@ -26,9 +26,8 @@ struct PlotGeometry {
 
 // The geometry both set-up exports receive; the centre is kept as the
 // 16-bit value the plotters work with.
-inline PlotGeometry MakePlotGeometry(const uint32_t* colourTable, uint32_t* pixels, int32_t centreX,
-                                     int32_t centreY, int32_t xLimit, int32_t pitch, int32_t minY, int32_t maxY)
-{
+inline PlotGeometry MakePlotGeometry(const uint32_t* colourTable, uint32_t* pixels, int32_t centreX, int32_t centreY,
+                                     int32_t xLimit, int32_t pitch, int32_t minY, int32_t maxY) {
     return PlotGeometry{
         .colourTable = colourTable,
         .pixels = pixels,
@@ -74,7 +73,7 @@ struct PlotterState {
     // Star-array engine.
     std::array<int32_t, kLifetimeCount> lifetimes{};
     int32_t lifeIndex = 0;
-    int32_t lifetimeKeep = -64;    // so that the first call builds the table
+    int32_t lifetimeKeep = -64;  // so that the first call builds the table
     std::array<float, kBiasCount> biasTable{};
     double invPointCount = 0;
     double segmentScale = 0;
@@ -127,8 +126,7 @@ void ApplyExpansion(const Emission& emission, const Vector3& position, Vector3& 
 // The spline and emission words of a frame record (both records name them
 // alike); the probabilities become thresholds against 15-bit draws.
 template <class Frame>
-Emission EmissionOf(const Frame& frame, int32_t pointCount, int32_t segments)
-{
+Emission EmissionOf(const Frame& frame, int32_t pointCount, int32_t segments) {
     constexpr double kDrawRange = 32768.0;
     return Emission{
         .keepThreshold = TruncateSaturated(frame.keepProbability * kDrawRange),

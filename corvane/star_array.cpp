@@ -14,7 +14,7 @@ namespace orbweave::corvane {
 namespace {
 
 constexpr int32_t kHalfRand = 16384;
-constexpr double kAngleStep = kTwoPi / 32768.0;    // one step of a 15-bit turn
+constexpr double kAngleStep = kTwoPi / 32768.0;  // one step of a 15-bit turn
 
 // Lifetimes for keep thresholds at or near certainty, and the longest count
 // of draws for a geometric lifetime.
@@ -33,8 +33,7 @@ constexpr int kLastRingShape = 10;
 enum DiscShape { kDiscXZ = 11, kDiscYZ = 12, kDiscMixed = 13 };
 constexpr int32_t kMixedDiscXZBelow = 10922;
 
-void StoreFrame(const CorvaneStarArrayFrame& frame, PlotterState& plotter)
-{
+void StoreFrame(const CorvaneStarArrayFrame& frame, PlotterState& plotter) {
     Emission& emission = plotter.emission;
     emission = EmissionOf(frame, frame.splinePointCount, frame.splineSegments);
     // Without points or segments nothing is emitted, so these stay unused.
@@ -45,8 +44,7 @@ void StoreFrame(const CorvaneStarArrayFrame& frame, PlotterState& plotter)
     }
 }
 
-int32_t DrawnLifetime(int32_t keepThreshold)
-{
+int32_t DrawnLifetime(int32_t keepThreshold) {
     if (keepThreshold >= kAlwaysKeep) {
         return kEndlessLifetime;
     }
@@ -65,8 +63,7 @@ int32_t DrawnLifetime(int32_t keepThreshold)
     return draws;
 }
 
-void UpdateLifetimes(PlotterState& plotter)
-{
+void UpdateLifetimes(PlotterState& plotter) {
     const int32_t keep = plotter.emission.keepThreshold;
     if (std::llabs(int64_t{keep} - plotter.lifetimeKeep) < kLifetimeRebuildDistance) {
         return;
@@ -79,8 +76,7 @@ void UpdateLifetimes(PlotterState& plotter)
 
 // In-segment positions: (1 - (k / 2048)^exp) / 2 on alternating sides of the
 // segment's middle, so large exponents cluster new stars near the middle.
-void BuildBiasTable(PlotterState& plotter)
-{
+void BuildBiasTable(PlotterState& plotter) {
     const double exponent = plotter.emission.biasExp;
     for (int k = 0; k < kBiasCount; ++k) {
         const double w = std::pow(k / double{kBiasCount}, exponent);
@@ -90,8 +86,7 @@ void BuildBiasTable(PlotterState& plotter)
 }
 
 // A point on a sphere of radius r at height y, at angle a around the y axis.
-void PointAtHeight(Vector3& point, double r, double y, double angle)
-{
+void PointAtHeight(Vector3& point, double r, double y, double angle) {
     point.y = static_cast<float>(y);
     const double rho = std::sqrt(r * r - double{point.y} * point.y);
     point.x = static_cast<float>(rho * std::cos(angle));
@@ -99,15 +94,11 @@ void PointAtHeight(Vector3& point, double r, double y, double angle)
 }
 
 // Index 0..n - 1 from a 15-bit draw.
-int Division(int32_t draw, int n)
-{
-    return draw * n / 32768;
-}
+int Division(int32_t draw, int n) { return draw * n / 32768; }
 
 // A velocity in one of the shapes: a sphere, latitude-longitude grids,
 // rings and meridians, or discs. Shapes outside 0..13 leave it unchanged.
-void RandomPointByShape(Vector3& point, float radius, int shape, float emitSpeed)
-{
+void RandomPointByShape(Vector3& point, float radius, int shape, float emitSpeed) {
     const double r = radius;
     if (shape == 0) {
         const double y = r * PeekRandomInt() / 16384.0 - r;
@@ -115,9 +106,7 @@ void RandomPointByShape(Vector3& point, float radius, int shape, float emitSpeed
     } else if (shape > 0 && shape <= kLastRingShape) {
         const int n = kShapeDivisions[shape];
         const double step = kTwoPi / n;
-        const auto latitude = [&] {
-            return r * std::sin(step * Division(NextRandomInt(), n) + std::numbers::pi / 2);
-        };
+        const auto latitude = [&] { return r * std::sin(step * Division(NextRandomInt(), n) + std::numbers::pi / 2); };
         if (shape <= kLastGridShape) {
             const double y = latitude();
             PointAtHeight(point, r, y, step * Division(NextRandomInt(), n));
@@ -151,17 +140,16 @@ void RandomPointByShape(Vector3& point, float radius, int shape, float emitSpeed
 
 // Re-births a star on the spline path; the path position (0..1) it got, or
 // nothing when there is no path to emit from.
-std::optional<double> GenerateStarArrayStar(const PlotterState& plotter, CorvaneStar& star,
-                                            int shape, int32_t advance)
-{
+std::optional<double> GenerateStarArrayStar(const PlotterState& plotter, CorvaneStar& star, int shape,
+                                            int32_t advance) {
     const Emission& emission = plotter.emission;
     if (emission.pointCount <= 0 || emission.segments <= 0) {
         return std::nullopt;
     }
     const auto segment = static_cast<int32_t>(NextRandomInt() * plotter.segmentScale);
     const double bias = plotter.biasTable[NextRandomInt() >> 4];
-    const auto wrapped = WrapSplinePosition(
-        (segment + bias) * plotter.segmentToPoint + emission.phase, emission.pointCount);
+    const auto wrapped =
+        WrapSplinePosition((segment + bias) * plotter.segmentToPoint + emission.phase, emission.pointCount);
     if (!wrapped) {
         return std::nullopt;
     }
@@ -183,8 +171,7 @@ std::optional<double> GenerateStarArrayStar(const PlotterState& plotter, Corvane
     return (wrapped->first + wrapped->t) * plotter.invPointCount;
 }
 
-void MoveStarArray(int32_t count, CorvaneStar* stars, double cameraSpeedZ, double accelY)
-{
+void MoveStarArray(int32_t count, CorvaneStar* stars, double cameraSpeedZ, double accelY) {
     for (int32_t i = 0; i < count; ++i) {
         CorvaneStar& star = stars[i];
         star.vy = static_cast<float>(star.vy + accelY);
@@ -194,8 +181,7 @@ void MoveStarArray(int32_t count, CorvaneStar* stars, double cameraSpeedZ, doubl
     }
 }
 
-void RecreateStar(const CorvaneStarArrayFrame& frame, PlotterState& plotter, int32_t i)
-{
+void RecreateStar(const CorvaneStarArrayFrame& frame, PlotterState& plotter, int32_t i) {
     frame.framesLeft[i] = plotter.lifetimes[plotter.lifeIndex];
     plotter.lifeIndex = (plotter.lifeIndex + 1) & (kLifetimeCount - 1);
     CorvaneStar& star = frame.stars[i];
@@ -220,8 +206,7 @@ void RecreateStar(const CorvaneStarArrayFrame& frame, PlotterState& plotter, int
     }
 }
 
-void ProjectStar(const CorvaneStarArrayFrame& frame, int32_t i)
-{
+void ProjectStar(const CorvaneStarArrayFrame& frame, int32_t i) {
     const CorvaneStar& star = frame.stars[i];
     const double z = star.z;
     if (!(z > 0)) {
@@ -237,9 +222,7 @@ void ProjectStar(const CorvaneStarArrayFrame& frame, int32_t i)
     }
 }
 
-void ApplyGravWellsToArray(int32_t wellCount, int32_t count, CorvaneStar* stars,
-                           const CorvaneWell* wells)
-{
+void ApplyGravWellsToArray(int32_t wellCount, int32_t count, CorvaneStar* stars, const CorvaneWell* wells) {
     for (int32_t i = 0; i < count; ++i) {
         CorvaneStar& star = stars[i];
         for (int32_t j = 0; j < wellCount; ++j) {
@@ -261,23 +244,17 @@ enum ArrayColourMode { kByDistance = 0, kBySpeed = 1, kBySpeedLessRecession = 2 
 
 // The colour value of a star: distance, speed, or how much farther from the
 // origin it moved in its last step.
-double ColourValue(const CorvaneStar& star, int32_t mode)
-{
+double ColourValue(const CorvaneStar& star, int32_t mode) {
     const double x = star.x, y = star.y, z = star.z;
     const double vx = star.vx, vy = star.vy, vz = star.vz;
     const double distance = std::sqrt(x * x + y * y + z * z);
     const double speed = std::sqrt(vx * vx + vy * vy + vz * vz);
-    const double before =
-        std::sqrt((x - vx) * (x - vx) + (y - vy) * (y - vy) + (z - vz) * (z - vz));
+    const double before = std::sqrt((x - vx) * (x - vx) + (y - vy) * (y - vy) + (z - vz) * (z - vz));
     switch (mode) {
-    case kByDistance:
-        return distance / 64;
-    case kBySpeed:
-        return speed;
-    case kBySpeedLessRecession:
-        return speed - (distance - before);
-    default:
-        return distance - before;
+    case kByDistance: return distance / 64;
+    case kBySpeed: return speed;
+    case kBySpeedLessRecession: return speed - (distance - before);
+    default: return distance - before;
     }
 }
 
@@ -288,8 +265,7 @@ using namespace orbweave::corvane;
 
 extern "C" {
 
-int32_t SetPlotCycleStarArray(CorvaneStarArrayFrame frame)
-{
+int32_t SetPlotCycleStarArray(CorvaneStarArrayFrame frame) {
     PlotterState& plotter = Plotter();
     StoreFrame(frame, plotter);
     UpdateLifetimes(plotter);
@@ -308,13 +284,11 @@ int32_t SetPlotCycleStarArray(CorvaneStarArrayFrame frame)
     return 0;
 }
 
-int32_t SetPlotGravWellsArray(int32_t wellCount, int32_t colourMode, int32_t dualPlot, float focal,
-                              float secondOffsetX, int32_t secondHueOffset, int32_t centreX,
-                              int32_t centreY, int32_t /*ignored*/, int32_t xLimit, int32_t pitch,
-                              int32_t minY, int32_t maxY, const uint32_t* colourTable,
-                              uint32_t* pixelBuffer, int32_t count, CorvaneStar* stars,
-                              const CorvaneWell* wells, int32_t colourScale, int32_t colourOffset)
-{
+int32_t SetPlotGravWellsArray(int32_t wellCount, int32_t colourMode, int32_t dualPlot, float focal, float secondOffsetX,
+                              int32_t secondHueOffset, int32_t centreX, int32_t centreY, int32_t /*ignored*/,
+                              int32_t xLimit, int32_t pitch, int32_t minY, int32_t maxY, const uint32_t* colourTable,
+                              uint32_t* pixelBuffer, int32_t count, CorvaneStar* stars, const CorvaneWell* wells,
+                              int32_t colourScale, int32_t colourOffset) {
     ApplyGravWellsToArray(wellCount, count, stars, wells);
     const auto plot = [&](int32_t x, int32_t y, double index) {
         if (const auto whole = Truncate(index)) {

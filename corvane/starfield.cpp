@@ -17,8 +17,7 @@ constexpr int32_t kHalfRand = 16384;
 // every frame, runs modulo 16383, and the entry just changed is the draw.
 class StarfieldDraw {
 public:
-    int32_t Next()
-    {
+    int32_t Next() {
         auto& table = RandomTable();
         const int32_t next = (index_ + 1) % (kRandomTableSize - 1);
         table[index_] ^= table[next];
@@ -31,18 +30,14 @@ private:
     int32_t index_ = 1;
 };
 
-double RandFraction()
-{
-    return NextRand() * kRandomScale;
-}
+double RandFraction() { return NextRand() * kRandomScale; }
 
 // A point drawn uniformly from the sphere of the given radius.
-Vector3 RandomPointOnSphere(float radius)
-{
+Vector3 RandomPointOnSphere(float radius) {
     Vector3 point;
     point.y = static_cast<float>(RandFraction() * radius * 2 - radius);
-    const auto rho = static_cast<float>(
-        std::sqrt(static_cast<double>(radius) * radius - static_cast<double>(point.y) * point.y));
+    const auto rho =
+        static_cast<float>(std::sqrt(static_cast<double>(radius) * radius - static_cast<double>(point.y) * point.y));
     const double theta = RandFraction() * kTwoPi;
     point.x = static_cast<float>(rho * std::cos(theta));
     point.z = static_cast<float>(rho * std::sin(theta));
@@ -52,14 +47,13 @@ Vector3 RandomPointOnSphere(float radius)
 struct NewStar {
     Vector3 position;
     Vector3 velocity;
-    double pathPosition;    // fraction of the closed path, 0..1
+    double pathPosition;  // fraction of the closed path, 0..1
 };
 
 // A new star on the spline path, placed in a random segment with a position
 // inside it that clusters towards the middle for large bias exponents.
 // Nothing is emitted for a path without points or segments.
-std::optional<NewStar> GenerateStarfieldStar(const Emission& emission)
-{
+std::optional<NewStar> GenerateStarfieldStar(const Emission& emission) {
     if (emission.pointCount <= 0 || emission.segments <= 0) {
         return std::nullopt;
     }
@@ -67,8 +61,7 @@ std::optional<NewStar> GenerateStarfieldStar(const Emission& emission)
     const double side = NextRand() < kHalfRand ? -1.0 : 1.0;
     const double inSegment = (side * offCentre + 1.0) * 0.5;
     const auto segment = static_cast<int32_t>(RandFraction() * emission.segments);
-    const double position =
-        (segment + inSegment) / emission.segments * emission.pointCount + emission.phase;
+    const double position = (segment + inSegment) / emission.segments * emission.pointCount + emission.phase;
     const auto wrapped = WrapSplinePosition(position, emission.pointCount);
     if (!wrapped) {
         return std::nullopt;
@@ -82,15 +75,10 @@ std::optional<NewStar> GenerateStarfieldStar(const Emission& emission)
 }
 
 // Hue of a re-created star as a whole number of degrees, -359..359.
-int32_t HueDegrees(double hue, float hueOffset)
-{
-    return TruncateSaturated(hue + hueOffset + kHueCircle) % kHueCircle;
-}
+int32_t HueDegrees(double hue, float hueOffset) { return TruncateSaturated(hue + hueOffset + kHueCircle) % kHueCircle; }
 
 // Re-creates star k; false when nothing could be emitted, leaving it as it was.
-bool RecreateStar(const CorvaneStarfieldFrame& frame, const PlotterState& plotter, int32_t k,
-                  StarfieldDraw& draw)
-{
+bool RecreateStar(const CorvaneStarfieldFrame& frame, const PlotterState& plotter, int32_t k, StarfieldDraw& draw) {
     const Emission& emission = plotter.emission;
     Vector3 position{};
     Vector3 velocity{};
@@ -124,8 +112,7 @@ bool RecreateStar(const CorvaneStarfieldFrame& frame, const PlotterState& plotte
     return true;
 }
 
-void MoveStar(const CorvaneStarfieldFrame& frame, const Emission& emission, int32_t k)
-{
+void MoveStar(const CorvaneStarfieldFrame& frame, const Emission& emission, int32_t k) {
     frame.vy[k] = static_cast<float>(frame.vy[k] + double{frame.accelY});
     frame.x[k] = static_cast<float>(frame.x[k] + double{frame.vx[k]});
     frame.y[k] = static_cast<float>(frame.y[k] + double{frame.vy[k]});
@@ -142,18 +129,16 @@ struct HaloPoint {
 };
 
 constexpr HaloPoint kHalo[] = {
-    {0.9, 0, -1, 0},  {0.9, 0, 1, 0},                                       //
-    {0.8, 0, 0, -1},  {0.8, 0, 0, 1},                                       //
-    {0.7, 1, -2, 0},  {0.7, 1, 2, 0},  {0.7, 1, 0, -2},  {0.7, 1, 0, 2},    //
-    {0.4, 2, -4, 0},  {0.4, 2, 4, 0},  {0.4, 2, 0, -4},  {0.4, 2, 0, 4},    //
-    {0.2, 3, -2, -2}, {0.2, 3, -2, 2}, {0.2, 3, 2, -2},  {0.2, 3, 2, 2},
+    {0.9, 0, -1, 0},  {0.9, 0, 1, 0},                                    //
+    {0.8, 0, 0, -1},  {0.8, 0, 0, 1},                                    //
+    {0.7, 1, -2, 0},  {0.7, 1, 2, 0},  {0.7, 1, 0, -2}, {0.7, 1, 0, 2},  //
+    {0.4, 2, -4, 0},  {0.4, 2, 4, 0},  {0.4, 2, 0, -4}, {0.4, 2, 0, 4},  //
+    {0.2, 3, -2, -2}, {0.2, 3, -2, 2}, {0.2, 3, 2, -2}, {0.2, 3, 2, 2},
 };
 
 // Plots a star that grows from one pixel to a 17-pixel figure as it comes
 // closer; ring k takes the colour Hue + k * HaloHueStep.
-void PlotStarWithHalo(const PlotterState& plotter, int64_t x, int64_t y, double depth,
-                      int16_t hue)
-{
+void PlotStarWithHalo(const PlotterState& plotter, int64_t x, int64_t y, double depth, int16_t hue) {
     const PlotGeometry& geometry = plotter.geometry;
     const auto colour = [&](int ring) {
         return TableColour(geometry.colourTable, int64_t{hue} + int64_t{ring} * plotter.haloHueStep);
@@ -166,8 +151,7 @@ void PlotStarWithHalo(const PlotterState& plotter, int64_t x, int64_t y, double 
     }
 }
 
-void ProjectStar(const CorvaneStarfieldFrame& frame, const PlotterState& plotter, int32_t k)
-{
+void ProjectStar(const CorvaneStarfieldFrame& frame, const PlotterState& plotter, int32_t k) {
     const double z = frame.z[k];
     if (!(z > 0)) {
         return;
@@ -199,10 +183,9 @@ using namespace orbweave::corvane;
 
 extern "C" {
 
-int32_t SetGlobalStarfield(int32_t haloHueStep, int32_t centreX, int32_t centreY,
-                           int32_t /*ignored*/, int32_t xLimit, int32_t pitch, int32_t minY,
-                           int32_t maxY, const uint32_t* colourTable, uint32_t* pixelBuffer)
-{
+int32_t SetGlobalStarfield(int32_t haloHueStep, int32_t centreX, int32_t centreY, int32_t /*ignored*/, int32_t xLimit,
+                           int32_t pitch, int32_t minY, int32_t maxY, const uint32_t* colourTable,
+                           uint32_t* pixelBuffer) {
     PlotterState& plotter = Plotter();
     plotter.haloHueStep = static_cast<int16_t>(haloHueStep);
     plotter.geometry = MakePlotGeometry(colourTable, pixelBuffer, centreX, centreY, xLimit, pitch, minY, maxY);
@@ -210,12 +193,11 @@ int32_t SetGlobalStarfield(int32_t haloHueStep, int32_t centreX, int32_t centreY
     return 0;
 }
 
-int32_t PlotCycleStarfield(CorvaneStarfieldFrame frame)
-{
+int32_t PlotCycleStarfield(CorvaneStarfieldFrame frame) {
     PlotterState& plotter = Plotter();
     // The point and segment counts of this record are 16-bit values.
-    plotter.emission = EmissionOf(frame, static_cast<int16_t>(frame.splinePointCount),
-                                  static_cast<int16_t>(frame.splineSegments));
+    plotter.emission =
+        EmissionOf(frame, static_cast<int16_t>(frame.splinePointCount), static_cast<int16_t>(frame.splineSegments));
     StarfieldDraw draw;
     for (int32_t k = 0; k < frame.starCount; ++k) {
         if (draw.Next() <= plotter.emission.keepThreshold) {

@@ -9,8 +9,7 @@ constexpr float kSecondStep = 1.2566371e-5f;
 
 }  // namespace
 
-extern "C" int32_t TestingPerformance(int32_t count, int32_t /*ignored*/)
-{
+extern "C" int32_t TestingPerformance(int32_t count, int32_t /*ignored*/) {
     // Volatile so that the loop really runs: its time is its purpose.
     volatile float first = 0;
     volatile float second = 0;

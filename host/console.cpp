@@ -11,14 +11,12 @@ namespace {
 
 constexpr const char* kRuntimeFolderNotice = "QStandardPaths: XDG_RUNTIME_DIR not set";
 
-QtMessageHandler& PassedOn()
-{
+QtMessageHandler& PassedOn() {
     static QtMessageHandler handler = nullptr;
     return handler;
 }
 
-void FilterQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
+void FilterQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtWarningMsg && message.startsWith(QLatin1String(kRuntimeFolderNotice))) {
         return;
     }
@@ -27,8 +25,7 @@ void FilterQtMessage(QtMsgType type, const QMessageLogContext& context, const QS
     }
 }
 
-MessageAnswer UnattendedAnswer(const MessageStyle& style)
-{
+MessageAnswer UnattendedAnswer(const MessageStyle& style) {
     switch (style.buttons) {
     case MessageButtons::Ok: return MessageAnswer::Ok;
     case MessageButtons::YesNo: return MessageAnswer::No;
@@ -39,8 +36,7 @@ MessageAnswer UnattendedAnswer(const MessageStyle& style)
 
 }  // namespace
 
-MessageAnswer WriteUnattendedMessage(std::string_view text, std::string_view title, const MessageStyle& style)
-{
+MessageAnswer WriteUnattendedMessage(std::string_view text, std::string_view title, const MessageStyle& style) {
     std::string line(title);
     line += ": ";
     line += text;
@@ -49,8 +45,7 @@ MessageAnswer WriteUnattendedMessage(std::string_view text, std::string_view tit
     return UnattendedAnswer(style);
 }
 
-void QuietRuntimeFolderNotice()
-{
+void QuietRuntimeFolderNotice() {
     const QtMessageHandler previous = qInstallMessageHandler(FilterQtMessage);
     if (previous != FilterQtMessage) {
         PassedOn() = previous;

@@ -25,9 +25,8 @@ constexpr std::array<MachineSetting, 2> kPlacementSettings{{
 // The advanced values a saver needs; no display value and no other advanced
 // value is copied.
 constexpr std::array<const DisplayValue*, 7> kCopiedDisplayValues{
-    &RowOf(&DisplayRecord::FocalLength),  &RowOf(&DisplayRecord::Adv_TimeDelay),
-    &RowOf(&DisplayRecord::Adv_FontName), &RowOf(&DisplayRecord::Adv_FontSize),
-    &RowOf(&DisplayRecord::Adv_FontHueV), &RowOf(&DisplayRecord::LockMessage),
+    &RowOf(&DisplayRecord::FocalLength),   &RowOf(&DisplayRecord::Adv_TimeDelay), &RowOf(&DisplayRecord::Adv_FontName),
+    &RowOf(&DisplayRecord::Adv_FontSize),  &RowOf(&DisplayRecord::Adv_FontHueV),  &RowOf(&DisplayRecord::LockMessage),
     &RowOf(&DisplayRecord::Adv_MouseMove),
 };
 

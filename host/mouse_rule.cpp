@@ -8,8 +8,7 @@ namespace orbweave {
 
 MouseMoveRule::MouseMoveRule(std::function<std::int64_t()> clock) : clock_(std::move(clock)) {}
 
-bool MouseMoveRule::Move(double x, double y)
-{
+bool MouseMoveRule::Move(double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y) || std::hypot(x - lastX_, y - lastY_) <= kMouseCountedDistance) {
         return false;
     }

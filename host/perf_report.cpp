@@ -19,8 +19,7 @@ constexpr std::size_t kTimeColumn = 7;
 constexpr std::size_t kShareColumn = 6;
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::string PadLeft(std::string text, std::size_t width)
-{
+std::string PadLeft(std::string text, std::size_t width) {
     if (text.size() < width) {
         text.insert(0, width - text.size(), ' ');
     }
@@ -28,18 +27,16 @@ std::string PadLeft(std::string text, std::size_t width)
 }
 
 // Whole seconds, truncated towards zero; a value that is not finite prints 0.
-std::string WholeSeconds(double seconds)
-{
+std::string WholeSeconds(double seconds) {
     const double whole = std::isfinite(seconds) ? std::trunc(seconds) : 0.0;
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, whole == 0.0 ? 0.0 : whole,
-                                      std::chars_format::fixed, 0);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, whole == 0.0 ? 0.0 : whole, std::chars_format::fixed, 0);
     return std::string(buffer, result.ptr);
 }
 
 // Two decimals with no zero before the point below 1 ("42.50", ".75").
-std::string Share(double percent)
-{
+std::string Share(double percent) {
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, percent, std::chars_format::fixed, 2);
     std::string text(buffer, result.ptr);
@@ -49,15 +46,14 @@ std::string Share(double percent)
     return text;
 }
 
-std::string TimeLine(std::string_view label, double seconds, double total)
-{
-    const double percent = total > 0.0 && std::isfinite(total) && std::isfinite(seconds) ? seconds / total * 100.0 : 0.0;
+std::string TimeLine(std::string_view label, double seconds, double total) {
+    const double percent =
+        total > 0.0 && std::isfinite(total) && std::isfinite(seconds) ? seconds / total * 100.0 : 0.0;
     return std::string(label) + PadLeft(WholeSeconds(seconds), kTimeColumn) + "   " +
            PadLeft(Share(percent), kShareColumn) + " %";
 }
 
-std::string HeaderLine(const PerfFigures& f)
-{
+std::string HeaderLine(const PerfFigures& f) {
     std::string line(kProductHeading);
     line += ProgramVersion();
     line += f.useFlip ? "   Flip" : "   Blit";
@@ -75,8 +71,7 @@ std::string HeaderLine(const PerfFigures& f)
 
 std::string_view ProgramVersion() { return ORBWEAVE_VERSION; }
 
-std::array<std::string, kPerfReportLines> FormatPerfReport(const PerfFigures& f)
-{
+std::array<std::string, kPerfReportLines> FormatPerfReport(const PerfFigures& f) {
     const double total = f.mathTime + f.blendTime + f.presentTime;
     return {
         std::string(kRuleWidth, '-'),
@@ -89,15 +84,13 @@ std::array<std::string, kPerfReportLines> FormatPerfReport(const PerfFigures& f)
     };
 }
 
-PerfFigures CurrentPerfFigures()
-{
-    return {UseFlip,      PixelFormat,   FullScreenExclusive, ScreenWidth,   ScreenHeight,
-            PitchPixels,  CurrentBlend,  FrameDelayMs,        runState.PerfPixelCount, PerfLine,
-            PerfIdleTime, PerfBlendTime, PerfPresentTime};
+PerfFigures CurrentPerfFigures() {
+    return {UseFlip,        PixelFormat,  FullScreenExclusive,     ScreenWidth, ScreenHeight, PitchPixels,
+            CurrentBlend,   FrameDelayMs, runState.PerfPixelCount, PerfLine,    PerfIdleTime, PerfBlendTime,
+            PerfPresentTime};
 }
 
-bool AppendPerfReport(const std::filesystem::path& file, const std::array<std::string, kPerfReportLines>& lines)
-{
+bool AppendPerfReport(const std::filesystem::path& file, const std::array<std::string, kPerfReportLines>& lines) {
     std::ofstream out(file, std::ios::binary | std::ios::app);
     for (const std::string& line : lines) {
         out << line << kLineEnd;

@@ -19,10 +19,9 @@ namespace {
 
 // The drawing window is told to go (the window system closing it with its
 // host): the preview stops at the end of the frame.
-void DispatchPreviewEvent(const SDL_Event& event)
-{
-    const bool closing = event.type == SDL_QUIT ||
-                         (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE);
+void DispatchPreviewEvent(const SDL_Event& event) {
+    const bool closing =
+        event.type == SDL_QUIT || (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE);
     if (closing) {
         runState.StopRequested = true;
     }
@@ -44,18 +43,15 @@ private:
 
 PreviewTarget::PreviewTarget(std::shared_ptr<display::Window> window) : window_(std::move(window)) {}
 
-double PreviewTarget::InnerWidth() const
-{
+double PreviewTarget::InnerWidth() const {
     return window_ ? static_cast<double>(window_->DrawableSize().width) * runState.TwipsPerPixel.x : 0.0;
 }
 
-double PreviewTarget::InnerHeight() const
-{
+double PreviewTarget::InnerHeight() const {
     return window_ ? static_cast<double>(window_->DrawableSize().height) * runState.TwipsPerPixel.y : 0.0;
 }
 
-void RunPreviewLoop(const PreviewTarget& pic)
-{
+void RunPreviewLoop(const PreviewTarget& pic) {
     runState.StopRequested = false;
     LoadDisplaySettings(pic, true, 1.0f);
     while (!runState.StopRequested) {
@@ -66,8 +62,7 @@ void RunPreviewLoop(const PreviewTarget& pic)
     ReleaseDirectX();
 }
 
-void RunPreview()
-{
+void RunPreview() {
     {
         const HiddenWindow frmPreview(kPreviewCaption);
         // A host of 0 or a window that does not exist gives no drawing

@@ -33,11 +33,11 @@ constexpr std::int16_t kFadeFrames = 10;
 constexpr std::int16_t kFadeStep = 8;
 constexpr std::int32_t kHkeyCurrentUser = 1;
 
-SaverPasswordHooks DefaultPasswordHooks()
-{
+SaverPasswordHooks DefaultPasswordHooks() {
     return {
         [] {
-            const std::string stored = RegQueryString(kHkeyCurrentUser, "Control Panel\\Desktop", "ScreenSaveUsePassword");
+            const std::string stored =
+                RegQueryString(kHkeyCurrentUser, "Control Panel\\Desktop", "ScreenSaveUsePassword");
             return TextToDouble(stored).value_or(0.0) != 0.0;
         },
         // No password service exists here: whoever reaches the check passes.
@@ -46,15 +46,13 @@ SaverPasswordHooks DefaultPasswordHooks()
     };
 }
 
-SaverPasswordHooks& PasswordHooks()
-{
+SaverPasswordHooks& PasswordHooks() {
     static SaverPasswordHooks hooks = DefaultPasswordHooks();
     return hooks;
 }
 
 // The saver window's events as SDL delivers them during the frame's yield.
-void DispatchSaverEvent(SaverWindow& frm, const SDL_Event& event)
-{
+void DispatchSaverEvent(SaverWindow& frm, const SDL_Event& event) {
     switch (event.type) {
     case SDL_KEYDOWN: frm.KeyDown(); break;
     case SDL_MOUSEBUTTONDOWN: frm.MouseDown(); break;
@@ -66,8 +64,7 @@ void DispatchSaverEvent(SaverWindow& frm, const SDL_Event& event)
 
 // Fades the last picture out, gives the display back to the desktop and
 // releases it.
-void CloseSaverDisplay()
-{
+void CloseSaverDisplay() {
     FadeOutDisplay(kFadeFrames, kFadeStep);
     if (DD) {
         DD->SetCooperativeLevel(SaverHWnd, display::CooperativeLevel::Normal);
@@ -75,8 +72,7 @@ void CloseSaverDisplay()
     ReleaseDirectX();
 }
 
-void WritePerfReport()
-{
+void WritePerfReport() {
     if (PerfLine.empty() || !runState.WriteLogEnabled) {
         return;
     }
@@ -85,8 +81,7 @@ void WritePerfReport()
 
 // The saver window's life: shown, animated, closed. False when it could not
 // be opened.
-bool RunSaverWindow()
-{
+bool RunSaverWindow() {
     const auto window = display::SdlWindow::CreateFullScreen(std::string(kSaverCaption));
     if (!window) {
         return false;
@@ -105,53 +100,44 @@ bool RunSaverWindow()
 
 }  // namespace
 
-void SetSaverPasswordHooks(SaverPasswordHooks hooks)
-{
+void SetSaverPasswordHooks(SaverPasswordHooks hooks) {
     SaverPasswordHooks defaults = DefaultPasswordHooks();
     PasswordHooks() = {
         hooks.isPasswordProtected ? std::move(hooks.isPasswordProtected) : std::move(defaults.isPasswordProtected),
         hooks.verifyPassword ? std::move(hooks.verifyPassword) : std::move(defaults.verifyPassword),
-        hooks.announceSaverRunning ? std::move(hooks.announceSaverRunning)
-                                   : std::move(defaults.announceSaverRunning),
+        hooks.announceSaverRunning ? std::move(hooks.announceSaverRunning) : std::move(defaults.announceSaverRunning),
     };
 }
 
 bool IsPasswordProtected() { return PasswordHooks().isPasswordProtected(); }
 
-bool VerifySaverPassword()
-{
+bool VerifySaverPassword() {
     if (OSPlatform != kPlatformWin9x || !IsPasswordProtected()) {
         return true;
     }
     return PasswordHooks().verifyPassword() == 1;
 }
 
-void SetScreenSaverRunning(bool running)
-{
+void SetScreenSaverRunning(bool running) {
     if (OSPlatform == kPlatformWin9x && IsPasswordProtected()) {
         PasswordHooks().announceSaverRunning(running);
     }
 }
 
-SaverWindow::SaverWindow(std::shared_ptr<display::Window> window)
-    : window_(std::move(window)), mouseRule_(TickCount)
-{
-}
+SaverWindow::SaverWindow(std::shared_ptr<display::Window> window) : window_(std::move(window)), mouseRule_(TickCount) {}
 
 double SaverWindow::InnerWidth() const { return window_ ? window_->DrawableSize().width : 0; }
 
 double SaverWindow::InnerHeight() const { return window_ ? window_->DrawableSize().height : 0; }
 
-void SeedNewUserGalaxyTables()
-{
+void SeedNewUserGalaxyTables() {
     if (GetSettingInteger(kSectionGeneral, "AnimationType", -1) == -1) {
         LoadFactoryDefaults();
         GalaxyTablesToReg();
     }
 }
 
-void SaverWindow::DisplayEffects()
-{
+void SaverWindow::DisplayEffects() {
     // Only the text "1" turns the mouse rule off.
     constexpr const DisplayValue& mouseMove = RowOf(&DisplayRecord::Adv_MouseMove);
     MouseMoveIgnored = GetSettingString(mouseMove.section, mouseMove.name, mouseMove.defaultText) == "1";
@@ -166,8 +152,7 @@ void SaverWindow::KeyDown() { QueryUnload(); }
 
 void SaverWindow::MouseDown() { QueryUnload(); }
 
-void SaverWindow::MouseMove(double x, double y)
-{
+void SaverWindow::MouseMove(double x, double y) {
     const bool closes = !MouseMoveIgnored && mouseRule_.Move(x, y);
     if (Tracing()) {
         TraceEvent("motion " + NumberToText(x) + ' ' + NumberToText(y) + " counted " +
@@ -178,8 +163,7 @@ void SaverWindow::MouseMove(double x, double y)
     }
 }
 
-void SaverWindow::QueryUnload()
-{
+void SaverWindow::QueryUnload() {
     if (unloaded_) {
         return;
     }
@@ -191,15 +175,13 @@ void SaverWindow::QueryUnload()
     unloaded_ = true;
 }
 
-SaverEventListener::SaverEventListener(SaverWindow& frm)
-{
+SaverEventListener::SaverEventListener(SaverWindow& frm) {
     display::SetSdlEventHandler([&frm](const SDL_Event& event) { DispatchSaverEvent(frm, event); });
 }
 
 SaverEventListener::~SaverEventListener() { display::SetSdlEventHandler({}); }
 
-void RunSaver()
-{
+void RunSaver() {
     runState.StopRequested = false;
     runState.RunMode = kRunModeSaver;
     if (!CheckColorDepth(true)) {

@@ -42,8 +42,7 @@ constexpr const char* kColourDepthLines[] = {
     "7.  Click the OK button to change the Color Settings.",
 };
 
-std::string ColourDepthMessage()
-{
+std::string ColourDepthMessage() {
     std::string text = kColourDepthLines[0];
     for (std::size_t i = 1; i < std::size(kColourDepthLines); ++i) {
         text += "\r\n";
@@ -52,8 +51,7 @@ std::string ColourDepthMessage()
     return text;
 }
 
-void InitProcessState()
-{
+void InitProcessState() {
     runState.StopRequested = false;
     OSPlatform = GetOSPlatform();
     InitDirectX();
@@ -69,14 +67,12 @@ void InitProcessState()
 
 // The properties dialog (and its single-instance test) is not part of this
 // program yet.
-int RunConfiguration()
-{
+int RunConfiguration() {
     std::fputs("orbweave: the properties dialog (/C) is not built yet.\n", stderr);
     return kExitFailure;
 }
 
-int RunPreviewMode(std::int32_t window)
-{
+int RunPreviewMode(std::int32_t window) {
     // X window ids are unsigned 32-bit numbers.
     runState.HostWindowHandle = static_cast<std::uint32_t>(window);
     if (CheckColorDepth(false)) {
@@ -90,8 +86,7 @@ int RunPreviewMode(std::int32_t window)
 
 std::int32_t GetOSPlatform() { return kPlatformNt; }
 
-bool CheckColorDepth(bool showMessage)
-{
+bool CheckColorDepth(bool showMessage) {
     if (colourTables.DisplayBpp >= kLeastColourDepth) {
         return true;
     }
@@ -102,20 +97,17 @@ bool CheckColorDepth(bool showMessage)
     return false;
 }
 
-int Main(std::string_view commandLine)
-{
+int Main(std::string_view commandLine) {
     InitProcessState();
     const CommandLine command = ParseCommandLine(commandLine);
     switch (command.mode) {
-    case CommandMode::Configure:
-        return RunConfiguration();
+    case CommandMode::Configure: return RunConfiguration();
     case CommandMode::Saver:
         if (!window::IsWindowOpen(kSaverCaption)) {
             RunSaver();
         }
         return kExitSuccess;
-    case CommandMode::Preview:
-        return RunPreviewMode(command.number);
+    case CommandMode::Preview: return RunPreviewMode(command.number);
     case CommandMode::ChangePassword:
         // Password locking is the desktop locker's job: there is no saver
         // password to change here, so the number is read and the process ends.
@@ -128,9 +120,7 @@ int Main(std::string_view commandLine)
         CyclePropsTempToRegArrays(command.file);
         RunSaver();
         return kExitSuccess;
-    case CommandMode::Default:
-        RunSaver();
-        return kExitSuccess;
+    case CommandMode::Default: RunSaver(); return kExitSuccess;
     }
     return kExitSuccess;
 }

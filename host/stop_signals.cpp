@@ -1,14 +1,14 @@
 #include "host/stop_signals.h"
 
+#include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QSocketNotifier>
-#include <SDL.h>
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "renderer/display/run_state.h"
 
@@ -21,8 +21,7 @@ constexpr std::array kStopSignals = {SIGTERM, SIGHUP, SIGINT};
 // Read and write ends of the pipe from the handler to the frame's yield.
 int stopPipe[2] = {-1, -1};
 
-void OnStopSignal(int)
-{
+void OnStopSignal(int) {
     const int saved = errno;
     const char byte = 1;
     // A full pipe already holds a stop that has not been read.
@@ -30,16 +29,13 @@ void OnStopSignal(int)
     errno = saved;
 }
 
-void TakeStopSignals()
-{
+void TakeStopSignals() {
     char bytes[64];
-    while (::read(stopPipe[0], bytes, sizeof bytes) > 0) {
-    }
+    while (::read(stopPipe[0], bytes, sizeof bytes) > 0) {}
     runState.StopRequested = true;
 }
 
-bool OpenStopPipe()
-{
+bool OpenStopPipe() {
     if (stopPipe[0] < 0 && ::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         return false;
     }
@@ -52,8 +48,7 @@ bool OpenStopPipe()
     return true;
 }
 
-void ArmHandler(int signal)
-{
+void ArmHandler(int signal) {
     struct sigaction current {};
     if (::sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) {
         return;
@@ -67,8 +62,7 @@ void ArmHandler(int signal)
 
 }  // namespace
 
-void InstallStopSignals()
-{
+void InstallStopSignals() {
     if (QCoreApplication::instance() == nullptr || !OpenStopPipe()) {
         return;
     }

@@ -20,8 +20,7 @@ struct Trace {
     std::int64_t frameStart = 0;
 };
 
-Trace& TraceState()
-{
+Trace& TraceState() {
     static Trace trace;
     return trace;
 }
@@ -29,8 +28,7 @@ Trace& TraceState()
 // The frame's usual yield (Qt's pending events, then SDL's). A frame counts
 // once, when its loop has written a new start tick: the preview's pauses
 // while its first universe forms yield many times within one frame.
-void CountedYield()
-{
+void CountedYield() {
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::processEvents();
     }
@@ -45,8 +43,7 @@ void CountedYield()
 
 }  // namespace
 
-void StartTrace()
-{
+void StartTrace() {
     const char* path = std::getenv(kTraceVariable);
     if (path == nullptr || *path == '\0' || TraceState().file != nullptr) {
         return;
@@ -61,8 +58,7 @@ void StartTrace()
 
 bool Tracing() { return TraceState().file != nullptr; }
 
-void TraceEvent(std::string_view event)
-{
+void TraceEvent(std::string_view event) {
     Trace& trace = TraceState();
     if (trace.file == nullptr) {
         return;

@@ -6,8 +6,7 @@
 
 namespace orbweave {
 
-void ResetRendererState()
-{
+void ResetRendererState() {
     ResetRunState();
     ResetColourTables();
     ResetUniverseSettings();

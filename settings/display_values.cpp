@@ -47,8 +47,7 @@ template std::string ReadStoredValue<std::string>(const DisplayValue&, int);
 DisplayRecord ReadDisplayValues(int hive) {
     DisplayRecord record;
     for (const DisplayValue& row : kDisplayValues) {
-        std::visit([&]<class T>(T DisplayRecord::*field) { record.*field = ReadStoredValue<T>(row, hive); },
-                   row.field);
+        std::visit([&]<class T>(T DisplayRecord::*field) { record.*field = ReadStoredValue<T>(row, hive); }, row.field);
     }
     return record;
 }

@@ -70,8 +70,8 @@ struct DisplayRecord {
 
 // The field that holds a value; its type is how the stored text is read:
 // 16-bit (the whole part), 32-bit (rounded, halves to even), single, text.
-using DisplayField = std::variant<std::int16_t DisplayRecord::*, std::int32_t DisplayRecord::*,
-                                  float DisplayRecord::*, std::string DisplayRecord::*>;
+using DisplayField = std::variant<std::int16_t DisplayRecord::*, std::int32_t DisplayRecord::*, float DisplayRecord::*,
+                                  std::string DisplayRecord::*>;
 
 // A bound only the display knows: the largest listed display mode's side.
 enum class DisplayBound { None, LargestModeWidth, LargestModeHeight };
@@ -129,8 +129,14 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
     constexpr ValueRange kWidth{kSmallestDrawingWidth, kLargestDrawingSide, DisplayBound::LargestModeWidth};
     constexpr ValueRange kHeight{kSmallestDrawingHeight, kLargestDrawingSide, DisplayBound::LargestModeHeight};
     return std::array<DisplayValue, kDisplayValueCount>{{
-        {"FocalLength", A, &R::FocalLength, "1.0", ValueRange{0.01, 10.0}, {C::AdvancedBoxes, 1},
-         DecimalBox(BoxClamp::Single, 0.01, 10.0), Carried},
+        {"FocalLength",
+         A,
+         &R::FocalLength,
+         "1.0",
+         ValueRange{0.01, 10.0},
+         {C::AdvancedBoxes, 1},
+         DecimalBox(BoxClamp::Single, 0.01, 10.0),
+         Carried},
         {"Adv_TimeDelay", A, &R::Adv_TimeDelay, "25", kNoRange, {C::AdvancedBoxes, 0}, Stepped(0, 999, 10), Carried},
         {"Adv_EffectFPC", A, &R::Adv_EffectFPC, "0", kNoRange, kNoControl, {}, Carried},
         {"Adv_PerfMult", A, &R::Adv_PerfMult, "1.0", kNoRange, kNoControl, {}, Carried},
@@ -139,9 +145,21 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
         {"LockMessage", A, &R::LockMessage, "", kNoRange, {C::MessageBoxes, 4}, {}, Carried},
         {"Adv_FontName", A, &R::Adv_FontName, "Arial", kNoRange, One(C::FontList), {}, Carried},
         // The saver draws the message at 10 to 24 points, whatever the box allowed.
-        {"Adv_FontSize", A, &R::Adv_FontSize, "12", ValueRange{10, 24}, {C::MessageBoxes, 0}, Stepped(8, 80, 1),
+        {"Adv_FontSize",
+         A,
+         &R::Adv_FontSize,
+         "12",
+         ValueRange{10, 24},
+         {C::MessageBoxes, 0},
+         Stepped(8, 80, 1),
          Carried},
-        {"Adv_FontHueV", A, &R::Adv_FontHueV, "180", ValueRange{0, 359}, {C::MessageBoxes, 2}, Stepped(0, 359, 1),
+        {"Adv_FontHueV",
+         A,
+         &R::Adv_FontHueV,
+         "180",
+         ValueRange{0, 359},
+         {C::MessageBoxes, 2},
+         Stepped(0, 359, 1),
          Carried},
         {"Adv_FontTOff", A, &R::Adv_FontTOff, "5", kNoRange, {C::MessageBoxes, 1}, Stepped(0, 99, 1), Carried},
         {"Adv_FontHInc", A, &R::Adv_FontHInc, "10", kNoRange, {C::MessageBoxes, 3}, Stepped(0, 99, 1), Carried},
@@ -164,10 +182,22 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
 
         // 1: the custom size in a window; 0: the full-screen mode of that size.
         {"CustomRes", X, &R::CustomRes, "0", kNoRange, One(C::ResolutionList), {}, Carried},
-        {"DX_WinWidth", X, &R::DX_WinWidth, "640", kWidth, {C::CustomSizeBoxes, 0},
-         DigitsBox(BoxClamp::Integer, kWidth.low, kWidth.high), Carried},
-        {"DX_WinHeight", X, &R::DX_WinHeight, "480", kHeight, {C::CustomSizeBoxes, 1},
-         DigitsBox(BoxClamp::Integer, kHeight.low, kHeight.high), Carried},
+        {"DX_WinWidth",
+         X,
+         &R::DX_WinWidth,
+         "640",
+         kWidth,
+         {C::CustomSizeBoxes, 0},
+         DigitsBox(BoxClamp::Integer, kWidth.low, kWidth.high),
+         Carried},
+        {"DX_WinHeight",
+         X,
+         &R::DX_WinHeight,
+         "480",
+         kHeight,
+         {C::CustomSizeBoxes, 1},
+         DigitsBox(BoxClamp::Integer, kHeight.low, kHeight.high),
+         Carried},
         {"DX_VertOffset", X, &R::DX_VertOffset, "0", ValueRange{-9, 9}, One(C::VertOffsetList), {}, Carried},
         // 0: 5-6-5, 1: 5-5-5, 2: as the surface says.
         {"DX_RGB16bbp", X, &R::DX_RGB16bbp, "2", ValueRange{0, 2}, One(C::LayoutList), {}, Carried},

@@ -78,35 +78,35 @@ constexpr std::array<FactoryName, kGalaxyTypeCount> kFactoryNames{{
 // Universe themes 1..8, in the order of the dialog's theme list. Field 29, the
 // tour sequence, is the empty field after the final comma.
 constexpr std::array<std::string_view, kUniverseThemeCount> kUniverseThemeRows{
-    "18000, 200, 3000, 400, 0.985, 0.01, 170, 250, 30, 51, 3500, 85, 200, 2, 4, 4000, 1, 0, 0, 1, 2000, 0.999, 0.1, 15, 600, 0, 1, 100, 40,",
-    "14000, 100, 2500, 300, 0.98, 0.02, 240, 120, 20, 50, 2500, 75, 100, 2, 4, 3200, 1, 0, 0, 0, 1000, 0.996, 0.3, 15, 1000, 0, 1, 100, 80,",
-    "17000, 300, 5000, 500, 0.9925, 0.001, 330, 210, 20, 51, 2000, 90, 250, 1, 4, 75000, 1, 0, 0, 0, 3000, 0.998, 0.15, 12, 3500, 0, 1, 100, 35,",
-    "15000, 48, 0, 0, 0.99, 0.04, 60, 0, 32, 0, 1250, 100, 300, 3, 0, 2500, 1, 1, 0, 0, 1, 0.99, 0.5, 10, 25, 0, 1, 100, 50,",
-    "15000, 100, 2000, 300, 0.985, 0.0125, 165, 210, 20, 51, 2250, 85, 160, 2, 2, 4000, 1, 0, 0, 0, 1000, 0.998, 0.1, 30, 1000, 0, 1, 100, 40,",
-    "16000, 500, 6000, 300, 0.985, 0.002, 120, 240, 20, 50, 1500, 80, 250, 1, 4, 16000, 1, 0, 0, 0, 1500, 0.999, 0.05, 20, 5000, 0, 1, 100, 40,",
-    "15000, 60, 1250, 250, 0.985, 0.002, 180, 320, 32, 50, 4000, 65, 75, 2, 1, 4000, 1, 0, 0, 0, 1000, 0.998, 0.1, 50, 6000, 0, 1, 100, 75,",
-    "17000, 20, 3500, 300, 0.985, 0.05, 360, 240, 20, 0, 2000, 0, 300, 1, 0, 8000, 0, 0, 0, 0, 1000, 0.999, 0.07, 50, 1000, 125000, 1, 100, 50,",
+    "18000, 200, 3000, 400, 0.985, 0.01, 170, 250, 30, 51, 3500, 85, 200, 2, 4, 4000, 1, 0, 0, 1, 2000, 0.999, 0.1, "
+    "15, 600, 0, 1, 100, 40,",
+    "14000, 100, 2500, 300, 0.98, 0.02, 240, 120, 20, 50, 2500, 75, 100, 2, 4, 3200, 1, 0, 0, 0, 1000, 0.996, 0.3, 15, "
+    "1000, 0, 1, 100, 80,",
+    "17000, 300, 5000, 500, 0.9925, 0.001, 330, 210, 20, 51, 2000, 90, 250, 1, 4, 75000, 1, 0, 0, 0, 3000, 0.998, "
+    "0.15, 12, 3500, 0, 1, 100, 35,",
+    "15000, 48, 0, 0, 0.99, 0.04, 60, 0, 32, 0, 1250, 100, 300, 3, 0, 2500, 1, 1, 0, 0, 1, 0.99, 0.5, 10, 25, 0, 1, "
+    "100, 50,",
+    "15000, 100, 2000, 300, 0.985, 0.0125, 165, 210, 20, 51, 2250, 85, 160, 2, 2, 4000, 1, 0, 0, 0, 1000, 0.998, 0.1, "
+    "30, 1000, 0, 1, 100, 40,",
+    "16000, 500, 6000, 300, 0.985, 0.002, 120, 240, 20, 50, 1500, 80, 250, 1, 4, 16000, 1, 0, 0, 0, 1500, 0.999, 0.05, "
+    "20, 5000, 0, 1, 100, 40,",
+    "15000, 60, 1250, 250, 0.985, 0.002, 180, 320, 32, 50, 4000, 65, 75, 2, 1, 4000, 1, 0, 0, 0, 1000, 0.998, 0.1, 50, "
+    "6000, 0, 1, 100, 75,",
+    "17000, 20, 3500, 300, 0.985, 0.05, 360, 240, 20, 0, 2000, 0, 300, 1, 0, 8000, 0, 0, 0, 0, 1000, 0.999, 0.07, 50, "
+    "1000, 125000, 1, 100, 50,",
 };
 
 // Name (blank-padded), percent, member count, then the member galaxy types,
 // major type first.
 constexpr std::array<std::string_view, kCompGalaxyCount> kCompGalaxyRows{
-    "Nested Rings + Comet Core   , 30, 4, 48, 45, 46, 47,",
-    "Turbines + Nested Horns     , 20, 2, 2, 49,",
-    "Turbine + Shell + Spines    , 15, 3, 2, 38, 16,",
-    "Photon Fountain Cathedral   , 10, 2, 27, 36,",
-    "3-Cycle Splines in a Shell  , 10, 2, 26, 37,",
-    "Turbines and Starwaves      , 10, 2, 2, 35,",
-    "Starwaves in a Shell        , 10, 2, 35, 37,",
-    "Quasar in Nested Spheres    , 10, 2, 30, 19,",
-    "Gravity Cell in Spheres     , 5, 2, 31, 19,",
-    "IFS Spines in a Shell       , 10, 2, 16, 37,",
-    "Comet Bursts in Spheres     , 10, 2, 24, 7,",
-    "Crescents and Comets        , 10, 2, 24, 23,",
-    "Gold Galaxy in a Shell      , 10, 2, 17, 38,",
-    "Quasar and Gravity Cell     , 5, 2, 29, 31,",
-    "Hyperbolic Lattice          , 15, 2, 37, 38,",
-    "Multiple Gravity Cells      , 5, 2, 32, 31,",
+    "Nested Rings + Comet Core   , 30, 4, 48, 45, 46, 47,", "Turbines + Nested Horns     , 20, 2, 2, 49,",
+    "Turbine + Shell + Spines    , 15, 3, 2, 38, 16,",      "Photon Fountain Cathedral   , 10, 2, 27, 36,",
+    "3-Cycle Splines in a Shell  , 10, 2, 26, 37,",         "Turbines and Starwaves      , 10, 2, 2, 35,",
+    "Starwaves in a Shell        , 10, 2, 35, 37,",         "Quasar in Nested Spheres    , 10, 2, 30, 19,",
+    "Gravity Cell in Spheres     , 5, 2, 31, 19,",          "IFS Spines in a Shell       , 10, 2, 16, 37,",
+    "Comet Bursts in Spheres     , 10, 2, 24, 7,",          "Crescents and Comets        , 10, 2, 24, 23,",
+    "Gold Galaxy in a Shell      , 10, 2, 17, 38,",         "Quasar and Gravity Cell     , 5, 2, 29, 31,",
+    "Hyperbolic Lattice          , 15, 2, 37, 38,",         "Multiple Gravity Cells      , 5, 2, 32, 31,",
 };
 
 // --- Galaxy-type row layout --------------------------------------------------
@@ -124,66 +124,66 @@ constexpr std::monostate kNotRead{};
 
 // The record field each row position loads, for positions 0..59.
 const std::array<RowField, 60> kRowFields{
-    &UniGalaxy::Galaxy_Radius,                // 0
-    &UniGalaxy::Galaxy_Rotation,              // 1
-    &UniGalaxy::Galaxy_Distance,              // 2
-    &UniGalaxy::Galaxy_GalStyle,              // 3
-    &UniGalaxy::Galaxy_AxisPlane,             // 4
-    &UniGalaxy::Galaxy_RadSegs,               // 5
-    &UniGalaxy::Galaxy_RadFill,               // 6
-    &UniGalaxy::Galaxy_RadBands,              // 7
-    &UniGalaxy::Galaxy_RadBFill,              // 8
-    &UniGalaxy::Galaxy_ColorMult,             // 9
-    &UniGalaxy::Galaxy_GHW_Ratio,             // 10
-    &UniGalaxy::Galaxy_RadiusExp,             // 11
-    &UniGalaxy::Galaxy_HeightExp,             // 12
-    &UniGalaxy::Galaxy_AngleTilt,             // 13
-    &UniGalaxy::Galaxy_AngleTInc,             // 14
-    &UniGalaxy::Galaxy_HueStart,              // 15
-    &UniGalaxy::Galaxy_HWheelInc,             // 16
-    &UniGalaxy::Galaxy_ColorComp,             // 17
-    &UniGalaxy::Galaxy_Profile,               // 18
-    &UniGalaxy::Galaxy_NewFreq,               // 19
-    &UniGalaxy::Galaxy_NewFrames,             // 20
-    &UniGalaxy::Galaxy_NewExtMult,            // 21
-    &UniGalaxy::Galaxy_NovaFreq,              // 22
-    &UniGalaxy::Galaxy_NovaFrames,            // 23
-    &UniGalaxy::Galaxy_NovaExtMult,           // 24
-    &UniGalaxy::Galaxy_PulsarFreq,            // 25
-    &UniGalaxy::Galaxy_PulsarDepth,           // 26
-    &UniGalaxy::Galaxy_PulsarCycles,          // 27
-    &UniGalaxy::Galaxy_PulsarFrames,          // 28
-    &UniGalaxy::Galaxy_PulsarMinExt,          // 29
-    &UniGalaxy::Galaxy_PulsarMaxExt,          // 30
-    &UniGalaxy::Galaxy_PulsarShape,           // 31
-    kNotRead,                                 // 32
-    kNotRead,                                 // 33
-    kNotRead,                                 // 34
-    &UniGalaxy::Galaxy_CometFreq,             // 35
-    &UniGalaxy::Galaxy_CometStars,            // 36
-    &UniGalaxy::Galaxy_CometOrbit,            // 37
-    &UniGalaxy::Galaxy_CometSpeed,            // 38
-    &UniGalaxy::Galaxy_CometSWind,            // 39
-    &UniGalaxy::Galaxy_CometCPersist,         // 40
-    &UniGalaxy::Galaxy_CometSPersist,         // 41
-    FlagField{&UniGalaxy::Galaxy_CometVector},// 42
-    &UniGalaxy::Galaxy_HWC_Start,             // 43
-    &UniGalaxy::Galaxy_HWC_End,               // 44
-    &UniGalaxy::Galaxy_HWC_Inc,               // 45
-    &UniGalaxy::Galaxy_HueRed,                // 46
-    &UniGalaxy::Galaxy_HueGrn,                // 47
-    &UniGalaxy::Galaxy_HueBlu,                // 48
-    &UniGalaxy::Galaxy_HueBase,               // 49
-    &UniGalaxy::Galaxy_DX_Blend,              // 50
-    &UniGalaxy::Galaxy_CP_Points,             // 51
-    &UniGalaxy::Galaxy_CP_Steps,              // 52
-    &UniGalaxy::Galaxy_CP_B_Pts,              // 53
-    &UniGalaxy::Galaxy_CP_B_Exp,              // 54
-    &UniGalaxy::Galaxy_CP_B_Spd,              // 55
-    &UniGalaxy::Galaxy_CP_Close,              // 56
-    &UniGalaxy::Galaxy_CP_AdvHW,              // 57
-    &UniGalaxy::Galaxy_QG_Force,              // 58
-    &UniGalaxy::Galaxy_StdLevels,             // 59
+    &UniGalaxy::Galaxy_Radius,                  // 0
+    &UniGalaxy::Galaxy_Rotation,                // 1
+    &UniGalaxy::Galaxy_Distance,                // 2
+    &UniGalaxy::Galaxy_GalStyle,                // 3
+    &UniGalaxy::Galaxy_AxisPlane,               // 4
+    &UniGalaxy::Galaxy_RadSegs,                 // 5
+    &UniGalaxy::Galaxy_RadFill,                 // 6
+    &UniGalaxy::Galaxy_RadBands,                // 7
+    &UniGalaxy::Galaxy_RadBFill,                // 8
+    &UniGalaxy::Galaxy_ColorMult,               // 9
+    &UniGalaxy::Galaxy_GHW_Ratio,               // 10
+    &UniGalaxy::Galaxy_RadiusExp,               // 11
+    &UniGalaxy::Galaxy_HeightExp,               // 12
+    &UniGalaxy::Galaxy_AngleTilt,               // 13
+    &UniGalaxy::Galaxy_AngleTInc,               // 14
+    &UniGalaxy::Galaxy_HueStart,                // 15
+    &UniGalaxy::Galaxy_HWheelInc,               // 16
+    &UniGalaxy::Galaxy_ColorComp,               // 17
+    &UniGalaxy::Galaxy_Profile,                 // 18
+    &UniGalaxy::Galaxy_NewFreq,                 // 19
+    &UniGalaxy::Galaxy_NewFrames,               // 20
+    &UniGalaxy::Galaxy_NewExtMult,              // 21
+    &UniGalaxy::Galaxy_NovaFreq,                // 22
+    &UniGalaxy::Galaxy_NovaFrames,              // 23
+    &UniGalaxy::Galaxy_NovaExtMult,             // 24
+    &UniGalaxy::Galaxy_PulsarFreq,              // 25
+    &UniGalaxy::Galaxy_PulsarDepth,             // 26
+    &UniGalaxy::Galaxy_PulsarCycles,            // 27
+    &UniGalaxy::Galaxy_PulsarFrames,            // 28
+    &UniGalaxy::Galaxy_PulsarMinExt,            // 29
+    &UniGalaxy::Galaxy_PulsarMaxExt,            // 30
+    &UniGalaxy::Galaxy_PulsarShape,             // 31
+    kNotRead,                                   // 32
+    kNotRead,                                   // 33
+    kNotRead,                                   // 34
+    &UniGalaxy::Galaxy_CometFreq,               // 35
+    &UniGalaxy::Galaxy_CometStars,              // 36
+    &UniGalaxy::Galaxy_CometOrbit,              // 37
+    &UniGalaxy::Galaxy_CometSpeed,              // 38
+    &UniGalaxy::Galaxy_CometSWind,              // 39
+    &UniGalaxy::Galaxy_CometCPersist,           // 40
+    &UniGalaxy::Galaxy_CometSPersist,           // 41
+    FlagField{&UniGalaxy::Galaxy_CometVector},  // 42
+    &UniGalaxy::Galaxy_HWC_Start,               // 43
+    &UniGalaxy::Galaxy_HWC_End,                 // 44
+    &UniGalaxy::Galaxy_HWC_Inc,                 // 45
+    &UniGalaxy::Galaxy_HueRed,                  // 46
+    &UniGalaxy::Galaxy_HueGrn,                  // 47
+    &UniGalaxy::Galaxy_HueBlu,                  // 48
+    &UniGalaxy::Galaxy_HueBase,                 // 49
+    &UniGalaxy::Galaxy_DX_Blend,                // 50
+    &UniGalaxy::Galaxy_CP_Points,               // 51
+    &UniGalaxy::Galaxy_CP_Steps,                // 52
+    &UniGalaxy::Galaxy_CP_B_Pts,                // 53
+    &UniGalaxy::Galaxy_CP_B_Exp,                // 54
+    &UniGalaxy::Galaxy_CP_B_Spd,                // 55
+    &UniGalaxy::Galaxy_CP_Close,                // 56
+    &UniGalaxy::Galaxy_CP_AdvHW,                // 57
+    &UniGalaxy::Galaxy_QG_Force,                // 58
+    &UniGalaxy::Galaxy_StdLevels,               // 59
 };
 
 // Positions 60..64 load only for a type with more than one standard level.
@@ -246,7 +246,8 @@ template <class Block, class Column, std::size_t N>
 void LoadElementBlock(Block& block, std::int16_t& count, std::array<std::int16_t*, 3> centre,
                       const std::array<Column, N>& order, int capacity, const std::string& row) {
     LoadInt16(count, GetCSVField(row, kBlockCountField));
-    for (int k = 0; k < 3; ++k) LoadInt16(*centre[static_cast<std::size_t>(k)], GetCSVField(row, kBlockCentreField + k));
+    for (int k = 0; k < 3; ++k)
+        LoadInt16(*centre[static_cast<std::size_t>(k)], GetCSVField(row, kBlockCentreField + k));
     const int elements = std::min<int>(count, capacity);
     for (int j = 0; j < elements; ++j) {
         for (std::size_t k = 0; k < order.size(); ++k) {
@@ -319,7 +320,8 @@ void LoadFactoryCompGalaxies() {
         LoadInt16(c._CompGalPct, GetCSVField(row, 1));
         LoadInt16(c.CompGal_Count, GetCSVField(row, 2));
         const int members = std::min<int>(c.CompGal_Count, kCompMemberCapacity);
-        for (int j = 0; j < members; ++j) LoadInt16(c.CompGal_Type[static_cast<std::size_t>(j)], GetCSVField(row, j + 3));
+        for (int j = 0; j < members; ++j)
+            LoadInt16(c.CompGal_Type[static_cast<std::size_t>(j)], GetCSVField(row, j + 3));
     }
 }
 

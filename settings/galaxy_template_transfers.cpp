@@ -63,28 +63,26 @@ std::string ValueText(const UniGalaxy& g, const GalaxyValue& value) {
 }
 
 void ReadValue(UniGalaxy& g, const GalaxyValue& value, int index, std::string_view section) {
-    std::visit(Overloaded{
-                   [&](const GalaxyInt16Value& v) {
-                       const std::string text = ReadTemplateValue(section, v.name, NumberToText(v.fallback));
-                       // The percent reads like a composite's numbers.
-                       Assign(g.*v.field, v.field == &UniGalaxy::_UniGalPct ? ZeroPrefixedInt16(text)
-                                                                             : TextToInt16(text));
-                   },
-                   [&](const GalaxyInt32Value& v) {
-                       Assign(g.*v.field, TextToInt32(ReadTemplateValue(section, v.name, NumberToText(v.fallback))));
-                   },
-                   [&](const GalaxySingleValue& v) {
-                       const std::string fallback = NumberToText(static_cast<double>(v.fallback));
-                       Assign(g.*v.field, TextToSingle(ReadTemplateValue(section, v.name, fallback)));
-                   },
-                   [&](const GalaxyFlagValue& v) {
-                       g.*v.field = ReadTemplateValue(section, v.name, "0") == "1" ? -1 : 0;
-                   },
-                   [&](const GalaxyNameValue& v) {
-                       g._UniGalName = ReadTemplateValue(section, v.name, DefaultGalaxyName(index));
-                   },
-               },
-               value);
+    std::visit(
+        Overloaded{
+            [&](const GalaxyInt16Value& v) {
+                const std::string text = ReadTemplateValue(section, v.name, NumberToText(v.fallback));
+                // The percent reads like a composite's numbers.
+                Assign(g.*v.field, v.field == &UniGalaxy::_UniGalPct ? ZeroPrefixedInt16(text) : TextToInt16(text));
+            },
+            [&](const GalaxyInt32Value& v) {
+                Assign(g.*v.field, TextToInt32(ReadTemplateValue(section, v.name, NumberToText(v.fallback))));
+            },
+            [&](const GalaxySingleValue& v) {
+                const std::string fallback = NumberToText(static_cast<double>(v.fallback));
+                Assign(g.*v.field, TextToSingle(ReadTemplateValue(section, v.name, fallback)));
+            },
+            [&](const GalaxyFlagValue& v) { g.*v.field = ReadTemplateValue(section, v.name, "0") == "1" ? -1 : 0; },
+            [&](const GalaxyNameValue& v) {
+                g._UniGalName = ReadTemplateValue(section, v.name, DefaultGalaxyName(index));
+            },
+        },
+        value);
 }
 
 template <class Block, std::size_t Capacity>

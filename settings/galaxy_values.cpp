@@ -28,9 +28,7 @@ constexpr BoxRule Long(double low, double high, ArrowStep arrows, SpinRange spin
 constexpr BoxRule Decimal(double low, double high) { return DecimalBox(BoxClamp::Single, low, high); }
 // The radial boxes: their clamp and their spin's range follow the style;
 // their arrows keep fixed limits in every style.
-constexpr BoxRule ByStyle(ArrowStep arrows, SpinRange spin) {
-    return DigitsBox(BoxClamp::ByStyle, 0, 0, arrows, spin);
-}
+constexpr BoxRule ByStyle(ArrowStep arrows, SpinRange spin) { return DigitsBox(BoxClamp::ByStyle, 0, 0, arrows, spin); }
 constexpr SpinRange kStyleSpin = Spin(0, 0);
 // The list editor's percent: the arrows stop at 999, the spin and the commit at 9999.
 constexpr BoxRule kPercentBox = DigitsBox(BoxClamp::None, 0, 0, {1, 0, 999}, Spin(0, 9999));
@@ -80,13 +78,11 @@ const std::array<GalaxyValue, kGalaxyValueCount> kGalaxyValues{
     I16{"Galaxy_CometSpeed", &G::Galaxy_CometSpeed, 50, Stored(0, 9999), Box(43), Integer(0, 9999)},
     I16{"Galaxy_CometSWind", &G::Galaxy_CometSWind, 200, Stored(0, 9999), Box(44), Integer(0, 9999)},
     F32{"Galaxy_CometSPersist", &G::Galaxy_CometSPersist, 0.95f, Stored(0.1, 0.9999), Box(46), Decimal(0.1, 0.9999)},
-    F32{"Galaxy_CometCPersist", &G::Galaxy_CometCPersist, 0.9975f, Stored(0.1, 0.9999), Box(45),
-        Decimal(0.1, 0.9999)},
+    F32{"Galaxy_CometCPersist", &G::Galaxy_CometCPersist, 0.9975f, Stored(0.1, 0.9999), Box(45), Decimal(0.1, 0.9999)},
     GalaxyFlagValue{"Galaxy_CometVector", &G::Galaxy_CometVector, One(C::CometVectorCheck)},
     I16{"Galaxy_HWC_Start", &G::Galaxy_HWC_Start, 140, Stored(0, 999), Box(47),
         Integer(0, 999, {1, 0, 999}, Spin(0, 999))},
-    I16{"Galaxy_HWC_End", &G::Galaxy_HWC_End, 220, Stored(0, 999), Box(48),
-        Integer(0, 999, {1, 0, 999}, Spin(0, 999))},
+    I16{"Galaxy_HWC_End", &G::Galaxy_HWC_End, 220, Stored(0, 999), Box(48), Integer(0, 999, {1, 0, 999}, Spin(0, 999))},
     F32{"Galaxy_HWC_Inc", &G::Galaxy_HWC_Inc, 0, Stored(0, 1), Box(49), Decimal(0, 1)},
     F32{"Galaxy_GHW_Ratio", &G::Galaxy_GHW_Ratio, 0.3f, Stored(0, 99.9), Box(90), Decimal(0, 99.9)},
     F32{"Galaxy_RadiusExp", &G::Galaxy_RadiusExp, 1.15f, Stored(0, 99.9), Box(91), Decimal(0, 99.9)},
@@ -160,8 +156,8 @@ const ElementBlockLayout<AtomBlock, kAtomCapacity> kAtomLayout{
     {&AtomBlock::Atom_CenterX, &AtomBlock::Atom_CenterY, &AtomBlock::Atom_CenterZ},
     {"Atom_CenterX", "Atom_CenterY", "Atom_CenterZ"},
     {0, 9999},
-    {&AtomBlock::Atom_Element, &AtomBlock::Atom_X, &AtomBlock::Atom_Y, &AtomBlock::Atom_Z,
-     &AtomBlock::Atom_Structure, &AtomBlock::Atom_Radius, &AtomBlock::Atom_SymRadius},
+    {&AtomBlock::Atom_Element, &AtomBlock::Atom_X, &AtomBlock::Atom_Y, &AtomBlock::Atom_Z, &AtomBlock::Atom_Structure,
+     &AtomBlock::Atom_Radius, &AtomBlock::Atom_SymRadius},
     {{{1, kLastElement}, {0, 9999}, {0, 9999}, {0, 9999}, {0, kLastStructure}, {0, 9999}, {0, 9999}}},
     AtomPointName,
 };

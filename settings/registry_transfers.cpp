@@ -14,22 +14,17 @@ namespace {
 // --- Values of one galaxy type --------------------------------------------------
 
 void ReadGalaxyValue(UniGalaxy& g, const GalaxyValue& value, int index, std::string_view section, int hive) {
-    std::visit(Overloaded{
-                   [&](const GalaxyInt16Value& v) {
-                       g.*v.field = GetSettingInteger(section, v.name, v.fallback, hive);
-                   },
-                   [&](const GalaxyInt32Value& v) { g.*v.field = GetSettingLong(section, v.name, v.fallback, hive); },
-                   [&](const GalaxySingleValue& v) {
-                       g.*v.field = GetSettingSingle(section, v.name, v.fallback, hive);
-                   },
-                   [&](const GalaxyFlagValue& v) {
-                       g.*v.field = GetSettingInteger(section, v.name, 0, hive) == 1 ? -1 : 0;
-                   },
-                   [&](const GalaxyNameValue& v) {
-                       g._UniGalName = GetSettingString(section, v.name, DefaultGalaxyName(index), hive);
-                   },
-               },
-               value);
+    std::visit(
+        Overloaded{
+            [&](const GalaxyInt16Value& v) { g.*v.field = GetSettingInteger(section, v.name, v.fallback, hive); },
+            [&](const GalaxyInt32Value& v) { g.*v.field = GetSettingLong(section, v.name, v.fallback, hive); },
+            [&](const GalaxySingleValue& v) { g.*v.field = GetSettingSingle(section, v.name, v.fallback, hive); },
+            [&](const GalaxyFlagValue& v) { g.*v.field = GetSettingInteger(section, v.name, 0, hive) == 1 ? -1 : 0; },
+            [&](const GalaxyNameValue& v) {
+                g._UniGalName = GetSettingString(section, v.name, DefaultGalaxyName(index), hive);
+            },
+        },
+        value);
 }
 
 bool WriteGalaxyValue(const UniGalaxy& g, const GalaxyValue& value, std::string_view section) {

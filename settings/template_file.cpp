@@ -208,9 +208,7 @@ std::string AsOneLine(std::string_view value) {
     return line;
 }
 
-bool Append(std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), gWriter.file) == text.size();
-}
+bool Append(std::string_view text) { return std::fwrite(text.data(), 1, text.size(), gWriter.file) == text.size(); }
 
 }  // namespace
 
@@ -296,8 +294,7 @@ bool OpenTemplateFile(std::string_view file) {
     return !gWriter.failed;
 }
 
-bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value,
-                        std::string_view file) {
+bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value, std::string_view file) {
     if (gWriter.failed) return false;
     if (gWriter.file == nullptr && !OpenTemplateFile(file)) return false;
     std::string text;

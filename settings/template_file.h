@@ -51,7 +51,7 @@ private:
     };
 
     std::string text_;
-    std::string_view lineEnd_;  // CR LF, or LF in a text without CR LF
+    std::string_view lineEnd_;                                // CR LF, or LF in a text without CR LF
     std::unordered_map<std::string_view, Section> sections_;  // the first section of each name
 };
 

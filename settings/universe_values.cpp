@@ -23,13 +23,10 @@ std::string DefaultText(const UniverseValue& v) {
 
 double ReadStoredUniverseValue(const UniverseValue& v, std::string_view section) {
     switch (v.load) {
-        case Reading::Int16:
-            return GetSettingInteger(section, v.name, static_cast<std::int16_t>(v.fallback), kHiveUser);
-        case Reading::Int32:
-            return GetSettingLong(section, v.name, static_cast<std::int32_t>(v.fallback), kHiveUser);
-        case Reading::Single:
-            return GetSettingSingle(section, v.name, static_cast<float>(v.fallback), kHiveUser);
-        case Reading::None: break;
+    case Reading::Int16: return GetSettingInteger(section, v.name, static_cast<std::int16_t>(v.fallback), kHiveUser);
+    case Reading::Int32: return GetSettingLong(section, v.name, static_cast<std::int32_t>(v.fallback), kHiveUser);
+    case Reading::Single: return GetSettingSingle(section, v.name, static_cast<float>(v.fallback), kHiveUser);
+    case Reading::None: break;
     }
     return 0;
 }

@@ -73,9 +73,7 @@ namespace universe_rows {
 using U = UniverseSettings;
 
 constexpr RunRule Run(double low, double high, double unit = 1) { return {RunClamp::InType, low, high, unit}; }
-constexpr RunRule RunRounded(double low, double high, double unit) {
-    return {RunClamp::RoundedFirst, low, high, unit};
-}
+constexpr RunRule RunRounded(double low, double high, double unit) { return {RunClamp::RoundedFirst, low, high, unit}; }
 constexpr ControlPlace Box(int index) { return {DialogControl::UniverseBoxes, index}; }
 constexpr ControlPlace OneControl(DialogControl control) { return {control, kSingleControl}; }
 
@@ -112,9 +110,23 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues 
          Decimal(0.25, 1)},
         {"Universe_Damping", T::Single, 0.01, &U::Universe_Damping, R::Single, Run(0, 1), R::Single, Box(14),
          Decimal(0, 1)},
-        {"Universe_HW_Start", T::Int32, 170, {}, R::Int16, Run(0, 999), R::Int16, Box(16),
+        {"Universe_HW_Start",
+         T::Int32,
+         170,
+         {},
+         R::Int16,
+         Run(0, 999),
+         R::Int16,
+         Box(16),
          Integer(0, 999, {1, 0, 999}, Spin(0, 999))},
-        {"Universe_HW_End", T::Int32, 250, {}, R::Int16, Run(0, 999), R::Int16, Box(17),
+        {"Universe_HW_End",
+         T::Int32,
+         250,
+         {},
+         R::Int16,
+         Run(0, 999),
+         R::Int16,
+         Box(17),
          Integer(0, 999, {1, 0, 999}, Spin(0, 999))},
         {"Universe_Recycle", T::Int32, 30, &U::Universe_Recycle, R::Int16, Run(1, 999), R::Int16, Box(18),
          Integer(1, 999)},
@@ -130,13 +142,35 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues 
          Integer(0, 999)},
         {"Universe_DstCen", T::Single, 4000, &U::Universe_DstCen, R::Int32, Run(0, 999999, 0.01), R::Int32, Box(33),
          Long(0, 999999)},
-        {"Universe_C_Ramp", T::Int32, 750, &U::Universe_C_Ramp, R::Int16, {}, R::None, Box(34),
+        {"Universe_C_Ramp",
+         T::Int32,
+         750,
+         &U::Universe_C_Ramp,
+         R::Int16,
+         {},
+         R::None,
+         Box(34),
          DecimalBox(BoxClamp::Integer, 0, 999)},
         {"Universe_GS_Idx", T::Text, 0, {}, R::None, {}, R::None, OneControl(C::TourSequence), {}},
         {"Universe_Tour", T::Flag, 1, &U::Universe_Tour, R::Int16, Run(0, 1), R::Int16, OneControl(C::TourCheck), {}},
-        {"Universe_GVisit", T::Flag, 0, &U::Universe_GVisit, R::Int16, Run(0, 1), R::Int16,
-         OneControl(C::VisitSequenceCheck), {}},
-        {"Universe_RotCam", T::Flag, 0, &U::Universe_RotCam, R::Int16, {}, R::None, OneControl(C::RotateCameraCheck), {}},
+        {"Universe_GVisit",
+         T::Flag,
+         0,
+         &U::Universe_GVisit,
+         R::Int16,
+         Run(0, 1),
+         R::Int16,
+         OneControl(C::VisitSequenceCheck),
+         {}},
+        {"Universe_RotCam",
+         T::Flag,
+         0,
+         &U::Universe_RotCam,
+         R::Int16,
+         {},
+         R::None,
+         OneControl(C::RotateCameraCheck),
+         {}},
         {"Universe_AmStar", T::Int32, 2000, &U::Universe_AmStar, R::Int32, Run(0, 9999), R::Int32, Box(40),
          Integer(0, 9999)},
         {"Universe_AmPers", T::Single, 0.999, &U::Universe_AmPers, R::Single, Run(0.25, 1), R::Single, Box(41),
@@ -152,8 +186,15 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues 
          Box(50), Long(0, 999999)},
         {"Universe_GravFrame", T::Int32, 1, &U::Universe_GravFrame, R::Int16, Run(1, 999), R::Int16, Box(51),
          Integer(1, 999)},
-        {"Universe_Profile", T::Int16, 51, &U::Universe_Profile, R::Int16, Run(0, 51), R::Int16,
-         OneControl(C::UniverseProfileList), {}},
+        {"Universe_Profile",
+         T::Int16,
+         51,
+         &U::Universe_Profile,
+         R::Int16,
+         Run(0, 51),
+         R::Int16,
+         OneControl(C::UniverseProfileList),
+         {}},
     }};
 }();
 
@@ -164,10 +205,24 @@ inline constexpr std::string_view kSectionUniverseBlend = "DirectX";
 inline constexpr std::array<UniverseValue, 2> kUniverseBlendLevels = [] {
     using namespace universe_rows;
     return std::array<UniverseValue, 2>{{
-        {"DX_BlendUniBurst", T::Int32, 100, &U::DX_BlendUniBurst, R::Int32, Run(0, 100), R::Int16,
-         {C::BlendBoxes, 0}, Integer(0, 100)},
-        {"DX_BlendUniTravel", T::Int32, 35, &U::DX_BlendUniTravel, R::Int32, Run(0, 100), R::Int16,
-         {C::BlendBoxes, 1}, Integer(0, 100)},
+        {"DX_BlendUniBurst",
+         T::Int32,
+         100,
+         &U::DX_BlendUniBurst,
+         R::Int32,
+         Run(0, 100),
+         R::Int16,
+         {C::BlendBoxes, 0},
+         Integer(0, 100)},
+        {"DX_BlendUniTravel",
+         T::Int32,
+         35,
+         &U::DX_BlendUniTravel,
+         R::Int32,
+         Run(0, 100),
+         R::Int16,
+         {C::BlendBoxes, 1},
+         Integer(0, 100)},
     }};
 }();
 

@@ -27,16 +27,16 @@ struct RadialRanges {
 };
 
 constexpr std::array<RadialRanges, kLastStyle + 1> kRadialRangesByStyle{{
-    {1, 99, 0, 100, 1, 99, 0, 100},    // 0 standard
-    {1, 99, 0, 100, 0, 360, 0, 100},   // 1 single point attractor
-    {4, 10, 0, 100, 1, 99, 0, 100},    // 2 nested wireframe
-    {4, 10, 0, 100, 0, 100, 0, 100},   // 3 space filling fractal
-    {1, 20, 0, 9999, 1, 99, 0, 100},   // 4 nebula: the control-point ranges
-    {1, 99, 0, 100, 1, 99, 0, 100},    // 5 quasar
-    {1, 99, 0, 100, 1, 99, 0, 100},    // 6 graviton
-    {1, 99, 0, 100, 1, 99, 0, 999},    // 7 starwave
-    {1, 99, 0, 100, 1, 99, 0, 100},    // 8 user-defined IFS
-    {1, 99, 0, 100, 1, 99, 0, 100},    // 9 molecular
+    {1, 99, 0, 100, 1, 99, 0, 100},   // 0 standard
+    {1, 99, 0, 100, 0, 360, 0, 100},  // 1 single point attractor
+    {4, 10, 0, 100, 1, 99, 0, 100},   // 2 nested wireframe
+    {4, 10, 0, 100, 0, 100, 0, 100},  // 3 space filling fractal
+    {1, 20, 0, 9999, 1, 99, 0, 100},  // 4 nebula: the control-point ranges
+    {1, 99, 0, 100, 1, 99, 0, 100},   // 5 quasar
+    {1, 99, 0, 100, 1, 99, 0, 100},   // 6 graviton
+    {1, 99, 0, 100, 1, 99, 0, 999},   // 7 starwave
+    {1, 99, 0, 100, 1, 99, 0, 100},   // 8 user-defined IFS
+    {1, 99, 0, 100, 1, 99, 0, 100},   // 9 molecular
 }};
 
 void Clamp16(std::int16_t& field, std::int16_t lo, std::int16_t hi) { field = ClampInt(field, lo, hi); }
@@ -75,9 +75,11 @@ void ClampToStoredRange(UniGalaxy& g, const GalaxyNumberValue<T>& v) {
 
 void ValidateGalaxyValues(UniGalaxy& g) {
     for (const GalaxyValue& value : kGalaxyValues) {
-        std::visit([&](const auto& v) {
-            if constexpr (requires { v.stored; }) ClampToStoredRange(g, v);
-        }, value);
+        std::visit(
+            [&](const auto& v) {
+                if constexpr (requires { v.stored; }) ClampToStoredRange(g, v);
+            },
+            value);
     }
 }
 

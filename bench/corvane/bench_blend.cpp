@@ -41,23 +41,19 @@ struct Size {
 constexpr std::array<Size, 2> kSizes = {{{1920, 1080}, {3840, 2160}}};
 
 template <class Call>
-double Milliseconds(Call&& call)
-{
+double Milliseconds(Call&& call) {
     const auto start = std::chrono::steady_clock::now();
     call();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-std::string Fixed(double value)
-{
+std::string Fixed(double value) {
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
     return std::string(text, result.ptr);
 }
 
-void Measure(const Format& format, const Size& size)
-{
+void Measure(const Format& format, const Size& size) {
     const int pitch = size.width;
     const size_t entries = static_cast<size_t>(pitch) * size.height;
     std::vector<uint32_t> work(entries);
@@ -75,22 +71,19 @@ void Measure(const Format& format, const Size& size)
     double copyBest = 1e30;
     for (int i = 0; i < kRepetitions; ++i) {
         blendBest = std::min(blendBest, Milliseconds([&] {
-            format.blend(start, end, work.data() + pitch, size.width, pitch, kFactor, -row, row);
-        }));
-        copyBest = std::min(copyBest, Milliseconds([&] {
-            std::memcpy(copy.data(), work.data(), entries * sizeof(uint32_t));
-        }));
+                                 format.blend(start, end, work.data() + pitch, size.width, pitch, kFactor, -row, row);
+                             }));
+        copyBest = std::min(copyBest,
+                            Milliseconds([&] { std::memcpy(copy.data(), work.data(), entries * sizeof(uint32_t)); }));
     }
-    std::printf("blend%d %dx%d ms=%s memcpy_ms=%s ratio=%s\n", format.bits, size.width,
-                size.height, Fixed(blendBest).c_str(), Fixed(copyBest).c_str(),
-                Fixed(blendBest / copyBest).c_str());
+    std::printf("blend%d %dx%d ms=%s memcpy_ms=%s ratio=%s\n", format.bits, size.width, size.height,
+                Fixed(blendBest).c_str(), Fixed(copyBest).c_str(), Fixed(blendBest / copyBest).c_str());
     std::fflush(stdout);
 }
 
 }  // namespace
 
-int main()
-{
+int main() {
     for (const Size& size : kSizes) {
         for (const Format& format : kFormats) {
             Measure(format, size);

@@ -32,8 +32,7 @@ constexpr int kRuns = 40;
 constexpr std::int32_t kLevel = 90;
 
 // A fixed scattering of stars, so every run blends the same picture.
-void Scatter(std::vector<std::int32_t>& image)
-{
+void Scatter(std::vector<std::int32_t>& image) {
     std::uint32_t state = 12345;
     std::fill(image.begin(), image.end(), 0);
     for (std::size_t i = 0; i < image.size() / 50; ++i) {
@@ -42,8 +41,7 @@ void Scatter(std::vector<std::int32_t>& image)
     }
 }
 
-double MedianMs(const std::function<void()>& prepare, const std::function<void()>& measured)
-{
+double MedianMs(const std::function<void()>& prepare, const std::function<void()>& measured) {
     std::vector<double> times;
     for (int i = 0; i < kWarmUp + kRuns; ++i) {
         prepare();
@@ -58,27 +56,24 @@ double MedianMs(const std::function<void()>& prepare, const std::function<void()
     return times[times.size() / 2];
 }
 
-std::string MsText(double ms)
-{
+std::string MsText(double ms) {
     char buffer[32];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, ms, std::chars_format::fixed, 3);
     return error == std::errc() ? std::string(buffer, end) : std::string("?");
 }
 
-bool Measure(int width, int height)
-{
+bool Measure(int width, int height) {
     SaveSettingValue("DirectX", "DX_WinWidth", width);
     SaveSettingValue("DirectX", "DX_WinHeight", height);
-    auto system = display::MemoryDisplaySystem::Create(
-        {display::PixelLayout::Xrgb8888, {width, height}, {{width, height, 32}}});
+    auto system =
+        display::MemoryDisplaySystem::Create({display::PixelLayout::Xrgb8888, {width, height}, {{width, height, 32}}});
     SetDisplayOpener([system] { return display::OpenResult{system, display::OpenFailure::None}; });
     auto window = std::make_shared<display::MemoryWindow>(display::Rect{0, 0, width, height});
     window->KeepFrames(false);
 
     InitDirectX();
     runState.RunMode = kRunModeSaver;
-    LoadDisplaySettings(WindowTarget(window, window->ScreenRect().Width(), window->ScreenRect().Height()),
-                        false, 1.0f);
+    LoadDisplaySettings(WindowTarget(window, window->ScreenRect().Width(), window->ScreenRect().Height()), false, 1.0f);
     const CorvaneBlendFn rgb32 = LoadCorvaneBlendRoutine(BlendRoutine::Rgb32);
     if (!LoadPropsInitDX() || rgb32 == nullptr) {
         std::fprintf(stderr, "bench-display: no display or no %s\n", kCorvaneLibraryName);
@@ -89,11 +84,13 @@ bool Measure(int width, int height)
     // The same call BlendBlitSurface makes at vertical offset 0, on its own.
     std::vector<std::uint8_t> surface(static_cast<std::size_t>(PitchPixels) * height * 4);
     const std::intptr_t row = 4 * static_cast<std::intptr_t>(PitchPixels);
-    const double corvane = MedianMs([] { Scatter(PixelBuffer); }, [&] {
-        rgb32(surface.data(), surface.data() + static_cast<std::size_t>(height - 3) * PitchPixels * 4,
-                        reinterpret_cast<std::uint32_t*>(PixelBuffer.data() + PitchPixels), width, PitchPixels,
-                        kBlendFactorBase + kLevel, -row, row);
-    });
+    const double corvane =
+        MedianMs([] { Scatter(PixelBuffer); },
+                 [&] {
+                     rgb32(surface.data(), surface.data() + static_cast<std::size_t>(height - 3) * PitchPixels * 4,
+                           reinterpret_cast<std::uint32_t*>(PixelBuffer.data() + PitchPixels), width, PitchPixels,
+                           kBlendFactorBase + kLevel, -row, row);
+                 });
     std::printf("present %dx%d blendblit_ms=%s corvane_ms=%s\n", width, height, MsText(blendBlit).c_str(),
                 MsText(corvane).c_str());
     ReleaseDirectX();
@@ -102,8 +99,7 @@ bool Measure(int width, int height)
 
 }  // namespace
 
-int main()
-{
+int main() {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("orbweave-bench-display-" + std::to_string(::getpid()));
     setenv("XDG_CONFIG_HOME", folder.c_str(), 1);

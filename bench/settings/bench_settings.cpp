@@ -35,7 +35,8 @@ double MedianMs(F&& run) {
 
 int main() {
     using namespace orbweave;
-    const auto root = std::filesystem::temp_directory_path() / ("orbweave-bench-settings-" + std::to_string(::getpid()));
+    const auto root =
+        std::filesystem::temp_directory_path() / ("orbweave-bench-settings-" + std::to_string(::getpid()));
     std::filesystem::create_directories(root);
     ::setenv("XDG_CONFIG_HOME", root.c_str(), 1);
     ::setenv("XDG_CONFIG_DIRS", (root / "machine").c_str(), 1);

@@ -37,15 +37,13 @@ const Universe kStress{"stress",
                         {"Universe_GravFrame", "1"},
                         {"Universe_NewFreq", "9999"}}};
 
-std::string MsText(double ms)
-{
+std::string MsText(double ms) {
     char buffer[32];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, ms, std::chars_format::fixed, 2);
     return error == std::errc() ? std::string(buffer, end) : std::string("?");
 }
 
-bool Measure(const Universe& universe, int width, int height)
-{
+bool Measure(const Universe& universe, int width, int height) {
     RunOptions options;
     options.width = width;
     options.height = height;
@@ -68,8 +66,7 @@ bool Measure(const Universe& universe, int width, int height)
 
 }  // namespace
 
-int main()
-{
+int main() {
     const bool ok = Measure(kDefault, 640, 480) && Measure(kDefault, 1920, 1080) && Measure(kDefault, 3840, 2160) &&
                     Measure(kStress, 1920, 1080);
     return ok ? 0 : 1;

@@ -22,9 +22,7 @@ std::string WithoutPercent(const std::string& line) {
     return line.size() > kPercentWidth ? line.substr(0, line.size() - kPercentWidth) : std::string();
 }
 
-std::string CompositeListName(int composite) {
-    return "< Galaxy Composite " + std::to_string(composite + 1) + " >";
-}
+std::string CompositeListName(int composite) { return "< Galaxy Composite " + std::to_string(composite + 1) + " >"; }
 
 void FillTypeNameLists(Form& dialog) {
     auto* types = dialog.Find<ListControl>("lstUniGalaxy");

@@ -21,16 +21,16 @@ constexpr std::string_view kCompositeList = "lstCompGalaxy";
 
 std::optional<double> BoxNumber(const std::string& text, Reading reading) {
     switch (reading) {
-        case Reading::Int16:
-            if (const auto value = TextToInt16(text)) return *value;
-            return std::nullopt;
-        case Reading::Int32:
-            if (const auto value = TextToInt32(text)) return *value;
-            return std::nullopt;
-        case Reading::Single:
-            if (const auto value = TextToSingle(text)) return *value;
-            return std::nullopt;
-        case Reading::None: break;
+    case Reading::Int16:
+        if (const auto value = TextToInt16(text)) return *value;
+        return std::nullopt;
+    case Reading::Int32:
+        if (const auto value = TextToInt32(text)) return *value;
+        return std::nullopt;
+    case Reading::Single:
+        if (const auto value = TextToSingle(text)) return *value;
+        return std::nullopt;
+    case Reading::None: break;
     }
     return std::nullopt;
 }
@@ -43,17 +43,17 @@ std::optional<double> PreviewNumber(const Form& dialog, const UniverseValue& v) 
     const ControlRef c = ControlOf(v.control);
     std::optional<double> number;
     switch (v.type) {
-        case UniverseValueType::Flag:
-            if (const auto value = dialog.GetValue(c.name, c.index)) number = *value;
-            break;
-        case UniverseValueType::Int16:
-            if (const auto item = dialog.GetListIndex(c.name, c.index)) number = *item;
-            break;
-        case UniverseValueType::Int32:
-        case UniverseValueType::Single:
-            if (const auto text = dialog.GetText(c.name, c.index)) number = BoxNumber(*text, v.preview);
-            break;
-        case UniverseValueType::Text: break;
+    case UniverseValueType::Flag:
+        if (const auto value = dialog.GetValue(c.name, c.index)) number = *value;
+        break;
+    case UniverseValueType::Int16:
+        if (const auto item = dialog.GetListIndex(c.name, c.index)) number = *item;
+        break;
+    case UniverseValueType::Int32:
+    case UniverseValueType::Single:
+        if (const auto text = dialog.GetText(c.name, c.index)) number = BoxNumber(*text, v.preview);
+        break;
+    case UniverseValueType::Text: break;
     }
     if (!number) return std::nullopt;
     return std::clamp(*number, v.run.low, v.run.high);

@@ -23,15 +23,11 @@ constexpr const char* kLayoutNames[] = {"5-6-5", "5-5-5", "Hardware"};
 constexpr const char* kPlacementSection = "General\\Main";
 
 // The stored text of a value, its default when it is missing.
-std::string StoredText(const DisplayValue& row)
-{
-    return GetSettingString(row.section, row.name, row.defaultText);
-}
+std::string StoredText(const DisplayValue& row) { return GetSettingString(row.section, row.name, row.defaultText); }
 
 // Each width x height once (drivers list every depth and refresh rate),
 // none wider than the desktop, in the driver's order.
-void ListResolutions(ComboBox* list, std::int32_t& maxWidth, std::int32_t& maxHeight)
-{
+void ListResolutions(ComboBox* list, std::int32_t& maxWidth, std::int32_t& maxHeight) {
     std::vector<display::DisplayMode> modes;
     const std::shared_ptr<display::DisplaySystem> device = DD;
     if (!device || !display::Succeeded(device->EnumerateModes(modes))) {
@@ -40,7 +36,8 @@ void ListResolutions(ComboBox* list, std::int32_t& maxWidth, std::int32_t& maxHe
     const int desktopWidth = device->DesktopSize().width;
     for (const display::DisplayMode& mode : modes) {
         const ListedMode listed{mode.width, mode.height};
-        if (mode.width > desktopWidth || std::find(DisplayModes.begin(), DisplayModes.end(), listed) != DisplayModes.end()) {
+        if (mode.width > desktopWidth ||
+            std::find(DisplayModes.begin(), DisplayModes.end(), listed) != DisplayModes.end()) {
             continue;
         }
         DisplayModes.push_back(listed);
@@ -52,8 +49,7 @@ void ListResolutions(ComboBox* list, std::int32_t& maxWidth, std::int32_t& maxHe
     }
 }
 
-void FillVertOffsets(ComboBox* list)
-{
+void FillVertOffsets(ComboBox* list) {
     if (list == nullptr) {
         return;
     }
@@ -63,8 +59,7 @@ void FillVertOffsets(ComboBox* list)
     list->SetListIndex(ReadDisplayValue<&DisplayRecord::DX_VertOffset>() - kLowestVertOffset);
 }
 
-void FillLayouts(ComboBox* list)
-{
+void FillLayouts(ComboBox* list) {
     if (list == nullptr) {
         return;
     }
@@ -76,8 +71,7 @@ void FillLayouts(ComboBox* list)
 
 }  // namespace
 
-void FillDisplayOptionLists(Form& frm, std::int32_t& maxWidth, std::int32_t& maxHeight)
-{
+void FillDisplayOptionLists(Form& frm, std::int32_t& maxWidth, std::int32_t& maxHeight) {
     maxWidth = 0;
     maxHeight = 0;
     DisplayModes.clear();
@@ -92,8 +86,7 @@ void FillDisplayOptionLists(Form& frm, std::int32_t& maxWidth, std::int32_t& max
     frm.SetCaption(kPropertiesCaption);
 }
 
-void SelectResolutionItem(ComboBox& cbo, bool isCustom, std::int32_t width, std::int32_t height)
-{
+void SelectResolutionItem(ComboBox& cbo, bool isCustom, std::int32_t width, std::int32_t height) {
     if (isCustom) {
         cbo.SetListIndex(0);
         return;
@@ -107,8 +100,7 @@ void SelectResolutionItem(ComboBox& cbo, bool isCustom, std::int32_t width, std:
     }
 }
 
-void UpdateResolutionFields(Form& frm, bool fillText)
-{
+void UpdateResolutionFields(Form& frm, bool fillText) {
     const auto* resolutions = frm.Find<ComboBox>("cboResolution");
     const int selected = resolutions != nullptr ? resolutions->ListIndex() : -1;
     frm.SetEnabled("txtDXRes", 0, selected == 0);

@@ -9,8 +9,7 @@ namespace orbweave {
 
 namespace {
 
-FramePixelFormat FrameFormatOf(display::PixelLayout layout)
-{
+FramePixelFormat FrameFormatOf(display::PixelLayout layout) {
     switch (layout) {
     case display::PixelLayout::Rgb555: return FramePixelFormat::Rgb555;
     case display::PixelLayout::Rgb565: return FramePixelFormat::Rgb565;
@@ -24,8 +23,7 @@ FramePixelFormat FrameFormatOf(display::PixelLayout layout)
 
 PictureBoxWindow::PictureBoxWindow(PictureBox& box) : box_(&box), widget_(box.Widget()) {}
 
-display::Rect PictureBoxWindow::ScreenRect() const
-{
+display::Rect PictureBoxWindow::ScreenRect() const {
     if (widget_.isNull()) {
         return {};
     }
@@ -35,8 +33,7 @@ display::Rect PictureBoxWindow::ScreenRect() const
 
 bool PictureBoxWindow::Exists() const { return !widget_.isNull(); }
 
-display::Result PictureBoxWindow::Present(const display::Surface& frame)
-{
+display::Result PictureBoxWindow::Present(const display::Surface& frame) {
     if (widget_.isNull()) {
         return display::Result::Failed;
     }

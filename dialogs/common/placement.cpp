@@ -66,8 +66,8 @@ void SaveFormPlacement(const Form& form, std::string_view section) {
     const WindowState state = form.State();
     SaveSettingValue(section, kWindowStateValue, state == WindowState::Maximized ? kStateMaximized : kStateOther);
     if (state == WindowState::Minimized) return;
-    const std::string size = SizeField(form.Left()) + SizeField(form.Top()) + SizeField(form.Width()) +
-                             SizeField(form.Height());
+    const std::string size =
+        SizeField(form.Left()) + SizeField(form.Top()) + SizeField(form.Width()) + SizeField(form.Height());
     SaveSettingValue(section, kWindowSizeValue, std::string_view(size));
 }
 

@@ -24,17 +24,13 @@ void TempToControl(Form& dialog, const UniverseValue& v) {
     const std::string text = ReadTemplateValue(kSectionUniverse, v.name, DefaultText(v));
     const ControlRef c = ControlOf(v.control);
     switch (v.type) {
-        case UniverseValueType::Int32:
-        case UniverseValueType::Single:
-        case UniverseValueType::Text:
-            dialog.SetText(c.name, c.index, text);
-            break;
-        case UniverseValueType::Flag:
-            dialog.SetValue(c.name, c.index, text == kChecked ? 1 : 0);
-            break;
-        case UniverseValueType::Int16:
-            if (const auto item = TextToInt16("0" + text)) dialog.SetListIndex(c.name, c.index, *item);
-            break;
+    case UniverseValueType::Int32:
+    case UniverseValueType::Single:
+    case UniverseValueType::Text: dialog.SetText(c.name, c.index, text); break;
+    case UniverseValueType::Flag: dialog.SetValue(c.name, c.index, text == kChecked ? 1 : 0); break;
+    case UniverseValueType::Int16:
+        if (const auto item = TextToInt16("0" + text)) dialog.SetListIndex(c.name, c.index, *item);
+        break;
     }
 }
 
@@ -53,19 +49,19 @@ std::string BoxNumberText(std::string_view text, UniverseValueType type) {
 std::optional<std::string> ControlText(const Form& dialog, const UniverseValue& v) {
     const ControlRef c = ControlOf(v.control);
     switch (v.type) {
-        case UniverseValueType::Int32:
-        case UniverseValueType::Single:
-            if (const auto text = dialog.GetText(c.name, c.index)) return BoxNumberText(*text, v.type);
-            return std::nullopt;
-        case UniverseValueType::Text:
-            if (const auto text = dialog.GetText(c.name, c.index)) return Trim(*text);
-            return std::nullopt;
-        case UniverseValueType::Flag:
-            if (const auto value = dialog.GetValue(c.name, c.index)) return NumberToText(*value);
-            return std::nullopt;
-        case UniverseValueType::Int16:
-            if (const auto item = dialog.GetListIndex(c.name, c.index)) return NumberToText(*item);
-            return std::nullopt;
+    case UniverseValueType::Int32:
+    case UniverseValueType::Single:
+        if (const auto text = dialog.GetText(c.name, c.index)) return BoxNumberText(*text, v.type);
+        return std::nullopt;
+    case UniverseValueType::Text:
+        if (const auto text = dialog.GetText(c.name, c.index)) return Trim(*text);
+        return std::nullopt;
+    case UniverseValueType::Flag:
+        if (const auto value = dialog.GetValue(c.name, c.index)) return NumberToText(*value);
+        return std::nullopt;
+    case UniverseValueType::Int16:
+        if (const auto item = dialog.GetListIndex(c.name, c.index)) return NumberToText(*item);
+        return std::nullopt;
     }
     return std::nullopt;
 }

@@ -6,16 +6,14 @@ namespace orbweave::display {
 
 namespace {
 
-CursorHandler& Handler()
-{
+CursorHandler& Handler() {
     static CursorHandler handler;
     return handler;
 }
 
 }  // namespace
 
-void ShowCursor(bool visible)
-{
+void ShowCursor(bool visible) {
     if (Handler()) {
         Handler()(visible);
         return;

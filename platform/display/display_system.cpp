@@ -8,29 +8,39 @@ namespace orbweave::display {
 namespace {
 
 constexpr const char* kCallNames[] = {
-    "SetCooperativeLevel", "TestCooperativeLevel", "SetDisplayMode", "EnumerateModes",
-    "CreatePrimarySurface", "CreateSurface", "CreateClipper", "RestoreAllSurfaces",
-    "GetWindowRect", "Lock", "Unlock", "Fill", "GetPixelFormat", "Flip", "BltFast", "Blt",
-    "SetFont", "SetTextColour", "DrawText", "MeasureText", "Release",
+    "SetCooperativeLevel",
+    "TestCooperativeLevel",
+    "SetDisplayMode",
+    "EnumerateModes",
+    "CreatePrimarySurface",
+    "CreateSurface",
+    "CreateClipper",
+    "RestoreAllSurfaces",
+    "GetWindowRect",
+    "Lock",
+    "Unlock",
+    "Fill",
+    "GetPixelFormat",
+    "Flip",
+    "BltFast",
+    "Blt",
+    "SetFont",
+    "SetTextColour",
+    "DrawText",
+    "MeasureText",
+    "Release",
 };
 
-std::string SizeText(int width, int height)
-{
-    return std::to_string(width) + "x" + std::to_string(height);
-}
+std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
 
-Rect Intersect(const Rect& a, const Rect& b)
-{
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
+Rect Intersect(const Rect& a, const Rect& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
 // Nearest-pixel stretch of `sourceRect` onto `destRect`, writing only inside
 // `clip`. Both surfaces share one layout.
-void StretchCopy(const std::uint8_t* source, int sourcePitch, const Rect& sourceRect,
-                 std::uint8_t* destination, int destinationPitch, const Rect& destRect,
-                 const Rect& clip, int bytesPerPixel)
-{
+void StretchCopy(const std::uint8_t* source, int sourcePitch, const Rect& sourceRect, std::uint8_t* destination,
+                 int destinationPitch, const Rect& destRect, const Rect& clip, int bytesPerPixel) {
     const Rect area = Intersect(destRect, clip);
     if (area.IsEmpty()) {
         return;
@@ -43,15 +53,14 @@ void StretchCopy(const std::uint8_t* source, int sourcePitch, const Rect& source
         std::uint8_t* destRow = destination + static_cast<long long>(dy) * destinationPitch;
         if (sw == dw) {
             const long long sx = sourceRect.left + (area.left - destRect.left);
-            std::memcpy(destRow + static_cast<long long>(area.left) * bytesPerPixel,
-                        sourceRow + sx * bytesPerPixel,
+            std::memcpy(destRow + static_cast<long long>(area.left) * bytesPerPixel, sourceRow + sx * bytesPerPixel,
                         static_cast<std::size_t>(area.Width()) * bytesPerPixel);
             continue;
         }
         for (int dx = area.left; dx < area.right; ++dx) {
             const long long sx = sourceRect.left + (dx - destRect.left) * sw / dw;
-            std::memcpy(destRow + static_cast<long long>(dx) * bytesPerPixel,
-                        sourceRow + sx * bytesPerPixel, bytesPerPixel);
+            std::memcpy(destRow + static_cast<long long>(dx) * bytesPerPixel, sourceRow + sx * bytesPerPixel,
+                        bytesPerPixel);
         }
     }
 }
@@ -60,8 +69,7 @@ void StretchCopy(const std::uint8_t* source, int sourcePitch, const Rect& source
 
 const char* CallName(Call call) { return kCallNames[static_cast<int>(call)]; }
 
-DisplaySystem::~DisplaySystem()
-{
+DisplaySystem::~DisplaySystem() {
     for (const auto& weak : surfaces_) {
         if (const auto surface = weak.lock()) {
             surface->Detach();
@@ -77,8 +85,7 @@ PixelFormat DisplaySystem::DesktopFormat() { return QueryDesktopFormat(); }
 
 Size DisplaySystem::DesktopSize() { return QueryDesktopSize(); }
 
-Result DisplaySystem::SetCooperativeLevel(std::shared_ptr<Window> window, CooperativeLevel level)
-{
+Result DisplaySystem::SetCooperativeLevel(std::shared_ptr<Window> window, CooperativeLevel level) {
     if (released_) {
         return Result::Released;
     }
@@ -97,8 +104,7 @@ Result DisplaySystem::SetCooperativeLevel(std::shared_ptr<Window> window, Cooper
     return Result::Ok;
 }
 
-Result DisplaySystem::TestCooperativeLevel()
-{
+Result DisplaySystem::TestCooperativeLevel() {
     if (released_) {
         return Result::Released;
     }
@@ -108,8 +114,7 @@ Result DisplaySystem::TestCooperativeLevel()
     return QueryCooperativeLevel();
 }
 
-Result DisplaySystem::SetDisplayMode(const DisplayMode& mode)
-{
+Result DisplaySystem::SetDisplayMode(const DisplayMode& mode) {
     if (released_) {
         return Result::Released;
     }
@@ -127,8 +132,7 @@ Result DisplaySystem::SetDisplayMode(const DisplayMode& mode)
     return Result::Ok;
 }
 
-Result DisplaySystem::EnumerateModes(std::vector<DisplayMode>& out)
-{
+Result DisplaySystem::EnumerateModes(std::vector<DisplayMode>& out) {
     if (released_) {
         return Result::Released;
     }
@@ -139,8 +143,7 @@ Result DisplaySystem::EnumerateModes(std::vector<DisplayMode>& out)
     return Result::Ok;
 }
 
-Result DisplaySystem::RestoreAllSurfaces()
-{
+Result DisplaySystem::RestoreAllSurfaces() {
     if (released_) {
         return Result::Released;
     }
@@ -155,8 +158,7 @@ Result DisplaySystem::RestoreAllSurfaces()
     return Result::Ok;
 }
 
-Result DisplaySystem::GetWindowRect(const Window& window, Rect& out)
-{
+Result DisplaySystem::GetWindowRect(const Window& window, Rect& out) {
     if (released_) {
         return Result::Released;
     }
@@ -170,19 +172,16 @@ Result DisplaySystem::GetWindowRect(const Window& window, Rect& out)
     return Result::Ok;
 }
 
-void DisplaySystem::Track(const std::shared_ptr<Surface>& surface)
-{
+void DisplaySystem::Track(const std::shared_ptr<Surface>& surface) {
     std::erase_if(surfaces_, [](const std::weak_ptr<Surface>& w) { return w.expired(); });
     surfaces_.push_back(surface);
 }
 
-Result DisplaySystem::CreatePrimarySurface(bool withBackBuffer, std::shared_ptr<Surface>& out)
-{
+Result DisplaySystem::CreatePrimarySurface(bool withBackBuffer, std::shared_ptr<Surface>& out) {
     if (released_) {
         return Result::Released;
     }
-    if (const Result r = Check(Call::CreatePrimarySurface, withBackBuffer ? "flip chain" : "single");
-        r != Result::Ok) {
+    if (const Result r = Check(Call::CreatePrimarySurface, withBackBuffer ? "flip chain" : "single"); r != Result::Ok) {
         return r;
     }
     const bool exclusive = level_ == CooperativeLevel::Exclusive;
@@ -206,16 +205,14 @@ Result DisplaySystem::CreatePrimarySurface(bool withBackBuffer, std::shared_ptr<
     return Result::Ok;
 }
 
-Result DisplaySystem::CreateSurface(Size size, std::shared_ptr<Surface>& out)
-{
+Result DisplaySystem::CreateSurface(Size size, std::shared_ptr<Surface>& out) {
     if (released_) {
         return Result::Released;
     }
     return CreateSurface(size, QueryDesktopFormat().layout, out);
 }
 
-Result DisplaySystem::CreateSurface(Size size, PixelLayout layout, std::shared_ptr<Surface>& out)
-{
+Result DisplaySystem::CreateSurface(Size size, PixelLayout layout, std::shared_ptr<Surface>& out) {
     if (released_) {
         return Result::Released;
     }
@@ -231,8 +228,7 @@ Result DisplaySystem::CreateSurface(Size size, PixelLayout layout, std::shared_p
     return Result::Ok;
 }
 
-Result DisplaySystem::CreateClipper(std::shared_ptr<Clipper>& out)
-{
+Result DisplaySystem::CreateClipper(std::shared_ptr<Clipper>& out) {
     if (released_) {
         return Result::Released;
     }
@@ -243,8 +239,7 @@ Result DisplaySystem::CreateClipper(std::shared_ptr<Clipper>& out)
     return Result::Ok;
 }
 
-void DisplaySystem::Release()
-{
+void DisplaySystem::Release() {
     if (released_) {
         return;
     }
@@ -260,8 +255,7 @@ void DisplaySystem::Release()
     OnRelease();
 }
 
-void DisplaySystem::LoseAllSurfaces()
-{
+void DisplaySystem::LoseAllSurfaces() {
     for (const auto& weak : surfaces_) {
         if (const auto surface = weak.lock()) {
             surface->SetLost(true);
@@ -269,16 +263,14 @@ void DisplaySystem::LoseAllSurfaces()
     }
 }
 
-std::shared_ptr<Window> DisplaySystem::PresentationWindow(const Surface& primary) const
-{
+std::shared_ptr<Window> DisplaySystem::PresentationWindow(const Surface& primary) const {
     if (const auto& clipper = primary.clipper_; clipper && !clipper->IsReleased() && clipper->GetWindow()) {
         return clipper->GetWindow();
     }
     return window_;
 }
 
-Result DisplaySystem::PresentPrimary(Surface& primary)
-{
+Result DisplaySystem::PresentPrimary(Surface& primary) {
     const std::shared_ptr<Window> window =
         level_ == CooperativeLevel::Exclusive ? window_ : PresentationWindow(primary);
     if (!window || !window->Exists()) {
@@ -287,8 +279,7 @@ Result DisplaySystem::PresentPrimary(Surface& primary)
     return window->Present(primary);
 }
 
-Result DisplaySystem::Flip(Surface& primary)
-{
+Result DisplaySystem::Flip(Surface& primary) {
     const std::shared_ptr<Surface> back = primary.backBuffer_;
     if (primary.kind_ != SurfaceKind::Primary || !back) {
         return Result::Failed;
@@ -303,9 +294,8 @@ Result DisplaySystem::Flip(Surface& primary)
     return PresentPrimary(primary);
 }
 
-Result DisplaySystem::Blit(Surface& destination, const Rect& destRect, Surface& source,
-                           const Rect& sourceRect, Call call)
-{
+Result DisplaySystem::Blit(Surface& destination, const Rect& destRect, Surface& source, const Rect& sourceRect,
+                           Call call) {
     if (const Result r = Check(call, ""); r != Result::Ok) {
         return r;
     }
@@ -339,8 +329,8 @@ Result DisplaySystem::Blit(Surface& destination, const Rect& destRect, Surface& 
         }
     }
     const Rect clip{0, 0, destination.size_.width, destination.size_.height};
-    StretchCopy(source.pixels_.data(), source.pitch_, sourceRect, destination.pixels_.data(),
-                destination.pitch_, target, clip, source.format_.bytesPerPixel);
+    StretchCopy(source.pixels_.data(), source.pitch_, sourceRect, destination.pixels_.data(), destination.pitch_,
+                target, clip, source.format_.bytesPerPixel);
     if (destination.kind_ == SurfaceKind::Primary) {
         return PresentPrimary(destination);
     }

@@ -97,8 +97,7 @@ private:
     friend class Surface;
 
     Result Flip(Surface& primary);
-    Result Blit(Surface& destination, const Rect& destRect, Surface& source, const Rect& sourceRect,
-                Call call);
+    Result Blit(Surface& destination, const Rect& destRect, Surface& source, const Rect& sourceRect, Call call);
     Result PresentPrimary(Surface& primary);
     std::shared_ptr<Window> PresentationWindow(const Surface& primary) const;
     void Track(const std::shared_ptr<Surface>& surface);

@@ -4,12 +4,12 @@
 
 namespace orbweave::display {
 
-std::uint32_t Frame::PixelAt(int x, int y) const
-{
+std::uint32_t Frame::PixelAt(int x, int y) const {
     if (x < 0 || y < 0 || x >= size.width || y >= size.height) {
         return 0;
     }
-    const std::size_t at = static_cast<std::size_t>(y) * pitchBytes + static_cast<std::size_t>(x) * format.bytesPerPixel;
+    const std::size_t at =
+        static_cast<std::size_t>(y) * pitchBytes + static_cast<std::size_t>(x) * format.bytesPerPixel;
     std::uint32_t value = 0;
     for (int i = 0; i < format.bytesPerPixel; ++i) {
         value |= static_cast<std::uint32_t>(pixels[at + i]) << (8 * i);
@@ -17,8 +17,7 @@ std::uint32_t Frame::PixelAt(int x, int y) const
     return value;
 }
 
-Result MemoryWindow::Present(const Surface& frame)
-{
+Result MemoryWindow::Present(const Surface& frame) {
     if (!exists_) {
         return Result::Failed;
     }
@@ -32,26 +31,20 @@ Result MemoryWindow::Present(const Surface& frame)
     return Result::Ok;
 }
 
-std::shared_ptr<MemoryDisplaySystem> MemoryDisplaySystem::Create(MemoryDesktop desktop)
-{
+std::shared_ptr<MemoryDisplaySystem> MemoryDisplaySystem::Create(MemoryDesktop desktop) {
     return std::shared_ptr<MemoryDisplaySystem>(new MemoryDisplaySystem(std::move(desktop)));
 }
 
 MemoryDisplaySystem::~MemoryDisplaySystem() { Release(); }
 
-int MemoryDisplaySystem::CountOf(Call call) const
-{
-    return static_cast<int>(std::count_if(calls_.begin(), calls_.end(),
-                                          [call](const CallRecord& r) { return r.call == call; }));
+int MemoryDisplaySystem::CountOf(Call call) const {
+    return static_cast<int>(
+        std::count_if(calls_.begin(), calls_.end(), [call](const CallRecord& r) { return r.call == call; }));
 }
 
-void MemoryDisplaySystem::Fail(Call call, Result result, int times)
-{
-    failures_[call] = {result, times};
-}
+void MemoryDisplaySystem::Fail(Call call, Result result, int times) { failures_[call] = {result, times}; }
 
-Result MemoryDisplaySystem::Check(Call call, const std::string& detail)
-{
+Result MemoryDisplaySystem::Check(Call call, const std::string& detail) {
     if (desktop_.recordCalls) {
         calls_.push_back({call, detail});
     }
@@ -66,8 +59,7 @@ Result MemoryDisplaySystem::Check(Call call, const std::string& detail)
     return result;
 }
 
-Result MemoryDisplaySystem::ApplyDisplayMode(const DisplayMode& mode)
-{
+Result MemoryDisplaySystem::ApplyDisplayMode(const DisplayMode& mode) {
     const bool offered = std::find(desktop_.modes.begin(), desktop_.modes.end(), mode) != desktop_.modes.end();
     return offered ? Result::Ok : Result::ModeRefused;
 }

@@ -10,8 +10,7 @@ namespace orbweave::display {
 
 namespace {
 
-PixelLayout LayoutOfSdl(std::uint32_t format)
-{
+PixelLayout LayoutOfSdl(std::uint32_t format) {
     switch (format) {
     case SDL_PIXELFORMAT_RGB555: return PixelLayout::Rgb555;
     case SDL_PIXELFORMAT_RGB565: return PixelLayout::Rgb565;
@@ -21,12 +20,11 @@ PixelLayout LayoutOfSdl(std::uint32_t format)
     }
 }
 
-std::uint32_t SdlFormatOf(PixelLayout layout)
-{
+std::uint32_t SdlFormatOf(PixelLayout layout) {
     switch (layout) {
     case PixelLayout::Rgb555: return SDL_PIXELFORMAT_RGB555;
     case PixelLayout::Rgb565: return SDL_PIXELFORMAT_RGB565;
-    case PixelLayout::Bgr24: return SDL_PIXELFORMAT_BGR24;  // memory order B, G, R
+    case PixelLayout::Bgr24: return SDL_PIXELFORMAT_BGR24;      // memory order B, G, R
     case PixelLayout::Xrgb8888: return SDL_PIXELFORMAT_RGB888;  // memory order B, G, R, X
     }
     return SDL_PIXELFORMAT_RGB888;
@@ -41,8 +39,7 @@ public:
     ~SdlDisplaySystem() override { Release(); }
 
 protected:
-    PixelFormat QueryDesktopFormat() override
-    {
+    PixelFormat QueryDesktopFormat() override {
         SDL_DisplayMode mode{};
         if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
             return FormatOf(PixelLayout::Xrgb8888);
@@ -50,8 +47,7 @@ protected:
         return FormatOf(LayoutOfSdl(mode.format));
     }
 
-    Size QueryDesktopSize() override
-    {
+    Size QueryDesktopSize() override {
         SDL_DisplayMode mode{};
         if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
             return {};
@@ -59,8 +55,7 @@ protected:
         return {mode.w, mode.h};
     }
 
-    Result ApplyCooperativeLevel(Window* window, CooperativeLevel level) override
-    {
+    Result ApplyCooperativeLevel(Window* window, CooperativeLevel level) override {
         auto* sdlWindow = dynamic_cast<SdlWindow*>(window);
         if (level == CooperativeLevel::Exclusive) {
             return sdlWindow != nullptr ? Result::Ok : Result::Failed;
@@ -72,8 +67,7 @@ protected:
     }
 
     // An exclusive display is taken away when its window is minimised.
-    Result QueryCooperativeLevel() override
-    {
+    Result QueryCooperativeLevel() override {
         auto* sdlWindow = dynamic_cast<SdlWindow*>(CooperativeWindow().get());
         if (Level() == CooperativeLevel::Exclusive && sdlWindow != nullptr && sdlWindow->IsMinimised()) {
             return Result::SurfaceLost;
@@ -81,8 +75,7 @@ protected:
         return Result::Ok;
     }
 
-    Result ApplyDisplayMode(const DisplayMode& mode) override
-    {
+    Result ApplyDisplayMode(const DisplayMode& mode) override {
         auto* sdlWindow = dynamic_cast<SdlWindow*>(CooperativeWindow().get());
         if (Level() != CooperativeLevel::Exclusive || sdlWindow == nullptr) {
             return Result::Failed;
@@ -90,8 +83,7 @@ protected:
         return sdlWindow->EnterExclusiveMode(mode);
     }
 
-    std::vector<DisplayMode> QueryModes() override
-    {
+    std::vector<DisplayMode> QueryModes() override {
         std::vector<DisplayMode> modes;
         const int count = SDL_GetNumDisplayModes(0);
         for (int i = 0; i < count; ++i) {
@@ -109,8 +101,7 @@ protected:
     }
 };
 
-SdlEventHandler& EventHandler()
-{
+SdlEventHandler& EventHandler() {
     static SdlEventHandler handler;
     return handler;
 }
@@ -118,8 +109,7 @@ SdlEventHandler& EventHandler()
 // SDL falls back to drivers that show nothing when no display answers; a
 // screen saver drawn there would run unseen and could not be stopped. They are
 // used only when asked for by name.
-bool OnInvisibleDriverNotAskedFor()
-{
+bool OnInvisibleDriverNotAskedFor() {
     const char* current = SDL_GetCurrentVideoDriver();
     if (current == nullptr) return true;
     const bool invisible = std::strcmp(current, "offscreen") == 0 || std::strcmp(current, "dummy") == 0;
@@ -131,8 +121,7 @@ bool OnX11() { return std::strcmp(SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVi
 
 }  // namespace
 
-OpenResult OpenSdlDisplay()
-{
+OpenResult OpenSdlDisplay() {
     // By default SDL keeps the desktop's screen saver and locker from
     // starting while it runs; a screen saver must never do that.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
@@ -160,14 +149,13 @@ OpenResult OpenSdlDisplay()
 
 SdlWindow::SdlWindow(Kind kind, SDL_Window* window) : kind_(kind), window_(window) {}
 
-std::shared_ptr<SdlWindow> SdlWindow::CreateFullScreen(const std::string& caption)
-{
+std::shared_ptr<SdlWindow> SdlWindow::CreateFullScreen(const std::string& caption) {
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
         return nullptr;
     }
-    SDL_Window* window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                                          desktop.w, desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_Window* window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, desktop.w,
+                                          desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (window == nullptr) {
         return nullptr;
     }
@@ -175,8 +163,7 @@ std::shared_ptr<SdlWindow> SdlWindow::CreateFullScreen(const std::string& captio
     return result->CreateRenderer() ? result : nullptr;
 }
 
-std::shared_ptr<SdlWindow> SdlWindow::CreateWindowed(const std::string& caption, Size size)
-{
+std::shared_ptr<SdlWindow> SdlWindow::CreateWindowed(const std::string& caption, Size size) {
     SDL_Window* window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                           std::max(size.width, 1), std::max(size.height, 1), 0);
     if (window == nullptr) {
@@ -186,8 +173,7 @@ std::shared_ptr<SdlWindow> SdlWindow::CreateWindowed(const std::string& caption,
     return result->CreateRenderer() ? result : nullptr;
 }
 
-std::shared_ptr<SdlWindow> SdlWindow::CreateEmbedded(window::NativeWindowId host, double scale)
-{
+std::shared_ptr<SdlWindow> SdlWindow::CreateEmbedded(window::NativeWindowId host, double scale) {
     const auto hostSize = window::HostWindowSize(host);
     if (!hostSize || !std::isfinite(scale) || scale <= 0) {
         return nullptr;
@@ -210,8 +196,7 @@ std::shared_ptr<SdlWindow> SdlWindow::CreateEmbedded(window::NativeWindowId host
     return result->CreateRenderer() ? result : nullptr;
 }
 
-SdlWindow::~SdlWindow()
-{
+SdlWindow::~SdlWindow() {
     DestroyRenderer();
     if (window_ != nullptr) {
         SDL_DestroyWindow(window_);
@@ -223,14 +208,12 @@ SdlWindow::~SdlWindow()
 // memory on X11). Its default choice may be an OpenGL context on a software
 // rasterizer, whose worker threads compete with the frame for every core
 // and are still running when the process ends.
-bool SdlWindow::CreateRenderer()
-{
+bool SdlWindow::CreateRenderer() {
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     return renderer_ != nullptr;
 }
 
-void SdlWindow::DestroyRenderer()
-{
+void SdlWindow::DestroyRenderer() {
     if (texture_ != nullptr) {
         SDL_DestroyTexture(texture_);
         texture_ = nullptr;
@@ -241,8 +224,7 @@ void SdlWindow::DestroyRenderer()
     }
 }
 
-Rect SdlWindow::ScreenRect() const
-{
+Rect SdlWindow::ScreenRect() const {
     if (kind_ == Kind::Embedded) {
         return {0, 0, static_cast<int>(std::nearbyint(hostSize_.width * scale_)),
                 static_cast<int>(std::nearbyint(hostSize_.height * scale_))};
@@ -253,8 +235,7 @@ Rect SdlWindow::ScreenRect() const
     return {x, y, x + w, y + h};
 }
 
-Size SdlWindow::DrawableSize() const
-{
+Size SdlWindow::DrawableSize() const {
     if (kind_ == Kind::Embedded) {
         return {hostSize_.width, hostSize_.height};
     }
@@ -263,8 +244,7 @@ Size SdlWindow::DrawableSize() const
     return {w, h};
 }
 
-bool SdlWindow::Exists() const
-{
+bool SdlWindow::Exists() const {
     if (window_ == nullptr) {
         return false;
     }
@@ -274,15 +254,13 @@ bool SdlWindow::Exists() const
     return true;
 }
 
-bool SdlWindow::IsMinimised() const
-{
+bool SdlWindow::IsMinimised() const {
     return window_ != nullptr && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
 }
 
 std::uint32_t SdlWindow::SdlWindowId() const { return window_ != nullptr ? SDL_GetWindowID(window_) : 0; }
 
-Result SdlWindow::FollowHostSize()
-{
+Result SdlWindow::FollowHostSize() {
     const auto size = window::HostWindowSize(host_);
     if (!size) {
         return Result::Failed;
@@ -303,8 +281,7 @@ Result SdlWindow::FollowHostSize()
     return Result::Ok;
 }
 
-Result SdlWindow::Present(const Surface& frame)
-{
+Result SdlWindow::Present(const Surface& frame) {
     if (!Exists()) {
         return Result::Failed;
     }
@@ -335,8 +312,7 @@ Result SdlWindow::Present(const Surface& frame)
     return Result::Ok;
 }
 
-Result SdlWindow::EnterExclusiveMode(const DisplayMode& mode)
-{
+Result SdlWindow::EnterExclusiveMode(const DisplayMode& mode) {
     if (window_ == nullptr || kind_ == Kind::Embedded) {
         return Result::Failed;
     }
@@ -357,8 +333,7 @@ Result SdlWindow::EnterExclusiveMode(const DisplayMode& mode)
     return Result::ModeRefused;
 }
 
-Result SdlWindow::LeaveExclusiveMode()
-{
+Result SdlWindow::LeaveExclusiveMode() {
     if (window_ == nullptr) {
         return Result::Failed;
     }
@@ -370,8 +345,7 @@ Result SdlWindow::LeaveExclusiveMode()
 
 void SetSdlEventHandler(SdlEventHandler handler) { EventHandler() = std::move(handler); }
 
-void PumpSdlEvents()
-{
+void PumpSdlEvents() {
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
         return;
     }

@@ -20,8 +20,8 @@ namespace orbweave::display {
 
 enum class OpenFailure {
     None,
-    RootMissing,    // the video system cannot start
-    DeviceFailed,   // it started, but the display cannot be used
+    RootMissing,   // the video system cannot start
+    DeviceFailed,  // it started, but the display cannot be used
 };
 
 struct OpenResult {

@@ -27,8 +27,7 @@ constexpr LayoutRow kLayouts[] = {
 
 }  // namespace
 
-PixelFormat FormatOf(PixelLayout layout)
-{
+PixelFormat FormatOf(PixelLayout layout) {
     for (const LayoutRow& row : kLayouts) {
         if (row.layout == layout) {
             return {row.layout, row.bitsPerPixel, row.bytesPerPixel, row.red, row.green, row.blue};
@@ -39,8 +38,7 @@ PixelFormat FormatOf(PixelLayout layout)
 
 namespace {
 
-std::uint32_t WidenChannel(std::uint32_t pixel, std::uint32_t mask)
-{
+std::uint32_t WidenChannel(std::uint32_t pixel, std::uint32_t mask) {
     if (mask == 0) {
         return 0;
     }
@@ -53,21 +51,18 @@ std::uint32_t WidenChannel(std::uint32_t pixel, std::uint32_t mask)
 
 }  // namespace
 
-std::uint32_t DecodeRgb(std::uint32_t pixel, const PixelFormat& format)
-{
+std::uint32_t DecodeRgb(std::uint32_t pixel, const PixelFormat& format) {
     return WidenChannel(pixel, format.redMask) << 16 | WidenChannel(pixel, format.greenMask) << 8 |
            WidenChannel(pixel, format.blueMask);
 }
 
-int PitchFor(int width, int bytesPerPixel)
-{
+int PitchFor(int width, int bytesPerPixel) {
     const int unit = std::lcm(bytesPerPixel, 4);
     const int bytes = std::max(width, 0) * bytesPerPixel;
     return (bytes + unit - 1) / unit * unit;
 }
 
-Result Clipper::SetWindow(std::shared_ptr<Window> window)
-{
+Result Clipper::SetWindow(std::shared_ptr<Window> window) {
     if (released_) {
         return Result::Released;
     }
@@ -75,27 +70,23 @@ Result Clipper::SetWindow(std::shared_ptr<Window> window)
     return Result::Ok;
 }
 
-void Clipper::Release()
-{
+void Clipper::Release() {
     released_ = true;
     window_.reset();
 }
 
 Surface::Surface(DisplaySystem* owner, SurfaceKind kind, Size size, PixelFormat format)
-    : owner_(owner), kind_(kind), format_(format)
-{
+    : owner_(owner), kind_(kind), format_(format) {
     Resize(size);
 }
 
-void Surface::Resize(Size size)
-{
+void Surface::Resize(Size size) {
     size_ = {std::max(size.width, 0), std::max(size.height, 0)};
     pitch_ = PitchFor(size_.width, format_.bytesPerPixel);
     pixels_.assign(static_cast<std::size_t>(pitch_) * size_.height, 0);
 }
 
-void Surface::Detach()
-{
+void Surface::Detach() {
     // The memory stays until the last holder lets go, so a frame that still
     // holds this surface never writes through a freed address.
     owner_ = nullptr;
@@ -104,16 +95,14 @@ void Surface::Detach()
     clipper_.reset();
 }
 
-Result Surface::Usable() const
-{
+Result Surface::Usable() const {
     if (owner_ == nullptr) {
         return Result::Released;
     }
     return lost_ ? Result::SurfaceLost : Result::Ok;
 }
 
-Result Surface::Lock(LockedRect& out)
-{
+Result Surface::Lock(LockedRect& out) {
     if (const Result r = Usable(); r != Result::Ok) {
         return r;
     }
@@ -128,8 +117,7 @@ Result Surface::Lock(LockedRect& out)
     return Result::Ok;
 }
 
-Result Surface::Unlock()
-{
+Result Surface::Unlock() {
     if (owner_ == nullptr) {
         return Result::Released;
     }
@@ -143,8 +131,7 @@ Result Surface::Unlock()
     return Result::Ok;
 }
 
-Result Surface::Fill(const Rect& rect, std::uint32_t pixel)
-{
+Result Surface::Fill(const Rect& rect, std::uint32_t pixel) {
     if (const Result r = Usable(); r != Result::Ok) {
         return r;
     }
@@ -174,8 +161,7 @@ Result Surface::Fill(const Rect& rect, std::uint32_t pixel)
 
 bool Surface::IsLost() const { return lost_; }
 
-Result Surface::GetPixelFormat(PixelFormat& out) const
-{
+Result Surface::GetPixelFormat(PixelFormat& out) const {
     if (owner_ == nullptr) {
         return Result::Released;
     }
@@ -186,8 +172,7 @@ Result Surface::GetPixelFormat(PixelFormat& out) const
     return Result::Ok;
 }
 
-Result Surface::GetAttachedBackBuffer(std::shared_ptr<Surface>& out) const
-{
+Result Surface::GetAttachedBackBuffer(std::shared_ptr<Surface>& out) const {
     if (owner_ == nullptr) {
         return Result::Released;
     }
@@ -198,8 +183,7 @@ Result Surface::GetAttachedBackBuffer(std::shared_ptr<Surface>& out) const
     return Result::Ok;
 }
 
-Result Surface::Flip()
-{
+Result Surface::Flip() {
     if (const Result r = Usable(); r != Result::Ok) {
         return r;
     }
@@ -209,8 +193,7 @@ Result Surface::Flip()
     return owner_->Flip(*this);
 }
 
-Result Surface::BltFast(int x, int y, Surface& source, const Rect& sourceRect)
-{
+Result Surface::BltFast(int x, int y, Surface& source, const Rect& sourceRect) {
     if (const Result r = Usable(); r != Result::Ok) {
         return r;
     }
@@ -218,16 +201,14 @@ Result Surface::BltFast(int x, int y, Surface& source, const Rect& sourceRect)
     return owner_->Blit(*this, destination, source, sourceRect, Call::BltFast);
 }
 
-Result Surface::Blt(const Rect& destination, Surface& source, const Rect& sourceRect)
-{
+Result Surface::Blt(const Rect& destination, Surface& source, const Rect& sourceRect) {
     if (const Result r = Usable(); r != Result::Ok) {
         return r;
     }
     return owner_->Blit(*this, destination, source, sourceRect, Call::Blt);
 }
 
-Result Surface::SetClipper(std::shared_ptr<Clipper> clipper)
-{
+Result Surface::SetClipper(std::shared_ptr<Clipper> clipper) {
     if (owner_ == nullptr) {
         return Result::Released;
     }
@@ -235,16 +216,14 @@ Result Surface::SetClipper(std::shared_ptr<Clipper> clipper)
     return Result::Ok;
 }
 
-void Surface::Release()
-{
+void Surface::Release() {
     if (backBuffer_) {
         backBuffer_->Detach();
     }
     Detach();
 }
 
-std::uint32_t Surface::PixelAt(int x, int y) const
-{
+std::uint32_t Surface::PixelAt(int x, int y) const {
     if (x < 0 || y < 0 || x >= size_.width || y >= size_.height) {
         return 0;
     }

@@ -17,8 +17,7 @@ namespace {
 
 constexpr double kMinimumPointSize = 1.0;
 
-QImage::Format QtFormat(PixelLayout layout)
-{
+QImage::Format QtFormat(PixelLayout layout) {
     switch (layout) {
     case PixelLayout::Rgb555: return QImage::Format_RGB555;
     case PixelLayout::Rgb565: return QImage::Format_RGB16;
@@ -30,13 +29,9 @@ QImage::Format QtFormat(PixelLayout layout)
 
 // Fonts need a GUI application; without one the text calls fail instead of
 // letting Qt abort the process.
-bool FontsAvailable()
-{
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-}
+bool FontsAvailable() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
 
-QFont MakeFont(const FontSpec& fontSpec)
-{
+QFont MakeFont(const FontSpec& fontSpec) {
     QFont font(QString::fromStdString(fontSpec.name));
     font.setPointSizeF(std::max(fontSpec.pointSize, kMinimumPointSize));
     font.setBold(fontSpec.bold);
@@ -44,16 +39,14 @@ QFont MakeFont(const FontSpec& fontSpec)
 }
 
 // Measures with a device of the same resolution as the surface images.
-QFontMetrics MetricsFor(const QFont& font)
-{
+QFontMetrics MetricsFor(const QFont& font) {
     static QImage device(1, 1, QImage::Format_RGB32);
     return QFontMetrics(font, &device);
 }
 
 }  // namespace
 
-Result Surface::SetFont(const FontSpec& font)
-{
+Result Surface::SetFont(const FontSpec& font) {
     if (owner_ == nullptr) {
         return Result::Released;
     }
@@ -64,8 +57,7 @@ Result Surface::SetFont(const FontSpec& font)
     return Result::Ok;
 }
 
-Result Surface::SetTextColour(std::uint32_t rgb)
-{
+Result Surface::SetTextColour(std::uint32_t rgb) {
     if (owner_ == nullptr) {
         return Result::Released;
     }
@@ -76,8 +68,7 @@ Result Surface::SetTextColour(std::uint32_t rgb)
     return Result::Ok;
 }
 
-Result Surface::DrawText(int x, int y, const std::string& text)
-{
+Result Surface::DrawText(int x, int y, const std::string& text) {
     if (const Result r = Usable(); r != Result::Ok) {
         return r;
     }
@@ -105,8 +96,7 @@ Result Surface::DrawText(int x, int y, const std::string& text)
     return Result::Ok;
 }
 
-Result Surface::MeasureText(const std::string& text, Size& out)
-{
+Result Surface::MeasureText(const std::string& text, Size& out) {
     if (owner_ == nullptr) {
         return Result::Released;
     }

@@ -17,8 +17,7 @@ public:
     virtual Rect ScreenRect() const = 0;
     // Pixels that can really be drawn (the part of the client area the
     // window shows); by default the whole client area.
-    virtual Size DrawableSize() const
-    {
+    virtual Size DrawableSize() const {
         const Rect r = ScreenRect();
         return {r.Width(), r.Height()};
     }

@@ -191,8 +191,7 @@ void Canvas::PrintText(double x, double y, std::string_view text, std::int32_t c
 }
 
 double Canvas::TextWidth(std::string_view text) const {
-    return QFontMetricsF(QFontFromSpec(font_, surface_.font())).horizontalAdvance(ToQString(text)) *
-           UnitsPerPixelX();
+    return QFontMetricsF(QFontFromSpec(font_, surface_.font())).horizontalAdvance(ToQString(text)) * UnitsPerPixelX();
 }
 
 double Canvas::TextHeight(std::string_view) const {

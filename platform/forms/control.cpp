@@ -19,16 +19,10 @@ public:
 
     bool eventFilter(QObject*, QEvent* event) override {
         switch (event->type()) {
-        case QEvent::FocusIn:
-            control_.form_.FocusEntered(control_, static_cast<QFocusEvent*>(event)->reason());
-            break;
-        case QEvent::FocusOut:
-            control_.form_.FocusLeft(control_, static_cast<QFocusEvent*>(event)->reason());
-            break;
-        case QEvent::KeyPress:
-            return control_.form_.HandleFormKey(&control_, static_cast<QKeyEvent*>(event)->key());
-        default:
-            break;
+        case QEvent::FocusIn: control_.form_.FocusEntered(control_, static_cast<QFocusEvent*>(event)->reason()); break;
+        case QEvent::FocusOut: control_.form_.FocusLeft(control_, static_cast<QFocusEvent*>(event)->reason()); break;
+        case QEvent::KeyPress: return control_.form_.HandleFormKey(&control_, static_cast<QKeyEvent*>(event)->key());
+        default: break;
         }
         return false;
     }

@@ -18,7 +18,18 @@ namespace orbweave {
 
 class Form;
 
-enum class ControlKind { TextBox, ComboBox, ListBox, CheckBox, SpinControl, Frame, Label, CommandButton, Menu, PictureBox };
+enum class ControlKind {
+    TextBox,
+    ComboBox,
+    ListBox,
+    CheckBox,
+    SpinControl,
+    Frame,
+    Label,
+    CommandButton,
+    Menu,
+    PictureBox
+};
 
 // The index of a control that is not an element of an array.
 inline constexpr int kNoIndex = -1;

@@ -106,8 +106,8 @@ Form::~Form() {
 
 namespace {
 
-constexpr std::string_view kKindNames[] = {"text box", "combo box",  "list box",       "check box", "spin control",
-                                           "frame",    "label",      "command button", "menu",      "picture box"};
+constexpr std::string_view kKindNames[] = {"text box", "combo box", "list box",       "check box", "spin control",
+                                           "frame",    "label",     "command button", "menu",      "picture box"};
 static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::PictureBox) + 1);
 
 constexpr std::string_view kSkipReasons[] = {
@@ -127,12 +127,10 @@ std::string ControlLabel(std::string_view name, int index) {
 // The array handler for one element, after the element's own: the element's
 // index goes in front of the arguments.
 template <typename... Args>
-void AppendForElement(std::function<void(Args...)>& slot, const std::function<void(int, Args...)>& handler,
-                      int index) {
+void AppendForElement(std::function<void(Args...)>& slot, const std::function<void(int, Args...)>& handler, int index) {
     if (!handler) return;
-    slot = Chain(std::move(slot), std::function<void(Args...)>([handler, index](Args... args) {
-                     handler(index, args...);
-                 }));
+    slot = Chain(std::move(slot),
+                 std::function<void(Args...)>([handler, index](Args... args) { handler(index, args...); }));
 }
 
 }  // namespace
@@ -199,17 +197,13 @@ Control* Form::CreateControl(const ControlSpec& row) {
         case ControlKind::ComboBox: control = std::make_unique<ComboBox>(*this, row, container, parent); break;
         case ControlKind::ListBox: control = std::make_unique<ListBox>(*this, row, container, parent); break;
         case ControlKind::CheckBox: control = std::make_unique<CheckBox>(*this, row, container, parent); break;
-        case ControlKind::SpinControl:
-            control = std::make_unique<SpinControl>(*this, row, container, parent);
-            break;
+        case ControlKind::SpinControl: control = std::make_unique<SpinControl>(*this, row, container, parent); break;
         case ControlKind::Frame: control = std::make_unique<Frame>(*this, row, container, parent); break;
         case ControlKind::Label: control = std::make_unique<Label>(*this, row, container, parent); break;
         case ControlKind::CommandButton:
             control = std::make_unique<CommandButton>(*this, row, container, parent);
             break;
-        case ControlKind::PictureBox:
-            control = std::make_unique<PictureBox>(*this, row, container, parent);
-            break;
+        case ControlKind::PictureBox: control = std::make_unique<PictureBox>(*this, row, container, parent); break;
         case ControlKind::Menu: break;
         }
     }

@@ -12,9 +12,9 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>

@@ -136,8 +136,7 @@ ListBox::ListBox(Form& form, const ControlSpec& row, Control* container, QWidget
     : ListControl(form, row, container, new QListWidget(parent)),
       list_(static_cast<QListWidget*>(Widget())),
       multiSelect_((row.style & kStyleMultiSelect) != 0) {
-    list_->setSelectionMode(multiSelect_ ? QAbstractItemView::ExtendedSelection
-                                         : QAbstractItemView::SingleSelection);
+    list_->setSelectionMode(multiSelect_ ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this] { SelectionChangedByUser(); });
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this] { Raise(events.dblClick); });
     WatchFocusOf(list_);
@@ -164,8 +163,8 @@ bool ListBox::SetListIndex(int item) {
             if (!multiSelect_) list_->clearSelection();
             list_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
         } else {
-            list_->setCurrentRow(item, multiSelect_ ? QItemSelectionModel::NoUpdate
-                                                    : QItemSelectionModel::ClearAndSelect);
+            list_->setCurrentRow(item,
+                                 multiSelect_ ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
         }
     }
     listIndex_ = item;

@@ -33,7 +33,8 @@ float FarthestCornerDistance(const Canvas& canvas, double x, double y) {
     const double bottom = top + canvas.ScaleHeight();
     float farthest = 0.0f;
     for (const auto& [cornerX, cornerY] : {std::pair{left, top}, {right, top}, {right, bottom}, {left, bottom}}) {
-        const auto distance = static_cast<float>(std::sqrt((cornerX - x) * (cornerX - x) + (cornerY - y) * (cornerY - y)));
+        const auto distance =
+            static_cast<float>(std::sqrt((cornerX - x) * (cornerX - x) + (cornerY - y) * (cornerY - y)));
         farthest = std::max(farthest, distance);
     }
     return farthest;
@@ -94,7 +95,9 @@ void DrawColorFrame(Canvas& canvas) {
     canvas.SetDrawWidth(1);
     for (int i = 0; i < kFrameRings; ++i) {
         for (const FrameSide& side : kFrameSides) {
-            const auto x = [&](int offset, bool fromRight) { return fromRight ? width - (i + offset) * tx : (i + offset) * tx; };
+            const auto x = [&](int offset, bool fromRight) {
+                return fromRight ? width - (i + offset) * tx : (i + offset) * tx;
+            };
             const auto y = [&](int offset, bool fromBottom) {
                 return fromBottom ? height - (i + offset) * ty : (i + offset) * ty;
             };

@@ -32,7 +32,8 @@ struct ButtonSet {
 
 ButtonSet ButtonsOf(MessageButtons buttons) {
     switch (buttons) {
-    case MessageButtons::YesNo: return {{QMessageBox::Yes, QMessageBox::No, QMessageBox::NoButton}, 2, MessageAnswer::No};
+    case MessageButtons::YesNo:
+        return {{QMessageBox::Yes, QMessageBox::No, QMessageBox::NoButton}, 2, MessageAnswer::No};
     case MessageButtons::YesNoCancel:
         return {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}, 3, MessageAnswer::Cancel};
     case MessageButtons::Ok: break;

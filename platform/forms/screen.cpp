@@ -17,8 +17,7 @@ constexpr double kFallbackDotsPerInch = 96.0;
 constexpr double kPixelLimit = 1 << 24;
 
 QScreen* PrimaryScreen() {
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen()
-                                                                         : nullptr;
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
 }
 
 std::int16_t TwipsPerPixel(double dotsPerInch) {

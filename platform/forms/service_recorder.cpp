@@ -5,14 +5,14 @@
 namespace orbweave {
 
 ServiceRecorder::ServiceRecorder()
-    : previousMessageBox_(SetMessageBoxService([this](std::string_view text, std::string_view title,
-                                                      const MessageStyle& style) {
-          messages.push_back({std::string(text), std::string(title), style});
-          if (messageAnswers.empty()) return DefaultAnswer(style);
-          const MessageAnswer answer = messageAnswers.front();
-          messageAnswers.pop_front();
-          return answer;
-      })),
+    : previousMessageBox_(
+          SetMessageBoxService([this](std::string_view text, std::string_view title, const MessageStyle& style) {
+              messages.push_back({std::string(text), std::string(title), style});
+              if (messageAnswers.empty()) return DefaultAnswer(style);
+              const MessageAnswer answer = messageAnswers.front();
+              messageAnswers.pop_front();
+              return answer;
+          })),
       previousBeep_(SetBeepService([this] { ++beeps; })),
       previousInputBox_(SetInputBoxService([this](std::string_view prompt, std::string_view title,
                                                   std::string_view answer) -> std::optional<std::string> {

@@ -20,9 +20,8 @@ bool HaveApplication() { return qobject_cast<QApplication*>(QCoreApplication::in
 std::optional<std::string> QtInputBox(std::string_view prompt, std::string_view title, std::string_view answer) {
     if (!HaveApplication()) return std::nullopt;
     bool accepted = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), ToQString(title),
-                                               WithQtLineBreaks(prompt), QLineEdit::Normal, ToQString(answer),
-                                               &accepted);
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), ToQString(title), WithQtLineBreaks(prompt),
+                                               QLineEdit::Normal, ToQString(answer), &accepted);
     return accepted ? std::optional<std::string>(FromQString(text)) : std::nullopt;
 }
 

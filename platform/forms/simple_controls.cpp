@@ -201,7 +201,7 @@ Label::Label(Form& form, const ControlSpec& row, Control* container, QWidget* pa
     label_->setTextFormat(Qt::PlainText);
     label_->setAlignment((row.style & kStyleAlignCenter)  ? Qt::AlignHCenter | Qt::AlignTop
                          : (row.style & kStyleAlignRight) ? Qt::AlignRight | Qt::AlignTop
-                                                           : Qt::AlignLeft | Qt::AlignTop);
+                                                          : Qt::AlignLeft | Qt::AlignTop);
     label_->setWordWrap((row.style & kStyleWordWrap) != 0);
     SetCaption(row.caption);
 }

@@ -26,7 +26,8 @@ struct StepRow {
     int below;
     std::int16_t step;
 };
-constexpr std::array<StepRow, 4> kStepsByHigh = {{{101, 1}, {999, 5}, {30000, 10}, {std::numeric_limits<int>::max(), 50}}};
+constexpr std::array<StepRow, 4> kStepsByHigh = {
+    {{101, 1}, {999, 5}, {30000, 10}, {std::numeric_limits<int>::max(), 50}}};
 
 constexpr int kSetupLengthLimit = 12;  // length limit while the set-up rewrites the text
 constexpr double kPaddedColumnTwips = 2400.0;
@@ -76,9 +77,10 @@ void SetupNumericField(TextBox& box, SpinControl& spin, std::int16_t low, std::i
     box.SetMaxLength(maxLength);
     spin.SetMin(high);
     spin.SetMax(low);
-    if (step < 1) step = std::find_if(kStepsByHigh.begin(), kStepsByHigh.end(), [high](const StepRow& row) {
-                             return high < row.below;
-                         })->step;
+    if (step < 1)
+        step = std::find_if(kStepsByHigh.begin(), kStepsByHigh.end(), [high](const StepRow& row) {
+                   return high < row.below;
+               })->step;
     spin.SetSmallChange(step);
 }
 
@@ -140,8 +142,8 @@ bool AddPaddedListItem(ListControl& list, std::string_view text, std::int16_t nu
     const std::int16_t blanks =
         blankWidth > 0.0 ? std::max(kMinimumPadding, SaturatedInt16((kPaddedColumnTwips - textWidth) / blankWidth))
                          : kMinimumPadding;
-    const std::string entry = std::string(text) + std::string(static_cast<std::size_t>(blanks), ' ') +
-                              NumberToText(number);
+    const std::string entry =
+        std::string(text) + std::string(static_cast<std::size_t>(blanks), ' ') + NumberToText(number);
     return newItem ? list.AddItem(entry) : list.SetList(list.ListIndex(), entry);
 }
 

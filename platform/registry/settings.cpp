@@ -64,8 +64,8 @@ bool SaveSettingValue(std::string_view section, std::string_view key, double val
     return SaveSettingValue(section, key, std::string_view(text), hive, product);
 }
 
-std::string GetSettingString(std::string_view section, std::string_view key, std::string_view defaultValue,
-                             int hive, std::string_view product) {
+std::string GetSettingString(std::string_view section, std::string_view key, std::string_view defaultValue, int hive,
+                             std::string_view product) {
     auto text = ReadStored(section, key, hive, product);
     return text ? std::move(*text) : std::string(defaultValue);
 }
@@ -84,11 +84,11 @@ std::int32_t GetSettingLong(std::string_view section, std::string_view key, std:
 
 float GetSettingSingle(std::string_view section, std::string_view key, float defaultValue, int hive,
                        std::string_view product) {
-    return ReadNumber(section, key, defaultValue, hive, product, [](std::string_view text) { return TextToSingle(text); });
+    return ReadNumber(section, key, defaultValue, hive, product,
+                      [](std::string_view text) { return TextToSingle(text); });
 }
 
-std::int32_t DeleteSettingKey(std::string_view product, std::string_view section, std::string_view subKey,
-                              int hive) {
+std::int32_t DeleteSettingKey(std::string_view product, std::string_view section, std::string_view subKey, int hive) {
     RegistryStore* store = StoreForHive(hive);
     if (store == nullptr) return 0;
     const std::string parent = NormaliseKeyPath(SettingKeyPath(product, section));
@@ -97,10 +97,10 @@ std::int32_t DeleteSettingKey(std::string_view product, std::string_view section
     // An empty sub-key would name the parent itself.
     if (child == parent) return kDeleteKeyMissing;
     switch (store->DeleteKey(child)) {
-        case RegistryStore::DeleteResult::Deleted: return 0;
-        case RegistryStore::DeleteResult::Missing: return kDeleteKeyMissing;
-        case RegistryStore::DeleteResult::HasSubKeys:
-        case RegistryStore::DeleteResult::Failed: return kDeleteKeyRefused;
+    case RegistryStore::DeleteResult::Deleted: return 0;
+    case RegistryStore::DeleteResult::Missing: return kDeleteKeyMissing;
+    case RegistryStore::DeleteResult::HasSubKeys:
+    case RegistryStore::DeleteResult::Failed: return kDeleteKeyRefused;
     }
     return kDeleteKeyRefused;
 }

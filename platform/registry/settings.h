@@ -31,8 +31,8 @@ std::string SettingKeyPath(std::string_view product, std::string_view section);
 
 // Writes the value's text, blanks trimmed. True when the key (created with any
 // missing parents) and the value were both written.
-bool SaveSettingValue(std::string_view section, std::string_view key, std::string_view value,
-                      int hive = kHiveUser, std::string_view product = kProductKey);
+bool SaveSettingValue(std::string_view section, std::string_view key, std::string_view value, int hive = kHiveUser,
+                      std::string_view product = kProductKey);
 
 // Numbers are written in their text form (NumberToText); a value that is not
 // finite has none and is not written.
@@ -40,9 +40,8 @@ bool SaveSettingValue(std::string_view section, std::string_view key, double val
                       std::string_view product = kProductKey);
 
 template <std::integral T>
-    requires(!std::same_as<T, bool>)
-bool SaveSettingValue(std::string_view section, std::string_view key, T value, int hive = kHiveUser,
-                      std::string_view product = kProductKey) {
+requires(!std::same_as<T, bool>) bool SaveSettingValue(std::string_view section, std::string_view key, T value,
+                                                       int hive = kHiveUser, std::string_view product = kProductKey) {
     return SaveSettingValue(section, key, std::string_view(NumberToText(value)), hive, product);
 }
 

@@ -32,12 +32,12 @@ UrlService& UrlHook() {
 
 MessageAnswer DefaultAnswer(const MessageStyle& style) {
     switch (style.buttons) {
-        case MessageButtons::Ok: return MessageAnswer::Ok;
-        case MessageButtons::YesNo: return style.defaultButton == 1 ? MessageAnswer::No : MessageAnswer::Yes;
-        case MessageButtons::YesNoCancel:
-            if (style.defaultButton == 1) return MessageAnswer::No;
-            if (style.defaultButton == 2) return MessageAnswer::Cancel;
-            return MessageAnswer::Yes;
+    case MessageButtons::Ok: return MessageAnswer::Ok;
+    case MessageButtons::YesNo: return style.defaultButton == 1 ? MessageAnswer::No : MessageAnswer::Yes;
+    case MessageButtons::YesNoCancel:
+        if (style.defaultButton == 1) return MessageAnswer::No;
+        if (style.defaultButton == 2) return MessageAnswer::Cancel;
+        return MessageAnswer::Yes;
     }
     return MessageAnswer::Ok;
 }

@@ -14,15 +14,13 @@ namespace {
 std::atomic<int> errorCount{0};
 std::atomic<bool> handlerInstalled{false};
 
-int CountError(Display*, XErrorEvent*)
-{
+int CountError(Display*, XErrorEvent*) {
     ++errorCount;
     return 0;
 }
 
 // Our own connection, opened on first use; null without an X display.
-Display* Connection()
-{
+Display* Connection() {
     static Display* display = [] {
         Display* d = XOpenDisplay(nullptr);
         if (d != nullptr && !handlerInstalled) {
@@ -36,8 +34,7 @@ Display* Connection()
 
 // Runs `request` and reports whether the server answered it without error.
 template <typename Request>
-bool Succeeds(Display* display, Request request)
-{
+bool Succeeds(Display* display, Request request) {
     XSync(display, False);
     const int before = errorCount;
     const bool ok = request();
@@ -52,16 +49,15 @@ constexpr int kFrameDepth = 3;
 constexpr long kNetWmStateAdd = 1;
 constexpr long kSourceIsPager = 2;
 
-std::optional<std::string> NetWmName(Display* display, Window window)
-{
+std::optional<std::string> NetWmName(Display* display, Window window) {
     const Atom property = XInternAtom(display, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
     Atom type = None;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, property, 0, 4096, False, utf8, &type, &format, &count, &after,
-                           &data) != Success) {
+    if (XGetWindowProperty(display, window, property, 0, 4096, False, utf8, &type, &format, &count, &after, &data) !=
+        Success) {
         return std::nullopt;
     }
     std::optional<std::string> name;
@@ -74,8 +70,7 @@ std::optional<std::string> NetWmName(Display* display, Window window)
     return name;
 }
 
-std::optional<std::string> WindowName(Display* display, Window window)
-{
+std::optional<std::string> WindowName(Display* display, Window window) {
     if (auto name = NetWmName(display, window)) {
         return name;
     }
@@ -90,8 +85,7 @@ std::optional<std::string> WindowName(Display* display, Window window)
 
 // Searches the children of parent from the top of the stacking order down;
 // a window without a name of its own may be a frame holding the client.
-Window FindNamedChild(Display* display, Window parent, std::string_view caption, int depth)
-{
+Window FindNamedChild(Display* display, Window parent, std::string_view caption, int depth) {
     Window root = 0, parentOut = 0;
     Window* children = nullptr;
     unsigned int count = 0;
@@ -116,8 +110,7 @@ Window FindNamedChild(Display* display, Window parent, std::string_view caption,
 }
 
 // Asks the window manager, through the root window, to act on window.
-void SendToWindowManager(Display* display, Window window, const char* messageType, long first, long second)
-{
+void SendToWindowManager(Display* display, Window window, const char* messageType, long first, long second) {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
@@ -125,14 +118,12 @@ void SendToWindowManager(Display* display, Window window, const char* messageTyp
     event.xclient.format = 32;
     event.xclient.data.l[0] = first;
     event.xclient.data.l[1] = second;
-    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
-               &event);
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
 }  // namespace
 
-bool IsWindow(NativeWindowId id)
-{
+bool IsWindow(NativeWindowId id) {
     Display* display = Connection();
     if (display == nullptr || id == 0) {
         return false;
@@ -141,8 +132,7 @@ bool IsWindow(NativeWindowId id)
     return Succeeds(display, [&] { return XGetWindowAttributes(display, id, &attributes) != 0; });
 }
 
-std::optional<WindowSize> HostWindowSize(NativeWindowId id)
-{
+std::optional<WindowSize> HostWindowSize(NativeWindowId id) {
     Display* display = Connection();
     if (display == nullptr || id == 0) {
         return std::nullopt;
@@ -154,8 +144,7 @@ std::optional<WindowSize> HostWindowSize(NativeWindowId id)
     return WindowSize{attributes.width, attributes.height};
 }
 
-bool WatchHostWindow(NativeWindowId host)
-{
+bool WatchHostWindow(NativeWindowId host) {
     Display* display = Connection();
     if (display == nullptr || host == 0) {
         return false;
@@ -163,8 +152,7 @@ bool WatchHostWindow(NativeWindowId host)
     return Succeeds(display, [&] { return XSelectInput(display, host, StructureNotifyMask) != 0; });
 }
 
-bool HostWindowDestroyed(NativeWindowId host)
-{
+bool HostWindowDestroyed(NativeWindowId host) {
     Display* display = Connection();
     if (display == nullptr) {
         return true;
@@ -180,8 +168,7 @@ bool HostWindowDestroyed(NativeWindowId host)
     return destroyed;
 }
 
-NativeWindowId CreateChildWindow(NativeWindowId parent, WindowSize size)
-{
+NativeWindowId CreateChildWindow(NativeWindowId parent, WindowSize size) {
     Display* display = Connection();
     if (display == nullptr || parent == 0 || size.width <= 0 || size.height <= 0) {
         return 0;
@@ -197,8 +184,7 @@ NativeWindowId CreateChildWindow(NativeWindowId parent, WindowSize size)
     return child;
 }
 
-void ResizeChildWindow(NativeWindowId id, WindowSize size)
-{
+void ResizeChildWindow(NativeWindowId id, WindowSize size) {
     Display* display = Connection();
     if (display == nullptr || id == 0 || size.width <= 0 || size.height <= 0) {
         return;
@@ -207,8 +193,7 @@ void ResizeChildWindow(NativeWindowId id, WindowSize size)
     XSync(display, False);
 }
 
-void DestroyChildWindow(NativeWindowId id)
-{
+void DestroyChildWindow(NativeWindowId id) {
     Display* display = Connection();
     if (display == nullptr || id == 0) {
         return;
@@ -217,16 +202,14 @@ void DestroyChildWindow(NativeWindowId id)
     XSync(display, False);
 }
 
-void InstallXErrorHandler()
-{
+void InstallXErrorHandler() {
     XSetErrorHandler(CountError);
     handlerInstalled = true;
 }
 
 int XErrorCount() { return errorCount; }
 
-NativeWindowId FindWindowA(std::string_view caption)
-{
+NativeWindowId FindWindowA(std::string_view caption) {
     Display* display = Connection();
     if (display == nullptr) {
         return 0;
@@ -237,8 +220,7 @@ NativeWindowId FindWindowA(std::string_view caption)
 
 bool IsWindowOpen(std::string_view caption) { return FindWindowA(caption) != 0; }
 
-bool SetForegroundWindow(NativeWindowId id)
-{
+bool SetForegroundWindow(NativeWindowId id) {
     Display* display = Connection();
     if (display == nullptr || id == 0) {
         return false;
@@ -250,8 +232,7 @@ bool SetForegroundWindow(NativeWindowId id)
     });
 }
 
-bool MakeWindowTopmost(NativeWindowId id)
-{
+bool MakeWindowTopmost(NativeWindowId id) {
     Display* display = Connection();
     if (display == nullptr || id == 0) {
         return false;
@@ -264,8 +245,7 @@ bool MakeWindowTopmost(NativeWindowId id)
     });
 }
 
-NativeWindowId CreateHiddenWindow(std::string_view caption)
-{
+NativeWindowId CreateHiddenWindow(std::string_view caption) {
     Display* display = Connection();
     if (display == nullptr) {
         return 0;

@@ -9,8 +9,7 @@ bool running = false;
 
 AnimationGuard::AnimationGuard() : entered_(!running) { running = true; }
 
-AnimationGuard::~AnimationGuard()
-{
+AnimationGuard::~AnimationGuard() {
     if (entered_) running = false;
 }
 

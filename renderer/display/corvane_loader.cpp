@@ -15,36 +15,32 @@ struct Lookup {
     bool plainName = true;
 };
 
-Lookup& CurrentLookup()
-{
+Lookup& CurrentLookup() {
     static Lookup lookup;
     return lookup;
 }
 
 // In the order of BlendRoutine.
 constexpr std::array<const char*, 4> kRoutineNames = {"BlendPixelLongRGB15", "BlendPixelLongRGB16",
-                                                       "BlendPixelLongRGB24", "BlendPixelLongRGB32"};
+                                                      "BlendPixelLongRGB24", "BlendPixelLongRGB32"};
 
 struct Loaded {
     void* handle = nullptr;
     std::array<CorvaneBlendFn, kRoutineNames.size()> routines{};  // each looked up when first needed
 };
 
-Loaded& Library()
-{
+Loaded& Library() {
     static Loaded loaded;
     return loaded;
 }
 
-std::string ExecutableFolder()
-{
+std::string ExecutableFolder() {
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::string() : exe.parent_path().string();
 }
 
-void* OpenLibrary()
-{
+void* OpenLibrary() {
     const Lookup& lookup = CurrentLookup();
     const std::string folder = lookup.folder.empty() ? ExecutableFolder() : lookup.folder;
     if (!folder.empty()) {
@@ -56,8 +52,7 @@ void* OpenLibrary()
     return lookup.plainName ? dlopen(kCorvaneLibraryName, RTLD_NOW | RTLD_LOCAL) : nullptr;
 }
 
-void LetGo(Loaded& library)
-{
+void LetGo(Loaded& library) {
     if (library.handle != nullptr) {
         dlclose(library.handle);
     }
@@ -66,8 +61,7 @@ void LetGo(Loaded& library)
 
 }  // namespace
 
-CorvaneBlendFn LoadCorvaneBlendRoutine(BlendRoutine routine)
-{
+CorvaneBlendFn LoadCorvaneBlendRoutine(BlendRoutine routine) {
     Loaded& library = Library();
     if (library.handle == nullptr) {
         library.handle = OpenLibrary();
@@ -87,8 +81,7 @@ CorvaneBlendFn LoadCorvaneBlendRoutine(BlendRoutine routine)
     return found;
 }
 
-void SetCorvaneLookup(std::string folder, bool plainName)
-{
+void SetCorvaneLookup(std::string folder, bool plainName) {
     CurrentLookup() = {std::move(folder), plainName};
     // The next blend loads from the new place, not the library found before.
     LetGo(Library());

@@ -56,14 +56,12 @@ enum SetupLine {
     kLineClipper,
 };
 
-DisplayOpener& Opener()
-{
+DisplayOpener& Opener() {
     static DisplayOpener opener = display::OpenSdlDisplay;
     return opener;
 }
 
-std::string MissingDisplayText(std::string_view heading)
-{
+std::string MissingDisplayText(std::string_view heading) {
     std::string text(heading);
     text += "\r\n\r\n";
     text += "It appears that SDL2 cannot reach an X display on your system.  ";
@@ -75,8 +73,7 @@ std::string MissingDisplayText(std::string_view heading)
 }
 
 // Offers the download page and ends the process whatever the answer.
-void ReportMissingDisplay(std::string_view heading)
-{
+void ReportMissingDisplay(std::string_view heading) {
     const MessageStyle style{MessageIcon::Question, MessageButtons::YesNo, 0};
     if (ShowMessage(MissingDisplayText(heading), kMessageTitle, style) == MessageAnswer::Yes) {
         OpenWebPage(kDisplayDownloadUrl);
@@ -84,13 +81,11 @@ void ReportMissingDisplay(std::string_view heading)
     EndProcess(kProcessFailureStatus);
 }
 
-display::CooperativeLevel CurrentLevel()
-{
+display::CooperativeLevel CurrentLevel() {
     return FullScreenExclusive ? display::CooperativeLevel::Exclusive : display::CooperativeLevel::Normal;
 }
 
-void ReleaseSurfaces()
-{
+void ReleaseSurfaces() {
     if (auto clipper = std::exchange(DisplayClipper, nullptr)) {
         clipper->Release();
     }
@@ -104,8 +99,7 @@ void ReleaseSurfaces()
 
 // A dialog's animation is abandoned and its dialog stays; the saver and the
 // preview have nothing left to show and end the process.
-bool SetupFailed(int line)
-{
+bool SetupFailed(int line) {
     LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(line));
     if (runState.RunMode == kRunModeSaver || runState.RunMode == kRunModePreview) {
         ReleaseDirectX();
@@ -120,8 +114,7 @@ bool SetupFailed(int line)
 // The exclusive mode, or (when the screen does not offer it) the custom
 // layout over the whole desktop, drawn at the desktop's own size: stretching
 // a smaller picture over it would blur it and distort its proportions.
-bool EnterDisplayMode(display::DisplaySystem& device)
-{
+bool EnterDisplayMode(display::DisplaySystem& device) {
     const display::DisplayMode mode{ScreenWidth, ScreenHeight, colourTables.DisplayBpp};
     if (display::Succeeded(device.SetDisplayMode(mode))) {
         return true;
@@ -134,8 +127,7 @@ bool EnterDisplayMode(display::DisplaySystem& device)
     return display::Succeeded(device.SetCooperativeLevel(SaverHWnd, display::CooperativeLevel::Normal));
 }
 
-bool CreateFlipChain(display::DisplaySystem& device)
-{
+bool CreateFlipChain(display::DisplaySystem& device) {
     if (!display::Succeeded(device.CreatePrimarySurface(true, PrimarySurface)) ||
         !display::Succeeded(PrimarySurface->GetAttachedBackBuffer(BackSurface))) {
         return false;
@@ -146,8 +138,7 @@ bool CreateFlipChain(display::DisplaySystem& device)
 
 // 15 or 16 for two-byte surfaces (by RGB16Mode, or the primary's green mask
 // when asked to look), else the surface's own bits per pixel.
-bool ChoosePixelFormat()
-{
+bool ChoosePixelFormat() {
     display::PixelFormat format;
     if (!display::Succeeded(BackSurface->GetPixelFormat(format))) {
         return false;
@@ -170,20 +161,18 @@ bool ChoosePixelFormat()
     }
 }
 
-bool MeasurePitch()
-{
+bool MeasurePitch() {
     display::LockedRect locked;
     if (!display::Succeeded(BackSurface->Lock(locked)) || locked.bytesPerPixel <= 0) {
         return false;
     }
-    PitchPixels = static_cast<std::int32_t>(
-        std::nearbyint(static_cast<double>(locked.pitchBytes) / locked.bytesPerPixel));
+    PitchPixels =
+        static_cast<std::int32_t>(std::nearbyint(static_cast<double>(locked.pitchBytes) / locked.bytesPerPixel));
     BackSurface->Unlock();
     return true;
 }
 
-bool AllocateWorkImage()
-{
+bool AllocateWorkImage() {
     try {
         PixelBuffer.assign(static_cast<std::size_t>(PitchPixels) * ScreenHeight + 1, 0);
     } catch (const std::bad_alloc&) {
@@ -193,8 +182,7 @@ bool AllocateWorkImage()
     return true;
 }
 
-bool AttachClipper(display::DisplaySystem& device)
-{
+bool AttachClipper(display::DisplaySystem& device) {
     return display::Succeeded(device.CreateClipper(DisplayClipper)) &&
            display::Succeeded(DisplayClipper->SetWindow(SaverHWnd)) &&
            display::Succeeded(PrimarySurface->SetClipper(DisplayClipper));
@@ -202,15 +190,13 @@ bool AttachClipper(display::DisplaySystem& device)
 
 }  // namespace
 
-void SetDisplayOpener(DisplayOpener opener)
-{
+void SetDisplayOpener(DisplayOpener opener) {
     Opener() = opener ? std::move(opener) : DisplayOpener(display::OpenSdlDisplay);
 }
 
 void LogError(std::string_view, std::string_view) {}
 
-void InitDirectX()
-{
+void InitDirectX() {
     if (DX) {
         return;
     }
@@ -229,8 +215,7 @@ void InitDirectX()
     UseFlip = ReadDisplayValue<&DisplayRecord::DX_UseFlip>() != 0;
 }
 
-DisplayLimits LargestDisplayMode()
-{
+DisplayLimits LargestDisplayMode() {
     const std::shared_ptr<display::DisplaySystem> device = DD;
     if (!device) {
         return {};
@@ -252,8 +237,7 @@ DisplayLimits LargestDisplayMode()
     return largest;
 }
 
-bool LoadPropsInitDX()
-{
+bool LoadPropsInitDX() {
     const std::shared_ptr<display::DisplaySystem> device = DD;
     if (!device || device->IsReleased()) {
         return SetupFailed(kLineNoDevice);
@@ -300,8 +284,7 @@ bool LoadPropsInitDX()
     return true;
 }
 
-void RestoreLostSurfaces()
-{
+void RestoreLostSurfaces() {
     const std::shared_ptr<display::DisplaySystem> device = DD;
     if (!device) {
         LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(kLineNoDevice));
@@ -321,8 +304,7 @@ void RestoreLostSurfaces()
     }
 }
 
-void FadeOutDisplay(std::int16_t frames, std::int16_t stepSize)
-{
+void FadeOutDisplay(std::int16_t frames, std::int16_t stepSize) {
     // A second close request while the fade runs must not start another.
     static bool fading = false;
     if (fading) {
@@ -330,16 +312,16 @@ void FadeOutDisplay(std::int16_t frames, std::int16_t stepSize)
     }
     fading = true;
     const int product = frames * stepSize;
-    const int count = product <= kFadeTopLevel ? frames
-                                               : static_cast<int>(std::nearbyint(static_cast<double>(kFadeTopLevel) / stepSize));
+    const int count = product <= kFadeTopLevel
+                          ? frames
+                          : static_cast<int>(std::nearbyint(static_cast<double>(kFadeTopLevel) / stepSize));
     for (int k = 1; k <= count; ++k) {
         BlendBlitSurface(kFadeTopLevel - k * stepSize);
     }
     fading = false;
 }
 
-void ReleaseDirectX()
-{
+void ReleaseDirectX() {
     ReleaseSurfaces();
     if (auto device = std::exchange(DD, nullptr)) {
         device->Release();

@@ -16,15 +16,15 @@
 namespace orbweave {
 
 // The display state, one per process.
-extern bool DX;                                        // the video system is up
-extern std::shared_ptr<display::DisplaySystem> DD;     // the display system object
-extern bool UseFlip;                                   // the stored DX_UseFlip <> 0
+extern bool DX;                                     // the video system is up
+extern std::shared_ptr<display::DisplaySystem> DD;  // the display system object
+extern bool UseFlip;                                // the stored DX_UseFlip <> 0
 extern bool FullScreenExclusive;
 extern std::shared_ptr<display::Surface> PrimarySurface;
 extern std::shared_ptr<display::Surface> BackSurface;
 extern std::shared_ptr<display::Clipper> DisplayClipper;
-extern std::int32_t PixelFormat;                       // 15, 16, 24 or 32: the blend routine
-extern std::int32_t PitchPixels;                       // the back surface's pitch in pixels
+extern std::int32_t PixelFormat;  // 15, 16, 24 or 32: the blend routine
+extern std::int32_t PitchPixels;  // the back surface's pitch in pixels
 // The work image: PitchPixels x ScreenHeight + 1 colours, rows PitchPixels apart.
 extern std::vector<std::int32_t> PixelBuffer;
 // The blend level of the animation's latest frame, for the performance

@@ -39,8 +39,7 @@ namespace {
 using R = DisplayRecord;
 
 // The first `count` characters of UTF-8 text (never splitting a character).
-std::string FirstCharacters(const std::string& text, std::size_t count)
-{
+std::string FirstCharacters(const std::string& text, std::size_t count) {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
@@ -51,14 +50,10 @@ std::string FirstCharacters(const std::string& text, std::size_t count)
     return text;
 }
 
-std::int32_t RoundedSide(double value)
-{
-    return ToInt32(value).value_or(0);
-}
+std::int32_t RoundedSide(double value) { return ToInt32(value).value_or(0); }
 
 // Each stop lies at or above the one before it.
-void LoadHueWheel(const DisplayRecord& values)
-{
+void LoadHueWheel(const DisplayRecord& values) {
     const HueStops stored = {values.Adv_HueWheel0, values.Adv_HueWheel1, values.Adv_HueWheel2, values.Adv_HueWheel3,
                              values.Adv_HueWheel4};
     std::int16_t low = 0;
@@ -73,8 +68,7 @@ void LoadHueWheel(const DisplayRecord& values)
 // The drawing size by run mode, before the minimum and multiple-of-4 rules.
 // The full-screen size was clamped with the stored values.
 void ReadDrawingSize(const DrawingTarget& target, const DisplayRecord& values, std::int32_t& width,
-                     std::int32_t& height)
-{
+                     std::int32_t& height) {
     switch (runState.RunMode) {
     case kRunModeSaver:
         width = values.DX_WinWidth;
@@ -99,8 +93,7 @@ void ReadDrawingSize(const DrawingTarget& target, const DisplayRecord& values, s
 // The scale of the last load, kept for a later change of the drawing size.
 float LoadedScale = 1.0f;
 
-void DeriveGeometry(float scale)
-{
+void DeriveGeometry(float scale) {
     LoadedScale = scale;
     if (ScreenWidth <= kSmallestDrawingWidth) {
         ScreenWidth = kSmallestDrawingWidth;
@@ -125,8 +118,7 @@ void DeriveGeometry(float scale)
 
 // The stored values clamped into their ranges, the dialog's unsaved choices
 // in place of the stored ones.
-DisplayRecord LoadValues(const std::optional<DisplayChoices>& dialogChoices)
-{
+DisplayRecord LoadValues(const std::optional<DisplayChoices>& dialogChoices) {
     DisplayRecord values = ReadDisplayValues(kHiveUser);
     if (dialogChoices) {
         values.DX_VertOffset = dialogChoices->vertOffset;
@@ -141,8 +133,7 @@ DisplayRecord LoadValues(const std::optional<DisplayChoices>& dialogChoices)
 }  // namespace
 
 void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float scale,
-                         const std::optional<DisplayChoices>& dialogChoices)
-{
+                         const std::optional<DisplayChoices>& dialogChoices) {
     SaverHWnd = target.DisplayWindow();
     const DisplayRecord values = LoadValues(dialogChoices);
     VertOffset = values.DX_VertOffset;
@@ -168,8 +159,7 @@ void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float 
     DeriveGeometry(scale);
 }
 
-void ResizeDrawingSurface(std::int32_t width, std::int32_t height)
-{
+void ResizeDrawingSurface(std::int32_t width, std::int32_t height) {
     ScreenWidth = std::min(width, kLargestDrawingSide);
     ScreenHeight = std::min(height, kLargestDrawingSide);
     DeriveGeometry(LoadedScale);

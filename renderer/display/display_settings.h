@@ -55,21 +55,21 @@ struct DisplayChoices {
 inline constexpr std::size_t kLongestLockMessage = 100;
 
 extern std::shared_ptr<display::Window> SaverHWnd;
-extern std::int32_t VertOffset;     // -9..9
-extern std::int16_t RGB16Mode;      // 0 5-6-5, 1 5-5-5, 2 ask the surface
-extern float FocalLength;           // 0.01..10
+extern std::int32_t VertOffset;  // -9..9
+extern std::int16_t RGB16Mode;   // 0 5-6-5, 1 5-5-5, 2 ask the surface
+extern float FocalLength;        // 0.01..10
 extern std::int32_t FrameDelayMs;
-extern std::string FontName;        // never empty
-extern std::int16_t FontSize;       // 10..24
-extern std::int16_t FontHueV;       // 0..359
-extern std::string LockMessage;     // trimmed, at most 100 characters
+extern std::string FontName;     // never empty
+extern std::int16_t FontSize;    // 10..24
+extern std::int16_t FontHueV;    // 0..359
+extern std::string LockMessage;  // trimmed, at most 100 characters
 extern std::int16_t FontTOff;
 extern std::int16_t FontHInc;
 extern std::int16_t CMinutes;
 extern std::string TimeText;
 extern std::string ZeroText;
-extern std::int32_t ScreenWidth;    // a multiple of 4, at least 16
-extern std::int32_t ScreenHeight;   // at least 12
+extern std::int32_t ScreenWidth;   // a multiple of 4, at least 16
+extern std::int32_t ScreenHeight;  // at least 12
 extern std::int32_t MaxPlotX;
 extern std::int32_t MinPlotY;
 extern std::int32_t MaxPlotY;

@@ -21,21 +21,19 @@ constexpr double kSecondsPerMinute = 60.0;
 constexpr double kSecondsPerTick = 0.001;
 
 struct OverlayState {
-    std::optional<double> hue;              // degrees, unbounded
-    std::optional<double> countdownStart;   // seconds
+    std::optional<double> hue;             // degrees, unbounded
+    std::optional<double> countdownStart;  // seconds
     double countdownMinutes = 0.0;
 };
 
-OverlayState& State()
-{
+OverlayState& State() {
     static OverlayState state;
     return state;
 }
 
 double NowSeconds() { return static_cast<double>(TickCount()) * kSecondsPerTick; }
 
-std::string MessageText()
-{
+std::string MessageText() {
     if (CMinutes == 0) {
         return LockMessage;
     }
@@ -48,19 +46,16 @@ std::string MessageText()
     return CountdownText(state.countdownMinutes);
 }
 
-int HueDegree(double hue)
-{
-    return NormaliseHue(static_cast<int>(std::nearbyint(std::fmod(hue, kHueCount))));
-}
+int HueDegree(double hue) { return NormaliseHue(static_cast<int>(std::nearbyint(std::fmod(hue, kHueCount)))); }
 
 }  // namespace
 
-std::string CountdownText(double minutesLeft)
-{
+std::string CountdownText(double minutesLeft) {
     if (minutesLeft <= 0) {
         return ZeroText;
     }
-    const std::string count = IntegerToText(static_cast<std::int64_t>(minutesLeft)) + (minutesLeft >= 2 ? " minutes" : " minute");
+    const std::string count =
+        IntegerToText(static_cast<std::int64_t>(minutesLeft)) + (minutesLeft >= 2 ? " minutes" : " minute");
     if (!Trim(TimeText).empty()) {
         if (const std::size_t at = LockMessage.find(TimeText); at != std::string::npos) {
             std::string text = LockMessage;
@@ -73,8 +68,7 @@ std::string CountdownText(double minutesLeft)
 
 void ResetMessageOverlay() { State() = {}; }
 
-void DrawMessageOverlay()
-{
+void DrawMessageOverlay() {
     if (runState.RunMode != kRunModeSaver || LockMessage.empty()) {
         return;
     }

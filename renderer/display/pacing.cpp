@@ -17,34 +17,29 @@ constexpr std::int64_t kLongestSleepMs = 999;
 constexpr int kPauseSliceLimit = 6;
 constexpr std::int64_t kPauseSliceMs = 20;
 
-std::int64_t SteadyTicks()
-{
+std::int64_t SteadyTicks() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 void ThreadSleep(std::int64_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-void PumpQtAndSdl()
-{
+void PumpQtAndSdl() {
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::processEvents();
     }
     display::PumpSdlEvents();
 }
 
-FramePacer& Pacer()
-{
+FramePacer& Pacer() {
     static FramePacer pacer{SteadyTicks, ThreadSleep, PumpQtAndSdl};
     return pacer;
 }
 
 }  // namespace
 
-void SetFramePacer(FramePacer pacer)
-{
-    Pacer() = {pacer.ticks ? std::move(pacer.ticks) : SteadyTicks,
-               pacer.sleep ? std::move(pacer.sleep) : ThreadSleep,
+void SetFramePacer(FramePacer pacer) {
+    Pacer() = {pacer.ticks ? std::move(pacer.ticks) : SteadyTicks, pacer.sleep ? std::move(pacer.sleep) : ThreadSleep,
                pacer.pumpEvents ? std::move(pacer.pumpEvents) : PumpQtAndSdl};
 }
 
@@ -54,8 +49,7 @@ void SleepFor(std::int64_t ms) { Pacer().sleep(ms); }
 
 void PumpEvents() { Pacer().pumpEvents(); }
 
-bool WaitFrameDelay()
-{
+bool WaitFrameDelay() {
     PumpEvents();
     if (runState.StopRequested) {
         return true;
@@ -67,8 +61,7 @@ bool WaitFrameDelay()
     return false;
 }
 
-void PauseSlice()
-{
+void PauseSlice() {
     static int slices = 0;
     if (slices >= kPauseSliceLimit) {
         return;
@@ -83,8 +76,7 @@ void PauseSlice()
     }
 }
 
-bool WaitFrameDelayPreview()
-{
+bool WaitFrameDelayPreview() {
     bool stop = WaitFrameDelay();
     if (runState.RunMode == kRunModePreview && !window::IsWindow(runState.HostWindowHandle)) {
         runState.StopRequested = true;

@@ -7,13 +7,12 @@
 #include <cstdint>
 #include <functional>
 
-
 namespace orbweave {
 
 struct FramePacer {
-    std::function<std::int64_t()> ticks;             // monotonic milliseconds
+    std::function<std::int64_t()> ticks;  // monotonic milliseconds
     std::function<void(std::int64_t ms)> sleep;
-    std::function<void()> pumpEvents;                // pending Qt and SDL events, once
+    std::function<void()> pumpEvents;  // pending Qt and SDL events, once
 };
 
 // Installs a pacer; members left empty keep their defaults (the steady

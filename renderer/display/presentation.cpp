@@ -35,8 +35,7 @@ struct FrameStatistics {
     std::int32_t batchCount = 0;
 };
 
-FrameStatistics& Statistics()
-{
+FrameStatistics& Statistics() {
     static FrameStatistics statistics;
     return statistics;
 }
@@ -44,23 +43,20 @@ FrameStatistics& Statistics()
 double NowSeconds() { return static_cast<double>(TickCount()) * kSecondsPerTick; }
 
 // Adds the time since `start` to `timer` when it is measurable.
-void AddElapsed(double& timer, double start)
-{
+void AddElapsed(double& timer, double start) {
     const double elapsed = std::fabs(NowSeconds() - start);
     if (elapsed > 0) {
         timer += elapsed;
     }
 }
 
-std::string TwoDigits(std::int64_t value)
-{
+std::string TwoDigits(std::int64_t value) {
     std::string text = IntegerToText(value);
     return text.size() < 2 ? "0" + text : text;
 }
 
 // "###.00": two decimals, and no leading zero below 1 (0.5 gives ".50").
-std::string RateText(double value)
-{
+std::string RateText(double value) {
     char buffer[64];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
     std::string text = error == std::errc() ? std::string(buffer, end) : std::string("0.00");
@@ -70,15 +66,13 @@ std::string RateText(double value)
     return text;
 }
 
-std::string DateText(const std::tm& when)
-{
+std::string DateText(const std::tm& when) {
     const int hour12 = when.tm_hour % 12 == 0 ? 12 : when.tm_hour % 12;
-    return TwoDigits(when.tm_mon + 1) + "/" + TwoDigits(when.tm_mday) + "/" + IntegerToText(when.tm_year + 1900) +
-           " " + TwoDigits(hour12) + ":" + TwoDigits(when.tm_min) + (when.tm_hour < 12 ? " AM" : " PM");
+    return TwoDigits(when.tm_mon + 1) + "/" + TwoDigits(when.tm_mday) + "/" + IntegerToText(when.tm_year + 1900) + " " +
+           TwoDigits(hour12) + ":" + TwoDigits(when.tm_min) + (when.tm_hour < 12 ? " AM" : " PM");
 }
 
-std::tm LocalNow()
-{
+std::tm LocalNow() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -94,8 +88,7 @@ struct BlendRows {
     std::int32_t endRow;
 };
 
-BlendRows RowsFor(std::int32_t vertOffset, std::int32_t pitch)
-{
+BlendRows RowsFor(std::int32_t vertOffset, std::int32_t pitch) {
     BlendRows rows{};
     const std::intptr_t rowBytes = 4 * static_cast<std::intptr_t>(pitch);
     if (vertOffset >= 0) {
@@ -112,8 +105,7 @@ BlendRows RowsFor(std::int32_t vertOffset, std::int32_t pitch)
 
 // The routine for the locked surface's bytes per pixel; two-byte surfaces
 // take 5-5-5 or 5-6-5 from the chosen pixel format.
-std::optional<BlendRoutine> RoutineFor(int bytesPerPixel)
-{
+std::optional<BlendRoutine> RoutineFor(int bytesPerPixel) {
     switch (bytesPerPixel) {
     case 2: return PixelFormat == 15 ? BlendRoutine::Rgb15 : BlendRoutine::Rgb16;
     case 3: return BlendRoutine::Rgb24;
@@ -125,8 +117,7 @@ std::optional<BlendRoutine> RoutineFor(int bytesPerPixel)
 // Blends the work image into the locked surface. False when the frame had
 // to be skipped: the surface rows do not match the work image's, or Corvane
 // is missing.
-bool BlendInto(const display::LockedRect& locked, std::int32_t level)
-{
+bool BlendInto(const display::LockedRect& locked, std::int32_t level) {
     const int bpp = locked.bytesPerPixel;
     const std::int32_t pitch = PitchPixels;
     if (bpp <= 0 || locked.pitchBytes != pitch * bpp || pitch < ScreenWidth || locked.height < ScreenHeight ||
@@ -152,8 +143,7 @@ bool BlendInto(const display::LockedRect& locked, std::int32_t level)
 
 // The presentation rectangle: the drawing window's, scaled back down in the
 // preview, whose window is larger than its host by the twips factor.
-bool WindowRect(display::DisplaySystem& device, display::Rect& rect)
-{
+bool WindowRect(display::DisplaySystem& device, display::Rect& rect) {
     if (!SaverHWnd || !display::Succeeded(device.GetWindowRect(*SaverHWnd, rect))) {
         return false;
     }
@@ -167,8 +157,7 @@ bool WindowRect(display::DisplaySystem& device, display::Rect& rect)
 }
 
 display::Result Present(display::Surface& primary, display::Surface& back, const display::Rect& source,
-                        const display::Rect& window, bool haveWindow)
-{
+                        const display::Rect& window, bool haveWindow) {
     if (UseFlip && FullScreenExclusive) {
         const display::Result flipped = primary.Flip();
         if (flipped != display::Result::NoFlipHardware) {
@@ -182,8 +171,7 @@ display::Result Present(display::Surface& primary, display::Surface& back, const
     return haveWindow ? primary.Blt(window, back, source) : display::Result::Failed;
 }
 
-void CountFrame()
-{
+void CountFrame() {
     FrameStatistics& s = Statistics();
     const double now = NowSeconds();
     if (!s.batchStart) {
@@ -207,8 +195,7 @@ void CountFrame()
 
 }  // namespace
 
-std::string FormatPerfLine(const std::tm& when, double totalSeconds, std::int32_t batches)
-{
+std::string FormatPerfLine(const std::tm& when, double totalSeconds, std::int32_t batches) {
     const std::int64_t frames = static_cast<std::int64_t>(batches) * kFramesPerBatch;
     const std::int64_t rounded = ToInt64(totalSeconds).value_or(0);
     const std::int64_t days = rounded / kSecondsPerDay;
@@ -220,14 +207,12 @@ std::string FormatPerfLine(const std::tm& when, double totalSeconds, std::int32_
            TwoDigits(hours) + ":" + TwoDigits(minutes) + ":" + TwoDigits(seconds) + "   FPS: " + RateText(rate);
 }
 
-void ResetFrameStatistics()
-{
+void ResetFrameStatistics() {
     Statistics() = {};
     PerfLine.clear();
 }
 
-void BlendBlitSurface(std::int32_t level)
-{
+void BlendBlitSurface(std::int32_t level) {
     FrameStatistics& stats = Statistics();
     if (runState.WriteLogEnabled) {
         const double now = NowSeconds();

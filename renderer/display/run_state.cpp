@@ -10,16 +10,14 @@ void ResetRunState() { runState = RunState{}; }
 
 namespace {
 
-std::function<void(int)>& EndHandler()
-{
+std::function<void(int)>& EndHandler() {
     static std::function<void(int)> handler;
     return handler;
 }
 
 }  // namespace
 
-void EndProcess(int status)
-{
+void EndProcess(int status) {
     if (EndHandler()) {
         EndHandler()(status);
         return;

@@ -98,9 +98,7 @@ void PlaceHead(CometTable& k, std::int32_t q, std::int16_t type, std::int16_t ga
     case kStyleAttractor:
     case kStyleWireframe:
     case kStyleFractal:
-    case kStyleUserIfs:
-        GenerateIfsStar(x, y, z, k.CometRotCos[q], k.CometRotSin[q], omega, type, galaxy, paths);
-        break;
+    case kStyleUserIfs: GenerateIfsStar(x, y, z, k.CometRotCos[q], k.CometRotSin[q], omega, type, galaxy, paths); break;
     case kStyleNebula: {
         float vx = 0, vy = 0, vz = 0, fraction = 0;
         GenerateNebulaStar(x, y, z, vx, vy, vz, fraction, k.CometPathT[q], type, galaxy, paths);
@@ -161,8 +159,8 @@ void MoveHead(CometTable& k, std::int32_t i, const UniGalaxy& t, std::int16_t ga
         const double whole = std::floor(k.CometPathT[i]);
         if (!(whole >= 0 && whole < kNebulaPointCount)) return;
         const auto m = static_cast<std::int16_t>(whole);
-        SplineNebulaPoint(k.CometHeadX[i], k.CometHeadY[i], k.CometHeadZ[i], Single(k.CometPathT[i] - whole), galaxy,
-                          m, static_cast<std::int16_t>(m + 1), static_cast<std::int16_t>(m + 2),
+        SplineNebulaPoint(k.CometHeadX[i], k.CometHeadY[i], k.CometHeadZ[i], Single(k.CometPathT[i] - whole), galaxy, m,
+                          static_cast<std::int16_t>(m + 1), static_cast<std::int16_t>(m + 2),
                           static_cast<std::int16_t>(m + 3), paths.NebulaCtrlX, paths.NebulaCtrlY, paths.NebulaCtrlZ);
         return;
     }
@@ -178,7 +176,8 @@ void DrawParticle(const CometTable& k, std::int32_t j, float offX, float offY, f
     const auto x = ScreenCoordinate((static_cast<double>(offX) + k.ParticleX[j]) * f + ProjectionCentre.x);
     const auto y = ScreenCoordinate((static_cast<double>(offY) + k.ParticleY[j]) * f + ProjectionCentre.y);
     if (!x || !y) return;
-    PlotPixel(static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y), colourTables.TypeHueRamps[type][k.ParticleAge[j]]);
+    PlotPixel(static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y),
+              colourTables.TypeHueRamps[type][k.ParticleAge[j]]);
 }
 
 // One frame of comet i's particles: each survives with the star persistence
@@ -223,8 +222,8 @@ void InitComets(CometTable& comets, std::int16_t visit, std::int16_t type) {
     AllocateCometArrays(comets);
 }
 
-void CycleComets(CometTable& comets, GalaxyPathTables& paths, float offX, float offY, float offZ,
-                 std::int16_t galaxy, std::int16_t type, std::int16_t tourStep) {
+void CycleComets(CometTable& comets, GalaxyPathTables& paths, float offX, float offY, float offZ, std::int16_t galaxy,
+                 std::int16_t type, std::int16_t tourStep) {
     if (!IsGalaxyType(type)) return;
     const UniGalaxy& t = UniGalaxies[type];
     const std::int32_t perComet = std::max<std::int32_t>(t.Galaxy_CometStars, 0);

@@ -8,8 +8,8 @@
 #include "core/colour.h"
 #include "core/convert.h"
 #include "core/random.h"
-#include "renderer/galaxy/comets.h"
 #include "renderer/display/display.h"
+#include "renderer/galaxy/comets.h"
 #include "renderer/galaxy/galaxy_constants.h"
 #include "renderer/galaxy/precision.h"
 #include "renderer/galaxy/projection.h"
@@ -44,8 +44,7 @@ struct StarPass {
     // Star i turned by its level (plain motion modes use level 0) and moved
     // to galaxy g's place relative to the camera.
     CameraPoint InCamera(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
-        const int level =
-            t.Run_PlotMode == kPlotOrbit ? std::clamp<int>(stars.StarLevel[i], 0, kLevelCapacity - 1) : 0;
+        const int level = t.Run_PlotMode == kPlotOrbit ? std::clamp<int>(stars.StarLevel[i], 0, kLevelCapacity - 1) : 0;
         return PlaceInCamera(stars.StarX[i], stars.StarY[i], stars.StarZ[i], t.Run_LevelCos[level],
                              t.Run_LevelSin[level], t.Galaxy_AxisPlane, galaxies.GalRelX[g], galaxies.GalRelY[g],
                              galaxies.GalRelZ[g]);

@@ -13,8 +13,8 @@ namespace orbweave {
 
 // What is being displayed.
 inline constexpr std::int16_t kShowUniverse = 0;
-inline constexpr std::int16_t kShowGalaxyType = 1;   // one galaxy type on its own
-inline constexpr std::int16_t kShowComposite = 2;    // one composite galaxy on its own
+inline constexpr std::int16_t kShowGalaxyType = 1;  // one galaxy type on its own
+inline constexpr std::int16_t kShowComposite = 2;   // one composite galaxy on its own
 
 // Where the camera is in the tour.
 struct TourFrame {

@@ -34,12 +34,30 @@ std::int32_t WheelColour(const Tint& tint, int h) {
     auto falling = [&](double c) { return tint.base + (1.0 - f) * scale * c; };
     double r = tint.base, g = tint.base, b = tint.base;
     switch (h / 60) {
-    case 0: r = full(tint.red); g = rising(tint.green); break;
-    case 1: r = falling(tint.red); g = full(tint.green); break;
-    case 2: g = full(tint.green); b = rising(tint.blue); break;
-    case 3: g = falling(tint.green); b = full(tint.blue); break;
-    case 4: r = rising(tint.red); b = full(tint.blue); break;
-    default: r = full(tint.red); b = falling(tint.blue); break;
+    case 0:
+        r = full(tint.red);
+        g = rising(tint.green);
+        break;
+    case 1:
+        r = falling(tint.red);
+        g = full(tint.green);
+        break;
+    case 2:
+        g = full(tint.green);
+        b = rising(tint.blue);
+        break;
+    case 3:
+        g = falling(tint.green);
+        b = full(tint.blue);
+        break;
+    case 4:
+        r = rising(tint.red);
+        b = full(tint.blue);
+        break;
+    default:
+        r = full(tint.red);
+        b = falling(tint.blue);
+        break;
     }
     return Channel(r) + 256 * Channel(g) + 65536 * Channel(b);
 }

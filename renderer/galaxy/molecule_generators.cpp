@@ -76,8 +76,10 @@ constexpr std::array<ShellPoint, N> MakeShell(Build build) {
 
 constexpr auto kSixPoint = MakeShell<6>([](int m) { return AxisPoint(m); });
 constexpr auto kEightPoint = MakeShell<8>([](int m) { return CornerPoint(m, Spacing::Full); });
-constexpr auto kShell18 = MakeShell<18>([](int m) { return m < 6 ? AxisPoint(m) : EdgePoint((m - 6) / 4, (m - 6) % 4); });
-constexpr auto kShell26 = MakeShell<26>([](int m) { return m < 18 ? kShell18[m] : CornerPoint(m - 18, Spacing::Corner); });
+constexpr auto kShell18 =
+    MakeShell<18>([](int m) { return m < 6 ? AxisPoint(m) : EdgePoint((m - 6) / 4, (m - 6) % 4); });
+constexpr auto kShell26 =
+    MakeShell<26>([](int m) { return m < 18 ? kShell18[m] : CornerPoint(m - 18, Spacing::Corner); });
 constexpr auto kShell38 = MakeShell<38>([](int m) {
     if (m < 6) return AxisPoint(m);
     if (m < 30) return SlantPoint((m - 6) / 8, (m - 6) % 8);
@@ -143,8 +145,8 @@ constexpr double kTetraLayer = static_cast<double>(0.8164966f);
 
 }  // namespace
 
-void GenerateMoleculeStar(float& x, float& y, float& z, float& rotCos, float& rotSin, std::int32_t& color,
-                          float& omega, std::int16_t galType, bool withShells) {
+void GenerateMoleculeStar(float& x, float& y, float& z, float& rotCos, float& rotSin, std::int32_t& color, float& omega,
+                          std::int16_t galType, bool withShells) {
     if (!IsGalaxyType(galType)) return;
     std::int16_t atom = 0;
     GenerateMoleculePoint(x, y, z, atom, galType, withShells);
@@ -206,7 +208,9 @@ void GenerateAtomShellPoint(float& u, float& v, std::int16_t kind, std::int32_t 
     if (kind == kGridTriangle) {
         // Rows one triangle height apart, row i holding i points.
         int row = 0;
-        if (!PickLayer(c, 1, size + 1, [](int i) { return i; }, row)) return;
+        if (!PickLayer(
+                c, 1, size + 1, [](int i) { return i; }, row))
+            return;
         const double f = RandomFraction();
         u = Single(u + (std::floor(row * f) - (row - 1) * 0.5) * s);
         v = Single(v + ((size - 1) * kTriangleCentre - (row - 1) * kTriangleHeight) * s);
@@ -215,7 +219,10 @@ void GenerateAtomShellPoint(float& u, float& v, std::int16_t kind, std::int32_t 
     if (c <= 0) return;  // the centre
     // Ring i holds 6 i points; the centre counts as the first point.
     int ring = 0;
-    if (!PickLayer(c, 0, size, [](int i) { return i == 0 ? 1 : 6 * i; }, ring) || ring == 0) return;
+    if (!PickLayer(
+            c, 0, size, [](int i) { return i == 0 ? 1 : 6 * i; }, ring) ||
+        ring == 0)
+        return;
     const int k = std::min(static_cast<int>(RandomFraction() * 6), 5);
     const double radius = ring * static_cast<double>(s);
     const double x0 = radius * HexCos[k], y0 = radius * HexSin[k];
@@ -239,7 +246,9 @@ void GenerateAtomStructurePoint(float& x, float& y, float& z, std::int16_t struc
         for (int l = 0; l <= p; ++l) total += TriCount[l];
         const auto c = static_cast<std::int64_t>(std::floor(RandomFraction() * total));
         int layer = 0;
-        if (!PickLayer(c, 0, p, [](int l) { return TriCount[l]; }, layer)) return;
+        if (!PickLayer(
+                c, 0, p, [](int l) { return TriCount[l]; }, layer))
+            return;
         y = Single(y + (p * kTetraCentre - layer * kTetraLayer) * s);
         GenerateAtomShellPoint(x, z, kGridTriangle, TriCount[layer], static_cast<std::int16_t>(layer), s);
         break;
@@ -251,7 +260,9 @@ void GenerateAtomStructurePoint(float& x, float& y, float& z, std::int16_t struc
         for (int l = 0; l < p; ++l) total += 2 * static_cast<std::int64_t>(TriCount[l]);
         const auto c = static_cast<std::int64_t>(std::floor(RandomFraction() * total));
         int layer = 0;
-        if (!PickLayer(c, 0, 2 * p, [&](int q) { return TriCount[sizeIndex(q)]; }, layer)) return;
+        if (!PickLayer(
+                c, 0, 2 * p, [&](int q) { return TriCount[sizeIndex(q)]; }, layer))
+            return;
         const int side = sizeIndex(layer);
         y = Single(y + (layer - p) * static_cast<double>(s) * kTetraLayer);
         GenerateAtomShellPoint(x, z, kGridTriangle, TriCount[side], static_cast<std::int16_t>(side), s);
@@ -265,7 +276,9 @@ void GenerateAtomStructurePoint(float& x, float& y, float& z, std::int16_t struc
         for (int e = h0; e < p; ++e) total += 2 * static_cast<std::int64_t>(HexCount[e]);
         const auto c = static_cast<std::int64_t>(std::floor(RandomFraction() * total));
         int layer = 0;
-        if (!PickLayer(c, h0, 3 * p - 2, [&](int e) { return HexCount[sizeIndex(e)]; }, layer)) return;
+        if (!PickLayer(
+                c, h0, 3 * p - 2, [&](int e) { return HexCount[sizeIndex(e)]; }, layer))
+            return;
         const int side = sizeIndex(layer);
         y = Single(y + ((layer - 1) - (3 * p - 3) * 0.5) * s);
         GenerateAtomShellPoint(x, z, kGridHexagon, HexCount[side], static_cast<std::int16_t>(side), s);

@@ -25,8 +25,8 @@ inline constexpr std::int16_t kGridHexagon = 6;
 
 // A star of the molecule, turned by the type's arm angle; color receives the
 // element's hue in degrees (colour mode 6 turns it into a pixel colour).
-void GenerateMoleculeStar(float& x, float& y, float& z, float& rotCos, float& rotSin, std::int32_t& color,
-                          float& omega, std::int16_t galType, bool withShells);
+void GenerateMoleculeStar(float& x, float& y, float& z, float& rotCos, float& rotSin, std::int32_t& color, float& omega,
+                          std::int16_t galType, bool withShells);
 
 // A point of the molecule, unturned, and the atom it belongs to. A molecule
 // without atoms yields the origin.

@@ -16,7 +16,9 @@ namespace {
 constexpr std::int16_t kLargestRibbon = 20;
 constexpr double kTinyRadius = 0.000000001;
 
-std::int16_t RibbonPoints(const UniGalaxy& t) { return std::clamp<std::int16_t>(t.Galaxy_CP_Points, 1, kLargestRibbon); }
+std::int16_t RibbonPoints(const UniGalaxy& t) {
+    return std::clamp<std::int16_t>(t.Galaxy_CP_Points, 1, kLargestRibbon);
+}
 
 void ResetTypeAngles(UniGalaxy& t) {
     const int levels = t.Galaxy_StdLevels < 1 ? 0 : UsableLevels(t.Galaxy_StdLevels);
@@ -265,8 +267,7 @@ void AdvanceNebulaPaths(GalaxyPathTables& paths, std::int16_t count, std::int16_
                 ShiftKeys(paths.NebulaKeyY[g], p);
                 ShiftKeys(paths.NebulaKeyZ[g], p);
                 const int last = kNebulaKeyCount - 1;
-                RandomKey(paths.NebulaKeyX[g][p][last], paths.NebulaKeyY[g][p][last], paths.NebulaKeyZ[g][p][last],
-                          t);
+                RandomKey(paths.NebulaKeyX[g][p][last], paths.NebulaKeyY[g][p][last], paths.NebulaKeyZ[g][p][last], t);
             }
         }
         TurnKeys(paths, g, t, points);

@@ -12,8 +12,8 @@ constexpr double kFarthestCoordinate = 1073741824.0;  // 2^30
 
 }  // namespace
 
-CameraPoint PlaceInCamera(float x, float y, float z, float levelCos, float levelSin, std::int16_t axisPlane,
-                          float relX, float relY, float relZ) {
+CameraPoint PlaceInCamera(float x, float y, float z, float levelCos, float levelSin, std::int16_t axisPlane, float relX,
+                          float relY, float relZ) {
     const double c = levelCos, s = levelSin;
     const double tilted = static_cast<double>(z) * s - static_cast<double>(y) * c;
     CameraPoint point;

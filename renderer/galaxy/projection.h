@@ -22,8 +22,8 @@ struct ScreenPoint {
 // A star turned by its level's tilt (cosine c, sine s) and moved to its
 // galaxy's place relative to the camera. The galaxy's disc (X-Z) faces the
 // camera's X axis, or its Y axis when the type's axis plane is nonzero.
-CameraPoint PlaceInCamera(float x, float y, float z, float levelCos, float levelSin, std::int16_t axisPlane,
-                          float relX, float relY, float relZ);
+CameraPoint PlaceInCamera(float x, float y, float z, float levelCos, float levelSin, std::int16_t axisPlane, float relX,
+                          float relY, float relZ);
 
 // The pixel of a camera-space point in front of the camera: scaled by the
 // focal distance over the depth, moved to the projection centre, rounded.

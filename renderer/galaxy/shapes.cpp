@@ -41,9 +41,9 @@ struct DepthLayer {
     std::span<const Group> groups;
 };
 
-constexpr Group kNovaCore[] = {{Kind::Centre},        {Kind::Cross, 16},      {Kind::Diagonal, 16},
-                               {Kind::Diagonal, 7},   {Kind::Cross, 11},      {Kind::Diagonal, 11},
-                               {Kind::Pair, 2, 24},   {Kind::Pair, 24, 2},    {Kind::Cross, 32}};
+constexpr Group kNovaCore[] = {{Kind::Centre},      {Kind::Cross, 16},   {Kind::Diagonal, 16},
+                               {Kind::Diagonal, 7}, {Kind::Cross, 11},   {Kind::Diagonal, 11},
+                               {Kind::Pair, 2, 24}, {Kind::Pair, 24, 2}, {Kind::Cross, 32}};
 constexpr Group kNovaMiddle[] = {
     {Kind::Pair, 3, 10}, {Kind::Pair, 10, 3}, {Kind::Pair, 7, 5}, {Kind::Pair, 5, 7}, {Kind::Cross, 24}};
 constexpr Group kNovaOuter[] = {{Kind::Cross, 2}, {Kind::Pair, 3, 5}, {Kind::Pair, 5, 3}};
@@ -63,44 +63,40 @@ constexpr Group kStarQuarter[] = {{Kind::Centre}, {Kind::Cross, 8}, {Kind::Diago
 constexpr Group kStarHalf[] = {{Kind::Centre}, {Kind::Cross, 12}, {Kind::Diagonal, 12}};
 constexpr Group kStarThreeQuarters[] = {{Kind::Centre}, {Kind::Diagonal, 18}};
 
-constexpr Group kSphereBase[] = {
-    {Kind::Cross, 32}, {Kind::Pair, 12, 29}, {Kind::Diagonal, 23}, {Kind::Pair, 29, 12}};
+constexpr Group kSphereBase[] = {{Kind::Cross, 32}, {Kind::Pair, 12, 29}, {Kind::Diagonal, 23}, {Kind::Pair, 29, 12}};
 constexpr Group kSphereThird[] = {{Kind::Cross, 28}, {Kind::Pair, 14, 23}, {Kind::Pair, 23, 14}};
 constexpr Group kSphereTwoThirds[] = {{Kind::Cross, 16}, {Kind::Diagonal, 11}};
 
 // The rings of the second sphere shrink with depth; the cross of its first
 // back layer sits at that layer's own radius for 27, between the rings of
 // 30 before it and 23 behind it.
-constexpr Group kSphere2Base[] = {{Kind::Cross, 32},     {Kind::Pair, 10, 30}, {Kind::Pair, 19, 26},
-                                  {Kind::Pair, 26, 19}, {Kind::Pair, 30, 10}};
+constexpr Group kSphere2Base[] = {
+    {Kind::Cross, 32}, {Kind::Pair, 10, 30}, {Kind::Pair, 19, 26}, {Kind::Pair, 26, 19}, {Kind::Pair, 30, 10}};
 constexpr Group kSphere2Quarter[] = {
     {Kind::Cross, 27}, {Kind::Pair, 11, 30}, {Kind::Diagonal, 21}, {Kind::Pair, 30, 11}};
 constexpr Group kSphere2Half[] = {{Kind::Cross, 23}, {Kind::Pair, 11, 20}, {Kind::Pair, 20, 11}};
 constexpr Group kSphere2ThreeQuarters[] = {{Kind::Cross, 12}, {Kind::Diagonal, 7}};
 
-constexpr DepthLayer kPulsarNova[] = {{0.0, kNovaCore},     {0.5, kNovaMiddle}, {-0.5, kNovaMiddle},
-                                      {1.0, kNovaOuter},    {-1.0, kNovaOuter}};
-constexpr DepthLayer kPulsarAxes[] = {{0.0, kAxesBase},  {0.25, kAxesNear}, {-0.25, kAxesNear}, {0.5, kCentre},
-                                      {-0.5, kCentre},   {0.75, kCentre},   {-0.75, kCentre},   {1.0, kCentre},
-                                      {-1.0, kCentre}};
+constexpr DepthLayer kPulsarNova[] = {
+    {0.0, kNovaCore}, {0.5, kNovaMiddle}, {-0.5, kNovaMiddle}, {1.0, kNovaOuter}, {-1.0, kNovaOuter}};
+constexpr DepthLayer kPulsarAxes[] = {{0.0, kAxesBase}, {0.25, kAxesNear}, {-0.25, kAxesNear},
+                                      {0.5, kCentre},   {-0.5, kCentre},   {0.75, kCentre},
+                                      {-0.75, kCentre}, {1.0, kCentre},    {-1.0, kCentre}};
 constexpr DepthLayer kPulsarStar[] = {
-    {0.0, kStarBase},   {0.25, kStarQuarter},        {-0.25, kStarQuarter},        {0.5, kStarHalf},
-    {-0.5, kStarHalf},  {0.75, kStarThreeQuarters},  {-0.75, kStarThreeQuarters},  {1.0, kCentre},
-    {-1.0, kCentre}};
-constexpr DepthLayer kPulsarSphere[] = {{0.0, kSphereBase},      {0.333, kSphereThird},     {-0.333, kSphereThird},
-                                        {0.667, kSphereTwoThirds}, {-0.667, kSphereTwoThirds}, {1.0, kCentre},
-                                        {-1.0, kCentre}};
+    {0.0, kStarBase},           {0.25, kStarQuarter},        {-0.25, kStarQuarter}, {0.5, kStarHalf}, {-0.5, kStarHalf},
+    {0.75, kStarThreeQuarters}, {-0.75, kStarThreeQuarters}, {1.0, kCentre},        {-1.0, kCentre}};
+constexpr DepthLayer kPulsarSphere[] = {
+    {0.0, kSphereBase},         {0.333, kSphereThird}, {-0.333, kSphereThird}, {0.667, kSphereTwoThirds},
+    {-0.667, kSphereTwoThirds}, {1.0, kCentre},        {-1.0, kCentre}};
 constexpr DepthLayer kPulsarSphere2[] = {
-    {0.0, kSphere2Base},  {0.25, kSphere2Quarter},        {-0.25, kSphere2Quarter},
-    {0.5, kSphere2Half},  {-0.5, kSphere2Half},           {0.75, kSphere2ThreeQuarters},
-    {-0.75, kSphere2ThreeQuarters}, {1.0, kCentre},       {-1.0, kCentre}};
+    {0.0, kSphere2Base},  {0.25, kSphere2Quarter},       {-0.25, kSphere2Quarter},       {0.5, kSphere2Half},
+    {-0.5, kSphere2Half}, {0.75, kSphere2ThreeQuarters}, {-0.75, kSphere2ThreeQuarters}, {1.0, kCentre},
+    {-1.0, kCentre}};
 
-constexpr std::array<std::span<const DepthLayer>, 5> kPulsarShapes{kPulsarNova, kPulsarAxes, kPulsarStar,
-                                                                    kPulsarSphere, kPulsarSphere2};
+constexpr std::array<std::span<const DepthLayer>, 5> kPulsarShapes{kPulsarNova, kPulsarAxes, kPulsarStar, kPulsarSphere,
+                                                                   kPulsarSphere2};
 
-bool InsidePlotBounds(std::int64_t x, std::int64_t y) {
-    return x > 0 && x < MaxPlotX && y > MinPlotY && y < MaxPlotY;
-}
+bool InsidePlotBounds(std::int64_t x, std::int64_t y) { return x > 0 && x < MaxPlotX && y > MinPlotY && y < MaxPlotY; }
 
 void PlotAt(std::int64_t x, std::int64_t y, std::int32_t color) {
     if (!InsidePlotBounds(x, y)) return;
@@ -240,7 +236,9 @@ void PlotPulsarStar(float u, float v, float depth, float size, std::int16_t galT
 }
 
 void PlotStarGlyph(std::int32_t x, std::int32_t y, float depth, std::int16_t hue, std::int16_t hueInc) {
-    auto colourAt = [&](int steps) { return colourTables.HueTable[static_cast<std::size_t>(NormaliseHue(hue + steps * hueInc))]; };
+    auto colourAt = [&](int steps) {
+        return colourTables.HueTable[static_cast<std::size_t>(NormaliseHue(hue + steps * hueInc))];
+    };
     const std::int32_t c0 = colourAt(0);
     PlotPixel(x, y, c0);
     if (depth < 0.9f) {

@@ -21,15 +21,13 @@ constexpr double kThreeQuarterTurn = 4.712388980384685;
 constexpr double kFadeStart = kTwoPi / 12;
 constexpr double kFadeRate = 60.0 / 90.0;
 
-std::int32_t ScaledColour(std::int32_t colour, float factor) {
-    return ToInt32(ScaleRGB(colour, factor)).value_or(0);
-}
+std::int32_t ScaledColour(std::int32_t colour, float factor) { return ToInt32(ScaleRGB(colour, factor)).value_or(0); }
 
 }  // namespace
 
 void CycleStarHues(std::span<const std::int16_t> types, std::span<std::int32_t> colors, std::span<float> hues) {
-    const std::size_t stars = std::min({types.size(), colors.size(), hues.size(),
-                                        static_cast<std::size_t>(std::max(Universe.Universe_Stars, 0))});
+    const std::size_t stars = std::min(
+        {types.size(), colors.size(), hues.size(), static_cast<std::size_t>(std::max(Universe.Universe_Stars, 0))});
     for (std::size_t i = 0; i < stars; ++i) {
         const std::int16_t t = types[i];
         if (!IsGalaxyType(t) || UniGalaxies[t].Run_HueCycles == 0) continue;

@@ -209,8 +209,8 @@ void GenerateStar(StarTable& stars, std::int32_t i, std::int16_t galType, std::i
         break;
     case kStyleStarwave: GenerateStarwave(stars, i, t); break;
     case kStyleMolecule:
-        GenerateMoleculeStar(x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], stars.StarColor[i], omega,
-                             galType, true);
+        GenerateMoleculeStar(x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], stars.StarColor[i], omega, galType,
+                             true);
         break;
     default: break;
     }
@@ -226,8 +226,8 @@ void GenerateStar(StarTable& stars, std::int32_t i, std::int16_t galType, std::i
     }
 }
 
-void GenerateCoreStar(float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega,
-                      std::int16_t& level, std::int16_t galType, float rotStep, float angleOffset) {
+void GenerateCoreStar(float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega, std::int16_t& level,
+                      std::int16_t galType, float rotStep, float angleOffset) {
     if (!IsGalaxyType(galType)) return;
     const UniGalaxy& t = UniGalaxies[galType];
     const DiscPlace place = PlaceInDisc(t, angleOffset);
@@ -279,8 +279,7 @@ void GenerateUniverseNebulaStar(float& x, float& y, float& z, std::int16_t galTy
     const RibbonPlace place = PlaceOnRibbon(UniGalaxies[galType]);
     const std::int16_t i = place.segment;
     SplinePathPoint(x, y, z, place.within, i, static_cast<std::int16_t>(i + 1), static_cast<std::int16_t>(i + 2),
-                    static_cast<std::int16_t>(i + 3), cloud.UniNebulaCtrlX, cloud.UniNebulaCtrlY,
-                    cloud.UniNebulaCtrlZ);
+                    static_cast<std::int16_t>(i + 3), cloud.UniNebulaCtrlX, cloud.UniNebulaCtrlY, cloud.UniNebulaCtrlZ);
 }
 
 float GetProfileHeight(std::int16_t profile, float r, float outer, float outerSq) {
@@ -319,11 +318,11 @@ float GetProfileHeight(std::int16_t profile, float r, float outer, float outerSq
             h = root(0.0625 * OS - d * d);
         }
         break;
-    case 2: h = root(OS - R * R); break;                         // Spherical
-    case 3: h = O - R; break;                                     // Conical
-    case 4: h = O - root(OS - (O - R) * (O - R)); break;          // Hyperbolic
-    case 5: h = O - root(OS - R * R); break;                      // Outer-Hyperbolic
-    case 6: h = root(OS - (O - R) * (O - R)); break;              // Inner-Hyperbolic
+    case 2: h = root(OS - R * R); break;                  // Spherical
+    case 3: h = O - R; break;                             // Conical
+    case 4: h = O - root(OS - (O - R) * (O - R)); break;  // Hyperbolic
+    case 5: h = O - root(OS - R * R); break;              // Outer-Hyperbolic
+    case 6: h = root(OS - (O - R) * (O - R)); break;      // Inner-Hyperbolic
     default: h = 0; break;
     }
     const std::int16_t k = static_cast<std::int16_t>(RandomInteger() - kAboveOrBelow);

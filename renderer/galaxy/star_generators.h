@@ -33,8 +33,8 @@ void GenerateStar(StarTable& stars, std::int32_t i, std::int16_t galType, std::i
 
 // A star of a rotating disc (standard, quasar and graviton styles; comet
 // heads): its level, position, and the angular step with its cosine and sine.
-void GenerateCoreStar(float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega,
-                      std::int16_t& level, std::int16_t galType, float rotStep, float angleOffset);
+void GenerateCoreStar(float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega, std::int16_t& level,
+                      std::int16_t galType, float rotStep, float angleOffset);
 
 // A star on a nebula ribbon: position on the ribbon, a velocity of the
 // type's expansion speed plus its solar wind, its place along the ribbon as a

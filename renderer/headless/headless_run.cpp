@@ -13,10 +13,10 @@
 #include "platform/registry/settings.h"
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
-#include "renderer/galaxy/galaxy_display.h"
 #include "renderer/display/pacing.h"
 #include "renderer/display/presentation.h"
 #include "renderer/display/run_state.h"
+#include "renderer/galaxy/galaxy_display.h"
 #include "renderer/universe/universe_run.h"
 #include "renderer/universe/universe_settings.h"
 #include "settings/factory_presets.h"
@@ -27,8 +27,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double MsBetween(Clock::time_point from, Clock::time_point to)
-{
+double MsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
@@ -38,8 +37,7 @@ class TimedWindow final : public display::Window {
 public:
     TimedWindow(display::Rect rect, bool keepFrames) : memory_(rect) { memory_.KeepFrames(keepFrames); }
 
-    display::Rect ScreenRect() const override
-    {
+    display::Rect ScreenRect() const override {
         if (!presenting_) {
             presenting_ = true;
             started_ = Clock::now();
@@ -47,8 +45,7 @@ public:
         return memory_.ScreenRect();
     }
     bool Exists() const override { return memory_.Exists(); }
-    display::Result Present(const display::Surface& frame) override
-    {
+    display::Result Present(const display::Surface& frame) override {
         const display::Result result = memory_.Present(frame);
         if (presenting_) {
             presentMs_ += MsBetween(started_, Clock::now());
@@ -73,16 +70,14 @@ private:
 class TemporaryStore {
 public:
     TemporaryStore()
-        : folder_(std::filesystem::temp_directory_path() / ("orbweave-headless-" + std::to_string(::getpid())))
-    {
+        : folder_(std::filesystem::temp_directory_path() / ("orbweave-headless-" + std::to_string(::getpid()))) {
         std::filesystem::remove_all(folder_);
         setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
         setenv("XDG_CONFIG_DIRS", (folder_ / "etc").c_str(), 1);
         setenv("XDG_DATA_HOME", (folder_ / "data").c_str(), 1);
         ResetSettingsStore();
     }
-    ~TemporaryStore()
-    {
+    ~TemporaryStore() {
         ResetSettingsStore();
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
@@ -92,8 +87,7 @@ private:
     std::filesystem::path folder_;
 };
 
-bool StoreSettings(const RunOptions& options)
-{
+bool StoreSettings(const RunOptions& options) {
     InitUniGalaxyNames();
     LoadFactoryDefaults();
     bool stored = GalaxyTablesToReg();
@@ -107,15 +101,15 @@ bool StoreSettings(const RunOptions& options)
 
 }  // namespace
 
-bool RunHeadless(const RunOptions& options, RunTimes* times)
-{
+bool RunHeadless(const RunOptions& options, RunTimes* times) {
     const TemporaryStore store;
     if (!StoreSettings(options)) {
         return false;
     }
-    auto system = display::MemoryDisplaySystem::Create(
-        {display::PixelLayout::Xrgb8888, {options.width, options.height}, {{options.width, options.height, 32}},
-         /*recordCalls=*/false});
+    auto system = display::MemoryDisplaySystem::Create({display::PixelLayout::Xrgb8888,
+                                                        {options.width, options.height},
+                                                        {{options.width, options.height, 32}},
+                                                        /*recordCalls=*/false});
     SetDisplayOpener([system] { return display::OpenResult{system, display::OpenFailure::None}; });
     auto window = std::make_shared<TimedWindow>(display::Rect{0, 0, options.width, options.height},
                                                 options.keepFrames || static_cast<bool>(options.onFrame));
@@ -143,8 +137,7 @@ bool RunHeadless(const RunOptions& options, RunTimes* times)
     runState.StopRequested = false;
     const bool universe = options.scene == Scene::Universe;
     runState.RunMode = universe ? kRunModeSaver : kRunModeDialog;
-    LoadDisplaySettings(WindowTarget(window, options.width, options.height),
-                        false, 1.0f);
+    LoadDisplaySettings(WindowTarget(window, options.width, options.height), false, 1.0f);
     LoadUniverseSettings(false);
     SeedRandomTable(options.seed);
     const Clock::time_point started = Clock::now();
@@ -168,8 +161,7 @@ bool RunHeadless(const RunOptions& options, RunTimes* times)
     return ran;
 }
 
-QImage FrameImage(const display::Frame& frame)
-{
+QImage FrameImage(const display::Frame& frame) {
     QImage image(frame.size.width, frame.size.height, QImage::Format_RGB32);
     for (int y = 0; y < frame.size.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));

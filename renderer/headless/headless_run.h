@@ -21,7 +21,7 @@ enum class Scene { Universe, GalaxyType, Composite };
 
 struct RunOptions {
     Scene scene = Scene::Universe;
-    int index = 0;            // galaxy type 0..49 or composite 0..15
+    int index = 0;              // galaxy type 0..49 or composite 0..15
     std::int32_t stars = 6000;  // of a galaxy scene
     int width = 640;
     int height = 480;

@@ -44,8 +44,8 @@ void SetHueCycleFlags() {
     for (int t = 0; t < kGalaxyTypeCount; ++t) {
         UniGalaxy& g = UniGalaxies[t];
         const std::int16_t style = g.Galaxy_GalStyle;
-        const bool styleCycles = (style != kStyleNebula && style != kStyleStarwave) ||
-                                 (style == kStyleNebula && g.Galaxy_CP_AdvHW != 0);
+        const bool styleCycles =
+            (style != kStyleNebula && style != kStyleStarwave) || (style == kStyleNebula && g.Galaxy_CP_AdvHW != 0);
         g.Run_HueCycles = styleCycles && g.Galaxy_ColorComp != kColourBlack ? kTrue : 0;
     }
 }

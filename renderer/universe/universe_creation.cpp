@@ -11,15 +11,15 @@
 #include "core/random.h"
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
-#include "renderer/galaxy/galaxy_constants.h"
-#include "renderer/galaxy/molecule_generators.h"
-#include "renderer/galaxy/ifs_generators.h"
 #include "renderer/display/pacing.h"
+#include "renderer/display/presentation.h"
+#include "renderer/display/run_state.h"
+#include "renderer/galaxy/galaxy_constants.h"
+#include "renderer/galaxy/ifs_generators.h"
+#include "renderer/galaxy/molecule_generators.h"
 #include "renderer/galaxy/path_tables.h"
 #include "renderer/galaxy/precision.h"
-#include "renderer/display/presentation.h"
 #include "renderer/galaxy/projection.h"
-#include "renderer/display/run_state.h"
 #include "renderer/galaxy/shapes.h"
 #include "renderer/galaxy/star_colours.h"
 #include "renderer/galaxy/star_generators.h"
@@ -232,9 +232,9 @@ struct CreationFrame {
         AgeStar(s, i);
         MoveStar(s, i, t, {t.Run_RotStep, kCreationPullSoftening});
         const int level = std::clamp<int>(s.StarLevel[i], 0, kLevelCapacity - 1);
-        const CameraPoint p = PlaceInCamera(s.StarX[i], s.StarY[i], s.StarZ[i], t.Run_LevelCos[level],
-                                            t.Run_LevelSin[level], t.Galaxy_AxisPlane, c.GalDispX[g], c.GalDispY[g],
-                                            c.GalDispZ[g]);
+        const CameraPoint p =
+            PlaceInCamera(s.StarX[i], s.StarY[i], s.StarZ[i], t.Run_LevelCos[level], t.Run_LevelSin[level],
+                          t.Galaxy_AxisPlane, c.GalDispX[g], c.GalDispY[g], c.GalDispZ[g]);
         if (p.depth > 0) DrawAt(p.u, p.v, p.depth, s.StarColor[i]);
     }
 
@@ -287,13 +287,15 @@ bool RunCreationFrames(UniverseTables& tables, CreationTables& c, float& expandS
     const CameraPosition camera{0, 0, Single(-static_cast<double>(u.Universe_DstCen))};
     for (std::int16_t f = 0; f < steps; ++f) {
         runState.FrameStartTick = TickCount();
-        CurrentBlend = ToInt32((static_cast<double>(u.DX_BlendUniTravel) - u.DX_BlendUniBurst) * f / steps +
-                               u.DX_BlendUniBurst)
-                           .value_or(CurrentBlend);
+        CurrentBlend =
+            ToInt32((static_cast<double>(u.DX_BlendUniTravel) - u.DX_BlendUniBurst) * f / steps + u.DX_BlendUniBurst)
+                .value_or(CurrentBlend);
         DriftGalaxies(tables.galaxies, c, damping);
         AdvanceGalaxyAngles();
         const int ramp = std::clamp(ToInt32(f * (80.0 / steps)).value_or(0), 0, kLastRampEntry);
-        CreationFrame{tables, c, f, leaveThreshold, colourTables.UniverseHueRamp[static_cast<std::size_t>(ramp)], damping}.Run();
+        CreationFrame{tables, c, f, leaveThreshold, colourTables.UniverseHueRamp[static_cast<std::size_t>(ramp)],
+                      damping}
+            .Run();
         CycleStarHues(tables.stars.StarMember, tables.stars.StarColor, tables.stars.StarHue);
         universeExtent = Single(static_cast<double>(universeExtent) + expandSpeed);
         CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
@@ -452,9 +454,9 @@ void RunUniverseCreation(UniverseTables& tables, float& expandSpeed, float& univ
     for (std::int32_t i = 0; i < ambient.Count(); ++i) {
         ambient.AmbAge[i] = 0;
         ambient.AmbFrames[i] = 0;
-        GenerateStarWithVelocity(ambient.AmbX[i], ambient.AmbY[i], ambient.AmbZ[i], ambient.AmbVX[i],
-                                 ambient.AmbVY[i], ambient.AmbVZ[i], profile, expandSpeed, 0, kBurstFromCentre,
-                                 tables.cloud, tables.paths);
+        GenerateStarWithVelocity(ambient.AmbX[i], ambient.AmbY[i], ambient.AmbZ[i], ambient.AmbVX[i], ambient.AmbVY[i],
+                                 ambient.AmbVZ[i], profile, expandSpeed, 0, kBurstFromCentre, tables.cloud,
+                                 tables.paths);
     }
     WeighSlots(c);
     ChooseGalaxies(tables, c);

@@ -18,9 +18,9 @@ struct CameraPosition {
 };
 
 // How a star of a cloud starts (GenerateStarWithVelocity).
-inline constexpr std::int16_t kBurstFromCentre = 0;     // at the centre, flying out at `speed`
-inline constexpr std::int16_t kPlacedAndMoving = 1;     // at radius `speed`, moving out by `factor`
-inline constexpr std::int16_t kPlacedAndStill = 2;      // at radius `speed`, at rest
+inline constexpr std::int16_t kBurstFromCentre = 0;  // at the centre, flying out at `speed`
+inline constexpr std::int16_t kPlacedAndMoving = 1;  // at radius `speed`, moving out by `factor`
+inline constexpr std::int16_t kPlacedAndStill = 2;   // at radius `speed`, at rest
 
 // Ambient star phases.
 inline constexpr std::int16_t kAmbientCreation = 0;

@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <array>
 #include <memory>
-#include <span>
 #include <new>
+#include <span>
 
 #include "renderer/display/animation_guard.h"
-#include "renderer/galaxy/comets.h"
 #include "renderer/display/display.h"
-#include "renderer/galaxy/galaxy_constants.h"
-#include "renderer/galaxy/galaxy_cycle.h"
 #include "renderer/display/pacing.h"
-#include "renderer/galaxy/path_tables.h"
-#include "renderer/galaxy/precision.h"
 #include "renderer/display/presentation.h"
 #include "renderer/display/run_state.h"
+#include "renderer/galaxy/comets.h"
+#include "renderer/galaxy/galaxy_constants.h"
+#include "renderer/galaxy/galaxy_cycle.h"
+#include "renderer/galaxy/path_tables.h"
+#include "renderer/galaxy/precision.h"
 #include "renderer/galaxy/splines.h"
 #include "renderer/galaxy/star_colours.h"
 #include "renderer/galaxy/star_generators.h"
@@ -204,8 +204,7 @@ struct UniverseRun {
 
 }  // namespace
 
-void RunUniverse()
-{
+void RunUniverse() {
     // A handler inside a frame's event pump cannot start a second run over
     // the same tables; the host's loop must still see the stop.
     const AnimationGuard guard;
@@ -226,8 +225,7 @@ void RunUniverse()
     BuildStarColorRamps();
     BuildPulsarTables();
     // An epoch ends early only when the run must stop.
-    while (run->Epoch()) {
-    }
+    while (run->Epoch()) {}
 }
 
 }  // namespace orbweave

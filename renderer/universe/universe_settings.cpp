@@ -13,8 +13,7 @@ namespace orbweave {
 
 UniverseSettings Universe;
 
-void ResetUniverseSettings()
-{
+void ResetUniverseSettings() {
     Universe = UniverseSettings{};
     tourList = TourList{};
 }
@@ -25,9 +24,7 @@ constexpr std::int16_t kReadFromSettings = -1;
 constexpr double kPreviewStarShare = 0.65;
 constexpr double kPreviewAmbientShare = 0.5;
 
-std::int32_t Scaled(std::int32_t count, double share) {
-    return ToInt32(count * share).value_or(count);
-}
+std::int32_t Scaled(std::int32_t count, double share) { return ToInt32(count * share).value_or(count); }
 
 std::int16_t StoredHue(const UniverseValue& row) { return static_cast<std::int16_t>(ReadStoredUniverseValue(row)); }
 

@@ -9,12 +9,12 @@
 namespace orbweave::corvane::testing {
 
 struct BlendSetup {
-    int bits;             // 15, 16, 24 or 32
+    int bits;  // 15, 16, 24 or 32
     int rowLength;
-    int pitch;            // pixels
-    int rows;             // output rows
+    int pitch;  // pixels
+    int rows;   // output rows
     uint32_t factor;
-    ptrdiff_t offsetA;    // bytes
+    ptrdiff_t offsetA;  // bytes
     ptrdiff_t offsetB;
 };
 

@@ -11,17 +11,12 @@
 namespace orbweave::corvane::testing {
 namespace {
 
-CorvaneBlendFn BlendFor(int bits)
-{
+CorvaneBlendFn BlendFor(int bits) {
     switch (bits) {
-    case 15:
-        return BlendPixelLongRGB15;
-    case 16:
-        return BlendPixelLongRGB16;
-    case 24:
-        return BlendPixelLongRGB24;
-    default:
-        return BlendPixelLongRGB32;
+    case 15: return BlendPixelLongRGB15;
+    case 16: return BlendPixelLongRGB16;
+    case 24: return BlendPixelLongRGB24;
+    default: return BlendPixelLongRGB32;
     }
 }
 
@@ -31,29 +26,25 @@ struct Frame {
     static constexpr int kMargin = 5;
 
     Frame(const BlendSetup& setup, uint32_t seed, size_t surfaceShift = 0)
-        : setup(setup), workStart(4 * static_cast<size_t>(kMargin) * setup.pitch),
-          surfaceStart(surfaceShift)
-    {
+        : setup(setup), workStart(4 * static_cast<size_t>(kMargin) * setup.pitch), surfaceStart(surfaceShift) {
         const size_t entries = static_cast<size_t>(setup.rows + 2 + 2 * kMargin) * setup.pitch + 1;
         std::mt19937 random(seed);
         work.resize(4 * entries);
         for (uint8_t& byte : work) {
             byte = static_cast<uint8_t>(random());
         }
-        surface.assign(surfaceShift + (static_cast<size_t>(setup.rows) * setup.pitch + 2) *
-                                          SurfaceBytesPerPixel(setup.bits),
-                       0x5A);
+        surface.assign(
+            surfaceShift + (static_cast<size_t>(setup.rows) * setup.pitch + 2) * SurfaceBytesPerPixel(setup.bits),
+            0x5A);
     }
 
     // Calls the library so that exactly setup.rows output rows are processed.
-    void RunLibrary()
-    {
+    void RunLibrary() {
         const int bytes = SurfaceBytesPerPixel(setup.bits);
         uint8_t* start = surface.data() + surfaceStart;
         const uint8_t* end = start + ((setup.rows - 1) * setup.pitch + 1) * bytes + 1;
-        BlendFor(setup.bits)(start, end, reinterpret_cast<uint32_t*>(work.data() + workStart),
-                             setup.rowLength, setup.pitch, static_cast<int32_t>(setup.factor),
-                             setup.offsetA, setup.offsetB);
+        BlendFor(setup.bits)(start, end, reinterpret_cast<uint32_t*>(work.data() + workStart), setup.rowLength,
+                             setup.pitch, static_cast<int32_t>(setup.factor), setup.offsetA, setup.offsetB);
     }
 
     void RunReference() { ReferenceBlend(setup, work, workStart, surface, surfaceStart); }
@@ -69,7 +60,7 @@ struct OffsetPair {
     const char* name;
     int rowsA;
     int rowsB;
-    int bytesExtra;    // added to offset A; not 0 leaves whole rows
+    int bytesExtra;  // added to offset A; not 0 leaves whole rows
 };
 
 // The program's pairs (rows above and below, one neighbour being the pixel
@@ -82,8 +73,7 @@ constexpr OffsetPair kOffsetPairs[] = {
 
 constexpr uint32_t kFactors[] = {720, 721, 770, 800, 820, 920, 4095, 4096, 70000};
 
-void ExpectSameAsReference(int bits)
-{
+void ExpectSameAsReference(int bits) {
     uint32_t seed = static_cast<uint32_t>(bits);
     for (const OffsetPair& pair : kOffsetPairs) {
         for (uint32_t factor : kFactors) {
@@ -93,7 +83,11 @@ void ExpectSameAsReference(int bits)
                     // byte-by-byte path takes such calls.
                     for (int pitchExtra : {-1, 0, 3}) {
                         const int pitch = rowLength + pitchExtra;
-                        const BlendSetup setup{bits, rowLength, pitch, rows, factor,
+                        const BlendSetup setup{bits,
+                                               rowLength,
+                                               pitch,
+                                               rows,
+                                               factor,
                                                4 * pair.rowsA * pitch + pair.bytesExtra,
                                                4 * pair.rowsB * pitch};
                         ++seed;
@@ -101,12 +95,11 @@ void ExpectSameAsReference(int bits)
                         Frame reference = library;
                         library.RunLibrary();
                         reference.RunReference();
-                        ASSERT_EQ(library.work, reference.work)
-                            << pair.name << " factor " << factor << " row length " << rowLength
-                            << " rows " << rows << " pitch " << pitch;
+                        ASSERT_EQ(library.work, reference.work) << pair.name << " factor " << factor << " row length "
+                                                                << rowLength << " rows " << rows << " pitch " << pitch;
                         ASSERT_EQ(library.surface, reference.surface)
-                            << pair.name << " factor " << factor << " row length " << rowLength
-                            << " rows " << rows << " pitch " << pitch;
+                            << pair.name << " factor " << factor << " row length " << rowLength << " rows " << rows
+                            << " pitch " << pitch;
                     }
                 }
             }
@@ -119,8 +112,7 @@ TEST(BlendMatchesReference, Rgb16) { ExpectSameAsReference(16); }
 TEST(BlendMatchesReference, Rgb24) { ExpectSameAsReference(24); }
 TEST(BlendMatchesReference, Rgb32) { ExpectSameAsReference(32); }
 
-TEST(BlendMatchesReference, LargeImageInEveryFormat)
-{
+TEST(BlendMatchesReference, LargeImageInEveryFormat) {
     for (int bits : {15, 16, 24, 32}) {
         const int pitch = 643;
         const BlendSetup setup{bits, 640, pitch, 70, 800, -4 * pitch, 4 * pitch};
@@ -136,56 +128,48 @@ TEST(BlendMatchesReference, LargeImageInEveryFormat)
 // A 5 x 5 work image of one colour value in every channel, blended once with
 // the rows above and below; the first blended entry of the middle row, whose
 // neighbours all still hold the value.
-uint32_t BlendedCentre(uint8_t value, int32_t factor)
-{
+uint32_t BlendedCentre(uint8_t value, int32_t factor) {
     std::vector<uint32_t> work(25, 0x01010101u * value);
     std::vector<uint32_t> surface(25);
-    BlendPixelLongRGB32(surface.data(), surface.data() + 6, work.data() + 5, 5, 5, factor, -20,
-                        20);
+    BlendPixelLongRGB32(surface.data(), surface.data() + 6, work.data() + 5, 5, 5, factor, -20, 20);
     return work[11];
 }
 
-TEST(BlendArithmetic, UniformAreaFadesByFactor)
-{
-    EXPECT_EQ(BlendedCentre(200, 721), 0xC8B0B0B0u);    // 176, byte 3 kept
-    EXPECT_EQ(BlendedCentre(200, 770), 0xC8BBBBBBu);    // 187
-    EXPECT_EQ(BlendedCentre(200, 820), 0xC8C8C8C8u);    // 200: only blurs
+TEST(BlendArithmetic, UniformAreaFadesByFactor) {
+    EXPECT_EQ(BlendedCentre(200, 721), 0xC8B0B0B0u);  // 176, byte 3 kept
+    EXPECT_EQ(BlendedCentre(200, 770), 0xC8BBBBBBu);  // 187
+    EXPECT_EQ(BlendedCentre(200, 820), 0xC8C8C8C8u);  // 200: only blurs
 }
 
-TEST(BlendArithmetic, ResultsAboveAByteWrapToTheLowByte)
-{
+TEST(BlendArithmetic, ResultsAboveAByteWrapToTheLowByte) {
     // (5 * 255 * 1000) >> 12 = 311, stored as 311 - 256.
     EXPECT_EQ(BlendedCentre(255, 1000) & 0xFF, 55u);
 }
 
 // Copy mode shows one entry in a 16-bit surface.
-uint16_t CopiedPixel(CorvaneBlendFn blend, uint32_t entry)
-{
+uint16_t CopiedPixel(CorvaneBlendFn blend, uint32_t entry) {
     std::vector<uint32_t> work(12, entry);
     std::vector<uint16_t> surface(12, 0);
     blend(surface.data(), surface.data() + 2, work.data(), 3, 3, 720, 0, 0);
     return surface[1];
 }
 
-TEST(BlendPacking, FifteenAndSixteenBitsPutChannelZeroOnTop)
-{
+TEST(BlendPacking, FifteenAndSixteenBitsPutChannelZeroOnTop) {
     EXPECT_EQ(CopiedPixel(BlendPixelLongRGB15, 0x000880FF), 0x7E01);
     EXPECT_EQ(CopiedPixel(BlendPixelLongRGB16, 0x000880FF), 0xFC01);
 }
 
-TEST(BlendCopyMode, ShowsAndClearsTheWorkImage)
-{
+TEST(BlendCopyMode, ShowsAndClearsTheWorkImage) {
     std::vector<uint32_t> work(12, 0xAA123456);
     std::vector<uint32_t> surface(12, 0);
     BlendPixelLongRGB32(surface.data(), surface.data() + 2, work.data(), 3, 3, 720, 0, 0);
     EXPECT_EQ(surface[1], 0xAA123456u);
-    EXPECT_EQ(work[1], 0u);    // the 32-bit routine shows row 0 and clears it whole
+    EXPECT_EQ(work[1], 0u);  // the 32-bit routine shows row 0 and clears it whole
     BlendPixelLongRGB32(surface.data(), surface.data() + 2, work.data(), 3, 3, 720, 0, 0);
-    EXPECT_EQ(surface[1], 0u);    // nothing drawn in between: black
+    EXPECT_EQ(surface[1], 0u);  // nothing drawn in between: black
 }
 
-TEST(BlendCopyMode, NarrowFormatsShowTheRowBelowAndKeepByteThree)
-{
+TEST(BlendCopyMode, NarrowFormatsShowTheRowBelowAndKeepByteThree) {
     std::vector<uint32_t> work(12, 0);
     work[4] = 0xAAFFFFFF;
     std::vector<uint8_t> surface(12 * 3, 0);
@@ -194,8 +178,7 @@ TEST(BlendCopyMode, NarrowFormatsShowTheRowBelowAndKeepByteThree)
     EXPECT_EQ(work[4], 0xAA000000u);
 }
 
-TEST(BlendRows, NothingHappensWithoutARowToProcess)
-{
+TEST(BlendRows, NothingHappensWithoutARowToProcess) {
     std::vector<uint32_t> work(40, 0x00808080);
     const std::vector<uint32_t> untouched = work;
     std::vector<uint32_t> surface(40, 7);
@@ -209,15 +192,13 @@ TEST(BlendRows, NothingHappensWithoutARowToProcess)
     EXPECT_EQ(surface, std::vector<uint32_t>(40, 7));
 }
 
-TEST(BlendRows, RowsRunWhilePixelOneIsBelowTheEnd)
-{
+TEST(BlendRows, RowsRunWhilePixelOneIsBelowTheEnd) {
     // Pitch 4: pixel 1 of row 2 is at entry 9; an end at entry 10 processes
     // three rows, an end at entry 9 two.
     for (const auto& [endEntry, rows] : {std::pair{10, 3}, std::pair{9, 2}}) {
         std::vector<uint32_t> work(40, 0x00010101);
         std::vector<uint32_t> surface(40, 0xFFFFFFFF);
-        BlendPixelLongRGB32(surface.data(), surface.data() + endEntry, work.data(), 4, 4, 720, 0,
-                            0);
+        BlendPixelLongRGB32(surface.data(), surface.data() + endEntry, work.data(), 4, 4, 720, 0, 0);
         for (int row = 0; row < 4; ++row) {
             EXPECT_EQ(surface[4 * row + 1] != 0xFFFFFFFF, row < rows) << endEntry << " " << row;
         }

@@ -13,22 +13,19 @@
 namespace {
 
 const std::vector<std::string> kExports = {
-    "BlendPixelLongRGB15",   "BlendPixelLongRGB16",  "BlendPixelLongRGB24",
-    "BlendPixelLongRGB32",   "BlendPaletteByteArray", "SetPixelLongRGB32",
-    "PlotCycleStarfield",    "SetGlobalStarfield",   "PlotCycleGravWells",
-    "SetGlobalGravWells",    "SetPlotCycleStarArray", "SetPlotGravWellsArray",
+    "BlendPixelLongRGB15",   "BlendPixelLongRGB16", "BlendPixelLongRGB24",   "BlendPixelLongRGB32",
+    "BlendPaletteByteArray", "SetPixelLongRGB32",   "PlotCycleStarfield",    "SetGlobalStarfield",
+    "PlotCycleGravWells",    "SetGlobalGravWells",  "SetPlotCycleStarArray", "SetPlotGravWellsArray",
     "InitRandomArray",       "TestingPerformance",
 };
 
 class LoadedLibrary : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         handle_ = dlopen(CORVANE_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(handle_, nullptr) << dlerror();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         if (handle_ != nullptr) {
             dlclose(handle_);
         }
@@ -36,23 +33,20 @@ protected:
     void* handle_ = nullptr;
 };
 
-TEST_F(LoadedLibrary, FindsAllFourteenFunctionsByName)
-{
+TEST_F(LoadedLibrary, FindsAllFourteenFunctionsByName) {
     for (const std::string& name : kExports) {
         EXPECT_NE(dlsym(handle_, name.c_str()), nullptr) << name;
     }
 }
 
-TEST_F(LoadedLibrary, HidesItsInternalRoutines)
-{
+TEST_F(LoadedLibrary, HidesItsInternalRoutines) {
     // NextRandomInt() and ResetRandomState() of orbweave::corvane, C++ names.
     EXPECT_EQ(dlsym(handle_, "_ZN8orbweave7corvane13NextRandomIntEv"), nullptr);
     EXPECT_EQ(dlsym(handle_, "_ZN8orbweave7corvane16ResetRandomStateEv"), nullptr);
     EXPECT_EQ(dlsym(handle_, "NextRandomInt"), nullptr);
 }
 
-TEST_F(LoadedLibrary, BlendsThroughTheLoadedFunction)
-{
+TEST_F(LoadedLibrary, BlendsThroughTheLoadedFunction) {
     auto blend = reinterpret_cast<CorvaneBlendFn>(dlsym(handle_, "BlendPixelLongRGB32"));
     ASSERT_NE(blend, nullptr);
     std::vector<uint32_t> work(12, 0x00123456);
@@ -61,8 +55,7 @@ TEST_F(LoadedLibrary, BlendsThroughTheLoadedFunction)
     EXPECT_EQ(surface[1], 0x00123456u);
 }
 
-TEST(LibraryFile, DefinesNoOtherDynamicSymbol)
-{
+TEST(LibraryFile, DefinesNoOtherDynamicSymbol) {
     const std::string command = std::string("nm -D --defined-only ") + CORVANE_LIBRARY_PATH;
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);

@@ -17,8 +17,7 @@ protected:
     static constexpr int kSize = 64;
     static constexpr uint32_t kColourBase = 0x10000;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ResetRandomState();
         ResetPlotterState();
         for (uint32_t i = 0; i < colours.size(); ++i) {
@@ -28,8 +27,7 @@ protected:
 
     uint32_t Pixel(int x, int y) const { return pixels[static_cast<size_t>(y) * kSize + x]; }
 
-    int LitPixels() const
-    {
+    int LitPixels() const {
         int lit = 0;
         for (uint32_t pixel : pixels) {
             lit += pixel != 0 ? 1 : 0;
@@ -42,8 +40,7 @@ protected:
 };
 
 // The generator's values after the first `skip`, as the library draws them.
-inline std::vector<int32_t> RandValues(int skip, int count)
-{
+inline std::vector<int32_t> RandValues(int skip, int count) {
     uint32_t seed = 1;
     std::vector<int32_t> values;
     for (int i = 0; i < skip + count; ++i) {

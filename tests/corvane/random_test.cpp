@@ -14,20 +14,17 @@ protected:
     void SetUp() override { ResetRandomState(); }
 };
 
-TEST_F(RandomTableTest, StartsWithTheGeneratorsFirstValues)
-{
+TEST_F(RandomTableTest, StartsWithTheGeneratorsFirstValues) {
     InitRandomArray();
     const auto& table = RandomTable();
     EXPECT_EQ(table[0], 41);
     EXPECT_EQ(table[1], 18467);
     EXPECT_EQ(table[2], 6334);
     EXPECT_EQ(table[3], 26500);
-    EXPECT_TRUE(std::all_of(table.begin(), table.end(),
-                            [](int32_t value) { return value >= 0 && value <= 32767; }));
+    EXPECT_TRUE(std::all_of(table.begin(), table.end(), [](int32_t value) { return value >= 0 && value <= 32767; }));
 }
 
-TEST_F(RandomTableTest, IsTheSameInEveryFreshProcessAndContinuesLater)
-{
+TEST_F(RandomTableTest, IsTheSameInEveryFreshProcessAndContinuesLater) {
     InitRandomArray();
     const auto first = RandomTable();
     ResetRandomState();
@@ -37,8 +34,7 @@ TEST_F(RandomTableTest, IsTheSameInEveryFreshProcessAndContinuesLater)
     EXPECT_NE(RandomTable(), first);
 }
 
-TEST_F(RandomTableTest, IntegerDrawMixesAndReturnsTheNextEntry)
-{
+TEST_F(RandomTableTest, IntegerDrawMixesAndReturnsTheNextEntry) {
     InitRandomArray();
     const auto before = RandomTable();
     EXPECT_EQ(NextRandomInt(), before[1]);
@@ -47,8 +43,7 @@ TEST_F(RandomTableTest, IntegerDrawMixesAndReturnsTheNextEntry)
     EXPECT_EQ(RandomTable()[1], before[1] ^ before[2]);
 }
 
-TEST_F(RandomTableTest, FloatDrawKeepsItsOwnIndex)
-{
+TEST_F(RandomTableTest, FloatDrawKeepsItsOwnIndex) {
     InitRandomArray();
     const auto before = RandomTable();
     NextRandomInt();
@@ -58,8 +53,7 @@ TEST_F(RandomTableTest, FloatDrawKeepsItsOwnIndex)
     EXPECT_EQ(RandomTable()[0], before[0]);
 }
 
-TEST_F(RandomTableTest, PeekReadsOnWithoutChangingTheTable)
-{
+TEST_F(RandomTableTest, PeekReadsOnWithoutChangingTheTable) {
     InitRandomArray();
     const auto before = RandomTable();
     EXPECT_EQ(PeekRandomInt(), before[1]);
@@ -67,8 +61,7 @@ TEST_F(RandomTableTest, PeekReadsOnWithoutChangingTheTable)
     EXPECT_EQ(RandomTable(), before);
 }
 
-TEST_F(RandomTableTest, DrawsWrapAroundTheTable)
-{
+TEST_F(RandomTableTest, DrawsWrapAroundTheTable) {
     InitRandomArray();
     const auto before = RandomTable();
     for (int i = 0; i < kRandomTableSize - 1; ++i) {
@@ -80,8 +73,7 @@ TEST_F(RandomTableTest, DrawsWrapAroundTheTable)
     EXPECT_NE(RandomTable(), before);
 }
 
-TEST(TimingLoop, ReturnsZeroOrTheCount)
-{
+TEST(TimingLoop, ReturnsZeroOrTheCount) {
     EXPECT_EQ(TestingPerformance(1000, 0), 0);
     EXPECT_EQ(TestingPerformance(0, 0), 0);
     EXPECT_EQ(TestingPerformance(-3, 0), -3);

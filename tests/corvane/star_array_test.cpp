@@ -11,14 +11,12 @@ class StarArray : public PlotterTest {
 protected:
     static constexpr int kStars = 16;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         PlotterTest::SetUp();
         InitRandomArray();
     }
 
-    CorvaneStarArrayFrame Frame()
-    {
+    CorvaneStarArrayFrame Frame() {
         CorvaneStarArrayFrame frame{};
         frame.centreX = kSize / 2;
         frame.centreY = kSize / 2;
@@ -44,8 +42,7 @@ protected:
     }
 
     // Re-creates every star with the frame's settings.
-    void Rebirth(const CorvaneStarArrayFrame& frame)
-    {
+    void Rebirth(const CorvaneStarArrayFrame& frame) {
         framesLeft.assign(kStars, 0);
         SetPlotCycleStarArray(frame);
     }
@@ -56,8 +53,7 @@ protected:
     std::vector<float> path = {0, 1, 2, 3, 0, 1, 2};
 };
 
-TEST_F(StarArray, LifetimeTableFollowsTheKeepProbability)
-{
+TEST_F(StarArray, LifetimeTableFollowsTheKeepProbability) {
     CorvaneStarArrayFrame frame = Frame();
     frame.keepProbability = 1.0f;
     Rebirth(frame);
@@ -77,8 +73,7 @@ TEST_F(StarArray, LifetimeTableFollowsTheKeepProbability)
     EXPECT_EQ(framesLeft, std::vector<int32_t>(kStars, 1));
 }
 
-TEST_F(StarArray, LivingStarsCountDownAndAreDrawn)
-{
+TEST_F(StarArray, LivingStarsCountDownAndAreDrawn) {
     CorvaneStarArrayFrame frame = Frame();
     stars[0] = CorvaneStar{0, 0, 2, 0, 0, 0, {0, 0}};
     framesLeft.assign(kStars, 3);
@@ -89,8 +84,7 @@ TEST_F(StarArray, LivingStarsCountDownAndAreDrawn)
     EXPECT_EQ(Pixel(32, 32), 77u);
 }
 
-TEST_F(StarArray, ShapeSixSplitsVelocitiesBetweenRingsAndMeridians)
-{
+TEST_F(StarArray, ShapeSixSplitsVelocitiesBetweenRingsAndMeridians) {
     CorvaneStarArrayFrame frame = Frame();
     frame.shapeType = 6;
     int onRings = 0;
@@ -109,8 +103,7 @@ TEST_F(StarArray, ShapeSixSplitsVelocitiesBetweenRingsAndMeridians)
     EXPECT_NEAR(onRings, total / 2, total / 10);
 }
 
-TEST_F(StarArray, ShapesOutsideTheTableLeaveTheVelocityAlone)
-{
+TEST_F(StarArray, ShapesOutsideTheTableLeaveTheVelocityAlone) {
     for (int shape : {14, 99, -1}) {
         CorvaneStarArrayFrame frame = Frame();
         frame.shapeType = shape;
@@ -128,8 +121,7 @@ TEST_F(StarArray, ShapesOutsideTheTableLeaveTheVelocityAlone)
     }
 }
 
-TEST_F(StarArray, APathWithoutPointsEmitsNothing)
-{
+TEST_F(StarArray, APathWithoutPointsEmitsNothing) {
     CorvaneStarArrayFrame frame = Frame();
     frame.splinePointCount = 0;
     for (CorvaneStar& star : stars) {

@@ -11,8 +11,7 @@ class Starfield : public PlotterTest {
 protected:
     static constexpr int kStars = 8;
 
-    CorvaneStarfieldFrame Frame()
-    {
+    CorvaneStarfieldFrame Frame() {
         CorvaneStarfieldFrame frame{};
         frame.starCount = kStars;
         frame.x = x.data();
@@ -33,15 +32,13 @@ protected:
         return frame;
     }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         PlotterTest::SetUp();
-        SetGlobalStarfield(0, kSize / 2, kSize / 2, 0, kSize, kSize, 0, kSize, colours.data(),
-                           pixels.data());
+        SetGlobalStarfield(0, kSize / 2, kSize / 2, 0, kSize, kSize, 0, kSize, colours.data(), pixels.data());
     }
 
-    std::vector<float> x = std::vector<float>(kStars, 0), y = x, z = std::vector<float>(kStars, 1),
-                       vx = x, vy = x, vz = x;
+    std::vector<float> x = std::vector<float>(kStars, 0), y = x, z = std::vector<float>(kStars, 1), vx = x, vy = x,
+                       vz = x;
     std::vector<uint32_t> colour = std::vector<uint32_t>(kStars, 0);
     std::vector<int16_t> hue = std::vector<int16_t>(kStars, 0);
     // A closed square path of four points, repeated three more for the spline.
@@ -53,10 +50,8 @@ protected:
 // One star at the centre of the view, kept and not moving.
 class HaloStar : public Starfield {
 protected:
-    void Draw(float depth)
-    {
-        SetGlobalStarfield(100, kSize / 2, kSize / 2, 0, kSize, kSize, 0, kSize, colours.data(),
-                           pixels.data());
+    void Draw(float depth) {
+        SetGlobalStarfield(100, kSize / 2, kSize / 2, 0, kSize, kSize, 0, kSize, colours.data(), pixels.data());
         CorvaneStarfieldFrame frame = Frame();
         frame.starCount = 1;
         frame.keepProbability = 1.0f;
@@ -66,18 +61,16 @@ protected:
     }
 };
 
-TEST_F(HaloStar, GrowsFromOnePixelToSeventeenInFourRings)
-{
+TEST_F(HaloStar, GrowsFromOnePixelToSeventeenInFourRings) {
     struct Case {
         float depth;
         int pixels;
         int x;
         int y;
-        uint32_t ring;    // the probed pixel's colour is Hue + ring * HaloHueStep
+        uint32_t ring;  // the probed pixel's colour is Hue + ring * HaloHueStep
     };
-    for (const Case& c : {Case{0.95f, 1, 32, 32, 0}, Case{0.5f, 9, 33, 32, 0},
-                          Case{0.5f, 9, 32, 30, 1}, Case{0.1f, 17, 36, 32, 2},
-                          Case{0.1f, 17, 30, 34, 3}}) {
+    for (const Case& c : {Case{0.95f, 1, 32, 32, 0}, Case{0.5f, 9, 33, 32, 0}, Case{0.5f, 9, 32, 30, 1},
+                          Case{0.1f, 17, 36, 32, 2}, Case{0.1f, 17, 30, 34, 3}}) {
         pixels.assign(pixels.size(), 0);
         Draw(c.depth);
         EXPECT_EQ(LitPixels(), c.pixels) << c.depth;
@@ -85,8 +78,7 @@ TEST_F(HaloStar, GrowsFromOnePixelToSeventeenInFourRings)
     }
 }
 
-TEST_F(Starfield, KeepProbabilityOneNeverRecreatesAStar)
-{
+TEST_F(Starfield, KeepProbabilityOneNeverRecreatesAStar) {
     CorvaneStarfieldFrame frame = Frame();
     frame.keepProbability = 1.0f;
     frame.cameraSpeedZ = 0.001f;
@@ -102,8 +94,7 @@ TEST_F(Starfield, KeepProbabilityOneNeverRecreatesAStar)
     EXPECT_EQ(z, std::vector<float>(kStars, expectedZ));
 }
 
-TEST_F(Starfield, ScatteredStarsDrawOnFromTheGenerator)
-{
+TEST_F(Starfield, ScatteredStarsDrawOnFromTheGenerator) {
     CorvaneStarfieldFrame frame = Frame();
     frame.starCount = 1;
     frame.spread = 0.5f;
@@ -119,11 +110,10 @@ TEST_F(Starfield, ScatteredStarsDrawOnFromTheGenerator)
     EXPECT_EQ(colour[0], kColourBase + static_cast<int>(expectedHue) % 360);
 }
 
-TEST_F(Starfield, NegativeHuesWrapIntoTheCircle)
-{
+TEST_F(Starfield, NegativeHuesWrapIntoTheCircle) {
     CorvaneStarfieldFrame frame = Frame();
     frame.hueSpread = 100;
-    frame.hueOffset = -500;    // every hue lands in -190..-91
+    frame.hueOffset = -500;  // every hue lands in -190..-91
     PlotCycleStarfield(frame);
     for (uint32_t c : colour) {
         EXPECT_GE(c, kColourBase + 170);
@@ -131,8 +121,7 @@ TEST_F(Starfield, NegativeHuesWrapIntoTheCircle)
     }
 }
 
-TEST_F(Starfield, PhasesOutsideThePathWrapRoundIt)
-{
+TEST_F(Starfield, PhasesOutsideThePathWrapRoundIt) {
     CorvaneStarfieldFrame frame = Frame();
     frame.splineProbability = 1.0f;
     frame.splinePhase = 1.5f;
@@ -151,8 +140,7 @@ TEST_F(Starfield, PhasesOutsideThePathWrapRoundIt)
     }
 }
 
-TEST_F(Starfield, APathWithoutPointsOrSegmentsEmitsNothing)
-{
+TEST_F(Starfield, APathWithoutPointsOrSegmentsEmitsNothing) {
     for (auto [points, segments] : {std::pair{0, 2}, std::pair{-4, 2}, std::pair{4, 0}}) {
         CorvaneStarfieldFrame frame = Frame();
         frame.splineProbability = 1.0f;
@@ -165,8 +153,7 @@ TEST_F(Starfield, APathWithoutPointsOrSegmentsEmitsNothing)
     }
 }
 
-TEST_F(Starfield, StarsOutsideTheNumberRangeAreNotDrawn)
-{
+TEST_F(Starfield, StarsOutsideTheNumberRangeAreNotDrawn) {
     CorvaneStarfieldFrame frame = Frame();
     frame.keepProbability = 1.0f;
     x = {NAN, INFINITY, 1e30f, -1e30f, 0, 0, 0, 0};
@@ -176,15 +163,14 @@ TEST_F(Starfield, StarsOutsideTheNumberRangeAreNotDrawn)
     EXPECT_EQ(LitPixels(), 0);
 }
 
-TEST(SplinePosition, WrapsWithAFloorModulo)
-{
+TEST(SplinePosition, WrapsWithAFloorModulo) {
     const auto at = [](double position) { return *WrapSplinePosition(position, 4); };
     EXPECT_EQ(at(2.25).first, 2);
     EXPECT_EQ(at(5.25).first, 1);
     EXPECT_DOUBLE_EQ(at(5.25).t, 0.25);
     EXPECT_EQ(at(-0.75).first, 3);
     EXPECT_DOUBLE_EQ(at(-0.75).t, 0.25);
-    EXPECT_EQ(at(-1e-20).first, 0);    // rounds up to the end, which is the start
+    EXPECT_EQ(at(-1e-20).first, 0);  // rounds up to the end, which is the start
     EXPECT_FALSE(WrapSplinePosition(1.0, 0));
     EXPECT_FALSE(WrapSplinePosition(NAN, 4));
 }

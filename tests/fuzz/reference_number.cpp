@@ -1,9 +1,9 @@
 #include "reference_number.h"
 
+#include <locale.h>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <regex>
 
 namespace orbweave::fuzz {

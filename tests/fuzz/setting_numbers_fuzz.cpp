@@ -35,7 +35,7 @@ std::string TrimSpaces(std::string_view text) {
 template <typename Int>
 Int WholeOrZero(double whole) {
     return whole < std::numeric_limits<Int>::min() || whole > std::numeric_limits<Int>::max() ? Int{0}
-                                                                                             : static_cast<Int>(whole);
+                                                                                              : static_cast<Int>(whole);
 }
 
 // The readers against the reference reading of the stored text.
@@ -51,7 +51,8 @@ void CheckNumbers(const std::string& stored) {
         return;
     }
     const auto start = stored.find_first_not_of(" \t");
-    const auto value = orbweave::fuzz::ReferenceValue(*orbweave::fuzz::NumberPrefix(std::string_view(stored).substr(start)));
+    const auto value =
+        orbweave::fuzz::ReferenceValue(*orbweave::fuzz::NumberPrefix(std::string_view(stored).substr(start)));
     if (!value) {
         Check(integer == 0 && longValue == 0 && single == 0.0F, "a number beyond a double reads as 0");
         return;

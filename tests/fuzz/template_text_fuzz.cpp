@@ -102,8 +102,7 @@ bool IsSoundAnswer(const std::vector<Line>& lines, std::string_view text, std::s
 // Section and key names to look up: those the text spells (every prefix of a
 // header up to a "]", every key up to an "=", with and without indentation)
 // and a few it may not hold.
-void CollectNames(const std::vector<Line>& lines, std::vector<std::string>& sections,
-                  std::vector<std::string>& keys) {
+void CollectNames(const std::vector<Line>& lines, std::vector<std::string>& sections, std::vector<std::string>& keys) {
     sections = {"", "Universe"};
     keys = {"", "Key"};
     for (const Line& line : lines) {
@@ -115,7 +114,8 @@ void CollectNames(const std::vector<Line>& lines, std::vector<std::string>& sect
             }
         } else if (const auto equals = content.find('='); equals != std::string_view::npos && keys.size() < kMaxKeys) {
             keys.emplace_back(content.substr(0, equals));
-            if (content.size() != line.content.size()) keys.emplace_back(line.content.substr(0, line.content.find('=')));
+            if (content.size() != line.content.size())
+                keys.emplace_back(line.content.substr(0, line.content.find('=')));
         }
     }
 }

@@ -29,13 +29,13 @@ INSTANTIATE_TEST_SUITE_P(
                       DispatchCase{"/c", {Configure, 0, {}}}, DispatchCase{"/C:1234", {Configure, 0, {}}},
                       DispatchCase{"/c 1234", {Configure, 0, {}}}, DispatchCase{"/Cx.owv", {Configure, 0, {}}}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Saver, DispatchTest,
-    ::testing::Values(DispatchCase{"/s", {Saver, 0, {}}}, DispatchCase{"/S", {Saver, 0, {}}},
-                      DispatchCase{"/S 99", {Saver, 0, {}}},
-                      // Only the empty-line test trims: a leading blank hides the switch.
-                      DispatchCase{" /s", {Default, 0, {}}}, DispatchCase{"\t", {Default, 0, {}}},
-                      DispatchCase{"-s", {Default, 0, {}}}, DispatchCase{"saver", {Default, 0, {}}}));
+INSTANTIATE_TEST_SUITE_P(Saver, DispatchTest,
+                         ::testing::Values(DispatchCase{"/s", {Saver, 0, {}}}, DispatchCase{"/S", {Saver, 0, {}}},
+                                           DispatchCase{"/S 99", {Saver, 0, {}}},
+                                           // Only the empty-line test trims: a leading blank hides the switch.
+                                           DispatchCase{" /s", {Default, 0, {}}}, DispatchCase{"\t", {Default, 0, {}}},
+                                           DispatchCase{"-s", {Default, 0, {}}},
+                                           DispatchCase{"saver", {Default, 0, {}}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, DispatchTest,
@@ -44,8 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DispatchCase{"/p", {Preview, 0, {}}}, DispatchCase{"/p 12.5", {Preview, 12, {}}},
                       DispatchCase{"/p 13.5", {Preview, 14, {}}}, DispatchCase{"/p 2e3", {Preview, 2000, {}}},
                       DispatchCase{"/p 2147483647", {Preview, 2147483647, {}}},
-                      DispatchCase{"/p 2147483648", {Preview, 0, {}}},
-                      DispatchCase{"/p 4294967296", {Preview, 0, {}}},
+                      DispatchCase{"/p 2147483648", {Preview, 0, {}}}, DispatchCase{"/p 4294967296", {Preview, 0, {}}},
                       DispatchCase{"/p 1e400", {Preview, 0, {}}}, DispatchCase{"/a 77", {ChangePassword, 77, {}}},
                       DispatchCase{"/A:77", {ChangePassword, 0, {}}},
                       DispatchCase{"/a 99999999999", {ChangePassword, 0, {}}}));

@@ -30,13 +30,11 @@ private:
     std::unique_ptr<QApplication> app_;
 };
 
-[[maybe_unused]] ::testing::Environment* const guiEnvironment =
-    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+[[maybe_unused]] ::testing::Environment* const guiEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 }  // namespace
 
-void HostTest::SetUp()
-{
+void HostTest::SetUp() {
     SetFramePacer({[this] { return now; }, [this](std::int64_t ms) { now += ms; }, [] {}});
     SetEndProcessHandler([this](int status) { ended.push_back(status); });
     display::SetCursorHandler([this](bool visible) { cursor.push_back(visible); });
@@ -51,8 +49,7 @@ void HostTest::SetUp()
     MouseMoveIgnored = false;
 }
 
-void HostTest::TearDown()
-{
+void HostTest::TearDown() {
     ReleaseDirectX();
     SetSaverPasswordHooks({});
     SetFramePacer({});
@@ -64,8 +61,7 @@ void HostTest::TearDown()
     CompGalaxies.fill(CompGalaxy{});
 }
 
-void HostTest::Store(std::string_view section, std::string_view key, std::string_view value)
-{
+void HostTest::Store(std::string_view section, std::string_view key, std::string_view value) {
     ASSERT_TRUE(SaveSettingValue(section, key, value));
 }
 

@@ -29,8 +29,9 @@ PerfFigures SampleFigures() {
 TEST(PerfReport, SevenLinesDescribeTheRun) {
     const auto lines = FormatPerfReport(SampleFigures());
     EXPECT_EQ(lines[0], std::string(120, '-'));
-    EXPECT_EQ(lines[1], "Orbweave 5.0g  5.0.0   Flip  32-bpp   DXMode: 640*480   Pitch: 640   Blend: 84"
-                        "   Delay: 25   Pixels: 18000");
+    EXPECT_EQ(lines[1],
+              "Orbweave 5.0g  5.0.0   Flip  32-bpp   DXMode: 640*480   Pitch: 640   Blend: 84"
+              "   Delay: 25   Pixels: 18000");
     EXPECT_EQ(lines[2], "12/08/2026 08:11 PM   Frames: 100   Time: 00:00:00:03   FPS: 33.67");
     EXPECT_EQ(lines[3], "   Math     :       42    42.50 %");
     EXPECT_EQ(lines[4], "   Blending :       15    15.25 %");
@@ -43,8 +44,9 @@ TEST(PerfReport, BlitAndCustomLayoutsAreNamed) {
     f.useFlip = false;
     f.fullScreenExclusive = false;
     f.pixelFormat = 16;
-    EXPECT_EQ(FormatPerfReport(f)[1], "Orbweave 5.0g  5.0.0   Blit  16-bpp   Custom: 640*480   Pitch: 640   Blend: 84"
-                                      "   Delay: 25   Pixels: 18000");
+    EXPECT_EQ(FormatPerfReport(f)[1],
+              "Orbweave 5.0g  5.0.0   Blit  16-bpp   Custom: 640*480   Pitch: 640   Blend: 84"
+              "   Delay: 25   Pixels: 18000");
 }
 
 TEST(PerfReport, SharesBelowOnePercentHaveNoLeadingZero) {
@@ -74,8 +76,7 @@ TEST(PerfReport, TimesWiderThanTheColumnArePrintedWhole) {
 }
 
 TEST(PerfReport, EachRunAppendsOneBlockWithCrLfLineEnds) {
-    const auto file = std::filesystem::temp_directory_path() /
-                      ("orbweave-perf-" + std::to_string(::getpid()) + ".log");
+    const auto file = std::filesystem::temp_directory_path() / ("orbweave-perf-" + std::to_string(::getpid()) + ".log");
     std::filesystem::remove(file);
     const auto lines = FormatPerfReport(SampleFigures());
     ASSERT_TRUE(AppendPerfReport(file, lines));

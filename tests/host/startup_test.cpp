@@ -74,7 +74,8 @@ TEST_F(StartupTest, APreviewWithoutAHostWindowEndsAtOnce) {
 
 TEST_F(StartupTest, ATemplateImportGivesANewUserTheFactoryGalaxyTypes) {
     const auto file = std::filesystem::temp_directory_path() / ("orbweave-" + std::to_string(::getpid()) + ".OwV");
-    std::ofstream(file, std::ios::binary) << "\r\n[Advanced]\r\nFocalLength=2.5\r\n\r\n[Universe]\r\nUniverse_Stars=900\r\n";
+    std::ofstream(file, std::ios::binary)
+        << "\r\n[Advanced]\r\nFocalLength=2.5\r\n\r\n[Universe]\r\nUniverse_Stars=900\r\n";
     Main(file.string());
     std::filesystem::remove(file);
     EXPECT_EQ(GetSettingString("Advanced", "FocalLength"), "2.5");

@@ -23,8 +23,7 @@ namespace {
 // deleted when the tests end so that its font caches are let go.
 class GuiEnvironment final : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
+    void SetUp() override {
         static int argc = 1;
         static char name[] = "test-renderer";
         static char* argv[] = {name, nullptr};
@@ -36,19 +35,16 @@ private:
     std::unique_ptr<QApplication> app_;
 };
 
-[[maybe_unused]] ::testing::Environment* const guiEnvironment =
-    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+[[maybe_unused]] ::testing::Environment* const guiEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
-void* FakeLibrary()
-{
+void* FakeLibrary() {
     static void* handle = dlopen(FAKE_CORVANE_FOLDER "/libcorvane.so", RTLD_NOW | RTLD_LOCAL);
     return handle;
 }
 
 }  // namespace
 
-void RendererTest::SetUp()
-{
+void RendererTest::SetUp() {
     SetFramePacer({[this] { return now; }, [this](std::int64_t ms) { slept.push_back(ms), now += ms; },
                    [this] {
                        ++pumps;
@@ -73,8 +69,7 @@ void RendererTest::SetUp()
     ResetMessageOverlay();
 }
 
-void RendererTest::TearDown()
-{
+void RendererTest::TearDown() {
     onPump = nullptr;
     ReleaseDirectX();
     SaverHWnd.reset();
@@ -86,13 +81,11 @@ void RendererTest::TearDown()
     SetCorvaneLookup("", true);
 }
 
-void RendererTest::Store(const std::string& section, const std::string& key, const std::string& value)
-{
+void RendererTest::Store(const std::string& section, const std::string& key, const std::string& value) {
     ASSERT_TRUE(SaveSettingValue(section, key, std::string_view(value)));
 }
 
-bool RendererTest::Start(std::int16_t runMode, int width, int height)
-{
+bool RendererTest::Start(std::int16_t runMode, int width, int height) {
     InitDirectX();
     runState.RunMode = runMode;
     window->SetScreenRect({10, 20, 10 + width, 20 + height});
@@ -101,8 +94,7 @@ bool RendererTest::Start(std::int16_t runMode, int width, int height)
     return LoadPropsInitDX();
 }
 
-std::vector<display::Call> RendererTest::CallsSince(std::size_t first) const
-{
+std::vector<display::Call> RendererTest::CallsSince(std::size_t first) const {
     std::vector<display::Call> calls;
     for (std::size_t i = first; i < system->Calls().size(); ++i) {
         calls.push_back(system->Calls()[i].call);
@@ -110,14 +102,12 @@ std::vector<display::Call> RendererTest::CallsSince(std::size_t first) const
     return calls;
 }
 
-int RendererTest::FakeBlendCount() const
-{
+int RendererTest::FakeBlendCount() const {
     auto count = reinterpret_cast<int (*)()>(dlsym(FakeLibrary(), "FakeCorvaneCallCount"));
     return count != nullptr ? count() : -1;
 }
 
-const FakeBlendCall& RendererTest::LastBlend() const
-{
+const FakeBlendCall& RendererTest::LastBlend() const {
     auto last = reinterpret_cast<const FakeBlendCall* (*)()>(dlsym(FakeLibrary(), "FakeCorvaneLastCall"));
     static const FakeBlendCall none{};
     return last != nullptr ? *last() : none;

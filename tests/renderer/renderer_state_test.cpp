@@ -11,8 +11,7 @@ namespace {
 
 // Every record is changed at its first and last members, then one reset must
 // bring each back to a freshly made record.
-TEST(RendererState, OneResetReturnsEveryRecordToItsStartValues)
-{
+TEST(RendererState, OneResetReturnsEveryRecordToItsStartValues) {
     runState.StopRequested = true;
     runState.RunMode = kRunModePreview;
     runState.TwipsPerPixel = {12, 9};

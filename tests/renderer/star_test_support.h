@@ -43,9 +43,7 @@ struct DrawCount {
 };
 
 // The draws made since PrescribeRandoms.
-inline DrawCount DrawsMade() {
-    return {RandomFractionCursor(), RandomIntegerCursor() - kIntegerStart};
-}
+inline DrawCount DrawsMade() { return {RandomFractionCursor(), RandomIntegerCursor() - kIntegerStart}; }
 
 // A work image of width x height with the drawing geometry the display
 // derives for it (focal length 1).
@@ -63,7 +61,8 @@ inline void UseWorkImage(int width, int height) {
 }
 
 inline int LitPixels() {
-    return static_cast<int>(std::count_if(PixelBuffer.begin(), PixelBuffer.end(), [](std::int32_t c) { return c != 0; }));
+    return static_cast<int>(
+        std::count_if(PixelBuffer.begin(), PixelBuffer.end(), [](std::int32_t c) { return c != 0; }));
 }
 
 inline std::int32_t PixelAt(int x, int y) { return PixelBuffer[static_cast<std::size_t>(y) * PitchPixels + x]; }

@@ -7,8 +7,8 @@
 
 #include "core/random.h"
 #include "renderer/display/display.h"
-#include "renderer/galaxy/hue_tables.h"
 #include "renderer/display/run_state.h"
+#include "renderer/galaxy/hue_tables.h"
 #include "renderer/universe/tour.h"
 #include "renderer/universe/universe_settings.h"
 #include "renderer_fixture.h"

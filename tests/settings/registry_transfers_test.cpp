@@ -245,7 +245,7 @@ struct HostileGalaxyValue {
     const char* name;
     std::string stored;  // written as it stands, never trimmed or checked
     double (*field)();
-    double expected;     // after the record is read and validated
+    double expected;  // after the record is read and validated
 };
 
 double Radius() { return UniGalaxies[0].Galaxy_Radius; }
@@ -263,7 +263,11 @@ const HostileGalaxyValue kHostileGalaxyValues[] = {
     {"Universe\\Galaxy0", "Galaxy_Radius", "2147483648", Radius, 1},
     {"Universe\\Galaxy0", "Galaxy_Radius", "-0", Radius, 1},
     {"Universe\\Galaxy0", "Galaxy_Radius", "40000", Radius, 30000},
-    {"Universe\\Galaxy0", "Galaxy_Radius", std::string("25\0" "0", 4), Radius, 300},
+    {"Universe\\Galaxy0", "Galaxy_Radius",
+     std::string("25\0"
+                 "0",
+                 4),
+     Radius, 300},
     // Comet persistence: single, default 0.9975, kept within 0.1..0.9999.
     {"Universe\\Galaxy0", "Galaxy_CometCPersist", "NaN", CometPersistence, 0.9975f},
     {"Universe\\Galaxy0", "Galaxy_CometCPersist", "1e999", CometPersistence, 0.1f},

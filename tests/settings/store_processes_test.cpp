@@ -199,7 +199,9 @@ TEST_F(StoreProcessesTest, AGalaxyTablesSaveKilledAtAnyMomentLeavesOneSaveWhole)
 std::string TemplateNumberedFrom(int first) {
     std::string text;
     int number = first;
-    const auto entry = [&](std::string_view name) { text += std::string(name) + "=" + std::to_string(number++) + "\r\n"; };
+    const auto entry = [&](std::string_view name) {
+        text += std::string(name) + "=" + std::to_string(number++) + "\r\n";
+    };
     text += "\r\n[DirectX]\r\n";
     for (const TemplateSetting& s : kTemplateDisplaySettings) entry(s.name);
     text += "\r\n[General]\r\n";
@@ -216,9 +218,7 @@ TEST_F(StoreProcessesTest, ATemplateImportKilledAtAnyMomentLeavesOneImportWhole)
     const std::string newFile = (config.Root() / "new.owv").string();
     std::ofstream(oldFile, std::ios::binary) << TemplateNumberedFrom(1000);
     std::ofstream(newFile, std::ios::binary) << TemplateNumberedFrom(2000);
-    const auto import = [](const std::string& file) -> Save {
-        return [&file] { CyclePropsTempToRegArrays(file); };
-    };
+    const auto import = [](const std::string& file) -> Save { return [&file] { CyclePropsTempToRegArrays(file); }; };
     KillDuringSaves(import(oldFile), import(newFile));
 }
 

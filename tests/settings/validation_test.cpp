@@ -74,15 +74,11 @@ struct RadialCase {
 
 TEST_F(ValidateUniGalaxyTest, RadialFieldsAreClampedByStyle) {
     const RadialCase cases[] = {
-        {2, 3, 1, 0, 0, 4, 1, 0, 0},            // wireframes have 4 to 10 vertices
-        {2, 25, 1, 0, 0, 10, 1, 0, 0},
-        {1, 1, 200, 0, 0, 1, 200, 0, 0},        // an attractor turns up to 360 degrees
-        {0, 1, 200, 0, 0, 1, 99, 0, 0},
-        {3, 1, 200, 0, 0, 4, 100, 0, 0},
-        {0, 1, 1, 150, 0, 1, 1, 100, 0},
-        {4, 1, 1, 150, 0, 1, 1, 150, 0},        // nebula control-point steps
-        {4, 30, 1, 12000, 0, 20, 1, 9999, 0},
-        {7, 1, 1, 0, 500, 1, 1, 0, 500},        // starwave persistence up to 999
+        {2, 3, 1, 0, 0, 4, 1, 0, 0},                                            // wireframes have 4 to 10 vertices
+        {2, 25, 1, 0, 0, 10, 1, 0, 0},        {1, 1, 200, 0, 0, 1, 200, 0, 0},  // an attractor turns up to 360 degrees
+        {0, 1, 200, 0, 0, 1, 99, 0, 0},       {3, 1, 200, 0, 0, 4, 100, 0, 0},
+        {0, 1, 1, 150, 0, 1, 1, 100, 0},      {4, 1, 1, 150, 0, 1, 1, 150, 0},  // nebula control-point steps
+        {4, 30, 1, 12000, 0, 20, 1, 9999, 0}, {7, 1, 1, 0, 500, 1, 1, 0, 500},  // starwave persistence up to 999
         {0, 1, 1, 0, 500, 1, 1, 0, 100},
     };
     for (const RadialCase& c : cases) {

@@ -74,8 +74,8 @@ void SetUpNumericBoxes(Form& form) {
                           range.low, range.high, range.maxLength, 0);
     // One handler for the whole array: the status line names the box that changed.
     form.BindArray("txtUni", {.change = [&form](int index) {
-                       form.Get("lblStatus").SetCaption("txtUni(" + std::to_string(index) +
-                                                        ") = " + form.Get("txtUni", index).Text());
+                       form.Get("lblStatus")
+                           .SetCaption("txtUni(" + std::to_string(index) + ") = " + form.Get("txtUni", index).Text());
                    }});
 }
 

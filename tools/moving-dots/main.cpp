@@ -57,8 +57,7 @@ private:
     std::shared_ptr<display::SdlWindow> window_;
 };
 
-bool ParseSize(const char* text, display::Size& size)
-{
+bool ParseSize(const char* text, display::Size& size) {
     const char* x = std::strchr(text, 'x');
     if (x == nullptr) {
         return false;
@@ -72,8 +71,7 @@ bool ParseSize(const char* text, display::Size& size)
     return true;
 }
 
-bool ParseOptions(int argc, char** argv, Options& options)
-{
+bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -97,8 +95,7 @@ bool ParseOptions(int argc, char** argv, Options& options)
 }
 
 // "Section:Name=Value" into the current user's settings.
-bool StoreSetting(const std::string& text)
-{
+bool StoreSetting(const std::string& text) {
     const std::size_t colon = text.find(':');
     const std::size_t equals = text.find('=', colon == std::string::npos ? 0 : colon);
     if (colon == std::string::npos || equals == std::string::npos) {
@@ -110,16 +107,14 @@ bool StoreSetting(const std::string& text)
 
 // The work image holds byte 0 as blue on 24- and 32-bit surfaces and as the
 // top (red) bits on 16-bit ones.
-std::int32_t WorkColour(const Dot& dot)
-{
+std::int32_t WorkColour(const Dot& dot) {
     if (PixelFormat >= 24) {
         return dot.b | dot.g << 8 | dot.r << 16;
     }
     return dot.r | dot.g << 8 | dot.b << 16;
 }
 
-std::vector<Dot> MakeDots()
-{
+std::vector<Dot> MakeDots() {
     const std::uint8_t colours[][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
     std::vector<Dot> dots;
     for (int i = 0; i < 12; ++i) {
@@ -130,8 +125,7 @@ std::vector<Dot> MakeDots()
     return dots;
 }
 
-void MoveAndPlot(Dot& dot)
-{
+void MoveAndPlot(Dot& dot) {
     dot.x += dot.vx;
     dot.y += dot.vy;
     if (dot.x < 4 || dot.x > ScreenWidth - 5) {
@@ -152,14 +146,14 @@ void MoveAndPlot(Dot& dot)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fputs("usage: moving-dots [--fullscreen | --window WxH] [--frames N] [--hold-ms M] "
-                   "[--setting Section:Name=Value]...\n",
-                   stderr);
+        std::fputs(
+            "usage: moving-dots [--fullscreen | --window WxH] [--frames N] [--hold-ms M] "
+            "[--setting Section:Name=Value]...\n",
+            stderr);
         return 2;
     }
     for (const std::string& setting : options.settings) {

@@ -37,14 +37,12 @@ constexpr std::string_view kUsage =
     "                     [--save A,B,...] [--every N] [--width W] [--height H] [--seed S]\n"
     "                     [--stars N] [--set Universe_Name=value]...\n";
 
-std::optional<std::int64_t> Number(std::string_view text)
-{
+std::optional<std::int64_t> Number(std::string_view text) {
     const auto value = orbweave::TextToInt32(text);
     return value ? std::optional<std::int64_t>(*value) : std::nullopt;
 }
 
-bool ParseSaveList(std::string_view text, std::set<std::int64_t>& frames)
-{
+bool ParseSaveList(std::string_view text, std::set<std::int64_t>& frames) {
     while (!text.empty()) {
         const std::size_t comma = text.find(',');
         const auto frame = Number(text.substr(0, comma));
@@ -56,16 +54,14 @@ bool ParseSaveList(std::string_view text, std::set<std::int64_t>& frames)
     return true;
 }
 
-bool ParseSetting(std::string_view text, RunOptions& run)
-{
+bool ParseSetting(std::string_view text, RunOptions& run) {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos || equals == 0) return false;
     run.universeValues.emplace_back(std::string(text.substr(0, equals)), std::string(text.substr(equals + 1)));
     return true;
 }
 
-std::optional<Options> ParseArguments(int argc, char** argv)
-{
+std::optional<Options> ParseArguments(int argc, char** argv) {
     Options options;
     bool scene = false;
     for (int i = 1; i < argc; ++i) {
@@ -115,8 +111,7 @@ std::optional<Options> ParseArguments(int argc, char** argv)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const auto options = ParseArguments(argc, argv);
     if (!options) {
         std::fputs(kUsage.data(), stderr);

@@ -21,9 +21,9 @@
 #include <QPainter>
 
 #include "core/convert.h"
+#include "renderer/headless/headless_run.h"
 #include "settings/factory_presets.h"
 #include "settings/galaxy_tables.h"
-#include "renderer/headless/headless_run.h"
 
 namespace {
 
@@ -78,14 +78,22 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
         }
         const auto number = WholeNumber(value);
         if (!number) return std::nullopt;
-        if (name == "--type") options.type = *number;
-        else if (name == "--width") options.run.width = *number;
-        else if (name == "--height") options.run.height = *number;
-        else if (name == "--stars") options.run.stars = *number;
-        else if (name == "--frames") options.run.frames = std::max(*number, 1);
-        else if (name == "--seed") options.run.seed = static_cast<std::uint32_t>(*number);
-        else if (name == "--columns") options.columns = *number;
-        else return std::nullopt;
+        if (name == "--type")
+            options.type = *number;
+        else if (name == "--width")
+            options.run.width = *number;
+        else if (name == "--height")
+            options.run.height = *number;
+        else if (name == "--stars")
+            options.run.stars = *number;
+        else if (name == "--frames")
+            options.run.frames = std::max(*number, 1);
+        else if (name == "--seed")
+            options.run.seed = static_cast<std::uint32_t>(*number);
+        else if (name == "--columns")
+            options.columns = *number;
+        else
+            return std::nullopt;
     }
     const bool oneType = options.type && orbweave::IsGalaxyType(*options.type);
     if (options.out.empty() || options.all == oneType || options.columns < 1 || options.run.width < 16 ||

@@ -42,7 +42,15 @@ protected:
         }
         const ControlRef c = ControlOf(value.control);
         const std::string text = DefaultText(value);
-        dialog.AddControl({c.name, c.index, kind, {}, 0, 0, 600, 300, text,
+        dialog.AddControl({c.name,
+                           c.index,
+                           kind,
+                           {},
+                           0,
+                           0,
+                           600,
+                           300,
+                           text,
                            value.type == UniverseValueType::Text ? kStyleEditable : 0u});
     }
     void Set(std::string_view name, std::string_view text) {

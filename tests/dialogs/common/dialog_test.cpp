@@ -152,7 +152,8 @@ TEST_F(DialogTest, ATableRowThatCannotBeBuiltFailsLoudly) {
         BrokenDialog::Instance();
         FAIL() << "built";
     } catch (const std::logic_error& error) {
-        EXPECT_EQ(std::string(error.what()), "frmBroken: rows not built:\n  txtValue (row 0): its container does not exist");
+        EXPECT_EQ(std::string(error.what()),
+                  "frmBroken: rows not built:\n  txtValue (row 0): its container does not exist");
     }
     EXPECT_FALSE(BrokenDialog::Exists());
 }

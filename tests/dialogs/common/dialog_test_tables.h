@@ -7,12 +7,9 @@
 namespace orbweave::testing {
 
 inline constexpr ControlSpec kDisplayControls[] = {
-    ComboRow("cboResolution", kNoIndex, {0, 0, 1500, 300}),
-    ComboRow("cboVertOffset", kNoIndex, {0, 400, 1500, 300}),
-    ComboRow("cboRGB16bbp", kNoIndex, {0, 800, 1500, 300}),
-    TextRow("txtDXRes", 0, {0, 1200, 900, 300}),
-    TextRow("txtDXRes", 1, {1000, 1200, 900, 300}),
-    PictureRow("picPreview", kNoIndex, {0, 1600, 1200, 900}),
+    ComboRow("cboResolution", kNoIndex, {0, 0, 1500, 300}), ComboRow("cboVertOffset", kNoIndex, {0, 400, 1500, 300}),
+    ComboRow("cboRGB16bbp", kNoIndex, {0, 800, 1500, 300}), TextRow("txtDXRes", 0, {0, 1200, 900, 300}),
+    TextRow("txtDXRes", 1, {1000, 1200, 900, 300}),         PictureRow("picPreview", kNoIndex, {0, 1600, 1200, 900}),
 };
 
 inline constexpr ControlSpec kProbeControls[] = {

@@ -12,8 +12,7 @@ namespace {
 
 class DisplayChoicesTest : public RendererTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         RendererTest::SetUp();
         Store("DirectX", "DX_VertOffset", "4");
         Store("DirectX", "DX_RGB16bbp", "2");
@@ -29,8 +28,7 @@ protected:
     Form dialog{"frmProps"};
 };
 
-TEST_F(DisplayChoicesTest, TheListsGiveTheChoicesWithinTheirRanges)
-{
+TEST_F(DisplayChoicesTest, TheListsGiveTheChoicesWithinTheirRanges) {
     struct Case {
         int offsetEntry;
         int layoutEntry;
@@ -51,8 +49,7 @@ TEST_F(DisplayChoicesTest, TheListsGiveTheChoicesWithinTheirRanges)
     }
 }
 
-TEST_F(DisplayChoicesTest, ADialogWithoutTheListsGivesTheStoredChoices)
-{
+TEST_F(DisplayChoicesTest, ADialogWithoutTheListsGivesTheStoredChoices) {
     const Form editor{"frmMolecule"};
     const DisplayChoices choices = ReadDisplayChoices(editor);
     EXPECT_EQ(choices.vertOffset, 4);

@@ -1,7 +1,7 @@
 // The dialog's display choices: the option lists against a fake mode list,
 // the resolution lookups and the custom size boxes.
-#include "dialogs/common/dialog_test_tables.h"
 #include "dialogs/common/display_options.h"
+#include "dialogs/common/dialog_test_tables.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "renderer/display/display.h"
@@ -12,20 +12,17 @@ namespace {
 
 class DisplayOptions : public RendererTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         RendererTest::SetUp();
         ASSERT_TRUE(dialog.Build(kDisplayControls).empty());
     }
-    void Fill(display::MemoryDesktop desktop)
-    {
+    void Fill(display::MemoryDesktop desktop) {
         UseDesktop(std::move(desktop));
         InitDirectX();
         FillDisplayOptionLists(dialog, maxWidth, maxHeight);
     }
     ComboBox& Resolutions() { return *dialog.Find<ComboBox>("cboResolution"); }
-    std::vector<std::string> Entries(std::string_view name)
-    {
+    std::vector<std::string> Entries(std::string_view name) {
         std::vector<std::string> entries;
         const auto* list = dialog.Find<ComboBox>(name);
         for (int i = 0; i < list->ListCount(); ++i) {
@@ -44,8 +41,7 @@ const display::MemoryDesktop kEightHundredWide{
     {800, 600},
     {{640, 480, 8}, {640, 480, 16}, {640, 480, 32}, {800, 600, 8}, {800, 600, 16}, {800, 600, 32}, {1024, 768, 32}}};
 
-TEST_F(DisplayOptions, EachResolutionIsListedOnceUpToTheDesktopWidth)
-{
+TEST_F(DisplayOptions, EachResolutionIsListedOnceUpToTheDesktopWidth) {
     Fill(kEightHundredWide);
     EXPECT_EQ(Entries("cboResolution"), (std::vector<std::string>{"Custom Values:", "640 * 480", "800 * 600"}));
     EXPECT_EQ(DisplayModes, (std::vector<ListedMode>{{640, 480}, {800, 600}}));
@@ -53,8 +49,7 @@ TEST_F(DisplayOptions, EachResolutionIsListedOnceUpToTheDesktopWidth)
     EXPECT_EQ(maxHeight, 600);
 }
 
-TEST_F(DisplayOptions, ModesWithoutEightBitDepthsAreListedToo)
-{
+TEST_F(DisplayOptions, ModesWithoutEightBitDepthsAreListedToo) {
     Fill({display::PixelLayout::Xrgb8888, {1920, 1080}, {{1920, 1080, 32}, {1280, 1024, 32}, {1280, 720, 32}}});
     EXPECT_EQ(Entries("cboResolution"),
               (std::vector<std::string>{"Custom Values:", "1920 * 1080", "1280 * 1024", "1280 * 720"}));
@@ -62,16 +57,14 @@ TEST_F(DisplayOptions, ModesWithoutEightBitDepthsAreListedToo)
     EXPECT_EQ(maxHeight, 1080);
 }
 
-TEST_F(DisplayOptions, NoModesLeaveOnlyTheCustomEntry)
-{
+TEST_F(DisplayOptions, NoModesLeaveOnlyTheCustomEntry) {
     Fill({display::PixelLayout::Xrgb8888, {800, 600}, {}});
     EXPECT_EQ(Entries("cboResolution"), (std::vector<std::string>{"Custom Values:"}));
     EXPECT_EQ(maxWidth, 0);
     EXPECT_EQ(maxHeight, 0);
 }
 
-TEST_F(DisplayOptions, TheOffsetAndLayoutListsShowTheStoredChoices)
-{
+TEST_F(DisplayOptions, TheOffsetAndLayoutListsShowTheStoredChoices) {
     Store("DirectX", "DX_VertOffset", "-9");
     Fill(kEightHundredWide);
     EXPECT_EQ(Entries("cboVertOffset").size(), 19u);
@@ -83,8 +76,7 @@ TEST_F(DisplayOptions, TheOffsetAndLayoutListsShowTheStoredChoices)
     EXPECT_EQ(dialog.Caption(), "Orbweave Properties");
 }
 
-TEST_F(DisplayOptions, AStoredOffsetOutOfRangeSelectsNothing)
-{
+TEST_F(DisplayOptions, AStoredOffsetOutOfRangeSelectsNothing) {
     Store("DirectX", "DX_VertOffset", "9");
     Fill(kEightHundredWide);
     EXPECT_EQ(dialog.GetListIndex("cboVertOffset"), 18);
@@ -95,8 +87,7 @@ TEST_F(DisplayOptions, AStoredOffsetOutOfRangeSelectsNothing)
     EXPECT_EQ(other.GetListIndex("cboVertOffset"), -1);
 }
 
-TEST_F(DisplayOptions, AStoredChoiceSelectsItsListedMode)
-{
+TEST_F(DisplayOptions, AStoredChoiceSelectsItsListedMode) {
     Fill(kEightHundredWide);
     SelectResolutionItem(Resolutions(), false, 800, 600);
     EXPECT_EQ(Resolutions().ListIndex(), 2);
@@ -104,15 +95,13 @@ TEST_F(DisplayOptions, AStoredChoiceSelectsItsListedMode)
     EXPECT_EQ(Resolutions().ListIndex(), 0);
 }
 
-TEST_F(DisplayOptions, AnUnlistedSizeFallsBackToTheCustomEntry)
-{
+TEST_F(DisplayOptions, AnUnlistedSizeFallsBackToTheCustomEntry) {
     Fill(kEightHundredWide);
     SelectResolutionItem(Resolutions(), false, 1024, 768);
     EXPECT_EQ(Resolutions().ListIndex(), 0);
 }
 
-TEST_F(DisplayOptions, TheCustomBoxesFollowTheResolutionChoice)
-{
+TEST_F(DisplayOptions, TheCustomBoxesFollowTheResolutionChoice) {
     Store("DirectX", "DX_WinWidth", "720");
     Fill(kEightHundredWide);
     Resolutions().SetListIndex(0);

@@ -44,7 +44,9 @@ TEST_P(FormTables, EveryRowIsBuiltAndEveryNumericBoxBinds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, FormTables, ::testing::ValuesIn(kTables),
-                         [](const ::testing::TestParamInfo<FormTable>& table) { return std::string(table.param.name); });
+                         [](const ::testing::TestParamInfo<FormTable>& table) {
+                             return std::string(table.param.name);
+                         });
 
 }  // namespace
 }  // namespace orbweave

@@ -17,8 +17,7 @@ namespace {
 
 class PictureBoxWindowTest : public RendererTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         RendererTest::SetUp();
         dialog = std::make_unique<Form>("frmProps");
         ASSERT_TRUE(dialog->Build(kDisplayControls).empty());
@@ -27,8 +26,7 @@ protected:
     std::unique_ptr<Form> dialog;
 };
 
-TEST_F(PictureBoxWindowTest, FramesReachThePictureBox)
-{
+TEST_F(PictureBoxWindowTest, FramesReachThePictureBox) {
     InitDirectX();
     runState.RunMode = kRunModeDialog;
     LoadDisplaySettings(WindowTarget(std::make_shared<PictureBoxWindow>(Box()), 80, 60), false, 1.0f);
@@ -39,8 +37,7 @@ TEST_F(PictureBoxWindowTest, FramesReachThePictureBox)
     EXPECT_EQ(Box().Drawing().Image().pixel(40, 30) & 0xFFFFFF, 0xFF0000u);
 }
 
-TEST_F(PictureBoxWindowTest, ABoxThatHasGoneWithItsDialogTakesNoFrames)
-{
+TEST_F(PictureBoxWindowTest, ABoxThatHasGoneWithItsDialogTakesNoFrames) {
     PictureBoxWindow window(Box());
     EXPECT_TRUE(window.Exists());
     dialog.reset();

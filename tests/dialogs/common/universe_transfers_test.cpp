@@ -11,8 +11,8 @@
 #include "platform/forms/form.h"
 #include "platform/registry/settings.h"
 #include "settings/template_file.h"
-#include "settings/universe_values.h"
 #include "settings/templates/template_fixture.h"
+#include "settings/universe_values.h"
 
 namespace orbweave {
 namespace {
@@ -133,9 +133,7 @@ TEST_F(UniverseTransferTest, NumbersSurviveASaveAndALoadDigitForDigit) {
     const std::vector<std::pair<int, std::string>> boxes{
         {0, "12345678"},   // a 32-bit value
         {10, "12345678"},  // a single-precision value the float holds exactly
-        {12, "0.985"},
-        {41, "0.999"},
-        {42, "0.1"},
+        {12, "0.985"},    {41, "0.999"}, {42, "0.1"},
     };
     for (const auto& [index, text] : boxes) dialog_->SetText("txtUni", index, text);
     const std::string path = PathOf("numbers.owv");
@@ -153,10 +151,9 @@ TEST_F(UniverseTransferTest, NumbersSurviveASaveAndALoadDigitForDigit) {
 
 TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomValues) {
     SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
-    const std::string path = WriteFile(
-        "import.owv",
-        "\r\n[Advanced]\r\nAdv_Randomize=1\r\n\r\n[Universe]\r\nUniverse_Stars=900\r\n"
-        "\r\n[UniGal2]\r\n_UniGalName=Two\r\n\r\n[CompGal5]\r\n_CompGalName=Five\r\n");
+    const std::string path = WriteFile("import.owv",
+                                       "\r\n[Advanced]\r\nAdv_Randomize=1\r\n\r\n[Universe]\r\nUniverse_Stars=900\r\n"
+                                       "\r\n[UniGal2]\r\n_UniGalName=Two\r\n\r\n[CompGal5]\r\n_CompGalName=Five\r\n");
     EXPECT_TRUE(TempToUniverseSettings(*dialog_, path));
     EXPECT_EQ(GetSettingString("Advanced", "Adv_Randomize", "", kHiveUser), "1");
     EXPECT_EQ(GetSettingString("Advanced", "Adv_RandomMag", "", kHiveUser), "5");

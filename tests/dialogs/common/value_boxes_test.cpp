@@ -58,8 +58,8 @@ TEST(ValueBoxesTest, EachBoxIsBoundOnceWithItsSpinWhereItHasOne) {
 // those boxes take the radial values' rules, by style.
 TEST(ValueBoxesTest, BoxesSharedByTheNebulaStyleClampByStyle) {
     for (const NumericBoxSpec& spec : GalaxyBoxSpecs()) {
-        const bool shared = spec.box.name == "txtGalaxy" &&
-                            (spec.box.index >= 3 && spec.box.index <= 6 || spec.box.index == 93);
+        const bool shared =
+            spec.box.name == "txtGalaxy" && (spec.box.index >= 3 && spec.box.index <= 6 || spec.box.index == 93);
         EXPECT_EQ(spec.rule.clamp == BoxClamp::ByStyle, shared) << spec.box.index;
     }
 }

@@ -4,10 +4,10 @@
 //   host-window <width> <height>
 #include <X11/Xlib.h>
 
+#include <unistd.h>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -19,8 +19,7 @@ void OnEnd(int) { endRequested = 1; }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 3) {
         std::fputs("usage: host-window <width> <height>\n", stderr);
         return 2;

@@ -8,8 +8,7 @@
 
 #include "platform/registry/settings.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
     if (command == "set" && argc == 5) {
         return orbweave::SaveSettingValue(argv[2], argv[3], std::string_view(argv[4])) ? 0 : 1;

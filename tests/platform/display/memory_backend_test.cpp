@@ -15,8 +15,7 @@ protected:
     std::shared_ptr<MemoryWindow> window = std::make_shared<MemoryWindow>(Rect{100, 50, 140, 70});
 };
 
-TEST_F(PresentationTest, AFlipSwapsTheBuffersAndShowsTheNewFront)
-{
+TEST_F(PresentationTest, AFlipSwapsTheBuffersAndShowsTheNewFront) {
     ASSERT_EQ(system->SetCooperativeLevel(window, CooperativeLevel::Exclusive), Result::Ok);
     ASSERT_EQ(system->SetDisplayMode({640, 480, 32}), Result::Ok);
     std::shared_ptr<Surface> primary, back;
@@ -31,16 +30,14 @@ TEST_F(PresentationTest, AFlipSwapsTheBuffersAndShowsTheNewFront)
     EXPECT_EQ(window->LastFrame().RgbAt(639, 479), 0x0000FFu);
 }
 
-TEST_F(PresentationTest, AFlipChainNeedsTheExclusiveLevel)
-{
+TEST_F(PresentationTest, AFlipChainNeedsTheExclusiveLevel) {
     std::shared_ptr<Surface> primary;
     EXPECT_EQ(system->CreatePrimarySurface(true, primary), Result::Failed);
     ASSERT_EQ(system->CreatePrimarySurface(false, primary), Result::Ok);
     EXPECT_EQ(primary->Flip(), Result::Failed);
 }
 
-TEST_F(PresentationTest, AWindowedBlitStretchesIntoTheWindowAndClipsToIt)
-{
+TEST_F(PresentationTest, AWindowedBlitStretchesIntoTheWindowAndClipsToIt) {
     ASSERT_EQ(system->SetCooperativeLevel(window, CooperativeLevel::Normal), Result::Ok);
     std::shared_ptr<Surface> primary, back;
     ASSERT_EQ(system->CreatePrimarySurface(false, primary), Result::Ok);
@@ -55,11 +52,10 @@ TEST_F(PresentationTest, AWindowedBlitStretchesIntoTheWindowAndClipsToIt)
     EXPECT_EQ(frame.RgbAt(9, 19), 0xFF0000u);  // source column 9
     EXPECT_EQ(frame.RgbAt(10, 0), 0x00FF00u);  // source column 10
     EXPECT_EQ(frame.RgbAt(29, 0), 0x00FF00u);
-    EXPECT_EQ(frame.RgbAt(30, 0), 0u);         // beyond the stretched source
+    EXPECT_EQ(frame.RgbAt(30, 0), 0u);  // beyond the stretched source
 }
 
-TEST_F(PresentationTest, AClipperChoosesTheWindowOfAWindowedPrimary)
-{
+TEST_F(PresentationTest, AClipperChoosesTheWindowOfAWindowedPrimary) {
     auto other = std::make_shared<MemoryWindow>(Rect{0, 0, 4, 4});
     ASSERT_EQ(system->SetCooperativeLevel(window, CooperativeLevel::Normal), Result::Ok);
     std::shared_ptr<Surface> primary, back;
@@ -74,8 +70,7 @@ TEST_F(PresentationTest, AClipperChoosesTheWindowOfAWindowedPrimary)
     EXPECT_EQ(window->PresentCount(), 0);
 }
 
-TEST_F(PresentationTest, BlitsRefuseSourceRectanglesOutsideTheSource)
-{
+TEST_F(PresentationTest, BlitsRefuseSourceRectanglesOutsideTheSource) {
     system->SetCooperativeLevel(window, CooperativeLevel::Normal);
     std::shared_ptr<Surface> primary, back;
     system->CreatePrimarySurface(false, primary);
@@ -84,8 +79,7 @@ TEST_F(PresentationTest, BlitsRefuseSourceRectanglesOutsideTheSource)
     EXPECT_EQ(primary->BltFast(0, 0, *back, {-1, 0, 4, 4}), Result::Failed);
 }
 
-TEST_F(PresentationTest, ADestroyedWindowIsNotPresentedTo)
-{
+TEST_F(PresentationTest, ADestroyedWindowIsNotPresentedTo) {
     system->SetCooperativeLevel(window, CooperativeLevel::Normal);
     std::shared_ptr<Surface> primary, back;
     system->CreatePrimarySurface(false, primary);
@@ -96,8 +90,7 @@ TEST_F(PresentationTest, ADestroyedWindowIsNotPresentedTo)
     EXPECT_EQ(system->GetWindowRect(*window, rect), Result::Failed);
 }
 
-TEST(MemoryBackend, RecordsEveryCallWithItsDetail)
-{
+TEST(MemoryBackend, RecordsEveryCallWithItsDetail) {
     auto system = MemoryDisplaySystem::Create();
     auto window = std::make_shared<MemoryWindow>(Rect{0, 0, 800, 600});
     system->SetCooperativeLevel(window, CooperativeLevel::Exclusive);
@@ -109,8 +102,7 @@ TEST(MemoryBackend, RecordsEveryCallWithItsDetail)
     EXPECT_STREQ(CallName(system->Calls()[1].call), "SetDisplayMode");
 }
 
-TEST(MemoryBackend, RefusesCallsAsOftenAsAsked)
-{
+TEST(MemoryBackend, RefusesCallsAsOftenAsAsked) {
     auto system = MemoryDisplaySystem::Create();
     std::shared_ptr<Surface> surface;
     system->CreateSurface({4, 4}, surface);
@@ -122,8 +114,7 @@ TEST(MemoryBackend, RefusesCallsAsOftenAsAsked)
     EXPECT_EQ(system->CountOf(Call::Lock), 3);
 }
 
-TEST(MemoryBackend, ADisplayThatKeepsNoRecordStillRefusesOnDemand)
-{
+TEST(MemoryBackend, ADisplayThatKeepsNoRecordStillRefusesOnDemand) {
     MemoryDesktop desktop;
     desktop.recordCalls = false;
     auto system = MemoryDisplaySystem::Create(desktop);
@@ -136,8 +127,7 @@ TEST(MemoryBackend, ADisplayThatKeepsNoRecordStillRefusesOnDemand)
     EXPECT_TRUE(system->Calls().empty());
 }
 
-TEST(MemoryBackend, SetsOnlyTheModesItsDriverOffers)
-{
+TEST(MemoryBackend, SetsOnlyTheModesItsDriverOffers) {
     auto system = MemoryDisplaySystem::Create({PixelLayout::Rgb565, {1024, 768}, {{640, 480, 16}}});
     EXPECT_EQ(system->DesktopBitsPerPixel(), 16);
     EXPECT_EQ(system->SetDisplayMode({640, 480, 16}), Result::Ok);
@@ -148,23 +138,20 @@ TEST(MemoryBackend, SetsOnlyTheModesItsDriverOffers)
     EXPECT_EQ(modes, (std::vector<DisplayMode>{{640, 480, 16}}));
 }
 
-TEST(MemoryBackend, AFiveFiveFiveDesktopCountsSixteenBits)
-{
+TEST(MemoryBackend, AFiveFiveFiveDesktopCountsSixteenBits) {
     auto system = MemoryDisplaySystem::Create({PixelLayout::Rgb555, {640, 480}, {}});
     EXPECT_EQ(system->DesktopBitsPerPixel(), 16);
     EXPECT_EQ(system->DesktopFormat().greenMask, 0x3E0u);
 }
 
-TEST(MemoryBackend, ALostCooperativeLevelFailsItsTest)
-{
+TEST(MemoryBackend, ALostCooperativeLevelFailsItsTest) {
     auto system = MemoryDisplaySystem::Create();
     EXPECT_EQ(system->TestCooperativeLevel(), Result::Ok);
     system->LoseCooperativeLevel(true);
     EXPECT_NE(system->TestCooperativeLevel(), Result::Ok);
 }
 
-TEST(Cursor, GoesToTheInstalledHandler)
-{
+TEST(Cursor, GoesToTheInstalledHandler) {
     std::vector<bool> shown;
     SetCursorHandler([&](bool visible) { shown.push_back(visible); });
     ShowCursor(false);

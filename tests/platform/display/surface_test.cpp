@@ -6,16 +6,14 @@
 namespace orbweave::display {
 namespace {
 
-TEST(PixelFormats, FiveFiveFiveReportsSixteenBitsAndItsGreenMask)
-{
+TEST(PixelFormats, FiveFiveFiveReportsSixteenBitsAndItsGreenMask) {
     const PixelFormat f = FormatOf(PixelLayout::Rgb555);
     EXPECT_EQ(f.bitsPerPixel, 16);
     EXPECT_EQ(f.bytesPerPixel, 2);
     EXPECT_EQ(f.greenMask, 0x3E0u);
 }
 
-TEST(PixelFormats, MasksOfEveryLayout)
-{
+TEST(PixelFormats, MasksOfEveryLayout) {
     EXPECT_EQ(FormatOf(PixelLayout::Rgb565).redMask, 0xF800u);
     EXPECT_EQ(FormatOf(PixelLayout::Rgb565).greenMask, 0x7E0u);
     EXPECT_EQ(FormatOf(PixelLayout::Bgr24).blueMask, 0xFFu);
@@ -23,15 +21,13 @@ TEST(PixelFormats, MasksOfEveryLayout)
     EXPECT_EQ(FormatOf(PixelLayout::Xrgb8888).bitsPerPixel, 32);
 }
 
-TEST(PixelFormats, DecodeWidensEveryChannelToEightBits)
-{
+TEST(PixelFormats, DecodeWidensEveryChannelToEightBits) {
     EXPECT_EQ(DecodeRgb(0xF800, FormatOf(PixelLayout::Rgb565)), 0xFF0000u);
     EXPECT_EQ(DecodeRgb(0x03E0, FormatOf(PixelLayout::Rgb555)), 0x00FF00u);
     EXPECT_EQ(DecodeRgb(0x00123456, FormatOf(PixelLayout::Xrgb8888)), 0x123456u);
 }
 
-TEST(SurfacePitch, IsAMultipleOfTheBytesPerPixelAndOfFour)
-{
+TEST(SurfacePitch, IsAMultipleOfTheBytesPerPixelAndOfFour) {
     EXPECT_EQ(PitchFor(5, 3), 24);  // 15 bytes round up to 24, not to 16
     EXPECT_EQ(PitchFor(4, 3), 12);
     EXPECT_EQ(PitchFor(3, 2), 8);
@@ -50,8 +46,7 @@ protected:
     void SetUp() override { ASSERT_EQ(system->CreateSurface({10, 4}, PixelLayout::Bgr24, surface), Result::Ok); }
 };
 
-TEST_F(SurfaceTest, LockGivesTheMemoryAndPitch)
-{
+TEST_F(SurfaceTest, LockGivesTheMemoryAndPitch) {
     LockedRect locked;
     ASSERT_EQ(surface->Lock(locked), Result::Ok);
     EXPECT_NE(locked.address, nullptr);
@@ -64,8 +59,7 @@ TEST_F(SurfaceTest, LockGivesTheMemoryAndPitch)
     EXPECT_EQ(surface->PixelAt(1, 1), 0x7Fu);
 }
 
-TEST_F(SurfaceTest, ASecondLockIsRefusedUntilTheUnlock)
-{
+TEST_F(SurfaceTest, ASecondLockIsRefusedUntilTheUnlock) {
     LockedRect locked;
     ASSERT_EQ(surface->Lock(locked), Result::Ok);
     EXPECT_EQ(surface->Lock(locked), Result::Busy);
@@ -74,8 +68,7 @@ TEST_F(SurfaceTest, ASecondLockIsRefusedUntilTheUnlock)
     EXPECT_EQ(surface->Unlock(), Result::Failed);
 }
 
-TEST_F(SurfaceTest, FillIsClippedToTheSurface)
-{
+TEST_F(SurfaceTest, FillIsClippedToTheSurface) {
     ASSERT_EQ(surface->Fill({8, -5, 50, 2}, 0x00ABCDEF), Result::Ok);
     EXPECT_EQ(surface->PixelAt(9, 1), 0xABCDEFu);
     EXPECT_EQ(surface->PixelAt(8, 0), 0xABCDEFu);
@@ -83,8 +76,7 @@ TEST_F(SurfaceTest, FillIsClippedToTheSurface)
     EXPECT_EQ(surface->PixelAt(9, 2), 0u);
 }
 
-TEST_F(SurfaceTest, ALostSurfaceRefusesLocksUntilRestored)
-{
+TEST_F(SurfaceTest, ALostSurfaceRefusesLocksUntilRestored) {
     system->LoseSurfaces();
     EXPECT_TRUE(surface->IsLost());
     LockedRect locked;
@@ -94,8 +86,7 @@ TEST_F(SurfaceTest, ALostSurfaceRefusesLocksUntilRestored)
     EXPECT_EQ(surface->Lock(locked), Result::Ok);
 }
 
-TEST_F(SurfaceTest, EveryCallOnAReleasedSurfaceFailsSoftly)
-{
+TEST_F(SurfaceTest, EveryCallOnAReleasedSurfaceFailsSoftly) {
     surface->Release();
     LockedRect locked;
     PixelFormat format;
@@ -110,8 +101,7 @@ TEST_F(SurfaceTest, EveryCallOnAReleasedSurfaceFailsSoftly)
     surface->Release();
 }
 
-TEST_F(SurfaceTest, ReleasingTheSystemReleasesItsSurfacesButKeepsTheirMemory)
-{
+TEST_F(SurfaceTest, ReleasingTheSystemReleasesItsSurfacesButKeepsTheirMemory) {
     LockedRect locked;
     ASSERT_EQ(surface->Lock(locked), Result::Ok);
     system->Release();

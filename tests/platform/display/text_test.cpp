@@ -10,8 +10,7 @@ namespace {
 
 class TextTest : public ::testing::TestWithParam<PixelLayout> {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "test-display";
         static char* argv[] = {name, nullptr};
@@ -19,8 +18,7 @@ protected:
             app = new QGuiApplication(argc, argv);
         }
     }
-    static void TearDownTestSuite()
-    {
+    static void TearDownTestSuite() {
         delete app;
         app = nullptr;
     }
@@ -30,8 +28,7 @@ protected:
 };
 
 // Counts pixels whose colour is clearly red.
-int RedPixels(const Surface& surface)
-{
+int RedPixels(const Surface& surface) {
     int count = 0;
     for (int y = 0; y < surface.GetSize().height; ++y) {
         for (int x = 0; x < surface.GetSize().width; ++x) {
@@ -42,8 +39,7 @@ int RedPixels(const Surface& surface)
     return count;
 }
 
-TEST_P(TextTest, RedTextIsRedInTheSurfaceLayout)
-{
+TEST_P(TextTest, RedTextIsRedInTheSurfaceLayout) {
     std::shared_ptr<Surface> surface;
     ASSERT_EQ(system->CreateSurface({120, 40}, GetParam(), surface), Result::Ok);
     surface->SetFont({"DejaVu Sans", 18, true});
@@ -56,8 +52,7 @@ INSTANTIATE_TEST_SUITE_P(EveryLayout, TextTest,
                          ::testing::Values(PixelLayout::Rgb555, PixelLayout::Rgb565, PixelLayout::Bgr24,
                                            PixelLayout::Xrgb8888));
 
-TEST_F(TextTest, TextStaysInsideItsMeasuredBox)
-{
+TEST_F(TextTest, TextStaysInsideItsMeasuredBox) {
     std::shared_ptr<Surface> surface;
     system->CreateSurface({200, 60}, PixelLayout::Xrgb8888, surface);
     surface->SetFont({"DejaVu Sans", 12, false});
@@ -77,8 +72,7 @@ TEST_F(TextTest, TextStaysInsideItsMeasuredBox)
     }
 }
 
-TEST_F(TextTest, DrawingIsRefusedWhileTheSurfaceIsLocked)
-{
+TEST_F(TextTest, DrawingIsRefusedWhileTheSurfaceIsLocked) {
     std::shared_ptr<Surface> surface;
     system->CreateSurface({20, 20}, surface);
     LockedRect locked;

@@ -89,9 +89,8 @@ TEST(FormTable, AnArrayHandlerReceivesTheIndexOfTheElementThatFired) {
     form.Build(testing::kFormTable);
     std::vector<std::string> seen;
     form.Find("txtGalaxy", 90)->events.change = [&] { seen.push_back("own 90"); };
-    const int elements = form.BindArray("txtGalaxy", {.change = [&](int index) {
-                                                          seen.push_back("array " + std::to_string(index));
-                                                      }});
+    const int elements =
+        form.BindArray("txtGalaxy", {.change = [&](int index) { seen.push_back("array " + std::to_string(index)); }});
     EXPECT_EQ(elements, 3);
     form.SetText("txtGalaxy", 12, "7");
     form.SetText("txtGalaxy", 90, "8");
@@ -102,12 +101,9 @@ TEST(FormTable, AnArrayHandlerReceivesTheIndexOfTheElementThatFired) {
 
 TEST(FormTable, TabFollowsTheTabColumnThenTheTableOrder) {
     constexpr ControlSpec kOrdered[] = {
-        TextRow("txtA", kNoIndex, {60, 60, 900, 300}),
-        TextRow("txtB", kNoIndex, {60, 400, 900, 300}).Tab(2),
-        TextRow("txtC", kNoIndex, {60, 800, 900, 300}).Tab(0),
-        LabelRow("lblD", kNoIndex, {60, 1200, 900, 300}, "D"),
-        TextRow("txtE", kNoIndex, {60, 1600, 900, 300}).Tab(1),
-        TextRow("txtF", kNoIndex, {60, 2000, 900, 300}),
+        TextRow("txtA", kNoIndex, {60, 60, 900, 300}),          TextRow("txtB", kNoIndex, {60, 400, 900, 300}).Tab(2),
+        TextRow("txtC", kNoIndex, {60, 800, 900, 300}).Tab(0),  LabelRow("lblD", kNoIndex, {60, 1200, 900, 300}, "D"),
+        TextRow("txtE", kNoIndex, {60, 1600, 900, 300}).Tab(1), TextRow("txtF", kNoIndex, {60, 2000, 900, 300}),
     };
     Form form("frmTest");
     ASSERT_TRUE(form.Build(kOrdered).empty());

@@ -69,12 +69,9 @@ inline constexpr ControlSpec kWindowUtilsTable[] = {
 };
 
 inline constexpr ControlSpec kNumericBoxTable[] = {
-    TextRow("txtGalaxy", 0, {60, 60, 900, 300}, "500"),
-    SpinRow("spnGalaxy", 0, {960, 60, 195, 300}),
-    TextRow("txtGalaxy", 8, {60, 400, 900, 300}, "1.5"),
-    TextRow("txtPct", kNoIndex, {60, 800, 900, 300}, "100"),
-    SpinRow("spnPct", kNoIndex, {960, 800, 195, 300}),
-    TextRow("txtUni", 0, {60, 1200, 900, 300}, "18000"),
+    TextRow("txtGalaxy", 0, {60, 60, 900, 300}, "500"),       SpinRow("spnGalaxy", 0, {960, 60, 195, 300}),
+    TextRow("txtGalaxy", 8, {60, 400, 900, 300}, "1.5"),      TextRow("txtPct", kNoIndex, {60, 800, 900, 300}, "100"),
+    SpinRow("spnPct", kNoIndex, {960, 800, 195, 300}),        TextRow("txtUni", 0, {60, 1200, 900, 300}, "18000"),
     ButtonRow("cmdOK", kNoIndex, {1500, 60, 900, 330}, "OK"),
 };
 

@@ -46,10 +46,10 @@ TEST_F(NumericBoxesTest, ArrowsStepWithinTheBoxsOwnArrowLimits) {
         {"txtGalaxy", 0, "40", Qt::Key_Left, "40"},
         {"txtUni", 0, "50", Qt::Key_Down, "100"},  // the arrow floor lies above the clamp floor
         {"txtUni", 0, "99950", Qt::Key_Up, "99999"},
-        {"txtPct", kNoIndex, "5000", Qt::Key_Up, "999"},  // Up applies only the upper limit,
-        {"txtPct", kNoIndex, "5000", Qt::Key_Down, "4999"},  // and Down only the lower one
+        {"txtPct", kNoIndex, "5000", Qt::Key_Up, "999"},                   // Up applies only the upper limit,
+        {"txtPct", kNoIndex, "5000", Qt::Key_Down, "4999"},                // and Down only the lower one
         {"txtPct", kNoIndex, "99999999999", Qt::Key_Down, "99999999999"},  // no 32-bit number once stepped
-        {"txtGalaxy", 8, "5", Qt::Key_Up, "5"},  // a box without arrow stepping
+        {"txtGalaxy", 8, "5", Qt::Key_Up, "5"},                            // a box without arrow stepping
     };
     for (const Row& row : rows) {
         TextBox& box = Box(row.box, row.index);
@@ -78,10 +78,8 @@ TEST_F(NumericBoxesTest, LeavingABoxClampsItByItsKind) {
         const char* left;
     };
     const Row rows[] = {
-        {"txtGalaxy", 0, "40000", "30000"},
-        {"txtGalaxy", 0, "", "1"},  // an empty box becomes its lower bound
-        {"txtGalaxy", 8, "123.45", "99.9"},
-        {"txtUni", 0, "5", "10"},
+        {"txtGalaxy", 0, "40000", "30000"},   {"txtGalaxy", 0, "", "1"},  // an empty box becomes its lower bound
+        {"txtGalaxy", 8, "123.45", "99.9"},   {"txtUni", 0, "5", "10"},
         {"txtPct", kNoIndex, "5000", "5000"},  // a box without a clamp keeps what was typed
     };
     ASSERT_TRUE(testing::ShowActive(form));

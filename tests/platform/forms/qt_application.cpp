@@ -20,7 +20,6 @@ private:
     std::unique_ptr<QApplication> application_;
 };
 
-[[maybe_unused]] ::testing::Environment* const kQtApplication =
-    ::testing::AddGlobalTestEnvironment(new QtApplication);
+[[maybe_unused]] ::testing::Environment* const kQtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 }  // namespace

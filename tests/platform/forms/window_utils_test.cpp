@@ -68,12 +68,12 @@ TEST_F(WindowUtilsTest, ValidateNumericTextClampsByKind) {
         float high;
         const char* expected;
     };
-    for (const Row row : {Row{"15", kNumericInteger, 4, 10, "10"}, Row{"", kNumericInteger, 1, 10, "1"},
-                          Row{"2.5", kNumericInteger, 0, 10, "2"}, Row{"3.5", kNumericInteger, 0, 10, "4"},
-                          Row{"40000", kNumericInteger, 0, 30000, "30000"},
-                          Row{"99999999999", kNumericLong, 0, 99999, "99999"},
-                          Row{"45000", kNumericLong, 0, 30000, "30000"}, Row{"0.05", kNumericSingle, 0.1f, 0.9999f, "0.1"},
-                          Row{"1.25abc", kNumericSingle, 0, 99.9f, "1.25"}, Row{"7", 3, 0, 1, "7"}}) {
+    for (const Row row :
+         {Row{"15", kNumericInteger, 4, 10, "10"}, Row{"", kNumericInteger, 1, 10, "1"},
+          Row{"2.5", kNumericInteger, 0, 10, "2"}, Row{"3.5", kNumericInteger, 0, 10, "4"},
+          Row{"40000", kNumericInteger, 0, 30000, "30000"}, Row{"99999999999", kNumericLong, 0, 99999, "99999"},
+          Row{"45000", kNumericLong, 0, 30000, "30000"}, Row{"0.05", kNumericSingle, 0.1f, 0.9999f, "0.1"},
+          Row{"1.25abc", kNumericSingle, 0, 99.9f, "1.25"}, Row{"7", 3, 0, 1, "7"}}) {
         Number().SetText(row.typed);
         ValidateNumericText(Number(), row.kind, row.low, row.high);
         EXPECT_EQ(Number().Text(), row.expected) << row.typed;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <chrono>
 #include <string>
 
 #include "platform/registry/scoped_config.h"

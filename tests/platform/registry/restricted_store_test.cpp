@@ -27,8 +27,8 @@ constexpr uid_t kNobody = 65534;
 
 bool ExecOn(const fs::path& file, const char* sql) {
     sqlite3* db = nullptr;
-    const bool ok = sqlite3_open(file.c_str(), &db) == SQLITE_OK &&
-                    sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    const bool ok =
+        sqlite3_open(file.c_str(), &db) == SQLITE_OK && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return ok;
 }
@@ -94,8 +94,9 @@ TEST(ReadOnlyStore, IsReadButRefusesWritesAndSaysSo) {
             fs::permissions(p, fs::perms::others_exec, fs::perm_options::add);
         }
         fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-        fs::permissions(folder, c.folderWritable ? fs::perms::all : fs::perms::owner_read | fs::perms::owner_exec |
-                                                                       fs::perms::others_read | fs::perms::others_exec);
+        fs::permissions(folder, c.folderWritable ? fs::perms::all
+                                                 : fs::perms::owner_read | fs::perms::owner_exec |
+                                                       fs::perms::others_read | fs::perms::others_exec);
         ResetSettingsStore();
 
         EXPECT_EXIT(RunAsUnprivilegedUser([&] { return ReadButNotWritten(c.hive); }), ::testing::ExitedWithCode(0), "");

@@ -20,7 +20,8 @@ constexpr std::string_view kSection = "Advanced";
 
 // Stores a text exactly as given, bypassing the writer's trimming.
 void StoreRaw(std::string_view name, std::string_view text, std::string_view section = kSection) {
-    ASSERT_TRUE(StoreForHive(kHiveUser)->WriteValue(NormaliseKeyPath(SettingKeyPath(kProductKey, section)), name, text));
+    ASSERT_TRUE(
+        StoreForHive(kHiveUser)->WriteValue(NormaliseKeyPath(SettingKeyPath(kProductKey, section)), name, text));
 }
 
 struct RecordedMessage {
@@ -32,10 +33,11 @@ struct RecordedMessage {
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous_ = SetMessageBoxService([this](std::string_view text, std::string_view title, const MessageStyle& style) {
-            messages.push_back({std::string(text), std::string(title), style});
-            return DefaultAnswer(style);
-        });
+        previous_ =
+            SetMessageBoxService([this](std::string_view text, std::string_view title, const MessageStyle& style) {
+                messages.push_back({std::string(text), std::string(title), style});
+                return DefaultAnswer(style);
+            });
     }
     void TearDown() override { SetMessageBoxService(previous_); }
 
@@ -70,18 +72,9 @@ struct ReadCase {
 
 // Defaults used below: 7 for every reader.
 constexpr ReadCase kReadCases[] = {
-    {"42", 42, 42, 42.0f},
-    {"  42  ", 42, 42, 42.0f},
-    {"3.9", 3, 4, 3.9f},
-    {"2.5", 2, 2, 2.5f},
-    {"3.5", 3, 4, 3.5f},
-    {"-0.5", -1, 0, -0.5f},
-    {"40000", 0, 40000, 40000.0f},
-    {"1e10", 0, 0, 1e10f},
-    {"1e39", 0, 0, 0.0f},
-    {"abc", 7, 7, 7.0f},
-    {"12abc", 7, 7, 7.0f},
-    {"", 7, 7, 7.0f},
+    {"42", 42, 42, 42.0f}, {"  42  ", 42, 42, 42.0f}, {"3.9", 3, 4, 3.9f},           {"2.5", 2, 2, 2.5f},
+    {"3.5", 3, 4, 3.5f},   {"-0.5", -1, 0, -0.5f},    {"40000", 0, 40000, 40000.0f}, {"1e10", 0, 0, 1e10f},
+    {"1e39", 0, 0, 0.0f},  {"abc", 7, 7, 7.0f},       {"12abc", 7, 7, 7.0f},         {"", 7, 7, 7.0f},
     {"inf", 7, 7, 7.0f},
 };
 
@@ -214,11 +207,12 @@ TEST_F(SettingsTest, TestRegistryWriteIsNotFooledByAStaleValue) {
     // Every later write to the file fails, while reading still works.
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(UserStorePath().c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db,
-                           "CREATE TRIGGER refuse_insert BEFORE INSERT ON key_values BEGIN SELECT RAISE(ABORT, 'ro'); END;"
-                           "CREATE TRIGGER refuse_update BEFORE UPDATE ON key_values BEGIN SELECT RAISE(ABORT, 'ro'); END;",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(db,
+                     "CREATE TRIGGER refuse_insert BEFORE INSERT ON key_values BEGIN SELECT RAISE(ABORT, 'ro'); END;"
+                     "CREATE TRIGGER refuse_update BEFORE UPDATE ON key_values BEGIN SELECT RAISE(ABORT, 'ro'); END;",
+                     nullptr, nullptr, nullptr),
+        SQLITE_OK);
     sqlite3_close(db);
     ResetSettingsStore();
 

@@ -14,8 +14,7 @@ using display::Call;
 
 class DisplayLifecycle : public RendererTest {};
 
-TEST_F(DisplayLifecycle, StartUpReadsTheDesktopDepthAndTheFlipSetting)
-{
+TEST_F(DisplayLifecycle, StartUpReadsTheDesktopDepthAndTheFlipSetting) {
     UseDesktop({display::PixelLayout::Rgb565, {640, 480}, {}});
     Store("DirectX", "DX_UseFlip", "0");
     InitDirectX();
@@ -24,8 +23,7 @@ TEST_F(DisplayLifecycle, StartUpReadsTheDesktopDepthAndTheFlipSetting)
     EXPECT_FALSE(UseFlip);
 }
 
-TEST_F(DisplayLifecycle, AMissingVideoSystemOffersTheDownloadPageAndEndsTheProcess)
-{
+TEST_F(DisplayLifecycle, AMissingVideoSystemOffersTheDownloadPageAndEndsTheProcess) {
     SetDisplayOpener([] { return display::OpenResult{nullptr, display::OpenFailure::RootMissing}; });
     InitDirectX();
     ASSERT_EQ(messages.size(), 1u);
@@ -38,8 +36,7 @@ TEST_F(DisplayLifecycle, AMissingVideoSystemOffersTheDownloadPageAndEndsTheProce
     EXPECT_FALSE(DX);
 }
 
-TEST_F(DisplayLifecycle, AnUnusableDisplayGivesTheServicesMessage)
-{
+TEST_F(DisplayLifecycle, AnUnusableDisplayGivesTheServicesMessage) {
     SetDisplayOpener([] { return display::OpenResult{nullptr, display::OpenFailure::DeviceFailed}; });
     InitDirectX();
     ASSERT_EQ(messages.size(), 1u);
@@ -47,8 +44,7 @@ TEST_F(DisplayLifecycle, AnUnusableDisplayGivesTheServicesMessage)
     EXPECT_EQ(ended.size(), 1u);
 }
 
-TEST_F(DisplayLifecycle, TheSaverBuildsAnExclusiveFlipChainWithoutClipper)
-{
+TEST_F(DisplayLifecycle, TheSaverBuildsAnExclusiveFlipChainWithoutClipper) {
     ASSERT_TRUE(Start(kRunModeSaver));
     EXPECT_TRUE(FullScreenExclusive);
     EXPECT_EQ(system->Calls()[0].call, Call::EnumerateModes);  // the largest mode bounds the stored size
@@ -59,8 +55,7 @@ TEST_F(DisplayLifecycle, TheSaverBuildsAnExclusiveFlipChainWithoutClipper)
     EXPECT_FALSE(Called(Call::CreateClipper));
 }
 
-TEST_F(DisplayLifecycle, WithoutFlippingTheSaverBlitsFromASystemMemorySurface)
-{
+TEST_F(DisplayLifecycle, WithoutFlippingTheSaverBlitsFromASystemMemorySurface) {
     Store("DirectX", "DX_UseFlip", "0");
     ASSERT_TRUE(Start(kRunModeSaver));
     EXPECT_TRUE(FullScreenExclusive);
@@ -69,8 +64,7 @@ TEST_F(DisplayLifecycle, WithoutFlippingTheSaverBlitsFromASystemMemorySurface)
     EXPECT_EQ(BackSurface->GetSize(), (display::Size{640, 480}));
 }
 
-TEST_F(DisplayLifecycle, ACustomSizeRunsAtTheNormalLevelWithoutClipper)
-{
+TEST_F(DisplayLifecycle, ACustomSizeRunsAtTheNormalLevelWithoutClipper) {
     Store("DirectX", "CustomRes", "1");
     Store("DirectX", "DX_WinWidth", "320");
     Store("DirectX", "DX_WinHeight", "200");
@@ -82,8 +76,7 @@ TEST_F(DisplayLifecycle, ACustomSizeRunsAtTheNormalLevelWithoutClipper)
     EXPECT_EQ(BackSurface->GetSize(), (display::Size{320, 200}));
 }
 
-TEST_F(DisplayLifecycle, AModeTheScreenDoesNotOfferFallsBackToTheDesktopLayoutAtTheDesktopSize)
-{
+TEST_F(DisplayLifecycle, AModeTheScreenDoesNotOfferFallsBackToTheDesktopLayoutAtTheDesktopSize) {
     UseDesktop({display::PixelLayout::Xrgb8888, {1278, 720}, {{640, 480, 32}, {800, 600, 32}}});
     Store("DirectX", "DX_WinWidth", "641");  // rounded up to 644, which is not offered
     ASSERT_TRUE(Start(kRunModeSaver));
@@ -99,8 +92,7 @@ TEST_F(DisplayLifecycle, AModeTheScreenDoesNotOfferFallsBackToTheDesktopLayoutAt
     EXPECT_EQ(MaxPlotX, 1279);
 }
 
-TEST_F(DisplayLifecycle, DialogsAndThePreviewGetAClipperOnTheirWindow)
-{
+TEST_F(DisplayLifecycle, DialogsAndThePreviewGetAClipperOnTheirWindow) {
     for (const std::int16_t mode : {kRunModeDialog, kRunModePreview}) {
         ASSERT_TRUE(Start(mode));
         EXPECT_FALSE(FullScreenExclusive);
@@ -110,8 +102,7 @@ TEST_F(DisplayLifecycle, DialogsAndThePreviewGetAClipperOnTheirWindow)
     }
 }
 
-TEST_F(DisplayLifecycle, AnotherAnimationReleasesThePreviousSurfaces)
-{
+TEST_F(DisplayLifecycle, AnotherAnimationReleasesThePreviousSurfaces) {
     ASSERT_TRUE(Start(kRunModeDialog));
     const auto oldBack = BackSurface;
     const auto oldClipper = DisplayClipper;
@@ -121,15 +112,13 @@ TEST_F(DisplayLifecycle, AnotherAnimationReleasesThePreviousSurfaces)
     EXPECT_FALSE(BackSurface->IsReleased());
 }
 
-TEST_F(DisplayLifecycle, TheWorkImageHasOneEntryMoreThanTheSurfaceRows)
-{
+TEST_F(DisplayLifecycle, TheWorkImageHasOneEntryMoreThanTheSurfaceRows) {
     ASSERT_TRUE(Start(kRunModeDialog, 64, 48));
     EXPECT_EQ(PitchPixels, 64);
     EXPECT_EQ(PixelBuffer.size(), 64u * 48 + 1);
 }
 
-TEST_F(DisplayLifecycle, TwentyFourBitRowsStayWholePixels)
-{
+TEST_F(DisplayLifecycle, TwentyFourBitRowsStayWholePixels) {
     UseDesktop({display::PixelLayout::Bgr24, {640, 480}, {}});
     ASSERT_TRUE(Start(kRunModeDialog, 66, 20));  // 68 pixels of 3 bytes: 204 bytes, a multiple of 12
     EXPECT_EQ(PixelFormat, 24);
@@ -145,8 +134,7 @@ struct SixteenBitCase {
 
 class SixteenBitLayouts : public RendererTest, public ::testing::WithParamInterface<SixteenBitCase> {};
 
-TEST_P(SixteenBitLayouts, ChooseTheBlendRoutine)
-{
+TEST_P(SixteenBitLayouts, ChooseTheBlendRoutine) {
     UseDesktop({GetParam().desktop, {640, 480}, {}});
     Store("DirectX", "DX_RGB16bbp", GetParam().mode);
     ASSERT_TRUE(Start(kRunModeDialog));
@@ -159,8 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SixteenBitLayouts,
                                            SixteenBitCase{display::PixelLayout::Rgb555, "0", 16},
                                            SixteenBitCase{display::PixelLayout::Rgb565, "1", 15}));
 
-TEST_F(DisplayLifecycle, ASetUpFailureInADialogKeepsTheDialogAndItsDisplay)
-{
+TEST_F(DisplayLifecycle, ASetUpFailureInADialogKeepsTheDialogAndItsDisplay) {
     InitDirectX();
     system->Fail(Call::CreateSurface, display::Result::Failed, 1);
     EXPECT_FALSE(Start(kRunModeDialog));
@@ -170,8 +157,7 @@ TEST_F(DisplayLifecycle, ASetUpFailureInADialogKeepsTheDialogAndItsDisplay)
     EXPECT_TRUE(Start(kRunModeDialog));  // the next preview works again
 }
 
-TEST_F(DisplayLifecycle, ASetUpFailureInTheSaverReleasesEverythingAndEndsTheProcess)
-{
+TEST_F(DisplayLifecycle, ASetUpFailureInTheSaverReleasesEverythingAndEndsTheProcess) {
     InitDirectX();
     system->Fail(Call::Lock, display::Result::Failed);
     EXPECT_FALSE(Start(kRunModeSaver));
@@ -181,16 +167,14 @@ TEST_F(DisplayLifecycle, ASetUpFailureInTheSaverReleasesEverythingAndEndsTheProc
     EXPECT_EQ(cursor, (std::vector<bool>{true}));
 }
 
-TEST_F(DisplayLifecycle, ReleaseWithNothingCreatedOnlyShowsTheCursor)
-{
+TEST_F(DisplayLifecycle, ReleaseWithNothingCreatedOnlyShowsTheCursor) {
     ReleaseDirectX();
     ReleaseDirectX();
     EXPECT_EQ(cursor, (std::vector<bool>{true, true}));
     EXPECT_TRUE(system->Calls().empty());
 }
 
-TEST_F(DisplayLifecycle, ReleaseReleasesEveryObjectOnce)
-{
+TEST_F(DisplayLifecycle, ReleaseReleasesEveryObjectOnce) {
     ASSERT_TRUE(Start(kRunModeDialog));
     const auto back = BackSurface;
     ReleaseDirectX();
@@ -200,8 +184,7 @@ TEST_F(DisplayLifecycle, ReleaseReleasesEveryObjectOnce)
     EXPECT_FALSE(PrimarySurface || BackSurface || DisplayClipper || DD);
 }
 
-TEST_F(DisplayLifecycle, ALostDisplayIsTakenBackAfterTheEventsRan)
-{
+TEST_F(DisplayLifecycle, ALostDisplayIsTakenBackAfterTheEventsRan) {
     ASSERT_TRUE(Start(kRunModeSaver));
     system->LoseCooperativeLevel(true);
     system->LoseSurfaces();
@@ -209,14 +192,13 @@ TEST_F(DisplayLifecycle, ALostDisplayIsTakenBackAfterTheEventsRan)
     onPump = [this] { system->LoseCooperativeLevel(false); };
     RestoreLostSurfaces();
     EXPECT_EQ(pumps, 1);
-    EXPECT_EQ(CallsSince(first), (std::vector<Call>{Call::TestCooperativeLevel, Call::SetCooperativeLevel,
-                                                    Call::RestoreAllSurfaces}));
+    EXPECT_EQ(CallsSince(first),
+              (std::vector<Call>{Call::TestCooperativeLevel, Call::SetCooperativeLevel, Call::RestoreAllSurfaces}));
     EXPECT_EQ(system->Calls()[first + 1].detail, "exclusive");
     EXPECT_FALSE(BackSurface->IsLost());
 }
 
-TEST_F(DisplayLifecycle, AHeldDisplayNeedsNoRestore)
-{
+TEST_F(DisplayLifecycle, AHeldDisplayNeedsNoRestore) {
     ASSERT_TRUE(Start(kRunModeSaver));
     const std::size_t first = system->Calls().size();
     RestoreLostSurfaces();
@@ -224,24 +206,21 @@ TEST_F(DisplayLifecycle, AHeldDisplayNeedsNoRestore)
     EXPECT_EQ(pumps, 0);
 }
 
-TEST_F(DisplayLifecycle, TheSaversFadeShowsTenFrames)
-{
+TEST_F(DisplayLifecycle, TheSaversFadeShowsTenFrames) {
     ASSERT_TRUE(Start(kRunModeSaver));
     FadeOutDisplay(10, 8);
     EXPECT_EQ(window->PresentCount(), 10);
     EXPECT_EQ(LastBlend().factor, 720 + 10);
 }
 
-TEST_F(DisplayLifecycle, ALongerFadeStopsAtLevelTwo)
-{
+TEST_F(DisplayLifecycle, ALongerFadeStopsAtLevelTwo) {
     ASSERT_TRUE(Start(kRunModeSaver));
     FadeOutDisplay(20, 8);  // 160 > 90: 90 / 8 rounds to 11 frames
     EXPECT_EQ(window->PresentCount(), 11);
     EXPECT_EQ(LastBlend().factor, 720 + 2);
 }
 
-TEST_F(DisplayLifecycle, ACloseDuringAFadeNeitherFadesAgainNorBreaksTheFrame)
-{
+TEST_F(DisplayLifecycle, ACloseDuringAFadeNeitherFadesAgainNorBreaksTheFrame) {
     ASSERT_TRUE(Start(kRunModeSaver));
     system->LoseCooperativeLevel(true);
     int nested = 0;

@@ -1,9 +1,9 @@
 // Loading the display settings: drawing size, plot bounds, centre, focal
 // distance, clamps and the dialog-independent defaults.
-#include "core/colour_tables.h"
-#include "core/colour.h"
-#include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
+#include "core/colour.h"
+#include "core/colour_tables.h"
+#include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
 #include "renderer/renderer_fixture.h"
 
@@ -12,29 +12,25 @@ namespace {
 
 class DisplaySettings : public RendererTest {
 protected:
-    void Load(std::int16_t runMode, double width, double height, bool forceDefaults = false, float scale = 1.0f)
-    {
+    void Load(std::int16_t runMode, double width, double height, bool forceDefaults = false, float scale = 1.0f) {
         runState.RunMode = runMode;
         LoadDisplaySettings(WindowTarget(window, width, height), forceDefaults, scale);
     }
 };
 
-TEST_F(DisplaySettings, TinySizesGrowToTheSmallestSurface)
-{
+TEST_F(DisplaySettings, TinySizesGrowToTheSmallestSurface) {
     Load(kRunModeDialog, 10, 5);
     EXPECT_EQ(ScreenWidth, 16);
     EXPECT_EQ(ScreenHeight, 12);
 }
 
-TEST_F(DisplaySettings, WidthsRoundUpToAMultipleOfFour)
-{
+TEST_F(DisplaySettings, WidthsRoundUpToAMultipleOfFour) {
     Load(kRunModeDialog, 641, 480);
     EXPECT_EQ(ScreenWidth, 644);
     EXPECT_EQ(MaxPlotX, 643);
 }
 
-TEST_F(DisplaySettings, TheCentreRoundsHalvesToEven)
-{
+TEST_F(DisplaySettings, TheCentreRoundsHalvesToEven) {
     Load(kRunModeDialog, 640, 481);
     EXPECT_EQ(ProjectionCentre.x, 320);
     EXPECT_EQ(ProjectionCentre.y, 240);
@@ -43,8 +39,7 @@ TEST_F(DisplaySettings, TheCentreRoundsHalvesToEven)
     EXPECT_FLOAT_EQ(FocalDistance, 281.0f);
 }
 
-TEST_F(DisplaySettings, TheFullScreenSizeComesFromTheStoredCustomSize)
-{
+TEST_F(DisplaySettings, TheFullScreenSizeComesFromTheStoredCustomSize) {
     Store("DirectX", "DX_WinWidth", "800");
     Store("DirectX", "DX_WinHeight", "600");
     Load(kRunModeSaver, 1, 1);
@@ -52,8 +47,7 @@ TEST_F(DisplaySettings, TheFullScreenSizeComesFromTheStoredCustomSize)
     EXPECT_EQ(ScreenHeight, 600);
 }
 
-TEST_F(DisplaySettings, AHugeStoredSizeIsClamped)
-{
+TEST_F(DisplaySettings, AHugeStoredSizeIsClamped) {
     Store("DirectX", "DX_WinWidth", "2000000");
     Store("DirectX", "DX_WinHeight", "99999");
     Load(kRunModeSaver, 1, 1);
@@ -63,8 +57,7 @@ TEST_F(DisplaySettings, AHugeStoredSizeIsClamped)
 
 // A size stored by hand or by a template from another machine is never
 // larger than this screen can show, so the saver never builds a huge surface.
-TEST_F(DisplaySettings, TheFullScreenSizeIsAtMostTheLargestDisplayMode)
-{
+TEST_F(DisplaySettings, TheFullScreenSizeIsAtMostTheLargestDisplayMode) {
     struct Case {
         std::vector<display::DisplayMode> modes;
         display::Size expected;
@@ -86,8 +79,7 @@ TEST_F(DisplaySettings, TheFullScreenSizeIsAtMostTheLargestDisplayMode)
     }
 }
 
-TEST_F(DisplaySettings, ADialogsUnsavedChoicesReplaceTheStoredOnesWithinTheirRanges)
-{
+TEST_F(DisplaySettings, ADialogsUnsavedChoicesReplaceTheStoredOnesWithinTheirRanges) {
     Store("DirectX", "DX_VertOffset", "4");
     runState.RunMode = kRunModeDialog;
     LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f, DisplayChoices{-3, 1});
@@ -102,8 +94,7 @@ TEST_F(DisplaySettings, ADialogsUnsavedChoicesReplaceTheStoredOnesWithinTheirRan
     EXPECT_EQ(RGB16Mode, 2);
 }
 
-TEST_F(DisplaySettings, ThePreviewDividesByTheTwipsPerPixel)
-{
+TEST_F(DisplaySettings, ThePreviewDividesByTheTwipsPerPixel) {
     runState.TwipsPerPixel = {15, 12};
     Load(kRunModePreview, 152 * 15, 112 * 12);
     EXPECT_EQ(ScreenWidth, 152);
@@ -111,8 +102,7 @@ TEST_F(DisplaySettings, ThePreviewDividesByTheTwipsPerPixel)
     runState.TwipsPerPixel = {15, 15};
 }
 
-TEST_F(DisplaySettings, VerticalOffsetsMoveThePlotBounds)
-{
+TEST_F(DisplaySettings, VerticalOffsetsMoveThePlotBounds) {
     const std::pair<const char*, std::pair<int, int>> cases[] = {
         {"5", {4, 46}}, {"-5", {1, 43}}, {"2", {1, 46}}, {"-2", {1, 46}}, {"30", {8, 46}}};
     for (const auto& [offset, bounds] : cases) {
@@ -123,8 +113,7 @@ TEST_F(DisplaySettings, VerticalOffsetsMoveThePlotBounds)
     }
 }
 
-TEST_F(DisplaySettings, HueStopsNeverRunBackwards)
-{
+TEST_F(DisplaySettings, HueStopsNeverRunBackwards) {
     const char* stored[] = {"200", "100", "400", "300", "50"};
     for (int i = 0; i < 5; ++i) {
         Store("Advanced", "Adv_HueWheel" + std::to_string(i), stored[i]);
@@ -134,8 +123,7 @@ TEST_F(DisplaySettings, HueStopsNeverRunBackwards)
     EXPECT_EQ(colourTables.HueSpan, (HueStops{0, 160, 0, 0, 0}));
 }
 
-TEST_F(DisplaySettings, FocalLengthIsClamped)
-{
+TEST_F(DisplaySettings, FocalLengthIsClamped) {
     Store("Advanced", "FocalLength", "0");
     Load(kRunModeDialog, 64, 48);
     EXPECT_FLOAT_EQ(FocalLength, 0.01f);
@@ -145,8 +133,7 @@ TEST_F(DisplaySettings, FocalLengthIsClamped)
     EXPECT_FLOAT_EQ(FocalDistance, 560.0f);  // (32 + 24) / 2 x 10 x 2
 }
 
-TEST_F(DisplaySettings, PreviewsIgnoreTheStoredFocalLengthAndDelay)
-{
+TEST_F(DisplaySettings, PreviewsIgnoreTheStoredFocalLengthAndDelay) {
     Store("Advanced", "FocalLength", "3");
     Store("Advanced", "Adv_TimeDelay", "50");
     Load(kRunModeDialog, 64, 48, true);
@@ -154,8 +141,7 @@ TEST_F(DisplaySettings, PreviewsIgnoreTheStoredFocalLengthAndDelay)
     EXPECT_EQ(FrameDelayMs, 25);
 }
 
-TEST_F(DisplaySettings, TheMessageSettingsAreClampedAndTrimmed)
-{
+TEST_F(DisplaySettings, TheMessageSettingsAreClampedAndTrimmed) {
     Store("Advanced", "Adv_FontName", "");
     Store("Advanced", "Adv_FontSize", "40");
     Store("Advanced", "Adv_FontHueV", "-3");
@@ -167,8 +153,7 @@ TEST_F(DisplaySettings, TheMessageSettingsAreClampedAndTrimmed)
     EXPECT_EQ(LockMessage, std::string(100, 'x'));
 }
 
-TEST_F(DisplaySettings, AMessageIsCutAtWholeCharacters)
-{
+TEST_F(DisplaySettings, AMessageIsCutAtWholeCharacters) {
     std::string message;
     for (int i = 0; i < 101; ++i) {
         message += "\xC3\xA9";  // é

@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "core/colour_tables.h"
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "core/convert.h"
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
@@ -57,14 +57,12 @@ const std::pair<DisplayField, std::function<std::string()>> kRendererTexts[] = {
     {&R::Adv_ZeroText, [] { return ZeroText; }},
 };
 
-const DisplayValue& RowFor(const DisplayField& field)
-{
+const DisplayValue& RowFor(const DisplayField& field) {
     return *std::ranges::find(kDisplayValues, field, &DisplayValue::field);
 }
 
 // A field's value as a number, or its text.
-double NumberIn(const DisplayRecord& record, const DisplayField& field)
-{
+double NumberIn(const DisplayRecord& record, const DisplayField& field) {
     return std::visit(
         [&]<class T>(T R::*f) -> double {
             if constexpr (std::is_arithmetic_v<T>) return record.*f;
@@ -72,39 +70,36 @@ double NumberIn(const DisplayRecord& record, const DisplayField& field)
         },
         field);
 }
-std::string TextIn(const DisplayRecord& record, const DisplayField& field)
-{
+std::string TextIn(const DisplayRecord& record, const DisplayField& field) {
     const auto* text = std::get_if<std::string R::*>(&field);
     return text != nullptr ? record.**text : std::string();
 }
 bool IsText(const DisplayValue& row) { return std::holds_alternative<std::string R::*>(row.field); }
 
 // The number a value of row's type holds once `number` is stored in it.
-double AsStored(const DisplayValue& row, double number)
-{
-    return std::visit([&]<class T>(T R::*) -> double {
-        if constexpr (std::is_arithmetic_v<T>) return static_cast<T>(number);
-        return 0;
-    }, row.field);
+double AsStored(const DisplayValue& row, double number) {
+    return std::visit(
+        [&]<class T>(T R::*) -> double {
+            if constexpr (std::is_arithmetic_v<T>) return static_cast<T>(number);
+            return 0;
+        },
+        row.field);
 }
 
 // Texts beyond each end of a stored range, far enough for any clamp to show.
-std::pair<std::string, std::string> BeyondRange(const ValueRange& range)
-{
+std::pair<std::string, std::string> BeyondRange(const ValueRange& range) {
     return {NumberToText(range.low - 1000), NumberToText(range.high + 1000)};
 }
 
 class DisplayValueTable : public RendererTest {
 protected:
     // Two modes no wider than the desktop, one wider (never listed).
-    void SetUp() override
-    {
+    void SetUp() override {
         RendererTest::SetUp();
         UseDesktop({display::PixelLayout::Xrgb8888, {1280, 1024}, {{800, 600, 32}, {1024, 768, 32}, {1600, 1200, 32}}});
     }
 
-    void LoadIntoRenderer()
-    {
+    void LoadIntoRenderer() {
         InitDirectX();
         runState.RunMode = kRunModeSaver;
         LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f);
@@ -113,8 +108,7 @@ protected:
     // Saves a template as the properties dialog would (the advanced values
     // from the store, the display values as the dialog shows them stored),
     // then imports it into an empty store.
-    void SaveAndImportTemplate(const std::function<void()>& check)
-    {
+    void SaveAndImportTemplate(const std::function<void()>& check) {
         const std::string path = (config.Root() / "values.owv").string();
         ASSERT_TRUE(OpenTemplateFile(path));
         WritePreambleToTemplate();
@@ -130,8 +124,7 @@ protected:
     const DisplayLimits limits{1024, 768};
 };
 
-TEST_F(DisplayValueTable, EveryReaderTakesTheDefaults)
-{
+TEST_F(DisplayValueTable, EveryReaderTakesTheDefaults) {
     const DisplayRecord fresh = ReadDisplayValues();
     for (const DisplayValue& row : kDisplayValues) {
         if (IsText(row)) {
@@ -165,8 +158,7 @@ TEST_F(DisplayValueTable, EveryReaderTakesTheDefaults)
     });
 }
 
-TEST_F(DisplayValueTable, AValueBeyondItsStoredRangeIsClampedByEveryReader)
-{
+TEST_F(DisplayValueTable, AValueBeyondItsStoredRangeIsClampedByEveryReader) {
     for (const DisplayValue& row : kDisplayValues) {
         if (!row.storedRange) {
             continue;

@@ -12,16 +12,14 @@ namespace {
 
 class Overlay : public RendererTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         RendererTest::SetUp();
         Store("DirectX", "CustomRes", "1");
         Store("DirectX", "DX_WinWidth", "400");
         Store("DirectX", "DX_WinHeight", "300");
     }
     // The text and position of every DrawText call so far.
-    std::vector<std::string> Drawn() const
-    {
+    std::vector<std::string> Drawn() const {
         std::vector<std::string> texts;
         for (const auto& record : system->Calls()) {
             if (record.call == display::Call::DrawText) {
@@ -30,15 +28,13 @@ protected:
         }
         return texts;
     }
-    std::string LastText() const
-    {
+    std::string LastText() const {
         const auto texts = Drawn();
         return texts.empty() ? "" : texts.back().substr(texts.back().find(' ') + 1);
     }
 };
 
-TEST_F(Overlay, OnlyTheFullScreenSaverShowsTheMessage)
-{
+TEST_F(Overlay, OnlyTheFullScreenSaverShowsTheMessage) {
     Store("Advanced", "LockMessage", "Back soon");
     for (const std::int16_t mode : {kRunModeDialog, kRunModePreview}) {
         ASSERT_TRUE(Start(mode));
@@ -50,16 +46,14 @@ TEST_F(Overlay, OnlyTheFullScreenSaverShowsTheMessage)
     EXPECT_EQ(LastText(), "Back soon");
 }
 
-TEST_F(Overlay, AnEmptyMessageDrawsNothing)
-{
+TEST_F(Overlay, AnEmptyMessageDrawsNothing) {
     Store("Advanced", "LockMessage", "   ");
     ASSERT_TRUE(Start(kRunModeSaver));
     DrawMessageOverlay();
     EXPECT_TRUE(Drawn().empty());
 }
 
-TEST_F(Overlay, TheTextIsCentredAndPlacedByItsTopOffset)
-{
+TEST_F(Overlay, TheTextIsCentredAndPlacedByItsTopOffset) {
     Store("Advanced", "LockMessage", "Back soon");
     Store("Advanced", "Adv_FontTOff", "0");
     ASSERT_TRUE(Start(kRunModeSaver));
@@ -73,8 +67,7 @@ TEST_F(Overlay, TheTextIsCentredAndPlacedByItsTopOffset)
     EXPECT_EQ(Drawn().back(), std::to_string(x) + "," + std::to_string(300 - size.height) + " Back soon");
 }
 
-TEST_F(Overlay, TheCountdownDropsAMinuteEverySixtySeconds)
-{
+TEST_F(Overlay, TheCountdownDropsAMinuteEverySixtySeconds) {
     Store("Advanced", "LockMessage", "Away");
     Store("Advanced", "Adv_CMinutes", "10");
     Store("Advanced", "Adv_ZeroText", "Any minute now");
@@ -92,8 +85,7 @@ TEST_F(Overlay, TheCountdownDropsAMinuteEverySixtySeconds)
     EXPECT_EQ(LastText(), "Any minute now");
 }
 
-TEST_F(Overlay, TheCountReplacesTheTimeToken)
-{
+TEST_F(Overlay, TheCountReplacesTheTimeToken) {
     LockMessage = "Back in [T]";
     TimeText = "[T]";
     EXPECT_EQ(CountdownText(5), "Back in 5 minutes");
@@ -105,8 +97,7 @@ TEST_F(Overlay, TheCountReplacesTheTimeToken)
     EXPECT_EQ(CountdownText(2), "Back in [T] 2 minutes");
 }
 
-TEST_F(Overlay, TheTimeUpTextMayBeEmpty)
-{
+TEST_F(Overlay, TheTimeUpTextMayBeEmpty) {
     ZeroText = "";
     EXPECT_EQ(CountdownText(0), "");
 }

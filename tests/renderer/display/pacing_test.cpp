@@ -1,6 +1,6 @@
 // Frame pacing: the per-frame yield, the stop test and the sleep.
-#include "renderer/display/display_settings.h"
 #include "renderer/display/pacing.h"
+#include "renderer/display/display_settings.h"
 #include "renderer/display/run_state.h"
 #include "renderer/renderer_fixture.h"
 
@@ -9,46 +9,40 @@ namespace {
 
 class Pacing : public RendererTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         RendererTest::SetUp();
         FrameDelayMs = 25;
     }
 };
 
-TEST_F(Pacing, SleepsTheRestOfTheFrame)
-{
+TEST_F(Pacing, SleepsTheRestOfTheFrame) {
     runState.FrameStartTick = now - 5;
     EXPECT_FALSE(WaitFrameDelay());
     EXPECT_EQ(pumps, 1);
     EXPECT_EQ(slept, (std::vector<std::int64_t>{20}));
 }
 
-TEST_F(Pacing, ALateFrameDoesNotSleep)
-{
+TEST_F(Pacing, ALateFrameDoesNotSleep) {
     runState.FrameStartTick = now - 30;
     EXPECT_FALSE(WaitFrameDelay());
     EXPECT_TRUE(slept.empty());
 }
 
-TEST_F(Pacing, RestsOfASecondOrMoreAreNotSlept)
-{
+TEST_F(Pacing, RestsOfASecondOrMoreAreNotSlept) {
     FrameDelayMs = 1500;
     runState.FrameStartTick = now;
     EXPECT_FALSE(WaitFrameDelay());
     EXPECT_TRUE(slept.empty());
 }
 
-TEST_F(Pacing, AStopRequestedByAnEventEndsTheFrameAtOnce)
-{
+TEST_F(Pacing, AStopRequestedByAnEventEndsTheFrameAtOnce) {
     runState.FrameStartTick = now;
     onPump = [] { runState.StopRequested = true; };
     EXPECT_TRUE(WaitFrameDelay());
     EXPECT_TRUE(slept.empty());
 }
 
-TEST_F(Pacing, PauseSliceWaitsTwentyMillisecondsSixTimesInAll)
-{
+TEST_F(Pacing, PauseSliceWaitsTwentyMillisecondsSixTimesInAll) {
     for (int i = 0; i < 6; ++i) {
         const std::int64_t before = now;
         PauseSlice();

@@ -19,8 +19,7 @@ using display::Call;
 class Presentation : public RendererTest {
 protected:
     // Starts a 64 x 48 dialog animation with the given vertical offset.
-    void StartWithOffset(int offset)
-    {
+    void StartWithOffset(int offset) {
         Store("DirectX", "DX_VertOffset", std::to_string(offset));
         ASSERT_TRUE(Start(kRunModeDialog, 64, 48));
         display::LockedRect locked;
@@ -32,8 +31,7 @@ protected:
     static constexpr std::intptr_t kRow = 4 * 64;  // bytes of one work-image row
 };
 
-TEST_F(Presentation, OffsetZeroBlendsWithTheRowsAboveAndBelow)
-{
+TEST_F(Presentation, OffsetZeroBlendsWithTheRowsAboveAndBelow) {
     StartWithOffset(0);
     BlendBlitSurface(35);
     const FakeBlendCall& call = LastBlend();
@@ -48,8 +46,7 @@ TEST_F(Presentation, OffsetZeroBlendsWithTheRowsAboveAndBelow)
     EXPECT_EQ(call.offsetB, kRow);
 }
 
-TEST_F(Presentation, APositiveOffsetTakesBothNeighboursFromAbove)
-{
+TEST_F(Presentation, APositiveOffsetTakesBothNeighboursFromAbove) {
     StartWithOffset(5);
     BlendBlitSurface(0);
     const FakeBlendCall& call = LastBlend();
@@ -60,8 +57,7 @@ TEST_F(Presentation, APositiveOffsetTakesBothNeighboursFromAbove)
     EXPECT_EQ(call.factor, 720);
 }
 
-TEST_F(Presentation, ANegativeOffsetTakesBothNeighboursFromBelow)
-{
+TEST_F(Presentation, ANegativeOffsetTakesBothNeighboursFromBelow) {
     StartWithOffset(-5);
     BlendBlitSurface(0);
     const FakeBlendCall& call = LastBlend();
@@ -71,8 +67,7 @@ TEST_F(Presentation, ANegativeOffsetTakesBothNeighboursFromBelow)
     EXPECT_EQ(call.offsetB, 4 * kRow);
 }
 
-TEST_F(Presentation, OffsetsOfOnePairANeighbourWithThePixelItself)
-{
+TEST_F(Presentation, OffsetsOfOnePairANeighbourWithThePixelItself) {
     StartWithOffset(1);
     BlendBlitSurface(0);
     EXPECT_EQ(LastBlend().offsetB, 0);
@@ -81,15 +76,13 @@ TEST_F(Presentation, OffsetsOfOnePairANeighbourWithThePixelItself)
     EXPECT_EQ(LastBlend().offsetB, 0);
 }
 
-TEST_F(Presentation, TheLevelIsAddedToTheFactorBase)
-{
+TEST_F(Presentation, TheLevelIsAddedToTheFactorBase) {
     StartWithOffset(0);
     BlendBlitSurface(64);
     EXPECT_EQ(LastBlend().factor, 784);
 }
 
-TEST_F(Presentation, TheRoutineFollowsTheSurfaceLayout)
-{
+TEST_F(Presentation, TheRoutineFollowsTheSurfaceLayout) {
     UseDesktop({display::PixelLayout::Rgb565, {640, 480}, {}});
     Store("DirectX", "DX_RGB16bbp", "1");
     ASSERT_TRUE(Start(kRunModeDialog));
@@ -102,8 +95,7 @@ TEST_F(Presentation, TheRoutineFollowsTheSurfaceLayout)
     EXPECT_EQ(LastBlend().routine, 24);
 }
 
-TEST_F(Presentation, AFailedLockSkipsTheBlendButShowsTheFrame)
-{
+TEST_F(Presentation, AFailedLockSkipsTheBlendButShowsTheFrame) {
     StartWithOffset(0);
     const int before = FakeBlendCount();
     system->Fail(Call::Lock, display::Result::Failed, 1);
@@ -114,8 +106,7 @@ TEST_F(Presentation, AFailedLockSkipsTheBlendButShowsTheFrame)
     EXPECT_EQ(FakeBlendCount(), before + 1);
 }
 
-TEST_F(Presentation, RowsNarrowerThanTheDrawingAreSkipped)
-{
+TEST_F(Presentation, RowsNarrowerThanTheDrawingAreSkipped) {
     StartWithOffset(0);
     const int before = FakeBlendCount();
     ScreenWidth = 68;  // the geometry changed without a new set-up
@@ -124,8 +115,7 @@ TEST_F(Presentation, RowsNarrowerThanTheDrawingAreSkipped)
     EXPECT_EQ(window->PresentCount(), 1);
 }
 
-TEST_F(Presentation, WithoutCorvaneTheFrameIsShownAndTheLibraryIsLookedForAgain)
-{
+TEST_F(Presentation, WithoutCorvaneTheFrameIsShownAndTheLibraryIsLookedForAgain) {
     SetCorvaneLookup((config.Root() / "empty").string(), false);
     StartWithOffset(0);
     PixelBuffer[64 * 10 + 10] = 0x00FFFFFF;
@@ -138,8 +128,7 @@ TEST_F(Presentation, WithoutCorvaneTheFrameIsShownAndTheLibraryIsLookedForAgain)
     EXPECT_EQ(FakeBlendCount(), before + 1);
 }
 
-TEST_F(Presentation, ARoutineTheLibraryLacksIsLookedForAgainAtTheNextFrame)
-{
+TEST_F(Presentation, ARoutineTheLibraryLacksIsLookedForAgainAtTheNextFrame) {
     const std::filesystem::path folder = config.Root() / "corvane";
     const std::filesystem::path library = folder / kCorvaneLibraryName;
     std::filesystem::create_directories(folder);
@@ -161,8 +150,7 @@ TEST_F(Presentation, ARoutineTheLibraryLacksIsLookedForAgainAtTheNextFrame)
     dlclose(loaded);
 }
 
-TEST_F(Presentation, TheRealLibraryShowsTheWorkImageInTheWindow)
-{
+TEST_F(Presentation, TheRealLibraryShowsTheWorkImageInTheWindow) {
     if (!std::filesystem::exists(REAL_CORVANE_FOLDER "/libcorvane.so")) {
         GTEST_SKIP() << "libcorvane.so is not built";
     }
@@ -179,8 +167,7 @@ TEST_F(Presentation, TheRealLibraryShowsTheWorkImageInTheWindow)
     EXPECT_TRUE(shown);
 }
 
-TEST_F(Presentation, AWindowedFrameIsStretchedOntoTheWindow)
-{
+TEST_F(Presentation, AWindowedFrameIsStretchedOntoTheWindow) {
     StartWithOffset(0);
     window->SetScreenRect({10, 20, 138, 116});  // twice the drawing size
     BlendBlitSurface(0);
@@ -188,8 +175,7 @@ TEST_F(Presentation, AWindowedFrameIsStretchedOntoTheWindow)
     EXPECT_EQ(system->CountOf(Call::Blt), 1);
 }
 
-TEST_F(Presentation, ThePreviewScalesTheWindowRectangleBackToItsHost)
-{
+TEST_F(Presentation, ThePreviewScalesTheWindowRectangleBackToItsHost) {
     runState.TwipsPerPixel = {15, 15};
     Store("DirectX", "DX_VertOffset", "0");
     ASSERT_TRUE(Start(kRunModePreview, 64 * 15, 48 * 15));
@@ -199,8 +185,7 @@ TEST_F(Presentation, ThePreviewScalesTheWindowRectangleBackToItsHost)
     EXPECT_EQ(window->LastFrame().RgbAt(63, 47), 0u);
 }
 
-TEST_F(Presentation, WithoutFlipHardwareEveryFrameFallsBackToAFastBlit)
-{
+TEST_F(Presentation, WithoutFlipHardwareEveryFrameFallsBackToAFastBlit) {
     ASSERT_TRUE(Start(kRunModeSaver));
     system->Fail(Call::Flip, display::Result::NoFlipHardware);
     const std::size_t first = system->Calls().size();
@@ -216,8 +201,7 @@ TEST_F(Presentation, WithoutFlipHardwareEveryFrameFallsBackToAFastBlit)
     EXPECT_EQ(window->PresentCount(), 2);
 }
 
-TEST_F(Presentation, LostSurfacesAreRestoredAndTheFrameStillBlended)
-{
+TEST_F(Presentation, LostSurfacesAreRestoredAndTheFrameStillBlended) {
     StartWithOffset(0);
     const int before = FakeBlendCount();
     system->LoseSurfaces();
@@ -226,8 +210,7 @@ TEST_F(Presentation, LostSurfacesAreRestoredAndTheFrameStillBlended)
     EXPECT_EQ(FakeBlendCount(), before + 1);
 }
 
-TEST_F(Presentation, ADisplayReleasedByAnEventInsideTheFrameEndsTheFrameQuietly)
-{
+TEST_F(Presentation, ADisplayReleasedByAnEventInsideTheFrameEndsTheFrameQuietly) {
     StartWithOffset(0);
     system->LoseCooperativeLevel(true);
     onPump = [] { ReleaseDirectX(); };
@@ -238,14 +221,12 @@ TEST_F(Presentation, ADisplayReleasedByAnEventInsideTheFrameEndsTheFrameQuietly)
 
 class Statistics : public RendererTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         RendererTest::SetUp();
         runState.WriteLogEnabled = true;
         ASSERT_TRUE(Start(kRunModeDialog));
     }
-    void Frames(int count, std::int64_t msEach)
-    {
+    void Frames(int count, std::int64_t msEach) {
         for (int i = 0; i < count; ++i) {
             now += msEach;
             BlendBlitSurface(0);
@@ -253,8 +234,7 @@ protected:
     }
 };
 
-TEST_F(Statistics, ALineAfterEveryHundredFrames)
-{
+TEST_F(Statistics, ALineAfterEveryHundredFrames) {
     Frames(99, 30);
     EXPECT_TRUE(PerfLine.empty());
     Frames(1, 30);
@@ -264,8 +244,7 @@ TEST_F(Statistics, ALineAfterEveryHundredFrames)
     EXPECT_TRUE(PerfLine.ends_with("   Frames: 200   Time: 00:00:00:06   FPS: 33.50")) << PerfLine;
 }
 
-TEST_F(Statistics, AFrameOutsideThePresentationCountsAsIdleTime)
-{
+TEST_F(Statistics, AFrameOutsideThePresentationCountsAsIdleTime) {
     BlendBlitSurface(0);
     EXPECT_EQ(PerfIdleTime, 0.0);  // the first frame has no earlier presentation
     now += 40;
@@ -273,16 +252,14 @@ TEST_F(Statistics, AFrameOutsideThePresentationCountsAsIdleTime)
     EXPECT_NEAR(PerfIdleTime, 0.04, 1e-9);
 }
 
-TEST_F(Statistics, NothingIsCountedWithTheLogOff)
-{
+TEST_F(Statistics, NothingIsCountedWithTheLogOff) {
     runState.WriteLogEnabled = false;
     Frames(150, 30);
     EXPECT_TRUE(PerfLine.empty());
     EXPECT_EQ(PerfIdleTime, 0.0);
 }
 
-TEST(StatisticsLine, MatchesTheReportFormat)
-{
+TEST(StatisticsLine, MatchesTheReportFormat) {
     std::tm when{};
     when.tm_year = 2026 - 1900;
     when.tm_mon = 11;
@@ -293,8 +270,7 @@ TEST(StatisticsLine, MatchesTheReportFormat)
     EXPECT_TRUE(FormatPerfLine(when, 100.0, 30).ends_with("FPS: 30.00"));
 }
 
-TEST(StatisticsLine, TwelveOClockAndMorningHours)
-{
+TEST(StatisticsLine, TwelveOClockAndMorningHours) {
     std::tm when{};
     when.tm_year = 2026 - 1900;
     when.tm_mday = 1;
@@ -306,15 +282,13 @@ TEST(StatisticsLine, TwelveOClockAndMorningHours)
     EXPECT_TRUE(FormatPerfLine(when, 1, 1).starts_with("01/01/2026 09:05 AM"));
 }
 
-TEST(StatisticsLine, DaysComeFromTheRoundedSeconds)
-{
+TEST(StatisticsLine, DaysComeFromTheRoundedSeconds) {
     const std::tm when{};
     EXPECT_NE(FormatPerfLine(when, 86399.6, 1).find("Time: 01:00:00:00"), std::string::npos);
     EXPECT_NE(FormatPerfLine(when, 90061.0, 1).find("Time: 01:01:01:01"), std::string::npos);
 }
 
-TEST(StatisticsLine, RatesBelowOneHaveNoLeadingZero)
-{
+TEST(StatisticsLine, RatesBelowOneHaveNoLeadingZero) {
     const std::tm when{};
     EXPECT_TRUE(FormatPerfLine(when, 200.0, 1).ends_with("FPS: .50"));
     EXPECT_TRUE(FormatPerfLine(when, 0.0, 0).ends_with("FPS: .00"));

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "settings/galaxy_tables.h"
 #include "renderer/star_test_support.h"
+#include "settings/galaxy_tables.h"
 
 namespace orbweave {
 namespace {
@@ -68,7 +68,6 @@ TEST_F(GalaxyConstantsTest, DampedTiltIncrementsShrinkOutwards) {
     }
 }
 
-
 TEST_F(GalaxyConstantsTest, SmallestRadiusTurnsFastest) {
     UniGalaxies[0].Galaxy_Radius = 1;
     UniGalaxies[0].Galaxy_Rotation = 1000;
@@ -95,7 +94,6 @@ TEST_F(GalaxyConstantsTest, TransformWeightsSumBeyondSixteenBits) {
     PrecomputeGalaxyConstants();
     EXPECT_EQ(ifs.Run_IfsCumPct[4], 49995);
 }
-
 
 }  // namespace
 }  // namespace orbweave

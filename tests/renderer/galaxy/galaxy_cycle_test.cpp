@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "renderer/galaxy/comets.h"
 #include "renderer/display/display.h"
+#include "renderer/galaxy/comets.h"
 #include "renderer/galaxy/galaxy_cycle.h"
 #include "renderer/galaxy/star_tables.h"
-#include "renderer/universe/universe_settings.h"
 #include "renderer/star_test_support.h"
+#include "renderer/universe/universe_settings.h"
 
 namespace orbweave::testing {
 namespace {
@@ -200,7 +200,7 @@ TEST_F(CometTest, ParticlesWithoutPersistenceNeverMove) {
     UniGalaxies[kType].Run_CometSpeedK = 1;
     Cycle();
     for (int j = 0; j < 4; ++j) EXPECT_EQ(comets.ParticleAge[j], 0);  // re-emitted at the head
-    Cycle(1);  // stops emitting at the end of this frame
+    Cycle(1);                                                         // stops emitting at the end of this frame
     EXPECT_EQ(comets.CometLive[0], 4);
     Cycle(1);
     EXPECT_EQ(comets.CometLive[0], 0);  // every particle died at once

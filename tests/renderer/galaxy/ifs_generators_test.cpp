@@ -5,8 +5,8 @@
 #include "renderer/galaxy/galaxy_constants.h"
 #include "renderer/galaxy/star_generators.h"
 #include "renderer/galaxy/star_tables.h"
-#include "settings/galaxy_tables.h"
 #include "renderer/star_test_support.h"
+#include "settings/galaxy_tables.h"
 
 namespace orbweave::testing {
 namespace {
@@ -75,7 +75,6 @@ TEST_F(IfsGeneratorTest, AttractorRestartsThenShrinksAndTurns) {
     Generate(1);
     EXPECT_EQ(paths.IfsStepCount[0], 0);
 }
-
 
 TEST_F(IfsGeneratorTest, WireframeStarLiesOnTheLastSegmentOfItsChaosGame) {
     UniGalaxy wireframe = IfsType(2);
@@ -161,8 +160,6 @@ TEST_F(IfsGeneratorTest, ZeroWeightsLeaveTheChainInPlace) {
     EXPECT_FLOAT_EQ(stars.StarX[0], 3);
     EXPECT_FLOAT_EQ(stars.StarX[1], 3);
 }
-
-
 
 }  // namespace
 }  // namespace orbweave::testing

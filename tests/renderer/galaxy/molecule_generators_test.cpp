@@ -9,8 +9,8 @@
 #include "renderer/galaxy/hue_tables.h"
 #include "renderer/galaxy/star_generators.h"
 #include "renderer/galaxy/star_tables.h"
-#include "settings/galaxy_tables.h"
 #include "renderer/star_test_support.h"
+#include "settings/galaxy_tables.h"
 
 namespace orbweave::testing {
 namespace {
@@ -100,7 +100,8 @@ TEST_F(MoleculeTest, SixPointsAroundTheMoleculeCentre) {
     Prepare(Molecule({{1, 1, 700, 700, 700, 0, 1000}}));
     std::set<Point> points;
     for (const auto& [p, n] : Sample()) points.insert(p);
-    EXPECT_EQ(points, (std::set<Point>{{-100, 0, 0}, {100, 0, 0}, {0, -100, 0}, {0, 100, 0}, {0, 0, -100}, {0, 0, 100}}));
+    EXPECT_EQ(points,
+              (std::set<Point>{{-100, 0, 0}, {100, 0, 0}, {0, -100, 0}, {0, 100, 0}, {0, 0, -100}, {0, 0, 100}}));
 }
 
 TEST_F(MoleculeTest, GridsOfTwoPerSideSitHalfASpacingOff) {

@@ -4,8 +4,8 @@
 #include "renderer/galaxy/galaxy_constants.h"
 #include "renderer/galaxy/path_tables.h"
 #include "renderer/galaxy/splines.h"
-#include "settings/galaxy_tables.h"
 #include "renderer/star_test_support.h"
+#include "settings/galaxy_tables.h"
 
 namespace orbweave {
 namespace {
@@ -97,8 +97,6 @@ TEST_F(PathTablesTest, ClosedRibbonRepeatsItsFirstThreePoints) {
     EXPECT_NE(paths.NebulaCtrlX[0][0], 0);
 }
 
-
-
 TEST_F(PathTablesTest, CompositeMovesWithItsMajorMemberOnly) {
     UniGalaxies[5] = Nebula(3, 1);
     UniGalaxies[6] = Nebula(3, 1);
@@ -111,7 +109,6 @@ TEST_F(PathTablesTest, CompositeMovesWithItsMajorMemberOnly) {
     AdvanceNebulaPaths(paths, 1, -1, types);
     EXPECT_FLOAT_EQ(paths.NebulaPhase[0], 0.001f);
 }
-
 
 }  // namespace
 }  // namespace orbweave

@@ -8,8 +8,8 @@
 #include "core/colour_tables.h"
 #include "renderer/galaxy/galaxy_constants.h"
 #include "renderer/galaxy/projection.h"
-#include "settings/galaxy_tables.h"
 #include "renderer/star_test_support.h"
+#include "settings/galaxy_tables.h"
 
 namespace orbweave {
 namespace {
@@ -67,7 +67,6 @@ TEST_F(ShapesTest, NewStarInnerCrossRoundsHalvesToEven) {
     PlotNewStar(101, 101, 1.0f, 15, 30, 1.0f, kWhite);  // 101 ± 0.5 round to 100 and 102
     EXPECT_EQ(LitPixels(), 25);
 }
-
 
 TEST_F(ShapesTest, NewStarOffTheImageDrawsNothing) {
     PlotNewStar(0, 100, 1.0f, 30, 30, 1.0f, kWhite);

@@ -5,9 +5,9 @@
 
 #include "core/colour.h"
 #include "renderer/galaxy/hue_tables.h"
+#include "renderer/star_test_support.h"
 #include "renderer/universe/universe_settings.h"
 #include "settings/galaxy_tables.h"
-#include "renderer/star_test_support.h"
 
 namespace orbweave {
 namespace {
@@ -56,7 +56,6 @@ TEST_F(HueColourTest, WheelRunsBackwardsOnThirtyTwoBitDisplays) {
     EXPECT_EQ(Channels(colourTables.HueColorTable[0][0]), (Rgb{0, 0, 254}));
     EXPECT_EQ(Channels(colourTables.HueColorTable[0][120]), (Rgb{0, 254, 0}));
 }
-
 
 TEST_F(HueColourTest, SharesOutsideTheirRangeStayInTheirByte) {
     UniGalaxies[3].Galaxy_HueRed = 30000;  // unvalidated
@@ -133,7 +132,6 @@ TEST_F(HueColourTest, PulsarTablesSwellAndFade) {
     EXPECT_EQ(eight.Run_PulsarColor[7], Faded(HueToPixelColor(SwingHue(7, 8))));
     EXPECT_EQ(eight.Run_PulsarColor[4], HueToPixelColor(90));
 }
-
 
 }  // namespace
 }  // namespace orbweave

@@ -5,8 +5,8 @@
 #include "renderer/galaxy/galaxy_constants.h"
 #include "renderer/galaxy/hue_tables.h"
 #include "renderer/galaxy/star_tables.h"
-#include "settings/galaxy_tables.h"
 #include "renderer/star_test_support.h"
+#include "settings/galaxy_tables.h"
 
 namespace orbweave::testing {
 namespace {
@@ -151,7 +151,6 @@ TEST_F(StarGeneratorTest, NebulaStarRidesItsRibbon) {
     EXPECT_EQ(DrawsMade().integers, 0);
 }
 
-
 TEST_F(StarGeneratorTest, NebulaTravelBeyondTheRibbonStaysOnItsLastSegment) {
     UniGalaxy nebula;
     nebula.Galaxy_GalStyle = 4;
@@ -196,7 +195,6 @@ TEST_F(StarGeneratorTest, MoleculeColourModeAddsThePreviousColourForOtherStyles)
     EXPECT_EQ(stars.StarHue[0], 45);
 }
 
-
 TEST_F(StarGeneratorTest, DistanceHueWithoutOuterRadiusComesFromThePhase) {
     UniGalaxy disc = DiscType(0);
     disc.Galaxy_StdLevels = 1;
@@ -221,13 +219,12 @@ TEST_F(StarGeneratorTest, SteepStepIsCappedAtAQuarterTurn) {
     EXPECT_FLOAT_EQ(c, static_cast<float>(std::cos(1.5707964f)));
 }
 
-
 TEST(ProfileHeight, CurvesPassTheirLandmarks) {
     PrescribeRandoms({}, {20000, 20000, 20000, 20000});
-    EXPECT_NEAR(GetProfileHeight(0, 0, 4, 16), 4.0, 1e-3);  // "Standard": the bulge's peak
-    EXPECT_NEAR(GetProfileHeight(0, 2, 4, 16), 1.6, 1e-3);  // 0.4 at half radius
+    EXPECT_NEAR(GetProfileHeight(0, 0, 4, 16), 4.0, 1e-3);     // "Standard": the bulge's peak
+    EXPECT_NEAR(GetProfileHeight(0, 2, 4, 16), 1.6, 1e-3);     // 0.4 at half radius
     EXPECT_NEAR(GetProfileHeight(1, 0.4f, 4, 16), 3.0, 1e-3);  // "Top-Like": 0.75 at a tenth
-    EXPECT_NEAR(GetProfileHeight(1, 3, 4, 16), 1.0, 1e-3);  // 0.25 at three quarters
+    EXPECT_NEAR(GetProfileHeight(1, 3, 4, 16), 1.0, 1e-3);     // 0.25 at three quarters
 }
 
 TEST(ProfileHeight, SignFollowsTheWholeNumberDrawn) {

@@ -13,8 +13,7 @@
 namespace orbweave::headless {
 namespace {
 
-std::int64_t ResidentBytes()
-{
+std::int64_t ResidentBytes() {
     std::ifstream statm("/proc/self/statm");
     std::int64_t sizePages = 0;
     std::int64_t residentPages = 0;
@@ -22,8 +21,7 @@ std::int64_t ResidentBytes()
     return residentPages * ::sysconf(_SC_PAGESIZE);
 }
 
-TEST(LongRun, AUniverseRunOfFiveThousandFramesDoesNotKeepGrowing)
-{
+TEST(LongRun, AUniverseRunOfFiveThousandFramesDoesNotKeepGrowing) {
     constexpr std::int64_t kMiB = 1024 * 1024;
     std::map<std::int64_t, std::int64_t> resident;  // frame -> bytes
     RunOptions options;

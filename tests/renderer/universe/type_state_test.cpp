@@ -2,10 +2,10 @@
 #include <string>
 
 #include "renderer/galaxy/galaxy_constants.h"
+#include "renderer/star_test_support.h"
 #include "renderer/universe/tour.h"
 #include "renderer/universe/type_state.h"
 #include "settings/galaxy_tables.h"
-#include "renderer/star_test_support.h"
 
 namespace orbweave {
 namespace {

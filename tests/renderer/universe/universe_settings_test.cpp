@@ -3,11 +3,11 @@
 #include "core/colour.h"
 #include "platform/registry/scoped_config.h"
 #include "platform/registry/settings.h"
+#include "renderer/star_test_support.h"
 #include "renderer/universe/tour.h"
 #include "renderer/universe/universe_steps.h"
-#include "settings/universe_values.h"
 #include "settings/galaxy_tables.h"
-#include "renderer/star_test_support.h"
+#include "settings/universe_values.h"
 
 namespace orbweave {
 namespace {
@@ -33,7 +33,6 @@ TEST_F(UniverseSettingsTest, DefaultsWhenNothingIsStored) {
     EXPECT_EQ(tourList.TourCount, 0);
 }
 
-
 TEST_F(UniverseSettingsTest, StoredValuesAreTakenAsTheyStand) {
     SaveSettingValue("Universe", "Universe_Tour", "2");
     SaveSettingValue("Universe", "Universe_GVisit", "0");
@@ -50,7 +49,6 @@ TEST_F(UniverseSettingsTest, StoredValuesAreTakenAsTheyStand) {
     EXPECT_EQ(tourList.TourCount, 2);
     EXPECT_EQ(tourList.TourSequence[1], "8");
 }
-
 
 // A run clamps each loaded value into its row's range: a stored value
 // beyond a bound runs exactly as the bound itself. (A switch is on for any

@@ -5,9 +5,9 @@
 
 #include "renderer/galaxy/galaxy_cycle.h"
 #include "renderer/galaxy/star_tables.h"
+#include "renderer/star_test_support.h"
 #include "renderer/universe/universe_settings.h"
 #include "renderer/universe/universe_steps.h"
-#include "renderer/star_test_support.h"
 
 namespace orbweave::testing {
 namespace {
@@ -23,8 +23,8 @@ protected:
 // --- Clamps and units ---
 
 TEST_F(UniverseStepsTest, DefaultsTurnIntoRunUnits) {
-    UniverseSettings u{18000, 200, 3000, 500, 0.985f, 0.01f, 30, 51, 3500, 85, true, 200, 2, 4, 4000, 750,
-                       false, false, 2000, 15, 600, 0.999f, 0.1f, 0, 1, 100, 35};
+    UniverseSettings u{18000, 200, 3000,  500,   0.985f, 0.01f, 30,  51,     3500, 85, true, 200, 2, 4,
+                       4000,  750, false, false, 2000,   15,    600, 0.999f, 0.1f, 0,  1,    100, 35};
     ClampUniverseSettings(u);
     EXPECT_EQ(u.Universe_Stars, 18000);
     EXPECT_FLOAT_EQ(u.Universe_Expand, 3.0f);

@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "platform/registry/settings.h"
-#include "settings/galaxy_tables.h"
 #include "settings/factory_presets.h"
+#include "settings/galaxy_tables.h"
 #include "settings/galaxy_template_transfers.h"
 #include "settings/template_file.h"
 #include "settings/template_transfers.h"
@@ -112,9 +112,9 @@ std::string EveryValueIs(const std::string& path, std::string_view number) {
 // Numbers that no field holds, or that need care to read.
 std::vector<HostileTemplate> HostileNumbers() {
     const std::vector<std::pair<std::string, std::string>> numbers{
-        {"Huge", "1e999"},    {"HugeNegative", "-1e999"}, {"NegativeZero", "-0"},
-        {"NaN", "NaN"},       {"Infinite", "inf"},        {"TwentyNines", "99999999999999999999"},
-        {"Tiny", "1e-999"},   {"Hexadecimal", "0x7fff"},
+        {"Huge", "1e999"},  {"HugeNegative", "-1e999"}, {"NegativeZero", "-0"},
+        {"NaN", "NaN"},     {"Infinite", "inf"},        {"TwentyNines", "99999999999999999999"},
+        {"Tiny", "1e-999"}, {"Hexadecimal", "0x7fff"},
     };
     std::vector<HostileTemplate> templates;
     for (const auto& [name, number] : numbers) {
@@ -131,9 +131,18 @@ std::vector<HostileTemplate> HostileTemplates() {
     const std::string megabyte(kMegabyte, '9');
     return {
         {.name = "Folder",
-         .make = [](const std::string& path) { std::filesystem::create_directories(path); return path; },
+         .make =
+             [](const std::string& path) {
+                 std::filesystem::create_directories(path);
+                 return path;
+             },
          .imports = false},
-        {.name = "Fifo", .make = [](const std::string& path) { ::mkfifo(path.c_str(), 0600); return path; },
+        {.name = "Fifo",
+         .make =
+             [](const std::string& path) {
+                 ::mkfifo(path.c_str(), 0600);
+                 return path;
+             },
          .imports = false},
         {.name = "DeviceZero", .make = [](const std::string&) { return std::string("/dev/zero"); }, .imports = false},
         {.name = "OverTheSizeLimit",
@@ -163,10 +172,10 @@ std::vector<HostileTemplate> HostileTemplates() {
         {.name = "NulBytes",
          .make =
              [](const std::string& path) {
-                 return Write(path, "\0"s + Section("Uni\0verse"s, Entry("Universe_Stars", "1")) +
-                                        Section("Universe", Entry("Universe_Stars", "2\0003"s)) +
-                                        Section("UniGal0", Entry("_UniGalName", "a\0b"s) +
-                                                               Entry("Galaxy_Radius\0"s, "1")));
+                 return Write(path,
+                              "\0"s + Section("Uni\0verse"s, Entry("Universe_Stars", "1")) +
+                                  Section("Universe", Entry("Universe_Stars", "2\0003"s)) +
+                                  Section("UniGal0", Entry("_UniGalName", "a\0b"s) + Entry("Galaxy_Radius\0"s, "1")));
              },
          .stars = "2\0003"s,
          .firstName = "a\0b"s},
@@ -182,12 +191,12 @@ std::vector<HostileTemplate> HostileTemplates() {
         {.name = "MegabyteValues",
          .make =
              [megabyte](const std::string& path) {
-                 return Write(path, Section("Advanced", Entry("LockMessage", megabyte)) +
-                                        Section("Universe", Entry("Universe_Stars", megabyte)) +
-                                        Section("UniGal0", Entry("_UniGalName", megabyte) +
-                                                               Entry("Galaxy_Radius", megabyte) +
-                                                               Entry("Galaxy_IFS_Points", "2")) +
-                                        Section("UniGal0\\IFS", Entry("IFS_0", megabyte) + Entry("IFS_1", megabyte)));
+                 return Write(path,
+                              Section("Advanced", Entry("LockMessage", megabyte)) +
+                                  Section("Universe", Entry("Universe_Stars", megabyte)) +
+                                  Section("UniGal0", Entry("_UniGalName", megabyte) + Entry("Galaxy_Radius", megabyte) +
+                                                         Entry("Galaxy_IFS_Points", "2")) +
+                                  Section("UniGal0\\IFS", Entry("IFS_0", megabyte) + Entry("IFS_1", megabyte)));
              },
          .stars = megabyte,
          .firstName = megabyte},

@@ -34,8 +34,7 @@ TEST(TemplateTextTest, SectionNamesCompareWithCase) {
 }
 
 TEST(TemplateTextTest, AKeyIsFoundOnlyAtTheStartOfALine) {
-    const TemplateText text(
-        "\r\n[UniGal7]\r\n_UniGalName=Galaxy_Radius=999\r\nMy_Radius=5\r\nGalaxy_Radius=300\r\n");
+    const TemplateText text("\r\n[UniGal7]\r\n_UniGalName=Galaxy_Radius=999\r\nMy_Radius=5\r\nGalaxy_Radius=300\r\n");
     EXPECT_EQ(text.Find("UniGal7", "Galaxy_Radius"), "300");
     EXPECT_EQ(text.Find("UniGal7", "Radius"), std::nullopt);
     EXPECT_EQ(text.Find("UniGal7", "_UniGalName"), "Galaxy_Radius=999");
@@ -53,8 +52,8 @@ TEST(TemplateTextTest, AHeaderCountsOnlyAtTheStartOfALine) {
 TEST(TemplateTextTest, BlanksAndTabsMayIndentHeadersAndKeys) {
     for (const std::string_view lineEnd : {"\r\n", "\n"}) {
         std::string text;
-        for (const std::string_view line : {"", " \t[Advanced]", "\tAdv_TimeDelay=33", "  LockMessage= two  words ",
-                                            "", "\t[Universe] ", " Universe_Stars=7"}) {
+        for (const std::string_view line : {"", " \t[Advanced]", "\tAdv_TimeDelay=33", "  LockMessage= two  words ", "",
+                                            "\t[Universe] ", " Universe_Stars=7"}) {
             text += line;
             text += lineEnd;
         }

@@ -102,14 +102,13 @@ TEST_F(TemplateTransferTest, TheCommandLineImportStoresTheValuesOfTheFile) {
     SaveSettingValue("Advanced", "Adv_Randomize", "1", kHiveUser);
     SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
     CompGalaxies[0]._CompGalName = "Kept";
-    const std::string path = WriteFile(
-        "some.owv",
-        "\r\n[General]\r\nAnimationType=0\r\n"
-        "\r\n[Advanced]\r\nFocalLength=2.5\r\nLockMessage=line one\nline two\r\n"
-        "\r\n[DirectX]\r\nCustomRes=1\r\nDX_WinWidth=800\r\n"
-        "\r\n[Universe]\r\nUniverse_Stars=5000\r\nUniverse_Tour=0\r\n"
-        "\r\n[UniGal2]\r\n_UniGalName=From the file\r\n"
-        "\r\n[CompGal0]\r\n_CompGalName=Ignored\r\n");
+    const std::string path = WriteFile("some.owv",
+                                       "\r\n[General]\r\nAnimationType=0\r\n"
+                                       "\r\n[Advanced]\r\nFocalLength=2.5\r\nLockMessage=line one\nline two\r\n"
+                                       "\r\n[DirectX]\r\nCustomRes=1\r\nDX_WinWidth=800\r\n"
+                                       "\r\n[Universe]\r\nUniverse_Stars=5000\r\nUniverse_Tour=0\r\n"
+                                       "\r\n[UniGal2]\r\n_UniGalName=From the file\r\n"
+                                       "\r\n[CompGal0]\r\n_CompGalName=Ignored\r\n");
     EXPECT_TRUE(CyclePropsTempToRegArrays(path));
     EXPECT_EQ(TemplateTextCache(), nullptr);
 
