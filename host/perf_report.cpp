@@ -85,9 +85,19 @@ std::array<std::string, kPerfReportLines> FormatPerfReport(const PerfFigures& f)
 }
 
 PerfFigures CurrentPerfFigures() {
-    return {UseFlip,        PixelFormat,  FullScreenExclusive,     ScreenWidth, ScreenHeight, PitchPixels,
-            CurrentBlend,   FrameDelayMs, runState.PerfPixelCount, PerfLine,    PerfIdleTime, PerfBlendTime,
-            PerfPresentTime};
+    return {displayState.UseFlip,
+            displayState.PixelFormat,
+            displayState.FullScreenExclusive,
+            drawingGeometry.ScreenWidth,
+            drawingGeometry.ScreenHeight,
+            displayState.PitchPixels,
+            displayState.CurrentBlend,
+            displaySettings.FrameDelayMs,
+            runState.PerfPixelCount,
+            PerfLine,
+            displayState.PerfIdleTime,
+            displayState.PerfBlendTime,
+            displayState.PerfPresentTime};
 }
 
 bool AppendPerfReport(const std::filesystem::path& file, const std::array<std::string, kPerfReportLines>& lines) {

@@ -66,8 +66,8 @@ void DispatchSaverEvent(SaverWindow& frm, const SDL_Event& event) {
 // releases it.
 void CloseSaverDisplay() {
     FadeOutDisplay(kFadeFrames, kFadeStep);
-    if (DD) {
-        DD->SetCooperativeLevel(SaverHWnd, display::CooperativeLevel::Normal);
+    if (displayState.DD) {
+        displayState.DD->SetCooperativeLevel(displayState.SaverHWnd, display::CooperativeLevel::Normal);
     }
     ReleaseDirectX();
 }

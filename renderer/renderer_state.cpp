@@ -1,6 +1,8 @@
 #include "renderer/renderer_state.h"
 
 #include "core/colour_tables.h"
+#include "renderer/display/display.h"
+#include "renderer/display/display_settings.h"
 #include "renderer/display/run_state.h"
 #include "renderer/universe/universe_settings.h"
 
@@ -10,6 +12,8 @@ void ResetRendererState() {
     ResetRunState();
     ResetColourTables();
     ResetUniverseSettings();
+    ResetDisplayState();
+    ResetDisplaySettings();
 }
 
 }  // namespace orbweave

@@ -79,18 +79,18 @@ bool Measure(int width, int height) {
         std::fprintf(stderr, "bench-display: no display or no %s\n", kCorvaneLibraryName);
         return false;
     }
-    const double blendBlit = MedianMs([] { Scatter(PixelBuffer); }, [] { BlendBlitSurface(kLevel); });
+    const double blendBlit = MedianMs([] { Scatter(displayState.PixelBuffer); }, [] { BlendBlitSurface(kLevel); });
 
     // The same call BlendBlitSurface makes at vertical offset 0, on its own.
-    std::vector<std::uint8_t> surface(static_cast<std::size_t>(PitchPixels) * height * 4);
-    const std::intptr_t row = 4 * static_cast<std::intptr_t>(PitchPixels);
-    const double corvane =
-        MedianMs([] { Scatter(PixelBuffer); },
-                 [&] {
-                     rgb32(surface.data(), surface.data() + static_cast<std::size_t>(height - 3) * PitchPixels * 4,
-                           reinterpret_cast<std::uint32_t*>(PixelBuffer.data() + PitchPixels), width, PitchPixels,
-                           kBlendFactorBase + kLevel, -row, row);
-                 });
+    std::vector<std::uint8_t> surface(static_cast<std::size_t>(displayState.PitchPixels) * height * 4);
+    const std::intptr_t row = 4 * static_cast<std::intptr_t>(displayState.PitchPixels);
+    const double corvane = MedianMs(
+        [] { Scatter(displayState.PixelBuffer); },
+        [&] {
+            rgb32(surface.data(), surface.data() + static_cast<std::size_t>(height - 3) * displayState.PitchPixels * 4,
+                  reinterpret_cast<std::uint32_t*>(displayState.PixelBuffer.data() + displayState.PitchPixels), width,
+                  displayState.PitchPixels, kBlendFactorBase + kLevel, -row, row);
+        });
     std::printf("present %dx%d blendblit_ms=%s corvane_ms=%s\n", width, height, MsText(blendBlit).c_str(),
                 MsText(corvane).c_str());
     ReleaseDirectX();

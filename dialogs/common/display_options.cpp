@@ -29,7 +29,7 @@ std::string StoredText(const DisplayValue& row) { return GetSettingString(row.se
 // none wider than the desktop, in the driver's order.
 void ListResolutions(ComboBox* list, std::int32_t& maxWidth, std::int32_t& maxHeight) {
     std::vector<display::DisplayMode> modes;
-    const std::shared_ptr<display::DisplaySystem> device = DD;
+    const std::shared_ptr<display::DisplaySystem> device = displayState.DD;
     if (!device || !display::Succeeded(device->EnumerateModes(modes))) {
         return;
     }

@@ -17,20 +17,9 @@
 
 namespace orbweave {
 
-bool DX = false;
-std::shared_ptr<display::DisplaySystem> DD;
-bool UseFlip = true;
-bool FullScreenExclusive = false;
-std::shared_ptr<display::Surface> PrimarySurface;
-std::shared_ptr<display::Surface> BackSurface;
-std::shared_ptr<display::Clipper> DisplayClipper;
-std::int32_t PixelFormat = 0;
-std::int32_t PitchPixels = 0;
-std::vector<std::int32_t> PixelBuffer;
-std::int32_t CurrentBlend = 0;
-double PerfIdleTime = 0.0;
-double PerfBlendTime = 0.0;
-double PerfPresentTime = 0.0;
+DisplayState displayState;
+
+void ResetDisplayState() { displayState = DisplayState{}; }
 
 namespace {
 
@@ -82,17 +71,17 @@ void ReportMissingDisplay(std::string_view heading) {
 }
 
 display::CooperativeLevel CurrentLevel() {
-    return FullScreenExclusive ? display::CooperativeLevel::Exclusive : display::CooperativeLevel::Normal;
+    return displayState.FullScreenExclusive ? display::CooperativeLevel::Exclusive : display::CooperativeLevel::Normal;
 }
 
 void ReleaseSurfaces() {
-    if (auto clipper = std::exchange(DisplayClipper, nullptr)) {
+    if (auto clipper = std::exchange(displayState.DisplayClipper, nullptr)) {
         clipper->Release();
     }
-    if (auto back = std::exchange(BackSurface, nullptr)) {
+    if (auto back = std::exchange(displayState.BackSurface, nullptr)) {
         back->Release();
     }
-    if (auto primary = std::exchange(PrimarySurface, nullptr)) {
+    if (auto primary = std::exchange(displayState.PrimarySurface, nullptr)) {
         primary->Release();
     }
 }
@@ -106,7 +95,7 @@ bool SetupFailed(int line) {
         EndProcess(kProcessFailureStatus);
     } else {
         ReleaseSurfaces();
-        PixelBuffer.clear();
+        displayState.PixelBuffer.clear();
     }
     return false;
 }
@@ -115,24 +104,24 @@ bool SetupFailed(int line) {
 // layout over the whole desktop, drawn at the desktop's own size: stretching
 // a smaller picture over it would blur it and distort its proportions.
 bool EnterDisplayMode(display::DisplaySystem& device) {
-    const display::DisplayMode mode{ScreenWidth, ScreenHeight, colourTables.DisplayBpp};
+    const display::DisplayMode mode{drawingGeometry.ScreenWidth, drawingGeometry.ScreenHeight, colourTables.DisplayBpp};
     if (display::Succeeded(device.SetDisplayMode(mode))) {
         return true;
     }
-    FullScreenExclusive = false;
+    displayState.FullScreenExclusive = false;
     const display::Size desktop = device.DesktopSize();
     if (desktop.width > 0 && desktop.height > 0) {
         ResizeDrawingSurface(desktop.width, desktop.height);
     }
-    return display::Succeeded(device.SetCooperativeLevel(SaverHWnd, display::CooperativeLevel::Normal));
+    return display::Succeeded(device.SetCooperativeLevel(displayState.SaverHWnd, display::CooperativeLevel::Normal));
 }
 
 bool CreateFlipChain(display::DisplaySystem& device) {
-    if (!display::Succeeded(device.CreatePrimarySurface(true, PrimarySurface)) ||
-        !display::Succeeded(PrimarySurface->GetAttachedBackBuffer(BackSurface))) {
+    if (!display::Succeeded(device.CreatePrimarySurface(true, displayState.PrimarySurface)) ||
+        !display::Succeeded(displayState.PrimarySurface->GetAttachedBackBuffer(displayState.BackSurface))) {
         return false;
     }
-    PrimarySurface->Fill({0, 0, ScreenWidth, ScreenHeight}, 0);
+    displayState.PrimarySurface->Fill({0, 0, drawingGeometry.ScreenWidth, drawingGeometry.ScreenHeight}, 0);
     return true;
 }
 
@@ -140,22 +129,22 @@ bool CreateFlipChain(display::DisplaySystem& device) {
 // when asked to look), else the surface's own bits per pixel.
 bool ChoosePixelFormat() {
     display::PixelFormat format;
-    if (!display::Succeeded(BackSurface->GetPixelFormat(format))) {
+    if (!display::Succeeded(displayState.BackSurface->GetPixelFormat(format))) {
         return false;
     }
     if (format.bytesPerPixel != 2) {
-        PixelFormat = format.bitsPerPixel;
+        displayState.PixelFormat = format.bitsPerPixel;
         return true;
     }
-    switch (RGB16Mode) {
-    case 0: PixelFormat = 16; return true;
-    case 1: PixelFormat = 15; return true;
+    switch (displaySettings.RGB16Mode) {
+    case 0: displayState.PixelFormat = 16; return true;
+    case 1: displayState.PixelFormat = 15; return true;
     default: {
         display::PixelFormat primary;
-        if (!display::Succeeded(PrimarySurface->GetPixelFormat(primary))) {
+        if (!display::Succeeded(displayState.PrimarySurface->GetPixelFormat(primary))) {
             return false;
         }
-        PixelFormat = primary.greenMask == kGreenMask555 ? 15 : 16;
+        displayState.PixelFormat = primary.greenMask == kGreenMask555 ? 15 : 16;
         return true;
     }
     }
@@ -163,29 +152,30 @@ bool ChoosePixelFormat() {
 
 bool MeasurePitch() {
     display::LockedRect locked;
-    if (!display::Succeeded(BackSurface->Lock(locked)) || locked.bytesPerPixel <= 0) {
+    if (!display::Succeeded(displayState.BackSurface->Lock(locked)) || locked.bytesPerPixel <= 0) {
         return false;
     }
-    PitchPixels =
+    displayState.PitchPixels =
         static_cast<std::int32_t>(std::nearbyint(static_cast<double>(locked.pitchBytes) / locked.bytesPerPixel));
-    BackSurface->Unlock();
+    displayState.BackSurface->Unlock();
     return true;
 }
 
 bool AllocateWorkImage() {
     try {
-        PixelBuffer.assign(static_cast<std::size_t>(PitchPixels) * ScreenHeight + 1, 0);
+        displayState.PixelBuffer.assign(
+            static_cast<std::size_t>(displayState.PitchPixels) * drawingGeometry.ScreenHeight + 1, 0);
     } catch (const std::bad_alloc&) {
-        PixelBuffer.clear();
+        displayState.PixelBuffer.clear();
         return false;
     }
     return true;
 }
 
 bool AttachClipper(display::DisplaySystem& device) {
-    return display::Succeeded(device.CreateClipper(DisplayClipper)) &&
-           display::Succeeded(DisplayClipper->SetWindow(SaverHWnd)) &&
-           display::Succeeded(PrimarySurface->SetClipper(DisplayClipper));
+    return display::Succeeded(device.CreateClipper(displayState.DisplayClipper)) &&
+           display::Succeeded(displayState.DisplayClipper->SetWindow(displayState.SaverHWnd)) &&
+           display::Succeeded(displayState.PrimarySurface->SetClipper(displayState.DisplayClipper));
 }
 
 }  // namespace
@@ -197,7 +187,7 @@ void SetDisplayOpener(DisplayOpener opener) {
 void LogError(std::string_view, std::string_view) {}
 
 void InitDirectX() {
-    if (DX) {
+    if (displayState.DX) {
         return;
     }
     display::OpenResult opened = Opener()();
@@ -205,18 +195,18 @@ void InitDirectX() {
         ReportMissingDisplay(kRootMissingHeading);
         return;
     }
-    DX = true;
+    displayState.DX = true;
     if (opened.failure != display::OpenFailure::None || !opened.system) {
         ReportMissingDisplay(kDeviceFailedHeading);
         return;
     }
-    DD = std::move(opened.system);
-    colourTables.DisplayBpp = static_cast<std::int16_t>(DD->DesktopBitsPerPixel());
-    UseFlip = ReadDisplayValue<&DisplayRecord::DX_UseFlip>() != 0;
+    displayState.DD = std::move(opened.system);
+    colourTables.DisplayBpp = static_cast<std::int16_t>(displayState.DD->DesktopBitsPerPixel());
+    displayState.UseFlip = ReadDisplayValue<&DisplayRecord::DX_UseFlip>() != 0;
 }
 
 DisplayLimits LargestDisplayMode() {
-    const std::shared_ptr<display::DisplaySystem> device = DD;
+    const std::shared_ptr<display::DisplaySystem> device = displayState.DD;
     if (!device) {
         return {};
     }
@@ -238,32 +228,35 @@ DisplayLimits LargestDisplayMode() {
 }
 
 bool LoadPropsInitDX() {
-    const std::shared_ptr<display::DisplaySystem> device = DD;
+    const std::shared_ptr<display::DisplaySystem> device = displayState.DD;
     if (!device || device->IsReleased()) {
         return SetupFailed(kLineNoDevice);
     }
-    FullScreenExclusive = runState.RunMode == kRunModeSaver && ReadDisplayValue<&DisplayRecord::CustomRes>() == 0;
-    if (!display::Succeeded(device->SetCooperativeLevel(SaverHWnd, CurrentLevel()))) {
+    displayState.FullScreenExclusive =
+        runState.RunMode == kRunModeSaver && ReadDisplayValue<&DisplayRecord::CustomRes>() == 0;
+    if (!display::Succeeded(device->SetCooperativeLevel(displayState.SaverHWnd, CurrentLevel()))) {
         return SetupFailed(kLineCooperativeLevel);
     }
-    if (FullScreenExclusive && !EnterDisplayMode(*device)) {
+    if (displayState.FullScreenExclusive && !EnterDisplayMode(*device)) {
         return SetupFailed(kLineDisplayMode);
     }
     // A second animation in the same dialog replaces the surfaces of the first.
     ReleaseSurfaces();
-    if (UseFlip && FullScreenExclusive) {
+    if (displayState.UseFlip && displayState.FullScreenExclusive) {
         if (!CreateFlipChain(*device)) {
             return SetupFailed(kLinePrimarySurface);
         }
     } else {
-        if (!display::Succeeded(device->CreatePrimarySurface(false, PrimarySurface))) {
+        if (!display::Succeeded(device->CreatePrimarySurface(false, displayState.PrimarySurface))) {
             return SetupFailed(kLinePrimarySurface);
         }
-        if (!display::Succeeded(device->CreateSurface({ScreenWidth, ScreenHeight}, BackSurface))) {
+        if (!display::Succeeded(device->CreateSurface({drawingGeometry.ScreenWidth, drawingGeometry.ScreenHeight},
+                                                      displayState.BackSurface))) {
             return SetupFailed(kLineBackSurface);
         }
     }
-    if (!display::Succeeded(BackSurface->Fill({0, 0, ScreenWidth, ScreenHeight}, 0))) {
+    if (!display::Succeeded(
+            displayState.BackSurface->Fill({0, 0, drawingGeometry.ScreenWidth, drawingGeometry.ScreenHeight}, 0))) {
         return SetupFailed(kLineClearBack);
     }
     if (!ChoosePixelFormat()) {
@@ -278,14 +271,14 @@ bool LoadPropsInitDX() {
     if (runState.RunMode != kRunModeSaver && !AttachClipper(*device)) {
         return SetupFailed(kLineClipper);
     }
-    PerfIdleTime = 0.0;
-    PerfBlendTime = 0.0;
-    PerfPresentTime = 0.0;
+    displayState.PerfIdleTime = 0.0;
+    displayState.PerfBlendTime = 0.0;
+    displayState.PerfPresentTime = 0.0;
     return true;
 }
 
 void RestoreLostSurfaces() {
-    const std::shared_ptr<display::DisplaySystem> device = DD;
+    const std::shared_ptr<display::DisplaySystem> device = displayState.DD;
     if (!device) {
         LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(kLineNoDevice));
         return;
@@ -295,7 +288,7 @@ void RestoreLostSurfaces() {
     }
     // The window's handlers may run here (and may even release the display).
     PumpEvents();
-    if (!display::Succeeded(device->SetCooperativeLevel(SaverHWnd, CurrentLevel()))) {
+    if (!display::Succeeded(device->SetCooperativeLevel(displayState.SaverHWnd, CurrentLevel()))) {
         LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(kLineCooperativeLevel));
         return;
     }
@@ -323,10 +316,10 @@ void FadeOutDisplay(std::int16_t frames, std::int16_t stepSize) {
 
 void ReleaseDirectX() {
     ReleaseSurfaces();
-    if (auto device = std::exchange(DD, nullptr)) {
+    if (auto device = std::exchange(displayState.DD, nullptr)) {
         device->Release();
     }
-    DX = false;
+    displayState.DX = false;
     display::ShowCursor(true);
 }
 

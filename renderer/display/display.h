@@ -16,25 +16,33 @@
 namespace orbweave {
 
 // The display state, one per process.
-extern bool DX;                                     // the video system is up
-extern std::shared_ptr<display::DisplaySystem> DD;  // the display system object
-extern bool UseFlip;                                // the stored DX_UseFlip <> 0
-extern bool FullScreenExclusive;
-extern std::shared_ptr<display::Surface> PrimarySurface;
-extern std::shared_ptr<display::Surface> BackSurface;
-extern std::shared_ptr<display::Clipper> DisplayClipper;
-extern std::int32_t PixelFormat;  // 15, 16, 24 or 32: the blend routine
-extern std::int32_t PitchPixels;  // the back surface's pitch in pixels
-// The work image: PitchPixels x ScreenHeight + 1 colours, rows PitchPixels apart.
-extern std::vector<std::int32_t> PixelBuffer;
-// The blend level of the animation's latest frame, for the performance
-// report; a frame whose level is beyond a whole number keeps the last one.
-extern std::int32_t CurrentBlend;
-// Seconds spent outside the presentation, blending and presenting; double so
-// that long runs keep adding small frame times.
-extern double PerfIdleTime;
-extern double PerfBlendTime;
-extern double PerfPresentTime;
+struct DisplayState {
+    bool DX = false;                             // the video system is up
+    std::shared_ptr<display::DisplaySystem> DD;  // the display system object
+    std::shared_ptr<display::Window> SaverHWnd;  // the window the saver and the preview present to
+    bool UseFlip = true;                         // the stored DX_UseFlip <> 0
+    bool FullScreenExclusive = false;
+    std::shared_ptr<display::Surface> PrimarySurface;
+    std::shared_ptr<display::Surface> BackSurface;
+    std::shared_ptr<display::Clipper> DisplayClipper;
+    std::int32_t PixelFormat = 0;  // 15, 16, 24 or 32: the blend routine
+    std::int32_t PitchPixels = 0;  // the back surface's pitch in pixels
+    // The work image: PitchPixels x ScreenHeight + 1 colours, rows PitchPixels apart.
+    std::vector<std::int32_t> PixelBuffer;
+    // The blend level of the animation's latest frame, for the performance
+    // report; a frame whose level is beyond a whole number keeps the last one.
+    std::int32_t CurrentBlend = 0;
+    // Seconds spent outside the presentation, blending and presenting; double so
+    // that long runs keep adding small frame times.
+    double PerfIdleTime = 0.0;
+    double PerfBlendTime = 0.0;
+    double PerfPresentTime = 0.0;
+};
+
+extern DisplayState displayState;
+
+// Back to the values the process starts with, letting the display system go.
+void ResetDisplayState();
 
 // The download page offered when the video system cannot start.
 inline constexpr std::string_view kDisplayDownloadUrl = "https://www.libsdl.org/download-2.0.php";

@@ -12,27 +12,13 @@
 
 namespace orbweave {
 
-std::shared_ptr<display::Window> SaverHWnd;
-std::int32_t VertOffset = DefaultOf<&DisplayRecord::DX_VertOffset>();
-std::int16_t RGB16Mode = DefaultOf<&DisplayRecord::DX_RGB16bbp>();
-float FocalLength = DefaultOf<&DisplayRecord::FocalLength>();
-std::int32_t FrameDelayMs = DefaultOf<&DisplayRecord::Adv_TimeDelay>();
-std::string FontName = DefaultOf<&DisplayRecord::Adv_FontName>();
-std::int16_t FontSize = DefaultOf<&DisplayRecord::Adv_FontSize>();
-std::int16_t FontHueV = DefaultOf<&DisplayRecord::Adv_FontHueV>();
-std::string LockMessage;
-std::int16_t FontTOff = DefaultOf<&DisplayRecord::Adv_FontTOff>();
-std::int16_t FontHInc = DefaultOf<&DisplayRecord::Adv_FontHInc>();
-std::int16_t CMinutes = DefaultOf<&DisplayRecord::Adv_CMinutes>();
-std::string TimeText;
-std::string ZeroText;
-std::int32_t ScreenWidth = kSmallestDrawingWidth;
-std::int32_t ScreenHeight = kSmallestDrawingHeight;
-std::int32_t MaxPlotX = kSmallestDrawingWidth - 1;
-std::int32_t MinPlotY = 1;
-std::int32_t MaxPlotY = kSmallestDrawingHeight - 2;
-PlotPoint ProjectionCentre;
-float FocalDistance = 0.0f;
+DisplaySettings displaySettings;
+DrawingGeometry drawingGeometry;
+
+void ResetDisplaySettings() {
+    displaySettings = DisplaySettings{};
+    drawingGeometry = DrawingGeometry{};
+}
 
 namespace {
 
@@ -95,25 +81,26 @@ float LoadedScale = 1.0f;
 
 void DeriveGeometry(float scale) {
     LoadedScale = scale;
-    if (ScreenWidth <= kSmallestDrawingWidth) {
-        ScreenWidth = kSmallestDrawingWidth;
+    if (drawingGeometry.ScreenWidth <= kSmallestDrawingWidth) {
+        drawingGeometry.ScreenWidth = kSmallestDrawingWidth;
     }
-    if (ScreenHeight <= kSmallestDrawingHeight) {
-        ScreenHeight = kSmallestDrawingHeight;
+    if (drawingGeometry.ScreenHeight <= kSmallestDrawingHeight) {
+        drawingGeometry.ScreenHeight = kSmallestDrawingHeight;
     }
-    ScreenWidth = (ScreenWidth + 3) / 4 * 4;
-    MaxPlotX = ScreenWidth - 1;
-    MaxPlotY = ScreenHeight - 2;
-    MinPlotY = 1;
-    if (VertOffset > 2) {
-        MinPlotY = 1 + VertOffset - 2;
-    } else if (VertOffset < -2) {
-        MaxPlotY = ScreenHeight - 2 + VertOffset + 2;
+    drawingGeometry.ScreenWidth = (drawingGeometry.ScreenWidth + 3) / 4 * 4;
+    drawingGeometry.MaxPlotX = drawingGeometry.ScreenWidth - 1;
+    drawingGeometry.MaxPlotY = drawingGeometry.ScreenHeight - 2;
+    drawingGeometry.MinPlotY = 1;
+    if (displaySettings.VertOffset > 2) {
+        drawingGeometry.MinPlotY = 1 + displaySettings.VertOffset - 2;
+    } else if (displaySettings.VertOffset < -2) {
+        drawingGeometry.MaxPlotY = drawingGeometry.ScreenHeight - 2 + displaySettings.VertOffset + 2;
     }
-    ProjectionCentre = {static_cast<std::int32_t>(std::nearbyint(ScreenWidth * 0.5)),
-                        static_cast<std::int32_t>(std::nearbyint(ScreenHeight * 0.5))};
-    const double centre = (static_cast<double>(ProjectionCentre.x) + ProjectionCentre.y) * 0.5;
-    FocalDistance = static_cast<float>(centre * FocalLength * scale);
+    drawingGeometry.ProjectionCentre = {static_cast<std::int32_t>(std::nearbyint(drawingGeometry.ScreenWidth * 0.5)),
+                                        static_cast<std::int32_t>(std::nearbyint(drawingGeometry.ScreenHeight * 0.5))};
+    const double centre =
+        (static_cast<double>(drawingGeometry.ProjectionCentre.x) + drawingGeometry.ProjectionCentre.y) * 0.5;
+    drawingGeometry.FocalDistance = static_cast<float>(centre * displaySettings.FocalLength * scale);
 }
 
 // The stored values clamped into their ranges, the dialog's unsaved choices
@@ -134,34 +121,34 @@ DisplayRecord LoadValues(const std::optional<DisplayChoices>& dialogChoices) {
 
 void LoadDisplaySettings(const DrawingTarget& target, bool forceDefaults, float scale,
                          const std::optional<DisplayChoices>& dialogChoices) {
-    SaverHWnd = target.DisplayWindow();
+    displayState.SaverHWnd = target.DisplayWindow();
     const DisplayRecord values = LoadValues(dialogChoices);
-    VertOffset = values.DX_VertOffset;
-    RGB16Mode = values.DX_RGB16bbp;
-    FocalLength = values.FocalLength;
-    FrameDelayMs = values.Adv_TimeDelay;
-    FontName = values.Adv_FontName.empty() ? DefaultOf<&R::Adv_FontName>() : values.Adv_FontName;
-    FontSize = values.Adv_FontSize;
-    FontHueV = values.Adv_FontHueV;
-    LockMessage = FirstCharacters(Trim(values.LockMessage), kLongestLockMessage);
-    FontTOff = values.Adv_FontTOff;
-    FontHInc = values.Adv_FontHInc;
-    CMinutes = values.Adv_CMinutes;
-    TimeText = values.Adv_TimeText;
-    ZeroText = values.Adv_ZeroText;
+    displaySettings.VertOffset = values.DX_VertOffset;
+    displaySettings.RGB16Mode = values.DX_RGB16bbp;
+    displaySettings.FocalLength = values.FocalLength;
+    displaySettings.FrameDelayMs = values.Adv_TimeDelay;
+    displaySettings.FontName = values.Adv_FontName.empty() ? DefaultOf<&R::Adv_FontName>() : values.Adv_FontName;
+    displaySettings.FontSize = values.Adv_FontSize;
+    displaySettings.FontHueV = values.Adv_FontHueV;
+    displaySettings.LockMessage = FirstCharacters(Trim(values.LockMessage), kLongestLockMessage);
+    displaySettings.FontTOff = values.Adv_FontTOff;
+    displaySettings.FontHInc = values.Adv_FontHInc;
+    displaySettings.CMinutes = values.Adv_CMinutes;
+    displaySettings.TimeText = values.Adv_TimeText;
+    displaySettings.ZeroText = values.Adv_ZeroText;
     LoadHueWheel(values);
     if (forceDefaults) {
-        FocalLength = DefaultOf<&R::FocalLength>();
-        FrameDelayMs = DefaultOf<&R::Adv_TimeDelay>();
+        displaySettings.FocalLength = DefaultOf<&R::FocalLength>();
+        displaySettings.FrameDelayMs = DefaultOf<&R::Adv_TimeDelay>();
     }
 
-    ReadDrawingSize(target, values, ScreenWidth, ScreenHeight);
+    ReadDrawingSize(target, values, drawingGeometry.ScreenWidth, drawingGeometry.ScreenHeight);
     DeriveGeometry(scale);
 }
 
 void ResizeDrawingSurface(std::int32_t width, std::int32_t height) {
-    ScreenWidth = std::min(width, kLargestDrawingSide);
-    ScreenHeight = std::min(height, kLargestDrawingSide);
+    drawingGeometry.ScreenWidth = std::min(width, kLargestDrawingSide);
+    drawingGeometry.ScreenHeight = std::min(height, kLargestDrawingSide);
     DeriveGeometry(LoadedScale);
 }
 

@@ -54,27 +54,39 @@ struct DisplayChoices {
 
 inline constexpr std::size_t kLongestLockMessage = 100;
 
-extern std::shared_ptr<display::Window> SaverHWnd;
-extern std::int32_t VertOffset;  // -9..9
-extern std::int16_t RGB16Mode;   // 0 5-6-5, 1 5-5-5, 2 ask the surface
-extern float FocalLength;        // 0.01..10
-extern std::int32_t FrameDelayMs;
-extern std::string FontName;     // never empty
-extern std::int16_t FontSize;    // 10..24
-extern std::int16_t FontHueV;    // 0..359
-extern std::string LockMessage;  // trimmed, at most 100 characters
-extern std::int16_t FontTOff;
-extern std::int16_t FontHInc;
-extern std::int16_t CMinutes;
-extern std::string TimeText;
-extern std::string ZeroText;
-extern std::int32_t ScreenWidth;   // a multiple of 4, at least 16
-extern std::int32_t ScreenHeight;  // at least 12
-extern std::int32_t MaxPlotX;
-extern std::int32_t MinPlotY;
-extern std::int32_t MaxPlotY;
-extern PlotPoint ProjectionCentre;
-extern float FocalDistance;
+// The display and advanced settings an animation loaded, cleaned.
+struct DisplaySettings {
+    std::int32_t VertOffset = DefaultOf<&DisplayRecord::DX_VertOffset>();  // -9..9
+    std::int16_t RGB16Mode = DefaultOf<&DisplayRecord::DX_RGB16bbp>();     // 0 5-6-5, 1 5-5-5, 2 ask the surface
+    float FocalLength = DefaultOf<&DisplayRecord::FocalLength>();          // 0.01..10
+    std::int32_t FrameDelayMs = DefaultOf<&DisplayRecord::Adv_TimeDelay>();
+    std::string FontName = DefaultOf<&DisplayRecord::Adv_FontName>();   // never empty
+    std::int16_t FontSize = DefaultOf<&DisplayRecord::Adv_FontSize>();  // 10..24
+    std::int16_t FontHueV = DefaultOf<&DisplayRecord::Adv_FontHueV>();  // 0..359
+    std::string LockMessage;                                            // trimmed, at most 100 characters
+    std::int16_t FontTOff = DefaultOf<&DisplayRecord::Adv_FontTOff>();
+    std::int16_t FontHInc = DefaultOf<&DisplayRecord::Adv_FontHInc>();
+    std::int16_t CMinutes = DefaultOf<&DisplayRecord::Adv_CMinutes>();
+    std::string TimeText;
+    std::string ZeroText;
+};
+
+// The size an animation draws at and what follows from it.
+struct DrawingGeometry {
+    std::int32_t ScreenWidth = kSmallestDrawingWidth;    // a multiple of 4, at least 16
+    std::int32_t ScreenHeight = kSmallestDrawingHeight;  // at least 12
+    std::int32_t MaxPlotX = kSmallestDrawingWidth - 1;
+    std::int32_t MinPlotY = 1;
+    std::int32_t MaxPlotY = kSmallestDrawingHeight - 2;
+    PlotPoint ProjectionCentre;
+    float FocalDistance = 0.0f;
+};
+
+extern DisplaySettings displaySettings;
+extern DrawingGeometry drawingGeometry;
+
+// Both back to the values the process starts with.
+void ResetDisplaySettings();
 
 // Loads the display and advanced settings and derives the drawing geometry
 // for `target` under the current RunMode. Dialog choices, when given, replace

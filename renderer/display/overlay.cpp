@@ -34,15 +34,16 @@ OverlayState& State() {
 double NowSeconds() { return static_cast<double>(TickCount()) * kSecondsPerTick; }
 
 std::string MessageText() {
-    if (CMinutes == 0) {
-        return LockMessage;
+    if (displaySettings.CMinutes == 0) {
+        return displaySettings.LockMessage;
     }
     OverlayState& state = State();
     if (!state.countdownStart) {
         state.countdownStart = NowSeconds();
     }
     const double elapsed = std::fabs(NowSeconds() - *state.countdownStart);
-    state.countdownMinutes = std::floor((CMinutes * kSecondsPerMinute + 59.0 - elapsed) / kSecondsPerMinute);
+    state.countdownMinutes =
+        std::floor((displaySettings.CMinutes * kSecondsPerMinute + 59.0 - elapsed) / kSecondsPerMinute);
     return CountdownText(state.countdownMinutes);
 }
 
@@ -52,45 +53,47 @@ int HueDegree(double hue) { return NormaliseHue(static_cast<int>(std::nearbyint(
 
 std::string CountdownText(double minutesLeft) {
     if (minutesLeft <= 0) {
-        return ZeroText;
+        return displaySettings.ZeroText;
     }
     const std::string count =
         IntegerToText(static_cast<std::int64_t>(minutesLeft)) + (minutesLeft >= 2 ? " minutes" : " minute");
-    if (!Trim(TimeText).empty()) {
-        if (const std::size_t at = LockMessage.find(TimeText); at != std::string::npos) {
-            std::string text = LockMessage;
-            text.replace(at, TimeText.size(), count);
+    if (!Trim(displaySettings.TimeText).empty()) {
+        if (const std::size_t at = displaySettings.LockMessage.find(displaySettings.TimeText);
+            at != std::string::npos) {
+            std::string text = displaySettings.LockMessage;
+            text.replace(at, displaySettings.TimeText.size(), count);
             return text;
         }
     }
-    return LockMessage + " " + count;
+    return displaySettings.LockMessage + " " + count;
 }
 
 void ResetMessageOverlay() { State() = {}; }
 
 void DrawMessageOverlay() {
-    if (runState.RunMode != kRunModeSaver || LockMessage.empty()) {
+    if (runState.RunMode != kRunModeSaver || displaySettings.LockMessage.empty()) {
         return;
     }
     OverlayState& state = State();
     if (!state.hue) {
-        state.hue = FontHueV;
+        state.hue = displaySettings.FontHueV;
     }
-    *state.hue += FontHInc * kHueTurnPerIncrement;
+    *state.hue += displaySettings.FontHInc * kHueTurnPerIncrement;
 
     const std::string text = MessageText();
-    const std::shared_ptr<display::Surface> back = BackSurface;
+    const std::shared_ptr<display::Surface> back = displayState.BackSurface;
     if (!back) {
         return;
     }
-    back->SetFont({FontName, static_cast<double>(FontSize), false});
+    back->SetFont({displaySettings.FontName, static_cast<double>(displaySettings.FontSize), false});
     back->SetTextColour(static_cast<std::uint32_t>(HueToRGB(HueDegree(*state.hue))));
     display::Size size;
     if (!display::Succeeded(back->MeasureText(text, size))) {
         return;
     }
-    const int x = static_cast<int>(std::nearbyint((ScreenWidth - size.width) * 0.5));
-    const int y = static_cast<int>(std::nearbyint((ScreenHeight - size.height) * (FontTOff / 100.0)));
+    const int x = static_cast<int>(std::nearbyint((drawingGeometry.ScreenWidth - size.width) * 0.5));
+    const int y = static_cast<int>(
+        std::nearbyint((drawingGeometry.ScreenHeight - size.height) * (displaySettings.FontTOff / 100.0)));
     back->DrawText(x, y, text);
 }
 

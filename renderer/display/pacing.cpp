@@ -54,7 +54,7 @@ bool WaitFrameDelay() {
     if (runState.StopRequested) {
         return true;
     }
-    const std::int64_t rest = FrameDelayMs - std::llabs(TickCount() - runState.FrameStartTick);
+    const std::int64_t rest = displaySettings.FrameDelayMs - std::llabs(TickCount() - runState.FrameStartTick);
     if (rest >= 1 && rest <= kLongestSleepMs) {
         SleepFor(rest);
     }

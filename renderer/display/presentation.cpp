@@ -99,7 +99,7 @@ BlendRows RowsFor(std::int32_t vertOffset, std::int32_t pitch) {
         rows.offsetB = -rowBytes * (vertOffset + 1);
     }
     rows.startRow = vertOffset > 2 ? vertOffset - 2 : 0;
-    rows.endRow = ScreenHeight - 3 + (vertOffset < -2 ? vertOffset + 2 : 0);
+    rows.endRow = drawingGeometry.ScreenHeight - 3 + (vertOffset < -2 ? vertOffset + 2 : 0);
     return rows;
 }
 
@@ -107,7 +107,7 @@ BlendRows RowsFor(std::int32_t vertOffset, std::int32_t pitch) {
 // take 5-5-5 or 5-6-5 from the chosen pixel format.
 std::optional<BlendRoutine> RoutineFor(int bytesPerPixel) {
     switch (bytesPerPixel) {
-    case 2: return PixelFormat == 15 ? BlendRoutine::Rgb15 : BlendRoutine::Rgb16;
+    case 2: return displayState.PixelFormat == 15 ? BlendRoutine::Rgb15 : BlendRoutine::Rgb16;
     case 3: return BlendRoutine::Rgb24;
     case 4: return BlendRoutine::Rgb32;
     default: return std::nullopt;
@@ -119,12 +119,13 @@ std::optional<BlendRoutine> RoutineFor(int bytesPerPixel) {
 // is missing.
 bool BlendInto(const display::LockedRect& locked, std::int32_t level) {
     const int bpp = locked.bytesPerPixel;
-    const std::int32_t pitch = PitchPixels;
-    if (bpp <= 0 || locked.pitchBytes != pitch * bpp || pitch < ScreenWidth || locked.height < ScreenHeight ||
-        PixelBuffer.size() < static_cast<std::size_t>(pitch) * ScreenHeight + 1) {
+    const std::int32_t pitch = displayState.PitchPixels;
+    if (bpp <= 0 || locked.pitchBytes != pitch * bpp || pitch < drawingGeometry.ScreenWidth ||
+        locked.height < drawingGeometry.ScreenHeight ||
+        displayState.PixelBuffer.size() < static_cast<std::size_t>(pitch) * drawingGeometry.ScreenHeight + 1) {
         return false;
     }
-    const BlendRows rows = RowsFor(std::clamp(VertOffset, -9, 9), pitch);
+    const BlendRows rows = RowsFor(std::clamp(displaySettings.VertOffset, -9, 9), pitch);
     if (rows.endRow <= rows.startRow) {
         return false;
     }
@@ -136,15 +137,15 @@ bool BlendInto(const display::LockedRect& locked, std::int32_t level) {
     const std::size_t start = static_cast<std::size_t>(rows.startRow) * pitch;
     const std::size_t end = static_cast<std::size_t>(rows.endRow) * pitch;
     blend(locked.address + start * bpp, locked.address + end * bpp,
-          reinterpret_cast<std::uint32_t*>(PixelBuffer.data() + start + pitch), ScreenWidth, pitch,
-          kBlendFactorBase + level, rows.offsetA, rows.offsetB);
+          reinterpret_cast<std::uint32_t*>(displayState.PixelBuffer.data() + start + pitch),
+          drawingGeometry.ScreenWidth, pitch, kBlendFactorBase + level, rows.offsetA, rows.offsetB);
     return true;
 }
 
 // The presentation rectangle: the drawing window's, scaled back down in the
 // preview, whose window is larger than its host by the twips factor.
 bool WindowRect(display::DisplaySystem& device, display::Rect& rect) {
-    if (!SaverHWnd || !display::Succeeded(device.GetWindowRect(*SaverHWnd, rect))) {
+    if (!displayState.SaverHWnd || !display::Succeeded(device.GetWindowRect(*displayState.SaverHWnd, rect))) {
         return false;
     }
     if (runState.RunMode == kRunModePreview) {
@@ -158,14 +159,14 @@ bool WindowRect(display::DisplaySystem& device, display::Rect& rect) {
 
 display::Result Present(display::Surface& primary, display::Surface& back, const display::Rect& source,
                         const display::Rect& window, bool haveWindow) {
-    if (UseFlip && FullScreenExclusive) {
+    if (displayState.UseFlip && displayState.FullScreenExclusive) {
         const display::Result flipped = primary.Flip();
         if (flipped != display::Result::NoFlipHardware) {
             return flipped;
         }
         return primary.BltFast(0, 0, back, source);
     }
-    if (FullScreenExclusive) {
+    if (displayState.FullScreenExclusive) {
         return primary.BltFast(0, 0, back, source);
     }
     return haveWindow ? primary.Blt(window, back, source) : display::Result::Failed;
@@ -217,7 +218,7 @@ void BlendBlitSurface(std::int32_t level) {
     if (runState.WriteLogEnabled) {
         const double now = NowSeconds();
         if (stats.lastPresentEnd && now != *stats.lastPresentEnd) {
-            PerfIdleTime += std::fabs(now - *stats.lastPresentEnd);
+            displayState.PerfIdleTime += std::fabs(now - *stats.lastPresentEnd);
         }
     }
     RestoreLostSurfaces();
@@ -225,9 +226,9 @@ void BlendBlitSurface(std::int32_t level) {
     // Event handlers may have released the display inside the restore; the
     // frame holds its own references and every call on a released object
     // fails softly.
-    const std::shared_ptr<display::DisplaySystem> device = DD;
-    const std::shared_ptr<display::Surface> primary = PrimarySurface;
-    const std::shared_ptr<display::Surface> back = BackSurface;
+    const std::shared_ptr<display::DisplaySystem> device = displayState.DD;
+    const std::shared_ptr<display::Surface> primary = displayState.PrimarySurface;
+    const std::shared_ptr<display::Surface> back = displayState.BackSurface;
     if (!device || !primary || !back) {
         LogError("DirectX", "BlendBlitSurface");
         return;
@@ -239,7 +240,8 @@ void BlendBlitSurface(std::int32_t level) {
     const display::Size backSize = back->GetSize();
     const display::Rect source{0, 0, backSize.width, backSize.height};
 
-    const bool lost = UseFlip && FullScreenExclusive ? primary->IsLost() : back->IsLost() || primary->IsLost();
+    const bool lost = displayState.UseFlip && displayState.FullScreenExclusive ? primary->IsLost()
+                                                                               : back->IsLost() || primary->IsLost();
     if (lost) {
         failed |= !display::Succeeded(device->RestoreAllSurfaces());
     }
@@ -253,7 +255,7 @@ void BlendBlitSurface(std::int32_t level) {
         failed = true;
     }
     if (runState.WriteLogEnabled) {
-        AddElapsed(PerfBlendTime, started);
+        AddElapsed(displayState.PerfBlendTime, started);
     }
 
     DrawMessageOverlay();
@@ -261,7 +263,7 @@ void BlendBlitSurface(std::int32_t level) {
     started = NowSeconds();
     failed |= !display::Succeeded(Present(*primary, *back, source, window, haveWindow));
     if (runState.WriteLogEnabled) {
-        AddElapsed(PerfPresentTime, started);
+        AddElapsed(displayState.PerfPresentTime, started);
         stats.lastPresentEnd = NowSeconds();
         CountFrame();
     }

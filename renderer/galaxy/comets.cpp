@@ -172,9 +172,11 @@ void MoveHead(CometTable& k, std::int32_t i, const UniGalaxy& t, std::int16_t ga
 
 void DrawParticle(const CometTable& k, std::int32_t j, float offX, float offY, float offZ, std::int16_t type) {
     const double depth = static_cast<double>(offZ) + k.ParticleZ[j];
-    const double f = FocalDistance / depth;
-    const auto x = ScreenCoordinate((static_cast<double>(offX) + k.ParticleX[j]) * f + ProjectionCentre.x);
-    const auto y = ScreenCoordinate((static_cast<double>(offY) + k.ParticleY[j]) * f + ProjectionCentre.y);
+    const double f = drawingGeometry.FocalDistance / depth;
+    const auto x =
+        ScreenCoordinate((static_cast<double>(offX) + k.ParticleX[j]) * f + drawingGeometry.ProjectionCentre.x);
+    const auto y =
+        ScreenCoordinate((static_cast<double>(offY) + k.ParticleY[j]) * f + drawingGeometry.ProjectionCentre.y);
     if (!x || !y) return;
     PlotPixel(static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y),
               colourTables.TypeHueRamps[type][k.ParticleAge[j]]);

@@ -122,8 +122,9 @@ void RunGalaxyDisplay(std::int16_t index, std::int16_t limitFrames, std::int32_t
     while (true) {
         AdvanceGalaxyAngles();
         runState.FrameStartTick = TickCount();
-        CurrentBlend = CycleGalaxyStars(tables.galaxies, stars, tables.comets, tables.paths, tour, CurrentBlend);
-        BlendBlitSurface(CurrentBlend);
+        displayState.CurrentBlend =
+            CycleGalaxyStars(tables.galaxies, stars, tables.comets, tables.paths, tour, displayState.CurrentBlend);
+        BlendBlitSurface(displayState.CurrentBlend);
         AdvanceNebulaPaths(tables.paths, 1, shown, {});
         // The About box steps through the types without touching the stop flag.
         if (limited && ++frames == frameLimit) return;

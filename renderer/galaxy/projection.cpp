@@ -36,9 +36,9 @@ std::optional<std::int64_t> ScreenCoordinate(double value) {
 
 std::optional<ScreenPoint> ProjectToScreen(const CameraPoint& point) {
     if (!(point.depth > 0)) return std::nullopt;
-    const double scale = static_cast<double>(FocalDistance) / point.depth;
-    const auto x = ScreenCoordinate(point.u * scale + ProjectionCentre.x);
-    const auto y = ScreenCoordinate(point.v * scale + ProjectionCentre.y);
+    const double scale = static_cast<double>(drawingGeometry.FocalDistance) / point.depth;
+    const auto x = ScreenCoordinate(point.u * scale + drawingGeometry.ProjectionCentre.x);
+    const auto y = ScreenCoordinate(point.v * scale + drawingGeometry.ProjectionCentre.y);
     if (!x || !y) return std::nullopt;
     return ScreenPoint{static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y)};
 }

@@ -96,14 +96,16 @@ constexpr DepthLayer kPulsarSphere2[] = {
 constexpr std::array<std::span<const DepthLayer>, 5> kPulsarShapes{kPulsarNova, kPulsarAxes, kPulsarStar, kPulsarSphere,
                                                                    kPulsarSphere2};
 
-bool InsidePlotBounds(std::int64_t x, std::int64_t y) { return x > 0 && x < MaxPlotX && y > MinPlotY && y < MaxPlotY; }
+bool InsidePlotBounds(std::int64_t x, std::int64_t y) {
+    return x > 0 && x < drawingGeometry.MaxPlotX && y > drawingGeometry.MinPlotY && y < drawingGeometry.MaxPlotY;
+}
 
 void PlotAt(std::int64_t x, std::int64_t y, std::int32_t color) {
     if (!InsidePlotBounds(x, y)) return;
     // The buffer is checked too: an animation may draw while no display is up.
-    const std::int64_t index = y * PitchPixels + x;
-    if (index >= 0 && static_cast<std::uint64_t>(index) < PixelBuffer.size()) {
-        PixelBuffer[static_cast<std::size_t>(index)] = color;
+    const std::int64_t index = y * displayState.PitchPixels + x;
+    if (index >= 0 && static_cast<std::uint64_t>(index) < displayState.PixelBuffer.size()) {
+        displayState.PixelBuffer[static_cast<std::size_t>(index)] = color;
     }
 }
 
@@ -147,10 +149,10 @@ struct LayerFrame {
 
 LayerFrame FrameAt(float u, float v, double depth, double extent) {
     LayerFrame frame;
-    const double s = FocalDistance / depth;
-    const auto px = ScreenCoordinate(s * u + ProjectionCentre.x);
-    const auto py = ScreenCoordinate(s * v + ProjectionCentre.y);
-    frame.scale = FocalLength / depth * extent;
+    const double s = drawingGeometry.FocalDistance / depth;
+    const auto px = ScreenCoordinate(s * u + drawingGeometry.ProjectionCentre.x);
+    const auto py = ScreenCoordinate(s * v + drawingGeometry.ProjectionCentre.y);
+    frame.scale = displaySettings.FocalLength / depth * extent;
     if (px && py) {
         frame.px = *px;
         frame.py = *py;
@@ -194,7 +196,7 @@ void PlotNewStar(std::int32_t x, std::int32_t y, float depth, std::int16_t count
                  std::int32_t color) {
     if (!InsidePlotBounds(x, y)) return;
     PlotAt(x, y, color);
-    const double e = static_cast<double>(FocalLength) / depth * ext * count / frames;
+    const double e = static_cast<double>(displaySettings.FocalLength) / depth * ext * count / frames;
     const std::int64_t n = Radius(e, 32);
     auto draw = [&](std::initializer_list<Group> groups) {
         for (const Group& group : groups) DrawGroup(group, x, y, e, color);

@@ -123,7 +123,7 @@ bool RunHeadless(const RunOptions& options, RunTimes* times) {
     SetFramePacer({[&now] { return now; }, [&now](std::int64_t ms) { now += ms; },
                    [&] {
                        ++frames;
-                       now += FrameDelayMs;
+                       now += displaySettings.FrameDelayMs;
                        lastFrame = Clock::now();
                        if (!firstFrame) {
                            firstFrame = lastFrame;
@@ -155,7 +155,7 @@ bool RunHeadless(const RunOptions& options, RunTimes* times) {
         times->presentMs = window->PresentMs();
     }
     ReleaseDirectX();
-    SaverHWnd.reset();
+    displayState.SaverHWnd.reset();
     SetFramePacer({});
     SetDisplayOpener({});
     return ran;

@@ -185,9 +185,9 @@ void PlaceInRandomGalaxy(UniverseTables& tables, std::int32_t i) {
 }
 
 void DrawAt(double x, double y, double depth, std::int32_t colour) {
-    const double k = FocalDistance / depth;
-    const auto px = ScreenCoordinate(k * x + ProjectionCentre.x);
-    const auto py = ScreenCoordinate(k * y + ProjectionCentre.y);
+    const double k = drawingGeometry.FocalDistance / depth;
+    const auto px = ScreenCoordinate(k * x + drawingGeometry.ProjectionCentre.x);
+    const auto py = ScreenCoordinate(k * y + drawingGeometry.ProjectionCentre.y);
     if (px && py) PlotPixel(static_cast<std::int32_t>(*px), static_cast<std::int32_t>(*py), colour);
 }
 
@@ -287,9 +287,9 @@ bool RunCreationFrames(UniverseTables& tables, CreationTables& c, float& expandS
     const CameraPosition camera{0, 0, Single(-static_cast<double>(u.Universe_DstCen))};
     for (std::int16_t f = 0; f < steps; ++f) {
         runState.FrameStartTick = TickCount();
-        CurrentBlend =
+        displayState.CurrentBlend =
             ToInt32((static_cast<double>(u.DX_BlendUniTravel) - u.DX_BlendUniBurst) * f / steps + u.DX_BlendUniBurst)
-                .value_or(CurrentBlend);
+                .value_or(displayState.CurrentBlend);
         DriftGalaxies(tables.galaxies, c, damping);
         AdvanceGalaxyAngles();
         const int ramp = std::clamp(ToInt32(f * (80.0 / steps)).value_or(0), 0, kLastRampEntry);
@@ -300,7 +300,7 @@ bool RunCreationFrames(UniverseTables& tables, CreationTables& c, float& expandS
         universeExtent = Single(static_cast<double>(universeExtent) + expandSpeed);
         CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
                            kAmbientCreation, profile);
-        BlendBlitSurface(CurrentBlend);
+        BlendBlitSurface(displayState.CurrentBlend);
         if (damping > 0) DampAmbient(tables.ambient, damping);
         expandSpeed = Single(static_cast<double>(expandSpeed) * damping);
         AdvanceNebulaPaths(tables.paths, tables.galaxies.Count(), -1, tables.galaxies.GalType);
@@ -412,9 +412,11 @@ void CycleUniverseStars(AmbientTable& ambient, StartCloudPaths& cloud, GalaxyPat
         }
         const double depth = static_cast<double>(ambient.AmbZ[i]) - camera.z;
         if (!(depth > 0)) continue;
-        const double k = FocalDistance / depth;
-        const auto x = ScreenCoordinate((static_cast<double>(ambient.AmbX[i]) - camera.x) * k + ProjectionCentre.x);
-        const auto y = ScreenCoordinate((static_cast<double>(ambient.AmbY[i]) - camera.y) * k + ProjectionCentre.y);
+        const double k = drawingGeometry.FocalDistance / depth;
+        const auto x = ScreenCoordinate((static_cast<double>(ambient.AmbX[i]) - camera.x) * k +
+                                        drawingGeometry.ProjectionCentre.x);
+        const auto y = ScreenCoordinate((static_cast<double>(ambient.AmbY[i]) - camera.y) * k +
+                                        drawingGeometry.ProjectionCentre.y);
         if (!x || !y) continue;
         const auto px = static_cast<std::int32_t>(*x);
         const auto py = static_cast<std::int32_t>(*y);

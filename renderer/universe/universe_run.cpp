@@ -98,10 +98,11 @@ struct UniverseRun {
     void DrawFrame(const TourFrame& tour) {
         PlaceGalaxiesForCamera();
         AdvanceGalaxyAngles();
-        CurrentBlend = CycleGalaxyStars(tables.galaxies, tables.stars, tables.comets, tables.paths, tour, CurrentBlend);
+        displayState.CurrentBlend = CycleGalaxyStars(tables.galaxies, tables.stars, tables.comets, tables.paths, tour,
+                                                     displayState.CurrentBlend);
         CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
                            kAmbientTour, profileIndex);
-        BlendBlitSurface(CurrentBlend);
+        BlendBlitSurface(displayState.CurrentBlend);
     }
 
     // One frame of a visit; false when the run must stop.

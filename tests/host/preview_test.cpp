@@ -23,8 +23,8 @@ TEST_F(PreviewTest, TheDrawingSizeIsTheHostsSize) {
     EXPECT_EQ(pic.InnerHeight(), 120 * 12);
     runState.RunMode = kRunModePreview;
     LoadDisplaySettings(pic, true, 1.0f);
-    EXPECT_EQ(ScreenWidth, 160);
-    EXPECT_EQ(ScreenHeight, 120);
+    EXPECT_EQ(drawingGeometry.ScreenWidth, 160);
+    EXPECT_EQ(drawingGeometry.ScreenHeight, 120);
     runState.TwipsPerPixel = {};
 }
 
@@ -39,10 +39,10 @@ TEST_F(PreviewTest, AHostThatIsNoWindowStopsTheFirstFrame) {
     runState.HostWindowHandle = 0;
     RunPreviewLoop(PreviewTarget(window));
     EXPECT_EQ(window->PresentCount(), 1);
-    EXPECT_EQ(FocalLength, 1.0f);
-    EXPECT_EQ(FrameDelayMs, 25);
+    EXPECT_EQ(displaySettings.FocalLength, 1.0f);
+    EXPECT_EQ(displaySettings.FrameDelayMs, 25);
     EXPECT_EQ(Universe.Universe_Stars, 650);
-    EXPECT_FALSE(DX);
+    EXPECT_FALSE(displayState.DX);
 }
 
 }  // namespace

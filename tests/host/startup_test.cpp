@@ -31,7 +31,7 @@ TEST_F(StartupTest, StartUpSetsTheProcessState) {
     EXPECT_EQ(ApplicationHelpFile(), "Orbhelp50.hlp");
     EXPECT_GT(runState.TwipsPerPixel.x, 0);
     EXPECT_GT(ScreenTwips.width, 0);
-    EXPECT_TRUE(DX);
+    EXPECT_TRUE(displayState.DX);
 }
 
 TEST_F(StartupTest, TheLogIsOffUnlessStoredAsNonZero) {
@@ -69,7 +69,7 @@ TEST_F(StartupTest, APreviewWithoutAHostWindowEndsAtOnce) {
     EXPECT_EQ(runState.HostWindowHandle, 0u);
     EXPECT_EQ(runState.RunMode, kRunModePreview);
     EXPECT_EQ(ended, std::vector<int>{kExitSuccess});
-    EXPECT_FALSE(DX);
+    EXPECT_FALSE(displayState.DX);
 }
 
 TEST_F(StartupTest, ATemplateImportGivesANewUserTheFactoryGalaxyTypes) {
@@ -91,12 +91,12 @@ TEST_F(StartupTest, TheColourDepthCheck) {
     InitDirectX();
     colourTables.DisplayBpp = 16;
     EXPECT_TRUE(CheckColorDepth(true));
-    EXPECT_TRUE(DX);
+    EXPECT_TRUE(displayState.DX);
 
     colourTables.DisplayBpp = 15;
     EXPECT_FALSE(CheckColorDepth(false));
     EXPECT_TRUE(messages.empty());
-    EXPECT_FALSE(DX);
+    EXPECT_FALSE(displayState.DX);
 
     EXPECT_FALSE(CheckColorDepth(true));
     EXPECT_EQ(messages.size(), 1u);

@@ -64,7 +64,6 @@ void RendererTest::SetUp() {
     SetCorvaneLookup(FAKE_CORVANE_FOLDER, false);
 
     ResetRendererState();
-    CurrentBlend = 0;
     ResetFrameStatistics();
     ResetMessageOverlay();
 }
@@ -72,7 +71,7 @@ void RendererTest::SetUp() {
 void RendererTest::TearDown() {
     onPump = nullptr;
     ReleaseDirectX();
-    SaverHWnd.reset();
+    ResetDisplayState();
     SetFramePacer({});
     SetEndProcessHandler({});
     display::SetCursorHandler({});

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/colour_tables.h"
+#include "renderer/display/display.h"
+#include "renderer/display/display_settings.h"
 #include "renderer/display/run_state.h"
 #include "renderer/renderer_state.h"
 #include "renderer/universe/tour.h"
@@ -23,6 +25,13 @@ TEST(RendererState, OneResetReturnsEveryRecordToItsStartValues) {
     colourTables.TypeHueRamps[kHueColorRows - 1][kHueRampEntries - 1] = 1;
     Universe.Universe_Stars = 1234;
     ParseTourSequence("3 4");
+    displayState.DX = true;
+    displayState.PixelBuffer.assign(4, 1);
+    displayState.PerfPresentTime = 2.5;
+    displaySettings.VertOffset = 9;
+    displaySettings.ZeroText = "0";
+    drawingGeometry.ScreenWidth = 640;
+    drawingGeometry.FocalDistance = 3.0f;
 
     ResetRendererState();
 
@@ -31,6 +40,13 @@ TEST(RendererState, OneResetReturnsEveryRecordToItsStartValues) {
     EXPECT_TRUE(colourTables == freshColours);
     EXPECT_EQ(Universe, UniverseSettings{});
     EXPECT_EQ(tourList, TourList{});
+    EXPECT_FALSE(displayState.DX);
+    EXPECT_TRUE(displayState.PixelBuffer.empty());
+    EXPECT_EQ(displayState.PerfPresentTime, 0.0);
+    EXPECT_EQ(displaySettings.VertOffset, 0);
+    EXPECT_EQ(displaySettings.ZeroText, "");
+    EXPECT_EQ(drawingGeometry.ScreenWidth, 16);
+    EXPECT_EQ(drawingGeometry.FocalDistance, 0.0f);
 }
 
 }  // namespace

@@ -48,24 +48,27 @@ inline DrawCount DrawsMade() { return {RandomFractionCursor(), RandomIntegerCurs
 // A work image of width x height with the drawing geometry the display
 // derives for it (focal length 1).
 inline void UseWorkImage(int width, int height) {
-    ScreenWidth = width;
-    ScreenHeight = height;
-    MaxPlotX = width - 1;
-    MinPlotY = 1;
-    MaxPlotY = height - 2;
-    ProjectionCentre = {width / 2, height / 2};
-    FocalLength = 1.0f;
-    FocalDistance = static_cast<float>((ProjectionCentre.x + ProjectionCentre.y) * 0.5);
-    PitchPixels = width;
-    PixelBuffer.assign(static_cast<std::size_t>(width) * height + 1, 0);
+    drawingGeometry.ScreenWidth = width;
+    drawingGeometry.ScreenHeight = height;
+    drawingGeometry.MaxPlotX = width - 1;
+    drawingGeometry.MinPlotY = 1;
+    drawingGeometry.MaxPlotY = height - 2;
+    drawingGeometry.ProjectionCentre = {width / 2, height / 2};
+    displaySettings.FocalLength = 1.0f;
+    drawingGeometry.FocalDistance =
+        static_cast<float>((drawingGeometry.ProjectionCentre.x + drawingGeometry.ProjectionCentre.y) * 0.5);
+    displayState.PitchPixels = width;
+    displayState.PixelBuffer.assign(static_cast<std::size_t>(width) * height + 1, 0);
 }
 
 inline int LitPixels() {
-    return static_cast<int>(
-        std::count_if(PixelBuffer.begin(), PixelBuffer.end(), [](std::int32_t c) { return c != 0; }));
+    return static_cast<int>(std::count_if(displayState.PixelBuffer.begin(), displayState.PixelBuffer.end(),
+                                          [](std::int32_t c) { return c != 0; }));
 }
 
-inline std::int32_t PixelAt(int x, int y) { return PixelBuffer[static_cast<std::size_t>(y) * PitchPixels + x]; }
+inline std::int32_t PixelAt(int x, int y) {
+    return displayState.PixelBuffer[static_cast<std::size_t>(y) * displayState.PitchPixels + x];
+}
 
 class StarTest : public ::testing::Test {
 protected:

@@ -83,7 +83,7 @@ protected:
     }
     std::uint64_t WorkImageChecksum() const {
         std::uint64_t hash = 1469598103934665603ull;  // FNV-1a
-        for (const std::int32_t colour : PixelBuffer) {
+        for (const std::int32_t colour : displayState.PixelBuffer) {
             hash = (hash ^ static_cast<std::uint32_t>(colour)) * 1099511628211ull;
         }
         return hash;

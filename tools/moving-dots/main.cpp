@@ -108,7 +108,7 @@ bool StoreSetting(const std::string& text) {
 // The work image holds byte 0 as blue on 24- and 32-bit surfaces and as the
 // top (red) bits on 16-bit ones.
 std::int32_t WorkColour(const Dot& dot) {
-    if (PixelFormat >= 24) {
+    if (displayState.PixelFormat >= 24) {
         return dot.b | dot.g << 8 | dot.r << 16;
     }
     return dot.r | dot.g << 8 | dot.b << 16;
@@ -119,8 +119,8 @@ std::vector<Dot> MakeDots() {
     std::vector<Dot> dots;
     for (int i = 0; i < 12; ++i) {
         const auto* c = colours[i % 4];
-        dots.push_back({ScreenWidth * (0.1 + 0.07 * i), ScreenHeight * (0.2 + 0.05 * i), 1.5 + 0.4 * (i % 5),
-                        1.0 + 0.3 * (i % 3), c[0], c[1], c[2]});
+        dots.push_back({drawingGeometry.ScreenWidth * (0.1 + 0.07 * i), drawingGeometry.ScreenHeight * (0.2 + 0.05 * i),
+                        1.5 + 0.4 * (i % 5), 1.0 + 0.3 * (i % 3), c[0], c[1], c[2]});
     }
     return dots;
 }
@@ -128,17 +128,17 @@ std::vector<Dot> MakeDots() {
 void MoveAndPlot(Dot& dot) {
     dot.x += dot.vx;
     dot.y += dot.vy;
-    if (dot.x < 4 || dot.x > ScreenWidth - 5) {
+    if (dot.x < 4 || dot.x > drawingGeometry.ScreenWidth - 5) {
         dot.vx = -dot.vx;
     }
-    if (dot.y < MinPlotY + 3 || dot.y > MaxPlotY - 3) {
+    if (dot.y < drawingGeometry.MinPlotY + 3 || dot.y > drawingGeometry.MaxPlotY - 3) {
         dot.vy = -dot.vy;
     }
     const int cx = static_cast<int>(dot.x), cy = static_cast<int>(dot.y);
     for (int y = cy - kDotRadius; y <= cy + kDotRadius; ++y) {
         for (int x = cx - kDotRadius; x <= cx + kDotRadius; ++x) {
-            if (x > 0 && x < MaxPlotX && y > MinPlotY && y < MaxPlotY) {
-                PixelBuffer[static_cast<std::size_t>(y) * PitchPixels + x] = WorkColour(dot);
+            if (x > 0 && x < drawingGeometry.MaxPlotX && y > drawingGeometry.MinPlotY && y < drawingGeometry.MaxPlotY) {
+                displayState.PixelBuffer[static_cast<std::size_t>(y) * displayState.PitchPixels + x] = WorkColour(dot);
             }
         }
     }
@@ -178,8 +178,8 @@ int main(int argc, char** argv) {
         std::fputs("moving-dots: the display could not be set up\n", stderr);
         return 1;
     }
-    std::printf("display %dx%d pixel format %d %s\n", ScreenWidth, ScreenHeight, PixelFormat,
-                FullScreenExclusive ? "exclusive" : "windowed");
+    std::printf("display %dx%d pixel format %d %s\n", drawingGeometry.ScreenWidth, drawingGeometry.ScreenHeight,
+                displayState.PixelFormat, displayState.FullScreenExclusive ? "exclusive" : "windowed");
     std::vector<Dot> dots = MakeDots();
     for (int frame = 0; frame < options.frames && !runState.StopRequested; ++frame) {
         runState.FrameStartTick = TickCount();

@@ -110,13 +110,13 @@ TEST_F(DialogPreviewTest, BothPreviewsDrawWithTheDialogsUnsavedDisplayChoices) {
     dialog.SetListIndex("cboRGB16bbp", kNoIndex, 0);
     StopAfter(1);
     PreviewUniverse();
-    EXPECT_EQ(VertOffset, -3);
-    EXPECT_EQ(RGB16Mode, 0);
+    EXPECT_EQ(displaySettings.VertOffset, -3);
+    EXPECT_EQ(displaySettings.RGB16Mode, 0);
     dialog.SetListIndex("lstUniGalaxy", kNoIndex, 4);
-    VertOffset = 0;
+    displaySettings.VertOffset = 0;
     StopAfter(1);
     PreviewGalaxy(false);
-    EXPECT_EQ(VertOffset, -3);
+    EXPECT_EQ(displaySettings.VertOffset, -3);
 }
 
 TEST_F(DialogPreviewTest, ABoxTheReadingRefusesLeavesItsValue) {

@@ -31,7 +31,7 @@ TEST_F(PictureBoxWindowTest, FramesReachThePictureBox) {
     runState.RunMode = kRunModeDialog;
     LoadDisplaySettings(WindowTarget(std::make_shared<PictureBoxWindow>(Box()), 80, 60), false, 1.0f);
     ASSERT_TRUE(LoadPropsInitDX());
-    BackSurface->Fill({0, 0, 80, 60}, 0x00FF0000);
+    displayState.BackSurface->Fill({0, 0, 80, 60}, 0x00FF0000);
     BlendBlitSurface(0);
     EXPECT_EQ(system->CountOf(display::Call::Blt), 1);
     EXPECT_EQ(Box().Drawing().Image().pixel(40, 30) & 0xFFFFFF, 0xFF0000u);

@@ -18,9 +18,9 @@ TEST_F(DisplayLifecycle, StartUpReadsTheDesktopDepthAndTheFlipSetting) {
     UseDesktop({display::PixelLayout::Rgb565, {640, 480}, {}});
     Store("DirectX", "DX_UseFlip", "0");
     InitDirectX();
-    EXPECT_TRUE(DX);
+    EXPECT_TRUE(displayState.DX);
     EXPECT_EQ(colourTables.DisplayBpp, 16);
-    EXPECT_FALSE(UseFlip);
+    EXPECT_FALSE(displayState.UseFlip);
 }
 
 TEST_F(DisplayLifecycle, AMissingVideoSystemOffersTheDownloadPageAndEndsTheProcess) {
@@ -33,7 +33,7 @@ TEST_F(DisplayLifecycle, AMissingVideoSystemOffersTheDownloadPageAndEndsTheProce
               "URL:  https://www.libsdl.org/download-2.0.php"
               "\r\n\r\nWould you like to go to the site now?");
     EXPECT_EQ(ended, (std::vector<int>{1}));
-    EXPECT_FALSE(DX);
+    EXPECT_FALSE(displayState.DX);
 }
 
 TEST_F(DisplayLifecycle, AnUnusableDisplayGivesTheServicesMessage) {
@@ -46,22 +46,22 @@ TEST_F(DisplayLifecycle, AnUnusableDisplayGivesTheServicesMessage) {
 
 TEST_F(DisplayLifecycle, TheSaverBuildsAnExclusiveFlipChainWithoutClipper) {
     ASSERT_TRUE(Start(kRunModeSaver));
-    EXPECT_TRUE(FullScreenExclusive);
+    EXPECT_TRUE(displayState.FullScreenExclusive);
     EXPECT_EQ(system->Calls()[0].call, Call::EnumerateModes);  // the largest mode bounds the stored size
     EXPECT_EQ(system->Calls()[1].detail, "exclusive");
     EXPECT_EQ(system->Calls()[2].detail, "640x480x32");
     EXPECT_EQ(system->Calls()[3].detail, "flip chain");
-    EXPECT_EQ(BackSurface->Kind(), display::SurfaceKind::BackBuffer);
+    EXPECT_EQ(displayState.BackSurface->Kind(), display::SurfaceKind::BackBuffer);
     EXPECT_FALSE(Called(Call::CreateClipper));
 }
 
 TEST_F(DisplayLifecycle, WithoutFlippingTheSaverBlitsFromASystemMemorySurface) {
     Store("DirectX", "DX_UseFlip", "0");
     ASSERT_TRUE(Start(kRunModeSaver));
-    EXPECT_TRUE(FullScreenExclusive);
+    EXPECT_TRUE(displayState.FullScreenExclusive);
     EXPECT_EQ(system->Calls()[3].detail, "single");
-    EXPECT_EQ(BackSurface->Kind(), display::SurfaceKind::Plain);
-    EXPECT_EQ(BackSurface->GetSize(), (display::Size{640, 480}));
+    EXPECT_EQ(displayState.BackSurface->Kind(), display::SurfaceKind::Plain);
+    EXPECT_EQ(displayState.BackSurface->GetSize(), (display::Size{640, 480}));
 }
 
 TEST_F(DisplayLifecycle, ACustomSizeRunsAtTheNormalLevelWithoutClipper) {
@@ -69,61 +69,61 @@ TEST_F(DisplayLifecycle, ACustomSizeRunsAtTheNormalLevelWithoutClipper) {
     Store("DirectX", "DX_WinWidth", "320");
     Store("DirectX", "DX_WinHeight", "200");
     ASSERT_TRUE(Start(kRunModeSaver, 640, 480));
-    EXPECT_FALSE(FullScreenExclusive);
+    EXPECT_FALSE(displayState.FullScreenExclusive);
     EXPECT_EQ(system->Calls()[1].detail, "normal");
     EXPECT_FALSE(Called(Call::SetDisplayMode));
     EXPECT_FALSE(Called(Call::CreateClipper));
-    EXPECT_EQ(BackSurface->GetSize(), (display::Size{320, 200}));
+    EXPECT_EQ(displayState.BackSurface->GetSize(), (display::Size{320, 200}));
 }
 
 TEST_F(DisplayLifecycle, AModeTheScreenDoesNotOfferFallsBackToTheDesktopLayoutAtTheDesktopSize) {
     UseDesktop({display::PixelLayout::Xrgb8888, {1278, 720}, {{640, 480, 32}, {800, 600, 32}}});
     Store("DirectX", "DX_WinWidth", "641");  // rounded up to 644, which is not offered
     ASSERT_TRUE(Start(kRunModeSaver));
-    EXPECT_FALSE(FullScreenExclusive);
+    EXPECT_FALSE(displayState.FullScreenExclusive);
     EXPECT_TRUE(ended.empty());
     EXPECT_EQ(system->Calls()[3].call, Call::SetCooperativeLevel);
     EXPECT_EQ(system->Calls()[3].detail, "normal");
     // The drawing width keeps its multiple of 4; the geometry follows the new size.
-    EXPECT_EQ(BackSurface->GetSize(), (display::Size{1280, 720}));
-    EXPECT_EQ(ScreenWidth, 1280);
-    EXPECT_EQ(ProjectionCentre.x, 640);
-    EXPECT_EQ(ProjectionCentre.y, 360);
-    EXPECT_EQ(MaxPlotX, 1279);
+    EXPECT_EQ(displayState.BackSurface->GetSize(), (display::Size{1280, 720}));
+    EXPECT_EQ(drawingGeometry.ScreenWidth, 1280);
+    EXPECT_EQ(drawingGeometry.ProjectionCentre.x, 640);
+    EXPECT_EQ(drawingGeometry.ProjectionCentre.y, 360);
+    EXPECT_EQ(drawingGeometry.MaxPlotX, 1279);
 }
 
 TEST_F(DisplayLifecycle, DialogsAndThePreviewGetAClipperOnTheirWindow) {
     for (const std::int16_t mode : {kRunModeDialog, kRunModePreview}) {
         ASSERT_TRUE(Start(mode));
-        EXPECT_FALSE(FullScreenExclusive);
-        ASSERT_TRUE(DisplayClipper);
-        EXPECT_EQ(DisplayClipper->GetWindow(), window);
-        EXPECT_EQ(PrimarySurface->GetClipper(), DisplayClipper);
+        EXPECT_FALSE(displayState.FullScreenExclusive);
+        ASSERT_TRUE(displayState.DisplayClipper);
+        EXPECT_EQ(displayState.DisplayClipper->GetWindow(), window);
+        EXPECT_EQ(displayState.PrimarySurface->GetClipper(), displayState.DisplayClipper);
     }
 }
 
 TEST_F(DisplayLifecycle, AnotherAnimationReleasesThePreviousSurfaces) {
     ASSERT_TRUE(Start(kRunModeDialog));
-    const auto oldBack = BackSurface;
-    const auto oldClipper = DisplayClipper;
+    const auto oldBack = displayState.BackSurface;
+    const auto oldClipper = displayState.DisplayClipper;
     ASSERT_TRUE(Start(kRunModeDialog, 32, 24));
     EXPECT_TRUE(oldBack->IsReleased());
     EXPECT_TRUE(oldClipper->IsReleased());
-    EXPECT_FALSE(BackSurface->IsReleased());
+    EXPECT_FALSE(displayState.BackSurface->IsReleased());
 }
 
 TEST_F(DisplayLifecycle, TheWorkImageHasOneEntryMoreThanTheSurfaceRows) {
     ASSERT_TRUE(Start(kRunModeDialog, 64, 48));
-    EXPECT_EQ(PitchPixels, 64);
-    EXPECT_EQ(PixelBuffer.size(), 64u * 48 + 1);
+    EXPECT_EQ(displayState.PitchPixels, 64);
+    EXPECT_EQ(displayState.PixelBuffer.size(), 64u * 48 + 1);
 }
 
 TEST_F(DisplayLifecycle, TwentyFourBitRowsStayWholePixels) {
     UseDesktop({display::PixelLayout::Bgr24, {640, 480}, {}});
     ASSERT_TRUE(Start(kRunModeDialog, 66, 20));  // 68 pixels of 3 bytes: 204 bytes, a multiple of 12
-    EXPECT_EQ(PixelFormat, 24);
-    EXPECT_EQ(PitchPixels, 68);
-    EXPECT_EQ(PixelBuffer.size(), 68u * 20 + 1);
+    EXPECT_EQ(displayState.PixelFormat, 24);
+    EXPECT_EQ(displayState.PitchPixels, 68);
+    EXPECT_EQ(displayState.PixelBuffer.size(), 68u * 20 + 1);
 }
 
 struct SixteenBitCase {
@@ -138,7 +138,7 @@ TEST_P(SixteenBitLayouts, ChooseTheBlendRoutine) {
     UseDesktop({GetParam().desktop, {640, 480}, {}});
     Store("DirectX", "DX_RGB16bbp", GetParam().mode);
     ASSERT_TRUE(Start(kRunModeDialog));
-    EXPECT_EQ(PixelFormat, GetParam().expected);
+    EXPECT_EQ(displayState.PixelFormat, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SixteenBitLayouts,
@@ -152,8 +152,8 @@ TEST_F(DisplayLifecycle, ASetUpFailureInADialogKeepsTheDialogAndItsDisplay) {
     system->Fail(Call::CreateSurface, display::Result::Failed, 1);
     EXPECT_FALSE(Start(kRunModeDialog));
     EXPECT_TRUE(ended.empty());
-    EXPECT_TRUE(DD);
-    EXPECT_FALSE(BackSurface);
+    EXPECT_TRUE(displayState.DD);
+    EXPECT_FALSE(displayState.BackSurface);
     EXPECT_TRUE(Start(kRunModeDialog));  // the next preview works again
 }
 
@@ -162,7 +162,7 @@ TEST_F(DisplayLifecycle, ASetUpFailureInTheSaverReleasesEverythingAndEndsTheProc
     system->Fail(Call::Lock, display::Result::Failed);
     EXPECT_FALSE(Start(kRunModeSaver));
     EXPECT_EQ(ended, (std::vector<int>{1}));
-    EXPECT_FALSE(DD);
+    EXPECT_FALSE(displayState.DD);
     EXPECT_TRUE(system->IsReleased());
     EXPECT_EQ(cursor, (std::vector<bool>{true}));
 }
@@ -176,12 +176,13 @@ TEST_F(DisplayLifecycle, ReleaseWithNothingCreatedOnlyShowsTheCursor) {
 
 TEST_F(DisplayLifecycle, ReleaseReleasesEveryObjectOnce) {
     ASSERT_TRUE(Start(kRunModeDialog));
-    const auto back = BackSurface;
+    const auto back = displayState.BackSurface;
     ReleaseDirectX();
     ReleaseDirectX();
     EXPECT_TRUE(back->IsReleased());
     EXPECT_EQ(system->CountOf(Call::Release), 1);
-    EXPECT_FALSE(PrimarySurface || BackSurface || DisplayClipper || DD);
+    EXPECT_FALSE(displayState.PrimarySurface || displayState.BackSurface || displayState.DisplayClipper ||
+                 displayState.DD);
 }
 
 TEST_F(DisplayLifecycle, ALostDisplayIsTakenBackAfterTheEventsRan) {
@@ -195,7 +196,7 @@ TEST_F(DisplayLifecycle, ALostDisplayIsTakenBackAfterTheEventsRan) {
     EXPECT_EQ(CallsSince(first),
               (std::vector<Call>{Call::TestCooperativeLevel, Call::SetCooperativeLevel, Call::RestoreAllSurfaces}));
     EXPECT_EQ(system->Calls()[first + 1].detail, "exclusive");
-    EXPECT_FALSE(BackSurface->IsLost());
+    EXPECT_FALSE(displayState.BackSurface->IsLost());
 }
 
 TEST_F(DisplayLifecycle, AHeldDisplayNeedsNoRestore) {
@@ -232,7 +233,7 @@ TEST_F(DisplayLifecycle, ACloseDuringAFadeNeitherFadesAgainNorBreaksTheFrame) {
     };
     FadeOutDisplay(10, 8);
     EXPECT_EQ(nested, 1);
-    EXPECT_FALSE(DD);
+    EXPECT_FALSE(displayState.DD);
     EXPECT_EQ(window->PresentCount(), 0);
 }
 

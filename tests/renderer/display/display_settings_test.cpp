@@ -20,39 +20,39 @@ protected:
 
 TEST_F(DisplaySettings, TinySizesGrowToTheSmallestSurface) {
     Load(kRunModeDialog, 10, 5);
-    EXPECT_EQ(ScreenWidth, 16);
-    EXPECT_EQ(ScreenHeight, 12);
+    EXPECT_EQ(drawingGeometry.ScreenWidth, 16);
+    EXPECT_EQ(drawingGeometry.ScreenHeight, 12);
 }
 
 TEST_F(DisplaySettings, WidthsRoundUpToAMultipleOfFour) {
     Load(kRunModeDialog, 641, 480);
-    EXPECT_EQ(ScreenWidth, 644);
-    EXPECT_EQ(MaxPlotX, 643);
+    EXPECT_EQ(drawingGeometry.ScreenWidth, 644);
+    EXPECT_EQ(drawingGeometry.MaxPlotX, 643);
 }
 
 TEST_F(DisplaySettings, TheCentreRoundsHalvesToEven) {
     Load(kRunModeDialog, 640, 481);
-    EXPECT_EQ(ProjectionCentre.x, 320);
-    EXPECT_EQ(ProjectionCentre.y, 240);
+    EXPECT_EQ(drawingGeometry.ProjectionCentre.x, 320);
+    EXPECT_EQ(drawingGeometry.ProjectionCentre.y, 240);
     Load(kRunModeDialog, 640, 483);
-    EXPECT_EQ(ProjectionCentre.y, 242);
-    EXPECT_FLOAT_EQ(FocalDistance, 281.0f);
+    EXPECT_EQ(drawingGeometry.ProjectionCentre.y, 242);
+    EXPECT_FLOAT_EQ(drawingGeometry.FocalDistance, 281.0f);
 }
 
 TEST_F(DisplaySettings, TheFullScreenSizeComesFromTheStoredCustomSize) {
     Store("DirectX", "DX_WinWidth", "800");
     Store("DirectX", "DX_WinHeight", "600");
     Load(kRunModeSaver, 1, 1);
-    EXPECT_EQ(ScreenWidth, 800);
-    EXPECT_EQ(ScreenHeight, 600);
+    EXPECT_EQ(drawingGeometry.ScreenWidth, 800);
+    EXPECT_EQ(drawingGeometry.ScreenHeight, 600);
 }
 
 TEST_F(DisplaySettings, AHugeStoredSizeIsClamped) {
     Store("DirectX", "DX_WinWidth", "2000000");
     Store("DirectX", "DX_WinHeight", "99999");
     Load(kRunModeSaver, 1, 1);
-    EXPECT_EQ(ScreenWidth, 16384);
-    EXPECT_EQ(ScreenHeight, 16384);
+    EXPECT_EQ(drawingGeometry.ScreenWidth, 16384);
+    EXPECT_EQ(drawingGeometry.ScreenHeight, 16384);
 }
 
 // A size stored by hand or by a template from another machine is never
@@ -73,8 +73,9 @@ TEST_F(DisplaySettings, TheFullScreenSizeIsAtMostTheLargestDisplayMode) {
     for (const Case& c : cases) {
         UseDesktop({display::PixelLayout::Xrgb8888, {1280, 1024}, c.modes});
         ASSERT_TRUE(Start(kRunModeSaver));
-        EXPECT_EQ(BackSurface->GetSize(), c.expected) << c.modes.size() << " modes";
-        EXPECT_EQ(PixelBuffer.size(), static_cast<std::size_t>(PitchPixels) * c.expected.height + 1);
+        EXPECT_EQ(displayState.BackSurface->GetSize(), c.expected) << c.modes.size() << " modes";
+        EXPECT_EQ(displayState.PixelBuffer.size(),
+                  static_cast<std::size_t>(displayState.PitchPixels) * c.expected.height + 1);
         ReleaseDirectX();
     }
 }
@@ -83,22 +84,22 @@ TEST_F(DisplaySettings, ADialogsUnsavedChoicesReplaceTheStoredOnesWithinTheirRan
     Store("DirectX", "DX_VertOffset", "4");
     runState.RunMode = kRunModeDialog;
     LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f, DisplayChoices{-3, 1});
-    EXPECT_EQ(VertOffset, -3);
-    EXPECT_EQ(RGB16Mode, 1);
-    EXPECT_EQ(MaxPlotY, 45);
+    EXPECT_EQ(displaySettings.VertOffset, -3);
+    EXPECT_EQ(displaySettings.RGB16Mode, 1);
+    EXPECT_EQ(drawingGeometry.MaxPlotY, 45);
     LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f, DisplayChoices{30, -1});
-    EXPECT_EQ(VertOffset, 9);
-    EXPECT_EQ(RGB16Mode, 0);
+    EXPECT_EQ(displaySettings.VertOffset, 9);
+    EXPECT_EQ(displaySettings.RGB16Mode, 0);
     LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f);
-    EXPECT_EQ(VertOffset, 4);
-    EXPECT_EQ(RGB16Mode, 2);
+    EXPECT_EQ(displaySettings.VertOffset, 4);
+    EXPECT_EQ(displaySettings.RGB16Mode, 2);
 }
 
 TEST_F(DisplaySettings, ThePreviewDividesByTheTwipsPerPixel) {
     runState.TwipsPerPixel = {15, 12};
     Load(kRunModePreview, 152 * 15, 112 * 12);
-    EXPECT_EQ(ScreenWidth, 152);
-    EXPECT_EQ(ScreenHeight, 112);
+    EXPECT_EQ(drawingGeometry.ScreenWidth, 152);
+    EXPECT_EQ(drawingGeometry.ScreenHeight, 112);
     runState.TwipsPerPixel = {15, 15};
 }
 
@@ -108,8 +109,8 @@ TEST_F(DisplaySettings, VerticalOffsetsMoveThePlotBounds) {
     for (const auto& [offset, bounds] : cases) {
         Store("DirectX", "DX_VertOffset", offset);
         Load(kRunModeDialog, 64, 48);
-        EXPECT_EQ(MinPlotY, bounds.first) << offset;
-        EXPECT_EQ(MaxPlotY, bounds.second) << offset;
+        EXPECT_EQ(drawingGeometry.MinPlotY, bounds.first) << offset;
+        EXPECT_EQ(drawingGeometry.MaxPlotY, bounds.second) << offset;
     }
 }
 
@@ -126,19 +127,19 @@ TEST_F(DisplaySettings, HueStopsNeverRunBackwards) {
 TEST_F(DisplaySettings, FocalLengthIsClamped) {
     Store("Advanced", "FocalLength", "0");
     Load(kRunModeDialog, 64, 48);
-    EXPECT_FLOAT_EQ(FocalLength, 0.01f);
+    EXPECT_FLOAT_EQ(displaySettings.FocalLength, 0.01f);
     Store("Advanced", "FocalLength", "25");
     Load(kRunModeDialog, 64, 48, false, 2.0f);
-    EXPECT_FLOAT_EQ(FocalLength, 10.0f);
-    EXPECT_FLOAT_EQ(FocalDistance, 560.0f);  // (32 + 24) / 2 x 10 x 2
+    EXPECT_FLOAT_EQ(displaySettings.FocalLength, 10.0f);
+    EXPECT_FLOAT_EQ(drawingGeometry.FocalDistance, 560.0f);  // (32 + 24) / 2 x 10 x 2
 }
 
 TEST_F(DisplaySettings, PreviewsIgnoreTheStoredFocalLengthAndDelay) {
     Store("Advanced", "FocalLength", "3");
     Store("Advanced", "Adv_TimeDelay", "50");
     Load(kRunModeDialog, 64, 48, true);
-    EXPECT_FLOAT_EQ(FocalLength, 1.0f);
-    EXPECT_EQ(FrameDelayMs, 25);
+    EXPECT_FLOAT_EQ(displaySettings.FocalLength, 1.0f);
+    EXPECT_EQ(displaySettings.FrameDelayMs, 25);
 }
 
 TEST_F(DisplaySettings, TheMessageSettingsAreClampedAndTrimmed) {
@@ -147,10 +148,10 @@ TEST_F(DisplaySettings, TheMessageSettingsAreClampedAndTrimmed) {
     Store("Advanced", "Adv_FontHueV", "-3");
     Store("Advanced", "LockMessage", "  " + std::string(120, 'x') + "  ");
     Load(kRunModeDialog, 64, 48);
-    EXPECT_EQ(FontName, "Arial");
-    EXPECT_EQ(FontSize, 24);
-    EXPECT_EQ(FontHueV, 0);
-    EXPECT_EQ(LockMessage, std::string(100, 'x'));
+    EXPECT_EQ(displaySettings.FontName, "Arial");
+    EXPECT_EQ(displaySettings.FontSize, 24);
+    EXPECT_EQ(displaySettings.FontHueV, 0);
+    EXPECT_EQ(displaySettings.LockMessage, std::string(100, 'x'));
 }
 
 TEST_F(DisplaySettings, AMessageIsCutAtWholeCharacters) {
@@ -160,7 +161,7 @@ TEST_F(DisplaySettings, AMessageIsCutAtWholeCharacters) {
     }
     Store("Advanced", "LockMessage", message);
     Load(kRunModeDialog, 64, 48);
-    EXPECT_EQ(LockMessage, message.substr(0, 200));
+    EXPECT_EQ(displaySettings.LockMessage, message.substr(0, 200));
 }
 
 }  // namespace

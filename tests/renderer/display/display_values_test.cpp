@@ -31,30 +31,30 @@ struct RendererNumber {
     std::function<double()> stopBefore = nullptr;
 };
 const RendererNumber kRendererNumbers[] = {
-    {&R::FocalLength, [] { return FocalLength; }},
-    {&R::Adv_TimeDelay, [] { return FrameDelayMs; }},
-    {&R::Adv_FontSize, [] { return FontSize; }},
-    {&R::Adv_FontHueV, [] { return FontHueV; }},
-    {&R::Adv_FontTOff, [] { return FontTOff; }},
-    {&R::Adv_FontHInc, [] { return FontHInc; }},
-    {&R::Adv_CMinutes, [] { return CMinutes; }},
+    {&R::FocalLength, [] { return displaySettings.FocalLength; }},
+    {&R::Adv_TimeDelay, [] { return displaySettings.FrameDelayMs; }},
+    {&R::Adv_FontSize, [] { return displaySettings.FontSize; }},
+    {&R::Adv_FontHueV, [] { return displaySettings.FontHueV; }},
+    {&R::Adv_FontTOff, [] { return displaySettings.FontTOff; }},
+    {&R::Adv_FontHInc, [] { return displaySettings.FontHInc; }},
+    {&R::Adv_CMinutes, [] { return displaySettings.CMinutes; }},
     {&R::Adv_HueWheel0, [] { return colourTables.HueWheel[0]; }},
     {&R::Adv_HueWheel1, [] { return colourTables.HueWheel[1]; }, [] { return colourTables.HueWheel[0]; }},
     {&R::Adv_HueWheel2, [] { return colourTables.HueWheel[2]; }, [] { return colourTables.HueWheel[1]; }},
     {&R::Adv_HueWheel3, [] { return colourTables.HueWheel[3]; }, [] { return colourTables.HueWheel[2]; }},
     {&R::Adv_HueWheel4, [] { return colourTables.HueWheel[4]; }, [] { return colourTables.HueWheel[3]; }},
-    {&R::DX_WinWidth, [] { return ScreenWidth; }},
-    {&R::DX_WinHeight, [] { return ScreenHeight; }},
-    {&R::DX_VertOffset, [] { return VertOffset; }},
-    {&R::DX_RGB16bbp, [] { return RGB16Mode; }},
-    {&R::DX_UseFlip, [] { return UseFlip ? 1 : 0; }},
+    {&R::DX_WinWidth, [] { return drawingGeometry.ScreenWidth; }},
+    {&R::DX_WinHeight, [] { return drawingGeometry.ScreenHeight; }},
+    {&R::DX_VertOffset, [] { return displaySettings.VertOffset; }},
+    {&R::DX_RGB16bbp, [] { return displaySettings.RGB16Mode; }},
+    {&R::DX_UseFlip, [] { return displayState.UseFlip ? 1 : 0; }},
 };
 
 const std::pair<DisplayField, std::function<std::string()>> kRendererTexts[] = {
-    {&R::Adv_FontName, [] { return FontName; }},
-    {&R::LockMessage, [] { return LockMessage; }},
-    {&R::Adv_TimeText, [] { return TimeText; }},
-    {&R::Adv_ZeroText, [] { return ZeroText; }},
+    {&R::Adv_FontName, [] { return displaySettings.FontName; }},
+    {&R::LockMessage, [] { return displaySettings.LockMessage; }},
+    {&R::Adv_TimeText, [] { return displaySettings.TimeText; }},
+    {&R::Adv_ZeroText, [] { return displaySettings.ZeroText; }},
 };
 
 const DisplayValue& RowFor(const DisplayField& field) {

@@ -59,10 +59,10 @@ TEST_F(Overlay, TheTextIsCentredAndPlacedByItsTopOffset) {
     ASSERT_TRUE(Start(kRunModeSaver));
     DrawMessageOverlay();
     display::Size size;
-    ASSERT_EQ(BackSurface->MeasureText("Back soon", size), display::Result::Ok);
+    ASSERT_EQ(displayState.BackSurface->MeasureText("Back soon", size), display::Result::Ok);
     const int x = static_cast<int>(std::nearbyint((400 - size.width) * 0.5));
     EXPECT_EQ(Drawn().back(), std::to_string(x) + ",0 Back soon");
-    FontTOff = 100;
+    displaySettings.FontTOff = 100;
     DrawMessageOverlay();
     EXPECT_EQ(Drawn().back(), std::to_string(x) + "," + std::to_string(300 - size.height) + " Back soon");
 }
@@ -86,19 +86,19 @@ TEST_F(Overlay, TheCountdownDropsAMinuteEverySixtySeconds) {
 }
 
 TEST_F(Overlay, TheCountReplacesTheTimeToken) {
-    LockMessage = "Back in [T]";
-    TimeText = "[T]";
+    displaySettings.LockMessage = "Back in [T]";
+    displaySettings.TimeText = "[T]";
     EXPECT_EQ(CountdownText(5), "Back in 5 minutes");
-    TimeText = "";
+    displaySettings.TimeText = "";
     EXPECT_EQ(CountdownText(5), "Back in [T] 5 minutes");
-    TimeText = "  ";
+    displaySettings.TimeText = "  ";
     EXPECT_EQ(CountdownText(1), "Back in [T] 1 minute");
-    TimeText = "[t]";  // the token is compared with case
+    displaySettings.TimeText = "[t]";  // the token is compared with case
     EXPECT_EQ(CountdownText(2), "Back in [T] 2 minutes");
 }
 
 TEST_F(Overlay, TheTimeUpTextMayBeEmpty) {
-    ZeroText = "";
+    displaySettings.ZeroText = "";
     EXPECT_EQ(CountdownText(0), "");
 }
 

@@ -11,7 +11,7 @@ class Pacing : public RendererTest {
 protected:
     void SetUp() override {
         RendererTest::SetUp();
-        FrameDelayMs = 25;
+        displaySettings.FrameDelayMs = 25;
     }
 };
 
@@ -29,7 +29,7 @@ TEST_F(Pacing, ALateFrameDoesNotSleep) {
 }
 
 TEST_F(Pacing, RestsOfASecondOrMoreAreNotSlept) {
-    FrameDelayMs = 1500;
+    displaySettings.FrameDelayMs = 1500;
     runState.FrameStartTick = now;
     EXPECT_FALSE(WaitFrameDelay());
     EXPECT_TRUE(slept.empty());

@@ -23,9 +23,9 @@ protected:
         Store("DirectX", "DX_VertOffset", std::to_string(offset));
         ASSERT_TRUE(Start(kRunModeDialog, 64, 48));
         display::LockedRect locked;
-        ASSERT_EQ(BackSurface->Lock(locked), display::Result::Ok);
+        ASSERT_EQ(displayState.BackSurface->Lock(locked), display::Result::Ok);
         surface = locked.address;
-        BackSurface->Unlock();
+        displayState.BackSurface->Unlock();
     }
     std::uint8_t* surface = nullptr;
     static constexpr std::intptr_t kRow = 4 * 64;  // bytes of one work-image row
@@ -38,7 +38,7 @@ TEST_F(Presentation, OffsetZeroBlendsWithTheRowsAboveAndBelow) {
     EXPECT_EQ(call.routine, 32);
     EXPECT_EQ(call.surfaceStart, surface);
     EXPECT_EQ(call.surfaceEnd, surface + 45 * 64 * 4);  // row ScreenHeight - 3
-    EXPECT_EQ(call.workStart, reinterpret_cast<std::uint32_t*>(&PixelBuffer[64]));
+    EXPECT_EQ(call.workStart, reinterpret_cast<std::uint32_t*>(&displayState.PixelBuffer[64]));
     EXPECT_EQ(call.rowLength, 64);
     EXPECT_EQ(call.pitch, 64);
     EXPECT_EQ(call.factor, 755);
@@ -51,7 +51,7 @@ TEST_F(Presentation, APositiveOffsetTakesBothNeighboursFromAbove) {
     BlendBlitSurface(0);
     const FakeBlendCall& call = LastBlend();
     EXPECT_EQ(call.surfaceStart, surface + 3 * 64 * 4);  // the first three rows are not written
-    EXPECT_EQ(call.workStart, reinterpret_cast<std::uint32_t*>(&PixelBuffer[4 * 64]));
+    EXPECT_EQ(call.workStart, reinterpret_cast<std::uint32_t*>(&displayState.PixelBuffer[4 * 64]));
     EXPECT_EQ(call.offsetA, -kRow);
     EXPECT_EQ(call.offsetB, -4 * kRow);
     EXPECT_EQ(call.factor, 720);
@@ -109,7 +109,7 @@ TEST_F(Presentation, AFailedLockSkipsTheBlendButShowsTheFrame) {
 TEST_F(Presentation, RowsNarrowerThanTheDrawingAreSkipped) {
     StartWithOffset(0);
     const int before = FakeBlendCount();
-    ScreenWidth = 68;  // the geometry changed without a new set-up
+    drawingGeometry.ScreenWidth = 68;  // the geometry changed without a new set-up
     BlendBlitSurface(0);
     EXPECT_EQ(FakeBlendCount(), before);
     EXPECT_EQ(window->PresentCount(), 1);
@@ -118,7 +118,7 @@ TEST_F(Presentation, RowsNarrowerThanTheDrawingAreSkipped) {
 TEST_F(Presentation, WithoutCorvaneTheFrameIsShownAndTheLibraryIsLookedForAgain) {
     SetCorvaneLookup((config.Root() / "empty").string(), false);
     StartWithOffset(0);
-    PixelBuffer[64 * 10 + 10] = 0x00FFFFFF;
+    displayState.PixelBuffer[64 * 10 + 10] = 0x00FFFFFF;
     BlendBlitSurface(0);
     EXPECT_EQ(window->PresentCount(), 1);
     EXPECT_EQ(window->LastFrame().RgbAt(10, 9), 0u);
@@ -157,7 +157,7 @@ TEST_F(Presentation, TheRealLibraryShowsTheWorkImageInTheWindow) {
     SetCorvaneLookup(REAL_CORVANE_FOLDER, false);
     StartWithOffset(0);
     for (int x = 20; x < 30; ++x) {
-        PixelBuffer[64 * 11 + x] = 0x000000FF;  // blue in byte 0: red on none of the 32-bit layouts
+        displayState.PixelBuffer[64 * 11 + x] = 0x000000FF;  // blue in byte 0: red on none of the 32-bit layouts
     }
     BlendBlitSurface(0);
     bool shown = false;
@@ -179,7 +179,7 @@ TEST_F(Presentation, ThePreviewScalesTheWindowRectangleBackToItsHost) {
     runState.TwipsPerPixel = {15, 15};
     Store("DirectX", "DX_VertOffset", "0");
     ASSERT_TRUE(Start(kRunModePreview, 64 * 15, 48 * 15));
-    EXPECT_EQ(ScreenWidth, 64);
+    EXPECT_EQ(drawingGeometry.ScreenWidth, 64);
     BlendBlitSurface(0);
     EXPECT_EQ(window->LastFrame().size, (display::Size{960, 720}));
     EXPECT_EQ(window->LastFrame().RgbAt(63, 47), 0u);
@@ -215,7 +215,7 @@ TEST_F(Presentation, ADisplayReleasedByAnEventInsideTheFrameEndsTheFrameQuietly)
     system->LoseCooperativeLevel(true);
     onPump = [] { ReleaseDirectX(); };
     BlendBlitSurface(0);
-    EXPECT_FALSE(DD);
+    EXPECT_FALSE(displayState.DD);
     EXPECT_EQ(window->PresentCount(), 0);
 }
 
@@ -246,17 +246,17 @@ TEST_F(Statistics, ALineAfterEveryHundredFrames) {
 
 TEST_F(Statistics, AFrameOutsideThePresentationCountsAsIdleTime) {
     BlendBlitSurface(0);
-    EXPECT_EQ(PerfIdleTime, 0.0);  // the first frame has no earlier presentation
+    EXPECT_EQ(displayState.PerfIdleTime, 0.0);  // the first frame has no earlier presentation
     now += 40;
     BlendBlitSurface(0);
-    EXPECT_NEAR(PerfIdleTime, 0.04, 1e-9);
+    EXPECT_NEAR(displayState.PerfIdleTime, 0.04, 1e-9);
 }
 
 TEST_F(Statistics, NothingIsCountedWithTheLogOff) {
     runState.WriteLogEnabled = false;
     Frames(150, 30);
     EXPECT_TRUE(PerfLine.empty());
-    EXPECT_EQ(PerfIdleTime, 0.0);
+    EXPECT_EQ(displayState.PerfIdleTime, 0.0);
 }
 
 TEST(StatisticsLine, MatchesTheReportFormat) {

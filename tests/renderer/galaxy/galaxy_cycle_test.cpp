@@ -52,7 +52,7 @@ protected:
     }
     // One frame into a cleared work image.
     void Frame(const TourFrame& tour = {0, kType, 32000, 0.0f, true, kShowGalaxyType}) {
-        PixelBuffer.assign(PixelBuffer.size(), 0);
+        displayState.PixelBuffer.assign(displayState.PixelBuffer.size(), 0);
         CycleGalaxyStars(galaxies, stars, comets, paths, tour, 0);
     }
     GalaxyTable galaxies;
@@ -222,7 +222,7 @@ TEST_F(CometTest, EscapingHeadAtTheCentreStaysPut) {
 TEST_F(CometTest, ParticleAgeStopsAtEighty) {
     for (int frame = 0; frame < 100; ++frame) Cycle();
     EXPECT_EQ(comets.ParticleAge[0], 80);
-    PixelBuffer.assign(PixelBuffer.size(), 0);
+    displayState.PixelBuffer.assign(displayState.PixelBuffer.size(), 0);
     Cycle();
     EXPECT_EQ(LitPixels(), 0);  // alive, moving, no longer drawn
     EXPECT_EQ(comets.CometActive[0], 1);

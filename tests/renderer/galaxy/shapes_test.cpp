@@ -47,9 +47,9 @@ TEST_F(ShapesTest, PixelsOnThePlotBoundsAreNeverWritten) {
 }
 
 TEST_F(ShapesTest, PixelWithoutAWorkImageIsDropped) {
-    PixelBuffer.clear();
+    displayState.PixelBuffer.clear();
     PlotPixel(10, 10, kWhite);
-    EXPECT_TRUE(PixelBuffer.empty());
+    EXPECT_TRUE(displayState.PixelBuffer.empty());
 }
 
 TEST_F(ShapesTest, NewStarAtFullSizeDrawsTwentyFivePixels) {
@@ -63,7 +63,7 @@ TEST_F(ShapesTest, NewStarAtFullSizeDrawsTwentyFivePixels) {
 TEST_F(ShapesTest, NewStarInnerCrossRoundsHalvesToEven) {
     PlotNewStar(100, 100, 1.0f, 15, 30, 1.0f, kWhite);  // e = 0.5: 100 ± 0.5 both round to 100
     EXPECT_EQ(LitPixels(), 21);
-    std::fill(PixelBuffer.begin(), PixelBuffer.end(), 0);
+    std::fill(displayState.PixelBuffer.begin(), displayState.PixelBuffer.end(), 0);
     PlotNewStar(101, 101, 1.0f, 15, 30, 1.0f, kWhite);  // 101 ± 0.5 round to 100 and 102
     EXPECT_EQ(LitPixels(), 25);
 }
@@ -101,7 +101,7 @@ TEST_F(ShapesTest, PulsarShapesDrawTheirPatterns) {
     // union of each shape's point groups at scale 1.
     const int expected[] = {65, 17, 29, 37, 57};
     for (std::int16_t shape = 0; shape < 5; ++shape) {
-        std::fill(PixelBuffer.begin(), PixelBuffer.end(), 0);
+        std::fill(displayState.PixelBuffer.begin(), displayState.PixelBuffer.end(), 0);
         UsePulsar(shape);
         PlotPulsarStar(0, 0, 1.0f, 1.0f, kType, kWhite);
         EXPECT_EQ(LitPixels(), expected[shape]) << shape;
@@ -111,7 +111,7 @@ TEST_F(ShapesTest, PulsarShapesDrawTheirPatterns) {
 TEST_F(ShapesTest, TinyPulsarsShowTheCentreOnlyForTheFlatShapes) {
     const int expected[] = {1, 1, 1, 0, 0};
     for (std::int16_t shape = 0; shape < 5; ++shape) {
-        std::fill(PixelBuffer.begin(), PixelBuffer.end(), 0);
+        std::fill(displayState.PixelBuffer.begin(), displayState.PixelBuffer.end(), 0);
         UsePulsar(shape);
         PlotPulsarStar(0, 0, 1.0f, 0.0078125f, kType, kWhite);
         EXPECT_EQ(LitPixels(), expected[shape]) << shape;
@@ -137,7 +137,7 @@ TEST_F(ShapesTest, StarGlyphGrowsAsItNears) {
     PlotStarGlyph(100, 100, 0.1f, 350, 15);
     EXPECT_EQ(LitPixels(), 18);
     std::set<std::int32_t> colours;
-    for (std::int32_t c : PixelBuffer) {
+    for (std::int32_t c : displayState.PixelBuffer) {
         if (c != 0) colours.insert(c);
     }
     EXPECT_EQ(PixelAt(102, 102), colourTables.HueTable[35]);  // 350 + 3 x 15, taken mod 360

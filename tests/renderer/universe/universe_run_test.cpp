@@ -147,7 +147,7 @@ TEST_F(CreationTest, OneCreationFrameShowsTheBurstLevel) {
     Universe.Universe_ESteps = 1;
     Create();
     EXPECT_EQ(pumps, 1);
-    EXPECT_EQ(CurrentBlend, 77);
+    EXPECT_EQ(displayState.CurrentBlend, 77);
 }
 
 TEST_F(CreationTest, AmbientStarsOfAStillUniverseAreRebornAtRest) {
