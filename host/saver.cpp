@@ -130,20 +130,22 @@ double SaverWindow::InnerWidth() const { return window_ ? window_->DrawableSize(
 
 double SaverWindow::InnerHeight() const { return window_ ? window_->DrawableSize().height : 0; }
 
-void SeedNewUserGalaxyTables() {
-    if (GetSettingInteger(kSectionGeneral, "AnimationType", -1) == -1) {
-        LoadFactoryDefaults();
-        GalaxyTablesToReg();
+bool SeedNewUserGalaxyTables() {
+    if (GetSettingInteger(kSectionGeneral, "AnimationType", -1) != -1) {
+        return true;
     }
+    LoadFactoryDefaults();
+    return GalaxyTablesToReg();
 }
 
 void SaverWindow::DisplayEffects() {
     // Only the text "1" turns the mouse rule off.
     constexpr const DisplayValue& mouseMove = RowOf(&DisplayRecord::Adv_MouseMove);
     MouseMoveIgnored = GetSettingString(mouseMove.section, mouseMove.name, mouseMove.defaultText) == "1";
-    SeedNewUserGalaxyTables();
+    const GalaxyTablesSource tables =
+        SeedNewUserGalaxyTables() ? GalaxyTablesSource::Store : GalaxyTablesSource::Memory;
     while (!runState.StopRequested) {
-        LoadUniverseSettings(false);
+        LoadUniverseSettings(false, tables);
         RunUniverse();
     }
 }

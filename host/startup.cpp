@@ -116,6 +116,7 @@ int Main(std::string_view commandLine) {
         // The import marks the user as having settings, and the saver takes
         // its galaxy types from the store, not from the template: a new user
         // gets the factory types first, as a saver run without import would.
+        // A failed seed is tried again, and then kept in memory, by the saver.
         SeedNewUserGalaxyTables();
         CyclePropsTempToRegArrays(command.file);
         RunSaver();

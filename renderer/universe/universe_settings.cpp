@@ -30,14 +30,16 @@ std::int16_t StoredHue(const UniverseValue& row) { return static_cast<std::int16
 
 }  // namespace
 
-void LoadUniverseSettings(bool preview) {
+void LoadUniverseSettings(bool preview, GalaxyTablesSource tables) {
     ReadUniverseRecord(Universe);
     ParseTourSequence(GetSettingString(kSectionUniverse, kTourSequenceValue.name, "", kHiveUser));
     Universe.Universe_Stars = Scaled(Universe.Universe_Stars, preview ? kPreviewStarShare : 1.0);
     Universe.Universe_AmStar = Scaled(Universe.Universe_AmStar, preview ? kPreviewAmbientShare : 1.0);
     // Both tables from one saved state: a dialog saving meanwhile never
     // leaves the run with the types of one save and the composites of another.
-    RegToGalaxyTables(kHiveUser);
+    if (tables == GalaxyTablesSource::Store) {
+        RegToGalaxyTables(kHiveUser);
+    }
     BuildHueColorTables();
     BuildHueWheels(kReadFromSettings, kReadFromSettings);
 }

@@ -18,10 +18,17 @@ extern UniverseSettings Universe;
 // starts with.
 void ResetUniverseSettings();
 
+// Where a run takes its galaxy types and composites from.
+enum class GalaxyTablesSource {
+    Store,   // the user's stored tables
+    Memory,  // the tables already in memory (the store could not take them)
+};
+
 // Reads the universe values of the current user as stored (no range checks),
-// the tour list, both galaxy tables, then rebuilds the colour tables. The
-// control-panel preview draws 0.65 of the stars and half the ambient stars.
-void LoadUniverseSettings(bool preview);
+// the tour list, both galaxy tables unless they are kept from memory, then
+// rebuilds the colour tables. The control-panel preview draws 0.65 of the
+// stars and half the ambient stars.
+void LoadUniverseSettings(bool preview, GalaxyTablesSource tables = GalaxyTablesSource::Store);
 
 // Builds the universe ramp from hueStart towards hueEnd (-1 reads either
 // from the stored universe values) and each type's ramp from its comet hues.

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <fstream>
+
 #include "core/colour.h"
 #include "core/colour_tables.h"
 #include "host/startup.h"
@@ -138,6 +140,18 @@ TEST_F(SaverTest, ANewUserGetsTheFactoryGalaxyTables) {
     EXPECT_NE(GetSettingString("Universe\\CompGal15", "_CompGalName", "<missing>"), "<missing>");
     // The mark of a user with settings is left to the properties dialog.
     EXPECT_EQ(GetSettingString("General", "AnimationType", "<missing>"), "<missing>");
+}
+
+TEST_F(SaverTest, ANewUserWhoseStoreCannotBeWrittenRunsOnTheFactoryTables) {
+    // A plain file where the settings folder should be: nothing can be stored.
+    std::ofstream(config.Root() / "blocked") << "x";
+    config.Set("XDG_CONFIG_HOME", config.Root() / "blocked");
+    ResetSettingsStore();
+    InitUniGalaxyNames();
+    frm.DisplayEffects();  // the run's set-up fails without a display and ends the loop
+    EXPECT_EQ(UniGalaxies[0]._UniGalName, "Standard Galaxy");
+    EXPECT_EQ(UniGalaxies[39].Ifs.Galaxy_IFS_Points, 5);
+    EXPECT_EQ(CompGalaxies[0]._CompGalName, "Nested Rings + Comet Core");
 }
 
 TEST_F(SaverTest, AUserWithSettingsKeepsThem) {
