@@ -30,7 +30,7 @@ constexpr int kRowHeight = kLineHeight + kBoxHeight;
 
 constexpr int GridColumn(int column, int columns) { return kGridLeft + column * (kGridWidth / columns); }
 constexpr Place GridCaption(int column, int columns, int top) {
-    return {GridColumn(column, columns), top, kGridWidth / columns - 30, kLineHeight};
+    return {GridColumn(column, columns), top, kGridWidth / columns, kLineHeight};
 }
 constexpr Place GridBox(int column, int columns, int top, int width) {
     return {GridColumn(column, columns), top + kLineHeight, width, kBoxHeight};
@@ -156,8 +156,8 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
     LabelRow("lblGalaxy", 90, {120, kRow90, kPageCaptionWidth, kTwoLines}, "Galaxy Height / Width Ratio (0.0 - 99.9):")
         .In("fraGalProp", 0)
         .Styled(kStyleWordWrap),
-    TextRow("txtGalaxy", 9, {kBoxA, kRow90 + kBoxOffset, 390, kBoxHeight}).In("fraGalProp", 0),
-    ButtonRow("cmdGalLevels", kNoIndex, {kBoxA + 405, kRow90 + kBoxOffset, 285, kBoxHeight}, "...").In("fraGalProp", 0),
+    TextRow("txtGalaxy", 9, {kBoxA, kRow90 + kBoxOffset, 360, kBoxHeight}).In("fraGalProp", 0),
+    ButtonRow("cmdGalLevels", kNoIndex, {kBoxA + 375, kRow90 + kBoxOffset, 360, kBoxHeight}, "...").In("fraGalProp", 0),
     TextRow("txtGalaxy", 8, {kBoxA, kRow90 + kBoxOffset, kFiveDigits, kBoxHeight}).In("fraGalProp", 0),
     TextRow("txtGalaxy", 90, {kBoxB, kRow90 + kBoxOffset, kBoxBWidth, kBoxHeight}).In("fraGalProp", 0),
     LabelRow("lblGalaxy", 91, {120, kRow91, kWideCaptionWidth, kTwoLines}, "Radius Distribution Exponent (0.0 - 99.9):")
@@ -190,7 +190,7 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
     PictureRow("picGalProfile", kNoIndex, {kBoxB, kBottomBand - 30, 795, 375}).In("fraGalProp", 0),
     CheckRow("chkCP_Closed", kNoIndex, {120, kBottomBand, 2940, kListHeight}, "Control Point Loop is Closed?")
         .In("fraGalProp", 0),
-    CheckRow("chkCP_AdvHW", kNoIndex, {3150, kBottomBand, 1290, kListHeight}, "Adv. Hues?").In("fraGalProp", 0),
+    CheckRow("chkCP_AdvHW", kNoIndex, {3150, kBottomBand, 1320, kListHeight}, "Adv. Hues?").In("fraGalProp", 0),
     ButtonRow("cmdIFS_Chem", kNoIndex, {120, kBottomBand, 4335, kListHeight},
               "User Defined Iterated Function System...")
         .In("fraGalProp", 0),
@@ -238,13 +238,13 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
     TextRow("txtGalaxy", 42, GridBox(2, 4, 240, kFourDigits)).In("fraGalComet"),
     LabelRow("lblComet", 3, GridCaption(3, 4, 240), "Emit Speed").In("fraGalComet"),
     TextRow("txtGalaxy", 43, GridBox(3, 4, 240, kFourDigits)).In("fraGalComet"),
-    LabelRow("lblComet", 4, GridCaption(0, 3, 780), "Solar Wind").In("fraGalComet"),
-    TextRow("txtGalaxy", 44, GridBox(0, 3, 780, kFourDigits)).In("fraGalComet"),
-    LabelRow("lblComet", 5, GridCaption(1, 3, 780), "Comet Persist.").In("fraGalComet"),
-    TextRow("txtGalaxy", 45, GridBox(1, 3, 780, kDecimal)).In("fraGalComet"),
-    LabelRow("lblComet", 6, GridCaption(2, 3, 780), "Star Persist.").In("fraGalComet"),
-    TextRow("txtGalaxy", 46, GridBox(2, 3, 780, kDecimal)).In("fraGalComet"),
-    CheckRow("chkCometVector", kNoIndex, {kGridLeft, 1290, 4200, kBoxHeight}, "Comet Display with Escape Trajectory:")
+    LabelRow("lblComet", 4, GridCaption(0, 3, 765), "Solar Wind").In("fraGalComet"),
+    TextRow("txtGalaxy", 44, GridBox(0, 3, 765, kFourDigits)).In("fraGalComet"),
+    LabelRow("lblComet", 5, GridCaption(1, 3, 765), "Comet Persist.").In("fraGalComet"),
+    TextRow("txtGalaxy", 45, GridBox(1, 3, 765, kDecimal)).In("fraGalComet"),
+    LabelRow("lblComet", 6, GridCaption(2, 3, 765), "Star Persist.").In("fraGalComet"),
+    TextRow("txtGalaxy", 46, GridBox(2, 3, 765, kDecimal)).In("fraGalComet"),
+    CheckRow("chkCometVector", kNoIndex, {kGridLeft, 1305, 4200, kBoxHeight}, "Comet Display with Escape Trajectory:")
         .In("fraGalComet"),
     LabelRow("lblCometColors", kNoIndex, {kGridLeft, kCometColourHeading, 4332, kTwoLines},
              "Comet, New Star, Nova and Pulsar Colors (0 - 999)")

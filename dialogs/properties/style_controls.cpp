@@ -22,6 +22,7 @@ constexpr std::int16_t kIfsEditorStyle = 8;
 constexpr ControlRef Box(int index) { return {"txtGalaxy", index}; }
 constexpr ControlRef Spin(int index) { return {"spnGalaxy", index}; }
 constexpr ControlRef Caption(int index) { return {"lblGalaxy", index}; }
+constexpr ControlRef One(std::string_view name) { return {name, kNoIndex}; }
 
 // Which controls each style shows: one letter per style 0..9, y shown, n hidden.
 struct VisibilityRow {
@@ -33,16 +34,16 @@ constexpr std::array<VisibilityRow, 12> kVisibility{{
     {{Caption(2), Box(3), Spin(3), Box(4), Spin(4)}, "yyyyyyyynn"},
     {{Caption(3), Box(5), Spin(5)}, "yyynyyyynn"},
     {{Box(6), Spin(6)}, "ynnnyyyynn"},
-    {{Caption(96), {"cboGalProfile"}, {"picGalProfile"}}, "yynnnyynnn"},
-    {{{"cmdIFS_Chem"}}, "nnnnnnnnyy"},
-    {{{"chkCP_Closed"}, {"chkCP_AdvHW"}}, "nnnnynnnnn"},
-    {{{"cboGalColor"}}, "yyyynyyyyn"},
+    {{Caption(96), One("cboGalProfile"), One("picGalProfile")}, "yynnnyynnn"},
+    {{One("cmdIFS_Chem")}, "nnnnnnnnyy"},
+    {{One("chkCP_Closed"), One("chkCP_AdvHW")}, "nnnnynnnnn"},
+    {{One("cboGalColor")}, "yyyynyyyyn"},
     {{Box(8)}, "nnnnnyynnn"},
     {{Caption(90), Box(90)}, "yyyyyyyynn"},
     // The height exponent goes with the radius exponent except for starwaves.
     {{Caption(91), Box(91)}, "yynnyyyynn"},
     {{Caption(92), Box(92)}, "yynnyyynnn"},
-    {{Box(9), {"cmdGalLevels"}}, "ynnnnnnnnn"},
+    {{Box(9), One("cmdGalLevels")}, "ynnnnnnnnn"},
 }};
 
 struct CaptionRow {
@@ -187,7 +188,8 @@ void ReclampTiltBox(Form& dialog, std::int16_t style) {
     auto* box = dialog.Find<TextBox>("txtGalaxy", 93);
     if (box == nullptr) return;
     const BoxRange range = style == kNebulaStyle ? kBiasSpeedRange : kTiltRange;
-    const double value = std::clamp(LeadingNumber(box->Text()), double{range.low}, double{range.high});
+    const double value =
+        std::clamp(LeadingNumber(box->Text()), static_cast<double>(range.low), static_cast<double>(range.high));
     box->SetText(NumberToText(std::nearbyint(value)));
 }
 
@@ -197,7 +199,7 @@ void SetupGalaxyStyleControls(Form& dialog, std::int16_t style) {
     if (style < 0 || style >= kGalaxyStyleCount) return;
 
     ApplyVisibility(dialog, style);
-    ApplyCaption(dialog, {"cmdIFS_Chem"}, style == kIfsEditorStyle ? kIfsEditorCaption : kMoleculeEditorCaption);
+    ApplyCaption(dialog, One("cmdIFS_Chem"), style == kIfsEditorStyle ? kIfsEditorCaption : kMoleculeEditorCaption);
     ApplyCaption(dialog, {"lblOtherColorCycles"}, style == kNebulaStyle ? kNebulaColourCaption : kAtomColourCaption);
     for (const CaptionRow& row : kDefaultCaptions) ApplyCaption(dialog, row.control, row.caption);
     for (const HelpRow& row : kDefaultHelp) ApplyHelp(dialog, row.control, row.context);

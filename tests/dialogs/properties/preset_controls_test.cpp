@@ -43,8 +43,8 @@ std::string BlockRow(int style, int count) {
     std::vector<std::pair<int, std::string>> columns{
         {3, std::to_string(style)}, {68, std::to_string(count)}, {69, "11"}, {70, "12"}, {71, "13"}};
     for (int j = 0; j < count; ++j) {
-        for (int v = 0; v < 7; ++v) columns.emplace_back(72 + 7 * j + v, std::to_string(10 * j + v));
-        if (style == 9) columns.back() = {72 + 7 * j + 1, "5"};
+        for (int v = 0; v < 7; ++v)
+            columns.emplace_back(72 + 7 * j + v, style == 9 && v == 1 ? "5" : std::to_string(10 * j + v));
     }
     return WithColumns(GetUniGalaxyPreset(1), columns);
 }
