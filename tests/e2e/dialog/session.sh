@@ -90,9 +90,10 @@ focus_dialog() {
 }
 
 # wait_end: true when the program ends with status 0 and said nothing on
-# standard error.
+# standard error. A program that does not end is stopped, so that the next
+# run starts alone.
 wait_end() {
-  until_true eval '! running' || return 1
+  until_true eval '! running' || { stop_dialog; return 1; }
   wait "$dialog_pid"; local status=$?
   dialog_pid=
   [ "$status" -eq 0 ] || { echo "exit status $status"; cat "$work/err.log"; return 1; }
