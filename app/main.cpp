@@ -1,10 +1,11 @@
 // orbweave: the screen saver program. Every mode needs the Qt application
 // (text is drawn with Qt), then start-up decides from the command line what
-// runs.
+// runs: the properties dialog for configuration, the saver or the preview.
 #include <QApplication>
 #include <cstdlib>
 #include <span>
 
+#include "dialogs/properties/properties_dialog.h"
 #include "host/command_line.h"
 #include "host/console.h"
 #include "host/startup.h"
@@ -34,11 +35,12 @@ int main(int argc, char** argv) {
     orbweave::QuietRuntimeFolderNotice();
     QApplication application(argc, argv);
     orbweave::InstallQtServices();
-    // On the headless platform nobody could answer a message box: messages
-    // go to standard error and questions take the answer that does nothing.
-    if (QGuiApplication::platformName() == "offscreen") {
+    // On a headless platform nobody could answer a message box: messages go
+    // to standard error and questions take the answer that does nothing.
+    if (!orbweave::WindowsCanBeSeen()) {
         orbweave::SetMessageBoxService(orbweave::WriteUnattendedMessage);
     }
+    orbweave::SetConfigurationRunner(orbweave::RunPropertiesDialog);
     orbweave::InstallStopSignals();
     orbweave::StartTrace();
     const std::span<const char* const> arguments(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);

@@ -1,5 +1,6 @@
 #include "host/console.h"
 
+#include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
@@ -9,6 +10,7 @@ namespace orbweave {
 
 namespace {
 
+constexpr const char* kHeadlessPlatforms[] = {"offscreen", "minimal"};
 constexpr const char* kRuntimeFolderNotice = "QStandardPaths: XDG_RUNTIME_DIR not set";
 
 QtMessageHandler& PassedOn() {
@@ -35,6 +37,19 @@ MessageAnswer UnattendedAnswer(const MessageStyle& style) {
 }
 
 }  // namespace
+
+bool WindowsCanBeSeen() {
+    if (QGuiApplication::instance() == nullptr) {
+        return false;
+    }
+    const QString platform = QGuiApplication::platformName();
+    for (const char* headless : kHeadlessPlatforms) {
+        if (platform == QLatin1String(headless)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 MessageAnswer WriteUnattendedMessage(std::string_view text, std::string_view title, const MessageStyle& style) {
     std::string line(title);

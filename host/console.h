@@ -9,6 +9,10 @@
 
 namespace orbweave {
 
+// False on Qt's headless platforms (offscreen, minimal), which draw into
+// memory only: no one sees a window or a message box there.
+bool WindowsCanBeSeen();
+
 // Writes the message to standard error. A question takes the answer that
 // does nothing (No, or Cancel where offered), whichever button is the
 // default: no one is there to choose.

@@ -1,13 +1,14 @@
 #include "host/startup.h"
 
-#include <cstdio>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "core/colour.h"
 #include "core/colour_tables.h"
 #include "core/random.h"
 #include "host/command_line.h"
+#include "host/console.h"
 #include "host/machine_settings.h"
 #include "host/preview.h"
 #include "host/saver.h"
@@ -15,6 +16,7 @@
 #include "platform/forms/services.h"
 #include "platform/registry/settings.h"
 #include "platform/system/services.h"
+#include "platform/window/x11_windows.h"
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
 #include "renderer/universe/universe_run.h"
@@ -65,11 +67,48 @@ void InitProcessState() {
     runState.WriteLogEnabled = ReadDisplayValue<&DisplayRecord::DX_WriteLog>() != 0;
 }
 
-// The properties dialog (and its single-instance test) is not part of this
-// program yet.
+// A dialog nobody can see could never be closed: the process would live on
+// unseen, so it explains itself and ends instead.
+constexpr std::string_view kUnseenDialogText =
+    "The properties dialog cannot be shown without an X display.  Please start Orbweave inside an X11 session, "
+    "with DISPLAY naming the X server.";
+
+ConfigurationRunner& Runner() {
+    static ConfigurationRunner runner;
+    return runner;
+}
+
+ConfigurationWindows& Windows() {
+    static ConfigurationWindows windows;
+    return windows;
+}
+
+bool RaiseOpenWindow(std::string_view caption) {
+    const window::NativeWindowId id = window::FindWindowA(caption);
+    if (id == 0) {
+        return false;
+    }
+    window::SetForegroundWindow(id);
+    return true;
+}
+
+bool CanBeSeen() { return Windows().canBeSeen ? Windows().canBeSeen() : WindowsCanBeSeen(); }
+
+bool RaiseWindow(std::string_view caption) {
+    return Windows().raise ? Windows().raise(caption) : RaiseOpenWindow(caption);
+}
+
+// One properties dialog per user session: a second request brings the open
+// one to the front and ends.
 int RunConfiguration() {
-    std::fputs("orbweave: the properties dialog (/C) is not built yet.\n", stderr);
-    return kExitFailure;
+    if (RaiseWindow(kPropertiesCaption)) {
+        return kExitSuccess;
+    }
+    if (!CanBeSeen()) {
+        ShowMessage(kUnseenDialogText, kMessageTitle, {MessageIcon::Information, MessageButtons::Ok, 0});
+        return kExitFailure;
+    }
+    return Runner() ? Runner()() : kExitSuccess;
 }
 
 int RunPreviewMode(std::int32_t window) {
@@ -85,6 +124,10 @@ int RunPreviewMode(std::int32_t window) {
 }  // namespace
 
 std::int32_t GetOSPlatform() { return kPlatformNt; }
+
+void SetConfigurationRunner(ConfigurationRunner runner) { Runner() = std::move(runner); }
+
+void SetConfigurationWindows(ConfigurationWindows windows) { Windows() = std::move(windows); }
 
 bool CheckColorDepth(bool showMessage) {
     if (colourTables.DisplayBpp >= kLeastColourDepth) {

@@ -4,6 +4,7 @@
 // from the machine-wide ones, and the dispatch on the command line.
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 namespace orbweave {
@@ -33,6 +34,25 @@ std::int32_t GetOSPlatform();
 // True when the desktop has at least 16 bits per pixel. Otherwise shows the
 // colour-depth message when asked, releases the display and returns false.
 bool CheckColorDepth(bool showMessage);
+
+// Configuration mode ("/C" or an empty line) shows the properties dialog,
+// which lives above the host, so the program registers it here: the runner
+// shows the dialog until it unloads and returns the exit status. Without a
+// runner configuration mode does nothing and ends with status 0.
+using ConfigurationRunner = std::function<int()>;
+void SetConfigurationRunner(ConfigurationRunner runner);
+
+// How configuration mode meets the window system. Tests replace it; an
+// empty member keeps the default: WindowsCanBeSeen (host/console.h), and
+// the X11 lookup by caption with its raise (platform/window).
+struct ConfigurationWindows {
+    // True when a window this process shows appears on a screen.
+    std::function<bool()> canBeSeen;
+    // Brings the top-level window with this caption to the front; false
+    // when no such window is open.
+    std::function<bool(std::string_view caption)> raise;
+};
+void SetConfigurationWindows(ConfigurationWindows windows);
 
 // The start-up steps in order, then the mode the command line asks for. The
 // saver and preview modes end the process; the result is the exit status of

@@ -17,7 +17,14 @@
 namespace orbweave {
 namespace {
 
-class StartupTest : public testing::HostTest {};
+class StartupTest : public testing::HostTest {
+protected:
+    void TearDown() override {
+        SetConfigurationRunner({});
+        SetConfigurationWindows({});
+        HostTest::TearDown();
+    }
+};
 
 TEST_F(StartupTest, StartUpSetsTheProcessState) {
     Store("DirectX", "DX_WriteLog", "1");
@@ -56,12 +63,69 @@ TEST_F(StartupTest, ThePasswordChangeEndsWithoutRunningAnything) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(StartupTest, ConfigurationSaysTheDialogIsNotBuilt) {
-    for (const char* line : {"", "   ", "/c", "/C:1234"}) {
-        ::testing::internal::CaptureStderr();
-        EXPECT_EQ(Main(line), kExitFailure) << line;
-        EXPECT_NE(::testing::internal::GetCapturedStderr().find("properties dialog"), std::string::npos);
+// Configuration mode, with the window system replaced: an open dialog is
+// raised and nothing else starts; otherwise the dialog runs when it can be
+// seen and its status ends the process; a dialog no one could see is not
+// started at all, since no one could close it.
+TEST_F(StartupTest, ConfigurationRaisesAnOpenDialogOrRunsANewOne) {
+    const struct {
+        const char* line;
+        bool open;  // a window captioned "Orbweave Properties" exists
+        bool seen;  // our windows appear on a screen
+        int status;
+        int runs;
+        std::size_t messageCount;
+    } cases[] = {
+        {"", false, true, 7, 1, 0},
+        {"   ", false, true, 7, 1, 0},
+        {"/c", true, true, kExitSuccess, 0, 0},
+        // The open dialog belongs to another process: raising it needs no
+        // window of our own.
+        {"/C:1234", true, false, kExitSuccess, 0, 0},
+        {"/c 1234", false, false, kExitFailure, 0, 1},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> raised;
+        int runs = 0;
+        SetConfigurationWindows({[&] { return c.seen; },
+                                 [&](std::string_view caption) {
+                                     raised.emplace_back(caption);
+                                     return c.open;
+                                 }});
+        SetConfigurationRunner([&] {
+            ++runs;
+            return 7;
+        });
+        messages.clear();
+        EXPECT_EQ(Main(c.line), c.status) << c.line;
+        EXPECT_EQ(raised, std::vector<std::string>{"Orbweave Properties"}) << c.line;
+        EXPECT_EQ(runs, c.runs) << c.line;
+        EXPECT_EQ(messages.size(), c.messageCount) << c.line;
     }
+    EXPECT_TRUE(ended.empty());
+}
+
+// The tests' own platform is Qt's headless one, where the dialog would run
+// unseen for ever.
+TEST_F(StartupTest, OnAHeadlessPlatformTheDialogExplainsAndEnds) {
+    bool ran = false;
+    SetConfigurationWindows({{}, [](std::string_view) { return false; }});
+    SetConfigurationRunner([&] {
+        ran = true;
+        return kExitSuccess;
+    });
+    EXPECT_EQ(Main("/C"), kExitFailure);
+    EXPECT_FALSE(ran);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0],
+              "The properties dialog cannot be shown without an X display.  Please start Orbweave inside an X11 "
+              "session, with DISPLAY naming the X server.");
+}
+
+TEST_F(StartupTest, WithoutARegisteredDialogConfigurationEndsQuietly) {
+    SetConfigurationWindows({[] { return true; }, [](std::string_view) { return false; }});
+    EXPECT_EQ(Main(""), kExitSuccess);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(StartupTest, APreviewWithoutAHostWindowEndsAtOnce) {
