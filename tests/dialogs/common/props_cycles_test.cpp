@@ -201,7 +201,6 @@ TEST_F(PropsCyclesTest, ATemplateSavedAndOpenedInAFreshDialogGivesTheSameControl
     SaveSettingValue("Advanced", "Adv_FontName", "Courier", kHiveUser);
     const std::string first = PathOf("first.owv");
     ASSERT_TRUE(CyclePropsArraysToTemp(*dialog_, first));
-    const Tables saved = TablesInMemory();
 
     SaveSettingValue("Advanced", "Adv_FontName", "Arial", kHiveUser);
     UniGalaxies.fill(UniGalaxy{});
@@ -210,9 +209,11 @@ TEST_F(PropsCyclesTest, ATemplateSavedAndOpenedInAFreshDialogGivesTheSameControl
     CyclePropsRegToArrays(*fresh);
     ASSERT_TRUE(CyclePropsTempToArrays(*fresh, first));
     EXPECT_EQ(testing::ControlStates(*fresh), testing::ControlStates(*dialog_));
-    EXPECT_TRUE(TablesInMemory() == saved);
+    EXPECT_EQ(UniGalaxies[3].Galaxy_Radius, 1234);
+    EXPECT_EQ(CompGalaxies[2]._CompGalName, "Mine");
     EXPECT_EQ(Setting("Advanced", "Adv_FontName"), "Courier");  // stored at once
 
+    // Saved again, the loaded tables give the same text: every saved field came back.
     const std::string second = PathOf("second.owv");
     ASSERT_TRUE(CyclePropsArraysToTemp(*fresh, second));
     EXPECT_EQ(ReadFile(second), ReadFile(first));

@@ -40,6 +40,8 @@ TEST_F(UniverseStoreTransferTest, StoredValuesComeBackUnchangedThroughTheControl
         {"Universe_Tour", "0"},         {"Universe_GVisit", "1"},        {"Universe_RotCam", "1"},
         {"Universe_AmCAge", "9.5"},     {"Universe_GravForce", "0"},     {"Universe_Profile", "50"},
     };
+    for (const UniverseValue& v : kUniverseValues)
+        SaveSettingValue(kSectionUniverse, v.name, DefaultText(v), kHiveUser);
     for (const auto& [name, text] : values) SaveSettingValue(kSectionUniverse, name, text, kHiveUser);
     std::vector<std::string> before;
     for (const UniverseValue& v : kUniverseValues) before.push_back(Stored(v.name));
