@@ -103,28 +103,5 @@ TEST_F(UniverseStoreTransferTest, AStoredProfileOfMinusOneClearsTheListAndOneItR
     }
 }
 
-TEST_F(UniverseStoreTransferTest, ControlsAreStoredInTheirTextForms) {
-    RegToUniverseControls(*dialog_);
-    dialog_->SetText("txtUni", 0, "abc");
-    dialog_->SetText("txtUni", 1, " 42");
-    dialog_->SetText("txtUni", 12, "0.9850");
-    dialog_->SetText("txtUni", 14, "12abc");
-    dialog_->SetText("cboTourGalaxies", kNoIndex, "  3 1 2  ");
-    dialog_->SetListIndex("cboUniProfile", kNoIndex, -1);
-    EXPECT_TRUE(UniverseControlsToReg(*dialog_));
-    EXPECT_EQ(Stored("Universe_Stars"), "0");
-    EXPECT_EQ(Stored("Universe_Galaxy"), "42");
-    EXPECT_EQ(Stored("Universe_Persist"), "0.985");
-    EXPECT_EQ(Stored("Universe_Damping"), "12");
-    EXPECT_EQ(Stored("Universe_GS_Idx"), "3 1 2");
-    EXPECT_EQ(Stored("Universe_Tour"), "1");
-    EXPECT_EQ(Stored("Universe_Profile"), "-1");
-
-    // Loaded again, the list without a selection stays without one.
-    dialog_->SetListIndex("cboUniProfile", kNoIndex, 3);
-    RegToUniverseControls(*dialog_);
-    EXPECT_EQ(Profile(), -1);
-}
-
 }  // namespace
 }  // namespace orbweave
