@@ -6,6 +6,7 @@
 #include "dialogs/common/control_names.h"
 #include "dialogs/common/dialog_lists.h"
 #include "platform/forms/form.h"
+#include "platform/registry/settings.h"
 #include "settings/display_values.h"
 #include "settings/galaxy_template_transfers.h"
 #include "settings/number_text.h"
@@ -66,7 +67,52 @@ std::optional<std::string> ControlText(const Form& dialog, const UniverseValue& 
     return std::nullopt;
 }
 
+// The stored value of a row into its control, read as the row's type says.
+bool RegToControl(Form& dialog, const UniverseValue& v) {
+    const ControlRef c = ControlOf(v.control);
+    const std::string_view section = kSectionUniverse;
+    switch (v.type) {
+    case UniverseValueType::Int32: {
+        const auto fallback = static_cast<std::int32_t>(v.fallback);
+        return dialog.SetText(c.name, c.index, NumberToText(GetSettingLong(section, v.name, fallback)));
+    }
+    case UniverseValueType::Single: {
+        const auto fallback = static_cast<float>(v.fallback);
+        return dialog.SetText(c.name, c.index, ShortestText(GetSettingSingle(section, v.name, fallback)));
+    }
+    case UniverseValueType::Text:
+        return dialog.SetText(c.name, c.index, GetSettingString(section, v.name, DefaultText(v)));
+    case UniverseValueType::Flag: {
+        const auto fallback = static_cast<std::int16_t>(v.fallback);
+        return dialog.SetValue(c.name, c.index, GetSettingInteger(section, v.name, fallback) == 1 ? 1 : 0);
+    }
+    case UniverseValueType::Int16: {
+        const auto fallback = static_cast<std::int16_t>(v.fallback);
+        return dialog.SetListIndex(c.name, c.index, GetSettingInteger(section, v.name, fallback));
+    }
+    }
+    return false;
+}
+
 }  // namespace
+
+bool RegToUniverseControls(Form& dialog) {
+    bool ok = true;
+    for (const UniverseValue& v : kUniverseValues) ok = RegToControl(dialog, v) && ok;
+    return ok;
+}
+
+bool UniverseControlsToReg(const Form& dialog) {
+    SettingsTransaction transaction(kHiveUser);
+    bool ok = true;
+    for (const UniverseValue& v : kUniverseValues) {
+        if (const auto text = ControlText(dialog, v)) {
+            ok = SaveSettingValue(kSectionUniverse, v.name, std::string_view(*text), kHiveUser) && ok;
+        }
+    }
+    // All or nothing: a value that was not stored undoes the others.
+    return ok && transaction.Commit();
+}
 
 void TempToUniverseControls(Form& dialog) {
     for (const UniverseValue& v : kUniverseValues) TempToControl(dialog, v);

@@ -1,15 +1,29 @@
 #pragma once
 
-// Moves the universe settings between a template file and the properties
-// dialog's controls, which hold them while the dialog is open, and the
-// whole dialog (universe values and both galaxy tables) to and from a
-// template in one step.
+// Moves the universe settings between the current user's settings or a
+// template file and the properties dialog's controls, which hold them while
+// the dialog is open, and the whole dialog (universe values and both galaxy
+// tables) to and from a template in one step.
 
 #include <string_view>
 
 namespace orbweave {
 
 class Form;
+
+// The current user's "Universe" values into the controls, each missing or
+// non-numeric value as its default: a box shows the number read in its row's
+// type (a whole-number row rounds, halves to even), the tour sequence the
+// text as stored, a check box is checked exactly when the number is 1, and
+// the profile list selects the number read (-1 clears it; an index the list
+// refuses keeps the selection). True when every control took its value.
+bool RegToUniverseControls(Form& dialog);
+
+// The controls into the current user's "Universe" values, in the text forms a
+// template gets (see UniverseControlsToTemp), in one transaction (joining an
+// enclosing one). A missing control writes nothing. True when every value
+// was stored; otherwise none is.
+bool UniverseControlsToReg(const Form& dialog);
 
 // The template's "Universe" values into the controls. Boxes and the tour
 // sequence take the text as it stands; a check box is checked exactly when

@@ -111,8 +111,12 @@ bool TestRegistryWrite() {
     const bool written = SaveSettingValue(kTestSection, kTestValue, 1, kHiveUser, kProductKey);
     const bool readBack = GetSettingInteger(kTestSection, kTestValue, 0, kHiveUser, kProductKey) == 1;
     if (written && readBack) return true;
-    ShowMessage(kReadOnlyMessage, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok});
+    ShowSettingsReadOnlyMessage();
     return false;
+}
+
+void ShowSettingsReadOnlyMessage() {
+    ShowMessage(kReadOnlyMessage, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 std::string RegQueryString(std::int32_t, std::string_view, std::string_view) { return {}; }

@@ -75,6 +75,10 @@ std::int32_t DeleteSettingKey(std::string_view product, std::string_view section
 // settings cannot be saved (through the message-box service) and returns false.
 bool TestRegistryWrite();
 
+// The warning TestRegistryWrite gives, for a save that passed the test but
+// could not store its values after all.
+void ShowSettingsReadOnlyMessage();
+
 // Reads a value of the operating system's own settings. There are none here,
 // so the result is always "".
 std::string RegQueryString(std::int32_t root, std::string_view subKey, std::string_view valueName);
