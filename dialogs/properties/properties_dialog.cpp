@@ -1,7 +1,5 @@
 #include "dialogs/properties/properties_dialog.h"
 
-#include <QEventLoop>
-
 #include <cmath>
 #include <string>
 
@@ -16,7 +14,6 @@
 #include "dialogs/properties/props_controls.h"
 #include "dialogs/properties/props_lists.h"
 #include "dialogs/properties/style_controls.h"
-#include "host/startup.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/pump.h"
@@ -423,19 +420,5 @@ void PropertiesDialog::cboResolution_Click() { UpdateResolutionFields(Frm(), tru
 void PropertiesDialog::cboGalStyle_Click() { orbweave::cboGalStyle_Click(Frm()); }
 void PropertiesDialog::cboGalTheme_Click() { orbweave::cboGalTheme_Click(Frm()); }
 void PropertiesDialog::cboCompMajor_Click() { orbweave::cboCompMajor_Click(Frm()); }
-
-// --- The configuration run ---
-
-int RunPropertiesDialog() {
-    CheckColorDepth(true);
-    PropertiesDialog& dialog = PropertiesDialog::Instance();
-    QEventLoop loop;
-    dialog.SetUnloadedHandler([&loop] { loop.quit(); });
-    dialog.Show();
-    if (dialog.Loaded()) loop.exec();
-    dialog.SetUnloadedHandler({});
-    PropertiesDialog::Release();
-    return kExitSuccess;
-}
 
 }  // namespace orbweave
