@@ -335,8 +335,10 @@ int PropertiesDialog::SelectedGalaxyType() const {
 }
 
 void PropertiesDialog::SetGalaxyPropsMode(bool on) {
+    // Without a selected type there is nothing to show; leaving still returns
+    // to universe mode, so the dialog never stays stuck in a frame it cannot store.
     const int type = SelectedGalaxyType();
-    if (type < 0) return;
+    if (on && type < 0) return;
     Form& form = Frm();
     galaxyPropsMode_ = on;
     auto& accept = form.Get<CommandButton>("cmdAccept");
@@ -373,7 +375,7 @@ void PropertiesDialog::EnterGalaxyProps(int galaxyType) {
 
 void PropertiesDialog::LeaveGalaxyProps(int galaxyType) {
     Form& form = Frm();
-    ControlsToUniGalaxy(form, galaxyType);
+    if (galaxyType >= 0) ControlsToUniGalaxy(form, galaxyType);
     Control& accept = form.Get("cmdAccept");
     accept.SetWidth(kUniverseAcceptWidth);
     accept.SetCaption(kUniverseAcceptCaption);

@@ -98,6 +98,17 @@ TEST_F(PropsDialogTest, TheFramesAcceptButtonReturnsAfterTheEditedBoxIsLeft) {
     EXPECT_FALSE(Dialog().GalaxyPropsMode());
 }
 
+TEST_F(PropsDialogTest, ReturningWorksEvenWhenTheTypeListLostItsSelection) {
+    Open();
+    Get<ListBox>("lstUniGalaxy").SetListIndex(2);
+    Dialog().cmdGalProps_Click();
+    Get<ListBox>("lstUniGalaxy").SetListIndex(-1);
+    Dialog().cmdAccept_Click();
+    EXPECT_FALSE(Dialog().GalaxyPropsMode());
+    EXPECT_EQ(Get("cmdAccept").Caption(), "&Accept Settings");
+    EXPECT_TRUE(Dialog().Loaded());
+}
+
 TEST_F(PropsDialogTest, ShowPropsWithoutASelectionAsksForOneAndStays) {
     Open();
     auto& types = Get<ListBox>("lstUniGalaxy");
