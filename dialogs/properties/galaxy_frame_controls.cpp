@@ -8,7 +8,7 @@ namespace orbweave {
 namespace {
 
 // The dialog's other controls take Tab positions below this one.
-constexpr int kFirstTabPosition = 100;
+constexpr int kFirstTabPosition = 200;
 
 // Heights shared by every row: one line of a label, a box, a list, and a
 // label wrapped onto two lines (the dialog font is wide, so long row

@@ -1,0 +1,426 @@
+#include "dialogs/properties/properties_dialog.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/convert.h"
+#include "dialogs/common/dialog_lists.h"
+#include "dialogs/common/display_options.h"
+#include "dialogs/common/galaxy_transfers.h"
+#include "dialogs/common/launchers.h"
+#include "dialogs/common/props_cycles.h"
+#include "dialogs/properties/galaxy_frame.h"
+#include "dialogs/properties/preset_controls.h"
+#include "dialogs/properties/props_controls.h"
+#include "dialogs/properties/props_lists.h"
+#include "dialogs/properties/style_controls.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/forms/pump.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/services.h"
+#include "platform/registry/settings.h"
+#include "platform/system/services.h"
+#include "renderer/display/display.h"
+#include "renderer/display/run_state.h"
+#include "settings/display_values.h"
+#include "settings/factory_presets.h"
+#include "settings/galaxy_tables.h"
+
+namespace orbweave {
+namespace {
+
+constexpr std::string_view kFormName = "frmProps";
+constexpr std::string_view kPlacementName = "Main";
+
+// Outer width of the window when it first loads, before a stored placement.
+constexpr int kLoadWidth = 9170;
+constexpr int kLstUniGalaxyHeight = 1860;
+constexpr int kLstCompGalaxyHeight = 1260;
+constexpr int kLstCompMinorHeight = 900;
+
+constexpr int kUniverseAcceptWidth = 1572;
+constexpr int kGalaxyAcceptWidth = 2640;
+constexpr std::string_view kUniverseAcceptCaption = "&Accept Settings";
+constexpr std::string_view kGalaxyAcceptCaption = "&Return to Universe Settings";
+constexpr std::string_view kGalaxyCaptionPrefix = "Galaxy:  ";
+// The percent column at the end of a galaxy-type line.
+constexpr std::size_t kPercentColumn = 4;
+constexpr std::string_view kSelectProfileMessage = "Please select a Galaxy Profile.";
+
+constexpr std::int32_t kBlue = 0xFF0000;  // red in bits 0-7
+constexpr std::int32_t kBlack = 0;
+
+constexpr int kIfsStyle = 8;
+constexpr int kCompositePage = 3;
+constexpr int kFirstTheme = 1;
+
+constexpr std::string_view kSettingResetSettings = "ResetSettings";
+constexpr std::string_view kSettingAnimationType = "AnimationType";
+constexpr std::int16_t kMissing = -1;
+
+int PixelsX(int pixels) { return pixels * ScreenTwipsPerPixelX(); }
+int PixelsY(int pixels) { return pixels * ScreenTwipsPerPixelY(); }
+
+using Handler = void (PropertiesDialog::*)();
+
+struct ClickWiring {
+    std::string_view control;
+    Handler handler;
+};
+
+constexpr ClickWiring kClickHandlers[] = {
+    {"cmdAccept", &PropertiesDialog::cmdAccept_Click},
+    {"cmdAcceptGalProps", &PropertiesDialog::cmdAcceptGalProps_Click},
+    {"cmdDismiss", &PropertiesDialog::cmdDismiss_Click},
+    {"cmdGalProps", &PropertiesDialog::cmdGalProps_Click},
+    {"cboGalaxExtras", &PropertiesDialog::cboGalaxExtras_Click},
+    {"cboUniExtras", &PropertiesDialog::cboUniExtras_Click},
+    {"cmdIFS_Chem", &PropertiesDialog::cmdIFS_Chem_Click},
+    {"cmdGalLevels", &PropertiesDialog::cmdGalLevels_Click},
+    {"cboUniTheme", &PropertiesDialog::cboUniTheme_Click},
+    {"cboResolution", &PropertiesDialog::cboResolution_Click},
+    {"cboGalStyle", &PropertiesDialog::cboGalStyle_Click},
+    {"cboGalTheme", &PropertiesDialog::cboGalTheme_Click},
+    {"cboCompMajor", &PropertiesDialog::cboCompMajor_Click},
+};
+
+constexpr int kMenuExit = 5;
+
+void RunLauncher(const std::function<void(int)>& launcher, int galaxyType) {
+    if (launcher) launcher(galaxyType);
+}
+
+}  // namespace
+
+void ShowSelectedPage(Form& dialog, std::string_view selector, std::string_view pages) {
+    const auto& list = dialog.Get<ComboBox>(selector);
+    const int selected = list.ListIndex();
+    for (int k = 0; k < list.ListCount(); ++k) {
+        Control* page = dialog.Find(pages, k);
+        if (page == nullptr) continue;
+        const bool shown = k == selected;
+        page->SetEnabled(shown);
+        page->SetVisible(shown);
+        if (!shown) page->ZOrder(false);
+    }
+}
+
+PropertiesDialog::PropertiesDialog() : Dialog(kFormName, PropertiesControls(), kPlacementName) {}
+
+// --- Loading ---
+
+void PropertiesDialog::Load() {
+    WireHandlers();
+    SetMinimumSize();
+    SizeWindow();
+    SetListHeights();
+    galaxyPropsMode_ = false;
+    FillDisplayOptionLists(Frm(), maxModeWidth_, maxModeHeight_);
+    FillPropertiesLists(Frm());
+    SetGravityNote(Frm());
+    SetupSpinBoxes(Frm());
+    FillUniGalaxyList(Frm(), true);
+    FillCompGalaxyLists(Frm(), true);
+    FillUniverseProfileList(Frm());
+    LoadSettings();
+    orbweave::ShowUniverseFrame(Frm(), true);
+    DoEvents();
+}
+
+void PropertiesDialog::WireHandlers() {
+    Form& form = Frm();
+    for (const ClickWiring& row : kClickHandlers) {
+        form.Get(row.control).events.click = [this, handler = row.handler] { (this->*handler)(); };
+    }
+    form.BindArray("mnuFileArray", {.click = [this](int index) { mnuFileArray_Click(index); }});
+    form.events.resize = [this] { Form_Resize(); };
+    form.events.queryUnload = [this](bool& cancel, int unloadMode) { Form_QueryUnload(cancel, unloadMode); };
+    // Enter accepts and Escape cancels until galaxy-properties mode moves Escape.
+    form.Get<CommandButton>("cmdAccept").SetDefault(true);
+    form.Get<CommandButton>("cmdDismiss").SetCancel(true);
+}
+
+void PropertiesDialog::SetMinimumSize() {
+    const Form& form = Frm();
+    const Control& preview = form.Get("fraPreview");
+    minClientWidth_ =
+        static_cast<std::int16_t>(form.Get("fraAni", 0).Width() + form.Get("fraUniverseProps").Width() + PixelsX(20));
+    minClientHeight_ =
+        static_cast<std::int16_t>(preview.Top() + preview.Height() + form.Get("cmdAccept").Height() + PixelsY(8));
+}
+
+// The client area ends 3 pixels below the Cancel button.
+void PropertiesDialog::SizeWindow() {
+    Form& form = Frm();
+    const Control& dismiss = form.Get("cmdDismiss");
+    const int border = form.Height() - form.ScaleHeight();
+    form.Move(form.Left(), form.Top(), kLoadWidth, border + dismiss.Top() + dismiss.Height() + PixelsY(3));
+}
+
+void PropertiesDialog::SetListHeights() {
+    Form& form = Frm();
+    form.Get("lstUniGalaxy").SetHeight(kLstUniGalaxyHeight);
+    form.Get("lstCompGalaxy").SetHeight(kLstCompGalaxyHeight);
+    form.Get("lstCompMinor").SetHeight(kLstCompMinorHeight);
+}
+
+// A new user gets the first-run set-up; a user without stored settings gets
+// the factory settings stored at once; then the stored settings are loaded.
+void PropertiesDialog::LoadSettings() {
+    Form& form = Frm();
+    if (GetSettingInteger(kSectionGeneral, kSettingResetSettings, kMissing, kHiveUser) == kMissing) {
+        SaveSettingValue(kSectionGeneral, kSettingResetSettings, "1");
+        RunFirstTimeSetup(form);
+        return;
+    }
+    if (GetSettingInteger(kSectionGeneral, kSettingAnimationType, kMissing, kHiveUser) == kMissing) {
+        ResetAdvancedPropsToFactory(form);
+        CyclePropsArraysToReg(form);
+    }
+    CyclePropsRegToArrays(form);
+}
+
+// --- Size and layout ---
+
+void PropertiesDialog::Form_Resize() {
+    if (SnapToMinimumSize()) return;
+    LayOut();
+}
+
+// A client area below the minimum is enlarged to it; the size change raises
+// the event again, which then lays the controls out.
+bool PropertiesDialog::SnapToMinimumSize() {
+    Form& form = Frm();
+    const int width = form.ScaleWidth();
+    const int height = form.ScaleHeight();
+    if (width >= minClientWidth_ && height >= minClientHeight_) return false;
+    if (form.State() != WindowState::Normal) return true;
+    const int outerWidth = width < minClientWidth_ ? form.Width() - width + minClientWidth_ : form.Width();
+    const int outerHeight = height < minClientHeight_ ? form.Height() - height + minClientHeight_ : form.Height();
+    form.Move(form.Left(), form.Top(), outerWidth, outerHeight);
+    return true;
+}
+
+void PropertiesDialog::LayOut() {
+    Form& form = Frm();
+    const int width = form.ScaleWidth();
+    const int height = form.ScaleHeight();
+    Control& preview = form.Get("fraPreview");
+    Control& picture = form.Get("picPreview");
+    Control& galaxyFrame = form.Get("fraAni", 0);
+    Control& universeFrame = form.Get("fraAni", 1);
+    Control& accept = form.Get("cmdAccept");
+    Control& dismiss = form.Get("cmdDismiss");
+
+    preview.SetWidth(width - preview.Left() - galaxyFrame.Width() - PixelsX(15));
+    preview.SetHeight(height - preview.Top() - accept.Height() - PixelsY(8));
+    picture.SetWidth(preview.Width() - 2 * picture.Left());
+    picture.SetHeight(preview.Height() - picture.Top() - PixelsY(5));
+    galaxyFrame.SetLeft(preview.Left() + preview.Width() + PixelsX(10));
+    universeFrame.Move(galaxyFrame.Left(), galaxyFrame.Top(), galaxyFrame.Width(), height - PixelsY(6));
+
+    // The universe pages sit at the bottom of the universe frame, the page
+    // selector on their top edge and the theme above it.
+    const auto& extras = form.Get<ComboBox>("cboUniExtras");
+    for (int k = 0; k < extras.ListCount(); ++k) {
+        if (Control* page = form.Find("fraUniProp", k)) {
+            page->SetTop(universeFrame.Height() - page->Height() - PixelsY(5));
+        }
+    }
+    Control& extrasBox = form.Get("cboUniExtras");
+    extrasBox.SetTop(form.Get("fraUniProp", 0).Top() - static_cast<int>(std::lround(0.2 * extrasBox.Height())));
+    Control& theme = form.Get("cboUniTheme");
+    theme.SetTop(extrasBox.Top() - theme.Height() - PixelsY(4));
+    form.Get("lblUniTheme").SetTop(theme.Top() + PixelsY(4));
+
+    // The galaxy-type list takes what the name and percent row leave.
+    Control& types = form.Get("fraGalaxyTypes");
+    types.SetHeight(theme.Top() - types.Top() - PixelsY(4));
+    Control& name = form.Get("txtUniGalName");
+    name.SetTop(types.Height() - name.Height() - PixelsY(5));
+    for (std::string_view beside : {"txtUniGalPct", "spnUniGalPct", "cmdGalCommit"})
+        form.Get(beside).SetTop(name.Top());
+    Control& caption = form.Get("lblGalNamePct");
+    caption.SetTop(name.Top() - caption.Height());
+    Control& list = form.Get("lstUniGalaxy");
+    list.SetHeight(caption.Top() - list.Top());
+
+    accept.SetTop(preview.Top() + preview.Height() + PixelsY(5));
+    dismiss.Move(preview.Left() + preview.Width() - dismiss.Width(), accept.Top(), dismiss.Width(), dismiss.Height());
+}
+
+// --- Unloading ---
+
+void PropertiesDialog::Form_QueryUnload(bool& cancel, int unloadMode) {
+    if (unloadMode != kUnloadByCode) runState.StopRequested = true;
+    if (animations_ > 0) {
+        closePending_ = true;
+        cancel = true;
+    }
+}
+
+void PropertiesDialog::Unloading(bool&) {
+    ReleaseDirectX();
+    ShowHelp(ApplicationHelpFile(), kHelpQuit, 0);
+    if (unloaded_) unloaded_();
+}
+
+void PropertiesDialog::RunAnimation(const std::function<void()>& loop) {
+    ++animations_;
+    loop();
+    --animations_;
+    if (animations_ == 0 && closePending_) {
+        closePending_ = false;
+        Frm().Unload();
+    }
+}
+
+// --- Buttons ---
+
+void PropertiesDialog::cmdAccept_Click() {
+    Form& form = Frm();
+    form.CommitActiveEdit(form.Get<CommandButton>("cmdAccept"));
+    if (galaxyPropsMode_) {
+        SetGalaxyPropsMode(false);
+        galaxyPropsMode_ = false;
+        return;
+    }
+    CyclePropsArraysToReg(form);
+    form.Unload();
+}
+
+void PropertiesDialog::cmdAcceptGalProps_Click() {
+    Form& form = Frm();
+    form.CommitActiveEdit(form.Get<CommandButton>("cmdAcceptGalProps"));
+    SetGalaxyPropsMode(false);
+    galaxyPropsMode_ = false;
+}
+
+void PropertiesDialog::cmdDismiss_Click() { Frm().Unload(); }
+
+void PropertiesDialog::cmdGalProps_Click() {
+    if (SelectedGalaxyType() >= 0) {
+        SetGalaxyPropsMode(true);
+        return;
+    }
+    ShowMessage(kSelectProfileMessage, kMessageTitle, {MessageIcon::Information, MessageButtons::Ok, 0});
+    Frm().Get("lstUniGalaxy").SetFocus();
+}
+
+void PropertiesDialog::cmdIFS_Chem_Click() {
+    const int type = SelectedGalaxyType();
+    if (type < 0) return;
+    ControlsToUniGalaxy(Frm(), type);
+    const bool userIfs = Frm().Get<ComboBox>("cboGalStyle").ListIndex() == kIfsStyle;
+    RunLauncher(userIfs ? Launchers().userIfs : Launchers().molecule, type);
+}
+
+void PropertiesDialog::cmdGalLevels_Click() {
+    const int type = SelectedGalaxyType();
+    if (type < 0) return;
+    ControlsToUniGalaxy(Frm(), type);
+    RunLauncher(Launchers().levels, type);
+}
+
+void PropertiesDialog::mnuFileArray_Click(int index) {
+    if (index == kMenuExit) Frm().Unload();
+}
+
+// --- Modes ---
+
+int PropertiesDialog::SelectedGalaxyType() const {
+    const int selected = Frm().Get<ListBox>("lstUniGalaxy").ListIndex();
+    return selected >= 0 && selected < kGalaxyTypeCount ? selected : -1;
+}
+
+void PropertiesDialog::SetGalaxyPropsMode(bool on) {
+    // Without a selected type there is nothing to show; leaving still returns
+    // to universe mode, so the dialog never stays stuck in a frame it cannot store.
+    const int type = SelectedGalaxyType();
+    if (on && type < 0) return;
+    Form& form = Frm();
+    galaxyPropsMode_ = on;
+    auto& accept = form.Get<CommandButton>("cmdAccept");
+    auto& dismiss = form.Get<CommandButton>("cmdDismiss");
+    dismiss.SetEnabled(!on);
+    accept.SetCancel(on);
+    dismiss.SetCancel(!on);
+    form.Get("fraPreview").SetEnabled(!on);
+    if (on)
+        EnterGalaxyProps(type);
+    else
+        LeaveGalaxyProps(type);
+    form.Get("mnuFile").SetEnabled(!on);
+    form.Get("mnuEdit").SetEnabled(!on);
+}
+
+void PropertiesDialog::EnterGalaxyProps(int galaxyType) {
+    Form& form = Frm();
+    SetupGalaxyStyleControls(form, UniGalaxies[galaxyType].Galaxy_GalStyle);
+    UniGalaxyToControls(form, galaxyType);
+    Control& accept = form.Get("cmdAccept");
+    accept.SetWidth(kGalaxyAcceptWidth);
+    accept.SetCaption(kGalaxyAcceptCaption);
+    const std::string line = form.Get<ListBox>("lstUniGalaxy").List(galaxyType);
+    const std::string name = line.substr(0, line.size() > kPercentColumn ? line.size() - kPercentColumn : 0);
+    Control& frame = form.Get("fraAni", 0);
+    frame.SetCaption(Trim(std::string(kGalaxyCaptionPrefix) + name));
+    FontSpec font = frame.Font();
+    font.bold = true;
+    frame.SetFont(font);
+    frame.SetForeColor(kBlue);
+    orbweave::ShowUniverseFrame(form, false);
+}
+
+void PropertiesDialog::LeaveGalaxyProps(int galaxyType) {
+    Form& form = Frm();
+    if (galaxyType >= 0) ControlsToUniGalaxy(form, galaxyType);
+    Control& accept = form.Get("cmdAccept");
+    accept.SetWidth(kUniverseAcceptWidth);
+    accept.SetCaption(kUniverseAcceptCaption);
+    Control& frame = form.Get("fraAni", 0);
+    FontSpec font = frame.Font();
+    font.bold = false;
+    frame.SetFont(font);
+    frame.SetForeColor(kBlack);
+    orbweave::ShowUniverseFrame(form, true);
+    form.Get("lstUniGalaxy").SetFocus();
+}
+
+// --- Selectors ---
+
+void PropertiesDialog::cboGalaxExtras_Click() { ShowSelectedPage(Frm(), "cboGalaxExtras", "fraGalProp"); }
+
+void PropertiesDialog::cboUniExtras_Click() {
+    ShowSelectedPage(Frm(), "cboUniExtras", "fraUniProp");
+    if (Frm().Get<ComboBox>("cboUniExtras").ListIndex() == kCompositePage) FillCompGalaxyLists(Frm(), false);
+}
+
+void PropertiesDialog::cboUniTheme_Click() {
+    const int theme = Frm().Get<ComboBox>("cboUniTheme").ListIndex();
+    if (theme < kFirstTheme || theme > kUniverseThemeCount) return;
+    UniversePresetToControls(Frm(), GetUniverseThemePreset(static_cast<std::int16_t>(theme)));
+    ClearCompositeEditor();
+}
+
+// A theme replaces the universe, so no composite stays half edited.
+void PropertiesDialog::ClearCompositeEditor() {
+    Form& form = Frm();
+    for (std::string_view name : {"lstCompGalaxy", "lstCompMinor"}) {
+        auto& list = form.Get<ListBox>(name);
+        list.SetTopIndex(0);
+        for (int item = 0; item < list.ListCount(); ++item) list.SetSelected(item, false);
+        list.SetListIndex(-1);
+    }
+    form.Get<ComboBox>("cboCompMajor").SetListIndex(-1);
+    form.SetText("txtCompGalName", kNoIndex, "");
+    form.SetText("txtCompGalPct", kNoIndex, "");
+}
+
+void PropertiesDialog::cboResolution_Click() { UpdateResolutionFields(Frm(), true); }
+void PropertiesDialog::cboGalStyle_Click() { orbweave::cboGalStyle_Click(Frm()); }
+void PropertiesDialog::cboGalTheme_Click() { orbweave::cboGalTheme_Click(Frm()); }
+void PropertiesDialog::cboCompMajor_Click() { orbweave::cboCompMajor_Click(Frm()); }
+
+}  // namespace orbweave

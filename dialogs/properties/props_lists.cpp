@@ -1,0 +1,227 @@
+#include "dialogs/properties/props_lists.h"
+
+#include "core/convert.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/forms/window_utils.h"
+#include "settings/factory_presets.h"
+
+namespace orbweave {
+namespace {
+
+using Items = std::string_view;
+
+constexpr Items kNoTheme = "< NONE >";
+
+constexpr Items kGalaxyStyles[] = {
+    "Standard:  Stellar Rotation about Axis",
+    "I.F.S.:  Single Point Attractor",
+    "I.F.S.:  Nested Geometric Wireframe",
+    "I.F.S.:  Space Filling Fractal",
+    "Nebula:  Particle Ribbons",
+    "Quasar:  Stars emitted from Core",
+    "Graviton:  Stars reflected through Core",
+    "Starwave:  Attenuated Particle Waves",
+    "User Defined:  Iterated Function Systems",
+    "User Defined:  Molecular Structures",
+};
+constexpr Items kGalaxyPlanes[] = {"Y-Z", "X-Z"};
+constexpr Items kGalaxyColours[] = {
+    "Rotational Velocity",          "Rotational Velocity (Square Root)", "Distance from Core",
+    "Distance from Core (Squared)", "Black (Stars are Invisible)",
+};
+constexpr Items kGalaxyPages[] = {
+    "Galaxy Motion, Shape and Color Properties",
+    "New, Nova and Pulsar Star Properties",
+    "Comet and Color Properties",
+};
+constexpr Items kTourSuggestions[] = {
+    "1 24 11 21 42 44 52 51",
+    "43 14 40 44 15 41 45 42",
+    "1 2 4 6 9 10 11 13",
+    "51 52 53 60 65",
+};
+constexpr Items kGalaxyProfiles[] = {
+    "Standard", "Top-Like", "Spherical", "Conical", "Hyperbolic", "Outer-Hyperbolic", "Inner-Hyperbolic",
+};
+constexpr Items kPulsarShapes[] = {"Nova", "Axes", "Star", "Sphere", "Sphere-2"};
+constexpr Items kUniverseThemes[] = {
+    kNoTheme,
+    "Classical (14.3 Billion Years Ago...)",
+    "Stylized:  Neon / Warp Speed",
+    "Sparce Space:  Long Distance Trips",
+    "Morphing Galaxies at Universe Core",
+    "Trans-Galactic Tour in Fly-By Mode",
+    "Extended Shell Universe / Mega Galaxies",
+    "Rollercoaster Ride Through the Cosmos",
+    "Galaxies in Motion:  Gravity On",
+};
+constexpr Items kUniversePages[] = {
+    "Universe Creation",  "New / Ambient Star Creation", "Galaxy Tour Characteristics",
+    "Composite Galaxies", "Gravity between Galaxies",
+};
+constexpr Items kCopyableProperties[] = {
+    "Galaxy Hue:  Red",
+    "Galaxy Hue:  Green",
+    "Galaxy Hue:  Blue",
+    "Galaxy Hue:  Base",
+    "Galaxy DirextX Blend",
+    "Galaxy Radius",
+    "Galaxy Rotation Speed",
+    "Galaxy Core Distance from Eye",
+    "Galaxy Radial Arms",
+    "Galaxy Radial Arm Fill %",
+    "Galaxy Radial Bands",
+    "Galaxy Radial Band Fill %",
+    "Galaxy Style",
+    "Galaxy Axial Plane of Rotation",
+    "Galaxy Shape Profile",
+    "Galaxy Height/Width Ratio",
+    "Galaxy Radius Exponent",
+    "Galaxy Height Exponent",
+    "Galaxy Angular Tilt",
+    "Galaxy Angular Tilt Increment",
+    "Galaxy Color Computation Index",
+    "Galaxy Color Multiplier",
+    "Galaxy Hue Wheel Start",
+    "Galaxy Hue Wheel Increment",
+    "New Star Frequency",
+    "New Star Frames",
+    "New Star Extension Multiplier",
+    "Nova Star Frequency",
+    "Nova Star Frames",
+    "Nova Star Extension Multiplier",
+    "Pulsar Star Frequency",
+    "Pulsar Star Z-Depth",
+    "Pulsar Star Cycles",
+    "Pulsar Star Frames per Cycle",
+    "Pulsar Star Radius Start",
+    "Pulsar Star Radius End",
+    "Pulsar Star General Shape",
+    "Comet Frequency",
+    "Comet Stars",
+    "Comet Orbital Speed",
+    "Comet Emit Speed",
+    "Comet Solar Wind",
+    "Comet Persistence",
+    "Comet Star Persistence",
+    "Comet Hue Wheel Start",
+    "Comet Hue Wheel End",
+    "Attractor Iteration Points",
+    "Attractor Iteration Scale %",
+    "Attractor Rotation Angle",
+    "Wireframe Vertices",
+    "Wireframe Scale %",
+    "Wireframe Iteration Levels",
+    "Fractal Iteration Points",
+    "Fractal Iteration Scale %",
+    "Nebula Control Points",
+    "Nebula Control Point Steps",
+    "Nebula Bias Points",
+    "Nebula Bias Exponent",
+    "Nebula Bias Travel Speed",
+    "Nebula Expansion Speed",
+    "Nebula Solar Wind Magnitude",
+    "Nebula Control Points Closed",
+    "Quasar Emit Speed",
+    "Graviton Force",
+    "Starwave Expansion Rate",
+    "Starwave Interleaved Waves",
+    "Starwave Amplitude Persistence",
+    "Starwave Particle Angle Increment",
+};
+
+constexpr Items kCycleEntries[] = {"Cycle All Randomly", "Cycle All Sequentially"};
+
+// Load order. The two page selectors select their first page at once, so
+// that their click handlers show page 0.
+constexpr ListFill kListFills[] = {
+    {"cboGalTheme", {}, true, true},          {"cboGalStyle", kGalaxyStyles},
+    {"cboGalPlane", kGalaxyPlanes, true},     {"cboGalColor", kGalaxyColours},
+    {"cboGalaxExtras", kGalaxyPages, true},   {"cboTourGalaxies", kTourSuggestions},
+    {"cboGalProfile", kGalaxyProfiles},       {"cboPulsarShape", kPulsarShapes},
+    {"cboUniTheme", kUniverseThemes, true},   {"cboUniExtras", kUniversePages, true},
+    {"cboPropCopyList", kCopyableProperties},
+};
+
+constexpr SpinSetup Spin(std::string_view box, std::string_view spin, int index, std::int16_t low, std::int16_t high,
+                         std::int16_t maxLength) {
+    return {{box, index}, {spin, index}, low, high, maxLength};
+}
+
+constexpr SpinSetup kSpinSetups[] = {
+    Spin("txtGalaxy", "spnGalaxy", 0, 1, 9999, 5),
+    Spin("txtGalaxy", "spnGalaxy", 1, 0, 30000, 5),
+    Spin("txtGalaxy", "spnGalaxy", 2, 0, 30000, 5),
+    Spin("txtGalaxy", "spnGalaxy", 7, 0, 30000, 5),
+    Spin("txtGalaxy", "spnGalaxy", 47, 0, 999, 3),
+    Spin("txtGalaxy", "spnGalaxy", 48, 0, 999, 3),
+    Spin("txtGalaxy", "spnGalaxy", 95, 0, 359, 3),
+    Spin("txtUni", "spnUni", 0, 1, 9999, 5),
+    Spin("txtUni", "spnUni", 1, 1, 999, 3),
+    Spin("txtUni", "spnUni", 16, 0, 999, 3),
+    Spin("txtUni", "spnUni", 17, 0, 999, 3),
+    Spin("txtUniGalPct", "spnUniGalPct", kNoIndex, 0, 9999, 4),
+    Spin("txtCompGalPct", "spnCompGalPct", kNoIndex, 0, 9999, 4),
+    Spin("txtPixHue", "spnPixHue", 0, 0, 100, 3),
+    Spin("txtPixHue", "spnPixHue", 1, 0, 100, 3),
+    Spin("txtPixHue", "spnPixHue", 2, 0, 100, 3),
+    Spin("txtPixHue", "spnPixHue", 3, 0, 100, 3),
+    Spin("txtPixHue", "spnPixHue", 4, 0, 100, 3),
+};
+
+constexpr Items kGravityNoteParts[] = {
+    "Note:  The time required to compute the gravitational attraction ",
+    "between Galaxies is related to the Square of the number of Galaxies ",
+    "in the Universe.  Entering 0 will ensure that gravity computations are ",
+    "bypassed entirely.  See the Online help for more information.",
+    "\r\n\r\n",
+    "Comets will NOT appear in any of the Galaxies if a non-zero Gravity is entered.",
+};
+
+void Fill(ComboBox& list, const ListFill& fill) {
+    if (fill.factoryNames) {
+        list.AddItem(kNoTheme);
+        for (const std::string& name : UniGalDefaultNames) list.AddItem(name);
+    }
+    for (std::string_view item : fill.items) list.AddItem(item);
+    if (fill.selectFirst) list.SetListIndex(0);
+}
+
+}  // namespace
+
+std::span<const ListFill> ListFills() { return kListFills; }
+std::span<const SpinSetup> SpinSetups() { return kSpinSetups; }
+
+std::string GravityNote() {
+    std::string note;
+    for (std::string_view part : kGravityNoteParts) note += part;
+    return note;
+}
+
+void FillPropertiesLists(Form& dialog) {
+    for (const ListFill& fill : kListFills) Fill(dialog.Get<ComboBox>(fill.list), fill);
+}
+
+void SetGravityNote(Form& dialog) { dialog.SetCaption("lblGravityWarning", kNoIndex, GravityNote()); }
+
+void SetupSpinBoxes(Form& dialog) {
+    for (const SpinSetup& row : kSpinSetups) {
+        SetupNumericField(dialog.Get<TextBox>(row.box.name, row.box.index),
+                          dialog.Get<SpinControl>(row.spin.name, row.spin.index), row.low, row.high, row.maxLength, 0);
+    }
+}
+
+void FillUniverseProfileList(Form& dialog) {
+    auto& profiles = dialog.Get<ComboBox>("cboUniProfile");
+    const auto& types = dialog.Get<ListBox>("lstUniGalaxy");
+    profiles.Clear();
+    // A missing line reads as empty, so the positions of the cycling entries never move.
+    for (int i = 0; i < kGalaxyTypeCount; ++i) {
+        const std::string line = types.List(i);
+        profiles.AddItem(Trim(std::string_view(line).substr(0, kUniverseProfileNameLength)));
+    }
+    for (std::string_view entry : kCycleEntries) profiles.AddItem(entry);
+}
+
+}  // namespace orbweave

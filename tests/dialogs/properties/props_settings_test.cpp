@@ -1,0 +1,108 @@
+// The properties dialog with the settings store: what loading stores for a
+// new user, and what Accept, Cancel and the close box leave in the store.
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dialogs/common/launchers.h"
+#include "platform/registry/settings.h"
+#include "props_fixture.h"
+#include "settings/factory_presets.h"
+
+namespace orbweave::testing {
+namespace {
+
+constexpr const char* kMissing = "<missing>";
+
+std::string Stored(const char* section, const char* name) { return GetSettingString(section, name, kMissing); }
+
+class PropsSettingsTest : public PropsDialogTest {
+protected:
+    // Opens, lets `edit` change the controls, accepts and lets the dialog go.
+    template <typename Edit>
+    void AcceptAfter(Edit edit) {
+        Open();
+        edit();
+        Dialog().cmdAccept_Click();
+        ASSERT_FALSE(Dialog().Loaded());
+        PropertiesDialog::Release();
+    }
+};
+
+TEST_F(PropsSettingsTest, ANewUserIsMarkedBeforeTheWelcomeAndGetsTheFactorySettingsUnstored) {
+    std::string markedAtWelcome;
+    Launchers().welcome = [&] { markedAtWelcome = Stored("General", "ResetSettings"); };
+    Open();
+    EXPECT_EQ(markedAtWelcome, "1");
+    auto& types = Get<ListBox>("lstUniGalaxy");
+    ASSERT_EQ(types.ListCount(), 50);
+    EXPECT_EQ(types.List(0).rfind(UniGalDefaultNames[0], 0), 0u);
+    EXPECT_EQ(Get<ComboBox>("cboUniTheme").ListIndex(), 1);
+    EXPECT_EQ(Stored("Universe", "Universe_Stars"), kMissing);
+    Dialog().cmdDismiss_Click();
+    EXPECT_EQ(Stored("Universe", "Universe_Stars"), kMissing);
+    EXPECT_EQ(Stored("General", "ResetSettings"), "1");
+}
+
+TEST_F(PropsSettingsTest, AMarkedUserWithoutSettingsGetsTheFactorySettingsStoredWhileLoading) {
+    bool welcomed = false;
+    Launchers().welcome = [&] { welcomed = true; };
+    Store("General", "ResetSettings", "1");
+    Open();
+    EXPECT_FALSE(welcomed);
+    EXPECT_NE(Stored("General", "AnimationType"), kMissing);
+    EXPECT_NE(Stored("Universe", "Universe_Stars"), kMissing);
+}
+
+TEST_F(PropsSettingsTest, AcceptStoresTheControlsAndANewDialogShowsThem) {
+    AcceptAfter([&] {
+        Frm().SetText("txtUni", 0, "500");
+        Frm().SetText("txtUni", 1, "2");
+        Frm().SetText("txtBlend", 0, "60");
+        Frm().SetValue("chkUniTour", kNoIndex, 0);
+        Frm().SetListIndex("cboUniProfile", kNoIndex, 7);
+        Frm().SetText("cboTourGalaxies", kNoIndex, "3 5 8");
+        Get<ListBox>("lstUniGalaxy").SetListIndex(0);
+        Dialog().cmdGalProps_Click();
+        Frm().SetText("txtGalaxy", 0, "1234");
+        Dialog().cmdAccept_Click();  // back to universe mode
+    });
+    EXPECT_EQ(Stored("Universe", "Universe_Stars"), "500");
+    EXPECT_EQ(Stored("Universe", "Universe_Galaxy"), "2");
+    EXPECT_NE(Stored("General", "AnimationType"), kMissing);
+
+    Open();
+    EXPECT_EQ(Frm().GetText("txtUni", 0), "500");
+    EXPECT_EQ(Frm().GetText("txtUni", 1), "2");
+    EXPECT_EQ(Frm().GetText("txtBlend", 0), "60");
+    EXPECT_EQ(Frm().GetValue("chkUniTour"), 0);
+    EXPECT_EQ(Frm().GetListIndex("cboUniProfile"), 7);
+    EXPECT_EQ(Frm().GetText("cboTourGalaxies"), "3 5 8");
+    Get<ListBox>("lstUniGalaxy").SetListIndex(0);
+    Dialog().cmdGalProps_Click();
+    EXPECT_EQ(Frm().GetText("txtGalaxy", 0), "1234");
+}
+
+TEST_F(PropsSettingsTest, CancelAndTheCloseBoxStoreNothing) {
+    AcceptAfter([] {});
+    const std::string stars = Stored("Universe", "Universe_Stars");
+    const std::string blend = Stored("DirectX", "DX_BlendUniBurst");
+
+    Open();
+    Frm().SetText("txtUni", 0, "777");
+    Frm().SetText("txtBlend", 0, "7");
+    Dialog().cmdDismiss_Click();
+    PropertiesDialog::Release();
+    Open();
+    Frm().SetText("txtUni", 0, "778");
+    Frm().Window()->close();
+    EXPECT_FALSE(Dialog().Loaded());
+
+    EXPECT_EQ(Stored("Universe", "Universe_Stars"), stars);
+    EXPECT_EQ(Stored("DirectX", "DX_BlendUniBurst"), blend);
+}
+
+}  // namespace
+}  // namespace orbweave::testing
