@@ -5,6 +5,7 @@
 
 #include "core/convert.h"
 #include "dialogs/common/placement.h"
+#include "host/startup.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/registry/settings.h"

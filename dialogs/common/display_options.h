@@ -22,7 +22,6 @@ struct ListedMode {
 extern std::vector<ListedMode> DisplayModes;
 
 inline constexpr const char* kCustomResolutionText = "Custom Values:";
-inline constexpr const char* kPropertiesCaption = "Orbweave Properties";
 
 // Fills the three lists from the display's modes and the stored settings,
 // restores the dialog's placement and sets its caption. maxWidth and

@@ -1,5 +1,4 @@
-// The configuration run, apart from the dialog because the start-up header
-// and the display options name the dialog's caption each in their own way.
+// The configuration run: the dialog shown modeless until it unloads.
 #include <QEventLoop>
 
 #include "dialogs/properties/properties_dialog.h"

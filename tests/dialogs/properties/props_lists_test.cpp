@@ -17,9 +17,11 @@ TEST_F(PropsDialogTest, ListsThatStartUnsetStayUnsetAndTheOthersSelectTheirFirst
          {"cboGalStyle", "cboGalColor", "cboTourGalaxies", "cboGalProfile", "cboPulsarShape", "cboPropCopyList"}) {
         EXPECT_EQ(Get<ComboBox>(unset).ListIndex(), -1) << unset;
     }
-    for (const char* first : {"cboGalTheme", "cboGalPlane", "cboGalaxExtras", "cboUniTheme", "cboUniExtras"}) {
+    for (const char* first : {"cboGalTheme", "cboGalPlane", "cboGalaxExtras", "cboUniExtras"}) {
         EXPECT_EQ(Get<ComboBox>(first).ListIndex(), 0) << first;
     }
+    // A new user's first load applies the factory universe, theme 1.
+    EXPECT_EQ(Get<ComboBox>("cboUniTheme").ListIndex(), 1);
     auto& themes = Get<ComboBox>("cboGalTheme");
     ASSERT_EQ(themes.ListCount(), 51);
     EXPECT_EQ(themes.List(0), "< NONE >");

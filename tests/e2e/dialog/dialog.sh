@@ -21,10 +21,10 @@ setting() { "$settings_tool" "$@"; }
 
 # The dialog's tab order, counted from the control that has the focus when
 # the window opens: the universe star count txtUni(0) comes first in the
-# left column, then its spin control, then the galaxy count txtUni(1). Change
+# left column, then the galaxy count txtUni(1) (spin controls take no focus). Change
 # these two counts when that order changes.
 readonly tabs_to_stars=0
-readonly tabs_from_stars_to_galaxies=2
+readonly tabs_from_stars_to_galaxies=1
 
 # type_into_box <text>: replaces the focused box's whole text. Home, End and
 # the shifted arrows are not characters, so the boxes' key filters let them
