@@ -10,8 +10,9 @@
 #               with an X display but Qt's headless platform it ends with
 #               status 1 too, saying the dialog cannot be shown
 #   accept      typed values reach the store on Alt+A ("&Accept Settings")
-#               and not on Escape; needs the real dialog's tab order (see
-#               below), so it is registered only with ORBWEAVE_E2E_DIALOG_INPUT
+#               and not on Escape (Tab counts follow the dialog's tab order,
+#               see below); "/S" then lights far fewer pixels with 500 stars
+#               in 2 galaxies than with the factory universe
 # Every run starts without XDG_RUNTIME_DIR and must leave standard error
 # empty. Exit 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
 set -uo pipefail
@@ -32,6 +33,22 @@ readonly tabs_from_stars_to_galaxies=1
 type_into_box() {
   xdotool key End shift+Home
   xdotool type --delay 20 "$1"
+}
+
+# lit_pixels <name>: runs "/S" on the current settings until its 60th frame
+# (as its own trace counts them), saves a picture of the screen and prints
+# how many of its pixels are brighter than a tenth; SIGTERM then ends the saver.
+saver_frames() { awk '{ n = $1 } END { print n + 0 }' "$work/trace"; }
+saver_at_frame() { [ "$(saver_frames)" -ge 60 ] || ! kill -0 "$1" 2>/dev/null; }
+lit_pixels() {
+  : >"$work/trace"
+  ORBWEAVE_TRACE=$work/trace "$program" /S >/dev/null 2>"$work/saver.err" &
+  local pid=$!
+  until_true saver_at_frame $pid && kill -0 $pid 2>/dev/null &&
+    import -window root "$shots/$1.png" &&
+    convert "$shots/$1.png" -colorspace gray -threshold 10% -format '%[fx:round(mean*w*h)]' info:
+  kill $pid 2>/dev/null
+  wait $pid 2>/dev/null
 }
 
 # tab <count>: moves the focus forward along the tab order.
@@ -119,6 +136,18 @@ accept)
   wait_end || fail "Escape did not close the dialog"
   stars=$(setting get Universe Universe_Stars)
   [ "$stars" = 500 ] || fail "after Escape Universe_Stars is '$stars', not 500"
+  # The same seeded universe run from these settings and from the factory
+  # settings (a fresh user who accepts the dialog untouched).
+  typed_lit=$(lit_pixels typed)
+  export XDG_CONFIG_HOME=$work/factory-config
+  start_dialog /C
+  wait_dialog && focus_dialog || fail "no dialog to focus"
+  xdotool key alt+a
+  wait_end || fail "Alt+A did not close the untouched dialog"
+  factory_lit=$(lit_pixels factory)
+  echo "lit pixels: typed $typed_lit, factory $factory_lit"
+  [ "${typed_lit:-0}" -gt 0 ] && [ "$((typed_lit * 4))" -lt "${factory_lit:-0}" ] ||
+    fail "500 stars in 2 galaxies lit $typed_lit pixels, the factory universe $factory_lit"
   ;;
 *)
   echo "unknown case $case_name"; exit 2 ;;
