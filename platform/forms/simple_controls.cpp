@@ -259,8 +259,10 @@ void Frame::KeepControlsLook() {
         font.setItalic(font.italic());
         child->setFont(font);
         QPalette palette = child->palette();
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, palette.color(role));
+        // Every colour group: a disabled control must keep its enabled colours too.
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                palette.setColor(group, role, palette.color(group, role));
         child->setPalette(palette);
     }
 }

@@ -2,11 +2,12 @@
 // each caption shows whole in its control and each control lies inside its
 // frame; controls that share a place show one at a time.
 #include <QFontMetricsF>
+#include <QPalette>
 #include <QPushButton>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QRectF>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -58,8 +59,10 @@ bool CaptionFits(const Control& control) {
         // A tall button may show its caption on several lines.
         const QStringList lines = static_cast<const QPushButton*>(control.Widget())->text().split('\n');
         double widest = 0;
-        for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(DrawnCaption(line.toStdString())));
-        return widest <= TextRoomPixels(*control.Widget(), QStyle::SE_PushButtonContents) && lines.size() * metrics.height() <= height;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(DrawnCaption(line.toStdString())));
+        return widest <= TextRoomPixels(*control.Widget(), QStyle::SE_PushButtonContents) &&
+               lines.size() * metrics.height() <= height;
     }
     case ControlKind::Frame: return text <= width - kFrameTitlePaddingPixels;
     default: return true;
@@ -78,8 +81,8 @@ protected:
     void ExpectEveryRowFits(const std::string& state) {
         for (const ControlSpec& row : PropertiesControls()) {
             const Control& control = Get(row.name, row.index);
-            EXPECT_TRUE(CaptionFits(control)) << row.name << "(" << row.index << ") \"" << control.Caption()
-                                              << "\" in " << state;
+            EXPECT_TRUE(CaptionFits(control))
+                << row.name << "(" << row.index << ") \"" << control.Caption() << "\" in " << state;
             EXPECT_TRUE(InsideItsFrame(control)) << row.name << "(" << row.index << ") in " << state;
         }
     }
@@ -104,6 +107,11 @@ TEST_F(PropsLayoutTest, EveryCaptionFitsAndEveryControlLiesInsideItsFrame) {
         Get<ComboBox>("cboGalStyle").SetListIndex(style);
         ExpectEveryRowFits("galaxy style " + std::to_string(style));
     }
+    // A page that was disabled when the title turned bold shows its text
+    // normally once it is selected.
+    Get<ComboBox>("cboGalaxExtras").SetListIndex(1);
+    const QPalette page = Get("fraGalProp", 1).Widget()->palette();
+    EXPECT_NE(page.color(QPalette::Active, QPalette::WindowText), page.color(QPalette::Disabled, QPalette::WindowText));
 }
 
 TEST_F(PropsLayoutTest, OnlyTheValueBoxOfThePropertyCopyShowsBeforeAPropertyIsChosen) {
