@@ -178,7 +178,8 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
              "Star Hue Computation Type / Multiplier (1 - 30,000)")
         .In("fraGalProp", 0)
         .Styled(kStyleWordWrap),
-    LabelRow("lblOtherColorCycles", kNoIndex, {120, kColourRow, kWideCaptionWidth, kTwoLines},
+    // Its two lines are centred on the list, which hides them where it shows.
+    LabelRow("lblOtherColorCycles", kNoIndex, {120, kColourRow + 15, kWideCaptionWidth, kTwoLines - 30},
              "Atomic Sphere Color Blending  (0 - 30000):")
         .In("fraGalProp", 0)
         .Styled(kStyleWordWrap),

@@ -111,6 +111,8 @@ PropertiesDialog::PropertiesDialog() : Dialog(kFormName, PropertiesControls(), k
 // --- Loading ---
 
 void PropertiesDialog::Load() {
+    Frm().SetFont(PropertiesFont());
+    for (const ControlRef& hidden : HiddenAtLoad()) Frm().Get(hidden.name, hidden.index).SetVisible(false);
     WireHandlers();
     SetMinimumSize();
     SizeWindow();

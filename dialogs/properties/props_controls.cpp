@@ -8,9 +8,17 @@
 namespace orbweave {
 namespace {
 
+// The system's sans-serif family at the size the layout was made for.
+constexpr double kFontPoints = 8.0;
+
 // A label that may take two lines where Qt's font is wider than the box allows.
 constexpr ControlSpec WrapRow(std::string_view name, int index, Place at, std::string_view caption) {
     return LabelRow(name, index, at, caption).Styled(kStyleWordWrap);
+}
+
+// A button two lines tall whose caption shows one word per line.
+constexpr ControlSpec TallButtonRow(std::string_view name, Place at, std::string_view caption) {
+    return ButtonRow(name, kNoIndex, at, caption).Styled(kStyleWordWrap);
 }
 
 // Tab positions: the left column from 0, the universe frame from 100; the
@@ -53,13 +61,18 @@ constexpr ControlSpec kLeftColumn[] = {
     ButtonRow("cmdDismiss", kNoIndex, {3060, 6240, 900, 345}, "Cancel").Tab(15),
 };
 
+// The boxes of the universe pages end where the page's buttons do; the
+// widest takes six digits.
+constexpr int kPageRight = 4440;
+constexpr int kPageBoxLeft = 3840;
+
 // A universe box with its label on a page: the label at the left, the box at
 // the right edge of the page.
 constexpr ControlSpec PageLabel(int index, int top, std::string_view caption, int height = 255) {
-    return WrapRow("lblUni", index, {120, top + 30, 3600, height}, caption);
+    return WrapRow("lblUni", index, {120, top + 30, kPageBoxLeft - 150, height}, caption);
 }
 constexpr ControlSpec PageBox(int index, int top, int tab) {
-    return TextRow("txtUni", index, {3780, top, 660, 285}).Tab(tab);
+    return TextRow("txtUni", index, {kPageBoxLeft, top, kPageRight - kPageBoxLeft, 285}).Tab(tab);
 }
 
 // The pages lie in one place at the bottom of the universe frame; they come
@@ -69,11 +82,11 @@ constexpr ControlSpec kUniverseFrame[] = {
     FrameRow("fraAni", 1, {9060, 60, 4800, 6492}, "Universe Galaxies"),
     FrameRow("fraGalaxyTypes", kNoIndex, {120, 225, 4572, 2620}, "Galaxy Types").In("fraAni", 1),
     ListRow("lstUniGalaxy", kNoIndex, {120, 240, 3492, 1815}).In("fraGalaxyTypes").Tab(100),
-    ButtonRow("cmdGalProps", kNoIndex, {3720, 240, 732, 540}, "Show Props").In("fraGalaxyTypes").Tab(101),
-    ButtonRow("cmdPreviewGal", kNoIndex, {3720, 840, 732, 540}, "Preview Galaxy").In("fraGalaxyTypes").Tab(102),
+    TallButtonRow("cmdGalProps", {3720, 240, 732, 540}, "Show Props").In("fraGalaxyTypes").Tab(101),
+    TallButtonRow("cmdPreviewGal", {3720, 840, 732, 540}, "Preview Galaxy").In("fraGalaxyTypes").Tab(102),
     TextRow("txtResetGalPct", kNoIndex, {3720, 1440, 732, 285}).In("fraGalaxyTypes").Tab(103),
     ButtonRow("cmdResetGalPct", kNoIndex, {3720, 1755, 732, 300}, "Reset %").In("fraGalaxyTypes").Tab(104),
-    WrapRow("lblGalNamePct", kNoIndex, {120, 2055, 3492, 210}, "Selected Galaxy Name and Relative Percent in Universe:")
+    WrapRow("lblGalNamePct", kNoIndex, {120, 1875, 3492, 390}, "Selected Galaxy Name and Relative Percent in Universe:")
         .In("fraGalaxyTypes"),
     TextRow("txtUniGalName", kNoIndex, {120, 2265, 2652, 300}).In("fraGalaxyTypes").Tab(105),
     TextRow("txtUniGalPct", kNoIndex, {2820, 2265, 600, 300}).In("fraGalaxyTypes").Tab(106),
@@ -91,12 +104,12 @@ constexpr ControlSpec kUniverseFrame[] = {
     PageBox(14, 1260, 123).In("fraUniProp", 0),
     PageLabel(18, 1570, "Recycle Universe after visiting Galaxies (1 - 999):", 420).In("fraUniProp", 0),
     PageBox(18, 1570, 124).In("fraUniProp", 0),
-    LabelRow("lblUni", 16, {120, 2040, 1860, 255}, "Hue Start, End (0 - 999):").In("fraUniProp", 0),
-    TextRow("txtUni", 16, {1980, 2010, 540, 285}).In("fraUniProp", 0).Tab(125),
-    SpinRow("spnUni", 16, {2520, 2010, 192, 285}).In("fraUniProp", 0),
-    TextRow("txtUni", 17, {2760, 2010, 540, 285}).In("fraUniProp", 0).Tab(126),
-    SpinRow("spnUni", 17, {3300, 2010, 192, 285}).In("fraUniProp", 0),
-    PictureRow("picColUni", kNoIndex, {3540, 2010, 900, 285}).In("fraUniProp", 0),
+    LabelRow("lblUni", 16, {120, 2040, 2160, 255}, "Hue Start, End (0 - 999):").In("fraUniProp", 0),
+    TextRow("txtUni", 16, {2280, 2010, 480, 285}).In("fraUniProp", 0).Tab(125),
+    SpinRow("spnUni", 16, {2760, 2010, 192, 285}).In("fraUniProp", 0),
+    TextRow("txtUni", 17, {3000, 2010, 480, 285}).In("fraUniProp", 0).Tab(126),
+    SpinRow("spnUni", 17, {3480, 2010, 192, 285}).In("fraUniProp", 0),
+    PictureRow("picColUni", kNoIndex, {3720, 2010, 720, 285}).In("fraUniProp", 0),
     LabelRow("lblUniProfile", kNoIndex, {120, 2370, 1380, 255}, "Universe Profile:").In("fraUniProp", 0),
     ComboRow("cboUniProfile", kNoIndex, {1500, 2340, 2340, 300}).In("fraUniProp", 0).Tab(127),
     PictureRow("picUniProfile", kNoIndex, {3900, 2340, 540, 300}).In("fraUniProp", 0),
@@ -142,7 +155,7 @@ constexpr ControlSpec kUniverseFrame[] = {
 
     FrameRow("fraUniProp", 3, {120, 3330, 4572, 3090}, "Extras:").In("fraAni", 1),
     ListRow("lstCompGalaxy", kNoIndex, {120, 270, 3492, 1260}).In("fraUniProp", 3).Tab(150),
-    ButtonRow("cmdPreviewComp", kNoIndex, {3720, 330, 732, 540}, "Preview Comp").In("fraUniProp", 3).Tab(151),
+    TallButtonRow("cmdPreviewComp", {3720, 330, 732, 540}, "Preview Comp").In("fraUniProp", 3).Tab(151),
     TextRow("txtResetCompPct", kNoIndex, {3720, 930, 732, 285}).In("fraUniProp", 3).Tab(152),
     ButtonRow("cmdResetCompPct", kNoIndex, {3720, 1230, 732, 300}, "Reset %").In("fraUniProp", 3).Tab(153),
     TextRow("txtCompGalName", kNoIndex, {120, 1560, 2652, 285}).In("fraUniProp", 3).Tab(154),
@@ -151,7 +164,7 @@ constexpr ControlSpec kUniverseFrame[] = {
     ButtonRow("cmdCompCommit", kNoIndex, {3720, 1560, 732, 300}, "Commit").In("fraUniProp", 3).Tab(156),
     LabelRow("lblCompMajor", kNoIndex, {120, 1905, 1020, 255}, "Major:").In("fraUniProp", 3),
     ComboRow("cboCompMajor", kNoIndex, {1140, 1875, 3312, 300}).In("fraUniProp", 3).Tab(157),
-    LabelRow("lblCompMinor", kNoIndex, {120, 2190, 1020, 255}, "Minor Types:").In("fraUniProp", 3),
+    WrapRow("lblCompMinor", kNoIndex, {120, 2190, 1020, 420}, "Minor Types:").In("fraUniProp", 3),
     ListRow("lstCompMinor", kNoIndex, {1140, 2180, 3312, 900}).In("fraUniProp", 3).Styled(kStyleMultiSelect).Tab(158),
 
     FrameRow("fraUniProp", 4, {120, 3330, 4572, 3090}, "Extras:").In("fraAni", 1),
@@ -190,6 +203,8 @@ constexpr ControlSpec kMenus[] = {
     MenuRow("mnuHelpArray", 7, "&About Orbweave...", {"mnuHelp"}),
 };
 
+constexpr ControlRef kHiddenAtLoad[] = {{"cboPropCopy"}, {"chkPropCopy"}};
+
 std::vector<ControlSpec> Joined() {
     std::vector<ControlSpec> rows;
     for (std::span<const ControlSpec> part :
@@ -204,6 +219,10 @@ std::vector<ControlSpec> Joined() {
 std::span<const ControlSpec> LeftColumnControls() { return kLeftColumn; }
 std::span<const ControlSpec> UniverseFrameControls() { return kUniverseFrame; }
 std::span<const ControlSpec> MenuControls() { return kMenus; }
+
+std::span<const ControlRef> HiddenAtLoad() { return kHiddenAtLoad; }
+
+FontSpec PropertiesFont() { return FontSpec{.name = {}, .size = kFontPoints, .bold = false}; }
 
 std::span<const ControlSpec> PropertiesControls() {
     static const std::vector<ControlSpec> rows = Joined();

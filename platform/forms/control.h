@@ -175,7 +175,7 @@ public:
 
     // Colours in RGB order (red in bits 0-7).
     std::int32_t ForeColor() const;
-    void SetForeColor(std::int32_t colour);
+    virtual void SetForeColor(std::int32_t colour);
     std::int32_t BackColor() const;
     virtual void SetBackColor(std::int32_t colour);
     FontSpec Font() const;

@@ -227,6 +227,10 @@ public:
     bool PerformClick();
 
 private:
+    std::string caption_;
+    // kStyleWordWrap: a tall, narrow button shows its caption one word per
+    // line, as Qt's buttons never wrap.
+    bool wordWrap_;
     QPushButton* button_;
 };
 
@@ -255,8 +259,14 @@ public:
     std::string Caption() const override;
     bool SetCaption(std::string_view caption) override;
     QWidget* ClientWidget() const;
+    // A frame's font and colour are its caption's; the controls inside keep
+    // their own, where Qt would pass the frame's on to them.
+    void SetFont(const FontSpec& font) override;
+    void SetForeColor(std::int32_t colour) override;
 
 private:
+    void KeepControlsLook();
+
     QGroupBox* box_;
 };
 

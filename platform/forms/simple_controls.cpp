@@ -136,17 +136,22 @@ void SpinControl::PositionChanged(int position) {
 // --- CommandButton ---
 
 CommandButton::CommandButton(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
-    : Control(form, row, container, new QPushButton(parent)), button_(static_cast<QPushButton*>(Widget())) {
-    button_->setText(ToQString(row.caption));
+    : Control(form, row, container, new QPushButton(parent)),
+      wordWrap_((row.style & kStyleWordWrap) != 0),
+      button_(static_cast<QPushButton*>(Widget())) {
+    CommandButton::SetCaption(row.caption);
     button_->setAutoDefault(false);
     QObject::connect(button_, &QPushButton::clicked, button_, [this] { Raise(events.click); });
     WatchFocusOf(button_);
 }
 
-std::string CommandButton::Caption() const { return FromQString(button_->text()); }
+std::string CommandButton::Caption() const { return caption_; }
 
 bool CommandButton::SetCaption(std::string_view caption) {
-    button_->setText(ToQString(caption));
+    caption_ = caption;
+    QString shown = ToQString(caption);
+    if (wordWrap_) shown.replace(QLatin1Char(' '), QLatin1Char('\n'));
+    button_->setText(shown);
     return true;
 }
 
@@ -232,6 +237,35 @@ bool Frame::SetCaption(std::string_view caption) {
 }
 
 QWidget* Frame::ClientWidget() const { return box_; }
+
+void Frame::SetFont(const FontSpec& font) {
+    KeepControlsLook();
+    Control::SetFont(font);
+}
+
+void Frame::SetForeColor(std::int32_t colour) {
+    KeepControlsLook();
+    Control::SetForeColor(colour);
+}
+
+// Gives each control inside the font and text colours it shows now as its
+// own, every field set, so that none follows the frame's.
+void Frame::KeepControlsLook() {
+    for (QWidget* child : box_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QFont font = child->font();
+        font.setFamily(font.family());
+        font.setPointSizeF(font.pointSizeF());
+        font.setWeight(font.weight());
+        font.setItalic(font.italic());
+        child->setFont(font);
+        QPalette palette = child->palette();
+        // Every colour group: a disabled control must keep its enabled colours too.
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                palette.setColor(group, role, palette.color(group, role));
+        child->setPalette(palette);
+    }
+}
 
 // --- MenuItem ---
 

@@ -20,55 +20,6 @@ TEST(GalaxyFrameTable, BuildsEveryRow) {
     EXPECT_EQ(form.Controls().size(), GalaxyFrameControls().size());
 }
 
-// Room that Qt takes beside a caption: a check box's indicator, a button's
-// and a frame title's padding.
-constexpr int kCheckIndicatorPixels = 22;
-constexpr int kButtonPaddingPixels = 12;
-constexpr int kFrameTitlePaddingPixels = 18;
-
-// What of a control's caption would not show, or "" when all of it does.
-std::string CaptionOverflow(const Form& form, const Control& control) {
-    const std::string caption = control.Caption();
-    if (caption.empty()) return {};
-    const double text = form.TextWidth(caption);
-    double room = control.Width();
-    switch (control.Kind()) {
-    case ControlKind::Label:
-        if (static_cast<const Label&>(control).WordWrap()) {
-            // Two lines, with a word's width lost at the break.
-            const bool twoLines = control.Height() >= 2 * form.TextHeight(caption);
-            room = twoLines ? 2 * room - form.TextWidth("Distribution ") : room;
-        }
-        break;
-    case ControlKind::CheckBox: room -= kCheckIndicatorPixels * ScreenTwipsPerPixelX(); break;
-    case ControlKind::CommandButton: room -= kButtonPaddingPixels * ScreenTwipsPerPixelX(); break;
-    case ControlKind::Frame: room -= kFrameTitlePaddingPixels * ScreenTwipsPerPixelX(); break;
-    default: return {};
-    }
-    return text <= room ? std::string() : caption;
-}
-
-// Every caption the frame can show, for every style, fits its control, and
-// every control lies inside its frame.
-TEST_F(GalaxyFrameControlsTest, CaptionsFitAndControlsLieInsideTheirFrames) {
-    for (std::int16_t style = 0; style < kGalaxyStyleCount; ++style) {
-        SetupGalaxyStyleControls(dialog, style);
-        for (const ControlSpec& row : GalaxyFrameControls()) {
-            const Control& control = dialog.Get(row.name, row.index);
-            EXPECT_EQ(CaptionOverflow(dialog, control), "") << row.name << "(" << row.index << ") style " << style;
-        }
-    }
-    for (const ControlSpec& row : GalaxyFrameControls()) {
-        const Control& control = dialog.Get(row.name, row.index);
-        const Control* frame = control.Container();
-        if (frame == nullptr) continue;
-        EXPECT_GE(control.Left(), 0) << row.name << "(" << row.index << ")";
-        EXPECT_GE(control.Top(), 0) << row.name << "(" << row.index << ")";
-        EXPECT_LE(control.Left() + control.Width(), frame->Width()) << row.name << "(" << row.index << ")";
-        EXPECT_LE(control.Top() + control.Height(), frame->Height()) << row.name << "(" << row.index << ")";
-    }
-}
-
 TEST_F(GalaxyFrameControlsTest, ShowsOneFrameBesideThePreviewAndResetsTheTheme) {
     ASSERT_EQ(ScreenTwipsPerPixelX(), 15);  // the offscreen screen has 96 dots per inch
     ServiceRecorder services;
