@@ -186,17 +186,22 @@ void PropertiesDialog::LoadSettings() {
 // --- Size and layout ---
 
 void PropertiesDialog::Form_Resize() {
-    if (SnapToMinimumSize()) return;
+    if (SnapToMinimumSize() && !AtMinimumSize()) return;
     LayOut();
 }
 
-// A client area below the minimum is enlarged to it; the size change raises
-// the event again, which then lays the controls out.
+bool PropertiesDialog::AtMinimumSize() const {
+    return Frm().ScaleWidth() >= minClientWidth_ && Frm().ScaleHeight() >= minClientHeight_;
+}
+
+// A client area below the minimum is enlarged to it. Qt raises no second
+// resize event for a window not yet shown, so a size change that took
+// effect lays the controls out in this same call.
 bool PropertiesDialog::SnapToMinimumSize() {
     Form& form = Frm();
     const int width = form.ScaleWidth();
     const int height = form.ScaleHeight();
-    if (width >= minClientWidth_ && height >= minClientHeight_) return false;
+    if (AtMinimumSize()) return false;
     if (form.State() != WindowState::Normal) return true;
     const int outerWidth = width < minClientWidth_ ? form.Width() - width + minClientWidth_ : form.Width();
     const int outerHeight = height < minClientHeight_ ? form.Height() - height + minClientHeight_ : form.Height();

@@ -67,6 +67,7 @@ private:
     // The selected galaxy type, or -1 when the list selects none of the 50.
     int SelectedGalaxyType() const;
     bool SnapToMinimumSize();
+    bool AtMinimumSize() const;
     void LayOut();
 
     bool galaxyPropsMode_ = false;
