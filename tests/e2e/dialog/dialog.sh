@@ -37,7 +37,9 @@ type_into_box() {
 
 # lit_pixels <name>: runs "/S" on the current settings until its 60th frame
 # (as its own trace counts them), saves a picture of the screen and prints
-# how many of its pixels are brighter than a tenth; SIGTERM then ends the saver.
+# how many of its pixels are brighter than two fifths (the stars, not their
+# fading trails, whose spread depends on the frame times); SIGTERM then ends
+# the saver.
 saver_frames() { awk '{ n = $1 } END { print n + 0 }' "$work/trace"; }
 saver_at_frame() { [ "$(saver_frames)" -ge 60 ] || ! kill -0 "$1" 2>/dev/null; }
 lit_pixels() {
@@ -46,7 +48,7 @@ lit_pixels() {
   local pid=$!
   until_true saver_at_frame $pid && kill -0 $pid 2>/dev/null &&
     import -window root "$shots/$1.png" &&
-    convert "$shots/$1.png" -colorspace gray -threshold 10% -format '%[fx:round(mean*w*h)]' info:
+    convert "$shots/$1.png" -colorspace gray -threshold 40% -format '%[fx:round(mean*w*h)]' info:
   kill $pid 2>/dev/null
   wait $pid 2>/dev/null
 }
