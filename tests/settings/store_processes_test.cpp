@@ -22,6 +22,7 @@
 
 #include "galaxy_tables_fixture.h"
 #include "platform/registry/store.h"
+#include "platform/registry/write_lock_held.h"
 #include "settings/factory_presets.h"
 #include "settings/registry_transfers.h"
 #include "settings/template_transfers.h"
@@ -266,32 +267,6 @@ TEST_F(StoreProcessesTest, ASaverReloadingWhileTwoDialogsSaveSeesOneSaveWhole) {
     EXPECT_EQ(mixed, 0) << "of " << reloads << " reloads";
 }
 
-// Another process's save holding the user's store: the write lock is held from
-// construction until hold has passed.
-class WriteLockHeld {
-public:
-    explicit WriteLockHeld(std::chrono::milliseconds hold) {
-        std::promise<void> locked;
-        std::future<void> ready = locked.get_future();
-        holder_ = std::thread([hold, &locked, file = UserStorePath()] {
-            sqlite3* db = nullptr;
-            sqlite3_open(file.c_str(), &db);
-            sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-            locked.set_value();
-            std::this_thread::sleep_for(hold);
-            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-            sqlite3_close(db);
-        });
-        ready.wait();
-    }
-    ~WriteLockHeld() { holder_.join(); }
-    WriteLockHeld(const WriteLockHeld&) = delete;
-    WriteLockHeld& operator=(const WriteLockHeld&) = delete;
-
-private:
-    std::thread holder_;
-};
-
 // The lock is held for many busy timeouts: written value by value, the writes
 // after its release would be stored.
 class HeldLockTest : public StoreProcessesTest {
@@ -308,7 +283,7 @@ TEST_F(HeldLockTest, AGalaxyTablesSaveStoresNothingAndFails) {
     const std::string before = DumpAfter([] { GalaxyTablesToReg(); });
     PutInMemory(ChangedTables(factory));
     {
-        const WriteLockHeld other(kHeld);
+        const testing::WriteLockHeld other(kHeld);
         EXPECT_FALSE(GalaxyTablesToReg());
     }
     ResetSettingsStore();
@@ -322,7 +297,7 @@ TEST_F(HeldLockTest, ATemplateImportStoresNothingAndFails) {
     std::ofstream(newFile, std::ios::binary) << TemplateNumberedFrom(2000);
     const std::string before = DumpAfter([&] { CyclePropsTempToRegArrays(oldFile); });
     {
-        const WriteLockHeld other(kHeld);
+        const testing::WriteLockHeld other(kHeld);
         EXPECT_FALSE(CyclePropsTempToRegArrays(newFile));
     }
     ResetSettingsStore();

@@ -20,6 +20,7 @@
 #include "platform/forms/service_recorder.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
+#include "platform/registry/write_lock_held.h"
 #include "props_test_form.h"
 #include "settings/factory_presets.h"
 #include "settings/galaxy_tables.h"
@@ -54,32 +55,6 @@ std::string StoreDump() {
     sqlite3_close(db);
     return dump;
 }
-
-// Another process's save holding the user's store from construction until
-// hold has passed.
-class WriteLockHeld {
-public:
-    explicit WriteLockHeld(std::chrono::milliseconds hold) {
-        std::promise<void> locked;
-        std::future<void> ready = locked.get_future();
-        holder_ = std::thread([hold, &locked, file = UserStorePath()] {
-            sqlite3* db = nullptr;
-            sqlite3_open(file.c_str(), &db);
-            sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-            locked.set_value();
-            std::this_thread::sleep_for(hold);
-            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-            sqlite3_close(db);
-        });
-        ready.wait();
-    }
-    ~WriteLockHeld() { holder_.join(); }
-    WriteLockHeld(const WriteLockHeld&) = delete;
-    WriteLockHeld& operator=(const WriteLockHeld&) = delete;
-
-private:
-    std::thread holder_;
-};
 
 struct Tables {
     std::vector<UniGalaxy> types;
@@ -174,7 +149,7 @@ TEST_F(PropsCyclesTest, AcceptThatCannotStoreEverythingStoresNothingAndSaysSo) {
         const std::string before = StoreDump();
         services_.messages.clear();
         if (obstacle == Obstacle::LockHeld) {
-            const WriteLockHeld other(std::chrono::milliseconds(300));
+            const testing::WriteLockHeld other(std::chrono::milliseconds(300));
             EXPECT_FALSE(CyclePropsArraysToReg(*dialog_));
         } else {
             // A value with no text form cannot be stored, and the rest must not be either.
