@@ -1,7 +1,9 @@
 // Replays a fuzz target's corpus as an ordinary test, without libFuzzer: every
 // file in the folders named on the command line goes once, in name order,
 // through the entry point the fuzzer calls. A wrong answer aborts and a
-// sanitizer report ends the run, so either fails the test.
+// sanitizer report ends the run, so either fails the test. Inputs that are not
+// text are kept as hexadecimal digits in a file ending in ".hex" (blanks and
+// line ends between the digits ignored), so the repository holds text only.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -28,9 +30,33 @@ std::vector<std::filesystem::path> CorpusFiles(int argc, char** argv) {
     return files;
 }
 
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::vector<std::uint8_t> FromHex(const std::vector<std::uint8_t>& text) {
+    std::vector<std::uint8_t> bytes;
+    int high = -1;
+    for (const std::uint8_t c : text) {
+        const int digit = HexDigit(static_cast<char>(c));
+        if (digit < 0) continue;
+        if (high < 0) {
+            high = digit;
+        } else {
+            bytes.push_back(static_cast<std::uint8_t>(high * 16 + digit));
+            high = -1;
+        }
+    }
+    return bytes;
+}
+
 std::vector<std::uint8_t> Contents(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::uint8_t> contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return file.extension() == ".hex" ? FromHex(contents) : contents;
 }
 
 }  // namespace

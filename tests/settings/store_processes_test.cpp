@@ -22,7 +22,7 @@
 
 #include "galaxy_tables_fixture.h"
 #include "platform/registry/store.h"
-#include "platform/registry/write_lock_held.h"
+#include "platform/registry/store_probes.h"
 #include "settings/factory_presets.h"
 #include "settings/registry_transfers.h"
 #include "settings/template_transfers.h"
@@ -74,30 +74,6 @@ GalaxyTables ChangedTables(GalaxyTables tables) {
     return tables;
 }
 
-// Every key and value of the user's store, in one text, or why it cannot be read.
-std::string StoreDump() {
-    sqlite3* db = nullptr;
-    std::string dump;
-    if (sqlite3_open_v2(UserStorePath().c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
-        return "cannot open";
-    }
-    const auto append = [](void* text, int columns, char** values, char**) {
-        for (int i = 0; i < columns; ++i) *static_cast<std::string*>(text) += values[i] ? values[i] : "<null>";
-        *static_cast<std::string*>(text) += '\n';
-        return 0;
-    };
-    if (sqlite3_exec(db, "PRAGMA integrity_check", append, &dump, nullptr) != SQLITE_OK || dump != "ok\n" ||
-        sqlite3_exec(db,
-                     "SELECT k.path, '|', v.name, '=', v.value FROM keys k LEFT JOIN key_values v ON v.key_id = k.id "
-                     "ORDER BY k.path, v.name",
-                     append, &dump, nullptr) != SQLITE_OK) {
-        dump = "integrity check failed: " + dump;
-    }
-    sqlite3_close(db);
-    return dump;
-}
-
 using Save = std::function<void()>;
 
 // The store after one more run of save, closed so that another process may
@@ -105,7 +81,7 @@ using Save = std::function<void()>;
 std::string DumpAfter(const Save& save) {
     save();
     ResetSettingsStore();
-    return StoreDump();
+    return testing::StoreDump();
 }
 
 // Runs work in a child process, which ends when work returns: status 0 when it
@@ -153,7 +129,7 @@ protected:
             std::this_thread::sleep_for(Clock::duration(delay(random)));
             ::kill(child, SIGKILL);
             ::waitpid(child, nullptr, 0);
-            const std::string dump = StoreDump();
+            const std::string dump = testing::StoreDump();
             if (dump != oldDump && dump != newDump) {
                 FAIL() << "kill " << kill << " left neither save whole:\n" << dump.substr(0, 2000);
             }
@@ -287,7 +263,7 @@ TEST_F(HeldLockTest, AGalaxyTablesSaveStoresNothingAndFails) {
         EXPECT_FALSE(GalaxyTablesToReg());
     }
     ResetSettingsStore();
-    EXPECT_EQ(StoreDump(), before);
+    EXPECT_EQ(testing::StoreDump(), before);
 }
 
 TEST_F(HeldLockTest, ATemplateImportStoresNothingAndFails) {
@@ -301,7 +277,7 @@ TEST_F(HeldLockTest, ATemplateImportStoresNothingAndFails) {
         EXPECT_FALSE(CyclePropsTempToRegArrays(newFile));
     }
     ResetSettingsStore();
-    EXPECT_EQ(StoreDump(), before);
+    EXPECT_EQ(testing::StoreDump(), before);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@
 #include "platform/forms/service_recorder.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
-#include "platform/registry/write_lock_held.h"
+#include "platform/registry/store_probes.h"
 #include "props_test_form.h"
 #include "settings/factory_presets.h"
 #include "settings/galaxy_tables.h"
@@ -33,28 +33,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kReadOnlyWarning = "The Registry is read-only.";
-
-// Every key and value of the user's store in one text, read through a
-// connection of its own.
-std::string StoreDump() {
-    sqlite3* db = nullptr;
-    std::string dump;
-    if (sqlite3_open_v2(UserStorePath().c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
-        return "cannot open";
-    }
-    const auto append = [](void* text, int columns, char** values, char**) {
-        for (int i = 0; i < columns; ++i) *static_cast<std::string*>(text) += values[i] ? values[i] : "<null>";
-        *static_cast<std::string*>(text) += '\n';
-        return 0;
-    };
-    sqlite3_exec(db,
-                 "SELECT k.path, '|', v.name, '=', v.value FROM keys k LEFT JOIN key_values v ON v.key_id = k.id "
-                 "ORDER BY k.path, v.name",
-                 append, &dump, nullptr);
-    sqlite3_close(db);
-    return dump;
-}
 
 struct Tables {
     std::vector<UniGalaxy> types;
@@ -146,7 +124,7 @@ TEST_F(PropsCyclesTest, AcceptThatCannotStoreEverythingStoresNothingAndSaysSo) {
         CyclePropsRegToArrays(*dialog_);
         ChangeEveryArea(*dialog_);
         ResetSettingsStore();
-        const std::string before = StoreDump();
+        const std::string before = testing::StoreDump();
         services_.messages.clear();
         if (obstacle == Obstacle::LockHeld) {
             const testing::WriteLockHeld other(std::chrono::milliseconds(300));
@@ -157,7 +135,7 @@ TEST_F(PropsCyclesTest, AcceptThatCannotStoreEverythingStoresNothingAndSaysSo) {
             EXPECT_FALSE(CyclePropsArraysToReg(*dialog_));
         }
         ResetSettingsStore();
-        EXPECT_EQ(StoreDump(), before);
+        EXPECT_EQ(testing::StoreDump(), before);
         EXPECT_EQ(Setting("Universe", "Universe_Stars"), "777");
         ASSERT_EQ(services_.messages.size(), 1u);
         EXPECT_TRUE(services_.messages[0].text.starts_with(kReadOnlyWarning));
@@ -203,12 +181,12 @@ TEST_F(PropsCyclesTest, ATemplateThatCannotBeReadChangesNothing) {
         const std::vector<std::string> controls = testing::ControlStates(*dialog_);
         const Tables tables = TablesInMemory();
         ResetSettingsStore();
-        const std::string store = StoreDump();
+        const std::string store = testing::StoreDump();
         EXPECT_FALSE(CyclePropsTempToArrays(*dialog_, file)) << file;
         EXPECT_EQ(testing::ControlStates(*dialog_), controls) << file;
         EXPECT_TRUE(TablesInMemory() == tables) << file;
         ResetSettingsStore();
-        EXPECT_EQ(StoreDump(), store) << file;
+        EXPECT_EQ(testing::StoreDump(), store) << file;
     }
 }
 

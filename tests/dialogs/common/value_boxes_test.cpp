@@ -42,14 +42,14 @@ TEST(ValueBoxesTest, EachBoxIsBoundOnceWithItsSpinWhereItHasOne) {
     for (const auto& specs :
          {UniverseBoxSpecs(), BlendBoxSpecs(), GalaxyBoxSpecs(), AdvancedBoxSpecs(), CustomSizeBoxSpecs({})}) {
         std::set<std::pair<std::string, int>> seen;
-        for (const NumericBoxSpec& spec : specs) {
-            const std::string name(spec.box.name);
-            EXPECT_TRUE(seen.insert({name, spec.box.index}).second) << name << spec.box.index;
+        for (const NumericBoxSpec& row : specs) {
+            const std::string name(row.box.name);
+            EXPECT_TRUE(seen.insert({name, row.box.index}).second) << name << row.box.index;
             // A spin control stands beside a box of the same index.
-            EXPECT_EQ(spec.spin.name.empty(), spec.rule.spin.scale == 0) << name << spec.box.index;
-            if (!spec.spin.name.empty()) EXPECT_EQ(spec.spin.index, spec.box.index);
+            EXPECT_EQ(row.spin.name.empty(), row.rule.spin.scale == 0) << name << row.box.index;
+            if (!row.spin.name.empty()) EXPECT_EQ(row.spin.index, row.box.index);
             // Arrows step within their own limits.
-            if (spec.rule.arrows.step != 0) EXPECT_LE(spec.rule.arrows.low, spec.rule.arrows.high);
+            if (row.rule.arrows.step != 0) EXPECT_LE(row.rule.arrows.low, row.rule.arrows.high);
         }
     }
 }
@@ -57,10 +57,10 @@ TEST(ValueBoxesTest, EachBoxIsBoundOnceWithItsSpinWhereItHasOne) {
 // The nebula style shows its control points in the radial and tilt boxes:
 // those boxes take the radial values' rules, by style.
 TEST(ValueBoxesTest, BoxesSharedByTheNebulaStyleClampByStyle) {
-    for (const NumericBoxSpec& spec : GalaxyBoxSpecs()) {
+    for (const NumericBoxSpec& row : GalaxyBoxSpecs()) {
         const bool shared =
-            spec.box.name == "txtGalaxy" && (spec.box.index >= 3 && spec.box.index <= 6 || spec.box.index == 93);
-        EXPECT_EQ(spec.rule.clamp == BoxClamp::ByStyle, shared) << spec.box.index;
+            row.box.name == "txtGalaxy" && (row.box.index >= 3 && row.box.index <= 6 || row.box.index == 93);
+        EXPECT_EQ(row.rule.clamp == BoxClamp::ByStyle, shared) << row.box.index;
     }
 }
 
@@ -71,7 +71,7 @@ TEST(ValueBoxesTest, TheCustomSizeBoxesEndAtTheLargestDisplayMode) {
     EXPECT_EQ(std::pair(shown[0].rule.low, shown[0].rule.high), std::pair(16.0, 1024.0));
     EXPECT_EQ(std::pair(shown[1].rule.low, shown[1].rule.high), std::pair(12.0, 768.0));
     // Without a display they end at the largest surface the saver builds.
-    for (const NumericBoxSpec& spec : CustomSizeBoxSpecs({})) EXPECT_EQ(spec.rule.high, kLargestDrawingSide);
+    for (const NumericBoxSpec& row : CustomSizeBoxSpecs({})) EXPECT_EQ(row.rule.high, kLargestDrawingSide);
 }
 
 }  // namespace

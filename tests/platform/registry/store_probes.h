@@ -1,0 +1,66 @@
+// Looking at the user's store from a connection of its own, as another
+// process would: its whole content, and its write lock held for a while.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <future>
+#include <string>
+#include <thread>
+
+#include "platform/registry/store.h"
+
+namespace orbweave::testing {
+
+// Every key and value of the user's store, in one text, or why it cannot be read.
+inline std::string StoreDump() {
+    sqlite3* db = nullptr;
+    std::string dump;
+    if (sqlite3_open_v2(UserStorePath().c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return "cannot open";
+    }
+    const auto append = [](void* text, int columns, char** values, char**) {
+        for (int i = 0; i < columns; ++i) *static_cast<std::string*>(text) += values[i] ? values[i] : "<null>";
+        *static_cast<std::string*>(text) += '\n';
+        return 0;
+    };
+    if (sqlite3_exec(db, "PRAGMA integrity_check", append, &dump, nullptr) != SQLITE_OK || dump != "ok\n" ||
+        sqlite3_exec(db,
+                     "SELECT k.path, '|', v.name, '=', v.value FROM keys k LEFT JOIN key_values v ON v.key_id = k.id "
+                     "ORDER BY k.path, v.name",
+                     append, &dump, nullptr) != SQLITE_OK) {
+        dump = "integrity check failed: " + dump;
+    }
+    sqlite3_close(db);
+    return dump;
+}
+
+// Another process's save holding the user's store: the write lock is held
+// from construction until `hold` has passed.
+class WriteLockHeld {
+public:
+    explicit WriteLockHeld(std::chrono::milliseconds hold) {
+        std::promise<void> locked;
+        std::future<void> ready = locked.get_future();
+        holder_ = std::thread([hold, &locked, file = UserStorePath()] {
+            sqlite3* db = nullptr;
+            sqlite3_open(file.c_str(), &db);
+            sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+            locked.set_value();
+            std::this_thread::sleep_for(hold);
+            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+        });
+        ready.wait();
+    }
+    ~WriteLockHeld() { holder_.join(); }
+    WriteLockHeld(const WriteLockHeld&) = delete;
+    WriteLockHeld& operator=(const WriteLockHeld&) = delete;
+
+private:
+    std::thread holder_;
+};
+
+}  // namespace orbweave::testing
