@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <span>
 
+#include "dialogs/editors/editor_launchers.h"
+#include "dialogs/info/info_launchers.h"
 #include "dialogs/properties/properties_dialog.h"
 #include "host/command_line.h"
 #include "host/console.h"
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
     if (!orbweave::WindowsCanBeSeen()) {
         orbweave::SetMessageBoxService(orbweave::WriteUnattendedMessage);
     }
+    orbweave::InstallInfoLaunchers();
+    orbweave::InstallEditorLaunchers();
     orbweave::SetConfigurationRunner(orbweave::RunPropertiesDialog);
     orbweave::InstallStopSignals();
     orbweave::StartTrace();

@@ -42,4 +42,11 @@ display::Result PictureBoxWindow::Present(const display::Surface& frame) {
     return box_->PresentFrame(view) ? display::Result::Ok : display::Result::Failed;
 }
 
+PictureBoxTarget::PictureBoxTarget(PictureBox& box)
+    : widget_(box.Widget()), window_(std::make_shared<PictureBoxWindow>(box)) {}
+
+double PictureBoxTarget::InnerWidth() const { return widget_.isNull() ? 0.0 : widget_->width(); }
+
+double PictureBoxTarget::InnerHeight() const { return widget_.isNull() ? 0.0 : widget_->height(); }
+
 }  // namespace orbweave

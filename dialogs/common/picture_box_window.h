@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QPointer>
+#include <memory>
 
 #include "platform/display/window.h"
+#include "renderer/display/display_settings.h"
 
 class QWidget;
 
@@ -23,6 +25,22 @@ public:
 private:
     PictureBox* box_;
     QPointer<QWidget> widget_;  // tells when the box has gone with its dialog
+};
+
+// A picture box as what an animation draws into: the previews of the
+// properties dialog, the element editors and the About box. Its inner size is
+// counted in pixels; a box that has gone with its dialog measures 0 x 0.
+class PictureBoxTarget final : public DrawingTarget {
+public:
+    explicit PictureBoxTarget(PictureBox& box);
+
+    std::shared_ptr<display::Window> DisplayWindow() const override { return window_; }
+    double InnerWidth() const override;
+    double InnerHeight() const override;
+
+private:
+    QPointer<QWidget> widget_;
+    std::shared_ptr<PictureBoxWindow> window_;
 };
 
 }  // namespace orbweave

@@ -87,8 +87,8 @@ constexpr ClickWiring kClickHandlers[] = {
 
 constexpr int kMenuExit = 5;
 
-void RunLauncher(const std::function<void(int)>& launcher, int galaxyType) {
-    if (launcher) launcher(galaxyType);
+void RunLauncher(const std::function<void(Form&, int)>& launcher, Form& props, int galaxyType) {
+    if (launcher) launcher(props, galaxyType);
 }
 
 }  // namespace
@@ -320,14 +320,14 @@ void PropertiesDialog::cmdIFS_Chem_Click() {
     if (type < 0) return;
     ControlsToUniGalaxy(Frm(), type);
     const bool userIfs = Frm().Get<ComboBox>("cboGalStyle").ListIndex() == kIfsStyle;
-    RunLauncher(userIfs ? Launchers().userIfs : Launchers().molecule, type);
+    RunLauncher(userIfs ? Launchers().userIfs : Launchers().molecule, Frm(), type);
 }
 
 void PropertiesDialog::cmdGalLevels_Click() {
     const int type = SelectedGalaxyType();
     if (type < 0) return;
     ControlsToUniGalaxy(Frm(), type);
-    RunLauncher(Launchers().levels, type);
+    RunLauncher(Launchers().levels, Frm(), type);
 }
 
 void PropertiesDialog::mnuFileArray_Click(int index) {

@@ -37,6 +37,17 @@ TEST_F(PictureBoxWindowTest, FramesReachThePictureBox) {
     EXPECT_EQ(Box().Drawing().Image().pixel(40, 30) & 0xFFFFFF, 0xFF0000u);
 }
 
+TEST_F(PictureBoxWindowTest, APictureBoxTargetMeasuresTheBoxInPixelsUntilItHasGone) {
+    Box().Move(0, 0, 1200, 900);
+    const PictureBoxTarget target(Box());
+    EXPECT_EQ(target.InnerWidth(), 80.0);
+    EXPECT_EQ(target.InnerHeight(), 60.0);
+    EXPECT_TRUE(target.DisplayWindow()->Exists());
+    dialog.reset();
+    EXPECT_EQ(target.InnerWidth(), 0.0);
+    EXPECT_FALSE(target.DisplayWindow()->Exists());
+}
+
 TEST_F(PictureBoxWindowTest, ABoxThatHasGoneWithItsDialogTakesNoFrames) {
     PictureBoxWindow window(Box());
     EXPECT_TRUE(window.Exists());

@@ -124,9 +124,9 @@ TEST_F(PropsDialogTest, ShowPropsWithoutASelectionAsksForOneAndStays) {
 
 TEST_F(PropsDialogTest, EditorButtonsStoreTheTypeAndOpenTheEditorOfItsStyle) {
     std::vector<std::string> opened;
-    Launchers().levels = [&](int type) { opened.push_back("levels " + std::to_string(type)); };
-    Launchers().molecule = [&](int type) { opened.push_back("molecule " + std::to_string(type)); };
-    Launchers().userIfs = [&](int type) { opened.push_back("ifs " + std::to_string(type)); };
+    Launchers().levels = [&](Form&, int type) { opened.push_back("levels " + std::to_string(type)); };
+    Launchers().molecule = [&](Form&, int type) { opened.push_back("molecule " + std::to_string(type)); };
+    Launchers().userIfs = [&](Form&, int type) { opened.push_back("ifs " + std::to_string(type)); };
     Open();
     Get<ListBox>("lstUniGalaxy").SetListIndex(4);
     auto& style = Get<ComboBox>("cboGalStyle");

@@ -1,0 +1,7 @@
+#include "dialogs/info/info_launchers.h"
+
+namespace orbweave {
+
+void InstallInfoLaunchers() {}
+
+}  // namespace orbweave
