@@ -24,6 +24,11 @@
 #include "settings/universe_values.h"
 
 namespace orbweave {
+
+TemplateFileState& CurrentTemplate() {
+    static TemplateFileState state;
+    return state;
+}
 namespace {
 
 using R = DisplayRecord;

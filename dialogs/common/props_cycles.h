@@ -7,11 +7,19 @@
 // user's settings and a template file, reset it to the factory values, and
 // run a user's first-run set-up.
 
+#include <string>
 #include <string_view>
 
 namespace orbweave {
 
 class Form;
+
+// The template file last opened or saved through the template chooser (empty
+// until then): the File menu's "&Save Template" writes back into it.
+struct TemplateFileState {
+    std::string path;
+};
+TemplateFileState& CurrentTemplate();
 
 // The current user's display choices, blend levels, universe values and
 // composites into the dialog (missing values as their defaults), and the
