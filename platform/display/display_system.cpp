@@ -279,6 +279,32 @@ Result DisplaySystem::PresentPrimary(Surface& primary) {
     return window->Present(primary);
 }
 
+void DisplaySystem::LendWindowPixels(Surface& surface) {
+    Window* window = window_.get();
+    const LockedRect lent = window != nullptr && window->Exists()
+                                ? window->LendPixels(surface.size_, surface.format_.layout)
+                                : LockedRect{};
+    const bool fits = lent.address != nullptr && lent.width == surface.size_.width &&
+                      lent.height == surface.size_.height && lent.pitchBytes == surface.pitch_ &&
+                      lent.bytesPerPixel == surface.format_.bytesPerPixel;
+    surface.UsePixels(fits ? window : nullptr, fits ? lent.address : nullptr);
+}
+
+bool DisplaySystem::ShowsInPlace(Surface& primary, const Rect& target, const Surface& source, const Rect& sourceRect,
+                                 Result& shown) {
+    const Rect whole{0, 0, source.size_.width, source.size_.height};
+    if (source.lender_ == nullptr || sourceRect != whole || target != whole) {
+        return false;
+    }
+    const std::shared_ptr<Window> window =
+        level_ == CooperativeLevel::Exclusive ? window_ : PresentationWindow(primary);
+    if (window.get() != source.lender_ || !window->Exists() || window->DrawableSize() != source.size_) {
+        return false;
+    }
+    shown = window->ShowLentPixels();
+    return true;
+}
+
 Result DisplaySystem::Flip(Surface& primary) {
     const std::shared_ptr<Surface> back = primary.backBuffer_;
     if (primary.kind_ != SurfaceKind::Primary || !back) {
@@ -289,6 +315,21 @@ Result DisplaySystem::Flip(Surface& primary) {
     }
     if (primary.locked_ || back->locked_) {
         return Result::Busy;
+    }
+    // A back buffer drawn in the window's own memory is shown where it is;
+    // it stays the buffer drawn into next.
+    back->FollowWindowPixels();
+    const Rect whole{0, 0, back->size_.width, back->size_.height};
+    if (Result shown; ShowsInPlace(primary, whole, *back, whole, shown)) {
+        return shown;
+    }
+    if (back->lender_ != nullptr) {
+        // The window cannot show it in place: the frame is copied, since the
+        // window's memory cannot change hands.
+        if (primary.size_ == back->size_ && primary.pitch_ == back->pitch_) {
+            std::memcpy(primary.memory_, back->memory_, static_cast<std::size_t>(back->pitch_) * back->size_.height);
+        }
+        return PresentPrimary(primary);
     }
     primary.SwapPixels(*back);
     return PresentPrimary(primary);
@@ -324,13 +365,22 @@ Result DisplaySystem::Blit(Surface& destination, const Rect& destRect, Surface& 
         const Rect screen = window->ScreenRect();
         target = {destRect.left - screen.left, destRect.top - screen.top, destRect.right - screen.left,
                   destRect.bottom - screen.top};
-        if (destination.size_ != window->DrawableSize()) {
-            destination.Resize(window->DrawableSize());
+    }
+    source.FollowWindowPixels();
+    if (Result shown;
+        destination.kind_ == SurfaceKind::Primary && ShowsInPlace(destination, target, source, sourceRect, shown)) {
+        return shown;
+    }
+    if (windowed) {
+        const Size drawable = PresentationWindow(destination)->DrawableSize();
+        if (destination.size_ != drawable) {
+            destination.Resize(drawable);
         }
     }
+    destination.FollowWindowPixels();
     const Rect clip{0, 0, destination.size_.width, destination.size_.height};
-    StretchCopy(source.pixels_.data(), source.pitch_, sourceRect, destination.pixels_.data(), destination.pitch_,
-                target, clip, source.format_.bytesPerPixel);
+    StretchCopy(source.memory_, source.pitch_, sourceRect, destination.memory_, destination.pitch_, target, clip,
+                source.format_.bytesPerPixel);
     if (destination.kind_ == SurfaceKind::Primary) {
         return PresentPrimary(destination);
     }

@@ -99,6 +99,11 @@ private:
     Result Flip(Surface& primary);
     Result Blit(Surface& destination, const Rect& destRect, Surface& source, const Rect& sourceRect, Call call);
     Result PresentPrimary(Surface& primary);
+    void LendWindowPixels(Surface& surface);
+    // Shows `source` when it is drawn in the memory of the window `primary`
+    // presents to and covers it whole at `target`; false when a copy is needed.
+    bool ShowsInPlace(Surface& primary, const Rect& target, const Surface& source, const Rect& sourceRect,
+                      Result& shown);
     std::shared_ptr<Window> PresentationWindow(const Surface& primary) const;
     void Track(const std::shared_ptr<Surface>& surface);
 

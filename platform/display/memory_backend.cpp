@@ -31,6 +31,33 @@ Result MemoryWindow::Present(const Surface& frame) {
     return Result::Ok;
 }
 
+LockedRect MemoryWindow::LendPixels(Size size, PixelLayout layout) {
+    if (!exists_ || !lends_ || size != DrawableSize()) {
+        return {};
+    }
+    const PixelFormat format = FormatOf(layout);
+    if (lent_.size != size || lent_.format != format) {
+        lent_.size = size;
+        lent_.format = format;
+        lent_.pitchBytes = PitchFor(size.width, format.bytesPerPixel);
+        // Fresh memory, never zero, so that a test sees what the new owner clears.
+        lent_.pixels.assign(static_cast<std::size_t>(lent_.pitchBytes) * size.height, 0x5A);
+    }
+    return {lent_.pixels.data(), size.width, size.height, lent_.pitchBytes, format.bytesPerPixel};
+}
+
+Result MemoryWindow::ShowLentPixels() {
+    if (!exists_ || lent_.pixels.empty()) {
+        return Result::Failed;
+    }
+    ++presents_;
+    ++inPlace_;
+    if (keepFrames_) {
+        last_ = lent_;
+    }
+    return Result::Ok;
+}
+
 std::shared_ptr<MemoryDisplaySystem> MemoryDisplaySystem::Create(MemoryDesktop desktop) {
     return std::shared_ptr<MemoryDisplaySystem>(new MemoryDisplaySystem(std::move(desktop)));
 }

@@ -30,8 +30,15 @@ public:
     Rect ScreenRect() const override { return rect_; }
     bool Exists() const override { return exists_; }
     Result Present(const Surface& frame) override;
+    LockedRect LendPixels(Size size, PixelLayout layout) override;
+    Result ShowLentPixels() override;
 
     void SetScreenRect(Rect rect) { rect_ = rect; }
+    // Lends memory of the window's own size, as the SDL window does; a new
+    // size or layout gets new memory.
+    void LendMemory(bool lend) { lends_ = lend; }
+    // Frames shown from the lent memory, without a copy.
+    int InPlaceCount() const { return inPlace_; }
     void Destroy() { exists_ = false; }
     // Copying every frame costs a full-screen memcpy; benchmarks turn it off.
     void KeepFrames(bool keep) { keepFrames_ = keep; }
@@ -43,6 +50,9 @@ private:
     bool exists_ = true;
     bool keepFrames_ = true;
     int presents_ = 0;
+    bool lends_ = false;
+    int inPlace_ = 0;
+    Frame lent_;
     Frame last_;
 };
 

@@ -125,9 +125,9 @@ OpenResult OpenSdlDisplay() {
     // By default SDL keeps the desktop's screen saver and locker from
     // starting while it runs; a screen saver must never do that.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     // The window surface stays in shared memory: SDL would otherwise back
-    // it with an OpenGL texture (see CreateRenderer).
+    // it with an OpenGL texture, drawn by a software rasterizer on machines
+    // without a GPU.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return {nullptr, OpenFailure::RootMissing};
@@ -159,8 +159,7 @@ std::shared_ptr<SdlWindow> SdlWindow::CreateFullScreen(const std::string& captio
     if (window == nullptr) {
         return nullptr;
     }
-    std::shared_ptr<SdlWindow> result(new SdlWindow(Kind::FullScreen, window));
-    return result->CreateRenderer() ? result : nullptr;
+    return std::shared_ptr<SdlWindow>(new SdlWindow(Kind::FullScreen, window));
 }
 
 std::shared_ptr<SdlWindow> SdlWindow::CreateWindowed(const std::string& caption, Size size) {
@@ -169,8 +168,7 @@ std::shared_ptr<SdlWindow> SdlWindow::CreateWindowed(const std::string& caption,
     if (window == nullptr) {
         return nullptr;
     }
-    std::shared_ptr<SdlWindow> result(new SdlWindow(Kind::Windowed, window));
-    return result->CreateRenderer() ? result : nullptr;
+    return std::shared_ptr<SdlWindow>(new SdlWindow(Kind::Windowed, window));
 }
 
 std::shared_ptr<SdlWindow> SdlWindow::CreateEmbedded(window::NativeWindowId host, double scale) {
@@ -193,35 +191,14 @@ std::shared_ptr<SdlWindow> SdlWindow::CreateEmbedded(window::NativeWindowId host
     result->child_ = child;
     result->hostSize_ = *hostSize;
     result->scale_ = scale;
-    return result->CreateRenderer() ? result : nullptr;
+    return result;
 }
 
 SdlWindow::~SdlWindow() {
-    DestroyRenderer();
     if (window_ != nullptr) {
         SDL_DestroyWindow(window_);
     }
     window::DestroyChildWindow(child_);
-}
-
-// SDL's software renderer presents through the window surface (shared
-// memory on X11). Its default choice may be an OpenGL context on a software
-// rasterizer, whose worker threads compete with the frame for every core
-// and are still running when the process ends.
-bool SdlWindow::CreateRenderer() {
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    return renderer_ != nullptr;
-}
-
-void SdlWindow::DestroyRenderer() {
-    if (texture_ != nullptr) {
-        SDL_DestroyTexture(texture_);
-        texture_ = nullptr;
-    }
-    if (renderer_ != nullptr) {
-        SDL_DestroyRenderer(renderer_);
-        renderer_ = nullptr;
-    }
 }
 
 Rect SdlWindow::ScreenRect() const {
@@ -268,48 +245,62 @@ Result SdlWindow::FollowHostSize() {
     if (*size == hostSize_) {
         return Result::Ok;
     }
-    // SDL hears nothing about a foreign window's size, so the window and its
-    // renderer are made afresh for the new size.
+    // SDL hears nothing about a foreign window's size, so the window (and
+    // with it its surface) is made afresh for the new size.
     window::ResizeChildWindow(child_, *size);
-    DestroyRenderer();
     SDL_DestroyWindow(window_);
     window_ = SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<std::uintptr_t>(child_)));
     hostSize_ = *size;
-    if (window_ == nullptr || !CreateRenderer()) {
-        return Result::Failed;
-    }
-    return Result::Ok;
+    return window_ != nullptr ? Result::Ok : Result::Failed;
 }
 
-Result SdlWindow::Present(const Surface& frame) {
+SDL_Surface* SdlWindow::WindowSurface() {
     if (!Exists()) {
-        return Result::Failed;
+        return nullptr;
     }
     if (kind_ == Kind::Embedded && FollowHostSize() != Result::Ok) {
-        return Result::Failed;
+        return nullptr;
     }
+    return SDL_GetWindowSurface(window_);
+}
+
+LockedRect SdlWindow::LendPixels(Size size, PixelLayout layout) {
+    SDL_Surface* surface = WindowSurface();
+    if (surface == nullptr || surface->w != size.width || surface->h != size.height ||
+        surface->format->format != SdlFormatOf(layout) || SDL_MUSTLOCK(surface)) {
+        return {};
+    }
+    return {static_cast<std::uint8_t*>(surface->pixels), surface->w, surface->h, surface->pitch,
+            surface->format->BytesPerPixel};
+}
+
+Result SdlWindow::ShowLentPixels() {
+    return window_ != nullptr && SDL_UpdateWindowSurface(window_) == 0 ? Result::Ok : Result::Failed;
+}
+
+// A frame of another size is stretched over the whole window (nearest
+// pixel), one of another layout converted; the window surface is then shown.
+Result SdlWindow::Present(const Surface& frame) {
+    SDL_Surface* target = WindowSurface();
     const Size size = frame.GetSize();
-    if (renderer_ == nullptr || size.width <= 0 || size.height <= 0) {
+    if (target == nullptr || size.width <= 0 || size.height <= 0) {
         return Result::Failed;
     }
-    const std::uint32_t format = SdlFormatOf(frame.Format().layout);
-    if (texture_ == nullptr || format != textureFormat_ || size != textureSize_) {
-        if (texture_ != nullptr) {
-            SDL_DestroyTexture(texture_);
-        }
-        texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, size.width, size.height);
-        textureFormat_ = format;
-        textureSize_ = size;
-        if (texture_ == nullptr) {
-            return Result::Failed;
-        }
-    }
-    if (SDL_UpdateTexture(texture_, nullptr, frame.Pixels().data(), frame.PitchBytes()) != 0 ||
-        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr) != 0) {
+    // SDL only reads the frame's pixels.
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(frame.Pixels().data()),
+                                                             size.width, size.height, frame.Format().bitsPerPixel,
+                                                             frame.PitchBytes(), SdlFormatOf(frame.Format().layout));
+    if (source == nullptr) {
         return Result::Failed;
     }
-    SDL_RenderPresent(renderer_);
-    return Result::Ok;
+    const bool sameSize = size.width == target->w && size.height == target->h;
+    const int copied =
+        sameSize ? SDL_BlitSurface(source, nullptr, target, nullptr) : SDL_BlitScaled(source, nullptr, target, nullptr);
+    SDL_FreeSurface(source);
+    if (copied != 0) {
+        return Result::Failed;
+    }
+    return ShowLentPixels();
 }
 
 Result SdlWindow::EnterExclusiveMode(const DisplayMode& mode) {

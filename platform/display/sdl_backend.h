@@ -1,7 +1,10 @@
 // The SDL2 backend: the full-screen saver window (exclusive with a display
 // mode change, or covering the desktop), a plain window, and a window inside
 // a foreign X11 window (the control-panel preview). Frames reach the screen
-// through a streaming texture in the surface's own layout.
+// through SDL's window surface (shared memory on X11), never an OpenGL
+// context: without a GPU that is a software rasterizer costing several times
+// the frame itself. A frame of the window's size and layout is drawn straight
+// into the window surface's memory.
 #pragma once
 
 #include <functional>
@@ -13,8 +16,7 @@
 
 union SDL_Event;
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
+struct SDL_Surface;
 
 namespace orbweave::display {
 
@@ -48,6 +50,8 @@ public:
     Size DrawableSize() const override;
     bool Exists() const override;
     Result Present(const Surface& frame) override;
+    LockedRect LendPixels(Size size, PixelLayout layout) override;
+    Result ShowLentPixels() override;
 
     Result EnterExclusiveMode(const DisplayMode& mode);
     Result LeaveExclusiveMode();
@@ -59,16 +63,12 @@ private:
     enum class Kind { FullScreen, Windowed, Embedded };
 
     SdlWindow(Kind kind, SDL_Window* window);
-    bool CreateRenderer();
-    void DestroyRenderer();
     Result FollowHostSize();
+    // The window surface, null when the window cannot be drawn into.
+    SDL_Surface* WindowSurface();
 
     Kind kind_;
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    std::uint32_t textureFormat_ = 0;
-    Size textureSize_;
     window::NativeWindowId host_ = 0;
     window::NativeWindowId child_ = 0;
     window::WindowSize hostSize_;

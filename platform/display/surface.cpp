@@ -83,12 +83,67 @@ Surface::Surface(DisplaySystem* owner, SurfaceKind kind, Size size, PixelFormat 
 void Surface::Resize(Size size) {
     size_ = {std::max(size.width, 0), std::max(size.height, 0)};
     pitch_ = PitchFor(size_.width, format_.bytesPerPixel);
+    lender_ = nullptr;
     pixels_.assign(static_cast<std::size_t>(pitch_) * size_.height, 0);
+    memory_ = pixels_.data();
+}
+
+void Surface::SwapPixels(Surface& other) {
+    pixels_.swap(other.pixels_);
+    memory_ = pixels_.data();
+    other.memory_ = other.pixels_.data();
+}
+
+void Surface::UsePixels(Window* lender, std::uint8_t* memory) {
+    const std::size_t bytes = static_cast<std::size_t>(pitch_) * size_.height;
+    if (lender == nullptr) {
+        if (lender_ != nullptr) {
+            // The window took its memory back: start again from black.
+            lender_ = nullptr;
+            pixels_.assign(bytes, 0);
+            memory_ = pixels_.data();
+        }
+        return;
+    }
+    if (lender == lender_ && memory == memory_) {
+        return;
+    }
+    // Our own picture moves into the window's memory once; memory the window
+    // replaced (a new size, a new window) starts black, as a new surface does.
+    if (lender_ == nullptr) {
+        std::memcpy(memory, pixels_.data(), bytes);
+    } else {
+        std::memset(memory, 0, bytes);
+    }
+    lender_ = lender;
+    memory_ = memory;
+    std::vector<std::uint8_t>().swap(pixels_);
+}
+
+Result Surface::ShareWindowPixels() {
+    if (const Result r = Usable(); r != Result::Ok) {
+        return r;
+    }
+    if (kind_ == SurfaceKind::Primary) {
+        return Result::Failed;
+    }
+    sharesWindow_ = true;
+    FollowWindowPixels();
+    return Result::Ok;
+}
+
+void Surface::FollowWindowPixels() {
+    if (sharesWindow_ && owner_ != nullptr && !locked_) {
+        owner_->LendWindowPixels(*this);
+    }
 }
 
 void Surface::Detach() {
     // The memory stays until the last holder lets go, so a frame that still
-    // holds this surface never writes through a freed address.
+    // holds this surface never writes through a freed address; a window's
+    // memory is not ours to keep.
+    sharesWindow_ = false;
+    UsePixels(nullptr, nullptr);
     owner_ = nullptr;
     locked_ = false;
     backBuffer_.reset();
@@ -112,8 +167,9 @@ Result Surface::Lock(LockedRect& out) {
     if (locked_) {
         return Result::Busy;
     }
+    FollowWindowPixels();
     locked_ = true;
-    out = {pixels_.data(), size_.width, size_.height, pitch_, format_.bytesPerPixel};
+    out = {memory_, size_.width, size_.height, pitch_, format_.bytesPerPixel};
     return Result::Ok;
 }
 
@@ -141,6 +197,7 @@ Result Surface::Fill(const Rect& rect, std::uint32_t pixel) {
     if (locked_) {
         return Result::Busy;
     }
+    FollowWindowPixels();
     const int left = std::clamp(rect.left, 0, size_.width);
     const int right = std::clamp(rect.right, 0, size_.width);
     const int top = std::clamp(rect.top, 0, size_.height);

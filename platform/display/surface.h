@@ -55,6 +55,13 @@ public:
     Result BltFast(int x, int y, Surface& source, const Rect& sourceRect);
     Result Blt(const Rect& destination, Surface& source, const Rect& sourceRect);
     Result SetClipper(std::shared_ptr<Clipper> clipper);
+    // From now on the surface (a back buffer or an off-screen surface) draws
+    // straight into the memory its display's window shows, whenever the
+    // window lends memory of its size, layout and pitch: a flip or a whole
+    // blit of it onto the primary then shows it without a copy.
+    Result ShareWindowPixels();
+    // True while the surface's memory is the window's.
+    bool SharesWindowPixels() const { return lender_ != nullptr; }
 
     // Text, drawn with the surface's font and colour; `rgb` has red in its
     // low byte whatever the surface layout. Fails while the surface is locked.
@@ -71,7 +78,7 @@ public:
     Size GetSize() const { return size_; }
     const PixelFormat& Format() const { return format_; }
     int PitchBytes() const { return pitch_; }
-    std::span<const std::uint8_t> Pixels() const { return pixels_; }
+    std::span<const std::uint8_t> Pixels() const { return {memory_, static_cast<std::size_t>(pitch_) * size_.height}; }
     std::uint32_t PixelAt(int x, int y) const;
     std::uint32_t RgbAt(int x, int y) const { return DecodeRgb(PixelAt(x, y), format_); }
     std::shared_ptr<Clipper> GetClipper() const { return clipper_; }
@@ -81,11 +88,17 @@ private:
     friend class DisplaySystem;
 
     void Resize(Size size);
-    void SwapPixels(Surface& other) { pixels_.swap(other.pixels_); }
+    void SwapPixels(Surface& other);
     void SetLost(bool lost) { lost_ = lost; }
     void Detach();
-    std::uint8_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * pitch_; }
-    const std::uint8_t* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * pitch_; }
+    // Follows the window's memory when the surface shares it (the window may
+    // have moved it since the last frame); a no-op otherwise.
+    void FollowWindowPixels();
+    // Draws into `memory` (lent by `lender`, whose pitch equals ours) from
+    // now on, or into memory of its own again when `lender` is null.
+    void UsePixels(Window* lender, std::uint8_t* memory);
+    std::uint8_t* Row(int y) { return memory_ + static_cast<std::size_t>(y) * pitch_; }
+    const std::uint8_t* Row(int y) const { return memory_ + static_cast<std::size_t>(y) * pitch_; }
     Result Usable() const;
 
     DisplaySystem* owner_;
@@ -93,7 +106,10 @@ private:
     Size size_;
     PixelFormat format_;
     int pitch_ = 0;
-    std::vector<std::uint8_t> pixels_;
+    std::vector<std::uint8_t> pixels_;  // own memory, empty while sharing a window's
+    std::uint8_t* memory_ = nullptr;    // the pixels drawn into: pixels_ or the window's
+    bool sharesWindow_ = false;         // asked to share its window's pixels
+    Window* lender_ = nullptr;          // the window whose pixels it draws into now
     bool locked_ = false;
     bool lost_ = false;
     std::shared_ptr<Surface> backBuffer_;

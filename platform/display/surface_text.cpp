@@ -82,7 +82,8 @@ Result Surface::DrawText(int x, int y, const std::string& text) {
     if (!FontsAvailable() || size_.width == 0 || size_.height == 0) {
         return Result::Failed;
     }
-    QImage image(pixels_.data(), size_.width, size_.height, pitch_, QtFormat(format_.layout));
+    FollowWindowPixels();
+    QImage image(memory_, size_.width, size_.height, pitch_, QtFormat(format_.layout));
     QPainter painter;
     if (!painter.begin(&image)) {
         return Result::Failed;

@@ -25,6 +25,12 @@ public:
     // Shows `frame`, whose size is DrawableSize() in windowed layouts and
     // the display mode's size in exclusive ones.
     virtual Result Present(const Surface& frame) = 0;
+    // The memory the window shows, lent for drawing a frame of `size` in
+    // `layout` straight into it: a null address when it has none of that
+    // size and layout. Valid until the next LendPixels or Present.
+    virtual LockedRect LendPixels(Size /*size*/, PixelLayout /*layout*/) { return {}; }
+    // Shows the frame drawn into the lent memory.
+    virtual Result ShowLentPixels() { return Result::Failed; }
 };
 
 }  // namespace orbweave::display

@@ -255,6 +255,9 @@ bool LoadPropsInitDX() {
             return SetupFailed(kLineBackSurface);
         }
     }
+    // The blend then writes straight into the window's pixels when they
+    // match the drawing area.
+    displayState.BackSurface->ShareWindowPixels();
     if (!display::Succeeded(
             displayState.BackSurface->Fill({0, 0, drawingGeometry.ScreenWidth, drawingGeometry.ScreenHeight}, 0))) {
         return SetupFailed(kLineClearBack);

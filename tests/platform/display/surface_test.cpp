@@ -113,5 +113,50 @@ TEST_F(SurfaceTest, ReleasingTheSystemReleasesItsSurfacesButKeepsTheirMemory) {
     EXPECT_EQ(system->SetDisplayMode({800, 600, 32}), Result::Released);
 }
 
+// A surface sharing its window's memory keeps its picture when it moves in,
+// starts black in memory the window replaced, and returns to memory of its
+// own (black) when the window stops lending or the display goes.
+TEST(SharedWindowPixels, FollowTheWindowsMemoryAndFallBackToTheirOwn) {
+    auto system = MemoryDisplaySystem::Create({PixelLayout::Rgb565, {8, 4}, {{8, 4, 16}}});
+    auto window = std::make_shared<MemoryWindow>(Rect{0, 0, 8, 4});
+    window->LendMemory(true);
+    ASSERT_EQ(system->SetCooperativeLevel(window, CooperativeLevel::Normal), Result::Ok);
+    std::shared_ptr<Surface> primary, back;
+    ASSERT_EQ(system->CreatePrimarySurface(false, primary), Result::Ok);
+    ASSERT_EQ(system->CreateSurface({8, 4}, back), Result::Ok);
+    back->Fill({0, 0, 1, 1}, 0xF800);
+    ASSERT_EQ(back->ShareWindowPixels(), Result::Ok);
+    EXPECT_TRUE(back->SharesWindowPixels());
+    EXPECT_EQ(back->PixelAt(0, 0), 0xF800u);  // moved in with its picture
+    EXPECT_EQ(back->PixelAt(1, 0), 0u);       // the window's old bytes are gone
+    EXPECT_EQ(primary->ShareWindowPixels(), Result::Failed);
+
+    back->Fill({1, 0, 2, 1}, 0x07E0);
+    ASSERT_EQ(primary->Blt({0, 0, 8, 4}, *back, {0, 0, 8, 4}), Result::Ok);
+    EXPECT_EQ(window->InPlaceCount(), 1);
+    EXPECT_EQ(window->LastFrame().PixelAt(1, 0), 0x07E0u);
+    ASSERT_EQ(primary->Blt({0, 0, 8, 4}, *back, {0, 0, 4, 4}), Result::Ok);  // a stretch is copied
+    EXPECT_EQ(window->InPlaceCount(), 1);
+    EXPECT_EQ(window->LastFrame().PixelAt(2, 0), 0x07E0u);
+
+    // A new window size: the surface no longer fits and draws into its own memory.
+    window->SetScreenRect({0, 0, 9, 4});
+    LockedRect locked;
+    ASSERT_EQ(back->Lock(locked), Result::Ok);
+    back->Unlock();
+    EXPECT_FALSE(back->SharesWindowPixels());
+    EXPECT_EQ(back->PixelAt(0, 0), 0u);
+    // Back to its size: new memory, cleared.
+    window->SetScreenRect({0, 0, 8, 4});
+    back->Fill({3, 3, 4, 4}, 0x001F);
+    EXPECT_TRUE(back->SharesWindowPixels());
+    EXPECT_EQ(back->PixelAt(3, 3), 0x001Fu);
+    EXPECT_EQ(back->PixelAt(0, 0), 0u);
+
+    system->Release();
+    EXPECT_FALSE(back->SharesWindowPixels());
+    EXPECT_EQ(back->Pixels().size(), 4u * 16);
+}
+
 }  // namespace
 }  // namespace orbweave::display

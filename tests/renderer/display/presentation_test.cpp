@@ -219,6 +219,58 @@ TEST_F(Presentation, ADisplayReleasedByAnEventInsideTheFrameEndsTheFrameQuietly)
     EXPECT_EQ(window->PresentCount(), 0);
 }
 
+// A window that lends its memory gets the frame drawn straight into it and
+// shown without a copy wherever the drawing area covers it whole; the frame
+// it shows is the one the copying path shows.
+TEST_F(Presentation, AWindowLendingItsMemoryShowsTheSameFrameWithoutACopy) {
+    struct Case {
+        const char* name;
+        std::int16_t runMode;
+        const char* useFlip;
+        int width, height;  // the drawing area
+        int windowScale;    // the window is this many times larger
+        display::Call present;
+        bool inPlace;
+    };
+    const Case cases[] = {
+        {"exclusive flip", kRunModeSaver, "1", 640, 480, 1, Call::Flip, true},
+        {"exclusive blit", kRunModeSaver, "0", 640, 480, 1, Call::BltFast, true},
+        {"windowed", kRunModeDialog, "1", 64, 48, 1, Call::Blt, true},
+        {"windowed stretched", kRunModeDialog, "1", 64, 48, 2, Call::Blt, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        display::Frame frames[2];
+        for (const bool lends : {false, true}) {
+            ReleaseDirectX();
+            ResetDisplayState();
+            UseDesktop({display::PixelLayout::Xrgb8888, {640, 480}, {{640, 480, 32}}});
+            window = std::make_shared<display::MemoryWindow>(display::Rect{});
+            window->LendMemory(lends);
+            Store("DirectX", "DX_UseFlip", c.useFlip);
+            Store("DirectX", "DX_VertOffset", "0");
+            ASSERT_TRUE(Start(c.runMode, c.width, c.height));
+            window->SetScreenRect({10, 20, 10 + c.width * c.windowScale, 20 + c.height * c.windowScale});
+            for (int frame = 0; frame < 2; ++frame) {
+                // The stand-in blend writes nothing: the frame is drawn here,
+                // a mark that moves each frame.
+                displayState.BackSurface->Fill({0, 0, c.width, c.height}, 0);
+                displayState.BackSurface->Fill({2 + frame, 1, 6 + frame, 2}, 0x00FF00);
+                BlendBlitSurface(0);
+            }
+            EXPECT_EQ(displayState.BackSurface->SharesWindowPixels(), lends && c.inPlace);
+            EXPECT_EQ(window->InPlaceCount(), lends && c.inPlace ? 2 : 0);
+            EXPECT_EQ(window->PresentCount(), 2);
+            EXPECT_EQ(system->CountOf(c.present), 2);
+            frames[lends] = window->LastFrame();
+        }
+        EXPECT_EQ(frames[1].size, frames[0].size);
+        EXPECT_EQ(frames[1].pixels, frames[0].pixels);
+        EXPECT_EQ(frames[1].RgbAt(3 * c.windowScale, c.windowScale), 0x00FF00u);
+        EXPECT_EQ(frames[1].RgbAt(2 * c.windowScale, c.windowScale), 0u);
+    }
+}
+
 class Statistics : public RendererTest {
 protected:
     void SetUp() override {
