@@ -6,12 +6,6 @@
 #include "renderer/galaxy/precision.h"
 
 namespace orbweave {
-namespace {
-
-constexpr double kFarthestCoordinate = 1073741824.0;  // 2^30
-
-}  // namespace
-
 CameraPoint PlaceInCamera(float x, float y, float z, float levelCos, float levelSin, std::int16_t axisPlane, float relX,
                           float relY, float relZ) {
     const double c = levelCos, s = levelSin;
@@ -26,12 +20,6 @@ CameraPoint PlaceInCamera(float x, float y, float z, float levelCos, float level
         point.v = Single(static_cast<double>(x) + relY);
     }
     return point;
-}
-
-std::optional<std::int64_t> ScreenCoordinate(double value) {
-    const double rounded = std::nearbyint(value);
-    if (!std::isfinite(rounded) || std::abs(rounded) > kFarthestCoordinate) return std::nullopt;
-    return static_cast<std::int64_t>(rounded);
 }
 
 std::optional<ScreenPoint> ProjectToScreen(const CameraPoint& point) {
