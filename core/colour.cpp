@@ -14,9 +14,6 @@ namespace {
 constexpr int kSectorWidth = 60;
 constexpr float kOneSixtieth = 0.016666666f;
 constexpr int kTrueColourBpp = 24;
-// Hue about which the wheel is mirrored on 24- and 32-bit displays: with the
-// default stops this exchanges red and blue.
-constexpr int kMirrorHue = 240;
 
 constexpr std::int32_t kRedMask = 0xFF;
 constexpr std::int32_t kGreenMask = 0xFF00;
@@ -75,9 +72,7 @@ std::int32_t StopsColour(int h, const HueStops& stops, const HueStops& spans) {
 
 int NormaliseWideHue(std::int64_t hue) { return static_cast<int>(((hue % kHueCount) + kHueCount) % kHueCount); }
 
-std::int32_t WheelColour(int hue, bool useDisplayWheel) {
-    return useDisplayWheel ? HueToPixelColor(hue) : HueToRGB(hue);
-}
+std::int32_t WheelColour(int hue, bool useDisplayWheel) { return useDisplayWheel ? HueToWheelRGB(hue) : HueToRGB(hue); }
 
 // Moves one channel field towards its full value and keeps it in its field.
 std::int64_t TowardsFull(std::int32_t field, std::int32_t fullField, float amount) {
@@ -93,11 +88,16 @@ std::int32_t HueToRGB(int hue) {
     return SectorColour(h / kSectorWidth, f);
 }
 
-std::int32_t HueToPixelColor(int hue) {
-    int h = NormaliseHue(hue);
-    if (colourTables.DisplayBpp >= kTrueColourBpp) h = NormaliseHue(kMirrorHue - h);
-    return StopsColour(h, colourTables.HueWheel, colourTables.HueSpan);
+std::int32_t HueToWheelRGB(int hue) {
+    return StopsColour(NormaliseHue(hue), colourTables.HueWheel, colourTables.HueSpan);
 }
+
+std::int32_t ToDisplayOrder(std::int32_t rgb) {
+    if (colourTables.DisplayBpp < kTrueColourBpp) return rgb;
+    return (rgb & ~(kRedMask | kBlueMask)) | ((rgb & kRedMask) << 16) | ((rgb >> 16) & kRedMask);
+}
+
+std::int32_t HueToPixelColor(int hue) { return ToDisplayOrder(HueToWheelRGB(hue)); }
 
 std::int32_t HueStopsToRGB(int hue, const HueStops& stops) {
     return StopsColour(NormaliseHue(hue), stops, HueSpansOf(stops));
@@ -113,6 +113,9 @@ void BuildHueRamp(std::span<std::int32_t> ramp, int hueStart, int hueEnd, bool u
     constexpr float kSweepDivisor = 72.0f;
     constexpr float kDimDivisor = 400.0f;
     const std::size_t length = std::min<std::size_t>(ramp.size(), kHueRampLength);
+    // The ramp is made in RGB order, so the rounding of each channel is the
+    // same at every depth; only the finished entries change order.
+    const auto order = [useDisplayWheel](std::int32_t rgb) { return useDisplayWheel ? ToDisplayOrder(rgb) : rgb; };
 
     const std::int32_t start = WheelColour(NormaliseHue(hueStart), useDisplayWheel);
     const int red = start & kRedMask;
@@ -121,7 +124,7 @@ void BuildHueRamp(std::span<std::int32_t> ramp, int hueStart, int hueEnd, bool u
     for (std::size_t i = 0; i < std::min<std::size_t>(length, kWhiteSteps); ++i) {
         const double f = static_cast<float>(i) / kWhiteDivisor;
         const auto towards = [f](int channel) { return static_cast<int>(std::nearbyint(255 - (255 - channel) * f)); };
-        ramp[i] = Pack(towards(red), towards(green), towards(blue));
+        ramp[i] = order(Pack(towards(red), towards(green), towards(blue)));
     }
 
     const double sweep = static_cast<double>(hueEnd) - hueStart;
@@ -131,7 +134,7 @@ void BuildHueRamp(std::span<std::int32_t> ramp, int hueStart, int hueEnd, bool u
         const std::int64_t hue = ToInt64(f * sweep + hueStart).value_or(hueStart);
         const std::int32_t colour = WheelColour(NormaliseWideHue(hue), useDisplayWheel);
         const float dim = static_cast<float>(400 - step + kWhiteSteps) / kDimDivisor;
-        ramp[i] = ToInt32(ScaleRGB(colour, dim)).value_or(0);
+        ramp[i] = order(ToInt32(ScaleRGB(colour, dim)).value_or(0));
     }
 }
 
@@ -145,12 +148,14 @@ double ScaleRGB(std::int32_t colour, float factor) {
 
 std::int32_t WhitenHueColor(int hue, float whiten) {
     RandomFraction();
-    const std::int32_t colour = colourTables.HueTable[static_cast<std::size_t>(NormaliseHue(hue))];
+    // Whitened in RGB order, where each channel rounds the same way at every
+    // depth (the table holds display order; exchanging twice restores RGB).
+    const std::int32_t colour = ToDisplayOrder(colourTables.HueTable[static_cast<std::size_t>(NormaliseHue(hue))]);
     const std::int64_t green = TowardsFull(colour & kGreenMask, kGreenMask, whiten);
     const std::int64_t blue = TowardsFull(colour & kBlueMask, kBlueMask, whiten);
     const int red = colour & kRedMask;
     const double redMoved = red + (255 - red) * static_cast<double>(whiten);
-    return ToInt32(redMoved + static_cast<double>(green) + static_cast<double>(blue)).value_or(0);
+    return ToDisplayOrder(ToInt32(redMoved + static_cast<double>(green) + static_cast<double>(blue)).value_or(0));
 }
 
 }  // namespace orbweave

@@ -6,7 +6,9 @@
 // A colour is red in bits 0-7, green in bits 8-15 and blue in bits 16-23
 // (RGB order). Display order is RGB order on displays below 24 bits per
 // pixel and has red and blue exchanged on 24- and 32-bit displays, because
-// the blend routines write byte 0 of the work image as blue there.
+// the blend routines write byte 0 of the work image as blue there. Every
+// display-order colour is built in RGB order first and then put in display
+// order, so a hue shows the same colour at every depth.
 #pragma once
 
 #include <array>
@@ -38,6 +40,13 @@ constexpr int NormaliseHue(int hue) { return ((hue % kHueCount) + kHueCount) % k
 // The fixed six-sector wheel, in RGB order.
 std::int32_t HueToRGB(int hue);
 
+// The configurable wheel of HueWheel and HueSpan, in RGB order.
+std::int32_t HueToWheelRGB(int hue);
+
+// An RGB-order colour in the display's order: red and blue exchanged on 24-
+// and 32-bit displays. Applied twice it gives the colour back.
+std::int32_t ToDisplayOrder(std::int32_t rgb);
+
 // The configurable wheel of HueWheel and HueSpan, in display order.
 std::int32_t HueToPixelColor(int hue);
 
@@ -52,8 +61,9 @@ void BuildHueTable();
 // Fills the first 80 entries of a ramp (fewer when the ramp is shorter):
 // entries 0 to 7 run from white to the colour of hueStart, entries 8 to 79
 // sweep the hues from hueStart towards hueEnd while dimming from 1.0 to
-// 0.8225. The fixed wheel is used when useDisplayWheel is false, the
-// configurable wheel otherwise.
+// 0.8225. With useDisplayWheel false the fixed wheel is used and the ramp is
+// in RGB order; otherwise the configurable wheel, and the ramp is in display
+// order.
 void BuildHueRamp(std::span<std::int32_t> ramp, int hueStart, int hueEnd, bool useDisplayWheel);
 
 // The colour with each channel multiplied by factor. Green and blue are taken

@@ -11,9 +11,6 @@ namespace orbweave {
 namespace {
 
 constexpr float kSixtieth = 0.016666666f;
-// On 24- and 32-bit surfaces bytes 0 and 2 swap places; running the wheel
-// backwards from 240 keeps it red, yellow, green, cyan, blue, magenta there.
-constexpr int kMirrorBase = 600;
 
 struct Tint {
     double base;
@@ -65,7 +62,6 @@ std::int32_t WheelColour(const Tint& tint, int h) {
 }  // namespace
 
 void BuildHueColorTables() {
-    const bool mirrored = colourTables.DisplayBpp >= 24;
     for (int t = 0; t < kGalaxyTypeCount; ++t) {
         const UniGalaxy& g = UniGalaxies[t];
         Tint tint{};
@@ -74,10 +70,7 @@ void BuildHueColorTables() {
         tint.red = g.Galaxy_HueRed;
         tint.green = g.Galaxy_HueGrn;
         tint.blue = g.Galaxy_HueBlu;
-        for (int i = 0; i < kHueCount; ++i) {
-            const int h = mirrored ? (kMirrorBase - i) % kHueCount : i;
-            colourTables.HueColorTable[t][i] = WheelColour(tint, h);
-        }
+        for (int i = 0; i < kHueCount; ++i) colourTables.HueColorTable[t][i] = ToDisplayOrder(WheelColour(tint, i));
     }
 }
 

@@ -73,16 +73,17 @@ void BuildPulsarTables() {
             const double a = kTwoPi * i / n + kThreeQuarterTurn;
             const double swing = Sin(a);
             const int hue = static_cast<int>(std::nearbyint((end - start) * 0.5 * swing + (start + end) * 0.5));
-            const std::int32_t c = HueToPixelColor(hue);
+            // Faded in RGB order so every depth rounds the channels alike.
+            const std::int32_t c = HueToWheelRGB(hue);
+            std::int32_t faded = c;
             if (i < fadeInEnd) {
                 phi = Single(static_cast<double>(phi) + delta);
-                g.Run_PulsarColor[i] = ScaledColour(c, Single(Sin(phi)));
-            } else if (i < fadeOutStart) {
-                g.Run_PulsarColor[i] = c;
-            } else {
-                g.Run_PulsarColor[i] = ScaledColour(c, Single(Sin(phi)));
+                faded = ScaledColour(c, Single(Sin(phi)));
+            } else if (i >= fadeOutStart) {
+                faded = ScaledColour(c, Single(Sin(phi)));
                 phi = Single(static_cast<double>(phi) - delta);
             }
+            g.Run_PulsarColor[i] = ToDisplayOrder(faded);
             g.Run_PulsarSize[i] = Single(((most - least) * 0.5 * swing + (least + most) * 0.5) * 0.001);
         }
     }

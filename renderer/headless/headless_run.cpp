@@ -106,9 +106,10 @@ bool RunHeadless(const RunOptions& options, RunTimes* times) {
     if (!StoreSettings(options)) {
         return false;
     }
-    auto system = display::MemoryDisplaySystem::Create({display::PixelLayout::Xrgb8888,
+    const int bitsPerPixel = display::FormatOf(options.layout).bytesPerPixel * 8;
+    auto system = display::MemoryDisplaySystem::Create({options.layout,
                                                         {options.width, options.height},
-                                                        {{options.width, options.height, 32}},
+                                                        {{options.width, options.height, bitsPerPixel}},
                                                         /*recordCalls=*/false});
     SetDisplayOpener([system] { return display::OpenResult{system, display::OpenFailure::None}; });
     auto window = std::make_shared<TimedWindow>(display::Rect{0, 0, options.width, options.height},

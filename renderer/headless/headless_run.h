@@ -25,6 +25,8 @@ struct RunOptions {
     std::int32_t stars = 6000;  // of a galaxy scene
     int width = 640;
     int height = 480;
+    // The pixel layout of the screen the frames are blended into.
+    display::PixelLayout layout = display::PixelLayout::Xrgb8888;
     std::uint32_t seed = 1;
     std::int64_t frames = 100;
     // Stored universe values ("Universe_Stars", "99999") set before the run.

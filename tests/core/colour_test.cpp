@@ -47,10 +47,16 @@ TEST(HueToRGB, NormalisesAnyHue) {
     EXPECT_EQ(HueToRGB(std::numeric_limits<int>::min()), HueToRGB(NormaliseHue(std::numeric_limits<int>::min())));
 }
 
-TEST_F(HueWheelTest, DefaultStopsGiveRedAtHueZeroInEitherPixelOrder) {
+TEST_F(HueWheelTest, DefaultStopsGiveTheSameColourInEitherPixelOrder) {
     EXPECT_EQ(HueToPixelColor(0), Rgb(255, 55, 55));
-    colourTables.DisplayBpp = 32;
+    // 170 lies two thirds into the short span 150..180: a teal green, which
+    // a wheel mirrored about 120 degrees would turn azure on deep displays.
+    EXPECT_EQ(HueToPixelColor(170), Rgb(55, 255, 188));
+    colourTables.DisplayBpp = 24;
     EXPECT_EQ(HueToPixelColor(0), Rgb(55, 55, 255));
+    EXPECT_EQ(HueToPixelColor(170), Rgb(188, 255, 55));
+    EXPECT_EQ(HueToWheelRGB(170), Rgb(55, 255, 188));
+    EXPECT_EQ(ToDisplayOrder(ToDisplayOrder(Rgb(1, 2, 3))), Rgb(1, 2, 3));
 }
 
 TEST_F(HueWheelTest, ComputesEachSectorFromItsSpan) {

@@ -181,7 +181,7 @@ TEST_F(FactoryPresetsTest, MultiLevelRowLoadsTheLevelDetails) {
     LoadFactoryUniGalaxy(7);  // Nested Bulbs
     const UniGalaxy& g = UniGalaxies[7];
     EXPECT_EQ(g.Galaxy_StdLevels, 4);
-    EXPECT_EQ(g.Galaxy_StdLevDRad, 70);
+    EXPECT_EQ(g.Galaxy_StdLevDRad, 130);
     EXPECT_EQ(g.Galaxy_StdLevB_HS, 1);
     EXPECT_EQ(g.Galaxy_StdLevB_A1, 1);
 }

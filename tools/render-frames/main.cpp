@@ -7,7 +7,9 @@
 //   render-frames --universe --set Universe_ESteps=50 --set Universe_GSteps=40 ...
 //
 // Frame n is written to <out>-<n>.png. Options: --width, --height, --seed,
-// --stars (galaxy scenes), --every N (also save every Nth frame).
+// --stars (galaxy scenes), --every N (also save every Nth frame), --bpp
+// 15|16|24|32 (the screen's pixel layout the frames are blended into; the
+// PNG is always true colour, default 32).
 
 #include <cstdio>
 #include <optional>
@@ -35,7 +37,26 @@ struct Options {
 constexpr std::string_view kUsage =
     "usage: render-frames (--universe | --type N | --composite N) --frames N --out PREFIX\n"
     "                     [--save A,B,...] [--every N] [--width W] [--height H] [--seed S]\n"
-    "                     [--stars N] [--set Universe_Name=value]...\n";
+    "                     [--stars N] [--bpp 15|16|24|32] [--set Universe_Name=value]...\n";
+
+// The screen layouts by bits per pixel; 15 is the 5-5-5 layout of a 16-bit pixel.
+struct DepthRow {
+    std::int64_t bits;
+    orbweave::display::PixelLayout layout;
+};
+constexpr DepthRow kDepths[] = {
+    {15, orbweave::display::PixelLayout::Rgb555},
+    {16, orbweave::display::PixelLayout::Rgb565},
+    {24, orbweave::display::PixelLayout::Bgr24},
+    {32, orbweave::display::PixelLayout::Xrgb8888},
+};
+
+std::optional<orbweave::display::PixelLayout> LayoutOf(std::int64_t bits) {
+    for (const DepthRow& row : kDepths) {
+        if (row.bits == bits) return row.layout;
+    }
+    return std::nullopt;
+}
 
 std::optional<std::int64_t> Number(std::string_view text) {
     const auto value = orbweave::TextToInt32(text);
@@ -96,6 +117,10 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
                 options.run.height = static_cast<int>(*number);
             } else if (name == "--seed") {
                 options.run.seed = static_cast<std::uint32_t>(*number);
+            } else if (name == "--bpp") {
+                const auto layout = LayoutOf(*number);
+                if (!layout) return std::nullopt;
+                options.run.layout = *layout;
             } else if (name == "--stars") {
                 options.run.stars = static_cast<std::int32_t>(*number);
             } else {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/colour_tables.h"
 #include "renderer/galaxy/hue_tables.h"
 #include "renderer/star_test_support.h"
 #include "renderer/universe/universe_settings.h"
@@ -50,11 +51,67 @@ TEST_F(HueColourTest, SaturatedWheelOnASixteenBitDisplay) {
     EXPECT_EQ(colourTables.HueColorTable[0][360], 0);
 }
 
-TEST_F(HueColourTest, WheelRunsBackwardsOnThirtyTwoBitDisplays) {
+TEST_F(HueColourTest, RedAndBlueChangePlacesOnThirtyTwoBitDisplays) {
+    UniGalaxies[1].Galaxy_HueRed = 100;  // a red tint: no blue share at all
     colourTables.DisplayBpp = 32;
     BuildHueColorTables();
     EXPECT_EQ(Channels(colourTables.HueColorTable[0][0]), (Rgb{0, 0, 254}));
     EXPECT_EQ(Channels(colourTables.HueColorTable[0][120]), (Rgb{0, 254, 0}));
+    EXPECT_EQ(Channels(colourTables.HueColorTable[0][30]), (Rgb{0, 127, 254}));
+    // Red shows as red (byte 2), and a tint without blue leaves byte 0 empty.
+    EXPECT_EQ(Channels(colourTables.HueColorTable[1][0]), (Rgb{0, 0, 254}));
+    EXPECT_EQ(Channels(colourTables.HueColorTable[1][240]), (Rgb{0, 0, 0}));
+}
+
+// Every table of display colours, at one depth.
+struct DisplayColours {
+    std::vector<std::int32_t> colours;
+
+    static DisplayColours Build(std::int16_t bpp) {
+        colourTables.DisplayBpp = bpp;
+        BuildHueTable();
+        BuildHueColorTables();
+        BuildStarColorRamps();
+        BuildPulsarTables();
+        HueRamp ramp{};
+        BuildHueRamp(ramp, 170, 250, true);
+        DisplayColours d;
+        auto add = [&d](const auto& table) { d.colours.insert(d.colours.end(), table.begin(), table.end()); };
+        add(colourTables.HueTable);
+        add(ramp);
+        for (int t = 0; t < 3; ++t) {
+            add(colourTables.HueColorTable[t]);
+            add(UniGalaxies[t].Run_NewColorRamp);
+            add(UniGalaxies[t].Run_PulsarColor);
+        }
+        return d;
+    }
+};
+
+std::int32_t RedBlueExchanged(std::int32_t c) { return (c & 0xFF00) | ((c & 0xFF) << 16) | ((c >> 16) & 0xFF); }
+
+TEST_F(HueColourTest, EveryDisplayColourIsTheSameColourAtSixteenAndThirtyTwoBits) {
+    // Unequal shares and uneven default stops: a mirrored wheel would give
+    // other colours here, not the same ones in the other byte order.
+    for (int t = 0; t < 3; ++t) {
+        UniGalaxy& g = UniGalaxies[t];
+        g.Galaxy_HueRed = static_cast<std::int16_t>(100 - 30 * t);
+        g.Galaxy_HueGrn = 60;
+        g.Galaxy_HueBlu = static_cast<std::int16_t>(20 + 30 * t);
+        g.Galaxy_HueBase = static_cast<std::int16_t>(10 * t);
+        g.Galaxy_HWC_Start = static_cast<std::int16_t>(20 + 100 * t);
+        g.Galaxy_HWC_End = static_cast<std::int16_t>(150 + 100 * t);
+        g.Galaxy_NewFrames = 16;
+        g.Galaxy_PulsarFrames = 20;
+        g.Galaxy_PulsarMinExt = 100;
+        g.Galaxy_PulsarMaxExt = 600;
+    }
+    const DisplayColours high = DisplayColours::Build(16);
+    const DisplayColours deep = DisplayColours::Build(32);
+    ASSERT_EQ(high.colours.size(), deep.colours.size());
+    for (std::size_t i = 0; i < high.colours.size(); ++i) {
+        ASSERT_EQ(deep.colours[i], RedBlueExchanged(high.colours[i])) << "entry " << i;
+    }
 }
 
 TEST_F(HueColourTest, SharesOutsideTheirRangeStayInTheirByte) {
