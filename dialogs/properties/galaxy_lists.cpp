@@ -63,6 +63,21 @@ void DeselectAll(ListBox& list) {
     for (int item = 0; item < list.ListCount(); ++item) list.SetSelected(item, false);
 }
 
+// The major type into the combo, the minor ones selected in the list, which
+// ends scrolled to the last. A member outside the galaxy types (a damaged
+// record) is skipped.
+void LoadMembers(ComboBox& major, ListBox& minor, const CompGalaxy& record) {
+    const int count = std::min<int>(record.CompGal_Count, kCompMemberCapacity);
+    if (count <= 0) return;
+    if (IsGalaxyType(record.CompGal_Type[0])) major.SetListIndex(record.CompGal_Type[0]);
+    for (int j = 1; j < count; ++j) {
+        const int type = record.CompGal_Type[static_cast<std::size_t>(j)];
+        if (!IsGalaxyType(type)) continue;
+        minor.SetSelected(type, true);
+        minor.SetTopIndex(type);
+    }
+}
+
 }  // namespace
 
 std::string LineName(std::string_view line) {
@@ -110,17 +125,9 @@ void lstCompGalaxy_Click(Form& dialog) {
     major.SetListIndex(-1);
     minor.SetTopIndex(0);
     DeselectAll(minor);
-    const CompGalaxy& record = CompGalaxies[static_cast<std::size_t>(k)];
-    const int count = std::min<int>(record.CompGal_Count, kCompMemberCapacity);
-    if (count <= 0) return;
-    // A member outside the galaxy types (a damaged record) is skipped.
-    if (IsGalaxyType(record.CompGal_Type[0])) major.SetListIndex(record.CompGal_Type[0]);
-    for (int j = 1; j < count; ++j) {
-        const int type = record.CompGal_Type[static_cast<std::size_t>(j)];
-        if (!IsGalaxyType(type)) continue;
-        minor.SetSelected(type, true);
-        minor.SetTopIndex(type);
-    }
+    LoadMembers(major, minor, CompGalaxies[static_cast<std::size_t>(k)]);
+    // Selections set by code raise no click of the minor list: refresh its warning here.
+    lstCompMinor_Click(dialog);
 }
 
 // The minor types refresh the warning colour as the major type does.

@@ -115,10 +115,13 @@ void ResetPercents(Form& dialog, const PercentReset& reset) {
 }  // namespace
 
 void DrawProfileCurve(PictureBox& pic, int profile) {
+    // Drawn in pixels, the last row and column included, so that the rim
+    // and a height of 0 lie inside the box.
     Canvas& canvas = pic.Drawing();
+    canvas.SetScalePixels();
     canvas.Cls();
-    const double width = canvas.ScaleWidth();
-    const double height = canvas.ScaleHeight();
+    const double width = canvas.PixelWidth() - 1;
+    const double height = canvas.PixelHeight() - 1;
     if (!(width > 0) || !(height > 0)) return;
     const auto shape = ToInt16(profile).value_or(-1);
     const auto pointAt = [&](double x) {

@@ -12,9 +12,9 @@ class PictureBox;
 inline constexpr std::string_view kResetPercentMessage = "Please enter a value for the Reset percent.";
 
 // Clears the picture box and draws profile 0..6 across it as a black
-// polyline: the galaxy's centre at the left, its rim at the right, height 1
-// at the top and 0 at the bottom. Another index draws the bottom line; a box
-// without area is only cleared.
+// polyline, in pixels: the galaxy's centre at the left, its rim at the right,
+// height 1 at the top and 0 at the bottom. Another index draws the bottom
+// line; a box less than two pixels wide or high is only cleared.
 void DrawProfileCurve(PictureBox& pic, int profile);
 
 void cboUniProfile_Click(Form& dialog);
