@@ -51,20 +51,16 @@ struct Redraw {
     ControlRef box;
     void (*draw)(Form&);
 };
-void DrawPercentSwatch0(Form& f) { ShowPercentSwatch(f, 0); }
-void DrawPercentSwatch1(Form& f) { ShowPercentSwatch(f, 1); }
-void DrawPercentSwatch2(Form& f) { ShowPercentSwatch(f, 2); }
-void DrawPercentSwatch3(Form& f) { ShowPercentSwatch(f, 3); }
 constexpr std::array<Redraw, 9> kRedraws{{
     {{"txtGalaxy", 47}, DrawCometHueBands},
     {{"txtGalaxy", 48}, DrawCometHueBands},
     {{"txtGalaxy", 95}, ShowGalaxyHue},
     {{"txtUni", 16}, DrawUniverseHueBands},
     {{"txtUni", 17}, DrawUniverseHueBands},
-    {{"txtPixHue", 0}, DrawPercentSwatch0},
-    {{"txtPixHue", 1}, DrawPercentSwatch1},
-    {{"txtPixHue", 2}, DrawPercentSwatch2},
-    {{"txtPixHue", 3}, DrawPercentSwatch3},
+    {{"txtPixHue", 0}, [](Form& f) { ShowPercentSwatch(f, 0); }},
+    {{"txtPixHue", 1}, [](Form& f) { ShowPercentSwatch(f, 1); }},
+    {{"txtPixHue", 2}, [](Form& f) { ShowPercentSwatch(f, 2); }},
+    {{"txtPixHue", 3}, [](Form& f) { ShowPercentSwatch(f, 3); }},
 }};
 
 NumericKind KindOf(BoxClamp clamp) {
