@@ -22,8 +22,6 @@ std::string WithoutPercent(const std::string& line) {
     return line.size() > kPercentWidth ? line.substr(0, line.size() - kPercentWidth) : std::string();
 }
 
-std::string CompositeListName(int composite) { return "< Galaxy Composite " + std::to_string(composite + 1) + " >"; }
-
 void FillTypeNameLists(Form& dialog) {
     auto* types = dialog.Find<ListControl>("lstUniGalaxy");
     auto* major = dialog.Find<ListControl>("cboCompMajor");
@@ -58,6 +56,8 @@ void FillCompositeList(Form& dialog, bool fromStore) {
 }
 
 }  // namespace
+
+std::string CompositeListName(int composite) { return "< Galaxy Composite " + std::to_string(composite + 1) + " >"; }
 
 void FillUniGalaxyList(Form& dialog, bool reload) {
     if (reload) RegToUniGalaxies(kHiveUser);

@@ -2,6 +2,8 @@
 // filled from the galaxy tables (or the settings store).
 #pragma once
 
+#include <string>
+
 namespace orbweave {
 
 class Form;
@@ -16,5 +18,8 @@ void FillUniGalaxyList(Form& dialog, bool reload);
 // line per composite, from the settings store with `fromStore`, else from
 // `CompGalaxies`. `lstCompGalaxy` is left without a selection.
 void FillCompGalaxyLists(Form& dialog, bool fromStore);
+
+// What the composite list shows for composite 0..15 while it has no name.
+std::string CompositeListName(int composite);
 
 }  // namespace orbweave

@@ -10,10 +10,14 @@
 #include "dialogs/common/launchers.h"
 #include "dialogs/common/props_cycles.h"
 #include "dialogs/properties/galaxy_frame.h"
+#include "dialogs/properties/galaxy_lists.h"
 #include "dialogs/properties/preset_controls.h"
+#include "dialogs/properties/props_boxes.h"
 #include "dialogs/properties/props_controls.h"
 #include "dialogs/properties/props_lists.h"
+#include "dialogs/properties/props_previews.h"
 #include "dialogs/properties/style_controls.h"
+#include "dialogs/properties/universe_tab.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/pump.h"
@@ -85,6 +89,29 @@ constexpr ClickWiring kClickHandlers[] = {
     {"cboCompMajor", &PropertiesDialog::cboCompMajor_Click},
 };
 
+// Lists, the universe tab and the previews.
+constexpr ClickWiring kBoxListPreviewClicks[] = {
+    {"lstUniGalaxy", &PropertiesDialog::lstUniGalaxy_Click},
+    {"cmdGalCommit", &PropertiesDialog::cmdGalCommit_Click},
+    {"lstCompGalaxy", &PropertiesDialog::lstCompGalaxy_Click},
+    {"lstCompMinor", &PropertiesDialog::lstCompMinor_Click},
+    {"cmdCompCommit", &PropertiesDialog::cmdCompCommit_Click},
+    {"cboUniProfile", &PropertiesDialog::cboUniProfile_Click},
+    {"cboGalProfile", &PropertiesDialog::cboGalProfile_Click},
+    {"chkUniTour", &PropertiesDialog::chkUniTour_Click},
+    {"chkRotCamera", &PropertiesDialog::chkRotCamera_Click},
+    {"chkVisitSeq", &PropertiesDialog::chkVisitSeq_Click},
+    {"cmdResetGalPct", &PropertiesDialog::cmdResetGalPct_Click},
+    {"cmdResetCompPct", &PropertiesDialog::cmdResetCompPct_Click},
+    {"cmdPreviewGal", &PropertiesDialog::cmdPreviewGal_Click},
+    {"cmdPreviewUni", &PropertiesDialog::cmdPreviewUni_Click},
+    {"cmdPreviewComp", &PropertiesDialog::cmdPreviewComp_Click},
+};
+constexpr ClickWiring kListDoubleClicks[] = {
+    {"lstUniGalaxy", &PropertiesDialog::lstUniGalaxy_DblClick},
+    {"lstCompGalaxy", &PropertiesDialog::lstCompGalaxy_DblClick},
+};
+
 constexpr int kMenuExit = 5;
 
 void RunLauncher(const std::function<void(Form&, int)>& launcher, Form& props, int galaxyType) {
@@ -114,6 +141,7 @@ void PropertiesDialog::Load() {
     Frm().SetFont(PropertiesFont());
     for (const ControlRef& hidden : HiddenAtLoad()) Frm().Get(hidden.name, hidden.index).SetVisible(false);
     WireHandlers();
+    WireBoxesListsAndPreviews();
     SetMinimumSize();
     SizeWindow();
     SetListHeights();
@@ -141,6 +169,18 @@ void PropertiesDialog::WireHandlers() {
     // Enter accepts and Escape cancels until galaxy-properties mode moves Escape.
     form.Get<CommandButton>("cmdAccept").SetDefault(true);
     form.Get<CommandButton>("cmdDismiss").SetCancel(true);
+}
+
+void PropertiesDialog::WireBoxesListsAndPreviews() {
+    Form& form = Frm();
+    for (const ClickWiring& row : kBoxListPreviewClicks) {
+        form.Get(row.control).events.click = [this, handler = row.handler] { (this->*handler)(); };
+    }
+    for (const ClickWiring& row : kListDoubleClicks) {
+        form.Get(row.control).events.dblClick = [this, handler = row.handler] { (this->*handler)(); };
+    }
+    BindPropertiesBoxes(form, [this] { return CustomSizeLimits(); });
+    BindNameBoxes(form);
 }
 
 void PropertiesDialog::SetMinimumSize() {
@@ -429,5 +469,31 @@ void PropertiesDialog::cboResolution_Click() { UpdateResolutionFields(Frm(), tru
 void PropertiesDialog::cboGalStyle_Click() { orbweave::cboGalStyle_Click(Frm()); }
 void PropertiesDialog::cboGalTheme_Click() { orbweave::cboGalTheme_Click(Frm()); }
 void PropertiesDialog::cboCompMajor_Click() { orbweave::cboCompMajor_Click(Frm()); }
+
+// --- Numeric boxes, lists, universe tab and previews ---
+
+DisplayLimits PropertiesDialog::CustomSizeLimits() const {
+    if (maxModeWidth_ > 0 && maxModeHeight_ > 0) return {maxModeWidth_, maxModeHeight_};
+    return LargestDisplayMode();
+}
+
+void PropertiesDialog::lstUniGalaxy_Click() { orbweave::lstUniGalaxy_Click(Frm()); }
+void PropertiesDialog::lstUniGalaxy_DblClick() { cmdGalProps_Click(); }
+void PropertiesDialog::cmdGalCommit_Click() { orbweave::cmdGalCommit_Click(Frm()); }
+void PropertiesDialog::lstCompGalaxy_Click() { orbweave::lstCompGalaxy_Click(Frm()); }
+// A double-click is the composite preview button's click: start or stop.
+void PropertiesDialog::lstCompGalaxy_DblClick() { cmdPreviewComp_Click(); }
+void PropertiesDialog::lstCompMinor_Click() { orbweave::lstCompMinor_Click(Frm()); }
+void PropertiesDialog::cmdCompCommit_Click() { orbweave::cmdCompCommit_Click(Frm()); }
+void PropertiesDialog::cboUniProfile_Click() { orbweave::cboUniProfile_Click(Frm()); }
+void PropertiesDialog::cboGalProfile_Click() { orbweave::cboGalProfile_Click(Frm()); }
+void PropertiesDialog::chkUniTour_Click() { orbweave::chkUniTour_Click(Frm()); }
+void PropertiesDialog::chkRotCamera_Click() { orbweave::chkRotCamera_Click(Frm()); }
+void PropertiesDialog::chkVisitSeq_Click() { orbweave::chkVisitSeq_Click(Frm()); }
+void PropertiesDialog::cmdResetGalPct_Click() { orbweave::cmdResetGalPct_Click(Frm()); }
+void PropertiesDialog::cmdResetCompPct_Click() { orbweave::cmdResetCompPct_Click(Frm()); }
+void PropertiesDialog::cmdPreviewGal_Click() { PreviewButtonClick(*this, PreviewKind::Galaxy); }
+void PropertiesDialog::cmdPreviewUni_Click() { PreviewButtonClick(*this, PreviewKind::Universe); }
+void PropertiesDialog::cmdPreviewComp_Click() { PreviewButtonClick(*this, PreviewKind::Composite); }
 
 }  // namespace orbweave

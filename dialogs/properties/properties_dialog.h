@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "dialogs/common/dialog.h"
+#include "settings/display_values.h"
 
 namespace orbweave {
 
@@ -48,6 +49,34 @@ public:
     void cboCompMajor_Click();
     void mnuFileArray_Click(int index);
 
+    // Numeric boxes, lists, the universe tab and the previews.
+    void lstUniGalaxy_Click();
+    void lstUniGalaxy_DblClick();
+    void cmdGalCommit_Click();
+    void lstCompGalaxy_Click();
+    void lstCompGalaxy_DblClick();
+    void lstCompMinor_Click();
+    void cmdCompCommit_Click();
+    void cboUniProfile_Click();
+    void cboGalProfile_Click();
+    void chkUniTour_Click();
+    void chkRotCamera_Click();
+    void chkVisitSeq_Click();
+    void cmdResetGalPct_Click();
+    void cmdResetCompPct_Click();
+    void cmdPreviewGal_Click();
+    void cmdPreviewUni_Click();
+    void cmdPreviewComp_Click();
+
+    // Set from the renderer call of a preview until it returns.
+    bool PreviewActive() const { return previewActive_; }
+    void SetPreviewActive(bool active) { previewActive_ = active; }
+    // A close asked for during an animation waits for it to return.
+    bool ClosePending() const { return closePending_; }
+    // The largest display mode, or the desktop when no mode is known: where
+    // the custom width and height end.
+    DisplayLimits CustomSizeLimits() const;
+
 protected:
     // Form_Load.
     void Load() override;
@@ -56,6 +85,7 @@ protected:
 
 private:
     void WireHandlers();
+    void WireBoxesListsAndPreviews();
     void SetMinimumSize();
     void SizeWindow();
     void SetListHeights();
@@ -77,6 +107,7 @@ private:
     std::int32_t maxModeHeight_ = 0;
     int animations_ = 0;
     bool closePending_ = false;
+    bool previewActive_ = false;
     std::function<void()> unloaded_;
 };
 

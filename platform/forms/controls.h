@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QScrollBar;
+class QString;
 
 namespace orbweave {
 
@@ -50,6 +52,16 @@ public:
     bool SetSelection(int start, int length);
     void SelectAll();
 
+    // What the user inserts into a one-line box (typing, pasting, dropping,
+    // a middle click) passes the filter, which returns the part to keep;
+    // text set by code does not. An empty filter keeps everything.
+    using InsertionFilter = std::function<std::string(std::string_view inserted)>;
+    void SetInsertionFilter(InsertionFilter filter) { insertionFilter_ = std::move(filter); }
+    // Filters an insertion into the box's text (both as Qt holds them): the
+    // part of `after` that differs from the current text is the insertion.
+    // Also moves the cursor behind what was kept. For the box's validator.
+    void FilterInsertion(QString& after, int& cursor) const;
+
 private:
     void TextChanged();
 
@@ -57,6 +69,8 @@ private:
     TextEditor* editor_ = nullptr;
     std::string text_;
     int maxLength_ = 0;
+    InsertionFilter insertionFilter_;
+    bool settingByCode_ = false;
 };
 
 // What combo and list boxes share. List index -1 means no selection; an

@@ -65,7 +65,8 @@ class TypingLimit final : public QValidator {
 public:
     TypingLimit(const TextBox& box, QObject* parent) : QValidator(parent), box_(box) {}
 
-    State validate(QString& input, int&) const override {
+    State validate(QString& input, int& cursor) const override {
+        box_.FilterInsertion(input, cursor);
         return TypingFits(box_, ToQString(box_.Text()).size(), input.size()) ? Acceptable : Invalid;
     }
 
@@ -274,8 +275,27 @@ TextBox::TextBox(Form& form, const ControlSpec& row, Control* container, QWidget
 std::string TextBox::Text() const { return text_; }
 
 bool TextBox::SetText(std::string_view text) {
+    settingByCode_ = true;
     editor_->SetPlainText(multiLine_ ? WithQtLineBreaks(text) : ToQString(text));
+    settingByCode_ = false;
     return true;
+}
+
+void TextBox::FilterInsertion(QString& after, int& cursor) const {
+    if (!insertionFilter_ || settingByCode_) return;
+    const QString before = ToQString(text_);
+    const qsizetype shortest = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shortest && before.at(prefix) == after.at(prefix)) ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shortest - prefix && before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
+        ++suffix;
+    const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
+    if (inserted.isEmpty()) return;
+    const QString kept = ToQString(insertionFilter_(FromQString(inserted)));
+    if (kept == inserted) return;
+    after = after.left(prefix) + kept + after.right(suffix);
+    cursor = static_cast<int>(prefix + kept.size());
 }
 
 void TextBox::TextChanged() {

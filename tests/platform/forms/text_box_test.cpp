@@ -1,6 +1,7 @@
 // Text boxes: the length limit, change events, the key filter, focus as the
 // dialogs see it, and committing the box being edited.
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -79,6 +80,34 @@ TEST_F(TextBoxTest, TypedCharactersPassTheKeyPressFilter) {
     QTest::keyClick(&Edit(0), Qt::Key_Backspace);
     EXPECT_EQ(keys, (std::vector<int>{'1', 'x', 'a', 8}));
     EXPECT_EQ(Box(0).Text(), "1");
+}
+
+// Ctrl+V, a drop and a middle click never reach KeyPress; the insertion
+// filter sees them all (a drop and a middle click insert as insert() does).
+TEST_F(TextBoxTest, EveryInsertionByTheUserPassesTheInsertionFilterButCodeDoesNot) {
+    Box(0).SetInsertionFilter([](std::string_view inserted) {
+        std::string kept;
+        for (char c : inserted)
+            if (c < '0' || c > '9') kept += c;
+        return kept;
+    });
+    Box(0).SetText("a1b");
+    EXPECT_EQ(Box(0).Text(), "a1b");
+    Box(0).SetMaxLength(0);
+    Edit(0).setCursorPosition(3);
+    QApplication::clipboard()->setText("x2y");
+    QTest::keyClick(&Edit(0), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Box(0).Text(), "a1bxy");
+    EXPECT_EQ(Edit(0).cursorPosition(), 5);
+    Edit(0).insert("3z");
+    EXPECT_EQ(Box(0).Text(), "a1bxyz");
+    QTest::keyClicks(&Edit(0), "4w");
+    EXPECT_EQ(Box(0).Text(), "a1bxyzw");
+    // A selection replaced by a paste: "1b" becomes what is kept of "9q".
+    Edit(0).setSelection(1, 2);
+    QApplication::clipboard()->setText("9q");
+    QTest::keyClick(&Edit(0), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Box(0).Text(), "aqxyzw");
 }
 
 TEST_F(TextBoxTest, ArrowsAndEditingKeysBypassTheFilterButReachKeyDown) {

@@ -1,0 +1,196 @@
+#include "dialogs/properties/props_boxes.h"
+
+#include <array>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/convert.h"
+#include "dialogs/common/value_boxes.h"
+#include "dialogs/properties/props_colours.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/forms/handler_chain.h"
+#include "platform/forms/numeric_boxes.h"
+#include "platform/forms/window_utils.h"
+
+namespace orbweave {
+namespace {
+
+// The leave-the-box ranges of the boxes whose meaning follows the galaxy
+// style, one row per style 0..9. They are the boxes' own: the spin ranges
+// that the style sets are another set of limits.
+constexpr std::array<int, 5> kStyleBoxes{3, 4, 5, 6, 93};
+constexpr LeaveRange kCount{1, 99};
+constexpr LeaveRange kPercent{0, 100};
+constexpr LeaveRange kDegrees{0, 360};
+constexpr std::array<std::array<LeaveRange, kStyleBoxes.size()>, 10> kStyleLeaveRanges{{
+    {{kCount, kPercent, kCount, kPercent, kDegrees}},
+    {{kCount, kPercent, kDegrees, kPercent, kDegrees}},
+    {{{4, 10}, kPercent, kCount, kPercent, kDegrees}},
+    {{{4, 10}, kPercent, kPercent, kPercent, kDegrees}},
+    {{{1, 20}, {0, 9999}, kCount, kPercent, {0, 999}}},
+    {{kCount, kPercent, kCount, kPercent, kDegrees}},
+    {{kCount, kPercent, kCount, kPercent, kDegrees}},
+    {{kCount, kPercent, kCount, {0, 999}, kDegrees}},
+    {{kCount, kPercent, kCount, kPercent, kDegrees}},
+    {{kCount, kPercent, kCount, kPercent, kDegrees}},
+}};
+
+// Boxes with no value of their own in the tables: the values for the two
+// percent resets.
+constexpr BoxRule kResetBox = DigitsBox(BoxClamp::None, 0, 0);
+
+// Boxes that only select their text when they get the focus.
+constexpr std::array<ControlRef, 3> kSelectOnFocus{{{"txtUniGalName"}, {"txtCompGalName"}, {"txtPropCopy"}}};
+
+// What a box's Change redraws once its spin has moved.
+struct Redraw {
+    ControlRef box;
+    void (*draw)(Form&);
+};
+constexpr std::array<Redraw, 9> kRedraws{{
+    {{"txtGalaxy", 47}, DrawCometHueBands},
+    {{"txtGalaxy", 48}, DrawCometHueBands},
+    {{"txtGalaxy", 95}, ShowGalaxyHue},
+    {{"txtUni", 16}, DrawUniverseHueBands},
+    {{"txtUni", 17}, DrawUniverseHueBands},
+    {{"txtPixHue", 0}, [](Form& f) { ShowPercentSwatch(f, 0); }},
+    {{"txtPixHue", 1}, [](Form& f) { ShowPercentSwatch(f, 1); }},
+    {{"txtPixHue", 2}, [](Form& f) { ShowPercentSwatch(f, 2); }},
+    {{"txtPixHue", 3}, [](Form& f) { ShowPercentSwatch(f, 3); }},
+}};
+
+NumericKind KindOf(BoxClamp clamp) {
+    switch (clamp) {
+    case BoxClamp::Integer: return kNumericInteger;
+    case BoxClamp::Single: return kNumericSingle;
+    case BoxClamp::Long: return kNumericLong;
+    case BoxClamp::None:
+    case BoxClamp::ByStyle: break;
+    }
+    return kNumericUnclamped;
+}
+
+// The layer's binder gives the keys, the arrows and a fixed clamp; the spin
+// is mirrored here, where scaling and the echo rule are known.
+NumericBoxRow KeysArrowsAndClamp(const NumericBoxSpec& spec) {
+    const NumericKeys keys = spec.rule.keys == BoxKeys::Decimal ? NumericKeys::Decimal : NumericKeys::Digits;
+    const NumericClamp clamp{KindOf(spec.rule.clamp), static_cast<float>(spec.rule.low),
+                             static_cast<float>(spec.rule.high)};
+    return {spec.box, keys, clamp, spec.rule.arrows, {}};
+}
+
+template <typename... Args>
+void Append(std::function<void(Args...)>& slot, std::function<void(Args...)> step) {
+    slot = Chain(std::move(slot), std::move(step));
+}
+
+// A spin beside its box. A spin that the box moved never writes back: the
+// box keeps what was typed ("05" stays "05", 12345 is not made 12340).
+struct SpinLink {
+    TextBox& box;
+    SpinControl& spin;
+    int scale;
+    std::shared_ptr<bool> boxMovesSpin;
+
+    void MirrorBox() const {
+        const auto value = ToInt16(LeadingNumber(box.Text()) / scale);
+        if (!value) return;
+        *boxMovesSpin = true;
+        spin.SetValue(*value);
+        *boxMovesSpin = false;
+    }
+    void MirrorSpin() const {
+        if (!*boxMovesSpin) box.SetText(IntegerToText(static_cast<std::int64_t>(spin.Value()) * scale));
+    }
+};
+
+void BindSpin(Form& dialog, const NumericBoxSpec& spec, const std::shared_ptr<bool>& boxMovesSpin) {
+    if (spec.spin.name.empty()) return;
+    const SpinLink link{dialog.Get<TextBox>(spec.box.name, spec.box.index),
+                        dialog.Get<SpinControl>(spec.spin.name, spec.spin.index), spec.rule.spin.scale, boxMovesSpin};
+    Append(link.box.events.change, std::function<void()>([link] { link.MirrorBox(); }));
+    Append(link.spin.events.change, std::function<void()>([link] { link.MirrorSpin(); }));
+    // A scaled spin is also set from the clamped value when the box is left.
+    if (link.scale != 1) Append(link.box.events.lostFocus, std::function<void()>([link] { link.MirrorBox(); }));
+}
+
+void ClampByStyle(Form& dialog, TextBox& box) {
+    const int style = dialog.Get<ComboBox>("cboGalStyle").ListIndex();
+    if (const auto range = StyleLeaveRange(style, box.Index()))
+        ValidateNumericText(box, kNumericInteger, static_cast<float>(range->low), static_cast<float>(range->high));
+}
+
+void BindStyleClamp(Form& dialog, const NumericBoxSpec& spec) {
+    if (spec.rule.clamp != BoxClamp::ByStyle) return;
+    TextBox& box = dialog.Get<TextBox>(spec.box.name, spec.box.index);
+    Append(box.events.lostFocus, std::function<void()>([&dialog, &box] { ClampByStyle(dialog, box); }));
+}
+
+void BindCustomSize(Form& dialog, const NumericBoxSpec& spec, const std::function<DisplayLimits()>& limits) {
+    TextBox& box = dialog.Get<TextBox>(spec.box.name, spec.box.index);
+    const int index = spec.box.index;
+    Append(box.events.lostFocus, std::function<void()>([&box, index, limits] {
+               for (const NumericBoxSpec& now : CustomSizeBoxSpecs(limits ? limits() : DisplayLimits{})) {
+                   if (now.box.index == index)
+                       ValidateNumericText(box, kNumericInteger, static_cast<float>(now.rule.low),
+                                           static_cast<float>(now.rule.high));
+               }
+           }));
+}
+
+std::vector<NumericBoxSpec> MirroredBoxes() {
+    std::vector<NumericBoxSpec> specs = UniverseBoxSpecs();
+    for (auto more : {BlendBoxSpecs(), GalaxyBoxSpecs()}) specs.insert(specs.end(), more.begin(), more.end());
+    // The composite's percent box behaves as the galaxy type's.
+    for (const NumericBoxSpec& spec : GalaxyBoxSpecs()) {
+        if (spec.box.name == "txtUniGalPct") specs.push_back({{"txtCompGalPct"}, spec.rule, {"spnCompGalPct"}});
+    }
+    specs.push_back({{"txtResetGalPct"}, kResetBox, {}});
+    specs.push_back({{"txtResetCompPct"}, kResetBox, {}});
+    return specs;
+}
+
+void BindRedraws(Form& dialog) {
+    for (const Redraw& row : kRedraws) {
+        auto& box = dialog.Get<TextBox>(row.box.name, row.box.index);
+        Append(box.events.change, std::function<void()>([&dialog, draw = row.draw] { draw(dialog); }));
+    }
+}
+
+}  // namespace
+
+std::optional<LeaveRange> StyleLeaveRange(int style, int box) {
+    if (style < 0 || style >= static_cast<int>(kStyleLeaveRanges.size())) return std::nullopt;
+    for (std::size_t k = 0; k < kStyleBoxes.size(); ++k) {
+        if (kStyleBoxes[k] == box) return kStyleLeaveRanges[static_cast<std::size_t>(style)][k];
+    }
+    return std::nullopt;
+}
+
+void BindPropertiesBoxes(Form& dialog, std::function<DisplayLimits()> customSizeLimits) {
+    const auto boxMovesSpin = std::make_shared<bool>(false);
+    std::vector<NumericBoxRow> rows;
+    const std::vector<NumericBoxSpec> mirrored = MirroredBoxes();
+    const std::vector<NumericBoxSpec> customSize = CustomSizeBoxSpecs({});
+    for (const NumericBoxSpec& spec : mirrored) rows.push_back(KeysArrowsAndClamp(spec));
+    // The custom size boxes clamp on their own, against the limits of the moment.
+    for (const NumericBoxSpec& spec : customSize) rows.push_back({spec.box, NumericKeys::Digits});
+    BindNumericBoxes(dialog, rows);
+
+    for (const NumericBoxSpec& spec : mirrored) {
+        BindSpin(dialog, spec, boxMovesSpin);
+        BindStyleClamp(dialog, spec);
+    }
+    for (const NumericBoxSpec& spec : customSize) BindCustomSize(dialog, spec, customSizeLimits);
+    BindRedraws(dialog);
+    for (const ControlRef& ref : kSelectOnFocus) {
+        Append(dialog.Get(ref.name, ref.index).events.gotFocus,
+               std::function<void()>([&dialog] { SelectTextOnFocus(dialog); }));
+    }
+}
+
+}  // namespace orbweave
