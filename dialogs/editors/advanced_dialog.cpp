@@ -35,6 +35,8 @@ constexpr int kClientWidth = 8820;
 constexpr int kBottomMarginPixels = 5;
 constexpr int kFocalLengthLength = 6;
 constexpr std::int32_t kMessageBackColor = 0;  // black
+// The system's sans-serif family at the size the layout was made for.
+constexpr double kFontPoints = 8.0;
 
 constexpr std::string_view kBlendNote =
     "Orbweave V. 5.0 and later use a blending algorithm to achieve realistic stellar motion effects.  If you do "
@@ -51,11 +53,11 @@ constexpr ControlSpec Wrapped(ControlSpec row) { return row.Styled(kStyleWordWra
 constexpr ControlSpec kControls[] = {
     // Left column.
     FrameRow("fraDelay", kNoIndex, {60, 60, 4200, 1290}, "Display Enhancement / Operation Properties"),
-    LabelRow("lblAdv", 0, {120, 300, 3000, 255}, "Frame Delay in milliseconds (0 - 999):").In("fraDelay"),
-    TextRow("txtAdv", 0, {3180, 270, 600, 285}).In("fraDelay").Tab(0),
+    LabelRow("lblAdv", 0, {120, 300, 3120, 255}, "Frame Delay in milliseconds (0 - 999):").In("fraDelay"),
+    TextRow("txtAdv", 0, {3300, 270, 480, 285}).In("fraDelay").Tab(0),
     SpinRow("spnAdv", 0, {3780, 270, 192, 285}).In("fraDelay"),
-    LabelRow("lblAdv", 1, {120, 630, 3000, 255}, "Focal Length Distance (0.01 - 10.0):").In("fraDelay"),
-    TextRow("txtAdv", 1, {3180, 600, 792, 285}).In("fraDelay").Tab(1),
+    LabelRow("lblAdv", 1, {120, 630, 3120, 255}, "Focal Length Distance (0.01 - 10.0):").In("fraDelay"),
+    TextRow("txtAdv", 1, {3300, 600, 672, 285}).In("fraDelay").Tab(1),
     CheckRow("chkMouseM", kNoIndex, {120, 930, 3900, 255}, "Ignore mouse moves in screen saver mode")
         .In("fraDelay")
         .Tab(2),
@@ -75,26 +77,25 @@ constexpr ControlSpec kControls[] = {
     TextRow("txtMessage", 4, {120, 510, 4140, 690}).In("fraMessage").Styled(kStyleMultiLine).Tab(8),
     LabelRow("lblFont", kNoIndex, {120, 1290, 600, 255}, "Font:").In("fraMessage"),
     ComboRow("cboFont", kNoIndex, {720, 1260, 2280, 300}).In("fraMessage").Tab(9),
-    LabelRow("lblMessage", 0, {3060, 1290, 540, 255}, "Size:").In("fraMessage"),
-    TextRow("txtMessage", 0, {3600, 1260, 468, 285}).In("fraMessage").Tab(10),
-    SpinRow("spnMessage", 0, {4068, 1260, 192, 285}).In("fraMessage"),
-    LabelRow("lblMessage", 1, {120, 1650, 3420, 255}, "Offset from top (0 - 99):").In("fraMessage"),
-    TextRow("txtMessage", 1, {3600, 1620, 468, 285}).In("fraMessage").Tab(11),
-    SpinRow("spnMessage", 1, {4068, 1620, 192, 285}).In("fraMessage"),
-    Wrapped(LabelRow("lblMessage", 2, {120, 1980, 2700, 255}, "Hue (0 - 359), Increment (0 - 99):")).In("fraMessage"),
-    TextRow("txtMessage", 2, {2880, 1950, 468, 285}).In("fraMessage").Tab(12),
-    SpinRow("spnMessage", 2, {3348, 1950, 192, 285}).In("fraMessage"),
-    TextRow("txtMessage", 3, {3600, 1950, 468, 285}).In("fraMessage").Tab(13),
-    SpinRow("spnMessage", 3, {4068, 1950, 192, 285}).In("fraMessage"),
-    Wrapped(LabelRow("lblMessage", 5, {120, 2310, 3420, 255}, "Message count minutes (0 - 60), 0=None:"))
-        .In("fraMessage"),
-    TextRow("txtMessage", 5, {3600, 2280, 468, 285}).In("fraMessage").Tab(14),
-    SpinRow("spnMessage", 5, {4068, 2280, 192, 285}).In("fraMessage"),
-    Wrapped(LabelRow("lblMessage", 6, {120, 2640, 3420, 780},
+    LabelRow("lblMessage", 0, {3090, 1290, 540, 255}, "Size:").In("fraMessage"),
+    TextRow("txtMessage", 0, {3630, 1260, 420, 285}).In("fraMessage").Tab(10),
+    SpinRow("spnMessage", 0, {4050, 1260, 192, 285}).In("fraMessage"),
+    LabelRow("lblMessage", 1, {120, 1650, 3450, 255}, "Offset from top (0 - 99):").In("fraMessage"),
+    TextRow("txtMessage", 1, {3630, 1620, 420, 285}).In("fraMessage").Tab(11),
+    SpinRow("spnMessage", 1, {4050, 1620, 192, 285}).In("fraMessage"),
+    LabelRow("lblMessage", 2, {120, 1980, 2820, 255}, "Hue (0 - 359), Increment (0 - 99):").In("fraMessage"),
+    TextRow("txtMessage", 2, {2970, 1950, 420, 285}).In("fraMessage").Tab(12),
+    SpinRow("spnMessage", 2, {3390, 1950, 192, 285}).In("fraMessage"),
+    TextRow("txtMessage", 3, {3630, 1950, 420, 285}).In("fraMessage").Tab(13),
+    SpinRow("spnMessage", 3, {4050, 1950, 192, 285}).In("fraMessage"),
+    LabelRow("lblMessage", 5, {120, 2310, 3450, 255}, "Message count minutes (0 - 60), 0=None:").In("fraMessage"),
+    TextRow("txtMessage", 5, {3630, 2280, 420, 285}).In("fraMessage").Tab(14),
+    SpinRow("spnMessage", 5, {4050, 2280, 192, 285}).In("fraMessage"),
+    Wrapped(LabelRow("lblMessage", 6, {120, 2640, 3450, 780},
                      "Substitution text for countdown minutes.  For example:  Class will resume in X.  Message will "
                      "be:  Class will resume in 5 minutes."))
         .In("fraMessage"),
-    TextRow("txtMessage", 6, {3600, 2640, 660, 285}).In("fraMessage").Tab(15),
+    TextRow("txtMessage", 6, {3630, 2640, 612, 285}).In("fraMessage").Tab(15),
     LabelRow("lblMessage", 7, {120, 3480, 4140, 255}, "Text to display when countdown reaches 0 minutes:")
         .In("fraMessage"),
     TextRow("txtMessage", 7, {120, 3720, 4140, 630}).In("fraMessage").Styled(kStyleMultiLine).Tab(16),
@@ -208,6 +209,7 @@ AdvancedDialog::AdvancedDialog() : Dialog(kFormName, kControls, kPlacementName) 
 void AdvancedDialog::Load() {
     Form& form = Frm();
     form.SetCaption(kCaption);
+    form.SetFont(FontSpec{.name = {}, .size = kFontPoints, .bold = false});
     form.SetHelpContextId(kHelpContextAdvanced);
     for (const ControlRef& hidden : kNeverShown) form.Get(hidden.name, hidden.index).SetVisible(false);
     FitHeight();

@@ -3,7 +3,8 @@
 # folders (the user marked as set up, so no welcome window shows).
 #   menus.sh <case> <orbweave> <settings-tool> <shot folder>
 # Cases:
-#   advanced  Alt+E A opens "Advanced Settings"; a picture of it is saved;
+#   advanced  Alt+E A opens "Advanced Settings"; a picture of it (with a
+#             stored message in the preview boxes) is saved;
 #             5 typed into the message size box and Return store 8
 #   copy      "Galaxy Color Multiplier" copied with 1500 and accepted: every
 #             galaxy type stores 1500
@@ -23,9 +24,10 @@ setting set General ResetSettings 1
 # The advanced dialog's tab order from txtAdv(0), which has the focus when it
 # opens, to the message size box txtMessage(0).
 readonly tabs_to_message_size=10
-# The properties dialog's tab order from txtUni(0) to the property list, with
-# the custom size boxes disabled (the factory settings choose a listed mode).
-readonly tabs_to_property_list=7
+# The properties dialog's tab order from txtUni(0) to the property list. The
+# screen lists no 640 * 480 mode, so the factory size is a custom one and its
+# two boxes take the focus too.
+readonly tabs_to_property_list=9
 # "Galaxy Color Multiplier" is entry 21 of the list, which starts without a
 # selection: the first Down selects entry 0.
 readonly downs_to_colour_multiplier=22
@@ -39,6 +41,13 @@ type_into_box() {
   xdotool type --delay 20 "$1"
 }
 
+# The advanced case shows a message in the preview boxes; settings already
+# stored keep the dialog from loading the factory ones over it.
+if [ "$case_name" = advanced ]; then
+  setting set General AnimationType 0
+  setting set Advanced LockMessage "Class will resume in X."
+  setting set Advanced Adv_ZeroText "Welcome back."
+fi
 start_dialog /C
 wait_dialog && focus_dialog || { fail "no dialog to focus"; exit 1; }
 
