@@ -97,6 +97,8 @@ TEST_F(AdvancedDialogTest, OkRightAfterOpeningWritesAllTwentyDefaultsInTheirClam
         {"Adv_HueWheel1", "150"}, {"Adv_HueWheel2", "180"}, {"Adv_HueWheel3", "240"}, {"Adv_HueWheel4", "300"},
     };
     for (const auto& [name, value] : expected) EXPECT_EQ(Stored(name), value) << name;
+    // Unloading keeps the window's place.
+    EXPECT_EQ(GetSettingString("General\\Advanced", "WindowState", kMissing), "0");
 }
 
 TEST_F(AdvancedDialogTest, StoredValuesComeBackAsTheDialogWritesThem) {
