@@ -8,10 +8,13 @@
 #include "dialogs/common/display_options.h"
 #include "dialogs/common/galaxy_transfers.h"
 #include "dialogs/common/launchers.h"
+#include "dialogs/common/properties_link.h"
 #include "dialogs/common/props_cycles.h"
 #include "dialogs/properties/galaxy_frame.h"
 #include "dialogs/properties/galaxy_lists.h"
+#include "dialogs/properties/menu_actions.h"
 #include "dialogs/properties/preset_controls.h"
+#include "dialogs/properties/prop_copy.h"
 #include "dialogs/properties/props_boxes.h"
 #include "dialogs/properties/props_controls.h"
 #include "dialogs/properties/props_lists.h"
@@ -87,6 +90,9 @@ constexpr ClickWiring kClickHandlers[] = {
     {"cboGalStyle", &PropertiesDialog::cboGalStyle_Click},
     {"cboGalTheme", &PropertiesDialog::cboGalTheme_Click},
     {"cboCompMajor", &PropertiesDialog::cboCompMajor_Click},
+    // Property copy.
+    {"cboPropCopyList", &PropertiesDialog::cboPropCopyList_Click},
+    {"cmdPropCopy", &PropertiesDialog::cmdPropCopy_Click},
 };
 
 // Lists, the universe tab and the previews.
@@ -112,7 +118,8 @@ constexpr ClickWiring kListDoubleClicks[] = {
     {"lstCompGalaxy", &PropertiesDialog::lstCompGalaxy_DblClick},
 };
 
-constexpr int kMenuExit = 5;
+// The galaxy type's blend level, the entry the advanced settings clear.
+constexpr std::int16_t kPropCopyBlend = 4;
 
 void RunLauncher(const std::function<void(Form&, int)>& launcher, Form& props, int galaxyType) {
     if (launcher) launcher(props, galaxyType);
@@ -163,7 +170,8 @@ void PropertiesDialog::WireHandlers() {
     for (const ClickWiring& row : kClickHandlers) {
         form.Get(row.control).events.click = [this, handler = row.handler] { (this->*handler)(); };
     }
-    form.BindArray("mnuFileArray", {.click = [this](int index) { mnuFileArray_Click(index); }});
+    WireMenus();
+    WirePropCopy();
     form.events.resize = [this] { Form_Resize(); };
     form.events.queryUnload = [this](bool& cancel, int unloadMode) { Form_QueryUnload(cancel, unloadMode); };
     // Enter accepts and Escape cancels until galaxy-properties mode moves Escape.
@@ -181,6 +189,21 @@ void PropertiesDialog::WireBoxesListsAndPreviews() {
     }
     BindPropertiesBoxes(form, [this] { return CustomSizeLimits(); });
     BindNameBoxes(form);
+}
+
+void PropertiesDialog::WireMenus() {
+    Form& form = Frm();
+    form.BindArray("mnuFileArray", {.click = [this](int index) { mnuFileArray_Click(index); }});
+    form.BindArray("mnuEditArray", {.click = [this](int index) { mnuEditArray_Click(index); }});
+    form.BindArray("mnuHelpArray", {.click = [this](int index) { mnuHelpArray_Click(index); }});
+}
+
+void PropertiesDialog::WirePropCopy() {
+    Form& form = Frm();
+    auto& box = form.Get("txtPropCopy");
+    box.events.keyPress = [&form](int& keyAscii) { txtPropCopy_KeyPress(form, keyAscii); };
+    box.events.lostFocus = [&form] { txtPropCopy_LostFocus(form); };
+    PropertiesLink().removeBlending = [this] { RemoveBlending(); };
 }
 
 void PropertiesDialog::SetMinimumSize() {
@@ -308,6 +331,7 @@ void PropertiesDialog::Form_QueryUnload(bool& cancel, int unloadMode) {
 }
 
 void PropertiesDialog::Unloading(bool&) {
+    PropertiesLink() = {};
     ReleaseDirectX();
     ShowHelp(ApplicationHelpFile(), kHelpQuit, 0);
     if (unloaded_) unloaded_();
@@ -370,8 +394,35 @@ void PropertiesDialog::cmdGalLevels_Click() {
     RunLauncher(Launchers().levels, Frm(), type);
 }
 
-void PropertiesDialog::mnuFileArray_Click(int index) {
-    if (index == kMenuExit) Frm().Unload();
+// --- Menus ---
+
+void PropertiesDialog::mnuFileArray_Click(int index) { FileMenuAction(Frm(), index); }
+
+void PropertiesDialog::mnuEditArray_Click(int index) {
+    if (index == kEditReset)
+        ResetPropertiesToFactory(Frm());
+    else if (index == kEditAdvanced)
+        ShowAdvancedDialog();
+}
+
+void PropertiesDialog::mnuHelpArray_Click(int index) { HelpMenuAction(Frm(), index); }
+
+// --- Property copy ---
+
+int PropertiesDialog::EditedGalaxyType() const { return galaxyPropsMode_ ? SelectedGalaxyType() : -1; }
+
+void PropertiesDialog::CopyPropValueToAllGalaxyTypes(std::int16_t iProp, float fValue) {
+    orbweave::CopyPropValueToAllGalaxyTypes(Frm(), EditedGalaxyType(), iProp, fValue);
+}
+
+void PropertiesDialog::cboPropCopyList_Click() { orbweave::cboPropCopyList_Click(Frm()); }
+void PropertiesDialog::cmdPropCopy_Click() { orbweave::cmdPropCopy_Click(Frm(), EditedGalaxyType()); }
+
+// The advanced settings' blending button: no motion blur in the universe or any galaxy type.
+void PropertiesDialog::RemoveBlending() {
+    Frm().SetText("txtBlend", 0, "0");
+    Frm().SetText("txtBlend", 1, "0");
+    CopyPropValueToAllGalaxyTypes(kPropCopyBlend, 0.0f);
 }
 
 // --- Modes ---

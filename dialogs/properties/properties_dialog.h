@@ -48,6 +48,14 @@ public:
     void cboGalTheme_Click();
     void cboCompMajor_Click();
     void mnuFileArray_Click(int index);
+    void mnuEditArray_Click(int index);
+    void mnuHelpArray_Click(int index);
+
+    // Property copy: one value into every galaxy type whose style has the
+    // property (an index of cboPropCopyList).
+    void CopyPropValueToAllGalaxyTypes(std::int16_t iProp, float fValue);
+    void cboPropCopyList_Click();
+    void cmdPropCopy_Click();
 
     // Numeric boxes, lists, the universe tab and the previews.
     void lstUniGalaxy_Click();
@@ -86,6 +94,11 @@ protected:
 private:
     void WireHandlers();
     void WireBoxesListsAndPreviews();
+    void WireMenus();
+    void WirePropCopy();
+    // The galaxy type shown in galaxy-properties mode, -1 in universe mode.
+    int EditedGalaxyType() const;
+    void RemoveBlending();
     void SetMinimumSize();
     void SizeWindow();
     void SetListHeights();

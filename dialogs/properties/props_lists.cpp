@@ -1,6 +1,7 @@
 #include "dialogs/properties/props_lists.h"
 
 #include "core/convert.h"
+#include "dialogs/properties/prop_copy.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/window_utils.h"
@@ -60,88 +61,17 @@ constexpr Items kUniversePages[] = {
     "Universe Creation",  "New / Ambient Star Creation", "Galaxy Tour Characteristics",
     "Composite Galaxies", "Gravity between Galaxies",
 };
-constexpr Items kCopyableProperties[] = {
-    "Galaxy Hue:  Red",
-    "Galaxy Hue:  Green",
-    "Galaxy Hue:  Blue",
-    "Galaxy Hue:  Base",
-    "Galaxy DirextX Blend",
-    "Galaxy Radius",
-    "Galaxy Rotation Speed",
-    "Galaxy Core Distance from Eye",
-    "Galaxy Radial Arms",
-    "Galaxy Radial Arm Fill %",
-    "Galaxy Radial Bands",
-    "Galaxy Radial Band Fill %",
-    "Galaxy Style",
-    "Galaxy Axial Plane of Rotation",
-    "Galaxy Shape Profile",
-    "Galaxy Height/Width Ratio",
-    "Galaxy Radius Exponent",
-    "Galaxy Height Exponent",
-    "Galaxy Angular Tilt",
-    "Galaxy Angular Tilt Increment",
-    "Galaxy Color Computation Index",
-    "Galaxy Color Multiplier",
-    "Galaxy Hue Wheel Start",
-    "Galaxy Hue Wheel Increment",
-    "New Star Frequency",
-    "New Star Frames",
-    "New Star Extension Multiplier",
-    "Nova Star Frequency",
-    "Nova Star Frames",
-    "Nova Star Extension Multiplier",
-    "Pulsar Star Frequency",
-    "Pulsar Star Z-Depth",
-    "Pulsar Star Cycles",
-    "Pulsar Star Frames per Cycle",
-    "Pulsar Star Radius Start",
-    "Pulsar Star Radius End",
-    "Pulsar Star General Shape",
-    "Comet Frequency",
-    "Comet Stars",
-    "Comet Orbital Speed",
-    "Comet Emit Speed",
-    "Comet Solar Wind",
-    "Comet Persistence",
-    "Comet Star Persistence",
-    "Comet Hue Wheel Start",
-    "Comet Hue Wheel End",
-    "Attractor Iteration Points",
-    "Attractor Iteration Scale %",
-    "Attractor Rotation Angle",
-    "Wireframe Vertices",
-    "Wireframe Scale %",
-    "Wireframe Iteration Levels",
-    "Fractal Iteration Points",
-    "Fractal Iteration Scale %",
-    "Nebula Control Points",
-    "Nebula Control Point Steps",
-    "Nebula Bias Points",
-    "Nebula Bias Exponent",
-    "Nebula Bias Travel Speed",
-    "Nebula Expansion Speed",
-    "Nebula Solar Wind Magnitude",
-    "Nebula Control Points Closed",
-    "Quasar Emit Speed",
-    "Graviton Force",
-    "Starwave Expansion Rate",
-    "Starwave Interleaved Waves",
-    "Starwave Amplitude Persistence",
-    "Starwave Particle Angle Increment",
-};
-
 constexpr Items kCycleEntries[] = {"Cycle All Randomly", "Cycle All Sequentially"};
 
 // Load order. The two page selectors select their first page at once, so
 // that their click handlers show page 0.
 constexpr ListFill kListFills[] = {
-    {"cboGalTheme", {}, true, true},          {"cboGalStyle", kGalaxyStyles},
-    {"cboGalPlane", kGalaxyPlanes, true},     {"cboGalColor", kGalaxyColours},
-    {"cboGalaxExtras", kGalaxyPages, true},   {"cboTourGalaxies", kTourSuggestions},
-    {"cboGalProfile", kGalaxyProfiles},       {"cboPulsarShape", kPulsarShapes},
-    {"cboUniTheme", kUniverseThemes, true},   {"cboUniExtras", kUniversePages, true},
-    {"cboPropCopyList", kCopyableProperties},
+    {"cboGalTheme", {}, true, true},        {"cboGalStyle", kGalaxyStyles},
+    {"cboGalPlane", kGalaxyPlanes, true},   {"cboGalColor", kGalaxyColours},
+    {"cboGalaxExtras", kGalaxyPages, true}, {"cboTourGalaxies", kTourSuggestions},
+    {"cboGalProfile", kGalaxyProfiles},     {"cboPulsarShape", kPulsarShapes},
+    {"cboUniTheme", kUniverseThemes, true}, {"cboUniExtras", kUniversePages, true},
+    {"cboPropCopyList", kPropCopyEntries},
 };
 
 constexpr SpinSetup Spin(std::string_view box, std::string_view spin, int index, std::int16_t low, std::int16_t high,

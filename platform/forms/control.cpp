@@ -21,7 +21,10 @@ public:
         switch (event->type()) {
         case QEvent::FocusIn: control_.form_.FocusEntered(control_, static_cast<QFocusEvent*>(event)->reason()); break;
         case QEvent::FocusOut: control_.form_.FocusLeft(control_, static_cast<QFocusEvent*>(event)->reason()); break;
-        case QEvent::KeyPress: return control_.form_.HandleFormKey(&control_, static_cast<QKeyEvent*>(event)->key());
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            return control_.form_.HandleFormKey(&control_, key->key(), key->modifiers().testFlag(Qt::ControlModifier));
+        }
         default: break;
         }
         return false;

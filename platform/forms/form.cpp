@@ -470,7 +470,12 @@ void Form::Forget(Control& control) {
     std::erase(order_, &control);
 }
 
-bool Form::HandleFormKey(Control* focused, int qtKey) {
+bool Form::EnterInSeveralLines(bool ctrlHeld) {
+    return !ctrlHeld && defaultButton_ != nullptr && defaultButton_->Widget()->isVisible() &&
+           defaultButton_->PerformClick();
+}
+
+bool Form::HandleFormKey(Control* focused, int qtKey, bool ctrlHeld) {
     if (destroying_) return false;
     const auto clickIfUsable = [](CommandButton* button) {
         return button != nullptr && button->Widget()->isVisible() && button->PerformClick();
@@ -478,8 +483,8 @@ bool Form::HandleFormKey(Control* focused, int qtKey) {
     switch (qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        // A box of several lines takes Enter as a line break.
-        if (const auto* box = dynamic_cast<TextBox*>(focused); box != nullptr && box->MultiLine()) return false;
+        if (const auto* box = dynamic_cast<TextBox*>(focused); box != nullptr && box->MultiLine())
+            return EnterInSeveralLines(ctrlHeld);
         // A focused button takes Enter itself, as on the desktop the system came from.
         auto* focusedButton = dynamic_cast<CommandButton*>(focused);
         return clickIfUsable(focusedButton ? focusedButton : defaultButton_);

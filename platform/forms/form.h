@@ -207,7 +207,10 @@ private:
     void MoveFocusTo(Control& control);
     void Forget(Control& control);
     // Enter, Escape and F1 for the whole form; true when consumed.
-    bool HandleFormKey(Control* focused, int qtKey);
+    bool HandleFormKey(Control* focused, int qtKey, bool ctrlHeld = false);
+    // Enter in a box of several lines presses the default button; Ctrl+Enter,
+    // or Enter on a form without one, breaks the line.
+    bool EnterInSeveralLines(bool ctrlHeld);
     void SetDefaultButton(CommandButton* button, bool isDefault);
     void SetCancelButton(CommandButton* button, bool isCancel);
     bool RequestUnload(int unloadMode);

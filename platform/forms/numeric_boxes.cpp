@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -44,9 +45,18 @@ void MirrorIntoSpin(const TextBox& box, SpinControl& spin) {
     if (const auto value = ToInt16(LeadingNumber(box.Text()))) spin.SetValue(*value);
 }
 
+// A spin moved by its box leaves the box as typed: an emptied box would
+// otherwise read "0" at once, and "08" turn into "8" under the caret.
 void BindSpin(TextBox& box, SpinControl& spin) {
-    Prepend(box.events.change, std::function<void()>([&box, &spin] { MirrorIntoSpin(box, spin); }));
-    Prepend(spin.events.change, std::function<void()>([&box, &spin] { box.SetText(IntegerToText(spin.Value())); }));
+    auto followingBox = std::make_shared<bool>(false);
+    Prepend(box.events.change, std::function<void()>([&box, &spin, followingBox] {
+                *followingBox = true;
+                MirrorIntoSpin(box, spin);
+                *followingBox = false;
+            }));
+    Prepend(spin.events.change, std::function<void()>([&box, &spin, followingBox] {
+                if (!*followingBox) box.SetText(IntegerToText(spin.Value()));
+            }));
 }
 
 void BindNumericBox(Form& form, const NumericBoxRow& row) {

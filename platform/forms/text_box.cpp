@@ -127,6 +127,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
+        if (BreaksLineWithCtrl(*event)) {
+            Insert(QStringLiteral("\n"));
+            event->accept();
+            return;
+        }
         const int shift = ShiftStateOf(event->modifiers());
         if (const int code = VirtualKeyCode(event->key()); code != 0 && owner_.events.keyDown) {
             const auto handler = owner_.events.keyDown;
@@ -182,6 +187,13 @@ protected:
     }
 
 private:
+    // Ctrl+Enter in a box of several lines breaks the line: plain Enter
+    // presses the form's default button when it has one.
+    static bool BreaksLineWithCtrl(const QKeyEvent& event) {
+        return kMultiLine && (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+               event.modifiers().testFlag(Qt::ControlModifier);
+    }
+
     // The text a key would put in place of the selection: what it types, or
     // a line break for Enter in a box of several lines.
     static QString InsertedBy(const QKeyEvent& event) {

@@ -108,6 +108,10 @@ TEST_F(NumericBoxesTest, BoxAndSpinMirrorEachOther) {
     EXPECT_EQ(Box("txtGalaxy", 0).Text(), "701");
     Box("txtGalaxy", 8).SetText("3");  // a box without a spin
     EXPECT_EQ(spin.Value(), 701);
+    // The spin follows the box without writing back into it.
+    Box("txtGalaxy", 0).SetText("0702");
+    EXPECT_EQ(spin.Value(), 702);
+    EXPECT_EQ(Box("txtGalaxy", 0).Text(), "0702");
 }
 
 // The box's own behaviour comes first and the dialog's reaction after it,

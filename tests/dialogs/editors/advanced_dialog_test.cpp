@@ -1,0 +1,257 @@
+// The advanced settings dialog: what it loads and writes, its numeric boxes,
+// the message preview, its buttons and keys, and a store it cannot write.
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/colour.h"
+#include "dialogs/common/properties_link.h"
+#include "dialogs/editors/advanced_dialog.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/forms/pump.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/service_recorder.h"
+#include "platform/registry/scoped_config.h"
+#include "platform/registry/settings.h"
+
+namespace orbweave::testing {
+namespace {
+
+constexpr const char* kMissing = "<missing>";
+
+std::string Stored(const std::string& name) { return GetSettingString("Advanced", name, kMissing); }
+void Store(const std::string& name, const std::string& value) { SaveSettingValue("Advanced", name, value); }
+
+class AdvancedDialogTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        AdvancedDialog::Release();
+        PropertiesLink() = {};
+    }
+
+    AdvancedDialog& Dialog() { return AdvancedDialog::Instance(); }
+    Form& Frm() { return Dialog().Frm(); }
+    AdvancedDialog& Open() {
+        Dialog().Show();
+        return Dialog();
+    }
+    // Shown with the keyboard focus, for typed keys.
+    bool OpenActive() {
+        Open();
+        const bool active = QTest::qWaitForWindowActive(Frm().Window());
+        DoEvents();
+        return active;
+    }
+    template <typename T = Control>
+    T& Get(std::string_view name, int index = kNoIndex) {
+        return Frm().Get<T>(name, index);
+    }
+    TextBox& Box(std::string_view name, int index) { return Get<TextBox>(name, index); }
+    // The font an unknown or missing name selects: the first one listed.
+    std::string FontFor(const std::string& name) {
+        const auto& fonts = Get<ComboBox>("cboFont");
+        for (int item = 0; item < fonts.ListCount(); ++item)
+            if (fonts.List(item) == name) return name;
+        return fonts.List(0);
+    }
+
+    ScopedConfig config;
+    ServiceRecorder services;
+};
+
+TEST(AdvancedControls, TheWholeTableBuildsWithNothingSkipped) {
+    Form form("frmAdvanced");
+    for (const SkippedRow& skipped : form.Build(AdvancedControls())) ADD_FAILURE() << Describe(skipped);
+}
+
+TEST_F(AdvancedDialogTest, TheWindowEndsBelowTheMessageFrameWithTheValuePanelsHidden) {
+    Open();
+    EXPECT_EQ(Frm().Caption(), "Advanced Settings");
+    EXPECT_FALSE(Frm().Sizable());
+    const Control& message = Get("fraMessage");
+    EXPECT_EQ(Frm().ScaleHeight(), message.Top() + message.Height() + 5 * ScreenTwipsPerPixelY());
+    for (const char* panel : {"fraHueWheel", "chkThemes", "fraExtraCycleThemes", "chkRandom", "fraExtraGalaxies"})
+        EXPECT_FALSE(Get(panel).Visible()) << panel;
+    EXPECT_TRUE(Get("fraGalaxyProps").Visible());
+    EXPECT_TRUE(Get("lblGalaxyBlend").Caption().starts_with("Orbweave V. 5.0 and later use a blending"));
+    EXPECT_TRUE(Box("txtMessage", 4).MultiLine());
+    EXPECT_TRUE(Box("txtMessage", 7).MultiLine());
+}
+
+TEST_F(AdvancedDialogTest, OkRightAfterOpeningWritesAllTwentyDefaultsInTheirClampedForm) {
+    Open();
+    const std::string font = FontFor("Arial");
+    Dialog().cmdOK_Click();
+    EXPECT_FALSE(Dialog().Loaded());
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Adv_TimeDelay", "25"},  {"FocalLength", "1"},     {"Adv_FontName", font},   {"Adv_FontSize", "12"},
+        {"Adv_FontTOff", "5"},    {"Adv_FontHueV", "180"},  {"Adv_FontHInc", "10"},   {"LockMessage", ""},
+        {"Adv_CMinutes", "0"},    {"Adv_TimeText", ""},     {"Adv_ZeroText", ""},     {"Adv_Randomize", "0"},
+        {"Adv_RandomMag", "5"},   {"Adv_RandomExp", "2"},   {"Adv_MouseMove", "0"},   {"Adv_HueWheel0", "100"},
+        {"Adv_HueWheel1", "150"}, {"Adv_HueWheel2", "180"}, {"Adv_HueWheel3", "240"}, {"Adv_HueWheel4", "300"},
+    };
+    for (const auto& [name, value] : expected) EXPECT_EQ(Stored(name), value) << name;
+    // Unloading keeps the window's place.
+    EXPECT_EQ(GetSettingString("General\\Advanced", "WindowState", kMissing), "0");
+}
+
+TEST_F(AdvancedDialogTest, StoredValuesComeBackAsTheDialogWritesThem) {
+    Store("Adv_Randomize", "2");
+    Store("Adv_MouseMove", "1");
+    Store("Adv_FontName", "No Such Font");
+    Store("FocalLength", "2.50");
+    Store("Adv_FontSize", "200");
+    Store("Adv_RandomMag", "77");
+    ASSERT_TRUE(OpenActive());
+    // Loaded values stay as stored until left: the spin keeps a value of its range.
+    EXPECT_EQ(Box("txtMessage", 0).Text(), "200");
+    EXPECT_LE(Get<SpinControl>("spnMessage", 0).Value(), 80);
+    Frm().SetText("txtMessage", 4, "two\r\nlines");
+    const std::string font = FontFor("No Such Font");
+    Dialog().cmdOK_Click();
+    EXPECT_EQ(Stored("Adv_Randomize"), "1");
+    EXPECT_EQ(Stored("Adv_MouseMove"), "1");
+    EXPECT_EQ(Stored("Adv_FontName"), font);
+    EXPECT_EQ(Stored("FocalLength"), "2.5");
+    EXPECT_EQ(Stored("Adv_FontSize"), "80");
+    EXPECT_EQ(Stored("Adv_RandomMag"), "77");
+    EXPECT_EQ(Stored("LockMessage"), "two\r\nlines");
+}
+
+TEST_F(AdvancedDialogTest, DefaultsWriteNothingUntilOkThenResetTheHiddenValuesToo) {
+    Store("Adv_HueWheel0", "10");
+    Store("Adv_Randomize", "1");
+    Store("Adv_RandomExp", "9");
+    Store("Adv_TimeDelay", "500");
+    Open();
+    Dialog().cmdDefaults_Click();
+    EXPECT_EQ(Box("txtAdv", 0).Text(), "25");
+    Dialog().cmdDismiss_Click();
+    EXPECT_EQ(Stored("Adv_HueWheel0"), "10");
+    EXPECT_EQ(Stored("Adv_TimeDelay"), "500");
+    AdvancedDialog::Release();
+
+    Open();
+    Dialog().cmdDefaults_Click();
+    Dialog().cmdOK_Click();
+    EXPECT_EQ(Stored("Adv_HueWheel0"), "100");
+    EXPECT_EQ(Stored("Adv_Randomize"), "0");
+    EXPECT_EQ(Stored("Adv_RandomExp"), "2");
+    EXPECT_EQ(Stored("Adv_TimeDelay"), "25");
+}
+
+TEST_F(AdvancedDialogTest, EnterOnOkClampsTheBoxBeingEditedFirst) {
+    ASSERT_TRUE(OpenActive());
+    TextBox& size = Box("txtMessage", 0);
+    size.SetFocus();
+    size.SelectAll();
+    QTest::keyClicks(size.Widget(), "5");
+    EXPECT_EQ(size.Text(), "5");
+    QTest::keyClick(size.Widget(), Qt::Key_Return);
+    EXPECT_FALSE(Dialog().Loaded());
+    EXPECT_EQ(Stored("Adv_FontSize"), "8");
+}
+
+TEST_F(AdvancedDialogTest, EnterInTheMessageTextPressesOkAndEscapeCancels) {
+    ASSERT_TRUE(OpenActive());
+    TextBox& text = Box("txtMessage", 4);
+    text.SetFocus();
+    QTest::keyClicks(text.Widget(), "hi");
+    QTest::keyClick(text.Widget(), Qt::Key_Return);
+    EXPECT_FALSE(Dialog().Loaded());
+    EXPECT_EQ(Stored("LockMessage"), "hi");
+    AdvancedDialog::Release();
+
+    ASSERT_TRUE(OpenActive());
+    Box("txtAdv", 0).SetFocus();
+    Frm().SetText("txtAdv", 0, "50");
+    QTest::keyClick(Box("txtAdv", 0).Widget(), Qt::Key_Escape);
+    EXPECT_FALSE(Dialog().Loaded());
+    EXPECT_EQ(Stored("Adv_TimeDelay"), "25");
+}
+
+TEST_F(AdvancedDialogTest, ArrowsStepFromAnEmptyBoxAndLeavingClamps) {
+    ASSERT_TRUE(OpenActive());
+    struct Case {
+        int index;
+        const char* name;
+        Qt::Key key;
+        const char* after;
+    };
+    const Case cases[] = {
+        {0, "txtAdv", Qt::Key_Up, "10"},
+        {0, "txtMessage", Qt::Key_Down, "8"},
+        {2, "txtMessage", Qt::Key_Down, "0"},
+    };
+    for (const Case& c : cases) {
+        TextBox& box = Box(c.name, c.index);
+        box.SetFocus();
+        box.SetText("");
+        EXPECT_EQ(box.Text(), "") << c.name << c.index;  // the spin does not write back
+        QTest::keyClick(box.Widget(), c.key);
+        EXPECT_EQ(box.Text(), c.after) << c.name << c.index;
+    }
+    TextBox& focal = Box("txtAdv", 1);
+    focal.SetFocus();
+    focal.SetText("");
+    Box("txtAdv", 0).SetFocus();
+    EXPECT_EQ(focal.Text(), "0.01");
+}
+
+TEST_F(AdvancedDialogTest, TheMessageBoxesShowTheFontAndStartingColour) {
+    Open();
+    auto& fonts = Get<ComboBox>("cboFont");
+    ASSERT_GT(fonts.ListCount(), 0);
+    fonts.SetListIndex(fonts.ListCount() - 1);
+    Frm().SetText("txtMessage", 2, "120");
+    Frm().SetText("txtMessage", 0, "20");
+    TextBox& text = Box("txtMessage", 4);
+    TextBox& zero = Box("txtMessage", 7);
+    EXPECT_EQ(text.Font().name, fonts.Text());
+    EXPECT_EQ(zero.Font().name, fonts.Text());
+    EXPECT_EQ(text.Font().size, 20);
+    EXPECT_NE(zero.Font().size, 20);
+    // The colour the saver's overlay starts the message in.
+    EXPECT_EQ(text.ForeColor(), HueToRGB(120));
+    EXPECT_EQ(zero.ForeColor(), HueToRGB(120));
+    EXPECT_NE(HueToRGB(120), HueToRGB(180));
+    EXPECT_EQ(text.BackColor(), 0);
+    // An emptied size box keeps the last size.
+    Frm().SetText("txtMessage", 0, "");
+    EXPECT_EQ(text.Font().size, 20);
+}
+
+TEST_F(AdvancedDialogTest, HelpAndTheBlendingButtonAskNothing) {
+    int removed = 0;
+    PropertiesLink().removeBlending = [&] { ++removed; };
+    Open();
+    Dialog().cmdHelp_Click();
+    ASSERT_EQ(services.helps.size(), 1u);
+    EXPECT_EQ(services.helps[0].file, "Orbhelp50.hlp");
+    EXPECT_EQ(services.helps[0].command, 1);
+    EXPECT_EQ(services.helps[0].context, 8000);
+    Dialog().cmdSetGalaxyBlend0_Click();
+    Dialog().cmdDismiss_Click();
+    EXPECT_EQ(removed, 1);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(Stored("Adv_TimeDelay"), kMissing);
+}
+
+TEST_F(AdvancedDialogTest, AStoreThatCannotBeWrittenIsReportedAndTheDialogUnloads) {
+    std::ofstream(config.Root() / "blocker") << "a file, not a folder";
+    config.Set("XDG_CONFIG_HOME", config.Root() / "blocker");
+    Open();
+    Dialog().cmdOK_Click();
+    EXPECT_FALSE(Dialog().Loaded());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.starts_with("The Registry is read-only.")) << services.messages[0].text;
+}
+
+}  // namespace
+}  // namespace orbweave::testing
