@@ -40,6 +40,8 @@ constexpr std::int16_t kHighestHue = 999;
 constexpr std::string_view kGalaxyBoxes = "txtGalaxy";
 constexpr std::int32_t kLargestExtent = 30000;
 
+constexpr double kEditorFontPoints = 8.0;
+
 // Margins of the stretched preview, in pixels.
 constexpr int kPreviewRightMargin = 5;
 constexpr int kPreviewBottomMargin = 3;
@@ -79,6 +81,8 @@ void ShowNote(std::string_view text) {
 }
 
 void ShowEditorHelp(int context) { ShowHelp(ApplicationHelpFile(), kHelpContext, context); }
+
+void UseEditorFont(Form& editor) { editor.SetFont({.name = {}, .size = kEditorFontPoints, .bold = false}); }
 
 void WireResizeMenu(Form& editor) {
     editor.Get("mnuResize").events.click = [] { ShowResizableNote(); };
@@ -156,8 +160,12 @@ void EditorPreview::QueryUnload(bool& cancel) {
 }
 
 void EditorPreview::Lock(Form& editor) {
-    EnableFormControls(editor, true, kPreviewButton);
     auto& preview = editor.Get<CommandButton>(kPreviewButton);
+    // The focus leaves the box being edited for the one control that stays
+    // enabled; otherwise disabling the focused control passes the focus from
+    // box to box, and each one left rewrites its text clamped.
+    preview.SetFocus();
+    EnableFormControls(editor, true, kPreviewButton);
     preview.SetCaption(kStopCaption);
     editor.Get<CommandButton>(kDismissButton).SetCancel(false);
     preview.SetCancel(true);

@@ -49,6 +49,9 @@ void ShowNote(std::string_view text);
 void ShowEditorHelp(int context);
 // The "Window can be Resized" menu entry.
 void WireResizeMenu(Form& editor);
+// The editors' font: the system's sans-serif family at the size their
+// layouts were made for.
+void UseEditorFont(Form& editor);
 
 // Form_Resize of an editor: a client area below the minimum is enlarged to
 // it in the direction that was too small; otherwise fraPreview keeps its

@@ -164,6 +164,7 @@ UniGalaxy& IfsDialog::Record() const { return UniGalaxies[static_cast<std::size_
 
 void IfsDialog::Load() {
     Form& form = Frm();
+    UseEditorFont(form);
     const std::string name = Handed().props != nullptr ? GalaxyTypeName(*Handed().props) : std::string();
     form.SetCaption(std::string(kCaptionPrefix) + name);
     form.SetHelpContextId(kHelpContextId);

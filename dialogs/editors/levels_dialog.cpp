@@ -107,6 +107,7 @@ UniGalaxy& LevelsDialog::Record() const { return UniGalaxies[static_cast<std::si
 
 void LevelsDialog::Load() {
     Form& form = Frm();
+    UseEditorFont(form);
     const std::string name = Handed().props != nullptr ? GalaxyTypeName(*Handed().props) : std::string();
     form.SetCaption(std::string(kCaptionPrefix) + name);
     form.SetCaption("fraPreview", kNoIndex, std::string(kPreviewPrefix) + name);

@@ -1,6 +1,9 @@
 #include "dialogs/editors/molecule_dialog.h"
 
 #include <QFont>
+#include <QListWidget>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -66,29 +69,29 @@ constexpr std::string_view kHeader = "Element Name(s)   Type        XLoc  YLoc  
 constexpr ControlSpec kControls[] = {
     FrameRow("fraAtoms", kNoIndex, {60, 60, 7575, 3015}, kHeader),
     ListRow("lstElements", kNoIndex, {120, 240, 7335, 1530}).In("fraAtoms").Styled(kStyleMultiSelect).Tab(0),
-    LabelRow("lblElement", kNoIndex, {900, 1800, 1500, 390}, "").In("fraAtoms"),
-    LabelRow("lblType", kNoIndex, {2460, 1800, 1140, 390}, "").In("fraAtoms"),
-    LabelRow("lblLocX", kNoIndex, {3660, 1800, 720, 390}, "").In("fraAtoms"),
-    LabelRow("lblLocY", kNoIndex, {4420, 1800, 720, 390}, "").In("fraAtoms"),
-    LabelRow("lblLocZ", kNoIndex, {5180, 1800, 720, 390}, "").In("fraAtoms"),
-    LabelRow("lblRadius", kNoIndex, {5940, 1800, 800, 390}, "").In("fraAtoms"),
+    LabelRow("lblElement", kNoIndex, {900, 1800, 1440, 390}, "").In("fraAtoms"),
+    LabelRow("lblType", kNoIndex, {2400, 1800, 1200, 390}, "").In("fraAtoms"),
+    LabelRow("lblLocX", kNoIndex, {3660, 1800, 780, 390}, "").In("fraAtoms"),
+    LabelRow("lblLocY", kNoIndex, {4440, 1800, 780, 390}, "").In("fraAtoms"),
+    LabelRow("lblLocZ", kNoIndex, {5220, 1800, 780, 390}, "").In("fraAtoms"),
+    LabelRow("lblRadius", kNoIndex, {6000, 1800, 900, 390}, "").In("fraAtoms"),
     LabelRow("lblPickElement", kNoIndex, {120, 2250, 780, 255}, "Element:").In("fraAtoms"),
-    ComboRow("cboElement", kNoIndex, {900, 2220, 1500, 315}).In("fraAtoms").Tab(1),
-    ComboRow("cboType", kNoIndex, {2460, 2220, 1140, 315}).In("fraAtoms").Tab(2),
+    ComboRow("cboElement", kNoIndex, {900, 2220, 1440, 315}).In("fraAtoms").Tab(1),
+    ComboRow("cboType", kNoIndex, {2400, 2220, 1200, 315}).In("fraAtoms").Tab(2),
     TextRow("txtProps", 0, {3660, 2220, 700, 285}).In("fraAtoms").Tab(3),
-    TextRow("txtProps", 1, {4420, 2220, 700, 285}).In("fraAtoms").Tab(4),
-    TextRow("txtProps", 2, {5180, 2220, 700, 285}).In("fraAtoms").Tab(5),
-    TextRow("txtProps", 3, {5940, 2220, 800, 285}).In("fraAtoms").Tab(6),
+    TextRow("txtProps", 1, {4440, 2220, 700, 285}).In("fraAtoms").Tab(4),
+    TextRow("txtProps", 2, {5220, 2220, 700, 285}).In("fraAtoms").Tab(5),
+    TextRow("txtProps", 3, {6000, 2220, 800, 285}).In("fraAtoms").Tab(6),
     LabelRow("lblEleProps", kNoIndex, {120, 2610, 780, 255}, "Properties:").In("fraAtoms"),
     TextRow("txtPropNumber", kNoIndex, {900, 2580, 420, 285}).In("fraAtoms"),
     TextRow("txtPropSymbol", kNoIndex, {1360, 2580, 420, 285}).In("fraAtoms"),
     PictureRow("picPropColor", kNoIndex, {1820, 2580, 270, 285}).In("fraAtoms"),
     PictureRow("picDispColor", kNoIndex, {2130, 2580, 270, 285}).In("fraAtoms"),
-    LabelRow("lblSymRadius", kNoIndex, {2460, 2610, 1140, 255}, "Symmetry Radius").In("fraAtoms"),
+    LabelRow("lblSymRadius", kNoIndex, {2440, 2610, 1200, 255}, "Symmetry Radius").In("fraAtoms"),
     TextRow("txtProps", 4, {3660, 2580, 700, 285}).In("fraAtoms").Tab(7),
-    ButtonRow("cmdAction", 0, {4420, 2565, 960, 330}, "Add").In("fraAtoms").Tab(8),
-    ButtonRow("cmdAction", 1, {5440, 2565, 960, 330}, "Update").In("fraAtoms").Tab(9),
-    ButtonRow("cmdAction", 2, {6460, 2565, 960, 330}, "Remove").In("fraAtoms").Tab(10),
+    ButtonRow("cmdAction", 0, {4440, 2565, 900, 330}, "Add").In("fraAtoms").Tab(8),
+    ButtonRow("cmdAction", 1, {5400, 2565, 900, 330}, "Update").In("fraAtoms").Tab(9),
+    ButtonRow("cmdAction", 2, {6360, 2565, 900, 330}, "Remove").In("fraAtoms").Tab(10),
 
     FrameRow("fraTheme", kNoIndex, {60, 3120, 3720, 1410}, "Molecule Themes"),
     ComboRow("cboTheme", kNoIndex, {120, 270, 3480, 315}).In("fraTheme").Tab(11),
@@ -230,6 +233,18 @@ void SetFixedPitchFont(Control& control) {
     control.Widget()->setFont(font);
 }
 
+// Qt makes the first entry of a list current when the focus arrives by
+// keyboard; the atom list keeps none until the user picks one, so that no
+// entry looks current that Update would not take. Qt's own focus handling
+// runs after the control's, hence the reset once it is done.
+void KeepNoCurrentEntry(ListBox& list) {
+    const QPointer<QListWidget> widget = static_cast<QListWidget*>(list.Widget());
+    QTimer::singleShot(0, widget, [widget, &list] {
+        if (widget && list.ListIndex() < 0 && widget->selectedItems().isEmpty())
+            widget->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    });
+}
+
 std::int32_t SwappedRedBlue(std::int32_t colour) {
     return (colour & 0xFF00) | ((colour >> 16) & 0xFF) | ((colour & 0xFF) << 16);
 }
@@ -263,6 +278,7 @@ UniGalaxy& MoleculeDialog::Record() const { return UniGalaxies[static_cast<std::
 
 void MoleculeDialog::Load() {
     Form& form = Frm();
+    UseEditorFont(form);
     const std::string name = Handed().props != nullptr ? GalaxyTypeName(*Handed().props) : std::string();
     form.SetCaption(std::string(kCaptionPrefix) + name);
     form.SetHelpContextId(kHelpContextId);
@@ -292,6 +308,7 @@ void MoleculeDialog::WireHandlers() {
     form.Get("cboType").events.click = [this] { cboType_Click(); };
     form.Get("cboTheme").events.click = [this] { cboTheme_Click(); };
     form.Get("lstElements").events.click = [this] { lstElements_Click(); };
+    form.Get("lstElements").events.gotFocus = [this] { KeepNoCurrentEntry(Frm().Get<ListBox>("lstElements")); };
     form.BindArray("cmdAction", {.click = [this](int index) { cmdAction_Click(index); }});
     form.Get("cmdOK").events.click = [this] { cmdOK_Click(); };
     form.Get("cmdClear").events.click = [this] { cmdClear_Click(); };

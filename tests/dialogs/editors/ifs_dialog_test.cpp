@@ -1,6 +1,8 @@
 // The user-defined IFS editor: its grid made at load, themes, storing and
 // its preview's refusal.
 #include "dialogs/editors/ifs_dialog.h"
+#include <QApplication>
+
 #include "core/convert.h"
 #include "dialogs/editors/ifs_themes.h"
 #include "editor_fixture.h"
@@ -116,9 +118,11 @@ TEST_F(IfsEditorTest, LeavingBoxesClampsThemAndAStoredAxisOutsideItsListLoadsAsZ
     EXPECT_EQ(Text(form, "txtGalaxy", 0), "0");
 }
 
-TEST_F(IfsEditorTest, APreviewOfAThemeLeavesTheRecordAsItWas) {
+TEST_F(IfsEditorTest, APreviewOfAThemeLeavesTheRecordAndTheEmptyRowsAsTheyWere) {
     Form& form = OpenIfs();
-    form.SetListIndex("cboTheme", kNoIndex, 1);
+    QApplication::setActiveWindow(form.Window());
+    form.Get("cboTheme").SetFocus();
+    form.SetListIndex("cboTheme", kNoIndex, 3);
     const UniGalaxy before = UniGalaxies[kType];
     std::int16_t pointsDuring = 0;
     AtFrame(2, [&] {
@@ -126,8 +130,11 @@ TEST_F(IfsEditorTest, APreviewOfAThemeLeavesTheRecordAsItWas) {
         Click(form, "cmdPreview");
     });
     Click(form, "cmdPreview");
-    EXPECT_EQ(pointsDuring, 5);
+    EXPECT_EQ(pointsDuring, 4);
     EXPECT_EQ(UniGalaxies[kType].Ifs, before.Ifs);
+    // Locking the editor left no box that was not being edited.
+    EXPECT_EQ(Text(form, "txtLocX", 4), "");
+    EXPECT_EQ(Text(form, "txtPercent", 4), "");
     EXPECT_EQ(form.Get("cmdPreview").Caption(), "Preview I.F.S.");
 }
 

@@ -219,6 +219,7 @@ TEST_F(MoleculeEditorTest, TabIntoTheAtomListMakesNoEntryCurrent) {
     list->setFocus(Qt::BacktabFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(Atoms(form).ListIndex(), -1);
+    EXPECT_EQ(list->currentRow(), -1);
     EXPECT_EQ(Atoms(form).SelCount(), 0);
     Click(form, "cmdAction", 1);
     EXPECT_EQ(messages, std::vector<std::string>{"Please select an Element to update."});
