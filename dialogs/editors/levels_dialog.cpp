@@ -65,6 +65,14 @@ const NumericBoxRow kBoxes[] = {
     {{"txtGalaxy", 1}, NumericKeys::Digits, {kNumericLong, kSmallestLength, kLargestLength}},
 };
 
+struct LengthLimit {
+    std::string_view box;
+    int index;
+    int length;
+};
+constexpr LengthLimit kLengthLimits[] = {
+    {"txtLevel", 0, 2}, {"txtLevel", 1, 5}, {"txtLevel", 2, 5}, {"txtGalaxy", 0, 5}, {"txtGalaxy", 1, 5}};
+
 // The level fields a preview changes for its duration.
 struct LevelFields {
     std::int16_t levels;
@@ -112,6 +120,7 @@ void LevelsDialog::Load() {
     form.SetCaption(std::string(kCaptionPrefix) + name);
     form.SetCaption("fraPreview", kNoIndex, std::string(kPreviewPrefix) + name);
     form.SetHelpContextId(kHelpContextId);
+    for (const LengthLimit& limit : kLengthLimits) form.Get<TextBox>(limit.box, limit.index).SetMaxLength(limit.length);
     BindNumericBoxes(form, kBoxes);
     form.Get("cmdOK").events.click = [this] { cmdOK_Click(); };
     form.Get("cmdDismiss").events.click = [this] { Frm().Unload(); };
