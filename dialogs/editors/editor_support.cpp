@@ -1,7 +1,6 @@
 #include "dialogs/editors/editor_support.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "core/convert.h"

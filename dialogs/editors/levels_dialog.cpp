@@ -1,7 +1,5 @@
 #include "dialogs/editors/levels_dialog.h"
 
-#include <span>
-
 #include "core/convert.h"
 #include "platform/forms/control_rows.h"
 #include "platform/forms/controls.h"
