@@ -2,9 +2,17 @@
 
 #include "dialogs/common/launchers.h"
 #include "dialogs/editors/advanced_dialog.h"
+#include "dialogs/editors/ifs_dialog.h"
+#include "dialogs/editors/levels_dialog.h"
+#include "dialogs/editors/molecule_dialog.h"
 
 namespace orbweave {
 
-void InstallEditorLaunchers() { Launchers().advanced = ShowAdvancedSettings; }
+void InstallEditorLaunchers() {
+    Launchers().advanced = ShowAdvancedSettings;
+    Launchers().levels = ShowLevelsEditor;
+    Launchers().molecule = ShowMoleculeEditor;
+    Launchers().userIfs = ShowUserIfsEditor;
+}
 
 }  // namespace orbweave

@@ -1,0 +1,196 @@
+#include "dialogs/editors/editor_support.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/convert.h"
+#include "dialogs/common/control_enabling.h"
+#include "dialogs/common/launchers.h"
+#include "dialogs/common/picture_box_window.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/forms/picture_box.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/services.h"
+#include "platform/system/services.h"
+#include "renderer/display/display_settings.h"
+#include "renderer/display/run_state.h"
+#include "renderer/galaxy/galaxy_display.h"
+#include "renderer/galaxy/hue_tables.h"
+#include "renderer/universe/universe_settings.h"
+#include "settings/galaxy_tables.h"
+
+namespace orbweave {
+namespace {
+
+constexpr std::string_view kPreviewButton = "cmdPreview";
+constexpr std::string_view kDismissButton = "cmdDismiss";
+constexpr std::string_view kStopCaption = "Stop";
+
+// The universe boxes of the properties dialog a preview reads.
+constexpr std::string_view kUniverseBoxes = "txtUni";
+constexpr int kStarCountBox = 0;
+constexpr int kHueStartBox = 16;
+constexpr int kHueEndBox = 17;
+constexpr std::int32_t kFewestStars = 10;
+constexpr std::int32_t kMostStars = 99999;
+constexpr std::int16_t kHighestHue = 999;
+
+constexpr std::string_view kGalaxyBoxes = "txtGalaxy";
+constexpr std::int32_t kLargestExtent = 30000;
+
+constexpr double kEditorFontPoints = 8.0;
+
+// Margins of the stretched preview, in pixels.
+constexpr int kPreviewRightMargin = 5;
+constexpr int kPreviewBottomMargin = 3;
+constexpr int kPictureBottomMargin = 5;
+
+}  // namespace
+
+std::optional<std::int16_t> EditedGalaxyType(int galaxyType) {
+    if (galaxyType < 0 || galaxyType >= kGalaxyTypeCount) return std::nullopt;
+    return static_cast<std::int16_t>(galaxyType);
+}
+
+std::optional<double> BoxNumber(const Form& form, std::string_view name, int index, double low, double high) {
+    const std::optional<std::string> text = form.GetText(name, index);
+    if (!text) return std::nullopt;
+    const std::optional<double> number = TextToDouble("0" + *text);
+    if (!number) return std::nullopt;
+    return std::clamp(*number, low, high);
+}
+
+std::optional<std::int16_t> BoxInt16(const Form& form, std::string_view name, int index, std::int16_t low,
+                                     std::int16_t high) {
+    const std::optional<double> number = BoxNumber(form, name, index, low, high);
+    return number ? ToInt16(*number) : std::nullopt;
+}
+
+std::optional<std::int32_t> BoxInt32(const Form& form, std::string_view name, int index, std::int32_t low,
+                                     std::int32_t high) {
+    const std::optional<double> number = BoxNumber(form, name, index, low, high);
+    return number ? ToInt32(*number) : std::nullopt;
+}
+
+std::string GalaxyTypeName(const Form& props) { return props.GetText("txtUniGalName").value_or(""); }
+
+void ShowNote(std::string_view text) {
+    ShowMessage(text, kMessageTitle, {MessageIcon::Information, MessageButtons::Ok, 0});
+}
+
+void ShowEditorHelp(int context) { ShowHelp(ApplicationHelpFile(), kHelpContext, context); }
+
+void UseEditorFont(Form& editor) { editor.SetFont({.name = {}, .size = kEditorFontPoints, .bold = false}); }
+
+void WireResizeMenu(Form& editor) {
+    editor.Get("mnuResize").events.click = [] { ShowResizableNote(); };
+}
+
+void ResizeEditor(Form& editor, int minClientWidth, int minClientHeight) {
+    const int width = editor.ScaleWidth();
+    const int height = editor.ScaleHeight();
+    if (width < minClientWidth || height < minClientHeight) {
+        if (editor.State() != WindowState::Normal) return;
+        const int outerWidth = width < minClientWidth ? editor.Width() - width + minClientWidth : editor.Width();
+        const int outerHeight = height < minClientHeight ? editor.Height() - height + minClientHeight : editor.Height();
+        editor.Move(editor.Left(), editor.Top(), outerWidth, outerHeight);
+        // A window not yet shown raises no second resize event: lay out now
+        // when the new size took effect.
+        if (editor.ScaleWidth() < minClientWidth || editor.ScaleHeight() < minClientHeight) return;
+    }
+    Control& frame = editor.Get("fraPreview");
+    Control& picture = editor.Get("picPreview");
+    frame.SetWidth(editor.ScaleWidth() - frame.Left() - kPreviewRightMargin * ScreenTwipsPerPixelX());
+    frame.SetHeight(editor.ScaleHeight() - frame.Top() - kPreviewBottomMargin * ScreenTwipsPerPixelY());
+    picture.SetWidth(frame.Width() - 2 * picture.Left());
+    picture.SetHeight(frame.Height() - picture.Top() - kPictureBottomMargin * ScreenTwipsPerPixelY());
+}
+
+void GalaxyBoxesToRecord(const Form& editor, UniGalaxy& record) {
+    TakeBox(record.Galaxy_Radius, BoxInt32(editor, kGalaxyBoxes, 0, 0, kLargestExtent));
+    TakeBox(record.Galaxy_Rotation, BoxInt32(editor, kGalaxyBoxes, 1, 0, kLargestExtent));
+    TakeBox(record.Galaxy_Distance, BoxInt32(editor, kGalaxyBoxes, 2, 0, kLargestExtent));
+}
+
+void GalaxyBoxesToProps(const Form& editor, Form& props) {
+    for (int index = 0; index < 3; ++index) {
+        if (const auto value = BoxInt32(editor, kGalaxyBoxes, index, 0, kLargestExtent))
+            props.SetText(kGalaxyBoxes, index, NumberToText(*value));
+    }
+}
+
+// --- Preview ---
+
+EditorPreview::EditorPreview(std::string_view idleCaption, std::function<void(Form&)> afterUnlock)
+    : idleCaption_(idleCaption), afterUnlock_(std::move(afterUnlock)) {}
+
+void EditorPreview::Start(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
+                          const std::function<bool()>& store) {
+    runState.StopRequested = false;
+    // A click while a stopped display still unwinds starts nothing.
+    if (active_) return;
+    active_ = true;
+    const Restorer putBack = keep();
+    if (store()) {
+        Lock(editor);
+        RunDisplay(editor, handed);
+        // The display returned without a Stop click: it could not start.
+        if (editor.Get(kPreviewButton).Caption() != idleCaption_) Unlock(editor);
+    }
+    putBack();
+    active_ = false;
+    if (closePending_) {
+        closePending_ = false;
+        editor.Unload();
+    }
+}
+
+void EditorPreview::Stop(Form& editor) {
+    runState.StopRequested = true;
+    Unlock(editor);
+}
+
+void EditorPreview::QueryUnload(bool& cancel) {
+    if (!active_) return;
+    runState.StopRequested = true;
+    closePending_ = true;
+    cancel = true;
+}
+
+void EditorPreview::Lock(Form& editor) {
+    auto& preview = editor.Get<CommandButton>(kPreviewButton);
+    // The focus leaves the box being edited for the one control that stays
+    // enabled; otherwise disabling the focused control passes the focus from
+    // box to box, and each one left rewrites its text clamped.
+    preview.SetFocus();
+    EnableFormControls(editor, true, kPreviewButton);
+    preview.SetCaption(kStopCaption);
+    editor.Get<CommandButton>(kDismissButton).SetCancel(false);
+    preview.SetCancel(true);
+}
+
+void EditorPreview::Unlock(Form& editor) {
+    EnableFormControls(editor, false, kPreviewButton);
+    auto& preview = editor.Get<CommandButton>(kPreviewButton);
+    preview.SetCaption(idleCaption_);
+    preview.SetCancel(false);
+    editor.Get<CommandButton>(kDismissButton).SetCancel(true);
+    if (afterUnlock_) afterUnlock_(editor);
+}
+
+void EditorPreview::RunDisplay(Form& editor, const EditorParameters& handed) {
+    const PictureBoxTarget target(editor.Get<PictureBox>("picPreview"));
+    LoadDisplaySettings(target, true, 1.0f);
+    BuildHueColorTables();
+    const Form* props = handed.props;
+    if (props == nullptr) return;
+    const auto hueStart = BoxInt16(*props, kUniverseBoxes, kHueStartBox, 0, kHighestHue);
+    const auto hueEnd = BoxInt16(*props, kUniverseBoxes, kHueEndBox, 0, kHighestHue);
+    if (hueStart && hueEnd) BuildHueWheels(*hueStart, *hueEnd);
+    const std::int32_t stars =
+        BoxInt32(*props, kUniverseBoxes, kStarCountBox, kFewestStars, kMostStars).value_or(Universe.Universe_Stars);
+    RunGalaxyDisplay(handed.galaxyType, 0, 0, stars, false, 1.0f);
+}
+
+}  // namespace orbweave

@@ -1,0 +1,122 @@
+// What the editors of one galaxy type (levels, molecule, user-defined IFS)
+// share: what they are handed, how they read their boxes, their help and
+// notes, their resizing, and their live preview in picPreview.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/galaxy_records.h"
+
+namespace orbweave {
+
+class Form;
+
+// What an editor is handed before it shows: the galaxy type it edits and the
+// properties dialog whose boxes it reads and writes.
+struct EditorParameters {
+    std::int16_t galaxyType = 0;
+    Form* props = nullptr;
+};
+
+// The galaxy type of a launcher call, or nothing outside 0..49.
+std::optional<std::int16_t> EditedGalaxyType(int galaxyType);
+
+// A box's number as the editors read it: "0" put in front of the text (an
+// empty box reads 0), then clamped into low..high. Nothing for a missing box
+// or a text that is no number, so that the statement using it is skipped.
+std::optional<double> BoxNumber(const Form& form, std::string_view name, int index, double low, double high);
+std::optional<std::int16_t> BoxInt16(const Form& form, std::string_view name, int index, std::int16_t low,
+                                     std::int16_t high);
+std::optional<std::int32_t> BoxInt32(const Form& form, std::string_view name, int index, std::int32_t low,
+                                     std::int32_t high);
+
+// Sets a field when the box holds a number.
+template <typename T>
+void TakeBox(T& field, const std::optional<T>& value) {
+    if (value) field = *value;
+}
+
+// The properties dialog's txtUniGalName.
+std::string GalaxyTypeName(const Form& props);
+
+// An information box titled "Orbweave".
+void ShowNote(std::string_view text);
+// The help file at the editor's context number.
+void ShowEditorHelp(int context);
+// The "Window can be Resized" menu entry.
+void WireResizeMenu(Form& editor);
+// The editors' font: the system's sans-serif family at the size their
+// layouts were made for.
+void UseEditorFont(Form& editor);
+
+// Form_Resize of an editor: a client area below the minimum is enlarged to
+// it in the direction that was too small; otherwise fraPreview keeps its
+// left and top and fills the client area to 5 pixels from the right and 3
+// from the bottom, and picPreview fills the frame.
+void ResizeEditor(Form& editor, int minClientWidth, int minClientHeight);
+
+// Radius, rotation and distance of a galaxy type, which the molecule and IFS
+// previews change for their duration.
+struct GalaxyExtent {
+    std::int32_t radius = 0;
+    std::int32_t rotation = 0;
+    std::int32_t distance = 0;
+
+    static GalaxyExtent Of(const UniGalaxy& record) {
+        return {record.Galaxy_Radius, record.Galaxy_Rotation, record.Galaxy_Distance};
+    }
+    void PutInto(UniGalaxy& record) const {
+        record.Galaxy_Radius = radius;
+        record.Galaxy_Rotation = rotation;
+        record.Galaxy_Distance = distance;
+    }
+};
+
+// The editor's txtGalaxy(0..2) into the record, each clamped to 0..30000.
+void GalaxyBoxesToRecord(const Form& editor, UniGalaxy& record);
+// The same three values into the properties dialog's txtGalaxy(0..2).
+void GalaxyBoxesToProps(const Form& editor, Form& props);
+
+// An editor's live preview. A start keeps the part of the record the preview
+// changes, stores the editor's boxes, locks the editor (only cmdPreview,
+// captioned "Stop" and the cancel button, stays usable) and draws the galaxy
+// type in picPreview until StopRequested is set; then the record part is put
+// back. A Stop click unlocks the editor; when the display returns without
+// one (it could not start) the editor goes back to idle itself. A close from
+// the title bar during a preview stops it and completes once the record part
+// is back.
+class EditorPreview {
+public:
+    // idleCaption: cmdPreview's caption when no preview runs. afterUnlock:
+    // what the editor re-applies once every control is enabled again.
+    explicit EditorPreview(std::string_view idleCaption, std::function<void(Form&)> afterUnlock = {});
+
+    // keep copies the record part and returns what puts it back; store writes
+    // the boxes into the record, or refuses (having said why) and nothing starts.
+    using Restorer = std::function<void()>;
+    void Start(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
+               const std::function<bool()>& store);
+    void Stop(Form& editor);
+
+    // Held from a start until the display has returned and the record is back.
+    bool Active() const { return active_; }
+
+    // The editor's queryUnload: a close during a preview stops it and waits.
+    void QueryUnload(bool& cancel);
+
+private:
+    void Lock(Form& editor);
+    void Unlock(Form& editor);
+    void RunDisplay(Form& editor, const EditorParameters& handed);
+
+    std::string idleCaption_;
+    std::function<void(Form&)> afterUnlock_;
+    bool active_ = false;
+    bool closePending_ = false;
+};
+
+}  // namespace orbweave

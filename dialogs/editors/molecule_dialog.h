@@ -1,0 +1,54 @@
+// The molecule editor: the atoms of a user-defined molecular galaxy type,
+// kept as fixed-column lines in lstElements, with ready-made themes and a
+// live preview.
+#pragma once
+
+#include <string>
+
+#include "dialogs/common/dialog.h"
+#include "dialogs/editors/editor_support.h"
+
+namespace orbweave {
+
+class MoleculeDialog final : public Dialog<MoleculeDialog, EditorParameters> {
+public:
+    MoleculeDialog();
+
+    std::string FormatElementLine() const;
+    void SetStructureTypeLabels(int type);
+    // Writes the list, centre and galaxy values into the record; false (with
+    // its note, the record untouched) for an empty list.
+    bool StoreMolecule();
+    void PreviewMolecule(bool start);
+    void ApplyMoleculeTheme(std::string_view theme);
+
+    void cboElement_Click();
+    void cboType_Click();
+    void cboTheme_Click();
+    void lstElements_Click();
+    void cmdAction_Click(int index);
+    void cmdClear_Click();
+    void cmdOK_Click();
+    void cmdPreview_Click();
+
+private:
+    void Load() override;
+    void WireHandlers();
+    void FillLists();
+    void SetLabelCaptions();
+    void FillFromRecord();
+    void StackFrames();
+    void UseFixedPitchFont();
+    UniGalaxy& Record() const;
+    // The checks Add and Update share; false after its message.
+    bool AtomChosen();
+    void PutLine(int item);
+    void txtProps_LostFocus(int index);
+
+    EditorPreview preview_;
+};
+
+// The launcher of the properties dialog's button for molecular galaxy types.
+void ShowMoleculeEditor(Form& props, int galaxyType);
+
+}  // namespace orbweave
