@@ -4,6 +4,8 @@
 # Cases:
 #   fullscreen      "/S" draws galaxies, seeds the store, refuses a second
 #                   saver, ends on a key and writes the performance report
+#   windowed        "/S" with a custom resolution: a window over the desktop
+#                   instead of a display mode, galaxies, ends on a key
 #   mouse           "/S" ignores small jitter and ends on the fourth counted
 #                   move, the counted moves sent in one burst
 #   preview         "/P <id>" draws inside a host window and ends within a
@@ -22,6 +24,10 @@
 set -uo pipefail
 case_name=$1 program=$2 helpers=$3 shots=$4
 readonly width=640 height=480
+# The screen's depth (ORBWEAVE_E2E_DEPTH, 24 unless set): 16 gives 5-6-5
+# surfaces, 24 the 32-bit ones.
+readonly depth=${ORBWEAVE_E2E_DEPTH:-24}
+readonly bpp=$([ "$depth" -eq 16 ] && echo 16 || echo 32)
 readonly saver_name='Zarv:Orbweave 5.0g'
 readonly preview_name='Zarv:Preview Orbweave 5.0g'
 # Seconds before a wait gives up: far beyond any run, however loaded the machine.
@@ -64,7 +70,7 @@ done
 # not reset when its last client leaves: the pointer would go back to the
 # middle of the screen.
 mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 ${width}x${height}x24 -nolisten tcp -noreset 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 ${width}x${height}x${depth} -nolisten tcp -noreset 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 display=
 read -r -t $guard display <"$work/displayfd" || true
@@ -193,7 +199,7 @@ check_report() {
   [ -f "$log" ] || { fail "$1: no performance report"; return; }
   [ "$(wc -l <"$log")" -eq 7 ] || { cat "$log"; fail "$1: the report is not seven lines"; }
   [ "$(head -1 "$log" | tr -d '\r')" = "$(printf '%.0s-' $(seq 120))" ] || fail "$1: no rule line"
-  grep -q $'^Orbweave 5.0g  5.0.0   \(Flip\|Blit\)  32-bpp   \(DXMode\|Custom\): 640\*480   .*Pixels: [0-9]*\r$' \
+  grep -q $'^Orbweave 5.0g  5.0.0   \(Flip\|Blit\)  '"$bpp"$'-bpp   \(DXMode\|Custom\): 640\*480   .*Pixels: [0-9]*\r$' \
     "$log" || fail "$1: no header line"
   grep -q $'^   Total    :  .*100.00 %\r$' "$log" || fail "$1: no total line"
 }
@@ -217,6 +223,19 @@ fullscreen)
   xdotool key space
   wait_end || fail "the saver did not end on a key"
   cat "$work/run/VelmorPerf.log" 2>/dev/null
+  check_report "a key"
+  ;;
+windowed)
+  setting set DirectX DX_WriteLog 1
+  setting set DirectX CustomRes 1
+  setting set DirectX DX_WinWidth $width
+  setting set DirectX DX_WinHeight $height
+  start /S
+  until_true has_window "$saver_name" || fail "no saver window"
+  wait_frames $report_frames || fail "the saver drew no frames"
+  galaxies shown || fail "no galaxies on the screen"
+  xdotool key space
+  wait_end || fail "the saver did not end on a key"
   check_report "a key"
   ;;
 mouse)
