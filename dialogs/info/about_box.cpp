@@ -198,7 +198,7 @@ void AboutBox::RunAboutAnimation() {
             RunGalaxyDisplay(currentType_, 1, kTypeFrames, kTourStars, false, 1.0f);
             // A display that cannot be set up shows no frame: waiting a frame
             // here still lets OK through.
-            WaitFrameDelay();
+            if (!runState.StopRequested) WaitFrameDelay();
         }
         // The type the credits interrupted is shown again.
         if (creditsRequested_) continue;

@@ -16,8 +16,8 @@ namespace orbweave {
 
 struct CreditsParameters {
     std::int16_t stars = 500;
-    float speed = 0.005f;   // depth each star loses per frame
-    float scroll = 2.0f;    // pixels the text rises per frame
+    float speed = 0.005f;  // depth each star loses per frame
+    float scroll = 2.0f;   // pixels the text rises per frame
     std::vector<std::string> credits;
 };
 

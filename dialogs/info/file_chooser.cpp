@@ -48,8 +48,8 @@ constexpr ControlSpec kChooserControls[] = {
 
 // File systems that hold no user files.
 constexpr std::array<std::string_view, 16> kPseudoFileSystems = {
-    "proc",   "sysfs",   "devpts", "devtmpfs", "cgroup", "cgroup2",    "securityfs", "pstore",
-    "debugfs", "tracefs", "configfs", "fusectl", "mqueue", "hugetlbfs", "bpf",        "binfmt_misc"};
+    "proc",    "sysfs",   "devpts",   "devtmpfs", "cgroup", "cgroup2",   "securityfs", "pstore",
+    "debugfs", "tracefs", "configfs", "fusectl",  "mqueue", "hugetlbfs", "bpf",        "binfmt_misc"};
 
 bool IsPseudo(const QStorageInfo& volume) {
     const std::string type = volume.fileSystemType().toStdString();
@@ -60,7 +60,8 @@ bool IsPseudo(const QStorageInfo& volume) {
 std::string DriveOf(const std::vector<std::string>& drives, const std::string& path) {
     std::string best = "/";
     for (const std::string& drive : drives) {
-        const bool inside = path == drive || (path.rfind(drive, 0) == 0 && (drive.back() == '/' || path[drive.size()] == '/'));
+        const bool inside =
+            path == drive || (path.rfind(drive, 0) == 0 && (drive.back() == '/' || path[drive.size()] == '/'));
         if (inside && drive.size() > best.size()) best = drive;
     }
     return best;
@@ -197,8 +198,7 @@ void FileChooser::SelectStoredPlace() {
 
 void FileChooser::SelectDrive(const std::string& drive) {
     const auto found = std::find(drives_.begin(), drives_.end(), drive);
-    if (found != drives_.end())
-        Frm().Get<ComboBox>("drvTemp").SetListIndex(static_cast<int>(found - drives_.begin()));
+    if (found != drives_.end()) Frm().Get<ComboBox>("drvTemp").SetListIndex(static_cast<int>(found - drives_.begin()));
 }
 
 void FileChooser::LoadFileTypes() {
@@ -292,8 +292,7 @@ void FileChooser::AcceptFile() {
     } else {
         if (blank) return Refuse(kEnterFileName);
         if (!FolderTakesFile(fullName)) return Refuse(kEnterValidPath);
-        if (TypedFileName(typed).find('.') == std::string_view::npos)
-            fullName += "." + request.defaultExtension;
+        if (TypedFileName(typed).find('.') == std::string_view::npos) fullName += "." + request.defaultExtension;
     }
     Accept(fullName);
 }

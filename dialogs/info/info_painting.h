@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string_view>
 
-
 namespace orbweave {
 
 class Control;

@@ -20,9 +20,9 @@ constexpr std::string_view kFormName = "frmWelcome";
 constexpr ControlSpec kWelcomeControls[] = {
     LabelRow("lblProduct", 0, {360, 240, 6000, 495}, ""),
     LabelRow("lblProduct", 1, {360, 240, 6000, 495}, ""),
-    LabelRow("lblSmall", 0, {360, 900, 4920, 3000}, "").Styled(kStyleWordWrap),
-    LabelRow("lblSmall", 1, {360, 900, 4920, 3000}, "").Styled(kStyleWordWrap),
-    ButtonRow("cmdDismiss", kNoIndex, {5460, 3480, 1095, 375}, "OK"),
+    LabelRow("lblSmall", 0, {360, 900, 5880, 3000}, "").Styled(kStyleWordWrap),
+    LabelRow("lblSmall", 1, {360, 900, 5880, 3000}, "").Styled(kStyleWordWrap),
+    ButtonRow("cmdDismiss", kNoIndex, {6360, 3480, 1095, 375}, "OK"),
 };
 
 constexpr std::array<std::string_view, 16> kWelcomeLines = {
@@ -48,7 +48,7 @@ constexpr std::array<std::string_view, 16> kWelcomeLines = {
 
 // The window's inner area ends this many button heights below the button's top.
 constexpr double kButtonHeightsBelowTop = 1.4;
-constexpr int kClientWidth = 6840;
+constexpr int kClientWidth = 7680;
 
 const FontSpec kTitleFont{.name = "Arial", .size = 18.0, .bold = true};
 const FontSpec kTextFont{.name = {}, .size = 9.75, .bold = false};
@@ -106,13 +106,9 @@ void WelcomeWindow::PlaceButtonAndHeight() {
 void WelcomeWindow::SetShadows() {
     Form& form = Frm();
     SetShadowPair(form, {.name = "lblSmall", .right = 1, .down = 1}, WelcomeText());
-    SetShadowPair(form,
-                  {.name = "lblProduct",
-                   .frontColour = kBrightGreen,
-                   .shadowColour = kShadowGreen,
-                   .right = 2,
-                   .down = 1},
-                  kWelcomeTitle);
+    SetShadowPair(
+        form, {.name = "lblProduct", .frontColour = kBrightGreen, .shadowColour = kShadowGreen, .right = 2, .down = 1},
+        kWelcomeTitle);
 }
 
 void WelcomeWindow::Form_Activate() {
