@@ -128,6 +128,7 @@ void AboutBox::Load() {
     form.Get<PictureBox>("picZarv").Drawing().Cls();
     SetUpLabels();
     WireHandlers();
+    ActivateOnceShown(form, [this] { Form_Activate(); });
 }
 
 void AboutBox::SetUpLabels() {

@@ -152,10 +152,12 @@ void CreditsWindow::Load() {
     auto& field = form.Get<PictureBox>("picField");
     field.SetBackColor(kBlack);
     field.Drawing().SetScalePixels();
+    field.Drawing().Cls();
     form.Get("picFrame").SetBackColor(kBlack);
     auto& text = form.Get<PictureBox>("picCredits");
     text.SetBackColor(kBlack);
     text.Drawing().SetScalePixels();
+    text.Drawing().Cls();
     WireHandlers();
     Form_Resize();
     CenterFormOnScreen(form);
@@ -164,6 +166,7 @@ void CreditsWindow::Load() {
     text.SetTop(PxToTwipsY(creditsTop_));
     LoadDisplaySettings(PictureBoxTarget(field), true, 1.0f);
     EnlargeAndCentre();
+    ActivateOnceShown(form, [this] { Form_Activate(); });
 }
 
 void CreditsWindow::WireHandlers() {

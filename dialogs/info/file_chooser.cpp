@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QTemporaryFile>
+#include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <array>
 
@@ -158,6 +160,8 @@ void FileChooser::Load() {
     FillDrives();
     SelectStoredPlace();
     LoadFileTypes();
+    // The name is what the user types first; the lists are a Tab away.
+    QTimer::singleShot(0, form.Window(), [this] { Frm().Get("txtFile").SetFocus(); });
 }
 
 void FileChooser::WireHandlers() {

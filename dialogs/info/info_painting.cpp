@@ -1,6 +1,8 @@
 #include "dialogs/info/info_painting.h"
 
 #include <QLabel>
+#include <QTimer>
+#include <QWidget>
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -36,6 +38,10 @@ void SetShadowPair(Form& form, const ShadowPair& pair, std::string_view text) {
     front->ZOrder(true);
     shadow->Move(front->Left() + pair.right * ScreenTwipsPerPixelX(), front->Top() + pair.down * ScreenTwipsPerPixelY(),
                  front->Width(), front->Height());
+}
+
+void ActivateOnceShown(Form& form, std::function<void()> activate) {
+    QTimer::singleShot(0, form.Window(), std::move(activate));
 }
 
 void FitLabelHeight(Label& label) {

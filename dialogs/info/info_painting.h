@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 namespace orbweave {
@@ -36,6 +37,11 @@ struct ShadowPair {
     int down = 1;
 };
 void SetShadowPair(Form& form, const ShadowPair& pair, std::string_view text);
+
+// Runs the form's first-activation work once it is shown, even when the
+// window system activates no window (an X server without a window manager
+// activates only the windows it is told to focus). The work itself runs once.
+void ActivateOnceShown(Form& form, std::function<void()> activate);
 
 // Makes a word-wrapped label as tall as its text at its width.
 void FitLabelHeight(Label& label);

@@ -90,6 +90,7 @@ void WelcomeWindow::Load() {
     ok.SetCancel(true);
     ok.events.click = [this] { cmdDismiss_Click(); };
     form.events.activate = [this] { Form_Activate(); };
+    ActivateOnceShown(form, [this] { Form_Activate(); });
 }
 
 // The button's bottom edge lines up with the text's, and the inner area ends
