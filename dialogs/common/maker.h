@@ -11,6 +11,9 @@ namespace orbweave {
 inline constexpr std::string_view kMakerHomePage = "https://www.velmor.example/";
 inline constexpr std::string_view kMakerFaqPage = "https://www.velmor.example/faq/";
 inline constexpr std::string_view kMakerMail = "mailto:orbweave@velmor.example";
+// The maker's name as the credits print it, in two lines.
+inline constexpr std::string_view kMakerNameFirstLine = "Velmor";
+inline constexpr std::string_view kMakerNameSecondLine = "Graphics Software";
 inline constexpr std::string_view kCopyrightLine = "Copyright (C) Velmor.  All rights reserved.";
 
 inline constexpr std::string_view kTemplateNotReadMessage = "The Template could not be read.";

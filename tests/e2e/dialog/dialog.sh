@@ -86,6 +86,7 @@ mkdir -p "$shots"
 case $case_name in
 launch)
   start_dialog /C
+  dismiss_welcome || fail "no welcome window on the first opening"
   wait_dialog || fail "no dialog window"
   echo "windows on the screen:"; window_names | sed 's/^/  /'
   [ "$(windows "$dialog_name")" -eq 1 ] || fail "not exactly one window named '$dialog_name'"
@@ -106,9 +107,10 @@ launch)
   [ "$(windows "$dialog_name")" -eq 0 ] || fail "the dialog window stayed"
   ;;
 accept)
-  # A new user who cancels: nothing of the universe is stored. (Until the
-  # welcome window is built, a first opening shows the dialog alone.)
+  # A new user who cancels: nothing of the universe is stored. A first
+  # opening shows the welcome window before the dialog.
   start_dialog /C
+  dismiss_welcome || fail "no welcome window on the first opening"
   wait_dialog && focus_dialog || fail "no dialog to focus"
   xdotool key Escape
   wait_end || fail "Escape did not close the dialog"
@@ -143,6 +145,7 @@ accept)
   typed_lit=$(lit_pixels typed)
   export XDG_CONFIG_HOME=$work/factory-config
   start_dialog /C
+  dismiss_welcome || fail "no welcome window for the factory user"
   wait_dialog && focus_dialog || fail "no dialog to focus"
   xdotool key alt+a
   wait_end || fail "Alt+A did not close the untouched dialog"

@@ -82,6 +82,19 @@ dialog_shown() { [ "$(windows "$dialog_name")" -gt 0 ] || ! running; }
 # wait_dialog: true once the running program shows its dialog.
 wait_dialog() { until_true dialog_shown && running && [ "$(windows "$dialog_name")" -gt 0 ]; }
 
+# The welcome window a new user meets before the dialog on the first "/C".
+readonly welcome_name='Welcome to Orbweave 5.0g.'
+# window_id <name>: the id of the first window with exactly this name; empty when none.
+window_id() { xwininfo -root -tree | awk -v name="\"$1\":" 'index($0, name) { print $1; exit }'; }
+welcome_shown() { [ -n "$(window_id "$welcome_name")" ] || ! running; }
+# dismiss_welcome: waits for the welcome window of a fresh user and closes it
+# with Return (its OK button).
+dismiss_welcome() {
+  until_true welcome_shown && running || return 1
+  local id; id=$(window_id "$welcome_name")
+  timeout $guard xdotool windowfocus --sync "$id" && xdotool key Return
+}
+
 # focus_dialog: gives the dialog the keyboard focus (no window manager is
 # needed for that), so that xdotool's keys reach it.
 focus_dialog() {

@@ -17,6 +17,7 @@ source "$(dirname "$0")/session.sh"
 need Xvfb xdotool xwininfo import compare
 start_xvfb
 start_dialog /C
+dismiss_welcome || { echo "no welcome window"; cat "$work/err.log"; exit 1; }
 wait_dialog || { echo "no dialog window"; cat "$work/err.log"; exit 1; }
 focus_dialog || { echo "the dialog took no focus"; exit 1; }
 for key in "$@"; do
