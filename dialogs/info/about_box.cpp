@@ -165,7 +165,9 @@ void AboutBox::Form_Activate() {
     runState.StopRequested = false;
     PaintInfoBackdrop(Frm());
     // The tour starts once the activation has been handled, not inside it.
-    QTimer::singleShot(0, Frm().Window(), [this] { RunAboutAnimation(); });
+    // A real timer (1 ms), not a zero-delay one: a zero-delay call runs inside
+    // Qt's posted-event delivery, where the loop's repaints never reach the screen.
+    QTimer::singleShot(1, Frm().Window(), [this] { RunAboutAnimation(); });
 }
 
 void AboutBox::TakeBackup() {

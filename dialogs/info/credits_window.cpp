@@ -252,7 +252,9 @@ void CreditsWindow::Form_Activate() {
     activated_ = true;
     runState.StopRequested = false;
     // Started after the activation has been handled, not inside it.
-    QTimer::singleShot(0, Frm().Window(), [this] { RunCreditsStarfield(); });
+    // A real timer (1 ms), not a zero-delay one: a zero-delay call runs inside
+    // Qt's posted-event delivery, where the loop's repaints never reach the screen.
+    QTimer::singleShot(1, Frm().Window(), [this] { RunCreditsStarfield(); });
 }
 
 void CreditsWindow::RunCreditsStarfield() {
