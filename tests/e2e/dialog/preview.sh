@@ -45,6 +45,7 @@ mkdir -p "$shots"
 case $case_name in
 preview)
   start_dialog /C
+  dismiss_welcome || fail "no welcome window on the first opening"
   wait_dialog && focus_dialog || fail "no dialog to focus"
   tab $tabs_to_preview_universe
   xdotool key space
@@ -85,6 +86,7 @@ preview)
   ;;
 commit)
   start_dialog /C
+  dismiss_welcome || fail "no welcome window on the first opening"
   wait_dialog && focus_dialog || fail "no dialog to focus"
   tab $tabs_to_galaxies
   xdotool key Up
