@@ -61,4 +61,22 @@ std::vector<NumericBoxSpec> GalaxyBoxSpecs() {
     return specs;
 }
 
+NumericKind NumericKindOf(BoxClamp clamp) {
+    switch (clamp) {
+    case BoxClamp::Integer: return kNumericInteger;
+    case BoxClamp::Single: return kNumericSingle;
+    case BoxClamp::Long: return kNumericLong;
+    case BoxClamp::None:
+    case BoxClamp::ByStyle: break;
+    }
+    return kNumericUnclamped;
+}
+
+NumericBoxRow NumericBoxRowOf(const NumericBoxSpec& box, SpinMirror spin) {
+    const NumericKeys keys = box.rule.keys == BoxKeys::Decimal ? NumericKeys::Decimal : NumericKeys::Digits;
+    const NumericClamp clamp{NumericKindOf(box.rule.clamp), static_cast<float>(box.rule.low),
+                             static_cast<float>(box.rule.high)};
+    return {box.box, keys, clamp, box.rule.arrows, spin == SpinMirror::ByLayer ? box.spin : ControlRef{}};
+}
+
 }  // namespace orbweave

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/forms/control.h"
+#include "platform/forms/numeric_boxes.h"
 #include "settings/display_values.h"
 #include "settings/value_controls.h"
 
@@ -31,5 +32,12 @@ std::vector<NumericBoxSpec> AdvancedBoxSpecs();
 // of a galaxy type's values, in the galaxy table's order. A box that the
 // nebula style shares with another value appears once.
 std::vector<NumericBoxSpec> GalaxyBoxSpecs();
+
+// The forms layer's binding row of a box: its keys, arrows and leave clamp
+// (a clamp that follows the galaxy style leaves the text as typed), and its
+// spin when the layer is to mirror it.
+enum class SpinMirror { ByLayer, ByCaller };
+NumericKind NumericKindOf(BoxClamp clamp);
+NumericBoxRow NumericBoxRowOf(const NumericBoxSpec& box, SpinMirror spin);
 
 }  // namespace orbweave

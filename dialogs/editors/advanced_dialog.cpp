@@ -138,23 +138,6 @@ constexpr int kHueBox = 2;
 constexpr int kMessageText = 4;
 constexpr int kZeroText = 7;
 
-NumericKind KindOf(BoxClamp clamp) {
-    switch (clamp) {
-    case BoxClamp::Integer: return kNumericInteger;
-    case BoxClamp::Single: return kNumericSingle;
-    case BoxClamp::Long: return kNumericLong;
-    default: return kNumericUnclamped;
-    }
-}
-
-NumericBoxRow BoxRowOf(const NumericBoxSpec& spec) {
-    return {spec.box,
-            spec.rule.keys == BoxKeys::Decimal ? NumericKeys::Decimal : NumericKeys::Digits,
-            {KindOf(spec.rule.clamp), static_cast<float>(spec.rule.low), static_cast<float>(spec.rule.high)},
-            spec.rule.arrows,
-            spec.spin};
-}
-
 // A box takes as many digits as its high bound has.
 std::int16_t DigitsOf(int high) { return static_cast<std::int16_t>(IntegerToText(high).size()); }
 
@@ -254,15 +237,15 @@ void AdvancedDialog::SetupNumericFields() {
     Form& form = Frm();
     const std::vector<NumericBoxSpec> specs = AdvancedBoxSpecs();
     std::vector<NumericBoxRow> rows;
-    for (const NumericBoxSpec& spec : specs) {
-        rows.push_back(BoxRowOf(spec));
-        auto& box = form.Get<TextBox>(spec.box.name, spec.box.index);
-        if (spec.spin.name.empty()) {
+    for (const NumericBoxSpec& entry : specs) {
+        rows.push_back(NumericBoxRowOf(entry, SpinMirror::ByLayer));
+        auto& box = form.Get<TextBox>(entry.box.name, entry.box.index);
+        if (entry.spin.name.empty()) {
             box.SetMaxLength(kFocalLengthLength);
             continue;
         }
-        const SpinRange& spin = spec.rule.spin;
-        SetupNumericField(box, form.Get<SpinControl>(spec.spin.name, spec.spin.index),
+        const SpinRange& spin = entry.rule.spin;
+        SetupNumericField(box, form.Get<SpinControl>(entry.spin.name, entry.spin.index),
                           static_cast<std::int16_t>(spin.low), static_cast<std::int16_t>(spin.high),
                           DigitsOf(spin.high), 0);
     }
@@ -277,9 +260,9 @@ void AdvancedDialog::LoadAdvancedSettings() {
 
 void AdvancedDialog::ClampNumericBoxes() {
     Form& form = Frm();
-    for (const NumericBoxSpec& spec : AdvancedBoxSpecs()) {
-        ValidateNumericText(form.Get<TextBox>(spec.box.name, spec.box.index), KindOf(spec.rule.clamp),
-                            static_cast<float>(spec.rule.low), static_cast<float>(spec.rule.high));
+    for (const NumericBoxSpec& entry : AdvancedBoxSpecs()) {
+        ValidateNumericText(form.Get<TextBox>(entry.box.name, entry.box.index), NumericKindOf(entry.rule.clamp),
+                            static_cast<float>(entry.rule.low), static_cast<float>(entry.rule.high));
     }
 }
 
@@ -305,11 +288,11 @@ void AdvancedDialog::ShowMessagePreview() {
     const std::optional<std::int16_t> size = ToInt16(LeadingNumber(form.Get<TextBox>("txtMessage", kSizeBox).Text()));
     for (int index : {kMessageText, kZeroText}) {
         Control& box = form.Get("txtMessage", index);
-        FontSpec spec = box.Font();
-        spec.name = font;
-        spec.bold = false;
-        if (index == kMessageText && size && *size > 0) spec.size = *size;
-        box.SetFont(spec);
+        FontSpec entry = box.Font();
+        entry.name = font;
+        entry.bold = false;
+        if (index == kMessageText && size && *size > 0) entry.size = *size;
+        box.SetFont(entry);
         box.SetForeColor(colour);
     }
 }

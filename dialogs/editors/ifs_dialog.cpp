@@ -195,9 +195,9 @@ void IfsDialog::CreateRows() {
         const int labelTop = aboveLabel.Top() + Scaled(aboveLabel.Height(), kRowSpacing);
         const int boxTop = aboveBox.Top() + Scaled(aboveBox.Height(), kRowSpacing);
         for (const GridColumn& column : kColumns) {
-            ControlSpec spec = RowControl(column, row, boxTop);
-            if (column.kind == ControlKind::Label) spec.top = labelTop;
-            Control* created = form.AddControl(spec);
+            ControlSpec control = RowControl(column, row, boxTop);
+            if (column.kind == ControlKind::Label) control.top = labelTop;
+            Control* created = form.AddControl(control);
             if (created != nullptr) created->SetVisible(true);
         }
     }

@@ -63,26 +63,6 @@ constexpr std::array<Redraw, 9> kRedraws{{
     {{"txtPixHue", 3}, [](Form& f) { ShowPercentSwatch(f, 3); }},
 }};
 
-NumericKind KindOf(BoxClamp clamp) {
-    switch (clamp) {
-    case BoxClamp::Integer: return kNumericInteger;
-    case BoxClamp::Single: return kNumericSingle;
-    case BoxClamp::Long: return kNumericLong;
-    case BoxClamp::None:
-    case BoxClamp::ByStyle: break;
-    }
-    return kNumericUnclamped;
-}
-
-// The layer's binder gives the keys, the arrows and a fixed clamp; the spin
-// is mirrored here, where scaling and the echo rule are known.
-NumericBoxRow KeysArrowsAndClamp(const NumericBoxSpec& spec) {
-    const NumericKeys keys = spec.rule.keys == BoxKeys::Decimal ? NumericKeys::Decimal : NumericKeys::Digits;
-    const NumericClamp clamp{KindOf(spec.rule.clamp), static_cast<float>(spec.rule.low),
-                             static_cast<float>(spec.rule.high)};
-    return {spec.box, keys, clamp, spec.rule.arrows, {}};
-}
-
 template <typename... Args>
 void Append(std::function<void(Args...)>& slot, std::function<void(Args...)> step) {
     slot = Chain(std::move(slot), std::move(step));
@@ -108,10 +88,11 @@ struct SpinLink {
     }
 };
 
-void BindSpin(Form& dialog, const NumericBoxSpec& spec, const std::shared_ptr<bool>& boxMovesSpin) {
-    if (spec.spin.name.empty()) return;
-    const SpinLink link{dialog.Get<TextBox>(spec.box.name, spec.box.index),
-                        dialog.Get<SpinControl>(spec.spin.name, spec.spin.index), spec.rule.spin.scale, boxMovesSpin};
+void BindSpin(Form& dialog, const NumericBoxSpec& entry, const std::shared_ptr<bool>& boxMovesSpin) {
+    if (entry.spin.name.empty()) return;
+    const SpinLink link{dialog.Get<TextBox>(entry.box.name, entry.box.index),
+                        dialog.Get<SpinControl>(entry.spin.name, entry.spin.index), entry.rule.spin.scale,
+                        boxMovesSpin};
     Append(link.box.events.change, std::function<void()>([link] { link.MirrorBox(); }));
     Append(link.spin.events.change, std::function<void()>([link] { link.MirrorSpin(); }));
     // A scaled spin is also set from the clamped value when the box is left.
@@ -124,15 +105,15 @@ void ClampByStyle(Form& dialog, TextBox& box) {
         ValidateNumericText(box, kNumericInteger, static_cast<float>(range->low), static_cast<float>(range->high));
 }
 
-void BindStyleClamp(Form& dialog, const NumericBoxSpec& spec) {
-    if (spec.rule.clamp != BoxClamp::ByStyle) return;
-    TextBox& box = dialog.Get<TextBox>(spec.box.name, spec.box.index);
+void BindStyleClamp(Form& dialog, const NumericBoxSpec& entry) {
+    if (entry.rule.clamp != BoxClamp::ByStyle) return;
+    TextBox& box = dialog.Get<TextBox>(entry.box.name, entry.box.index);
     Append(box.events.lostFocus, std::function<void()>([&dialog, &box] { ClampByStyle(dialog, box); }));
 }
 
-void BindCustomSize(Form& dialog, const NumericBoxSpec& spec, const std::function<DisplayLimits()>& limits) {
-    TextBox& box = dialog.Get<TextBox>(spec.box.name, spec.box.index);
-    const int index = spec.box.index;
+void BindCustomSize(Form& dialog, const NumericBoxSpec& entry, const std::function<DisplayLimits()>& limits) {
+    TextBox& box = dialog.Get<TextBox>(entry.box.name, entry.box.index);
+    const int index = entry.box.index;
     Append(box.events.lostFocus, std::function<void()>([&box, index, limits] {
                for (const NumericBoxSpec& now : CustomSizeBoxSpecs(limits ? limits() : DisplayLimits{})) {
                    if (now.box.index == index)
@@ -146,8 +127,8 @@ std::vector<NumericBoxSpec> MirroredBoxes() {
     std::vector<NumericBoxSpec> specs = UniverseBoxSpecs();
     for (auto more : {BlendBoxSpecs(), GalaxyBoxSpecs()}) specs.insert(specs.end(), more.begin(), more.end());
     // The composite's percent box behaves as the galaxy type's.
-    for (const NumericBoxSpec& spec : GalaxyBoxSpecs()) {
-        if (spec.box.name == "txtUniGalPct") specs.push_back({{"txtCompGalPct"}, spec.rule, {"spnCompGalPct"}});
+    for (const NumericBoxSpec& entry : GalaxyBoxSpecs()) {
+        if (entry.box.name == "txtUniGalPct") specs.push_back({{"txtCompGalPct"}, entry.rule, {"spnCompGalPct"}});
     }
     specs.push_back({{"txtResetGalPct"}, kResetBox, {}});
     specs.push_back({{"txtResetCompPct"}, kResetBox, {}});
@@ -176,16 +157,17 @@ void BindPropertiesBoxes(Form& dialog, std::function<DisplayLimits()> customSize
     std::vector<NumericBoxRow> rows;
     const std::vector<NumericBoxSpec> mirrored = MirroredBoxes();
     const std::vector<NumericBoxSpec> customSize = CustomSizeBoxSpecs({});
-    for (const NumericBoxSpec& spec : mirrored) rows.push_back(KeysArrowsAndClamp(spec));
+    // The spins are mirrored here, where scaling and the echo rule are known.
+    for (const NumericBoxSpec& entry : mirrored) rows.push_back(NumericBoxRowOf(entry, SpinMirror::ByCaller));
     // The custom size boxes clamp on their own, against the limits of the moment.
-    for (const NumericBoxSpec& spec : customSize) rows.push_back({spec.box, NumericKeys::Digits});
+    for (const NumericBoxSpec& entry : customSize) rows.push_back({entry.box, NumericKeys::Digits});
     BindNumericBoxes(dialog, rows);
 
-    for (const NumericBoxSpec& spec : mirrored) {
-        BindSpin(dialog, spec, boxMovesSpin);
-        BindStyleClamp(dialog, spec);
+    for (const NumericBoxSpec& entry : mirrored) {
+        BindSpin(dialog, entry, boxMovesSpin);
+        BindStyleClamp(dialog, entry);
     }
-    for (const NumericBoxSpec& spec : customSize) BindCustomSize(dialog, spec, customSizeLimits);
+    for (const NumericBoxSpec& entry : customSize) BindCustomSize(dialog, entry, customSizeLimits);
     BindRedraws(dialog);
     for (const ControlRef& ref : kSelectOnFocus) {
         Append(dialog.Get(ref.name, ref.index).events.gotFocus,
