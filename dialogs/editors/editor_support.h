@@ -25,6 +25,17 @@ struct EditorParameters {
 // The galaxy type of a launcher call, or nothing outside 0..49.
 std::optional<std::int16_t> EditedGalaxyType(int galaxyType);
 
+// Shows an editor modally for one galaxy type of the properties dialog, then
+// releases it; nothing for an index outside the galaxy types.
+template <typename Editor>
+void ShowEditorFor(Form& props, int galaxyType) {
+    const auto type = EditedGalaxyType(galaxyType);
+    if (!type) return;
+    Editor::Instance().FormLet({*type, &props});
+    Editor::Instance().ShowModal();
+    Editor::Release();
+}
+
 // A box's number as the editors read it: "0" put in front of the text (an
 // empty box reads 0), then clamped into low..high. Nothing for a missing box
 // or a text that is no number, so that the statement using it is skipped.

@@ -367,12 +367,6 @@ void IfsDialog::PreviewIFS(bool start) {
     preview_.Start(form, Handed(), keep, store);
 }
 
-void ShowUserIfsEditor(Form& props, int galaxyType) {
-    const auto type = EditedGalaxyType(galaxyType);
-    if (!type) return;
-    IfsDialog::Instance().FormLet({*type, &props});
-    IfsDialog::Instance().ShowModal();
-    IfsDialog::Release();
-}
+void ShowUserIfsEditor(Form& props, int galaxyType) { ShowEditorFor<IfsDialog>(props, galaxyType); }
 
 }  // namespace orbweave

@@ -191,12 +191,6 @@ void LevelsDialog::PreviewLevels(bool start) {
     preview_.Start(form, Handed(), keep, [this] { return StoreLevels(); });
 }
 
-void ShowLevelsEditor(Form& props, int galaxyType) {
-    const auto type = EditedGalaxyType(galaxyType);
-    if (!type) return;
-    LevelsDialog::Instance().FormLet({*type, &props});
-    LevelsDialog::Instance().ShowModal();
-    LevelsDialog::Release();
-}
+void ShowLevelsEditor(Form& props, int galaxyType) { ShowEditorFor<LevelsDialog>(props, galaxyType); }
 
 }  // namespace orbweave

@@ -610,12 +610,6 @@ void MoleculeDialog::PreviewMolecule(bool start) {
     preview_.Start(form, Handed(), keep, store);
 }
 
-void ShowMoleculeEditor(Form& props, int galaxyType) {
-    const auto type = EditedGalaxyType(galaxyType);
-    if (!type) return;
-    MoleculeDialog::Instance().FormLet({*type, &props});
-    MoleculeDialog::Instance().ShowModal();
-    MoleculeDialog::Release();
-}
+void ShowMoleculeEditor(Form& props, int galaxyType) { ShowEditorFor<MoleculeDialog>(props, galaxyType); }
 
 }  // namespace orbweave
