@@ -127,13 +127,18 @@ TEST_F(CreditsWindowTest, LoadsAt440By320EnlargedAndKeepsLayoutBelow240By160) {
 
 TEST_F(CreditsWindowTest, ADoubleClickChangesTheBlendOnceAndMaximises) {
     // The starfield that the window's activation starts stops at its first frame.
-    onPump = [] { runState.StopRequested = true; };
+    bool started = false;
+    onPump = [&] {
+        started = true;
+        runState.StopRequested = true;
+    };
     CreditsWindow& credits = Open({500, 0.005f, 2.0f, {}});
     Form& form = credits.Frm();
     QWindow* window = form.Window()->windowHandle();
     ASSERT_NE(window, nullptr);
     credits.Form_Activate();
-    QCoreApplication::processEvents();
+    for (int wait = 0; wait < 200 && !started; ++wait) QTest::qWait(5);
+    ASSERT_TRUE(started);
     ASSERT_FALSE(credits.Running());
     displayState.CurrentBlend = 95;
     const QPoint inField = form.Get("picField").Widget()->mapTo(form.Window(), QPoint(5, 5));
