@@ -31,11 +31,11 @@ namespace {
 
 constexpr std::string_view kFormName = "frmSystemDiag";
 constexpr std::string_view kPlacementName = "SystemDiag";
-constexpr int kClientWidth = 6000;
-constexpr int kClientHeight = 5040;
+constexpr int kClientWidth = 7200;
+constexpr int kClientHeight = 5280;
 
 constexpr ControlSpec kDiagControls[] = {
-    FrameRow("fraDelay", kNoIndex, {120, 60, 5760, 1740}, "Display"),
+    FrameRow("fraDelay", kNoIndex, {120, 60, 6960, 1740}, "Display"),
     LabelRow("lblDiagnostics", 0, {120, 330, 2880, 255}, "Width, height (twips):").In("fraDelay"),
     TextRow("txtDiagnostics", 0, {3120, 300, 1200, 300}).In("fraDelay"),
     TextRow("txtDiagnostics", 1, {4380, 300, 1200, 300}).In("fraDelay"),
@@ -44,17 +44,17 @@ constexpr ControlSpec kDiagControls[] = {
     LabelRow("lblDiagnostics", 3, {120, 1050, 2880, 255}, "Total display colors:").In("fraDelay"),
     TextRow("txtDiagnostics", 3, {3120, 1020, 2460, 300}).In("fraDelay"),
     LabelRow("lblValues", kNoIndex, {120, 1410, 5400, 255}, "Problematic values are noted in Red.").In("fraDelay"),
-    FrameRow("fraOpsys", kNoIndex, {120, 1860, 5760, 720}, "Operating System"),
+    FrameRow("fraOpsys", kNoIndex, {120, 1860, 6960, 720}, "Operating System"),
     LabelRow("lblDiagnostics", 4, {120, 330, 2880, 255}, "OS Version:").In("fraOpsys"),
     TextRow("txtDiagnostics", 4, {3120, 300, 1200, 300}).In("fraOpsys"),
-    FrameRow("fraRegistry", kNoIndex, {120, 2640, 5760, 1740}, "Registry Access"),
-    LabelRow("lblRegInfo", kNoIndex, {120, 270, 5520, 960}, "").In("fraRegistry").Styled(kStyleWordWrap),
-    LabelRow("lblDiagnostics", 5, {120, 1350, 3840, 255}, "Registry write test (passed test if value is OK):")
+    FrameRow("fraRegistry", kNoIndex, {120, 2640, 6960, 1980}, "Registry Access"),
+    LabelRow("lblRegInfo", kNoIndex, {120, 270, 6720, 1200}, "").In("fraRegistry").Styled(kStyleWordWrap),
+    LabelRow("lblDiagnostics", 5, {120, 1590, 5040, 255}, "Registry write test (passed test if value is OK):")
         .In("fraRegistry"),
-    TextRow("txtDiagnostics", 5, {4020, 1320, 1560, 300}).In("fraRegistry"),
-    ButtonRow("cmdSysInfo", kNoIndex, {120, 4500, 2520, 375}, "&Complete System   Info..."),
-    ButtonRow("cmdHelp", kNoIndex, {3300, 4500, 1215, 375}, "&Help"),
-    ButtonRow("cmdDismiss", kNoIndex, {4665, 4500, 1215, 375}, "OK"),
+    TextRow("txtDiagnostics", 5, {5280, 1560, 1560, 300}).In("fraRegistry"),
+    ButtonRow("cmdSysInfo", kNoIndex, {120, 4740, 2520, 375}, "&Complete System   Info..."),
+    ButtonRow("cmdHelp", kNoIndex, {4500, 4740, 1215, 375}, "&Help"),
+    ButtonRow("cmdDismiss", kNoIndex, {5865, 4740, 1215, 375}, "OK"),
 };
 
 constexpr std::string_view kRegInfoText =
