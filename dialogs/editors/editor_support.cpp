@@ -79,6 +79,18 @@ void ShowNote(std::string_view text) {
     ShowMessage(text, kMessageTitle, {MessageIcon::Information, MessageButtons::Ok, 0});
 }
 
+UniGalaxy& EditedRecord(const EditorParameters& handed) {
+    return UniGalaxies[static_cast<std::size_t>(handed.galaxyType)];
+}
+
+void LoadEditorTitles(Form& editor, const EditorParameters& handed, const EditorTitles& titles) {
+    UseEditorFont(editor);
+    const std::string name = handed.props != nullptr ? GalaxyTypeName(*handed.props) : std::string();
+    editor.SetCaption(std::string(titles.captionPrefix) + name);
+    editor.SetCaption("fraPreview", kNoIndex, std::string(titles.previewPrefix) + name);
+    editor.SetHelpContextId(titles.helpContext);
+}
+
 void ShowEditorHelp(int context) { ShowHelp(ApplicationHelpFile(), kHelpContext, context); }
 
 void UseEditorFont(Form& editor) { editor.SetFont({.name = {}, .size = kEditorFontPoints, .bold = false}); }
@@ -118,6 +130,13 @@ void GalaxyBoxesToProps(const Form& editor, Form& props) {
         if (const auto value = BoxInt32(editor, kGalaxyBoxes, index, 0, kLargestExtent))
             props.SetText(kGalaxyBoxes, index, NumberToText(*value));
     }
+}
+
+void CommitAndClose(Form& editor, const EditorParameters& handed, const std::function<bool()>& store) {
+    editor.CommitActiveEdit(editor.Get<CommandButton>("cmdOK"));
+    if (!store()) return;
+    if (handed.props != nullptr) GalaxyBoxesToProps(editor, *handed.props);
+    editor.Unload();
 }
 
 // --- Preview ---

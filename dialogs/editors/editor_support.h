@@ -54,6 +54,18 @@ void TakeBox(T& field, const std::optional<T>& value) {
 // The properties dialog's txtUniGalName.
 std::string GalaxyTypeName(const Form& props);
 
+// The galaxy type's record an editor edits.
+UniGalaxy& EditedRecord(const EditorParameters& handed);
+
+// The start of every editor's loading: its font, its caption and the preview
+// frame's title (each followed by the edited type's name) and its help number.
+struct EditorTitles {
+    std::string_view captionPrefix;
+    std::string_view previewPrefix;
+    int helpContext = 0;
+};
+void LoadEditorTitles(Form& editor, const EditorParameters& handed, const EditorTitles& titles);
+
 // An information box titled "Orbweave".
 void ShowNote(std::string_view text);
 // The help file at the editor's context number.
@@ -91,6 +103,11 @@ struct GalaxyExtent {
 void GalaxyBoxesToRecord(const Form& editor, UniGalaxy& record);
 // The same three values into the properties dialog's txtGalaxy(0..2).
 void GalaxyBoxesToProps(const Form& editor, Form& props);
+
+// OK of the molecule and IFS editors: the focused box is committed, then
+// store writes the record (or refuses, having said why, and the editor
+// stays); the galaxy boxes go to the properties dialog and the editor unloads.
+void CommitAndClose(Form& editor, const EditorParameters& handed, const std::function<bool()>& store);
 
 // An editor's live preview. A start keeps the part of the record the preview
 // changes, stores the editor's boxes, locks the editor (only cmdPreview,

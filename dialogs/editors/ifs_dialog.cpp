@@ -158,21 +158,17 @@ IfsDialog::IfsDialog() : Dialog(kFormName, kControls, kPlacementName), preview_(
     Frm().SetClientSize(kMinClientWidth, kMinClientHeight);
 }
 
-UniGalaxy& IfsDialog::Record() const { return UniGalaxies[static_cast<std::size_t>(Handed().galaxyType)]; }
+UniGalaxy& IfsDialog::Record() const { return EditedRecord(Handed()); }
 
 // --- Loading ---
 
 void IfsDialog::Load() {
     Form& form = Frm();
-    UseEditorFont(form);
-    const std::string name = Handed().props != nullptr ? GalaxyTypeName(*Handed().props) : std::string();
-    form.SetCaption(std::string(kCaptionPrefix) + name);
-    form.SetHelpContextId(kHelpContextId);
+    LoadEditorTitles(form, Handed(), {kCaptionPrefix, kPreviewPrefix, kHelpContextId});
     auto& themes = form.Get<ComboBox>("cboTheme");
     for (std::string_view theme : kIfsThemeNames) themes.AddItem(theme);
     themes.SetListIndex(0);
     for (const TwoLineLabel& header : kHeaders) form.SetCaption(header.name, kNoIndex, header.caption);
-    form.SetCaption("fraPreview", kNoIndex, std::string(kPreviewPrefix) + name);
     const IfsBlock& ifs = Record().Ifs;
     form.SetText("txtCenter", 0, NumberToText(ifs.IFS_CenterX));
     form.SetText("txtCenter", 1, NumberToText(ifs.IFS_CenterY));
@@ -337,11 +333,7 @@ bool IfsDialog::StoreIFS() {
 }
 
 void IfsDialog::cmdOK_Click() {
-    Form& form = Frm();
-    form.CommitActiveEdit(form.Get<CommandButton>("cmdOK"));
-    if (!StoreIFS()) return;
-    if (Handed().props != nullptr) GalaxyBoxesToProps(form, *Handed().props);
-    form.Unload();
+    CommitAndClose(Frm(), Handed(), [this] { return StoreIFS(); });
 }
 
 void IfsDialog::cmdPreview_Click() { PreviewIFS(Frm().Get("cmdPreview").Caption() == kIdleCaption); }

@@ -109,15 +109,11 @@ LevelsDialog::LevelsDialog() : Dialog(kFormName, kControls, kPlacementName), pre
     Frm().SetClientSize(kMinClientWidth, kMinClientHeight);
 }
 
-UniGalaxy& LevelsDialog::Record() const { return UniGalaxies[static_cast<std::size_t>(Handed().galaxyType)]; }
+UniGalaxy& LevelsDialog::Record() const { return EditedRecord(Handed()); }
 
 void LevelsDialog::Load() {
     Form& form = Frm();
-    UseEditorFont(form);
-    const std::string name = Handed().props != nullptr ? GalaxyTypeName(*Handed().props) : std::string();
-    form.SetCaption(std::string(kCaptionPrefix) + name);
-    form.SetCaption("fraPreview", kNoIndex, std::string(kPreviewPrefix) + name);
-    form.SetHelpContextId(kHelpContextId);
+    LoadEditorTitles(form, Handed(), {kCaptionPrefix, kPreviewPrefix, kHelpContextId});
     for (const LengthLimit& limit : kLengthLimits) form.Get<TextBox>(limit.box, limit.index).SetMaxLength(limit.length);
     BindNumericBoxes(form, kBoxes);
     form.Get("cmdOK").events.click = [this] { cmdOK_Click(); };

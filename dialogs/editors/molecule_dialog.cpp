@@ -272,16 +272,13 @@ MoleculeDialog::MoleculeDialog()
     Frm().SetClientSize(kMinClientWidth, kMinClientHeight);
 }
 
-UniGalaxy& MoleculeDialog::Record() const { return UniGalaxies[static_cast<std::size_t>(Handed().galaxyType)]; }
+UniGalaxy& MoleculeDialog::Record() const { return EditedRecord(Handed()); }
 
 // --- Loading ---
 
 void MoleculeDialog::Load() {
     Form& form = Frm();
-    UseEditorFont(form);
-    const std::string name = Handed().props != nullptr ? GalaxyTypeName(*Handed().props) : std::string();
-    form.SetCaption(std::string(kCaptionPrefix) + name);
-    form.SetHelpContextId(kHelpContextId);
+    LoadEditorTitles(form, Handed(), {kCaptionPrefix, kPreviewPrefix, kHelpContextId});
     for (const HelpContext& row : kHelpContexts) form.Get(row.name, row.index).SetHelpContextId(row.id);
     for (const LengthLimit& limit : kLengthLimits)
         for (int index = 0; index < limit.count; ++index)
@@ -290,7 +287,6 @@ void MoleculeDialog::Load() {
     WireHandlers();
     FillLists();
     SetLabelCaptions();
-    form.SetCaption("fraPreview", kNoIndex, std::string(kPreviewPrefix) + name);
     FillFromRecord();
     StackFrames();
 }
@@ -580,11 +576,7 @@ bool MoleculeDialog::StoreMolecule() {
 }
 
 void MoleculeDialog::cmdOK_Click() {
-    Form& form = Frm();
-    form.CommitActiveEdit(form.Get<CommandButton>("cmdOK"));
-    if (!StoreMolecule()) return;
-    if (Handed().props != nullptr) GalaxyBoxesToProps(form, *Handed().props);
-    form.Unload();
+    CommitAndClose(Frm(), Handed(), [this] { return StoreMolecule(); });
 }
 
 void MoleculeDialog::cmdPreview_Click() { PreviewMolecule(Frm().Get("cmdPreview").Caption() == kIdleCaption); }
