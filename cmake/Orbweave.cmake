@@ -24,3 +24,25 @@ function(orbweave_test name)
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
+
+# orbweave_dialog_e2e(<group> <script> CASES ... [TOOLS ...])
+# One test "e2e-<group>-<case>" per case: bash <script> <case> orbweave
+# settings-tool [tools...] <shots folder>, on a private Xvfb screen (the lock
+# keeps the cases of every group apart), skipped with status 77.
+function(orbweave_dialog_e2e group script)
+  cmake_parse_arguments(ARG "" "" "CASES;TOOLS" ${ARGN})
+  set(tool_files)
+  foreach(tool IN LISTS ARG_TOOLS)
+    list(APPEND tool_files $<TARGET_FILE:${tool}>)
+  endforeach()
+  foreach(case IN LISTS ARG_CASES)
+    add_test(NAME e2e-${group}-${case}
+      COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/${script} ${case} $<TARGET_FILE:orbweave>
+              $<TARGET_FILE:settings-tool> ${tool_files} ${CMAKE_CURRENT_BINARY_DIR}/shots)
+    set_tests_properties(e2e-${group}-${case} PROPERTIES
+      SKIP_RETURN_CODE 77
+      TIMEOUT 300
+      RESOURCE_LOCK e2e-xvfb
+      ENVIRONMENT "${ORBWEAVE_TEST_ENV}")
+  endforeach()
+endfunction()
