@@ -3,13 +3,16 @@
 #include <SDL.h>
 #include <fcntl.h>
 #include <unistd.h>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <QWidget>
 #include <array>
 #include <cerrno>
 #include <csignal>
 
+#include "host/frame_yield.h"
 #include "renderer/display/run_state.h"
 
 namespace orbweave {
@@ -17,8 +20,10 @@ namespace orbweave {
 namespace {
 
 constexpr std::array kStopSignals = {SIGTERM, SIGHUP, SIGINT};
+// Between two steps of the wind-down: well within a frame.
+constexpr int kWindDownStepMs = 10;
 
-// Read and write ends of the pipe from the handler to the frame's yield.
+// Read and write ends of the pipe from the handler to Qt's event loop.
 int stopPipe[2] = {-1, -1};
 
 void OnStopSignal(int) {
@@ -29,22 +34,73 @@ void OnStopSignal(int) {
     errno = saved;
 }
 
+// Both owned by the application, so they go before the application does.
+struct StopSignalObjects {
+    QPointer<QSocketNotifier> notifier;
+    QPointer<QTimer> windDown;
+};
+
+StopSignalObjects& Objects() {
+    static StopSignalObjects objects;
+    return objects;
+}
+
+// The first visible top-level window, or null.
+QWidget* OpenWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// One step of the wind-down. A window never closes while an animation
+// started from the running event loop is on the stack: the loop returns and
+// restores what it changed first. A modal window opened above an animation
+// closes, which lets the animation's handler go on and the loop return.
+void WindDownStep() {
+    runState.StopRequested = true;
+    if (AnimationRunsHere() || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        return;
+    }
+    QWidget* window = QApplication::activePopupWidget();
+    if (window == nullptr) {
+        window = QApplication::activeModalWidget();
+    }
+    if (window == nullptr) {
+        window = OpenWindow();
+    }
+    if (window != nullptr) {
+        window->close();
+    }
+}
+
 void TakeStopSignals() {
     char bytes[64];
     while (::read(stopPipe[0], bytes, sizeof bytes) > 0) {}
-    runState.StopRequested = true;
+    QTimer* windDown = Objects().windDown;
+    if (windDown != nullptr && !windDown->isActive()) {
+        windDown->start();
+        WindDownStep();
+    }
 }
 
 bool OpenStopPipe() {
     if (stopPipe[0] < 0 && ::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         return false;
     }
-    // Owned by the application, so it goes before the application does.
-    static QPointer<QSocketNotifier> notifier;
-    if (notifier.isNull()) {
-        notifier = new QSocketNotifier(stopPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-        QObject::connect(notifier, &QSocketNotifier::activated, [] { TakeStopSignals(); });
+    StopSignalObjects& objects = Objects();
+    if (objects.notifier.isNull()) {
+        objects.notifier = new QSocketNotifier(stopPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+        QObject::connect(objects.notifier, &QSocketNotifier::activated, [] { TakeStopSignals(); });
     }
+    if (objects.windDown.isNull()) {
+        objects.windDown = new QTimer(QCoreApplication::instance());
+        objects.windDown->setInterval(kWindDownStepMs);
+        QObject::connect(objects.windDown, &QTimer::timeout, [] { WindDownStep(); });
+    }
+    objects.windDown->stop();
     return true;
 }
 

@@ -1,13 +1,10 @@
 #include "host/trace.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "core/convert.h"
-#include "platform/display/sdl_backend.h"
-#include "renderer/display/pacing.h"
 #include "renderer/display/run_state.h"
 
 namespace orbweave {
@@ -25,22 +22,6 @@ Trace& TraceState() {
     return trace;
 }
 
-// The frame's usual yield (Qt's pending events, then SDL's). A frame counts
-// once, when its loop has written a new start tick: the preview's pauses
-// while its first universe forms yield many times within one frame.
-void CountedYield() {
-    if (QCoreApplication::instance() != nullptr) {
-        QCoreApplication::processEvents();
-    }
-    display::PumpSdlEvents();
-    Trace& trace = TraceState();
-    if (runState.FrameStartTick != trace.frameStart) {
-        trace.frameStart = runState.FrameStartTick;
-        ++trace.frames;
-        TraceEvent("frame");
-    }
-}
-
 }  // namespace
 
 void StartTrace() {
@@ -50,13 +31,19 @@ void StartTrace() {
     }
     // "e": the file is not handed on to programs this one starts.
     TraceState().file = std::fopen(path, "ae");
-    if (TraceState().file == nullptr) {
-        return;
-    }
-    SetFramePacer({{}, {}, CountedYield});
 }
 
 bool Tracing() { return TraceState().file != nullptr; }
+
+void CountTracedFrame() {
+    Trace& trace = TraceState();
+    if (trace.file == nullptr || runState.FrameStartTick == trace.frameStart) {
+        return;
+    }
+    trace.frameStart = runState.FrameStartTick;
+    ++trace.frames;
+    TraceEvent("frame");
+}
 
 void TraceEvent(std::string_view event) {
     Trace& trace = TraceState();

@@ -20,6 +20,12 @@ inline constexpr const char* kTraceVariable = "ORBWEAVE_TRACE";
 // then on; does nothing when the variable is unset or empty.
 void StartTrace();
 
+// Counts a frame and appends "<frames> frame", when the trace is on and the
+// running loop has written a new start tick since the last count: the
+// preview's pauses while its first universe forms yield many times within
+// one frame. The frame's yield calls it (host/frame_yield.h).
+void CountTracedFrame();
+
 // The trace is on: callers skip building lines nobody reads.
 bool Tracing();
 

@@ -1,0 +1,39 @@
+#include "host/frame_yield.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <utility>
+
+#include "host/trace.h"
+#include "platform/display/sdl_backend.h"
+#include "renderer/display/pacing.h"
+
+namespace orbweave {
+
+namespace {
+
+constexpr int kNoAnimation = -1;
+
+// The event-loop level of the innermost frame yield on the stack.
+int yieldLevel = kNoAnimation;
+
+// How many event loops (the application's, a modal window's) are running.
+int EventLoopLevel() { return QThread::currentThread()->loopLevel(); }
+
+void FrameYield() {
+    if (QCoreApplication::instance() != nullptr) {
+        const int outer = std::exchange(yieldLevel, EventLoopLevel());
+        QCoreApplication::processEvents();
+        yieldLevel = outer;
+    }
+    display::PumpSdlEvents();
+    CountTracedFrame();
+}
+
+}  // namespace
+
+void InstallFrameYield() { SetFramePacer({{}, {}, FrameYield}); }
+
+bool AnimationRunsHere() { return yieldLevel != kNoAnimation && yieldLevel == EventLoopLevel(); }
+
+}  // namespace orbweave
