@@ -14,8 +14,13 @@
 #   signals-saver   SIGTERM, SIGHUP and SIGINT end "/S" the normal way (status
 #                   0, report written); an ignored SIGINT stays ignored
 #   signals-preview SIGTERM, SIGHUP and SIGINT end "/P <id>" with status 0
-#   no-display      without an X display "/S" explains what is missing on
-#                   standard error, answers its own question No and ends
+#   no-display      without an X display (none, an empty DISPLAY, one no
+#                   server answers) every mode ("/S", "/P", "/C", "/A", a
+#                   template) explains what is missing on standard error,
+#                   answers its own question No and ends with status 1
+#   display-gone    the X server dies under "/S" and under "/P <id>": the run
+#                   ends with status 1 and a line on standard error, not a
+#                   crash, and the store is whole
 # Every run starts without XDG_RUNTIME_DIR and must leave standard error empty.
 # Waits are for events (a window, a line of the program's trace, the end of a
 # process); "within a frame" is checked against the frames the program counts
@@ -49,14 +54,30 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 now_ms() { date +%s%3N; }
 
 if [ "$case_name" = no-display ]; then
-  # What a user sees: no display, no backend chosen for Qt or SDL.
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u SDL_VIDEODRIVER "$program" /S \
-    >"$work/out.log" 2>"$work/err.log"
-  status=$?
-  echo "without a display: status $status"; cat "$work/err.log"
-  [ "$status" -eq 1 ] || fail "exit status $status, not 1"
   expected=$(printf 'Orbweave: X Display Not Found\r\n\r\nIt appears that SDL2 cannot reach an X display on your system.  Please start Orbweave inside an X11 session, with DISPLAY naming the X server.\r\n\r\nURL:  https://www.libsdl.org/download-2.0.php\r\n\r\nWould you like to go to the site now?\nx')
-  [ "$(cat "$work/err.log"; echo x)" = "$expected" ] || fail "standard error is not the one message"
+  printf '\r\n[Universe]\r\nUniverse_Stars=12000\r\n' >"$work/Sample.owv"
+  "$helpers/settings-tool" set Universe Universe_Stars 12345
+  # What a user sees: no backend chosen for Qt or SDL. No X server answers
+  # on display 4711 (Xvfb picks its numbers from 0 up).
+  for display in unset empty :4711; do
+    case $display in
+    unset) display_env=(-u DISPLAY) ;;
+    empty) display_env=(DISPLAY=) ;;
+    *) display_env=(DISPLAY=$display) ;;
+    esac
+    for mode in /S '/P 1234' /C /A "$work/Sample.owv"; do
+      # shellcheck disable=SC2086 # "/P 1234" is two arguments
+      timeout $guard env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u SDL_VIDEODRIVER "${display_env[@]}" \
+        "$program" $mode >"$work/out.log" 2>"$work/err.log"
+      status=$?
+      echo "DISPLAY $display, $mode: status $status"
+      [ "$status" -eq 1 ] || fail "DISPLAY $display, $mode: exit status $status, not 1"
+      [ "$(cat "$work/err.log"; echo x)" = "$expected" ] ||
+        { cat "$work/err.log"; fail "DISPLAY $display, $mode: standard error is not the one message"; }
+    done
+  done
+  stars=$("$helpers/settings-tool" get Universe Universe_Stars)
+  [ "$stars" = 12345 ] || fail "the template was imported without a display: Universe_Stars is '$stars'"
   [ $failures -eq 0 ] && echo "$case_name: passed"
   exit $((failures > 0))
 fi
@@ -66,17 +87,22 @@ for cmd in Xvfb xdotool xwininfo import convert; do
 done
 [ -e "$(dirname "$program")/libcorvane.so" ] || { echo "skipped: libcorvane.so is not built"; exit 77; }
 
-# Xvfb picks a free display number itself and writes it to the pipe. It must
-# not reset when its last client leaves: the pointer would go back to the
-# middle of the screen.
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 ${width}x${height}x${depth} -nolisten tcp -noreset 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display=
-read -r -t $guard display <"$work/displayfd" || true
-[ -n "$display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-
-export DISPLAY=:$display SDL_VIDEODRIVER=x11 QT_QPA_PLATFORM=offscreen
+# start_xvfb: a screen of our own. Xvfb picks a free display number itself
+# and writes it to the pipe. It must not reset when its last client leaves:
+# the pointer would go back to the middle of the screen.
+start_xvfb() {
+  rm -f "$work/displayfd"
+  mkfifo "$work/displayfd"
+  Xvfb -displayfd 3 -screen 0 ${width}x${height}x${depth} -nolisten tcp -noreset 3>"$work/displayfd" \
+    >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  local display=
+  read -r -t $guard display <"$work/displayfd" || true
+  [ -n "$display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+  export DISPLAY=:$display
+}
+start_xvfb
+export SDL_VIDEODRIVER=x11 QT_QPA_PLATFORM=offscreen
 export ORBWEAVE_TRACE=$work/trace
 mkdir -p "$shots" "$work/run"
 setting() { "$helpers/settings-tool" "$@"; }
@@ -355,6 +381,28 @@ signals-preview)
     else
       fail "SIG$signal did not end the preview cleanly"
     fi
+  done
+  ;;
+display-gone)
+  # The saver, then the preview, each on a screen of its own that dies.
+  readonly lost='Orbweave: The connection to the X display was lost.'
+  for mode in saver preview; do
+    if [ $mode = preview ]; then
+      stop "$xvfb_pid"; start_xvfb; start_host; start /P "$host"
+    else
+      start /S
+    fi
+    wait_frames 20 || fail "$mode: no frames"
+    stored=$(setting get 'Universe\Galaxy0' _UniGalName)
+    stop "$xvfb_pid"; xvfb_pid=
+    until_true eval '! running' || fail "$mode: the run outlived its X server"
+    wait "$saver_pid"; status=$?
+    saver_pid=
+    echo "$mode: status $status after its X server died"; cat "$work/err.log"
+    [ "$status" -eq 1 ] || fail "$mode: exit status $status, not 1"
+    [ "$(cat "$work/err.log")" = "$lost" ] || fail "$mode: standard error is not the one line"
+    [ "$(setting get 'Universe\Galaxy0' _UniGalName)" = "$stored" ] || fail "$mode: the store changed"
+    [ $mode = preview ] && { stop "$host_pid"; host_pid=; }
   done
   ;;
 *)
