@@ -2,8 +2,8 @@
 # dots per inch (15 twips per pixel), fresh settings folders, and the waits
 # and window look-ups the scripts share. The caller sets `program` (the
 # orbweave binary) before sourcing and calls start_xvfb when it needs a
-# screen. Waits are for events (a window, the end of a process); the guard
-# only keeps a hung run from hanging the test.
+# screen (stop_xvfb takes it away). Waits are for events (a window, the end
+# of a process); the guard only keeps a hung run from hanging the test.
 
 readonly dialog_name='Orbweave Properties'
 # Seconds before a wait gives up: far beyond any run, however loaded the machine.
@@ -11,16 +11,21 @@ readonly guard=60
 
 work=$(mktemp -d)
 xvfb_pid= dialog_pid=
-# The dialog ends on the second SIGTERM (the first only stops animations).
+# One SIGTERM ends the dialog as Cancel does: an animation stops, modal
+# windows close, nothing is stored.
 stop_dialog() {
   [ -n "$dialog_pid" ] || return 0
-  kill "$dialog_pid" 2>/dev/null && kill "$dialog_pid" 2>/dev/null
+  kill "$dialog_pid" 2>/dev/null
   wait "$dialog_pid" 2>/dev/null
   dialog_pid=
 }
+stop_xvfb() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=
+}
 cleanup() {
   stop_dialog
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -43,6 +48,7 @@ need() {
 # writes it to the pipe. It must not reset when its last client leaves,
 # since one dialog run follows another.
 start_xvfb() {
+  rm -f "$work/displayfd"
   mkfifo "$work/displayfd"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$work/displayfd" \
     >"$work/xvfb.log" 2>&1 &
