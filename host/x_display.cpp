@@ -1,11 +1,9 @@
 #include "host/x_display.h"
 
-// Qt's headers come first: Xlib defines macros that clash with their names.
+// Qt's headers come before Xlib's, whose macros clash with their names.
 #include <QString>
 #include <QtGlobal>
-// clang-format off
 #include <X11/Xlib.h>
-// clang-format on
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>

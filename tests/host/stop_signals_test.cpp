@@ -27,8 +27,7 @@ void Default(int signal) { std::signal(signal, SIG_DFL); }
 // Notes each close a window accepts.
 class ClosingWatch : public QObject {
 public:
-    ClosingWatch(QWidget& window, std::string name, std::vector<std::string>& log)
-        : name_(std::move(name)), log_(log) {
+    ClosingWatch(QWidget& window, std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {
         window.installEventFilter(this);
     }
 

@@ -63,15 +63,18 @@ const auto none = std::nullopt;
 INSTANTIATE_TEST_SUITE_P(
     Environments, ChooseBackendsTest,
     ::testing::Values(
-        Row{"no display: Qt headless, SDL on X11 to report it", {none, none, none, none},
+        Row{"no display: Qt headless, SDL on X11 to report it",
+            {none, none, none, none},
             {none, none, "offscreen", "x11"}},
         Row{"an empty DISPLAY counts as none", {"", none, none, none}, {none, none, "offscreen", "x11"}},
-        Row{"a DISPLAY no server answers counts as none", {kDeadDisplay, none, none, none},
+        Row{"a DISPLAY no server answers counts as none",
+            {kDeadDisplay, none, none, none},
             {none, none, "offscreen", "x11"}},
         // Qt's X11 platform could only abort without a display.
         Row{"an explicit xcb gives way", {kDeadDisplay, none, "xcb", none}, {none, none, "offscreen", "x11"}},
         Row{"other explicit choices win", {none, none, "minimal", "dummy"}, {none, none, "minimal", "dummy"}},
-        Row{"a Wayland display is left to Qt and SDL", {kDeadDisplay, "wayland-0", none, none},
+        Row{"a Wayland display is left to Qt and SDL",
+            {kDeadDisplay, "wayland-0", none, none},
             {none, "wayland-0", none, none}}),
     [](const ::testing::TestParamInfo<Row>& info) {
         std::string name;
