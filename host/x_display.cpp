@@ -1,9 +1,11 @@
 #include "host/x_display.h"
 
-// Qt's headers come before Xlib's, whose macros clash with their names.
 #include <QString>
 #include <QtGlobal>
+
+// Xlib's macros clash with names in Qt's headers, so it comes after them.
 #include <X11/Xlib.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
