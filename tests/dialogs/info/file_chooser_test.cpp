@@ -151,12 +151,38 @@ TEST_F(FileChooserTest, ListsMatchingOrdinaryFilesIgnoringCase) {
     EXPECT_EQ(Listed(), (std::vector<std::string>{"day.owv", "NIGHT.OWV"}));
     chooser.Frm().SetListIndex("cboTypes", kNoIndex, 1);
     EXPECT_EQ(Listed(), (std::vector<std::string>{"day.owv", "NIGHT.OWV", "README"}));
-    EXPECT_EQ(MatchingFiles(folder.string(), "*.txt;*.OWV"), (std::vector<std::string>{"day.owv", "NIGHT.OWV"}));
+    std::vector<std::string> matching;
+    for (const ListedFile& file : MatchingFiles(folder.string(), "*.txt;*.OWV")) matching.push_back(file.name);
+    EXPECT_EQ(matching, (std::vector<std::string>{"day.owv", "NIGHT.OWV"}));
     // Clicking a file names it; OK then opens it.
     chooser.Frm().SetListIndex("filTemp", kNoIndex, 1);
     EXPECT_EQ(chooser.Frm().GetText("txtFile"), "NIGHT.OWV");
     chooser.Frm().Get<CommandButton>("cmdOK").PerformClick();
     EXPECT_EQ(chooser.FullFileName(), (folder / "NIGHT.OWV").string());
+}
+
+TEST_F(FileChooserTest, NamesThatAreNotUtf8AreListedDecodedAndOpenByTheirOwnBytes) {
+    const std::string latin1 = "caf\xe9.owv";   // "café.owv" in Latin-1
+    Touch(folder / latin1);
+    Touch(folder / "\xff.owv");                 // a byte UTF-8 never holds
+    Touch(folder / "\xef\xbf\xbd.owv");        // U+FFFD itself, shown as the one before
+    FileChooser& chooser = Open(true);
+    const std::string replaced = "\xef\xbf\xbd";
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"caf" + replaced + ".owv", replaced + ".owv", replaced + ".owv"}));
+    const std::vector<ListedFile> files = MatchingFiles(folder.string(), "*.owv");
+    ASSERT_EQ(files.size(), 3u);
+    EXPECT_EQ(files[0].name, latin1);
+    // The two names shown alike are told apart by the entry clicked.
+    for (int item : {1, 2}) {
+        const std::string name = files[static_cast<std::size_t>(item)].name;
+        FileChooser& again = item == 1 ? chooser : Open(true);
+        again.Frm().SetListIndex("filTemp", kNoIndex, item);
+        again.Frm().Get<CommandButton>("cmdOK").PerformClick();
+        EXPECT_TRUE(again.Accepted());
+        EXPECT_EQ(again.FullFileName(), (folder / name).string());
+        EXPECT_EQ(transfers.back(), (folder / name).string());
+        FileChooser::Release();
+    }
 }
 
 TEST_F(FileChooserTest, FileTypesAreReadInPairsUntilNoBarIsLeft) {
