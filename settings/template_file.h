@@ -84,8 +84,8 @@ void ClearTemplateTextCache();
 
 // The value of key in section of the template being imported, or defaultText
 // when the file cannot be read, holds no such entry or holds a value longer
-// than kTemplateValueLimit. The file matters only
-// when nothing is cached yet; without one only the cached text answers.
+// than kTemplateValueLimit. The file matters only when nothing is cached yet;
+// without one only the cached text answers.
 std::string ReadTemplateValue(std::string_view section, std::string_view key, std::string_view defaultText,
                               std::string_view file = {});
 

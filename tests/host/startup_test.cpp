@@ -151,19 +151,6 @@ TEST_F(StartupTest, ATemplateImportGivesANewUserTheFactoryGalaxyTypes) {
     EXPECT_EQ(ended, std::vector<int>{kExitFailure});
 }
 
-TEST_F(StartupTest, AFileThatIsNoTemplateImportsNothingAndTheSaverRuns) {
-    Store("Universe", "Universe_Stars", "12345");
-    Store("Advanced", "Adv_TimeDelay", "40");
-    const auto file = std::filesystem::temp_directory_path() / ("orbweave-" + std::to_string(::getpid()) + ".owv");
-    std::ofstream(file, std::ios::binary) << "Dear Ann,\r\n\r\nthe stars are out tonight.\r\n";
-    Main(file.string());
-    std::filesystem::remove(file);
-    EXPECT_EQ(GetSettingString("Universe", "Universe_Stars"), "12345");
-    EXPECT_EQ(GetSettingString("Advanced", "Adv_TimeDelay"), "40");
-    EXPECT_EQ(runState.RunMode, kRunModeSaver);
-    EXPECT_EQ(ended, std::vector<int>{kExitFailure});
-}
-
 TEST_F(StartupTest, TheColourDepthCheck) {
     InitDirectX();
     colourTables.DisplayBpp = 16;

@@ -297,11 +297,10 @@ TEST_F(PropsDialogTest, TheConfigurationRunEndsWhenTheDialogUnloads) {
 
 TEST_F(PropsDialogTest, BelowSixteenBitsPerPixelTheConfigurationRunExplainsAndOpensNoDialog) {
     colourTables.DisplayBpp = 15;
-    // Closes a dialog that opened all the same; gone with the test.
     bool opened = false;
-    QTimer guard;
+    QTimer guard;  // closes a dialog that opened all the same
     guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&opened] {
+    guard.callOnTimeout([&opened] {
         opened = PropertiesDialog::Exists() && PropertiesDialog::Instance().Loaded();
         if (opened) PropertiesDialog::Instance().Frm().Window()->close();
     });

@@ -199,21 +199,19 @@ std::vector<HostileTemplate> HostileTemplates() {
                                   Section("UniGal0\\IFS", Entry("IFS_0", megabyte) + Entry("IFS_1", megabyte)));
              },
          .stars = "18000"},
-        {.name = "ValuesAtTheValueLimit",
+        {.name = "AValueAtTheValueLimit",
          .make =
              [](const std::string& path) {
-                 const std::string longest(kTemplateValueLimit, '8');
-                 return Write(path, Section("Universe", Entry("Universe_Stars", longest)) +
-                                        Section("UniGal0", Entry("_UniGalName", longest)));
+                 return Write(path,
+                              Section("Universe", Entry("Universe_Stars", std::string(kTemplateValueLimit, '8'))));
              },
-         .stars = std::string(kTemplateValueLimit, '8'),
-         .firstName = std::string(kTemplateValueLimit, '8')},
+         .stars = std::string(kTemplateValueLimit, '8')},
         // Files that hold none of a template's sections are no templates.
         {.name = "Empty", .make = [](const std::string& path) { return Write(path, ""); }, .imports = false},
         {.name = "Letter",
          .make =
              [](const std::string& path) {
-                 return Write(path, "Dear Ann,\r\n[see the enclosed]\r\nUniverse_Stars=3\r\n");
+                 return Write(path, "Dear Ann,\r\n[universe]\r\nUniverse_Stars=3\r\n[see overleaf]\r\n");
              },
          .imports = false},
         {.name = "Utf16",
@@ -229,9 +227,6 @@ std::vector<HostileTemplate> HostileTemplates() {
          .imports = false},
         {.name = "BlankLines",
          .make = [](const std::string& path) { return Write(path, std::string(8 * kMegabyte, '\n')); },
-         .imports = false},
-        {.name = "SectionsOfOtherNames",
-         .make = [](const std::string& path) { return Write(path, NoiseSections(3) + Section("universe", "")); },
          .imports = false},
         // One section makes a template: every missing value takes its default.
         {.name = "OnlyTheLastComposite",
