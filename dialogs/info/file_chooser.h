@@ -15,6 +15,14 @@
 
 namespace orbweave {
 
+// A file of the file list: its name as the file system holds it (any bytes,
+// not always UTF-8) and as the list shows it, decoded as Qt decodes file
+// names (a byte that is not UTF-8 shows as U+FFFD).
+struct ListedFile {
+    std::string name;
+    std::string shown;
+};
+
 struct FileChooserParameters {
     FileChooserRequest request;
     // With the act flag: loads (open) or saves (save) the template file
@@ -57,12 +65,16 @@ private:
     void SelectDrive(const std::string& drive);
     void LoadFileTypes();
     void FillFileList();
+    // The typed name as the file system holds it: the listed name of the
+    // selected file when the box shows that file's name, else as typed.
+    std::string FileSystemName(const std::string& typed) const;
     // A refused name: the message, the focus back on the file-name box.
     void Refuse(std::string_view message);
     bool Accept(const std::string& fullName);
 
     std::vector<std::string> drives_;
     std::vector<std::string> folderEntries_;
+    std::vector<ListedFile> files_;
     std::string drive_;
     std::string folder_;
     std::string pattern_ = "*";
@@ -73,9 +85,10 @@ private:
 // The mount points a user may keep files on ("/" always, pseudo file
 // systems left out), in order.
 std::vector<std::string> MountPoints();
-// The regular, non-hidden files of a folder whose names match one of the
-// ";"-separated patterns, ignoring case ("*.*" matches every name), sorted.
-std::vector<std::string> MatchingFiles(const std::string& folder, std::string_view patterns);
+// The regular, non-hidden files of a folder whose shown names match one of
+// the ";"-separated patterns, ignoring case ("*.*" matches every name),
+// sorted by their shown names. A name that is not UTF-8 is listed too.
+std::vector<ListedFile> MatchingFiles(const std::string& folder, std::string_view patterns);
 // Folder and typed name joined with one "/".
 std::string JoinedFileName(std::string_view folder, std::string_view typed);
 
