@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 #include <csignal>
@@ -102,32 +101,6 @@ TEST_F(StopSignalsTest, ASignalIgnoredAtStartStaysIgnored) {
     std::raise(SIGINT);
     QCoreApplication::processEvents();
     EXPECT_FALSE(runState.StopRequested);
-}
-
-// Idle windows close one after the other as their close box would.
-TEST_F(StopSignalsTest, OneSignalClosesEveryWindow) {
-    QWidget first, second;
-    first.show();
-    second.show();
-    std::raise(SIGTERM);
-    EXPECT_TRUE(Until([&] { return !first.isVisible() && !second.isVisible(); }));
-}
-
-// A question no one answered takes the answer that does nothing.
-TEST_F(StopSignalsTest, AMessageBoxTakesTheAnswerThatDoesNothing) {
-    struct Row {
-        QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton answer;
-    };
-    for (const Row& row : {Row{QMessageBox::Yes | QMessageBox::No, QMessageBox::No},
-                           Row{QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel},
-                           Row{QMessageBox::Ok, QMessageBox::Ok}}) {
-        InstallStopSignals();
-        QMessageBox box(QMessageBox::Question, "Orbweave", "Go on?", row.buttons);
-        QTimer::singleShot(0, [] { std::raise(SIGTERM); });
-        EXPECT_EQ(box.exec(), row.answer);
-        Default(SIGTERM);
-    }
 }
 
 // The window an animation draws into closes only after the loop has

@@ -48,7 +48,6 @@ need() {
 # writes it to the pipe. It must not reset when its last client leaves,
 # since one dialog run follows another.
 start_xvfb() {
-  rm -f "$work/displayfd"
   mkfifo "$work/displayfd"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$work/displayfd" \
     >"$work/xvfb.log" 2>&1 &
