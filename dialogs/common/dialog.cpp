@@ -40,12 +40,13 @@ void DialogBase::EnsureLoaded() {
     if (state_ == State::Loaded) return;
     // Loading again after an unload starts from the table, as a first load does.
     if (state_ == State::Unloaded) BuildForm();
-    if (placementSection_.empty())
-        CenterFormOnScreen(*form_);
-    else
-        RestoreFormPlacement(*form_, placementSection_);
+    const bool restore = !placementSection_.empty() && PlacementStored(placementSection_);
+    if (restore) RestoreFormPlacement(*form_, placementSection_);
     state_ = State::Loaded;
     Load();
+    // Centred only once Load has given the window its size, so that a window
+    // sized there is not placed as if it had its table's size.
+    if (!restore) CenterFormOnScreen(*form_);
 }
 
 void DialogBase::Show() {

@@ -18,6 +18,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/numeric_boxes.h"
+#include "platform/forms/picture_box.h"
 #include "platform/forms/screen.h"
 #include "renderer/galaxy/hue_tables.h"
 #include "renderer/galaxy/star_colours.h"
@@ -263,6 +264,13 @@ std::int16_t StoredNumber(std::string_view text) {
     return ToInt16(number).value_or(0);
 }
 
+// A swatch shows its colour as its whole background: the back colour alone
+// only takes effect at the next clear.
+void FillSwatch(PictureBox& swatch, std::int32_t colour) {
+    swatch.SetBackColor(colour);
+    swatch.Drawing().Cls();
+}
+
 }  // namespace
 
 MoleculeDialog::MoleculeDialog()
@@ -387,7 +395,7 @@ void MoleculeDialog::cboElement_Click() {
     const ElementInfo colour = GetElementInfo(number, "Color");
     const auto* hue = std::get_if<std::int16_t>(&colour);
     if (hue == nullptr) return;
-    form.Get("picPropColor").SetBackColor(HueToRGB(*hue));
+    FillSwatch(form.Get<PictureBox>("picPropColor"), HueToRGB(*hue));
     if (Handed().props == nullptr) return;
     const auto hueStart = BoxInt16(*Handed().props, "txtGalaxy", kPropsHueStartBox, -kHueCount, kHueCount);
     if (!hueStart) return;
@@ -396,7 +404,7 @@ void MoleculeDialog::cboElement_Click() {
     // The table holds display order, which has red and blue exchanged at 24
     // and 32 bits per pixel; the swatch takes RGB order.
     if (colourTables.DisplayBpp >= 24) display = SwappedRedBlue(display);
-    form.Get("picDispColor").SetBackColor(display);
+    FillSwatch(form.Get<PictureBox>("picDispColor"), display);
 }
 
 void MoleculeDialog::cboType_Click() { SetStructureTypeLabels(Frm().Get<ComboBox>("cboType").ListIndex()); }
@@ -509,6 +517,8 @@ void MoleculeDialog::cmdClear_Click() {
     form.SetListIndex("cboElement", kNoIndex, -1);
     form.SetListIndex("cboType", kNoIndex, 0);
     for (int k = 0; k < kAtomNumberCount; ++k) form.SetText("txtProps", k, "");
+    form.SetText("txtPropNumber", kNoIndex, "");
+    form.SetText("txtPropSymbol", kNoIndex, "");
 }
 
 // --- Themes ---

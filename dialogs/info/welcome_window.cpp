@@ -36,7 +36,7 @@ constexpr std::array<std::string_view, 16> kWelcomeLines = {
     "*   This product is provided 'as is' without warranty of any kind.",
     "",
     "*   Features in Orbweave 5.0g:",
-    "      -  DirectX graphics techniques are employed.",
+    "      -  SDL2 graphics techniques are employed.",
     "      -  Select from various display resolutions.",
     "      -  Works on Linux with X11 (requires the SDL2 library).",
     "      -  Major Performance Enhancement in True Color - 32 bpp Mode.",
