@@ -47,8 +47,8 @@ constexpr ControlSpec kLeftColumn[] = {
     TextRow("txtBlend", 1, {3240, 1050, 585, 270}).In("fraDirectX").Tab(8),
 
     FrameRow("fraPropCopy", kNoIndex, {60, 2460, 3945, 1010}, "Copy Galaxy Props to All Types"),
-    LabelRow("lblPropCopyPick", kNoIndex, {120, 300, 660, 255}, "Props:").In("fraPropCopy"),
-    ComboRow("cboPropCopyList", kNoIndex, {780, 270, 3045, 300}).In("fraPropCopy").Tab(9),
+    LabelRow("lblPropCopyPick", kNoIndex, {120, 300, 540, 255}, "Props:").In("fraPropCopy"),
+    ComboRow("cboPropCopyList", kNoIndex, {660, 270, 3165, 300}).In("fraPropCopy").Tab(9),
     LabelRow("lblPropCopy", kNoIndex, {120, 660, 1800, 255}, "Value:").In("fraPropCopy"),
     TextRow("txtPropCopy", kNoIndex, {1965, 630, 1000, 285}).In("fraPropCopy").Tab(10),
     ComboRow("cboPropCopy", kNoIndex, {120, 630, 2845, 300}).In("fraPropCopy").Tab(11),

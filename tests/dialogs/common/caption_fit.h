@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "platform/forms/controls.h"
@@ -103,20 +104,38 @@ inline bool CaptionFits(const Control& control) {
     }
 }
 
+// Lists of the machine's own names (its drives and mount points, its fonts),
+// which may be of any length: their items are not measured.
+inline bool ListsMachineNames(const Control& control) {
+    return control.Name() == "drvTemp" || control.Name() == "cboFont";
+}
+
 // Every control of the form that shows and does not fit, one per line as
-// "name(index) "caption"".
+// "name(index) "caption" in WxH", with the widths measured.
 inline std::string ControlsThatDoNotFit(const Form& form) {
     std::string misfits;
     for (const Control* control : form.Controls()) {
         const QWidget* widget = control->Widget();
-        if (widget == nullptr || !widget->isVisibleTo(form.Window()) || CaptionFits(*control)) continue;
+        if (widget == nullptr || !widget->isVisibleTo(form.Window()) || ListsMachineNames(*control) ||
+            CaptionFits(*control))
+            continue;
         misfits += control->Name();
         if (control->Index() != kNoIndex) misfits += "(" + std::to_string(control->Index()) + ")";
         const bool combo = control->Kind() == ControlKind::ComboBox;
         const std::string text =
             combo ? LongestItem(*static_cast<const QComboBox*>(widget)).toStdString() : control->Caption();
         misfits += " \"" + text.substr(0, 60) + "\" in " + std::to_string(widget->width()) + "x" +
-                   std::to_string(widget->height()) + "\n";
+                   std::to_string(widget->height());
+        misfits += ", text " + std::to_string(static_cast<int>(std::ceil(
+                                   QFontMetricsF(widget->font()).horizontalAdvance(QString::fromStdString(text)))));
+        if (combo) misfits += " in " + std::to_string(ComboTextRoomPixels(*static_cast<const QComboBox*>(widget)));
+        if (control->Kind() == ControlKind::Label && static_cast<const Label*>(control)->WordWrap())
+            misfits += ", wrapped " +
+                       std::to_string(QFontMetricsF(widget->font())
+                                          .boundingRect(QRectF(0, 0, widget->width(), 10000), Qt::TextWordWrap,
+                                                        QString::fromStdString(text).replace("\r\n", "\n"))
+                                          .height()) + " high";
+        misfits += "\n";
     }
     return misfits;
 }

@@ -199,10 +199,10 @@ TEST_F(MoleculeEditorTest, TheSwatchesArePaintedAndTheDisplayColourIsTheSameAtSi
         swatch[k] = painted("picDispColor");
     }
     EXPECT_EQ(swatch[0], swatch[1]);
-    EXPECT_EQ(swatch[0], form.Get("picDispColor").BackColor());
+    EXPECT_EQ(swatch[0], form.Get<PictureBox>("picDispColor").Drawing().BackColor());
     EXPECT_NE(swatch[0] & 0xFFFFFF, 0);
     EXPECT_NE(swatch[0], 0xFFFFFF);
-    EXPECT_EQ(painted("picPropColor"), form.Get("picPropColor").BackColor());
+    EXPECT_EQ(painted("picPropColor"), form.Get<PictureBox>("picPropColor").Drawing().BackColor());
     EXPECT_NE(painted("picPropColor"), 0xFFFFFF);
     EXPECT_EQ(Text(form, "txtPropNumber"), "8");
     EXPECT_EQ(Text(form, "txtPropSymbol"), "O");
