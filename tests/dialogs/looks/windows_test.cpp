@@ -29,6 +29,9 @@
 namespace orbweave::testing {
 namespace {
 
+// The copyable property "Galaxy Style".
+constexpr int kCopiedStyle = 12;
+
 class WindowsTest : public PropsDialogTest {
 public:
     void TearDown() override {
@@ -53,6 +56,10 @@ public:
             universePages.SetListIndex(page);
             ExpectFits(form, "universe mode, page " + std::to_string(page));
         }
+        // A property with a list of values offers them in a combo box.
+        ASSERT_TRUE(Get<ComboBox>("cboPropCopyList").SetListIndex(kCopiedStyle));
+        ASSERT_TRUE(Get("cboPropCopy").Visible());
+        ExpectFits(form, "copying the galaxy style");
         ASSERT_TRUE(Get<ListBox>("lstUniGalaxy").SetListIndex(0));
         Dialog().cmdGalProps_Click();
         ASSERT_TRUE(Dialog().GalaxyPropsMode());
