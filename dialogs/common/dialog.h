@@ -1,10 +1,9 @@
 // The skeleton every dialog shares: one form built from the dialog's control
 // table; loading when first shown (its stored placement restored from
 // "General\<name>", the dialog's own Load, then the window centred when no
-// placement was stored); its
-// placement saved when it unloads; shown modal or modeless. Dialog<Derived,
-// Parameters> adds the one shared instance of each dialog and the parameters
-// handed over before it shows (FormLet):
+// placement was stored); its placement saved when it unloads; shown modal or
+// modeless. Dialog<Derived, Parameters> adds the one shared instance of each
+// dialog and the parameters handed over before it shows (FormLet):
 //
 //     class LevelsDialog final : public Dialog<LevelsDialog, LevelsParameters> { ... };
 //     LevelsDialog::Instance().FormLet({galaxyType});
