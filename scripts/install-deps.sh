@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libgl-dev
   libsdl2-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
 )
 
 missing=()

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include <QWidget>
+
 #include "dialogs/common/placement.h"
 #include "platform/forms/window_utils.h"
 #include "settings/display_values.h"
@@ -40,12 +42,20 @@ void DialogBase::EnsureLoaded() {
     if (state_ == State::Loaded) return;
     // Loading again after an unload starts from the table, as a first load does.
     if (state_ == State::Unloaded) BuildForm();
-    if (placementSection_.empty())
-        CenterFormOnScreen(*form_);
-    else
-        RestoreFormPlacement(*form_, placementSection_);
+    const bool restore = !placementSection_.empty() && PlacementStored(placementSection_);
+    if (restore) RestoreFormPlacement(*form_, placementSection_);
     state_ = State::Loaded;
     Load();
+    // Centred only once Load has given the window its size, so that a window
+    // sized there is not placed as if it had its table's size.
+    if (!restore) {
+        // The native window exists before it is placed, so that its frame
+        // counts; the resize handler runs now as showing would run it, so
+        // that a minimum size it enforces counts too.
+        form_->Window()->winId();
+        if (form_->events.resize) form_->events.resize();
+        CenterFormOnScreen(*form_);
+    }
 }
 
 void DialogBase::Show() {

@@ -1,9 +1,9 @@
 // The skeleton every dialog shares: one form built from the dialog's control
-// table; loading when first shown (its placement restored from
-// "General\<name>", or the window centred, then the dialog's own Load); its
-// placement saved when it unloads; shown modal or modeless. Dialog<Derived,
-// Parameters> adds the one shared instance of each dialog and the parameters
-// handed over before it shows (FormLet):
+// table; loading when first shown (its stored placement restored from
+// "General\<name>", the dialog's own Load, then the window centred when no
+// placement was stored); its placement saved when it unloads; shown modal or
+// modeless. Dialog<Derived, Parameters> adds the one shared instance of each
+// dialog and the parameters handed over before it shows (FormLet):
 //
 //     class LevelsDialog final : public Dialog<LevelsDialog, LevelsParameters> { ... };
 //     LevelsDialog::Instance().FormLet({galaxyType});
@@ -48,7 +48,8 @@ protected:
     // throws std::logic_error naming it: the tables are the dialogs' own.
     DialogBase(std::string_view formName, std::span<const ControlSpec> table, std::string_view placementName);
 
-    // The dialog's own loading, after the placement is restored: filling
+    // The dialog's own loading, after a stored placement is restored and
+    // before an unplaced window is centred: sizing the window, filling
     // lists, binding handlers. Runs again, on freshly built controls, when an
     // unloaded dialog is shown again.
     virtual void Load() {}

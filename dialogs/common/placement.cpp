@@ -71,6 +71,10 @@ void SaveFormPlacement(const Form& form, std::string_view section) {
     SaveSettingValue(section, kWindowSizeValue, std::string_view(size));
 }
 
+bool PlacementStored(std::string_view section) {
+    return GetSettingInteger(section, kWindowStateValue, kNoStoredState) != kNoStoredState;
+}
+
 void RestoreFormPlacement(Form& form, std::string_view section) {
     const std::int16_t state = GetSettingInteger(section, kWindowStateValue, kNoStoredState);
     if (state == kNoStoredState) {

@@ -12,6 +12,8 @@ class Form;
 // minimised, "WindowSize": left, top, width and height in twips, each
 // clamped to 0..99999 and written as five digits ("00000"), 20 characters.
 void SaveFormPlacement(const Form& form, std::string_view section);
+// Whether the section holds a stored window state.
+bool PlacementStored(std::string_view section);
 // Applies the stored state; for the normal state moves the window to the
 // stored place (and size, when its border is sizable) and then onto a
 // visible screen. Without a stored state the window is centred.

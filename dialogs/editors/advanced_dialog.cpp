@@ -61,9 +61,9 @@ constexpr ControlSpec kControls[] = {
     CheckRow("chkMouseM", kNoIndex, {120, 930, 3900, 255}, "Ignore mouse moves in screen saver mode")
         .In("fraDelay")
         .Tab(2),
-    FrameRow("fraGalaxyProps", kNoIndex, {60, 1410, 4200, 3600}, "Galaxies Particle Blending Properties"),
-    Wrapped(LabelRow("lblGalaxyBlend", kNoIndex, {120, 270, 3960, 2760}, "")).In("fraGalaxyProps"),
-    ButtonRow("cmdSetGalaxyBlend0", kNoIndex, {120, 3120, 3960, 345}, "Set all Galaxy Blending Values to 0")
+    FrameRow("fraGalaxyProps", kNoIndex, {60, 1410, 4200, 3750}, "Galaxies Particle Blending Properties"),
+    Wrapped(LabelRow("lblGalaxyBlend", kNoIndex, {120, 240, 3960, 3120}, "")).In("fraGalaxyProps"),
+    ButtonRow("cmdSetGalaxyBlend0", kNoIndex, {120, 3370, 3960, 345}, "Set all Galaxy Blending Values to 0")
         .In("fraGalaxyProps")
         .Tab(3),
 
@@ -72,7 +72,7 @@ constexpr ControlSpec kControls[] = {
     ButtonRow("cmdDefaults", kNoIndex, {5495, 120, 1035, 345}, "&Defaults").Tab(5),
     ButtonRow("cmdHelp", kNoIndex, {6610, 120, 1035, 345}, "&Help").Tab(6),
     ButtonRow("cmdDismiss", kNoIndex, {7725, 120, 1035, 345}, "Cancel").Tab(7),
-    FrameRow("fraMessage", kNoIndex, {4380, 540, 4380, 4470}, "On Screen Message"),
+    FrameRow("fraMessage", kNoIndex, {4380, 540, 4380, 4620}, "On Screen Message"),
     LabelRow("lblMessage", 4, {120, 270, 900, 255}, "Text:").In("fraMessage"),
     TextRow("txtMessage", 4, {120, 510, 4140, 690}).In("fraMessage").Styled(kStyleMultiLine).Tab(8),
     LabelRow("lblFont", kNoIndex, {120, 1290, 600, 255}, "Font:").In("fraMessage"),
@@ -98,7 +98,7 @@ constexpr ControlSpec kControls[] = {
     TextRow("txtMessage", 6, {3630, 2640, 612, 285}).In("fraMessage").Tab(15),
     LabelRow("lblMessage", 7, {120, 3480, 4140, 255}, "Text to display when countdown reaches 0 minutes:")
         .In("fraMessage"),
-    TextRow("txtMessage", 7, {120, 3720, 4140, 630}).In("fraMessage").Styled(kStyleMultiLine).Tab(16),
+    TextRow("txtMessage", 7, {120, 3720, 4140, 780}).In("fraMessage").Styled(kStyleMultiLine).Tab(16),
 
     // Below the window's bottom edge and never shown: they only hold values.
     FrameRow("fraHueWheel", kNoIndex, {60, 5160, 4200, 1200}, "Customize Hue Wheel"),

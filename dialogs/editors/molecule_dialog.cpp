@@ -18,6 +18,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/numeric_boxes.h"
+#include "platform/forms/picture_box.h"
 #include "platform/forms/screen.h"
 #include "renderer/galaxy/hue_tables.h"
 #include "renderer/galaxy/star_colours.h"
@@ -70,25 +71,25 @@ constexpr ControlSpec kControls[] = {
     FrameRow("fraAtoms", kNoIndex, {60, 60, 7575, 3015}, kHeader),
     ListRow("lstElements", kNoIndex, {120, 240, 7335, 1530}).In("fraAtoms").Styled(kStyleMultiSelect).Tab(0),
     LabelRow("lblElement", kNoIndex, {900, 1800, 1440, 390}, "").In("fraAtoms"),
-    LabelRow("lblType", kNoIndex, {2400, 1800, 1200, 390}, "").In("fraAtoms"),
-    LabelRow("lblLocX", kNoIndex, {3660, 1800, 780, 390}, "").In("fraAtoms"),
-    LabelRow("lblLocY", kNoIndex, {4440, 1800, 780, 390}, "").In("fraAtoms"),
+    LabelRow("lblType", kNoIndex, {2400, 1800, 1290, 390}, "").In("fraAtoms"),
+    LabelRow("lblLocX", kNoIndex, {3750, 1800, 750, 390}, "").In("fraAtoms"),
+    LabelRow("lblLocY", kNoIndex, {4500, 1800, 720, 390}, "").In("fraAtoms"),
     LabelRow("lblLocZ", kNoIndex, {5220, 1800, 780, 390}, "").In("fraAtoms"),
     LabelRow("lblRadius", kNoIndex, {6000, 1800, 900, 390}, "").In("fraAtoms"),
     LabelRow("lblPickElement", kNoIndex, {120, 2250, 780, 255}, "Element:").In("fraAtoms"),
     ComboRow("cboElement", kNoIndex, {900, 2220, 1440, 315}).In("fraAtoms").Tab(1),
-    ComboRow("cboType", kNoIndex, {2400, 2220, 1200, 315}).In("fraAtoms").Tab(2),
-    TextRow("txtProps", 0, {3660, 2220, 700, 285}).In("fraAtoms").Tab(3),
-    TextRow("txtProps", 1, {4440, 2220, 700, 285}).In("fraAtoms").Tab(4),
+    ComboRow("cboType", kNoIndex, {2400, 2220, 1290, 315}).In("fraAtoms").Tab(2),
+    TextRow("txtProps", 0, {3750, 2220, 700, 285}).In("fraAtoms").Tab(3),
+    TextRow("txtProps", 1, {4500, 2220, 700, 285}).In("fraAtoms").Tab(4),
     TextRow("txtProps", 2, {5220, 2220, 700, 285}).In("fraAtoms").Tab(5),
     TextRow("txtProps", 3, {6000, 2220, 800, 285}).In("fraAtoms").Tab(6),
-    LabelRow("lblEleProps", kNoIndex, {120, 2610, 780, 255}, "Properties:").In("fraAtoms"),
-    TextRow("txtPropNumber", kNoIndex, {900, 2580, 420, 285}).In("fraAtoms"),
-    TextRow("txtPropSymbol", kNoIndex, {1360, 2580, 420, 285}).In("fraAtoms"),
-    PictureRow("picPropColor", kNoIndex, {1820, 2580, 270, 285}).In("fraAtoms"),
-    PictureRow("picDispColor", kNoIndex, {2130, 2580, 270, 285}).In("fraAtoms"),
-    LabelRow("lblSymRadius", kNoIndex, {2440, 2610, 1200, 255}, "Symmetry Radius").In("fraAtoms"),
-    TextRow("txtProps", 4, {3660, 2580, 700, 285}).In("fraAtoms").Tab(7),
+    LabelRow("lblEleProps", kNoIndex, {120, 2610, 840, 255}, "Properties:").In("fraAtoms"),
+    TextRow("txtPropNumber", kNoIndex, {960, 2580, 420, 285}).In("fraAtoms"),
+    TextRow("txtPropSymbol", kNoIndex, {1410, 2580, 420, 285}).In("fraAtoms"),
+    PictureRow("picPropColor", kNoIndex, {1860, 2580, 270, 285}).In("fraAtoms"),
+    PictureRow("picDispColor", kNoIndex, {2160, 2580, 270, 285}).In("fraAtoms"),
+    LabelRow("lblSymRadius", kNoIndex, {2450, 2610, 1350, 255}, "Symmetry Radius").In("fraAtoms"),
+    TextRow("txtProps", 4, {3810, 2580, 600, 285}).In("fraAtoms").Tab(7),
     ButtonRow("cmdAction", 0, {4440, 2565, 900, 330}, "Add").In("fraAtoms").Tab(8),
     ButtonRow("cmdAction", 1, {5400, 2565, 900, 330}, "Update").In("fraAtoms").Tab(9),
     ButtonRow("cmdAction", 2, {6360, 2565, 900, 330}, "Remove").In("fraAtoms").Tab(10),
@@ -263,6 +264,13 @@ std::int16_t StoredNumber(std::string_view text) {
     return ToInt16(number).value_or(0);
 }
 
+// A swatch shows its colour as its whole background: the back colour alone
+// only takes effect at the next clear.
+void FillSwatch(PictureBox& swatch, std::int32_t colour) {
+    swatch.SetBackColor(colour);
+    swatch.Drawing().Cls();
+}
+
 }  // namespace
 
 MoleculeDialog::MoleculeDialog()
@@ -387,7 +395,7 @@ void MoleculeDialog::cboElement_Click() {
     const ElementInfo colour = GetElementInfo(number, "Color");
     const auto* hue = std::get_if<std::int16_t>(&colour);
     if (hue == nullptr) return;
-    form.Get("picPropColor").SetBackColor(HueToRGB(*hue));
+    FillSwatch(form.Get<PictureBox>("picPropColor"), HueToRGB(*hue));
     if (Handed().props == nullptr) return;
     const auto hueStart = BoxInt16(*Handed().props, "txtGalaxy", kPropsHueStartBox, -kHueCount, kHueCount);
     if (!hueStart) return;
@@ -396,7 +404,7 @@ void MoleculeDialog::cboElement_Click() {
     // The table holds display order, which has red and blue exchanged at 24
     // and 32 bits per pixel; the swatch takes RGB order.
     if (colourTables.DisplayBpp >= 24) display = SwappedRedBlue(display);
-    form.Get("picDispColor").SetBackColor(display);
+    FillSwatch(form.Get<PictureBox>("picDispColor"), display);
 }
 
 void MoleculeDialog::cboType_Click() { SetStructureTypeLabels(Frm().Get<ComboBox>("cboType").ListIndex()); }
@@ -509,6 +517,8 @@ void MoleculeDialog::cmdClear_Click() {
     form.SetListIndex("cboElement", kNoIndex, -1);
     form.SetListIndex("cboType", kNoIndex, 0);
     for (int k = 0; k < kAtomNumberCount; ++k) form.SetText("txtProps", k, "");
+    form.SetText("txtPropNumber", kNoIndex, "");
+    form.SetText("txtPropSymbol", kNoIndex, "");
 }
 
 // --- Themes ---

@@ -217,7 +217,7 @@ void CreditsWindow::SizeCreditsPicture() {
     Control& panel = form.Get("picFrame");
     panel.Move(PxToTwipsX((TwipsToPxX(form.ScaleWidth()) - width) / 2), panel.Top(), PxToTwipsX(width), panel.Height());
     Control& text = form.Get("picCredits");
-    text.Move(text.Left(), text.Top(), PxToTwipsX(width), 0);
+    text.Move(text.Left(), text.Top(), PxToTwipsX(width), PxToTwipsY(kFirstTextLine));
 }
 
 void CreditsWindow::BuildCredits() {
@@ -239,7 +239,10 @@ void CreditsWindow::PrintCreditLine(std::string_view text, double size) {
     const std::string shown = text.empty() ? std::string(" ") : std::string(text);
     canvas.SetFont({.name = {}, .size = size, .bold = false});
     const double step = kLineSpacing * canvas.TextHeight(shown);
-    picture.SetHeight(picture.Height() + PxToTwipsY(step));
+    // The picture ends at the next line's cursor, rounded up to whole pixels:
+    // grown step by step in twips it would lag behind the exact cursor and
+    // cut the later lines.
+    picture.SetHeight(PxToTwipsY(std::ceil(textCursor_ + step)));
     const bool heading = size > kLeastHeadingSize;
     const double x = heading ? (canvas.ScaleWidth() - canvas.TextWidth(shown)) / 2 - 1 : 5;
     canvas.PrintText(x + 2, textCursor_ + 1, shown, heading ? kShadowGreen : kShadowCyan);

@@ -20,8 +20,8 @@ constexpr std::string_view kFormName = "frmWelcome";
 constexpr ControlSpec kWelcomeControls[] = {
     LabelRow("lblProduct", 0, {360, 240, 6000, 495}, ""),
     LabelRow("lblProduct", 1, {360, 240, 6000, 495}, ""),
-    LabelRow("lblSmall", 0, {360, 900, 5880, 3000}, "").Styled(kStyleWordWrap),
-    LabelRow("lblSmall", 1, {360, 900, 5880, 3000}, "").Styled(kStyleWordWrap),
+    LabelRow("lblSmall", 0, {360, 900, 6840, 3000}, "").Styled(kStyleWordWrap),
+    LabelRow("lblSmall", 1, {360, 900, 6840, 3000}, "").Styled(kStyleWordWrap),
     ButtonRow("cmdDismiss", kNoIndex, {6360, 3480, 1095, 375}, "OK"),
 };
 
@@ -36,7 +36,7 @@ constexpr std::array<std::string_view, 16> kWelcomeLines = {
     "*   This product is provided 'as is' without warranty of any kind.",
     "",
     "*   Features in Orbweave 5.0g:",
-    "      -  DirectX graphics techniques are employed.",
+    "      -  SDL2 graphics techniques are employed.",
     "      -  Select from various display resolutions.",
     "      -  Works on Linux with X11 (requires the SDL2 library).",
     "      -  Major Performance Enhancement in True Color - 32 bpp Mode.",

@@ -110,7 +110,7 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
 
     // Upper part: theme, style, and the two rows every style shows.
     LabelRow("lblGalTheme", kNoIndex, {120, 285, 700, kLineHeight}, "Theme:").In("fraAni", 0),
-    ComboRow("cboGalTheme", kNoIndex, {840, 240, 2820, kListHeight}).In("fraAni", 0),
+    ComboRow("cboGalTheme", kNoIndex, {840, 240, 2910, kListHeight}).In("fraAni", 0),
     ButtonRow("cmdAcceptGalProps", kNoIndex, {3780, 240, 900, kBoxHeight}, "Accept").In("fraAni", 0),
     LabelRow("lblGalStyle", kNoIndex, {120, 675, 700, kLineHeight}, "Style:").In("fraAni", 0),
     ComboRow("cboGalStyle", kNoIndex, {840, 630, 3840, kListHeight}).In("fraAni", 0),
@@ -133,7 +133,7 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
     FrameRow("fraGalProp", 0, {120, 2010, 4572, 4410}, "Extras:").In("fraAni", 0),
     FrameRow("fraGalProp", 1, {120, 2010, 4572, 4410}, "Extras:").In("fraAni", 0),
     FrameRow("fraGalProp", 2, {120, 2010, 4572, 4410}, "Extras:").In("fraAni", 0),
-    ComboRow("cboGalaxExtras", kNoIndex, {900, 1950, 3780, kListHeight}).In("fraAni", 0),
+    ComboRow("cboGalaxExtras", kNoIndex, {825, 1950, 3855, kListHeight}).In("fraAni", 0),
 
     // Page 0: motion, shape and colour. The rows whose meaning changes with
     // the galaxy style come first.

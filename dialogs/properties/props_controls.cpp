@@ -46,17 +46,19 @@ constexpr ControlSpec kLeftColumn[] = {
     TextRow("txtBlend", 0, {2640, 1050, 560, 270}).In("fraDirectX").Tab(7),
     TextRow("txtBlend", 1, {3240, 1050, 585, 270}).In("fraDirectX").Tab(8),
 
-    FrameRow("fraPropCopy", kNoIndex, {60, 2460, 3945, 1010}, "Copy Galaxy Props to All Types"),
-    LabelRow("lblPropCopyPick", kNoIndex, {120, 300, 660, 255}, "Props:").In("fraPropCopy"),
-    ComboRow("cboPropCopyList", kNoIndex, {780, 270, 3045, 300}).In("fraPropCopy").Tab(9),
+    // A list value takes the whole width of its row, the longest galaxy style
+    // included; the button has a row of its own below.
+    FrameRow("fraPropCopy", kNoIndex, {60, 2460, 3945, 1340}, "Copy Galaxy Props to All Types"),
+    LabelRow("lblPropCopyPick", kNoIndex, {120, 300, 540, 255}, "Props:").In("fraPropCopy"),
+    ComboRow("cboPropCopyList", kNoIndex, {660, 270, 3165, 300}).In("fraPropCopy").Tab(9),
     LabelRow("lblPropCopy", kNoIndex, {120, 660, 1800, 255}, "Value:").In("fraPropCopy"),
     TextRow("txtPropCopy", kNoIndex, {1965, 630, 1000, 285}).In("fraPropCopy").Tab(10),
-    ComboRow("cboPropCopy", kNoIndex, {120, 630, 2845, 300}).In("fraPropCopy").Tab(11),
-    CheckRow("chkPropCopy", kNoIndex, {120, 630, 2845, 285}, "Property Check Box").In("fraPropCopy").Tab(12),
-    ButtonRow("cmdPropCopy", kNoIndex, {3060, 615, 765, 315}, "Copy").In("fraPropCopy").Tab(13),
+    ComboRow("cboPropCopy", kNoIndex, {120, 630, 3705, 300}).In("fraPropCopy").Tab(11),
+    CheckRow("chkPropCopy", kNoIndex, {120, 630, 3705, 285}, "Property Check Box").In("fraPropCopy").Tab(12),
+    ButtonRow("cmdPropCopy", kNoIndex, {3060, 975, 765, 315}, "Copy").In("fraPropCopy").Tab(13),
 
-    FrameRow("fraPreview", kNoIndex, {60, 3510, 3930, 2670}, "Galaxy / Composite / Universe Preview"),
-    PictureRow("picPreview", kNoIndex, {120, 240, 3690, 2310}).In("fraPreview"),
+    FrameRow("fraPreview", kNoIndex, {60, 3840, 3930, 2340}, "Galaxy / Composite / Universe Preview"),
+    PictureRow("picPreview", kNoIndex, {120, 240, 3690, 1980}).In("fraPreview"),
     ButtonRow("cmdAccept", kNoIndex, {60, 6240, 1572, 345}, "&Accept Settings").Tab(14),
     ButtonRow("cmdDismiss", kNoIndex, {3060, 6240, 900, 345}, "Cancel").Tab(15),
 };

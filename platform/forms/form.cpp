@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMenuBar>
 #include <QPainter>
@@ -81,9 +82,20 @@ namespace {
 
 FormWindow& WindowOf(const std::unique_ptr<QWidget>& window) { return static_cast<FormWindow&>(*window); }
 
+// The control tables place and size captions for a narrow sans-serif face;
+// Liberation Sans has those widths (it stands in for Arial). Without it the
+// platform's default font stays.
+QFont DialogFont(const QWidget& window) {
+    QFont font = window.font();
+    const QString family = QStringLiteral("Liberation Sans");
+    if (QFontDatabase::hasFamily(family)) font.setFamily(family);
+    return font;
+}
+
 }  // namespace
 
 Form::Form(std::string name) : name_(std::move(name)), window_(std::make_unique<FormWindow>(*this)) {
+    window_->setFont(DialogFont(*window_));
     client_ = new ClientArea(*this, window_.get());
     canvas_ = std::make_unique<Canvas>(*client_);
     canvas_->SetBackColor(RgbFromQColor(client_->palette().color(QPalette::Window)));

@@ -11,6 +11,8 @@ namespace orbweave {
 namespace {
 
 constexpr int kItemDataRole = Qt::UserRole;
+// A long list drops down this many rows and scrolls, instead of covering the screen.
+constexpr int kMostPopupRows = 20;
 
 }  // namespace
 
@@ -20,6 +22,10 @@ ComboBox::ComboBox(Form& form, const ControlSpec& row, Control* container, QWidg
     : ListControl(form, row, container, new QComboBox(parent)),
       combo_(static_cast<QComboBox*>(Widget())),
       editable_((row.style & kStyleEditable) != 0) {
+    // Styles that drop a list down over the current item show every row; this
+    // property makes the popup keep to the row limit.
+    combo_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    combo_->setMaxVisibleItems(kMostPopupRows);
     if (editable_) {
         combo_->setEditable(true);
         combo_->setInsertPolicy(QComboBox::NoInsert);

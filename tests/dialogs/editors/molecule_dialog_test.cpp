@@ -181,22 +181,34 @@ TEST_F(MoleculeEditorTest, LeavingBoxesClampsByFamilyAndStructureType) {
     EXPECT_FALSE(form.Get("txtProps", 1).Enabled());
 }
 
-// The swatch of the galaxy type's colour shows RGB order at every depth.
-TEST_F(MoleculeEditorTest, TheDisplayColourSwatchIsTheSameColourAtSixteenAndThirtyTwoBits) {
+// The swatches are painted in their colours; the display colour's is in RGB
+// order at every depth. Clear empties the element's boxes.
+TEST_F(MoleculeEditorTest, TheSwatchesArePaintedAndTheDisplayColourIsTheSameAtSixteenAndThirtyTwoBits) {
     Form& form = OpenMolecule();
     props.SetText("txtGalaxy", 95, "30");
+    const auto painted = [&form](std::string_view swatch) {
+        const Canvas& canvas = form.Get<PictureBox>(swatch).Drawing();
+        return canvas.Point(canvas.PixelWidth() / 2, canvas.PixelHeight() / 2);
+    };
     std::int32_t swatch[2] = {};
     const std::int16_t depths[2] = {16, 32};
     for (int k = 0; k < 2; ++k) {
         colourTables.DisplayBpp = depths[k];
         form.SetListIndex("cboElement", kNoIndex, -1);
         form.SetListIndex("cboElement", kNoIndex, 7);
-        swatch[k] = form.Get("picDispColor").BackColor();
+        swatch[k] = painted("picDispColor");
     }
     EXPECT_EQ(swatch[0], swatch[1]);
+    EXPECT_EQ(swatch[0], form.Get<PictureBox>("picDispColor").Drawing().BackColor());
     EXPECT_NE(swatch[0] & 0xFFFFFF, 0);
+    EXPECT_NE(swatch[0], 0xFFFFFF);
+    EXPECT_EQ(painted("picPropColor"), form.Get<PictureBox>("picPropColor").Drawing().BackColor());
+    EXPECT_NE(painted("picPropColor"), 0xFFFFFF);
     EXPECT_EQ(Text(form, "txtPropNumber"), "8");
     EXPECT_EQ(Text(form, "txtPropSymbol"), "O");
+    Click(form, "cmdClear");
+    EXPECT_EQ(Text(form, "txtPropNumber"), "");
+    EXPECT_EQ(Text(form, "txtPropSymbol"), "");
 }
 
 TEST_F(MoleculeEditorTest, ARecordOutsideItsTablesLoadsClamped) {

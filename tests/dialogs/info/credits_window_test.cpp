@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QImage>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -11,6 +15,7 @@
 #include "info_fixture.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/forms/picture_box.h"
 #include "platform/forms/screen.h"
 #include "renderer/display/display.h"
 
@@ -106,6 +111,45 @@ TEST_F(CreditsWindowTest, TextRisesUntilItHasLeftThePanelThenEntersFromTheBottom
     EXPECT_LT(tops[tops.size() - 2], -height);
     EXPECT_GE(tops[tops.size() - 3], -height);
     EXPECT_DOUBLE_EQ(tops.back(), form.Get("picFrame").Height() / pixel - 10);
+}
+
+// The rows of the credit picture that hold any lit pixel, grouped into bands
+// of touching rows: one band per printed line.
+struct TextBands {
+    int count = 0;
+    int lastRow = -1;
+};
+TextBands BandsOf(const QImage& image, int height) {
+    TextBands bands;
+    bool inBand = false;
+    for (int y = 0; y < std::min(height, image.height()); ++y) {
+        bool lit = false;
+        for (int x = 0; x < image.width() && !lit; ++x) lit = (image.pixel(x, y) & 0xFFFFFF) != 0;
+        if (lit && !inBand) ++bands.count;
+        if (lit) bands.lastRow = y;
+        inBand = lit;
+    }
+    return bands;
+}
+
+// However many lines there are, each is drawn whole inside the picture and
+// the picture ends just below the last one.
+TEST_F(CreditsWindowTest, EveryCreditLineIsDrawnWholeInsideThePicture) {
+    std::vector<std::string> credits;
+    for (int group = 0; group < 8; ++group) {
+        credits.push_back("Group " + std::to_string(group) + ":");
+        for (int entry = 0; entry < 5; ++entry) credits.push_back("     - Member " + std::to_string(entry));
+    }
+    credits.push_back("Last Line");
+    const Form& form = Open({500, 0.005f, 2.0f, credits}).Frm();
+    const QWidget& picture = *form.Get("picCredits").Widget();
+    const TextBands bands = BandsOf(form.Get<PictureBox>("picCredits").Drawing().Image(), picture.height());
+    // The name, the maker's two lines and the version, then each group's
+    // title and entries; empty lines draw nothing.
+    EXPECT_EQ(bands.count, 4 + 8 * 6 + 1);
+    const int lineHeight = QFontMetrics(picture.font()).height();
+    EXPECT_GT(bands.lastRow, picture.height() - lineHeight / 2);
+    EXPECT_LT(bands.lastRow, picture.height());
 }
 
 TEST_F(CreditsWindowTest, LoadsAt440By320EnlargedAndKeepsLayoutBelow240By160) {

@@ -239,13 +239,13 @@ TEST_F(PropsDialogTest, ResizingSnapsToTheMinimumThenLaysOutAroundThePreview) {
     ASSERT_EQ(Frm().ScaleHeight(), 7500);
     const Control& preview = Get("fraPreview");
     EXPECT_EQ(preview.Width(), 10500 - 60 - 4800 - 225);
-    EXPECT_EQ(preview.Height(), 7500 - 3510 - 345 - 120);
+    EXPECT_EQ(preview.Height(), 7500 - 3840 - 345 - 120);
     EXPECT_EQ(Get("picPreview").Width(), preview.Width() - 240);
     EXPECT_EQ(Get("fraAni", 0).Left(), 60 + preview.Width() + 150);
     EXPECT_EQ(Get("fraAni", 1).Left(), Get("fraAni", 0).Left());
     EXPECT_EQ(Get("fraAni", 1).Height(), 7500 - 90);
     EXPECT_EQ(Get("fraUniProp", 4).Top(), 7410 - 3090 - 75);
-    EXPECT_EQ(Get("cmdAccept").Top(), 3510 + preview.Height() + 75);
+    EXPECT_EQ(Get("cmdAccept").Top(), 3840 + preview.Height() + 75);
     EXPECT_EQ(Get("cmdDismiss").Left(), 60 + preview.Width() - 900);
     EXPECT_EQ(Get("cmdDismiss").Top(), Get("cmdAccept").Top());
     const Control& name = Get("txtUniGalName");

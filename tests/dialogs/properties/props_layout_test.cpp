@@ -1,13 +1,7 @@
 // The properties dialog's layout: in both modes and for every galaxy style,
 // each caption shows whole in its control and each control lies inside its
 // frame; controls that share a place show one at a time.
-#include <QFontMetricsF>
 #include <QPalette>
-#include <QPushButton>
-#include <QRectF>
-#include <QRegularExpression>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -15,6 +9,7 @@
 #include <algorithm>
 #include <string>
 
+#include "dialogs/common/caption_fit.h"
 #include "dialogs/properties/props_controls.h"
 #include "dialogs/properties/style_controls.h"
 #include "platform/forms/screen.h"
@@ -22,52 +17,6 @@
 
 namespace orbweave::testing {
 namespace {
-
-// The width, in pixels, that Qt's style leaves for the text of a button or
-// a check box (without the frame, or the indicator and its gap).
-double TextRoomPixels(const QWidget& widget, QStyle::SubElement contents) {
-    QStyleOptionButton option;
-    option.initFrom(&widget);
-    return widget.style()->subElementRect(contents, &option, &widget).width();
-}
-// A frame's title is indented from the frame's left edge.
-constexpr double kFrameTitlePaddingPixels = 18;
-
-// The caption as drawn: "&" marks the access key and is not shown.
-QString DrawnCaption(const std::string& caption) {
-    QString text = QString::fromStdString(caption);
-    return text.remove(QRegularExpression("&(?!&)"));
-}
-
-// Whether the caption fits the control, measured in the control's own font.
-bool CaptionFits(const Control& control) {
-    const QString caption = DrawnCaption(control.Caption());
-    if (caption.isEmpty() || control.Widget() == nullptr) return true;
-    const QFontMetricsF metrics(control.Widget()->font());
-    const double width = static_cast<double>(control.Width()) / ScreenTwipsPerPixelX();
-    const double height = static_cast<double>(control.Height()) / ScreenTwipsPerPixelY();
-    const double text = metrics.horizontalAdvance(caption);
-    switch (control.Kind()) {
-    case ControlKind::Label:
-        if (static_cast<const Label&>(control).WordWrap()) {
-            const QRectF lines = metrics.boundingRect(QRectF(0, 0, width, 100 * height), Qt::TextWordWrap, caption);
-            return lines.width() <= width && lines.height() <= height;
-        }
-        return text <= width && metrics.height() <= height;
-    case ControlKind::CheckBox: return text <= TextRoomPixels(*control.Widget(), QStyle::SE_CheckBoxContents);
-    case ControlKind::CommandButton: {
-        // A tall button may show its caption on several lines.
-        const QStringList lines = static_cast<const QPushButton*>(control.Widget())->text().split('\n');
-        double widest = 0;
-        for (const QString& line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(DrawnCaption(line.toStdString())));
-        return widest <= TextRoomPixels(*control.Widget(), QStyle::SE_PushButtonContents) &&
-               lines.size() * metrics.height() <= height;
-    }
-    case ControlKind::Frame: return text <= width - kFrameTitlePaddingPixels;
-    default: return true;
-    }
-}
 
 bool InsideItsFrame(const Control& control) {
     const Control* frame = control.Container();

@@ -1,8 +1,10 @@
 // Combo and list boxes: no selection until one is made, refused indexes,
 // clicks on every change, entries at an index, item data, multiple
 // selection, the top entry and editable combo text.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -42,6 +44,30 @@ TEST_F(ListControlTest, FillingAComboSelectsNothingAndRaisesNothing) {
     EXPECT_EQ(static_cast<QComboBox*>(Combo().Widget())->currentIndex(), -1);
     EXPECT_EQ(Combo().Text(), "");
     EXPECT_EQ(clicks, 0);
+}
+
+// A long list drops down a page of rows and scrolls, whatever the style;
+// a short one shows every row.
+TEST_F(ListControlTest, AComboDropsDownAtMostTwentyRowsAndScrollsTheRest) {
+    struct Row {
+        int items;
+        int shownRows;
+        bool scrolls;
+    };
+    for (const Row& row : {Row{68, 20, true}, Row{5, 5, false}}) {
+        Combo().Clear();
+        Fill(Combo(), row.items);
+        form.Show();
+        auto* combo = static_cast<QComboBox*>(Combo().Widget());
+        combo->showPopup();
+        const QAbstractItemView& view = *combo->view();
+        const int rowHeight = view.sizeHintForRow(0);
+        ASSERT_GT(rowHeight, 0);
+        EXPECT_LE(view.viewport()->height(), (row.shownRows + 1) * rowHeight) << row.items;
+        EXPECT_GE(view.viewport()->height(), row.shownRows * rowHeight) << row.items;
+        EXPECT_EQ(view.verticalScrollBar()->maximum() > 0, row.scrolls) << row.items;
+        combo->hidePopup();
+    }
 }
 
 TEST_F(ListControlTest, AComboRefusesIndexesOutsideTheList) {

@@ -1,0 +1,143 @@
+// Whether a control shows its caption whole, measured with Qt's metrics in
+// the control's own font against its size on the screen: a label on one line
+// (or, word-wrapped, on the lines it wraps to), the text room a check box or
+// a button leaves beside its indicator or inside its frame, a frame's
+// indented title, and a combo box's longest item beside its arrow.
+#pragma once
+
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QPushButton>
+#include <QRectF>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+
+namespace orbweave::testing {
+
+// The width, in pixels, that Qt's style leaves for the text of a button or
+// a check box (without the frame, or the indicator and its gap).
+inline double TextRoomPixels(const QWidget& widget, QStyle::SubElement contents) {
+    QStyleOptionButton option;
+    option.initFrom(&widget);
+    return widget.style()->subElementRect(contents, &option, &widget).width();
+}
+
+// The width the style leaves for a combo box's text, beside the arrow.
+inline double ComboTextRoomPixels(const QComboBox& combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    option.editable = combo.isEditable();
+    return combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo).width();
+}
+
+// A frame's title is indented from the frame's left edge.
+inline constexpr double kFrameTitlePaddingPixels = 18;
+
+// The caption as drawn: "&" marks the access key and is not shown.
+inline QString DrawnCaption(const QString& caption) {
+    QString text = caption;
+    return text.remove(QRegularExpression("&(?!&)"));
+}
+
+inline double WidestLine(const QFontMetricsF& metrics, const QStringList& lines) {
+    double widest = 0;
+    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(DrawnCaption(line)));
+    return widest;
+}
+
+inline QString LongestItem(const QComboBox& combo) {
+    const QFontMetricsF metrics(combo.font());
+    QString longest;
+    for (int item = 0; item < combo.count(); ++item)
+        if (metrics.horizontalAdvance(combo.itemText(item)) > metrics.horizontalAdvance(longest))
+            longest = combo.itemText(item);
+    return longest;
+}
+
+inline bool ComboItemsFit(const QComboBox& combo, const QFontMetricsF& metrics) {
+    return metrics.horizontalAdvance(LongestItem(combo)) <= ComboTextRoomPixels(combo);
+}
+
+inline bool LabelFits(const Label& label, const QString& caption, const QFontMetricsF& metrics, double width,
+                      double height) {
+    if (label.WordWrap()) {
+        const QRectF lines = metrics.boundingRect(QRectF(0, 0, width, 100 * height), Qt::TextWordWrap, caption);
+        return lines.width() <= width && lines.height() <= height;
+    }
+    const QStringList lines = caption.split('\n');
+    return WidestLine(metrics, lines) <= width && lines.size() * metrics.height() <= height;
+}
+
+// Whether the caption (or, for a combo box, every item) fits the control.
+inline bool CaptionFits(const Control& control) {
+    const QWidget* widget = control.Widget();
+    if (widget == nullptr) return true;
+    const QFontMetricsF metrics(widget->font());
+    const double width = widget->width();
+    const double height = widget->height();
+    if (control.Kind() == ControlKind::ComboBox) return ComboItemsFit(*static_cast<const QComboBox*>(widget), metrics);
+    const QString caption = QString::fromStdString(control.Caption()).replace("\r\n", "\n");
+    if (DrawnCaption(caption).trimmed().isEmpty()) return true;
+    switch (control.Kind()) {
+    case ControlKind::Label: return LabelFits(static_cast<const Label&>(control), caption, metrics, width, height);
+    case ControlKind::CheckBox:
+        return metrics.horizontalAdvance(DrawnCaption(caption)) <= TextRoomPixels(*widget, QStyle::SE_CheckBoxContents);
+    case ControlKind::CommandButton: {
+        // A tall button may show its caption on several lines.
+        const QStringList lines = static_cast<const QPushButton*>(widget)->text().split('\n');
+        return WidestLine(metrics, lines) <= TextRoomPixels(*widget, QStyle::SE_PushButtonContents) &&
+               lines.size() * metrics.height() <= height;
+    }
+    case ControlKind::Frame:
+        return metrics.horizontalAdvance(DrawnCaption(caption)) <= width - kFrameTitlePaddingPixels;
+    default: return true;
+    }
+}
+
+// Lists of the machine's own names (its drives and mount points, its fonts),
+// which may be of any length: their items are not measured.
+inline bool ListsMachineNames(const Control& control) {
+    return control.Name() == "drvTemp" || control.Name() == "cboFont";
+}
+
+// Every control of the form that shows and does not fit, one per line as
+// "name(index) "caption" in WxH", with the widths measured.
+inline std::string ControlsThatDoNotFit(const Form& form) {
+    std::string misfits;
+    for (const Control* control : form.Controls()) {
+        const QWidget* widget = control->Widget();
+        if (widget == nullptr || !widget->isVisibleTo(form.Window()) || ListsMachineNames(*control) ||
+            CaptionFits(*control))
+            continue;
+        misfits += control->Name();
+        if (control->Index() != kNoIndex) misfits += "(" + std::to_string(control->Index()) + ")";
+        const bool combo = control->Kind() == ControlKind::ComboBox;
+        const std::string text =
+            combo ? LongestItem(*static_cast<const QComboBox*>(widget)).toStdString() : control->Caption();
+        misfits += " \"" + text.substr(0, 60) + "\" in " + std::to_string(widget->width()) + "x" +
+                   std::to_string(widget->height());
+        misfits += ", text " + std::to_string(static_cast<int>(std::ceil(
+                                   QFontMetricsF(widget->font()).horizontalAdvance(QString::fromStdString(text)))));
+        if (combo) misfits += " in " + std::to_string(ComboTextRoomPixels(*static_cast<const QComboBox*>(widget)));
+        if (control->Kind() == ControlKind::Label && static_cast<const Label*>(control)->WordWrap())
+            misfits += ", wrapped " +
+                       std::to_string(QFontMetricsF(widget->font())
+                                          .boundingRect(QRectF(0, 0, widget->width(), 10000), Qt::TextWordWrap,
+                                                        QString::fromStdString(text).replace("\r\n", "\n"))
+                                          .height()) + " high";
+        misfits += "\n";
+    }
+    return misfits;
+}
+
+}  // namespace orbweave::testing
