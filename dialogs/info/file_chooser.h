@@ -15,11 +15,24 @@
 
 namespace orbweave {
 
+// What a transfer did: done or not, and, when not, whether it has already
+// told the user why.
+struct TransferResult {
+    TransferResult(bool done) : done(done) {}  // NOLINT: a plain yes or no converts
+    static TransferResult FailedAndTold() {
+        TransferResult result(false);
+        result.told = true;
+        return result;
+    }
+    bool done;
+    bool told = false;
+};
+
 struct FileChooserParameters {
     FileChooserRequest request;
     // With the act flag: loads (open) or saves (save) the template file
-    // named; false when that failed.
-    std::function<bool(std::string_view file)> transfer;
+    // named.
+    std::function<TransferResult(std::string_view file)> transfer;
 };
 
 class FileChooser final : public Dialog<FileChooser, FileChooserParameters> {
