@@ -1,6 +1,7 @@
 #include "host/saver.h"
 
 #include <SDL.h>
+#include <sqlite3.h>
 
 #include <fstream>
 
@@ -10,6 +11,7 @@
 #include "host_fixture.h"
 #include "platform/display/sdl_backend.h"
 #include "platform/registry/settings.h"
+#include "platform/registry/store.h"
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
 #include "settings/factory_presets.h"
@@ -152,6 +154,29 @@ TEST_F(SaverTest, ANewUserWhoseStoreCannotBeWrittenRunsOnTheFactoryTables) {
     EXPECT_EQ(UniGalaxies[0]._UniGalName, "Standard Galaxy");
     EXPECT_EQ(UniGalaxies[39].Ifs.Galaxy_IFS_Points, 5);
     EXPECT_EQ(CompGalaxies[0]._CompGalName, "Nested Rings + Comet Core");
+}
+
+// The saver needs no write to run: another program's hold on the store is
+// not waited for, and the seeding is done once the store is free.
+TEST_F(SaverTest, ANewUsersSaverSeedsWithoutWaitingForAHeldStore) {
+    InitUniGalaxyNames();
+    ASSERT_TRUE(SaveSettingValue("Advanced", "FocalLength", "1.0"));
+    int waits = 0;
+    SetStoreWaitStop([&] {
+        ++waits;
+        return false;
+    });
+    sqlite3* other = nullptr;
+    sqlite3_open(UserStorePath().c_str(), &other);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_FALSE(SeedNewUserGalaxyTables());
+    EXPECT_EQ(waits, 0);
+    EXPECT_EQ(UniGalaxies[0]._UniGalName, UniGalDefaultNames[0]);
+    EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName", "<missing>"), "<missing>");
+    sqlite3_close_v2(other);
+    EXPECT_TRUE(SeedNewUserGalaxyTables());
+    EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName", "<missing>"), UniGalDefaultNames[0]);
+    SetStoreWaitStop({});
 }
 
 TEST_F(SaverTest, AUserWithSettingsKeepsThem) {

@@ -1,5 +1,8 @@
 #include "host/startup.h"
 
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -149,6 +152,23 @@ TEST_F(StartupTest, ATemplateImportGivesANewUserTheFactoryGalaxyTypes) {
     // The saver could not open its window on the memory display.
     EXPECT_EQ(runState.RunMode, kRunModeSaver);
     EXPECT_EQ(ended, std::vector<int>{kExitFailure});
+}
+
+TEST_F(StartupTest, AnImportWhileAnotherProgramHoldsTheStoreIsDroppedSaidAndTheSaverRuns) {
+    const auto file = config.Root() / "night.owv";
+    std::ofstream(file, std::ios::binary) << "\r\n[Universe]\r\nUniverse_Stars=900\r\n";
+    ASSERT_TRUE(SaveSettingValue("Universe", "Universe_Stars", "12345"));
+    sqlite3* other = nullptr;
+    sqlite3_open(UserStorePath().c_str(), &other);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    ::testing::internal::CaptureStderr();
+    Main(file.string());
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    sqlite3_close_v2(other);
+    EXPECT_EQ(said, "Orbweave: the template " + file.string() +
+                        " was not imported: the settings are in use by another program; please try again.\n");
+    EXPECT_EQ(GetSettingString("Universe", "Universe_Stars"), "12345");
+    EXPECT_EQ(runState.RunMode, kRunModeSaver);
 }
 
 TEST_F(StartupTest, TheColourDepthCheck) {

@@ -3,11 +3,14 @@
 #include <QWidget>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <chrono>
 #include <string>
 
 #include "dialogs/common/launchers.h"
 #include "platform/registry/settings.h"
+#include "platform/registry/store.h"
 #include "props_fixture.h"
 #include "settings/factory_presets.h"
 
@@ -102,6 +105,32 @@ TEST_F(PropsSettingsTest, CancelAndTheCloseBoxStoreNothing) {
 
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), stars);
     EXPECT_EQ(Stored("DirectX", "DX_BlendUniBurst"), blend);
+}
+
+// Another program holding the store: Accept says so, keeps the dialog and
+// its edits, and the next Accept, once the store is free, stores them.
+TEST_F(PropsSettingsTest, AcceptWhileAnotherProgramHoldsTheStoreKeepsTheDialogForAnotherTry) {
+    AcceptAfter([] {});
+    const std::chrono::milliseconds previousTimeout = SetStoreBusyTimeout(std::chrono::milliseconds(20));
+    Open();
+    Frm().SetText("txtUni", 0, "555");
+    sqlite3* other = nullptr;
+    sqlite3_open(UserStorePath().c_str(), &other);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    services->messages.clear();
+    Dialog().cmdAccept_Click();
+    EXPECT_TRUE(Dialog().Loaded());
+    EXPECT_EQ(Frm().GetText("txtUni", 0), "555");
+    ASSERT_EQ(services->messages.size(), 1u);
+    EXPECT_TRUE(services->messages[0].text.starts_with("The Property settings are in use by another program."));
+    EXPECT_NE(Stored("Universe", "Universe_Stars"), "555");
+
+    sqlite3_close_v2(other);
+    Dialog().cmdAccept_Click();
+    EXPECT_FALSE(Dialog().Loaded());
+    EXPECT_EQ(Stored("Universe", "Universe_Stars"), "555");
+    EXPECT_EQ(services->messages.size(), 1u);
+    SetStoreBusyTimeout(previousTimeout);
 }
 
 }  // namespace
