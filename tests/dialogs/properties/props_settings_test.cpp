@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <chrono>
+#include <fstream>
 #include <string>
 
 #include "dialogs/common/launchers.h"
@@ -105,6 +106,25 @@ TEST_F(PropsSettingsTest, CancelAndTheCloseBoxStoreNothing) {
 
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), stars);
     EXPECT_EQ(Stored("DirectX", "DX_BlendUniBurst"), blend);
+}
+
+// A damaged store was set aside when the process first read it: the dialog
+// says where it went, once.
+TEST_F(PropsSettingsTest, ADamagedStoreSetAsideIsSaidOnceWhenTheDialogOpens) {
+    AcceptAfter([] {});
+    ResetSettingsStore();
+    std::ofstream(UserStorePath(), std::ios::binary | std::ios::in | std::ios::out) << std::string(100, 'x');
+    ::testing::internal::CaptureStderr();
+    services->messages.clear();
+    Open();
+    ::testing::internal::GetCapturedStderr();
+    ASSERT_GE(services->messages.size(), 1u);
+    EXPECT_TRUE(services->messages[0].text.starts_with("The Property settings file was damaged."));
+    const std::size_t said = services->messages.size();
+    Dialog().cmdDismiss_Click();
+    PropertiesDialog::Release();
+    Open();
+    EXPECT_EQ(services->messages.size(), said);
 }
 
 // Another program holding the store: Accept says so, keeps the dialog and
