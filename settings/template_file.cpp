@@ -283,7 +283,9 @@ void ClearTemplateTextCache() { gCache.reset(); }
 std::string ReadTemplateValue(std::string_view section, std::string_view key, std::string_view defaultText,
                               std::string_view file) {
     if (!LoadTemplateText(file)) return std::string(defaultText);
-    return std::string(gCache->Find(section, key).value_or(defaultText));
+    const std::optional<std::string_view> value = gCache->Find(section, key);
+    if (!value || value->size() > kTemplateValueLimit) return std::string(defaultText);
+    return std::string(*value);
 }
 
 // --- Writing -------------------------------------------------------------------------

@@ -28,6 +28,11 @@ namespace orbweave {
 // real one; a larger file is not read at all.
 inline constexpr std::size_t kTemplateSizeLimit = std::size_t{64} << 20;
 
+// The longest value an import takes; a longer one reads as missing. No
+// setting needs more than a few hundred characters, and a huge value would
+// only bloat the settings store.
+inline constexpr std::size_t kTemplateValueLimit = std::size_t{64} << 10;
+
 // The whole text of a template file, with its sections indexed by name once,
 // so that thousands of lookups need no search of the whole text.
 class TemplateText {
@@ -41,6 +46,9 @@ public:
     // exactly as written (names compare exactly, case included). Empty when
     // the section or the key is missing.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+    // Whether a header names this section (exactly, case included).
+    bool HasSection(std::string_view section) const { return sections_.contains(section); }
 
     const std::string& Text() const { return text_; }
 
@@ -75,8 +83,9 @@ bool LoadTemplateText(std::string_view file);
 void ClearTemplateTextCache();
 
 // The value of key in section of the template being imported, or defaultText
-// when the file cannot be read or holds no such entry. The file matters only
-// when nothing is cached yet; without one only the cached text answers.
+// when the file cannot be read, holds no such entry or holds a value longer
+// than kTemplateValueLimit. The file matters only when nothing is cached yet;
+// without one only the cached text answers.
 std::string ReadTemplateValue(std::string_view section, std::string_view key, std::string_view defaultText,
                               std::string_view file = {});
 

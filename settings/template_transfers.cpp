@@ -1,9 +1,11 @@
 #include "settings/template_transfers.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "platform/registry/settings.h"
 #include "settings/display_values.h"
+#include "settings/galaxy_tables.h"
 #include "settings/galaxy_template_transfers.h"
 #include "settings/template_file.h"
 #include "settings/universe_values.h"
@@ -27,7 +29,29 @@ bool CopyTemplateUniverse(std::string_view file) {
     return ok;
 }
 
+bool HoldsTemplateSection(const TemplateText& text) {
+    for (const std::string_view name :
+         {kTemplateSectionAdmin, kSectionGeneral, kSectionAdvanced, kSectionDirectX, kSectionUniverse}) {
+        if (text.HasSection(name)) return true;
+    }
+    for (int i = 0; i < kGalaxyTypeCount; ++i) {
+        if (text.HasSection(UniGalaxyTemplateSection(i))) return true;
+    }
+    for (int c = 0; c < kCompGalaxyCount; ++c) {
+        if (text.HasSection(CompGalaxyTemplateSection(c))) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+bool LoadTemplateForImport(std::string_view file) {
+    ClearTemplateTextCache();
+    if (!LoadTemplateText(file)) return false;
+    if (HoldsTemplateSection(*TemplateTextCache())) return true;
+    ClearTemplateTextCache();
+    return false;
+}
 
 bool CopySettingToTemplate(std::string_view section, std::string_view key, std::string_view defaultText) {
     return WriteTemplateEntry(section, key, GetSettingString(section, key, defaultText, kHiveUser));
@@ -53,9 +77,7 @@ bool WritePreambleToTemplate() {
 }
 
 bool CyclePropsTempToRegArrays(std::string_view file) {
-    // A text left cached by an earlier, unfinished read belongs to another file.
-    ClearTemplateTextCache();
-    if (!LoadTemplateText(file)) return false;
+    if (!LoadTemplateForImport(file)) return false;
     bool ok = true;
     {
         SettingsTransaction transaction(kHiveUser);

@@ -69,11 +69,19 @@ bool CopyTemplateToSetting(std::string_view section, std::string_view key, std::
 // settings: "Admin", "General" and "Advanced".
 bool WritePreambleToTemplate();
 
+// Loads a file for an import, after forgetting any text cached before. A
+// file that cannot be read, or holds none of the sections a template has
+// ("Admin", "General", "Advanced", "DirectX", "Universe", "UniGal0" to
+// "UniGal49", "CompGal0" to "CompGal15"), is no template: a letter, an empty
+// file or random bytes would otherwise import every default. Then nothing is
+// cached and the result is false.
+bool LoadTemplateForImport(std::string_view file);
+
 // Imports the template file straight into the current user's settings: the
 // display, general, advanced and universe values (all in one transaction)
-// and the galaxy types into memory. A file that is missing or cannot be read
-// (not a regular file, or larger than kTemplateSizeLimit) imports nothing; a
-// readable file stores each missing value's default.
+// and the galaxy types into memory. A file that is no template (see
+// LoadTemplateForImport) imports nothing; a template stores each missing
+// value's default.
 // True when the file was read and every value stored. The cache is emptied
 // at the end.
 bool CyclePropsTempToRegArrays(std::string_view file);

@@ -36,9 +36,18 @@ void FillTypeNameLists(Form& dialog) {
     }
 }
 
+// The boxes that edit the selected composite, emptied when the lists lose
+// their selection: text left from the composite selected before would be
+// taken for the one now shown at its place.
+void ClearCompositeBoxes(Form& dialog) {
+    dialog.SetText("txtCompGalName", kNoIndex, "");
+    dialog.SetText("txtCompGalPct", kNoIndex, "");
+}
+
 void FillCompositeList(Form& dialog, bool fromStore) {
     auto* composites = dialog.Find<ListControl>("lstCompGalaxy");
     if (composites == nullptr) return;
+    ClearCompositeBoxes(dialog);
     // The padding is measured in the dialog's font: make it the list's.
     dialog.SetFont(composites->Font());
     composites->Clear();

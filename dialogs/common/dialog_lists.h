@@ -16,7 +16,8 @@ void FillUniGalaxyList(Form& dialog, bool reload);
 // Refills `cboCompMajor` and `lstCompMinor` with the 50 type names (taken from
 // `lstUniGalaxy` without their percents) and `lstCompGalaxy` with one padded
 // line per composite, from the settings store with `fromStore`, else from
-// `CompGalaxies`. `lstCompGalaxy` is left without a selection.
+// `CompGalaxies`. `lstCompGalaxy` is left without a selection, and the
+// composite name and percent boxes empty.
 void FillCompGalaxyLists(Form& dialog, bool fromStore);
 
 // What the composite list shows for composite 0..15 while it has no name.

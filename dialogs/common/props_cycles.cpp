@@ -256,9 +256,7 @@ bool CyclePropsArraysToReg(Form& dialog) {
 }
 
 bool CyclePropsTempToArrays(Form& dialog, std::string_view file) {
-    // A text left cached by an earlier, unfinished read belongs to another file.
-    ClearTemplateTextCache();
-    if (!LoadTemplateText(file)) return false;
+    if (!LoadTemplateForImport(file)) return false;
     bool ok = false;
     {
         SettingsTransaction transaction(kHiveUser);

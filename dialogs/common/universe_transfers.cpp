@@ -21,8 +21,8 @@ static_assert(kSingleControl == kNoIndex);
 
 constexpr std::string_view kChecked = "1";
 
-void TempToControl(Form& dialog, const UniverseValue& v) {
-    const std::string text = ReadTemplateValue(kSectionUniverse, v.name, DefaultText(v));
+// A value's text as a template holds it into the value's control.
+void TextToControl(Form& dialog, const UniverseValue& v, const std::string& text) {
     const ControlRef c = ControlOf(v.control);
     switch (v.type) {
     case UniverseValueType::Int32:
@@ -115,7 +115,13 @@ bool UniverseControlsToReg(const Form& dialog) {
 }
 
 void TempToUniverseControls(Form& dialog) {
-    for (const UniverseValue& v : kUniverseValues) TempToControl(dialog, v);
+    for (const UniverseValue& v : kUniverseValues) {
+        TextToControl(dialog, v, ReadTemplateValue(kSectionUniverse, v.name, DefaultText(v)));
+    }
+}
+
+void UniverseDefaultsToControls(Form& dialog) {
+    for (const UniverseValue& v : kUniverseValues) TextToControl(dialog, v, DefaultText(v));
 }
 
 bool UniverseControlsToTemp(const Form& dialog) {

@@ -32,6 +32,12 @@ bool UniverseControlsToReg(const Form& dialog);
 // the selection).
 void TempToUniverseControls(Form& dialog);
 
+// Every universe control to its value's default, in the forms
+// TempToUniverseControls gives a text. The dialog starts so, and a universe
+// theme then sets what it carries: a value no theme carries (the camera
+// rotation ramping) keeps its default.
+void UniverseDefaultsToControls(Form& dialog);
+
 // The controls into the template's "Universe" section, in table order: a
 // box's leading number in the shortest text that reads back as the value its
 // row holds ("0.9850" -> "0.985", "12345678" stays, "12abc" -> "12", "" ->

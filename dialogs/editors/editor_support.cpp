@@ -146,18 +146,21 @@ EditorPreview::EditorPreview(std::string_view idleCaption, std::function<void(Fo
 
 void EditorPreview::Start(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
                           const std::function<bool()>& store) {
-    runState.StopRequested = false;
-    // A click while a stopped display still unwinds starts nothing.
+    // The preview button reads "Stop" until the display has unwound, so no
+    // click reaches here while it does; a start then would clear the stop.
     if (active_) return;
+    runState.StopRequested = false;
     active_ = true;
     const Restorer putBack = keep();
-    if (store()) {
+    const bool locked = store();
+    if (locked) {
         Lock(editor);
         RunDisplay(editor, handed);
-        // The display returned without a Stop click: it could not start.
-        if (editor.Get(kPreviewButton).Caption() != idleCaption_) Unlock(editor);
     }
     putBack();
+    // Only now, with the record back, may a click change it: a click queued
+    // behind the Stop met disabled controls and was dropped.
+    if (locked) Unlock(editor);
     active_ = false;
     if (closePending_) {
         closePending_ = false;
@@ -165,10 +168,7 @@ void EditorPreview::Start(Form& editor, const EditorParameters& handed, const st
     }
 }
 
-void EditorPreview::Stop(Form& editor) {
-    runState.StopRequested = true;
-    Unlock(editor);
-}
+void EditorPreview::Stop() { runState.StopRequested = true; }
 
 void EditorPreview::QueryUnload(bool& cancel) {
     if (!active_) return;

@@ -113,10 +113,10 @@ void CommitAndClose(Form& editor, const EditorParameters& handed, const std::fun
 // changes, stores the editor's boxes, locks the editor (only cmdPreview,
 // captioned "Stop" and the cancel button, stays usable) and draws the galaxy
 // type in picPreview until StopRequested is set; then the record part is put
-// back. A Stop click unlocks the editor; when the display returns without
-// one (it could not start) the editor goes back to idle itself. A close from
-// the title bar during a preview stops it and completes once the record part
-// is back.
+// back and only then is the editor unlocked, so a click that arrives while
+// the display unwinds meets a disabled control and is dropped. A Stop click
+// only asks the display to end. A close from the title bar during a preview
+// stops it and completes once the record part is back.
 class EditorPreview {
 public:
     // idleCaption: cmdPreview's caption when no preview runs. afterUnlock:
@@ -128,7 +128,7 @@ public:
     using Restorer = std::function<void()>;
     void Start(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
                const std::function<bool()>& store);
-    void Stop(Form& editor);
+    void Stop();
 
     // Held from a start until the display has returned and the record is back.
     bool Active() const { return active_; }

@@ -341,7 +341,7 @@ void IfsDialog::cmdPreview_Click() { PreviewIFS(Frm().Get("cmdPreview").Caption(
 void IfsDialog::PreviewIFS(bool start) {
     Form& form = Frm();
     if (!start) {
-        preview_.Stop(form);
+        preview_.Stop();
         return;
     }
     const auto keep = [this]() -> EditorPreview::Restorer {

@@ -177,7 +177,7 @@ void LevelsDialog::cmdPreview_Click() { PreviewLevels(Frm().Get("cmdPreview").Ca
 void LevelsDialog::PreviewLevels(bool start) {
     Form& form = Frm();
     if (!start) {
-        preview_.Stop(form);
+        preview_.Stop();
         return;
     }
     const auto keep = [this]() -> EditorPreview::Restorer {

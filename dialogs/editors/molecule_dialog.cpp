@@ -584,7 +584,7 @@ void MoleculeDialog::cmdPreview_Click() { PreviewMolecule(Frm().Get("cmdPreview"
 void MoleculeDialog::PreviewMolecule(bool start) {
     Form& form = Frm();
     if (!start) {
-        preview_.Stop(form);
+        preview_.Stop();
         return;
     }
     const auto keep = [this]() -> EditorPreview::Restorer {

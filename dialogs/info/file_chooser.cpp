@@ -1,6 +1,8 @@
 #include "dialogs/info/file_chooser.h"
 
+#include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QTemporaryFile>
@@ -8,6 +10,8 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 #include "dialogs/common/maker.h"
 #include "dialogs/common/props_cycles.h"
@@ -93,10 +97,25 @@ std::string_view TypedFileName(std::string_view typed) {
 
 std::string Trimmed(std::string_view text) { return ToQString(text).trimmed().toStdString(); }
 
-// An ordinary file: a regular file that is not hidden.
+bool IsHiddenName(const std::string& name) { return name.starts_with('.'); }
+
+// A regular file, or a link to one: what a file list shows.
+bool IsRegularFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::status(path, error));
+}
+
+// An ordinary file: a regular file that is not hidden. The name is taken
+// byte for byte, so a file whose name is not UTF-8 is found too.
 bool IsOrdinaryFile(const std::string& path) {
-    const QFileInfo info(ToQString(path));
-    return info.isFile() && !info.isHidden();
+    const std::filesystem::path file(path);
+    return IsRegularFile(file) && !IsHiddenName(file.filename().string());
+}
+
+// Shown names in the order of a case-blind file list.
+bool ShownBefore(const ListedFile& a, const ListedFile& b) {
+    const int order = ToQString(a.shown).compare(ToQString(b.shown), Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a.name < b.name;
 }
 
 // The folder of `fullName` takes a new file: a fresh name is created
@@ -134,20 +153,26 @@ std::vector<std::string> MountPoints() {
     return drives;
 }
 
-std::vector<std::string> MatchingFiles(const std::string& folder, std::string_view patterns) {
+// The folder is read directly: Qt's own listing leaves out every name that
+// is not valid UTF-8.
+std::vector<ListedFile> MatchingFiles(const std::string& folder, std::string_view patterns) {
     QStringList filters;
     for (const QString& pattern : ToQString(patterns).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString trimmed = pattern.trimmed();
         filters << (trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
     }
     if (filters.isEmpty()) return {};
-    QDir dir(ToQString(folder));
-    dir.setNameFilters(filters);
-    dir.setFilter(QDir::Files);  // neither hidden nor system files
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    std::vector<std::string> names;
-    for (const QString& name : dir.entryList()) names.push_back(name.toStdString());
-    return names;
+    std::vector<ListedFile> files;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::string name = entry->path().filename().string();
+        if (IsHiddenName(name) || !IsRegularFile(entry->path())) continue;
+        const QString shown = QFile::decodeName(QByteArray::fromStdString(name));
+        if (QDir::match(filters, shown)) files.push_back({std::move(name), shown.toStdString()});
+    }
+    std::sort(files.begin(), files.end(), ShownBefore);
+    return files;
 }
 
 std::string JoinedFileName(std::string_view folder, std::string_view typed) {
@@ -261,8 +286,17 @@ bool FileChooser::SetFolderPath(const std::string& folder) {
 void FileChooser::FillFileList() {
     auto& list = Frm().Get<ListBox>("filTemp");
     list.Clear();
+    files_.clear();
     if (folder_.empty()) return;
-    for (const std::string& name : MatchingFiles(folder_, pattern_)) list.AddItem(name);
+    files_ = MatchingFiles(folder_, pattern_);
+    for (const ListedFile& file : files_) list.AddItem(file.shown);
+}
+
+std::string FileChooser::FileSystemName(const std::string& typed) const {
+    const int item = Frm().Get<ListBox>("filTemp").ListIndex();
+    if (item < 0 || item >= static_cast<int>(files_.size())) return typed;
+    const ListedFile& file = files_[static_cast<std::size_t>(item)];
+    return file.shown == typed ? file.name : typed;
 }
 
 void FileChooser::drvTemp_Change() {
@@ -301,7 +335,7 @@ void FileChooser::Refuse(std::string_view message) {
 void FileChooser::AcceptFile() {
     const FileChooserRequest& request = Handed().request;
     const std::string typed = Frm().Get<TextBox>("txtFile").Text();
-    std::string fullName = JoinedFileName(folder_, typed);
+    std::string fullName = JoinedFileName(folder_, FileSystemName(typed));
     const bool blank = Trimmed(typed).empty();
     if (request.open) {
         if (blank || !IsOrdinaryFile(fullName)) return Refuse(kSelectExistingFile);

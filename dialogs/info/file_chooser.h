@@ -18,7 +18,8 @@ namespace orbweave {
 // What a transfer did: done or not, and, when not, whether it has already
 // told the user why.
 struct TransferResult {
-    TransferResult(bool done) : done(done) {}  // NOLINT: a plain yes or no converts
+    // Implicit: a transfer may answer a plain yes or no.
+    TransferResult(bool done) : done(done) {}
     static TransferResult FailedAndTold() {
         TransferResult result(false);
         result.told = true;
@@ -26,6 +27,14 @@ struct TransferResult {
     }
     bool done;
     bool told = false;
+};
+
+// A file of the file list: its name as the file system holds it (any bytes,
+// not always UTF-8) and as the list shows it, decoded as Qt decodes file
+// names (a byte that is not UTF-8 shows as U+FFFD).
+struct ListedFile {
+    std::string name;
+    std::string shown;
 };
 
 struct FileChooserParameters {
@@ -70,12 +79,16 @@ private:
     void SelectDrive(const std::string& drive);
     void LoadFileTypes();
     void FillFileList();
+    // The typed name as the file system holds it: the listed name of the
+    // selected file when the box shows that file's name, else as typed.
+    std::string FileSystemName(const std::string& typed) const;
     // A refused name: the message, the focus back on the file-name box.
     void Refuse(std::string_view message);
     bool Accept(const std::string& fullName);
 
     std::vector<std::string> drives_;
     std::vector<std::string> folderEntries_;
+    std::vector<ListedFile> files_;
     std::string drive_;
     std::string folder_;
     std::string pattern_ = "*";
@@ -86,9 +99,10 @@ private:
 // The mount points a user may keep files on ("/" always, pseudo file
 // systems left out), in order.
 std::vector<std::string> MountPoints();
-// The regular, non-hidden files of a folder whose names match one of the
-// ";"-separated patterns, ignoring case ("*.*" matches every name), sorted.
-std::vector<std::string> MatchingFiles(const std::string& folder, std::string_view patterns);
+// The regular, non-hidden files of a folder whose shown names match one of
+// the ";"-separated patterns, ignoring case ("*.*" matches every name),
+// sorted by their shown names. A name that is not UTF-8 is listed too.
+std::vector<ListedFile> MatchingFiles(const std::string& folder, std::string_view patterns);
 // Folder and typed name joined with one "/".
 std::string JoinedFileName(std::string_view folder, std::string_view typed);
 

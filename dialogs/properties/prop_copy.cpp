@@ -158,7 +158,11 @@ void txtPropCopy_KeyPress(Form& props, int& keyAscii) {
 void txtPropCopy_LostFocus(Form& props) {
     const PropCopyRow* row = ChosenRow(props);
     if (row == nullptr || !TakesText(*row)) return;
-    ValidateNumericText(props.Get<TextBox>("txtPropCopy"), row->clamp, row->low, row->high);
+    auto& box = props.Get<TextBox>("txtPropCopy");
+    // A blank box holds no value: clamped, it would become the lowest value
+    // and "Copy" would write that into every type instead of asking for one.
+    if (Trim(box.Text()).empty()) return;
+    ValidateNumericText(box, row->clamp, row->low, row->high);
 }
 
 void cmdPropCopy_Click(Form& props, int editedType) {

@@ -10,6 +10,7 @@
 #include "dialogs/common/launchers.h"
 #include "dialogs/common/properties_link.h"
 #include "dialogs/common/props_cycles.h"
+#include "dialogs/common/universe_transfers.h"
 #include "dialogs/properties/galaxy_frame.h"
 #include "dialogs/properties/galaxy_lists.h"
 #include "dialogs/properties/menu_actions.h"
@@ -160,6 +161,7 @@ void PropertiesDialog::Load() {
     FillUniGalaxyList(Frm(), true);
     FillCompGalaxyLists(Frm(), true);
     FillUniverseProfileList(Frm());
+    UniverseDefaultsToControls(Frm());
     LoadSettings();
     orbweave::ShowUniverseFrame(Frm(), true);
     DoEvents();

@@ -7,7 +7,8 @@
 namespace orbweave {
 
 int RunPropertiesDialog() {
-    CheckColorDepth(true);
+    // Below 16 bits per pixel the message says why no dialog opens.
+    if (!CheckColorDepth(true)) return kExitFailure;
     PropertiesDialog& dialog = PropertiesDialog::Instance();
     QEventLoop loop;
     dialog.SetUnloadedHandler([&loop] { loop.quit(); });

@@ -46,22 +46,32 @@ void RunRenderer(Form& form, PreviewKind kind) {
         PreviewGalaxyFromDialog(form, target, kind == PreviewKind::Composite);
 }
 
-void Preview(PropertiesDialog& dialog, const PreviewRow& row, bool start);
+// Locks the dialog for a running preview (only its button, captioned
+// "Stop" and made the cancel button, stays usable) or unlocks it again.
+void SetLocked(Form& form, const PreviewRow& row, bool locked) {
+    EnableFormControls(form, locked, row.button);
+    auto& button = form.Get<CommandButton>(row.button);
+    button.SetCaption(locked ? kStopCaption : row.idleCaption);
+    button.SetCancel(locked);
+    form.Get<CommandButton>("cmdDismiss").SetCancel(!locked);
+    if (!locked) UpdateResolutionFields(form, false);
+}
 
 // The renderer returns after a stop, or at once when its display could not
-// be set up; in the second case the dialog is still locked under "Stop" and
-// is unlocked here. A dialog being closed stays as it is.
+// be set up. Only then is the dialog unlocked, so a click that arrives while
+// the loop unwinds meets a disabled control and is dropped. A dialog being
+// closed stays as it is.
 void RunLoop(PropertiesDialog& dialog, const PreviewRow& row) {
     Form& form = dialog.Frm();
     dialog.SetPreviewActive(true);
     dialog.RunAnimation([&dialog, &form, &row] {
         RunRenderer(form, row.kind);
         dialog.SetPreviewActive(false);
-        if (!dialog.ClosePending() && form.Get(row.button).Caption() == kStopCaption) Preview(dialog, row, false);
+        if (!dialog.ClosePending()) SetLocked(form, row, false);
     });
 }
 
-void Preview(PropertiesDialog& dialog, const PreviewRow& row, bool start) {
+void StartPreview(PropertiesDialog& dialog, const PreviewRow& row) {
     Form& form = dialog.Frm();
     runState.StopRequested = false;
     if (!row.requiredList.empty() && form.Get<ListControl>(row.requiredList).ListIndex() < 0) {
@@ -69,26 +79,19 @@ void Preview(PropertiesDialog& dialog, const PreviewRow& row, bool start) {
         form.Get(row.requiredList).SetFocus();
         return;
     }
-    EnableFormControls(form, start, row.button);
-    auto& button = form.Get<CommandButton>(row.button);
-    button.SetCaption(start ? kStopCaption : row.idleCaption);
-    button.SetCancel(start);
-    form.Get<CommandButton>("cmdDismiss").SetCancel(!start);
-    if (start) {
-        RunLoop(dialog, row);
-        return;
-    }
-    runState.StopRequested = true;
-    UpdateResolutionFields(form, false);
+    SetLocked(form, row, true);
+    RunLoop(dialog, row);
 }
 
 }  // namespace
 
 void PreviewButtonClick(PropertiesDialog& dialog, PreviewKind kind) {
     const PreviewRow& row = RowOf(kind);
-    const bool start = dialog.Frm().Get(row.button).Caption() == row.idleCaption;
-    if (start && dialog.PreviewActive()) return;
-    Preview(dialog, row, start);
+    if (dialog.Frm().Get(row.button).Caption() != row.idleCaption) {
+        runState.StopRequested = true;
+        return;
+    }
+    if (!dialog.PreviewActive()) StartPreview(dialog, row);
 }
 
 }  // namespace orbweave

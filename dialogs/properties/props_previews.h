@@ -15,8 +15,8 @@ enum class PreviewKind { Galaxy, Universe, Composite };
 inline constexpr std::string_view kStopCaption = "Stop";
 
 // The click of the kind's button: a start while it shows its idle caption,
-// else a stop. A start while a preview loop is already running (a click
-// queued behind "Stop") does nothing.
+// else a stop, which only asks the loop to end; the dialog stays locked until
+// it has. A start while a preview loop is already running does nothing.
 void PreviewButtonClick(PropertiesDialog& dialog, PreviewKind kind);
 
 }  // namespace orbweave

@@ -93,12 +93,12 @@ UniverseSettings DefaultRecord() {
 
 // An imported template stores each missing value's default text, which must
 // read back as the default itself.
-TEST_F(ValueTablesTest, UniverseDefaultsComeFromAFreshStoreAndAnEmptyTemplate) {
+TEST_F(ValueTablesTest, UniverseDefaultsComeFromAFreshStoreAndATemplateWithoutValues) {
     UniverseSettings fresh;
     ReadUniverseRecord(fresh);
     EXPECT_EQ(fresh, DefaultRecord());
 
-    ASSERT_TRUE(CyclePropsTempToRegArrays(WriteFile("empty.owv", "")));
+    ASSERT_TRUE(CyclePropsTempToRegArrays(WriteFile("admin.owv", "\r\n[Admin]\r\n")));
     for (const UniverseValue& v : kUniverseValues) {
         EXPECT_EQ(GetSettingString(kSectionUniverse, v.name, "<missing>", kHiveUser), DefaultText(v)) << v.name;
     }

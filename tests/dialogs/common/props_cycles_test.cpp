@@ -181,7 +181,10 @@ TEST_F(PropsCyclesTest, ATemplateThatCannotBeReadChangesNothing) {
     CyclePropsRegToArrays(*dialog_);
     ChangeEveryArea(*dialog_);
     fs::create_directories(Folder() / "folder.owv");
-    for (const std::string& file : {PathOf("absent.owv"), PathOf("folder.owv")}) {
+    // Files that hold none of a template's sections are no templates.
+    const std::string empty = WriteFile("empty.owv", "");
+    const std::string letter = WriteFile("letter.owv", "Dear Ann,\r\n\r\nsee you soon.\r\n");
+    for (const std::string& file : {PathOf("absent.owv"), PathOf("folder.owv"), empty, letter}) {
         const std::vector<std::string> controls = testing::ControlStates(*dialog_);
         const Tables tables = TablesInMemory();
         ResetSettingsStore();

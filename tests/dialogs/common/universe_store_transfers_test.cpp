@@ -68,6 +68,14 @@ TEST_F(UniverseStoreTransferTest, AnEmptyStoreShowsEveryDefault) {
     EXPECT_EQ(Profile(), 51);
 }
 
+TEST_F(UniverseStoreTransferTest, TheDefaultsInTheControlsAreStoredAsEveryDefault) {
+    for (const UniverseValue& v : kUniverseValues) SaveSettingValue(kSectionUniverse, v.name, "7", kHiveUser);
+    ASSERT_TRUE(RegToUniverseControls(*dialog_));
+    UniverseDefaultsToControls(*dialog_);
+    EXPECT_TRUE(UniverseControlsToReg(*dialog_));
+    for (const UniverseValue& v : kUniverseValues) EXPECT_EQ(Stored(v.name), DefaultText(v)) << v.name;
+}
+
 TEST_F(UniverseStoreTransferTest, StoredTextsAreReadInTheirRowsTypes) {
     SaveSettingValue(kSectionUniverse, "Universe_Stars", "12.5", kHiveUser);      // 32-bit: halves to even
     SaveSettingValue(kSectionUniverse, "Universe_Galaxy", "12.7", kHiveUser);     // 32-bit: rounded

@@ -111,14 +111,14 @@ TEST_F(LevelsEditorTest, ClosingFromTheTitleBarDuringAPreviewWaitsForTheRecordTo
     EXPECT_EQ(Fields(Record()), before);
 }
 
-TEST_F(LevelsEditorTest, APreviewClickWhileAStoppedPreviewUnwindsStartsNothing) {
+TEST_F(LevelsEditorTest, ASecondPreviewClickWhileAStoppedPreviewUnwindsStartsNothing) {
     Form& form = OpenLevels();
     const std::int16_t levels = Record().Galaxy_StdLevels;
     std::int16_t afterSecondClick = 0;
     AtFrame(2, [&] {
         Click(form, "cmdPreview");  // Stop
         form.SetText("txtLevel", 0, "9");
-        Click(form, "cmdPreview");  // reads "Preview" again while the display unwinds
+        Click(form, "cmdPreview");  // still "Stop" while the display unwinds
         afterSecondClick = Record().Galaxy_StdLevels;
     });
     Click(form, "cmdPreview");

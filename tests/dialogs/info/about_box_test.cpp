@@ -122,6 +122,69 @@ TEST_F(AboutBoxTest, CreditsInterruptTheTypeWhichResumesAfterThem) {
     ExpectUserTables();
 }
 
+enum class CloseAction { Ok, Escape, TitleBarClose };
+enum class Moment { SameFrameAsCredits, FrameAfterCredits };
+
+void CloseBy(Form& form, CloseAction action) {
+    switch (action) {
+    case CloseAction::Ok: form.Get<CommandButton>("cmdDismiss").PerformClick(); break;
+    case CloseAction::Escape: form.CancelButton()->PerformClick(); break;
+    case CloseAction::TitleBarClose: form.Window()->close(); break;
+    }
+}
+
+// A Credits click stops the tour's current type. A close given in the same
+// frame closes the About box once the tour has returned and put the user's
+// tables back, and no credits appear; a close in the frame after meets the
+// credits window, which is then in front: it closes, and the tour goes on
+// with the interrupted type.
+TEST_F(AboutBoxTest, ACloseAroundACreditsClickEndsTheWindowInFrontAfterItsLoop) {
+    constexpr int kRunawayPumps = 400;
+    for (const CloseAction action : {CloseAction::Ok, CloseAction::Escape, CloseAction::TitleBarClose}) {
+        for (const Moment when : {Moment::SameFrameAsCredits, Moment::FrameAfterCredits}) {
+            SCOPED_TRACE(::testing::Message() << "action " << static_cast<int>(action) << ", "
+                                              << (when == Moment::SameFrameAsCredits ? "same frame" : "frame after"));
+            AboutBox::Release();
+            // As the box's activation does; the last case's close left it set.
+            runState.StopRequested = false;
+            AboutBox& about = Open();
+            bool pressed = false;
+            bool creditsShown = false;
+            std::int16_t interrupted = -1;
+            std::int16_t resumed = -1;
+            pumps = 0;
+            onPump = [&, action, when] {
+                if (CreditsWindow::Exists() && CreditsWindow::Instance().Running()) {
+                    creditsShown = true;
+                    if (!pressed) CloseBy(CreditsWindow::Instance().Frm(), action);
+                    pressed = true;
+                    return;
+                }
+                if (pumps == 3) {
+                    interrupted = about.CurrentType();
+                    about.cmdCredits_Click();
+                    if (when == Moment::SameFrameAsCredits) {
+                        CloseBy(about.Frm(), action);
+                        pressed = true;
+                    }
+                } else if (creditsShown && resumed < 0) {
+                    resumed = about.CurrentType();
+                    about.cmdDismiss_Click();
+                }
+                if (pumps > kRunawayPumps) about.cmdDismiss_Click();
+            };
+            about.RunAboutAnimation();
+            onPump = nullptr;
+            EXPECT_FALSE(about.Loaded());
+            EXPECT_FALSE(CreditsWindow::Exists());
+            EXPECT_EQ(creditsShown, when == Moment::FrameAfterCredits);
+            if (when == Moment::FrameAfterCredits) EXPECT_EQ(resumed, interrupted);
+            EXPECT_LT(pumps, kRunawayPumps);
+            ExpectUserTables();
+        }
+    }
+}
+
 TEST_F(AboutBoxTest, LogSwitchStoresOneOnlyForTheAnswerOne) {
     AboutBox& about = Open();
     struct Row {

@@ -157,12 +157,31 @@ TEST_F(FileChooserTest, ListsMatchingOrdinaryFilesIgnoringCase) {
     EXPECT_EQ(Listed(), (std::vector<std::string>{"day.owv", "NIGHT.OWV"}));
     chooser.Frm().SetListIndex("cboTypes", kNoIndex, 1);
     EXPECT_EQ(Listed(), (std::vector<std::string>{"day.owv", "NIGHT.OWV", "README"}));
-    EXPECT_EQ(MatchingFiles(folder.string(), "*.txt;*.OWV"), (std::vector<std::string>{"day.owv", "NIGHT.OWV"}));
+    std::vector<std::string> matching;
+    for (const ListedFile& file : MatchingFiles(folder.string(), "*.txt;*.OWV")) matching.push_back(file.name);
+    EXPECT_EQ(matching, (std::vector<std::string>{"day.owv", "NIGHT.OWV"}));
     // Clicking a file names it; OK then opens it.
     chooser.Frm().SetListIndex("filTemp", kNoIndex, 1);
     EXPECT_EQ(chooser.Frm().GetText("txtFile"), "NIGHT.OWV");
     chooser.Frm().Get<CommandButton>("cmdOK").PerformClick();
     EXPECT_EQ(chooser.FullFileName(), (folder / "NIGHT.OWV").string());
+}
+
+TEST_F(FileChooserTest, NamesThatAreNotUtf8AreListedDecodedAndOpenByTheirOwnBytes) {
+    const std::string replaced = "\xef\xbf\xbd";  // U+FFFD
+    // "café" in Latin-1; U+FFFD itself and a byte UTF-8 never holds, shown alike.
+    const std::vector<std::string> names{"caf\xe9.owv", replaced + ".owv", "\xff.owv"};
+    for (const std::string& name : names) Touch(folder / name);
+    for (std::size_t item = 0; item < names.size(); ++item) {
+        FileChooser& chooser = Open(true);
+        EXPECT_EQ(Listed(),
+                  (std::vector<std::string>{"caf" + replaced + ".owv", replaced + ".owv", replaced + ".owv"}));
+        chooser.Frm().SetListIndex("filTemp", kNoIndex, static_cast<int>(item));
+        chooser.Frm().Get<CommandButton>("cmdOK").PerformClick();
+        ASSERT_TRUE(chooser.Accepted()) << item;
+        EXPECT_EQ(transfers.back(), (folder / names[item]).string());
+        FileChooser::Release();
+    }
 }
 
 TEST_F(FileChooserTest, FileTypesAreReadInPairsUntilNoBarIsLeft) {

@@ -92,6 +92,23 @@ TEST_F(MenusTest, TheFileEntriesAskTheChooserToOpenOrSaveAndSaveWithoutATemplate
     EXPECT_TRUE(Dialog().Loaded());
 }
 
+TEST_F(MenusTest, OpeningATemplateEmptiesTheCompositeBoxesWithTheListsSelection) {
+    Open();
+    const std::string file = (config.Root() / "composites.owv").string();
+    ASSERT_TRUE(CyclePropsArraysToTemp(Frm(), file));
+    Launchers().fileChooser = [&file](Form& props, const FileChooserRequest&) {
+        return CyclePropsTempToArrays(props, file) ? file : std::string();
+    };
+    Frm().SetListIndex("cboUniExtras", kNoIndex, 3);
+    Frm().SetListIndex("lstCompGalaxy", kNoIndex, 2);
+    ASSERT_NE(Frm().GetText("txtCompGalName"), "");
+    Dialog().mnuFileArray_Click(0);
+    EXPECT_EQ(Frm().GetListIndex("lstCompGalaxy"), -1);
+    EXPECT_EQ(Frm().GetListIndex("cboCompMajor"), -1);
+    EXPECT_EQ(Frm().GetText("txtCompGalName"), "");
+    EXPECT_EQ(Frm().GetText("txtCompGalPct"), "");
+}
+
 TEST_F(MenusTest, SaveWritesBackIntoTheCurrentTemplateOrSaysItCouldNot) {
     Open();
     const std::filesystem::path file = config.Root() / "mine.owv";

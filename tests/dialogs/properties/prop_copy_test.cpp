@@ -86,6 +86,8 @@ TEST_F(PropCopyTest, CopyAsksForAPropertyAndForAValue) {
         {-1, "", "Please select a Property to copy.", "cboPropCopyList"},
         {5, "", "Please enter a Property value.", "txtPropCopy"},
         {5, "   ", "Please enter a Property value.", "txtPropCopy"},
+        {7, "", "Please enter a Property value.", "txtPropCopy"},
+        {42, "", "Please enter a Property value.", "txtPropCopy"},
         {12, "", "Please select a Property value.", "cboPropCopy"},
     };
     for (const Case& c : cases) {
@@ -94,6 +96,9 @@ TEST_F(PropCopyTest, CopyAsksForAPropertyAndForAValue) {
         ValueBox().SetText(c.text);
         const auto before = UniGalaxies;
         services->messages.clear();
+        // Pressing "Copy" takes the focus from the box first; a blank box stays blank.
+        txtPropCopy_LostFocus(Frm());
+        EXPECT_EQ(ValueBox().Text(), c.text);
         Dialog().cmdPropCopy_Click();
         ASSERT_EQ(services->messages.size(), 1u);
         EXPECT_EQ(services->messages[0].text, c.message);

@@ -79,6 +79,7 @@ TEST_F(PropsBoxesTest, EachBoxFiltersStepsAndClampsByItsOwnLimits) {
         SCOPED_TRACE(c.what);
         Get<ComboBox>("cboGalStyle").SetListIndex(c.style);
         TextBox& box = Box(c.box.name, c.box.index);
+        Edit(box);  // the box's page first: choosing the composites page empties their boxes
         box.SetText(c.text);
         const int beeps = services->beeps;
         switch (c.act) {

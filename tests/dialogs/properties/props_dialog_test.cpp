@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "core/colour_tables.h"
 #include "dialogs/common/control_enabling.h"
 #include "dialogs/common/launchers.h"
 #include "dialogs/properties/props_controls.h"
+#include "host/startup.h"
 #include "platform/forms/pump.h"
 #include "platform/forms/screen.h"
 #include "platform/registry/settings.h"
@@ -287,9 +289,27 @@ TEST_F(PropsDialogTest, ClosingDuringAnAnimationStopsItAndUnloadsAfterIt) {
 }
 
 TEST_F(PropsDialogTest, TheConfigurationRunEndsWhenTheDialogUnloads) {
+    InitDirectX();  // the memory display's desktop depth
     QTimer::singleShot(0, [] { PropertiesDialog::Instance().Frm().Window()->close(); });
     EXPECT_EQ(RunPropertiesDialog(), 0);
     EXPECT_FALSE(PropertiesDialog::Exists());
+}
+
+TEST_F(PropsDialogTest, BelowSixteenBitsPerPixelTheConfigurationRunExplainsAndOpensNoDialog) {
+    colourTables.DisplayBpp = 15;
+    bool opened = false;
+    QTimer guard;  // closes a dialog that opened all the same
+    guard.setSingleShot(true);
+    guard.callOnTimeout([&opened] {
+        opened = PropertiesDialog::Exists() && PropertiesDialog::Instance().Loaded();
+        if (opened) PropertiesDialog::Instance().Frm().Window()->close();
+    });
+    guard.start(0);
+    EXPECT_EQ(RunPropertiesDialog(), kExitFailure);
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(PropertiesDialog::Exists());
+    ASSERT_EQ(services->messages.size(), 1u);
+    EXPECT_TRUE(services->messages[0].text.starts_with("You must be running in High Color"));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The previews of the properties dialog: a button runs its animation in
 // picPreview while the dialog is locked, and Stop, Escape or closing ends it.
 // The pacer's pump hook acts as the user inside the running loop.
+#include <QListWidget>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -98,7 +100,7 @@ TEST_F(PropsPreviewTest, EscapeStopsARunningPreviewAndCancelsWhenIdle) {
     EXPECT_FALSE(Dialog().Loaded());
 }
 
-TEST_F(PropsPreviewTest, AStartQueuedBehindStopStartsNoSecondLoop) {
+TEST_F(PropsPreviewTest, ASecondClickWhileTheLoopUnwindsStartsNoSecondLoop) {
     std::string captionAfterStart;
     AtFirstPump([&] {
         Dialog().cmdPreviewUni_Click();
@@ -106,7 +108,8 @@ TEST_F(PropsPreviewTest, AStartQueuedBehindStopStartsNoSecondLoop) {
         captionAfterStart = Button("cmdPreviewUni").Caption();
     });
     Dialog().cmdPreviewUni_Click();
-    EXPECT_EQ(captionAfterStart, "Preview Universe");
+    // The button reads "Stop" until the loop has returned.
+    EXPECT_EQ(captionAfterStart, "Stop");
     EXPECT_LT(loopPumps, 5);
     EXPECT_EQ(Button("cmdPreviewUni").Caption(), "Preview Universe");
     EXPECT_TRUE(Get("lstUniGalaxy").Enabled());
@@ -153,6 +156,118 @@ TEST_F(PropsPreviewTest, DoubleClickingACompositeStartsOnePreview) {
     EXPECT_GT(loopPumps, 0);
     EXPECT_LT(loopPumps, 5);
     EXPECT_EQ(Button("cmdPreviewComp").Caption(), "Preview Comp");
+}
+
+
+enum class PreviewHost { Galaxy, Universe, Composite };
+enum class UserAction { Accept, Cancel, Escape, ShowProps, ListClick, TitleBarClose };
+enum class Moment { SameFrameAsStop, FrameAfterStop };
+
+struct PreviewHostRow {
+    PreviewHost host;
+    const char* name;
+    std::string_view button;
+};
+
+constexpr PreviewHostRow kPreviewHosts[] = {
+    {PreviewHost::Galaxy, "galaxy", "cmdPreviewGal"},
+    {PreviewHost::Universe, "universe", "cmdPreviewUni"},
+    {PreviewHost::Composite, "composite", "cmdPreviewComp"},
+};
+
+constexpr int kClickedType = 4;
+
+class PropsUnwindTest : public PropsDialogTest {
+protected:
+    void OpenFresh(const PreviewHostRow& row) {
+        PropertiesDialog::Release();
+        // A closed dialog released the display: each case opens a new one.
+        UseDesktop({display::PixelLayout::Xrgb8888, {640, 480}, {{640, 480, 32}}});
+        InitDirectX();
+        Open();
+        Get<ListBox>("lstUniGalaxy").SetListIndex(2);
+        if (row.host == PreviewHost::Composite) {
+            Get<ComboBox>("cboUniExtras").SetListIndex(3);
+            Get<ListBox>("lstCompGalaxy").SetListIndex(0);
+        }
+    }
+    // A mouse click on an item of the galaxy-type list, which a disabled
+    // list ignores as it would on the screen.
+    void ClickListItem(int item) {
+        auto* list = static_cast<QListWidget*>(Get("lstUniGalaxy").Widget());
+        const QRect place = list->visualItemRect(list->item(item));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    }
+    void Press(UserAction action) {
+        switch (action) {
+        case UserAction::Accept: Get<CommandButton>("cmdAccept").PerformClick(); break;
+        case UserAction::Cancel: Get<CommandButton>("cmdDismiss").PerformClick(); break;
+        case UserAction::Escape: Frm().CancelButton()->PerformClick(); break;
+        case UserAction::ShowProps: Get<CommandButton>("cmdGalProps").PerformClick(); break;
+        case UserAction::ListClick: ClickListItem(kClickedType); break;
+        case UserAction::TitleBarClose: Frm().Window()->close(); break;
+        }
+    }
+    bool Done(UserAction action) {
+        switch (action) {
+        case UserAction::ShowProps: return Dialog().GalaxyPropsMode();
+        case UserAction::ListClick: return Get<ListBox>("lstUniGalaxy").ListIndex() == kClickedType;
+        default: return !Dialog().Loaded();
+        }
+    }
+};
+
+TEST_F(PropsUnwindTest, AClickAroundStopIsAppliedOnceAfterTheLoopOrDropped) {
+    constexpr UserAction kActions[] = {UserAction::Accept,    UserAction::Cancel,    UserAction::Escape,
+                                       UserAction::ShowProps, UserAction::ListClick, UserAction::TitleBarClose};
+    int edit = 10;
+    for (const PreviewHostRow& row : kPreviewHosts) {
+        for (const UserAction action : kActions) {
+            for (const Moment when : {Moment::SameFrameAsStop, Moment::FrameAfterStop}) {
+                SCOPED_TRACE(::testing::Message() << row.name << ", action " << static_cast<int>(action) << ", "
+                                                  << (when == Moment::SameFrameAsStop ? "same frame" : "frame after"));
+                // Each case starts from an empty store.
+                const ScopedConfig caseStore;
+                OpenFresh(row);
+                const std::string stored = GetSettingString("Universe", "Universe_Galaxy");
+                const std::string edited = std::to_string(++edit);
+                Get("txtUni", 1).SetText(edited);
+                bool pressed = false;
+                onPump = [&, action, when] {
+                    if (pumps == 2) {
+                        Get<CommandButton>(row.button).PerformClick();
+                        if (when == Moment::SameFrameAsStop) {
+                            Press(action);
+                            pressed = true;
+                        }
+                    } else if (pumps > 2 && !pressed) {
+                        Press(action);
+                        pressed = true;
+                    }
+                    if (pumps > kRunawayPumps) runState.StopRequested = true;
+                };
+                pumps = 0;
+                Get<CommandButton>(row.button).PerformClick();
+                onPump = nullptr;
+                ASSERT_GE(pumps, 2);
+                if (!pressed) Press(action);
+
+                const bool dropped = !Done(action);
+                EXPECT_EQ(dropped, when == Moment::SameFrameAsStop && action != UserAction::TitleBarClose);
+                if (dropped) {
+                    EXPECT_TRUE(Dialog().Loaded());
+                    EXPECT_EQ(GetSettingString("Universe", "Universe_Galaxy"), stored);
+                    EXPECT_NE(Get(row.button).Caption(), "Stop");
+                    // The user clicks again, now on an unlocked dialog.
+                    Press(action);
+                    EXPECT_TRUE(Done(action));
+                }
+                EXPECT_FALSE(Dialog().PreviewActive());
+                EXPECT_EQ(GetSettingString("Universe", "Universe_Galaxy"),
+                          action == UserAction::Accept ? edited : stored);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -58,6 +58,15 @@ TEST_F(PropsSettingsTest, AMarkedUserWithoutSettingsGetsTheFactorySettingsStored
     EXPECT_FALSE(welcomed);
     EXPECT_NE(Stored("General", "AnimationType"), kMissing);
     EXPECT_NE(Stored("Universe", "Universe_Stars"), kMissing);
+    // No theme carries the camera rotation ramping: its box starts with the default.
+    EXPECT_EQ(Stored("Universe", "Universe_C_Ramp"), "750");
+}
+
+TEST_F(PropsSettingsTest, ANewUsersFirstAcceptStoresTheThemeAndTheDefaultOfWhatItLeavesAlone) {
+    AcceptAfter([] {});
+    EXPECT_EQ(Stored("Universe", "Universe_ESteps"), "400");  // theme 1
+    EXPECT_EQ(Stored("Universe", "Universe_C_Ramp"), "750");
+    EXPECT_EQ(Stored("Universe", "Universe_RotCam"), "0");
 }
 
 TEST_F(PropsSettingsTest, AcceptStoresTheControlsAndANewDialogShowsThem) {

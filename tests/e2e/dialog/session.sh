@@ -64,6 +64,23 @@ until_true() {
   done
 }
 
+# press_until <state command> <action...>: does the action until the state
+# holds, false after the guard. A window that is still locked (an animation
+# winding down) drops a click or key, so the action is repeated; each try
+# gives the state half a second to arrive before the next one.
+press_until() {
+  local state=$1; shift
+  local end=$(($(now_ms) + guard * 1000)) tries
+  until $state; do
+    [ "$(now_ms)" -lt "$end" ] || return 1
+    "$@"
+    for tries in 1 2 3 4 5 6 7 8 9 10; do
+      $state && return 0
+      sleep 0.05
+    done
+  done
+}
+
 # start_dialog [arguments...]: orbweave in the background ("/C" unless told).
 start_dialog() {
   "$program" "${@:-/C}" >"$work/out.log" 2>"$work/err.log" &

@@ -28,7 +28,17 @@ for n in $(seq 70 170); do
 done
 Xvfb "$display" -screen 0 ${width}x${height}x${depth} -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+# until_true <command...>: true once the command holds, false after the
+# guard, which only keeps a hung run from hanging the test.
+readonly guard_ms=60000
+until_true() {
+  local end=$(($(date +%s%3N) + guard_ms))
+  until "$@"; do
+    [ "$(date +%s%3N)" -lt "$end" ] || return 1
+    sleep 0.05
+  done
+}
+until_true eval 'xdpyinfo -display "$display" >/dev/null 2>&1'
 xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 
 export DISPLAY=$display QT_QPA_PLATFORM=offscreen SDL_VIDEODRIVER=x11
@@ -55,7 +65,7 @@ run() {
   local out=$work/$name.out shot=$shots/$name.png
   "$tool" --frames 150 --hold-ms 4000 "$@" >"$out" 2>"$work/$name.err" &
   local pid=$!
-  for _ in $(seq 150); do grep -q "frames done" "$out" 2>/dev/null && break; sleep 0.1; done
+  until_true eval 'grep -q "frames done" "$out" 2>/dev/null || ! kill -0 $pid 2>/dev/null'
   if ! grep -q "frames done" "$out"; then
     fail "$name: no frames"; cat "$out" "$work/$name.err"; kill "$pid" 2>/dev/null; wait "$pid"; return
   fi

@@ -9,8 +9,8 @@
 #             OK and Accept store Galaxy_Atoms = 5
 #   ifs       factory type 39: its IFS editor, theme "Fractal Fern", the
 #             preview, OK and Accept store Galaxy_IFS_Points = 2
-#   levels    factory type 0: its levels editor, 4 typed as the level
-#             count, the preview, OK and Accept store Galaxy_StdLevels = 4
+#   levels    factory type 0: its levels editor, every field typed or
+#             toggled, the preview, OK and Accept store each of them
 # The welcome window of a first run is kept away by a stored
 # "General\ResetSettings". Exit 77 (skipped) when Xvfb, xdotool or
 # ImageMagick is missing.
@@ -71,39 +71,42 @@ choose_theme() {
   xdotool key Return
 }
 
-# check_preview <x> <y>: two seconds into the preview, a picture of the
-# editor whose preview area (200 x 150 pixels from that place) has lit
-# pixels in several colours.
-check_preview() {
-  sleep 2
-  import -window "$editor" "$shots/$case_name.png" || { fail "no picture of the editor"; return; }
+# preview_drawn <x> <y>: a picture of the editor whose preview area (200 x
+# 150 pixels from that place) has lit pixels in several colours.
+preview_drawn() {
+  import -window "$editor" "$shots/$case_name.png" || return 1
   convert "$shots/$case_name.png" -crop "200x150+$1+$2" +repage "$work/preview.png"
-  local lit colours
   lit=$(convert "$work/preview.png" -colorspace gray -threshold 20% -format '%[fx:round(mean*w*h)]' info:)
   colours=$(convert "$work/preview.png" -colors 64 -unique-colors -format '%w' info:)
+  [ "${lit:-0}" -gt 100 ] && [ "${colours:-0}" -gt 8 ]
+}
+# check_preview <x> <y>: waits for the preview to draw.
+check_preview() {
+  local lit colours
+  until_true preview_drawn "$1" "$2" || fail "the preview lit ${lit:-no} pixels in ${colours:-no} colours"
   echo "preview: $lit lit pixels, $colours colours"
-  [ "${lit:-0}" -gt 100 ] || fail "the preview lit $lit pixels"
-  [ "${colours:-0}" -gt 8 ] || fail "the preview shows $colours colours"
 }
 
 # finish <OK x> <OK y>: Escape stops the preview, OK closes the editor, the
-# dialog returns to universe mode (Alt+R) and is accepted (Alt+A).
+# dialog returns to universe mode (Alt+R) and is accepted (Alt+A). The
+# editor stays locked until its preview has wound down and drops an OK
+# clicked meanwhile, so OK is clicked until the editor is gone.
 finish() {
   xdotool key Escape
-  click_twips "$1" "$2"
-  until_true editor_gone || fail "OK left the editor open"
+  press_until editor_gone click_twips "$1" "$2" || fail "OK left the editor open"
   focus_dialog || fail "the dialog took no focus"
   xdotool key alt+r
   # Alt+A accepts once the dialog has relabelled its button for universe
   # mode; until then it does nothing, so it is pressed until the dialog ends.
-  until_true accepted
+  press_until dialog_ended xdotool key alt+a
   wait_end || fail "Alt+A did not close the dialog"
 }
-accepted() {
-  running || return 0
-  xdotool key alt+a
-  sleep 0.2
-  ! running
+dialog_ended() { ! running; }
+# retype: replaces the focused box's text with the argument, then moves on.
+retype() {
+  xdotool key End shift+Home
+  xdotool type "$1"
+  xdotool key Tab
 }
 
 expect_setting() {
@@ -141,13 +144,22 @@ levels)
   editor_name='Galaxy Levels:  ' min_client_height=4230
   choose_galaxy_type 0
   open_editor "${props_levels[@]}" || exit 1
+  # The boxes and check boxes in tab order from the level count.
   click_twips 3120 440
+  retype 4
+  retype 1234
+  retype 2.5
+  xdotool key space Tab space Tab space Tab
+  retype 2500
   xdotool key End shift+Home
-  xdotool type 4
+  xdotool type 1500
   xdotool key Return
   check_preview 265 45
   finish 630 3945
-  expect_setting 'Universe\Galaxy0' Galaxy_StdLevels 4
+  for expected in 'Galaxy_StdLevels 4' 'Galaxy_StdLevDRad 1234' 'Galaxy_StdLevHSca 2.5' \
+    'Galaxy_StdLevB_HS 1' 'Galaxy_StdLevB_A0 1' 'Galaxy_StdLevB_A1 1' 'Galaxy_Radius 2500' 'Galaxy_Distance 1500'; do
+    expect_setting 'Universe\Galaxy0' $expected
+  done
   ;;
 *)
   echo "unknown case $case_name"; exit 2 ;;

@@ -38,26 +38,38 @@ fi
 export DISPLAY=":$display"
 echo "Xvfb on $DISPLAY"
 
+# until_true <command...>: true once the command holds, false after the
+# guard, which only keeps a hung run from hanging the test.
+readonly guard_ms=60000
+until_true() {
+  local end=$(($(date +%s%3N) + guard_ms))
+  until "$@"; do
+    [ "$(date +%s%3N)" -lt "$end" ] || return 1
+    sleep 0.05
+  done
+}
+demo_ready() { grep -q '^ready$' "$work/demo.log" || ! kill -0 "$demo_pid" 2>/dev/null; }
+# painted: the screen shows the form in many colours.
+painted() {
+  import -window root "$shot" || return 1
+  colours=$(convert "$shot" -format '%k' info:)
+  [ "$colours" -ge "$min_colours" ]
+}
+
 QT_QPA_PLATFORM=xcb "$demo" --seconds 60 >"$work/demo.log" 2>&1 &
 demo_pid=$!
-for _ in $(seq 1 200); do
-  grep -q '^ready$' "$work/demo.log" && break
-  kill -0 "$demo_pid" 2>/dev/null || break
-  sleep 0.1
-done
+until_true demo_ready || true
 if ! grep -q '^ready$' "$work/demo.log"; then
   echo "the demo did not come up:"; cat "$work/demo.log"
   exit 1
 fi
-sleep 1
 
-import -window root "$shot"
-colours=$(convert "$shot" -format '%k' info:)
-echo "screenshot $shot: $colours colours"
-if [ "$colours" -lt "$min_colours" ]; then
-  echo "the screenshot is blank or nearly so"
+colours=0
+if ! until_true painted; then
+  echo "the screenshot is blank or nearly so ($colours colours)"
   exit 1
 fi
+echo "screenshot $shot: $colours colours"
 
 kill "$demo_pid"
 wait "$demo_pid" 2>/dev/null || true

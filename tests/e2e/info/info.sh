@@ -34,6 +34,35 @@ shot() { import -window "$(window_id "$1")" "$2"; }
 count_colour() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:; }
 # lit <png> <geometry>: how many pixels of that part are brighter than a fifth.
 lit() { convert "$1" -crop "$2" +repage -colorspace gray -threshold 20% -format '%[fx:round(mean*w*h)]' info:; }
+# settled <name> <png>: a picture of that window once two grabs in a row are alike.
+settled() {
+  shot "$1" "$work/settle-a.png" && shot "$1" "$2" || return 1
+  compare -metric AE "$work/settle-a.png" "$2" null: 2>/dev/null
+}
+# welcome_painted: the welcome window shows its green title and cyan text.
+welcome_painted() {
+  shot "$welcome_name" "$shots/welcome.png" || return 1
+  green=$(count_colour "$shots/welcome.png" '#00FF00')
+  cyan=$(count_colour "$shots/welcome.png" '#00FFFF')
+  [ "${green:-0}" -gt 200 ] && [ "${cyan:-0}" -gt 500 ]
+}
+# tour_drawn: the About box's picture box (224 x 168 pixels at (16, 16)) shows a galaxy.
+tour_drawn() {
+  shot "$about" "$shots/about-tour.png" || return 1
+  tour=$(lit "$shots/about-tour.png" 224x168+16+16)
+  [ "${tour:-0}" -gt 100 ]
+}
+# credits_drawn: stars and text in the credits window.
+credits_drawn() {
+  shot "$credits" "$shots/credits.png" || return 1
+  stars=$(lit "$shots/credits.png" 100%x100%)
+  [ "${stars:-0}" -gt 300 ]
+}
+# tour_moves: two pictures of the About box in a row differ.
+tour_moves() {
+  shot "$about" "$shots/about-resumed.png" && shot "$about" "$shots/about-later.png" || return 1
+  ! compare -metric AE "$shots/about-resumed.png" "$shots/about-later.png" null: 2>/dev/null
+}
 # open_dialog: a new user's "/C", past the welcome window, with the dialog focused.
 open_dialog() {
   start_dialog /C
@@ -54,13 +83,8 @@ welcome)
   start_dialog /C
   wait_window "$welcome_name" || fail "no welcome window"
   [ "$(windows "$dialog_name")" -eq 0 ] || fail "the dialog came before the welcome window"
-  sleep 1
-  shot "$welcome_name" "$shots/welcome.png" || fail "no picture of the welcome window"
-  green=$(count_colour "$shots/welcome.png" '#00FF00')
-  cyan=$(count_colour "$shots/welcome.png" '#00FFFF')
+  until_true welcome_painted || fail "no green title or no cyan text"
   echo "welcome: $green green title pixels, $cyan cyan text pixels"
-  [ "${green:-0}" -gt 200 ] || fail "no green title"
-  [ "${cyan:-0}" -gt 500 ] || fail "no cyan text"
   focus_window "$welcome_name" && xdotool key Return
   wait_gone "$welcome_name" || fail "Return did not close the welcome window"
   wait_dialog || fail "no dialog after the welcome window"
@@ -70,27 +94,15 @@ about)
   open_dialog
   xdotool key alt+h a
   wait_window "$about" || fail "no About box"
-  sleep 3
-  shot "$about" "$shots/about-tour.png" || fail "no picture of the About box"
-  # The tour's picture box: 224 x 168 pixels at (16, 16).
-  tour=$(lit "$shots/about-tour.png" 224x168+16+16)
+  until_true tour_drawn || fail "the tour shows no galaxy"
   echo "about: $tour lit pixels in the tour"
-  [ "${tour:-0}" -gt 100 ] || fail "the tour shows no galaxy"
   focus_window "$about" && xdotool key alt+c
   wait_window "$credits" || fail "no credits window"
-  sleep 2
-  shot "$credits" "$shots/credits.png" || fail "no picture of the credits"
-  stars=$(lit "$shots/credits.png" 100%x100%)
+  until_true credits_drawn || fail "no stars or text in the credits"
   echo "credits: $stars lit pixels"
-  [ "${stars:-0}" -gt 300 ] || fail "no stars or text in the credits"
   focus_window "$credits" && xdotool key Escape
   wait_gone "$credits" || fail "Escape did not close the credits"
-  sleep 1
-  shot "$about" "$shots/about-resumed.png" || fail "no picture after the credits"
-  sleep 1
-  shot "$about" "$shots/about-later.png" || fail "no later picture"
-  compare -metric AE "$shots/about-resumed.png" "$shots/about-later.png" null: 2>/dev/null &&
-    fail "the tour did not go on after the credits"
+  until_true tour_moves || fail "the tour did not go on after the credits"
   focus_window "$about" && xdotool key Escape
   wait_gone "$about" || fail "Escape did not close the About box"
   close_dialog
@@ -99,8 +111,7 @@ diagnostics)
   open_dialog
   xdotool key alt+h d
   wait_window "$diagnostics" || fail "no diagnostics window"
-  sleep 1
-  shot "$diagnostics" "$shots/diagnostics.png" || fail "no picture of the diagnostics"
+  until_true settled "$diagnostics" "$shots/diagnostics.png" || fail "no picture of the diagnostics"
   focus_window "$diagnostics" && xdotool key Return
   wait_gone "$diagnostics" || fail "Return did not close the diagnostics"
   close_dialog

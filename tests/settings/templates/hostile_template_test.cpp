@@ -198,8 +198,39 @@ std::vector<HostileTemplate> HostileTemplates() {
                                                          Entry("Galaxy_IFS_Points", "2")) +
                                   Section("UniGal0\\IFS", Entry("IFS_0", megabyte) + Entry("IFS_1", megabyte)));
              },
-         .stars = megabyte,
-         .firstName = megabyte},
+         .stars = "18000"},
+        {.name = "AValueAtTheValueLimit",
+         .make =
+             [](const std::string& path) {
+                 return Write(path,
+                              Section("Universe", Entry("Universe_Stars", std::string(kTemplateValueLimit, '8'))));
+             },
+         .stars = std::string(kTemplateValueLimit, '8')},
+        // Files that hold none of a template's sections are no templates.
+        {.name = "Empty", .make = [](const std::string& path) { return Write(path, ""); }, .imports = false},
+        {.name = "Letter",
+         .make =
+             [](const std::string& path) {
+                 return Write(path, "Dear Ann,\r\n[universe]\r\nUniverse_Stars=3\r\n[see overleaf]\r\n");
+             },
+         .imports = false},
+        {.name = "Utf16",
+         .make =
+             [](const std::string& path) {
+                 std::string text = "\xff\xfe";
+                 for (const char c : Section("Universe", Entry("Universe_Stars", "3"))) text += {c, '\0'};
+                 return Write(path, text);
+             },
+         .imports = false},
+        {.name = "RandomBytes",
+         .make = [](const std::string& path) { return Write(path, RandomBytes(kMegabyte)); },
+         .imports = false},
+        {.name = "BlankLines",
+         .make = [](const std::string& path) { return Write(path, std::string(8 * kMegabyte, '\n')); },
+         .imports = false},
+        // One section makes a template: every missing value takes its default.
+        {.name = "OnlyTheLastComposite",
+         .make = [](const std::string& path) { return Write(path, Section("CompGal15", "")); }},
         {.name = "TenThousandSections",
          .make =
              [](const std::string& path) {

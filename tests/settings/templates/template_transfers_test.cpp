@@ -147,9 +147,9 @@ TEST_F(TemplateTransferTest, AMissingFileImportsNothing) {
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5");
 }
 
-TEST_F(TemplateTransferTest, AnEmptyFileImportsEveryDefault) {
+TEST_F(TemplateTransferTest, ATemplateWithOneSectionImportsEveryOtherDefault) {
     SaveSettingValue("Universe", "Universe_Stars", "5", kHiveUser);
-    EXPECT_TRUE(CyclePropsTempToRegArrays(WriteFile("empty.owv", "")));
+    EXPECT_TRUE(CyclePropsTempToRegArrays(WriteFile("admin.owv", "\r\n[Admin]\r\nProduct=Orbweave\r\n")));
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "18000");
     EXPECT_EQ(Stored("Universe", "Universe_Persist"), "0.985");
     EXPECT_EQ(Stored("Advanced", "FocalLength"), "1.0");

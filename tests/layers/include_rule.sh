@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Every include of ours points down the layers: a file includes its own room
+# and the rooms below it, never a room above it or a sibling of its own rank.
+# Prints each include that breaks the rule and fails when there is one.
+set -u
+root=${1:?usage: include_rule.sh <source root>}
+cd "$root" || exit 1
+
+# room rank, lowest first. A file belongs to the longest room its path starts
+# with. The renderer's galaxy and universe rooms still include each other, so
+# they count as one room, "renderer".
+rooms='
+core 0
+corvane 0
+platform 1
+settings 2
+renderer/display 3
+renderer 4
+renderer/headless 5
+host 6
+dialogs/common 7
+dialogs/properties 8
+dialogs/editors 8
+dialogs/info 8
+app 9
+'
+
+room_of() {
+  local path=$1 best= name rank
+  while read -r name rank; do
+    [ -n "$name" ] || continue
+    case $path in
+      "$name"/*) [ ${#name} -gt ${#best} ] && best=$name ;;
+    esac
+  done <<<"$rooms"
+  echo "$best"
+}
+rank_of() { awk -v room="$1" '$1 == room { print $2 }' <<<"$rooms"; }
+
+broken=0
+while IFS=: read -r file line target; do
+  from=$(room_of "$file")
+  to=$(room_of "$target")
+  [ -n "$from" ] && [ -n "$to" ] || continue
+  [ "$from" = "$to" ] && continue
+  [ "$(rank_of "$to")" -lt "$(rank_of "$from")" ] && continue
+  echo "$file:$line includes $target ($from may not include $to)"
+  broken=$((broken + 1))
+done < <(grep -rnoE '^#include "[a-z0-9_/]+\.h"' core corvane platform settings renderer host dialogs app |
+         sed -E 's/#include "(.*)"$/\1/')
+
+echo "include rule: $broken broken"
+[ "$broken" -eq 0 ]
