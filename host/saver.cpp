@@ -155,8 +155,7 @@ void SaverWindow::DisplayEffects() {
     // Only the text "1" turns the mouse rule off.
     constexpr const DisplayValue& mouseMove = RowOf(&DisplayRecord::Adv_MouseMove);
     MouseMoveIgnored = GetSettingString(mouseMove.section, mouseMove.name, mouseMove.defaultText) == "1";
-    GalaxyTablesSource tables =
-        SeedNewUserGalaxyTables() ? GalaxyTablesSource::Store : GalaxyTablesSource::Memory;
+    GalaxyTablesSource tables = SeedNewUserGalaxyTables() ? GalaxyTablesSource::Store : GalaxyTablesSource::Memory;
     while (!runState.StopRequested) {
         LoadUniverseSettings(false, tables);
         RunUniverse();

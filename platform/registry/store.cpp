@@ -320,7 +320,8 @@ struct RegistryStore::Impl {
         if (code == SQLITE_OK) {
             code = sqlite3_step(check);
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(check, 0));
-            if (code == SQLITE_ROW) code = std::string_view(text == nullptr ? "" : text) == "ok" ? SQLITE_OK : SQLITE_CORRUPT;
+            if (code == SQLITE_ROW)
+                code = std::string_view(text == nullptr ? "" : text) == "ok" ? SQLITE_OK : SQLITE_CORRUPT;
         }
         sqlite3_finalize(check);
         return code;
@@ -477,8 +478,6 @@ bool RegistryStore::IsWritable() const { return impl_->writable; }
 
 RegistryStore::Problem RegistryStore::WriteProblem() const { return impl_->writeProblem; }
 
-bool RegistryStore::IsDamaged() const { return impl_->damaged; }
-
 std::optional<std::string> RegistryStore::ReadValue(std::string_view keyPath, std::string_view name) {
     Use use = (*impl_)[kReadValue];
     use.Bind(1, keyPath).Bind(2, name);
@@ -627,7 +626,8 @@ std::optional<std::filesystem::path> MoveDamagedAside(const std::filesystem::pat
 // Says once, on standard error, that the damaged store was moved and a
 // fresh one started; the dialog says it again when it opens.
 void ReportMovedStore(const std::filesystem::path& file, const std::filesystem::path& movedTo) {
-    std::fprintf(stderr, "Orbweave: the settings file %s was damaged; it was moved to %s and new settings were started.\n",
+    std::fprintf(stderr,
+                 "Orbweave: the settings file %s was damaged; it was moved to %s and new settings were started.\n",
                  file.c_str(), movedTo.c_str());
     Stores().movedDamaged = movedTo;
 }
@@ -689,7 +689,9 @@ RegistryStore::Problem UserStoreProblem() {
     return Stores().userOpenProblem;
 }
 
-std::optional<std::filesystem::path> TakeMovedDamagedStore() { return std::exchange(Stores().movedDamaged, std::nullopt); }
+std::optional<std::filesystem::path> TakeMovedDamagedStore() {
+    return std::exchange(Stores().movedDamaged, std::nullopt);
+}
 
 void SetStoreWaitStop(std::function<bool()> stopRequested) { WaitStop() = std::move(stopRequested); }
 

@@ -56,8 +56,6 @@ public:
     // program's lock, a file this user may not write, or damage SQLite found.
     enum class Problem { None, ReadOnly, InUse, Damaged };
     Problem WriteProblem() const;
-    // SQLite reported the file damaged since it was opened.
-    bool IsDamaged() const;
 
     std::optional<std::string> ReadValue(std::string_view keyPath, std::string_view name);
     bool KeyExists(std::string_view keyPath);

@@ -141,8 +141,8 @@ TEST_F(PropsCyclesTest, AcceptThatCannotStoreEverythingStoresNothingAndSaysSo) {
         EXPECT_EQ(Setting("Universe", "Universe_Stars"), "777");
         // A lock says what is true: the settings are in use, not read-only.
         ASSERT_EQ(services_.messages.size(), 1u);
-        EXPECT_TRUE(services_.messages[0].text.starts_with(
-            obstacle == Obstacle::LockHeld ? kInUseWarning : kReadOnlyWarning));
+        EXPECT_TRUE(
+            services_.messages[0].text.starts_with(obstacle == Obstacle::LockHeld ? kInUseWarning : kReadOnlyWarning));
         EXPECT_EQ(services_.messages[0].title, "Orbweave");
     }
 }

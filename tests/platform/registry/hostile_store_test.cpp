@@ -97,7 +97,12 @@ const Damage kDamages[] = {
     {"truncated to its first page", [](const fs::path& f) { fs::resize_file(f, 4096); }, true},
     {"truncated inside its header", [](const fs::path& f) { fs::resize_file(f, 50); }, true},
     {"emptied", [](const fs::path& f) { fs::resize_file(f, 0); }, false},
-    {"zeroed", [](const fs::path& f) { fs::resize_file(f, 0); fs::resize_file(f, 65536); }, true},
+    {"zeroed",
+     [](const fs::path& f) {
+         fs::resize_file(f, 0);
+         fs::resize_file(f, 65536);
+     },
+     true},
     {"header overwritten", [](const fs::path& f) { OverwriteBytes(f, 0, 100); }, true},
     {"random bytes", [](const fs::path& f) { OverwriteBytes(f, 0, fs::file_size(f)); }, true},
     {"a middle page overwritten", [](const fs::path& f) { OverwriteBytes(f, fs::file_size(f) / 2, 4096); }, true},
