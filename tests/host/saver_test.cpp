@@ -1,7 +1,6 @@
 #include "host/saver.h"
 
 #include <SDL.h>
-#include <sqlite3.h>
 
 #include <fstream>
 
@@ -12,6 +11,7 @@
 #include "platform/display/sdl_backend.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
+#include "platform/registry/store_probes.h"
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
 #include "settings/factory_presets.h"
@@ -166,14 +166,13 @@ TEST_F(SaverTest, ANewUsersSaverSeedsWithoutWaitingForAHeldStore) {
         ++waits;
         return false;
     });
-    sqlite3* other = nullptr;
-    sqlite3_open(UserStorePath().c_str(), &other);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    auto other = std::make_optional<testing::StoreHeld>();
+    ASSERT_TRUE(other->Holds());
     EXPECT_FALSE(SeedNewUserGalaxyTables());
     EXPECT_EQ(waits, 0);
     EXPECT_EQ(UniGalaxies[0]._UniGalName, UniGalDefaultNames[0]);
     EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName", "<missing>"), "<missing>");
-    sqlite3_close_v2(other);
+    other.reset();
     EXPECT_TRUE(SeedNewUserGalaxyTables());
     EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName", "<missing>"), UniGalDefaultNames[0]);
     SetStoreWaitStop({});

@@ -1,7 +1,6 @@
 #include "host/startup.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,6 +11,7 @@
 #include "platform/forms/services.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
+#include "platform/registry/store_probes.h"
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
 #include "renderer/universe/universe_run.h"
@@ -158,13 +158,12 @@ TEST_F(StartupTest, AnImportWhileAnotherProgramHoldsTheStoreIsDroppedSaidAndTheS
     const auto file = config.Root() / "night.owv";
     std::ofstream(file, std::ios::binary) << "\r\n[Universe]\r\nUniverse_Stars=900\r\n";
     ASSERT_TRUE(SaveSettingValue("Universe", "Universe_Stars", "12345"));
-    sqlite3* other = nullptr;
-    sqlite3_open(UserStorePath().c_str(), &other);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    auto other = std::make_optional<testing::StoreHeld>();
+    ASSERT_TRUE(other->Holds());
     ::testing::internal::CaptureStderr();
     Main(file.string());
     const std::string said = ::testing::internal::GetCapturedStderr();
-    sqlite3_close_v2(other);
+    other.reset();
     EXPECT_EQ(said, "Orbweave: the template " + file.string() +
                         " was not imported: the settings are in use by another program; please try again.\n");
     EXPECT_EQ(GetSettingString("Universe", "Universe_Stars"), "12345");

