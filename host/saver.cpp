@@ -131,22 +131,38 @@ double SaverWindow::InnerWidth() const { return window_ ? window_->DrawableSize(
 double SaverWindow::InnerHeight() const { return window_ ? window_->DrawableSize().height : 0; }
 
 bool SeedNewUserGalaxyTables() {
-    if (GetSettingInteger(kSectionGeneral, "AnimationType", -1) != -1) {
+    constexpr std::string_view kAnimationType = "AnimationType";
+    constexpr std::int16_t kNoSettings = -1;
+    if (GetSettingInteger(kSectionGeneral, kAnimationType, kNoSettings) != kNoSettings) {
         return true;
     }
     LoadFactoryDefaults();
-    return GalaxyTablesToReg();
+    // The saver needs no write to run: a store another program holds is not
+    // waited for, and the seeding is tried again later.
+    SettingsTransaction transaction(kHiveUser, kNoStoreWait);
+    if (!transaction.CanWrite()) {
+        return false;
+    }
+    // Asked again under the lock: a read that another program's lock made
+    // fail must not pass for a user without settings.
+    if (GetSettingInteger(kSectionGeneral, kAnimationType, kNoSettings) != kNoSettings) {
+        return true;
+    }
+    return GalaxyTablesToReg() && transaction.Commit();
 }
 
 void SaverWindow::DisplayEffects() {
     // Only the text "1" turns the mouse rule off.
     constexpr const DisplayValue& mouseMove = RowOf(&DisplayRecord::Adv_MouseMove);
     MouseMoveIgnored = GetSettingString(mouseMove.section, mouseMove.name, mouseMove.defaultText) == "1";
-    const GalaxyTablesSource tables =
-        SeedNewUserGalaxyTables() ? GalaxyTablesSource::Store : GalaxyTablesSource::Memory;
+    GalaxyTablesSource tables = SeedNewUserGalaxyTables() ? GalaxyTablesSource::Store : GalaxyTablesSource::Memory;
     while (!runState.StopRequested) {
         LoadUniverseSettings(false, tables);
         RunUniverse();
+        // A seeding the store could not take is tried again after each universe.
+        if (tables == GalaxyTablesSource::Memory && !runState.StopRequested && SeedNewUserGalaxyTables()) {
+            tables = GalaxyTablesSource::Store;
+        }
     }
 }
 

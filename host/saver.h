@@ -40,9 +40,9 @@ void SetScreenSaverRunning(bool running);
 
 // A user without settings ("General\AnimationType" missing) gets the factory
 // galaxy types and composites in the store; "AnimationType" itself is left
-// to the properties dialog. False when the store could not take them: the
-// factory tables are then only in memory, and the run must keep them there
-// rather than read the store's placeholders.
+// to the properties dialog. The store's lock is not waited for. False when
+// the store could not take them: the factory tables are then only in memory,
+// and the run must keep them there rather than read the store's placeholders.
 bool SeedNewUserGalaxyTables();
 
 // Adv_MouseMove = "1": mouse movement does not end the saver.

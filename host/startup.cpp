@@ -1,5 +1,7 @@
 #include "host/startup.h"
 
+#include <chrono>
+#include <cstdio>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -15,6 +17,7 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/services.h"
 #include "platform/registry/settings.h"
+#include "platform/registry/store.h"
 #include "platform/system/services.h"
 #include "platform/window/x11_windows.h"
 #include "renderer/display/display.h"
@@ -55,6 +58,7 @@ std::string ColourDepthMessage() {
 
 void InitProcessState() {
     runState.StopRequested = false;
+    SetStoreWaitStop([] { return runState.StopRequested; });
     OSPlatform = GetOSPlatform();
     InitDirectX();
     MigrateMachineSettings();
@@ -111,6 +115,36 @@ int RunConfiguration() {
     return Runner() ? Runner()() : kExitSuccess;
 }
 
+// How long an import waits for another program's hold on the settings
+// before it is dropped: the saver starts after it.
+constexpr std::chrono::milliseconds kImportStoreWait{500};
+
+// Why an import was dropped, on standard error: the saver runs all the same.
+void ReportDroppedImport(std::string_view file) {
+    const char* why = LastSettingsWriteFailure() == SettingsWriteFailure::InUse
+                          ? "the settings are in use by another program; please try again"
+                          : "the settings cannot be written";
+    std::fprintf(stderr, "Orbweave: the template %.*s was not imported: %s.\n", static_cast<int>(file.size()),
+                 file.data(), why);
+}
+
+// The import marks the user as having settings, and the saver takes its
+// galaxy types from the store, not from the template: a new user gets the
+// factory types first, as a saver run without import would, and in the same
+// transaction, so that neither is stored without the other.
+void ImportTemplate(std::string_view file) {
+    SettingsTransaction store(kHiveUser, kImportStoreWait);
+    if (!store.CanWrite()) {
+        ReportDroppedImport(file);
+        return;
+    }
+    SeedNewUserGalaxyTables();
+    CyclePropsTempToRegArrays(file);
+    if (!store.Commit()) {
+        ReportDroppedImport(file);
+    }
+}
+
 int RunPreviewMode(std::int32_t window) {
     // X window ids are unsigned 32-bit numbers.
     runState.HostWindowHandle = static_cast<std::uint32_t>(window);
@@ -156,12 +190,7 @@ int Main(std::string_view commandLine) {
         // password to change here, so the number is read and the process ends.
         return kExitSuccess;
     case CommandMode::ImportTemplate:
-        // The import marks the user as having settings, and the saver takes
-        // its galaxy types from the store, not from the template: a new user
-        // gets the factory types first, as a saver run without import would.
-        // A failed seed is tried again, and then kept in memory, by the saver.
-        SeedNewUserGalaxyTables();
-        CyclePropsTempToRegArrays(command.file);
+        ImportTemplate(command.file);
         RunSaver();
         return kExitSuccess;
     case CommandMode::Default: RunSaver(); return kExitSuccess;

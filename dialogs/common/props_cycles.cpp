@@ -251,7 +251,7 @@ bool CyclePropsArraysToReg(Form& dialog) {
     // The test write passed, yet the settings were not stored (another
     // process kept the store locked, or it became read-only): say so rather
     // than let the dialog close as if they were.
-    if (!stored) ShowSettingsReadOnlyMessage();
+    if (!stored) ShowSettingsWriteFailure();
     return stored;
 }
 

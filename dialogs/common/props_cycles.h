@@ -29,7 +29,8 @@ bool CyclePropsRegToArrays(Form& dialog);
 // Accept: stores the dialog's settings as the current user's, after
 // TestRegistryWrite (which warns when the store cannot be written). Everything
 // goes in one transaction: when it cannot be stored whole, nothing is, the
-// read-only warning shows, and the result is false.
+// warning that fits shows (read-only, or in use by another program), and the
+// result is false.
 bool CyclePropsArraysToReg(Form& dialog);
 
 // Opens a template: its display choices, universe values and galaxy tables

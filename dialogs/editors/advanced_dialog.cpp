@@ -301,7 +301,7 @@ void AdvancedDialog::cmdOK_Click() {
     Form& form = Frm();
     form.CommitActiveEdit(form.Get<CommandButton>("cmdOK"));
     DoEvents();
-    if (!SaveAdvancedSettings()) ShowSettingsReadOnlyMessage();
+    if (!SaveAdvancedSettings()) ShowSettingsWriteFailure();
     form.Unload();
 }
 

@@ -128,6 +128,18 @@ bool FolderTakesFile(const std::string& fullName) {
     return probe.remove();
 }
 
+// Opens a template into the properties dialog, which stores its advanced
+// values at once: a store that cannot take them says why (another program
+// holds it, or it is read-only) before anything changes.
+TransferResult OpenTemplateIntoDialog(Form& props, std::string_view file) {
+    SettingsTransaction store(kHiveUser);
+    if (!store.CanWrite()) {
+        ShowSettingsWriteFailure();
+        return TransferResult::FailedAndTold();
+    }
+    return CyclePropsTempToArrays(props, file) && store.Commit();
+}
+
 }  // namespace
 
 std::vector<std::string> MountPoints() {
@@ -340,10 +352,15 @@ void FileChooser::AcceptFile() {
 // dialog as they were.
 bool FileChooser::Accept(const std::string& fullName) {
     const FileChooserRequest& request = Handed().request;
-    if (request.act && Handed().transfer && !Handed().transfer(fullName)) {
-        ShowMessage(request.open ? kTemplateNotReadMessage : kTemplateNotSavedMessage, kMessageTitle,
-                    {MessageIcon::Exclamation, MessageButtons::Ok, 0});
-        return false;
+    if (request.act && Handed().transfer) {
+        const TransferResult result = Handed().transfer(fullName);
+        if (!result.done) {
+            if (!result.told) {
+                ShowMessage(request.open ? kTemplateNotReadMessage : kTemplateNotSavedMessage, kMessageTitle,
+                            {MessageIcon::Exclamation, MessageButtons::Ok, 0});
+            }
+            return false;
+        }
     }
     accepted_ = true;
     fullFileName_ = fullName;
@@ -362,7 +379,7 @@ std::string ShowTemplateChooser(Form& props, const FileChooserRequest& request) 
     FileChooser& chooser = FileChooser::Instance();
     const bool open = request.open;
     chooser.FormLet({request, [&props, open](std::string_view file) {
-                         return open ? CyclePropsTempToArrays(props, file) : CyclePropsArraysToTemp(props, file);
+                         return open ? OpenTemplateIntoDialog(props, file) : CyclePropsArraysToTemp(props, file);
                      }});
     chooser.ShowModal();
     std::string chosen = chooser.Accepted() ? chooser.FullFileName() : std::string();

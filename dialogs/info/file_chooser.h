@@ -15,6 +15,20 @@
 
 namespace orbweave {
 
+// What a transfer did: done or not, and, when not, whether it has already
+// told the user why.
+struct TransferResult {
+    // Implicit: a transfer may answer a plain yes or no.
+    TransferResult(bool done) : done(done) {}
+    static TransferResult FailedAndTold() {
+        TransferResult result(false);
+        result.told = true;
+        return result;
+    }
+    bool done;
+    bool told = false;
+};
+
 // A file of the file list: its name as the file system holds it (any bytes,
 // not always UTF-8) and as the list shows it, decoded as Qt decodes file
 // names (a byte that is not UTF-8 shows as U+FFFD).
@@ -26,8 +40,8 @@ struct ListedFile {
 struct FileChooserParameters {
     FileChooserRequest request;
     // With the act flag: loads (open) or saves (save) the template file
-    // named; false when that failed.
-    std::function<bool(std::string_view file)> transfer;
+    // named.
+    std::function<TransferResult(std::string_view file)> transfer;
 };
 
 class FileChooser final : public Dialog<FileChooser, FileChooserParameters> {

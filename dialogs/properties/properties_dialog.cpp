@@ -236,6 +236,7 @@ void PropertiesDialog::SetListHeights() {
 // the factory settings stored at once; then the stored settings are loaded.
 void PropertiesDialog::LoadSettings() {
     Form& form = Frm();
+    ShowMovedSettingsNotice();
     if (GetSettingInteger(kSectionGeneral, kSettingResetSettings, kMissing, kHiveUser) == kMissing) {
         SaveSettingValue(kSectionGeneral, kSettingResetSettings, "1");
         RunFirstTimeSetup(form);
@@ -359,7 +360,9 @@ void PropertiesDialog::cmdAccept_Click() {
         galaxyPropsMode_ = false;
         return;
     }
-    CyclePropsArraysToReg(form);
+    // Settings another program holds, or a damaged store just set aside, take
+    // the next Accept: the dialog stays open with its edits.
+    if (!CyclePropsArraysToReg(form) && LastSettingsWriteFailure() != SettingsWriteFailure::ReadOnly) return;
     form.Unload();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/registry/settings.h"
 
 #include <optional>
+#include <string>
 
 #include "platform/registry/store.h"
 #include "platform/system/services.h"
@@ -16,6 +17,12 @@ constexpr std::string_view kReadOnlyMessage =
     "The Property settings cannot be saved.\r\n"
     "You must change your Windows User Privileges so that programs \r\n"
     "can write to the Registry.  See your System Administrator for assistance.";
+constexpr std::string_view kInUseMessage =
+    "The Property settings are in use by another program.\r\n\r\n"
+    "The Property settings cannot be saved right now.\r\n"
+    "Please wait a moment, then try again.";
+constexpr std::string_view kMovedStoreHead = "The Property settings file was damaged.\r\n\r\nIt has been moved to:\r\n";
+constexpr std::string_view kMovedStoreTail = "\r\n\r\nNew Property settings have been started with the factory values.";
 
 // The stored text of a value, or nothing when the hive, key or value is missing.
 std::optional<std::string> ReadStored(std::string_view section, std::string_view key, int hive,
@@ -111,12 +118,39 @@ bool TestRegistryWrite() {
     const bool written = SaveSettingValue(kTestSection, kTestValue, 1, kHiveUser, kProductKey);
     const bool readBack = GetSettingInteger(kTestSection, kTestValue, 0, kHiveUser, kProductKey) == 1;
     if (written && readBack) return true;
-    ShowSettingsReadOnlyMessage();
+    ShowSettingsWriteFailure();
     return false;
 }
 
-void ShowSettingsReadOnlyMessage() {
+SettingsWriteFailure LastSettingsWriteFailure() {
+    switch (UserStoreProblem()) {
+    case RegistryStore::Problem::InUse: return SettingsWriteFailure::InUse;
+    case RegistryStore::Problem::Damaged: return SettingsWriteFailure::Damaged;
+    case RegistryStore::Problem::None:
+    case RegistryStore::Problem::ReadOnly: break;
+    }
+    return SettingsWriteFailure::ReadOnly;
+}
+
+void ShowSettingsWriteFailure() {
+    const SettingsWriteFailure failure = LastSettingsWriteFailure();
+    if (failure == SettingsWriteFailure::InUse) {
+        ShowMessage(kInUseMessage, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok});
+        return;
+    }
+    // A damaged store is set aside when the store is next asked for.
+    if (failure == SettingsWriteFailure::Damaged && StoreForHive(kHiveUser) != nullptr && ShowMovedSettingsNotice()) {
+        return;
+    }
     ShowMessage(kReadOnlyMessage, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+bool ShowMovedSettingsNotice() {
+    const auto movedTo = TakeMovedDamagedStore();
+    if (!movedTo) return false;
+    const std::string text = std::string(kMovedStoreHead) + movedTo->string() + std::string(kMovedStoreTail);
+    ShowMessage(text, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok});
+    return true;
 }
 
 std::string RegQueryString(std::int32_t, std::string_view, std::string_view) { return {}; }
@@ -128,8 +162,16 @@ SettingsTransaction::SettingsTransaction(int hive) : hive_(hive) {
     // made inside it then fail at once, and it commits nothing.
     RegistryStore* store = StoreForHive(hive_);
     open_ = store != nullptr;
-    if (open_) store->Begin();
+    if (open_) began_ = store->Begin();
 }
+
+SettingsTransaction::SettingsTransaction(int hive, std::chrono::milliseconds wait) : hive_(hive) {
+    RegistryStore* store = StoreForHive(hive_);
+    open_ = store != nullptr;
+    if (open_) began_ = store->Begin(wait);
+}
+
+bool SettingsTransaction::CanWrite() const { return open_ && began_; }
 
 SettingsTransaction::~SettingsTransaction() {
     if (!open_) return;

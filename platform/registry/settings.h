@@ -5,10 +5,11 @@
 // backslashes itself, "Universe\Galaxy3\IFS"); key paths and value names
 // compare without regard to case. Numbers are stored as their text and
 // converted when read; every reader names a default. Nothing here reports an
-// error to the user except TestRegistryWrite: writers return false, readers
-// return their default.
+// error to the user except TestRegistryWrite and the two warnings below:
+// writers return false, readers return their default.
 #pragma once
 
+#include <chrono>
 #include <concepts>
 #include <cstdint>
 #include <string>
@@ -75,9 +76,20 @@ std::int32_t DeleteSettingKey(std::string_view product, std::string_view section
 // settings cannot be saved (through the message-box service) and returns false.
 bool TestRegistryWrite();
 
-// The warning TestRegistryWrite gives, for a save that passed the test but
-// could not store its values after all.
-void ShowSettingsReadOnlyMessage();
+// Why the last write to the current user's settings failed: the store may
+// not be written, another program holds it, or it was found damaged (and has
+// been set aside for a fresh one).
+enum class SettingsWriteFailure { ReadOnly, InUse, Damaged };
+SettingsWriteFailure LastSettingsWriteFailure();
+
+// The warning TestRegistryWrite gives, the one that fits the last failed
+// write; also for a save that passed the test but could not store its values
+// after all.
+void ShowSettingsWriteFailure();
+
+// When a damaged store of the current user was moved aside and a fresh one
+// started since the last call, says where it went (once) and returns true.
+bool ShowMovedSettingsNotice();
 
 // Reads a value of the operating system's own settings. There are none here,
 // so the result is always "".
@@ -92,11 +104,15 @@ void ResetSettingsStore();
 // another joins it; leaving an inner scope without committing it makes the
 // whole transaction roll back. Bulk transfers use one scope for thousands of
 // values. When another process holds the file's write lock past the busy
-// timeout, the transaction has failed from the start: every write inside it
-// is refused without waiting again, and nothing is stored.
+// timeout (or past `wait`, when given), the transaction has failed from the
+// start: every write inside it is refused without waiting again, and nothing
+// is stored.
+inline constexpr std::chrono::milliseconds kNoStoreWait{0};
+
 class SettingsTransaction {
 public:
     explicit SettingsTransaction(int hive = kHiveUser);
+    SettingsTransaction(int hive, std::chrono::milliseconds wait);
     ~SettingsTransaction();
     SettingsTransaction(const SettingsTransaction&) = delete;
     SettingsTransaction& operator=(const SettingsTransaction&) = delete;
@@ -106,9 +122,14 @@ public:
     // already failed. False too when the hive has no writable store.
     bool Commit();
 
+    // The transaction took the store's write lock when it began, so its
+    // writes can be stored.
+    bool CanWrite() const;
+
 private:
     int hive_;
     bool open_ = false;
+    bool began_ = false;
 };
 
 // A consistent view of a hive while it is alive: a bulk load reads every value

@@ -1,14 +1,20 @@
 #include "platform/registry/store.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <map>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -22,15 +28,36 @@ constexpr char kKeySeparator = '\\';
 // The character after the separator: every sub-key path of "P" sorts between
 // "P\" and "P]".
 constexpr char kAfterSeparator = ']';
+using Clock = std::chrono::steady_clock;
+
 // Long enough for another process's bulk write to finish before a write of
-// ours gives up, even on a machine so loaded that a save of 100 ms takes
-// seconds: a save refused for a lock that was about to go loses settings.
-constexpr std::chrono::milliseconds kDefaultBusyTimeout{10000};
+// ours gives up, even on a loaded machine; short enough that a refused save
+// is soon said. A refused save loses nothing: the dialog stays open with its
+// edits for another try.
+constexpr std::chrono::milliseconds kDefaultBusyTimeout{2000};
+// Readers wait only for a program that locks them out (a rollback journal
+// while it writes, an exclusive locking mode): the saver must draw its first
+// frame within a second whatever the store does.
+constexpr std::chrono::milliseconds kReadBusyTimeout{250};
+// After a wait gave up, waits give up at once for this long: the lock is
+// most likely still there, and a load makes thousands of reads.
+constexpr std::chrono::milliseconds kBusyQuietTime{1000};
+// How often a wait looks at the lock and at a stop request.
+constexpr std::chrono::milliseconds kBusyPoll{10};
 
 std::chrono::milliseconds& BusyTimeout() {
     static std::chrono::milliseconds timeout = kDefaultBusyTimeout;
     return timeout;
 }
+
+std::chrono::milliseconds ReadBusyTimeout() { return std::min(kReadBusyTimeout, BusyTimeout()); }
+
+std::function<bool()>& WaitStop() {
+    static std::function<bool()> stop;
+    return stop;
+}
+
+bool StopAsked() { return WaitStop() && WaitStop()(); }
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS keys("
@@ -93,6 +120,26 @@ bool MeansDamaged(int code) {
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
 }
 
+// Another connection holds a lock that this one waited for in vain.
+bool MeansBusy(int code) {
+    code &= 0xff;
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
+// Which file a path named when it was opened: a file moved aside and
+// replaced by a fresh one is another file under the same name.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0) return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
+}
+
 // A file as it was when last seen: a file changed since then may be opened
 // again.
 struct FileStamp {
@@ -149,10 +196,11 @@ std::string ImmutableUri(const std::filesystem::path& file) {
 }
 
 // Binds text parameters, steps once and resets when it goes out of scope, so
-// a prepared statement is always ready for the next use.
+// a prepared statement is always ready for the next use. A step that finds
+// the file damaged marks it so.
 class Use {
 public:
-    explicit Use(sqlite3_stmt* statement) : statement_(statement) {}
+    Use(sqlite3_stmt* statement, bool& damaged) : statement_(statement), damaged_(damaged) {}
     ~Use() {
         sqlite3_reset(statement_);
         sqlite3_clear_bindings(statement_);
@@ -168,7 +216,11 @@ public:
         sqlite3_bind_int64(statement_, index, number);
         return *this;
     }
-    int Step() { return sqlite3_step(statement_); }
+    int Step() {
+        const int code = sqlite3_step(statement_);
+        if (MeansDamaged(code)) damaged_ = true;
+        return code;
+    }
     std::int64_t ColumnInteger() const { return sqlite3_column_int64(statement_, 0); }
     std::string ColumnText() const {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, 0));
@@ -177,6 +229,7 @@ public:
 
 private:
     sqlite3_stmt* statement_;
+    bool& damaged_;
 };
 
 // Every prefix of a normalised key path that is a key itself, shortest first.
@@ -201,6 +254,15 @@ struct RegistryStore::Impl {
     bool failed = false;
     // The outermost transaction level holds the file's write lock.
     bool locked = false;
+    // A step found the file damaged.
+    bool damaged = false;
+    Problem writeProblem = Problem::None;
+    std::optional<FileIdentity> identity;
+    // The wait in progress: how long it may last and when it began; and when
+    // the last one gave up.
+    std::chrono::milliseconds waitLimit = ReadBusyTimeout();
+    Clock::time_point waitStart;
+    std::optional<Clock::time_point> gaveUpAt;
 
     ~Impl() {
         for (sqlite3_stmt* statement : statements) sqlite3_finalize(statement);
@@ -208,14 +270,36 @@ struct RegistryStore::Impl {
         sqlite3_close_v2(db);
     }
 
-    sqlite3_stmt* operator[](Statement statement) const { return statements[statement]; }
+    Use operator[](Statement statement) { return Use(statements[statement], damaged); }
+
+    // SQLite's busy handler: true to try the lock again.
+    static int WaitWhileBusy(void* self, int attempt) { return static_cast<Impl*>(self)->KeepWaiting(attempt) ? 1 : 0; }
+
+    bool KeepWaiting(int attempt) {
+        const Clock::time_point now = Clock::now();
+        if (attempt == 0) {
+            waitStart = now;
+            if (gaveUpAt && now - *gaveUpAt < kBusyQuietTime) return false;
+        }
+        const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(now - waitStart);
+        if (waited >= waitLimit || StopAsked()) {
+            gaveUpAt = now;
+            return false;
+        }
+        std::this_thread::sleep_for(std::min(kBusyPoll, waitLimit - waited));
+        return true;
+    }
 
     // Opens the connection and prepares every statement; the SQLite result
     // code of the first step that failed, or SQLITE_OK.
     int Connect(const std::string& name, int flags, const char* setUp) {
         int code = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
         if (code != SQLITE_OK) return code;
-        sqlite3_busy_timeout(db, static_cast<int>(BusyTimeout().count()));
+        sqlite3_busy_handler(db, WaitWhileBusy, this);
+        // A closing connection never deletes the WAL file by its name: the
+        // name may by then belong to a fresh store that replaced a damaged one.
+        int persist = 1;
+        sqlite3_file_control(db, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
         if (setUp != nullptr && (code = sqlite3_exec(db, setUp, nullptr, nullptr, nullptr)) != SQLITE_OK) return code;
         return Prepare();
     }
@@ -229,18 +313,37 @@ struct RegistryStore::Impl {
         return SQLITE_OK;
     }
 
-    // The file for reading and writing, created when missing; code tells
-    // why it failed (SQLITE_READONLY for a file SQLite may not write).
+    // SQLITE_OK when SQLite's quick check finds every page of the file sound.
+    int Check() {
+        sqlite3_stmt* check = nullptr;
+        int code = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &check, nullptr);
+        if (code == SQLITE_OK) {
+            code = sqlite3_step(check);
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(check, 0));
+            if (code == SQLITE_ROW)
+                code = std::string_view(text == nullptr ? "" : text) == "ok" ? SQLITE_OK : SQLITE_CORRUPT;
+        }
+        sqlite3_finalize(check);
+        return code;
+    }
+
+    // The file for reading and writing, created when missing and checked;
+    // code tells why it failed (SQLITE_READONLY for a file SQLite may not
+    // write, SQLITE_BUSY for one another program keeps locked).
     static std::unique_ptr<Impl> OpenWritable(const std::filesystem::path& file, int& code) {
         // WAL lets readers go on while a writer works; NORMAL synchronisation
-        // keeps every commit atomic across a crash.
-        static const std::string setUp = std::string("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;") + kSchema;
+        // keeps every commit atomic across a crash. The WAL file, which a
+        // closing connection leaves in place, is emptied instead.
+        static const std::string setUp =
+            std::string("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA journal_size_limit=0;") + kSchema;
         auto impl = std::make_unique<Impl>();
         code = impl->Connect(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, setUp.c_str());
         // SQLite quietly opens a file it may not write read-only.
         if (code == SQLITE_OK && sqlite3_db_readonly(impl->db, "main") == 1) code = SQLITE_READONLY;
+        if (code == SQLITE_OK) code = impl->Check();
         if (code != SQLITE_OK) return nullptr;
         impl->writable = true;
+        impl->identity = IdentityOf(file);
         return impl;
     }
 
@@ -261,7 +364,7 @@ struct RegistryStore::Impl {
     }
 
     std::optional<std::int64_t> FindKey(std::string_view path) {
-        Use use(statements[kFindKey]);
+        Use use = (*this)[kFindKey];
         use.Bind(1, path);
         if (use.Step() != SQLITE_ROW) return std::nullopt;
         return use.ColumnInteger();
@@ -270,7 +373,7 @@ struct RegistryStore::Impl {
     bool HasSubKey(std::string_view path) {
         const std::string low = std::string(path) + kKeySeparator;
         const std::string high = std::string(path) + kAfterSeparator;
-        Use use(statements[kFindSubKey]);
+        Use use = (*this)[kFindSubKey];
         use.Bind(1, low).Bind(2, high);
         return use.Step() == SQLITE_ROW;
     }
@@ -278,7 +381,7 @@ struct RegistryStore::Impl {
     std::optional<std::int64_t> CreateKey(std::string_view path) {
         if (auto id = FindKey(path)) return id;
         for (std::string_view key : KeyAndParents(path)) {
-            Use use(statements[kInsertKey]);
+            Use use = (*this)[kInsertKey];
             use.Bind(1, key);
             if (use.Step() != SQLITE_DONE) return std::nullopt;
         }
@@ -286,10 +389,28 @@ struct RegistryStore::Impl {
     }
 
     bool Run(Statement statement, std::int64_t id) {
-        Use use(statements[statement]);
+        Use use = (*this)[statement];
         use.Bind(1, id);
         return use.Step() == SQLITE_DONE;
     }
+
+    // Takes the write lock for the outermost transaction, waiting up to wait.
+    bool Lock(std::chrono::milliseconds wait) {
+        if (!writable) {
+            writeProblem = Problem::ReadOnly;
+            return false;
+        }
+        waitLimit = wait;
+        const int code = (*this)[kBegin].Step();
+        waitLimit = ReadBusyTimeout();
+        writeProblem = code == SQLITE_DONE ? Problem::None
+                       : MeansBusy(code)   ? Problem::InUse
+                       : damaged           ? Problem::Damaged
+                                           : Problem::ReadOnly;
+        return code == SQLITE_DONE;
+    }
+
+    bool Idle() const { return depth == 0 && snapshotDepth == 0; }
 };
 
 std::filesystem::path UserStorePath() {
@@ -316,34 +437,49 @@ std::filesystem::path MachineStorePath() {
 RegistryStore::RegistryStore(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 RegistryStore::~RegistryStore() = default;
 
-std::unique_ptr<RegistryStore> RegistryStore::Open(const std::filesystem::path& file, Access access) {
+namespace {
+
+// Opens the file; code tells why it failed.
+std::unique_ptr<RegistryStore::Impl> OpenImpl(const std::filesystem::path& file, RegistryStore::Access access,
+                                              int& code) {
+    code = SQLITE_CANTOPEN;
     if (file.empty()) return nullptr;
     const std::optional<FileStamp> stamp = StampOf(file);
-    if (stamp && IsKnownDamaged(*stamp)) return nullptr;
-    int code = SQLITE_OK;
-    std::unique_ptr<Impl> impl;
-    if (access == Access::ReadWrite) {
+    if (stamp && IsKnownDamaged(*stamp)) {
+        code = SQLITE_NOTADB;
+        return nullptr;
+    }
+    std::unique_ptr<RegistryStore::Impl> impl;
+    if (access == RegistryStore::Access::ReadWrite) {
         std::error_code error;
         std::filesystem::create_directories(file.parent_path(), error);
         if (error) return nullptr;
-        impl = Impl::OpenWritable(file, code);
+        impl = RegistryStore::Impl::OpenWritable(file, code);
         // A store the user may read but not write still holds the settings
         // to run on; only writing it fails.
-        if (!impl && MeansReadOnly(code)) impl = Impl::OpenReadOnly(file, code);
+        if (!impl && MeansReadOnly(code)) impl = RegistryStore::Impl::OpenReadOnly(file, code);
     } else {
-        impl = Impl::OpenReadOnly(file, code);
+        impl = RegistryStore::Impl::OpenReadOnly(file, code);
     }
-    if (!impl) {
-        if (stamp && MeansDamaged(code)) RememberDamaged(*stamp);
-        return nullptr;
-    }
+    if (!impl && stamp && MeansDamaged(code)) RememberDamaged(*stamp);
+    return impl;
+}
+
+}  // namespace
+
+std::unique_ptr<RegistryStore> RegistryStore::Open(const std::filesystem::path& file, Access access) {
+    int code = SQLITE_OK;
+    auto impl = OpenImpl(file, access, code);
+    if (!impl) return nullptr;
     return std::unique_ptr<RegistryStore>(new RegistryStore(std::move(impl)));
 }
 
 bool RegistryStore::IsWritable() const { return impl_->writable; }
 
+RegistryStore::Problem RegistryStore::WriteProblem() const { return impl_->writeProblem; }
+
 std::optional<std::string> RegistryStore::ReadValue(std::string_view keyPath, std::string_view name) {
-    Use use((*impl_)[kReadValue]);
+    Use use = (*impl_)[kReadValue];
     use.Bind(1, keyPath).Bind(2, name);
     if (use.Step() != SQLITE_ROW) return std::nullopt;
     return use.ColumnText();
@@ -355,7 +491,7 @@ bool RegistryStore::WriteValue(std::string_view keyPath, std::string_view name, 
     bool written = false;
     if (Begin()) {
         if (const auto id = impl_->CreateKey(keyPath)) {
-            Use use((*impl_)[kWriteValue]);
+            Use use = (*impl_)[kWriteValue];
             use.Bind(1, *id).Bind(2, name).Bind(3, value);
             written = use.Step() == SQLITE_DONE;
         }
@@ -372,13 +508,13 @@ RegistryStore::DeleteResult RegistryStore::DeleteKey(std::string_view keyPath) {
     return End(deleted) && deleted ? DeleteResult::Deleted : DeleteResult::Failed;
 }
 
-bool RegistryStore::Begin() {
+bool RegistryStore::Begin(std::optional<std::chrono::milliseconds> wait) {
     if (impl_->depth++ == 0) {
         // Writing inside a read snapshot would have to upgrade its lock and
         // could fail half-way, so such a transaction fails from the start.
-        // So does one whose lock another process held past the busy timeout:
-        // every write inside then fails at once instead of waiting again.
-        impl_->locked = impl_->writable && impl_->snapshotDepth == 0 && Use((*impl_)[kBegin]).Step() == SQLITE_DONE;
+        // So does one whose lock another process held past the wait: every
+        // write inside then fails at once instead of waiting again.
+        impl_->locked = impl_->snapshotDepth == 0 && impl_->Lock(wait.value_or(BusyTimeout()));
         impl_->failed = !impl_->locked;
     }
     return !impl_->failed;
@@ -391,8 +527,8 @@ bool RegistryStore::End(bool commit) {
 
     bool committed = false;
     if (impl_->locked) {
-        if (!impl_->failed) committed = Use((*impl_)[kCommit]).Step() == SQLITE_DONE;
-        if (!committed && sqlite3_get_autocommit(impl_->db) == 0) Use((*impl_)[kRollback]).Step();
+        if (!impl_->failed) committed = (*impl_)[kCommit].Step() == SQLITE_DONE;
+        if (!committed && sqlite3_get_autocommit(impl_->db) == 0) (*impl_)[kRollback].Step();
     }
     impl_->locked = false;
     impl_->failed = false;
@@ -405,18 +541,14 @@ void RegistryStore::FailTransaction() {
 
 bool RegistryStore::BeginSnapshot() {
     if (impl_->locked) return true;  // a write transaction already sees one state
-    if (impl_->snapshotDepth == 0) {
-        Use use((*impl_)[kBeginRead]);
-        if (use.Step() != SQLITE_DONE) return false;
-    }
+    if (impl_->snapshotDepth == 0 && (*impl_)[kBeginRead].Step() != SQLITE_DONE) return false;
     ++impl_->snapshotDepth;
     return true;
 }
 
 void RegistryStore::EndSnapshot() {
     if (impl_->snapshotDepth == 0 || --impl_->snapshotDepth > 0) return;
-    Use use((*impl_)[kCommit]);
-    use.Step();
+    (*impl_)[kCommit].Step();
 }
 
 std::string NormaliseKeyPath(std::string_view keyPath) {
@@ -435,25 +567,140 @@ std::string NormaliseKeyPath(std::string_view keyPath) {
 }
 
 namespace {
-std::map<int, std::unique_ptr<RegistryStore>>& OpenStores() {
-    static std::map<int, std::unique_ptr<RegistryStore>> stores;
-    return stores;
+
+constexpr int kMachineHive = 0;
+constexpr int kUserHive = 1;
+// The files SQLite keeps beside a WAL store, moved with it.
+constexpr std::array<std::string_view, 2> kCompanionSuffixes = {"-wal", "-shm"};
+// Names tried for a damaged file moved aside within one second.
+constexpr int kMoveAttempts = 100;
+
+// The process's stores, and what became of the user's.
+struct OpenStoreState {
+    std::map<int, std::unique_ptr<RegistryStore>> stores;
+    // The user's store was last found locked at this time.
+    std::optional<Clock::time_point> userLockedAt;
+    RegistryStore::Problem userOpenProblem = RegistryStore::Problem::None;
+    std::optional<std::filesystem::path> movedDamaged;
+};
+
+OpenStoreState& Stores() {
+    static OpenStoreState state;
+    return state;
 }
+
+// The local time as it goes into a file name: 2026-12-09-104512.
+std::string TimeForFileName() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char text[32] = "";
+    if (::localtime_r(&now, &local) != nullptr) std::strftime(text, sizeof text, "%Y-%m-%d-%H%M%S", &local);
+    return text;
+}
+
+// Renames without replacing a file that has the new name already.
+bool RenameIfFree(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+// Moves a damaged store and its WAL files beside it, the time in the new
+// name ("registry-damaged-2026-12-09-104512.sqlite"); where it went, or
+// nothing when it could not be moved.
+std::optional<std::filesystem::path> MoveDamagedAside(const std::filesystem::path& file) {
+    const std::string base = file.stem().string() + "-damaged-" + TimeForFileName();
+    for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
+        const std::string suffix = attempt == 0 ? "" : "-" + std::to_string(attempt);
+        const std::filesystem::path target = file.parent_path() / (base + suffix + file.extension().string());
+        if (!RenameIfFree(file, target)) {
+            if (errno == EEXIST) continue;
+            return std::nullopt;
+        }
+        for (std::string_view companion : kCompanionSuffixes) {
+            RenameIfFree(file.string() + std::string(companion), target.string() + std::string(companion));
+        }
+        return target;
+    }
+    return std::nullopt;
+}
+
+// Says once, on standard error, that the damaged store was moved and a
+// fresh one started; the dialog says it again when it opens.
+void ReportMovedStore(const std::filesystem::path& file, const std::filesystem::path& movedTo) {
+    std::fprintf(stderr,
+                 "Orbweave: the settings file %s was damaged; it was moved to %s and new settings were started.\n",
+                 file.c_str(), movedTo.c_str());
+    Stores().movedDamaged = movedTo;
+}
+
+// Moves the damaged file at `file` aside, unless it is no longer the file
+// that was found damaged (another process moved it first).
+void SetDamagedFileAside(const std::filesystem::path& file, const std::optional<FileIdentity>& damaged) {
+    if (damaged && IdentityOf(file) != damaged) return;
+    if (const auto movedTo = MoveDamagedAside(file)) ReportMovedStore(file, *movedTo);
+}
+
+// The user's store, opened unless it was found locked less than a quiet
+// time ago; a damaged one is set aside and a fresh one opened in its place.
+std::unique_ptr<RegistryStore::Impl> OpenUserStore() {
+    OpenStoreState& state = Stores();
+    if (state.userLockedAt && Clock::now() - *state.userLockedAt < kBusyQuietTime) return nullptr;
+    const std::filesystem::path file = UserStorePath();
+    int code = SQLITE_OK;
+    auto impl = OpenImpl(file, RegistryStore::Access::ReadWrite, code);
+    if (!impl && MeansDamaged(code)) {
+        SetDamagedFileAside(file, IdentityOf(file));
+        impl = OpenImpl(file, RegistryStore::Access::ReadWrite, code);
+    }
+    state.userLockedAt.reset();
+    state.userOpenProblem = RegistryStore::Problem::None;
+    if (!impl) {
+        if (MeansBusy(code)) state.userLockedAt = Clock::now();
+        state.userOpenProblem = MeansBusy(code)      ? RegistryStore::Problem::InUse
+                                : MeansDamaged(code) ? RegistryStore::Problem::Damaged
+                                                     : RegistryStore::Problem::ReadOnly;
+    }
+    return impl;
+}
+
 }  // namespace
 
 RegistryStore* StoreForHive(int hive) {
-    constexpr int kMachineHive = 0;
-    constexpr int kUserHive = 1;
     if (hive != kMachineHive && hive != kUserHive) return nullptr;
-    auto& store = OpenStores()[hive];
+    auto& store = Stores().stores[hive];
+    if (hive == kUserHive && store && store->impl_->damaged && store->impl_->Idle()) {
+        const std::optional<FileIdentity> damaged = store->impl_->identity;
+        store.reset();
+        SetDamagedFileAside(UserStorePath(), damaged);
+    }
     if (!store) {
-        store = hive == kUserHive ? RegistryStore::Open(UserStorePath(), RegistryStore::Access::ReadWrite)
-                                  : RegistryStore::Open(MachineStorePath(), RegistryStore::Access::ReadOnly);
+        if (hive == kUserHive) {
+            if (auto impl = OpenUserStore()) store.reset(new RegistryStore(std::move(impl)));
+        } else {
+            store = RegistryStore::Open(MachineStorePath(), RegistryStore::Access::ReadOnly);
+        }
     }
     return store.get();
 }
 
-void CloseStores() { OpenStores().clear(); }
+RegistryStore::Problem UserStoreProblem() {
+    const auto& stores = Stores().stores;
+    const auto user = stores.find(kUserHive);
+    if (user != stores.end() && user->second) return user->second->WriteProblem();
+    return Stores().userOpenProblem;
+}
+
+std::optional<std::filesystem::path> TakeMovedDamagedStore() {
+    return std::exchange(Stores().movedDamaged, std::nullopt);
+}
+
+void SetStoreWaitStop(std::function<bool()> stopRequested) { WaitStop() = std::move(stopRequested); }
+
+void CloseStores() {
+    OpenStoreState& state = Stores();
+    state.stores.clear();
+    state.userLockedAt.reset();
+    state.userOpenProblem = RegistryStore::Problem::None;
+}
 
 std::chrono::milliseconds SetStoreBusyTimeout(std::chrono::milliseconds timeout) {
     return std::exchange(BusyTimeout(), timeout);

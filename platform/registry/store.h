@@ -3,14 +3,22 @@
 //
 // Key paths and value names compare without regard to ASCII case; a key's
 // parents exist whenever it does. The user's file runs in WAL mode, so a saver
-// reads while the dialog writes; a write waits up to a busy timeout for
-// another process's write to finish. Statements are prepared once per open
-// file.
+// reads while the dialog writes. Every wait for another process's lock is
+// short and bounded, and ends early when a stop is asked for: a write waits
+// up to a busy timeout, a read (blocked only by a program that locks readers
+// out too) a quarter of a second, and after a wait that gave up the next
+// ones give up at once for a second, so a load of thousands of values never
+// waits for each. Statements are prepared once per open file.
+//
+// The user's file is checked when it opens; a file SQLite finds damaged
+// (not a database, malformed) is moved aside, renamed with the time, and a
+// fresh store takes its place. Nothing is deleted.
 #pragma once
 
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -44,6 +52,11 @@ public:
 
     bool IsWritable() const;
 
+    // Why the last outermost transaction could not take the file: another
+    // program's lock, a file this user may not write, or damage SQLite found.
+    enum class Problem { None, ReadOnly, InUse, Damaged };
+    Problem WriteProblem() const;
+
     std::optional<std::string> ReadValue(std::string_view keyPath, std::string_view name);
     bool KeyExists(std::string_view keyPath);
 
@@ -61,7 +74,9 @@ public:
     // has failed, which the outermost one does from the start on a read-only
     // store, inside a snapshot, or when another process holds the file's write
     // lock past the busy timeout.
-    bool Begin();
+    // The outermost Begin waits up to `wait` for another process's write
+    // lock (the busy timeout when not given).
+    bool Begin(std::optional<std::chrono::milliseconds> wait = std::nullopt);
     bool End(bool commit);
     // Makes the open transaction roll back at its outermost End (a value was
     // refused before it reached the file).
@@ -74,22 +89,40 @@ public:
     bool BeginSnapshot();
     void EndSnapshot();
 
-private:
+    // The open file; known only to the store's own code.
     struct Impl;
+
+private:
     explicit RegistryStore(std::unique_ptr<Impl> impl);
+    friend RegistryStore* StoreForHive(int hive);
     std::unique_ptr<Impl> impl_;
 };
 
 // The process's store of a hive, opened at first use (nullptr when the hive
 // has none or it cannot be opened; an open that failed is tried again next
-// time). ResetSettingsStore closes them.
+// time, one that found the file locked not before a second has passed). The
+// user's store, found damaged, is moved aside and started afresh here, once
+// no transaction or snapshot is open on it. ResetSettingsStore closes them.
 RegistryStore* StoreForHive(int hive);
+
+// Why the user's store could not be written lately: the open store's last
+// transaction, or why it could not be opened.
+RegistryStore::Problem UserStoreProblem();
+
+// Where a damaged user's store was moved to since the last call; each move
+// is handed out once. The move is also told on standard error when it happens.
+std::optional<std::filesystem::path> TakeMovedDamagedStore();
+
+// Asked during every wait for another process's lock: true ends the wait at
+// once (the program was asked to stop).
+void SetStoreWaitStop(std::function<bool()> stopRequested);
 
 // Closes every store StoreForHive opened.
 void CloseStores();
 
-// How long stores opened from now on wait for another process's write lock;
-// returns the previous time. For tests, which cannot wait for the default.
+// How long writes wait for another process's write lock (reads wait no
+// longer); returns the previous time. For tests, which cannot wait for the
+// default.
 std::chrono::milliseconds SetStoreBusyTimeout(std::chrono::milliseconds timeout);
 
 // A key path as stored: backslash-separated, without empty parts.

@@ -10,6 +10,8 @@
 #include "host_fixture.h"
 #include "platform/display/sdl_backend.h"
 #include "platform/registry/settings.h"
+#include "platform/registry/store.h"
+#include "platform/registry/store_probes.h"
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
 #include "settings/factory_presets.h"
@@ -152,6 +154,28 @@ TEST_F(SaverTest, ANewUserWhoseStoreCannotBeWrittenRunsOnTheFactoryTables) {
     EXPECT_EQ(UniGalaxies[0]._UniGalName, "Standard Galaxy");
     EXPECT_EQ(UniGalaxies[39].Ifs.Galaxy_IFS_Points, 5);
     EXPECT_EQ(CompGalaxies[0]._CompGalName, "Nested Rings + Comet Core");
+}
+
+// The saver needs no write to run: another program's hold on the store is
+// not waited for, and the seeding is done once the store is free.
+TEST_F(SaverTest, ANewUsersSaverSeedsWithoutWaitingForAHeldStore) {
+    InitUniGalaxyNames();
+    ASSERT_TRUE(SaveSettingValue("Advanced", "FocalLength", "1.0"));
+    int waits = 0;
+    SetStoreWaitStop([&] {
+        ++waits;
+        return false;
+    });
+    auto other = std::make_optional<testing::StoreHeld>();
+    ASSERT_TRUE(other->Holds());
+    EXPECT_FALSE(SeedNewUserGalaxyTables());
+    EXPECT_EQ(waits, 0);
+    EXPECT_EQ(UniGalaxies[0]._UniGalName, UniGalDefaultNames[0]);
+    EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName", "<missing>"), "<missing>");
+    other.reset();
+    EXPECT_TRUE(SeedNewUserGalaxyTables());
+    EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName", "<missing>"), UniGalDefaultNames[0]);
+    SetStoreWaitStop({});
 }
 
 TEST_F(SaverTest, AUserWithSettingsKeepsThem) {

@@ -1,5 +1,7 @@
 #include "host/startup.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -9,6 +11,7 @@
 #include "platform/forms/services.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
+#include "platform/registry/store_probes.h"
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
 #include "renderer/universe/universe_run.h"
@@ -149,6 +152,22 @@ TEST_F(StartupTest, ATemplateImportGivesANewUserTheFactoryGalaxyTypes) {
     // The saver could not open its window on the memory display.
     EXPECT_EQ(runState.RunMode, kRunModeSaver);
     EXPECT_EQ(ended, std::vector<int>{kExitFailure});
+}
+
+TEST_F(StartupTest, AnImportWhileAnotherProgramHoldsTheStoreIsDroppedSaidAndTheSaverRuns) {
+    const auto file = config.Root() / "night.owv";
+    std::ofstream(file, std::ios::binary) << "\r\n[Universe]\r\nUniverse_Stars=900\r\n";
+    ASSERT_TRUE(SaveSettingValue("Universe", "Universe_Stars", "12345"));
+    auto other = std::make_optional<testing::StoreHeld>();
+    ASSERT_TRUE(other->Holds());
+    ::testing::internal::CaptureStderr();
+    Main(file.string());
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    other.reset();
+    EXPECT_EQ(said, "Orbweave: the template " + file.string() +
+                        " was not imported: the settings are in use by another program; please try again.\n");
+    EXPECT_EQ(GetSettingString("Universe", "Universe_Stars"), "12345");
+    EXPECT_EQ(runState.RunMode, kRunModeSaver);
 }
 
 TEST_F(StartupTest, TheColourDepthCheck) {

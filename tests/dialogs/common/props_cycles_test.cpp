@@ -33,6 +33,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kReadOnlyWarning = "The Registry is read-only.";
+constexpr std::string_view kInUseWarning = "The Property settings are in use by another program.";
 
 struct Tables {
     std::vector<UniGalaxy> types;
@@ -119,6 +120,7 @@ TEST_F(PropsCyclesTest, AcceptStoresTheDialogAndTheTablesAndANewDialogShowsThem)
 TEST_F(PropsCyclesTest, AcceptThatCannotStoreEverythingStoresNothingAndSaysSo) {
     enum class Obstacle { LockHeld, ValueRefused };
     for (const Obstacle obstacle : {Obstacle::LockHeld, Obstacle::ValueRefused}) {
+        SCOPED_TRACE(obstacle == Obstacle::LockHeld ? "lock held" : "value refused");
         SaveSettingValue("Universe", "Universe_Stars", "777", kHiveUser);
         ASSERT_TRUE(TestRegistryWrite());
         CyclePropsRegToArrays(*dialog_);
@@ -137,8 +139,10 @@ TEST_F(PropsCyclesTest, AcceptThatCannotStoreEverythingStoresNothingAndSaysSo) {
         ResetSettingsStore();
         EXPECT_EQ(testing::StoreDump(), before);
         EXPECT_EQ(Setting("Universe", "Universe_Stars"), "777");
+        // A lock says what is true: the settings are in use, not read-only.
         ASSERT_EQ(services_.messages.size(), 1u);
-        EXPECT_TRUE(services_.messages[0].text.starts_with(kReadOnlyWarning));
+        EXPECT_TRUE(
+            services_.messages[0].text.starts_with(obstacle == Obstacle::LockHeld ? kInUseWarning : kReadOnlyWarning));
         EXPECT_EQ(services_.messages[0].title, "Orbweave");
     }
 }

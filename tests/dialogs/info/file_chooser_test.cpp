@@ -5,14 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
+#include "../common/props_test_form.h"
 #include "dialogs/common/props_cycles.h"
 #include "info_fixture.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/registry/settings.h"
+#include "platform/registry/store.h"
+#include "platform/registry/store_probes.h"
 
 namespace orbweave::testing {
 namespace {
@@ -225,6 +231,37 @@ TEST_F(FileChooserTest, ATransferThatFailsSaysSoAndChangesNothing) {
         EXPECT_EQ(GetSettingString("Template", "Path_Dir", ""), folder.string());
         FileChooser::Release();
     }
+}
+
+// A template opened into the properties dialog stores its advanced values at
+// once: when another program holds the store, the chooser says so, not that
+// the template could not be read, and stays open for another try.
+TEST_F(FileChooserTest, OpeningWhileAnotherProgramHoldsTheStoreSaysSoAndChangesNothing) {
+    const std::chrono::milliseconds previousTimeout = SetStoreBusyTimeout(std::chrono::milliseconds(20));
+    std::ofstream(folder / "night.OWV", std::ios::binary) << "\r\n[Advanced]\r\nAdv_FontSize=20\r\n";
+    ASSERT_TRUE(SaveSettingValue("Advanced", "Adv_FontSize", "12"));
+    const auto props = MakePropsTestForm();
+    props->SetText("txtDXRes", 0, "1000");
+    auto other = std::make_optional<StoreHeld>();
+    ASSERT_TRUE(other->Holds());
+
+    bool stayedOpen = false;
+    QTimer::singleShot(0, [&] {
+        Choose("night.OWV");
+        stayedOpen = FileChooser::Instance().Loaded();
+        FileChooser::Instance().Frm().Get<CommandButton>("cmdDismiss").PerformClick();
+    });
+    const std::string chosen =
+        ShowTemplateChooser(*props, {true, true, "Select Template to Open", std::string(kTypes), "OWV"});
+    other.reset();
+
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(chosen, "");
+    ASSERT_EQ(services->messages.size(), 1u);
+    EXPECT_TRUE(services->messages[0].text.starts_with("The Property settings are in use by another program."));
+    EXPECT_EQ(props->GetText("txtDXRes", 0), "1000");
+    EXPECT_EQ(GetSettingString("Advanced", "Adv_FontSize", ""), "12");
+    SetStoreBusyTimeout(previousTimeout);
 }
 
 TEST_F(FileChooserTest, CancelAcceptsNothing) {

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 #include "dialogs/common/launchers.h"
 #include "platform/registry/settings.h"
+#include "platform/registry/store.h"
+#include "platform/registry/store_probes.h"
 #include "props_fixture.h"
 #include "settings/factory_presets.h"
 
@@ -111,6 +114,31 @@ TEST_F(PropsSettingsTest, CancelAndTheCloseBoxStoreNothing) {
 
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), stars);
     EXPECT_EQ(Stored("DirectX", "DX_BlendUniBurst"), blend);
+}
+
+// Another program holding the store: Accept says so, keeps the dialog and
+// its edits, and the next Accept, once the store is free, stores them.
+TEST_F(PropsSettingsTest, AcceptWhileAnotherProgramHoldsTheStoreKeepsTheDialogForAnotherTry) {
+    AcceptAfter([] {});
+    const std::chrono::milliseconds previousTimeout = SetStoreBusyTimeout(std::chrono::milliseconds(20));
+    Open();
+    Frm().SetText("txtUni", 0, "555");
+    auto other = std::make_optional<StoreHeld>();
+    ASSERT_TRUE(other->Holds());
+    services->messages.clear();
+    Dialog().cmdAccept_Click();
+    EXPECT_TRUE(Dialog().Loaded());
+    EXPECT_EQ(Frm().GetText("txtUni", 0), "555");
+    ASSERT_EQ(services->messages.size(), 1u);
+    EXPECT_TRUE(services->messages[0].text.starts_with("The Property settings are in use by another program."));
+    EXPECT_NE(Stored("Universe", "Universe_Stars"), "555");
+
+    other.reset();
+    Dialog().cmdAccept_Click();
+    EXPECT_FALSE(Dialog().Loaded());
+    EXPECT_EQ(Stored("Universe", "Universe_Stars"), "555");
+    EXPECT_EQ(services->messages.size(), 1u);
+    SetStoreBusyTimeout(previousTimeout);
 }
 
 }  // namespace

@@ -21,6 +21,9 @@
 #   display-gone    the X server dies under "/S" and under "/P <id>": the run
 #                   ends with status 1 and a line on standard error, not a
 #                   crash, and the store is whole
+#   held-store      another program holds the store against readers too: "/S"
+#                   draws on factory values, a key and SIGTERM end it within
+#                   two frames, and the store keeps what it held
 # Every run starts without XDG_RUNTIME_DIR and must leave standard error empty.
 # Waits are for events (a window, a line of the program's trace, the end of a
 # process); "within a frame" is checked against the frames the program counts
@@ -39,10 +42,10 @@ readonly preview_name='Zarv:Preview Orbweave 5.0g'
 readonly guard=60
 
 work=$(mktemp -d)
-xvfb_pid= saver_pid= host_pid=
+xvfb_pid= saver_pid= host_pid= holder_pid=
 stop() { [ -n "$1" ] && kill "$1" 2>/dev/null && wait "$1" 2>/dev/null; }
 cleanup() {
-  stop "$saver_pid"; stop "$host_pid"; stop "$xvfb_pid"
+  stop "$saver_pid"; stop "$host_pid"; stop "$holder_pid"; stop "$xvfb_pid"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -215,6 +218,20 @@ start_host() {
   host=$(head -1 "$work/host.log")
   [ -n "$host" ] || { echo "no host window"; exit 1; }
 }
+
+# hold_store <file>: another program (sqlite3) switches the store to a
+# rollback journal and holds it in an exclusive transaction, which keeps
+# readers out too, until release_store.
+store_locked() { ! sqlite3 -cmd '.timeout 0' "$1" 'SELECT count(*) FROM keys' >/dev/null 2>&1; }
+hold_store() {
+  mkfifo "$work/holder"
+  sqlite3 "$1" <"$work/holder" >"$work/holder.log" 2>&1 &
+  holder_pid=$!
+  exec 5>"$work/holder"
+  echo 'PRAGMA journal_mode=DELETE; BEGIN EXCLUSIVE; UPDATE key_values SET value = value;' >&5
+  until_true store_locked "$1" || { cat "$work/holder.log"; return 1; }
+}
+release_store() { exec 5>&-; wait "$holder_pid"; holder_pid=; }
 
 # A report needs a statistics line, which the renderer writes every 100 frames.
 readonly report_frames=150
@@ -404,6 +421,30 @@ display-gone)
     [ "$(setting get 'Universe\Galaxy0' _UniGalName)" = "$stored" ] || fail "$mode: the store changed"
     [ $mode = preview ] && { stop "$host_pid"; host_pid=; }
   done
+  ;;
+held-store)
+  command -v sqlite3 >/dev/null || { echo "skipped: sqlite3 is missing"; exit 77; }
+  setting set Universe Universe_Stars 12345
+  hold_store "$XDG_CONFIG_HOME/orbweave/registry.sqlite" || fail "the store could not be locked"
+  for ending in key TERM; do
+    begun=$(now_ms)
+    start /S
+    wait_frames 1 || fail "$ending: no frame while the store is held"
+    echo "$ending: the first frame came $(( $(now_ms) - begun )) ms after the start"
+    wait_frames 30 || fail "$ending: the saver stopped drawing"
+    if [ "$ending" = key ]; then xdotool key space; else kill -s TERM "$saver_pid"; fi
+    # Counted after the ending went: the program can only be later.
+    sent=$(frames) sent_at=$(now_ms)
+    if wait_end; then
+      stopped=$(stopped_frame)
+      echo "$ending sent by frame $sent; stopped in frame ${stopped:-?}; ended $(( $(now_ms) - sent_at )) ms later"
+      [ -n "$stopped" ] && [ "$stopped" -le $((sent + 2)) ] || fail "$ending: not stopped within two frames"
+    else
+      fail "$ending did not end the saver cleanly"
+    fi
+  done
+  release_store
+  [ "$(setting get Universe Universe_Stars)" = 12345 ] || fail "the store lost what it held"
   ;;
 *)
   echo "unknown case $case_name"; exit 2 ;;

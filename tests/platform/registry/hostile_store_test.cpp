@@ -6,7 +6,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "platform/registry/scoped_config.h"
 #include "platform/registry/settings.h"
@@ -87,15 +89,22 @@ void OverwriteBytes(const fs::path& file, std::uintmax_t offset, std::size_t cou
 struct Damage {
     const char* what;
     void (*apply)(const fs::path& file);
-    bool valuesMayRemain;  // undamaged parts of the file can still be read
+    bool isDamage;  // SQLite finds the file damaged (an empty file is an empty store)
 };
 
 const Damage kDamages[] = {
     {"truncated to half", [](const fs::path& f) { fs::resize_file(f, fs::file_size(f) / 2); }, true},
     {"truncated to its first page", [](const fs::path& f) { fs::resize_file(f, 4096); }, true},
-    {"truncated inside its header", [](const fs::path& f) { fs::resize_file(f, 50); }, false},
+    {"truncated inside its header", [](const fs::path& f) { fs::resize_file(f, 50); }, true},
     {"emptied", [](const fs::path& f) { fs::resize_file(f, 0); }, false},
-    {"header overwritten", [](const fs::path& f) { OverwriteBytes(f, 0, 100); }, false},
+    {"zeroed",
+     [](const fs::path& f) {
+         fs::resize_file(f, 0);
+         fs::resize_file(f, 65536);
+     },
+     true},
+    {"header overwritten", [](const fs::path& f) { OverwriteBytes(f, 0, 100); }, true},
+    {"random bytes", [](const fs::path& f) { OverwriteBytes(f, 0, fs::file_size(f)); }, true},
     {"a middle page overwritten", [](const fs::path& f) { OverwriteBytes(f, fs::file_size(f) / 2, 4096); }, true},
     {"every page's start overwritten",
      [](const fs::path& f) {
@@ -104,9 +113,28 @@ const Damage kDamages[] = {
      true},
 };
 
-TEST(DamagedStoreFile, ReadsStoredValuesOrDefaultsAndNeverCrashes) {
-    const MessageBoxService previous = SetMessageBoxService(
-        [](std::string_view, std::string_view, const MessageStyle& style) { return DefaultAnswer(style); });
+std::string Contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The files beside the user's store whose names say they were set aside.
+std::vector<fs::path> SetAside() {
+    std::vector<fs::path> found;
+    for (const auto& entry : fs::directory_iterator(UserStorePath().parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("registry-damaged-") && name.ends_with(".sqlite")) found.push_back(entry.path());
+    }
+    return found;
+}
+
+TEST(DamagedStoreFile, IsSetAsideWholeAndAFreshStoreTakesItsPlaceSaidOnce) {
+    std::vector<std::string> messages;
+    const MessageBoxService previous =
+        SetMessageBoxService([&](std::string_view text, std::string_view, const MessageStyle& style) {
+            messages.emplace_back(text);
+            return DefaultAnswer(style);
+        });
     for (const Damage& damage : kDamages) {
         SCOPED_TRACE(damage.what);
         testing::ScopedConfig config;
@@ -117,31 +145,38 @@ TEST(DamagedStoreFile, ReadsStoredValuesOrDefaultsAndNeverCrashes) {
         }
         ResetSettingsStore();
         damage.apply(UserStorePath());
+        const std::string damagedBytes = Contents(UserStorePath());
+        messages.clear();
 
-        for (int i = 0; i < kFillerValues; ++i) {
-            const std::int32_t read = GetSettingLong(kSection, FillerName(i), -1);
-            if (read != -1 && !damage.valuesMayRemain) {
-                ADD_FAILURE() << FillerName(i) << " read " << read;
-                break;
-            }
-            if (read != -1 && read != i) {
-                ADD_FAILURE() << FillerName(i) << " read as " << read;
-                break;
-            }
+        EXPECT_EQ(GetSettingLong(kSection, FillerName(1), -1), -1);
+        const std::vector<fs::path> aside = SetAside();
+        ASSERT_EQ(aside.size(), damage.isDamage ? 1u : 0u);
+        if (damage.isDamage) {
+            EXPECT_EQ(Contents(aside[0]), damagedBytes);
         }
-        // Writing may fail on a damaged file, but must say so when it does.
-        const bool written = SaveSettingValue(kSection, "After", 5);
-        EXPECT_EQ(GetSettingInteger(kSection, "After", 0) == 5, written);
-        TestRegistryWrite();
+        // The fresh store takes what the damaged one could not.
+        EXPECT_TRUE(SaveSettingValue(kSection, "After", 5));
+        EXPECT_EQ(GetSettingInteger(kSection, "After", 0), 5);
+        EXPECT_TRUE(TestRegistryWrite());
+
+        EXPECT_EQ(ShowMovedSettingsNotice(), damage.isDamage);
+        EXPECT_FALSE(ShowMovedSettingsNotice());
+        ASSERT_EQ(messages.size(), damage.isDamage ? 1u : 0u);
+        if (damage.isDamage) {
+            EXPECT_NE(messages[0].find(aside[0].string()), std::string::npos);
+        }
     }
     SetMessageBoxService(previous);
 }
 
-TEST(DamagedStoreFile, IsNotOpenedAgainForEachReadUntilItChanges) {
+TEST(DamagedStoreFile, TheMachinesIsNotOpenedAgainForEachReadUntilItChanges) {
     testing::ScopedConfig config;
-    ASSERT_TRUE(SaveSettingValue(kSection, "Adv_FontSize", 20));
-    ResetSettingsStore();
-    const fs::path file = UserStorePath();
+    const fs::path file = MachineStorePath();
+    {
+        auto machine = RegistryStore::Open(file, RegistryStore::Access::ReadWrite);
+        ASSERT_TRUE(machine);
+        ASSERT_TRUE(machine->WriteValue(NormaliseKeyPath(SettingKeyPath(kProductKey, kSection)), "Adv_FontSize", "20"));
+    }
     const fs::path good = config.Root() / "good.sqlite";
     fs::copy_file(file, good);
     OverwriteBytes(file, 0, 100);
@@ -149,11 +184,13 @@ TEST(DamagedStoreFile, IsNotOpenedAgainForEachReadUntilItChanges) {
     // Opening the file again for each of these reads took about a millisecond
     // apiece; a bulk load makes thousands.
     const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < 10000; ++i) ASSERT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 12), 12);
+    for (int i = 0; i < 10000; ++i) ASSERT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 12, kHiveMachine), 12);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 
+    // The machine's file is only read here: it stays where it is.
+    EXPECT_TRUE(fs::exists(file));
     fs::copy_file(good, file, fs::copy_options::overwrite_existing);
-    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 12), 20);
+    EXPECT_EQ(GetSettingInteger(kSection, "Adv_FontSize", 12, kHiveMachine), 20);
 }
 
 }  // namespace

@@ -63,4 +63,22 @@ private:
     std::thread holder_;
 };
 
+// Another program's connection to the user's store, holding what `sql` took
+// (the write lock, unless told otherwise) until it is destroyed.
+class StoreHeld {
+public:
+    explicit StoreHeld(const char* sql = "BEGIN IMMEDIATE") {
+        sqlite3_open(UserStorePath().c_str(), &db_);
+        holds_ = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~StoreHeld() { sqlite3_close_v2(db_); }
+    StoreHeld(const StoreHeld&) = delete;
+    StoreHeld& operator=(const StoreHeld&) = delete;
+    bool Holds() const { return holds_; }
+
+private:
+    sqlite3* db_ = nullptr;
+    bool holds_ = false;
+};
+
 }  // namespace orbweave::testing
