@@ -10,3 +10,5 @@ for b in "$bin"/bench-*; do
   "$b"
 done
 [ $found -eq 1 ] || echo "no benchmarks built yet"
+echo "== saver-cpu"
+bash "$(dirname "$0")/saver_cpu.sh" "$bin"
