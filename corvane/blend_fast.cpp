@@ -258,7 +258,8 @@ void StoreBlock(const Lane& lane, const Block& block) {
 // True when the colour channels of every sum and of the left pixels are 0.
 // Then all four blocks blend to 0 and already hold 0 (each sum includes the
 // pixel itself), and the chain leaves 0 in every channel: most of a picture
-// of stars on black is such blocks.
+// of stars on black is such blocks. An idle lane sums to 0 and its left
+// pixel is set again before it starts a row.
 CORVANE_INLINE bool Dark(const Block (&sums)[4], __m256i left) {
     __m256i any = left;
     for (const Block& block : sums) {
@@ -268,15 +269,15 @@ CORVANE_INLINE bool Dark(const Block (&sums)[4], __m256i left) {
 }
 
 // Runs four lanes through one block: sums, transpose to pixel columns,
-// eight chain steps, transpose back, store. With Full, every lane has a
-// full block, and dark blocks are left as they are.
+// eight chain steps, transpose back, store; dark blocks are left as they
+// are. With Full, every lane has a full block.
 template <bool Wrap, bool Full>
 CORVANE_INLINE void BlendQuad(const Plan& plan, const Lane (&lanes)[4], __m256i& leftPixels) {
     Block b[4];
     for (int i = 0; i < 4; ++i) {
         b[i] = Full ? LoadFullSums(plan, lanes[i].self) : LoadSums(plan, lanes[i]);
     }
-    if (Full && Dark(b, leftPixels)) {
+    if (Dark(b, leftPixels)) {
         leftPixels = _mm256_setzero_si256();
         return;
     }
