@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Runs every benchmark program built into the given folder, one after another.
+# Runs every benchmark program built into the given folder, one after another,
+# then measures the saver's processor time per frame beside fireworkx's
+# (bench/saver_cpu.sh).
 set -euo pipefail
 bin=${1:?usage: bench/run.sh <bin folder>}
 found=0
