@@ -406,22 +406,22 @@ ptrdiff_t SteadyStepCount(const Plan& plan, const LaneState (&states)[kLanes / 4
 }
 
 // `count` steady steps: the lanes' blocks follow one another along their
-// rows, so their places are worked out once.
-template <SurfaceFormat Format, bool Wrap>
+// rows, so their places are worked out once and no row finishes.
+template <bool Wrap>
 void SteadySteps(const Plan& plan, LaneState (&states)[kLanes / 4][4], __m256i (&left)[kLanes / 4],
                  ptrdiff_t count) {
     Lane lanes[kLanes / 4][4];
     for (ptrdiff_t quad = 0; quad < kLanes / 4; ++quad) {
         for (ptrdiff_t i = 0; i < 4; ++i) {
             lanes[quad][i] = LaneBlock(plan, states[quad][i]);
+            states[quad][i].block += count;
         }
     }
     for (ptrdiff_t step = 0; step < count; ++step) {
         for (ptrdiff_t quad = 0; quad < kLanes / 4; ++quad) {
             BlendQuad<Wrap, true>(plan, lanes[quad], left[quad]);
-            for (ptrdiff_t i = 0; i < 4; ++i) {
-                lanes[quad][i].self += kBlock;
-                FinishBlock<Format>(plan, states[quad][i]);
+            for (Lane& lane : lanes[quad]) {
+                lane.self += kBlock;
             }
         }
     }
@@ -442,7 +442,7 @@ void BlendAllRows(const Plan& plan) {
     for (ptrdiff_t step = 0; step < steps;) {
         const ptrdiff_t steady = Smaller(SteadyStepCount(plan, states), steps - step);
         if (steady > 0) {
-            SteadySteps<Format, Wrap>(plan, states, left, steady);
+            SteadySteps<Wrap>(plan, states, left, steady);
             step += steady;
             continue;
         }
