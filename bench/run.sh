@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Runs every benchmark program built into the given folder, one after another.
+# Runs every benchmark program built into the given folder, one after another,
+# then measures the saver's processor time per frame beside fireworkx's
+# (bench/saver_cpu.sh).
 set -euo pipefail
 bin=${1:?usage: bench/run.sh <bin folder>}
 found=0
@@ -10,3 +12,5 @@ for b in "$bin"/bench-*; do
   "$b"
 done
 [ $found -eq 1 ] || echo "no benchmarks built yet"
+echo "== saver-cpu"
+bash "$(dirname "$0")/saver_cpu.sh" "$bin"

@@ -7,17 +7,21 @@
 // skewed wavefront, each row one block of kBlock pixels behind the row above.
 // When a row reaches a block, every row above has finished that block and no
 // row below has started it, so a neighbour row read from memory holds exactly
-// the bytes the row-by-row order would see (blended above, not yet below).
+// the bytes the row-by-row order would see (blended above, not yet below). A
+// lane that finishes its row goes straight on with the row kLanes below, so
+// the wavefront fills and drains once per call, not once per group of rows.
 //
 // Per step, every row sums the four neighbours other than its left one for
 // its block, channel by channel in 16-bit lanes; a transpose turns these into
 // one vector per pixel column holding a pixel of each row; the chain then
 // advances four rows one pixel per vector operation; a second transpose turns
 // the results back into row blocks, which are stored into the work image.
-// Once a group of rows is final, a second pass writes it into the surface
-// with streaming stores. The channel arithmetic is the same as in the
-// byte-by-byte blend: ((sum of five bytes) * factor) >> 12 is the high half of
-// the 16-bit product sum * (factor * 16), exact while factor * 16 fits 16 bits.
+// Blocks whose neighbourhood is black in every colour channel stay black and
+// are skipped. A row goes into the surface, with streaming stores, as soon
+// as its lane finishes it, while it is still in the cache. The channel
+// arithmetic is the same as in the byte-by-byte blend: ((sum of five bytes)
+// * factor) >> 12 is the high half of the 16-bit product sum * (factor * 16),
+// exact while factor * 16 fits 16 bits.
 #include "corvane/blend.h"
 
 #if defined(__AVX2__)
@@ -63,7 +67,6 @@ struct Block {
 struct Plan {
     const BlendCall& call;
     ptrdiff_t blocks;      // blocks per row, the last one possibly partial
-    ptrdiff_t fullBlocks;  // blocks of kBlock pixels
     ptrdiff_t leadOffset;  // bytes to the lowest row a lane reads
     __m256i factor;        // factor * 16 for channels 0-2, 0 for channel 3
 };
@@ -82,38 +85,33 @@ CORVANE_INLINE __m256i Load8(const uint32_t* pixels) {
 }
 
 // Sums the neighbours at both offsets, the pixel itself and its right
-// neighbour for eight pixels; `self` must hold nine entries. Interleaving the
-// bytes of two sources and multiplying-adding each byte pair by one adds the
-// two channel by channel into 16 bits.
-CORVANE_INLINE Block SumNeighbours(const uint32_t* self, const uint32_t* rowA, const uint32_t* rowB) {
+// neighbour for eight pixels. Interleaving the bytes of two sources and
+// multiplying-adding each byte pair by one adds the two channel by channel
+// into 16 bits.
+CORVANE_INLINE Block SumNeighbours(__m256i a, __m256i b, __m256i self, __m256i right) {
     const __m256i ones = _mm256_set1_epi8(1);
-    const __m256i a = Load8(rowA);
-    const __m256i b = Load8(rowB);
-    const __m256i s = Load8(self);
-    const __m256i r = Load8(self + 1);
     const auto add = [&](__m256i pairs, __m256i otherPairs) {
         return _mm256_add_epi16(_mm256_maddubs_epi16(pairs, ones), _mm256_maddubs_epi16(otherPairs, ones));
     };
-    return {add(_mm256_unpacklo_epi8(a, b), _mm256_unpacklo_epi8(s, r)),
-            add(_mm256_unpackhi_epi8(a, b), _mm256_unpackhi_epi8(s, r))};
+    return {add(_mm256_unpacklo_epi8(a, b), _mm256_unpacklo_epi8(self, right)),
+            add(_mm256_unpackhi_epi8(a, b), _mm256_unpackhi_epi8(self, right))};
 }
 
-// The last block of a row may be short: its pixels are copied into zeroed
-// blocks so that nothing outside the row is read.
-Block SumShortNeighbours(const uint32_t* self, const uint32_t* rowA, const uint32_t* rowB, ptrdiff_t count) {
-    uint32_t a[kBlock] = {};
-    uint32_t b[kBlock] = {};
-    uint32_t s[kBlock + 1] = {};
-    std::memcpy(a, rowA, count * sizeof *a);
-    std::memcpy(b, rowB, count * sizeof *b);
-    std::memcpy(s, self, (count + 1) * sizeof *s);
-    return SumNeighbours(s, a, b);
+// Entries 0..count - 1 of a short block. Masked-off entries are neither read
+// nor written, so nothing outside the row is touched; they read as 0.
+CORVANE_INLINE __m256i FirstEntries(ptrdiff_t count) {
+    return _mm256_cmpgt_epi32(_mm256_set1_epi32(static_cast<int>(count)), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+}
+
+CORVANE_INLINE __m256i LoadMasked(const uint32_t* pixels, __m256i entries) {
+    return _mm256_maskload_epi32(reinterpret_cast<const int*>(pixels), entries);
 }
 
 CORVANE_INLINE Block LoadFullSums(const Plan& plan, const uint32_t* self) {
     // The lowest row is read here first; the rows above are in the cache.
     _mm_prefetch(reinterpret_cast<const char*>(Neighbour(self, plan.leadOffset) + kPrefetchPixels), _MM_HINT_T0);
-    return SumNeighbours(self, Neighbour(self, plan.call.offsetA), Neighbour(self, plan.call.offsetB));
+    return SumNeighbours(Load8(Neighbour(self, plan.call.offsetA)), Load8(Neighbour(self, plan.call.offsetB)),
+                         Load8(self), Load8(self + 1));
 }
 
 Block LoadSums(const Plan& plan, const Lane& lane) {
@@ -123,8 +121,10 @@ Block LoadSums(const Plan& plan, const Lane& lane) {
     if (lane.count == kBlock) {
         return LoadFullSums(plan, lane.self);
     }
-    return SumShortNeighbours(lane.self, Neighbour(lane.self, plan.call.offsetA),
-                              Neighbour(lane.self, plan.call.offsetB), lane.count);
+    const __m256i entries = FirstEntries(lane.count);
+    return SumNeighbours(LoadMasked(Neighbour(lane.self, plan.call.offsetA), entries),
+                         LoadMasked(Neighbour(lane.self, plan.call.offsetB), entries), LoadMasked(lane.self, entries),
+                         LoadMasked(lane.self + 1, entries));
 }
 
 // Transposes four rows of four 64-bit lanes (0x20 joins the low 128-bit
@@ -236,14 +236,6 @@ void ShowRow(uint8_t* surfaceRow, const uint32_t* workRow, ptrdiff_t rowLength) 
     }
 }
 
-template <SurfaceFormat Format>
-void ShowRows(const BlendCall& call, ptrdiff_t firstRow, ptrdiff_t endRow) {
-    for (ptrdiff_t row = firstRow; row < endRow; ++row) {
-        ShowRow<Format>(call.surface + row * call.pitch * kBytesPerPixel<Format>, call.work + row * call.pitch,
-                        call.rowLength);
-    }
-}
-
 // Stores the colour bytes of one lane's block into the work image, keeping
 // byte 3.
 CORVANE_INLINE void StoreFullBlock(const Lane& lane, const Block& block) {
@@ -257,21 +249,37 @@ void StoreBlock(const Lane& lane, const Block& block) {
         StoreFullBlock(lane, block);
         return;
     }
-    uint32_t pixels[kBlock];
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(pixels), PackBlock(block));
-    for (ptrdiff_t i = 0; i < lane.count; ++i) {
-        lane.self[i] = pixels[i] | (lane.self[i] & kByte3);
+    const __m256i entries = FirstEntries(lane.count);
+    const __m256i merged = _mm256_blendv_epi8(PackBlock(block), LoadMasked(lane.self, entries),
+                                              _mm256_set1_epi32(static_cast<int>(kByte3)));
+    _mm256_maskstore_epi32(reinterpret_cast<int*>(lane.self), entries, merged);
+}
+
+// True when the colour channels of every sum and of the left pixels are 0.
+// Then all four blocks blend to 0 and already hold 0 (each sum includes the
+// pixel itself), and the chain leaves 0 in every channel: most of a picture
+// of stars on black is such blocks. An idle lane sums to 0 and its left
+// pixel is set again before it starts a row.
+CORVANE_INLINE bool Dark(const Block (&sums)[4], __m256i left) {
+    __m256i any = left;
+    for (const Block& block : sums) {
+        any = _mm256_or_si256(any, _mm256_or_si256(block.low, block.high));
     }
+    return _mm256_testz_si256(any, _mm256_set1_epi64x(0x0000FFFFFFFFFFFF)) != 0;
 }
 
 // Runs four lanes through one block: sums, transpose to pixel columns,
-// eight chain steps, transpose back, store. With Full, every lane has a
-// full block.
+// eight chain steps, transpose back, store; dark blocks are left as they
+// are. With Full, every lane has a full block.
 template <bool Wrap, bool Full>
 CORVANE_INLINE void BlendQuad(const Plan& plan, const Lane (&lanes)[4], __m256i& leftPixels) {
     Block b[4];
     for (int i = 0; i < 4; ++i) {
         b[i] = Full ? LoadFullSums(plan, lanes[i].self) : LoadSums(plan, lanes[i]);
+    }
+    if (Dark(b, leftPixels)) {
+        leftPixels = _mm256_setzero_si256();
+        return;
     }
     Transpose(b[0].low, b[1].low, b[2].low, b[3].low);
     Transpose(b[0].high, b[1].high, b[2].high, b[3].high);
@@ -298,92 +306,150 @@ CORVANE_INLINE void BlendQuad(const Plan& plan, const Lane (&lanes)[4], __m256i&
     }
 }
 
-// A work entry as one pixel of the fast path.
-uint64_t WidenEntry(uint32_t entry) {
-    uint64_t wide = 0;
-    for (int channel = 0; channel < 4; ++channel) {
-        wide |= uint64_t{(entry >> (8 * channel)) & 0xFF} << (16 * channel);
-    }
-    return wide;
+// Lane `lane` of a group of four with its left neighbour set to a work
+// entry, widened to four 16-bit channels.
+CORVANE_INLINE __m256i WithLeftPixel(__m256i quad, ptrdiff_t lane, uint32_t entry) {
+    const __m256i wide = _mm256_broadcastq_epi64(_mm_cvtepu8_epi16(_mm_cvtsi32_si128(static_cast<int>(entry))));
+    const __m256i chosen = _mm256_cmpeq_epi64(_mm256_setr_epi64x(0, 1, 2, 3), _mm256_set1_epi64x(lane));
+    return _mm256_blendv_epi8(quad, wide, chosen);
 }
 
-// One step of the wavefront for any lane state: lanes may be idle, start,
-// or reach the short last block of their row.
-template <bool Wrap>
-void BlendAnyStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount, ptrdiff_t step,
-                  __m256i (&left)[kLanes / 4]) {
+// Where one lane of the wavefront stands. Lane i starts i steps after lane
+// 0 on work row 1 + i and, having finished a row, goes on with the row
+// kLanes below in the next step, so the skew between lanes holds from the
+// first row to the last: each row is kept one block behind the row above.
+struct LaneState {
+    ptrdiff_t row;    // work row of the lane's next block
+    ptrdiff_t block;  // that block; negative while the lane waits to start
+};
+
+// The lane's block in the work image; count 0 when the lane has none.
+CORVANE_INLINE Lane LaneBlock(const Plan& plan, const LaneState& state) {
     const BlendCall& call = plan.call;
-    // Lane `step` starts now: its left neighbour is pixel 0 of its row.
-    if (step < laneCount) {
-        alignas(32) uint64_t quad[4];
-        _mm256_store_si256(reinterpret_cast<__m256i*>(quad), left[step / 4]);
-        quad[step % 4] = WidenEntry(call.work[(firstRow + step) * call.pitch]);
-        left[step / 4] = _mm256_load_si256(reinterpret_cast<const __m256i*>(quad));
+    if (state.block < 0 || state.row > call.rows) {
+        return Lane{};
     }
+    const ptrdiff_t first = 1 + state.block * kBlock;
+    return Lane{call.work + state.row * call.pitch + first, Smaller(kBlock, call.rowLength - 1 - first)};
+}
+
+// After a lane's block: a finished row goes into the surface while it is
+// still in the cache (the last blended row is not shown in this call), and
+// the lane goes on to its next block.
+template <SurfaceFormat Format>
+CORVANE_INLINE void FinishBlock(const Plan& plan, LaneState& state) {
+    const BlendCall& call = plan.call;
+    ++state.block;
+    if (state.block < plan.blocks) {
+        return;
+    }
+    if (state.row < call.rows) {
+        ShowRow<Format>(call.surface + state.row * call.pitch * kBytesPerPixel<Format>,
+                        call.work + state.row * call.pitch, call.rowLength);
+    }
+    state = LaneState{state.row + kLanes, 0};
+}
+
+// One step of four lanes: each lane blends its block, a lane starting a row
+// with that row's pixel 0 as its left neighbour.
+template <SurfaceFormat Format, bool Wrap>
+CORVANE_INLINE void StepQuad(const Plan& plan, LaneState (&states)[4], __m256i& left) {
+    Lane lanes[4];
+    bool full = true;
+    for (ptrdiff_t i = 0; i < 4; ++i) {
+        lanes[i] = LaneBlock(plan, states[i]);
+        full = full && lanes[i].count == kBlock;
+        if (lanes[i].count != 0 && states[i].block == 0) {
+            left = WithLeftPixel(left, i, plan.call.work[states[i].row * plan.call.pitch]);
+        }
+    }
+    if (full) {
+        BlendQuad<Wrap, true>(plan, lanes, left);
+    } else {
+        BlendQuad<Wrap, false>(plan, lanes, left);
+    }
+    for (ptrdiff_t i = 0; i < 4; ++i) {
+        if (lanes[i].count != 0) {
+            FinishBlock<Format>(plan, states[i]);
+        } else if (states[i].block < 0) {
+            ++states[i].block;
+        }
+    }
+}
+
+// Steps until the last lane has finished its last row.
+ptrdiff_t StepCount(const Plan& plan) {
+    const ptrdiff_t rows = plan.call.rows;
+    ptrdiff_t steps = 0;
+    for (ptrdiff_t lane = 0; lane < kLanes && lane < rows; ++lane) {
+        const ptrdiff_t laneRows = (rows - 1 - lane) / kLanes + 1;
+        const ptrdiff_t laneSteps = lane + laneRows * plan.blocks;
+        steps = laneSteps > steps ? laneSteps : steps;
+    }
+    return steps;
+}
+
+// Steps from now in which every lane stays on a full block away from both
+// ends of its row, so that no lane starts, finishes or waits: 0 when some
+// lane does one of these in this step.
+ptrdiff_t SteadyStepCount(const Plan& plan, const LaneState (&states)[kLanes / 4][4]) {
+    ptrdiff_t steady = plan.blocks;
+    for (const auto& quad : states) {
+        for (const LaneState& state : quad) {
+            if (state.block < 1 || state.row > plan.call.rows) {
+                return 0;
+            }
+            steady = Smaller(steady, plan.blocks - 1 - state.block);
+        }
+    }
+    return steady;
+}
+
+// `count` steady steps: the lanes' blocks follow one another along their
+// rows, so their places are worked out once and no row finishes.
+template <bool Wrap>
+void SteadySteps(const Plan& plan, LaneState (&states)[kLanes / 4][4], __m256i (&left)[kLanes / 4],
+                 ptrdiff_t count) {
+    Lane lanes[kLanes / 4][4];
     for (ptrdiff_t quad = 0; quad < kLanes / 4; ++quad) {
-        Lane lanes[4];
         for (ptrdiff_t i = 0; i < 4; ++i) {
-            const ptrdiff_t lane = 4 * quad + i;
-            const ptrdiff_t block = step - lane;
-            lanes[i] = Lane{};
-            if (lane < laneCount && block >= 0 && block < plan.blocks) {
-                lanes[i].self = call.work + (firstRow + lane) * call.pitch + 1 + block * kBlock;
-                lanes[i].count = Smaller(kBlock, call.rowLength - 2 - block * kBlock);
+            lanes[quad][i] = LaneBlock(plan, states[quad][i]);
+            states[quad][i].block += count;
+        }
+    }
+    for (ptrdiff_t step = 0; step < count; ++step) {
+        for (ptrdiff_t quad = 0; quad < kLanes / 4; ++quad) {
+            BlendQuad<Wrap, true>(plan, lanes[quad], left[quad]);
+            for (Lane& lane : lanes[quad]) {
+                lane.self += kBlock;
             }
         }
-        BlendQuad<Wrap, false>(plan, lanes, left[quad]);
     }
 }
 
-// One step with every lane on a full block: lane i works on row firstRow + i,
-// block step - i, so its pixels lie pitch - kBlock entries after lane i - 1's.
-template <bool Wrap>
-void BlendFullStep(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t step, __m256i (&left)[kLanes / 4]) {
-    const BlendCall& call = plan.call;
-    uint32_t* first = call.work + firstRow * call.pitch + 1 + step * kBlock;
-    const ptrdiff_t laneStride = call.pitch - kBlock;
-    for (ptrdiff_t quad = 0; quad < kLanes / 4; ++quad) {
-        Lane lanes[4];
-        for (ptrdiff_t i = 0; i < 4; ++i) {
-            const ptrdiff_t lane = 4 * quad + i;
-            lanes[i] = Lane{first + lane * laneStride, kBlock};
-        }
-        BlendQuad<Wrap, true>(plan, lanes, left[quad]);
-    }
-}
-
-// Blends work rows firstRow..firstRow + laneCount - 1 together.
-template <bool Wrap>
-void BlendLaneGroup(const Plan& plan, ptrdiff_t firstRow, ptrdiff_t laneCount) {
-    __m256i left[kLanes / 4] = {};
-    const ptrdiff_t steps = plan.blocks + laneCount - 1;
-    // Once every lane has started and until the first reaches a short block,
-    // every lane has a full block.
-    const ptrdiff_t fullFirst = laneCount == kLanes ? kLanes : steps;
-    const ptrdiff_t fullEnd = laneCount == kLanes && plan.fullBlocks > fullFirst ? plan.fullBlocks : fullFirst;
-    ptrdiff_t step = 0;
-    for (; step < fullFirst; ++step) {
-        BlendAnyStep<Wrap>(plan, firstRow, laneCount, step, left);
-    }
-    for (; step < fullEnd; ++step) {
-        BlendFullStep<Wrap>(plan, firstRow, step, left);
-    }
-    for (; step < steps; ++step) {
-        BlendAnyStep<Wrap>(plan, firstRow, laneCount, step, left);
-    }
-}
-
-// Blends rows 1..rows group by group and shows each group's rows once they
-// are final. Row 0 is shown as it is.
+// Blends work rows 1..rows in one wavefront and shows each row as it
+// becomes final. Row 0 is shown as it is.
 template <SurfaceFormat Format, bool Wrap>
 void BlendAllRows(const Plan& plan) {
     const BlendCall& call = plan.call;
-    ShowRows<Format>(call, 0, 1);
-    for (ptrdiff_t first = 1; first <= call.rows; first += kLanes) {
-        const ptrdiff_t laneCount = Smaller(kLanes, call.rows + 1 - first);
-        BlendLaneGroup<Wrap>(plan, first, laneCount);
-        // The last blended row is not shown in this call.
-        ShowRows<Format>(call, first, Smaller(first + laneCount, call.rows));
+    ShowRow<Format>(call.surface, call.work, call.rowLength);
+    LaneState states[kLanes / 4][4];
+    for (ptrdiff_t lane = 0; lane < kLanes; ++lane) {
+        states[lane / 4][lane % 4] = LaneState{1 + lane, -lane};
+    }
+    __m256i left[kLanes / 4] = {};
+    const ptrdiff_t steps = StepCount(plan);
+    for (ptrdiff_t step = 0; step < steps;) {
+        const ptrdiff_t steady = Smaller(SteadyStepCount(plan, states), steps - step);
+        if (steady > 0) {
+            SteadySteps<Wrap>(plan, states, left, steady);
+            step += steady;
+            continue;
+        }
+        for (ptrdiff_t quad = 0; quad < kLanes / 4; ++quad) {
+            StepQuad<Format, Wrap>(plan, states[quad], left[quad]);
+        }
+        ++step;
     }
 }
 
@@ -428,7 +494,9 @@ void CopyAllRows(const BlendCall& call) {
 }  // namespace
 
 // The fast paths take calls whose rows do not overlap; blending also needs
-// neighbour offsets of whole rows and a factor the 16-bit multiply handles.
+// neighbour offsets of whole rows, a factor the 16-bit multiply handles, and
+// rows of more than kLanes - 1 blocks, so that a lane going on to the row
+// kLanes below stays behind the lane that blends the row above it.
 bool BlendRowsFast(const BlendCall& call) {
     if (call.pitch < call.rowLength) {
         return false;
@@ -437,14 +505,14 @@ bool BlendRowsFast(const BlendCall& call) {
         CopyAllRows(call);
     } else {
         const ptrdiff_t rowBytes = call.pitch * 4;
-        if (call.factor > kLargestFastFactor || call.offsetA % rowBytes != 0 || call.offsetB % rowBytes != 0) {
+        if (call.factor > kLargestFastFactor || call.offsetA % rowBytes != 0 || call.offsetB % rowBytes != 0 ||
+            call.rowLength - 2 <= (kLanes - 1) * kBlock) {
             return false;
         }
         const auto channel = static_cast<int64_t>(call.factor * 16);
         const Plan plan{
             .call = call,
             .blocks = (call.rowLength - 2 + kBlock - 1) / kBlock,
-            .fullBlocks = (call.rowLength - 2) / kBlock,
             .leadOffset = call.offsetA > call.offsetB ? (call.offsetA > 0 ? call.offsetA : 0)
                                                       : (call.offsetB > 0 ? call.offsetB : 0),
             .factor = _mm256_set1_epi64x(channel | channel << 16 | channel << 32),

@@ -1,8 +1,10 @@
 // Times one blend call per format and frame size the way the program makes
 // it (factor 800, neighbour rows above and below, the whole picture), against
 // a memcpy of the same work image measured in the same run, alternating the
-// two so that both see the same machine load. Prints one line per case:
-//   blend<bits> <W>x<H> ms=<per call> memcpy_ms=<per copy> ratio=<ms/memcpy_ms>
+// two so that both see the same machine load. Two pictures: noise in every
+// pixel, and stars (small lit squares over 3% of a black picture, as the
+// saver's pictures mostly are). Prints one line per case:
+//   blend<bits>[-stars] <W>x<H> ms=<per call> memcpy_ms=<per copy> ratio=<ms/memcpy_ms>
 #include <array>
 #include <charconv>
 #include <chrono>
@@ -53,14 +55,40 @@ std::string Fixed(double value) {
     return std::string(text, result.ptr);
 }
 
-void Measure(const Format& format, const Size& size) {
+enum class Picture { Noise, Stars };
+
+// Side of a star's square, and the share of the picture the stars cover.
+constexpr int kStarSide = 8;
+constexpr int kStarCoverPercent = 3;
+
+std::vector<uint32_t> MakePicture(Picture picture, const Size& size) {
+    const size_t entries = static_cast<size_t>(size.width) * size.height;
+    std::mt19937 random(7);
+    std::vector<uint32_t> work(entries, 0);
+    if (picture == Picture::Noise) {
+        for (uint32_t& entry : work) {
+            entry = random();
+        }
+        return work;
+    }
+    const size_t stars = entries * kStarCoverPercent / 100 / (kStarSide * kStarSide);
+    for (size_t star = 0; star < stars; ++star) {
+        const int left = static_cast<int>(random() % (size.width - kStarSide));
+        const int top = static_cast<int>(random() % (size.height - kStarSide));
+        const uint32_t colour = random() & 0x00FFFFFF;
+        for (int y = top; y < top + kStarSide; ++y) {
+            for (int x = left; x < left + kStarSide; ++x) {
+                work[static_cast<size_t>(y) * size.width + x] = colour;
+            }
+        }
+    }
+    return work;
+}
+
+void Measure(const Format& format, const Size& size, Picture picture) {
     const int pitch = size.width;
     const size_t entries = static_cast<size_t>(pitch) * size.height;
-    std::vector<uint32_t> work(entries);
-    std::mt19937 random(7);
-    for (uint32_t& entry : work) {
-        entry = random();
-    }
+    std::vector<uint32_t> work = MakePicture(picture, size);
     std::vector<uint32_t> copy(entries);
     std::vector<uint8_t> surface(entries * format.bytesPerPixel);
     // As the program calls it: output rows 0..height - 4 from work rows 1..
@@ -76,17 +104,20 @@ void Measure(const Format& format, const Size& size) {
         copyBest = std::min(copyBest,
                             Milliseconds([&] { std::memcpy(copy.data(), work.data(), entries * sizeof(uint32_t)); }));
     }
-    std::printf("blend%d %dx%d ms=%s memcpy_ms=%s ratio=%s\n", format.bits, size.width, size.height,
-                Fixed(blendBest).c_str(), Fixed(copyBest).c_str(), Fixed(blendBest / copyBest).c_str());
+    std::printf("blend%d%s %dx%d ms=%s memcpy_ms=%s ratio=%s\n", format.bits, picture == Picture::Stars ? "-stars" : "",
+                size.width, size.height, Fixed(blendBest).c_str(), Fixed(copyBest).c_str(),
+                Fixed(blendBest / copyBest).c_str());
     std::fflush(stdout);
 }
 
 }  // namespace
 
 int main() {
-    for (const Size& size : kSizes) {
-        for (const Format& format : kFormats) {
-            Measure(format, size);
+    for (const Picture picture : {Picture::Noise, Picture::Stars}) {
+        for (const Size& size : kSizes) {
+            for (const Format& format : kFormats) {
+                Measure(format, size, picture);
+            }
         }
     }
     return 0;

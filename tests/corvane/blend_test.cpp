@@ -23,7 +23,7 @@ CorvaneBlendFn BlendFor(int bits) {
 // A work image and a surface with room around the blended rows for
 // neighbour offsets of up to kMargin rows.
 struct Frame {
-    static constexpr int kMargin = 5;
+    static constexpr int kMargin = 21;
 
     Frame(const BlendSetup& setup, uint32_t seed, size_t surfaceShift = 0)
         : setup(setup), workStart(4 * static_cast<size_t>(kMargin) * setup.pitch), surfaceStart(surfaceShift) {
@@ -122,6 +122,84 @@ TEST(BlendMatchesReference, LargeImageInEveryFormat) {
         reference.RunReference();
         EXPECT_EQ(library.work, reference.work) << bits;
         EXPECT_EQ(library.surface, reference.surface) << bits;
+    }
+}
+
+// Rows processed side by side: widths around the narrowest that runs them
+// together, row counts around multiples of the rows run at once, the
+// program's farthest neighbour rows (8 above or below) and rows farther
+// away than the rows run at once, in every format, with and without byte
+// wrap, on surfaces at every offset from a cache line.
+TEST(BlendMatchesReference, RowsRunSideBySide) {
+    struct Geometry {
+        int rowLength;
+        int rows;
+    };
+    constexpr Geometry kGeometries[] = {{122, 17}, {123, 16}, {123, 33}, {130, 17}, {131, 48}, {1920, 35}};
+    constexpr OffsetPair kFarPairs[] = {
+        {"above and below", -1, 1, 0}, {"8 above", -1, -8, 0}, {"8 below", 1, 8, 0}, {"20 apart", -20, 20, 0}};
+    uint32_t seed = 500;
+    for (const Geometry& geometry : kGeometries) {
+        for (const OffsetPair& pair : kFarPairs) {
+            for (uint32_t factor : {800u, 900u}) {
+                for (int bits : {15, 16, 24, 32}) {
+                    const int pitch = geometry.rowLength + static_cast<int>(seed % 3);
+                    const BlendSetup setup{bits,   geometry.rowLength,     pitch, geometry.rows, factor,
+                                           4 * pair.rowsA * pitch, 4 * pair.rowsB * pitch};
+                    ++seed;
+                    Frame library(setup, seed, seed % 64);
+                    Frame reference = library;
+                    library.RunLibrary();
+                    reference.RunReference();
+                    ASSERT_EQ(library.work, reference.work)
+                        << pair.name << " factor " << factor << " row length " << geometry.rowLength << " bits " << bits;
+                    ASSERT_EQ(library.surface, reference.surface)
+                        << pair.name << " factor " << factor << " row length " << geometry.rowLength << " bits " << bits;
+                }
+            }
+        }
+    }
+}
+
+// Mostly black pictures, as the program blends them: black areas are
+// skipped, which must keep byte 3 wherever it is set, and must not swallow a
+// lit pixel 0 of a row, a lit pixel just left of a black block, or light in
+// a neighbour row only.
+TEST(BlendMatchesReference, MostlyBlackPictures) {
+    struct Picture {
+        const char* name;
+        int litEvery;        // one entry in this many gets colour
+        bool byte3;          // byte 3 set at random everywhere
+        bool litFirstPixel;  // pixel 0 of every row lit
+    };
+    constexpr Picture kPictures[] = {
+        {"black", 0, false, false},
+        {"black, byte 3 set", 0, true, false},
+        {"lit pixel 0", 0, true, true},
+        {"sparse stars", 997, true, false},
+        {"sparse stars on rows", 97, false, true},
+    };
+    uint32_t seed = 900;
+    for (const Picture& picture : kPictures) {
+        for (int bits : {16, 32}) {
+            const int pitch = 650;
+            const BlendSetup setup{bits, 640, pitch, 40, 800, -4 * pitch, 4 * pitch};
+            Frame library(setup, ++seed, 0);
+            std::mt19937 random(seed);
+            auto* entries = reinterpret_cast<uint32_t*>(library.work.data());
+            const size_t count = library.work.size() / 4;
+            for (size_t i = 0; i < count; ++i) {
+                const bool lit = picture.litEvery != 0 && random() % picture.litEvery == 0;
+                const bool first = picture.litFirstPixel && i % pitch == 0;
+                const uint32_t value = static_cast<uint32_t>(random());
+                entries[i] = (lit || first ? value & 0x00FFFFFF : 0) | (picture.byte3 ? value & 0xFF000000 : 0);
+            }
+            Frame reference = library;
+            library.RunLibrary();
+            reference.RunReference();
+            ASSERT_EQ(library.work, reference.work) << picture.name << " bits " << bits;
+            ASSERT_EQ(library.surface, reference.surface) << picture.name << " bits " << bits;
+        }
     }
 }
 
