@@ -71,6 +71,37 @@ TEST_F(HeldStoreTest, UnderALockThatKeepsReadersOutALoadWaitsOnceAndReadsDefault
     }
 }
 
+// A load tells from a watch whether what it read was the user's settings.
+TEST_F(HeldStoreTest, AReadWatchSeesTheReadsThatALockKeptOutAndNoOthers) {
+    struct Case {
+        const char* what;
+        const char* sql;
+        bool keptOut;
+        bool storeOpen;
+    };
+    const Case cases[] = {
+        {"a writer, which readers of the WAL store pass", "BEGIN IMMEDIATE", false, true},
+        {"a rollback journal during an exclusive transaction, store not yet open", kReaderLocks[0].sql, true, false},
+        {"an exclusive locking mode, store not yet open", kReaderLocks[1].sql, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetSettingsStore();
+        if (c.storeOpen) ASSERT_EQ(GetSettingLong(kSection, "V3", -1), 3);
+        {
+            testing::StoreHeld other(c.sql);
+            ASSERT_TRUE(other.Holds());
+            const SettingsReadWatch watch;
+            EXPECT_EQ(GetSettingLong(kSection, "V3", -1), c.keptOut ? -1 : 3);
+            EXPECT_EQ(watch.ReadsKeptOut(), c.keptOut);
+        }
+        ResetSettingsStore();
+        const SettingsReadWatch afterwards;
+        EXPECT_EQ(GetSettingLong(kSection, "V3", -1), 3);
+        EXPECT_FALSE(afterwards.ReadsKeptOut());
+    }
+}
+
 TEST_F(HeldStoreTest, AStopRequestEndsAWaitAtItsFirstLook) {
     ASSERT_EQ(GetSettingLong(kSection, "V1", -1), 1);
     testing::StoreHeld other;
