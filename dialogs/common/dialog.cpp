@@ -32,7 +32,7 @@ void DialogBase::BuildForm() {
     form->events.unload = [this](bool& cancel) {
         Unloading(cancel);
         if (cancel) return;
-        if (!placementSection_.empty()) SaveFormPlacement(*form_, placementSection_);
+        if (savePlacement_ && !placementSection_.empty()) SaveFormPlacement(*form_, placementSection_);
         state_ = State::Unloaded;
     };
     form_ = std::move(form);
@@ -46,6 +46,7 @@ void DialogBase::EnsureLoaded() {
     if (restore) RestoreFormPlacement(*form_, placementSection_);
     state_ = State::Loaded;
     Load();
+    if (state_ != State::Loaded) return;
     // Centred only once Load has given the window its size, so that a window
     // sized there is not placed as if it had its table's size.
     if (!restore) {
@@ -60,14 +61,21 @@ void DialogBase::EnsureLoaded() {
 
 void DialogBase::Show() {
     EnsureLoaded();
-    form_->Show();
+    if (Loaded()) form_->Show();
 }
 
 void DialogBase::ShowModal() {
     EnsureLoaded();
-    form_->ShowModal();
+    if (Loaded()) form_->ShowModal();
 }
 
 bool DialogBase::Unload() { return state_ == State::Loaded && form_->Unload(); }
+
+bool DialogBase::UnloadLeavingPlacement() {
+    savePlacement_ = false;
+    const bool unloaded = Unload();
+    savePlacement_ = true;
+    return unloaded;
+}
 
 }  // namespace orbweave

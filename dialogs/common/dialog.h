@@ -32,7 +32,8 @@ public:
     const Form& Frm() const { return *form_; }
 
     // Shows the dialog without waiting, loading it first when it is not
-    // loaded; a dialog already shown comes to the front, the same window.
+    // loaded; a dialog already shown comes to the front, the same window. A
+    // dialog that unloaded itself while loading is not shown.
     void Show();
     // Shows the dialog and returns once it is unloaded.
     void ShowModal();
@@ -60,6 +61,9 @@ protected:
     // Whether a modal show is running, during which the dialog must stay.
     bool ShownModally() const { return form_->IsModal(); }
 
+    // Unloads without saving the window's placement: the stored one stays.
+    bool UnloadLeavingPlacement();
+
 private:
     enum class State { NotLoaded, Loaded, Unloaded };
 
@@ -71,6 +75,7 @@ private:
     std::string placementSection_;
     std::unique_ptr<Form> form_;
     State state_ = State::NotLoaded;
+    bool savePlacement_ = true;
 };
 
 struct NoParameters {};

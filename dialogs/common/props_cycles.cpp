@@ -301,8 +301,11 @@ void ResetAdvancedPropsToFactory(Form& dialog) {
 void RunFirstTimeSetup(Form& dialog) {
     SaveSettingValue(kSectionGeneral, kResetSettings, 1, kHiveUser);
     if (const auto& welcome = Launchers().welcome) welcome();
+    // Another program may have taken the store while the welcome showed.
+    const SettingsReadWatch reads;
     const std::int16_t animationType =
         GetSettingInteger(kSectionGeneral, kTemplateAnimationType.name, kNoAnimationType, kHiveUser);
+    if (reads.ReadsKeptOut()) return;
     if (animationType != kNoAnimationType) {
         CyclePropsRegToArrays(dialog);
     } else {

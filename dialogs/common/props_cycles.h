@@ -55,7 +55,8 @@ void ResetAdvancedPropsToFactory(Form& dialog);
 // ("ResetSettings" = 1), shows the welcome window, then loads the user's
 // settings when they have some ("AnimationType" exists), else the factory
 // values (of which only the display and advanced ones are stored before the
-// dialog is accepted).
+// dialog is accepted). When another program's lock keeps that read out of the
+// store, neither: the caller learns it from its own SettingsReadWatch.
 void RunFirstTimeSetup(Form& dialog);
 
 }  // namespace orbweave

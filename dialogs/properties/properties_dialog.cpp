@@ -146,6 +146,7 @@ PropertiesDialog::PropertiesDialog() : Dialog(kFormName, PropertiesControls(), k
 // --- Loading ---
 
 void PropertiesDialog::Load() {
+    const SettingsReadWatch reads;
     Frm().SetFont(PropertiesFont());
     for (const ControlRef& hidden : HiddenAtLoad()) Frm().Get(hidden.name, hidden.index).SetVisible(false);
     WireHandlers();
@@ -162,7 +163,10 @@ void PropertiesDialog::Load() {
     FillCompGalaxyLists(Frm(), true);
     FillUniverseProfileList(Frm());
     UniverseDefaultsToControls(Frm());
-    LoadSettings();
+    if (!LoadSettings(reads)) {
+        EndUnread();
+        return;
+    }
     orbweave::ShowUniverseFrame(Frm(), true);
     DoEvents();
 }
@@ -234,19 +238,35 @@ void PropertiesDialog::SetListHeights() {
 
 // A new user gets the first-run set-up; a user without stored settings gets
 // the factory settings stored at once; then the stored settings are loaded.
-void PropertiesDialog::LoadSettings() {
+// False when another program's lock kept a read out of the store: the
+// dialog then holds defaults, not the user's settings, and nothing is
+// written after the first such read.
+bool PropertiesDialog::LoadSettings(const SettingsReadWatch& reads) {
     Form& form = Frm();
     ShowMovedSettingsNotice();
-    if (GetSettingInteger(kSectionGeneral, kSettingResetSettings, kMissing, kHiveUser) == kMissing) {
+    const bool marked = GetSettingInteger(kSectionGeneral, kSettingResetSettings, kMissing, kHiveUser) != kMissing;
+    const bool stored = GetSettingInteger(kSectionGeneral, kSettingAnimationType, kMissing, kHiveUser) != kMissing;
+    if (reads.ReadsKeptOut()) return false;
+    if (!marked) {
         SaveSettingValue(kSectionGeneral, kSettingResetSettings, "1");
         RunFirstTimeSetup(form);
-        return;
+        return !reads.ReadsKeptOut();
     }
-    if (GetSettingInteger(kSectionGeneral, kSettingAnimationType, kMissing, kHiveUser) == kMissing) {
+    if (!stored) {
         ResetAdvancedPropsToFactory(form);
         CyclePropsArraysToReg(form);
     }
     CyclePropsRegToArrays(form);
+    return !reads.ReadsKeptOut();
+}
+
+// A dialog showing defaults in place of the user's settings could store
+// them over the real ones on Accept; it says the settings are in use and
+// ends, writing nothing, not even its placement. The user opens it again
+// once the other program is done.
+void PropertiesDialog::EndUnread() {
+    ShowSettingsInUse();
+    UnloadLeavingPlacement();
 }
 
 // --- Size and layout ---

@@ -13,6 +13,8 @@
 
 namespace orbweave {
 
+class SettingsReadWatch;
+
 class PropertiesDialog final : public Dialog<PropertiesDialog> {
 public:
     PropertiesDialog();
@@ -102,7 +104,8 @@ private:
     void SetMinimumSize();
     void SizeWindow();
     void SetListHeights();
-    void LoadSettings();
+    bool LoadSettings(const SettingsReadWatch& reads);
+    void EndUnread();
     void SetGalaxyPropsMode(bool on);
     void EnterGalaxyProps(int galaxyType);
     void LeaveGalaxyProps(int galaxyType);

@@ -135,7 +135,7 @@ SettingsWriteFailure LastSettingsWriteFailure() {
 void ShowSettingsWriteFailure() {
     const SettingsWriteFailure failure = LastSettingsWriteFailure();
     if (failure == SettingsWriteFailure::InUse) {
-        ShowMessage(kInUseMessage, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok});
+        ShowSettingsInUse();
         return;
     }
     // A damaged store is set aside when the store is next asked for.
@@ -144,6 +144,12 @@ void ShowSettingsWriteFailure() {
     }
     ShowMessage(kReadOnlyMessage, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok});
 }
+
+void ShowSettingsInUse() { ShowMessage(kInUseMessage, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok}); }
+
+SettingsReadWatch::SettingsReadWatch() : start_(UserStoreHeldReads()) {}
+
+bool SettingsReadWatch::ReadsKeptOut() const { return UserStoreHeldReads() != start_; }
 
 bool ShowMovedSettingsNotice() {
     const auto movedTo = TakeMovedDamagedStore();

@@ -87,6 +87,22 @@ SettingsWriteFailure LastSettingsWriteFailure();
 // after all.
 void ShowSettingsWriteFailure();
 
+// The warning that another program holds the current user's settings.
+void ShowSettingsInUse();
+
+// Watches the reads of the current user's settings from its construction on:
+// a load that another program's lock kept out of the store (a lock that keeps
+// readers out too) read defaults, not the user's settings.
+class SettingsReadWatch {
+public:
+    SettingsReadWatch();
+    // Some read since construction gave its default because the store was held.
+    bool ReadsKeptOut() const;
+
+private:
+    std::uint64_t start_;
+};
+
 // When a damaged store of the current user was moved aside and a fresh one
 // started since the last call, says where it went (once) and returns true.
 bool ShowMovedSettingsNotice();

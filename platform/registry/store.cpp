@@ -59,6 +59,13 @@ std::function<bool()>& WaitStop() {
 
 bool StopAsked() { return WaitStop() && WaitStop()(); }
 
+// Reads of the user's store that another program's lock refused, counted over
+// the process's life so that a caller can compare two counts.
+std::uint64_t& HeldUserReads() {
+    static std::uint64_t count = 0;
+    return count;
+}
+
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS keys("
     "  id INTEGER PRIMARY KEY,"
@@ -263,6 +270,8 @@ struct RegistryStore::Impl {
     std::chrono::milliseconds waitLimit = ReadBusyTimeout();
     Clock::time_point waitStart;
     std::optional<Clock::time_point> gaveUpAt;
+    // The user's store: reads refused for a lock are counted.
+    bool user = false;
 
     ~Impl() {
         for (sqlite3_stmt* statement : statements) sqlite3_finalize(statement);
@@ -271,6 +280,13 @@ struct RegistryStore::Impl {
     }
 
     Use operator[](Statement statement) { return Use(statements[statement], damaged); }
+
+    // A read's step; a read another program's lock kept out is counted.
+    int StepRead(Use& use) {
+        const int code = use.Step();
+        if (user && MeansBusy(code)) ++HeldUserReads();
+        return code;
+    }
 
     // SQLite's busy handler: true to try the lock again.
     static int WaitWhileBusy(void* self, int attempt) { return static_cast<Impl*>(self)->KeepWaiting(attempt) ? 1 : 0; }
@@ -366,7 +382,7 @@ struct RegistryStore::Impl {
     std::optional<std::int64_t> FindKey(std::string_view path) {
         Use use = (*this)[kFindKey];
         use.Bind(1, path);
-        if (use.Step() != SQLITE_ROW) return std::nullopt;
+        if (StepRead(use) != SQLITE_ROW) return std::nullopt;
         return use.ColumnInteger();
     }
 
@@ -481,7 +497,7 @@ RegistryStore::Problem RegistryStore::WriteProblem() const { return impl_->write
 std::optional<std::string> RegistryStore::ReadValue(std::string_view keyPath, std::string_view name) {
     Use use = (*impl_)[kReadValue];
     use.Bind(1, keyPath).Bind(2, name);
-    if (use.Step() != SQLITE_ROW) return std::nullopt;
+    if (impl_->StepRead(use) != SQLITE_ROW) return std::nullopt;
     return use.ColumnText();
 }
 
@@ -643,7 +659,10 @@ void SetDamagedFileAside(const std::filesystem::path& file, const std::optional<
 // time ago; a damaged one is set aside and a fresh one opened in its place.
 std::unique_ptr<RegistryStore::Impl> OpenUserStore() {
     OpenStoreState& state = Stores();
-    if (state.userLockedAt && Clock::now() - *state.userLockedAt < kBusyQuietTime) return nullptr;
+    if (state.userLockedAt && Clock::now() - *state.userLockedAt < kBusyQuietTime) {
+        ++HeldUserReads();
+        return nullptr;
+    }
     const std::filesystem::path file = UserStorePath();
     int code = SQLITE_OK;
     auto impl = OpenImpl(file, RegistryStore::Access::ReadWrite, code);
@@ -654,7 +673,10 @@ std::unique_ptr<RegistryStore::Impl> OpenUserStore() {
     state.userLockedAt.reset();
     state.userOpenProblem = RegistryStore::Problem::None;
     if (!impl) {
-        if (MeansBusy(code)) state.userLockedAt = Clock::now();
+        if (MeansBusy(code)) {
+            state.userLockedAt = Clock::now();
+            ++HeldUserReads();
+        }
         state.userOpenProblem = MeansBusy(code)      ? RegistryStore::Problem::InUse
                                 : MeansDamaged(code) ? RegistryStore::Problem::Damaged
                                                      : RegistryStore::Problem::ReadOnly;
@@ -674,7 +696,10 @@ RegistryStore* StoreForHive(int hive) {
     }
     if (!store) {
         if (hive == kUserHive) {
-            if (auto impl = OpenUserStore()) store.reset(new RegistryStore(std::move(impl)));
+            if (auto impl = OpenUserStore()) {
+                impl->user = true;
+                store.reset(new RegistryStore(std::move(impl)));
+            }
         } else {
             store = RegistryStore::Open(MachineStorePath(), RegistryStore::Access::ReadOnly);
         }
@@ -688,6 +713,8 @@ RegistryStore::Problem UserStoreProblem() {
     if (user != stores.end() && user->second) return user->second->WriteProblem();
     return Stores().userOpenProblem;
 }
+
+std::uint64_t UserStoreHeldReads() { return HeldUserReads(); }
 
 std::optional<std::filesystem::path> TakeMovedDamagedStore() {
     return std::exchange(Stores().movedDamaged, std::nullopt);

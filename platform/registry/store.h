@@ -109,6 +109,11 @@ RegistryStore* StoreForHive(int hive);
 // transaction, or why it could not be opened.
 RegistryStore::Problem UserStoreProblem();
 
+// How many reads of the user's store another program's lock has kept out
+// (each gave nothing, so its reader took the default), counting an open of the
+// store that found it locked; never goes down.
+std::uint64_t UserStoreHeldReads();
+
 // Where a damaged user's store was moved to since the last call; each move
 // is handed out once. The move is also told on standard error when it happens.
 std::optional<std::filesystem::path> TakeMovedDamagedStore();

@@ -6,11 +6,14 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "dialogs/common/launchers.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
 #include "platform/registry/store_probes.h"
+#include "platform/system/services.h"
 #include "props_fixture.h"
 #include "settings/factory_presets.h"
 
@@ -138,6 +141,43 @@ TEST_F(PropsSettingsTest, AcceptWhileAnotherProgramHoldsTheStoreKeepsTheDialogFo
     EXPECT_FALSE(Dialog().Loaded());
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "555");
     EXPECT_EQ(services->messages.size(), 1u);
+    SetStoreBusyTimeout(previousTimeout);
+}
+
+// A dialog that could not read the user's settings must neither greet them as
+// new nor keep factory values that an Accept would store over theirs: it says
+// the settings are in use and ends, leaving the store as it was, even when the
+// other program lets go while the message shows.
+TEST_F(PropsSettingsTest, OpenedWhileAnotherProgramKeepsReadersOutItSaysSoAndEndsWritingNothing) {
+    AcceptAfter([&] { Frm().SetText("txtUni", 0, "555"); });
+    const std::chrono::milliseconds previousTimeout = SetStoreBusyTimeout(std::chrono::milliseconds(20));
+    const std::string before = StoreDump();
+    bool welcomed = false;
+    Launchers().welcome = [&] { welcomed = true; };
+    ResetSettingsStore();
+    // A rollback journal during an exclusive transaction keeps every reader out.
+    auto other = std::make_optional<StoreHeld>("PRAGMA journal_mode=DELETE; BEGIN EXCLUSIVE; DELETE FROM key_values;");
+    ASSERT_TRUE(other->Holds());
+    std::vector<std::string> messages;
+    const MessageBoxService recorder =
+        SetMessageBoxService([&](std::string_view text, std::string_view, const MessageStyle& style) {
+            messages.emplace_back(text);
+            other.reset();
+            return DefaultAnswer(style);
+        });
+    Open();
+    SetMessageBoxService(recorder);
+    EXPECT_FALSE(welcomed);
+    EXPECT_FALSE(Dialog().Loaded());
+    EXPECT_FALSE(Frm().Visible());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].starts_with("The Property settings are in use by another program."));
+    PropertiesDialog::Release();
+    ResetSettingsStore();
+    EXPECT_EQ(StoreDump(), before);
+    // Once the store is free the dialog opens on the user's settings.
+    Open();
+    EXPECT_EQ(Frm().GetText("txtUni", 0), "555");
     SetStoreBusyTimeout(previousTimeout);
 }
 

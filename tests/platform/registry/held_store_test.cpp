@@ -56,7 +56,9 @@ TEST_F(HeldStoreTest, UnderALockThatKeepsReadersOutALoadWaitsOnceAndReadsDefault
         {
             testing::StoreHeld other(lock.sql);
             ASSERT_TRUE(other.Holds());
+            const SettingsReadWatch watch;
             EXPECT_EQ(GetSettingLong(kSection, "V7", -1), -1);
+            EXPECT_TRUE(watch.ReadsKeptOut());
             const int looksOfFirstWait = looks;
             EXPECT_GT(looksOfFirstWait, 0);
             // A load makes many reads: none of them waits again.
@@ -67,14 +69,20 @@ TEST_F(HeldStoreTest, UnderALockThatKeepsReadersOutALoadWaitsOnceAndReadsDefault
         }
         // Once the other program lets go, a store opened afresh reads them.
         ResetSettingsStore();
+        const SettingsReadWatch afterwards;
         EXPECT_EQ(GetSettingLong(kSection, "V7", -1), 7);
+        EXPECT_FALSE(afterwards.ReadsKeptOut());
     }
 }
 
-TEST_F(HeldStoreTest, AStopRequestEndsAWaitAtItsFirstLook) {
+TEST_F(HeldStoreTest, AWriterKeepsNoReaderOutAndAStopRequestEndsItsWaitAtTheFirstLook) {
     ASSERT_EQ(GetSettingLong(kSection, "V1", -1), 1);
     testing::StoreHeld other;
     ASSERT_TRUE(other.Holds());
+    // A writer of the WAL store keeps no reader out.
+    const SettingsReadWatch watch;
+    EXPECT_EQ(GetSettingLong(kSection, "V2", -1), 2);
+    EXPECT_FALSE(watch.ReadsKeptOut());
     stop = true;
     // The write would wait up to its busy timeout.
     EXPECT_FALSE(SaveSettingValue(kSection, "V1", 10));
