@@ -47,9 +47,13 @@ TEST(ValueBoxesTest, EachBoxIsBoundOnceWithItsSpinWhereItHasOne) {
             EXPECT_TRUE(seen.insert({name, row.box.index}).second) << name << row.box.index;
             // A spin control stands beside a box of the same index.
             EXPECT_EQ(row.spin.name.empty(), row.rule.spin.scale == 0) << name << row.box.index;
-            if (!row.spin.name.empty()) EXPECT_EQ(row.spin.index, row.box.index);
+            if (!row.spin.name.empty()) {
+                EXPECT_EQ(row.spin.index, row.box.index);
+            }
             // Arrows step within their own limits.
-            if (row.rule.arrows.step != 0) EXPECT_LE(row.rule.arrows.low, row.rule.arrows.high);
+            if (row.rule.arrows.step != 0) {
+                EXPECT_LE(row.rule.arrows.low, row.rule.arrows.high);
+            }
         }
     }
 }
@@ -59,7 +63,7 @@ TEST(ValueBoxesTest, EachBoxIsBoundOnceWithItsSpinWhereItHasOne) {
 TEST(ValueBoxesTest, BoxesSharedByTheNebulaStyleClampByStyle) {
     for (const NumericBoxSpec& row : GalaxyBoxSpecs()) {
         const bool shared =
-            row.box.name == "txtGalaxy" && (row.box.index >= 3 && row.box.index <= 6 || row.box.index == 93);
+            row.box.name == "txtGalaxy" && ((row.box.index >= 3 && row.box.index <= 6) || row.box.index == 93);
         EXPECT_EQ(row.rule.clamp == BoxClamp::ByStyle, shared) << row.box.index;
     }
 }

@@ -197,8 +197,9 @@ TEST_F(CreditsWindowTest, ADoubleClickChangesTheBlendOnceAndMaximises) {
 TEST_F(CreditsWindowTest, TitleBarCloseEndsTheStarfieldFirst) {
     CreditsWindow& credits = Open({500, 0.005f, 2.0f, {}});
     onPump = [&] {
-        if (pumps == 2) credits.Frm().Window()->close();
-        if (pumps == 2) EXPECT_TRUE(credits.Loaded());
+        if (pumps != 2) return;
+        credits.Frm().Window()->close();
+        EXPECT_TRUE(credits.Loaded());
     };
     credits.RunCreditsStarfield();
     EXPECT_EQ(pumps, 2);
