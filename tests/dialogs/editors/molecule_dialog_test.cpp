@@ -2,7 +2,11 @@
 // swatches, fonts and focus.
 #include <QApplication>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QImage>
 #include <QListWidget>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QWidget>
 
 #include "core/colour_tables.h"
@@ -246,6 +250,43 @@ TEST_F(MoleculeEditorTest, TheAtomListAndItsHeaderUseAFixedPitchFont) {
         EXPECT_TRUE(font.bold());
     }
     EXPECT_FALSE(QFontInfo(form.Get("cmdOK").Widget()->font()).fixedPitch());
+}
+
+// Where the style draws a frame's caption.
+QRect TitleRect(const QGroupBox& box) {
+    QStyleOptionGroupBox option;
+    option.initFrom(&box);
+    option.text = box.title();
+    option.lineWidth = 1;
+    option.textAlignment = box.alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
+}
+
+// The leftmost column of dark text pixels within a band of an image.
+int FirstInkColumn(const QImage& image, const QRect& band) {
+    const QRect inside = band & image.rect();
+    for (int x = inside.left(); x <= inside.right(); ++x)
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) return x;
+    return -1;
+}
+
+// The header is the frame's caption: its text starts where the text of the
+// list's first column does, so each column name stands over its column.
+TEST_F(MoleculeEditorTest, TheHeaderStandsOverTheListColumns) {
+    Form& form = OpenMolecule();
+    Add(form, 1, 0, {"1", "", "", "", ""});
+    QApplication::processEvents();
+    auto* frame = form.Get("fraAtoms").Widget();
+    auto* list = static_cast<QListWidget*>(form.Get("lstElements").Widget());
+    const QImage image = frame->grab().toImage();
+    const QRect title = TitleRect(*static_cast<QGroupBox*>(frame));
+    const int header = FirstInkColumn(image, {0, title.top(), image.width(), title.height()});
+    const QRect row = list->visualItemRect(list->item(0)).translated(list->viewport()->mapTo(frame, QPoint(0, 0)));
+    const int column = FirstInkColumn(image, row);
+    ASSERT_GE(header, 0);
+    EXPECT_NEAR(header, column, 2);
 }
 
 }  // namespace
