@@ -2,11 +2,9 @@
 // swatches, fonts and focus.
 #include <QApplication>
 #include <QFontInfo>
-#include <QGroupBox>
+#include <QFontMetrics>
 #include <QImage>
 #include <QListWidget>
-#include <QStyle>
-#include <QStyleOptionGroupBox>
 #include <QWidget>
 
 #include "core/colour_tables.h"
@@ -252,18 +250,7 @@ TEST_F(MoleculeEditorTest, TheAtomListAndItsHeaderUseAFixedPitchFont) {
     EXPECT_FALSE(QFontInfo(form.Get("cmdOK").Widget()->font()).fixedPitch());
 }
 
-// Where the style draws a frame's caption.
-QRect TitleRect(const QGroupBox& box) {
-    QStyleOptionGroupBox option;
-    option.initFrom(&box);
-    option.text = box.title();
-    option.lineWidth = 1;
-    option.textAlignment = box.alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    return box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
-}
-
-// The leftmost column of dark text pixels within a band of an image.
+// The leftmost column of dark pixels within a band of an image.
 int FirstInkColumn(const QImage& image, const QRect& band) {
     const QRect inside = band & image.rect();
     for (int x = inside.left(); x <= inside.right(); ++x)
@@ -272,19 +259,17 @@ int FirstInkColumn(const QImage& image, const QRect& band) {
     return -1;
 }
 
-// The header is the frame's caption: its text starts where the text of the
-// list's first column does, so each column name stands over its column.
+// The frame's caption is the list's header: its text starts where the
+// entries' text does, so that each column name stands over its column.
 TEST_F(MoleculeEditorTest, TheHeaderStandsOverTheListColumns) {
     Form& form = OpenMolecule();
     Add(form, 1, 0, {"1", "", "", "", ""});
-    QApplication::processEvents();
-    auto* frame = form.Get("fraAtoms").Widget();
+    QWidget* frame = form.Get("fraAtoms").Widget();
     auto* list = static_cast<QListWidget*>(form.Get("lstElements").Widget());
     const QImage image = frame->grab().toImage();
-    const QRect title = TitleRect(*static_cast<QGroupBox*>(frame));
-    const int header = FirstInkColumn(image, {0, title.top(), image.width(), title.height()});
-    const QRect row = list->visualItemRect(list->item(0)).translated(list->viewport()->mapTo(frame, QPoint(0, 0)));
-    const int column = FirstInkColumn(image, row);
+    const int header = FirstInkColumn(image, {0, 0, image.width(), QFontMetrics(frame->font()).height()});
+    const QPoint origin = list->viewport()->mapTo(frame, QPoint(0, 0));
+    const int column = FirstInkColumn(image, list->visualItemRect(list->item(0)).translated(origin));
     ASSERT_GE(header, 0);
     EXPECT_NEAR(header, column, 2);
 }

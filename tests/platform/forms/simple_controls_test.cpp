@@ -1,13 +1,9 @@
 // Check boxes, spin controls, buttons, labels, frames and menus.
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionGroupBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -169,27 +165,6 @@ TEST_F(SimpleControlsTest, StackedFramesShowTheOneInFront) {
     EXPECT_EQ(form.ClientWidget()->childAt(middle), front.Widget());
     front.ZOrder(false);
     EXPECT_NE(form.ClientWidget()->childAt(middle), front.Widget());
-}
-
-// Moving a frame's caption takes effect on each call, and the controls
-// inside keep the application's style and their own font.
-TEST_F(SimpleControlsTest, AFrameCaptionMovesRightAloneAndOnEveryCall) {
-    auto& frame = *form.Find<Frame>("fraPage", 1);
-    auto& box = static_cast<QGroupBox&>(*frame.Widget());
-    QWidget& inside = *form.Find("txtInside")->Widget();
-    const QFont font = inside.font();
-    for (const int left : {12, 0, 30}) {
-        SCOPED_TRACE(left);
-        frame.SetCaptionLeft(left);
-        QStyleOptionGroupBox option;
-        option.initFrom(&box);
-        option.text = box.title();
-        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        EXPECT_EQ(box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box).left(),
-                  left);
-        EXPECT_EQ(inside.style(), QApplication::style());
-        EXPECT_EQ(inside.font(), font);
-    }
 }
 
 // --- Menus ---
