@@ -292,6 +292,7 @@ void MoleculeDialog::Load() {
         for (int index = 0; index < limit.count; ++index)
             form.Get<TextBox>(limit.box, index).SetMaxLength(limit.length);
     UseFixedPitchFont();
+    PlaceHeaderOverColumns();
     WireHandlers();
     FillLists();
     SetLabelCaptions();
@@ -302,6 +303,13 @@ void MoleculeDialog::Load() {
 void MoleculeDialog::UseFixedPitchFont() {
     SetFixedPitchFont(Frm().Get("fraAtoms"));
     SetFixedPitchFont(Frm().Get("lstElements"));
+}
+
+// The frame's caption names the list's columns: its text starts where the
+// text of the entries does, so that each name stands over its column.
+void MoleculeDialog::PlaceHeaderOverColumns() {
+    const auto& list = Frm().Get<ListBox>("lstElements");
+    Frm().Get<Frame>("fraAtoms").SetCaptionLeft(list.Widget()->x() + list.TextLeft());
 }
 
 void MoleculeDialog::WireHandlers() {

@@ -39,6 +39,7 @@ private:
     void FillFromRecord();
     void StackFrames();
     void UseFixedPitchFont();
+    void PlaceHeaderOverColumns();
     UniGalaxy& Record() const;
     // The checks Add and Update share; false after its message.
     bool AtomChosen();

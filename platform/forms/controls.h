@@ -158,6 +158,9 @@ public:
     bool SetSelected(int item, bool selected);
     int SelCount() const;
 
+    // Pixels from the list's left edge to where the text of its entries starts.
+    int TextLeft() const;
+
     // The first entry shown at the top.
     int TopIndex() const;
     bool SetTopIndex(int item);
@@ -273,6 +276,9 @@ public:
     std::string Caption() const override;
     bool SetCaption(std::string_view caption) override;
     QWidget* ClientWidget() const;
+    // Draws the caption from this many pixels right of the frame's left edge,
+    // for instance over the columns of a list inside.
+    void SetCaptionLeft(int pixels);
     // A frame's font and colour are its caption's; the controls inside keep
     // their own, where Qt would pass the frame's on to them.
     void SetFont(const FontSpec& font) override;

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include "platform/forms/controls.h"
 #include "platform/forms/qt_text.h"
@@ -230,6 +231,12 @@ bool ListBox::SetSelected(int item, bool selected) {
 }
 
 int ListBox::SelCount() const { return static_cast<int>(list_->selectedItems().size()); }
+
+// The list's frame, then the margin the style leaves before an entry's text
+// (one pixel more than its focus frame margin, as Qt's item views draw it).
+int ListBox::TextLeft() const {
+    return list_->frameWidth() + list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1;
+}
 
 int ListBox::TopIndex() const {
     const QListWidgetItem* top = list_->itemAt(0, 0);

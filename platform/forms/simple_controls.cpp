@@ -1,10 +1,12 @@
 // Check boxes, spin controls, buttons, labels, frames and menu entries.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -22,6 +24,24 @@
 namespace orbweave {
 
 namespace {
+
+// The application's style, but a frame's caption starts at a given distance
+// from the frame's left edge. Set on one frame, it reaches none of the
+// controls inside: a widget's own style is not passed on.
+class CaptionLeftStyle final : public QProxyStyle {
+public:
+    explicit CaptionLeftStyle(int left) : QProxyStyle(QApplication::style()->name()), left_(left) {}
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control == CC_GroupBox && part == SC_GroupBoxLabel) rect.moveLeft(left_);
+        return rect;
+    }
+
+private:
+    int left_;
+};
 
 // A user's click toggles between unchecked and checked; only code greys a box.
 class TwoStateClickBox final : public QCheckBox {
@@ -237,6 +257,15 @@ bool Frame::SetCaption(std::string_view caption) {
 }
 
 QWidget* Frame::ClientWidget() const { return box_; }
+
+void Frame::SetCaptionLeft(int pixels) {
+    auto* style = new CaptionLeftStyle(pixels);
+    // The frame owns its style, so that it goes with the frame.
+    style->setParent(box_);
+    QStyle* previous = box_->style();
+    box_->setStyle(style);
+    if (previous->parent() == box_) delete previous;
+}
 
 void Frame::SetFont(const FontSpec& font) {
     KeepControlsLook();

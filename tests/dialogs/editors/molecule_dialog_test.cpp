@@ -2,6 +2,8 @@
 // swatches, fonts and focus.
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
 #include <QListWidget>
 #include <QWidget>
 
@@ -246,6 +248,30 @@ TEST_F(MoleculeEditorTest, TheAtomListAndItsHeaderUseAFixedPitchFont) {
         EXPECT_TRUE(font.bold());
     }
     EXPECT_FALSE(QFontInfo(form.Get("cmdOK").Widget()->font()).fixedPitch());
+}
+
+// The leftmost column of dark pixels within a band of an image.
+int FirstInkColumn(const QImage& image, const QRect& band) {
+    const QRect inside = band & image.rect();
+    for (int x = inside.left(); x <= inside.right(); ++x)
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) return x;
+    return -1;
+}
+
+// The frame's caption is the list's header: its text starts where the
+// entries' text does, so that each column name stands over its column.
+TEST_F(MoleculeEditorTest, TheHeaderStandsOverTheListColumns) {
+    Form& form = OpenMolecule();
+    Add(form, 1, 0, {"1", "", "", "", ""});
+    QWidget* frame = form.Get("fraAtoms").Widget();
+    auto* list = static_cast<QListWidget*>(form.Get("lstElements").Widget());
+    const QImage image = frame->grab().toImage();
+    const int header = FirstInkColumn(image, {0, 0, image.width(), QFontMetrics(frame->font()).height()});
+    const QPoint origin = list->viewport()->mapTo(frame, QPoint(0, 0));
+    const int column = FirstInkColumn(image, list->visualItemRect(list->item(0)).translated(origin));
+    ASSERT_GE(header, 0);
+    EXPECT_NEAR(header, column, 2);
 }
 
 }  // namespace
