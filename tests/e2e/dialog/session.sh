@@ -6,8 +6,7 @@
 # of a process); the guard only keeps a hung run from hanging the test.
 
 readonly dialog_name='Orbweave Properties'
-# Seconds before a wait gives up: far beyond any run, however loaded the machine.
-readonly guard=60
+source "$(dirname "${BASH_SOURCE[0]}")/../waits.sh"
 
 work=$(mktemp -d)
 xvfb_pid= dialog_pid=
@@ -34,7 +33,6 @@ export XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/machine XDG_DATA_HOME=
 unset XDG_RUNTIME_DIR
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-now_ms() { date +%s%3N; }
 
 # need <command...>: exit 77 (skipped) when one of them is missing.
 need() {
@@ -60,14 +58,6 @@ start_xvfb() {
   export DISPLAY=:$display QT_QPA_PLATFORM=xcb SDL_VIDEODRIVER=x11
 }
 
-# until_true <command...>: true once the command holds, false after the guard.
-until_true() {
-  local end=$(($(now_ms) + guard * 1000))
-  until "$@"; do
-    [ "$(now_ms)" -lt "$end" ] || return 1
-    sleep 0.05
-  done
-}
 
 # press_until <state command> <action...>: does the action until the state
 # holds, false after the guard. A window that is still locked (an animation

@@ -4,6 +4,7 @@
 # (no channel exchanged), and the statistics line must appear with the log on.
 #   moving_dots.sh <moving-dots> <depth> <shot folder>
 set -uo pipefail
+source "$(dirname "$(readlink -f "$0")")/../waits.sh"
 tool=$1 depth=$2 shots=$3
 width=640 height=480
 
@@ -28,16 +29,6 @@ for n in $(seq 70 170); do
 done
 Xvfb "$display" -screen 0 ${width}x${height}x${depth} -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-# until_true <command...>: true once the command holds, false after the
-# guard, which only keeps a hung run from hanging the test.
-readonly guard_ms=60000
-until_true() {
-  local end=$(($(date +%s%3N) + guard_ms))
-  until "$@"; do
-    [ "$(date +%s%3N)" -lt "$end" ] || return 1
-    sleep 0.05
-  done
-}
 until_true eval 'xdpyinfo -display "$display" >/dev/null 2>&1'
 xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 

@@ -3,6 +3,7 @@
 # whole screen and checks that the picture is not blank.
 # Usage: screenshot.sh <forms-demo> <screenshot.png>. Exit 77 (skip) without Xvfb or ImageMagick.
 set -euo pipefail
+source "$(dirname "$(readlink -f "$0")")/../waits.sh"
 
 demo=${1:?usage: screenshot.sh <forms-demo> <screenshot.png>}
 shot=${2:?usage: screenshot.sh <forms-demo> <screenshot.png>}
@@ -38,16 +39,6 @@ fi
 export DISPLAY=":$display"
 echo "Xvfb on $DISPLAY"
 
-# until_true <command...>: true once the command holds, false after the
-# guard, which only keeps a hung run from hanging the test.
-readonly guard_ms=60000
-until_true() {
-  local end=$(($(date +%s%3N) + guard_ms))
-  until "$@"; do
-    [ "$(date +%s%3N)" -lt "$end" ] || return 1
-    sleep 0.05
-  done
-}
 demo_ready() { grep -q '^ready$' "$work/demo.log" || ! kill -0 "$demo_pid" 2>/dev/null; }
 # painted: the screen shows the form in many colours.
 painted() {

@@ -38,8 +38,7 @@ readonly depth=${ORBWEAVE_E2E_DEPTH:-24}
 readonly bpp=$([ "$depth" -eq 16 ] && echo 16 || echo 32)
 readonly saver_name='Zarv:Orbweave 5.0g'
 readonly preview_name='Zarv:Preview Orbweave 5.0g'
-# Seconds before a wait gives up: far beyond any run, however loaded the machine.
-readonly guard=60
+source "$(dirname "$(readlink -f "$0")")/../waits.sh"
 
 work=$(mktemp -d)
 xvfb_pid= saver_pid= host_pid= holder_pid=
@@ -54,7 +53,6 @@ export XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/machine XDG_DATA_HOME=
 unset XDG_RUNTIME_DIR
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-now_ms() { date +%s%3N; }
 
 if [ "$case_name" = no-display ]; then
   expected=$(printf 'Orbweave: X Display Not Found\r\n\r\nIt appears that SDL2 cannot reach an X display on your system.  Please start Orbweave inside an X11 session, with DISPLAY naming the X server.\r\n\r\nURL:  https://www.libsdl.org/download-2.0.php\r\n\r\nWould you like to go to the site now?\nx')
@@ -124,14 +122,6 @@ start() {
 
 running() { [ -n "$saver_pid" ] && kill -0 "$saver_pid" 2>/dev/null; }
 
-# until_true <command...>: true once the command holds, false after the guard.
-until_true() {
-  local end=$(( $(now_ms) + guard * 1000 ))
-  until "$@"; do
-    [ "$(now_ms)" -lt "$end" ] || return 1
-    sleep 0.05
-  done
-}
 
 # windows <name>: how many windows have exactly this name (xdotool cannot
 # read names stored as UTF-8).
