@@ -178,7 +178,9 @@ TEST_F(AboutBoxTest, ACloseAroundACreditsClickEndsTheWindowInFrontAfterItsLoop) 
             EXPECT_FALSE(about.Loaded());
             EXPECT_FALSE(CreditsWindow::Exists());
             EXPECT_EQ(creditsShown, when == Moment::FrameAfterCredits);
-            if (when == Moment::FrameAfterCredits) EXPECT_EQ(resumed, interrupted);
+            if (when == Moment::FrameAfterCredits) {
+                EXPECT_EQ(resumed, interrupted);
+            }
             EXPECT_LT(pumps, kRunawayPumps);
             ExpectUserTables();
         }
