@@ -218,6 +218,9 @@ hold_store() {
   sqlite3 "$1" <"$work/holder" >"$work/holder.log" 2>&1 &
   holder_pid=$!
   exec 5>"$work/holder"
+  # Its own busy timeout lets it wait out a reader that still has the store
+  # open for a moment, as the switch of journal needs the store alone.
+  echo '.timeout 10000' >&5
   echo 'PRAGMA journal_mode=DELETE; BEGIN EXCLUSIVE; UPDATE key_values SET value = value;' >&5
   until_true store_locked "$1" || { cat "$work/holder.log"; return 1; }
 }
