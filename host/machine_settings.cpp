@@ -6,6 +6,7 @@
 #include "settings/display_values.h"
 #include "settings/registry_transfers.h"
 #include "settings/universe_values.h"
+#include "settings/user_marks.h"
 
 namespace orbweave {
 namespace {
@@ -30,13 +31,6 @@ constexpr std::array<const DisplayValue*, 7> kCopiedDisplayValues{
     &RowOf(&DisplayRecord::Adv_MouseMove),
 };
 
-constexpr std::string_view kAnimationType = "AnimationType";
-// A stored value that is not numeric counts as missing too.
-constexpr std::int16_t kNoSettings = -1;
-
-bool HasSettings(int hive) {
-    return GetSettingInteger(kSectionGeneral, kAnimationType, kNoSettings, hive) != kNoSettings;
-}
 
 }  // namespace
 
@@ -46,7 +40,7 @@ bool CopyMachineSettingToUser(std::string_view section, std::string_view key, st
 }
 
 void MigrateMachineSettings() {
-    if (!HasSettings(kHiveMachine) || HasSettings(kHiveUser)) return;
+    if (!HasStoredSettings(kHiveMachine) || HasStoredSettings(kHiveUser)) return;
     SettingsTransaction transaction(kHiveUser);
     bool ok = true;
     for (const MachineSetting& s : kPlacementSettings) {
@@ -64,7 +58,7 @@ void MigrateMachineSettings() {
     ok = CompGalaxiesToReg() && ok;
     // The mark goes last and only with everything else: a user left without
     // it is copied again at the next start.
-    ok = ok && SaveSettingValue(kSectionGeneral, kAnimationType, 0, kHiveUser);
+    ok = ok && SaveSettingValue(kSectionGeneral, kAnimationTypeName, 0, kHiveUser);
     if (ok) transaction.Commit();
 }
 

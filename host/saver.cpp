@@ -21,6 +21,7 @@
 #include "settings/display_values.h"
 #include "settings/factory_presets.h"
 #include "settings/registry_transfers.h"
+#include "settings/user_marks.h"
 
 namespace orbweave {
 
@@ -131,9 +132,7 @@ double SaverWindow::InnerWidth() const { return window_ ? window_->DrawableSize(
 double SaverWindow::InnerHeight() const { return window_ ? window_->DrawableSize().height : 0; }
 
 bool SeedNewUserGalaxyTables() {
-    constexpr std::string_view kAnimationType = "AnimationType";
-    constexpr std::int16_t kNoSettings = -1;
-    if (GetSettingInteger(kSectionGeneral, kAnimationType, kNoSettings) != kNoSettings) {
+    if (HasStoredSettings()) {
         return true;
     }
     LoadFactoryDefaults();
@@ -145,7 +144,7 @@ bool SeedNewUserGalaxyTables() {
     }
     // Asked again under the lock: a read that another program's lock made
     // fail must not pass for a user without settings.
-    if (GetSettingInteger(kSectionGeneral, kAnimationType, kNoSettings) != kNoSettings) {
+    if (HasStoredSettings()) {
         return true;
     }
     return GalaxyTablesToReg() && transaction.Commit();

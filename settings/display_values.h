@@ -24,6 +24,8 @@ namespace orbweave {
 inline constexpr std::string_view kSectionGeneral = "General";
 inline constexpr std::string_view kSectionAdvanced = "Advanced";
 inline constexpr std::string_view kSectionDirectX = "DirectX";
+// In "DirectX": the full-screen run appends its performance report when it is 1.
+inline constexpr std::string_view kWriteLogName = "DX_WriteLog";
 
 // Drawing surfaces are never smaller than this, and a stored custom size
 // never larger, so that a surface stays allocatable.
@@ -202,7 +204,7 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
         // 0: 5-6-5, 1: 5-5-5, 2: as the surface says.
         {"DX_RGB16bbp", X, &R::DX_RGB16bbp, "2", ValueRange{0, 2}, One(C::LayoutList), {}, Carried},
         {"DX_UseFlip", X, &R::DX_UseFlip, "1", kNoRange, kNoControl, {}, Never},
-        {"DX_WriteLog", X, &R::DX_WriteLog, "0", kNoRange, kNoControl, {}, Never},
+        {kWriteLogName, X, &R::DX_WriteLog, "0", kNoRange, kNoControl, {}, Never},
     }};
 }();
 

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "settings/user_marks.h"
 #include "settings/display_values.h"
 
 namespace orbweave {
@@ -30,7 +31,7 @@ inline constexpr std::array<TemplateSetting, 3> kTemplateAdminEntries{{
 }};
 
 // Section "General": its one value marks a user as having settings.
-inline constexpr TemplateSetting kTemplateAnimationType{"AnimationType", "0"};
+inline constexpr TemplateSetting kTemplateAnimationType{kAnimationTypeName, "0"};
 
 // The values of `section` whose template use is `use`, as name and default,
 // in table order.

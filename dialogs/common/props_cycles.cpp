@@ -22,6 +22,7 @@
 #include "settings/template_file.h"
 #include "settings/template_transfers.h"
 #include "settings/universe_values.h"
+#include "settings/user_marks.h"
 
 namespace orbweave {
 
@@ -33,11 +34,6 @@ namespace {
 
 using R = DisplayRecord;
 using C = DialogControl;
-
-// Set once a user's first-run set-up has run.
-constexpr std::string_view kResetSettings = "ResetSettings";
-// "AnimationType" read with this default means the user has no settings yet.
-constexpr std::int16_t kNoAnimationType = -1;
 
 // The resolution list's first entry stands for the custom window size.
 constexpr int kCustomEntry = 0;
@@ -299,14 +295,13 @@ void ResetAdvancedPropsToFactory(Form& dialog) {
 }
 
 void RunFirstTimeSetup(Form& dialog) {
-    SaveSettingValue(kSectionGeneral, kResetSettings, 1, kHiveUser);
+    SaveSettingValue(kSectionGeneral, kResetSettingsName, 1, kHiveUser);
     if (const auto& welcome = Launchers().welcome) welcome();
     // Another program may have taken the store while the welcome showed.
     const SettingsReadWatch reads;
-    const std::int16_t animationType =
-        GetSettingInteger(kSectionGeneral, kTemplateAnimationType.name, kNoAnimationType, kHiveUser);
+    const bool stored = HasStoredSettings();
     if (reads.ReadsKeptOut()) return;
-    if (animationType != kNoAnimationType) {
+    if (stored) {
         CyclePropsRegToArrays(dialog);
     } else {
         ResetAdvancedPropsToFactory(dialog);

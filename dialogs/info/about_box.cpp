@@ -108,7 +108,6 @@ constexpr std::int16_t kCreditStars = 500;
 constexpr float kCreditSpeed = 0.005f;
 constexpr float kCreditScroll = 2.0f;
 
-constexpr std::string_view kSettingWriteLog = "DX_WriteLog";
 
 }  // namespace
 
@@ -256,10 +255,10 @@ void AboutBox::lblWeb_Click(int index) {
 }
 
 void AboutBox::lblCopy_DblClick() {
-    const std::int16_t current = GetSettingInteger(kSectionDirectX, kSettingWriteLog, 0);
+    const std::int16_t current = GetSettingInteger(kSectionDirectX, kWriteLogName, 0);
     const std::string answer = InputBox(LogPrompt(), kLogTitle, IntegerToText(current));
     // The answer's leading number, as a box reads it: only exactly 1 switches the log on.
-    SaveSettingValue(kSectionDirectX, kSettingWriteLog, LeadingNumber(answer) == 1.0 ? 1 : 0);
+    SaveSettingValue(kSectionDirectX, kWriteLogName, LeadingNumber(answer) == 1.0 ? 1 : 0);
 }
 
 void ShowAbout(const std::vector<std::string>& creditLines) {

@@ -34,6 +34,7 @@
 #include "settings/display_values.h"
 #include "settings/factory_presets.h"
 #include "settings/galaxy_tables.h"
+#include "settings/user_marks.h"
 
 namespace orbweave {
 namespace {
@@ -62,10 +63,6 @@ constexpr std::int32_t kBlack = 0;
 constexpr int kIfsStyle = 8;
 constexpr int kCompositePage = 3;
 constexpr int kFirstTheme = 1;
-
-constexpr std::string_view kSettingResetSettings = "ResetSettings";
-constexpr std::string_view kSettingAnimationType = "AnimationType";
-constexpr std::int16_t kMissing = -1;
 
 int PixelsX(int pixels) { return pixels * ScreenTwipsPerPixelX(); }
 int PixelsY(int pixels) { return pixels * ScreenTwipsPerPixelY(); }
@@ -244,11 +241,11 @@ void PropertiesDialog::SetListHeights() {
 bool PropertiesDialog::LoadSettings(const SettingsReadWatch& reads) {
     Form& form = Frm();
     ShowMovedSettingsNotice();
-    const bool marked = GetSettingInteger(kSectionGeneral, kSettingResetSettings, kMissing, kHiveUser) != kMissing;
-    const bool stored = GetSettingInteger(kSectionGeneral, kSettingAnimationType, kMissing, kHiveUser) != kMissing;
+    const bool marked = FirstRunBegun();
+    const bool stored = HasStoredSettings();
     if (reads.ReadsKeptOut()) return false;
     if (!marked) {
-        SaveSettingValue(kSectionGeneral, kSettingResetSettings, "1");
+        SaveSettingValue(kSectionGeneral, kResetSettingsName, "1");
         RunFirstTimeSetup(form);
         return !reads.ReadsKeptOut();
     }

@@ -131,8 +131,9 @@ const Window kWindows[] = {
 
 TEST_F(WindowsTest, EveryWindowShowsEveryCaptionWhole) {
     // A run meant for another screen density must really have it.
-    if (const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI"); dpi > 0)
+    if (const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI"); dpi > 0) {
         ASSERT_EQ(ScreenTwipsPerPixelX(), 1440 / dpi);
+    }
     for (const Window& window : kWindows) ExpectFits(window.open(*this), window.name);
     ExpectPropertiesFit();
 }

@@ -165,7 +165,9 @@ TEST_P(PageRule, OnlyTheSelectedPageIsShown) {
         EnableFormControls(Frm(), false, "");
         for (int k = 0; k < rule.count; ++k) {
             EXPECT_EQ(Get(rule.pages, k).Visible(), k == selected) << rule.pages << k << " with " << selected;
-            if (k != selected) EXPECT_TRUE(Get(rule.pages, k).Enabled());
+            if (k != selected) {
+                EXPECT_TRUE(Get(rule.pages, k).Enabled());
+            }
         }
     }
 }
