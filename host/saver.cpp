@@ -32,25 +32,6 @@ namespace {
 // The fade-out: ten blend-only frames, the level falling by 8 each.
 constexpr std::int16_t kFadeFrames = 10;
 constexpr std::int16_t kFadeStep = 8;
-constexpr std::int32_t kHkeyCurrentUser = 1;
-
-SaverPasswordHooks DefaultPasswordHooks() {
-    return {
-        [] {
-            const std::string stored =
-                RegQueryString(kHkeyCurrentUser, "Control Panel\\Desktop", "ScreenSaveUsePassword");
-            return TextToDouble(stored).value_or(0.0) != 0.0;
-        },
-        // No password service exists here: whoever reaches the check passes.
-        [] { return std::int32_t{1}; },
-        [](bool) {},
-    };
-}
-
-SaverPasswordHooks& PasswordHooks() {
-    static SaverPasswordHooks hooks = DefaultPasswordHooks();
-    return hooks;
-}
 
 // The saver window's events as SDL delivers them during the frame's yield.
 void DispatchSaverEvent(SaverWindow& frm, const SDL_Event& event) {
@@ -100,30 +81,6 @@ bool RunSaverWindow() {
 }
 
 }  // namespace
-
-void SetSaverPasswordHooks(SaverPasswordHooks hooks) {
-    SaverPasswordHooks defaults = DefaultPasswordHooks();
-    PasswordHooks() = {
-        hooks.isPasswordProtected ? std::move(hooks.isPasswordProtected) : std::move(defaults.isPasswordProtected),
-        hooks.verifyPassword ? std::move(hooks.verifyPassword) : std::move(defaults.verifyPassword),
-        hooks.announceSaverRunning ? std::move(hooks.announceSaverRunning) : std::move(defaults.announceSaverRunning),
-    };
-}
-
-bool IsPasswordProtected() { return PasswordHooks().isPasswordProtected(); }
-
-bool VerifySaverPassword() {
-    if (OSPlatform != kPlatformWin9x || !IsPasswordProtected()) {
-        return true;
-    }
-    return PasswordHooks().verifyPassword() == 1;
-}
-
-void SetScreenSaverRunning(bool running) {
-    if (OSPlatform == kPlatformWin9x && IsPasswordProtected()) {
-        PasswordHooks().announceSaverRunning(running);
-    }
-}
 
 SaverWindow::SaverWindow(std::shared_ptr<display::Window> window) : window_(std::move(window)), mouseRule_(TickCount) {}
 
@@ -180,15 +137,13 @@ void SaverWindow::MouseMove(double x, double y) {
     }
 }
 
+// The desktop's locker asks for a password, not the saver: a request to
+// close always goes through.
 void SaverWindow::QueryUnload() {
     if (unloaded_) {
         return;
     }
     runState.StopRequested = true;
-    if (!VerifySaverPassword()) {
-        runState.StopRequested = false;
-        return;
-    }
     unloaded_ = true;
 }
 
@@ -205,13 +160,11 @@ void RunSaver() {
         EndProcess(kExitFailure);
         return;
     }
-    SetScreenSaverRunning(true);
     display::ShowCursor(false);
     const bool shown = RunSaverWindow();
     if (!shown) {
         ReleaseDirectX();
     }
-    SetScreenSaverRunning(false);
     display::ShowCursor(true);
     if (shown) {
         WritePerfReport();

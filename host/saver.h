@@ -5,7 +5,6 @@
 // the fade-out, and the performance report.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,26 +16,6 @@ namespace orbweave {
 
 // The caption by which another start finds a running saver.
 inline constexpr std::string_view kSaverCaption = "Zarv:Orbweave 5.0g";
-
-// The password services of the Windows 95/98/ME family. This system is of
-// the NT family, where the desktop's locker asks for passwords, so they only
-// run when a test puts the process into the other family.
-struct SaverPasswordHooks {
-    // The user's "ScreenSaveUsePassword" is set.
-    std::function<bool()> isPasswordProtected;
-    // Asks for the password; 1 when it was given.
-    std::function<std::int32_t()> verifyPassword;
-    // Tells the system that a saver runs (system keys stay with it).
-    std::function<void(bool running)> announceSaverRunning;
-};
-// Installs hooks; members left empty keep their defaults (no password set,
-// every password accepted, nothing announced).
-void SetSaverPasswordHooks(SaverPasswordHooks hooks);
-
-bool IsPasswordProtected();
-// True unless the 9x family asks for a password and the user fails to give it.
-bool VerifySaverPassword();
-void SetScreenSaverRunning(bool running);
 
 // A user without settings ("General\AnimationType" missing) gets the factory
 // galaxy types and composites in the store; "AnimationType" itself is left
@@ -66,7 +45,7 @@ public:
     void KeyDown();
     void MouseDown();
     void MouseMove(double x, double y);
-    // A request to close; a failed password check cancels it.
+    // A request to close.
     void QueryUnload();
     // True once a close request went through.
     bool Unloaded() const { return unloaded_; }

@@ -29,7 +29,6 @@
 
 namespace orbweave {
 
-std::int32_t OSPlatform = 0;
 TwipsSize ScreenTwips;
 
 namespace {
@@ -59,7 +58,6 @@ std::string ColourDepthMessage() {
 void InitProcessState() {
     runState.StopRequested = false;
     SetStoreWaitStop([] { return runState.StopRequested; });
-    OSPlatform = GetOSPlatform();
     InitDirectX();
     MigrateMachineSettings();
     ScreenTwips = {ScreenWidthTwips(), ScreenHeightTwips()};
@@ -156,8 +154,6 @@ int RunPreviewMode(std::int32_t window) {
 }
 
 }  // namespace
-
-std::int32_t GetOSPlatform() { return kPlatformNt; }
 
 void SetConfigurationRunner(ConfigurationRunner runner) { Runner() = std::move(runner); }
 

@@ -159,8 +159,6 @@ bool ShowMovedSettingsNotice() {
     return true;
 }
 
-std::string RegQueryString(std::int32_t, std::string_view, std::string_view) { return {}; }
-
 void ResetSettingsStore() { CloseStores(); }
 
 SettingsTransaction::SettingsTransaction(int hive) : hive_(hive) {

@@ -107,10 +107,6 @@ private:
 // started since the last call, says where it went (once) and returns true.
 bool ShowMovedSettingsNotice();
 
-// Reads a value of the operating system's own settings. There are none here,
-// so the result is always "".
-std::string RegQueryString(std::int32_t root, std::string_view subKey, std::string_view valueName);
-
 // Closes every open store, so the next access finds the files afresh from
 // XDG_CONFIG_HOME and XDG_CONFIG_DIRS. For tests that change those variables.
 void ResetSettingsStore();

@@ -44,14 +44,12 @@ void HostTest::SetUp() {
     });
     system = display::MemoryDisplaySystem::Create({display::PixelLayout::Xrgb8888, {640, 480}, {{640, 480, 32}}});
     SetDisplayOpener([this] { return display::OpenResult{system, display::OpenFailure::None}; });
-    OSPlatform = kPlatformNt;
     ResetRendererState();
     MouseMoveIgnored = false;
 }
 
 void HostTest::TearDown() {
     ReleaseDirectX();
-    SetSaverPasswordHooks({});
     SetFramePacer({});
     SetEndProcessHandler({});
     display::SetCursorHandler({});

@@ -22,22 +22,7 @@ namespace {
 
 class SaverTest : public testing::HostTest {
 protected:
-    // A user of the 9x family with a password set, whose checks answer from
-    // `passwordGiven`.
-    void UseWin9xPassword() {
-        OSPlatform = kPlatformWin9x;
-        SetSaverPasswordHooks({[] { return true; },
-                               [this] {
-                                   ++passwordChecks;
-                                   return passwordGiven ? 1 : 0;
-                               },
-                               [this](bool running) { announced.push_back(running); }});
-    }
-
     SaverWindow frm{std::make_shared<display::MemoryWindow>(display::Rect{0, 0, 640, 480})};
-    bool passwordGiven = false;
-    int passwordChecks = 0;
-    std::vector<bool> announced;
 };
 
 TEST_F(SaverTest, AKeyEndsTheSaver) {
@@ -88,49 +73,6 @@ TEST_F(SaverTest, IgnoredMouseMovementNeverEndsTheSaver) {
     EXPECT_FALSE(runState.StopRequested);
     frm.KeyDown();
     EXPECT_TRUE(runState.StopRequested);
-}
-
-TEST_F(SaverTest, TheNtFamilyClosesWithoutAskingForAPassword) {
-    SetSaverPasswordHooks({[] { return true; }, [this] { return ++passwordChecks, 0; }, {}});
-    frm.KeyDown();
-    EXPECT_TRUE(frm.Unloaded());
-    EXPECT_EQ(passwordChecks, 0);
-}
-
-TEST_F(SaverTest, OnWin9xAWrongPasswordKeepsTheSaverRunning) {
-    UseWin9xPassword();
-    frm.KeyDown();
-    EXPECT_EQ(passwordChecks, 1);
-    EXPECT_FALSE(runState.StopRequested);
-    EXPECT_FALSE(frm.Unloaded());
-
-    passwordGiven = true;
-    frm.MouseDown();
-    EXPECT_EQ(passwordChecks, 2);
-    EXPECT_TRUE(runState.StopRequested);
-    EXPECT_TRUE(frm.Unloaded());
-}
-
-TEST_F(SaverTest, OnWin9xWithoutAPasswordNothingIsAsked) {
-    UseWin9xPassword();
-    SetSaverPasswordHooks({[] { return false; }, [this] { return ++passwordChecks, 0; }, {}});
-    frm.KeyDown();
-    EXPECT_EQ(passwordChecks, 0);
-    EXPECT_TRUE(frm.Unloaded());
-}
-
-TEST_F(SaverTest, OnlyWin9xWithAPasswordIsToldThatASaverRuns) {
-    UseWin9xPassword();
-    SetScreenSaverRunning(true);
-    SetScreenSaverRunning(false);
-    OSPlatform = kPlatformNt;
-    SetScreenSaverRunning(true);
-    EXPECT_EQ(announced, (std::vector<bool>{true, false}));
-}
-
-TEST_F(SaverTest, ThisSystemReportsNoPasswordByDefault) {
-    EXPECT_FALSE(IsPasswordProtected());
-    EXPECT_TRUE(VerifySaverPassword());
 }
 
 TEST_F(SaverTest, ANewUserGetsTheFactoryGalaxyTables) {

@@ -35,7 +35,6 @@ TEST_F(StartupTest, StartUpSetsTheProcessState) {
     runState.RunMode = kRunModePreview;
     EXPECT_EQ(Main("/A 12"), kExitSuccess);
     EXPECT_FALSE(runState.StopRequested);
-    EXPECT_EQ(OSPlatform, kPlatformNt);
     EXPECT_EQ(runState.RunMode, kRunModeDialog);
     EXPECT_TRUE(runState.WriteLogEnabled);
     EXPECT_EQ(ApplicationHelpFile(), "Orbhelp50.hlp");

@@ -221,10 +221,6 @@ TEST_F(SettingsTest, TestRegistryWriteIsNotFooledByAStaleValue) {
     EXPECT_EQ(messages.size(), 1u);
 }
 
-TEST_F(SettingsTest, RegQueryStringHasNoSystemValuesToRead) {
-    EXPECT_EQ(RegQueryString(0, "Control Panel\\Desktop", "ScreenSaveUsePassword"), "");
-}
-
 TEST_F(SettingsTest, ATransactionKeepsEveryWriteOnlyWhenCommitted) {
     {
         SettingsTransaction transaction;
