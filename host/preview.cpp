@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "host/startup.h"
+#include "host/run_modes.h"
 #include "host/trace.h"
 #include "platform/display/sdl_backend.h"
 #include "platform/window/x11_windows.h"

@@ -6,7 +6,7 @@
 
 #include "core/convert.h"
 #include "host/perf_report.h"
-#include "host/startup.h"
+#include "host/run_modes.h"
 #include "host/trace.h"
 #include "platform/display/cursor.h"
 #include "platform/display/sdl_backend.h"

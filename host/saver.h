@@ -10,19 +10,10 @@
 #include <string_view>
 
 #include "host/mouse_rule.h"
+#include "host/run_modes.h"
 #include "renderer/display/display_settings.h"
 
 namespace orbweave {
-
-// The caption by which another start finds a running saver.
-inline constexpr std::string_view kSaverCaption = "Zarv:Orbweave 5.0g";
-
-// A user without settings ("General\AnimationType" missing) gets the factory
-// galaxy types and composites in the store; "AnimationType" itself is left
-// to the properties dialog. The store's lock is not waited for. False when
-// the store could not take them: the factory tables are then only in memory,
-// and the run must keep them there rather than read the store's placeholders.
-bool SeedNewUserGalaxyTables();
 
 // Adv_MouseMove = "1": mouse movement does not end the saver.
 extern bool MouseMoveIgnored;
@@ -66,8 +57,5 @@ public:
     SaverEventListener(const SaverEventListener&) = delete;
     SaverEventListener& operator=(const SaverEventListener&) = delete;
 };
-
-// The whole full-screen run; ends the process.
-void RunSaver();
 
 }  // namespace orbweave

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <iterator>
 #include <string>
 #include <utility>
 
@@ -13,7 +12,7 @@
 #include "host/console.h"
 #include "host/machine_settings.h"
 #include "host/preview.h"
-#include "host/saver.h"
+#include "host/run_modes.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/services.h"
 #include "platform/registry/settings.h"
@@ -32,28 +31,6 @@ namespace orbweave {
 TwipsSize ScreenTwips;
 
 namespace {
-
-constexpr const char* kColourDepthLines[] = {
-    "You must be running in High Color (16 bits) or True Color (24 or 32 bits) mode.",
-    "",
-    "You can change your Color Settings by following these steps:",
-    "1.  Click the Windows Start button.",
-    "2.  Choose the Settings menu.",
-    "3.  Choose the Control Panel sub-menu.",
-    "4.  Double-click the Display icon in the Control Panel window.",
-    "5.  Click the Settings tab on the Display Properties window.",
-    "6.  Choose High Color or True Color from the Colors dropdown.",
-    "7.  Click the OK button to change the Color Settings.",
-};
-
-std::string ColourDepthMessage() {
-    std::string text = kColourDepthLines[0];
-    for (std::size_t i = 1; i < std::size(kColourDepthLines); ++i) {
-        text += "\r\n";
-        text += kColourDepthLines[i];
-    }
-    return text;
-}
 
 void InitProcessState() {
     runState.StopRequested = false;
@@ -158,17 +135,6 @@ int RunPreviewMode(std::int32_t window) {
 void SetConfigurationRunner(ConfigurationRunner runner) { Runner() = std::move(runner); }
 
 void SetConfigurationWindows(ConfigurationWindows windows) { Windows() = std::move(windows); }
-
-bool CheckColorDepth(bool showMessage) {
-    if (colourTables.DisplayBpp >= kLeastColourDepth) {
-        return true;
-    }
-    if (showMessage) {
-        ShowMessage(ColourDepthMessage(), kMessageTitle, {MessageIcon::Information, MessageButtons::Ok, 0});
-    }
-    ReleaseDirectX();
-    return false;
-}
 
 int Main(std::string_view commandLine) {
     InitProcessState();

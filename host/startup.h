@@ -7,25 +7,17 @@
 #include <functional>
 #include <string_view>
 
+#include "host/run_modes.h"
+
 namespace orbweave {
 
 inline constexpr std::string_view kHelpFileName = "Orbhelp50.hlp";
 inline constexpr std::string_view kPropertiesCaption = "Orbweave Properties";
-// Below this desktop depth nothing is drawn.
-inline constexpr std::int16_t kLeastColourDepth = 16;
-
-inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitFailure = 1;
-
 struct TwipsSize {
     std::int32_t width = 0;
     std::int32_t height = 0;
 };
 extern TwipsSize ScreenTwips;
-
-// True when the desktop has at least 16 bits per pixel. Otherwise shows the
-// colour-depth message when asked, releases the display and returns false.
-bool CheckColorDepth(bool showMessage);
 
 // Configuration mode ("/C" or an empty line) shows the properties dialog,
 // which lives above the host, so the program registers it here: the runner

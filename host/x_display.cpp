@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "host/startup.h"
+#include "host/run_modes.h"
 
 namespace orbweave {
 

@@ -1,0 +1,49 @@
+#include "host/run_modes.h"
+
+#include <iterator>
+#include <string>
+
+#include "core/colour_tables.h"
+#include "platform/system/services.h"
+#include "renderer/display/display.h"
+
+namespace orbweave {
+
+namespace {
+
+constexpr const char* kColourDepthLines[] = {
+    "You must be running in High Color (16 bits) or True Color (24 or 32 bits) mode.",
+    "",
+    "You can change your Color Settings by following these steps:",
+    "1.  Click the Windows Start button.",
+    "2.  Choose the Settings menu.",
+    "3.  Choose the Control Panel sub-menu.",
+    "4.  Double-click the Display icon in the Control Panel window.",
+    "5.  Click the Settings tab on the Display Properties window.",
+    "6.  Choose High Color or True Color from the Colors dropdown.",
+    "7.  Click the OK button to change the Color Settings.",
+};
+
+std::string ColourDepthMessage() {
+    std::string text = kColourDepthLines[0];
+    for (std::size_t i = 1; i < std::size(kColourDepthLines); ++i) {
+        text += "\r\n";
+        text += kColourDepthLines[i];
+    }
+    return text;
+}
+
+}  // namespace
+
+bool CheckColorDepth(bool showMessage) {
+    if (colourTables.DisplayBpp >= kLeastColourDepth) {
+        return true;
+    }
+    if (showMessage) {
+        ShowMessage(ColourDepthMessage(), kMessageTitle, {MessageIcon::Information, MessageButtons::Ok, 0});
+    }
+    ReleaseDirectX();
+    return false;
+}
+
+}  // namespace orbweave
