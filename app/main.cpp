@@ -10,29 +10,48 @@
 #include "host/command_line.h"
 #include "host/console.h"
 #include "host/frame_yield.h"
+#include "host/process_services.h"
 #include "host/startup.h"
 #include "host/stop_signals.h"
 #include "host/trace.h"
 #include "host/x_display.h"
+#include "platform/forms/screen.h"
 #include "platform/forms/services.h"
-#include "platform/system/services.h"
+#include "platform/forms/window_closing.h"
+
+namespace {
+
+orbweave::ScreenMeasure MeasureQtScreen() {
+    return {{orbweave::ScreenWidthTwips(), orbweave::ScreenHeightTwips()},
+            {orbweave::ScreenTwipsPerPixelX(), orbweave::ScreenTwipsPerPixelY()}};
+}
+
+// The real window system behind every replaceable service. On a headless
+// platform nobody could answer a message box: messages go to standard error
+// and questions take the answer that does nothing.
+orbweave::ProcessServices QtProcessServices() {
+    orbweave::ProcessServices services;
+    services.framePacer.pumpEvents = orbweave::FrameYield;
+    services.messageBox =
+        orbweave::WindowsCanBeSeen() ? orbweave::MessageBoxService(orbweave::QtMessageBox) : orbweave::WriteUnattendedMessage;
+    services.beep = orbweave::QtBeep;
+    services.openUrl = orbweave::QtOpenUrl;
+    services.measureScreen = MeasureQtScreen;
+    services.configurationRunner = orbweave::RunPropertiesDialog;
+    return services;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     orbweave::ChooseBackends();
     orbweave::QuietRuntimeFolderNotice();
     QApplication application(argc, argv);
     orbweave::EndAtOnceWhenDisplayGoes();
-    orbweave::InstallQtServices();
-    // On a headless platform nobody could answer a message box: messages go
-    // to standard error and questions take the answer that does nothing.
-    if (!orbweave::WindowsCanBeSeen()) {
-        orbweave::SetMessageBoxService(orbweave::WriteUnattendedMessage);
-    }
+    orbweave::InstallProcessServices(QtProcessServices());
     orbweave::InstallInfoLaunchers();
     orbweave::InstallEditorLaunchers();
-    orbweave::SetConfigurationRunner(orbweave::RunPropertiesDialog);
-    orbweave::InstallFrameYield();
-    orbweave::InstallStopSignals();
+    orbweave::InstallStopSignals(orbweave::CloseInnermostWindow);
     orbweave::StartTrace();
     const std::span<const char* const> arguments(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);
     return orbweave::Main(orbweave::JoinArguments(arguments));

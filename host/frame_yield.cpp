@@ -6,7 +6,6 @@
 
 #include "host/trace.h"
 #include "platform/display/sdl_backend.h"
-#include "renderer/display/pacing.h"
 
 namespace orbweave {
 
@@ -20,6 +19,8 @@ int yieldLevel = kNoAnimation;
 // How many event loops (the application's, a modal window's) are running.
 int EventLoopLevel() { return QThread::currentThread()->loopLevel(); }
 
+}  // namespace
+
 void FrameYield() {
     if (QCoreApplication::instance() != nullptr) {
         const int outer = std::exchange(yieldLevel, EventLoopLevel());
@@ -29,10 +30,6 @@ void FrameYield() {
     display::PumpSdlEvents();
     CountTracedFrame();
 }
-
-}  // namespace
-
-void InstallFrameYield() { SetFramePacer({{}, {}, FrameYield}); }
 
 bool AnimationRunsHere() { return yieldLevel != kNoAnimation && yieldLevel == EventLoopLevel(); }
 

@@ -8,8 +8,9 @@
 
 namespace orbweave {
 
-// Makes it the frame pacer's event pump (renderer/display/pacing.h).
-void InstallFrameYield();
+// The frame pacer's event pump (renderer/display/pacing.h) that the
+// program installs.
+void FrameYield();
 
 // True while an animation loop runs under the handler that the running
 // event loop has called: its frame's yield is on the stack, and no modal

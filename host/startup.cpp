@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
-#include <utility>
 
 #include "core/colour.h"
 #include "core/colour_tables.h"
@@ -12,9 +11,8 @@
 #include "host/console.h"
 #include "host/machine_settings.h"
 #include "host/preview.h"
+#include "host/process_services.h"
 #include "host/run_modes.h"
-#include "platform/forms/screen.h"
-#include "platform/forms/services.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
 #include "platform/system/services.h"
@@ -32,13 +30,20 @@ TwipsSize ScreenTwips;
 
 namespace {
 
+// Without a window system to ask, no size is known and the screen is taken
+// for 96 dots per inch.
+ScreenMeasure MeasureScreen() {
+    const auto& measure = InstalledProcessServices().measureScreen;
+    return measure ? measure() : ScreenMeasure{};
+}
+
 void InitProcessState() {
     runState.StopRequested = false;
-    SetStoreWaitStop([] { return runState.StopRequested; });
     InitDirectX();
     MigrateMachineSettings();
-    ScreenTwips = {ScreenWidthTwips(), ScreenHeightTwips()};
-    runState.TwipsPerPixel = {ScreenTwipsPerPixelX(), ScreenTwipsPerPixelY()};
+    const ScreenMeasure screen = MeasureScreen();
+    ScreenTwips = screen.size;
+    runState.TwipsPerPixel = screen.twipsPerPixel;
     InitRandomTable();
     InitUniGalaxyNames();
     SetApplicationHelpFile(kHelpFileName);
@@ -52,16 +57,6 @@ constexpr std::string_view kUnseenDialogText =
     "The properties dialog cannot be shown without an X display.  Please start Orbweave inside an X11 session, "
     "with DISPLAY naming the X server.";
 
-ConfigurationRunner& Runner() {
-    static ConfigurationRunner runner;
-    return runner;
-}
-
-ConfigurationWindows& Windows() {
-    static ConfigurationWindows windows;
-    return windows;
-}
-
 bool RaiseOpenWindow(std::string_view caption) {
     const window::NativeWindowId id = window::FindWindowA(caption);
     if (id == 0) {
@@ -70,6 +65,8 @@ bool RaiseOpenWindow(std::string_view caption) {
     window::SetForegroundWindow(id);
     return true;
 }
+
+const ConfigurationWindows& Windows() { return InstalledProcessServices().configurationWindows; }
 
 bool CanBeSeen() { return Windows().canBeSeen ? Windows().canBeSeen() : WindowsCanBeSeen(); }
 
@@ -87,7 +84,8 @@ int RunConfiguration() {
         ShowMessage(kUnseenDialogText, kMessageTitle, {MessageIcon::Information, MessageButtons::Ok, 0});
         return kExitFailure;
     }
-    return Runner() ? Runner()() : kExitSuccess;
+    const ConfigurationRunner& runner = InstalledProcessServices().configurationRunner;
+    return runner ? runner() : kExitSuccess;
 }
 
 // How long an import waits for another program's hold on the settings
@@ -131,10 +129,6 @@ int RunPreviewMode(std::int32_t window) {
 }
 
 }  // namespace
-
-void SetConfigurationRunner(ConfigurationRunner runner) { Runner() = std::move(runner); }
-
-void SetConfigurationWindows(ConfigurationWindows windows) { Windows() = std::move(windows); }
 
 int Main(std::string_view commandLine) {
     InitProcessState();

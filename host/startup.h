@@ -13,6 +13,7 @@ namespace orbweave {
 
 inline constexpr std::string_view kHelpFileName = "Orbhelp50.hlp";
 inline constexpr std::string_view kPropertiesCaption = "Orbweave Properties";
+
 struct TwipsSize {
     std::int32_t width = 0;
     std::int32_t height = 0;
@@ -20,11 +21,11 @@ struct TwipsSize {
 extern TwipsSize ScreenTwips;
 
 // Configuration mode ("/C" or an empty line) shows the properties dialog,
-// which lives above the host, so the program registers it here: the runner
-// shows the dialog until it unloads and returns the exit status. Without a
-// runner configuration mode does nothing and ends with status 0.
+// which lives above the host, so the program hands it over with its process
+// services (host/process_services.h): the runner shows the dialog until it
+// unloads and returns the exit status. Without a runner configuration mode
+// does nothing and ends with status 0.
 using ConfigurationRunner = std::function<int()>;
-void SetConfigurationRunner(ConfigurationRunner runner);
 
 // How configuration mode meets the window system. Tests replace it; an
 // empty member keeps the default: WindowsCanBeSeen (host/console.h), and
@@ -36,7 +37,6 @@ struct ConfigurationWindows {
     // when no such window is open.
     std::function<bool(std::string_view caption)> raise;
 };
-void SetConfigurationWindows(ConfigurationWindows windows);
 
 // The start-up steps in order, then the mode the command line asks for. The
 // saver and preview modes end the process; the result is the exit status of

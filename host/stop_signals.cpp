@@ -3,14 +3,14 @@
 #include <SDL.h>
 #include <fcntl.h>
 #include <unistd.h>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <QWidget>
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <utility>
 
 #include "host/frame_yield.h"
 #include "renderer/display/run_state.h"
@@ -34,25 +34,17 @@ void OnStopSignal(int) {
     errno = saved;
 }
 
-// Both owned by the application, so they go before the application does.
+// The notifier and the timer are owned by the application, so they go
+// before the application does.
 struct StopSignalObjects {
     QPointer<QSocketNotifier> notifier;
     QPointer<QTimer> windDown;
+    std::function<void()> closeInnermostWindow;
 };
 
 StopSignalObjects& Objects() {
     static StopSignalObjects objects;
     return objects;
-}
-
-// The first visible top-level window, or null.
-QWidget* OpenWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
-            return window;
-        }
-    }
-    return nullptr;
 }
 
 // One step of the wind-down. A window never closes while an animation
@@ -61,19 +53,10 @@ QWidget* OpenWindow() {
 // closes, which lets the animation's handler go on and the loop return.
 void WindDownStep() {
     runState.StopRequested = true;
-    if (AnimationRunsHere() || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+    if (AnimationRunsHere() || !Objects().closeInnermostWindow) {
         return;
     }
-    QWidget* window = QApplication::activePopupWidget();
-    if (window == nullptr) {
-        window = QApplication::activeModalWidget();
-    }
-    if (window == nullptr) {
-        window = OpenWindow();
-    }
-    if (window != nullptr) {
-        window->close();
-    }
+    Objects().closeInnermostWindow();
 }
 
 void TakeStopSignals() {
@@ -118,10 +101,11 @@ void ArmHandler(int signal) {
 
 }  // namespace
 
-void InstallStopSignals() {
+void InstallStopSignals(std::function<void()> closeInnermostWindow) {
     if (QCoreApplication::instance() == nullptr || !OpenStopPipe()) {
         return;
     }
+    Objects().closeInnermostWindow = std::move(closeInnermostWindow);
     // SDL would otherwise put in handlers of its own when its video starts.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     for (const int signal : kStopSignals) {

@@ -21,10 +21,13 @@
 // a second signal of the same kind ends the process at once, for a process
 // that cannot take the first (one held outside its event loop).
 
+#include <functional>
+
 namespace orbweave {
 
-// Needs the Qt application. Calling it again arms the handlers again and
-// forgets a stop signal already taken.
-void InstallStopSignals();
+// Needs the Qt application. `closeInnermostWindow` closes one window as its
+// close box would (the dialogs' windows are not the host's to know). Calling
+// it again arms the handlers again and forgets a stop signal already taken.
+void InstallStopSignals(std::function<void()> closeInnermostWindow);
 
 }  // namespace orbweave

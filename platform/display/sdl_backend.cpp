@@ -1,6 +1,7 @@
 #include "platform/display/sdl_backend.h"
 
 #include <SDL.h>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -346,6 +347,13 @@ void PumpSdlEvents() {
             EventHandler()(event);
         }
     }
+}
+
+void PumpWindowEvents() {
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::processEvents();
+    }
+    PumpSdlEvents();
 }
 
 }  // namespace orbweave::display

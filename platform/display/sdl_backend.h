@@ -81,4 +81,8 @@ using SdlEventHandler = std::function<void(const SDL_Event&)>;
 void SetSdlEventHandler(SdlEventHandler handler);
 void PumpSdlEvents();
 
+// One pass over the window system's pending events: Qt's, when a Qt
+// application runs, then SDL's.
+void PumpWindowEvents();
+
 }  // namespace orbweave::display

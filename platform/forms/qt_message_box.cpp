@@ -51,6 +51,8 @@ MessageAnswer AnswerOf(int button, MessageAnswer closed) {
     }
 }
 
+}  // namespace
+
 MessageAnswer QtMessageBox(std::string_view text, std::string_view title, const MessageStyle& style) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return DefaultAnswer(style);
     const ButtonSet set = ButtonsOf(style.buttons);
@@ -62,12 +64,14 @@ MessageAnswer QtMessageBox(std::string_view text, std::string_view title, const 
     return AnswerOf(box.exec(), set.closed);
 }
 
-}  // namespace
+void QtBeep() { QApplication::beep(); }
+
+bool QtOpenUrl(std::string_view address) { return QDesktopServices::openUrl(QUrl(ToQString(address))); }
 
 void InstallQtServices() {
     SetMessageBoxService(QtMessageBox);
-    SetBeepService([] { QApplication::beep(); });
-    SetUrlService([](std::string_view address) { return QDesktopServices::openUrl(QUrl(ToQString(address))); });
+    SetBeepService(QtBeep);
+    SetUrlService(QtOpenUrl);
 }
 
 }  // namespace orbweave

@@ -44,7 +44,6 @@ struct Services {
     BusyPointerService busyPointer = QtBusyPointer;
     HelpService help = QtHelp;
     bool busy = false;
-    std::string helpFile;
 };
 
 Services& Current() {
@@ -92,8 +91,5 @@ void ShowHelp(std::string_view helpFile, int command, int context) {
 HelpService SetHelpService(HelpService service) {
     return Replace(Current().help, std::move(service), HelpService(QtHelp));
 }
-
-void SetApplicationHelpFile(std::string_view helpFile) { Current().helpFile = std::string(helpFile); }
-const std::string& ApplicationHelpFile() { return Current().helpFile; }
 
 }  // namespace orbweave

@@ -11,12 +11,21 @@
 #include <string>
 #include <string_view>
 
+#include "platform/system/services.h"
+
 namespace orbweave {
 
 // Puts Qt's message box, beep and address opener (the desktop's handler)
 // into the system's service hooks. Called once at start, after the
 // QApplication exists.
 void InstallQtServices();
+
+// The Qt services InstallQtServices puts in: a modal message box (the
+// default answer without a QApplication), the beep and the desktop's handler
+// for an address.
+MessageAnswer QtMessageBox(std::string_view text, std::string_view title, const MessageStyle& style);
+void QtBeep();
+bool QtOpenUrl(std::string_view address);
 
 // --- Input box ---
 // The answer typed, or nothing when the user cancelled.
@@ -46,9 +55,5 @@ inline constexpr int kHelpFinder = 11;
 using HelpService = std::function<void(std::string_view helpFile, int command, int context)>;
 void ShowHelp(std::string_view helpFile, int command, int context);
 HelpService SetHelpService(HelpService service);
-
-// The help file that F1 opens on every form.
-void SetApplicationHelpFile(std::string_view helpFile);
-const std::string& ApplicationHelpFile();
 
 }  // namespace orbweave

@@ -1,6 +1,5 @@
 #include "renderer/display/pacing.h"
 
-#include <QCoreApplication>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -24,15 +23,8 @@ std::int64_t SteadyTicks() {
 
 void ThreadSleep(std::int64_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-void PumpQtAndSdl() {
-    if (QCoreApplication::instance() != nullptr) {
-        QCoreApplication::processEvents();
-    }
-    display::PumpSdlEvents();
-}
-
 FramePacer& Pacer() {
-    static FramePacer pacer{SteadyTicks, ThreadSleep, PumpQtAndSdl};
+    static FramePacer pacer{SteadyTicks, ThreadSleep, display::PumpWindowEvents};
     return pacer;
 }
 
@@ -40,7 +32,7 @@ FramePacer& Pacer() {
 
 void SetFramePacer(FramePacer pacer) {
     Pacer() = {pacer.ticks ? std::move(pacer.ticks) : SteadyTicks, pacer.sleep ? std::move(pacer.sleep) : ThreadSleep,
-               pacer.pumpEvents ? std::move(pacer.pumpEvents) : PumpQtAndSdl};
+               pacer.pumpEvents ? std::move(pacer.pumpEvents) : display::PumpWindowEvents};
 }
 
 std::int64_t TickCount() { return Pacer().ticks(); }

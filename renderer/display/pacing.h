@@ -12,11 +12,13 @@ namespace orbweave {
 struct FramePacer {
     std::function<std::int64_t()> ticks;  // monotonic milliseconds
     std::function<void(std::int64_t ms)> sleep;
-    std::function<void()> pumpEvents;  // pending Qt and SDL events, once
+    std::function<void()> pumpEvents;  // pending window-system events, once
 };
 
 // Installs a pacer; members left empty keep their defaults (the steady
-// clock, a thread sleep, and one pass over Qt's and SDL's pending events).
+// clock, a thread sleep, and one pass over the window system's pending
+// events, display::PumpWindowEvents). The program hands in a pump of its own
+// that also counts the frame and notes which event loop it runs in.
 void SetFramePacer(FramePacer pacer);
 
 std::int64_t TickCount();

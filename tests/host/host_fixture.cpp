@@ -3,12 +3,8 @@
 #include <QApplication>
 
 #include "host/saver.h"
-#include "host/startup.h"
-#include "platform/display/cursor.h"
 #include "platform/registry/settings.h"
-#include "platform/system/services.h"
 #include "renderer/display/display.h"
-#include "renderer/display/pacing.h"
 #include "renderer/display/run_state.h"
 #include "renderer/renderer_state.h"
 #include "settings/galaxy_tables.h"
@@ -35,26 +31,24 @@ private:
 }  // namespace
 
 void HostTest::SetUp() {
-    SetFramePacer({[this] { return now; }, [this](std::int64_t ms) { now += ms; }, [] {}});
-    SetEndProcessHandler([this](int status) { ended.push_back(status); });
-    display::SetCursorHandler([this](bool visible) { cursor.push_back(visible); });
-    SetMessageBoxService([this](std::string_view text, std::string_view, const MessageStyle&) {
+    system = display::MemoryDisplaySystem::Create({display::PixelLayout::Xrgb8888, {640, 480}, {{640, 480, 32}}});
+    services.framePacer = {[this] { return now; }, [this](std::int64_t ms) { now += ms; }, [] {}};
+    services.endProcess = [this](int status) { ended.push_back(status); };
+    services.cursor = [this](bool visible) { cursor.push_back(visible); };
+    services.messageBox = [this](std::string_view text, std::string_view, const MessageStyle&) {
         messages.emplace_back(text);
         return MessageAnswer::Ok;
-    });
-    system = display::MemoryDisplaySystem::Create({display::PixelLayout::Xrgb8888, {640, 480}, {{640, 480, 32}}});
-    SetDisplayOpener([this] { return display::OpenResult{system, display::OpenFailure::None}; });
+    };
+    services.displayOpener = [this] { return display::OpenResult{system, display::OpenFailure::None}; };
+    services.measureScreen = [] { return ScreenMeasure{{19200, 14400}, {15, 15}}; };
+    InstallProcessServices(services);
     ResetRendererState();
     MouseMoveIgnored = false;
 }
 
 void HostTest::TearDown() {
     ReleaseDirectX();
-    SetFramePacer({});
-    SetEndProcessHandler({});
-    display::SetCursorHandler({});
-    SetMessageBoxService({});
-    SetDisplayOpener({});
+    InstallProcessServices({});
     UniGalaxies.fill(UniGalaxy{});
     CompGalaxies.fill(CompGalaxy{});
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/process_services.h"
 #include "platform/display/memory_backend.h"
 #include "platform/registry/scoped_config.h"
 
@@ -20,6 +21,8 @@ protected:
 
     void Store(std::string_view section, std::string_view key, std::string_view value);
 
+    // What SetUp installs; a test changes a member and installs it again.
+    ProcessServices services;
     ScopedConfig config;
     std::shared_ptr<display::MemoryDisplaySystem> system;
     std::int64_t now = 5000;

@@ -8,7 +8,7 @@
 #include "core/colour.h"
 #include "core/colour_tables.h"
 #include "host_fixture.h"
-#include "platform/forms/services.h"
+#include "platform/system/services.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
 #include "platform/registry/store_probes.h"
@@ -20,14 +20,7 @@
 namespace orbweave {
 namespace {
 
-class StartupTest : public testing::HostTest {
-protected:
-    void TearDown() override {
-        SetConfigurationRunner({});
-        SetConfigurationWindows({});
-        HostTest::TearDown();
-    }
-};
+using StartupTest = testing::HostTest;
 
 TEST_F(StartupTest, StartUpSetsTheProcessState) {
     Store("DirectX", "DX_WriteLog", "1");
@@ -38,8 +31,9 @@ TEST_F(StartupTest, StartUpSetsTheProcessState) {
     EXPECT_EQ(runState.RunMode, kRunModeDialog);
     EXPECT_TRUE(runState.WriteLogEnabled);
     EXPECT_EQ(ApplicationHelpFile(), "Orbhelp50.hlp");
-    EXPECT_GT(runState.TwipsPerPixel.x, 0);
-    EXPECT_GT(ScreenTwips.width, 0);
+    EXPECT_EQ(runState.TwipsPerPixel, (TwipsPair{15, 15}));
+    EXPECT_EQ(ScreenTwips.width, 19200);
+    EXPECT_EQ(ScreenTwips.height, 14400);
     EXPECT_TRUE(displayState.DX);
 }
 
@@ -89,15 +83,16 @@ TEST_F(StartupTest, ConfigurationRaisesAnOpenDialogOrRunsANewOne) {
     for (const auto& c : cases) {
         std::vector<std::string> raised;
         int runs = 0;
-        SetConfigurationWindows({[&] { return c.seen; },
-                                 [&](std::string_view caption) {
-                                     raised.emplace_back(caption);
-                                     return c.open;
-                                 }});
-        SetConfigurationRunner([&] {
+        services.configurationWindows = {[&] { return c.seen; },
+                                         [&](std::string_view caption) {
+                                             raised.emplace_back(caption);
+                                             return c.open;
+                                         }};
+        services.configurationRunner = [&] {
             ++runs;
             return 7;
-        });
+        };
+        InstallProcessServices(services);
         messages.clear();
         EXPECT_EQ(Main(c.line), c.status) << c.line;
         EXPECT_EQ(raised, std::vector<std::string>{"Orbweave Properties"}) << c.line;
@@ -111,11 +106,12 @@ TEST_F(StartupTest, ConfigurationRaisesAnOpenDialogOrRunsANewOne) {
 // unseen for ever.
 TEST_F(StartupTest, OnAHeadlessPlatformTheDialogExplainsAndEnds) {
     bool ran = false;
-    SetConfigurationWindows({{}, [](std::string_view) { return false; }});
-    SetConfigurationRunner([&] {
+    services.configurationWindows = {{}, [](std::string_view) { return false; }};
+    services.configurationRunner = [&] {
         ran = true;
         return kExitSuccess;
-    });
+    };
+    InstallProcessServices(services);
     EXPECT_EQ(Main("/C"), kExitFailure);
     EXPECT_FALSE(ran);
     ASSERT_EQ(messages.size(), 1u);
@@ -125,7 +121,8 @@ TEST_F(StartupTest, OnAHeadlessPlatformTheDialogExplainsAndEnds) {
 }
 
 TEST_F(StartupTest, WithoutARegisteredDialogConfigurationEndsQuietly) {
-    SetConfigurationWindows({[] { return true; }, [](std::string_view) { return false; }});
+    services.configurationWindows = {[] { return true; }, [](std::string_view) { return false; }};
+    InstallProcessServices(services);
     EXPECT_EQ(Main(""), kExitSuccess);
     EXPECT_TRUE(messages.empty());
 }

@@ -12,6 +12,7 @@
 
 #include "host/frame_yield.h"
 #include "host_fixture.h"
+#include "platform/forms/window_closing.h"
 #include "renderer/display/pacing.h"
 #include "renderer/display/run_state.h"
 
@@ -46,14 +47,15 @@ protected:
     void SetUp() override {
         HostTest::SetUp();
         for (const int signal : kStopSignals) Default(signal);
-        InstallFrameYield();
-        InstallStopSignals();
+        services.framePacer.pumpEvents = FrameYield;
+        InstallProcessServices(services);
+        InstallStopSignals(CloseInnermostWindow);
         runState.StopRequested = false;
     }
     void TearDown() override {
         for (const int signal : kStopSignals) Default(signal);
         // Forgets the signal taken, so that no window of the next test closes.
-        InstallStopSignals();
+        InstallStopSignals(CloseInnermostWindow);
         HostTest::TearDown();
     }
 
@@ -86,7 +88,7 @@ protected:
 // the frames' yield makes.
 TEST_F(StopSignalsTest, EachStopSignalEndsTheAnimationAtTheNextYield) {
     for (const int signal : kStopSignals) {
-        InstallStopSignals();
+        InstallStopSignals(CloseInnermostWindow);
         runState.StopRequested = false;
         std::raise(signal);
         EXPECT_FALSE(runState.StopRequested) << signal;
@@ -97,7 +99,7 @@ TEST_F(StopSignalsTest, EachStopSignalEndsTheAnimationAtTheNextYield) {
 
 TEST_F(StopSignalsTest, ASignalIgnoredAtStartStaysIgnored) {
     std::signal(SIGINT, SIG_IGN);
-    InstallStopSignals();
+    InstallStopSignals(CloseInnermostWindow);
     std::raise(SIGINT);
     QCoreApplication::processEvents();
     EXPECT_FALSE(runState.StopRequested);
