@@ -1,79 +1,27 @@
-# Sourced by the properties dialog's end-to-end scripts: a private Xvfb at 96
-# dots per inch (15 twips per pixel), fresh settings folders, and the waits
-# and window look-ups the scripts share. The caller sets `program` (the
-# orbweave binary) before sourcing and calls start_xvfb when it needs a
-# screen (stop_xvfb takes it away). Waits are for events (a window, the end
-# of a process); the guard only keeps a hung run from hanging the test.
+# Sourced by the properties dialog's end-to-end scripts, over the e2e library
+# (tests/e2e/lib.sh): a private Xvfb at 96 dots per inch (15 twips per
+# pixel) and the dialog's own runs, waits and pictures. The caller sets
+# `program` (the orbweave binary) before sourcing and calls start_xvfb when it
+# needs a screen (stop_xvfb takes it away).
 
 readonly dialog_name='Orbweave Properties'
-source "$(dirname "${BASH_SOURCE[0]}")/../waits.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
 
-work=$(mktemp -d)
-xvfb_pid= dialog_pid=
+dialog_pid=
 # One SIGTERM ends the dialog as Cancel does: an animation stops, modal
 # windows close, nothing is stored.
 stop_dialog() {
-  [ -n "$dialog_pid" ] || return 0
-  kill "$dialog_pid" 2>/dev/null
-  wait "$dialog_pid" 2>/dev/null
+  stop_process "$dialog_pid"
   dialog_pid=
 }
-stop_xvfb() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=
-}
-cleanup() {
-  stop_dialog
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
+at_exit+=(stop_dialog)
 
-export XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/machine XDG_DATA_HOME=$work/data
-unset XDG_RUNTIME_DIR
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# need <command...>: exit 77 (skipped) when one of them is missing.
-need() {
-  local cmd
-  for cmd in "$@"; do
-    command -v "$cmd" >/dev/null || { echo "skipped: $cmd is missing"; exit 77; }
-  done
-}
-
-# start_xvfb: a screen of our own; Xvfb picks a free display number and
-# writes it to the pipe. It must not reset when its last client leaves,
-# since one dialog run follows another.
+# start_xvfb: the dialogs' screen. It must not reset when its last client
+# leaves, since one dialog run follows another. The dialog shows its windows
+# through Qt's X11 platform, the display layer through SDL's.
 start_xvfb() {
-  mkfifo "$work/displayfd"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$work/displayfd" \
-    >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  local display=
-  read -r -t $guard display <"$work/displayfd" || true
-  [ -n "$display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-  # The dialog shows its windows through Qt's X11 platform, the display
-  # layer through SDL's.
-  export DISPLAY=:$display QT_QPA_PLATFORM=xcb SDL_VIDEODRIVER=x11
-}
-
-
-# press_until <state command> <action...>: does the action until the state
-# holds, false after the guard. A window that is still locked (an animation
-# winding down) drops a click or key, so the action is repeated; each try
-# gives the state half a second to arrive before the next one.
-press_until() {
-  local state=$1; shift
-  local end=$(($(now_ms) + guard * 1000)) tries
-  until $state; do
-    [ "$(now_ms)" -lt "$end" ] || return 1
-    "$@"
-    for tries in 1 2 3 4 5 6 7 8 9 10; do
-      $state && return 0
-      sleep 0.05
-    done
-  done
+  start_screen 1024x768x24 -dpi 96 -noreset
+  export QT_QPA_PLATFORM=xcb SDL_VIDEODRIVER=x11
 }
 
 # start_dialog [arguments...]: orbweave in the background ("/C" unless told).
@@ -83,11 +31,6 @@ start_dialog() {
 }
 running() { [ -n "$dialog_pid" ] && kill -0 "$dialog_pid" 2>/dev/null; }
 
-# window_names: the name of every window on the screen, one a line
-# (xwininfo reads names stored as UTF-8, which xdotool cannot).
-window_names() { xwininfo -root -tree | sed -n 's/^ *0x[0-9a-f]* "\(.*\)": .*/\1/p'; }
-# windows <name>: how many windows have exactly this name.
-windows() { window_names | grep -cxF "$1"; }
 # dialog_id: the id of the dialog's window; empty when none is open.
 dialog_id() { xwininfo -root -tree | awk -v name="\"$dialog_name\":" 'index($0, name) { print $1; exit }'; }
 dialog_shown() { [ "$(windows "$dialog_name")" -gt 0 ] || ! running; }
@@ -96,8 +39,6 @@ wait_dialog() { until_true dialog_shown && running && [ "$(windows "$dialog_name
 
 # The welcome window a new user meets before the dialog on the first "/C".
 readonly welcome_name='Welcome to Orbweave 5.0g.'
-# window_id <name>: the id of the first window with exactly this name; empty when none.
-window_id() { xwininfo -root -tree | awk -v name="\"$1\":" 'index($0, name) { print $1; exit }'; }
 welcome_shown() { [ -n "$(window_id "$welcome_name")" ] || ! running; }
 # dismiss_welcome: waits for the welcome window of a fresh user and closes it
 # with Return (its OK button).
@@ -123,13 +64,6 @@ wait_end() {
   dialog_pid=
   [ "$status" -eq 0 ] || { echo "exit status $status"; cat "$work/err.log"; return 1; }
   quiet "the dialog run"
-}
-
-# quiet <what>: standard error is empty.
-quiet() {
-  [ -s "$work/err.log" ] || return 0
-  echo "$1 wrote on standard error:"; cat "$work/err.log"
-  fail "$1 was not quiet"
 }
 
 # settled_shot <png>: a picture of the dialog's window once it has stopped

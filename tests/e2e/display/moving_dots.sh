@@ -4,40 +4,18 @@
 # (no channel exchanged), and the statistics line must appear with the log on.
 #   moving_dots.sh <moving-dots> <depth> <shot folder>
 set -uo pipefail
-source "$(dirname "$(readlink -f "$0")")/../waits.sh"
+source "$(dirname "$(readlink -f "$0")")/../lib.sh"
 tool=$1 depth=$2 shots=$3
 width=640 height=480
 
-for cmd in Xvfb import convert xdpyinfo; do
-  command -v "$cmd" >/dev/null || { echo "skipped: $cmd is missing"; exit 77; }
-done
+need Xvfb import convert
 
 # Without Corvane every frame stays black: nothing to look at yet.
 [ -e "$(dirname "$tool")/libcorvane.so" ] || { echo "skipped: libcorvane.so is not built"; exit 77; }
 
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display number nobody uses.
-for n in $(seq 70 170); do
-  [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || { display=:$n; break; }
-done
-Xvfb "$display" -screen 0 ${width}x${height}x${depth} -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-until_true eval 'xdpyinfo -display "$display" >/dev/null 2>&1'
-xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-
-export DISPLAY=$display QT_QPA_PLATFORM=offscreen SDL_VIDEODRIVER=x11
-export XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/etc XDG_DATA_HOME=$work/data
+start_screen ${width}x${height}x${depth}
+export QT_QPA_PLATFORM=offscreen SDL_VIDEODRIVER=x11
 mkdir -p "$shots" "$XDG_CONFIG_HOME"
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # Pixels of one colour class in a screenshot: red, green or blue.
 count_colour() {
@@ -60,7 +38,7 @@ run() {
   if ! grep -q "frames done" "$out"; then
     fail "$name: no frames"; cat "$out" "$work/$name.err"; kill "$pid" 2>/dev/null; wait "$pid"; return
   fi
-  import -display "$display" -window root "$shot"
+  import -window root "$shot"
   wait "$pid" || fail "$name: exit status $?"
   cat "$out"
   local red green blue

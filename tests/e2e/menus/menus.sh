@@ -32,9 +32,6 @@ readonly tabs_to_property_list=9
 # selection: the first Down selects entry 0.
 readonly downs_to_colour_multiplier=22
 
-# window_id <name>: the id of the first window with exactly this name.
-window_id() { xwininfo -root -tree | awk -v name="\"$1\":" 'index($0, name) { print $1; exit }'; }
-has_window() { [ "$(windows "$1")" -gt 0 ]; }
 no_window() { [ "$(windows "$1")" -eq 0 ]; }
 type_into_box() {
   xdotool key End shift+Home

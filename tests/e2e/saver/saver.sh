@@ -38,21 +38,11 @@ readonly depth=${ORBWEAVE_E2E_DEPTH:-24}
 readonly bpp=$([ "$depth" -eq 16 ] && echo 16 || echo 32)
 readonly saver_name='Zarv:Orbweave 5.0g'
 readonly preview_name='Zarv:Preview Orbweave 5.0g'
-source "$(dirname "$(readlink -f "$0")")/../waits.sh"
+source "$(dirname "$(readlink -f "$0")")/../lib.sh"
 
-work=$(mktemp -d)
-xvfb_pid= saver_pid= host_pid= holder_pid=
-stop() { [ -n "$1" ] && kill "$1" 2>/dev/null && wait "$1" 2>/dev/null; }
-cleanup() {
-  stop "$saver_pid"; stop "$host_pid"; stop "$holder_pid"; stop "$xvfb_pid"
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-export XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/machine XDG_DATA_HOME=$work/data
-unset XDG_RUNTIME_DIR
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+saver_pid= host_pid= holder_pid=
+stop_runs() { stop_process "$saver_pid"; stop_process "$host_pid"; stop_process "$holder_pid"; }
+at_exit+=(stop_runs)
 
 if [ "$case_name" = no-display ]; then
   expected=$(printf 'Orbweave: X Display Not Found\r\n\r\nIt appears that SDL2 cannot reach an X display on your system.  Please start Orbweave inside an X11 session, with DISPLAY naming the X server.\r\n\r\nURL:  https://www.libsdl.org/download-2.0.php\r\n\r\nWould you like to go to the site now?\nx')
@@ -83,25 +73,12 @@ if [ "$case_name" = no-display ]; then
   exit $((failures > 0))
 fi
 
-for cmd in Xvfb xdotool xwininfo import convert; do
-  command -v "$cmd" >/dev/null || { echo "skipped: $cmd is missing"; exit 77; }
-done
+need Xvfb xdotool xwininfo import convert
 [ -e "$(dirname "$program")/libcorvane.so" ] || { echo "skipped: libcorvane.so is not built"; exit 77; }
 
-# start_xvfb: a screen of our own. Xvfb picks a free display number itself
-# and writes it to the pipe. It must not reset when its last client leaves:
-# the pointer would go back to the middle of the screen.
-start_xvfb() {
-  rm -f "$work/displayfd"
-  mkfifo "$work/displayfd"
-  Xvfb -displayfd 3 -screen 0 ${width}x${height}x${depth} -nolisten tcp -noreset 3>"$work/displayfd" \
-    >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  local display=
-  read -r -t $guard display <"$work/displayfd" || true
-  [ -n "$display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-  export DISPLAY=:$display
-}
+# start_xvfb: the screen must not reset when its last client leaves: the
+# pointer would go back to the middle of the screen.
+start_xvfb() { start_screen ${width}x${height}x${depth} -noreset; }
 start_xvfb
 export SDL_VIDEODRIVER=x11 QT_QPA_PLATFORM=offscreen
 export ORBWEAVE_TRACE=$work/trace
@@ -123,11 +100,6 @@ start() {
 running() { [ -n "$saver_pid" ] && kill -0 "$saver_pid" 2>/dev/null; }
 
 
-# windows <name>: how many windows have exactly this name (xdotool cannot
-# read names stored as UTF-8).
-windows() { xwininfo -root -tree | grep -cF "\"$1\":"; }
-has_window() { [ "$(windows "$1")" -gt 0 ]; }
-
 # frames: the frames the running program has counted so far.
 frames() { awk '{ n = $1 } END { print n + 0 }' "$ORBWEAVE_TRACE"; }
 frames_reached() { [ "$(frames)" -ge "$1" ] || ! running; }
@@ -148,13 +120,6 @@ wait_end() {
   saver_pid=
   [ "$status" -eq 0 ] || { echo "exit status $status"; cat "$work/err.log"; return 1; }
   quiet "the run"
-}
-
-# quiet <what>: standard error is empty.
-quiet() {
-  [ -s "$work/err.log" ] || return 0
-  echo "$1 wrote on standard error:"; cat "$work/err.log"
-  fail "$1 was not quiet"
 }
 
 # lit <shot> [geometry]: pixels brighter than black, and the hue classes
@@ -398,13 +363,13 @@ display-gone)
   readonly lost='Orbweave: The connection to the X display was lost.'
   for mode in saver preview; do
     if [ $mode = preview ]; then
-      stop "$xvfb_pid"; start_xvfb; start_host; start /P "$host"
+      stop_xvfb; start_xvfb; start_host; start /P "$host"
     else
       start /S
     fi
     wait_frames 20 || fail "$mode: no frames"
     stored=$(setting get 'Universe\Galaxy0' _UniGalName)
-    stop "$xvfb_pid"; xvfb_pid=
+    stop_xvfb
     until_true eval '! running' || fail "$mode: the run outlived its X server"
     wait "$saver_pid"; status=$?
     saver_pid=
@@ -412,7 +377,7 @@ display-gone)
     [ "$status" -eq 1 ] || fail "$mode: exit status $status, not 1"
     [ "$(cat "$work/err.log")" = "$lost" ] || fail "$mode: standard error is not the one line"
     [ "$(setting get 'Universe\Galaxy0' _UniGalName)" = "$stored" ] || fail "$mode: the store changed"
-    [ $mode = preview ] && { stop "$host_pid"; host_pid=; }
+    [ $mode = preview ] && { stop_process "$host_pid"; host_pid=; }
   done
   ;;
 held-store)
