@@ -104,10 +104,11 @@ TEST_F(SaverTest, ANewUsersSaverSeedsWithoutWaitingForAHeldStore) {
     InitUniGalaxyNames();
     ASSERT_TRUE(SaveSettingValue("Advanced", "FocalLength", "1.0"));
     int waits = 0;
-    SetStoreWaitStop([&] {
+    services.storeWaitStop = [&] {
         ++waits;
         return false;
-    });
+    };
+    InstallProcessServices(services);
     auto other = std::make_optional<testing::StoreHeld>();
     ASSERT_TRUE(other->Holds());
     EXPECT_FALSE(SeedNewUserGalaxyTables());
@@ -117,7 +118,6 @@ TEST_F(SaverTest, ANewUsersSaverSeedsWithoutWaitingForAHeldStore) {
     other.reset();
     EXPECT_TRUE(SeedNewUserGalaxyTables());
     EXPECT_EQ(GetSettingString("Universe\\Galaxy0", "_UniGalName", "<missing>"), UniGalDefaultNames[0]);
-    SetStoreWaitStop({});
 }
 
 TEST_F(SaverTest, AUserWithSettingsKeepsThem) {
