@@ -1,4 +1,4 @@
-#include "dialogs/common/dialog_previews.h"
+#include "dialogs/properties/dialog_previews.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 
 #include "core/convert.h"
 #include "dialogs/common/control_names.h"
-#include "dialogs/common/display_choices.h"
+#include "dialogs/properties/display_choices.h"
 #include "platform/forms/form.h"
 #include "renderer/galaxy/galaxy_display.h"
 #include "renderer/universe/universe_settings.h"

@@ -1,6 +1,6 @@
 // The properties dialog's two previews, run from a small form that holds the
 // controls they read.
-#include "dialogs/common/dialog_previews.h"
+#include "dialogs/properties/dialog_previews.h"
 
 #include <string>
 
