@@ -81,13 +81,12 @@ void RunGalaxyDisplay(UniverseSettings& universe, std::int16_t index, std::int16
     if (composite ? !IsCompGalaxy(index) : !IsGalaxyType(index)) return;
     const AnimationGuard guard;
     if (!guard.Entered()) return;
-    UniverseSettings& u = universe;
-    u.Universe_Stars = StarsFor(starCount, scale);
-    u.Universe_Galaxy = 1;
-    u.Universe_NewPctStEx = 0;
+    universe.Universe_Stars = StarsFor(starCount, scale);
+    universe.Universe_Galaxy = 1;
+    universe.Universe_NewPctStEx = 0;
 
     DisplayTables tables;
-    if (!tables.Allocate(u.Universe_Stars) || !LoadPropsInitDX()) return;
+    if (!tables.Allocate(universe.Universe_Stars) || !LoadPropsInitDX()) return;
     PrecomputeGalaxyConstants();
 
     std::int16_t shown = index;
@@ -113,7 +112,7 @@ void RunGalaxyDisplay(UniverseSettings& universe, std::int16_t index, std::int16
 
     const TourFrame tour{0, shown, kPastEveryControlPoint, 0.0f, true, composite ? kShowComposite : kShowGalaxyType};
     const bool limited = limitFrames == kLimitFrames && frameLimit > 0;
-    const RunContext run = StoredRunContext(u);
+    const RunContext run = StoredRunContext(universe);
     // The display goes on from the level the screen shows.
     std::int32_t blend = displayState.CurrentBlend;
     std::int32_t frames = 0;
