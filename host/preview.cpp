@@ -55,8 +55,8 @@ void RunPreviewLoop(const PreviewTarget& pic) {
     runState.StopRequested = false;
     LoadDisplaySettings(pic, true, 1.0f);
     while (!runState.StopRequested) {
-        LoadUniverseSettings(true);
-        RunUniverse();
+        UniverseInputs inputs = LoadUniverseSettings(true);
+        RunUniverse(inputs);
     }
     TraceEvent("stopped");
     ReleaseDirectX();

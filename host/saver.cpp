@@ -113,8 +113,8 @@ void SaverWindow::DisplayEffects() {
     MouseMoveIgnored = GetSettingString(mouseMove.section, mouseMove.name, mouseMove.defaultText) == "1";
     GalaxyTablesSource tables = SeedNewUserGalaxyTables() ? GalaxyTablesSource::Store : GalaxyTablesSource::Memory;
     while (!runState.StopRequested) {
-        LoadUniverseSettings(false, tables);
-        RunUniverse();
+        UniverseInputs inputs = LoadUniverseSettings(false, tables);
+        RunUniverse(inputs);
         // A seeding the store could not take is tried again after each universe.
         if (tables == GalaxyTablesSource::Memory && !runState.StopRequested && SeedNewUserGalaxyTables()) {
             tables = GalaxyTablesSource::Store;

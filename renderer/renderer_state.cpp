@@ -4,14 +4,12 @@
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/run_state.h"
-#include "renderer/universe/universe_settings.h"
 
 namespace orbweave {
 
 void ResetRendererState() {
     ResetRunState();
     ResetColourTables();
-    ResetUniverseSettings();
     ResetDisplayState();
     ResetDisplaySettings();
 }

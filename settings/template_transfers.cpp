@@ -92,7 +92,6 @@ bool CyclePropsTempToRegArrays(std::string_view file) {
         ok = ok && transaction.Commit();
     }
     TempToUniGalaxies();
-    TraceProc("CyclePropsTempToRegArrays");
     ClearTemplateTextCache();
     return ok;
 }

@@ -87,7 +87,4 @@ bool LoadTemplateForImport(std::string_view file);
 // at the end.
 bool CyclePropsTempToRegArrays(std::string_view file);
 
-// Receives the name of each finished bulk transfer; it does nothing.
-inline void TraceProc(std::string_view) {}
-
 }  // namespace orbweave

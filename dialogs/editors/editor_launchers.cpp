@@ -1,7 +1,6 @@
 #include "dialogs/editors/editor_launchers.h"
 
 #include "dialogs/common/launchers.h"
-#include "dialogs/editors/advanced_dialog.h"
 #include "dialogs/editors/ifs_dialog.h"
 #include "dialogs/editors/levels_dialog.h"
 #include "dialogs/editors/molecule_dialog.h"
@@ -9,7 +8,6 @@
 namespace orbweave {
 
 void InstallEditorLaunchers() {
-    Launchers().advanced = ShowAdvancedSettings;
     Launchers().levels = ShowLevelsEditor;
     Launchers().molecule = ShowMoleculeEditor;
     Launchers().userIfs = ShowUserIfsEditor;

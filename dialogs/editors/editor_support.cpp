@@ -7,6 +7,7 @@
 #include "dialogs/common/control_enabling.h"
 #include "dialogs/common/launchers.h"
 #include "dialogs/common/picture_box_window.h"
+#include "dialogs/common/preview_universe.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
@@ -206,10 +207,11 @@ void EditorPreview::RunDisplay(Form& editor, const EditorParameters& handed) {
     if (props == nullptr) return;
     const auto hueStart = BoxInt16(*props, kUniverseBoxes, kHueStartBox, 0, kHighestHue);
     const auto hueEnd = BoxInt16(*props, kUniverseBoxes, kHueEndBox, 0, kHighestHue);
-    if (hueStart && hueEnd) BuildHueWheels(*hueStart, *hueEnd);
+    if (hueStart && hueEnd) BuildHueWheels(colourTables, UniGalaxies, *hueStart, *hueEnd);
+    UniverseSettings& universe = PreviewUniverseInputs().values;
     const std::int32_t stars =
-        BoxInt32(*props, kUniverseBoxes, kStarCountBox, kFewestStars, kMostStars).value_or(Universe.Universe_Stars);
-    RunGalaxyDisplay(handed.galaxyType, 0, 0, stars, false, 1.0f);
+        BoxInt32(*props, kUniverseBoxes, kStarCountBox, kFewestStars, kMostStars).value_or(universe.Universe_Stars);
+    RunGalaxyDisplay(universe, handed.galaxyType, 0, 0, stars, false, 1.0f);
 }
 
 }  // namespace orbweave

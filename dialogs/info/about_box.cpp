@@ -6,6 +6,7 @@
 #include "core/convert.h"
 #include "dialogs/common/maker.h"
 #include "dialogs/common/picture_box_window.h"
+#include "dialogs/common/preview_universe.h"
 #include "dialogs/info/credits_window.h"
 #include "dialogs/info/info_painting.h"
 #include "platform/forms/control_rows.h"
@@ -102,12 +103,10 @@ const std::array<LabelPair, 11>& LabelPairs() {
 constexpr std::int16_t kTypeFrames = 300;
 constexpr std::int32_t kTourStars = 6000;
 constexpr float kTourScale = 1.3f;
-constexpr std::int16_t kFromStore = -1;
 
 constexpr std::int16_t kCreditStars = 500;
 constexpr float kCreditSpeed = 0.005f;
 constexpr float kCreditScroll = 2.0f;
-
 
 }  // namespace
 
@@ -185,7 +184,7 @@ void AboutBox::RunAboutAnimation() {
     // The user's tables are copied once per About box.
     if (!backupTaken_) TakeBackup();
     LoadFactoryDefaults();
-    BuildHueWheels(kFromStore, kFromStore);
+    BuildStoredHueWheels(colourTables, UniGalaxies);
     BuildHueColorTables();
     running_ = true;
     PictureBoxTarget target(Frm().Get<PictureBox>("picZarv"));
@@ -197,7 +196,7 @@ void AboutBox::RunAboutAnimation() {
         LoadDisplaySettings(target, true, kTourScale);
         const auto& type = UniGalaxies[static_cast<std::size_t>(currentType_)];
         if (currentType_ == 0 || type._UniGalPct >= 1) {
-            RunGalaxyDisplay(currentType_, 1, kTypeFrames, kTourStars, false, 1.0f);
+            RunGalaxyDisplay(PreviewUniverseInputs().values, currentType_, 1, kTypeFrames, kTourStars, false, 1.0f);
             // A display that cannot be set up shows no frame: waiting a frame
             // here still lets OK through.
             if (!runState.StopRequested) WaitFrameDelay();

@@ -14,7 +14,6 @@
 #include <system_error>
 
 #include "dialogs/common/maker.h"
-#include "dialogs/common/props_cycles.h"
 #include "platform/forms/control_rows.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -128,18 +127,6 @@ bool FolderTakesFile(const std::string& fullName) {
     return probe.remove();
 }
 
-// Opens a template into the properties dialog, which stores its advanced
-// values at once: a store that cannot take them says why (another program
-// holds it, or it is read-only) before anything changes.
-TransferResult OpenTemplateIntoDialog(Form& props, std::string_view file) {
-    SettingsTransaction store(kHiveUser);
-    if (!store.CanWrite()) {
-        ShowSettingsWriteFailure();
-        return TransferResult::FailedAndTold();
-    }
-    return CyclePropsTempToArrays(props, file) && store.Commit();
-}
-
 }  // namespace
 
 std::vector<std::string> MountPoints() {
@@ -190,7 +177,7 @@ void FileChooser::Load() {
     form.SetSizable(false);
     const Control& name = form.Get("txtFile");
     form.SetClientSize(kClientWidth, name.Top() + name.Height() + kPixelsBelowName * ScreenTwipsPerPixelY());
-    form.SetCaption(Handed().request.title);
+    form.SetCaption(Handed().title);
     form.SetHelpContextId(kFileChooserHelpContext);
     form.Get("cboFilter").SetVisible(false);
     WireHandlers();
@@ -246,7 +233,7 @@ void FileChooser::LoadFileTypes() {
     Form& form = Frm();
     auto& types = form.Get<ComboBox>("cboTypes");
     auto& filters = form.Get<ComboBox>("cboFilter");
-    const std::string& text = Handed().request.fileTypes;
+    const std::string& text = Handed().fileTypes;
     // Pairs of a description and a pattern, each ended by "|"; a part
     // without its "|" ends the list, so the two combos keep equal indexes.
     std::size_t p = 0;
@@ -333,7 +320,7 @@ void FileChooser::Refuse(std::string_view message) {
 }
 
 void FileChooser::AcceptFile() {
-    const FileChooserRequest& request = Handed().request;
+    const FileChooserRequest& request = Handed();
     const std::string typed = Frm().Get<TextBox>("txtFile").Text();
     std::string fullName = JoinedFileName(folder_, FileSystemName(typed));
     const bool blank = Trimmed(typed).empty();
@@ -351,9 +338,9 @@ void FileChooser::AcceptFile() {
 // be read or saved leaves the current template, the stored folder and the
 // dialog as they were.
 bool FileChooser::Accept(const std::string& fullName) {
-    const FileChooserRequest& request = Handed().request;
-    if (request.act && Handed().transfer) {
-        const TransferResult result = Handed().transfer(fullName);
+    const FileChooserRequest& request = Handed();
+    if (request.act && request.transfer) {
+        const TransferResult result = request.transfer(fullName);
         if (!result.done) {
             if (!result.told) {
                 ShowMessage(request.open ? kTemplateNotReadMessage : kTemplateNotSavedMessage, kMessageTitle,
@@ -364,7 +351,6 @@ bool FileChooser::Accept(const std::string& fullName) {
     }
     accepted_ = true;
     fullFileName_ = fullName;
-    CurrentTemplate().path = fullName;
     SaveSettingValue(kSectionTemplate, kSettingDrive, drive_);
     SaveSettingValue(kSectionTemplate, kSettingFolder, folder_);
     Frm().Unload();
@@ -375,12 +361,9 @@ void FileChooser::cmdDismiss_Click() { Frm().Unload(); }
 
 void FileChooser::cmdHelp_Click() { ShowHelp(ApplicationHelpFile(), kHelpContext, kFileChooserHelpContext); }
 
-std::string ShowTemplateChooser(Form& props, const FileChooserRequest& request) {
+std::string ShowTemplateChooser(const FileChooserRequest& request) {
     FileChooser& chooser = FileChooser::Instance();
-    const bool open = request.open;
-    chooser.FormLet({request, [&props, open](std::string_view file) {
-                         return open ? OpenTemplateIntoDialog(props, file) : CyclePropsArraysToTemp(props, file);
-                     }});
+    chooser.FormLet(request);
     chooser.ShowModal();
     std::string chosen = chooser.Accepted() ? chooser.FullFileName() : std::string();
     FileChooser::Release();

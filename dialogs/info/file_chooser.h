@@ -15,20 +15,6 @@
 
 namespace orbweave {
 
-// What a transfer did: done or not, and, when not, whether it has already
-// told the user why.
-struct TransferResult {
-    // Implicit: a transfer may answer a plain yes or no.
-    TransferResult(bool done) : done(done) {}
-    static TransferResult FailedAndTold() {
-        TransferResult result(false);
-        result.told = true;
-        return result;
-    }
-    bool done;
-    bool told = false;
-};
-
 // A file of the file list: its name as the file system holds it (any bytes,
 // not always UTF-8) and as the list shows it, decoded as Qt decodes file
 // names (a byte that is not UTF-8 shows as U+FFFD).
@@ -37,14 +23,8 @@ struct ListedFile {
     std::string shown;
 };
 
-struct FileChooserParameters {
-    FileChooserRequest request;
-    // With the act flag: loads (open) or saves (save) the template file
-    // named.
-    std::function<TransferResult(std::string_view file)> transfer;
-};
 
-class FileChooser final : public Dialog<FileChooser, FileChooserParameters> {
+class FileChooser final : public Dialog<FileChooser, FileChooserRequest> {
 public:
     FileChooser();
 
@@ -113,6 +93,6 @@ inline constexpr int kFileChooserHelpContext = 500;
 
 // Shows the chooser for the properties dialog `props`: its act path runs the
 // template transfers on it. The chosen file's full path, empty when cancelled.
-std::string ShowTemplateChooser(Form& props, const FileChooserRequest& request);
+std::string ShowTemplateChooser(const FileChooserRequest& request);
 
 }  // namespace orbweave

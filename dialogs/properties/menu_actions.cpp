@@ -8,15 +8,29 @@
 
 #include "dialogs/common/launchers.h"
 #include "dialogs/common/maker.h"
-#include "dialogs/common/props_cycles.h"
+#include "dialogs/properties/advanced_dialog.h"
+#include "dialogs/properties/props_cycles.h"
 #include "host/startup.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/services.h"
+#include "platform/registry/settings.h"
 #include "platform/system/services.h"
 
 namespace orbweave {
 namespace {
+
+// Opens a template into the properties dialog, which stores its advanced
+// values at once: a store that cannot take them says why (another program
+// holds it, or it is read-only) before anything changes.
+TransferResult OpenTemplateIntoDialog(Form& props, std::string_view file) {
+    SettingsTransaction store(kHiveUser);
+    if (!store.CanWrite()) {
+        ShowSettingsWriteFailure();
+        return TransferResult::FailedAndTold();
+    }
+    return CyclePropsTempToArrays(props, file) && store.Commit();
+}
 
 constexpr std::string_view kBackupFileName = "propsave.owv";
 constexpr std::string_view kDataFolderName = "orbweave";
@@ -139,21 +153,27 @@ void HelpMenuAction(Form&, int index) {
     }
 }
 
+std::function<TransferResult(std::string_view file)> TemplateTransfer(Form& props, bool open) {
+    if (!open) return [&props](std::string_view file) { return TransferResult(CyclePropsArraysToTemp(props, file)); };
+    return [&props](std::string_view file) { return OpenTemplateIntoDialog(props, file); };
+}
+
 std::string ShowFileDialog(Form& props, bool open, bool act, std::string_view title, std::string_view fileTypes,
                            std::string_view defaultExtension) {
     const FileChooserRequest request{open, act, std::string(title), std::string(fileTypes),
-                                     std::string(defaultExtension)};
+                                     std::string(defaultExtension), TemplateTransfer(props, open)};
     const auto chooser = Launchers().fileChooser;
-    return chooser ? chooser(props, request) : std::string();
+    const std::string chosen = chooser ? chooser(request) : std::string();
+    // The chosen file becomes the current template, the one Save writes to.
+    if (!chosen.empty()) CurrentTemplate().path = chosen;
+    return chosen;
 }
 
 void ShowSystemDiag() {
     if (const auto show = Launchers().systemDiag) show();
 }
 
-void ShowAdvancedDialog() {
-    if (const auto show = Launchers().advanced) show();
-}
+void ShowAdvancedDialog() { ShowAdvancedSettings(); }
 
 void ShowAboutBox() {
     const std::vector<std::string> lines(kCreditLines.begin(), kCreditLines.end());

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "dialogs/common/launchers.h"
 
 namespace orbweave {
 
@@ -39,6 +42,9 @@ void FileMenuAction(Form& props, int index);
 void HelpMenuAction(Form& props, int index);
 
 // The template chooser, modal; the chosen file's full path, or "" when cancelled.
+// The chooser's transfer for the dialog `props`: opening loads the template
+// into it, saving writes it into the template.
+std::function<TransferResult(std::string_view file)> TemplateTransfer(Form& props, bool open);
 std::string ShowFileDialog(Form& props, bool open, bool act, std::string_view title, std::string_view fileTypes,
                            std::string_view defaultExtension);
 void ShowSystemDiag();

@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "core/convert.h"
-#include "dialogs/common/galaxy_transfers.h"
+#include "dialogs/properties/galaxy_transfers.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/system/services.h"

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "dialogs/common/control_enabling.h"
-#include "dialogs/common/dialog_previews.h"
-#include "dialogs/common/display_options.h"
 #include "dialogs/common/picture_box_window.h"
+#include "dialogs/properties/dialog_previews.h"
+#include "dialogs/properties/display_options.h"
 #include "dialogs/properties/properties_dialog.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"

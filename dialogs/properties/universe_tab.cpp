@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/convert.h"
-#include "dialogs/common/dialog_lists.h"
+#include "dialogs/properties/dialog_lists.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"

@@ -29,8 +29,8 @@ struct DisplayState {
     std::int32_t PitchPixels = 0;  // the back surface's pitch in pixels
     // The work image: PitchPixels x ScreenHeight + 1 colours, rows PitchPixels apart.
     std::vector<std::int32_t> PixelBuffer;
-    // The blend level of the animation's latest frame, for the performance
-    // report; a frame whose level is beyond a whole number keeps the last one.
+    // The blend level of the latest frame presented, for the performance
+    // report; an animation goes on from it.
     std::int32_t CurrentBlend = 0;
     // Seconds spent outside the presentation, blending and presenting; double so
     // that long runs keep adding small frame times.

@@ -214,6 +214,7 @@ void ResetFrameStatistics() {
 }
 
 void BlendBlitSurface(std::int32_t level) {
+    displayState.CurrentBlend = level;
     FrameStatistics& stats = Statistics();
     if (runState.WriteLogEnabled) {
         const double now = NowSeconds();

@@ -9,7 +9,8 @@
 
 namespace orbweave {
 
-// Level 0 copies the work image and clears it.
+// Blends the work image into the screen at `level` and records the level in
+// the display state. Level 0 copies the work image and clears it.
 void BlendBlitSurface(std::int32_t level);
 
 inline constexpr std::int32_t kBlendFactorBase = 720;

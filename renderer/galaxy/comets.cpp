@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/colour_tables.h"
 #include "core/random.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/galaxy/galaxy_constants.h"
@@ -13,7 +14,6 @@
 #include "renderer/galaxy/shapes.h"
 #include "renderer/galaxy/splines.h"
 #include "renderer/galaxy/star_generators.h"
-#include "renderer/universe/universe_settings.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave {

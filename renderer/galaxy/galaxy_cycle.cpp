@@ -16,8 +16,8 @@
 #include "renderer/galaxy/shapes.h"
 #include "renderer/galaxy/star_colours.h"
 #include "renderer/galaxy/star_motion.h"
-#include "renderer/universe/universe_settings.h"
-#include "renderer/universe/universe_steps.h"
+#include "renderer/galaxy/star_rebirth.h"
+#include "renderer/galaxy/transition_blend.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave {
@@ -32,6 +32,7 @@ constexpr double kPullSoftening = static_cast<double>(1e-9f);
 GravityPull Pull(const UniGalaxy& t) { return {t.Run_ForceK, kPullSoftening}; }
 
 struct StarPass {
+    const RunContext& run;
     GalaxyTable& galaxies;
     StarTable& stars;
     GalaxyPathTables& paths;
@@ -88,7 +89,7 @@ struct StarPass {
         const double k = frames != 0 ? std::nearbyint(elapsed * kNovaRampSteps / frames) : 0.0;
         const auto entry = static_cast<std::size_t>(std::clamp(k, 0.0, static_cast<double>(kHueRampEntries - 1)));
         PlotNovaStar(p->u, p->v, p->depth, stars.NovaCountdown[i], stars.EventFrames[i], stars.EventExt[i],
-                     colourTables.TypeHueRamps[stars.StarMember[i]][entry]);
+                     run.colours.TypeHueRamps[stars.StarMember[i]][entry]);
     }
 
     void Pulsar(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
@@ -112,7 +113,7 @@ struct StarPass {
             const std::int16_t g = stars.StarGalaxy[i];
             const std::int16_t member = stars.StarMember[i];
             if (g < 0 || g >= galaxyCount || !IsGalaxyType(member)) continue;
-            const UniGalaxy& t = UniGalaxies[member];
+            const UniGalaxy& t = run.types[member];
             if (stars.NewCountdown[i] > 0) {
                 NewStar(i, t, g);
             } else if (stars.NovaCountdown[i] > 0) {
@@ -134,14 +135,13 @@ std::int16_t RandomGalaxy(std::int32_t galaxyCount) {
 // Which galaxy a reborn star joins: during a visit most go to the visited
 // galaxy (on its first control point partly still to the one being left),
 // the rest and every star of the closing leg to a random galaxy.
-std::int16_t GalaxyForRebirth(const TourFrame& tour, double mix, std::int32_t galaxyCount) {
-    const double share = Universe.Universe_NewPctStEx;
+std::int16_t GalaxyForRebirth(const UniverseSettings& u, const TourFrame& tour, double mix, std::int32_t galaxyCount) {
+    const double share = u.Universe_NewPctStEx;
     if (!tour.tourActive) return RandomGalaxy(galaxyCount);
     std::int16_t chosen = 0;
     if (RandomFraction() < share) {
         chosen = tour.tourGalaxy;
-        if (tour.tourStep <= Universe.Universe_GPCtrl && tour.tourStep == 1 && tour.tourGalaxy > 0 &&
-            RandomFraction() < mix) {
+        if (tour.tourStep <= u.Universe_GPCtrl && tour.tourStep == 1 && tour.tourGalaxy > 0 && RandomFraction() < mix) {
             chosen = static_cast<std::int16_t>(tour.tourGalaxy - 1);
         }
     } else {
@@ -163,7 +163,7 @@ void RecycleStars(StarPass& pass, const TourFrame& tour, std::int16_t newRate, d
         if (pass.stars.NewCountdown[s] != 0 || pass.stars.NovaCountdown[s] != 0 || pass.stars.PulsarCountdown[s] != 0) {
             continue;
         }
-        const std::int16_t g = GalaxyForRebirth(tour, mix, galaxyCount);
+        const std::int16_t g = GalaxyForRebirth(pass.run.universe, tour, mix, galaxyCount);
         pass.stars.StarGalaxy[s] = g;
         pass.Respawn(s, g);
     }
@@ -181,9 +181,9 @@ void RunComets(GalaxyTable& galaxies, CometTable& comets, GalaxyPathTables& path
 }
 
 // Each type's comet ramp slides one hue whenever its phase passes 1.
-void SlideCometHues() {
+void SlideCometHues(const RunContext& run) {
     for (int type = 0; type < kGalaxyTypeCount; ++type) {
-        UniGalaxy& t = UniGalaxies[type];
+        UniGalaxy& t = run.types[type];
         t.Run_CometHuePhase = Single(static_cast<double>(t.Run_CometHuePhase) + t.Galaxy_HWC_Inc);
         if (!(t.Run_CometHuePhase > kFullCometPhase)) continue;
         t.Run_CometHuePhase = 0;
@@ -193,26 +193,23 @@ void SlideCometHues() {
             t.Run_CometHueStart = static_cast<std::int16_t>(t.Run_CometHueStart - kCometHueWrap);
             t.Run_CometHueEnd = static_cast<std::int16_t>(t.Run_CometHueEnd - kCometHueWrap);
         }
-        BuildHueRamp(colourTables.TypeHueRamps[type], t.Run_CometHueStart, t.Run_CometHueEnd, true);
+        BuildHueRamp(run.colours.TypeHueRamps[type], t.Run_CometHueStart, t.Run_CometHueEnd, true);
     }
 }
 
 }  // namespace
 
-std::int32_t CycleGalaxyStars(GalaxyTable& galaxies, StarTable& stars, CometTable& comets, GalaxyPathTables& paths,
-                              const TourFrame& tour, std::int32_t lastBlend) {
-    float mix = 0;
-    float blend = 0;
-    const std::int16_t newRate = GetTransitionBlend(galaxies.GalType, mix, blend, tour.tourGalaxy, tour.tourStep,
-                                                    tour.tourPhase, tour.tourActive, tour.show);
+std::int32_t CycleGalaxyStars(const RunContext& run, GalaxyTable& galaxies, StarTable& stars, CometTable& comets,
+                              GalaxyPathTables& paths, const TourFrame& tour, std::int32_t lastBlend) {
+    const TransitionBlend blend = GetTransitionBlend(run, galaxies.GalType, tour);
 
-    StarPass pass{galaxies, stars, paths, tour.show};
+    StarPass pass{run, galaxies, stars, paths, tour.show};
     pass.Run();
-    if (Universe.Universe_GravForce == 0) RunComets(galaxies, comets, paths, tour);
-    RecycleStars(pass, tour, newRate, mix);
-    SlideCometHues();
-    CycleStarHues(stars.StarMember, stars.StarColor, stars.StarHue);
-    return ToInt32(blend).value_or(lastBlend);
+    if (run.universe.Universe_GravForce == 0) RunComets(galaxies, comets, paths, tour);
+    RecycleStars(pass, tour, blend.newRate, blend.mix);
+    SlideCometHues(run);
+    CycleStarHues(run, stars.StarMember, stars.StarColor, stars.StarHue);
+    return ToInt32(blend.level).value_or(lastBlend);
 }
 
 }  // namespace orbweave

@@ -20,10 +20,7 @@
 #include "renderer/galaxy/path_tables.h"
 #include "renderer/galaxy/star_colours.h"
 #include "renderer/galaxy/star_generators.h"
-#include "renderer/universe/tour.h"
-#include "renderer/universe/type_state.h"
-#include "renderer/universe/universe_run.h"
-#include "renderer/universe/universe_settings.h"
+#include "renderer/galaxy/type_state.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave {
@@ -32,7 +29,6 @@ namespace {
 constexpr std::int16_t kLimitFrames = 1;
 // The single-galaxy display is always past the tour's approach points.
 constexpr std::int16_t kPastEveryControlPoint = 32000;
-constexpr std::int16_t kCompositeFlag = -1;
 
 // The tables of one galaxy display.
 struct DisplayTables {
@@ -72,31 +68,29 @@ std::int32_t StarsFor(std::int32_t starCount, float scale) {
     return std::max(1, ToInt32(static_cast<double>(starCount) * scale).value_or(1));
 }
 
+}  // namespace
+
 void PrepareDialogPreview(const DrawingTarget& pic, const DisplayChoices& display, std::optional<PreviewHues> hues) {
     LoadDisplaySettings(pic, false, 1.0f, display);
     BuildHueColorTables();
-    if (hues) BuildHueWheels(hues->start, hues->end);
+    if (hues) BuildHueWheels(colourTables, UniGalaxies, hues->start, hues->end);
 }
 
-}  // namespace
-
-void RunGalaxyDisplay(std::int16_t index, std::int16_t limitFrames, std::int32_t frameLimit, std::int32_t starCount,
-                      bool composite, float scale) {
+void RunGalaxyDisplay(UniverseSettings& universe, std::int16_t index, std::int16_t limitFrames, std::int32_t frameLimit,
+                      std::int32_t starCount, bool composite, float scale) {
     if (composite ? !IsCompGalaxy(index) : !IsGalaxyType(index)) return;
     const AnimationGuard guard;
     if (!guard.Entered()) return;
-    UniverseSettings& u = Universe;
-    u.Universe_Stars = StarsFor(starCount, scale);
-    u.Universe_Galaxy = 1;
-    u.Universe_NewPctStEx = 0;
+    universe.Universe_Stars = StarsFor(starCount, scale);
+    universe.Universe_Galaxy = 1;
+    universe.Universe_NewPctStEx = 0;
 
     DisplayTables tables;
-    if (!tables.Allocate(u.Universe_Stars) || !LoadPropsInitDX()) return;
+    if (!tables.Allocate(universe.Universe_Stars) || !LoadPropsInitDX()) return;
     PrecomputeGalaxyConstants();
 
     std::int16_t shown = index;
     if (composite) {
-        UniGalaxies[kGalaxyTypeCount + index].Run_IsComposite = kCompositeFlag;
         shown = MajorMember(index);
         tables.galaxies.GalType[0] = static_cast<std::int16_t>(kGalaxyTypeCount + index);
     } else {
@@ -118,13 +112,15 @@ void RunGalaxyDisplay(std::int16_t index, std::int16_t limitFrames, std::int32_t
 
     const TourFrame tour{0, shown, kPastEveryControlPoint, 0.0f, true, composite ? kShowComposite : kShowGalaxyType};
     const bool limited = limitFrames == kLimitFrames && frameLimit > 0;
+    const RunContext run = StoredRunContext(universe);
+    // The display goes on from the level the screen shows.
+    std::int32_t blend = displayState.CurrentBlend;
     std::int32_t frames = 0;
     while (true) {
         AdvanceGalaxyAngles();
         runState.FrameStartTick = TickCount();
-        displayState.CurrentBlend =
-            CycleGalaxyStars(tables.galaxies, stars, tables.comets, tables.paths, tour, displayState.CurrentBlend);
-        BlendBlitSurface(displayState.CurrentBlend);
+        blend = CycleGalaxyStars(run, tables.galaxies, stars, tables.comets, tables.paths, tour, blend);
+        BlendBlitSurface(blend);
         AdvanceNebulaPaths(tables.paths, 1, shown, {});
         // The About box steps through the types without touching the stop flag.
         if (limited && ++frames == frameLimit) return;
@@ -132,21 +128,12 @@ void RunGalaxyDisplay(std::int16_t index, std::int16_t limitFrames, std::int32_t
     }
 }
 
-void PreviewGalaxy(const DrawingTarget& pic, const DisplayChoices& display, std::int16_t index, bool composite,
-                   std::int32_t starCount, std::optional<PreviewHues> hues) {
+void PreviewGalaxy(const DrawingTarget& pic, const DisplayChoices& display, UniverseSettings& universe,
+                   std::int16_t index, bool composite, std::int32_t starCount, std::optional<PreviewHues> hues) {
     // A running animation keeps its geometry and colours.
     if (AnimationRunning() || (composite ? !IsCompGalaxy(index) : !IsGalaxyType(index))) return;
     PrepareDialogPreview(pic, display, hues);
-    RunGalaxyDisplay(index, 0, 0, starCount, composite, 1.0f);
-}
-
-void PreviewUniverse(const DrawingTarget& pic, const DisplayChoices& display, const UniverseSettings& settings,
-                     std::optional<std::string_view> tour, std::optional<PreviewHues> hues) {
-    if (AnimationRunning()) return;
-    PrepareDialogPreview(pic, display, hues);
-    Universe = settings;
-    if (tour) ParseTourSequence(*tour);
-    RunUniverse();
+    RunGalaxyDisplay(universe, index, 0, 0, starCount, composite, 1.0f);
 }
 
 }  // namespace orbweave

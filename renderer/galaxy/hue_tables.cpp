@@ -74,6 +74,15 @@ void BuildHueColorTables() {
     }
 }
 
+void BuildHueWheels(ColourTables& colours, const std::array<UniGalaxy, kUniGalaxySlots>& types, std::int16_t hueStart,
+                    std::int16_t hueEnd) {
+    BuildHueRamp(colours.UniverseHueRamp, hueStart, hueEnd, true);
+    for (int t = 0; t < kGalaxyTypeCount; ++t) {
+        const UniGalaxy& g = types[static_cast<std::size_t>(t)];
+        BuildHueRamp(colours.TypeHueRamps[static_cast<std::size_t>(t)], g.Galaxy_HWC_Start, g.Galaxy_HWC_End, true);
+    }
+}
+
 std::int16_t WholeHue(double hue) {
     if (!std::isfinite(hue)) return 0;
     double h = std::fmod(std::nearbyint(hue), static_cast<double>(kHueCount));

@@ -5,12 +5,20 @@
 
 #include <cstdint>
 
+#include <array>
+
 #include "core/colour_tables.h"
+#include "settings/galaxy_tables.h"
 
 namespace orbweave {
 
 // Rebuilds the wheels of types 0..49 for the current DisplayBpp.
 void BuildHueColorTables();
+
+// Builds the universe ramp from hueStart towards hueEnd into `colours`, and
+// the ramp of each type 0..49 from its comet hues.
+void BuildHueWheels(ColourTables& colours, const std::array<UniGalaxy, kUniGalaxySlots>& types, std::int16_t hueStart,
+                    std::int16_t hueEnd);
 
 // A hue computed from a star's state, rounded (halves to even) and brought
 // into 0..359. Large colour multipliers make hues far beyond one turn, so the

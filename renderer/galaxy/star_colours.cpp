@@ -8,7 +8,6 @@
 #include "renderer/galaxy/galaxy_constants.h"
 #include "renderer/galaxy/hue_tables.h"
 #include "renderer/galaxy/precision.h"
-#include "renderer/universe/universe_settings.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave {
@@ -25,16 +24,17 @@ std::int32_t ScaledColour(std::int32_t colour, float factor) { return ToInt32(Sc
 
 }  // namespace
 
-void CycleStarHues(std::span<const std::int16_t> types, std::span<std::int32_t> colors, std::span<float> hues) {
+void CycleStarHues(const RunContext& run, std::span<const std::int16_t> types, std::span<std::int32_t> colors,
+                   std::span<float> hues) {
     const std::size_t stars = std::min(
-        {types.size(), colors.size(), hues.size(), static_cast<std::size_t>(std::max(Universe.Universe_Stars, 0))});
+        {types.size(), colors.size(), hues.size(), static_cast<std::size_t>(std::max(run.universe.Universe_Stars, 0))});
     for (std::size_t i = 0; i < stars; ++i) {
         const std::int16_t t = types[i];
-        if (!IsGalaxyType(t) || UniGalaxies[t].Run_HueCycles == 0) continue;
-        double hue = static_cast<double>(hues[i]) + UniGalaxies[t].Galaxy_HWheelInc;
+        if (!IsGalaxyType(t) || run.types[t].Run_HueCycles == 0) continue;
+        double hue = static_cast<double>(hues[i]) + run.types[t].Galaxy_HWheelInc;
         if (hue >= kHueCount) hue -= kHueCount;
         hues[i] = Single(hue);
-        colors[i] = colourTables.HueColorTable[t][WholeHue(hues[i])];
+        colors[i] = run.colours.HueColorTable[t][WholeHue(hues[i])];
     }
 }
 

@@ -7,12 +7,15 @@
 #include <cstdint>
 #include <span>
 
+#include "renderer/galaxy/run_context.h"
+
 namespace orbweave {
 
 // One frame of hue cycling for the stars of hue-cycling types: each hue
 // advances by its type's wheel increment and the colour follows. Walks the
-// first Universe_Stars stars (fewer when the arrays are shorter).
-void CycleStarHues(std::span<const std::int16_t> types, std::span<std::int32_t> colors, std::span<float> hues);
+// first Universe_Stars stars of the run (fewer when the arrays are shorter).
+void CycleStarHues(const RunContext& run, std::span<const std::int16_t> types, std::span<std::int32_t> colors,
+                   std::span<float> hues);
 
 // Rebuilds the new-star ramps of types 0..49, clamping Galaxy_NewFrames to
 // 0..99 in the record: entry 0 the pure end hue, entry n white.

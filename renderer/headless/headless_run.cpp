@@ -139,13 +139,13 @@ bool RunHeadless(const RunOptions& options, RunTimes* times) {
     const bool universe = options.scene == Scene::Universe;
     runState.RunMode = universe ? kRunModeSaver : kRunModeDialog;
     LoadDisplaySettings(WindowTarget(window, options.width, options.height), false, 1.0f);
-    LoadUniverseSettings(false);
+    UniverseInputs inputs = LoadUniverseSettings(false);
     SeedRandomTable(options.seed);
     const Clock::time_point started = Clock::now();
     if (universe) {
-        RunUniverse();
+        RunUniverse(inputs);
     } else {
-        RunGalaxyDisplay(static_cast<std::int16_t>(options.index), 0, 0, options.stars,
+        RunGalaxyDisplay(inputs.values, static_cast<std::int16_t>(options.index), 0, 0, options.stars,
                          options.scene == Scene::Composite, 1.0f);
     }
     const bool ran = frames > 0;

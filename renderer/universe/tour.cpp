@@ -6,13 +6,11 @@
 
 namespace orbweave {
 
-TourList tourList;
-
 namespace {
 
 constexpr double kLastGalaxyNumber = 66.0;
 
-void TakeToken(std::string_view token) {
+void TakeToken(TourList& tourList, std::string_view token) {
     if (tourList.TourCount >= kTourCapacity) return;
     const auto value = TextToDouble(token);
     if (!value || *value <= 0.0 || *value > kLastGalaxyNumber) return;
@@ -25,16 +23,17 @@ void TakeToken(std::string_view token) {
 
 }  // namespace
 
-void ParseTourSequence(std::string_view text) {
-    tourList.TourCount = 0;
+TourList ParseTourSequence(std::string_view text) {
+    TourList tourList;
     const std::string trimmed = Trim(text);
     std::string_view rest(trimmed);
     while (!rest.empty()) {
         const std::size_t blank = rest.find(' ');
-        TakeToken(rest.substr(0, blank));
+        TakeToken(tourList, rest.substr(0, blank));
         if (blank == std::string_view::npos) break;
         rest.remove_prefix(blank + 1);
     }
+    return tourList;
 }
 
 }  // namespace orbweave

@@ -18,11 +18,9 @@ struct TourList {
     bool operator==(const TourList&) const = default;
 };
 
-extern TourList tourList;
-
-// Fills the tour list from the text. Numbers name galaxies from 1 (51..66
+// The tour list of the text. Numbers name galaxies from 1 (51..66
 // the composites); a token that is not a number, or that does not round to
 // 1..66, is ignored, and numbers after the hundredth are dropped.
-void ParseTourSequence(std::string_view text);
+TourList ParseTourSequence(std::string_view text);
 
 }  // namespace orbweave

@@ -24,8 +24,9 @@
 #include "renderer/galaxy/star_colours.h"
 #include "renderer/galaxy/star_generators.h"
 #include "renderer/galaxy/star_motion.h"
+#include "renderer/galaxy/star_rebirth.h"
+#include "renderer/galaxy/type_state.h"
 #include "renderer/universe/tour.h"
-#include "renderer/universe/type_state.h"
 #include "renderer/universe/universe_run.h"
 #include "renderer/universe/universe_settings.h"
 #include "renderer/universe/universe_steps.h"
@@ -142,8 +143,7 @@ std::int16_t WeightedSlot(const CreationTables& c) {
 
 // The tour list names the first galaxies' slots. A composite named there
 // counts as a composite even with percent 0; one without members is ignored.
-void ApplyTourList(GalaxyTable& galaxies) {
-    const UniverseSettings& u = Universe;
+void ApplyTourList(const UniverseSettings& u, const TourList& tourList, GalaxyTable& galaxies) {
     if (!u.Universe_Tour || u.Universe_GVisit || tourList.TourCount < 1) return;
     const std::int32_t listed = std::min<std::int32_t>(tourList.TourCount, galaxies.Count());
     for (std::int32_t g = 0; g < listed; ++g) {
@@ -157,12 +157,12 @@ void ApplyTourList(GalaxyTable& galaxies) {
     }
 }
 
-void ChooseGalaxies(UniverseTables& tables, CreationTables& c) {
+void ChooseGalaxies(const UniverseSettings& u, const TourList& tour, UniverseTables& tables, CreationTables& c) {
     GalaxyTable& galaxies = tables.galaxies;
     const std::int32_t stars = tables.stars.Count();
     std::int16_t cursor = 0;
     for (std::int32_t g = 0; g < galaxies.Count(); ++g) {
-        galaxies.GalType[g] = Universe.Universe_GVisit ? NextSlotInTurn(c, cursor) : WeightedSlot(c);
+        galaxies.GalType[g] = u.Universe_GVisit ? NextSlotInTurn(c, cursor) : WeightedSlot(c);
         // Each galaxy rides on a random star of the cloud.
         const std::int32_t i = RandomIndex(stars);
         if (i >= stars) continue;
@@ -173,7 +173,7 @@ void ChooseGalaxies(UniverseTables& tables, CreationTables& c) {
         c.GalDriftY[g] = c.CloudVY[i];
         c.GalDriftZ[g] = c.CloudVZ[i];
     }
-    ApplyTourList(galaxies);
+    ApplyTourList(u, tour, galaxies);
 }
 
 // A star's place in a random galaxy, of one of that galaxy's types.
@@ -192,6 +192,7 @@ void DrawAt(double x, double y, double depth, std::int32_t colour) {
 }
 
 struct CreationFrame {
+    const UniverseSettings& u;
     UniverseTables& tables;
     CreationTables& c;
     std::int16_t f;
@@ -202,7 +203,7 @@ struct CreationFrame {
     void InCloud(std::int32_t i) const {
         c.CloudCounter[i] = static_cast<std::int16_t>(c.CloudCounter[i] + 1);
         const double r = RandomFraction();
-        if (r >= Universe.Universe_Persist && f >= leaveThreshold) {
+        if (r >= u.Universe_Persist && f >= leaveThreshold) {
             c.CloudState[i] = kLeaving;
             c.CloudCounter[i] = 0;
             return;
@@ -210,7 +211,7 @@ struct CreationFrame {
         c.CloudX[i] += c.CloudVX[i];
         c.CloudY[i] += c.CloudVY[i];
         c.CloudZ[i] += c.CloudVZ[i];
-        const double depth = static_cast<double>(Universe.Universe_DstCen) + c.CloudZ[i];
+        const double depth = static_cast<double>(u.Universe_DstCen) + c.CloudZ[i];
         if (depth > 0) DrawAt(c.CloudX[i], c.CloudY[i], depth, cloudColour);
     }
 
@@ -255,7 +256,7 @@ struct CreationFrame {
     }
 };
 
-void DriftGalaxies(GalaxyTable& galaxies, CreationTables& c, double damping) {
+void DriftGalaxies(const UniverseSettings& u, GalaxyTable& galaxies, CreationTables& c, double damping) {
     for (std::int32_t g = 0; g < galaxies.Count(); ++g) {
         galaxies.GalX[g] += c.GalDriftX[g];
         galaxies.GalY[g] += c.GalDriftY[g];
@@ -265,7 +266,7 @@ void DriftGalaxies(GalaxyTable& galaxies, CreationTables& c, double damping) {
         c.GalDriftZ[g] = Single(c.GalDriftZ[g] * damping);
         c.GalDispX[g] = galaxies.GalX[g];
         c.GalDispY[g] = galaxies.GalY[g];
-        c.GalDispZ[g] = Single(static_cast<double>(Universe.Universe_DstCen) + galaxies.GalZ[g]);
+        c.GalDispZ[g] = Single(static_cast<double>(u.Universe_DstCen) + galaxies.GalZ[g]);
     }
 }
 
@@ -278,29 +279,29 @@ void DampAmbient(AmbientTable& ambient, double damping) {
 }
 
 // The creation frames; false when the pacing reported a stop.
-bool RunCreationFrames(UniverseTables& tables, CreationTables& c, float& expandSpeed, float& universeExtent,
-                       std::int16_t profile) {
-    const UniverseSettings& u = Universe;
+bool RunCreationFrames(const RunContext& run, UniverseTables& tables, CreationTables& c, float& expandSpeed,
+                       float& universeExtent, std::int16_t profile, std::int32_t& blend) {
+    const UniverseSettings& u = run.universe;
     const std::int16_t steps = std::max<std::int16_t>(u.Universe_ESteps, 1);
     const auto leaveThreshold = ToInt16(steps * 0.25).value_or(0);
     float damping = u.Universe_Damping;
     const CameraPosition camera{0, 0, Single(-static_cast<double>(u.Universe_DstCen))};
     for (std::int16_t f = 0; f < steps; ++f) {
         runState.FrameStartTick = TickCount();
-        displayState.CurrentBlend =
+        blend =
             ToInt32((static_cast<double>(u.DX_BlendUniTravel) - u.DX_BlendUniBurst) * f / steps + u.DX_BlendUniBurst)
-                .value_or(displayState.CurrentBlend);
-        DriftGalaxies(tables.galaxies, c, damping);
+                .value_or(blend);
+        DriftGalaxies(u, tables.galaxies, c, damping);
         AdvanceGalaxyAngles();
         const int ramp = std::clamp(ToInt32(f * (80.0 / steps)).value_or(0), 0, kLastRampEntry);
-        CreationFrame{tables, c, f, leaveThreshold, colourTables.UniverseHueRamp[static_cast<std::size_t>(ramp)],
+        CreationFrame{u,      tables, c, f, leaveThreshold, run.colours.UniverseHueRamp[static_cast<std::size_t>(ramp)],
                       damping}
             .Run();
-        CycleStarHues(tables.stars.StarMember, tables.stars.StarColor, tables.stars.StarHue);
+        CycleStarHues(run, tables.stars.StarMember, tables.stars.StarColor, tables.stars.StarHue);
         universeExtent = Single(static_cast<double>(universeExtent) + expandSpeed);
-        CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
+        CycleUniverseStars(run, tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
                            kAmbientCreation, profile);
-        BlendBlitSurface(displayState.CurrentBlend);
+        BlendBlitSurface(blend);
         if (damping > 0) DampAmbient(tables.ambient, damping);
         expandSpeed = Single(static_cast<double>(expandSpeed) * damping);
         AdvanceNebulaPaths(tables.paths, tables.galaxies.Count(), -1, tables.galaxies.GalType);
@@ -317,8 +318,8 @@ bool RunCreationFrames(UniverseTables& tables, CreationTables& c, float& expandS
 
 }  // namespace
 
-void GenerateStarWithVelocity(float& x, float& y, float& z, float& vx, float& vy, float& vz, std::int16_t type,
-                              float speed, float factor, std::int16_t mode, StartCloudPaths& cloud,
+void GenerateStarWithVelocity(const UniverseSettings& u, float& x, float& y, float& z, float& vx, float& vy, float& vz,
+                              std::int16_t type, float speed, float factor, std::int16_t mode, StartCloudPaths& cloud,
                               GalaxyPathTables& paths) {
     if (!IsGalaxyType(type)) return;
     const UniGalaxy& t = UniGalaxies[type];
@@ -341,7 +342,7 @@ void GenerateStarWithVelocity(float& x, float& y, float& z, float& vx, float& vy
     }
     // The shape is brought to the radius of the universe's expansion.
     if (t.Run_Radius != 0) {
-        const double scale = static_cast<double>(Universe.Universe_Expand) / t.Run_Radius;
+        const double scale = static_cast<double>(u.Universe_Expand) / t.Run_Radius;
         x = Single(x * scale);
         y = Single(y * scale);
         z = Single(z * scale);
@@ -382,11 +383,11 @@ void GenerateStarWithVelocity(float& x, float& y, float& z, float& vx, float& vy
     }
 }
 
-void CycleUniverseStars(AmbientTable& ambient, StartCloudPaths& cloud, GalaxyPathTables& paths,
+void CycleUniverseStars(const RunContext& run, AmbientTable& ambient, StartCloudPaths& cloud, GalaxyPathTables& paths,
                         const CameraPosition& camera, float universeExtent, float expandSpeed, std::int16_t phase,
                         std::int16_t profile) {
     if (phase != kAmbientCreation && phase != kAmbientTour) return;
-    const UniverseSettings& u = Universe;
+    const UniverseSettings& u = run.universe;
     // A universe that does not expand has no edge to fly out from.
     const bool expanding = phase == kAmbientCreation && universeExtent != 0;
     const float factor = expanding ? Single(static_cast<double>(expandSpeed) / universeExtent) : 0.0f;
@@ -398,7 +399,7 @@ void CycleUniverseStars(AmbientTable& ambient, StartCloudPaths& cloud, GalaxyPat
             ambient.AmbFrames[i] = static_cast<std::int16_t>(ambient.AmbFrames[i] - 1);
         }
         if (RandomFraction() >= u.Universe_AmPers && ambient.AmbFrames[i] < 1) {
-            GenerateStarWithVelocity(ambient.AmbX[i], ambient.AmbY[i], ambient.AmbZ[i], ambient.AmbVX[i],
+            GenerateStarWithVelocity(u, ambient.AmbX[i], ambient.AmbY[i], ambient.AmbZ[i], ambient.AmbVX[i],
                                      ambient.AmbVY[i], ambient.AmbVZ[i], profile, universeExtent, factor, mode, cloud,
                                      paths);
             ambient.AmbFrames[i] = u.Universe_AmFrames;
@@ -423,7 +424,7 @@ void CycleUniverseStars(AmbientTable& ambient, StartCloudPaths& cloud, GalaxyPat
         if (ambient.AmbFrames[i] == 0) {
             if (ambient.AmbAge[i] < kHueRampLength) {
                 const int entry = std::clamp(ToInt32(ambient.AmbAge[i]).value_or(0), 0, kLastRampEntry);
-                PlotPixel(px, py, colourTables.UniverseHueRamp[static_cast<std::size_t>(entry)]);
+                PlotPixel(px, py, run.colours.UniverseHueRamp[static_cast<std::size_t>(entry)]);
             }
         } else {
             PlotNewStar(px, py, Single(depth), ambient.AmbFrames[i], u.Universe_AmFrames, u.Universe_AmMaxExt,
@@ -432,7 +433,9 @@ void CycleUniverseStars(AmbientTable& ambient, StartCloudPaths& cloud, GalaxyPat
     }
 }
 
-void RunUniverseCreation(UniverseTables& tables, float& expandSpeed, float& universeExtent, std::int16_t profile) {
+void RunUniverseCreation(const RunContext& run, const TourList& tour, UniverseTables& tables, float& expandSpeed,
+                         float& universeExtent, std::int16_t profile, std::int32_t& blend) {
+    const UniverseSettings& u = run.universe;
     if (!IsGalaxyType(profile)) profile = 0;
     const std::int32_t starCount = tables.stars.Count();
     const auto galaxyCount = static_cast<std::int16_t>(tables.galaxies.Count());
@@ -449,22 +452,22 @@ void RunUniverseCreation(UniverseTables& tables, float& expandSpeed, float& univ
     InitGalaxyTypeTables(tables.paths, galaxyCount, profile, -1, {});
     BuildCloudShape(tables.cloud, profile);
     for (std::int32_t i = 0; i < starCount; ++i) {
-        GenerateStarWithVelocity(c.CloudX[i], c.CloudY[i], c.CloudZ[i], c.CloudVX[i], c.CloudVY[i], c.CloudVZ[i],
+        GenerateStarWithVelocity(u, c.CloudX[i], c.CloudY[i], c.CloudZ[i], c.CloudVX[i], c.CloudVY[i], c.CloudVZ[i],
                                  profile, expandSpeed, 0, kBurstFromCentre, tables.cloud, tables.paths);
     }
     AmbientTable& ambient = tables.ambient;
     for (std::int32_t i = 0; i < ambient.Count(); ++i) {
         ambient.AmbAge[i] = 0;
         ambient.AmbFrames[i] = 0;
-        GenerateStarWithVelocity(ambient.AmbX[i], ambient.AmbY[i], ambient.AmbZ[i], ambient.AmbVX[i], ambient.AmbVY[i],
-                                 ambient.AmbVZ[i], profile, expandSpeed, 0, kBurstFromCentre, tables.cloud,
-                                 tables.paths);
+        GenerateStarWithVelocity(u, ambient.AmbX[i], ambient.AmbY[i], ambient.AmbZ[i], ambient.AmbVX[i],
+                                 ambient.AmbVY[i], ambient.AmbVZ[i], profile, expandSpeed, 0, kBurstFromCentre,
+                                 tables.cloud, tables.paths);
     }
     WeighSlots(c);
-    ChooseGalaxies(tables, c);
+    ChooseGalaxies(u, tour, tables, c);
     InitGalaxyTypeTables(tables.paths, galaxyCount, -1, -1, tables.galaxies.GalType);
 
-    if (!RunCreationFrames(tables, c, expandSpeed, universeExtent, profile)) return;
+    if (!RunCreationFrames(run, tables, c, expandSpeed, universeExtent, profile, blend)) return;
 
     std::fill(ambient.AmbVX.begin(), ambient.AmbVX.end(), 0.0f);
     std::fill(ambient.AmbVY.begin(), ambient.AmbVY.end(), 0.0f);

@@ -7,7 +7,9 @@
 
 #include <cstdint>
 
+#include "renderer/galaxy/run_context.h"
 #include "renderer/galaxy/star_tables.h"
+#include "renderer/universe/tour.h"
 
 namespace orbweave {
 
@@ -27,23 +29,25 @@ inline constexpr std::int16_t kAmbientCreation = 0;
 inline constexpr std::int16_t kAmbientTour = 1;
 
 // Chooses each galaxy's type, bursts the stars, galaxies and ambient stars
-// out of the centre and runs the creation frames. expandSpeed is damped and
-// summed into universeExtent. Returns early when the frame pacing reports a
-// stop; StopRequested is then set.
-void RunUniverseCreation(UniverseTables& tables, float& expandSpeed, float& universeExtent, std::int16_t profile);
+// out of the centre and runs the creation frames, the galaxies listed in
+// `tour` first. expandSpeed is damped and summed into universeExtent; `blend`
+// is each frame's blend level (kept when a level is not a whole number).
+// Returns early when the frame pacing reports a stop; StopRequested is then set.
+void RunUniverseCreation(const RunContext& run, const TourList& tour, UniverseTables& tables, float& expandSpeed,
+                         float& universeExtent, std::int16_t profile, std::int32_t& blend);
 
 // One star of a start cloud of galaxy type `type`: a point of the type's
-// shape brought to the radius of the universe's expansion, and a velocity
-// along it turned by the type's first level tilt.
-void GenerateStarWithVelocity(float& x, float& y, float& z, float& vx, float& vy, float& vz, std::int16_t type,
-                              float speed, float factor, std::int16_t mode, StartCloudPaths& cloud,
+// shape brought to the radius of the universe's expansion (u.Universe_Expand),
+// and a velocity along it turned by the type's first level tilt.
+void GenerateStarWithVelocity(const UniverseSettings& u, float& x, float& y, float& z, float& vx, float& vy, float& vz,
+                              std::int16_t type, float speed, float factor, std::int16_t mode, StartCloudPaths& cloud,
                               GalaxyPathTables& paths);
 
 // One frame of the ambient stars seen from `camera`. During creation they
 // fly outward with the universe; on the tour they stand still. A star is
 // reborn at the universe's edge with a white flash, then glows through the
 // universe ramp as it ages, and is invisible from age 80.
-void CycleUniverseStars(AmbientTable& ambient, StartCloudPaths& cloud, GalaxyPathTables& paths,
+void CycleUniverseStars(const RunContext& run, AmbientTable& ambient, StartCloudPaths& cloud, GalaxyPathTables& paths,
                         const CameraPosition& camera, float universeExtent, float expandSpeed, std::int16_t phase,
                         std::int16_t profile);
 

@@ -14,14 +14,14 @@
 #include "renderer/galaxy/comets.h"
 #include "renderer/galaxy/galaxy_constants.h"
 #include "renderer/galaxy/galaxy_cycle.h"
+#include "renderer/galaxy/galaxy_display.h"
 #include "renderer/galaxy/path_tables.h"
 #include "renderer/galaxy/precision.h"
 #include "renderer/galaxy/splines.h"
 #include "renderer/galaxy/star_colours.h"
 #include "renderer/galaxy/star_generators.h"
-#include "renderer/universe/type_state.h"
+#include "renderer/galaxy/type_state.h"
 #include "renderer/universe/universe_creation.h"
-#include "renderer/universe/universe_settings.h"
 #include "renderer/universe/universe_steps.h"
 #include "settings/galaxy_tables.h"
 
@@ -60,6 +60,8 @@ struct CameraWindow {
 
 // The state of one run that lives across its epochs.
 struct UniverseRun {
+    const RunContext run;
+    const TourList& tour;
     UniverseTables tables;
     CameraWindow window;
     CameraPosition camera;
@@ -69,9 +71,10 @@ struct UniverseRun {
     std::int16_t cometGalaxyType = 0;
     float universeExtent = 0;
     float expandSpeed = 0;
+    std::int32_t blend = 0;
 
     bool Allocate() {
-        const UniverseSettings& u = Universe;
+        const UniverseSettings& u = run.universe;
         try {
             tables.galaxies.Allocate(u.Universe_Galaxy);
             tables.stars.Allocate(u.Universe_Stars);
@@ -95,19 +98,18 @@ struct UniverseRun {
 
     // The frame's stars, ambient stars and presentation, shared by the
     // visits and the closing leg.
-    void DrawFrame(const TourFrame& tour) {
+    void DrawFrame(const TourFrame& frame) {
         PlaceGalaxiesForCamera();
         AdvanceGalaxyAngles();
-        displayState.CurrentBlend = CycleGalaxyStars(tables.galaxies, tables.stars, tables.comets, tables.paths, tour,
-                                                     displayState.CurrentBlend);
-        CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
+        blend = CycleGalaxyStars(run, tables.galaxies, tables.stars, tables.comets, tables.paths, frame, blend);
+        CycleUniverseStars(run, tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
                            kAmbientTour, profileIndex);
-        BlendBlitSurface(displayState.CurrentBlend);
+        BlendBlitSurface(blend);
     }
 
     // One frame of a visit; false when the run must stop.
     bool TourFrameOfVisit(std::int16_t visit, std::int16_t step, float t) {
-        const UniverseSettings& u = Universe;
+        const UniverseSettings& u = run.universe;
         float x = 0, y = 0, z = 0;
         SplineCameraPoint(x, y, z, t, window.x, window.y, window.z);
         runState.FrameStartTick = TickCount();
@@ -115,7 +117,7 @@ struct UniverseRun {
         // the time of each visit.
         camera = u.Universe_Tour ? CameraPosition{x, y, z}
                                  : CameraPosition{0, 0, Single(-static_cast<double>(u.Universe_DstCen))};
-        if (u.Universe_GravForce > 0) ApplyGalaxyGravity(tables.galaxies, gravCounter);
+        if (u.Universe_GravForce > 0) ApplyGalaxyGravity(u, tables.galaxies, gravCounter);
         DrawFrame({visit, cometGalaxyType, step, t, true, kShowUniverse});
         AdvanceNebulaPaths(tables.paths, tables.galaxies.Count(), -1, tables.galaxies.GalType);
         return !WaitFrameDelayPreview();
@@ -134,7 +136,7 @@ struct UniverseRun {
     // Runs the frames of one control point; false when the run must stop.
     template <typename Frame>
     bool RunLeg(Frame frame) {
-        const std::int16_t frames = Universe.Universe_GSteps;
+        const std::int16_t frames = run.universe.Universe_GSteps;
         const float step = Single(1.0 / frames);
         float t = 0;
         for (std::int16_t n = 0; n < frames; ++n) {
@@ -145,10 +147,10 @@ struct UniverseRun {
     }
 
     bool Visit(std::int16_t v) {
-        const UniverseSettings& u = Universe;
+        const UniverseSettings& u = run.universe;
         const GalaxyTable& g = tables.galaxies;
         const std::int16_t type = ResolveGalaxyType(g.GalType, v);
-        const double distance = UniGalaxies[type].Run_Distance;
+        const double distance = run.types[type].Run_Distance;
         const int points = u.Universe_GPCtrl + u.Universe_GCCtrl;
         for (int k = 1; k <= points; ++k) {
             double z = static_cast<double>(g.GalZ[v]) - distance;
@@ -167,7 +169,7 @@ struct UniverseRun {
     }
 
     bool CloseEpoch() {
-        const UniverseSettings& u = Universe;
+        const UniverseSettings& u = run.universe;
         if (!u.Universe_Tour) window.Fill(0, 0, Single(-static_cast<double>(u.Universe_DstCen)));
         for (int k = 1; k <= u.Universe_GPCtrl; ++k) {
             const double out = k == u.Universe_GPCtrl ? kFarOut : kBackOut;
@@ -180,12 +182,12 @@ struct UniverseRun {
 
     // A creation phase and its tour; false when the run must stop.
     bool Epoch() {
-        const UniverseSettings& u = Universe;
-        profileIndex = ChooseEpochProfile(profileIndex);
+        const UniverseSettings& u = run.universe;
+        profileIndex = ChooseEpochProfile(u, profileIndex);
         expandSpeed = u.Universe_Expand;
         universeExtent = 0;
-        for (UniGalaxy& t : std::span(UniGalaxies).first(kGalaxyTypeCount)) t.Run_HuePhase = t.Galaxy_HueStart;
-        RunUniverseCreation(tables, expandSpeed, universeExtent, profileIndex);
+        for (UniGalaxy& t : std::span(run.types).first(kGalaxyTypeCount)) t.Run_HuePhase = t.Galaxy_HueStart;
+        RunUniverseCreation(run, tour, tables, expandSpeed, universeExtent, profileIndex, blend);
         if (runState.StopRequested) return false;
 
         GalaxyTable& g = tables.galaxies;
@@ -205,7 +207,7 @@ struct UniverseRun {
 
 }  // namespace
 
-void RunUniverse() {
+void RunUniverse(UniverseInputs& inputs) {
     // A handler inside a frame's event pump cannot start a second run over
     // the same tables; the host's loop must still see the stop.
     const AnimationGuard guard;
@@ -213,20 +215,31 @@ void RunUniverse() {
         runState.StopRequested = true;
         return;
     }
-    ClampUniverseSettings(Universe);
-    runState.PerfPixelCount = Universe.Universe_Stars;
-    auto run = std::make_unique<UniverseRun>();
+    UniverseSettings& u = inputs.values;
+    ClampUniverseSettings(u);
+    runState.PerfPixelCount = u.Universe_Stars;
+    auto run = std::make_unique<UniverseRun>(UniverseRun{StoredRunContext(u), inputs.tour});
     if (!run->Allocate() || !LoadPropsInitDX()) {
         runState.StopRequested = true;
         return;
     }
+    // The run goes on from the level the display shows.
+    run->blend = displayState.CurrentBlend;
     PrecomputeGalaxyConstants();
-    run->visitCount = std::min(Universe.Universe_Galaxy, Universe.Universe_Recycle);
+    run->visitCount = std::min(u.Universe_Galaxy, u.Universe_Recycle);
     SetHueCycleFlags();
     BuildStarColorRamps();
     BuildPulsarTables();
     // An epoch ends early only when the run must stop.
     while (run->Epoch()) {}
+}
+
+bool PreviewUniverse(const DrawingTarget& pic, const DisplayChoices& display, UniverseInputs& inputs,
+                     std::optional<PreviewHues> hues) {
+    if (AnimationRunning()) return false;
+    PrepareDialogPreview(pic, display, hues);
+    RunUniverse(inputs);
+    return true;
 }
 
 }  // namespace orbweave

@@ -2,16 +2,25 @@
 // tour past the galaxies, repeated until the run is asked to stop.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
-#include "renderer/display/pacing.h"
+#include "renderer/galaxy/galaxy_display.h"
+#include "renderer/universe/universe_settings.h"
 
 namespace orbweave {
 
-// Runs universe epochs until StopRequested is set; it never returns without
-// it (a set-up failure sets it). Precondition: LoadUniverseSettings has filled
-// the universe state, the galaxy tables are current and LoadDisplaySettings
-// has derived the drawing geometry. Every table is released on return.
-void RunUniverse();
+// Runs universe epochs with `inputs` until StopRequested is set; it never
+// returns without it (a set-up failure sets it). The values are clamped and
+// put into run units in place, so the caller's record holds what the run
+// used. Precondition: the galaxy tables are current, the colour tables built
+// and LoadDisplaySettings has derived the drawing geometry. Every table is
+// released on return.
+void RunUniverse(UniverseInputs& inputs);
+
+// A universe run in the picture box `pic` of a dialog, prepared as
+// PreviewGalaxy prepares its display. False, with nothing touched, while
+// another animation runs.
+bool PreviewUniverse(const DrawingTarget& pic, const DisplayChoices& display, UniverseInputs& inputs,
+                     std::optional<PreviewHues> hues);
 
 }  // namespace orbweave

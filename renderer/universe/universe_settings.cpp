@@ -1,26 +1,14 @@
 #include "renderer/universe/universe_settings.h"
 
-#include "core/colour.h"
 #include "core/convert.h"
 #include "platform/registry/settings.h"
 #include "renderer/galaxy/hue_tables.h"
-#include "renderer/universe/tour.h"
-#include "settings/galaxy_tables.h"
 #include "settings/registry_transfers.h"
 #include "settings/universe_values.h"
 
 namespace orbweave {
-
-UniverseSettings Universe;
-
-void ResetUniverseSettings() {
-    Universe = UniverseSettings{};
-    tourList = TourList{};
-}
-
 namespace {
 
-constexpr std::int16_t kReadFromSettings = -1;
 constexpr double kPreviewStarShare = 0.65;
 constexpr double kPreviewAmbientShare = 0.5;
 
@@ -30,28 +18,25 @@ std::int16_t StoredHue(const UniverseValue& row) { return static_cast<std::int16
 
 }  // namespace
 
-void LoadUniverseSettings(bool preview, GalaxyTablesSource tables) {
-    ReadUniverseRecord(Universe);
-    ParseTourSequence(GetSettingString(kSectionUniverse, kTourSequenceValue.name, "", kHiveUser));
-    Universe.Universe_Stars = Scaled(Universe.Universe_Stars, preview ? kPreviewStarShare : 1.0);
-    Universe.Universe_AmStar = Scaled(Universe.Universe_AmStar, preview ? kPreviewAmbientShare : 1.0);
+UniverseInputs LoadUniverseSettings(bool preview, GalaxyTablesSource tables) {
+    UniverseInputs inputs;
+    UniverseSettings& u = inputs.values;
+    ReadUniverseRecord(u);
+    inputs.tour = ParseTourSequence(GetSettingString(kSectionUniverse, kTourSequenceValue.name, "", kHiveUser));
+    u.Universe_Stars = Scaled(u.Universe_Stars, preview ? kPreviewStarShare : 1.0);
+    u.Universe_AmStar = Scaled(u.Universe_AmStar, preview ? kPreviewAmbientShare : 1.0);
     // Both tables from one saved state: a dialog saving meanwhile never
     // leaves the run with the types of one save and the composites of another.
     if (tables == GalaxyTablesSource::Store) {
         RegToGalaxyTables(kHiveUser);
     }
     BuildHueColorTables();
-    BuildHueWheels(kReadFromSettings, kReadFromSettings);
+    BuildStoredHueWheels(colourTables, UniGalaxies);
+    return inputs;
 }
 
-void BuildHueWheels(std::int16_t hueStart, std::int16_t hueEnd) {
-    if (hueStart == kReadFromSettings) hueStart = StoredHue(kHueStartValue);
-    if (hueEnd == kReadFromSettings) hueEnd = StoredHue(kHueEndValue);
-    BuildHueRamp(colourTables.UniverseHueRamp, hueStart, hueEnd, true);
-    for (int t = 0; t < kGalaxyTypeCount; ++t) {
-        const UniGalaxy& g = UniGalaxies[t];
-        BuildHueRamp(colourTables.TypeHueRamps[t], g.Galaxy_HWC_Start, g.Galaxy_HWC_End, true);
-    }
+void BuildStoredHueWheels(ColourTables& colours, const std::array<UniGalaxy, kUniGalaxySlots>& types) {
+    BuildHueWheels(colours, types, StoredHue(kHueStartValue), StoredHue(kHueEndValue));
 }
 
 }  // namespace orbweave

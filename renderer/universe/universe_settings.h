@@ -1,22 +1,22 @@
-// The universe values of the renderer, each named like the stored value that
-// holds it, and the building of the hue ramps of the universe stars and of
-// each galaxy type's novas and comets.
+// What a universe run takes: the universe values, each named like the stored
+// value that holds it, and the tour list; read from the store, or filled by
+// a dialog's preview from its controls.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "core/colour_tables.h"
+#include "renderer/universe/tour.h"
+#include "settings/galaxy_tables.h"
 #include "settings/universe_record.h"
 
 namespace orbweave {
 
-// The values of the current run; the dialog previews set them too.
-extern UniverseSettings Universe;
-
-// The universe values and the tour list back to the values the process
-// starts with.
-void ResetUniverseSettings();
+struct UniverseInputs {
+    UniverseSettings values;
+    TourList tour;
+};
 
 // Where a run takes its galaxy types and composites from.
 enum class GalaxyTablesSource {
@@ -24,14 +24,13 @@ enum class GalaxyTablesSource {
     Memory,  // the tables already in memory (the store could not take them)
 };
 
-// Reads the universe values of the current user as stored (no range checks),
-// the tour list, both galaxy tables unless they are kept from memory, then
-// rebuilds the colour tables. The control-panel preview draws 0.65 of the
-// stars and half the ambient stars.
-void LoadUniverseSettings(bool preview, GalaxyTablesSource tables = GalaxyTablesSource::Store);
+// The universe values of the current user as stored (no range checks) and
+// the tour list; reads both galaxy tables unless they are kept from memory,
+// then rebuilds the colour tables. The control-panel preview draws 0.65 of
+// the stars and half the ambient stars.
+UniverseInputs LoadUniverseSettings(bool preview, GalaxyTablesSource tables = GalaxyTablesSource::Store);
 
-// Builds the universe ramp from hueStart towards hueEnd (-1 reads either
-// from the stored universe values) and each type's ramp from its comet hues.
-void BuildHueWheels(std::int16_t hueStart, std::int16_t hueEnd);
+// BuildHueWheels with the universe hue wheel as the current user stored it.
+void BuildStoredHueWheels(ColourTables& colours, const std::array<UniGalaxy, kUniGalaxySlots>& types);
 
 }  // namespace orbweave

@@ -8,22 +8,23 @@ widgets_dir=${2:-}
 cd "$root" || exit 1
 
 # room rank, lowest first. A file belongs to the longest room its path starts
-# with. The renderer's galaxy and universe rooms still include each other, so
-# they count as one room, "renderer".
+# with; a file directly under renderer/ belongs to the renderer's top room.
 rooms='
 core 0
 corvane 0
 platform 1
 settings 2
 renderer/display 3
-renderer 4
-renderer/headless 5
-host 6
-dialogs/common 7
-dialogs/properties 8
-dialogs/editors 8
-dialogs/info 8
-app 9
+renderer/galaxy 4
+renderer/universe 5
+renderer 5
+renderer/headless 6
+host 7
+dialogs/common 8
+dialogs/properties 9
+dialogs/editors 9
+dialogs/info 9
+app 10
 '
 
 room_of() {

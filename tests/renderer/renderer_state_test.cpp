@@ -5,8 +5,6 @@
 #include "renderer/display/display_settings.h"
 #include "renderer/display/run_state.h"
 #include "renderer/renderer_state.h"
-#include "renderer/universe/tour.h"
-#include "renderer/universe/universe_settings.h"
 
 namespace orbweave {
 namespace {
@@ -23,8 +21,6 @@ TEST(RendererState, OneResetReturnsEveryRecordToItsStartValues) {
     colourTables.DisplayBpp = 32;
     colourTables.HueTable[0] = 1;
     colourTables.TypeHueRamps[kHueColorRows - 1][kHueRampEntries - 1] = 1;
-    Universe.Universe_Stars = 1234;
-    ParseTourSequence("3 4");
     displayState.DX = true;
     displayState.PixelBuffer.assign(4, 1);
     displayState.PerfPresentTime = 2.5;
@@ -38,8 +34,6 @@ TEST(RendererState, OneResetReturnsEveryRecordToItsStartValues) {
     EXPECT_EQ(runState, RunState{});
     static const ColourTables freshColours;
     EXPECT_TRUE(colourTables == freshColours);
-    EXPECT_EQ(Universe, UniverseSettings{});
-    EXPECT_EQ(tourList, TourList{});
     EXPECT_FALSE(displayState.DX);
     EXPECT_TRUE(displayState.PixelBuffer.empty());
     EXPECT_EQ(displayState.PerfPresentTime, 0.0);

@@ -9,6 +9,7 @@
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
 #include "renderer/galaxy/hue_tables.h"
+#include "renderer/galaxy/run_context.h"
 #include "renderer/universe/tour.h"
 #include "renderer/universe/universe_settings.h"
 #include "renderer_fixture.h"
@@ -56,23 +57,22 @@ protected:
     void SetUp() override {
         RendererTest::SetUp();
         InitUniGalaxyNames();
-        tourList.TourCount = 0;
         InitDirectX();
         LoadDisplaySettings(WindowTarget(window, 64, 48), false, 1.0f);
         Prepare();
     }
     // The state each run starts from: fresh factory galaxies (a run moves
-    // some of their run-time fields on), universe and colour tables, and the
-    // same random numbers.
+    // some of their run-time fields on), universe values without a tour
+    // list, colour tables, and the same random numbers.
     void Prepare(std::uint32_t seed = 11) {
         UniGalaxies.fill(UniGalaxy{});
         CompGalaxies.fill(CompGalaxy{});
         LoadFactoryDefaults();
         for (std::int16_t t = 0; t < kGalaxyTypeCount; ++t) ValidateUniGalaxy(t);
         for (std::int16_t c = 0; c < kCompGalaxyCount; ++c) ValidateCompGalaxy(c);
-        Universe = SmallUniverse();
+        inputs = UniverseInputs{SmallUniverse(), {}};
         BuildHueColorTables();
-        BuildHueWheels(170, 250);
+        BuildHueWheels(colourTables, UniGalaxies, 170, 250);
         SeedRandomTable(seed);
     }
     // Asks the run to stop in the event pump of frame `frames`.
@@ -81,6 +81,7 @@ protected:
             if (pumps >= frames) runState.StopRequested = true;
         };
     }
+    RunContext Context() const { return StoredRunContext(inputs.values); }
     std::uint64_t WorkImageChecksum() const {
         std::uint64_t hash = 1469598103934665603ull;  // FNV-1a
         for (const std::int32_t colour : displayState.PixelBuffer) {
@@ -88,6 +89,8 @@ protected:
         }
         return hash;
     }
+
+    UniverseInputs inputs;
 };
 
 }  // namespace orbweave::testing

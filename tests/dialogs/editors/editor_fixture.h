@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "dialogs/common/preview_universe.h"
 #include "dialogs/editors/ifs_dialog.h"
 #include "dialogs/editors/levels_dialog.h"
 #include "dialogs/editors/molecule_dialog.h"
@@ -19,6 +20,7 @@ class EditorTest : public UniverseTest {
 protected:
     void SetUp() override {
         UniverseTest::SetUp();
+        PreviewUniverseInputs() = inputs;
         props.AddControl({"txtUniGalName", kNoIndex, ControlKind::TextBox, {}, 0, 0, 900, 300, "Spiral Test"});
         for (int index : {0, 1, 2, 9, 95})
             props.AddControl({"txtGalaxy", index, ControlKind::TextBox, {}, 0, 0, 900, 300, ""});

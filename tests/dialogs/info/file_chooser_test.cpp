@@ -11,8 +11,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "../common/props_test_form.h"
-#include "dialogs/common/props_cycles.h"
+#include "dialogs/properties/menu_actions.h"
+#include "dialogs/properties/props_cycles.h"
+#include "dialogs/properties/props_test_form.h"
 #include "info_fixture.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -34,20 +35,17 @@ protected:
         folder = config.Root() / "templates";
         fs::create_directories(folder);
         SaveSettingValue("Template", "Path_Dir", folder.string());
-        CurrentTemplate().path = "/earlier.OWV";
     }
     void TearDown() override {
         FileChooser::Release();
-        CurrentTemplate().path.clear();
         InfoTest::TearDown();
     }
     FileChooser& Open(bool open, std::string_view types = kTypes) {
         FileChooser& chooser = FileChooser::Instance();
-        chooser.FormLet({{open, true, open ? "Select Template to Open" : "Enter or Select Template to Save",
-                          std::string(types), "OWV"},
-                         [this](std::string_view file) {
+        chooser.FormLet({open, true, open ? "Select Template to Open" : "Enter or Select Template to Save",
+                         std::string(types), "OWV", [this](std::string_view file) {
                              transfers.emplace_back(file);
-                             return transferSucceeds;
+                             return TransferResult(transferSucceeds);
                          }});
         chooser.Show();
         return chooser;
@@ -96,7 +94,6 @@ TEST_F(FileChooserTest, SavingGivesTheDefaultExtensionOnlyToADotlessTypedName) {
         EXPECT_TRUE(chooser.Accepted()) << row.typed;
         EXPECT_EQ(chooser.FullFileName(), row.saved);
         EXPECT_EQ(transfers, std::vector<std::string>{row.saved});
-        EXPECT_EQ(CurrentTemplate().path, row.saved);
         EXPECT_EQ(GetSettingString("Template", "Path_Dir", ""), row.folder);
         EXPECT_EQ(GetSettingString("Template", "Path_Drive", ""), chooser.DrivePath());
         EXPECT_FALSE(chooser.Loaded());
@@ -130,7 +127,6 @@ TEST_F(FileChooserTest, RefusedNamesKeepTheDialogOpen) {
         FileChooser::Release();
     }
     EXPECT_TRUE(transfers.empty());
-    EXPECT_EQ(CurrentTemplate().path, "/earlier.OWV");
 }
 
 TEST_F(FileChooserTest, TheWritabilityProbeLeavesNothingAndTouchesNoOtherFile) {
@@ -227,7 +223,6 @@ TEST_F(FileChooserTest, ATransferThatFailsSaysSoAndChangesNothing) {
                   open ? "The Template could not be read." : "The Template could not be saved.");
         EXPECT_TRUE(chooser.Loaded());
         EXPECT_FALSE(chooser.Accepted());
-        EXPECT_EQ(CurrentTemplate().path, "/earlier.OWV");
         EXPECT_EQ(GetSettingString("Template", "Path_Dir", ""), folder.string());
         FileChooser::Release();
     }
@@ -252,7 +247,8 @@ TEST_F(FileChooserTest, OpeningWhileAnotherProgramHoldsTheStoreSaysSoAndChangesN
         FileChooser::Instance().Frm().Get<CommandButton>("cmdDismiss").PerformClick();
     });
     const std::string chosen =
-        ShowTemplateChooser(*props, {true, true, "Select Template to Open", std::string(kTypes), "OWV"});
+        ShowTemplateChooser({true, true, "Select Template to Open", std::string(kTypes), "OWV",
+                             TemplateTransfer(*props, true)});
     other.reset();
 
     EXPECT_TRUE(stayedOpen);

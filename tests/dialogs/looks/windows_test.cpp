@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "dialogs/common/caption_fit.h"
-#include "dialogs/editors/advanced_dialog.h"
 #include "dialogs/editors/ifs_dialog.h"
 #include "dialogs/editors/levels_dialog.h"
 #include "dialogs/editors/molecule_dialog.h"
@@ -21,10 +20,11 @@
 #include "dialogs/info/file_chooser.h"
 #include "dialogs/info/system_diag.h"
 #include "dialogs/info/welcome_window.h"
+#include "dialogs/properties/advanced_dialog.h"
 #include "dialogs/properties/menu_actions.h"
+#include "dialogs/properties/props_fixture.h"
 #include "dialogs/properties/style_controls.h"
 #include "platform/forms/screen.h"
-#include "dialogs/properties/props_fixture.h"
 
 namespace orbweave::testing {
 namespace {
@@ -124,7 +124,7 @@ const Window kWindows[] = {
     {"template chooser",
      [](WindowsTest&) -> Form& {
          FileChooser::Instance().FormLet(
-             {{true, false, "Select Template to Open", std::string(kTemplateFilter), "OWV"}, {}});
+             {true, false, "Select Template to Open", std::string(kTemplateFilter), "OWV", {}});
          return WindowsTest::Show<FileChooser>();
      }},
 };

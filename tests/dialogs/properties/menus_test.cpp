@@ -1,6 +1,7 @@
 // The properties dialog's menus: templates through the chooser, Exit, the
 // factory reset with its backup, the Help entries, the advanced settings and
 // which menus galaxy-properties mode switches off.
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,8 +13,9 @@
 #include "dialogs/common/launchers.h"
 #include "dialogs/common/maker.h"
 #include "dialogs/common/properties_link.h"
-#include "dialogs/common/props_cycles.h"
+#include "dialogs/properties/advanced_dialog.h"
 #include "dialogs/properties/menu_actions.h"
+#include "dialogs/properties/props_cycles.h"
 #include "platform/forms/picture_box.h"
 #include "platform/registry/settings.h"
 #include "props_fixture.h"
@@ -38,7 +40,7 @@ protected:
     void SetUp() override {
         PropsDialogTest::SetUp();
         CurrentTemplate().path.clear();
-        Launchers().fileChooser = [this](Form&, const FileChooserRequest& request) {
+        Launchers().fileChooser = [this](const FileChooserRequest& request) {
             requests.push_back(request);
             return chosen;
         };
@@ -90,14 +92,18 @@ TEST_F(MenusTest, TheFileEntriesAskTheChooserToOpenOrSaveAndSaveWithoutATemplate
     Dialog().mnuFileArray_Click(4);
     EXPECT_EQ(requests.size(), 3u);
     EXPECT_TRUE(Dialog().Loaded());
+    // A chosen file becomes the template that Save writes to.
+    chosen = "/somewhere/chosen.owv";
+    Dialog().mnuFileArray_Click(0);
+    EXPECT_EQ(CurrentTemplate().path, "/somewhere/chosen.owv");
 }
 
 TEST_F(MenusTest, OpeningATemplateEmptiesTheCompositeBoxesWithTheListsSelection) {
     Open();
     const std::string file = (config.Root() / "composites.owv").string();
     ASSERT_TRUE(CyclePropsArraysToTemp(Frm(), file));
-    Launchers().fileChooser = [&file](Form& props, const FileChooserRequest&) {
-        return CyclePropsTempToArrays(props, file) ? file : std::string();
+    Launchers().fileChooser = [&file](const FileChooserRequest& request) {
+        return request.transfer(file).done ? file : std::string();
     };
     Frm().SetListIndex("cboUniExtras", kNoIndex, 3);
     Frm().SetListIndex("lstCompGalaxy", kNoIndex, 2);
@@ -172,10 +178,18 @@ TEST_F(MenusTest, TheCreditsAreGroupsOfATitleAndIndentedMembers) {
 
 TEST_F(MenusTest, AdvancedSettingsOpenFromTheEditMenu) {
     int opened = 0;
-    Launchers().advanced = [&] { ++opened; };
     Open();
+    // Dismisses the modal dialog once it is up.
+    QTimer dismiss;
+    QObject::connect(&dismiss, &QTimer::timeout, [&] {
+        if (!AdvancedDialog::Instance().Loaded()) return;
+        ++opened;
+        AdvancedDialog::Instance().cmdDismiss_Click();
+    });
+    dismiss.start(10);
     Dialog().mnuEditArray_Click(2);
     Dialog().mnuEditArray_Click(1);
+    dismiss.stop();
     EXPECT_EQ(opened, 1);
 }
 

@@ -8,7 +8,6 @@
 #include "renderer/galaxy/galaxy_cycle.h"
 #include "renderer/galaxy/star_tables.h"
 #include "renderer/star_test_support.h"
-#include "renderer/universe/universe_settings.h"
 
 namespace orbweave::testing {
 namespace {
@@ -20,8 +19,7 @@ protected:
     void SetUp() override {
         StarTest::SetUp();
         UseWorkImage(64, 48);
-        Universe = UniverseSettings{};
-        Universe.Universe_GPCtrl = 2;
+        universe.Universe_GPCtrl = 2;
         colourTables.TypeHueRamps = {};
         UniGalaxy& t = UniGalaxies[kType];
         t.Run_PlotMode = 1;  // straight: a star at rest stays where it is
@@ -53,8 +51,9 @@ protected:
     // One frame into a cleared work image.
     void Frame(const TourFrame& tour = {0, kType, 32000, 0.0f, true, kShowGalaxyType}) {
         displayState.PixelBuffer.assign(displayState.PixelBuffer.size(), 0);
-        CycleGalaxyStars(galaxies, stars, comets, paths, tour, 0);
+        CycleGalaxyStars(StoredRunContext(universe), galaxies, stars, comets, paths, tour, 0);
     }
+    UniverseSettings universe;
     GalaxyTable galaxies;
     StarTable stars;
     CometTable comets;
@@ -138,10 +137,10 @@ TEST_F(GalaxyCycleTest, StarExactlyAtDepthZeroIsNotDrawn) {
 
 TEST_F(GalaxyCycleTest, NoCometFliesWhileGravityPulls) {
     UseOneComet(10);
-    Universe.Universe_GravForce = 0.0001f;
+    universe.Universe_GravForce = 0.0001f;
     Frame();
     EXPECT_EQ(comets.CometLive[0], 0);
-    Universe.Universe_GravForce = 0;
+    universe.Universe_GravForce = 0;
     Frame();
     EXPECT_EQ(comets.CometLive[0], 10);
 }

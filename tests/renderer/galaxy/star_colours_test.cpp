@@ -6,8 +6,8 @@
 #include "core/colour.h"
 #include "core/colour_tables.h"
 #include "renderer/galaxy/hue_tables.h"
+#include "renderer/galaxy/run_context.h"
 #include "renderer/star_test_support.h"
-#include "renderer/universe/universe_settings.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave {
@@ -134,11 +134,13 @@ TEST_F(HueColourTest, HueCyclingMovesOnlyCyclingTypes) {
     UniGalaxies[0].Run_HueCycles = -1;
     UniGalaxies[0].Galaxy_HWheelInc = 0.5f;
     UniGalaxies[1].Galaxy_HWheelInc = 5;
-    Universe.Universe_Stars = 3;
+    UniverseSettings universe;
+    universe.Universe_Stars = 3;
+    const RunContext run = StoredRunContext(universe);
     std::vector<std::int16_t> types{0, 1, 0};
     std::vector<std::int32_t> colours{7, 7, 7};
     std::vector<float> hues{359.1f, 10, 20};
-    CycleStarHues(types, colours, hues);
+    CycleStarHues(run, types, colours, hues);
     EXPECT_FLOAT_EQ(hues[0], 359.6f);
     EXPECT_EQ(colours[0], colourTables.HueColorTable[0][0]);  // 359.6 rounds to 360, which is hue 0
     EXPECT_EQ(colours[1], 7);
@@ -146,7 +148,7 @@ TEST_F(HueColourTest, HueCyclingMovesOnlyCyclingTypes) {
     EXPECT_EQ(colours[2], colourTables.HueColorTable[0][20]);  // 20.5 rounds to the even 20
 
     UniGalaxies[0].Galaxy_HWheelInc = 360;
-    CycleStarHues(types, colours, hues);
+    CycleStarHues(run, types, colours, hues);
     EXPECT_FLOAT_EQ(hues[0], 359.6f);
 }
 

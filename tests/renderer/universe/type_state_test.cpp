@@ -2,9 +2,9 @@
 #include <string>
 
 #include "renderer/galaxy/galaxy_constants.h"
+#include "renderer/galaxy/type_state.h"
 #include "renderer/star_test_support.h"
 #include "renderer/universe/tour.h"
-#include "renderer/universe/type_state.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave {
@@ -12,38 +12,34 @@ namespace {
 
 using testing::StarTest;
 
-std::string TourText() {
+std::string TourText(const TourList& tourList) {
     std::string text;
     for (int i = 0; i < tourList.TourCount; ++i) text += (i ? "," : "") + tourList.TourSequence[i];
     return text;
 }
 
 TEST(TourSequence, NumbersFromOneBecomeSlotsFromZero) {
-    ParseTourSequence(" 3 12  51 ");
-    EXPECT_EQ(tourList.TourCount, 3);
-    EXPECT_EQ(TourText(), "2,11,50");
+    const TourList tour = ParseTourSequence(" 3 12  51 ");
+    EXPECT_EQ(tour.TourCount, 3);
+    EXPECT_EQ(TourText(tour), "2,11,50");
 }
 
 TEST(TourSequence, OutOfRangeAndNonNumbersAreIgnored) {
-    ParseTourSequence("0 67 x -4 0.3");
-    EXPECT_EQ(tourList.TourCount, 0);
-    ParseTourSequence("   ");
-    EXPECT_EQ(tourList.TourCount, 0);
-    ParseTourSequence("");
-    EXPECT_EQ(tourList.TourCount, 0);
+    EXPECT_EQ(ParseTourSequence("0 67 x -4 0.3").TourCount, 0);
+    EXPECT_EQ(ParseTourSequence("   ").TourCount, 0);
+    EXPECT_EQ(ParseTourSequence("").TourCount, 0);
 }
 
 TEST(TourSequence, FractionsRoundHalvesToEven) {
-    ParseTourSequence("2.6 2.5 0.6 65.5 66.4");
-    EXPECT_EQ(TourText(), "2,1,0,65");
+    EXPECT_EQ(TourText(ParseTourSequence("2.6 2.5 0.6 65.5 66.4")), "2,1,0,65");
 }
 
 TEST(TourSequence, OnlyAHundredNumbersAreKept) {
     std::string text;
     for (int i = 0; i < 101; ++i) text += std::to_string(i % 66 + 1) + " ";
-    ParseTourSequence(text);
-    EXPECT_EQ(tourList.TourCount, 100);
-    EXPECT_EQ(tourList.TourSequence[99], std::to_string(99 % 66));
+    const TourList tour = ParseTourSequence(text);
+    EXPECT_EQ(tour.TourCount, 100);
+    EXPECT_EQ(tour.TourSequence[99], std::to_string(99 % 66));
 }
 
 class TypeStateTest : public StarTest {};

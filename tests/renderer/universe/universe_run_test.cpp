@@ -21,7 +21,7 @@ TEST_F(UniverseTest, EachEpochIsCreationVisitsAndAClosingLeg) {
         levels.push_back(LastBlend().factor - 720);
         if (pumps >= 2 * kSmallEpochFrames + 1) runState.StopRequested = true;
     };
-    RunUniverse();
+    RunUniverse(inputs);
     ASSERT_EQ(pumps, 2 * kSmallEpochFrames + 1);
     // Each epoch opens with the burst level and eases to the travel level.
     std::vector<int> bursts;
@@ -35,31 +35,31 @@ TEST_F(UniverseTest, EachEpochIsCreationVisitsAndAClosingLeg) {
 
 TEST_F(UniverseTest, TheSameSeedDrawsTheSameFrames) {
     StopAfter(80);
-    RunUniverse();
+    RunUniverse(inputs);
     const std::uint64_t first = WorkImageChecksum();
     Prepare();
     runState.StopRequested = false;
     pumps = 0;
-    RunUniverse();
+    RunUniverse(inputs);
     EXPECT_EQ(WorkImageChecksum(), first);
 
     Prepare(12);
     runState.StopRequested = false;
     pumps = 0;
-    RunUniverse();
+    RunUniverse(inputs);
     EXPECT_NE(WorkImageChecksum(), first);
 }
 
 TEST_F(UniverseTest, StopSetInAFrameEndsTheRunAtThatFrame) {
     StopAfter(20);  // a tour frame
-    RunUniverse();
+    RunUniverse(inputs);
     EXPECT_EQ(pumps, 20);
     EXPECT_TRUE(runState.StopRequested);
 }
 
 TEST_F(UniverseTest, SetUpFailureStillStopsTheRun) {
     ReleaseDirectX();
-    RunUniverse();
+    RunUniverse(inputs);
     EXPECT_TRUE(runState.StopRequested);
     EXPECT_EQ(pumps, 0);
 }
@@ -69,11 +69,11 @@ TEST_F(UniverseTest, NoSecondAnimationStartsInsideAFrame) {
     onPump = [this, &nestedPumps] {
         if (pumps != 3) return;
         const int before = pumps;
-        RunGalaxyDisplay(0, 1, 5, 100, false, 1.0f);
-        RunUniverse();
+        RunGalaxyDisplay(inputs.values, 0, 1, 5, 100, false, 1.0f);
+        RunUniverse(inputs);
         nestedPumps = pumps - before;
     };
-    RunUniverse();
+    RunUniverse(inputs);
     EXPECT_EQ(nestedPumps, 0);
     EXPECT_EQ(pumps, 3);  // the refused run asked the host's loop to stop
 }
@@ -81,7 +81,7 @@ TEST_F(UniverseTest, NoSecondAnimationStartsInsideAFrame) {
 TEST_F(UniverseTest, PreviewWithoutItsHostWindowStopsAtTheFirstFrame) {
     runState.RunMode = kRunModePreview;
     runState.HostWindowHandle = 0;
-    RunUniverse();
+    RunUniverse(inputs);
     EXPECT_EQ(pumps, 1);
 }
 
@@ -90,20 +90,22 @@ TEST_F(UniverseTest, PreviewWithoutItsHostWindowStopsAtTheFirstFrame) {
 class CreationTest : public UniverseTest {
 protected:
     void Create() {
-        ClampUniverseSettings(Universe);
+        UniverseSettings& u = inputs.values;
+        ClampUniverseSettings(u);
         PrecomputeGalaxyConstants();
-        tables.galaxies.Allocate(Universe.Universe_Galaxy);
-        tables.stars.Allocate(Universe.Universe_Stars);
-        tables.ambient.Allocate(Universe.Universe_AmStar);
-        float speed = Universe.Universe_Expand;
+        tables.galaxies.Allocate(u.Universe_Galaxy);
+        tables.stars.Allocate(u.Universe_Stars);
+        tables.ambient.Allocate(u.Universe_AmStar);
+        float speed = u.Universe_Expand;
         float extent = 0;
-        RunUniverseCreation(tables, speed, extent, 0);
+        RunUniverseCreation(Context(), inputs.tour, tables, speed, extent, 0, blend);
     }
     void NoWeights() {
         for (int t = 0; t < kGalaxyTypeCount; ++t) UniGalaxies[t]._UniGalPct = 0;
         for (CompGalaxy& c : CompGalaxies) c._CompGalPct = 0;
     }
     UniverseTables tables;
+    std::int32_t blend = 0;
 };
 
 TEST_F(CreationTest, WithoutWeightsEveryGalaxyShowsTypeZero) {
@@ -120,13 +122,13 @@ TEST_F(CreationTest, InSequenceTheWeightedSlotsTakeTurns) {
     NoWeights();
     UniGalaxies[3]._UniGalPct = 10;
     UniGalaxies[7]._UniGalPct = 90;
-    Universe.Universe_GVisit = true;
+    inputs.values.Universe_GVisit = true;
     Create();
     EXPECT_EQ(tables.galaxies.GalType, (std::vector<std::int16_t>{3, 7, 3, 7}));
 }
 
 TEST_F(CreationTest, TheTourListNamesTheFirstGalaxies) {
-    ParseTourSequence("5 6 7 8 9 10");
+    inputs.tour = ParseTourSequence("5 6 7 8 9 10");
     Create();
     EXPECT_EQ(tables.galaxies.GalType, (std::vector<std::int16_t>{4, 5, 6, 7}));
 }
@@ -136,7 +138,7 @@ TEST_F(CreationTest, ATourCompositeCountsWhateverItsPercentUnlessEmpty) {
     CompGalaxies[1].CompGal_Count = 2;
     CompGalaxies[1].CompGal_Type = {8, 9};
     CompGalaxies[2].CompGal_Count = 0;
-    ParseTourSequence("52 53");
+    inputs.tour = ParseTourSequence("52 53");
     Create();
     EXPECT_EQ(tables.galaxies.GalType[0], 51);
     EXPECT_EQ(UniGalaxies[51].Run_IsComposite, -1);
@@ -144,15 +146,16 @@ TEST_F(CreationTest, ATourCompositeCountsWhateverItsPercentUnlessEmpty) {
 }
 
 TEST_F(CreationTest, OneCreationFrameShowsTheBurstLevel) {
-    Universe.Universe_ESteps = 1;
+    inputs.values.Universe_ESteps = 1;
     Create();
     EXPECT_EQ(pumps, 1);
+    EXPECT_EQ(blend, 77);
     EXPECT_EQ(displayState.CurrentBlend, 77);
 }
 
 TEST_F(CreationTest, AmbientStarsOfAStillUniverseAreRebornAtRest) {
-    Universe.Universe_Expand = 0;
-    Universe.Universe_AmPers = 0.25f;
+    inputs.values.Universe_Expand = 0;
+    inputs.values.Universe_AmPers = 0.25f;
     Create();
     const AmbientTable& a = tables.ambient;
     for (std::int32_t i = 0; i < a.Count(); ++i) {
@@ -160,7 +163,7 @@ TEST_F(CreationTest, AmbientStarsOfAStillUniverseAreRebornAtRest) {
         EXPECT_TRUE(std::isfinite(a.AmbX[i]));
     }
     // Still no velocity when reborn during creation with no extent at all.
-    CycleUniverseStars(tables.ambient, tables.cloud, tables.paths, {0, 0, -40}, 0, 0, kAmbientCreation, 0);
+    CycleUniverseStars(Context(), tables.ambient, tables.cloud, tables.paths, {0, 0, -40}, 0, 0, kAmbientCreation, 0);
     EXPECT_TRUE(std::all_of(a.AmbVZ.begin(), a.AmbVZ.end(), [](float v) { return v == 0.0f; }));
 }
 

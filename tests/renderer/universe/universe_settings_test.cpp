@@ -3,6 +3,7 @@
 #include "core/colour.h"
 #include "platform/registry/scoped_config.h"
 #include "platform/registry/settings.h"
+#include "renderer/galaxy/hue_tables.h"
 #include "renderer/star_test_support.h"
 #include "renderer/universe/tour.h"
 #include "renderer/universe/universe_steps.h"
@@ -23,14 +24,15 @@ protected:
 };
 
 TEST_F(UniverseSettingsTest, DefaultsWhenNothingIsStored) {
-    LoadUniverseSettings(false);
-    EXPECT_EQ(Universe.Universe_Stars, 18000);
-    EXPECT_EQ(Universe.Universe_Galaxy, 200);
-    EXPECT_EQ(Universe.Universe_AmStar, 2000);
-    EXPECT_FLOAT_EQ(Universe.Universe_Persist, 0.985f);
-    EXPECT_FLOAT_EQ(Universe.DX_BlendUniTravel, 35);
-    EXPECT_TRUE(Universe.Universe_Tour);
-    EXPECT_EQ(tourList.TourCount, 0);
+    const UniverseInputs loaded = LoadUniverseSettings(false);
+    const UniverseSettings& u = loaded.values;
+    EXPECT_EQ(u.Universe_Stars, 18000);
+    EXPECT_EQ(u.Universe_Galaxy, 200);
+    EXPECT_EQ(u.Universe_AmStar, 2000);
+    EXPECT_FLOAT_EQ(u.Universe_Persist, 0.985f);
+    EXPECT_FLOAT_EQ(u.DX_BlendUniTravel, 35);
+    EXPECT_TRUE(u.Universe_Tour);
+    EXPECT_EQ(loaded.tour.TourCount, 0);
 }
 
 TEST_F(UniverseSettingsTest, StoredValuesAreTakenAsTheyStand) {
@@ -40,14 +42,15 @@ TEST_F(UniverseSettingsTest, StoredValuesAreTakenAsTheyStand) {
     SaveSettingValue("Universe", "Universe_Galaxy", "5000");  // no range check here
     SaveSettingValue("Universe", "Universe_GS_Idx", "4 9");
     SaveSettingValue("DirectX", "DX_BlendUniBurst", "60");
-    LoadUniverseSettings(false);
-    EXPECT_TRUE(Universe.Universe_Tour);
-    EXPECT_FALSE(Universe.Universe_GVisit);
-    EXPECT_FLOAT_EQ(Universe.Universe_NewPctStEx, 85.0f);
-    EXPECT_EQ(Universe.Universe_Galaxy, 5000);
-    EXPECT_FLOAT_EQ(Universe.DX_BlendUniBurst, 60);
-    EXPECT_EQ(tourList.TourCount, 2);
-    EXPECT_EQ(tourList.TourSequence[1], "8");
+    const UniverseInputs loaded = LoadUniverseSettings(false);
+    const UniverseSettings& u = loaded.values;
+    EXPECT_TRUE(u.Universe_Tour);
+    EXPECT_FALSE(u.Universe_GVisit);
+    EXPECT_FLOAT_EQ(u.Universe_NewPctStEx, 85.0f);
+    EXPECT_EQ(u.Universe_Galaxy, 5000);
+    EXPECT_FLOAT_EQ(u.DX_BlendUniBurst, 60);
+    EXPECT_EQ(loaded.tour.TourCount, 2);
+    EXPECT_EQ(loaded.tour.TourSequence[1], "8");
 }
 
 // A run clamps each loaded value into its row's range: a stored value
@@ -80,13 +83,13 @@ TEST_F(UniverseSettingsTest, HueWheelsReadTheStoredHuesOnlyWhenAsked) {
     UniGalaxies[3].Galaxy_HWC_Start = 200;
     UniGalaxies[3].Galaxy_HWC_End = 300;
 
-    BuildHueWheels(100, 200);
+    BuildHueWheels(colourTables, UniGalaxies, 100, 200);
     EXPECT_EQ(colourTables.UniverseHueRamp[7], HueToPixelColor(100));
     EXPECT_EQ(colourTables.TypeHueRamps[3][7], HueToPixelColor(200));
     EXPECT_EQ(colourTables.UniverseHueRamp[80], 0);
     EXPECT_EQ(colourTables.TypeHueRamps[3][80], 0);
 
-    BuildHueWheels(-1, -1);
+    BuildStoredHueWheels(colourTables, UniGalaxies);
     EXPECT_EQ(colourTables.UniverseHueRamp[7], HueToPixelColor(10));
 }
 

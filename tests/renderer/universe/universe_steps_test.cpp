@@ -3,10 +3,10 @@
 #include <array>
 #include <vector>
 
-#include "renderer/galaxy/galaxy_cycle.h"
+#include "renderer/galaxy/star_rebirth.h"
 #include "renderer/galaxy/star_tables.h"
+#include "renderer/galaxy/transition_blend.h"
 #include "renderer/star_test_support.h"
-#include "renderer/universe/universe_settings.h"
 #include "renderer/universe/universe_steps.h"
 
 namespace orbweave::testing {
@@ -14,10 +14,8 @@ namespace {
 
 class UniverseStepsTest : public StarTest {
 protected:
-    void SetUp() override {
-        StarTest::SetUp();
-        Universe = UniverseSettings{};
-    }
+    void SetUp() override { StarTest::SetUp(); }
+    UniverseSettings universe;
 };
 
 // --- Clamps and units ---
@@ -61,15 +59,15 @@ TEST_F(UniverseStepsTest, OutOfRangeValuesTakeTheNearerBound) {
 }
 
 TEST_F(UniverseStepsTest, EpochProfileIsFixedInTurnOrRandom) {
-    Universe.Universe_Profile = 51;
-    EXPECT_EQ(ChooseEpochProfile(-1), 0);
-    EXPECT_EQ(ChooseEpochProfile(0), 1);
-    EXPECT_EQ(ChooseEpochProfile(49), 0);
-    Universe.Universe_Profile = 7;
-    EXPECT_EQ(ChooseEpochProfile(3), 7);
-    Universe.Universe_Profile = 50;
+    universe.Universe_Profile = 51;
+    EXPECT_EQ(ChooseEpochProfile(universe, -1), 0);
+    EXPECT_EQ(ChooseEpochProfile(universe, 0), 1);
+    EXPECT_EQ(ChooseEpochProfile(universe, 49), 0);
+    universe.Universe_Profile = 7;
+    EXPECT_EQ(ChooseEpochProfile(universe, 3), 7);
+    universe.Universe_Profile = 50;
     PrescribeRandoms({32767});
-    EXPECT_EQ(ChooseEpochProfile(3), 49);
+    EXPECT_EQ(ChooseEpochProfile(universe, 3), 49);
 }
 
 // --- Composite members ---
@@ -103,9 +101,9 @@ class TransitionTest : public UniverseStepsTest {
 protected:
     void SetUp() override {
         UniverseStepsTest::SetUp();
-        Universe.DX_BlendUniTravel = 35;
-        Universe.Universe_NewFreq = 3500;
-        Universe.Universe_GPCtrl = 2;
+        universe.DX_BlendUniTravel = 35;
+        universe.Universe_NewFreq = 3500;
+        universe.Universe_GPCtrl = 2;
         UniGalaxies[4].Galaxy_DX_Blend = 75;
         UniGalaxies[4].Galaxy_NewFreq = 500;
         UniGalaxies[9].Galaxy_DX_Blend = 95;
@@ -117,9 +115,9 @@ protected:
         float mix;
     };
     Result At(std::int16_t g, std::int16_t step, float t, bool active = true, std::int16_t show = kShowUniverse) {
-        Result r{};
-        r.rate = GetTransitionBlend(types, r.mix, r.level, g, step, t, active, show);
-        return r;
+        const TourFrame tour{g, 0, step, t, active, show};
+        const TransitionBlend blend = GetTransitionBlend(StoredRunContext(universe), types, tour);
+        return {blend.newRate, blend.level, blend.mix};
     }
     std::vector<std::int16_t> types{4, 9};
 };
@@ -155,13 +153,13 @@ TEST_F(TransitionTest, ASingleGalaxyTypeShowsItsOwnValues) {
 // --- Gravity ---
 
 TEST_F(UniverseStepsTest, GalaxiesPullSequentiallyAsOneOverDistance) {
-    Universe.Universe_GravForce = 2.0f;
-    Universe.Universe_GravFrame = 1;
+    universe.Universe_GravForce = 2.0f;
+    universe.Universe_GravFrame = 1;
     GalaxyTable g;
     g.Allocate(2);
     g.GalX = {0.0f, 4.0f};
     std::int16_t counter = 0;
-    ApplyGalaxyGravity(g, counter);
+    ApplyGalaxyGravity(universe, g, counter);
     // Galaxy 0 is pulled by 2 / 16 x 4 and moves; galaxy 1 by its new place.
     EXPECT_FLOAT_EQ(g.GalVX[0], 0.5f);
     EXPECT_FLOAT_EQ(g.GalX[0], 0.5f);
@@ -170,18 +168,18 @@ TEST_F(UniverseStepsTest, GalaxiesPullSequentiallyAsOneOverDistance) {
 }
 
 TEST_F(UniverseStepsTest, GalaxiesCoastBetweenPulls) {
-    Universe.Universe_GravForce = 1.0f;
-    Universe.Universe_GravFrame = 5;
+    universe.Universe_GravForce = 1.0f;
+    universe.Universe_GravFrame = 5;
     GalaxyTable g;
     g.Allocate(2);
     g.GalX = {0.0f, 10.0f};
     g.GalVX = {1.0f, 0.0f};
     std::int16_t counter = 0;
-    for (int frame = 0; frame < 4; ++frame) ApplyGalaxyGravity(g, counter);
+    for (int frame = 0; frame < 4; ++frame) ApplyGalaxyGravity(universe, g, counter);
     EXPECT_EQ(g.GalVX[0], 1.0f);
     EXPECT_EQ(g.GalX[0], 4.0f);
     EXPECT_EQ(g.GalX[1], 10.0f);
-    ApplyGalaxyGravity(g, counter);
+    ApplyGalaxyGravity(universe, g, counter);
     EXPECT_EQ(counter, 0);
     EXPECT_FLOAT_EQ(g.GalVX[0], 1.0f + 1.0f / 6.0f);
 }

@@ -1,7 +1,7 @@
 // The dialog's display choices: the option lists against a fake mode list,
 // the resolution lookups and the custom size boxes.
-#include "dialogs/common/display_options.h"
 #include "dialogs/common/dialog_test_tables.h"
+#include "dialogs/properties/display_options.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "renderer/display/display.h"

@@ -1,10 +1,10 @@
-#include "dialogs/common/universe_transfers.h"
+#include "dialogs/properties/universe_transfers.h"
 
 #include <string>
 
 #include "core/convert.h"
 #include "dialogs/common/control_names.h"
-#include "dialogs/common/dialog_lists.h"
+#include "dialogs/properties/dialog_lists.h"
 #include "platform/forms/form.h"
 #include "platform/registry/settings.h"
 #include "settings/display_values.h"

@@ -1,4 +1,4 @@
-#include "dialogs/common/galaxy_transfers.h"
+#include "dialogs/properties/galaxy_transfers.h"
 
 #include <gtest/gtest.h>
 

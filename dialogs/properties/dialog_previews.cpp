@@ -1,4 +1,4 @@
-#include "dialogs/common/dialog_previews.h"
+#include "dialogs/properties/dialog_previews.h"
 
 #include <algorithm>
 #include <array>
@@ -7,10 +7,11 @@
 
 #include "core/convert.h"
 #include "dialogs/common/control_names.h"
-#include "dialogs/common/display_choices.h"
+#include "dialogs/common/preview_universe.h"
+#include "dialogs/properties/display_choices.h"
 #include "platform/forms/form.h"
 #include "renderer/galaxy/galaxy_display.h"
-#include "renderer/universe/universe_settings.h"
+#include "renderer/universe/universe_run.h"
 #include "settings/universe_values.h"
 
 namespace orbweave {
@@ -86,19 +87,20 @@ void PreviewGalaxyFromDialog(const Form& dialog, const DrawingTarget& pic, bool 
     if (!selected) return;
     const UniverseValue& stars = *FindUniverseValue("Universe_Stars");
     const auto count = PreviewNumber(dialog, stars);
-    const std::int32_t starCount = count ? static_cast<std::int32_t>(*count) : Universe.Universe_Stars;
+    UniverseSettings& universe = PreviewUniverseInputs().values;
+    const std::int32_t starCount = count ? static_cast<std::int32_t>(*count) : universe.Universe_Stars;
     const auto index = ToInt16(*selected);
     if (!index) return;
-    PreviewGalaxy(pic, ReadDisplayChoices(dialog), *index, composite, starCount, DialogHues(dialog));
+    PreviewGalaxy(pic, ReadDisplayChoices(dialog), universe, *index, composite, starCount, DialogHues(dialog));
 }
 
 void PreviewUniverseFromDialog(const Form& dialog, const DrawingTarget& pic) {
-    UniverseSettings u = Universe;
-    TakePreviewValues(dialog, kUniverseValues, u);
-    TakePreviewValues(dialog, kUniverseBlendLevels, u);
-    const std::optional<std::string> tour = TourText(dialog);
-    PreviewUniverse(pic, ReadDisplayChoices(dialog), u, tour ? std::optional<std::string_view>(*tour) : std::nullopt,
-                    DialogHues(dialog));
+    UniverseInputs inputs = PreviewUniverseInputs();
+    TakePreviewValues(dialog, kUniverseValues, inputs.values);
+    TakePreviewValues(dialog, kUniverseBlendLevels, inputs.values);
+    // Without the box the tour stays as the last preview left it.
+    if (const std::optional<std::string> tour = TourText(dialog)) inputs.tour = ParseTourSequence(*tour);
+    if (PreviewUniverse(pic, ReadDisplayChoices(dialog), inputs, DialogHues(dialog))) PreviewUniverseInputs() = inputs;
 }
 
 }  // namespace orbweave

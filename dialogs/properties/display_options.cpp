@@ -1,4 +1,4 @@
-#include "dialogs/common/display_options.h"
+#include "dialogs/properties/display_options.h"
 
 #include <algorithm>
 #include <string>

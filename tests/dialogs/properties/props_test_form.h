@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dialogs/common/control_names.h"
-#include "dialogs/common/display_options.h"
+#include "dialogs/properties/display_options.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "settings/display_values.h"

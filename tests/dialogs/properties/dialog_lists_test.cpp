@@ -1,4 +1,4 @@
-#include "dialogs/common/dialog_lists.h"
+#include "dialogs/properties/dialog_lists.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/common/display_choices.h"
+#include "dialogs/properties/display_choices.h"
 
 #include <cmath>
 #include <cstdint>

@@ -11,7 +11,7 @@
 
 #include "core/colour.h"
 #include "dialogs/common/properties_link.h"
-#include "dialogs/editors/advanced_dialog.h"
+#include "dialogs/properties/advanced_dialog.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/pump.h"

@@ -1,12 +1,13 @@
 // The properties dialog's two previews, run from a small form that holds the
 // controls they read.
-#include "dialogs/common/dialog_previews.h"
+#include "dialogs/properties/dialog_previews.h"
 
 #include <string>
 
 #include "core/colour.h"
 #include "core/colour_tables.h"
 #include "dialogs/common/control_names.h"
+#include "dialogs/common/preview_universe.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/registry/settings.h"
@@ -21,6 +22,7 @@ class DialogPreviewTest : public UniverseTest {
 protected:
     void SetUp() override {
         UniverseTest::SetUp();
+        PreviewUniverseInputs() = inputs;
         for (const UniverseValue& value : kUniverseValues) AddControlFor(value);
         for (const UniverseValue& value : kUniverseBlendLevels) AddControlFor(value);
         dialog.AddControl({"lstUniGalaxy", kNoIndex, ControlKind::ListBox, {}, 0, 0, 600, 900, ""});
@@ -61,6 +63,7 @@ protected:
     }
     void PreviewUniverse() { PreviewUniverseFromDialog(dialog, picture); }
     void PreviewGalaxy(bool composite) { PreviewGalaxyFromDialog(dialog, picture, composite); }
+    static UniverseSettings& Previewed() { return PreviewUniverseInputs().values; }
 
     Form dialog{"frmProps"};
     WindowTarget picture{window, 64, 48};
@@ -78,7 +81,7 @@ TEST_F(DialogPreviewTest, GalaxyPreviewShowsTheSelectedTypeWithTheDialogsStarCou
     StopAfter(3);
     PreviewGalaxy(false);
     EXPECT_EQ(pumps, 3);
-    EXPECT_EQ(Universe.Universe_Stars, 10);
+    EXPECT_EQ(Previewed().Universe_Stars, 10);
 }
 
 TEST_F(DialogPreviewTest, UniversePreviewTakesTheControlsClamped) {
@@ -90,14 +93,14 @@ TEST_F(DialogPreviewTest, UniversePreviewTakesTheControlsClamped) {
     StopAfter(2);
     PreviewUniverse();
     EXPECT_EQ(pumps, 2);
-    EXPECT_EQ(Universe.Universe_Stars, 200);
-    EXPECT_EQ(Universe.Universe_Galaxy, 3);
-    EXPECT_EQ(Universe.Universe_NewFreq, 9999);
-    EXPECT_EQ(Universe.DX_BlendUniBurst, 100.0f);
-    EXPECT_TRUE(Universe.Universe_GVisit);
-    EXPECT_EQ(tourList.TourCount, 2);
+    EXPECT_EQ(Previewed().Universe_Stars, 200);
+    EXPECT_EQ(Previewed().Universe_Galaxy, 3);
+    EXPECT_EQ(Previewed().Universe_NewFreq, 9999);
+    EXPECT_EQ(Previewed().DX_BlendUniBurst, 100.0f);
+    EXPECT_TRUE(Previewed().Universe_GVisit);
+    EXPECT_EQ(PreviewUniverseInputs().tour.TourCount, 2);
     // The values stay set: a galaxy preview now shows no comets.
-    EXPECT_GT(Universe.Universe_GravForce, 0.0f);
+    EXPECT_GT(Previewed().Universe_GravForce, 0.0f);
 }
 
 TEST_F(DialogPreviewTest, BothPreviewsDrawWithTheDialogsUnsavedDisplayChoices) {
@@ -123,12 +126,31 @@ TEST_F(DialogPreviewTest, ABoxTheReadingRefusesLeavesItsValue) {
     Set("Universe_GSteps", "many");
     // The box takes up to 99999, but the preview reads a 16-bit number.
     Set("Universe_AmMaxExt", "50000");
-    Universe.Universe_GSteps = 7;
-    Universe.Universe_AmMaxExt = 700;
+    Previewed().Universe_GSteps = 7;
+    Previewed().Universe_AmMaxExt = 700;
     StopAfter(1);
     PreviewUniverse();
-    EXPECT_EQ(Universe.Universe_GSteps, 7);
-    EXPECT_FLOAT_EQ(Universe.Universe_AmMaxExt, 7.0f);  // in run units
+    EXPECT_EQ(Previewed().Universe_GSteps, 7);
+    EXPECT_FLOAT_EQ(Previewed().Universe_AmMaxExt, 7.0f);  // in run units
+}
+
+// The previews share one record: a preview that runs leaves its values in
+// it, one that is refused because another animation runs leaves it alone.
+TEST_F(DialogPreviewTest, AUniversePreviewRefusedDuringAnotherLeavesTheSharedValues) {
+    Set("Universe_Galaxy", "3");
+    dialog.SetText("cboTourGalaxies", kNoIndex, "3 51");
+    dialog.SetListIndex("lstUniGalaxy", kNoIndex, 4);
+    UniverseInputs during;
+    onPump = [&] {
+        if (pumps != 1) return;
+        PreviewUniverse();
+        during = PreviewUniverseInputs();
+        runState.StopRequested = true;
+    };
+    PreviewGalaxy(false);
+    EXPECT_EQ(during.values.Universe_Galaxy, 1);  // as the galaxy preview set it
+    EXPECT_EQ(during.tour.TourCount, 0);
+    EXPECT_EQ(pumps, 1);
 }
 
 TEST_F(DialogPreviewTest, TheHueWheelIsRebuiltOnlyWhenBothBoxesHoldNumbers) {

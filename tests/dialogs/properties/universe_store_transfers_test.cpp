@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/common/universe_transfers.h"
+#include "dialogs/properties/universe_transfers.h"
 #include "platform/registry/settings.h"
 #include "props_test_form.h"
 #include "settings/templates/template_fixture.h"

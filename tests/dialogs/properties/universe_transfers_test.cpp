@@ -1,4 +1,4 @@
-#include "dialogs/common/universe_transfers.h"
+#include "dialogs/properties/universe_transfers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The properties dialog's unsaved display choices, read from its lists.
-#include "dialogs/common/display_choices.h"
+#include "dialogs/properties/display_choices.h"
 
 #include "core/convert.h"
 #include "dialogs/common/dialog_test_tables.h"

@@ -1,4 +1,4 @@
-#include "dialogs/common/props_cycles.h"
+#include "dialogs/properties/props_cycles.h"
 
 #include <array>
 #include <cstdint>
@@ -7,10 +7,10 @@
 
 #include "core/convert.h"
 #include "dialogs/common/control_names.h"
-#include "dialogs/common/dialog_lists.h"
-#include "dialogs/common/display_options.h"
 #include "dialogs/common/launchers.h"
-#include "dialogs/common/universe_transfers.h"
+#include "dialogs/properties/dialog_lists.h"
+#include "dialogs/properties/display_options.h"
+#include "dialogs/properties/universe_transfers.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/window_utils.h"
@@ -226,7 +226,6 @@ bool CyclePropsRegToArrays(Form& dialog) {
     ok = RegToUniverseControls(dialog) && ok;
     RegToCompGalaxies(kHiveUser);
     FillCompGalaxyLists(dialog, true);
-    TraceProc("CyclePropsRegToArrays");
     return ok;
 }
 
@@ -243,7 +242,6 @@ bool CyclePropsArraysToReg(Form& dialog) {
         ok = GalaxyTablesToReg() && ok;
         stored = ok && transaction.Commit();
     }
-    TraceProc("CyclePropsArraysToReg");
     // The test write passed, yet the settings were not stored (another
     // process kept the store locked, or it became read-only): say so rather
     // than let the dialog close as if they were.
@@ -258,7 +256,6 @@ bool CyclePropsTempToArrays(Form& dialog, std::string_view file) {
         SettingsTransaction transaction(kHiveUser);
         TempToDisplayControls(dialog);
         ok = AdvancedTemplateToSettings(file);
-        TraceProc("CyclePropsTempToArrays");
         ok = TempToUniverseSettings(dialog, file) && ok;
         ok = ok && transaction.Commit();
     }
@@ -274,7 +271,6 @@ bool CyclePropsArraysToTemp(Form& dialog, std::string_view file) {
         ok = WritePreambleToTemplate();
         ok = DisplayControlsToTemp(dialog) && ok;
         ok = UniverseSettingsToTemp(dialog) && ok;
-        TraceProc("CyclePropsArraysToTemp");
     }
     return CloseTemplateFile() && ok;
 }

@@ -1,4 +1,4 @@
-#include "renderer/universe/type_state.h"
+#include "renderer/galaxy/type_state.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "dialogs/common/props_cycles.h"
+#include "dialogs/properties/props_cycles.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -15,8 +15,8 @@
 #include <thread>
 #include <vector>
 
-#include "dialogs/common/dialog_lists.h"
 #include "dialogs/common/launchers.h"
+#include "dialogs/properties/dialog_lists.h"
 #include "platform/forms/service_recorder.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"

@@ -1,4 +1,4 @@
-#include "dialogs/editors/advanced_dialog.h"
+#include "dialogs/properties/advanced_dialog.h"
 
 #include <array>
 #include <optional>

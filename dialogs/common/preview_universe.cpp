@@ -1,0 +1,10 @@
+#include "dialogs/common/preview_universe.h"
+
+namespace orbweave {
+
+UniverseInputs& PreviewUniverseInputs() {
+    static UniverseInputs inputs;
+    return inputs;
+}
+
+}  // namespace orbweave
