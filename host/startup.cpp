@@ -2,10 +2,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <string>
 
 #include "core/colour.h"
-#include "core/colour_tables.h"
 #include "core/random.h"
 #include "host/command_line.h"
 #include "host/console.h"
