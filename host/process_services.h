@@ -6,9 +6,10 @@
 // layer includes a higher one. A member left empty puts that service's
 // default back.
 //
-// The forms' own services (input box, busy pointer, help viewer) and the
-// SDL event handler a saver window installs for its life are not here: the
-// first belong to the layer above, the second to one run.
+// The forms layer's own services (input box, busy pointer, help viewer) and
+// the SDL event handler a saver window installs for its life are not here:
+// the host includes nothing of the forms layer, and the handler belongs to
+// one run.
 
 #include <functional>
 #include <string>
