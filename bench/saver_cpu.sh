@@ -7,7 +7,7 @@
 # machine; processor time (utime + stime from /proc), not wall time, is
 # compared. One line per run and one summary per size:
 #   saver-cpu <W>x<H> round <n>: orbweave_ms=<ms> (<program> + X <server>) fps=<frames/s>
-#     fireworkx_ms=<ms> (<program> + X <server>) fps=<frames/s> ratio=<o/f>
+#     fireworkx_ms=<ms> (<program> + X <server>) fps=<frames/s> ratio=<o/f> load=<1-minute load>
 #   saver-cpu <W>x<H>: orbweave_ms=<ms> fireworkx_ms=<ms> ratio=<o/f> (<n> rounds)
 # Frames are counted by the programs themselves: orbweave's trace
 # (ORBWEAVE_TRACE) writes a line per frame, and the peer, which shows each
@@ -160,7 +160,8 @@ for size in "${sizes[@]}"; do
         counted=$((counted + 1))
       fi
     fi
-    echo "$line"
+    # Other work on the machine moves every figure: the load goes with them.
+    echo "$line load=$(cut -d' ' -f1 /proc/loadavg)"
   done
   if [ "$counted" -gt 0 ]; then
     awk -v s="$size" -v a="$own_total" -v b="$peer_total" -v n="$counted" \

@@ -84,17 +84,25 @@ CORVANE_INLINE __m256i Load8(const uint32_t* pixels) {
     return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels));
 }
 
-// Sums the neighbours at both offsets, the pixel itself and its right
-// neighbour for eight pixels. Interleaving the bytes of two sources and
-// multiplying-adding each byte pair by one adds the two channel by channel
-// into 16 bits.
-CORVANE_INLINE Block SumNeighbours(__m256i a, __m256i b, __m256i self, __m256i right) {
+// The four loads that make up one lane's sums for its block: the
+// neighbours at both offsets, the pixel itself and its right neighbour.
+struct Sources {
+    __m256i a;
+    __m256i b;
+    __m256i self;
+    __m256i right;
+};
+
+// Sums the four sources of eight pixels. Interleaving the bytes of two
+// sources and multiplying-adding each byte pair by one adds the two channel
+// by channel into 16 bits.
+CORVANE_INLINE Block SumNeighbours(const Sources& s) {
     const __m256i ones = _mm256_set1_epi8(1);
     const auto add = [&](__m256i pairs, __m256i otherPairs) {
         return _mm256_add_epi16(_mm256_maddubs_epi16(pairs, ones), _mm256_maddubs_epi16(otherPairs, ones));
     };
-    return {add(_mm256_unpacklo_epi8(a, b), _mm256_unpacklo_epi8(self, right)),
-            add(_mm256_unpackhi_epi8(a, b), _mm256_unpackhi_epi8(self, right))};
+    return {add(_mm256_unpacklo_epi8(s.a, s.b), _mm256_unpacklo_epi8(s.self, s.right)),
+            add(_mm256_unpackhi_epi8(s.a, s.b), _mm256_unpackhi_epi8(s.self, s.right))};
 }
 
 // Entries 0..count - 1 of a short block. Masked-off entries are neither read
@@ -107,24 +115,25 @@ CORVANE_INLINE __m256i LoadMasked(const uint32_t* pixels, __m256i entries) {
     return _mm256_maskload_epi32(reinterpret_cast<const int*>(pixels), entries);
 }
 
-CORVANE_INLINE Block LoadFullSums(const Plan& plan, const uint32_t* self) {
+CORVANE_INLINE Sources LoadFullSources(const Plan& plan, const uint32_t* self) {
     // The lowest row is read here first; the rows above are in the cache.
     _mm_prefetch(reinterpret_cast<const char*>(Neighbour(self, plan.leadOffset) + kPrefetchPixels), _MM_HINT_T0);
-    return SumNeighbours(Load8(Neighbour(self, plan.call.offsetA)), Load8(Neighbour(self, plan.call.offsetB)),
-                         Load8(self), Load8(self + 1));
+    return {Load8(Neighbour(self, plan.call.offsetA)), Load8(Neighbour(self, plan.call.offsetB)), Load8(self),
+            Load8(self + 1)};
 }
 
-Block LoadSums(const Plan& plan, const Lane& lane) {
+Sources LoadSources(const Plan& plan, const Lane& lane) {
     if (lane.count == 0) {
-        return {_mm256_setzero_si256(), _mm256_setzero_si256()};
+        const __m256i zero = _mm256_setzero_si256();
+        return {zero, zero, zero, zero};
     }
     if (lane.count == kBlock) {
-        return LoadFullSums(plan, lane.self);
+        return LoadFullSources(plan, lane.self);
     }
     const __m256i entries = FirstEntries(lane.count);
-    return SumNeighbours(LoadMasked(Neighbour(lane.self, plan.call.offsetA), entries),
-                         LoadMasked(Neighbour(lane.self, plan.call.offsetB), entries), LoadMasked(lane.self, entries),
-                         LoadMasked(lane.self + 1, entries));
+    return {LoadMasked(Neighbour(lane.self, plan.call.offsetA), entries),
+            LoadMasked(Neighbour(lane.self, plan.call.offsetB), entries), LoadMasked(lane.self, entries),
+            LoadMasked(lane.self + 1, entries)};
 }
 
 // Transposes four rows of four 64-bit lanes (0x20 joins the low 128-bit
@@ -255,17 +264,20 @@ void StoreBlock(const Lane& lane, const Block& block) {
     _mm256_maskstore_epi32(reinterpret_cast<int*>(lane.self), entries, merged);
 }
 
-// True when the colour channels of every sum and of the left pixels are 0.
-// Then all four blocks blend to 0 and already hold 0 (each sum includes the
-// pixel itself), and the chain leaves 0 in every channel: most of a picture
-// of stars on black is such blocks. An idle lane sums to 0 and its left
+// True when the colour bytes of every source and the colour channels of the
+// left pixels are 0. Then every sum is 0 (sums add bytes, which cannot
+// cancel), so all four blocks blend to 0 and already hold 0 (each sum
+// includes the pixel itself), and the chain leaves 0 in every channel: most
+// of a picture of stars on black is such blocks. Testing the loaded bytes
+// spares a dark block the work of summing. An idle lane loads 0 and its left
 // pixel is set again before it starts a row.
-CORVANE_INLINE bool Dark(const Block (&sums)[4], __m256i left) {
-    __m256i any = left;
-    for (const Block& block : sums) {
-        any = _mm256_or_si256(any, _mm256_or_si256(block.low, block.high));
+CORVANE_INLINE bool Dark(const Sources (&sources)[4], __m256i left) {
+    __m256i any = _mm256_setzero_si256();
+    for (const Sources& s : sources) {
+        any = _mm256_or_si256(any, _mm256_or_si256(_mm256_or_si256(s.a, s.b), _mm256_or_si256(s.self, s.right)));
     }
-    return _mm256_testz_si256(any, _mm256_set1_epi64x(0x0000FFFFFFFFFFFF)) != 0;
+    return _mm256_testz_si256(any, _mm256_set1_epi32(0x00FFFFFF)) != 0 &&
+           _mm256_testz_si256(left, _mm256_set1_epi64x(0x0000FFFFFFFFFFFF)) != 0;
 }
 
 // Runs four lanes through one block: sums, transpose to pixel columns,
@@ -273,13 +285,17 @@ CORVANE_INLINE bool Dark(const Block (&sums)[4], __m256i left) {
 // are. With Full, every lane has a full block.
 template <bool Wrap, bool Full>
 CORVANE_INLINE void BlendQuad(const Plan& plan, const Lane (&lanes)[4], __m256i& leftPixels) {
-    Block b[4];
+    Sources sources[4];
     for (int i = 0; i < 4; ++i) {
-        b[i] = Full ? LoadFullSums(plan, lanes[i].self) : LoadSums(plan, lanes[i]);
+        sources[i] = Full ? LoadFullSources(plan, lanes[i].self) : LoadSources(plan, lanes[i]);
     }
-    if (Dark(b, leftPixels)) {
+    if (Dark(sources, leftPixels)) {
         leftPixels = _mm256_setzero_si256();
         return;
+    }
+    Block b[4];
+    for (int i = 0; i < 4; ++i) {
+        b[i] = SumNeighbours(sources[i]);
     }
     Transpose(b[0].low, b[1].low, b[2].low, b[3].low);
     Transpose(b[0].high, b[1].high, b[2].high, b[3].high);

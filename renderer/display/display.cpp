@@ -9,6 +9,7 @@
 #include "core/colour.h"
 #include "core/colour_tables.h"
 #include "platform/display/cursor.h"
+#include "platform/system/memory.h"
 #include "platform/system/services.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/pacing.h"
@@ -162,9 +163,15 @@ bool MeasurePitch() {
 }
 
 bool AllocateWorkImage() {
+    const std::size_t entries = static_cast<std::size_t>(displayState.PitchPixels) * drawingGeometry.ScreenHeight + 1;
     try {
-        displayState.PixelBuffer.assign(
-            static_cast<std::size_t>(displayState.PitchPixels) * drawingGeometry.ScreenHeight + 1, 0);
+        // The large-page hint only works on memory not yet touched: the
+        // buffer is reserved, hinted, and only then filled.
+        decltype(displayState.PixelBuffer) fresh;
+        fresh.reserve(entries);
+        PreferLargePages(fresh.data(), entries * sizeof fresh[0]);
+        fresh.assign(entries, 0);
+        displayState.PixelBuffer = std::move(fresh);
     } catch (const std::bad_alloc&) {
         displayState.PixelBuffer.clear();
         return false;

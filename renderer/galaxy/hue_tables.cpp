@@ -85,7 +85,11 @@ void BuildHueWheels(ColourTables& colours, const std::array<UniGalaxy, kUniGalax
 
 std::int16_t WholeHue(double hue) {
     if (!std::isfinite(hue)) return 0;
-    double h = std::fmod(std::nearbyint(hue), static_cast<double>(kHueCount));
+    const double rounded = std::nearbyint(hue);
+    // A star's hue is kept on the wheel, so the remainder is rarely needed;
+    // it is a slow instruction, taken once per star and frame.
+    if (rounded >= 0 && rounded < kHueCount) return static_cast<std::int16_t>(rounded);
+    double h = std::fmod(rounded, static_cast<double>(kHueCount));
     if (h < 0) h += kHueCount;
     return static_cast<std::int16_t>(h);
 }
