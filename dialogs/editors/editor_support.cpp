@@ -18,7 +18,6 @@
 #include "renderer/display/run_state.h"
 #include "renderer/galaxy/galaxy_display.h"
 #include "renderer/galaxy/hue_tables.h"
-#include "renderer/universe/universe_settings.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave {
@@ -28,14 +27,9 @@ constexpr std::string_view kPreviewButton = "cmdPreview";
 constexpr std::string_view kDismissButton = "cmdDismiss";
 constexpr std::string_view kStopCaption = "Stop";
 
-// The universe boxes of the properties dialog a preview reads.
-constexpr std::string_view kUniverseBoxes = "txtUni";
-constexpr int kStarCountBox = 0;
-constexpr int kHueStartBox = 16;
-constexpr int kHueEndBox = 17;
-constexpr std::int32_t kFewestStars = 10;
-constexpr std::int32_t kMostStars = 99999;
-constexpr std::int16_t kHighestHue = 999;
+// The editors read every box with "0" in front of its text, the properties
+// dialog's universe boxes too.
+constexpr BoxTextReading kEditorReading = BoxTextReading::ZeroFirst;
 
 constexpr std::string_view kGalaxyBoxes = "txtGalaxy";
 constexpr std::int32_t kLargestExtent = 30000;
@@ -203,15 +197,11 @@ void EditorPreview::RunDisplay(Form& editor, const EditorParameters& handed) {
     const PictureBoxTarget target(editor.Get<PictureBox>("picPreview"));
     LoadDisplaySettings(target, true, 1.0f);
     BuildHueColorTables();
-    const Form* props = handed.props;
-    if (props == nullptr) return;
-    const auto hueStart = BoxInt16(*props, kUniverseBoxes, kHueStartBox, 0, kHighestHue);
-    const auto hueEnd = BoxInt16(*props, kUniverseBoxes, kHueEndBox, 0, kHighestHue);
-    if (hueStart && hueEnd) BuildHueWheels(colourTables, UniGalaxies, *hueStart, *hueEnd);
-    UniverseSettings& universe = PreviewUniverseInputs().values;
-    const std::int32_t stars =
-        BoxInt32(*props, kUniverseBoxes, kStarCountBox, kFewestStars, kMostStars).value_or(universe.Universe_Stars);
-    RunGalaxyDisplay(universe, handed.galaxyType, 0, 0, stars, false, 1.0f);
+    if (handed.props == nullptr) return;
+    if (const auto hues = PreviewHueWheel(*handed.props, kEditorReading))
+        BuildHueWheels(colourTables, UniGalaxies, hues->start, hues->end);
+    RunGalaxyDisplay(PreviewUniverseInputs().values, handed.galaxyType, 0, 0,
+                     PreviewStarCount(*handed.props, kEditorReading), false, 1.0f);
 }
 
 }  // namespace orbweave
