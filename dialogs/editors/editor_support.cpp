@@ -163,7 +163,14 @@ void EditorPreview::Start(Form& editor, const EditorParameters& handed, const st
     }
 }
 
-void EditorPreview::Stop() { runState.StopRequested = true; }
+void EditorPreview::Click(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
+                          const std::function<bool()>& store) {
+    if (editor.Get(kPreviewButton).Caption() != idleCaption_) {
+        runState.StopRequested = true;
+        return;
+    }
+    Start(editor, handed, keep, store);
+}
 
 void EditorPreview::QueryUnload(bool& cancel) {
     if (!active_) return;

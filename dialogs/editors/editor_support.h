@@ -123,20 +123,19 @@ public:
     // what the editor re-applies once every control is enabled again.
     explicit EditorPreview(std::string_view idleCaption, std::function<void(Form&)> afterUnlock = {});
 
+    // A click on cmdPreview: a start under the idle caption, else a stop.
     // keep copies the record part and returns what puts it back; store writes
     // the boxes into the record, or refuses (having said why) and nothing starts.
     using Restorer = std::function<void()>;
-    void Start(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
+    void Click(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
                const std::function<bool()>& store);
-    void Stop();
-
-    // Held from a start until the display has returned and the record is back.
-    bool Active() const { return active_; }
 
     // The editor's queryUnload: a close during a preview stops it and waits.
     void QueryUnload(bool& cancel);
 
 private:
+    void Start(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
+               const std::function<bool()>& store);
     void Lock(Form& editor);
     void Unlock(Form& editor);
     void RunDisplay(Form& editor, const EditorParameters& handed);
@@ -145,6 +144,67 @@ private:
     std::function<void(Form&)> afterUnlock_;
     bool active_ = false;
     bool closePending_ = false;
+};
+
+// The OK and Preview steps of the editors of one block of the record (the
+// molecule editor's atoms, the IFS editor's attractor points). The editor
+// builds the block its boxes describe from the stored one, or gives nothing
+// after a note saying why; these steps store it, hand the galaxy boxes on and
+// run the preview, which keeps the block and the radius, rotation and
+// distance and puts them back when it ends.
+template <typename Block>
+class BlockEditorSteps {
+public:
+    struct Traits {
+        Block UniGalaxy::*block;
+        // Storing also writes the galaxy boxes into the record (otherwise
+        // only a preview does, for its duration).
+        bool storesExtent;
+        std::string_view idleCaption;
+    };
+    using Builder = std::function<std::optional<Block>(const Block& stored)>;
+
+    BlockEditorSteps(const Traits& traits, Builder build, std::function<void(Form&)> afterUnlock = {})
+        : traits_(traits), build_(std::move(build)), preview_(traits.idleCaption, std::move(afterUnlock)) {}
+
+    // The built block into the record; false, the record untouched, when the
+    // editor built none.
+    bool Store(const Form& editor, const EditorParameters& handed) const {
+        UniGalaxy& record = EditedRecord(handed);
+        const std::optional<Block> built = build_(record.*traits_.block);
+        if (!built) return false;
+        record.*traits_.block = *built;
+        if (traits_.storesExtent) GalaxyBoxesToRecord(editor, record);
+        return true;
+    }
+
+    void Ok(Form& editor, const EditorParameters& handed) const {
+        CommitAndClose(editor, handed, [&] { return Store(editor, handed); });
+    }
+
+    void PreviewClick(Form& editor, const EditorParameters& handed) {
+        UniGalaxy& record = EditedRecord(handed);
+        const auto keep = [this, &record]() -> EditorPreview::Restorer {
+            const Block block = record.*traits_.block;
+            const GalaxyExtent extent = GalaxyExtent::Of(record);
+            return [this, &record, block, extent] {
+                record.*traits_.block = block;
+                extent.PutInto(record);
+            };
+        };
+        const auto store = [&] {
+            GalaxyBoxesToRecord(editor, record);
+            return Store(editor, handed);
+        };
+        preview_.Click(editor, handed, keep, store);
+    }
+
+    void QueryUnload(bool& cancel) { preview_.QueryUnload(cancel); }
+
+private:
+    Traits traits_;
+    Builder build_;
+    EditorPreview preview_;
 };
 
 }  // namespace orbweave

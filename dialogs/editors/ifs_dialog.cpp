@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "core/convert.h"
@@ -154,7 +155,9 @@ int Scaled(int height, double factor) { return static_cast<int>(std::lround(fact
 
 }  // namespace
 
-IfsDialog::IfsDialog() : Dialog(kFormName, kControls, kPlacementName), preview_(kIdleCaption) {
+IfsDialog::IfsDialog()
+    : Dialog(kFormName, kControls, kPlacementName),
+      steps_({&UniGalaxy::Ifs, false, kIdleCaption}, [this](const IfsBlock& stored) { return IfsFromBoxes(stored); }) {
     Frm().SetClientSize(kMinClientWidth, kMinClientHeight);
 }
 
@@ -248,16 +251,16 @@ void IfsDialog::WireHandlers() {
     Form& form = Frm();
     BindNumericBoxes(form, BoxRows());
     form.Get("cboTheme").events.click = [this] { cboTheme_Click(); };
-    form.Get("cmdOK").events.click = [this] { cmdOK_Click(); };
+    form.Get("cmdOK").events.click = [this] { steps_.Ok(Frm(), Handed()); };
     form.Get("cmdClear").events.click = [this] { cmdClear_Click(); };
     form.Get("cmdDismiss").events.click = [this] { Frm().Unload(); };
-    form.Get("cmdPreview").events.click = [this] { cmdPreview_Click(); };
+    form.Get("cmdPreview").events.click = [this] { steps_.PreviewClick(Frm(), Handed()); };
     form.Get("cmdHelp").events.click = [] { ShowEditorHelp(kHelpContextId); };
     WireResizeMenu(form);
     form.Get<CommandButton>("cmdPreview").SetDefault(true);
     form.Get<CommandButton>("cmdDismiss").SetCancel(true);
     form.events.resize = [this] { ResizeEditor(Frm(), kMinClientWidth, kMinClientHeight); };
-    form.events.queryUnload = [this](bool& cancel, int) { preview_.QueryUnload(cancel); };
+    form.events.queryUnload = [this](bool& cancel, int) { steps_.QueryUnload(cancel); };
 }
 
 // --- Themes and clearing ---
@@ -299,10 +302,9 @@ void IfsDialog::cmdClear_Click() {
 
 // --- Storing and previewing ---
 
-bool IfsDialog::StoreIFS() {
+std::optional<IfsBlock> IfsDialog::IfsFromBoxes(const IfsBlock& stored) const {
     const Form& form = Frm();
-    // Built in a copy: too few points leave the record as it was.
-    IfsBlock ifs = Record().Ifs;
+    IfsBlock ifs = stored;
     TakeBox(ifs.IFS_CenterX, BoxInt16(form, "txtCenter", 0, 0, kLargestCentre));
     TakeBox(ifs.IFS_CenterY, BoxInt16(form, "txtCenter", 1, 0, kLargestCentre));
     TakeBox(ifs.IFS_CenterZ, BoxInt16(form, "txtCenter", 2, 0, kLargestCentre));
@@ -325,38 +327,10 @@ bool IfsDialog::StoreIFS() {
     for (std::size_t j = n; j < ifs.IFS_Pct.size(); ++j) ifs.IFS_Pct[j] = 0;
     if (n < kFewestPoints) {
         ShowNote(kTooFewNote);
-        return false;
+        return std::nullopt;
     }
     ifs.Galaxy_IFS_Points = static_cast<std::int16_t>(n);
-    Record().Ifs = ifs;
-    return true;
-}
-
-void IfsDialog::cmdOK_Click() {
-    CommitAndClose(Frm(), Handed(), [this] { return StoreIFS(); });
-}
-
-void IfsDialog::cmdPreview_Click() { PreviewIFS(Frm().Get("cmdPreview").Caption() == kIdleCaption); }
-
-void IfsDialog::PreviewIFS(bool start) {
-    Form& form = Frm();
-    if (!start) {
-        preview_.Stop();
-        return;
-    }
-    const auto keep = [this]() -> EditorPreview::Restorer {
-        const IfsBlock ifs = Record().Ifs;
-        const GalaxyExtent extent = GalaxyExtent::Of(Record());
-        return [this, ifs, extent] {
-            Record().Ifs = ifs;
-            extent.PutInto(Record());
-        };
-    };
-    const auto store = [this] {
-        GalaxyBoxesToRecord(Frm(), Record());
-        return StoreIFS();
-    };
-    preview_.Start(form, Handed(), keep, store);
+    return ifs;
 }
 
 void ShowUserIfsEditor(Form& props, int galaxyType) { ShowEditorFor<IfsDialog>(props, galaxyType); }

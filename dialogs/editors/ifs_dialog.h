@@ -3,6 +3,7 @@
 // ready-made themes and a live preview.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "dialogs/common/dialog.h"
@@ -15,15 +16,9 @@ public:
     IfsDialog();
 
     void ApplyIFSTheme(std::string_view theme);
-    // Packs the rows with a positive percent into the record; false (with
-    // its note, the record untouched) when fewer than two result.
-    bool StoreIFS();
-    void PreviewIFS(bool start);
 
     void cboTheme_Click();
     void cmdClear_Click();
-    void cmdOK_Click();
-    void cmdPreview_Click();
 
 private:
     void Load() override;
@@ -33,8 +28,11 @@ private:
     void ClearRow(int row);
     void LayOutBelowGrid();
     UniGalaxy& Record() const;
+    // The stored block with the rows of a positive percent packed to its
+    // front; nothing (after a note) when fewer than two result.
+    std::optional<IfsBlock> IfsFromBoxes(const IfsBlock& stored) const;
 
-    EditorPreview preview_;
+    BlockEditorSteps<IfsBlock> steps_;
 };
 
 // The launcher of the properties dialog's button for IFS galaxy types.

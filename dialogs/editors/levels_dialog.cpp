@@ -172,19 +172,12 @@ void LevelsDialog::cmdOK_Click() {
     form.Unload();
 }
 
-void LevelsDialog::cmdPreview_Click() { PreviewLevels(Frm().Get("cmdPreview").Caption() == kIdleCaption); }
-
-void LevelsDialog::PreviewLevels(bool start) {
-    Form& form = Frm();
-    if (!start) {
-        preview_.Stop();
-        return;
-    }
+void LevelsDialog::cmdPreview_Click() {
     const auto keep = [this]() -> EditorPreview::Restorer {
         const LevelFields kept = LevelFields::Of(Record());
         return [this, kept] { kept.PutInto(Record()); };
     };
-    preview_.Start(form, Handed(), keep, [this] { return StoreLevels(); });
+    preview_.Click(Frm(), Handed(), keep, [this] { return StoreLevels(); });
 }
 
 void ShowLevelsEditor(Form& props, int galaxyType) { ShowEditorFor<LevelsDialog>(props, galaxyType); }

@@ -14,7 +14,6 @@ public:
 
     // Writes the boxes into the galaxy type's record; always true.
     bool StoreLevels();
-    void PreviewLevels(bool start);
 
     void cmdOK_Click();
     void cmdPreview_Click();

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <variant>
 
 #include "core/colour.h"
@@ -274,9 +275,10 @@ void FillSwatch(PictureBox& swatch, std::int32_t colour) {
 }  // namespace
 
 MoleculeDialog::MoleculeDialog()
-    : Dialog(kFormName, kControls, kPlacementName), preview_(kIdleCaption, [this](Form& form) {
-          SetStructureTypeLabels(form.Get<ComboBox>("cboType").ListIndex());
-      }) {
+    : Dialog(kFormName, kControls, kPlacementName),
+      steps_({&UniGalaxy::Atoms, true, kIdleCaption},
+             [this](const AtomBlock& stored) { return MoleculeFromBoxes(stored); },
+             [this](Form& form) { SetStructureTypeLabels(form.Get<ComboBox>("cboType").ListIndex()); }) {
     Frm().SetClientSize(kMinClientWidth, kMinClientHeight);
 }
 
@@ -322,16 +324,16 @@ void MoleculeDialog::WireHandlers() {
     form.Get("lstElements").events.click = [this] { lstElements_Click(); };
     form.Get("lstElements").events.gotFocus = [this] { KeepNoCurrentEntry(Frm().Get<ListBox>("lstElements")); };
     form.BindArray("cmdAction", {.click = [this](int index) { cmdAction_Click(index); }});
-    form.Get("cmdOK").events.click = [this] { cmdOK_Click(); };
+    form.Get("cmdOK").events.click = [this] { steps_.Ok(Frm(), Handed()); };
     form.Get("cmdClear").events.click = [this] { cmdClear_Click(); };
     form.Get("cmdDismiss").events.click = [this] { Frm().Unload(); };
-    form.Get("cmdPreview").events.click = [this] { cmdPreview_Click(); };
+    form.Get("cmdPreview").events.click = [this] { steps_.PreviewClick(Frm(), Handed()); };
     form.Get("cmdHelp").events.click = [] { ShowEditorHelp(kHelpContextId); };
     WireResizeMenu(form);
     form.Get<CommandButton>("cmdPreview").SetDefault(true);
     form.Get<CommandButton>("cmdDismiss").SetCancel(true);
     form.events.resize = [this] { ResizeEditor(Frm(), kMinClientWidth, kMinClientHeight); };
-    form.events.queryUnload = [this](bool& cancel, int) { preview_.QueryUnload(cancel); };
+    form.events.queryUnload = [this](bool& cancel, int) { steps_.QueryUnload(cancel); };
 }
 
 void MoleculeDialog::FillLists() {
@@ -562,7 +564,7 @@ void MoleculeDialog::ApplyMoleculeTheme(std::string_view theme) {
 
 // --- Storing and previewing ---
 
-bool MoleculeDialog::StoreMolecule() {
+std::optional<AtomBlock> MoleculeDialog::MoleculeFromBoxes(const AtomBlock& stored) const {
     const Form& form = Frm();
     const auto& list = form.Get<ListBox>("lstElements");
     const int count = std::min(list.ListCount(), kAtomCapacity);
@@ -570,10 +572,9 @@ bool MoleculeDialog::StoreMolecule() {
     // Cancel still leaves the galaxy type as it was.
     if (count == 0) {
         ShowNote(kEmptyNote);
-        return false;
+        return std::nullopt;
     }
-    UniGalaxy& r = Record();
-    AtomBlock& atoms = r.Atoms;
+    AtomBlock atoms = stored;
     atoms.Galaxy_Atoms = static_cast<std::int16_t>(count);
     TakeBox(atoms.Atom_CenterX, BoxInt16(form, "txtCenter", 0, 0, kLargestValue));
     TakeBox(atoms.Atom_CenterY, BoxInt16(form, "txtCenter", 1, 0, kLargestValue));
@@ -589,35 +590,7 @@ bool MoleculeDialog::StoreMolecule() {
         atoms.Atom_SymRadius[i] = StoredNumber(LineNumberText(line, 4));
         TakeBox(atoms.Run_AtomPoints[i], GetStructurePointCount(atoms.Atom_Structure[i]));
     }
-    GalaxyBoxesToRecord(form, r);
-    return true;
-}
-
-void MoleculeDialog::cmdOK_Click() {
-    CommitAndClose(Frm(), Handed(), [this] { return StoreMolecule(); });
-}
-
-void MoleculeDialog::cmdPreview_Click() { PreviewMolecule(Frm().Get("cmdPreview").Caption() == kIdleCaption); }
-
-void MoleculeDialog::PreviewMolecule(bool start) {
-    Form& form = Frm();
-    if (!start) {
-        preview_.Stop();
-        return;
-    }
-    const auto keep = [this]() -> EditorPreview::Restorer {
-        const AtomBlock atoms = Record().Atoms;
-        const GalaxyExtent extent = GalaxyExtent::Of(Record());
-        return [this, atoms, extent] {
-            Record().Atoms = atoms;
-            extent.PutInto(Record());
-        };
-    };
-    const auto store = [this] {
-        GalaxyBoxesToRecord(Frm(), Record());
-        return StoreMolecule();
-    };
-    preview_.Start(form, Handed(), keep, store);
+    return atoms;
 }
 
 void ShowMoleculeEditor(Form& props, int galaxyType) { ShowEditorFor<MoleculeDialog>(props, galaxyType); }

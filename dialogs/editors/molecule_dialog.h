@@ -3,6 +3,7 @@
 // live preview.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "dialogs/common/dialog.h"
@@ -16,10 +17,6 @@ public:
 
     std::string FormatElementLine() const;
     void SetStructureTypeLabels(int type);
-    // Writes the list, centre and galaxy values into the record; false (with
-    // its note, the record untouched) for an empty list.
-    bool StoreMolecule();
-    void PreviewMolecule(bool start);
     void ApplyMoleculeTheme(std::string_view theme);
 
     void cboElement_Click();
@@ -28,8 +25,6 @@ public:
     void lstElements_Click();
     void cmdAction_Click(int index);
     void cmdClear_Click();
-    void cmdOK_Click();
-    void cmdPreview_Click();
 
 private:
     void Load() override;
@@ -45,8 +40,11 @@ private:
     bool AtomChosen();
     void PutLine(int item);
     void txtProps_LostFocus(int index);
+    // The stored block with the list's atoms and the centre; nothing (after
+    // a note) for an empty list.
+    std::optional<AtomBlock> MoleculeFromBoxes(const AtomBlock& stored) const;
 
-    EditorPreview preview_;
+    BlockEditorSteps<AtomBlock> steps_;
 };
 
 // The launcher of the properties dialog's button for molecular galaxy types.
