@@ -69,6 +69,17 @@ extern const std::array<GalaxyValue, kGalaxyValueCount> kGalaxyValues;
 
 std::string_view GalaxyValueName(const GalaxyValue& value);
 
+// The stored range of the numeric value held in `field`, as its row gives it;
+// unclamped for a field no row holds.
+template <class T>
+StoredRange StoredRangeOf(T UniGalaxy::*field) {
+    for (const GalaxyValue& value : kGalaxyValues) {
+        const auto* row = std::get_if<GalaxyNumberValue<T>>(&value);
+        if (row != nullptr && row->field == field) return row->stored;
+    }
+    return kUnclamped;
+}
+
 // prefix, the number in decimal, suffix: "UniGal7", "Atom_P12".
 std::string NumberedName(std::string_view prefix, int number, std::string_view suffix = {});
 

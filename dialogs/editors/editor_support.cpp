@@ -1,6 +1,7 @@
 #include "dialogs/editors/editor_support.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "core/convert.h"
@@ -10,6 +11,7 @@
 #include "dialogs/common/preview_universe.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/forms/numeric_boxes.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/services.h"
@@ -19,6 +21,7 @@
 #include "renderer/galaxy/galaxy_display.h"
 #include "renderer/galaxy/hue_tables.h"
 #include "settings/galaxy_tables.h"
+#include "settings/galaxy_values.h"
 
 namespace orbweave {
 namespace {
@@ -32,7 +35,11 @@ constexpr std::string_view kStopCaption = "Stop";
 constexpr BoxTextReading kEditorReading = BoxTextReading::ZeroFirst;
 
 constexpr std::string_view kGalaxyBoxes = "txtGalaxy";
-constexpr std::int32_t kLargestExtent = 30000;
+// The values of txtGalaxy(0..2).
+constexpr std::array<std::int32_t UniGalaxy::*, 3> kExtentFields = {&UniGalaxy::Galaxy_Radius,
+                                                                   &UniGalaxy::Galaxy_Rotation,
+                                                                   &UniGalaxy::Galaxy_Distance};
+constexpr int kExtentBoxCount = static_cast<int>(kExtentFields.size());
 
 constexpr double kEditorFontPoints = 8.0;
 
@@ -40,6 +47,14 @@ constexpr double kEditorFontPoints = 8.0;
 constexpr int kPreviewRightMargin = 5;
 constexpr int kPreviewBottomMargin = 3;
 constexpr int kPictureBottomMargin = 5;
+
+std::int32_t LargestExtent(int index) {
+    return static_cast<std::int32_t>(StoredRangeOf(kExtentFields[static_cast<std::size_t>(index)]).high);
+}
+
+std::optional<std::int32_t> ExtentBox(const Form& editor, int index) {
+    return BoxInt32(editor, kGalaxyBoxes, index, 0, LargestExtent(index));
+}
 
 }  // namespace
 
@@ -114,16 +129,23 @@ void ResizeEditor(Form& editor, int minClientWidth, int minClientHeight) {
     picture.SetHeight(frame.Height() - picture.Top() - kPictureBottomMargin * ScreenTwipsPerPixelY());
 }
 
+void BindExtentBoxes(Form& editor) {
+    for (int index = 0; index < kExtentBoxCount; ++index) {
+        const NumericBoxRow row{{kGalaxyBoxes, index},
+                                NumericKeys::Digits,
+                                {kNumericLong, 0.0f, static_cast<float>(LargestExtent(index))}};
+        BindNumericBoxes(editor, {&row, 1});
+    }
+}
+
 void GalaxyBoxesToRecord(const Form& editor, UniGalaxy& record) {
-    TakeBox(record.Galaxy_Radius, BoxInt32(editor, kGalaxyBoxes, 0, 0, kLargestExtent));
-    TakeBox(record.Galaxy_Rotation, BoxInt32(editor, kGalaxyBoxes, 1, 0, kLargestExtent));
-    TakeBox(record.Galaxy_Distance, BoxInt32(editor, kGalaxyBoxes, 2, 0, kLargestExtent));
+    for (int index = 0; index < kExtentBoxCount; ++index)
+        TakeBox(record.*kExtentFields[static_cast<std::size_t>(index)], ExtentBox(editor, index));
 }
 
 void GalaxyBoxesToProps(const Form& editor, Form& props) {
-    for (int index = 0; index < 3; ++index) {
-        if (const auto value = BoxInt32(editor, kGalaxyBoxes, index, 0, kLargestExtent))
-            props.SetText(kGalaxyBoxes, index, NumberToText(*value));
+    for (int index = 0; index < kExtentBoxCount; ++index) {
+        if (const auto value = ExtentBox(editor, index)) props.SetText(kGalaxyBoxes, index, NumberToText(*value));
     }
 }
 

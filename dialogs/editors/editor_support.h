@@ -99,7 +99,11 @@ struct GalaxyExtent {
     }
 };
 
-// The editor's txtGalaxy(0..2) into the record, each clamped to 0..30000.
+// The molecule and IFS editors' txtGalaxy(0..2), radius, rotation and
+// distance, each clamped to 0 up to the largest value the record stores:
+// their typing filter (digits) and their clamp when they are left.
+void BindExtentBoxes(Form& editor);
+// The three values into the record.
 void GalaxyBoxesToRecord(const Form& editor, UniGalaxy& record);
 // The same three values into the properties dialog's txtGalaxy(0..2).
 void GalaxyBoxesToProps(const Form& editor, Form& props);

@@ -132,7 +132,7 @@ constexpr TwoLineLabel kHeaders[] = {
 
 constexpr std::int16_t kLargestCentre = 9999;
 
-// The numeric boxes of every row, the centre and the galaxy values.
+// The numeric boxes of every row and the centre.
 std::vector<NumericBoxRow> BoxRows() {
     std::vector<NumericBoxRow> rows;
     for (int row = 0; row < kRowCount; ++row)
@@ -140,10 +140,8 @@ std::vector<NumericBoxRow> BoxRows() {
             const GridColumn& c = kColumns[column];
             rows.push_back({{c.name, row}, NumericKeys::Digits, {kNumericInteger, 0, static_cast<float>(c.high)}});
         }
-    for (int index = 0; index < 3; ++index) {
+    for (int index = 0; index < 3; ++index)
         rows.push_back({{"txtCenter", index}, NumericKeys::Digits, {kNumericInteger, 0, kLargestCentre}});
-        rows.push_back({{"txtGalaxy", index}, NumericKeys::Digits, {kNumericLong, 0, 30000}});
-    }
     return rows;
 }
 
@@ -250,6 +248,7 @@ void IfsDialog::LayOutBelowGrid() {
 void IfsDialog::WireHandlers() {
     Form& form = Frm();
     BindNumericBoxes(form, BoxRows());
+    BindExtentBoxes(form);
     form.Get("cboTheme").events.click = [this] { cboTheme_Click(); };
     form.Get("cmdOK").events.click = [this] { steps_.Ok(Frm(), Handed()); };
     form.Get("cmdClear").events.click = [this] { cmdClear_Click(); };

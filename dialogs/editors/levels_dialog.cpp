@@ -1,11 +1,14 @@
 #include "dialogs/editors/levels_dialog.h"
 
+#include <vector>
+
 #include "core/convert.h"
 #include "platform/forms/control_rows.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/numeric_boxes.h"
 #include "settings/galaxy_tables.h"
+#include "settings/galaxy_values.h"
 
 namespace orbweave {
 namespace {
@@ -19,10 +22,6 @@ constexpr int kHelpContextId = 7400;
 constexpr int kMinClientWidth = 8400;
 constexpr int kMinClientHeight = 4230;
 
-constexpr std::int16_t kFewestLevels = 1;
-constexpr std::int16_t kMostLevels = 10;
-constexpr std::int32_t kSmallestLength = 1;
-constexpr std::int32_t kLargestLength = 30000;
 constexpr float kLargestHeightScale = 99.9f;
 
 // The properties dialog's boxes OK writes: level count, radius, distance.
@@ -55,13 +54,37 @@ constexpr ControlSpec kControls[] = {
     MenuRow("mnuResize", kNoIndex, "Window can be Resized"),
 };
 
-const NumericBoxRow kBoxes[] = {
-    {{"txtLevel", 0}, NumericKeys::Digits, {kNumericInteger, kFewestLevels, kMostLevels}},
-    {{"txtLevel", 1}, NumericKeys::Digits, {kNumericLong, kSmallestLength, kLargestLength}},
-    {{"txtLevel", 2}, NumericKeys::Decimal, {kNumericSingle, 0.0f, kLargestHeightScale}},
-    {{"txtGalaxy", 0}, NumericKeys::Digits, {kNumericLong, kSmallestLength, kLargestLength}},
-    {{"txtGalaxy", 1}, NumericKeys::Digits, {kNumericLong, kSmallestLength, kLargestLength}},
+template <class T>
+struct Bounds {
+    T low;
+    T high;
 };
+
+// A value's stored range, in the value's own type.
+template <class T>
+Bounds<T> StoredBounds(T UniGalaxy::*field) {
+    const StoredRange range = StoredRangeOf(field);
+    return {static_cast<T>(range.low), static_cast<T>(range.high)};
+}
+
+Bounds<std::int16_t> LevelCounts() { return StoredBounds(&UniGalaxy::Galaxy_StdLevels); }
+// Every length the editor takes, the distance and the radius increment too,
+// runs over the range the galaxy's radius is stored in.
+Bounds<std::int32_t> Lengths() { return StoredBounds(&UniGalaxy::Galaxy_Radius); }
+
+std::vector<NumericBoxRow> BoxRows() {
+    const Bounds<std::int16_t> levels = LevelCounts();
+    const Bounds<std::int32_t> lengths = Lengths();
+    const NumericClamp count{kNumericInteger, static_cast<float>(levels.low), static_cast<float>(levels.high)};
+    const NumericClamp length{kNumericLong, static_cast<float>(lengths.low), static_cast<float>(lengths.high)};
+    return {
+        {{"txtLevel", 0}, NumericKeys::Digits, count},
+        {{"txtLevel", 1}, NumericKeys::Digits, length},
+        {{"txtLevel", 2}, NumericKeys::Decimal, {kNumericSingle, 0.0f, kLargestHeightScale}},
+        {{"txtGalaxy", 0}, NumericKeys::Digits, length},
+        {{"txtGalaxy", 1}, NumericKeys::Digits, length},
+    };
+}
 
 struct LengthLimit {
     std::string_view box;
@@ -115,7 +138,7 @@ void LevelsDialog::Load() {
     Form& form = Frm();
     LoadEditorTitles(form, Handed(), {kCaptionPrefix, kPreviewPrefix, kHelpContextId});
     for (const LengthLimit& limit : kLengthLimits) form.Get<TextBox>(limit.box, limit.index).SetMaxLength(limit.length);
-    BindNumericBoxes(form, kBoxes);
+    BindNumericBoxes(form, BoxRows());
     form.Get("cmdOK").events.click = [this] { cmdOK_Click(); };
     form.Get("cmdDismiss").events.click = [this] { Frm().Unload(); };
     form.Get("cmdPreview").events.click = [this] { cmdPreview_Click(); };
@@ -145,11 +168,13 @@ void LevelsDialog::FillControls() {
 bool LevelsDialog::StoreLevels() {
     const Form& form = Frm();
     UniGalaxy& r = Record();
-    TakeBox(r.Galaxy_StdLevels, BoxInt16(form, "txtLevel", 0, kFewestLevels, kMostLevels));
-    TakeBox(r.Galaxy_StdLevDRad, BoxInt32(form, "txtLevel", 1, kSmallestLength, kLargestLength));
+    const Bounds<std::int16_t> levels = LevelCounts();
+    const Bounds<std::int32_t> lengths = Lengths();
+    TakeBox(r.Galaxy_StdLevels, BoxInt16(form, "txtLevel", 0, levels.low, levels.high));
+    TakeBox(r.Galaxy_StdLevDRad, BoxInt32(form, "txtLevel", 1, lengths.low, lengths.high));
     TakeBox(r.Galaxy_StdLevHSca, BoxSingle(form, "txtLevel", 2, 0.0f, kLargestHeightScale));
-    TakeBox(r.Galaxy_Radius, BoxInt32(form, "txtGalaxy", 0, kSmallestLength, kLargestLength));
-    TakeBox(r.Galaxy_Distance, BoxInt32(form, "txtGalaxy", 1, kSmallestLength, kLargestLength));
+    TakeBox(r.Galaxy_Radius, BoxInt32(form, "txtGalaxy", 0, lengths.low, lengths.high));
+    TakeBox(r.Galaxy_Distance, BoxInt32(form, "txtGalaxy", 1, lengths.low, lengths.high));
     TakeBox(r.Galaxy_StdLevB_HS, ToInt16(form.GetValue("chkToggle", 0).value_or(r.Galaxy_StdLevB_HS)));
     TakeBox(r.Galaxy_StdLevB_A0, ToInt16(form.GetValue("chkToggle", 1).value_or(r.Galaxy_StdLevB_A0)));
     TakeBox(r.Galaxy_StdLevB_A1, ToInt16(form.GetValue("chkToggle", 2).value_or(r.Galaxy_StdLevB_A1)));
@@ -165,9 +190,11 @@ void LevelsDialog::cmdOK_Click() {
             if (const auto value = BoxInt32(form, box, index, low, high))
                 props->SetText("txtGalaxy", propsIndex, NumberToText(*value));
         };
-        write("txtLevel", 0, kPropsLevelsBox, kFewestLevels, kMostLevels);
-        write("txtGalaxy", 0, kPropsRadiusBox, kSmallestLength, kLargestLength);
-        write("txtGalaxy", 1, kPropsDistanceBox, kSmallestLength, kLargestLength);
+        const Bounds<std::int16_t> levels = LevelCounts();
+        const Bounds<std::int32_t> lengths = Lengths();
+        write("txtLevel", 0, kPropsLevelsBox, levels.low, levels.high);
+        write("txtGalaxy", 0, kPropsRadiusBox, lengths.low, lengths.high);
+        write("txtGalaxy", 1, kPropsDistanceBox, lengths.low, lengths.high);
     }
     form.Unload();
 }

@@ -129,9 +129,6 @@ const NumericBoxRow kBoxes[] = {
     {{"txtCenter", 0}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
     {{"txtCenter", 1}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
     {{"txtCenter", 2}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
-    {{"txtGalaxy", 0}, NumericKeys::Digits, {kNumericLong, 0, 30000}},
-    {{"txtGalaxy", 1}, NumericKeys::Digits, {kNumericLong, 0, 30000}},
-    {{"txtGalaxy", 2}, NumericKeys::Digits, {kNumericLong, 0, 30000}},
     // The X box clamps only for the grid types (its own LostFocus).
     {{"txtProps", 0}, NumericKeys::Digits, {kNumericUnclamped}},
     {{"txtProps", 1}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
@@ -318,6 +315,7 @@ void MoleculeDialog::WireHandlers() {
     Form& form = Frm();
     form.Get("txtProps", 0).events.lostFocus = [this] { txtProps_LostFocus(0); };
     BindNumericBoxes(form, kBoxes);
+    BindExtentBoxes(form);
     form.Get("cboElement").events.click = [this] { cboElement_Click(); };
     form.Get("cboType").events.click = [this] { cboType_Click(); };
     form.Get("cboTheme").events.click = [this] { cboTheme_Click(); };
