@@ -171,21 +171,13 @@ public:
     BlockEditorSteps(const Traits& traits, Builder build, std::function<void(Form&)> afterUnlock = {})
         : traits_(traits), build_(std::move(build)), preview_(traits.idleCaption, std::move(afterUnlock)) {}
 
-    // The built block into the record; false, the record untouched, when the
-    // editor built none.
-    bool Store(const Form& editor, const EditorParameters& handed) const {
-        UniGalaxy& record = EditedRecord(handed);
-        const std::optional<Block> built = build_(record.*traits_.block);
-        if (!built) return false;
-        record.*traits_.block = *built;
-        if (traits_.storesExtent) GalaxyBoxesToRecord(editor, record);
-        return true;
-    }
-
+    // OK: a refusal keeps the editor open.
     void Ok(Form& editor, const EditorParameters& handed) const {
         CommitAndClose(editor, handed, [&] { return Store(editor, handed); });
     }
 
+    // A click on cmdPreview: a start stores the galaxy boxes and the block
+    // for the preview's duration; a click on "Stop" stops.
     void PreviewClick(Form& editor, const EditorParameters& handed) {
         UniGalaxy& record = EditedRecord(handed);
         const auto keep = [this, &record]() -> EditorPreview::Restorer {
@@ -206,6 +198,17 @@ public:
     void QueryUnload(bool& cancel) { preview_.QueryUnload(cancel); }
 
 private:
+    // The built block into the record; false, the record untouched, when the
+    // editor built none.
+    bool Store(const Form& editor, const EditorParameters& handed) const {
+        UniGalaxy& record = EditedRecord(handed);
+        const std::optional<Block> built = build_(record.*traits_.block);
+        if (!built) return false;
+        record.*traits_.block = *built;
+        if (traits_.storesExtent) GalaxyBoxesToRecord(editor, record);
+        return true;
+    }
+
     Traits traits_;
     Builder build_;
     EditorPreview preview_;

@@ -155,7 +155,8 @@ int Scaled(int height, double factor) { return static_cast<int>(std::lround(fact
 
 IfsDialog::IfsDialog()
     : Dialog(kFormName, kControls, kPlacementName),
-      steps_({&UniGalaxy::Ifs, false, kIdleCaption}, [this](const IfsBlock& stored) { return IfsFromBoxes(stored); }) {
+      steps_({.block = &UniGalaxy::Ifs, .storesExtent = false, .idleCaption = kIdleCaption},
+             [this](const IfsBlock& stored) { return IfsFromBoxes(stored); }) {
     Frm().SetClientSize(kMinClientWidth, kMinClientHeight);
 }
 

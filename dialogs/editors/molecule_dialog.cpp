@@ -273,7 +273,7 @@ void FillSwatch(PictureBox& swatch, std::int32_t colour) {
 
 MoleculeDialog::MoleculeDialog()
     : Dialog(kFormName, kControls, kPlacementName),
-      steps_({&UniGalaxy::Atoms, true, kIdleCaption},
+      steps_({.block = &UniGalaxy::Atoms, .storesExtent = true, .idleCaption = kIdleCaption},
              [this](const AtomBlock& stored) { return MoleculeFromBoxes(stored); },
              [this](Form& form) { SetStructureTypeLabels(form.Get<ComboBox>("cboType").ListIndex()); }) {
     Frm().SetClientSize(kMinClientWidth, kMinClientHeight);
