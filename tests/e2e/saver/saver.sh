@@ -176,18 +176,21 @@ start_host() {
 
 # hold_store <file>: another program (sqlite3) switches the store to a
 # rollback journal and holds it in an exclusive transaction, which keeps
-# readers out too, until release_store.
+# readers out too, until release_store. Nothing else opens the store while
+# the holder switches its journal (the switch needs the store alone and does
+# not wait for it): the holder says when its statements are done, and only
+# then is the lock checked.
 store_locked() { ! sqlite3 -cmd '.timeout 0' "$1" 'SELECT count(*) FROM keys' >/dev/null 2>&1; }
 hold_store() {
   mkfifo "$work/holder"
   sqlite3 "$1" <"$work/holder" >"$work/holder.log" 2>&1 &
   holder_pid=$!
   exec 5>"$work/holder"
-  # Its own busy timeout lets it wait out a reader that still has the store
-  # open for a moment, as the switch of journal needs the store alone.
   echo '.timeout 10000' >&5
   echo 'PRAGMA journal_mode=DELETE; BEGIN EXCLUSIVE; UPDATE key_values SET value = value;' >&5
-  until_true store_locked "$1" || { cat "$work/holder.log"; return 1; }
+  echo ".system touch $work/holding" >&5
+  until_true test -e "$work/holding"
+  store_locked "$1" || { cat "$work/holder.log"; return 1; }
 }
 release_store() { exec 5>&-; wait "$holder_pid"; holder_pid=; }
 
