@@ -123,10 +123,7 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
     constexpr ControlPlace kNoControl{};
     constexpr auto One = [](DialogControl control) { return ControlPlace{control, kSingleControl}; };
     // A whole-number box whose arrows and spin share its clamp's range.
-    constexpr auto Stepped = [](double low, double high, int step) {
-        return DigitsBox(BoxClamp::Integer, low, high, {step, static_cast<int>(low), static_cast<int>(high)},
-                         Spin(static_cast<int>(low), static_cast<int>(high)));
-    };
+    constexpr auto Stepped = [](int low, int high, int step) { return IntegerBox(low, high, step, Spin(low, high)); };
     constexpr ValueRange kHueStop{0, 360};
     constexpr ValueRange kWidth{kSmallestDrawingWidth, kLargestDrawingSide, DisplayBound::LargestModeWidth};
     constexpr ValueRange kHeight{kSmallestDrawingHeight, kLargestDrawingSide, DisplayBound::LargestModeHeight};
@@ -137,7 +134,7 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
          "1.0",
          ValueRange{0.01, 10.0},
          {C::AdvancedBoxes, 1},
-         DecimalBox(BoxClamp::Single, 0.01, 10.0),
+         SingleBox(0.01, 10.0),
          Carried},
         {"Adv_TimeDelay", A, &R::Adv_TimeDelay, "25", kNoRange, {C::AdvancedBoxes, 0}, Stepped(0, 999, 10), Carried},
         {"Adv_EffectFPC", A, &R::Adv_EffectFPC, "0", kNoRange, kNoControl, {}, Carried},
@@ -190,7 +187,7 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
          "640",
          kWidth,
          {C::CustomSizeBoxes, 0},
-         DigitsBox(BoxClamp::Integer, kWidth.low, kWidth.high),
+         IntegerBox(kWidth.low, kWidth.high),
          Carried},
         {"DX_WinHeight",
          X,
@@ -198,7 +195,7 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
          "480",
          kHeight,
          {C::CustomSizeBoxes, 1},
-         DigitsBox(BoxClamp::Integer, kHeight.low, kHeight.high),
+         IntegerBox(kHeight.low, kHeight.high),
          Carried},
         {"DX_VertOffset", X, &R::DX_VertOffset, "0", ValueRange{-9, 9}, One(C::VertOffsetList), {}, Carried},
         // 0: 5-6-5, 1: 5-5-5, 2: as the surface says.

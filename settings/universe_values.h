@@ -77,12 +77,6 @@ constexpr RunRule RunRounded(double low, double high, double unit) { return {Run
 constexpr ControlPlace Box(int index) { return {DialogControl::UniverseBoxes, index}; }
 constexpr ControlPlace OneControl(DialogControl control) { return {control, kSingleControl}; }
 
-constexpr BoxRule Integer(double low, double high, ArrowStep arrows = {}, SpinRange spin = {}) {
-    return DigitsBox(BoxClamp::Integer, low, high, arrows, spin);
-}
-constexpr BoxRule Long(double low, double high) { return DigitsBox(BoxClamp::Long, low, high); }
-constexpr BoxRule Decimal(double low, double high) { return DecimalBox(BoxClamp::Single, low, high); }
-
 using T = UniverseValueType;
 using R = Reading;
 using C = DialogControl;
@@ -101,15 +95,15 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues 
         {"Universe_Stars", T::Int32, 18000, &U::Universe_Stars, R::Int32, Run(10, 99999), R::Int32, Box(0),
          DigitsBox(BoxClamp::Long, 10, 99999, {100, 100, 99999}, Spin(1, 9999, 10))},
         {"Universe_Galaxy", T::Int32, 200, &U::Universe_Galaxy, R::Int16, Run(1, 999), R::Int16, Box(1),
-         Integer(1, 999, {1, 1, 999}, Spin(1, 999))},
+         IntegerBox(1, 999, 1, Spin(1, 999))},
         {"Universe_Expand", T::Single, 3000, &U::Universe_Expand, R::Single, Run(0, 99999, 0.001), R::Int32, Box(10),
-         Long(0, 99999)},
+         LongBox(0, 99999)},
         {"Universe_ESteps", T::Single, 500, &U::Universe_ESteps, R::Int16, Run(1, 9999), R::Int16, Box(11),
-         Integer(1, 9999)},
+         IntegerBox(1, 9999)},
         {"Universe_Persist", T::Single, 0.985, &U::Universe_Persist, R::Single, Run(0.25, 1), R::Single, Box(12),
-         Decimal(0.25, 1)},
+         SingleBox(0.25, 1)},
         {"Universe_Damping", T::Single, 0.01, &U::Universe_Damping, R::Single, Run(0, 1), R::Single, Box(14),
-         Decimal(0, 1)},
+         SingleBox(0, 1)},
         {"Universe_HW_Start",
          T::Int32,
          170,
@@ -118,7 +112,7 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues 
          Run(0, 999),
          R::Int16,
          Box(16),
-         Integer(0, 999, {1, 0, 999}, Spin(0, 999))},
+         IntegerBox(0, 999, 1, Spin(0, 999))},
         {"Universe_HW_End",
          T::Int32,
          250,
@@ -127,21 +121,21 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues 
          Run(0, 999),
          R::Int16,
          Box(17),
-         Integer(0, 999, {1, 0, 999}, Spin(0, 999))},
+         IntegerBox(0, 999, 1, Spin(0, 999))},
         {"Universe_Recycle", T::Int32, 30, &U::Universe_Recycle, R::Int16, Run(1, 999), R::Int16, Box(18),
-         Integer(1, 999)},
+         IntegerBox(1, 999)},
         {"Universe_NewFreq", T::Int32, 3500, &U::Universe_NewFreq, R::Int16, Run(0, 9999), R::Int16, Box(20),
-         Integer(0, 9999)},
+         IntegerBox(0, 9999)},
         {"Universe_NewPctStEx", T::Int32, 85, &U::Universe_NewPctStEx, R::Int16, RunRounded(0, 100, 0.01), R::Int16,
-         Box(21), Integer(0, 100)},
+         Box(21), IntegerBox(0, 100)},
         {"Universe_GSteps", T::Int32, 200, &U::Universe_GSteps, R::Int16, Run(1, 9999), R::Int16, Box(30),
-         Integer(1, 9999)},
+         IntegerBox(1, 9999)},
         {"Universe_GPCtrl", T::Int32, 2, &U::Universe_GPCtrl, R::Int16, Run(1, 999), R::Int16, Box(31),
-         Integer(1, 999)},
+         IntegerBox(1, 999)},
         {"Universe_GCCtrl", T::Int32, 4, &U::Universe_GCCtrl, R::Int16, Run(0, 999), R::Int16, Box(32),
-         Integer(0, 999)},
+         IntegerBox(0, 999)},
         {"Universe_DstCen", T::Single, 4000, &U::Universe_DstCen, R::Int32, Run(0, 999999, 0.01), R::Int32, Box(33),
-         Long(0, 999999)},
+         LongBox(0, 999999)},
         {"Universe_C_Ramp",
          T::Int32,
          750,
@@ -172,20 +166,20 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues 
          OneControl(C::RotateCameraCheck),
          {}},
         {"Universe_AmStar", T::Int32, 2000, &U::Universe_AmStar, R::Int32, Run(0, 9999), R::Int32, Box(40),
-         Integer(0, 9999)},
+         IntegerBox(0, 9999)},
         {"Universe_AmPers", T::Single, 0.999, &U::Universe_AmPers, R::Single, Run(0.25, 1), R::Single, Box(41),
-         Decimal(0.25, 1)},
+         SingleBox(0.25, 1)},
         {"Universe_AmCAge", T::Single, 0.1, &U::Universe_AmCAge, R::Single, Run(0, 10), R::Single, Box(42),
-         Decimal(0, 10)},
+         SingleBox(0, 10)},
         {"Universe_AmFrames", T::Int32, 15, &U::Universe_AmFrames, R::Int16, Run(0, 999), R::Int16, Box(43),
-         Integer(0, 999)},
+         IntegerBox(0, 999)},
         // The box takes up to 99999; a run, and the preview's 16-bit reading, stop at 9999.
         {"Universe_AmMaxExt", T::Single, 600, &U::Universe_AmMaxExt, R::Single, RunRounded(1, 9999, 0.01), R::Int16,
-         Box(44), Long(1, 99999)},
+         Box(44), LongBox(1, 99999)},
         {"Universe_GravForce", T::Int32, 0, &U::Universe_GravForce, R::Single, Run(0, 999999, 0.0000001), R::Int32,
-         Box(50), Long(0, 999999)},
+         Box(50), LongBox(0, 999999)},
         {"Universe_GravFrame", T::Int32, 1, &U::Universe_GravFrame, R::Int16, Run(1, 999), R::Int16, Box(51),
-         Integer(1, 999)},
+         IntegerBox(1, 999)},
         {"Universe_Profile",
          T::Int16,
          51,
@@ -213,7 +207,7 @@ inline constexpr std::array<UniverseValue, 2> kUniverseBlendLevels = [] {
          Run(0, 100),
          R::Int16,
          {C::BlendBoxes, 0},
-         Integer(0, 100)},
+         IntegerBox(0, 100)},
         {"DX_BlendUniTravel",
          T::Int32,
          35,
@@ -222,7 +216,7 @@ inline constexpr std::array<UniverseValue, 2> kUniverseBlendLevels = [] {
          Run(0, 100),
          R::Int16,
          {C::BlendBoxes, 1},
-         Integer(0, 100)},
+         IntegerBox(0, 100)},
     }};
 }();
 

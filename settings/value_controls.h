@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/arrow_step.h"
+#include "core/box_rule.h"
 
 namespace orbweave {
 
@@ -59,44 +59,8 @@ struct ControlPlace {
     int index = kSingleControl;
 };
 
-enum class BoxKeys : std::uint8_t {
-    Digits,   // "0" to "9" and Backspace
-    Decimal,  // as Digits, plus one "."
-};
-
-// The clamp a box applies when it loses the focus, by the type its value is
-// converted to. A box of the galaxy frame's radial fields takes its range from
-// the galaxy style shown, so its row gives none.
-enum class BoxClamp : std::uint8_t { None, Integer, Single, Long, ByStyle };
-
-// The spin control beside a box, which shows the box's value divided by
-// scale. A scale of 0: the box has no spin control. A box whose range follows
-// the galaxy style has a spin whose range the style sets (0..0 here).
-struct SpinRange {
-    int low = 0;
-    int high = 0;
-    int scale = 0;
-};
-
-struct BoxRule {
-    BoxKeys keys = BoxKeys::Digits;
-    BoxClamp clamp = BoxClamp::None;
-    double low = 0;
-    double high = 0;
-    ArrowStep arrows{};
-    SpinRange spin{};
-};
-
 // A row's box, or none for a value shown in a list or a check box (or in a
 // box whose rule another row of the table gives).
 using OptionalBox = std::optional<BoxRule>;
-
-constexpr BoxRule DigitsBox(BoxClamp clamp, double low, double high, ArrowStep arrows = {}, SpinRange spin = {}) {
-    return {BoxKeys::Digits, clamp, low, high, arrows, spin};
-}
-constexpr BoxRule DecimalBox(BoxClamp clamp, double low, double high) {
-    return {BoxKeys::Decimal, clamp, low, high, {}, {}};
-}
-constexpr SpinRange Spin(int low, int high, int scale = 1) { return {low, high, scale}; }
 
 }  // namespace orbweave

@@ -131,9 +131,7 @@ void ResizeEditor(Form& editor, int minClientWidth, int minClientHeight) {
 
 void BindExtentBoxes(Form& editor) {
     for (int index = 0; index < kExtentBoxCount; ++index) {
-        const NumericBoxRow row{{kGalaxyBoxes, index},
-                                NumericKeys::Digits,
-                                {kNumericLong, 0.0f, static_cast<float>(LargestExtent(index))}};
+        const NumericBoxRow row{{kGalaxyBoxes, index}, LongBox(0, LargestExtent(index))};
         BindNumericBoxes(editor, {&row, 1});
     }
 }

@@ -138,10 +138,10 @@ std::vector<NumericBoxRow> BoxRows() {
     for (int row = 0; row < kRowCount; ++row)
         for (const int column : kBoxColumns) {
             const GridColumn& c = kColumns[column];
-            rows.push_back({{c.name, row}, NumericKeys::Digits, {kNumericInteger, 0, static_cast<float>(c.high)}});
+            rows.push_back({{c.name, row}, IntegerBox(0, c.high)});
         }
     for (int index = 0; index < 3; ++index)
-        rows.push_back({{"txtCenter", index}, NumericKeys::Digits, {kNumericInteger, 0, kLargestCentre}});
+        rows.push_back({{"txtCenter", index}, IntegerBox(0, kLargestCentre)});
     return rows;
 }
 

@@ -75,14 +75,14 @@ Bounds<std::int32_t> Lengths() { return StoredBounds(&UniGalaxy::Galaxy_Radius);
 std::vector<NumericBoxRow> BoxRows() {
     const Bounds<std::int16_t> levels = LevelCounts();
     const Bounds<std::int32_t> lengths = Lengths();
-    const NumericClamp count{kNumericInteger, static_cast<float>(levels.low), static_cast<float>(levels.high)};
-    const NumericClamp length{kNumericLong, static_cast<float>(lengths.low), static_cast<float>(lengths.high)};
+    const BoxRule count = IntegerBox(levels.low, levels.high);
+    const BoxRule length = LongBox(lengths.low, lengths.high);
     return {
-        {{"txtLevel", 0}, NumericKeys::Digits, count},
-        {{"txtLevel", 1}, NumericKeys::Digits, length},
-        {{"txtLevel", 2}, NumericKeys::Decimal, {kNumericSingle, 0.0f, kLargestHeightScale}},
-        {{"txtGalaxy", 0}, NumericKeys::Digits, length},
-        {{"txtGalaxy", 1}, NumericKeys::Digits, length},
+        {{"txtLevel", 0}, count},
+        {{"txtLevel", 1}, length},
+        {{"txtLevel", 2}, SingleBox(0.0, kLargestHeightScale)},
+        {{"txtGalaxy", 0}, length},
+        {{"txtGalaxy", 1}, length},
     };
 }
 

@@ -126,15 +126,15 @@ constexpr ControlSpec kControls[] = {
 };
 
 const NumericBoxRow kBoxes[] = {
-    {{"txtCenter", 0}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
-    {{"txtCenter", 1}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
-    {{"txtCenter", 2}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
+    {{"txtCenter", 0}, IntegerBox(0, kLargestValue)},
+    {{"txtCenter", 1}, IntegerBox(0, kLargestValue)},
+    {{"txtCenter", 2}, IntegerBox(0, kLargestValue)},
     // The X box clamps only for the grid types (its own LostFocus).
-    {{"txtProps", 0}, NumericKeys::Digits, {kNumericUnclamped}},
-    {{"txtProps", 1}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
-    {{"txtProps", 2}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
-    {{"txtProps", 3}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
-    {{"txtProps", 4}, NumericKeys::Digits, {kNumericInteger, 0, kLargestValue}},
+    {{"txtProps", 0}, DigitsBox(BoxClamp::None, 0, 0)},
+    {{"txtProps", 1}, IntegerBox(0, kLargestValue)},
+    {{"txtProps", 2}, IntegerBox(0, kLargestValue)},
+    {{"txtProps", 3}, IntegerBox(0, kLargestValue)},
+    {{"txtProps", 4}, IntegerBox(0, kLargestValue)},
 };
 
 struct LengthLimit {
@@ -437,7 +437,7 @@ void MoleculeDialog::SetStructureTypeLabels(int type) {
 
 void MoleculeDialog::txtProps_LostFocus(int index) {
     if (index != 0 || Frm().Get<ComboBox>("cboType").ListIndex() < kFirstGridType) return;
-    ValidateNumericText(Frm().Get<TextBox>("txtProps", 0), kNumericInteger, kFewestEdgePoints, kMostEdgePoints);
+    ValidateNumericText(Frm().Get<TextBox>("txtProps", 0), BoxClamp::Integer, kFewestEdgePoints, kMostEdgePoints);
 }
 
 void MoleculeDialog::lstElements_Click() {

@@ -235,10 +235,8 @@ void AdvancedDialog::WireHandlers() {
 
 void AdvancedDialog::SetupNumericFields() {
     Form& form = Frm();
-    const std::vector<NumericBoxSpec> specs = AdvancedBoxSpecs();
-    std::vector<NumericBoxRow> rows;
-    for (const NumericBoxSpec& entry : specs) {
-        rows.push_back(NumericBoxRowOf(entry, SpinMirror::ByLayer));
+    const std::vector<NumericBoxRow> rows = AdvancedBoxRows();
+    for (const NumericBoxRow& entry : rows) {
         auto& box = form.Get<TextBox>(entry.box.name, entry.box.index);
         if (entry.spin.name.empty()) {
             box.SetMaxLength(kFocalLengthLength);
@@ -260,8 +258,8 @@ void AdvancedDialog::LoadAdvancedSettings() {
 
 void AdvancedDialog::ClampNumericBoxes() {
     Form& form = Frm();
-    for (const NumericBoxSpec& entry : AdvancedBoxSpecs()) {
-        ValidateNumericText(form.Get<TextBox>(entry.box.name, entry.box.index), NumericKindOf(entry.rule.clamp),
+    for (const NumericBoxRow& entry : AdvancedBoxRows()) {
+        ValidateNumericText(form.Get<TextBox>(entry.box.name, entry.box.index), entry.rule.clamp,
                             static_cast<float>(entry.rule.low), static_cast<float>(entry.rule.high));
     }
 }

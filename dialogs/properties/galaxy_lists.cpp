@@ -105,7 +105,7 @@ void cmdGalCommit_Click(Form& dialog) {
     const int type = list.ListIndex();
     if (!IsGalaxyType(type)) return;
     auto& percentBox = dialog.Get<TextBox>("txtUniGalPct");
-    ValidateNumericText(percentBox, kNumericInteger, kLowestPercent, kHighestPercent);
+    ValidateNumericText(percentBox, BoxClamp::Integer, kLowestPercent, kHighestPercent);
     UniGalaxy& record = UniGalaxies[static_cast<std::size_t>(type)];
     record._UniGalPct = PercentOf(percentBox);
     record._UniGalName = Trim(dialog.Get<TextBox>("txtUniGalName").Text());
@@ -145,7 +145,7 @@ void cmdCompCommit_Click(Form& dialog) {
         return;
     }
     auto& percentBox = dialog.Get<TextBox>("txtCompGalPct");
-    ValidateNumericText(percentBox, kNumericInteger, kLowestPercent, kHighestPercent);
+    ValidateNumericText(percentBox, BoxClamp::Integer, kLowestPercent, kHighestPercent);
     if (CountIFSStyleTypes(dialog) >= 2) ShowInformation(kIfsNote);
 
     CompGalaxy& record = CompGalaxies[static_cast<std::size_t>(k)];

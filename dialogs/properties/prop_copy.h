@@ -45,7 +45,7 @@ struct PropCopyRow {
     CopyEditor editor;
     int maxLength = 0;         // text editors
     std::string_view caption;  // lblPropCopy for a text editor, chkPropCopy for the check box
-    NumericKind clamp;         // the box's leave clamp; the range every copied value is held to
+    BoxClamp clamp;            // the box's leave clamp; the range every copied value is held to
     float low = 0;
     float high = 0;
     CopyField field;
@@ -60,17 +60,16 @@ inline constexpr int kPropCopyCount = 68;
 namespace prop_copy_rows {
 
 using G = UniGalaxy;
-constexpr NumericKind I = kNumericInteger;
-constexpr NumericKind S = kNumericSingle;
-constexpr NumericKind L = kNumericLong;
+constexpr BoxClamp I = BoxClamp::Integer;
+constexpr BoxClamp S = BoxClamp::Single;
+constexpr BoxClamp L = BoxClamp::Long;
 
-constexpr PropCopyRow Digits(std::string_view entry, int length, std::string_view caption, NumericKind clamp, float low,
+constexpr PropCopyRow Digits(std::string_view entry, int length, std::string_view caption, BoxClamp clamp, float low,
                              float high, CopyField field, ControlRef control, StyleSet styles = kAllStyles) {
     return {entry, CopyEditor::Digits, length, caption, clamp, low, high, field, control, {}, false, styles};
 }
-constexpr PropCopyRow Decimal(std::string_view entry, int length, std::string_view caption, NumericKind clamp,
-                              float low, float high, CopyField field, ControlRef control,
-                              StyleSet styles = kAllStyles) {
+constexpr PropCopyRow Decimal(std::string_view entry, int length, std::string_view caption, BoxClamp clamp, float low,
+                              float high, CopyField field, ControlRef control, StyleSet styles = kAllStyles) {
     return {entry, CopyEditor::Decimal, length, caption, clamp, low, high, field, control, {}, false, styles};
 }
 // A list property: its value is an index of the list (count items).

@@ -39,9 +39,10 @@ constexpr std::array<std::array<LeaveRange, kStyleBoxes.size()>, 10> kStyleLeave
     {{kCount, kPercent, kCount, kPercent, kDegrees}},
 }};
 
-// Boxes with no value of their own in the tables: the values for the two
-// percent resets.
-constexpr BoxRule kResetBox = DigitsBox(BoxClamp::None, 0, 0);
+// Digits only, the text kept as typed: the two percent resets, which have no
+// value of their own in the tables, and the custom size boxes, which clamp on
+// their own against the limits of the moment.
+constexpr BoxRule kDigitsAsTyped = DigitsBox(BoxClamp::None, 0, 0);
 
 // Boxes that only select their text when they get the focus.
 constexpr std::array<ControlRef, 3> kSelectOnFocus{{{"txtUniGalName"}, {"txtCompGalName"}, {"txtPropCopy"}}};
@@ -88,7 +89,7 @@ struct SpinLink {
     }
 };
 
-void BindSpin(Form& dialog, const NumericBoxSpec& entry, const std::shared_ptr<bool>& boxMovesSpin) {
+void BindSpin(Form& dialog, const NumericBoxRow& entry, const std::shared_ptr<bool>& boxMovesSpin) {
     if (entry.spin.name.empty()) return;
     const SpinLink link{dialog.Get<TextBox>(entry.box.name, entry.box.index),
                         dialog.Get<SpinControl>(entry.spin.name, entry.spin.index), entry.rule.spin.scale,
@@ -102,37 +103,37 @@ void BindSpin(Form& dialog, const NumericBoxSpec& entry, const std::shared_ptr<b
 void ClampByStyle(Form& dialog, TextBox& box) {
     const int style = dialog.Get<ComboBox>("cboGalStyle").ListIndex();
     if (const auto range = StyleLeaveRange(style, box.Index()))
-        ValidateNumericText(box, kNumericInteger, static_cast<float>(range->low), static_cast<float>(range->high));
+        ValidateNumericText(box, BoxClamp::Integer, static_cast<float>(range->low), static_cast<float>(range->high));
 }
 
-void BindStyleClamp(Form& dialog, const NumericBoxSpec& entry) {
+void BindStyleClamp(Form& dialog, const NumericBoxRow& entry) {
     if (entry.rule.clamp != BoxClamp::ByStyle) return;
     TextBox& box = dialog.Get<TextBox>(entry.box.name, entry.box.index);
     Append(box.events.lostFocus, std::function<void()>([&dialog, &box] { ClampByStyle(dialog, box); }));
 }
 
-void BindCustomSize(Form& dialog, const NumericBoxSpec& entry, const std::function<DisplayLimits()>& limits) {
+void BindCustomSize(Form& dialog, const NumericBoxRow& entry, const std::function<DisplayLimits()>& limits) {
     TextBox& box = dialog.Get<TextBox>(entry.box.name, entry.box.index);
     const int index = entry.box.index;
     Append(box.events.lostFocus, std::function<void()>([&box, index, limits] {
-               for (const NumericBoxSpec& now : CustomSizeBoxSpecs(limits ? limits() : DisplayLimits{})) {
+               for (const NumericBoxRow& now : CustomSizeBoxRows(limits ? limits() : DisplayLimits{})) {
                    if (now.box.index == index)
-                       ValidateNumericText(box, kNumericInteger, static_cast<float>(now.rule.low),
+                       ValidateNumericText(box, BoxClamp::Integer, static_cast<float>(now.rule.low),
                                            static_cast<float>(now.rule.high));
                }
            }));
 }
 
-std::vector<NumericBoxSpec> MirroredBoxes() {
-    std::vector<NumericBoxSpec> specs = UniverseBoxSpecs();
-    for (auto more : {BlendBoxSpecs(), GalaxyBoxSpecs()}) specs.insert(specs.end(), more.begin(), more.end());
+std::vector<NumericBoxRow> MirroredBoxes() {
+    std::vector<NumericBoxRow> rows = UniverseBoxRows();
+    for (auto more : {BlendBoxRows(), GalaxyBoxRows()}) rows.insert(rows.end(), more.begin(), more.end());
     // The composite's percent box behaves as the galaxy type's.
-    for (const NumericBoxSpec& entry : GalaxyBoxSpecs()) {
-        if (entry.box.name == "txtUniGalPct") specs.push_back({{"txtCompGalPct"}, entry.rule, {"spnCompGalPct"}});
+    for (const NumericBoxRow& entry : GalaxyBoxRows()) {
+        if (entry.box.name == "txtUniGalPct") rows.push_back({{"txtCompGalPct"}, entry.rule, {"spnCompGalPct"}});
     }
-    specs.push_back({{"txtResetGalPct"}, kResetBox, {}});
-    specs.push_back({{"txtResetCompPct"}, kResetBox, {}});
-    return specs;
+    rows.push_back({{"txtResetGalPct"}, kDigitsAsTyped});
+    rows.push_back({{"txtResetCompPct"}, kDigitsAsTyped});
+    return rows;
 }
 
 void BindRedraws(Form& dialog) {
@@ -155,19 +156,18 @@ std::optional<LeaveRange> StyleLeaveRange(int style, int box) {
 void BindPropertiesBoxes(Form& dialog, std::function<DisplayLimits()> customSizeLimits) {
     const auto boxMovesSpin = std::make_shared<bool>(false);
     std::vector<NumericBoxRow> rows;
-    const std::vector<NumericBoxSpec> mirrored = MirroredBoxes();
-    const std::vector<NumericBoxSpec> customSize = CustomSizeBoxSpecs({});
+    const std::vector<NumericBoxRow> mirrored = MirroredBoxes();
+    const std::vector<NumericBoxRow> customSize = CustomSizeBoxRows({});
     // The spins are mirrored here, where scaling and the echo rule are known.
-    for (const NumericBoxSpec& entry : mirrored) rows.push_back(NumericBoxRowOf(entry, SpinMirror::ByCaller));
-    // The custom size boxes clamp on their own, against the limits of the moment.
-    for (const NumericBoxSpec& entry : customSize) rows.push_back({entry.box, NumericKeys::Digits});
+    for (const NumericBoxRow& entry : mirrored) rows.push_back({entry.box, entry.rule});
+    for (const NumericBoxRow& entry : customSize) rows.push_back({entry.box, kDigitsAsTyped});
     BindNumericBoxes(dialog, rows);
 
-    for (const NumericBoxSpec& entry : mirrored) {
+    for (const NumericBoxRow& entry : mirrored) {
         BindSpin(dialog, entry, boxMovesSpin);
         BindStyleClamp(dialog, entry);
     }
-    for (const NumericBoxSpec& entry : customSize) BindCustomSize(dialog, entry, customSizeLimits);
+    for (const NumericBoxRow& entry : customSize) BindCustomSize(dialog, entry, customSizeLimits);
     BindRedraws(dialog);
     for (const ControlRef& ref : kSelectOnFocus) {
         Append(dialog.Get(ref.name, ref.index).events.gotFocus,

@@ -34,8 +34,8 @@ void StepOnArrow(TextBox& box, const ArrowStep& arrows, int keyCode) {
     if (stepped) box.SetText(IntegerToText(*stepped));
 }
 
-void FilterKey(const TextBox& box, NumericKeys keys, int& keyAscii) {
-    if (keys == NumericKeys::Decimal)
+void FilterKey(const TextBox& box, BoxKeys keys, int& keyAscii) {
+    if (keys == BoxKeys::Decimal)
         KeyPressDecimal(box, keyAscii);
     else
         KeyPressDigitsOnly(keyAscii);
@@ -65,14 +65,14 @@ void BindNumericBox(Form& form, const NumericBoxRow& row) {
 
     Prepend(box.events.gotFocus, std::function<void()>([&form] { SelectTextOnFocus(form); }));
     Prepend(box.events.keyPress,
-            std::function<void(int&)>([&box, keys = row.keys](int& keyAscii) { FilterKey(box, keys, keyAscii); }));
-    if (row.arrows.step != 0)
-        Prepend(box.events.keyDown, std::function<void(int, int)>([&box, arrows = row.arrows](int keyCode, int) {
+            std::function<void(int&)>([&box, keys = row.rule.keys](int& keyAscii) { FilterKey(box, keys, keyAscii); }));
+    if (row.rule.arrows.step != 0)
+        Prepend(box.events.keyDown, std::function<void(int, int)>([&box, arrows = row.rule.arrows](int keyCode, int) {
                     StepOnArrow(box, arrows, keyCode);
                 }));
-    if (row.clamp.kind != kNumericUnclamped)
-        Prepend(box.events.lostFocus, std::function<void()>([&box, clamp = row.clamp] {
-                    ValidateNumericText(box, clamp.kind, clamp.low, clamp.high);
+    if (row.rule.clamp != BoxClamp::None && row.rule.clamp != BoxClamp::ByStyle)
+        Prepend(box.events.lostFocus, std::function<void()>([&box, rule = row.rule] {
+                    ValidateNumericText(box, rule.clamp, static_cast<float>(rule.low), static_cast<float>(rule.high));
                 }));
     if (spin != nullptr) BindSpin(box, *spin);
 }

@@ -84,19 +84,20 @@ void SetupNumericField(TextBox& box, SpinControl& spin, std::int16_t low, std::i
     spin.SetSmallChange(step);
 }
 
-void ValidateNumericText(TextBox& box, std::int16_t kind, float low, float high) {
+void ValidateNumericText(TextBox& box, BoxClamp kind, float low, float high) {
     const double value = LeadingNumber(box.Text());
     switch (kind) {
-    case kNumericInteger:
+    case BoxClamp::Integer:
         box.SetText(NumberToText(ClampInt(SaturatedInt16(value), SaturatedInt16(low), SaturatedInt16(high))));
         break;
-    case kNumericSingle:
+    case BoxClamp::Single:
         box.SetText(NumberToText(static_cast<double>(ClampSng(SaturatedSingle(value), low, high))));
         break;
-    case kNumericLong:
+    case BoxClamp::Long:
         box.SetText(NumberToText(ClampLng(SaturatedInt32(value), SaturatedInt32(low), SaturatedInt32(high))));
         break;
-    default: break;
+    case BoxClamp::None:
+    case BoxClamp::ByStyle: break;
     }
 }
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/box_rule.h"
+
 namespace orbweave {
 
 class ComboBox;
@@ -24,8 +26,6 @@ void CenterFormOnScreen(Form& form);
 void SetContainerEnabled(Frame& container, bool enable);
 
 // --- Numeric boxes ---
-enum NumericKind : std::int16_t { kNumericUnclamped = -1, kNumericInteger = 0, kNumericSingle = 1, kNumericLong = 2 };
-
 // Clamps the box's value (a 16-bit whole number) into low..high, sets its
 // length limit, and runs the spin control from high (Min) to low (Max) so
 // that its upper arrow raises the value. A step below 1 follows from high:
@@ -35,8 +35,8 @@ void SetupNumericField(TextBox& box, SpinControl& spin, std::int16_t low, std::i
 // Rewrites the box's text as its leading number converted to the kind's type
 // (halves to even) and clamped into low..high. A number beyond the type's
 // range saturates first, so the text never keeps an out-of-range value.
-// Another kind changes nothing.
-void ValidateNumericText(TextBox& box, std::int16_t kind, float low, float high);
+// A clamp that is not a type (None, ByStyle) changes nothing.
+void ValidateNumericText(TextBox& box, BoxClamp kind, float low, float high);
 // Selects the whole text of the form's focused control, when that is a text box that is not locked.
 void SelectTextOnFocus(Form& form);
 

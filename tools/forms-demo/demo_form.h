@@ -32,8 +32,8 @@ inline constexpr ControlSpec kDemoControls[] = {
 
 // The stars box steps by 10 with the arrows; the galaxies box by 1.
 inline constexpr NumericBoxRow kDemoNumericBoxes[] = {
-    {{"txtUni", 0}, NumericKeys::Digits, {kNumericInteger, 1, 9999}, {10, 1, 9999}, {"spnUni", 0}},
-    {{"txtUni", 1}, NumericKeys::Digits, {kNumericInteger, 1, 999}, {1, 1, 999}, {"spnUni", 1}},
+    {{"txtUni", 0}, IntegerBox(1, 9999, 10), {"spnUni", 0}},
+    {{"txtUni", 1}, IntegerBox(1, 999, 1), {"spnUni", 1}},
 };
 
 }  // namespace orbweave::demo

@@ -40,9 +40,9 @@ TEST(ControlNamesTest, EveryPlaceTheTablesNameHasAControl) {
 
 TEST(ValueBoxesTest, EachBoxIsBoundOnceWithItsSpinWhereItHasOne) {
     for (const auto& specs :
-         {UniverseBoxSpecs(), BlendBoxSpecs(), GalaxyBoxSpecs(), AdvancedBoxSpecs(), CustomSizeBoxSpecs({})}) {
+         {UniverseBoxRows(), BlendBoxRows(), GalaxyBoxRows(), AdvancedBoxRows(), CustomSizeBoxRows({})}) {
         std::set<std::pair<std::string, int>> seen;
-        for (const NumericBoxSpec& row : specs) {
+        for (const NumericBoxRow& row : specs) {
             const std::string name(row.box.name);
             EXPECT_TRUE(seen.insert({name, row.box.index}).second) << name << row.box.index;
             // A spin control stands beside a box of the same index.
@@ -61,7 +61,7 @@ TEST(ValueBoxesTest, EachBoxIsBoundOnceWithItsSpinWhereItHasOne) {
 // The nebula style shows its control points in the radial and tilt boxes:
 // those boxes take the radial values' rules, by style.
 TEST(ValueBoxesTest, BoxesSharedByTheNebulaStyleClampByStyle) {
-    for (const NumericBoxSpec& row : GalaxyBoxSpecs()) {
+    for (const NumericBoxRow& row : GalaxyBoxRows()) {
         const bool shared =
             row.box.name == "txtGalaxy" && ((row.box.index >= 3 && row.box.index <= 6) || row.box.index == 93);
         EXPECT_EQ(row.rule.clamp == BoxClamp::ByStyle, shared) << row.box.index;
@@ -70,12 +70,12 @@ TEST(ValueBoxesTest, BoxesSharedByTheNebulaStyleClampByStyle) {
 
 // A stored custom size ends at the largest display mode, so the boxes do too.
 TEST(ValueBoxesTest, TheCustomSizeBoxesEndAtTheLargestDisplayMode) {
-    const std::vector<NumericBoxSpec> shown = CustomSizeBoxSpecs({1024, 768});
+    const std::vector<NumericBoxRow> shown = CustomSizeBoxRows({1024, 768});
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(std::pair(shown[0].rule.low, shown[0].rule.high), std::pair(16.0, 1024.0));
     EXPECT_EQ(std::pair(shown[1].rule.low, shown[1].rule.high), std::pair(12.0, 768.0));
     // Without a display they end at the largest surface the saver builds.
-    for (const NumericBoxSpec& row : CustomSizeBoxSpecs({})) EXPECT_EQ(row.rule.high, kLargestDrawingSide);
+    for (const NumericBoxRow& row : CustomSizeBoxRows({})) EXPECT_EQ(row.rule.high, kLargestDrawingSide);
 }
 
 }  // namespace

@@ -77,10 +77,10 @@ inline constexpr ControlSpec kNumericBoxTable[] = {
 
 // Each box's spin, arrow and clamp limits differ, as they do in the dialogs.
 inline constexpr NumericBoxRow kNumericBoxRows[] = {
-    {{"txtGalaxy", 0}, NumericKeys::Digits, {kNumericLong, 1, 30000}, {10, 1, 30000}, {"spnGalaxy", 0}},
-    {{"txtGalaxy", 8}, NumericKeys::Decimal, {kNumericSingle, 0, 99.9f}},
-    {{"txtPct"}, NumericKeys::Digits, {}, {1, 0, 999}, {"spnPct"}},
-    {{"txtUni", 0}, NumericKeys::Digits, {kNumericLong, 10, 99999}, {100, 100, 99999}},
+    {{"txtGalaxy", 0}, LongBox(1, 30000, 10), {"spnGalaxy", 0}},
+    {{"txtGalaxy", 8}, SingleBox(0, 99.9)},
+    {{"txtPct"}, DigitsBox(BoxClamp::None, 0, 0, {1, 0, 999}), {"spnPct"}},
+    {{"txtUni", 0}, DigitsBox(BoxClamp::Long, 10, 99999, {100, 100, 99999})},
 };
 
 }  // namespace orbweave::testing

@@ -148,7 +148,7 @@ TEST(NumericBoxBinding, AKeySwallowedByTheFilterReachesNoLaterHandler) {
 TEST(NumericBoxBinding, ARowNamingAMissingControlThrows) {
     Form form("frmTest");
     form.Build(testing::kNumericBoxTable);
-    constexpr NumericBoxRow kMissingSpin[] = {{{"txtUni", 0}, NumericKeys::Digits, {}, {}, {"spnUni", 0}}};
+    constexpr NumericBoxRow kMissingSpin[] = {{{"txtUni", 0}, {}, {"spnUni", 0}}};
     EXPECT_THROW(BindNumericBoxes(form, kMissingSpin), std::logic_error);
 }
 

@@ -63,17 +63,18 @@ TEST_F(WindowUtilsTest, SetupNumericFieldTakesItsStepFromTheHighEnd) {
 TEST_F(WindowUtilsTest, ValidateNumericTextClampsByKind) {
     struct Row {
         const char* typed;
-        std::int16_t kind;
+        BoxClamp kind;
         float low;
         float high;
         const char* expected;
     };
     for (const Row row :
-         {Row{"15", kNumericInteger, 4, 10, "10"}, Row{"", kNumericInteger, 1, 10, "1"},
-          Row{"2.5", kNumericInteger, 0, 10, "2"}, Row{"3.5", kNumericInteger, 0, 10, "4"},
-          Row{"40000", kNumericInteger, 0, 30000, "30000"}, Row{"99999999999", kNumericLong, 0, 99999, "99999"},
-          Row{"45000", kNumericLong, 0, 30000, "30000"}, Row{"0.05", kNumericSingle, 0.1f, 0.9999f, "0.1"},
-          Row{"1.25abc", kNumericSingle, 0, 99.9f, "1.25"}, Row{"7", 3, 0, 1, "7"}}) {
+         {Row{"15", BoxClamp::Integer, 4, 10, "10"}, Row{"", BoxClamp::Integer, 1, 10, "1"},
+          Row{"2.5", BoxClamp::Integer, 0, 10, "2"}, Row{"3.5", BoxClamp::Integer, 0, 10, "4"},
+          Row{"40000", BoxClamp::Integer, 0, 30000, "30000"}, Row{"99999999999", BoxClamp::Long, 0, 99999, "99999"},
+          Row{"45000", BoxClamp::Long, 0, 30000, "30000"}, Row{"0.05", BoxClamp::Single, 0.1f, 0.9999f, "0.1"},
+          Row{"1.25abc", BoxClamp::Single, 0, 99.9f, "1.25"}, Row{"7", BoxClamp::None, 0, 1, "7"},
+          Row{"7", BoxClamp::ByStyle, 0, 1, "7"}}) {
         Number().SetText(row.typed);
         ValidateNumericText(Number(), row.kind, row.low, row.high);
         EXPECT_EQ(Number().Text(), row.expected) << row.typed;
