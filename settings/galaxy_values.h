@@ -20,7 +20,7 @@ namespace orbweave {
 
 // The range a value is clamped into whenever a galaxy type is validated (after
 // a read, before a write). The galaxy frame's four radial fields take theirs
-// from the galaxy style (see validation.cpp); a few values are kept as read.
+// from the galaxy style (see style_ranges.h); a few values are kept as read.
 enum class StoredClamp : std::uint8_t { None, InType, ByStyle };
 struct StoredRange {
     StoredClamp clamp = StoredClamp::None;
@@ -30,6 +30,11 @@ struct StoredRange {
 constexpr StoredRange Stored(double low, double high) { return {StoredClamp::InType, low, high}; }
 inline constexpr StoredRange kUnclamped{};
 inline constexpr StoredRange kRangeByStyle{StoredClamp::ByStyle};
+
+// A galaxy type's share of the universe's galaxies, and a composite's.
+inline constexpr StoredRange kGalaxyPercentRange = Stored(0, 9999);
+// A galaxy type's colour percentages, its base hue and its blend level.
+inline constexpr StoredRange kHuePercentRange = Stored(0, 100);
 
 // A numeric value: its field, default, stored range, and the control that
 // shows it in the properties dialog with its box's rule (none for a list or

@@ -9,53 +9,33 @@
 #include "core/convert.h"
 #include "settings/galaxy_tables.h"
 #include "settings/galaxy_values.h"
+#include "settings/style_ranges.h"
 
 namespace orbweave {
 namespace {
 
-constexpr std::int16_t kLastStyle = 9;
+constexpr std::int16_t kLastStyle = kGalaxyStyleCount - 1;
 constexpr std::int16_t kFirstGridStructure = 6;
-
-// The four radial fields mean different things per galaxy style (arms and
-// bands, attractor steps and turn, figure vertices, nebula control points, ...),
-// so their ranges follow the style.
-struct RadialRanges {
-    std::int16_t segsLo, segsHi;
-    std::int16_t fillLo, fillHi;
-    std::int16_t bandsLo, bandsHi;
-    std::int16_t bandFillLo, bandFillHi;
-};
-
-constexpr std::array<RadialRanges, kLastStyle + 1> kRadialRangesByStyle{{
-    {1, 99, 0, 100, 1, 99, 0, 100},   // 0 standard
-    {1, 99, 0, 100, 0, 360, 0, 100},  // 1 single point attractor
-    {4, 10, 0, 100, 1, 99, 0, 100},   // 2 nested wireframe
-    {4, 10, 0, 100, 0, 100, 0, 100},  // 3 space filling fractal
-    {1, 20, 0, 9999, 1, 99, 0, 100},  // 4 nebula: the control-point ranges
-    {1, 99, 0, 100, 1, 99, 0, 100},   // 5 quasar
-    {1, 99, 0, 100, 1, 99, 0, 100},   // 6 graviton
-    {1, 99, 0, 100, 1, 99, 0, 999},   // 7 starwave
-    {1, 99, 0, 100, 1, 99, 0, 100},   // 8 user-defined IFS
-    {1, 99, 0, 100, 1, 99, 0, 100},   // 9 molecular
-}};
 
 void Clamp16(std::int16_t& field, std::int16_t lo, std::int16_t hi) { field = ClampInt(field, lo, hi); }
 void Clamp16(std::int16_t& field, Range16 range) { Clamp16(field, range.low, range.high); }
 
 // A fill percentage holds a whole number after validation: rounded (halves to
 // even) and clamped in double, so no value is ever narrowed out of range.
-void ClampWholeFloat(float& field, std::int16_t lo, std::int16_t hi) {
+void ClampWholeFloat(float& field, Range16 range) {
     const double rounded = std::nearbyint(static_cast<double>(field));
     // Adding 0 turns a negative zero into zero.
-    field = static_cast<float>(std::clamp(rounded, static_cast<double>(lo), static_cast<double>(hi)) + 0.0);
+    field =
+        static_cast<float>(std::clamp(rounded, static_cast<double>(range.low), static_cast<double>(range.high)) + 0.0);
 }
 
+// In the order of the radial boxes.
 void ValidateRadialFields(UniGalaxy& g, std::int16_t style) {
     const RadialRanges& r = kRadialRangesByStyle[static_cast<std::size_t>(style)];
-    Clamp16(g.Galaxy_RadSegs, r.segsLo, r.segsHi);
-    ClampWholeFloat(g.Galaxy_RadFill, r.fillLo, r.fillHi);
-    Clamp16(g.Galaxy_RadBands, r.bandsLo, r.bandsHi);
-    ClampWholeFloat(g.Galaxy_RadBFill, r.bandFillLo, r.bandFillHi);
+    Clamp16(g.Galaxy_RadSegs, r[0].stored);
+    ClampWholeFloat(g.Galaxy_RadFill, r[1].stored);
+    Clamp16(g.Galaxy_RadBands, r[2].stored);
+    ClampWholeFloat(g.Galaxy_RadBFill, r[3].stored);
 }
 
 // A value with a stored range into it, in the field's own type.
@@ -122,7 +102,8 @@ void ValidateUniGalaxy(std::int16_t index) {
 void ValidateCompGalaxy(std::int16_t index) {
     if (!IsCompGalaxy(index)) return;
     CompGalaxy& c = CompGalaxies[static_cast<std::size_t>(index)];
-    Clamp16(c._CompGalPct, 0, 9999);
+    Clamp16(c._CompGalPct, static_cast<std::int16_t>(kGalaxyPercentRange.low),
+            static_cast<std::int16_t>(kGalaxyPercentRange.high));
     // A composite holds its major type and up to 49 minor types: 50 members.
     Clamp16(c.CompGal_Count, 0, kCompMemberCapacity);
     for (std::size_t j = 0; j < static_cast<std::size_t>(c.CompGal_Count); ++j) {

@@ -11,13 +11,12 @@
 #include "platform/forms/window_utils.h"
 #include "platform/system/services.h"
 #include "settings/galaxy_tables.h"
+#include "settings/galaxy_values.h"
 
 namespace orbweave {
 namespace {
 
 constexpr std::size_t kPercentWidth = 4;
-constexpr float kLowestPercent = 0;
-constexpr float kHighestPercent = 9999;
 constexpr int kLastControlCharacter = 0x1F;
 constexpr int kDeleteCharacter = 0x7F;
 
@@ -49,6 +48,11 @@ void BindNameBox(Form& dialog, const NameBox& row) {
     };
     box.SetInsertionFilter(
         [refused = row.refused](std::string_view inserted) { return WithoutRefused(refused, inserted); });
+}
+
+void ClampPercentBox(TextBox& box) {
+    ValidateNumericText(box, BoxClamp::Integer, static_cast<float>(kGalaxyPercentRange.low),
+                        static_cast<float>(kGalaxyPercentRange.high));
 }
 
 std::int16_t PercentOf(const TextBox& box) { return ToInt16(LeadingNumber(box.Text())).value_or(0); }
@@ -105,7 +109,7 @@ void cmdGalCommit_Click(Form& dialog) {
     const int type = list.ListIndex();
     if (!IsGalaxyType(type)) return;
     auto& percentBox = dialog.Get<TextBox>("txtUniGalPct");
-    ValidateNumericText(percentBox, BoxClamp::Integer, kLowestPercent, kHighestPercent);
+    ClampPercentBox(percentBox);
     UniGalaxy& record = UniGalaxies[static_cast<std::size_t>(type)];
     record._UniGalPct = PercentOf(percentBox);
     record._UniGalName = Trim(dialog.Get<TextBox>("txtUniGalName").Text());
@@ -145,7 +149,7 @@ void cmdCompCommit_Click(Form& dialog) {
         return;
     }
     auto& percentBox = dialog.Get<TextBox>("txtCompGalPct");
-    ValidateNumericText(percentBox, BoxClamp::Integer, kLowestPercent, kHighestPercent);
+    ClampPercentBox(percentBox);
     if (CountIFSStyleTypes(dialog) >= 2) ShowInformation(kIfsNote);
 
     CompGalaxy& record = CompGalaxies[static_cast<std::size_t>(k)];

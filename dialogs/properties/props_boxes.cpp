@@ -15,29 +15,10 @@
 #include "platform/forms/handler_chain.h"
 #include "platform/forms/numeric_boxes.h"
 #include "platform/forms/window_utils.h"
+#include "settings/style_ranges.h"
 
 namespace orbweave {
 namespace {
-
-// The leave-the-box ranges of the boxes whose meaning follows the galaxy
-// style, one row per style 0..9. They are the boxes' own: the spin ranges
-// that the style sets are another set of limits.
-constexpr std::array<int, 5> kStyleBoxes{3, 4, 5, 6, 93};
-constexpr LeaveRange kCount{1, 99};
-constexpr LeaveRange kPercent{0, 100};
-constexpr LeaveRange kDegrees{0, 360};
-constexpr std::array<std::array<LeaveRange, kStyleBoxes.size()>, 10> kStyleLeaveRanges{{
-    {{kCount, kPercent, kCount, kPercent, kDegrees}},
-    {{kCount, kPercent, kDegrees, kPercent, kDegrees}},
-    {{{4, 10}, kPercent, kCount, kPercent, kDegrees}},
-    {{{4, 10}, kPercent, kPercent, kPercent, kDegrees}},
-    {{{1, 20}, {0, 9999}, kCount, kPercent, {0, 999}}},
-    {{kCount, kPercent, kCount, kPercent, kDegrees}},
-    {{kCount, kPercent, kCount, kPercent, kDegrees}},
-    {{kCount, kPercent, kCount, {0, 999}, kDegrees}},
-    {{kCount, kPercent, kCount, kPercent, kDegrees}},
-    {{kCount, kPercent, kCount, kPercent, kDegrees}},
-}};
 
 // Digits only, the text kept as typed: the two percent resets, which have no
 // value of their own in the tables, and the custom size boxes, which clamp on
@@ -145,10 +126,17 @@ void BindRedraws(Form& dialog) {
 
 }  // namespace
 
+// A box whose meaning follows the style clamps into the range the style
+// stores its value in.
 std::optional<LeaveRange> StyleLeaveRange(int style, int box) {
-    if (style < 0 || style >= static_cast<int>(kStyleLeaveRanges.size())) return std::nullopt;
-    for (std::size_t k = 0; k < kStyleBoxes.size(); ++k) {
-        if (kStyleBoxes[k] == box) return kStyleLeaveRanges[static_cast<std::size_t>(style)][k];
+    if (style < 0 || style >= kGalaxyStyleCount) return std::nullopt;
+    const auto s = static_cast<std::int16_t>(style);
+    if (box == kTiltBox) return LeaveRange{TiltBoxRange(s).low, TiltBoxRange(s).high};
+    const RadialRanges& ranges = kRadialRangesByStyle[static_cast<std::size_t>(style)];
+    for (std::size_t k = 0; k < kRadialBoxes.size(); ++k) {
+        const Range16 stored = ranges[k].stored;
+        if (kRadialBoxes[k] == box)
+            return LeaveRange{static_cast<double>(stored.low), static_cast<double>(stored.high)};
     }
     return std::nullopt;
 }

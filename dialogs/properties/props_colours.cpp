@@ -11,6 +11,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
+#include "settings/galaxy_values.h"
 
 namespace orbweave {
 namespace {
@@ -18,13 +19,12 @@ namespace {
 constexpr int kPercentSwatches = 4;
 constexpr int kGreySwatch = 3;
 constexpr double kPercentToChannel = 2.55;
-constexpr double kHighestPercent = 100.0;
 
 // Channel shifts in RGB order (red in bits 0-7) of the red, green and blue swatches.
 constexpr std::array<int, 3> kChannelShift{0, 8, 16};
 
 std::int32_t ChannelOf(const std::string& text) {
-    const double percent = std::clamp(std::nearbyint(LeadingNumber(text)), 0.0, kHighestPercent);
+    const double percent = std::clamp(std::nearbyint(LeadingNumber(text)), kHuePercentRange.low, kHuePercentRange.high);
     return static_cast<std::int32_t>(std::nearbyint(percent * kPercentToChannel));
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "core/convert.h"
@@ -13,10 +14,9 @@
 namespace orbweave {
 namespace {
 
-// The styles whose rows carry their own captions, box ranges and help
-// numbers; the two user-defined styles (8, 9) have none.
-constexpr std::int16_t kStylesWithRanges = 8;
-constexpr std::int16_t kNebulaStyle = 4;
+// The styles whose rows carry their own captions and help numbers; the two
+// user-defined styles (8, 9) have none.
+constexpr std::int16_t kStylesWithCaptions = 8;
 constexpr std::int16_t kIfsEditorStyle = 8;
 
 constexpr ControlRef Box(int index) { return {"txtGalaxy", index}; }
@@ -94,32 +94,6 @@ constexpr std::array<StyleCaption, 16> kStyleCaptions{{
     {7, Caption(91), "Particle Wave Angle Increment (0.0 - 99.9):"},
 }};
 
-// The radial boxes 3 to 6 by style: range and longest text; the spin step
-// follows from the high bound.
-struct BoxRange {
-    std::int16_t low;
-    std::int16_t high;
-    std::int16_t maxLength;
-};
-constexpr BoxRange kCount{1, 99, 2};
-constexpr BoxRange kPercent{0, 100, 3};
-constexpr std::array<int, 4> kRadialBoxes{3, 4, 5, 6};
-
-constexpr std::array<std::array<BoxRange, 4>, kStylesWithRanges> kRadialRanges{{
-    {{kCount, kPercent, kCount, kPercent}},
-    {{kCount, kPercent, {0, 360, 3}, kPercent}},
-    {{{4, 10, 2}, kPercent, kCount, kPercent}},
-    {{{4, 10, 2}, kPercent, kCount, kPercent}},
-    {{{1, 20, 2}, {0, 9999, 4}, kCount, kPercent}},
-    {{kCount, kPercent, kCount, kPercent}},
-    {{kCount, kPercent, kCount, kPercent}},
-    {{kCount, kPercent, kCount, {0, 999, 3}}},
-}};
-
-// The tilt box holds degrees, or for the nebula the bias points' speed.
-constexpr BoxRange kTiltRange{0, 360, 3};
-constexpr BoxRange kBiasSpeedRange{0, 999, 3};
-
 struct HelpRow {
     ControlRef control;
     int context;
@@ -171,13 +145,17 @@ void ApplyHelp(Form& dialog, ControlRef ref, int context) {
     if (Control* control = Find(dialog, ref)) control->SetHelpContextId(context);
 }
 
+// The box takes as many digits as its high bound has; the spin step follows
+// from the high bound.
 void SetupRadialBoxes(Form& dialog, std::int16_t style) {
-    const auto& ranges = kRadialRanges[static_cast<std::size_t>(style)];
+    const RadialRanges& ranges = kRadialRangesByStyle[static_cast<std::size_t>(style)];
     for (std::size_t k = 0; k < kRadialBoxes.size(); ++k) {
         auto* box = dialog.Find<TextBox>("txtGalaxy", kRadialBoxes[k]);
         auto* spin = dialog.Find<SpinControl>("spnGalaxy", kRadialBoxes[k]);
-        if (box == nullptr || spin == nullptr) continue;
-        SetupNumericField(*box, *spin, ranges[k].low, ranges[k].high, ranges[k].maxLength, 0);
+        const std::optional<Range16>& range = ranges[k].spin;
+        if (box == nullptr || spin == nullptr || !range) continue;
+        const auto digits = static_cast<std::int16_t>(IntegerToText(range->high).size());
+        SetupNumericField(*box, *spin, range->low, range->high, digits, 0);
     }
 }
 
@@ -185,11 +163,10 @@ void SetupRadialBoxes(Form& dialog, std::int16_t style) {
 // value is clamped before it is rounded, so that no text overflows the
 // conversion; text without a number counts as 0.
 void ReclampTiltBox(Form& dialog, std::int16_t style) {
-    auto* box = dialog.Find<TextBox>("txtGalaxy", 93);
+    auto* box = dialog.Find<TextBox>("txtGalaxy", kTiltBox);
     if (box == nullptr) return;
-    const BoxRange range = style == kNebulaStyle ? kBiasSpeedRange : kTiltRange;
-    const double value =
-        std::clamp(LeadingNumber(box->Text()), static_cast<double>(range.low), static_cast<double>(range.high));
+    const StoredRange range = TiltBoxRange(style);
+    const double value = std::clamp(LeadingNumber(box->Text()), range.low, range.high);
     box->SetText(NumberToText(std::nearbyint(value)));
 }
 
@@ -204,11 +181,11 @@ void SetupGalaxyStyleControls(Form& dialog, std::int16_t style) {
     for (const CaptionRow& row : kDefaultCaptions) ApplyCaption(dialog, row.control, row.caption);
     for (const HelpRow& row : kDefaultHelp) ApplyHelp(dialog, row.control, row.context);
 
-    if (style < kStylesWithRanges) {
+    SetupRadialBoxes(dialog, style);
+    if (style < kStylesWithCaptions) {
         for (const StyleCaption& row : kStyleCaptions) {
             if (row.style == style) ApplyCaption(dialog, row.control, row.caption);
         }
-        SetupRadialBoxes(dialog, style);
         for (const StyleHelp& row : kStyleHelp) {
             if (row.style == style) ApplyHelp(dialog, row.control, row.context);
         }

@@ -5,11 +5,11 @@
 
 #include <cstdint>
 
+#include "settings/style_ranges.h"
+
 namespace orbweave {
 
 class Form;
-
-inline constexpr std::int16_t kGalaxyStyleCount = 10;
 
 // Lays out the galaxy frame of the dialog for style 0..9: visibility,
 // captions, box ranges (re-clamping what the boxes hold) and help numbers.

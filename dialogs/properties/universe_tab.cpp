@@ -15,13 +15,12 @@
 #include "platform/system/services.h"
 #include "renderer/galaxy/star_generators.h"
 #include "settings/galaxy_tables.h"
+#include "settings/galaxy_values.h"
 
 namespace orbweave {
 namespace {
 
 constexpr std::int32_t kBlack = 0;
-constexpr double kLowestPercent = 0;
-constexpr double kHighestPercent = 9999;
 
 // The styles whose galaxy frame shows the shape profile.
 constexpr std::array<std::int16_t, 4> kProfileStyles{0, 1, 5, 6};
@@ -101,7 +100,8 @@ void ResetPercents(Form& dialog, const PercentReset& reset) {
         box.SetFocus();
         return;
     }
-    const double read = std::clamp(std::nearbyint(LeadingNumber(box.Text())), kLowestPercent, kHighestPercent);
+    const double read =
+        std::clamp(std::nearbyint(LeadingNumber(box.Text())), kGalaxyPercentRange.low, kGalaxyPercentRange.high);
     const auto percent = static_cast<std::int16_t>(read);
     auto& list = dialog.Get<ListBox>(reset.list);
     for (int i = 0; i < reset.count; ++i) {

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "dialogs/properties/galaxy_frame_fixture.h"
+#include "dialogs/properties/props_boxes.h"
 #include "dialogs/properties/style_controls.h"
+#include "settings/validation.h"
 
 namespace orbweave {
 namespace {
@@ -101,6 +103,44 @@ TEST_F(StyleControlsTest, RadialBoxesRoundHalvesToEven) {
     EXPECT_EQ(Text("txtGalaxy", 4), "12");
     EXPECT_EQ(Text("txtGalaxy", 6), "13");
     EXPECT_EQ(Text("txtGalaxy", 5), "14");
+}
+
+// What a style's spin offers, and what its box keeps when left, validation
+// stores unchanged: no value the dialog accepts is altered by the save.
+TEST_F(StyleControlsTest, EveryStyleOffersAndKeepsOnlyWhatItsTypeStores) {
+    UniGalaxy& stored = UniGalaxies[0];
+    for (std::int16_t style = 0; style < kGalaxyStyleCount; ++style) {
+        SetupGalaxyStyleControls(dialog, style);
+        for (const int box : {3, 4, 5, 6, 93}) {
+            SCOPED_TRACE(::testing::Message() << "style " << style << ", box " << box);
+            const std::optional<LeaveRange> leave = StyleLeaveRange(style, box);
+            ASSERT_TRUE(leave.has_value());
+            if (box != 93 && style < 8) {
+                const auto& spin = dialog.Get<SpinControl>("spnGalaxy", box);
+                EXPECT_GE(spin.Max(), leave->low);  // the spin runs from high (Min) down to low (Max)
+                EXPECT_LE(spin.Min(), leave->high);
+            }
+            for (const double edge : {leave->low, leave->high}) {
+                stored.Galaxy_GalStyle = style;
+                ValidateUniGalaxy(0);
+                const auto value = static_cast<std::int16_t>(edge);
+                switch (box) {
+                case 3: stored.Galaxy_RadSegs = value; break;
+                case 4: stored.Galaxy_RadFill = value; break;
+                case 5: stored.Galaxy_RadBands = value; break;
+                case 6: stored.Galaxy_RadBFill = value; break;
+                default:
+                    if (style == kNebulaStyle)
+                        stored.Galaxy_CP_B_Spd = value;
+                    else
+                        stored.Galaxy_AngleTilt = value;
+                }
+                const UniGalaxy before = stored;
+                ValidateUniGalaxy(0);
+                EXPECT_EQ(stored, before) << edge;
+            }
+        }
+    }
 }
 
 struct TiltCase {
