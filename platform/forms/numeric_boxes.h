@@ -6,11 +6,9 @@
 //     {{"txtGalaxy", 8}, SingleBox(0, 99.9)},
 #pragma once
 
-#include <cstdint>
 #include <span>
 
 #include "core/box_rule.h"
-
 #include "platform/forms/control.h"
 #include "platform/forms/window_utils.h"
 
@@ -28,11 +26,11 @@ struct NumericBoxRow {
 
 // Gives each row's box its handlers: GotFocus selects the whole text, KeyPress
 // filters the keys, KeyDown steps on Up and Down, LostFocus clamps (a clamp
-// that follows the galaxy style is left to the dialog), Change
-// moves the spin to the value (a value outside the spin's range leaves it
-// where it was) and the spin's Change writes its value into the box. A
-// handler a box or spin already has runs after these. A row naming a control
-// the form does not have throws std::logic_error (Form::Get).
+// that follows the galaxy style is left to the dialog), Change moves the spin
+// to the value (a value outside the spin's range leaves it where it was) and
+// the spin's Change writes its value into the box. A handler a box or spin
+// already has runs after these. A row naming a control the form does not have
+// throws std::logic_error (Form::Get).
 void BindNumericBoxes(Form& form, std::span<const NumericBoxRow> rows);
 
 }  // namespace orbweave
