@@ -1,5 +1,8 @@
 #include "settings/galaxy_values.h"
 
+#include <string_view>
+#include <type_traits>
+
 #include "core/convert.h"
 #include "settings/style_ranges.h"
 
