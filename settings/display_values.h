@@ -125,6 +125,8 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
     // A whole-number box whose arrows and spin share its clamp's range.
     constexpr auto Stepped = [](int low, int high, int step) { return IntegerBox(low, high, step, Spin(low, high)); };
     constexpr ValueRange kHueStop{0, 360};
+    constexpr ValueRange kFocalLength{0.01, 10.0};
+    constexpr ValueRange kMessageHue{0, 359};
     constexpr ValueRange kWidth{kSmallestDrawingWidth, kLargestDrawingSide, DisplayBound::LargestModeWidth};
     constexpr ValueRange kHeight{kSmallestDrawingHeight, kLargestDrawingSide, DisplayBound::LargestModeHeight};
     return std::array<DisplayValue, kDisplayValueCount>{{
@@ -132,9 +134,9 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
          A,
          &R::FocalLength,
          "1.0",
-         ValueRange{0.01, 10.0},
+         kFocalLength,
          {C::AdvancedBoxes, 1},
-         SingleBox(0.01, 10.0),
+         SingleBox(kFocalLength.low, kFocalLength.high),
          Carried},
         {"Adv_TimeDelay", A, &R::Adv_TimeDelay, "25", kNoRange, {C::AdvancedBoxes, 0}, Stepped(0, 999, 10), Carried},
         {"Adv_EffectFPC", A, &R::Adv_EffectFPC, "0", kNoRange, kNoControl, {}, Carried},
@@ -156,9 +158,9 @@ inline constexpr std::array<DisplayValue, kDisplayValueCount> kDisplayValues = [
          A,
          &R::Adv_FontHueV,
          "180",
-         ValueRange{0, 359},
+         kMessageHue,
          {C::MessageBoxes, 2},
-         Stepped(0, 359, 1),
+         Stepped(static_cast<int>(kMessageHue.low), static_cast<int>(kMessageHue.high), 1),
          Carried},
         {"Adv_FontTOff", A, &R::Adv_FontTOff, "5", kNoRange, {C::MessageBoxes, 1}, Stepped(0, 99, 1), Carried},
         {"Adv_FontHInc", A, &R::Adv_FontHInc, "10", kNoRange, {C::MessageBoxes, 3}, Stepped(0, 99, 1), Carried},

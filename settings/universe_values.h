@@ -77,6 +77,20 @@ constexpr RunRule RunRounded(double low, double high, double unit) { return {Run
 constexpr ControlPlace Box(int index) { return {DialogControl::UniverseBoxes, index}; }
 constexpr ControlPlace OneControl(DialogControl control) { return {control, kSingleControl}; }
 
+// A value whose box keeps the range a run keeps it in, so the range is written
+// once, in the run rule. A step other than 0 gives the box arrows within it;
+// a spinning box has a spin control over the whole range.
+enum class Spinning : bool { No, Yes };
+constexpr UniverseValue Kept(UniverseValue row, BoxClamp clamp, int step = 0, Spinning spinning = Spinning::No) {
+    const double low = row.run.low;
+    const double high = row.run.high;
+    const SpinRange spin =
+        spinning == Spinning::Yes ? Spin(static_cast<int>(low), static_cast<int>(high)) : SpinRange{};
+    row.box = clamp == BoxClamp::Single ? SingleBox(low, high)
+                                        : DigitsBox(clamp, low, high, StepWithin(step, low, high), spin);
+    return row;
+}
+
 using T = UniverseValueType;
 using R = Reading;
 using C = DialogControl;
@@ -94,48 +108,34 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues 
     return std::array<UniverseValue, kUniverseValueCount>{{
         {"Universe_Stars", T::Int32, 18000, &U::Universe_Stars, R::Int32, Run(10, 99999), R::Int32, Box(0),
          DigitsBox(BoxClamp::Long, 10, 99999, {100, 100, 99999}, Spin(1, 9999, 10))},
-        {"Universe_Galaxy", T::Int32, 200, &U::Universe_Galaxy, R::Int16, Run(1, 999), R::Int16, Box(1),
-         IntegerBox(1, 999, 1, Spin(1, 999))},
-        {"Universe_Expand", T::Single, 3000, &U::Universe_Expand, R::Single, Run(0, 99999, 0.001), R::Int32, Box(10),
-         LongBox(0, 99999)},
-        {"Universe_ESteps", T::Single, 500, &U::Universe_ESteps, R::Int16, Run(1, 9999), R::Int16, Box(11),
-         IntegerBox(1, 9999)},
-        {"Universe_Persist", T::Single, 0.985, &U::Universe_Persist, R::Single, Run(0.25, 1), R::Single, Box(12),
-         SingleBox(0.25, 1)},
-        {"Universe_Damping", T::Single, 0.01, &U::Universe_Damping, R::Single, Run(0, 1), R::Single, Box(14),
-         SingleBox(0, 1)},
-        {"Universe_HW_Start",
-         T::Int32,
-         170,
-         {},
-         R::Int16,
-         Run(0, 999),
-         R::Int16,
-         Box(16),
-         IntegerBox(0, 999, 1, Spin(0, 999))},
-        {"Universe_HW_End",
-         T::Int32,
-         250,
-         {},
-         R::Int16,
-         Run(0, 999),
-         R::Int16,
-         Box(17),
-         IntegerBox(0, 999, 1, Spin(0, 999))},
-        {"Universe_Recycle", T::Int32, 30, &U::Universe_Recycle, R::Int16, Run(1, 999), R::Int16, Box(18),
-         IntegerBox(1, 999)},
-        {"Universe_NewFreq", T::Int32, 3500, &U::Universe_NewFreq, R::Int16, Run(0, 9999), R::Int16, Box(20),
-         IntegerBox(0, 9999)},
-        {"Universe_NewPctStEx", T::Int32, 85, &U::Universe_NewPctStEx, R::Int16, RunRounded(0, 100, 0.01), R::Int16,
-         Box(21), IntegerBox(0, 100)},
-        {"Universe_GSteps", T::Int32, 200, &U::Universe_GSteps, R::Int16, Run(1, 9999), R::Int16, Box(30),
-         IntegerBox(1, 9999)},
-        {"Universe_GPCtrl", T::Int32, 2, &U::Universe_GPCtrl, R::Int16, Run(1, 999), R::Int16, Box(31),
-         IntegerBox(1, 999)},
-        {"Universe_GCCtrl", T::Int32, 4, &U::Universe_GCCtrl, R::Int16, Run(0, 999), R::Int16, Box(32),
-         IntegerBox(0, 999)},
-        {"Universe_DstCen", T::Single, 4000, &U::Universe_DstCen, R::Int32, Run(0, 999999, 0.01), R::Int32, Box(33),
-         LongBox(0, 999999)},
+        Kept({"Universe_Galaxy", T::Int32, 200, &U::Universe_Galaxy, R::Int16, Run(1, 999), R::Int16, Box(1), {}},
+             BoxClamp::Integer, 1, Spinning::Yes),
+        Kept({"Universe_Expand", T::Single, 3000, &U::Universe_Expand, R::Single, Run(0, 99999, 0.001), R::Int32,
+              Box(10), {}}, BoxClamp::Long),
+        Kept({"Universe_ESteps", T::Single, 500, &U::Universe_ESteps, R::Int16, Run(1, 9999), R::Int16, Box(11), {}},
+             BoxClamp::Integer),
+        Kept({"Universe_Persist", T::Single, 0.985, &U::Universe_Persist, R::Single, Run(0.25, 1), R::Single, Box(12),
+              {}}, BoxClamp::Single),
+        Kept({"Universe_Damping", T::Single, 0.01, &U::Universe_Damping, R::Single, Run(0, 1), R::Single, Box(14), {}},
+             BoxClamp::Single),
+        Kept({"Universe_HW_Start", T::Int32, 170, {}, R::Int16, Run(0, 999), R::Int16, Box(16), {}},
+             BoxClamp::Integer, 1, Spinning::Yes),
+        Kept({"Universe_HW_End", T::Int32, 250, {}, R::Int16, Run(0, 999), R::Int16, Box(17), {}},
+             BoxClamp::Integer, 1, Spinning::Yes),
+        Kept({"Universe_Recycle", T::Int32, 30, &U::Universe_Recycle, R::Int16, Run(1, 999), R::Int16, Box(18), {}},
+             BoxClamp::Integer),
+        Kept({"Universe_NewFreq", T::Int32, 3500, &U::Universe_NewFreq, R::Int16, Run(0, 9999), R::Int16, Box(20), {}},
+             BoxClamp::Integer),
+        Kept({"Universe_NewPctStEx", T::Int32, 85, &U::Universe_NewPctStEx, R::Int16, RunRounded(0, 100, 0.01),
+              R::Int16, Box(21), {}}, BoxClamp::Integer),
+        Kept({"Universe_GSteps", T::Int32, 200, &U::Universe_GSteps, R::Int16, Run(1, 9999), R::Int16, Box(30), {}},
+             BoxClamp::Integer),
+        Kept({"Universe_GPCtrl", T::Int32, 2, &U::Universe_GPCtrl, R::Int16, Run(1, 999), R::Int16, Box(31), {}},
+             BoxClamp::Integer),
+        Kept({"Universe_GCCtrl", T::Int32, 4, &U::Universe_GCCtrl, R::Int16, Run(0, 999), R::Int16, Box(32), {}},
+             BoxClamp::Integer),
+        Kept({"Universe_DstCen", T::Single, 4000, &U::Universe_DstCen, R::Int32, Run(0, 999999, 0.01), R::Int32,
+              Box(33), {}}, BoxClamp::Long),
         {"Universe_C_Ramp",
          T::Int32,
          750,
@@ -165,21 +165,21 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues 
          R::None,
          OneControl(C::RotateCameraCheck),
          {}},
-        {"Universe_AmStar", T::Int32, 2000, &U::Universe_AmStar, R::Int32, Run(0, 9999), R::Int32, Box(40),
-         IntegerBox(0, 9999)},
-        {"Universe_AmPers", T::Single, 0.999, &U::Universe_AmPers, R::Single, Run(0.25, 1), R::Single, Box(41),
-         SingleBox(0.25, 1)},
-        {"Universe_AmCAge", T::Single, 0.1, &U::Universe_AmCAge, R::Single, Run(0, 10), R::Single, Box(42),
-         SingleBox(0, 10)},
-        {"Universe_AmFrames", T::Int32, 15, &U::Universe_AmFrames, R::Int16, Run(0, 999), R::Int16, Box(43),
-         IntegerBox(0, 999)},
+        Kept({"Universe_AmStar", T::Int32, 2000, &U::Universe_AmStar, R::Int32, Run(0, 9999), R::Int32, Box(40), {}},
+             BoxClamp::Integer),
+        Kept({"Universe_AmPers", T::Single, 0.999, &U::Universe_AmPers, R::Single, Run(0.25, 1), R::Single, Box(41),
+              {}}, BoxClamp::Single),
+        Kept({"Universe_AmCAge", T::Single, 0.1, &U::Universe_AmCAge, R::Single, Run(0, 10), R::Single, Box(42), {}},
+             BoxClamp::Single),
+        Kept({"Universe_AmFrames", T::Int32, 15, &U::Universe_AmFrames, R::Int16, Run(0, 999), R::Int16, Box(43), {}},
+             BoxClamp::Integer),
         // The box takes up to 99999; a run, and the preview's 16-bit reading, stop at 9999.
         {"Universe_AmMaxExt", T::Single, 600, &U::Universe_AmMaxExt, R::Single, RunRounded(1, 9999, 0.01), R::Int16,
          Box(44), LongBox(1, 99999)},
-        {"Universe_GravForce", T::Int32, 0, &U::Universe_GravForce, R::Single, Run(0, 999999, 0.0000001), R::Int32,
-         Box(50), LongBox(0, 999999)},
-        {"Universe_GravFrame", T::Int32, 1, &U::Universe_GravFrame, R::Int16, Run(1, 999), R::Int16, Box(51),
-         IntegerBox(1, 999)},
+        Kept({"Universe_GravForce", T::Int32, 0, &U::Universe_GravForce, R::Single, Run(0, 999999, 0.0000001),
+              R::Int32, Box(50), {}}, BoxClamp::Long),
+        Kept({"Universe_GravFrame", T::Int32, 1, &U::Universe_GravFrame, R::Int16, Run(1, 999), R::Int16, Box(51), {}},
+             BoxClamp::Integer),
         {"Universe_Profile",
          T::Int16,
          51,
@@ -199,24 +199,10 @@ inline constexpr std::string_view kSectionUniverseBlend = "DirectX";
 inline constexpr std::array<UniverseValue, 2> kUniverseBlendLevels = [] {
     using namespace universe_rows;
     return std::array<UniverseValue, 2>{{
-        {"DX_BlendUniBurst",
-         T::Int32,
-         100,
-         &U::DX_BlendUniBurst,
-         R::Int32,
-         Run(0, 100),
-         R::Int16,
-         {C::BlendBoxes, 0},
-         IntegerBox(0, 100)},
-        {"DX_BlendUniTravel",
-         T::Int32,
-         35,
-         &U::DX_BlendUniTravel,
-         R::Int32,
-         Run(0, 100),
-         R::Int16,
-         {C::BlendBoxes, 1},
-         IntegerBox(0, 100)},
+        Kept({"DX_BlendUniBurst", T::Int32, 100, &U::DX_BlendUniBurst, R::Int32, Run(0, 100), R::Int16, {C::BlendBoxes,
+              0}, {}}, BoxClamp::Integer),
+        Kept({"DX_BlendUniTravel", T::Int32, 35, &U::DX_BlendUniTravel, R::Int32, Run(0, 100), R::Int16,
+              {C::BlendBoxes, 1}, {}}, BoxClamp::Integer),
     }};
 }();
 
