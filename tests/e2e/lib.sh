@@ -53,6 +53,18 @@ stop_xvfb() {
   stop_process "$xvfb_pid"
   xvfb_pid=
 }
+# display_lost <pid> <what>: takes the private X server away under the
+# program <pid> (which the script's `running` tests), which must then end by
+# itself with status 1; prints the status and its standard error
+# ($work/err.log). The caller checks what that error says.
+display_lost() {
+  local status
+  stop_xvfb
+  until_true eval '! running' || { fail "$2: the program outlived its X server"; return 1; }
+  wait "$1"; status=$?
+  echo "$2: status $status after its X server died"; cat "$work/err.log"
+  [ "$status" -eq 1 ] || fail "$2: exit status $status, not 1"
+}
 cleanup() {
   local step
   for step in "${at_exit[@]}"; do "$step"; done
