@@ -17,8 +17,8 @@
 // advances four rows one pixel per vector operation; a second transpose turns
 // the results back into row blocks, which are stored into the work image.
 // Blocks whose neighbourhood is black in every colour channel stay black and
-// are skipped. A row goes into the surface, with streaming stores, as soon
-// as its lane finishes it, while it is still in the cache. The channel
+// are skipped. A row goes into the surface as soon as its lane finishes it,
+// while it is still in the cache. The channel
 // arithmetic is the same as in the byte-by-byte blend: ((sum of five bytes)
 // * factor) >> 12 is the high half of the 16-bit product sum * (factor * 16),
 // exact while factor * 16 fits 16 bits.
@@ -183,22 +183,23 @@ CORVANE_INLINE __m256i Pack16(__m256i pixels) {
     return _mm256_or_si256(top, _mm256_or_si256(middle, bottom));
 }
 
-// Pixels per run of streaming stores into the surface.
+// Pixels per run of aligned stores into the surface.
 template <SurfaceFormat Format>
 constexpr ptrdiff_t kPixelsPerRun = Format == SurfaceFormat::Rgb32   ? 8
                                     : Format == SurfaceFormat::Rgb24 ? 32
                                                                      : 16;
 
-CORVANE_INLINE void Stream(uint8_t* target, __m256i bytes) {
-    _mm256_stream_si256(reinterpret_cast<__m256i*>(target), bytes);
+CORVANE_INLINE void StoreAligned(uint8_t* target, __m256i bytes) {
+    _mm256_store_si256(reinterpret_cast<__m256i*>(target), bytes);
 }
 
-// Writes one run of surface pixels from the work entries at `source`,
-// bypassing the cache: the surface is read by the display, not by us.
+// Writes one run of surface pixels from the work entries at `source`.
+// Plain stores, not streaming ones: the display server copies the surface
+// right after the call, and finds it in the cache instead of in memory.
 template <SurfaceFormat Format>
-CORVANE_INLINE void StreamRun(uint8_t* target, const uint32_t* source) {
+CORVANE_INLINE void StoreRun(uint8_t* target, const uint32_t* source) {
     if constexpr (Format == SurfaceFormat::Rgb32) {
-        Stream(target, Load8(source));
+        StoreAligned(target, Load8(source));
     } else if constexpr (Format == SurfaceFormat::Rgb24) {
         // Four groups of eight pixels, each squeezed to 24 bytes (dwords 0-2
         // and 4-6 of its vector), spread over three 32-byte stores.
@@ -211,17 +212,17 @@ CORVANE_INLINE void StreamRun(uint8_t* target, const uint32_t* source) {
         const auto pick = [](__m256i v, int d0, int d1, int d2, int d3, int d4, int d5, int d6, int d7) {
             return _mm256_permutevar8x32_epi32(v, _mm256_setr_epi32(d0, d1, d2, d3, d4, d5, d6, d7));
         };
-        Stream(target,
+        StoreAligned(target,
                _mm256_blend_epi32(pick(g[0], 0, 1, 2, 4, 5, 6, 0, 0), pick(g[1], 0, 0, 0, 0, 0, 0, 0, 1), 0xC0));
-        Stream(target + 32,
+        StoreAligned(target + 32,
                _mm256_blend_epi32(pick(g[1], 2, 4, 5, 6, 0, 0, 0, 0), pick(g[2], 0, 0, 0, 0, 0, 1, 2, 4), 0xF0));
-        Stream(target + 64,
+        StoreAligned(target + 64,
                _mm256_blend_epi32(pick(g[2], 5, 6, 0, 0, 0, 0, 0, 0), pick(g[3], 0, 0, 0, 1, 2, 4, 5, 6), 0xFC));
     } else {
         // Packing per 128-bit half interleaves the two groups of eight by
         // fours; the 64-bit lane order 0, 2, 1, 3 puts them back in line.
         const __m256i packed = _mm256_packus_epi32(Pack16<Format>(Load8(source)), Pack16<Format>(Load8(source + 8)));
-        Stream(target, _mm256_permute4x64_epi64(packed, 0xD8));
+        StoreAligned(target, _mm256_permute4x64_epi64(packed, 0xD8));
     }
 }
 
@@ -238,7 +239,7 @@ void ShowRow(uint8_t* surfaceRow, const uint32_t* workRow, ptrdiff_t rowLength) 
         ++x;
     }
     for (; x + run <= end; x += run) {
-        StreamRun<Format>(surfaceRow + x * bytes, workRow + x);
+        StoreRun<Format>(surfaceRow + x * bytes, workRow + x);
     }
     for (; x < end; ++x) {
         StorePixel(Format, surfaceRow + x * bytes, workRow[x]);
@@ -539,8 +540,6 @@ bool BlendRowsFast(const BlendCall& call) {
             BlendAllRows<true>(plan);
         }
     }
-    // Streaming stores are weakly ordered: complete them before returning.
-    _mm_sfence();
     return true;
 }
 
