@@ -216,8 +216,12 @@ TEST_F(StoreProcessesTest, ASaverReloadingWhileTwoDialogsSaveSeesOneSaveWhole) {
     ResetSettingsStore();
 
     // Each dialog saves the two tables in turn, so nearly every commit changes the store.
+    // What is tested is that no reload sees a mixed save, not how long a save waits for
+    // the other's lock: on a loaded machine a wait may outlast the default, so each
+    // dialog (a child of its own) waits as long as it needs.
     const auto dialog = [](const GalaxyTables& first, const GalaxyTables& second) -> std::function<bool()> {
         return [&first, &second] {
+            SetStoreBusyTimeout(std::chrono::minutes(5));
             bool saved = true;
             for (int i = 0; i < kSavesEach; ++i) {
                 PutInMemory(i % 2 == 0 ? first : second);
