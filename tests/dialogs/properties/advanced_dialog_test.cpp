@@ -19,6 +19,7 @@
 #include "platform/forms/service_recorder.h"
 #include "platform/registry/scoped_config.h"
 #include "platform/registry/settings.h"
+#include "platform/registry/store_probes.h"
 
 namespace orbweave::testing {
 namespace {
@@ -251,6 +252,35 @@ TEST_F(AdvancedDialogTest, AStoreThatCannotBeWrittenIsReportedAndTheDialogUnload
     EXPECT_FALSE(Dialog().Loaded());
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].text.starts_with("The Registry is read-only.")) << services.messages[0].text;
+}
+
+// A full disk passes: OK says so and keeps the dialog with its edits, and the
+// next OK, once there is room, stores them.
+TEST_F(AdvancedDialogTest, AFullDiskIsReportedAndTheDialogStaysForAnotherTry) {
+    SmallDisk disk(config.Root() / "disk");
+    if (!disk.Mounted()) GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << disk.Why();
+    config.Set("XDG_CONFIG_HOME", disk.Folder());
+    Store("Adv_TimeDelay", "30");
+    Open();
+    Frm().SetText("txtAdv", 0, "40");
+    Frm().SetText("txtMessage", 4, "Back soon");
+    ResetSettingsStore();
+    ASSERT_TRUE(disk.Fill());
+    Dialog().cmdOK_Click();
+    EXPECT_TRUE(Dialog().Loaded());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.starts_with("The disk holding the Property settings is full."))
+        << services.messages[0].text;
+    EXPECT_EQ(Box("txtMessage", 4).Text(), "Back soon");
+    EXPECT_EQ(Stored("Adv_TimeDelay"), "30");
+
+    disk.Free();
+    Dialog().cmdOK_Click();
+    EXPECT_FALSE(Dialog().Loaded());
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(Stored("Adv_TimeDelay"), "40");
+    EXPECT_EQ(Stored("LockMessage"), "Back soon");
+    ResetSettingsStore();
 }
 
 }  // namespace
