@@ -110,17 +110,14 @@ public:
     const std::string& Why() const { return why_; }
     const std::filesystem::path& Folder() const { return folder_; }
 
-    // Takes every free block; true when the disk then refused a write.
+    // Takes every free page (what a tmpfs hands out); true when the disk then
+    // refused a write for want of room.
     bool Fill() {
         const int fd = ::open(Filler().c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-        if (fd < 0) return false;
-        std::array<char, 4096> block{};
-        for (std::size_t size = block.size(); size > 0; size /= 2) {
-            while (::write(fd, block.data(), size) == static_cast<ssize_t>(size)) {
-            }
-        }
+        const std::array<char, 4096> page{};
+        while (fd >= 0 && ::write(fd, page.data(), page.size()) > 0) {}
         const bool full = errno == ENOSPC;
-        ::close(fd);
+        if (fd >= 0) ::close(fd);
         return full;
     }
     void Free() { std::filesystem::remove(Filler()); }
