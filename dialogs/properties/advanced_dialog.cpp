@@ -299,7 +299,12 @@ void AdvancedDialog::cmdOK_Click() {
     Form& form = Frm();
     form.CommitActiveEdit(form.Get<CommandButton>("cmdOK"));
     DoEvents();
-    if (!SaveAdvancedSettings()) ShowSettingsWriteFailure();
+    if (!SaveAdvancedSettings()) {
+        ShowSettingsWriteFailure();
+        // A full disk or another program's lock may be gone on the next try:
+        // the dialog stays open with the user's edits for it.
+        if (LastSettingsWriteFailure() != SettingsWriteFailure::ReadOnly) return;
+    }
     form.Unload();
 }
 

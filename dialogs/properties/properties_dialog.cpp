@@ -377,8 +377,9 @@ void PropertiesDialog::cmdAccept_Click() {
         galaxyPropsMode_ = false;
         return;
     }
-    // Settings another program holds, or a damaged store just set aside, take
-    // the next Accept: the dialog stays open with its edits.
+    // Settings another program holds, a disk with no room left, or a damaged
+    // store just set aside, take the next Accept: the dialog stays open with
+    // its edits.
     if (!CyclePropsArraysToReg(form) && LastSettingsWriteFailure() != SettingsWriteFailure::ReadOnly) return;
     form.Unload();
 }

@@ -15,12 +15,16 @@ constexpr std::string_view kTestValue = "TestRegWrite";
 constexpr std::string_view kReadOnlyMessage =
     "The Registry is read-only.\r\n\r\n"
     "The Property settings cannot be saved.\r\n"
-    "You must change your Windows User Privileges so that programs \r\n"
+    "You must change the permissions of your settings file so that programs \r\n"
     "can write to the Registry.  See your System Administrator for assistance.";
 constexpr std::string_view kInUseMessage =
     "The Property settings are in use by another program.\r\n\r\n"
     "The Property settings cannot be saved right now.\r\n"
     "Please wait a moment, then try again.";
+constexpr std::string_view kDiskFullMessage =
+    "The disk holding the Property settings is full.\r\n\r\n"
+    "The Property settings were not saved.\r\n"
+    "Please free some space on the disk, then try again.";
 constexpr std::string_view kMovedStoreHead = "The Property settings file was damaged.\r\n\r\nIt has been moved to:\r\n";
 constexpr std::string_view kMovedStoreTail = "\r\n\r\nNew Property settings have been started with the factory values.";
 
@@ -126,6 +130,7 @@ SettingsWriteFailure LastSettingsWriteFailure() {
     switch (UserStoreProblem()) {
     case RegistryStore::Problem::InUse: return SettingsWriteFailure::InUse;
     case RegistryStore::Problem::Damaged: return SettingsWriteFailure::Damaged;
+    case RegistryStore::Problem::DiskFull: return SettingsWriteFailure::DiskFull;
     case RegistryStore::Problem::None:
     case RegistryStore::Problem::ReadOnly: break;
     }
@@ -136,6 +141,10 @@ void ShowSettingsWriteFailure() {
     const SettingsWriteFailure failure = LastSettingsWriteFailure();
     if (failure == SettingsWriteFailure::InUse) {
         ShowSettingsInUse();
+        return;
+    }
+    if (failure == SettingsWriteFailure::DiskFull) {
+        ShowMessage(kDiskFullMessage, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     }
     // A damaged store is set aside when the store is next asked for.

@@ -1,8 +1,10 @@
 #include "platform/registry/store.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -24,6 +26,8 @@ namespace {
 constexpr std::string_view kStoreFolder = "orbweave";
 constexpr std::string_view kStoreFile = "registry.sqlite";
 constexpr std::string_view kDefaultConfigDirs = "/etc/xdg";
+// The files SQLite keeps beside a WAL store.
+constexpr std::array<std::string_view, 2> kCompanionSuffixes = {"-wal", "-shm"};
 constexpr char kKeySeparator = '\\';
 // The character after the separator: every sub-key path of "P" sorts between
 // "P\" and "P]".
@@ -117,9 +121,35 @@ std::filesystem::path AbsoluteFromEnvironment(const char* name) {
     return path.is_absolute() ? path : std::filesystem::path{};
 }
 
+// The home folder the password file gives the user, for a session that set
+// no HOME; empty when it names none or not an absolute one.
+std::filesystem::path HomeFromPasswordFile() {
+    std::array<char, 4096> buffer{};
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr ||
+        found->pw_dir == nullptr) {
+        return {};
+    }
+    std::filesystem::path home(found->pw_dir);
+    return home.is_absolute() ? home : std::filesystem::path{};
+}
+
 // SQLite refuses to write: the file or its folder may not be written by this
 // user, or the folder cannot take the WAL index a WAL file needs.
 bool MeansReadOnly(int code) { return (code & 0xff) == SQLITE_READONLY; }
+
+// The file system holding the store has no room left (or the user's quota is
+// used up). SQLite says SQLITE_FULL for a write that found no space, but an
+// I/O error for a quota or for the WAL index it could not extend; the
+// system's error number tells those apart from other I/O errors.
+int WithDiskFullNamed(sqlite3* db, int code) {
+    if ((code & 0xff) != SQLITE_IOERR || db == nullptr) return code;
+    const int error = sqlite3_system_errno(db);
+    return error == ENOSPC || error == EDQUOT ? SQLITE_FULL : code;
+}
+
+bool MeansDiskFull(int code) { return (code & 0xff) == SQLITE_FULL; }
 
 // The file is not an SQLite database, or a damaged one.
 bool MeansDamaged(int code) {
@@ -202,12 +232,20 @@ std::string ImmutableUri(const std::filesystem::path& file) {
     return uri + "?immutable=1";
 }
 
+// What the steps on one connection found about its file.
+struct StepFindings {
+    // SQLite found the file damaged.
+    bool damaged = false;
+    // A write found no room on the disk since the outermost transaction began.
+    bool diskFull = false;
+};
+
 // Binds text parameters, steps once and resets when it goes out of scope, so
 // a prepared statement is always ready for the next use. A step that finds
-// the file damaged marks it so.
+// the file damaged, or the disk full, notes it.
 class Use {
 public:
-    Use(sqlite3_stmt* statement, bool& damaged) : statement_(statement), damaged_(damaged) {}
+    Use(sqlite3_stmt* statement, StepFindings& findings) : statement_(statement), findings_(findings) {}
     ~Use() {
         sqlite3_reset(statement_);
         sqlite3_clear_bindings(statement_);
@@ -224,8 +262,9 @@ public:
         return *this;
     }
     int Step() {
-        const int code = sqlite3_step(statement_);
-        if (MeansDamaged(code)) damaged_ = true;
+        const int code = WithDiskFullNamed(sqlite3_db_handle(statement_), sqlite3_step(statement_));
+        if (MeansDamaged(code)) findings_.damaged = true;
+        if (MeansDiskFull(code)) findings_.diskFull = true;
         return code;
     }
     std::int64_t ColumnInteger() const { return sqlite3_column_int64(statement_, 0); }
@@ -236,7 +275,7 @@ public:
 
 private:
     sqlite3_stmt* statement_;
-    bool& damaged_;
+    StepFindings& findings_;
 };
 
 // Every prefix of a normalised key path that is a key itself, shortest first.
@@ -261,8 +300,7 @@ struct RegistryStore::Impl {
     bool failed = false;
     // The outermost transaction level holds the file's write lock.
     bool locked = false;
-    // A step found the file damaged.
-    bool damaged = false;
+    StepFindings found;
     Problem writeProblem = Problem::None;
     std::optional<FileIdentity> identity;
     // The wait in progress: how long it may last and when it began; and when
@@ -279,7 +317,7 @@ struct RegistryStore::Impl {
         sqlite3_close_v2(db);
     }
 
-    Use operator[](Statement statement) { return Use(statements[statement], damaged); }
+    Use operator[](Statement statement) { return Use(statements[statement], found); }
 
     // A read's step; a read another program's lock kept out is counted.
     int StepRead(Use& use) {
@@ -316,7 +354,9 @@ struct RegistryStore::Impl {
         // name may by then belong to a fresh store that replaced a damaged one.
         int persist = 1;
         sqlite3_file_control(db, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
-        if (setUp != nullptr && (code = sqlite3_exec(db, setUp, nullptr, nullptr, nullptr)) != SQLITE_OK) return code;
+        if (setUp != nullptr && (code = sqlite3_exec(db, setUp, nullptr, nullptr, nullptr)) != SQLITE_OK) {
+            return WithDiskFullNamed(db, code);
+        }
         return Prepare();
     }
 
@@ -417,11 +457,13 @@ struct RegistryStore::Impl {
             return false;
         }
         waitLimit = wait;
+        found.diskFull = false;
         const int code = (*this)[kBegin].Step();
         waitLimit = ReadBusyTimeout();
         writeProblem = code == SQLITE_DONE ? Problem::None
                        : MeansBusy(code)   ? Problem::InUse
-                       : damaged           ? Problem::Damaged
+                       : found.damaged     ? Problem::Damaged
+                       : found.diskFull    ? Problem::DiskFull
                                            : Problem::ReadOnly;
         return code == SQLITE_DONE;
     }
@@ -432,7 +474,8 @@ struct RegistryStore::Impl {
 std::filesystem::path UserStorePath() {
     std::filesystem::path base = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
     if (base.empty()) {
-        const std::filesystem::path home = AbsoluteFromEnvironment("HOME");
+        std::filesystem::path home = AbsoluteFromEnvironment("HOME");
+        if (home.empty()) home = HomeFromPasswordFile();
         if (home.empty()) return {};
         base = home / ".config";
     }
@@ -455,6 +498,29 @@ RegistryStore::~RegistryStore() = default;
 
 namespace {
 
+bool WritableByThisUser(const std::filesystem::path& file) {
+    return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// SQLite creates the WAL files with the store's permissions, and they stay
+// beside it between runs. A store opened while it was read-only leaves them
+// read-only, so once its owner makes the store writable again, every write
+// would still fail on them. A WAL file of this user's own that they may not
+// write, beside a store they may, is given the store's permissions, as SQLite
+// would give a new one. Only its mode changes: a process that has it open
+// keeps its descriptor and the file's content.
+void RestoreCompanionWriteAccess(const std::filesystem::path& file) {
+    struct stat store {};
+    if (::stat(file.c_str(), &store) != 0 || !WritableByThisUser(file)) return;
+    for (std::string_view suffix : kCompanionSuffixes) {
+        const std::filesystem::path companion = file.string() + std::string(suffix);
+        struct stat status {};
+        if (::lstat(companion.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) continue;
+        if (status.st_uid != ::geteuid() || WritableByThisUser(companion)) continue;
+        ::fchmodat(AT_FDCWD, companion.c_str(), store.st_mode & 0777, AT_SYMLINK_NOFOLLOW);
+    }
+}
+
 // Opens the file; code tells why it failed.
 std::unique_ptr<RegistryStore::Impl> OpenImpl(const std::filesystem::path& file, RegistryStore::Access access,
                                               int& code) {
@@ -469,7 +535,11 @@ std::unique_ptr<RegistryStore::Impl> OpenImpl(const std::filesystem::path& file,
     if (access == RegistryStore::Access::ReadWrite) {
         std::error_code error;
         std::filesystem::create_directories(file.parent_path(), error);
-        if (error) return nullptr;
+        if (error) {
+            if (error.value() == ENOSPC || error.value() == EDQUOT) code = SQLITE_FULL;
+            return nullptr;
+        }
+        RestoreCompanionWriteAccess(file);
         impl = RegistryStore::Impl::OpenWritable(file, code);
         // A store the user may read but not write still holds the settings
         // to run on; only writing it fails.
@@ -545,6 +615,9 @@ bool RegistryStore::End(bool commit) {
     if (impl_->locked) {
         if (!impl_->failed) committed = (*impl_)[kCommit].Step() == SQLITE_DONE;
         if (!committed && sqlite3_get_autocommit(impl_->db) == 0) (*impl_)[kRollback].Step();
+        // A write inside that found no room is why nothing was stored; the
+        // disk may have room again for the next try.
+        if (!committed && impl_->found.diskFull) impl_->writeProblem = Problem::DiskFull;
     }
     impl_->locked = false;
     impl_->failed = false;
@@ -586,8 +659,6 @@ namespace {
 
 constexpr int kMachineHive = 0;
 constexpr int kUserHive = 1;
-// The files SQLite keeps beside a WAL store, moved with it.
-constexpr std::array<std::string_view, 2> kCompanionSuffixes = {"-wal", "-shm"};
 // Names tried for a damaged file moved aside within one second.
 constexpr int kMoveAttempts = 100;
 
@@ -677,9 +748,10 @@ std::unique_ptr<RegistryStore::Impl> OpenUserStore() {
             state.userLockedAt = Clock::now();
             ++HeldUserReads();
         }
-        state.userOpenProblem = MeansBusy(code)      ? RegistryStore::Problem::InUse
-                                : MeansDamaged(code) ? RegistryStore::Problem::Damaged
-                                                     : RegistryStore::Problem::ReadOnly;
+        state.userOpenProblem = MeansBusy(code)       ? RegistryStore::Problem::InUse
+                                : MeansDamaged(code)  ? RegistryStore::Problem::Damaged
+                                : MeansDiskFull(code) ? RegistryStore::Problem::DiskFull
+                                                      : RegistryStore::Problem::ReadOnly;
     }
     return impl;
 }
@@ -689,7 +761,7 @@ std::unique_ptr<RegistryStore::Impl> OpenUserStore() {
 RegistryStore* StoreForHive(int hive) {
     if (hive != kMachineHive && hive != kUserHive) return nullptr;
     auto& store = Stores().stores[hive];
-    if (hive == kUserHive && store && store->impl_->damaged && store->impl_->Idle()) {
+    if (hive == kUserHive && store && store->impl_->found.damaged && store->impl_->Idle()) {
         const std::optional<FileIdentity> damaged = store->impl_->identity;
         store.reset();
         SetDamagedFileAside(UserStorePath(), damaged);

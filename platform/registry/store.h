@@ -27,9 +27,10 @@
 namespace orbweave {
 
 // Where each hive's file lives: the user's under $XDG_CONFIG_HOME (default
-// ~/.config), the machine's under the first entry of $XDG_CONFIG_DIRS
-// (default /etc/xdg), both as "orbweave/registry.sqlite". Empty when the
-// location cannot be known (no HOME).
+// ~/.config, the home folder taken from the password file when HOME is not
+// set), the machine's under the first entry of $XDG_CONFIG_DIRS (default
+// /etc/xdg), both as "orbweave/registry.sqlite". Empty when the location
+// cannot be known (no home folder at all).
 std::filesystem::path UserStorePath();
 std::filesystem::path MachineStorePath();
 
@@ -52,9 +53,10 @@ public:
 
     bool IsWritable() const;
 
-    // Why the last outermost transaction could not take the file: another
-    // program's lock, a file this user may not write, or damage SQLite found.
-    enum class Problem { None, ReadOnly, InUse, Damaged };
+    // Why the last outermost transaction could not take the file or store
+    // its writes: another program's lock, a file this user may not write,
+    // damage SQLite found, or a disk with no room left.
+    enum class Problem { None, ReadOnly, InUse, Damaged, DiskFull };
     Problem WriteProblem() const;
 
     std::optional<std::string> ReadValue(std::string_view keyPath, std::string_view name);

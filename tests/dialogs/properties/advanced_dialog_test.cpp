@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +21,7 @@
 #include "platform/forms/service_recorder.h"
 #include "platform/registry/scoped_config.h"
 #include "platform/registry/settings.h"
+#include "platform/registry/store_probes.h"
 
 namespace orbweave::testing {
 namespace {
@@ -251,6 +254,56 @@ TEST_F(AdvancedDialogTest, AStoreThatCannotBeWrittenIsReportedAndTheDialogUnload
     EXPECT_FALSE(Dialog().Loaded());
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].text.starts_with("The Registry is read-only.")) << services.messages[0].text;
+}
+
+// A full disk, or another program's hold on the store, passes: OK says so
+// and keeps the dialog with its edits, and the next OK, once the obstacle is
+// gone, stores them.
+TEST_F(AdvancedDialogTest, AnObstacleThatPassesIsReportedAndTheDialogStaysForAnotherTry) {
+    const std::chrono::milliseconds previousTimeout = SetStoreBusyTimeout(std::chrono::milliseconds(20));
+    for (const bool diskFull : {false, true}) {
+        SCOPED_TRACE(diskFull ? "disk full" : "store held");
+        std::optional<SmallDisk> disk;
+        if (diskFull) {
+            disk.emplace(config.Root() / "disk");
+            if (!disk->Mounted()) {
+                SetStoreBusyTimeout(previousTimeout);
+                GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << disk->Why();
+            }
+            config.Set("XDG_CONFIG_HOME", disk->Folder());
+        }
+        Store("Adv_TimeDelay", "30");
+        Open();
+        Frm().SetText("txtAdv", 0, "40");
+        Frm().SetText("txtMessage", 4, "Back soon");
+        ResetSettingsStore();
+        std::optional<StoreHeld> other;
+        if (disk) {
+            ASSERT_TRUE(disk->Fill());
+        } else {
+            ASSERT_TRUE(other.emplace().Holds());
+        }
+        services.messages.clear();
+        Dialog().cmdOK_Click();
+        EXPECT_TRUE(Dialog().Loaded());
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_TRUE(services.messages[0].text.starts_with(diskFull ? "The disk holding the Property settings is full."
+                                                                   : "The Property settings are in use"))
+            << services.messages[0].text;
+        EXPECT_EQ(Box("txtMessage", 4).Text(), "Back soon");
+        EXPECT_EQ(Stored("Adv_TimeDelay"), "30");
+
+        other.reset();
+        if (disk) disk->Free();
+        Dialog().cmdOK_Click();
+        EXPECT_FALSE(Dialog().Loaded());
+        EXPECT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(Stored("Adv_TimeDelay"), "40");
+        EXPECT_EQ(Stored("LockMessage"), "Back soon");
+        AdvancedDialog::Release();
+        ResetSettingsStore();
+    }
+    SetStoreBusyTimeout(previousTimeout);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -119,30 +121,64 @@ TEST_F(PropsSettingsTest, CancelAndTheCloseBoxStoreNothing) {
     EXPECT_EQ(Stored("DirectX", "DX_BlendUniBurst"), blend);
 }
 
-// Another program holding the store: Accept says so, keeps the dialog and
-// its edits, and the next Accept, once the store is free, stores them.
-TEST_F(PropsSettingsTest, AcceptWhileAnotherProgramHoldsTheStoreKeepsTheDialogForAnotherTry) {
+// What keeps a save out of the store for a while, and what Accept says of it.
+struct PassingObstacle {
+    const char* name;
+    bool diskFull;  // else another program holds the store
+    std::string_view warning;
+};
+
+void PrintTo(const PassingObstacle& obstacle, std::ostream* out) { *out << obstacle.name; }
+
+constexpr PassingObstacle kPassingObstacles[] = {
+    {"LockHeld", false, "The Property settings are in use by another program."},
+    {"DiskFull", true, "The disk holding the Property settings is full."},
+};
+
+class PassingObstacleTest : public PropsSettingsTest, public ::testing::WithParamInterface<PassingObstacle> {};
+
+// Accept says what is in the way, keeps the dialog and its edits, and the
+// next Accept, once the obstacle is gone, stores them.
+TEST_P(PassingObstacleTest, AcceptKeepsTheDialogForAnotherTry) {
+    std::optional<SmallDisk> disk;
+    if (GetParam().diskFull) {
+        disk.emplace(config.Root() / "disk");
+        if (!disk->Mounted()) GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << disk->Why();
+        config.Set("XDG_CONFIG_HOME", disk->Folder());
+    }
     AcceptAfter([] {});
     const std::chrono::milliseconds previousTimeout = SetStoreBusyTimeout(std::chrono::milliseconds(20));
     Open();
     Frm().SetText("txtUni", 0, "555");
-    auto other = std::make_optional<StoreHeld>();
-    ASSERT_TRUE(other->Holds());
+    std::optional<StoreHeld> other;
+    if (disk) {
+        // Closed, the store empties its WAL file: the save needs new room.
+        ResetSettingsStore();
+        ASSERT_TRUE(disk->Fill());
+    } else {
+        other.emplace();
+        ASSERT_TRUE(other->Holds());
+    }
     services->messages.clear();
     Dialog().cmdAccept_Click();
     EXPECT_TRUE(Dialog().Loaded());
     EXPECT_EQ(Frm().GetText("txtUni", 0), "555");
     ASSERT_EQ(services->messages.size(), 1u);
-    EXPECT_TRUE(services->messages[0].text.starts_with("The Property settings are in use by another program."));
+    EXPECT_TRUE(services->messages[0].text.starts_with(GetParam().warning)) << services->messages[0].text;
     EXPECT_NE(Stored("Universe", "Universe_Stars"), "555");
 
     other.reset();
+    if (disk) disk->Free();
     Dialog().cmdAccept_Click();
     EXPECT_FALSE(Dialog().Loaded());
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "555");
     EXPECT_EQ(services->messages.size(), 1u);
     SetStoreBusyTimeout(previousTimeout);
+    ResetSettingsStore();
 }
+
+INSTANTIATE_TEST_SUITE_P(Both, PassingObstacleTest, ::testing::ValuesIn(kPassingObstacles),
+                         [](const ::testing::TestParamInfo<PassingObstacle>& info) { return info.param.name; });
 
 // A dialog that could not read the user's settings must neither greet them as
 // new nor keep factory values that an Accept would store over theirs: it says

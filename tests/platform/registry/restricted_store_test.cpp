@@ -104,6 +104,40 @@ TEST(ReadOnlyStore, IsReadButRefusesWritesAndSaysSo) {
     }
 }
 
+// A user's store made read-only for a while and writable again: the run on
+// the read-only store leaves WAL files as read-only as the store was then;
+// the next run may write all the same. Empty when so.
+std::string WritableAgainAfterAReadOnlyRun() {
+    const fs::path file = UserStorePath();
+    const auto companion = [&](const char* suffix) { return fs::path(file.string() + suffix); };
+    if (!SaveSettingValue(kSection, "Adv_FontSize", 20)) return "the store could not be made";
+    ResetSettingsStore();
+    // As a store copied in without its WAL files and then made read-only.
+    for (const char* suffix : {"-wal", "-shm"}) fs::remove(companion(suffix));
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    if (GetSettingInteger(kSection, "Adv_FontSize", 12) != 20) return "the read-only store was not read";
+    ResetSettingsStore();
+    if ((fs::status(companion("-shm")).permissions() & fs::perms::owner_write) != fs::perms::none) {
+        return "the read-only run left no read-only WAL index";
+    }
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+    if (!SaveSettingValue(kSection, "Adv_FontSize", 30)) return "a save to the store made writable again failed";
+    ResetSettingsStore();
+    if (GetSettingInteger(kSection, "Adv_FontSize", 12) != 30) return "the saved value did not read back";
+    return {};
+}
+
+TEST(ReadOnlyStore, MadeWritableAgainByItsOwnerItIsWritableOnTheNextRun) {
+    testing::ScopedConfig config;
+    if (::geteuid() == 0) {
+        for (const auto& entry : fs::recursive_directory_iterator(config.Root())) {
+            ASSERT_EQ(::chown(entry.path().c_str(), kNobody, kNobody), 0);
+        }
+        ASSERT_EQ(::chown(config.Root().c_str(), kNobody, kNobody), 0);
+    }
+    EXPECT_EXIT(RunAsUnprivilegedUser(WritableAgainAfterAReadOnlyRun), ::testing::ExitedWithCode(0), "");
+}
+
 // A second connection holding the write lock, as another process's bulk save would.
 class HeldLock {
 public:

@@ -45,17 +45,26 @@ public:
     // Changes one variable until destruction (the first value seen is the
     // one restored) and closes the stores so the change takes effect.
     void Set(const std::string& name, const std::filesystem::path& value) {
-        bool seen = false;
-        for (const auto& entry : saved_) seen = seen || entry.first == name;
-        if (!seen) {
-            const char* old = std::getenv(name.c_str());
-            saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        }
+        Save(name);
         ::setenv(name.c_str(), value.c_str(), 1);
+        ResetSettingsStore();
+    }
+    // Removes one variable until destruction, as Set changes it.
+    void Unset(const std::string& name) {
+        Save(name);
+        ::unsetenv(name.c_str());
         ResetSettingsStore();
     }
 
 private:
+    void Save(const std::string& name) {
+        for (const auto& entry : saved_) {
+            if (entry.first == name) return;
+        }
+        const char* old = std::getenv(name.c_str());
+        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    }
+
     std::filesystem::path root_;
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };

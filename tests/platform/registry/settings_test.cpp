@@ -11,6 +11,7 @@
 
 #include "platform/registry/scoped_config.h"
 #include "platform/registry/store.h"
+#include "platform/registry/store_probes.h"
 #include "platform/system/services.h"
 
 namespace orbweave {
@@ -198,8 +199,27 @@ TEST_F(SettingsTest, TestRegistryWriteWarnsWhenTheStoreCannotBeWritten) {
     EXPECT_EQ(messages[0].style.buttons, MessageButtons::Ok);
     EXPECT_EQ(messages[0].text,
               "The Registry is read-only.\r\n\r\nThe Property settings cannot be saved.\r\n"
-              "You must change your Windows User Privileges so that programs \r\n"
+              "You must change the permissions of your settings file so that programs \r\n"
               "can write to the Registry.  See your System Administrator for assistance.");
+}
+
+// A store that cannot even be made on a full disk says the disk is full, not
+// that it is read-only, and is made once there is room.
+TEST_F(SettingsTest, AStoreMadeOnAFullDiskSaysSoAndIsMadeOnceThereIsRoom) {
+    testing::SmallDisk disk(config.Root() / "disk");
+    if (!disk.Mounted()) GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << disk.Why();
+    config.Set("XDG_CONFIG_HOME", disk.Folder());
+    ASSERT_TRUE(disk.Fill());
+    EXPECT_FALSE(TestRegistryWrite());
+    EXPECT_EQ(LastSettingsWriteFailure(), SettingsWriteFailure::DiskFull);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              "The disk holding the Property settings is full.\r\n\r\nThe Property settings were not saved.\r\n"
+              "Please free some space on the disk, then try again.");
+    disk.Free();
+    EXPECT_TRUE(TestRegistryWrite());
+    EXPECT_EQ(messages.size(), 1u);
+    ResetSettingsStore();
 }
 
 TEST_F(SettingsTest, TestRegistryWriteIsNotFooledByAStaleValue) {

@@ -1,13 +1,22 @@
 // Looking at the user's store from a connection of its own, as another
-// process would: its whole content, and its write lock held for a while.
+// process would: its whole content, and its write lock held for a while; and
+// a disk of its own for the store, filled and freed at will.
 #pragma once
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
+#include <array>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <filesystem>
 #include <future>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "platform/registry/store.h"
 
@@ -79,6 +88,46 @@ public:
 private:
     sqlite3* db_ = nullptr;
     bool holds_ = false;
+};
+
+// A small file system of its own (a tmpfs) at `folder`, which a test fills
+// to the last byte and frees again, as a user's full disk. Mounting needs
+// root; where it is refused, Mounted() is false and Why() says why.
+class SmallDisk {
+public:
+    explicit SmallDisk(std::filesystem::path folder) : folder_(std::move(folder)) {
+        std::filesystem::create_directories(folder_);
+        mounted_ = ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=2m") == 0;
+        if (!mounted_) why_ = std::strerror(errno);
+    }
+    ~SmallDisk() {
+        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool Mounted() const { return mounted_; }
+    const std::string& Why() const { return why_; }
+    const std::filesystem::path& Folder() const { return folder_; }
+
+    // Takes every free page (what a tmpfs hands out); true when the disk then
+    // refused a write for want of room.
+    bool Fill() {
+        const int fd = ::open(Filler().c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+        const std::array<char, 4096> page{};
+        while (fd >= 0 && ::write(fd, page.data(), page.size()) > 0) {}
+        const bool full = errno == ENOSPC;
+        if (fd >= 0) ::close(fd);
+        return full;
+    }
+    void Free() { std::filesystem::remove(Filler()); }
+
+private:
+    std::filesystem::path Filler() const { return folder_ / "filler"; }
+
+    std::filesystem::path folder_;
+    bool mounted_ = false;
+    std::string why_;
 };
 
 }  // namespace orbweave::testing

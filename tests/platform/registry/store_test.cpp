@@ -1,6 +1,8 @@
 #include "platform/registry/store.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -31,6 +33,12 @@ TEST(StorePaths, FallBackToTheDefaults) {
     config.Set("XDG_CONFIG_DIRS", "relative/path");
     EXPECT_EQ(UserStorePath(), config.Root() / "home" / ".config" / "orbweave" / "registry.sqlite");
     EXPECT_EQ(MachineStorePath(), std::filesystem::path("/etc/xdg/orbweave/registry.sqlite"));
+    // A session that sets no HOME still has the home folder of its account.
+    config.Unset("XDG_CONFIG_HOME");
+    config.Unset("HOME");
+    const passwd* account = ::getpwuid(::geteuid());
+    ASSERT_NE(account, nullptr);
+    EXPECT_EQ(UserStorePath(), std::filesystem::path(account->pw_dir) / ".config" / "orbweave" / "registry.sqlite");
 }
 
 TEST_F(StoreTest, CreatesItsFolderAndKeepsValuesAcrossOpens) {
