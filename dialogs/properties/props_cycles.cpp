@@ -110,9 +110,10 @@ bool RegToDisplayControls(Form& dialog) {
     return SetRowItem(dialog, kLayoutRow, ReadDisplayValue<&R::DX_RGB16bbp>()) && ok;
 }
 
-// A template's display values; a value that does not convert leaves its
-// control as it was.
+// A template's display values; a value that does not convert, or a
+// template without display values, leaves the controls as they were.
 void TempToDisplayControls(Form& dialog) {
+    if (!TemplateHoldsSection(kSectionDirectX)) return;
     const auto custom = TextToInt32(TemplateText(kCustomResRow));
     const auto width = TextToInt32(TemplateText(kWidthRow));
     const auto height = TextToInt32(TemplateText(kHeightRow));
@@ -186,14 +187,6 @@ bool BlendControlsToReg(const Form& dialog) {
     return ok;
 }
 
-bool AdvancedTemplateToSettings(std::string_view file) {
-    bool ok = true;
-    for (const TemplateSetting& s : kTemplateAdvancedSettings) {
-        ok = CopyTemplateToSetting(kSectionAdvanced, s.name, s.defaultText, file) && ok;
-    }
-    return ok;
-}
-
 bool StoreFactoryDisplayValues() {
     SettingsTransaction transaction(kHiveUser);
     bool ok = true;
@@ -255,7 +248,7 @@ bool CyclePropsTempToArrays(Form& dialog, std::string_view file) {
     {
         SettingsTransaction transaction(kHiveUser);
         TempToDisplayControls(dialog);
-        ok = AdvancedTemplateToSettings(file);
+        ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings, file);
         ok = TempToUniverseSettings(dialog, file) && ok;
         ok = ok && transaction.Commit();
     }

@@ -35,8 +35,9 @@ bool CyclePropsArraysToReg(Form& dialog);
 
 // Opens a template: its display choices, universe values and galaxy tables
 // into the dialog and its advanced values straight into the current user's
-// settings (kept even when the dialog is cancelled). A file that cannot be
-// read changes nothing and gives false.
+// settings (kept even when the dialog is cancelled). A part the file holds
+// no section for stays as it was. A file that cannot be read changes nothing
+// and gives false.
 bool CyclePropsTempToArrays(Form& dialog, std::string_view file);
 
 // Saves the dialog's settings (with the current user's advanced values) as a
