@@ -187,14 +187,23 @@ bool BlendControlsToReg(const Form& dialog) {
     return ok;
 }
 
-bool StoreFactoryDisplayValues() {
+// Whether a factory load replaces the display and advanced values the user
+// has stored, or only fills in those missing.
+enum class StoredValues { Replace, Keep };
+
+bool StoreFactoryValue(std::string_view section, std::string_view name, std::string_view text, StoredValues stored) {
+    if (stored == StoredValues::Keep && HasSettingValue(section, name, kHiveUser)) return true;
+    return SaveSettingValue(section, name, text, kHiveUser);
+}
+
+bool StoreFactoryDisplayValues(StoredValues stored) {
     SettingsTransaction transaction(kHiveUser);
     bool ok = true;
     for (const DisplayValue* row : kFactoryResetRows) {
-        ok = SaveSettingValue(row->section, row->name, row->defaultText, kHiveUser) && ok;
+        ok = StoreFactoryValue(row->section, row->name, row->defaultText, stored) && ok;
     }
     for (const UniverseValue& v : kUniverseBlendLevels) {
-        ok = SaveSettingValue(kSectionUniverseBlend, v.name, std::string_view(DefaultText(v)), kHiveUser) && ok;
+        ok = StoreFactoryValue(kSectionUniverseBlend, v.name, DefaultText(v), stored) && ok;
     }
     return ok && transaction.Commit();
 }
@@ -268,8 +277,10 @@ bool CyclePropsArraysToTemp(Form& dialog, std::string_view file) {
     return CloseTemplateFile() && ok;
 }
 
-void ResetAdvancedPropsToFactory(Form& dialog) {
-    StoreFactoryDisplayValues();
+namespace {
+
+void LoadFactoryProps(Form& dialog, StoredValues stored) {
+    StoreFactoryDisplayValues(stored);
     RegToResolutionControls(dialog);
     SetRowItem(dialog, kLayoutRow, DefaultOf<&R::DX_RGB16bbp>());
     SetRowItem(dialog, kVertOffsetRow, DefaultOf<&R::DX_VertOffset>() - kLowestVertOffset);
@@ -283,6 +294,12 @@ void ResetAdvancedPropsToFactory(Form& dialog) {
     FillCompGalaxyLists(dialog, false);
 }
 
+}  // namespace
+
+void ResetAdvancedPropsToFactory(Form& dialog) { LoadFactoryProps(dialog, StoredValues::Replace); }
+
+void LoadFactoryPropsKeepingStored(Form& dialog) { LoadFactoryProps(dialog, StoredValues::Keep); }
+
 void RunFirstTimeSetup(Form& dialog) {
     SaveSettingValue(kSectionGeneral, kResetSettingsName, 1, kHiveUser);
     if (const auto& welcome = Launchers().welcome) welcome();
@@ -293,7 +310,7 @@ void RunFirstTimeSetup(Form& dialog) {
     if (stored) {
         CyclePropsRegToArrays(dialog);
     } else {
-        ResetAdvancedPropsToFactory(dialog);
+        LoadFactoryPropsKeepingStored(dialog);
     }
 }
 
