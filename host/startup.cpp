@@ -99,6 +99,15 @@ void ReportDroppedImport(std::string_view file) {
                  file.data(), why);
 }
 
+// A file that cannot be read or is no template (a letter, a file in UTF-16)
+// changes nothing; the user learns why the saver runs on the old settings.
+void ReportNotATemplate(std::string_view file) {
+    std::fprintf(stderr,
+                 "Orbweave: the template %.*s was not imported: it cannot be read as an Orbweave template; the "
+                 "settings were left as they were.\n",
+                 static_cast<int>(file.size()), file.data());
+}
+
 // The import marks the user as having settings, and the saver takes its
 // galaxy types from the store, not from the template: a new user gets the
 // factory types first, as a saver run without import would, and in the same
@@ -110,7 +119,10 @@ void ImportTemplate(std::string_view file) {
         return;
     }
     SeedNewUserGalaxyTables();
-    CyclePropsTempToRegArrays(file);
+    if (CyclePropsTempToRegArrays(file) == TemplateImport::NotTemplate) {
+        ReportNotATemplate(file);
+        return;  // the uncommitted store keeps nothing, the seed included
+    }
     if (!store.Commit()) {
         ReportDroppedImport(file);
     }

@@ -204,14 +204,18 @@ bool CompGalaxiesToTemp() {
 
 void TempToUniGalaxies() {
     for (std::int16_t i = 0; i < kGalaxyTypeCount; ++i) {
-        TempToUniGalaxy(i, UniGalaxyTemplateSection(i));
+        const std::string section = UniGalaxyTemplateSection(i);
+        if (!TemplateHoldsSection(section)) continue;
+        TempToUniGalaxy(i, section);
         ValidateUniGalaxy(i);
     }
 }
 
 void TempToCompGalaxies() {
     for (std::int16_t c = 0; c < kCompGalaxyCount; ++c) {
-        TempToCompGalaxy(c, CompGalaxyTemplateSection(c));
+        const std::string section = CompGalaxyTemplateSection(c);
+        if (!TemplateHoldsSection(section)) continue;
+        TempToCompGalaxy(c, section);
         ValidateCompGalaxy(c);
     }
 }

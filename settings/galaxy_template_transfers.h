@@ -23,9 +23,9 @@ std::string CompGalaxyTemplateSection(int composite);
 bool UniGalaxiesToTemp();
 bool CompGalaxiesToTemp();
 
-// Each record is validated right after it is read. A missing entry takes
-// its default; an entry whose text does not convert leaves its field as it
-// was.
+// Each record is validated right after it is read. A record whose section
+// the template does not hold keeps what it held; a missing entry takes its
+// default; an entry whose text does not convert leaves its field as it was.
 void TempToUniGalaxies();
 void TempToCompGalaxies();
 

@@ -15,14 +15,14 @@ namespace orbweave {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kLineFeed = "\n";
+// The characters that each end a line in a text without CR LF.
+constexpr std::string_view kLineBreakCharacters = "\r\n";
 
-// The line end of a text read: CR LF, as this system writes it, so that a
-// lone LF stays inside its value; LF only in a text that holds no CR LF at
-// all, as a Linux text editor saves it.
-std::string_view LineEndOf(std::string_view text) {
-    return text.find(kLineEnd) != std::string_view::npos ? kLineEnd : kLineFeed;
-}
+// How the lines of a text read end: CR LF, as this system writes it, so that
+// a lone LF stays inside its value; each CR and each LF alike in a text that
+// holds no CR LF at all, as a Linux text editor (LF) or an old Mac one (CR)
+// saves it.
+bool EndsLinesWithCrLf(std::string_view text) { return text.find(kLineEnd) != std::string_view::npos; }
 
 // One line of a text: [begin, end) without its line end; next is where the
 // following line starts. A last line without a line end is a whole line.
@@ -32,10 +32,15 @@ struct Line {
     std::size_t next;
 };
 
-Line LineAt(std::string_view text, std::size_t begin, std::string_view lineEnd) {
-    const std::size_t eol = text.find(lineEnd, begin);
+Line LineAt(std::string_view text, std::size_t begin, bool crLfLines) {
+    const std::size_t eol = crLfLines ? text.find(kLineEnd, begin) : text.find_first_of(kLineBreakCharacters, begin);
     if (eol == std::string_view::npos) return {begin, text.size(), text.size()};
-    return {begin, eol, eol + lineEnd.size()};
+    return {begin, eol, eol + (crLfLines ? kLineEnd.size() : 1)};
+}
+
+bool EndsWithLineEnd(std::string_view text, bool crLfLines) {
+    if (crLfLines) return text.ends_with(kLineEnd);
+    return !text.empty() && kLineBreakCharacters.find(text.back()) != std::string_view::npos;
 }
 
 // Blanks and tabs may indent a header or an entry, as a hand-edited file
@@ -64,10 +69,18 @@ std::optional<std::string_view> HeaderName(std::string_view content) {
 
 // Whether pos in a block that starts at the start of a line is the start
 // of a line's content: only blanks and tabs stand between it and a line end.
-bool StartsLineContent(std::string_view block, std::size_t pos, std::string_view lineEnd) {
+bool StartsLineContent(std::string_view block, std::size_t pos, bool crLfLines) {
     const std::size_t indent = block.substr(0, pos).find_last_not_of(kIndent);
     const std::size_t lineStart = indent == std::string_view::npos ? 0 : indent + 1;
-    return lineStart == 0 || block.substr(0, lineStart).ends_with(lineEnd);
+    return lineStart == 0 || EndsWithLineEnd(block.substr(0, lineStart), crLfLines);
+}
+
+// Editors on other systems may put a UTF-8 byte-order mark before the text.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+std::string WithoutByteOrderMark(std::string text) {
+    if (text.starts_with(kUtf8ByteOrderMark)) text.erase(0, kUtf8ByteOrderMark.size());
+    return text;
 }
 
 // --- Import state ------------------------------------------------------------
@@ -214,12 +227,12 @@ bool Append(std::string_view text) { return std::fwrite(text.data(), 1, text.siz
 
 // --- TemplateText ----------------------------------------------------------------
 
-TemplateText::TemplateText(std::string text) : text_(std::move(text)), lineEnd_(LineEndOf(text_)) {
+TemplateText::TemplateText(std::string text) : text_(std::move(text)), crLfLines_(EndsLinesWithCrLf(text_)) {
     const std::string_view all(text_);
     // The section whose entries follow, while it is the first of its name.
     Section* open = nullptr;
     for (std::size_t pos = 0; pos < all.size();) {
-        const Line line = LineAt(all, pos, lineEnd_);
+        const Line line = LineAt(all, pos, crLfLines_);
         const std::string_view content = ContentOf(all, line);
         if (IsHeaderLine(content)) {
             if (open != nullptr) open->end = pos;
@@ -252,8 +265,8 @@ std::optional<std::string_view> TemplateText::Find(std::string_view section, std
         // line's indentation: "  =w" holds no entry of key " ".
         const bool insideIndent = pos > 0 && kIndent.find(block[pos - 1]) != std::string_view::npos &&
                                   kIndent.find(entry.front()) != std::string_view::npos;
-        if (!insideIndent && StartsLineContent(block, pos, lineEnd_)) {
-            const Line line = LineAt(block, pos, lineEnd_);
+        if (!insideIndent && StartsLineContent(block, pos, crLfLines_)) {
+            const Line line = LineAt(block, pos, crLfLines_);
             return block.substr(pos + entry.size(), line.end - pos - entry.size());
         }
         from = match + 1;
@@ -274,9 +287,11 @@ bool LoadTemplateText(std::string_view file) {
     if (gCache) return true;
     auto content = ReadWholeFile(std::string(file));
     if (!content) return false;
-    gCache.emplace(std::move(*content));
+    gCache.emplace(WithoutByteOrderMark(std::move(*content)));
     return true;
 }
+
+bool TemplateHoldsSection(std::string_view section) { return gCache && gCache->HasSection(section); }
 
 void ClearTemplateTextCache() { gCache.reset(); }
 

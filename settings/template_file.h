@@ -8,9 +8,11 @@
 // starts with "["; an entry is found only at the start of a line, so a value
 // that mentions another section or key never stands for it. Blanks and tabs
 // before a header or a key are allowed, as a hand-edited file may hold them.
-// A reader also takes a file saved with LF line ends: when a file holds no
-// CR LF at all, its LF characters end its lines. A last line without a line
-// end is read like any other line.
+// A reader also takes a file saved by other editors: when a file holds no
+// CR LF at all, each LF and each CR ends a line (Linux and old Mac line
+// ends), and a UTF-8 byte-order mark at its start is skipped. A last line
+// without a line end is read like any other line. A file in UTF-16 holds no
+// header a reader can find, so it reads as no template at all.
 //
 // One import reads the file from disk once and answers every lookup from the
 // cached text; one save writes a temporary file beside the target and renames
@@ -59,7 +61,7 @@ private:
     };
 
     std::string text_;
-    std::string_view lineEnd_;                                // CR LF, or LF in a text without CR LF
+    bool crLfLines_;                                          // CR LF ends lines; else each CR and each LF
     std::unordered_map<std::string_view, Section> sections_;  // the first section of each name
 };
 
@@ -73,7 +75,13 @@ int TemplateFileNumber();
 // every file begins with an empty line and its first header.
 const std::string& TemplateLastSection();
 
-// Loads the whole file into the cache unless a file is cached already.
+// Whether the cached template has a section of this name; false when no
+// template is loaded. An import leaves a part of the settings whose section
+// the file does not hold as it was.
+bool TemplateHoldsSection(std::string_view section);
+
+// Loads the whole file into the cache unless a file is cached already, a
+// UTF-8 byte-order mark at its start left out.
 // False when the file is missing or cannot be read, is not a regular file (a
 // folder, a FIFO, a device) or is larger than kTemplateSizeLimit: nothing is
 // cached, at once, and the next load tries again.

@@ -13,15 +13,8 @@
 namespace orbweave {
 namespace {
 
-template <std::size_t N>
-bool CopyTemplateSection(std::string_view section, const std::array<TemplateSetting, N>& settings,
-                         std::string_view file) {
-    bool ok = true;
-    for (const TemplateSetting& s : settings) ok = CopyTemplateToSetting(section, s.name, s.defaultText, file) && ok;
-    return ok;
-}
-
 bool CopyTemplateUniverse(std::string_view file) {
+    if (!TemplateHoldsSection(kSectionUniverse)) return true;
     bool ok = true;
     for (const UniverseValue& v : kUniverseValues) {
         ok = CopyTemplateToSetting(kSectionUniverse, v.name, DefaultText(v), file) && ok;
@@ -53,6 +46,14 @@ bool LoadTemplateForImport(std::string_view file) {
     return false;
 }
 
+bool CopyTemplateSection(std::string_view section, std::span<const TemplateSetting> settings,
+                         std::string_view file) {
+    if (!TemplateHoldsSection(section)) return true;
+    bool ok = true;
+    for (const TemplateSetting& s : settings) ok = CopyTemplateToSetting(section, s.name, s.defaultText, file) && ok;
+    return ok;
+}
+
 bool CopySettingToTemplate(std::string_view section, std::string_view key, std::string_view defaultText) {
     return WriteTemplateEntry(section, key, GetSettingString(section, key, defaultText, kHiveUser));
 }
@@ -76,8 +77,8 @@ bool WritePreambleToTemplate() {
     return ok;
 }
 
-bool CyclePropsTempToRegArrays(std::string_view file) {
-    if (!LoadTemplateForImport(file)) return false;
+TemplateImport CyclePropsTempToRegArrays(std::string_view file) {
+    if (!LoadTemplateForImport(file)) return TemplateImport::NotTemplate;
     bool ok = true;
     {
         SettingsTransaction transaction(kHiveUser);
@@ -93,7 +94,7 @@ bool CyclePropsTempToRegArrays(std::string_view file) {
     }
     TempToUniGalaxies();
     ClearTemplateTextCache();
-    return ok;
+    return ok ? TemplateImport::Imported : TemplateImport::NotStored;
 }
 
 }  // namespace orbweave

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 #include "settings/user_marks.h"
@@ -66,6 +67,12 @@ bool CopySettingToTemplate(std::string_view section, std::string_view key, std::
 bool CopyTemplateToSetting(std::string_view section, std::string_view key, std::string_view defaultText,
                            std::string_view file);
 
+// Stores the template's values of settings in section, each missing entry
+// as its default, when the template holds that section. A section the
+// template does not hold leaves the stored values as they were (true).
+bool CopyTemplateSection(std::string_view section, std::span<const TemplateSetting> settings,
+                         std::string_view file);
+
 // The first sections of every save, from constants and the current user's
 // settings: "Admin", "General" and "Advanced".
 bool WritePreambleToTemplate();
@@ -78,13 +85,19 @@ bool WritePreambleToTemplate();
 // cached and the result is false.
 bool LoadTemplateForImport(std::string_view file);
 
+// What an import of a template file came to.
+enum class TemplateImport {
+    Imported,     // every value the file holds was stored
+    NotTemplate,  // the file cannot be read or is no template: nothing changed
+    NotStored,    // the store refused a value: nothing was stored
+};
+
 // Imports the template file straight into the current user's settings: the
 // display, general, advanced and universe values (all in one transaction)
-// and the galaxy types into memory. A file that is no template (see
-// LoadTemplateForImport) imports nothing; a template stores each missing
-// value's default.
-// True when the file was read and every value stored. The cache is emptied
-// at the end.
-bool CyclePropsTempToRegArrays(std::string_view file);
+// and the galaxy types into memory. A part whose section the file does not
+// hold stays as it was; a value missing from a section the file holds is
+// stored as its default. The general value is stored in every case: it marks
+// the user as having settings. The cache is emptied at the end.
+TemplateImport CyclePropsTempToRegArrays(std::string_view file);
 
 }  // namespace orbweave

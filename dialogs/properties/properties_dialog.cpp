@@ -234,7 +234,8 @@ void PropertiesDialog::SetListHeights() {
 }
 
 // A new user gets the first-run set-up; a user without stored settings gets
-// the factory settings stored at once; then the stored settings are loaded.
+// the factory settings stored at once (keeping the display and advanced
+// values stored already); then the stored settings are loaded.
 // False when another program's lock kept a read out of the store: the
 // dialog then holds defaults, not the user's settings, and nothing is
 // written after the first such read.
@@ -250,7 +251,7 @@ bool PropertiesDialog::LoadSettings(const SettingsReadWatch& reads) {
         return !reads.ReadsKeptOut();
     }
     if (!stored) {
-        ResetAdvancedPropsToFactory(form);
+        LoadFactoryPropsKeepingStored(form);
         CyclePropsArraysToReg(form);
     }
     CyclePropsRegToArrays(form);

@@ -110,9 +110,10 @@ bool RegToDisplayControls(Form& dialog) {
     return SetRowItem(dialog, kLayoutRow, ReadDisplayValue<&R::DX_RGB16bbp>()) && ok;
 }
 
-// A template's display values; a value that does not convert leaves its
-// control as it was.
+// A template's display values; a value that does not convert, or a
+// template without display values, leaves the controls as they were.
 void TempToDisplayControls(Form& dialog) {
+    if (!TemplateHoldsSection(kSectionDirectX)) return;
     const auto custom = TextToInt32(TemplateText(kCustomResRow));
     const auto width = TextToInt32(TemplateText(kWidthRow));
     const auto height = TextToInt32(TemplateText(kHeightRow));
@@ -186,22 +187,23 @@ bool BlendControlsToReg(const Form& dialog) {
     return ok;
 }
 
-bool AdvancedTemplateToSettings(std::string_view file) {
-    bool ok = true;
-    for (const TemplateSetting& s : kTemplateAdvancedSettings) {
-        ok = CopyTemplateToSetting(kSectionAdvanced, s.name, s.defaultText, file) && ok;
-    }
-    return ok;
+// Whether a factory load replaces the display and advanced values the user
+// has stored, or only fills in those missing.
+enum class StoredValues { Replace, Keep };
+
+bool StoreFactoryValue(std::string_view section, std::string_view name, std::string_view text, StoredValues stored) {
+    if (stored == StoredValues::Keep && HasSettingValue(section, name, kHiveUser)) return true;
+    return SaveSettingValue(section, name, text, kHiveUser);
 }
 
-bool StoreFactoryDisplayValues() {
+bool StoreFactoryDisplayValues(StoredValues stored) {
     SettingsTransaction transaction(kHiveUser);
     bool ok = true;
     for (const DisplayValue* row : kFactoryResetRows) {
-        ok = SaveSettingValue(row->section, row->name, row->defaultText, kHiveUser) && ok;
+        ok = StoreFactoryValue(row->section, row->name, row->defaultText, stored) && ok;
     }
     for (const UniverseValue& v : kUniverseBlendLevels) {
-        ok = SaveSettingValue(kSectionUniverseBlend, v.name, std::string_view(DefaultText(v)), kHiveUser) && ok;
+        ok = StoreFactoryValue(kSectionUniverseBlend, v.name, DefaultText(v), stored) && ok;
     }
     return ok && transaction.Commit();
 }
@@ -255,7 +257,7 @@ bool CyclePropsTempToArrays(Form& dialog, std::string_view file) {
     {
         SettingsTransaction transaction(kHiveUser);
         TempToDisplayControls(dialog);
-        ok = AdvancedTemplateToSettings(file);
+        ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings, file);
         ok = TempToUniverseSettings(dialog, file) && ok;
         ok = ok && transaction.Commit();
     }
@@ -275,8 +277,10 @@ bool CyclePropsArraysToTemp(Form& dialog, std::string_view file) {
     return CloseTemplateFile() && ok;
 }
 
-void ResetAdvancedPropsToFactory(Form& dialog) {
-    StoreFactoryDisplayValues();
+namespace {
+
+void LoadFactoryProps(Form& dialog, StoredValues stored) {
+    StoreFactoryDisplayValues(stored);
     RegToResolutionControls(dialog);
     SetRowItem(dialog, kLayoutRow, DefaultOf<&R::DX_RGB16bbp>());
     SetRowItem(dialog, kVertOffsetRow, DefaultOf<&R::DX_VertOffset>() - kLowestVertOffset);
@@ -290,6 +294,12 @@ void ResetAdvancedPropsToFactory(Form& dialog) {
     FillCompGalaxyLists(dialog, false);
 }
 
+}  // namespace
+
+void ResetAdvancedPropsToFactory(Form& dialog) { LoadFactoryProps(dialog, StoredValues::Replace); }
+
+void LoadFactoryPropsKeepingStored(Form& dialog) { LoadFactoryProps(dialog, StoredValues::Keep); }
+
 void RunFirstTimeSetup(Form& dialog) {
     SaveSettingValue(kSectionGeneral, kResetSettingsName, 1, kHiveUser);
     if (const auto& welcome = Launchers().welcome) welcome();
@@ -300,7 +310,7 @@ void RunFirstTimeSetup(Form& dialog) {
     if (stored) {
         CyclePropsRegToArrays(dialog);
     } else {
-        ResetAdvancedPropsToFactory(dialog);
+        LoadFactoryPropsKeepingStored(dialog);
     }
 }
 

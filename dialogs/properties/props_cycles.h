@@ -35,8 +35,9 @@ bool CyclePropsArraysToReg(Form& dialog);
 
 // Opens a template: its display choices, universe values and galaxy tables
 // into the dialog and its advanced values straight into the current user's
-// settings (kept even when the dialog is cancelled). A file that cannot be
-// read changes nothing and gives false.
+// settings (kept even when the dialog is cancelled). A part the file holds
+// no section for stays as it was. A file that cannot be read changes nothing
+// and gives false.
 bool CyclePropsTempToArrays(Form& dialog, std::string_view file);
 
 // Saves the dialog's settings (with the current user's advanced values) as a
@@ -51,11 +52,17 @@ bool CyclePropsArraysToTemp(Form& dialog, std::string_view file);
 // its value.
 void ResetAdvancedPropsToFactory(Form& dialog);
 
+// The factory values for a user without settings, as the reset above, except
+// that a display or advanced value the user has stored already (with the
+// advanced dialog's OK, or by opening a template) stays as it is: only a
+// reset the user asks for replaces it.
+void LoadFactoryPropsKeepingStored(Form& dialog);
+
 // A user's first opening of the dialog: marks the set-up as done
 // ("ResetSettings" = 1), shows the welcome window, then loads the user's
 // settings when they have some ("AnimationType" exists), else the factory
-// values (of which only the display and advanced ones are stored before the
-// dialog is accepted). When another program's lock keeps that read out of the
+// values (LoadFactoryPropsKeepingStored: of which only the display and
+// advanced ones are stored before the dialog is accepted). When another program's lock keeps that read out of the
 // store, neither: the caller learns it from its own SettingsReadWatch.
 void RunFirstTimeSetup(Form& dialog);
 

@@ -134,10 +134,8 @@ bool UniverseControlsToTemp(const Form& dialog) {
 
 bool TempToUniverseSettings(Form& dialog, std::string_view file) {
     if (!LoadTemplateText(file)) return false;
-    for (const TemplateSetting& s : kTemplateRandomSettings) {
-        CopyTemplateToSetting(kSectionAdvanced, s.name, s.defaultText, file);
-    }
-    TempToUniverseControls(dialog);
+    CopyTemplateSection(kSectionAdvanced, kTemplateRandomSettings, file);
+    if (TemplateHoldsSection(kSectionUniverse)) TempToUniverseControls(dialog);
     TempToUniGalaxies();
     TempToCompGalaxies();
     // The lists show the tables just read, not the settings store.

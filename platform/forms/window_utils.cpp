@@ -1,6 +1,7 @@
 #include "platform/forms/window_utils.h"
 
 #include <QFontDatabase>
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -112,6 +113,13 @@ namespace {
 
 bool IsDigitOrBackspace(int key) { return (key >= '0' && key <= '9') || key == kBackspace; }
 
+// The decimal key of many keyboards types the locale's separator ("," in
+// German or French); a decimal box takes it as the point its text holds.
+bool IsLocaleDecimalSeparator(int key) {
+    const QString separator = QLocale().decimalPoint();
+    return separator.size() == 1 && separator.at(0).unicode() == key;
+}
+
 void Swallow(int& keyAscii) {
     keyAscii = 0;
     Beep();
@@ -125,6 +133,7 @@ void KeyPressDigitsOnly(int& keyAscii) {
 
 void KeyPressDecimal(const TextBox& box, int& keyAscii) {
     if (IsDigitOrBackspace(keyAscii)) return;
+    if (IsLocaleDecimalSeparator(keyAscii)) keyAscii = '.';
     if (keyAscii != '.') {
         Swallow(keyAscii);
         return;

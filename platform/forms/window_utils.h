@@ -43,7 +43,8 @@ void SelectTextOnFocus(Form& form);
 // --- Key filters (for KeyPress handlers) ---
 // Lets digits and Backspace through; swallows anything else with a beep.
 void KeyPressDigitsOnly(int& keyAscii);
-// As above plus one "." (a "." selected for replacement does not count).
+// As above plus one "." (a "." selected for replacement does not count); the
+// locale's decimal separator is taken as the ".".
 void KeyPressDecimal(const TextBox& box, int& keyAscii);
 
 // --- Lists ---

@@ -81,6 +81,10 @@ std::string GetSettingString(std::string_view section, std::string_view key, std
     return text ? std::move(*text) : std::string(defaultValue);
 }
 
+bool HasSettingValue(std::string_view section, std::string_view key, int hive, std::string_view product) {
+    return ReadStored(section, key, hive, product).has_value();
+}
+
 std::int16_t GetSettingInteger(std::string_view section, std::string_view key, std::int16_t defaultValue, int hive,
                                std::string_view product) {
     return ReadNumber(section, key, defaultValue, hive, product,

@@ -51,6 +51,10 @@ requires(!std::same_as<T, bool>) bool SaveSettingValue(std::string_view section,
 std::string GetSettingString(std::string_view section, std::string_view key, std::string_view defaultValue = "",
                              int hive = kHiveUser, std::string_view product = kProductKey);
 
+// Whether the value is stored (with any text, empty included).
+bool HasSettingValue(std::string_view section, std::string_view key, int hive = kHiveUser,
+                     std::string_view product = kProductKey);
+
 // Typed readers. A stored text that is not numeric gives the default; a
 // numeric text out of the type's range gives 0.
 // 16-bit: the largest whole number not above the stored value (2.7 -> 2, -0.5 -> -1).

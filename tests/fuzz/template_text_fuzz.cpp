@@ -35,16 +35,16 @@ std::string_view Unindented(std::string_view content) {
 
 bool IsHeader(std::string_view content) { return !content.empty() && content.front() == '['; }
 
-// The lines of a template text: CR LF ends them, or LF in a text without any
-// CR LF; a last line without a line end counts as well.
+// The lines of a template text: CR LF ends them, or in a text without any
+// CR LF each CR and each LF; a last line without a line end counts as well.
 std::vector<Line> SplitLines(std::string_view text) {
-    const std::string_view end = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+    const bool crLf = text.find("\r\n") != std::string_view::npos;
     std::vector<Line> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const std::size_t stop = std::min(text.find(end, pos), text.size());
+        const std::size_t stop = std::min(crLf ? text.find("\r\n", pos) : text.find_first_of("\r\n", pos), text.size());
         lines.push_back({pos, text.substr(pos, stop - pos)});
-        pos = stop == text.size() ? stop : stop + end.size();
+        pos = stop == text.size() ? stop : stop + (crLf ? 2 : 1);
     }
     return lines;
 }

@@ -166,6 +166,27 @@ TEST_F(StartupTest, AnImportWhileAnotherProgramHoldsTheStoreIsDroppedSaidAndTheS
     EXPECT_EQ(runState.RunMode, kRunModeSaver);
 }
 
+TEST_F(StartupTest, AFileThatIsNoTemplateChangesNothingSaysSoAndTheSaverRuns) {
+    const auto file = config.Root() / "night.owv";
+    std::string utf16 = "\xff\xfe";
+    for (const char c : std::string("\r\n[Universe]\r\nUniverse_Stars=900\r\n")) utf16 += {c, '\0'};
+    ASSERT_TRUE(SaveSettingValue("Universe", "Universe_Stars", "12345"));
+    for (const std::string& content : {utf16, std::string("Dear Ann,\r\nsee you soon.\r\n")}) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+        ResetSettingsStore();
+        const std::string before = testing::StoreDump();
+        ::testing::internal::CaptureStderr();
+        Main(file.string());
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+                  "Orbweave: the template " + file.string() +
+                      " was not imported: it cannot be read as an Orbweave template; the settings were left as "
+                      "they were.\n");
+        ResetSettingsStore();
+        EXPECT_EQ(testing::StoreDump(), before);
+        EXPECT_EQ(runState.RunMode, kRunModeSaver);
+    }
+}
+
 TEST_F(StartupTest, TheColourDepthCheck) {
     InitDirectX();
     colourTables.DisplayBpp = 16;

@@ -278,7 +278,7 @@ TEST_F(HeldLockTest, ATemplateImportStoresNothingAndFails) {
     const std::string before = DumpAfter([&] { CyclePropsTempToRegArrays(oldFile); });
     {
         const testing::WriteLockHeld other(kHeld);
-        EXPECT_FALSE(CyclePropsTempToRegArrays(newFile));
+        EXPECT_EQ(CyclePropsTempToRegArrays(newFile), TemplateImport::NotStored);
     }
     ResetSettingsStore();
     EXPECT_EQ(testing::StoreDump(), before);

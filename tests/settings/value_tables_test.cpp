@@ -98,7 +98,7 @@ TEST_F(ValueTablesTest, UniverseDefaultsComeFromAFreshStoreAndATemplateWithoutVa
     ReadUniverseRecord(fresh);
     EXPECT_EQ(fresh, DefaultRecord());
 
-    ASSERT_TRUE(CyclePropsTempToRegArrays(WriteFile("admin.owv", "\r\n[Admin]\r\n")));
+    ASSERT_EQ(CyclePropsTempToRegArrays(WriteFile("universe.owv", "\r\n[Universe]\r\n")), TemplateImport::Imported);
     for (const UniverseValue& v : kUniverseValues) {
         EXPECT_EQ(GetSettingString(kSectionUniverse, v.name, "<missing>", kHiveUser), DefaultText(v)) << v.name;
     }

@@ -2,6 +2,7 @@
 // key events: keys, arrow limits, the clamp on leaving, spin mirroring and
 // the swatches and hue bands that follow the boxes.
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -91,6 +92,34 @@ TEST_F(PropsBoxesTest, EachBoxFiltersStepsAndClampsByItsOwnLimits) {
         EXPECT_EQ(box.Text(), c.expected);
         EXPECT_EQ(services->beeps - beeps, c.beeps);
     }
+}
+
+// The decimal key of a German or French keyboard types ",".
+TEST_F(PropsBoxesTest, ADecimalBoxTakesTheLocalesSeparatorAsItsPoint) {
+    struct LocaleKept {
+        QLocale before;
+        ~LocaleKept() { QLocale::setDefault(before); }
+    } kept;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Open();
+    Get<ComboBox>("cboGalStyle").SetListIndex(0);
+    TextBox& persistence = Box("txtGalaxy", 45);
+    Edit(persistence);
+    persistence.SetText("");
+    Type(persistence, "0,25");
+    EXPECT_EQ(persistence.Text(), "0.25");
+    const int beeps = services->beeps;
+    QTest::keyClick(&Edit(persistence), Qt::Key_Comma, Qt::KeypadModifier);
+    EXPECT_EQ(persistence.Text(), "0.25");
+    EXPECT_EQ(services->beeps - beeps, 1);
+    Leave(persistence);
+    EXPECT_EQ(persistence.Text(), "0.25");
+    // A box of whole numbers takes no separator at all.
+    TextBox& steps = Box("txtGalaxy", 4);
+    Edit(steps);
+    steps.SetText("1");
+    Type(steps, ",5");
+    EXPECT_EQ(steps.Text(), "15");
 }
 
 TEST_F(PropsBoxesTest, ASpinMovedByItsBoxNeverWritesBack) {

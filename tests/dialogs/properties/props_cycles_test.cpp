@@ -197,6 +197,28 @@ TEST_F(PropsCyclesTest, ATemplateThatCannotBeReadChangesNothing) {
     }
 }
 
+// A template as the command line takes it: universe, display and advanced
+// values, no galaxy types or composites.
+TEST_F(PropsCyclesTest, ATemplateWithoutGalaxySectionsLeavesTheTablesAndTheirListsAsTheyWere) {
+    CyclePropsRegToArrays(*dialog_);
+    ChangeEveryArea(*dialog_);
+    FillUniGalaxyList(*dialog_, false);
+    FillCompGalaxyLists(*dialog_, false);
+    const Tables tables = TablesInMemory();
+    const std::string types = dialog_->Get<ListControl>("lstUniGalaxy").List(3);
+    const std::string file = WriteFile("values.owv",
+                                       "\r\n[Advanced]\r\nAdv_TimeDelay=40\r\n"
+                                       "\r\n[Universe]\r\nUniverse_Stars=900\r\n");
+    ASSERT_TRUE(CyclePropsTempToArrays(*dialog_, file));
+    EXPECT_TRUE(TablesInMemory() == tables);
+    EXPECT_EQ(dialog_->Get<ListControl>("lstUniGalaxy").List(3), types);
+    EXPECT_EQ(Text("txtUni", 0), "900");
+    EXPECT_EQ(Setting("Advanced", "Adv_TimeDelay"), "40");
+    // No display section: the display choices stay as the dialog showed them.
+    EXPECT_EQ(Text("txtDXRes", 0), "1000");
+    EXPECT_EQ(Item("cboVertOffset"), 12);
+}
+
 TEST_F(PropsCyclesTest, ATemplateThatCannotBeWrittenFailsAndLeavesNoFile) {
     CyclePropsRegToArrays(*dialog_);
     WriteFile("plain.owv", "a file, not a folder");

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialogs/common/launchers.h"
+#include "dialogs/properties/advanced_dialog.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
 #include "platform/registry/store_probes.h"
@@ -64,6 +65,28 @@ TEST_F(PropsSettingsTest, AMarkedUserWithoutSettingsGetsTheFactorySettingsStored
     EXPECT_NE(Stored("Universe", "Universe_Stars"), kMissing);
     // No theme carries the camera rotation ramping: its box starts with the default.
     EXPECT_EQ(Stored("Universe", "Universe_C_Ramp"), "750");
+}
+
+// Advanced Settings stores its values on OK; the properties dialog cancelled
+// stores no settings, so the next opening loads the factory settings, which
+// must not replace what OK stored.
+TEST_F(PropsSettingsTest, WhatAdvancedSettingsStoredOutlivesACancelledFirstRun) {
+    Open();
+    AdvancedDialog& advanced = AdvancedDialog::Instance();
+    advanced.Show();
+    advanced.Frm().SetText("txtAdv", 0, "40");
+    advanced.Frm().SetText("txtMessage", 4, "Back soon");
+    advanced.cmdOK_Click();
+    AdvancedDialog::Release();
+    Dialog().cmdDismiss_Click();
+    PropertiesDialog::Release();
+    ASSERT_EQ(Stored("General", "AnimationType"), kMissing);
+
+    Open();
+    EXPECT_NE(Stored("General", "AnimationType"), kMissing);
+    EXPECT_EQ(Stored("Advanced", "Adv_TimeDelay"), "40");
+    EXPECT_EQ(Stored("Advanced", "LockMessage"), "Back soon");
+    EXPECT_EQ(Stored("Advanced", "Adv_CycleStyle"), "1");  // not stored by OK: the factory value
 }
 
 TEST_F(PropsSettingsTest, ANewUsersFirstAcceptStoresTheThemeAndTheDefaultOfWhatItLeavesAlone) {

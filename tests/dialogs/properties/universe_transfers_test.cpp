@@ -151,6 +151,7 @@ TEST_F(UniverseTransferTest, NumbersSurviveASaveAndALoadDigitForDigit) {
 
 TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomValues) {
     SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
+    CompGalaxies[6]._CompGalName = "Six";
     const std::string path = WriteFile("import.owv",
                                        "\r\n[Advanced]\r\nAdv_Randomize=1\r\n\r\n[Universe]\r\nUniverse_Stars=900\r\n"
                                        "\r\n[UniGal2]\r\n_UniGalName=Two\r\n\r\n[CompGal5]\r\n_CompGalName=Five\r\n");
@@ -161,7 +162,7 @@ TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomVa
     EXPECT_EQ(Text(0), "900");
     EXPECT_EQ(UniGalaxies[2]._UniGalName, "Two");
     EXPECT_EQ(CompGalaxies[5]._CompGalName, "Five");
-    EXPECT_EQ(CompGalaxies[6]._CompGalName, "< Composite Galaxy 7 >");
+    EXPECT_EQ(CompGalaxies[6]._CompGalName, "Six");  // the file holds no section for it
 }
 
 TEST_F(UniverseTransferTest, AMissingTemplateChangesNothing) {

@@ -117,7 +117,7 @@ protected:
         }
         ASSERT_TRUE(CloseTemplateFile());
         ScopedConfig otherUser;
-        ASSERT_TRUE(CyclePropsTempToRegArrays(path));
+        ASSERT_EQ(CyclePropsTempToRegArrays(path), TemplateImport::Imported);
         check();
     }
 

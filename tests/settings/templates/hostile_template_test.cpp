@@ -35,6 +35,7 @@ namespace {
 constexpr std::size_t kMegabyte = 1u << 20;
 constexpr std::string_view kStarsBefore = "5";
 
+constexpr std::string_view kFirstNameBefore = "Mine";
 constexpr std::string_view kDefaultFirstName = "< Galaxy Profile 1 >";
 
 struct HostileTemplate {
@@ -42,9 +43,10 @@ struct HostileTemplate {
     // Makes the template at path; gives the name to import.
     std::function<std::string(const std::string& path)> make;
     bool imports = true;
-    // What an import gives Universe_Stars and the first galaxy type's name.
-    std::string stars = "18000";
-    std::string firstName = std::string(kDefaultFirstName);
+    // What an import gives Universe_Stars and the first galaxy type's name:
+    // a file without their sections leaves them as they were.
+    std::string stars = std::string(kStarsBefore);
+    std::string firstName = std::string(kFirstNameBefore);
 };
 
 void PrintTo(const HostileTemplate& t, std::ostream* out) { *out << t.name; }
@@ -187,7 +189,8 @@ std::vector<HostileTemplate> HostileTemplates() {
                                         Section(std::string(kMegabyte, 'y'), Entry("Universe_Stars", "0")) +
                                         Section("UniGal0", std::string(kMegabyte, '=') + "\r\n"));
              },
-         .stars = "33"},
+         .stars = "33",
+         .firstName = std::string(kDefaultFirstName)},
         {.name = "MegabyteValues",
          .make =
              [megabyte](const std::string& path) {
@@ -198,7 +201,8 @@ std::vector<HostileTemplate> HostileTemplates() {
                                                          Entry("Galaxy_IFS_Points", "2")) +
                                   Section("UniGal0\\IFS", Entry("IFS_0", megabyte) + Entry("IFS_1", megabyte)));
              },
-         .stars = "18000"},
+         .stars = "18000",
+         .firstName = std::string(kDefaultFirstName)},
         {.name = "AValueAtTheValueLimit",
          .make =
              [](const std::string& path) {
@@ -228,7 +232,7 @@ std::vector<HostileTemplate> HostileTemplates() {
         {.name = "BlankLines",
          .make = [](const std::string& path) { return Write(path, std::string(8 * kMegabyte, '\n')); },
          .imports = false},
-        // One section makes a template: every missing value takes its default.
+        // One section makes a template; the parts it holds no section for stay as they were.
         {.name = "OnlyTheLastComposite",
          .make = [](const std::string& path) { return Write(path, Section("CompGal15", "")); }},
         {.name = "TenThousandSections",
@@ -255,6 +259,7 @@ std::vector<HostileTemplate> HostileTemplates() {
                  return Write(path,
                               Section("UniGal0", lines + Entry("_UniGalName", "Last")) + Section("Universe", lines));
              },
+         .stars = "18000",
          .firstName = "Last"},
         {.name = "KeysRepeatedAThousandTimes",
          .make = [](const std::string& path) { return Write(path, RepeatedUniverseKeys(1'000, "66")); },
@@ -265,7 +270,7 @@ std::vector<HostileTemplate> HostileTemplates() {
 // Runs the import on a thread of its own. One that has not ended after a
 // very generous while hangs (on a blocking open, say) and would never end:
 // the test process stops instead.
-bool ImportWithinGuard(const std::string& file) {
+TemplateImport ImportWithinGuard(const std::string& file) {
     constexpr auto kHangGuard = std::chrono::minutes(3);
     auto import = std::async(std::launch::async, [&file] { return CyclePropsTempToRegArrays(file); });
     if (import.wait_for(kHangGuard) == std::future_status::timeout) {
@@ -299,11 +304,12 @@ TEST_P(HostileTemplateTest, TheImportEndsAndLeavesSoundSettings) {
     SaveSettingValue("Universe", "Universe_Stars", kStarsBefore, kHiveUser);
     // No import touches this value.
     SaveSettingValue("Advanced", "Adv_ThemeFlags", "7", kHiveUser);
-    UniGalaxies.fill(UniGalaxy{});
-    CompGalaxies.fill(CompGalaxy{});
-    UniGalaxies[0]._UniGalName = "Mine";
+    // Valid tables: a record the file holds no section for is kept as it is.
+    InitUniGalaxyNames();
+    LoadFactoryDefaults();
+    UniGalaxies[0]._UniGalName = kFirstNameBefore;
 
-    EXPECT_EQ(ImportWithinGuard(file), hostile.imports);
+    EXPECT_EQ(ImportWithinGuard(file), hostile.imports ? TemplateImport::Imported : TemplateImport::NotTemplate);
     EXPECT_EQ(TemplateTextCache(), nullptr);
     EXPECT_EQ(Stored("Advanced", "Adv_ThemeFlags"), "7");
     EXPECT_TRUE(SaveSettingValue("Advanced", "Adv_FontSize", "14", kHiveUser));

@@ -50,7 +50,7 @@ TEST(TemplateTextTest, AHeaderCountsOnlyAtTheStartOfALine) {
 }
 
 TEST(TemplateTextTest, BlanksAndTabsMayIndentHeadersAndKeys) {
-    for (const std::string_view lineEnd : {"\r\n", "\n"}) {
+    for (const std::string_view lineEnd : {"\r\n", "\n", "\r"}) {
         std::string text;
         for (const std::string_view line : {"", " \t[Advanced]", "\tAdv_TimeDelay=33", "  LockMessage= two  words ", "",
                                             "\t[Universe] ", " Universe_Stars=7"}) {
@@ -113,15 +113,18 @@ TEST(TemplateTextTest, ALastLineWithoutLineEndIsAnEntry) {
     EXPECT_EQ(TemplateText("\r\n[Advanced]\r\nLockMessage=").Find("Advanced", "LockMessage"), "");
 }
 
-TEST(TemplateTextTest, AFileWithoutCrLfEndsItsLinesWithLineFeeds) {
-    const TemplateText text(
-        "\n[Advanced]\nLockMessage=see [Universe]\nAdv_FontSize=14\n"
-        "\n[Universe]\nUniverse_Stars=7\nUniverse_Tour=\n");
-    EXPECT_EQ(text.Find("Advanced", "LockMessage"), "see [Universe]");
-    EXPECT_EQ(text.Find("Advanced", "Adv_FontSize"), "14");
-    EXPECT_EQ(text.Find("Advanced", "Universe_Stars"), std::nullopt);
-    EXPECT_EQ(text.Find("Universe", "Universe_Stars"), "7");
-    EXPECT_EQ(text.Find("Universe", "Universe_Tour"), "");
+TEST(TemplateTextTest, AFileWithoutCrLfEndsItsLinesWithEachLineFeedAndCarriageReturn) {
+    for (const std::string_view lines :
+         {"\n[Advanced]\nLockMessage=see [Universe]\nAdv_FontSize=14\n\n[Universe]\nUniverse_Stars=7\nUniverse_Tour=\n",
+          "\r[Advanced]\rLockMessage=see [Universe]\rAdv_FontSize=14\r\r[Universe]\rUniverse_Stars=7\rUniverse_Tour=\r",
+          "\n[Advanced]\rLockMessage=see [Universe]\nAdv_FontSize=14\n\r[Universe]\n\rUniverse_Stars=7\rUniverse_Tour="}) {
+        const TemplateText text{std::string(lines)};
+        EXPECT_EQ(text.Find("Advanced", "LockMessage"), "see [Universe]");
+        EXPECT_EQ(text.Find("Advanced", "Adv_FontSize"), "14");
+        EXPECT_EQ(text.Find("Advanced", "Universe_Stars"), std::nullopt);
+        EXPECT_EQ(text.Find("Universe", "Universe_Stars"), "7");
+        EXPECT_EQ(text.Find("Universe", "Universe_Tour"), "");
+    }
 }
 
 TEST(TemplateTextTest, ALineFeedStaysInsideItsValue) {
@@ -144,6 +147,12 @@ TEST_F(TemplateReadTest, AMissingFileGivesTheDefaultAndCachesNothing) {
     EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000"), "18000");
     EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000", path), "5");
     EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000"), "5");
+}
+
+TEST_F(TemplateReadTest, AByteOrderMarkBeforeTheFirstHeaderIsSkipped) {
+    const std::string path = WriteFile("marked.owv", "\xEF\xBB\xBF[Universe]\r\nUniverse_Stars=5\r\n");
+    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000", path), "5");
+    EXPECT_TRUE(TemplateHoldsSection("Universe"));
 }
 
 TEST_F(TemplateReadTest, AFolderIsNotAReadableFile) {

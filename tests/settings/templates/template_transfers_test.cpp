@@ -56,7 +56,7 @@ TEST_F(TemplateTransferTest, ACompleteFileReadsBackAndSavesByteForByte) {
     testing::ScopedConfig otherUser;
     UniGalaxies.fill(UniGalaxy{});
     CompGalaxies.fill(CompGalaxy{});
-    ASSERT_TRUE(CyclePropsTempToRegArrays(first));
+    ASSERT_EQ(CyclePropsTempToRegArrays(first), TemplateImport::Imported);
     ASSERT_TRUE(LoadTemplateText(first));
     TempToCompGalaxies();
     ClearTemplateTextCache();
@@ -65,7 +65,7 @@ TEST_F(TemplateTransferTest, ACompleteFileReadsBackAndSavesByteForByte) {
     EXPECT_EQ(ReadFile(second), text);
 }
 
-TEST_F(TemplateTransferTest, AFileSavedWithLineFeedsImportsLikeItsOriginal) {
+TEST_F(TemplateTransferTest, AFileSavedWithOtherLineEndsImportsLikeItsOriginal) {
     InitUniGalaxyNames();
     LoadFactoryDefaults();
     UniGalaxies[3].Ifs.Galaxy_IFS_Points = 2;
@@ -75,32 +75,40 @@ TEST_F(TemplateTransferTest, AFileSavedWithLineFeedsImportsLikeItsOriginal) {
     const std::string original = PathOf("original.owv");
     ASSERT_TRUE(SaveCompleteTemplate(original));
     const std::string text = ReadFile(original);
-    // As a Linux text editor would save it: every CR LF becomes LF.
-    std::string lineFeeds;
-    for (const char c : text) {
-        if (c != '\r') lineFeeds.push_back(c);
+    // As a Linux text editor (LF) or an old Mac one (CR) would save it.
+    for (const char lineEnd : {'\n', '\r'}) {
+        SCOPED_TRACE(lineEnd == '\n' ? "LF" : "CR");
+        std::string edits;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text.compare(i, 2, "\r\n") == 0) {
+                edits.push_back(lineEnd);
+                ++i;
+            } else {
+                edits.push_back(text[i]);
+            }
+        }
+        testing::ScopedConfig otherUser;
+        UniGalaxies.fill(UniGalaxy{});
+        CompGalaxies.fill(CompGalaxy{});
+        const std::string edited = WriteFile("edited.owv", edits);
+        ASSERT_EQ(CyclePropsTempToRegArrays(edited), TemplateImport::Imported);
+        EXPECT_EQ(Stored("Advanced", "Adv_FontName"), "Courier New");
+        EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5000");
+        EXPECT_EQ(UniGalaxies[3].Ifs.IFS_Scale[1], 60);
+        ASSERT_TRUE(LoadTemplateText(edited));
+        TempToCompGalaxies();
+        ClearTemplateTextCache();
+        // Saved again, it is this system's own file once more.
+        const std::string again = PathOf("again.owv");
+        ASSERT_TRUE(SaveCompleteTemplate(again));
+        EXPECT_EQ(ReadFile(again), text);
     }
-
-    testing::ScopedConfig otherUser;
-    UniGalaxies.fill(UniGalaxy{});
-    CompGalaxies.fill(CompGalaxy{});
-    const std::string edited = WriteFile("edited.owv", lineFeeds);
-    ASSERT_TRUE(CyclePropsTempToRegArrays(edited));
-    EXPECT_EQ(Stored("Advanced", "Adv_FontName"), "Courier New");
-    EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5000");
-    EXPECT_EQ(UniGalaxies[3].Ifs.IFS_Scale[1], 60);
-    ASSERT_TRUE(LoadTemplateText(edited));
-    TempToCompGalaxies();
-    ClearTemplateTextCache();
-    // Saved again, it is this system's own file once more.
-    const std::string again = PathOf("again.owv");
-    ASSERT_TRUE(SaveCompleteTemplate(again));
-    EXPECT_EQ(ReadFile(again), text);
 }
 
 TEST_F(TemplateTransferTest, TheCommandLineImportStoresTheValuesOfTheFile) {
     SaveSettingValue("Advanced", "Adv_Randomize", "1", kHiveUser);
     SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
+    UniGalaxies[3]._UniGalName = "Mine";
     CompGalaxies[0]._CompGalName = "Kept";
     const std::string path = WriteFile("some.owv",
                                        "\r\n[General]\r\nAnimationType=0\r\n"
@@ -109,7 +117,7 @@ TEST_F(TemplateTransferTest, TheCommandLineImportStoresTheValuesOfTheFile) {
                                        "\r\n[Universe]\r\nUniverse_Stars=5000\r\nUniverse_Tour=0\r\n"
                                        "\r\n[UniGal2]\r\n_UniGalName=From the file\r\n"
                                        "\r\n[CompGal0]\r\n_CompGalName=Ignored\r\n");
-    EXPECT_TRUE(CyclePropsTempToRegArrays(path));
+    EXPECT_EQ(CyclePropsTempToRegArrays(path), TemplateImport::Imported);
     EXPECT_EQ(TemplateTextCache(), nullptr);
 
     EXPECT_EQ(Stored("DirectX", "CustomRes"), "1");
@@ -130,16 +138,17 @@ TEST_F(TemplateTransferTest, TheCommandLineImportStoresTheValuesOfTheFile) {
     EXPECT_EQ(Stored("Universe", "Universe_HW_End"), "250");
     EXPECT_EQ(Stored("Universe", "Universe_Profile"), "51");
     EXPECT_EQ(Stored("Universe", "Universe_GS_Idx"), "");
-    // Galaxy types are read into memory; composites are not read at all.
+    // Galaxy types are read into memory, those the file holds; composites are
+    // not read at all.
     EXPECT_EQ(UniGalaxies[2]._UniGalName, "From the file");
-    EXPECT_EQ(UniGalaxies[3]._UniGalName, "< Galaxy Profile 4 >");
+    EXPECT_EQ(UniGalaxies[3]._UniGalName, "Mine");
     EXPECT_EQ(CompGalaxies[0]._CompGalName, "Kept");
 }
 
 TEST_F(TemplateTransferTest, AMissingFileImportsNothing) {
     SaveSettingValue("Universe", "Universe_Stars", "5", kHiveUser);
     UniGalaxies[0]._UniGalName = "Mine";
-    EXPECT_FALSE(CyclePropsTempToRegArrays(PathOf("absent.owv")));
+    EXPECT_EQ(CyclePropsTempToRegArrays(PathOf("absent.owv")), TemplateImport::NotTemplate);
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5");
     EXPECT_EQ(Stored("DirectX", "CustomRes"), "<missing>");
     EXPECT_EQ(UniGalaxies[0]._UniGalName, "Mine");
@@ -147,15 +156,31 @@ TEST_F(TemplateTransferTest, AMissingFileImportsNothing) {
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5");
 }
 
-TEST_F(TemplateTransferTest, ATemplateWithOneSectionImportsEveryOtherDefault) {
+TEST_F(TemplateTransferTest, APartTheTemplateHoldsNoSectionForStaysAsItWas) {
     SaveSettingValue("Universe", "Universe_Stars", "5", kHiveUser);
-    EXPECT_TRUE(CyclePropsTempToRegArrays(WriteFile("admin.owv", "\r\n[Admin]\r\nProduct=Orbweave\r\n")));
-    EXPECT_EQ(Stored("Universe", "Universe_Stars"), "18000");
-    EXPECT_EQ(Stored("Universe", "Universe_Persist"), "0.985");
-    EXPECT_EQ(Stored("Advanced", "FocalLength"), "1.0");
+    SaveSettingValue("Advanced", "FocalLength", "2.0", kHiveUser);
+    SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
+    SaveSettingValue("DirectX", "DX_WinHeight", "768", kHiveUser);
+    UniGalaxies[49]._UniGalName = "Mine";
+    const auto everyPartAsItWas = [] {
+        EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5");
+        EXPECT_EQ(Stored("DirectX", "DX_WinHeight"), "768");
+        EXPECT_EQ(UniGalaxies[49]._UniGalName, "Mine");
+    };
+    EXPECT_EQ(CyclePropsTempToRegArrays(WriteFile("admin.owv", "\r\n[Admin]\r\nProduct=Orbweave\r\n")),
+              TemplateImport::Imported);
+    everyPartAsItWas();
+    EXPECT_EQ(Stored("Advanced", "FocalLength"), "2.0");
+    EXPECT_EQ(Stored("Advanced", "Adv_RandomMag"), "9");
+    EXPECT_EQ(Stored("General", "AnimationType"), "0");
+
+    // A section the file holds stores each value it lacks as its default.
+    EXPECT_EQ(CyclePropsTempToRegArrays(WriteFile("advanced.owv", "\r\n[Advanced]\r\nFocalLength=3\r\n")),
+              TemplateImport::Imported);
+    everyPartAsItWas();
+    EXPECT_EQ(Stored("Advanced", "FocalLength"), "3");
     EXPECT_EQ(Stored("Advanced", "Adv_FontName"), "Arial");
-    EXPECT_EQ(Stored("DirectX", "DX_WinHeight"), "480");
-    EXPECT_EQ(UniGalaxies[49]._UniGalName, "< Galaxy Profile 50 >");
+    EXPECT_EQ(Stored("Advanced", "Adv_RandomMag"), "5");
 }
 
 }  // namespace
