@@ -56,13 +56,16 @@ protected:
 private:
     // Blank pixels between the line and the caption on either side.
     static constexpr int kCaptionGap = 2;
+    // Where the caption starts unless told otherwise: a short stretch of the
+    // top line shows left of it.
+    static constexpr int kCaptionIndent = 7;
 
-    // Where the style puts the caption, moved to the asked left edge.
+    // The style's room for the caption, at its left edge.
     QRect CaptionRect() const {
         QStyleOptionGroupBox option;
         initStyleOption(&option);
         QRect caption = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
-        if (captionLeft_) caption.moveLeft(*captionLeft_);
+        caption.moveLeft(captionLeft_.value_or(kCaptionIndent));
         return caption;
     }
 
