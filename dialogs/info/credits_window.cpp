@@ -80,7 +80,7 @@ constexpr std::int32_t kBlack = 0;
 
 constexpr ControlSpec kCreditsControls[] = {
     PictureRow("picField", kNoIndex, {0, 0, 6600, 4800}),
-    FrameRow("picFrame", kNoIndex, {2250, 675, 3900, 3450}, ""),
+    FrameRow("picFrame", kNoIndex, {2250, 675, 3900, 3450}, "").Styled(kStylePlainPanel),
     PictureRow("picCredits", kNoIndex, {0, 0, 3900, 150}).In("picFrame"),
     ButtonRow("cmdDismiss", kNoIndex, {2790, 4260, 1020, 360}, "OK"),
 };

@@ -141,15 +141,26 @@ constexpr int kZeroText = 7;
 // A box takes as many digits as its high bound has.
 std::int16_t DigitsOf(int high) { return static_cast<std::int16_t>(IntegerToText(high).size()); }
 
+// The font list's entry for a font name: the equal family, else (for a
+// font not installed) the family the font system draws in its place, so that
+// what is shown and stored draws like what was asked; the first when neither
+// is listed.
+int FontListIndex(const ComboBox& fonts, const std::string& name) {
+    for (const std::string& family : {name, MatchedFontFamily(name)}) {
+        const int index = FindListIndex(fonts, family);
+        if (fonts.List(index) == family) return index;
+    }
+    return 0;
+}
+
 // What a stored value or default does to its control: a box shows the text,
-// the font list selects the equal font (the first when none is), a check
-// box takes the whole number.
+// the font list selects the font's entry, a check box takes the whole number.
 void ShowValue(Form& form, const DisplayValue& row, const std::string& text) {
     const ControlRef ref = ControlOf(row.control);
     switch (row.control.control) {
     case DialogControl::FontList: {
         auto& fonts = form.Get<ComboBox>(ref.name, ref.index);
-        fonts.SetListIndex(FindListIndex(fonts, text));
+        fonts.SetListIndex(FontListIndex(fonts, text));
         break;
     }
     case DialogControl::MouseMoveCheck:

@@ -48,6 +48,7 @@ enum ControlStyle : std::uint32_t {
     kStyleAlignCenter = 1u << 3,  // label, text box
     kStyleAlignRight = 1u << 4,   // label, text box
     kStyleMultiLine = 1u << 5,    // text box: several lines, Enter starts a new one
+    kStylePlainPanel = 1u << 6,   // frame: no line and no caption, a plain panel that clips what it holds
 };
 
 // A row without a place in the Tab order.

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMenuBar>
 #include <QPainter>
@@ -11,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/forms/controls.h"
+#include "platform/forms/dialog_look.h"
 #include "platform/forms/handler_chain.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/qt_text.h"
@@ -82,20 +82,10 @@ namespace {
 
 FormWindow& WindowOf(const std::unique_ptr<QWidget>& window) { return static_cast<FormWindow&>(*window); }
 
-// The control tables place and size captions for a narrow sans-serif face;
-// Liberation Sans has those widths (it stands in for Arial). Without it the
-// platform's default font stays.
-QFont DialogFont(const QWidget& window) {
-    QFont font = window.font();
-    const QString family = QStringLiteral("Liberation Sans");
-    if (QFontDatabase::hasFamily(family)) font.setFamily(family);
-    return font;
-}
-
 }  // namespace
 
 Form::Form(std::string name) : name_(std::move(name)), window_(std::make_unique<FormWindow>(*this)) {
-    window_->setFont(DialogFont(*window_));
+    UseDialogLook();
     client_ = new ClientArea(*this, window_.get());
     canvas_ = std::make_unique<Canvas>(*client_);
     canvas_->SetBackColor(RgbFromQColor(client_->palette().color(QPalette::Window)));

@@ -23,9 +23,7 @@ ComboBox::ComboBox(Form& form, const ControlSpec& row, Control* container, QWidg
     : ListControl(form, row, container, new QComboBox(parent)),
       combo_(static_cast<QComboBox*>(Widget())),
       editable_((row.style & kStyleEditable) != 0) {
-    // Styles that drop a list down over the current item show every row; this
-    // property makes the popup keep to the row limit.
-    combo_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    // The list drops down below the box (UseDialogLook), so the row limit holds.
     combo_->setMaxVisibleItems(kMostPopupRows);
     if (editable_) {
         combo_->setEditable(true);

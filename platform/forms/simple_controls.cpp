@@ -1,19 +1,21 @@
 // Check boxes, spin controls, buttons, labels, frames and menu entries.
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QProxyStyle>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -25,22 +27,61 @@ namespace orbweave {
 
 namespace {
 
-// The application's style, but a frame's caption starts at a given distance
-// from the frame's left edge. Set on one frame, it reaches none of the
-// controls inside: a widget's own style is not passed on.
-class CaptionLeftStyle final : public QProxyStyle {
+// A frame drawn as the dialogs' layouts expect it: an etched line round the
+// frame whose top runs through the middle of the caption, broken where the
+// caption stands. Qt's styles draw the top line under the caption, where the
+// layouts put the first row of controls.
+class FrameBox final : public QGroupBox {
 public:
-    explicit CaptionLeftStyle(int left) : QProxyStyle(QApplication::style()->name()), left_(left) {}
+    FrameBox(QWidget* parent, bool plainPanel) : QGroupBox(parent), plainPanel_(plainPanel) {}
 
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                         const QWidget* widget) const override {
-        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
-        if (control == CC_GroupBox && part == SC_GroupBoxLabel) rect.moveLeft(left_);
-        return rect;
+    void SetCaptionLeft(int pixels) {
+        captionLeft_ = pixels;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (plainPanel_) return;
+        const QRect caption = CaptionRect();
+        QPainter painter(this);
+        if (!title().isEmpty())
+            painter.setClipRegion(QRegion(rect()).subtracted(caption.adjusted(-kCaptionGap, 0, kCaptionGap, 0)));
+        DrawEtchedBox(painter, caption.center().y());
+        painter.setClipping(false);
+        style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+                              title(), QPalette::WindowText);
     }
 
 private:
-    int left_;
+    // Blank pixels between the line and the caption on either side.
+    static constexpr int kCaptionGap = 2;
+    // Where the caption starts unless told otherwise: a short stretch of the
+    // top line shows left of it.
+    static constexpr int kCaptionIndent = 7;
+
+    // The style's room for the caption, at its left edge.
+    QRect CaptionRect() const {
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        QRect caption = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        caption.moveLeft(captionLeft_.value_or(kCaptionIndent));
+        return caption;
+    }
+
+    // A shadow line with a highlight line one pixel right of and below it,
+    // from the given top to the frame's edges.
+    void DrawEtchedBox(QPainter& painter, int top) const {
+        const int width = rect().width() - 2;
+        const int height = rect().height() - 2 - top;
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(1, top + 1, width, height);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(0, top, width, height);
+    }
+
+    bool plainPanel_;
+    std::optional<int> captionLeft_;
 };
 
 // A user's click toggles between unchecked and checked; only code greys a box.
@@ -243,7 +284,8 @@ void Label::SetWordWrap(bool wrap) { label_->setWordWrap(wrap); }
 // --- Frame ---
 
 Frame::Frame(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
-    : Control(form, row, container, new QGroupBox(parent)), box_(static_cast<QGroupBox*>(Widget())) {
+    : Control(form, row, container, new FrameBox(parent, (row.style & kStylePlainPanel) != 0)),
+      box_(static_cast<QGroupBox*>(Widget())) {
     box_->setTitle(ToQString(row.caption));
     // Frames stacked in one place must hide the ones behind them.
     box_->setAutoFillBackground(true);
@@ -258,14 +300,7 @@ bool Frame::SetCaption(std::string_view caption) {
 
 QWidget* Frame::ClientWidget() const { return box_; }
 
-void Frame::SetCaptionLeft(int pixels) {
-    auto* style = new CaptionLeftStyle(pixels);
-    // The frame owns its style, so that it goes with the frame.
-    style->setParent(box_);
-    QStyle* previous = box_->style();
-    box_->setStyle(style);
-    if (previous->parent() == box_) delete previous;
-}
+void Frame::SetCaptionLeft(int pixels) { static_cast<FrameBox*>(box_)->SetCaptionLeft(pixels); }
 
 void Frame::SetFont(const FontSpec& font) {
     KeepControlsLook();

@@ -1,6 +1,7 @@
 #include "platform/forms/window_utils.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLocale>
 
 #include <algorithm>
@@ -176,5 +177,7 @@ void FillFontList(ComboBox& combo) {
         combo.AddItem(FromQString(family));
     }
 }
+
+std::string MatchedFontFamily(std::string_view name) { return FromQString(QFontInfo(QFont(ToQString(name))).family()); }
 
 }  // namespace orbweave

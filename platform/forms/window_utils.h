@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "core/box_rule.h"
@@ -57,5 +58,9 @@ bool AddPaddedListItem(ListControl& list, std::string_view text, std::int16_t nu
 std::int16_t FindListIndex(const ListControl& list, std::string_view text);
 // The installed font families, each once, in the platform's order.
 void FillFontList(ComboBox& combo);
+// The family the font system draws for a font name: the name itself when it
+// is installed, otherwise the family put in its place (for Arial, a family
+// with its widths such as Liberation Sans).
+std::string MatchedFontFamily(std::string_view name);
 
 }  // namespace orbweave

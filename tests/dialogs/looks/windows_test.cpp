@@ -1,9 +1,20 @@
 // Every window of the dialogs: in each of its states it shows every caption
-// and every combo box item whole, in the dialog font; opened without a
-// stored place it is centred on the screen. The same program runs at 96 and
-// at 120 dots per inch.
+// and every combo box item whole, every control in the window's font and
+// clear of its frame's line and caption; opened without a stored place it is
+// centred on the screen, and so are its message boxes on it. The same program
+// runs at 96 and at 120 dots per inch.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -25,12 +36,132 @@
 #include "dialogs/properties/props_fixture.h"
 #include "dialogs/properties/style_controls.h"
 #include "platform/forms/screen.h"
+#include "platform/forms/services.h"
 
 namespace orbweave::testing {
 namespace {
 
 // The copyable property "Galaxy Style".
 constexpr int kCopiedStyle = 12;
+
+const QString kDialogFamily = QStringLiteral("Liberation Sans");
+
+std::string Named(const Control& control) {
+    return control.Index() == kNoIndex ? control.Name() : control.Name() + "(" + std::to_string(control.Index()) + ")";
+}
+
+// What a frame paints itself, its line and its caption, without the
+// controls inside.
+QImage FramePaint(QWidget& frame) {
+    QImage image(frame.size(), QImage::Format_RGB32);
+    frame.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return image;
+}
+
+// What a control paints of its own, on a clear image: a label or a check box
+// without a background of its own paints only its text and box.
+QImage ControlPaint(QWidget& control) {
+    QImage image(control.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    control.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+bool Shown(const Form& form, const Control& control) {
+    return control.Widget() != nullptr && control.Widget()->isVisibleTo(form.Window());
+}
+
+// How far down the frame's top line and its caption reach: to the first row
+// below the line with nothing painted between the side lines. The top line
+// is the first row painted just inside the right side line, where no
+// caption reaches.
+int CaptionBandHeight(const QImage& frame, QRgb background) {
+    const auto inked = [&](int x, int y) { return frame.pixel(x, y) != background; };
+    bool lineSeen = false;
+    for (int y = 0; y < frame.height(); ++y) {
+        bool rowInked = false;
+        for (int x = 2; x < frame.width() - 2; ++x) rowInked = rowInked || inked(x, y);
+        if (lineSeen && !rowInked) return y;
+        const int right = frame.width() - 3;
+        lineSeen = lineSeen || (right > 2 && inked(right, y) && inked(right - 1, y) && inked(right - 2, y));
+    }
+    return frame.height();
+}
+
+// Whether the control, placed in its frame, paints over a pixel of the
+// frame's top line or its caption. (The layouts let a few
+// controls touch the bottom line, as they did on the desktop they were made
+// for.)
+bool PaintsOverCaption(QWidget& control, const QImage& frame, QRgb background) {
+    const QImage paint = ControlPaint(control);
+    const QRect band(0, 0, frame.width(), CaptionBandHeight(frame, background));
+    for (int y = 0; y < paint.height(); ++y)
+        for (int x = 0; x < paint.width(); ++x) {
+            const QPoint spot = control.pos() + QPoint(x, y);
+            if (qAlpha(paint.pixel(x, y)) != 0 && band.contains(spot) && frame.pixel(spot) != background) return true;
+        }
+    return false;
+}
+
+// Every shown control that paints over its frame's top line or caption.
+std::string ControlsOverTheirFrame(const Form& form) {
+    std::string found;
+    for (const Control* frame : form.Controls()) {
+        if (frame->Kind() != ControlKind::Frame || !Shown(form, *frame)) continue;
+        QWidget& box = *frame->Widget();
+        const QImage paint = FramePaint(box);
+        const QRgb background = box.palette().color(box.backgroundRole()).rgb();
+        for (const Control* control : form.Controls())
+            if (control->Container() == frame && Shown(form, *control) &&
+                PaintsOverCaption(*control->Widget(), paint, background))
+                found += Named(*control) + " over the caption of " + Named(*frame) + "\n";
+    }
+    return found;
+}
+
+// Controls the dialogs give a font of their own: titles, the message in its
+// chosen font, the molecule editor's fixed-pitch atom table.
+bool HasOwnFont(const Control& control) {
+    for (const char* name : {"lblProduct", "lblSmall", "fraAtoms", "lstElements"})
+        if (control.Name() == name) return true;
+    return control.Name() == "txtMessage" && (control.Index() == 4 || control.Index() == 7);
+}
+
+bool SameFont(const QFont& font, const QFont& expected) {
+    return QFontInfo(font).family() == QFontInfo(expected).family() && font.pointSizeF() == expected.pointSizeF();
+}
+
+// Every shown control that draws its text in a font other than the
+// window's, and every menu of the window not in the dialog font.
+std::string ControlsInAnotherFont(const Form& form) {
+    const QFont& windowFont = form.Window()->font();
+    std::string found;
+    for (const Control* control : form.Controls())
+        if (Shown(form, *control) && !HasOwnFont(*control) && !SameFont(control->Widget()->font(), windowFont))
+            found += Named(*control) + " in " + control->Widget()->font().toString().toStdString() + "\n";
+    for (const QMenu* menu : form.Window()->findChildren<QMenu*>())
+        if (QFontInfo(menu->font()).family() != kDialogFamily)
+            found += "a menu in " + menu->font().toString().toStdString() + "\n";
+    return found;
+}
+
+// A message box as wide as its lines, up to two thirds of the screen,
+// centred on its window, in the dialog font, its buttons without icons.
+void ExpectTidy(const QMessageBox& box) {
+    const QRect place = box.geometry();
+    const QRect owner = box.parentWidget()->window()->geometry();
+    EXPECT_LE(place.width(), box.screen()->availableGeometry().width() * 2 / 3);
+    EXPECT_NEAR(place.center().x(), owner.center().x(), 1);
+    EXPECT_NEAR(place.center().y(), owner.center().y(), 1);
+    EXPECT_EQ(QFontInfo(box.font()).family(), kDialogFamily);
+    for (const QAbstractButton* button : box.buttons()) EXPECT_TRUE(button->icon().isNull());
+    for (const QLabel* label : box.findChildren<QLabel*>()) {
+        if (label->text() != box.text()) continue;
+        for (const QString& line : box.text().split('\n'))
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(line), label->contentsRect().width())
+                << line.toStdString();
+    }
+}
 
 class WindowsTest : public PropsDialogTest {
 public:
@@ -90,8 +221,10 @@ public:
     }
 
     static void ExpectFits(const Form& form, const std::string& state) {
-        EXPECT_EQ(QFontInfo(form.Window()->font()).family(), "Liberation Sans") << form.Name();
+        EXPECT_EQ(QFontInfo(form.Window()->font()).family(), kDialogFamily) << form.Name();
         EXPECT_EQ(ControlsThatDoNotFit(form), "") << form.Name() << " in " << state;
+        EXPECT_EQ(ControlsOverTheirFrame(form), "") << form.Name() << " in " << state;
+        EXPECT_EQ(ControlsInAnotherFont(form), "") << form.Name() << " in " << state;
     }
 };
 
@@ -148,6 +281,28 @@ TEST_F(WindowsTest, EveryWindowOpenedWithoutAStoredPlaceIsCentred) {
         EXPECT_NEAR(form.Left(), (ScreenWidthTwips() - form.Width()) / 2, pixelX) << window.name;
         EXPECT_NEAR(form.Top(), (ScreenHeightTwips() - form.Height()) / 2, pixelY) << window.name;
     }
+}
+
+// The Reset question, with the longest lines of any message, through the
+// real message box: each line on one line, the box centred on the dialog, in
+// the dialog font with plain buttons.
+TEST_F(WindowsTest, TheResetQuestionKeepsItsLinesWholeCentredOnTheDialog) {
+    Open();
+    QWidget& window = *Frm().Window();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const MessageBoxService recorder = SetMessageBoxService(QtMessageBox);
+    bool asked = false;
+    QTimer::singleShot(0, [&asked] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked = true;
+            ExpectTidy(*box);
+            box->reject();
+        }
+    });
+    Dialog().mnuEditArray_Click(kEditReset);
+    SetMessageBoxService(recorder);
+    EXPECT_TRUE(asked);
 }
 
 }  // namespace
