@@ -15,6 +15,7 @@ namespace {
 constexpr std::int64_t kLongestSleepMs = 999;
 constexpr int kPauseSliceLimit = 6;
 constexpr std::int64_t kPauseSliceMs = 20;
+constexpr double kSecondsPerTick = 0.001;
 
 std::int64_t SteadyTicks() {
     using namespace std::chrono;
@@ -36,6 +37,8 @@ void SetFramePacer(FramePacer pacer) {
 }
 
 std::int64_t TickCount() { return Pacer().ticks(); }
+
+double NowSeconds() { return static_cast<double>(TickCount()) * kSecondsPerTick; }
 
 void SleepFor(std::int64_t ms) { Pacer().sleep(ms); }
 

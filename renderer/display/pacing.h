@@ -22,6 +22,8 @@ struct FramePacer {
 void SetFramePacer(FramePacer pacer);
 
 std::int64_t TickCount();
+// The tick clock in seconds.
+double NowSeconds();
 void SleepFor(std::int64_t ms);
 void PumpEvents();
 
