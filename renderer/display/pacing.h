@@ -38,5 +38,7 @@ bool WaitFrameDelayPreview();
 
 // An extra pause of at least 20 ms, at most six times in the process's life.
 void PauseSlice();
+// Tests start the six pauses afresh.
+void ResetPauseSlices();
 
 }  // namespace orbweave
