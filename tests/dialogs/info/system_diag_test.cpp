@@ -145,9 +145,8 @@ TEST_F(SystemDiagTest, GetKeyValueReadsEitherHiveAndNothingElse) {
     EXPECT_FALSE(GetKeyValue(static_cast<std::int32_t>(0x80000003u), "SOFTWARE\\Tools\\Info", "PATH", value));
 }
 
-// A tool is started detached: its first parent has exited by the time the
-// start returns, so with the test as the subreaper every started tool is the
-// test's child at once.
+// A tool is started detached, its first parent gone when the start returns:
+// with the test as the subreaper, every started tool is at once its child.
 class SystemInfoLaunchTest : public SystemDiagTest {
 protected:
     void SetUp() override {
@@ -159,7 +158,7 @@ protected:
     }
     void TearDown() override {
         ::prctl(PR_SET_CHILD_SUBREAPER, 0);
-        while (::waitpid(-1, nullptr, 0) > 0) {}
+        while (::waitpid(-1, nullptr, 0) > 0) {}  // the next case starts with no child
         ::setenv("PATH", savedPath_.c_str(), 1);
         SystemDiagTest::TearDown();
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "core/colour.h"
@@ -23,9 +24,8 @@ namespace {
 
 using R = DisplayRecord;
 
-// Where the renderer keeps each value it loads, and what it loads with no
-// settings. A hue stop never lies below the stop before it, which the
-// renderer raises it to.
+// Where the renderer keeps each value it loads, and its default. A hue stop
+// never lies below the stop before it, which the renderer raises it to.
 struct RendererNumber {
     DisplayField field;
     double byDefault;
@@ -52,12 +52,7 @@ const RendererNumber kRendererNumbers[] = {
     {&R::DX_UseFlip, 1, [] { return displayState.UseFlip ? 1 : 0; }},
 };
 
-struct RendererText {
-    DisplayField field;
-    std::string byDefault;
-    std::function<std::string()> loaded;
-};
-const RendererText kRendererTexts[] = {
+const std::tuple<DisplayField, std::string, std::function<std::string()>> kRendererTexts[] = {
     {&R::Adv_FontName, "Arial", [] { return displaySettings.FontName; }},
     {&R::LockMessage, "", [] { return displaySettings.LockMessage; }},
     {&R::Adv_TimeText, "", [] { return displaySettings.TimeText; }},
@@ -145,8 +140,8 @@ TEST_F(DisplayValueTable, EveryReaderTakesTheDefaults) {
     for (const RendererNumber& number : kRendererNumbers) {
         EXPECT_EQ(number.loaded(), number.byDefault) << RowFor(number.field).name;
     }
-    for (const RendererText& text : kRendererTexts) {
-        EXPECT_EQ(text.loaded(), text.byDefault) << RowFor(text.field).name;
+    for (const auto& [field, byDefault, loaded] : kRendererTexts) {
+        EXPECT_EQ(loaded(), byDefault) << RowFor(field).name;
     }
 
     SaveAndImportTemplate([] {
