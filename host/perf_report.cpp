@@ -4,6 +4,7 @@
 #include <cmath>
 #include <fstream>
 
+#include "core/product.h"
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/presentation.h"
@@ -13,7 +14,6 @@ namespace orbweave {
 
 namespace {
 
-constexpr std::string_view kProductHeading = "Orbweave 5.0g  ";
 constexpr std::size_t kRuleWidth = 120;
 constexpr std::size_t kTimeColumn = 7;
 constexpr std::size_t kShareColumn = 6;
@@ -54,7 +54,8 @@ std::string TimeLine(std::string_view label, double seconds, double total) {
 }
 
 std::string HeaderLine(const PerfFigures& f) {
-    std::string line(kProductHeading);
+    std::string line(kProductTitle);
+    line += "  ";
     line += ProgramVersion();
     line += f.useFlip ? "   Flip" : "   Blit";
     line += "  " + std::to_string(f.pixelFormat) + "-bpp";

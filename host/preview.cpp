@@ -67,7 +67,7 @@ void RunPreview() {
         const HiddenWindow frmPreview(kPreviewCaption);
         // A host of 0 or a window that does not exist gives no drawing
         // window: the preview ends at once.
-        const double scale = runState.TwipsPerPixel.x > 0 ? runState.TwipsPerPixel.x : 1.0;
+        const double scale = TwipsDivisor(runState.TwipsPerPixel.x);
         if (auto embedded = display::SdlWindow::CreateEmbedded(runState.HostWindowHandle, scale)) {
             const PreviewTarget pic(std::move(embedded));
             display::SetSdlEventHandler(DispatchPreviewEvent);

@@ -8,12 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/product.h"
 #include "renderer/display/display_settings.h"
 
 namespace orbweave {
-
-// The name of the preview's hidden window.
-inline constexpr std::string_view kPreviewCaption = "Zarv:Preview Orbweave 5.0g";
 
 // The drawing window, picPreview. Its size is the host's times the screen's
 // twips per pixel; the drawing size divides it back, so the picture exactly

@@ -5,7 +5,8 @@
 // points that start-up calls.
 
 #include <cstdint>
-#include <string_view>
+
+#include "core/product.h"
 
 namespace orbweave {
 
@@ -14,9 +15,6 @@ inline constexpr int kExitFailure = 1;
 
 // Below this desktop depth nothing is drawn.
 inline constexpr std::int16_t kLeastColourDepth = 16;
-
-// The caption by which another start finds a running saver.
-inline constexpr std::string_view kSaverCaption = "Zarv:Orbweave 5.0g";
 
 // True when the desktop has at least 16 bits per pixel. Otherwise shows the
 // colour-depth message when asked, releases the display and returns false.

@@ -7,12 +7,12 @@
 #include <functional>
 #include <string_view>
 
+#include "core/product.h"
 #include "host/run_modes.h"
 
 namespace orbweave {
 
 inline constexpr std::string_view kHelpFileName = "Orbhelp50.hlp";
-inline constexpr std::string_view kPropertiesCaption = "Orbweave Properties";
 
 struct TwipsSize {
     std::int32_t width = 0;

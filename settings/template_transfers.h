@@ -10,8 +10,9 @@
 #include <span>
 #include <string_view>
 
-#include "settings/user_marks.h"
+#include "core/product.h"
 #include "settings/display_values.h"
+#include "settings/user_marks.h"
 
 namespace orbweave {
 
@@ -26,8 +27,8 @@ inline constexpr std::string_view kTemplateSectionAdmin = "Admin";
 
 // The entries of section "Admin": written by every save, never read.
 inline constexpr std::array<TemplateSetting, 3> kTemplateAdminEntries{{
-    {"Product", "Orbweave"},
-    {"Version", "5.0g"},
+    {"Product", kProductName},
+    {"Version", kProductVersion},
     {"Copyright", "Copyright (C) Velmor.  All rights reserved."},
 }};
 

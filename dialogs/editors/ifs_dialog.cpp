@@ -14,6 +14,7 @@
 #include "platform/forms/numeric_boxes.h"
 #include "platform/forms/screen.h"
 #include "settings/galaxy_tables.h"
+#include "settings/galaxy_values.h"
 
 namespace orbweave {
 namespace {
@@ -39,13 +40,12 @@ constexpr std::string_view kTooFewNote =
     "You must specify two or more Attractor Points in order to Preview the I.F.S.  Consider selecting one of "
     "the Themes in order to see a sample I.F.S. or press Cancel to return to the Galaxy Settings.";
 
-// One column of the grid: its controls, the clamp of its boxes and its place.
+// One column of the grid: its controls and its place.
 struct GridColumn {
     std::string_view name;
     ControlKind kind;
     int left;
     int width;
-    std::int16_t high;  // boxes: 0..high
     int maxLength;
 };
 constexpr int kRowHeight = 285;
@@ -53,10 +53,10 @@ constexpr int kFirstRowTop = 540;
 constexpr int kLabelOffset = 30;
 // Label, X, Y, Z, scale, axis, angle, percent: also their Tab order in a row.
 constexpr GridColumn kColumns[] = {
-    {"lblPoint", ControlKind::Label, 60, 720, 0, 0},       {"txtLocX", ControlKind::TextBox, 780, 720, 9999, 4},
-    {"txtLocY", ControlKind::TextBox, 1560, 720, 9999, 4}, {"txtLocZ", ControlKind::TextBox, 2340, 720, 9999, 4},
-    {"txtScale", ControlKind::TextBox, 3120, 600, 100, 3}, {"cboRAxis", ControlKind::ComboBox, 3780, 600, 0, 0},
-    {"txtAngle", ControlKind::TextBox, 4440, 600, 360, 3}, {"txtPercent", ControlKind::TextBox, 5100, 720, 9999, 4},
+    {"lblPoint", ControlKind::Label, 60, 720, 0},     {"txtLocX", ControlKind::TextBox, 780, 720, 4},
+    {"txtLocY", ControlKind::TextBox, 1560, 720, 4},  {"txtLocZ", ControlKind::TextBox, 2340, 720, 4},
+    {"txtScale", ControlKind::TextBox, 3120, 600, 3}, {"cboRAxis", ControlKind::ComboBox, 3780, 600, 0},
+    {"txtAngle", ControlKind::TextBox, 4440, 600, 3}, {"txtPercent", ControlKind::TextBox, 5100, 720, 4},
 };
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
 constexpr int kFirstRowTab = 7;
@@ -130,18 +130,20 @@ constexpr TwoLineLabel kHeaders[] = {
     {"lblPercent", "Rel.Pct.\n(0-9999):"},
 };
 
-constexpr std::int16_t kLargestCentre = 9999;
+// A grid column's boxes keep the range its value is saved in: the columns
+// after the point's label are the saved columns, in order.
+Range16 ColumnRange(int column) { return kIfsLayout.columnRanges[static_cast<std::size_t>(column - kLocXColumn)]; }
 
 // The numeric boxes of every row and the centre.
 std::vector<NumericBoxRow> BoxRows() {
     std::vector<NumericBoxRow> rows;
     for (int row = 0; row < kRowCount; ++row)
         for (const int column : kBoxColumns) {
-            const GridColumn& c = kColumns[column];
-            rows.push_back({{c.name, row}, IntegerBox(0, c.high)});
+            const Range16 range = ColumnRange(column);
+            rows.push_back({{kColumns[column].name, row}, IntegerBox(range.low, range.high)});
         }
-    for (int index = 0; index < 3; ++index)
-        rows.push_back({{"txtCenter", index}, IntegerBox(0, kLargestCentre)});
+    const Range16 centre = kIfsLayout.centreRange;
+    for (int index = 0; index < 3; ++index) rows.push_back({{"txtCenter", index}, IntegerBox(centre.low, centre.high)});
     return rows;
 }
 
@@ -305,13 +307,15 @@ void IfsDialog::cmdClear_Click() {
 std::optional<IfsBlock> IfsDialog::IfsFromBoxes(const IfsBlock& stored) const {
     const Form& form = Frm();
     IfsBlock ifs = stored;
-    TakeBox(ifs.IFS_CenterX, BoxInt16(form, "txtCenter", 0, 0, kLargestCentre));
-    TakeBox(ifs.IFS_CenterY, BoxInt16(form, "txtCenter", 1, 0, kLargestCentre));
-    TakeBox(ifs.IFS_CenterZ, BoxInt16(form, "txtCenter", 2, 0, kLargestCentre));
+    const Range16 centre = kIfsLayout.centreRange;
+    TakeBox(ifs.IFS_CenterX, BoxInt16(form, "txtCenter", 0, centre.low, centre.high));
+    TakeBox(ifs.IFS_CenterY, BoxInt16(form, "txtCenter", 1, centre.low, centre.high));
+    TakeBox(ifs.IFS_CenterZ, BoxInt16(form, "txtCenter", 2, centre.low, centre.high));
     std::size_t n = 0;
     for (int row = 0; row < kRowCount; ++row) {
         const auto box = [&](int column) {
-            return BoxInt16(form, kColumns[column].name, row, 0, kColumns[column].high);
+            const Range16 range = ColumnRange(column);
+            return BoxInt16(form, kColumns[column].name, row, range.low, range.high);
         };
         const auto percent = box(kPercentColumn);
         if (!percent || *percent <= 0) continue;

@@ -25,6 +25,7 @@
 #include "renderer/galaxy/star_colours.h"
 #include "settings/element_tables.h"
 #include "settings/galaxy_tables.h"
+#include "settings/galaxy_values.h"
 
 namespace orbweave {
 namespace {
@@ -39,8 +40,6 @@ constexpr int kMinClientWidth = 8820;
 constexpr int kMinClientHeight = 6420;
 constexpr int kFrameGapPixels = 5;
 
-constexpr int kElementCount = 17;
-constexpr std::int16_t kLargestValue = 9999;
 constexpr int kActionAdd = 0;
 constexpr int kActionUpdate = 1;
 constexpr int kActionRemove = 2;
@@ -125,17 +124,24 @@ constexpr ControlSpec kControls[] = {
     MenuRow("mnuResize", kNoIndex, "Window can be Resized"),
 };
 
-const NumericBoxRow kBoxes[] = {
-    {{"txtCenter", 0}, IntegerBox(0, kLargestValue)},
-    {{"txtCenter", 1}, IntegerBox(0, kLargestValue)},
-    {{"txtCenter", 2}, IntegerBox(0, kLargestValue)},
+// The saved columns of txtProps 0..4 and of the list's number columns, in
+// order: X, Y, Z, radius and symmetry radius.
+constexpr std::array<std::size_t, kAtomNumberCount> kSavedColumns = {1, 2, 3, 5, 6};
+
+Range16 NumberRange(int k) { return kAtomLayout.columnRanges[kSavedColumns[static_cast<std::size_t>(k)]]; }
+
+std::vector<NumericBoxRow> BoxRows() {
+    const Range16 centre = kAtomLayout.centreRange;
+    std::vector<NumericBoxRow> rows;
+    for (int index = 0; index < 3; ++index) rows.push_back({{"txtCenter", index}, IntegerBox(centre.low, centre.high)});
     // The X box clamps only for the grid types (its own LostFocus).
-    {{"txtProps", 0}, DigitsBox(BoxClamp::None, 0, 0)},
-    {{"txtProps", 1}, IntegerBox(0, kLargestValue)},
-    {{"txtProps", 2}, IntegerBox(0, kLargestValue)},
-    {{"txtProps", 3}, IntegerBox(0, kLargestValue)},
-    {{"txtProps", 4}, IntegerBox(0, kLargestValue)},
-};
+    rows.push_back({{"txtProps", 0}, DigitsBox(BoxClamp::None, 0, 0)});
+    for (int k = 1; k < kAtomNumberCount; ++k) {
+        const Range16 range = NumberRange(k);
+        rows.push_back({{"txtProps", k}, IntegerBox(range.low, range.high)});
+    }
+    return rows;
+}
 
 struct LengthLimit {
     std::string_view box;
@@ -249,16 +255,18 @@ std::int32_t SwappedRedBlue(std::int32_t colour) {
 }
 
 std::int16_t ClampedElement(std::int64_t element) {
-    return static_cast<std::int16_t>(std::clamp<std::int64_t>(element, 1, kElementCount));
+    return static_cast<std::int16_t>(std::clamp<std::int64_t>(element, 1, kLastElement));
 }
 
 std::string_view StructureName(std::int64_t type) {
     return kStructureTypeNames[static_cast<std::size_t>(std::clamp<std::int64_t>(type, 0, kStructureTypeCount - 1))];
 }
 
-// A number of a theme field or list column, rounded and clamped as stored.
-std::int16_t StoredNumber(std::string_view text) {
-    const double number = std::clamp(LeadingNumber(text), 0.0, static_cast<double>(kLargestValue));
+// Number column k of a theme or list line, rounded and clamped as stored.
+std::int16_t StoredNumber(std::string_view line, int k) {
+    const Range16 range = NumberRange(k);
+    const double number = std::clamp(LeadingNumber(LineNumberText(line, k)), static_cast<double>(range.low),
+                                     static_cast<double>(range.high));
     return ToInt16(number).value_or(0);
 }
 
@@ -273,9 +281,10 @@ void FillSwatch(PictureBox& swatch, std::int32_t colour) {
 
 MoleculeDialog::MoleculeDialog()
     : Dialog(kFormName, kControls, kPlacementName),
-      steps_({.block = &UniGalaxy::Atoms, .storesExtent = true, .idleCaption = kIdleCaption},
-             [this](const AtomBlock& stored) { return MoleculeFromBoxes(stored); },
-             [this](Form& form) { SetStructureTypeLabels(form.Get<ComboBox>("cboType").ListIndex()); }) {
+      steps_(
+          {.block = &UniGalaxy::Atoms, .storesExtent = true, .idleCaption = kIdleCaption},
+          [this](const AtomBlock& stored) { return MoleculeFromBoxes(stored); },
+          [this](Form& form) { SetStructureTypeLabels(form.Get<ComboBox>("cboType").ListIndex()); }) {
     Frm().SetClientSize(kMinClientWidth, kMinClientHeight);
 }
 
@@ -314,7 +323,7 @@ void MoleculeDialog::PlaceHeaderOverColumns() {
 void MoleculeDialog::WireHandlers() {
     Form& form = Frm();
     form.Get("txtProps", 0).events.lostFocus = [this] { txtProps_LostFocus(0); };
-    BindNumericBoxes(form, kBoxes);
+    BindNumericBoxes(form, BoxRows());
     BindExtentBoxes(form);
     form.Get("cboElement").events.click = [this] { cboElement_Click(); };
     form.Get("cboType").events.click = [this] { cboType_Click(); };
@@ -345,7 +354,7 @@ void MoleculeDialog::FillLists() {
     themes.SetListIndex(0);
     auto& elements = form.Get<ComboBox>("cboElement");
     elements.Clear();
-    for (int element = 1; element <= kElementCount; ++element)
+    for (int element = 1; element <= kLastElement; ++element)
         elements.AddItem(ElementName(static_cast<std::int16_t>(element)));
 }
 
@@ -574,18 +583,19 @@ std::optional<AtomBlock> MoleculeDialog::MoleculeFromBoxes(const AtomBlock& stor
     }
     AtomBlock atoms = stored;
     atoms.Galaxy_Atoms = static_cast<std::int16_t>(count);
-    TakeBox(atoms.Atom_CenterX, BoxInt16(form, "txtCenter", 0, 0, kLargestValue));
-    TakeBox(atoms.Atom_CenterY, BoxInt16(form, "txtCenter", 1, 0, kLargestValue));
-    TakeBox(atoms.Atom_CenterZ, BoxInt16(form, "txtCenter", 2, 0, kLargestValue));
+    const Range16 centre = kAtomLayout.centreRange;
+    TakeBox(atoms.Atom_CenterX, BoxInt16(form, "txtCenter", 0, centre.low, centre.high));
+    TakeBox(atoms.Atom_CenterY, BoxInt16(form, "txtCenter", 1, centre.low, centre.high));
+    TakeBox(atoms.Atom_CenterZ, BoxInt16(form, "txtCenter", 2, centre.low, centre.high));
     for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
         const std::string line = list.List(static_cast<int>(i));
         TakeBox(atoms.Atom_Element[i], ToInt16(list.ItemData(static_cast<int>(i))));
         atoms.Atom_Structure[i] = GetStructureTypeIndex(LineTypeName(line));
-        atoms.Atom_X[i] = StoredNumber(LineNumberText(line, 0));
-        atoms.Atom_Y[i] = StoredNumber(LineNumberText(line, 1));
-        atoms.Atom_Z[i] = StoredNumber(LineNumberText(line, 2));
-        atoms.Atom_Radius[i] = StoredNumber(LineNumberText(line, 3));
-        atoms.Atom_SymRadius[i] = StoredNumber(LineNumberText(line, 4));
+        atoms.Atom_X[i] = StoredNumber(line, 0);
+        atoms.Atom_Y[i] = StoredNumber(line, 1);
+        atoms.Atom_Z[i] = StoredNumber(line, 2);
+        atoms.Atom_Radius[i] = StoredNumber(line, 3);
+        atoms.Atom_SymRadius[i] = StoredNumber(line, 4);
         TakeBox(atoms.Run_AtomPoints[i], GetStructurePointCount(atoms.Atom_Structure[i]));
     }
     return atoms;

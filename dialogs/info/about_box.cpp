@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "core/convert.h"
+#include "core/product.h"
 #include "dialogs/common/maker.h"
 #include "dialogs/common/picture_box_window.h"
 #include "dialogs/common/preview_universe.h"
@@ -84,8 +85,8 @@ std::string_view ShownMail() { return kMakerMail.substr(kMailScheme.size()); }
 
 const std::array<LabelPair, 11>& LabelPairs() {
     static const std::array<LabelPair, 11> pairs = {{
-        {{"lblProduct", 0, 1, kBrightGreen, kShadowGreen, 3, 2}, "Orbweave"},
-        {{"lblVersion", 0, 1, kBrightGreen, kShadowGreen, 2, 1}, "Version 5.0g"},
+        {{"lblProduct", 0, 1, kBrightGreen, kShadowGreen, 3, 2}, kProductName},
+        {{"lblVersion", 0, 1, kBrightGreen, kShadowGreen, 2, 1}, kVersionCaption},
         {{"lblContact", 0, 1, kBrightCyan, kShadowCyan, 2, 1}, "Contact the Product Author for Information:"},
         {{"lblEmail", 0, 1, kBrightCyan, kShadowCyan, 2, 1}, "Email: "},
         {{"lblEmail", 2, 3, kAddressCyan, kShadowCyan, 2, 1}, ShownMail()},
@@ -119,7 +120,7 @@ AboutBox::AboutBox() : Dialog(kFormName, kAboutControls, {}) {}
 
 void AboutBox::Load() {
     Form& form = Frm();
-    form.SetCaption("About Orbweave");
+    form.SetCaption(kAboutCaption);
     form.SetSizable(false);
     form.SetClientSize(kClientWidth, kClientHeight);
     form.Get<PictureBox>("picZarv").SetBackColor(0);

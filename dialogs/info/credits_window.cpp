@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/product.h"
 #include "core/random.h"
 #include "dialogs/common/maker.h"
 #include "dialogs/common/picture_box_window.h"
@@ -222,12 +223,12 @@ void CreditsWindow::SizeCreditsPicture() {
 
 void CreditsWindow::BuildCredits() {
     SizeCreditsPicture();
-    PrintCreditLine("Orbweave", ScreenTwipsPerPixelX() == kLargeFontsTwips ? 20.0 : 18.0);
+    PrintCreditLine(kProductName, ScreenTwipsPerPixelX() == kLargeFontsTwips ? 20.0 : 18.0);
     PrintCreditLine("", kBodySize);
     PrintCreditLine(kMakerNameFirstLine, kMakerSize);
     PrintCreditLine(kMakerNameSecondLine, kMakerSize);
     PrintCreditLine("", kBodySize);
-    PrintCreditLine("Version 5.0g", kVersionSize);
+    PrintCreditLine(kVersionCaption, kVersionSize);
     for (const std::string& element : Handed().credits) {
         for (const CreditLine& line : CreditLinesFor(element)) PrintCreditLine(line.text, line.size);
     }

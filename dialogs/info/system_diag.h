@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/product.h"
 #include "dialogs/common/dialog.h"
 
 namespace orbweave {
@@ -60,7 +61,6 @@ std::string DisplayColoursText(int bitsPerPixel);
 // "6.1" from "6.1.0-18-amd64": the release's first two numbers.
 std::string KernelVersionText(std::string_view release);
 
-inline constexpr std::string_view kApplicationTitle = "scrnsave:Orbweave 5.0g";
 inline constexpr std::string_view kSystemInfoUnavailable = "System Information Is Unavailable.";
 inline constexpr int kSystemDiagHelpContext = 550;
 

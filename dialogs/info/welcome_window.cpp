@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "core/product.h"
 #include "dialogs/info/info_painting.h"
 #include "platform/forms/control_rows.h"
 #include "platform/forms/controls.h"
@@ -10,8 +11,6 @@
 #include "platform/forms/window_utils.h"
 
 namespace orbweave {
-
-const char* const kWelcomeTitle = "Welcome to Orbweave 5.0g.";
 
 namespace {
 
@@ -26,16 +25,16 @@ constexpr ControlSpec kWelcomeControls[] = {
 };
 
 constexpr std::array<std::string_view, 16> kWelcomeLines = {
-    "Thank you for installing Orbweave 5.0g.  You can use this product to simulate a Universe populated by several "
-    "user-defined Galaxies.  Watch as the camera tours the Universe, visiting the Galaxies based on a trajectory "
-    "that you provide. ",
+    kJoined<"Thank you for installing ", kProductTitleText,
+            ".  You can use this product to simulate a Universe populated by several user-defined Galaxies.  Watch as "
+            "the camera tours the Universe, visiting the Galaxies based on a trajectory that you provide. ">,
     "",
     "Please consider the following:",
     "*   The Factory settings have been optimized for a 500 MHz CPU.",
     "*   Disable mouse-move sensitivity from menu:  Edit-> Advanced Settings.",
     "*   This product is provided 'as is' without warranty of any kind.",
     "",
-    "*   Features in Orbweave 5.0g:",
+    kJoined<"*   Features in ", kProductTitleText, ":">,
     "      -  SDL2 graphics techniques are employed.",
     "      -  Select from various display resolutions.",
     "      -  Works on Linux with X11 (requires the SDL2 library).",

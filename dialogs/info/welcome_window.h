@@ -30,8 +30,7 @@ private:
     bool painted_ = false;
 };
 
-// The window's title and the text it shows, lines joined by CR LF.
-extern const char* const kWelcomeTitle;
+// The text the window shows, lines joined by CR LF.
 const char* WelcomeText();
 
 }  // namespace orbweave

@@ -18,8 +18,10 @@ std::vector<ListedMode> DisplayModes;
 
 namespace {
 
-constexpr int kLowestVertOffset = -9;
-constexpr int kHighestVertOffset = 9;
+// The vertical offset list holds every offset the value may be stored with.
+constexpr ValueRange kVertOffsets = *RowOf(&DisplayRecord::DX_VertOffset).storedRange;
+constexpr int kLowestVertOffset = static_cast<int>(kVertOffsets.low);
+constexpr int kHighestVertOffset = static_cast<int>(kVertOffsets.high);
 constexpr const char* kLayoutNames[] = {"5-6-5", "5-5-5", "Hardware"};
 constexpr const char* kPlacementSection = "General\\Main";
 

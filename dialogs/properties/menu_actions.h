@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/product.h"
 #include "dialogs/common/launchers.h"
 
 namespace orbweave {
@@ -31,7 +32,8 @@ inline constexpr int kHelpMenuDiagnostics = 3;
 inline constexpr int kHelpMenuHomePage = 5;
 inline constexpr int kHelpMenuAbout = 7;
 
-inline constexpr std::string_view kTemplateFilter = "Orbweave Templates (*.owv)|*.owv|All Files (*.*)|*.*|";
+inline constexpr std::string_view kTemplateFilter =
+    kJoined<kProductNameText, " Templates (*.owv)|*.owv|All Files (*.*)|*.*|">;
 inline constexpr std::string_view kTemplateExtension = "OWV";
 inline constexpr std::string_view kOpenTemplateTitle = "Select Template to Open";
 inline constexpr std::string_view kSaveTemplateTitle = "Enter or Select Template to Save";

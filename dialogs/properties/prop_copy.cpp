@@ -8,12 +8,14 @@
 #include <variant>
 
 #include "core/convert.h"
+#include "dialogs/common/control_names.h"
 #include "dialogs/properties/galaxy_transfers.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/system/services.h"
 #include "renderer/galaxy/hue_tables.h"
 #include "settings/galaxy_tables.h"
+#include "settings/galaxy_values.h"
 
 namespace orbweave {
 namespace {
@@ -51,10 +53,28 @@ void Store(UniGalaxy& type, const CopyField& field, float value) {
         field);
 }
 
+// The control of the galaxy frame that shows the row's field, as the
+// field's galaxy value row places it.
+ControlRef ControlOfField(const PropCopyRow& row) {
+    for (const GalaxyValue& value : kGalaxyValues) {
+        const auto place = std::visit(
+            [&](const auto& v) -> std::optional<ControlPlace> {
+                if constexpr (requires { v.field; }) {
+                    if (CopyField(v.field) == row.field) return v.control;
+                }
+                return std::nullopt;
+            },
+            value);
+        if (place) return ControlOf(*place);
+    }
+    return {};
+}
+
 // The row's control shows the value: a box its text, a list its index, the
 // check box its state.
 void ShowInControl(Form& props, const PropCopyRow& row, float value) {
-    Control* control = props.Find(row.control.name, row.control.index);
+    const ControlRef ref = ControlOfField(row);
+    Control* control = props.Find(ref.name, ref.index);
     if (control == nullptr) return;
     if (TakesText(row)) {
         control->SetText(NumberToText(static_cast<double>(value)));
@@ -74,7 +94,8 @@ void Inform(std::string_view text) {
 
 void FillValueList(Form& props, const PropCopyRow& row) {
     auto& values = props.Get<ComboBox>("cboPropCopy");
-    const auto& source = props.Get<ComboBox>(row.items);
+    const ControlRef list = ControlOfField(row);
+    const auto& source = props.Get<ComboBox>(list.name, list.index);
     for (int item = 0; item < source.ListCount(); ++item) values.AddItem(source.List(item));
     if (row.firstSelected) values.SetListIndex(0);
 }

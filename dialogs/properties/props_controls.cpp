@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/product.h"
 #include "dialogs/properties/galaxy_frame_controls.h"
 #include "platform/forms/control_rows.h"
 
@@ -202,7 +203,7 @@ constexpr ControlSpec kMenus[] = {
     SeparatorRow("mnuHelpArray", 4, {"mnuHelp"}),
     MenuRow("mnuHelpArray", 5, "&Velmor Home Page...", {"mnuHelp"}),
     SeparatorRow("mnuHelpArray", 6, {"mnuHelp"}),
-    MenuRow("mnuHelpArray", 7, "&About Orbweave...", {"mnuHelp"}),
+    MenuRow("mnuHelpArray", 7, kJoined<"&About ", kProductNameText, "...">, {"mnuHelp"}),
 };
 
 constexpr ControlRef kHiddenAtLoad[] = {{"cboPropCopy"}, {"chkPropCopy"}};

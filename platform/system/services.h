@@ -11,10 +11,9 @@
 #include <string>
 #include <string_view>
 
-namespace orbweave {
+#include "core/product.h"
 
-// The title of every message the program shows.
-inline constexpr std::string_view kMessageTitle = "Orbweave";
+namespace orbweave {
 
 enum class MessageIcon { Information, Exclamation, Question };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };

@@ -61,8 +61,8 @@ void ReadDrawingSize(const DrawingTarget& target, const DisplayRecord& values, s
         height = values.DX_WinHeight;
         return;
     case kRunModePreview: {
-        const double tx = runState.TwipsPerPixel.x > 0 ? runState.TwipsPerPixel.x : 1;
-        const double ty = runState.TwipsPerPixel.y > 0 ? runState.TwipsPerPixel.y : 1;
+        const double tx = TwipsDivisor(runState.TwipsPerPixel.x);
+        const double ty = TwipsDivisor(runState.TwipsPerPixel.y);
         width = RoundedSide(target.InnerWidth() / tx);
         height = RoundedSide(target.InnerHeight() / ty);
         break;

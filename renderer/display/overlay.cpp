@@ -18,7 +18,6 @@ namespace {
 
 constexpr double kHueTurnPerIncrement = 0.04;  // degrees per frame per unit of FontHInc
 constexpr double kSecondsPerMinute = 60.0;
-constexpr double kSecondsPerTick = 0.001;
 
 struct OverlayState {
     std::optional<double> hue;             // degrees, unbounded
@@ -30,8 +29,6 @@ OverlayState& State() {
     static OverlayState state;
     return state;
 }
-
-double NowSeconds() { return static_cast<double>(TickCount()) * kSecondsPerTick; }
 
 std::string MessageText() {
     if (displaySettings.CMinutes == 0) {

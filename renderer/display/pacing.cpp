@@ -15,6 +15,7 @@ namespace {
 constexpr std::int64_t kLongestSleepMs = 999;
 constexpr int kPauseSliceLimit = 6;
 constexpr std::int64_t kPauseSliceMs = 20;
+constexpr double kSecondsPerTick = 0.001;
 
 std::int64_t SteadyTicks() {
     using namespace std::chrono;
@@ -22,6 +23,12 @@ std::int64_t SteadyTicks() {
 }
 
 void ThreadSleep(std::int64_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// The pauses taken so far: the limit holds for the whole process.
+int& PauseSlicesTaken() {
+    static int taken = 0;
+    return taken;
+}
 
 FramePacer& Pacer() {
     static FramePacer pacer{SteadyTicks, ThreadSleep, display::PumpWindowEvents};
@@ -36,6 +43,8 @@ void SetFramePacer(FramePacer pacer) {
 }
 
 std::int64_t TickCount() { return Pacer().ticks(); }
+
+double NowSeconds() { return static_cast<double>(TickCount()) * kSecondsPerTick; }
 
 void SleepFor(std::int64_t ms) { Pacer().sleep(ms); }
 
@@ -54,11 +63,11 @@ bool WaitFrameDelay() {
 }
 
 void PauseSlice() {
-    static int slices = 0;
-    if (slices >= kPauseSliceLimit) {
+    int& taken = PauseSlicesTaken();
+    if (taken >= kPauseSliceLimit) {
         return;
     }
-    ++slices;
+    ++taken;
     const std::int64_t noted = TickCount();
     // Yields until 20 ms have passed, sleeping a millisecond between yields
     // rather than spinning.
@@ -67,6 +76,8 @@ void PauseSlice() {
         SleepFor(1);
     }
 }
+
+void ResetPauseSlices() { PauseSlicesTaken() = 0; }
 
 bool WaitFrameDelayPreview() {
     bool stop = WaitFrameDelay();

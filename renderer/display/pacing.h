@@ -22,6 +22,8 @@ struct FramePacer {
 void SetFramePacer(FramePacer pacer);
 
 std::int64_t TickCount();
+// The tick clock in seconds.
+double NowSeconds();
 void SleepFor(std::int64_t ms);
 void PumpEvents();
 
@@ -36,5 +38,7 @@ bool WaitFrameDelayPreview();
 
 // An extra pause of at least 20 ms, at most six times in the process's life.
 void PauseSlice();
+// Tests start the six pauses afresh.
+void ResetPauseSlices();
 
 }  // namespace orbweave

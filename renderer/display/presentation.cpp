@@ -21,7 +21,6 @@ std::string PerfLine;
 
 namespace {
 
-constexpr double kSecondsPerTick = 0.001;
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr std::int64_t kSecondsPerHour = 3600;
 constexpr std::int64_t kSecondsPerMinute = 60;
@@ -39,8 +38,6 @@ FrameStatistics& Statistics() {
     static FrameStatistics statistics;
     return statistics;
 }
-
-double NowSeconds() { return static_cast<double>(TickCount()) * kSecondsPerTick; }
 
 // Adds the time since `start` to `timer` when it is measurable.
 void AddElapsed(double& timer, double start) {
@@ -149,8 +146,8 @@ bool WindowRect(display::DisplaySystem& device, display::Rect& rect) {
         return false;
     }
     if (runState.RunMode == kRunModePreview) {
-        const double tx = runState.TwipsPerPixel.x > 0 ? runState.TwipsPerPixel.x : 1;
-        const double ty = runState.TwipsPerPixel.y > 0 ? runState.TwipsPerPixel.y : 1;
+        const double tx = TwipsDivisor(runState.TwipsPerPixel.x);
+        const double ty = TwipsDivisor(runState.TwipsPerPixel.y);
         rect.right = rect.left + static_cast<int>(std::nearbyint(rect.Width() / tx));
         rect.bottom = rect.top + static_cast<int>(std::nearbyint(rect.Height() / ty));
     }

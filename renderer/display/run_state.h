@@ -22,6 +22,10 @@ struct TwipsPair {
     bool operator==(const TwipsPair&) const = default;
 };
 
+// A twips measure as a divisor: a measure of 0 or less, which would divide
+// by zero or flip the picture, counts as 1.
+constexpr double TwipsDivisor(std::int16_t twips) { return twips > 0 ? twips : 1; }
+
 struct RunState {
     // Ends every animation loop; tested once per frame. Only the main thread
     // sets it: a stop signal reaches it through a pipe read by Qt.

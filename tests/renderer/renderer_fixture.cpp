@@ -66,6 +66,7 @@ void RendererTest::SetUp() {
     ResetRendererState();
     ResetFrameStatistics();
     ResetMessageOverlay();
+    ResetPauseSlices();
 }
 
 void RendererTest::TearDown() {

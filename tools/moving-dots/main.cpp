@@ -17,6 +17,7 @@
 
 #include "core/colour.h"
 #include "core/convert.h"
+#include "core/product.h"
 #include "platform/display/cursor.h"
 #include "platform/display/sdl_backend.h"
 #include "platform/registry/settings.h"
@@ -165,7 +166,7 @@ int main(int argc, char** argv) {
     runState.WriteLogEnabled = ReadDisplayValue<&DisplayRecord::DX_WriteLog>() != 0;
     InitDirectX();
     runState.RunMode = options.fullScreen ? kRunModeSaver : kRunModeDialog;
-    auto window = options.fullScreen ? display::SdlWindow::CreateFullScreen("Zarv:Orbweave 5.0g")
+    auto window = options.fullScreen ? display::SdlWindow::CreateFullScreen(std::string(kSaverCaption))
                                      : display::SdlWindow::CreateWindowed("moving dots", options.windowSize);
     if (!window) {
         std::fputs("moving-dots: no window\n", stderr);

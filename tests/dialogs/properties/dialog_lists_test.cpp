@@ -81,11 +81,12 @@ TEST_F(DialogListsTest, CompositeLinesComeFromTheTableOrTheStoreWithAPlaceholder
     EXPECT_TRUE(List("lstCompGalaxy").List(5).starts_with("< Galaxy Composite 6 >   "));
 }
 
-TEST_F(DialogListsTest, AMissingListIsSkipped) {
+TEST_F(DialogListsTest, AMissingListIsSkippedAndTheOthersFilled) {
     Form bare("frmProps");
+    bare.AddControl({"lstUniGalaxy", kNoIndex, ControlKind::ListBox, {}, 0, 0, 3000, 3000, ""});
     FillUniGalaxyList(bare, false);
     FillCompGalaxyLists(bare, false);
-    SUCCEED();
+    EXPECT_EQ(bare.Find<ListControl>("lstUniGalaxy")->ListCount(), kGalaxyTypeCount);
 }
 
 }  // namespace

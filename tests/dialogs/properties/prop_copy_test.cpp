@@ -35,6 +35,28 @@ protected:
     }
 };
 
+// clang-format off
+// Each entry's control (set in universe mode) and the styles it reaches.
+struct Reach { const char* control; int index; StyleSet styles; };
+constexpr const char *G = "txtGalaxy", *H = "txtPixHue";
+constexpr int N = kNoIndex;
+constexpr StyleSet All = kAllStyles, kRadial = Styles({0, 4, 5, 6, 7, 8, 9});
+const Reach kReaches[kPropCopyCount] = {
+    {H, 0, All}, {H, 1, All}, {H, 2, All}, {H, 3, All}, {H, 4, All}, {G, 0, AllStylesBut({7})}, {G, 1, All},
+    {G, 2, All}, {G, 3, kRadial}, {G, 4, kRadial}, {G, 5, AllStylesBut({1, 2, 7})}, {G, 6, AllStylesBut({7})},
+    {"cboGalStyle", N, All}, {"cboGalPlane", N, All}, {"cboGalProfile", N, All}, {G, 90, All},
+    {G, 91, AllStylesBut({4, 7})}, {G, 92, AllStylesBut({4})}, {G, 93, All}, {G, 94, All}, {"cboGalColor", N, All},
+    {G, 7, All}, {G, 95, All}, {G, 96, All}, {G, 10, All}, {G, 11, All}, {G, 12, All}, {G, 20, All}, {G, 21, All},
+    {G, 22, All}, {G, 30, All}, {G, 31, All}, {G, 32, All}, {G, 33, All}, {G, 34, All}, {G, 35, All},
+    {"cboPulsarShape", N, All}, {G, 40, All}, {G, 41, All}, {G, 42, All}, {G, 43, All}, {G, 44, All}, {G, 45, All},
+    {G, 46, All}, {G, 47, All}, {G, 48, All}, {G, 3, Styles({1})}, {G, 4, Styles({1})}, {G, 5, Styles({1})},
+    {G, 3, Styles({2})}, {G, 4, Styles({2})}, {G, 5, Styles({2})}, {G, 3, Styles({3})}, {G, 4, Styles({3})},
+    {G, 3, Styles({4})}, {G, 4, Styles({4})}, {G, 5, Styles({4})}, {G, 6, Styles({4})}, {G, 93, Styles({4})},
+    {G, 91, Styles({4})}, {G, 92, Styles({4})}, {"chkCP_Closed", N, Styles({4})}, {G, 8, Styles({5})},
+    {G, 8, Styles({6})}, {G, 0, Styles({7})}, {G, 5, Styles({7})}, {G, 6, Styles({7})}, {G, 91, Styles({7})},
+};
+// clang-format on
+
 // The value a field of the row's kind holds after a copy of `value`.
 template <typename T>
 bool Holds(T field, float value) {
@@ -55,7 +77,7 @@ TEST_F(PropCopyTest, EveryPropertyGoesIntoExactlyItsFieldOfTheTypesOfItsStylesAn
         Dialog().CopyPropValueToAllGalaxyTypes(static_cast<std::int16_t>(entry), value);
         for (int type = 0; type < kGalaxyTypeCount; ++type) {
             UniGalaxy expected = before[type];
-            const bool admitted = (row.styles >> (type % 10)) & 1u;
+            const bool admitted = (kReaches[entry].styles >> (type % 10)) & 1u;
             if (admitted) {
                 std::visit([&](auto member) { expected.*member = UniGalaxies[type].*member; }, row.field);
                 std::visit([&](auto member) { EXPECT_TRUE(Holds(UniGalaxies[type].*member, value)) << type; },
@@ -63,7 +85,7 @@ TEST_F(PropCopyTest, EveryPropertyGoesIntoExactlyItsFieldOfTheTypesOfItsStylesAn
             }
             EXPECT_TRUE(UniGalaxies[type] == expected) << "type " << type;
         }
-        Control& control = Get(row.control.name, row.control.index);
+        Control& control = Get(kReaches[entry].control, kReaches[entry].index);
         switch (row.editor) {
         case CopyEditor::Digits:
         case CopyEditor::Decimal: EXPECT_EQ(static_cast<float>(LeadingNumber(control.Text())), value); break;

@@ -65,12 +65,6 @@ TEST(Services, F1AsksForHelpWithTheFocusedControlsContext) {
     EXPECT_EQ(recorder.helps[1].context, 7300);
 }
 
-TEST(Services, HelpWithoutAHelpFileBesideTheProgramDoesNothing) {
-    ShowHelp("Orbhelp50.hlp", kHelpContext, 500);
-    ShowHelp("", kHelpQuit, 0);
-    SUCCEED();
-}
-
 TEST(Services, AWebPageThatCannotBeOpenedIsReported) {
     ServiceRecorder recorder;
     OpenWebPage("https://example.invalid/");

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "core/colour.h"
@@ -23,38 +24,39 @@ namespace {
 
 using R = DisplayRecord;
 
-// Where the renderer keeps each number it loads. A hue stop never lies below
-// the stop before it, which the renderer raises it to.
+// Where the renderer keeps each value it loads, and its default. A hue stop
+// never lies below the stop before it, which the renderer raises it to.
 struct RendererNumber {
     DisplayField field;
+    double byDefault;
     std::function<double()> loaded;
     std::function<double()> stopBefore = nullptr;
 };
 const RendererNumber kRendererNumbers[] = {
-    {&R::FocalLength, [] { return displaySettings.FocalLength; }},
-    {&R::Adv_TimeDelay, [] { return displaySettings.FrameDelayMs; }},
-    {&R::Adv_FontSize, [] { return displaySettings.FontSize; }},
-    {&R::Adv_FontHueV, [] { return displaySettings.FontHueV; }},
-    {&R::Adv_FontTOff, [] { return displaySettings.FontTOff; }},
-    {&R::Adv_FontHInc, [] { return displaySettings.FontHInc; }},
-    {&R::Adv_CMinutes, [] { return displaySettings.CMinutes; }},
-    {&R::Adv_HueWheel0, [] { return colourTables.HueWheel[0]; }},
-    {&R::Adv_HueWheel1, [] { return colourTables.HueWheel[1]; }, [] { return colourTables.HueWheel[0]; }},
-    {&R::Adv_HueWheel2, [] { return colourTables.HueWheel[2]; }, [] { return colourTables.HueWheel[1]; }},
-    {&R::Adv_HueWheel3, [] { return colourTables.HueWheel[3]; }, [] { return colourTables.HueWheel[2]; }},
-    {&R::Adv_HueWheel4, [] { return colourTables.HueWheel[4]; }, [] { return colourTables.HueWheel[3]; }},
-    {&R::DX_WinWidth, [] { return drawingGeometry.ScreenWidth; }},
-    {&R::DX_WinHeight, [] { return drawingGeometry.ScreenHeight; }},
-    {&R::DX_VertOffset, [] { return displaySettings.VertOffset; }},
-    {&R::DX_RGB16bbp, [] { return displaySettings.RGB16Mode; }},
-    {&R::DX_UseFlip, [] { return displayState.UseFlip ? 1 : 0; }},
+    {&R::FocalLength, 1, [] { return displaySettings.FocalLength; }},
+    {&R::Adv_TimeDelay, 25, [] { return displaySettings.FrameDelayMs; }},
+    {&R::Adv_FontSize, 12, [] { return displaySettings.FontSize; }},
+    {&R::Adv_FontHueV, 180, [] { return displaySettings.FontHueV; }},
+    {&R::Adv_FontTOff, 5, [] { return displaySettings.FontTOff; }},
+    {&R::Adv_FontHInc, 10, [] { return displaySettings.FontHInc; }},
+    {&R::Adv_CMinutes, 0, [] { return displaySettings.CMinutes; }},
+    {&R::Adv_HueWheel0, 100, [] { return colourTables.HueWheel[0]; }},
+    {&R::Adv_HueWheel1, 150, [] { return colourTables.HueWheel[1]; }, [] { return colourTables.HueWheel[0]; }},
+    {&R::Adv_HueWheel2, 180, [] { return colourTables.HueWheel[2]; }, [] { return colourTables.HueWheel[1]; }},
+    {&R::Adv_HueWheel3, 240, [] { return colourTables.HueWheel[3]; }, [] { return colourTables.HueWheel[2]; }},
+    {&R::Adv_HueWheel4, 300, [] { return colourTables.HueWheel[4]; }, [] { return colourTables.HueWheel[3]; }},
+    {&R::DX_WinWidth, 640, [] { return drawingGeometry.ScreenWidth; }},
+    {&R::DX_WinHeight, 480, [] { return drawingGeometry.ScreenHeight; }},
+    {&R::DX_VertOffset, 0, [] { return displaySettings.VertOffset; }},
+    {&R::DX_RGB16bbp, 2, [] { return displaySettings.RGB16Mode; }},
+    {&R::DX_UseFlip, 1, [] { return displayState.UseFlip ? 1 : 0; }},
 };
 
-const std::pair<DisplayField, std::function<std::string()>> kRendererTexts[] = {
-    {&R::Adv_FontName, [] { return displaySettings.FontName; }},
-    {&R::LockMessage, [] { return displaySettings.LockMessage; }},
-    {&R::Adv_TimeText, [] { return displaySettings.TimeText; }},
-    {&R::Adv_ZeroText, [] { return displaySettings.ZeroText; }},
+const std::tuple<DisplayField, std::string, std::function<std::string()>> kRendererTexts[] = {
+    {&R::Adv_FontName, "Arial", [] { return displaySettings.FontName; }},
+    {&R::LockMessage, "", [] { return displaySettings.LockMessage; }},
+    {&R::Adv_TimeText, "", [] { return displaySettings.TimeText; }},
+    {&R::Adv_ZeroText, "", [] { return displaySettings.ZeroText; }},
 };
 
 const DisplayValue& RowFor(const DisplayField& field) {
@@ -136,10 +138,10 @@ TEST_F(DisplayValueTable, EveryReaderTakesTheDefaults) {
 
     LoadIntoRenderer();
     for (const RendererNumber& number : kRendererNumbers) {
-        EXPECT_EQ(number.loaded(), LeadingNumber(RowFor(number.field).defaultText)) << RowFor(number.field).name;
+        EXPECT_EQ(number.loaded(), number.byDefault) << RowFor(number.field).name;
     }
-    for (const auto& [field, loaded] : kRendererTexts) {
-        EXPECT_EQ(loaded(), RowFor(field).defaultText) << RowFor(field).name;
+    for (const auto& [field, byDefault, loaded] : kRendererTexts) {
+        EXPECT_EQ(loaded(), byDefault) << RowFor(field).name;
     }
 
     SaveAndImportTemplate([] {
