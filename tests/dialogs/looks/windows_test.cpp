@@ -31,6 +31,9 @@ namespace {
 
 // The copyable property "Galaxy Style".
 constexpr int kCopiedStyle = 12;
+// The molecule editor's first structure type laid out on a grid, whose first
+// box takes the points per edge.
+constexpr int kGridAtom = 6;
 
 class WindowsTest : public PropsDialogTest {
 public:
@@ -92,6 +95,7 @@ public:
     static void ExpectFits(const Form& form, const std::string& state) {
         EXPECT_EQ(QFontInfo(form.Window()->font()).family(), "Liberation Sans") << form.Name();
         EXPECT_EQ(ControlsThatDoNotFit(form), "") << form.Name() << " in " << state;
+        EXPECT_EQ(ListsShowingAPartRow(form), "") << form.Name() << " in " << state;
     }
 };
 
@@ -108,6 +112,12 @@ const Window kWindows[] = {
     {"advanced settings", [](WindowsTest&) -> Form& { return WindowsTest::Show<AdvancedDialog>(); }},
     {"levels editor", [](WindowsTest& test) -> Form& { return test.OpenEditor<LevelsDialog>(); }},
     {"molecule editor", [](WindowsTest& test) -> Form& { return test.OpenEditor<MoleculeDialog>(); }},
+    {"molecule editor with a grid atom",
+     [](WindowsTest& test) -> Form& {
+         Form& form = test.OpenEditor<MoleculeDialog>();
+         form.Get<ComboBox>("cboType").SetListIndex(kGridAtom);
+         return form;
+     }},
     {"IFS editor", [](WindowsTest& test) -> Form& { return test.OpenEditor<IfsDialog>(); }},
     {"welcome", [](WindowsTest&) -> Form& { return WindowsTest::Show<WelcomeWindow>(); }},
     {"diagnostics", [](WindowsTest&) -> Form& { return WindowsTest::Show<SystemDiagWindow>(); }},
@@ -136,6 +146,18 @@ TEST_F(WindowsTest, EveryWindowShowsEveryCaptionWhole) {
     }
     for (const Window& window : kWindows) ExpectFits(window.open(*this), window.name);
     ExpectPropertiesFit();
+}
+
+// A drop-down opens as wide as its longest entry; checked in every window's
+// first state and in both modes of the properties dialog.
+TEST_F(WindowsTest, EveryDropDownShowsItsLongestEntryWhole) {
+    for (const Window& window : kWindows) {
+        const Form& form = window.open(*this);
+        EXPECT_EQ(DropDownsCuttingEntries(form), "") << window.name;
+    }
+    ASSERT_TRUE(Get<ListBox>("lstUniGalaxy").SetListIndex(0));
+    Dialog().cmdGalProps_Click();
+    EXPECT_EQ(DropDownsCuttingEntries(Frm()), "") << "galaxy mode";
 }
 
 // Each window has its final size by the time it is placed: centred, not
