@@ -25,6 +25,7 @@
 #include "dialogs/properties/props_fixture.h"
 #include "dialogs/properties/style_controls.h"
 #include "platform/forms/screen.h"
+#include "settings/galaxy_tables.h"
 
 namespace orbweave::testing {
 namespace {
@@ -151,6 +152,8 @@ TEST_F(WindowsTest, EveryWindowShowsEveryCaptionWhole) {
 // A drop-down opens as wide as its longest entry; checked in every window's
 // first state and in both modes of the properties dialog.
 TEST_F(WindowsTest, EveryDropDownShowsItsLongestEntryWhole) {
+    // A type name as long as names go, wider than the profile box.
+    UniGalaxies[0]._UniGalName = std::string(30, 'W');
     for (const Window& window : kWindows) {
         const Form& form = window.open(*this);
         EXPECT_EQ(DropDownsCuttingEntries(form), "") << window.name;
