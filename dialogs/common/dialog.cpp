@@ -43,12 +43,7 @@ void DialogBase::EnsureLoaded() {
     // Loading again after an unload starts from the table, as a first load does.
     if (state_ == State::Unloaded) BuildForm();
     const bool restore = !placementSection_.empty() && PlacementStored(placementSection_);
-    if (restore) {
-        // The native window exists before it is placed, so that its frame
-        // counts in the place restored and in the size Load gives it.
-        form_->Window()->winId();
-        RestoreFormPlacement(*form_, placementSection_);
-    }
+    if (restore) RestoreFormPlacement(*form_, placementSection_);
     state_ = State::Loaded;
     Load();
     if (state_ != State::Loaded) return;

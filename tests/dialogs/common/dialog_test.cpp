@@ -111,6 +111,8 @@ TEST_F(DialogTest, ADialogOpensInsideTheScreenWhateverItsSizeAfterLoading) {
     SaveSettingValue(kProbeSection, "WindowSize", "09000060000300002250");
     Probe().loadWidth = area.width() * 15 / 2;
     Probe().loadHeight = area.height() * 15 / 2;
+    // The window system's frame around the window counts from the start.
+    Probe().Frm().Window()->winId();
     Probe().Show();
     EXPECT_TRUE(area.contains(Probe().Frm().Window()->frameGeometry()));
 
