@@ -57,6 +57,9 @@ void DialogBase::EnsureLoaded() {
         if (form_->events.resize) form_->events.resize();
         CenterFormOnScreen(*form_);
     }
+    // A stored place from a larger screen or a smaller font, or a window
+    // larger than the screen, would leave parts of it out of reach.
+    KeepFormInsideScreen(*form_);
 }
 
 void DialogBase::Show() {

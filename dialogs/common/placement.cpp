@@ -28,8 +28,6 @@ constexpr int kSizeFieldWidth = 5;
 constexpr int kSizeFieldCount = 4;
 constexpr int kSizeFieldMax = 99999;
 constexpr std::int16_t kNoStoredState = -1;
-// A restored window shows at least this much of itself on some screen.
-constexpr int kMinimumVisiblePixels = 40;
 
 std::string SizeField(int twips) {
     const std::string digits = NumberToText(std::clamp(twips, 0, kSizeFieldMax));
@@ -42,25 +40,30 @@ int StoredSizeField(const std::string& stored, int field) {
     return ToInt32(LeadingNumber(std::string_view(stored).substr(start, kSizeFieldWidth))).value_or(0);
 }
 
-// Moves a window that shows too little of itself on every screen into the primary screen.
-void KeepOnScreen(Form& form) {
-    const QWidget* window = form.Window();
-    const QRect frame = window->frameGeometry();
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect shown = frame.intersected(screen->availableGeometry());
-        if (shown.width() >= std::min(kMinimumVisiblePixels, frame.width()) &&
-            shown.height() >= std::min(kMinimumVisiblePixels, frame.height()))
-            return;
-    }
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary == nullptr) return;
-    const QRect area = primary->availableGeometry();
-    const int left = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
-    const int top = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
-    form.Move(PixelsToTwipsX(left), PixelsToTwipsY(top));
+// The screen the window's middle is on, else the primary one.
+const QScreen* ScreenOf(const QRect& frame) {
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+// One edge's place that keeps a span inside the area's span where it fits,
+// else starts it at the area's start.
+int PlaceInside(int start, int length, int areaStart, int areaLength) {
+    return std::clamp(start, areaStart, std::max(areaStart, areaStart + areaLength - length));
 }
 
 }  // namespace
+
+void KeepFormInsideScreen(Form& form) {
+    if (form.State() != WindowState::Normal) return;
+    const QRect frame = form.Window()->frameGeometry();
+    const QScreen* screen = ScreenOf(frame);
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    const int left = PlaceInside(frame.left(), frame.width(), area.left(), area.width());
+    const int top = PlaceInside(frame.top(), frame.height(), area.top(), area.height());
+    if (left != frame.left() || top != frame.top()) form.Move(PixelsToTwipsX(left), PixelsToTwipsY(top));
+}
 
 void SaveFormPlacement(const Form& form, std::string_view section) {
     const WindowState state = form.State();
@@ -90,7 +93,7 @@ void RestoreFormPlacement(Form& form, std::string_view section) {
         form.Move(field[0], field[1], field[2], field[3]);
     else
         form.Move(field[0], field[1]);
-    KeepOnScreen(form);
+    KeepFormInsideScreen(form);
 }
 
 }  // namespace orbweave

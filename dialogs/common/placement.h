@@ -15,8 +15,13 @@ void SaveFormPlacement(const Form& form, std::string_view section);
 // Whether the section holds a stored window state.
 bool PlacementStored(std::string_view section);
 // Applies the stored state; for the normal state moves the window to the
-// stored place (and size, when its border is sizable) and then onto a
-// visible screen. Without a stored state the window is centred.
+// stored place (and size, when its border is sizable) and then inside the
+// screen. Without a stored state the window is centred.
 void RestoreFormPlacement(Form& form, std::string_view section);
+// Moves a window in the normal state wholly inside the available area of the
+// screen its middle is on (else the primary screen), as little as it takes;
+// a window larger than that area starts at its top-left corner, so that its
+// caption and menu stay within reach.
+void KeepFormInsideScreen(Form& form);
 
 }  // namespace orbweave

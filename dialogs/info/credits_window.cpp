@@ -46,6 +46,8 @@ constexpr int kLeastPanelWidth = 260;
 constexpr double kFirstTextLine = 10.0;
 constexpr int kTextEntersAbove = 10;  // the text enters this far above the panel's bottom
 constexpr double kLineSpacing = 1.2;
+constexpr double kBodyMargin = 5.0;
+constexpr double kShadowOffset = 2.0;  // the shadow stands this far right of the text
 // The About box shows the credits this much larger than they load.
 constexpr double kEnlargeWidth = 1.35;
 constexpr double kEnlargeHeight = 1.25;
@@ -66,8 +68,6 @@ constexpr std::int16_t kStarHueStep = 15;
 constexpr double kRebirthChance = 0.995;
 constexpr float kNearestDepth = 0.01f;
 
-constexpr std::size_t kTitleLength = 30;
-constexpr std::size_t kEntryLength = 40;
 constexpr std::string_view kEntryIndent = "     ";
 constexpr std::string_view kPanelIndent = "      ";
 constexpr double kBodySize = 8.0;
@@ -129,6 +129,14 @@ std::int32_t ScreenCoordinate(double centre, float direction, float depth) {
     return static_cast<std::int32_t>(std::nearbyint(centre + centre * direction / depth));
 }
 
+// The width a printed line needs: a heading centred with its shadow beside
+// it, an entry after the left margin with its shadow.
+double LineRoom(Canvas& canvas, const CreditLine& line) {
+    canvas.SetFont({.name = {}, .size = line.size, .bold = false});
+    const double text = canvas.TextWidth(line.text) + kShadowOffset;
+    return line.size > kLeastHeadingSize ? text : kBodyMargin + text;
+}
+
 }  // namespace
 
 std::int32_t BlendAfterClick(std::int32_t blend, int button) {
@@ -139,8 +147,8 @@ std::int32_t BlendAfterClick(std::int32_t blend, int button) {
 
 std::vector<CreditLine> CreditLinesFor(std::string_view element) {
     if (!element.empty() && element.front() == ' ')
-        return {{std::string(kEntryIndent) + Trimmed(element).substr(0, kEntryLength), kBodySize}};
-    return {{"", kBodySize}, {Trimmed(element).substr(0, kTitleLength), kHeadingSize}};
+        return {{std::string(kEntryIndent) + Trimmed(element), kBodySize}};
+    return {{"", kBodySize}, {Trimmed(element), kHeadingSize}};
 }
 
 CreditsWindow::CreditsWindow() : Dialog(kFormName, kCreditsControls, {}) {}
@@ -207,31 +215,41 @@ void CreditsWindow::Form_Resize() {
 }
 
 // The panel is as wide as the copyright line that closes the credits, at
-// least 260 pixels.
-void CreditsWindow::SizeCreditsPicture() {
+// least 260 pixels, and wide enough for every line of the roll.
+void CreditsWindow::SizeCreditsPicture(const std::vector<CreditLine>& lines) {
     Form& form = Frm();
     textCursor_ = kFirstTextLine;
     Canvas& canvas = form.Get<PictureBox>("picCredits").Drawing();
     canvas.SetFont({.name = {}, .size = kHeadingSize, .bold = false});
-    const double lineWidth = canvas.TextWidth(std::string(kPanelIndent) + std::string(kCopyrightLine));
-    const double width = std::max<double>(kLeastPanelWidth, std::ceil(lineWidth));
+    double width = std::max<double>(kLeastPanelWidth,
+                                    canvas.TextWidth(std::string(kPanelIndent) + std::string(kCopyrightLine)));
+    for (const CreditLine& line : lines) width = std::max(width, LineRoom(canvas, line));
+    width = std::ceil(width);
     Control& panel = form.Get("picFrame");
     panel.Move(PxToTwipsX((TwipsToPxX(form.ScaleWidth()) - width) / 2), panel.Top(), PxToTwipsX(width), panel.Height());
     Control& text = form.Get("picCredits");
     text.Move(text.Left(), text.Top(), PxToTwipsX(width), PxToTwipsY(kFirstTextLine));
 }
 
-void CreditsWindow::BuildCredits() {
-    SizeCreditsPicture();
-    PrintCreditLine(kProductName, ScreenTwipsPerPixelX() == kLargeFontsTwips ? 20.0 : 18.0);
-    PrintCreditLine("", kBodySize);
-    PrintCreditLine(kMakerNameFirstLine, kMakerSize);
-    PrintCreditLine(kMakerNameSecondLine, kMakerSize);
-    PrintCreditLine("", kBodySize);
-    PrintCreditLine(kVersionCaption, kVersionSize);
+std::vector<CreditLine> CreditsWindow::RollLines() const {
+    std::vector<CreditLine> lines = {
+        {std::string(kProductName), ScreenTwipsPerPixelX() == kLargeFontsTwips ? 20.0 : 18.0},
+        {"", kBodySize},
+        {std::string(kMakerNameFirstLine), kMakerSize},
+        {std::string(kMakerNameSecondLine), kMakerSize},
+        {"", kBodySize},
+        {std::string(kVersionCaption), kVersionSize},
+    };
     for (const std::string& element : Handed().credits) {
-        for (const CreditLine& line : CreditLinesFor(element)) PrintCreditLine(line.text, line.size);
+        for (CreditLine& line : CreditLinesFor(element)) lines.push_back(std::move(line));
     }
+    return lines;
+}
+
+void CreditsWindow::BuildCredits() {
+    const std::vector<CreditLine> lines = RollLines();
+    SizeCreditsPicture(lines);
+    for (const CreditLine& line : lines) PrintCreditLine(line.text, line.size);
 }
 
 void CreditsWindow::PrintCreditLine(std::string_view text, double size) {
@@ -245,8 +263,8 @@ void CreditsWindow::PrintCreditLine(std::string_view text, double size) {
     // cut the later lines.
     picture.SetHeight(PxToTwipsY(std::ceil(textCursor_ + step)));
     const bool heading = size > kLeastHeadingSize;
-    const double x = heading ? (canvas.ScaleWidth() - canvas.TextWidth(shown)) / 2 - 1 : 5;
-    canvas.PrintText(x + 2, textCursor_ + 1, shown, heading ? kShadowGreen : kShadowCyan);
+    const double x = heading ? (canvas.ScaleWidth() - canvas.TextWidth(shown)) / 2 - 1 : kBodyMargin;
+    canvas.PrintText(x + kShadowOffset, textCursor_ + 1, shown, heading ? kShadowGreen : kShadowCyan);
     canvas.PrintText(x, textCursor_, shown, heading ? kBrightGreen : kBrightCyan);
     textCursor_ += step;
 }

@@ -21,6 +21,13 @@ struct CreditsParameters {
     std::vector<std::string> credits;
 };
 
+// One printed line of the credit roll.
+struct CreditLine {
+    std::string text;
+    double size = 8.0;  // points; above 9 a centred heading
+    bool operator==(const CreditLine&) const = default;
+};
+
 class CreditsWindow final : public Dialog<CreditsWindow, CreditsParameters> {
 public:
     CreditsWindow();
@@ -50,8 +57,10 @@ protected:
 
 private:
     void WireHandlers();
+    // Every line of the roll: the heading lines, then the credit elements'.
+    std::vector<CreditLine> RollLines() const;
     void BuildCredits();
-    void SizeCreditsPicture();
+    void SizeCreditsPicture(const std::vector<CreditLine>& lines);
     void PrintCreditLine(std::string_view text, double size);
     void ScrollCredits();
     void EnlargeAndCentre();
@@ -71,14 +80,10 @@ private:
 // down to 0, the right raises it by one up to 100, the top of the blend's range.
 std::int32_t BlendAfterClick(std::int32_t blend, int button);
 
-// How the credits print a line: a group title (not starting with a blank) is
-// an empty line and then the trimmed title cut to 30 characters; an entry is
-// five blanks and the trimmed entry cut to 40 characters.
-struct CreditLine {
-    std::string text;
-    double size = 8.0;  // points; above 9 a centred heading
-    bool operator==(const CreditLine&) const = default;
-};
+// How the credits print an element: a group title (not starting with a
+// blank) is an empty line and then the trimmed title; an entry is five blanks
+// and the trimmed entry. Every line is printed whole: the panel is as wide
+// as the widest.
 std::vector<CreditLine> CreditLinesFor(std::string_view element);
 
 }  // namespace orbweave

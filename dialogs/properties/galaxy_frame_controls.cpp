@@ -50,9 +50,12 @@ constexpr int kDecimal = 780;
 constexpr int kPageCaptionWidth = 2700;
 constexpr int kWideCaptionWidth = 3450;
 constexpr int kBoxA = 2880;
-constexpr int kBoxB = 3630;
+constexpr int kBoxB = 3720;
 constexpr int kBoxAWidth = 510;
-constexpr int kBoxBWidth = 600;
+constexpr int kBoxBWidth = 510;
+// The first box of the row shared by the level count, the quasar speed and
+// the graviton force stands right of the others, after its longest caption.
+constexpr int kSharedBoxA = 3000;
 constexpr int kRow2 = 330;
 constexpr int kRow3 = kRow2 + kTwoLines;
 constexpr int kRow90 = kRow3 + kTwoLines;
@@ -73,6 +76,10 @@ constexpr int kCometColourHeading = kCometFrameTop + kCometFrameHeight + 30;
 constexpr int kCometColourRow = kCometColourHeading + kTwoLines;
 constexpr int kPixHueCaptions = kCometColourRow + kRowHeight + 45;
 constexpr int kPixHueBoxes = kPixHueCaptions + kTwoLines;
+// Both captions stand on the line above the boxes, the second one right
+// after the first, as it is too long for the two boxes it names.
+constexpr int kPixHueCaptionLine = kPixHueBoxes - kLineHeight;
+constexpr int kRgbCaptionWidth = 1800;
 constexpr int kPixHueCell = 810;
 constexpr int kPixHueBox = 420;
 constexpr int kPixHueSpin = 180;
@@ -153,12 +160,13 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
     SpinRow("spnGalaxy", 6, {kBoxB + kBoxBWidth, kRow3 + kBoxOffset, kSpinWidth, kBoxHeight}).In("fraGalProp", 0),
     // The standard style's level count and its editor, and the force of the
     // quasar and graviton styles, share the place before the ratio box.
-    LabelRow("lblGalaxy", 90, {120, kRow90, kPageCaptionWidth, kTwoLines}, "Galaxy Height / Width Ratio (0.0 - 99.9):")
+    LabelRow("lblGalaxy", 90, {120, kRow90, kWideCaptionWidth, kTwoLines}, "Galaxy Height / Width Ratio (0.0 - 99.9):")
         .In("fraGalProp", 0)
         .Styled(kStyleWordWrap),
-    TextRow("txtGalaxy", 9, {kBoxA, kRow90 + kBoxOffset, 360, kBoxHeight}).In("fraGalProp", 0),
-    ButtonRow("cmdGalLevels", kNoIndex, {kBoxA + 375, kRow90 + kBoxOffset, 360, kBoxHeight}, "...").In("fraGalProp", 0),
-    TextRow("txtGalaxy", 8, {kBoxA, kRow90 + kBoxOffset, kFiveDigits, kBoxHeight}).In("fraGalProp", 0),
+    TextRow("txtGalaxy", 9, {kSharedBoxA, kRow90 + kBoxOffset, 360, kBoxHeight}).In("fraGalProp", 0),
+    ButtonRow("cmdGalLevels", kNoIndex, {kSharedBoxA + 360, kRow90 + kBoxOffset, 330, kBoxHeight}, "...")
+        .In("fraGalProp", 0),
+    TextRow("txtGalaxy", 8, {kSharedBoxA, kRow90 + kBoxOffset, kFiveDigits, kBoxHeight}).In("fraGalProp", 0),
     TextRow("txtGalaxy", 90, {kBoxB, kRow90 + kBoxOffset, kBoxBWidth, kBoxHeight}).In("fraGalProp", 0),
     LabelRow("lblGalaxy", 91, {120, kRow91, kWideCaptionWidth, kTwoLines}, "Radius Distribution Exponent (0.0 - 99.9):")
         .In("fraGalProp", 0)
@@ -262,14 +270,12 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
     PictureRow("picColNova", kNoIndex, GridBox(3, 4, kCometColourRow, kGridWidth / 4)).In("fraGalProp", 2),
     // Red, green and blue under one caption, base and blending under the
     // other; the first four boxes show their colour in a swatch.
-    LabelRow("lblPixHue", 0, {kGridLeft, kPixHueCaptions + kTwoLines - kLineHeight, 3 * kPixHueCell, kLineHeight},
-             "Red, Grn, Blu (0 - 100):")
+    LabelRow("lblPixHue", 0, {kGridLeft, kPixHueCaptionLine, kRgbCaptionWidth, kLineHeight}, "Red, Grn, Blu (0 - 100):")
         .In("fraGalProp", 2),
     LabelRow("lblPixHue", 1,
-             {kGridLeft + 3 * kPixHueCell, kPixHueCaptions, kGridWidth - 3 * kPixHueCell + 120, kTwoLines},
+             {kGridLeft + kRgbCaptionWidth + 30, kPixHueCaptionLine, kGridWidth - kRgbCaptionWidth + 90, kLineHeight},
              "Base, DX Blending (0 - 100):")
-        .In("fraGalProp", 2)
-        .Styled(kStyleWordWrap),
+        .In("fraGalProp", 2),
     TextRow("txtPixHue", 0, PixHueBox(0)).In("fraGalProp", 2),
     SpinRow("spnPixHue", 0, PixHueSpin(0)).In("fraGalProp", 2),
     PictureRow("picPixHue", 0, PixHueSwatch(0)).In("fraGalProp", 2),

@@ -248,6 +248,9 @@ bool PropertiesDialog::LoadSettings(const SettingsReadWatch& reads) {
     if (!marked) {
         SaveSettingValue(kSectionGeneral, kResetSettingsName, "1");
         RunFirstTimeSetup(form);
+        // The list was built from the types' names before the factory ones
+        // were loaded.
+        FillUniverseProfileList(form);
         return !reads.ReadsKeptOut();
     }
     if (!stored) {

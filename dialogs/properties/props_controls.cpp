@@ -26,11 +26,11 @@ constexpr ControlSpec TallButtonRow(std::string_view name, Place at, std::string
 // galaxy frame's own rows come after both.
 constexpr ControlSpec kLeftColumn[] = {
     FrameRow("fraUniverseProps", kNoIndex, {60, 60, 3945, 960}, "Universe Properties"),
-    WrapRow("lblUni", 0, {120, 210, 2640, 390}, "Stars in all the Galaxies (10 - 99,999):").In("fraUniverseProps"),
-    TextRow("txtUni", 0, {2880, 240, 780, 300}).In("fraUniverseProps").Tab(0),
+    WrapRow("lblUni", 0, {120, 210, 2790, 390}, "Stars in all the Galaxies (10 - 99,999):").In("fraUniverseProps"),
+    TextRow("txtUni", 0, {2940, 240, 720, 300}).In("fraUniverseProps").Tab(0),
     SpinRow("spnUni", 0, {3660, 240, 192, 300}).In("fraUniverseProps"),
-    WrapRow("lblUni", 1, {120, 570, 2640, 390}, "Galaxies in the Universe (1- 999):").In("fraUniverseProps"),
-    TextRow("txtUni", 1, {2880, 600, 780, 300}).In("fraUniverseProps").Tab(1),
+    WrapRow("lblUni", 1, {120, 570, 2790, 390}, "Galaxies in the Universe (1- 999):").In("fraUniverseProps"),
+    TextRow("txtUni", 1, {2940, 600, 720, 300}).In("fraUniverseProps").Tab(1),
     SpinRow("spnUni", 1, {3660, 600, 192, 300}).In("fraUniverseProps"),
 
     FrameRow("fraDirectX", kNoIndex, {60, 1050, 3945, 1365}, "DirectX Properties"),
@@ -89,7 +89,8 @@ constexpr ControlSpec kUniverseFrame[] = {
     TallButtonRow("cmdPreviewGal", {3720, 840, 732, 540}, "Preview Galaxy").In("fraGalaxyTypes").Tab(102),
     TextRow("txtResetGalPct", kNoIndex, {3720, 1440, 732, 285}).In("fraGalaxyTypes").Tab(103),
     ButtonRow("cmdResetGalPct", kNoIndex, {3720, 1755, 732, 300}, "Reset %").In("fraGalaxyTypes").Tab(104),
-    WrapRow("lblGalNamePct", kNoIndex, {120, 1875, 3492, 390}, "Selected Galaxy Name and Relative Percent in Universe:")
+    // Under the list and the button column, on one line.
+    LabelRow("lblGalNamePct", kNoIndex, {120, 2010, 4335, 255}, "Selected Galaxy Name and Relative Percent in Universe:")
         .In("fraGalaxyTypes"),
     TextRow("txtUniGalName", kNoIndex, {120, 2265, 2652, 300}).In("fraGalaxyTypes").Tab(105),
     TextRow("txtUniGalPct", kNoIndex, {2820, 2265, 600, 300}).In("fraGalaxyTypes").Tab(106),

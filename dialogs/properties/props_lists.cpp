@@ -145,6 +145,7 @@ void SetupSpinBoxes(Form& dialog) {
 void FillUniverseProfileList(Form& dialog) {
     auto& profiles = dialog.Get<ComboBox>("cboUniProfile");
     const auto& types = dialog.Get<ListBox>("lstUniGalaxy");
+    const int selected = profiles.ListIndex();
     profiles.Clear();
     // A missing line reads as empty, so the positions of the cycling entries never move.
     for (int i = 0; i < kGalaxyTypeCount; ++i) {
@@ -152,6 +153,7 @@ void FillUniverseProfileList(Form& dialog) {
         profiles.AddItem(Trim(std::string_view(line).substr(0, kUniverseProfileNameLength)));
     }
     for (std::string_view entry : kCycleEntries) profiles.AddItem(entry);
+    profiles.SetListIndex(selected);
 }
 
 }  // namespace orbweave

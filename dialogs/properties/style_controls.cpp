@@ -9,6 +9,7 @@
 #include "core/convert.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/forms/screen.h"
 #include "platform/forms/window_utils.h"
 
 namespace orbweave {
@@ -45,6 +46,13 @@ constexpr std::array<VisibilityRow, 12> kVisibility{{
     {{Caption(92), Box(92)}, "yynnyyynnn"},
     {{Box(9), One("cmdGalLevels")}, "ynnnnnnnnn"},
 }};
+
+// The caption of the row whose first box changes with the style reaches to
+// the first box the style shows there, so that its longest caption (the
+// style with the ratio box only) stays on one line.
+constexpr ControlRef kSharedRowCaption = Caption(90);
+constexpr std::array<ControlRef, 3> kSharedRowBoxes = {Box(9), Box(8), Box(90)};
+constexpr int kCaptionGapPixels = 4;
 
 struct CaptionRow {
     ControlRef control;
@@ -137,6 +145,17 @@ void ApplyVisibility(Form& dialog, std::int16_t style) {
     }
 }
 
+void FitSharedRowCaption(Form& dialog) {
+    Control* caption = Find(dialog, kSharedRowCaption);
+    if (caption == nullptr) return;
+    for (ControlRef ref : kSharedRowBoxes) {
+        const Control* box = Find(dialog, ref);
+        if (box == nullptr || !box->Visible()) continue;
+        caption->SetWidth(std::max(0, box->Left() - PixelsToTwipsX(kCaptionGapPixels) - caption->Left()));
+        return;
+    }
+}
+
 void ApplyCaption(Form& dialog, ControlRef ref, std::string_view caption) {
     if (Control* control = Find(dialog, ref)) control->SetCaption(caption);
 }
@@ -176,6 +195,7 @@ void SetupGalaxyStyleControls(Form& dialog, std::int16_t style) {
     if (style < 0 || style >= kGalaxyStyleCount) return;
 
     ApplyVisibility(dialog, style);
+    FitSharedRowCaption(dialog);
     ApplyCaption(dialog, One("cmdIFS_Chem"), style == kIfsEditorStyle ? kIfsEditorCaption : kMoleculeEditorCaption);
     ApplyCaption(dialog, {"lblOtherColorCycles"}, style == kNebulaStyle ? kNebulaColourCaption : kAtomColourCaption);
     for (const CaptionRow& row : kDefaultCaptions) ApplyCaption(dialog, row.control, row.caption);

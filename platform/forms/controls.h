@@ -125,6 +125,7 @@ private:
     void EditedByUser();
     // Puts the remembered selection (and typed text) back after Qt moved it on its own.
     void KeepSelection();
+    void FitPopupWidth();
 
     QComboBox* combo_;
     bool editable_;
@@ -165,13 +166,27 @@ public:
     int TopIndex() const;
     bool SetTopIndex(int item);
 
+    // Entries that end in blanks and a number show the number starting this
+    // far (twips) right of where the text starts, or just after a name that
+    // reaches beyond, so that numbers stand in one column in any font.
+    void SetNumberColumn(int twips);
+
+    // The list is a whole number of rows high: the height asked for, less
+    // what a part row would take (at least one row).
+    bool Move(int left, int top, int width, int height) override;
+
 private:
+    class RowPainter;
+
     int CurrentSelection() const;
     void SelectionChangedByUser();
+    void FitWholeRows();
 
     QListWidget* list_;
+    RowPainter* rows_;
     bool multiSelect_;
     int listIndex_ = -1;
+    int askedHeight_ = 0;  // pixels
 };
 
 // A check box: 0 unchecked, 1 checked, 2 greyed. A click by the user toggles

@@ -1,11 +1,22 @@
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <utility>
 
 #include "platform/forms/controls.h"
 #include "platform/forms/qt_text.h"
+#include "platform/forms/screen.h"
 
 namespace orbweave {
 
@@ -14,6 +25,24 @@ namespace {
 constexpr int kItemDataRole = Qt::UserRole;
 // A long list drops down this many rows and scrolls, instead of covering the screen.
 constexpr int kMostPopupRows = 20;
+
+// Runs a call whenever the watched widget's font or style changes what its
+// text measures.
+class MetricsWatcher final : public QObject {
+public:
+    MetricsWatcher(QWidget* widget, std::function<void()> changed) : QObject(widget), changed_(std::move(changed)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) changed_();
+        return false;
+    }
+
+private:
+    std::function<void()> changed_;
+};
 
 }  // namespace
 
@@ -25,6 +54,7 @@ ComboBox::ComboBox(Form& form, const ControlSpec& row, Control* container, QWidg
       editable_((row.style & kStyleEditable) != 0) {
     // The list drops down below the box (UseDialogLook), so the row limit holds.
     combo_->setMaxVisibleItems(kMostPopupRows);
+    new MetricsWatcher(combo_, [this] { FitPopupWidth(); });
     if (editable_) {
         combo_->setEditable(true);
         combo_->setInsertPolicy(QComboBox::NoInsert);
@@ -46,6 +76,7 @@ bool ComboBox::SetList(int item, std::string_view text) {
     const QSignalBlocker blocker(combo_);
     combo_->setItemText(item, ToQString(text));
     KeepSelection();
+    FitPopupWidth();
     return true;
 }
 
@@ -71,6 +102,7 @@ bool ComboBox::AddItem(std::string_view text, int at) {
     combo_->insertItem(at, ToQString(text));
     if (listIndex_ >= at) ++listIndex_;
     KeepSelection();
+    FitPopupWidth();
     return true;
 }
 
@@ -83,6 +115,7 @@ bool ComboBox::RemoveItem(int item) {
     else if (listIndex_ > item)
         --listIndex_;
     KeepSelection();
+    FitPopupWidth();
     return true;
 }
 
@@ -91,6 +124,7 @@ void ComboBox::Clear() {
     combo_->clear();
     listIndex_ = -1;
     KeepSelection();
+    FitPopupWidth();
 }
 
 std::int32_t ComboBox::ItemData(int item) const {
@@ -112,6 +146,22 @@ bool ComboBox::SetText(std::string_view text) {
     }
     const int item = combo_->findText(ToQString(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
     return item >= 0 && SetListIndex(item);
+}
+
+// The popup list is at least as wide as its longest entry, with the margins
+// of an entry, the list's frame and the scroll bar of a long list.
+void ComboBox::FitPopupWidth() {
+    QAbstractItemView* view = combo_->view();
+    const QFontMetrics metrics(view->font());
+    int longest = 0;
+    for (int item = 0; item < combo_->count(); ++item)
+        longest = std::max(longest, metrics.horizontalAdvance(combo_->itemText(item)));
+    const QStyle* style = view->style();
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) +
+                        2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, view);
+    const int scrollBar =
+        combo_->count() > combo_->maxVisibleItems() ? style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view) : 0;
+    view->setMinimumWidth(longest + margins + scrollBar);
 }
 
 void ComboBox::SelectionChangedByUser(int item) {
@@ -137,10 +187,84 @@ void ComboBox::KeepSelection() {
 
 // --- ListBox ---
 
+namespace {
+
+// An entry's text and the number it ends with, split at the blanks between.
+struct NumberedEntry {
+    QString name;
+    QString number;
+};
+
+std::optional<NumberedEntry> SplitTrailingNumber(const QString& text) {
+    qsizetype digits = text.size();
+    while (digits > 0 && text[digits - 1].isDigit()) --digits;
+    qsizetype blanks = digits;
+    while (blanks > 0 && text[blanks - 1] == ' ') --blanks;
+    if (digits == text.size() || blanks == digits) return std::nullopt;
+    return NumberedEntry{text.left(blanks), text.mid(digits)};
+}
+
+}  // namespace
+
+// Draws every row one font line high, and in a list with a number column
+// the entry's number at that column instead of after its blanks, whose
+// width varies with the name in a proportional font.
+class ListBox::RowPainter final : public QStyledItemDelegate {
+public:
+    explicit RowPainter(QListWidget* list) : QStyledItemDelegate(list) {}
+
+    static int RowHeight(const QFontMetrics& metrics) { return metrics.height(); }
+
+    void SetNumberColumn(int pixels) { numberColumn_ = pixels; }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), RowHeight(option.fontMetrics)};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const std::optional<NumberedEntry> entry =
+            numberColumn_ > 0 ? SplitTrailingNumber(item.text) : std::nullopt;
+        if (!entry) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        const QWidget* widget = item.widget;
+        QStyle* style = widget != nullptr ? widget->style() : nullptr;
+        if (style == nullptr) return;
+        item.text = entry->name;
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+        const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+        const int nameEnd = item.fontMetrics.horizontalAdvance(entry->name + QStringLiteral("   "));
+        QRect numberRect = text;
+        numberRect.setLeft(text.left() + std::max(numberColumn_, nameEnd));
+        const bool selected = (item.state & QStyle::State_Selected) != 0;
+        const QPalette::ColorGroup group = (item.state & QStyle::State_Enabled) != 0 ? QPalette::Normal
+                                                                                     : QPalette::Disabled;
+        painter->save();
+        painter->setPen(item.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(item.font);
+        painter->drawText(numberRect, Qt::AlignLeft | Qt::AlignVCenter, entry->number);
+        painter->restore();
+    }
+
+private:
+    int numberColumn_ = 0;  // pixels; 0 without a number column
+};
+
 ListBox::ListBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
     : ListControl(form, row, container, new QListWidget(parent)),
       list_(static_cast<QListWidget*>(Widget())),
-      multiSelect_((row.style & kStyleMultiSelect) != 0) {
+      rows_(new RowPainter(list_)),
+      multiSelect_((row.style & kStyleMultiSelect) != 0),
+      askedHeight_(list_->height()) {
+    list_->setItemDelegate(rows_);
+    new MetricsWatcher(list_, [this] { FitWholeRows(); });
+    list_->setUniformItemSizes(true);
+    // A list box shows no scroll bar across: its rows keep their height whole.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FitWholeRows();
     list_->setSelectionMode(multiSelect_ ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this] { SelectionChangedByUser(); });
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this] { Raise(events.dblClick); });
@@ -245,6 +369,26 @@ bool ListBox::SetTopIndex(int item) {
     if (!ValidItem(item)) return false;
     list_->scrollToItem(list_->item(item), QAbstractItemView::PositionAtTop);
     return true;
+}
+
+void ListBox::SetNumberColumn(int twips) {
+    rows_->SetNumberColumn(TwipsToPixelsX(twips));
+    list_->viewport()->update();
+}
+
+bool ListBox::Move(int left, int top, int width, int height) {
+    if (!Control::Move(left, top, width, height)) return false;
+    askedHeight_ = TwipsToPixelsY(height);
+    FitWholeRows();
+    return true;
+}
+
+void ListBox::FitWholeRows() {
+    const int frame = 2 * list_->frameWidth();
+    const int row = RowPainter::RowHeight(list_->fontMetrics());
+    if (row <= 0) return;
+    const int rows = std::max(1, (askedHeight_ - frame) / row);
+    list_->resize(list_->width(), rows * row + frame);
 }
 
 int ListBox::CurrentSelection() const {

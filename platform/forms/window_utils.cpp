@@ -155,6 +155,8 @@ bool AddPaddedListItem(ListControl& list, std::string_view text, std::int16_t nu
                          : kMinimumPadding;
     const std::string entry =
         std::string(text) + std::string(static_cast<std::size_t>(blanks), ' ') + NumberToText(number);
+    // The blanks only come near the column; the list draws the numbers at it.
+    if (auto* box = dynamic_cast<ListBox*>(&list)) box->SetNumberColumn(static_cast<int>(kPaddedColumnTwips));
     return newItem ? list.AddItem(entry) : list.SetList(list.ListIndex(), entry);
 }
 

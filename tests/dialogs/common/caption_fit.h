@@ -1,12 +1,14 @@
 // Whether a control shows its caption whole, measured with Qt's metrics in
 // the control's own font against its size on the screen: a label on one line
-// (or, word-wrapped, on the lines it wraps to), the text room a check box or
+// (or, word-wrapped, on the lines it wraps to, unless it is a field's caption), the text room a check box or
 // a button leaves beside its indicator or inside its frame, a frame's
 // indented title, and a combo box's longest item beside its arrow.
 #pragma once
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontMetricsF>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRectF>
 #include <QRegularExpression>
@@ -68,9 +70,13 @@ inline bool ComboItemsFit(const QComboBox& combo, const QFontMetricsF& metrics) 
     return metrics.horizontalAdvance(LongestItem(combo)) <= ComboTextRoomPixels(combo);
 }
 
+// A field's caption (one line ending in a colon, before its box) shows on
+// one line even in a label that may wrap.
+inline bool OneLineCaption(const QString& caption) { return !caption.contains('\n') && caption.endsWith(':'); }
+
 inline bool LabelFits(const Label& label, const QString& caption, const QFontMetricsF& metrics, double width,
                       double height) {
-    if (label.WordWrap()) {
+    if (label.WordWrap() && !OneLineCaption(caption)) {
         const QRectF lines = metrics.boundingRect(QRectF(0, 0, width, 100 * height), Qt::TextWordWrap, caption);
         return lines.width() <= width && lines.height() <= height;
     }
@@ -110,6 +116,10 @@ inline bool ListsMachineNames(const Control& control) {
     return control.Name() == "drvTemp" || control.Name() == "cboFont";
 }
 
+// The universe profiles are the galaxy types' names, which the user gives:
+// the closed box may cut one, its popup list shows them whole.
+inline bool ListsGivenNames(const Control& control) { return control.Name() == "cboUniProfile"; }
+
 // Every control of the form that shows and does not fit, one per line as
 // "name(index) "caption" in WxH", with the widths measured.
 inline std::string ControlsThatDoNotFit(const Form& form) {
@@ -117,7 +127,7 @@ inline std::string ControlsThatDoNotFit(const Form& form) {
     for (const Control* control : form.Controls()) {
         const QWidget* widget = control->Widget();
         if (widget == nullptr || !widget->isVisibleTo(form.Window()) || ListsMachineNames(*control) ||
-            CaptionFits(*control))
+            ListsGivenNames(*control) || CaptionFits(*control))
             continue;
         misfits += control->Name();
         if (control->Index() != kNoIndex) misfits += "(" + std::to_string(control->Index()) + ")";
@@ -136,6 +146,46 @@ inline std::string ControlsThatDoNotFit(const Form& form) {
                                                         QString::fromStdString(text).replace("\r\n", "\n"))
                                           .height()) + " high";
         misfits += "\n";
+    }
+    return misfits;
+}
+
+// Every list box of the form that shows and whose rows do not fill it
+// whole (a part row at its foot), as "name: viewport H, row R".
+inline std::string ListsShowingAPartRow(const Form& form) {
+    std::string misfits;
+    for (const Control* control : form.Controls()) {
+        const auto* list = dynamic_cast<const QListWidget*>(control->Widget());
+        if (list == nullptr || !list->isVisibleTo(form.Window()) || list->count() == 0) continue;
+        const int row = list->sizeHintForRow(0);
+        const int height = list->viewport()->height();
+        if (row > 0 && height % row == 0) continue;
+        misfits += control->Name() + ": viewport " + std::to_string(height) + ", row " + std::to_string(row) + "\n";
+    }
+    return misfits;
+}
+
+// Every drop-down of the form that shows whose popup list is narrower than
+// its longest entry, in the popup's own font (its view's text room beside
+// the scroll bar).
+inline std::string DropDownsCuttingEntries(const Form& form) {
+    std::string misfits;
+    for (const Control* control : form.Controls()) {
+        auto* combo = dynamic_cast<QComboBox*>(control->Widget());
+        if (combo == nullptr || !combo->isVisibleTo(form.Window()) || ListsMachineNames(*control)) continue;
+        combo->showPopup();
+        const QAbstractItemView* view = combo->view();
+        const QFontMetricsF metrics(view->font());
+        double longest = 0;
+        for (int item = 0; item < combo->count(); ++item)
+            longest = std::max(longest, metrics.horizontalAdvance(combo->itemText(item)));
+        // An item's text keeps its focus frame's margin and a pixel from either side.
+        const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const int room = view->viewport()->width() - 2 * margin;
+        combo->hidePopup();
+        if (longest <= room) continue;
+        misfits += control->Name() + ": entry " + std::to_string(static_cast<int>(std::ceil(longest))) + " in " +
+                   std::to_string(room) + "\n";
     }
     return misfits;
 }

@@ -1,6 +1,8 @@
 // The dialog skeleton: one shared instance per dialog, loading on the first
 // show with the parameters handed over, the placement kept under
 // "General\<name>", modal and modeless showing, unloading and letting go.
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -31,11 +33,15 @@ public:
     int loads = 0;
     int handedAtLoad = -1;
     bool refuseUnload = false;
+    // A size the dialog takes while loading, as a larger font would give it.
+    int loadWidth = 0;
+    int loadHeight = 0;
 
 protected:
     void Load() override {
         ++loads;
         handedAtLoad = Handed().galaxyType;
+        if (loadWidth > 0) Frm().Move(Frm().Left(), Frm().Top(), loadWidth, loadHeight);
     }
     void Unloading(bool& cancel) override { cancel = refuseUnload; }
 };
@@ -95,6 +101,25 @@ TEST_F(DialogTest, ADialogWithoutAPlacementNameIsCentredAndStoresNothing) {
     dialog.Unload();
     EXPECT_EQ(GetSettingString("General\\", "WindowState", "none"), "none");
     EXPECT_EQ(GetSettingString("General\\frmCentred", "WindowState", "none"), "none");
+}
+
+// A place stored for a smaller window, and a centred window larger than the
+// screen, still open with the whole window (or its top-left corner) on it.
+TEST_F(DialogTest, ADialogOpensInsideTheScreenWhateverItsSizeAfterLoading) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    SaveSettingValue(kProbeSection, "WindowState", "0");
+    SaveSettingValue(kProbeSection, "WindowSize", "09000060000300002250");
+    Probe().loadWidth = area.width() * 15 / 2;
+    Probe().loadHeight = area.height() * 15 / 2;
+    // The window system's frame around the window counts from the start.
+    Probe().Frm().Window()->winId();
+    Probe().Show();
+    EXPECT_TRUE(area.contains(Probe().Frm().Window()->frameGeometry()));
+
+    CentredDialog& centred = CentredDialog::Instance();
+    centred.Frm().Move(0, 0, area.width() * 30, area.height() * 30);
+    centred.Show();
+    EXPECT_EQ(centred.Frm().Window()->frameGeometry().topLeft(), area.topLeft());
 }
 
 TEST_F(DialogTest, ACancelledUnloadingKeepsTheDialogAndStoresNothing) {

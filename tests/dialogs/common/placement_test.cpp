@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "dialogs/common/control_enabling.h"
 #include "dialogs/common/placement.h"
 #include "platform/forms/form.h"
@@ -91,12 +94,42 @@ TEST_F(PlacementTest, AFixedBorderGetsOnlyItsPositionBack) {
     EXPECT_EQ(form.Height(), 1500);
 }
 
-TEST_F(PlacementTest, AWindowRestoredOffTheScreenIsMovedOntoIt) {
-    SaveSettingValue(kSection, "WindowState", "0");
-    SaveSettingValue(kSection, "WindowSize", "99000990000300003000");
-    RestoreFormPlacement(form, kSection);
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(form.Window()->frameGeometry()));
+// A stored place that no longer fits (a smaller screen, a larger font since)
+// is moved in as far as it sticks out; a window larger than the screen starts
+// at the screen's top-left corner.
+TEST_F(PlacementTest, ARestoredWindowIsMovedWhollyInsideTheScreen) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const int areaWidth = area.width() * 15;
+    const int areaHeight = area.height() * 15;
+    struct Row {
+        const char* what;
+        int left, top, width, height;
+        bool sizable;
+    };
+    for (const Row& row : {
+             Row{"far off", 99000, 99000, 3000, 3000, true},
+             Row{"sticking out right and below", areaWidth - 1500, areaHeight - 600, 3000, 3000, true},
+             Row{"fixed size sticking out", areaWidth - 1500, 300, 3000, 1500, false},
+             Row{"wider than the screen", 600, 600, areaWidth + 3000, 3000, true},
+             Row{"taller than the screen", 600, 600, 3000, areaHeight + 3000, true},
+         }) {
+        Form restored("frmTest");
+        ASSERT_TRUE(restored.Build(testing::kWindowUtilsTable).empty());
+        restored.SetSizable(row.sizable);
+        restored.Move(0, 0, 3000, 1500);
+        SaveSettingValue(kSection, "WindowState", "0");
+        char stored[24];
+        std::snprintf(stored, sizeof stored, "%05d%05d%05d%05d", row.left, row.top, row.width, row.height);
+        SaveSettingValue(kSection, "WindowSize", stored);
+        RestoreFormPlacement(restored, kSection);
+        const QRect frame = restored.Window()->frameGeometry();
+        // Moved no further than it takes.
+        const int left = frame.width() <= area.width() ? std::min(row.left / 15, area.right() + 1 - frame.width())
+                                                        : area.left();
+        const int top = frame.height() <= area.height() ? std::min(row.top / 15, area.bottom() + 1 - frame.height())
+                                                         : area.top();
+        EXPECT_EQ(frame.topLeft(), QPoint(left, top)) << row.what;
+    }
 }
 
 TEST_F(PlacementTest, AShortStoredSizeReadsMissingFieldsAsZero) {

@@ -78,9 +78,11 @@ TEST_F(CreditsWindowTest, CreditElementsBecomeTitlesAndEntries) {
     for (const Row& row : {
              Row{" ", {{"     ", 8.0}}},
              Row{"      Anna Ek  ", {{"     Anna Ek", 8.0}}},
-             Row{longEntry, {{"     " + std::string(40, 'e'), 8.0}}},
+             Row{longEntry, {{"     " + std::string(45, 'e'), 8.0}}},
              Row{"Beta testers:", {{"", 8.0}, {"Beta testers:", 10.0}}},
-             Row{longTitle, {{"", 8.0}, {std::string(30, 'T'), 10.0}}},
+             Row{longTitle, {{"", 8.0}, {longTitle, 10.0}}},
+             Row{"Copyright (C) Velmor.  All rights reserved.",
+                 {{"", 8.0}, {"Copyright (C) Velmor.  All rights reserved.", 10.0}}},
              Row{"", {{"", 8.0}, {"", 10.0}}},
          }) {
         EXPECT_EQ(CreditLinesFor(row.element), row.lines) << "'" << row.element << "'";
@@ -150,6 +152,21 @@ TEST_F(CreditsWindowTest, EveryCreditLineIsDrawnWholeInsideThePicture) {
     const int lineHeight = QFontMetrics(picture.font()).height();
     EXPECT_GT(bands.lastRow, picture.height() - lineHeight / 2);
     EXPECT_LT(bands.lastRow, picture.height());
+}
+
+// A line wider than the panel's least width widens it: no line reaches the
+// picture's right edge, where it would be cut.
+TEST_F(CreditsWindowTest, ThePanelIsAsWideAsTheWidestLine) {
+    const Form& form =
+        Open({500, 0.005f, 2.0f,
+              {"Observatories, Societies and Libraries that Helped:",
+               "     Imogen Brightwater, Velmor Observatory and the Night Sky Society of the North"}})
+            .Frm();
+    const QWidget& picture = *form.Get("picCredits").Widget();
+    const QImage image = form.Get<PictureBox>("picCredits").Drawing().Image();
+    ASSERT_GE(image.width(), picture.width());
+    for (int y = 0; y < std::min(picture.height(), image.height()); ++y)
+        EXPECT_EQ(image.pixel(picture.width() - 1, y) & 0xFFFFFF, 0u) << "row " << y;
 }
 
 TEST_F(CreditsWindowTest, LoadsAt440By320EnlargedAndKeepsLayoutBelow240By160) {

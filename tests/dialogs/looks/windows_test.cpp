@@ -37,12 +37,16 @@
 #include "dialogs/properties/style_controls.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/services.h"
+#include "settings/galaxy_tables.h"
 
 namespace orbweave::testing {
 namespace {
 
 // The copyable property "Galaxy Style".
 constexpr int kCopiedStyle = 12;
+// The molecule editor's first structure type laid out on a grid, whose first
+// box takes the points per edge.
+constexpr int kGridAtom = 6;
 
 const QString kDialogFamily = QStringLiteral("Liberation Sans");
 
@@ -225,6 +229,7 @@ public:
         EXPECT_EQ(ControlsThatDoNotFit(form), "") << form.Name() << " in " << state;
         EXPECT_EQ(ControlsOverTheirFrame(form), "") << form.Name() << " in " << state;
         EXPECT_EQ(ControlsInAnotherFont(form), "") << form.Name() << " in " << state;
+        EXPECT_EQ(ListsShowingAPartRow(form), "") << form.Name() << " in " << state;
     }
 };
 
@@ -241,6 +246,12 @@ const Window kWindows[] = {
     {"advanced settings", [](WindowsTest&) -> Form& { return WindowsTest::Show<AdvancedDialog>(); }},
     {"levels editor", [](WindowsTest& test) -> Form& { return test.OpenEditor<LevelsDialog>(); }},
     {"molecule editor", [](WindowsTest& test) -> Form& { return test.OpenEditor<MoleculeDialog>(); }},
+    {"molecule editor with a grid atom",
+     [](WindowsTest& test) -> Form& {
+         Form& form = test.OpenEditor<MoleculeDialog>();
+         form.Get<ComboBox>("cboType").SetListIndex(kGridAtom);
+         return form;
+     }},
     {"IFS editor", [](WindowsTest& test) -> Form& { return test.OpenEditor<IfsDialog>(); }},
     {"welcome", [](WindowsTest&) -> Form& { return WindowsTest::Show<WelcomeWindow>(); }},
     {"diagnostics", [](WindowsTest&) -> Form& { return WindowsTest::Show<SystemDiagWindow>(); }},
@@ -269,6 +280,20 @@ TEST_F(WindowsTest, EveryWindowShowsEveryCaptionWhole) {
     }
     for (const Window& window : kWindows) ExpectFits(window.open(*this), window.name);
     ExpectPropertiesFit();
+}
+
+// A drop-down opens as wide as its longest entry; checked in every window's
+// first state and in both modes of the properties dialog.
+TEST_F(WindowsTest, EveryDropDownShowsItsLongestEntryWhole) {
+    // A type name as long as names go, wider than the profile box.
+    UniGalaxies[0]._UniGalName = std::string(30, 'W');
+    for (const Window& window : kWindows) {
+        const Form& form = window.open(*this);
+        EXPECT_EQ(DropDownsCuttingEntries(form), "") << window.name;
+    }
+    ASSERT_TRUE(Get<ListBox>("lstUniGalaxy").SetListIndex(0));
+    Dialog().cmdGalProps_Click();
+    EXPECT_EQ(DropDownsCuttingEntries(Frm()), "") << "galaxy mode";
 }
 
 // Each window has its final size by the time it is placed: centred, not

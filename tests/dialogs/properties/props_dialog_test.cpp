@@ -1,6 +1,7 @@
 // The properties dialog's window: loading, the two modes, the page rule,
 // sizing, the buttons that open the editors, and unloading.
 #include <QAction>
+#include <QListWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,6 +20,7 @@
 #include "platform/registry/settings.h"
 #include "props_fixture.h"
 #include "renderer/display/display.h"
+#include "settings/factory_presets.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave::testing {
@@ -38,6 +40,8 @@ TEST_F(PropsDialogTest, AFirstOpeningMarksTheUserAndOpensInUniverseMode) {
     EXPECT_FALSE(Dialog().GalaxyPropsMode());
     EXPECT_EQ(Get<ListBox>("lstUniGalaxy").ListCount(), 50);
     EXPECT_EQ(Get<ComboBox>("cboUniProfile").ListCount(), 52);
+    // The profiles are the factory types, not the names they had before loading.
+    EXPECT_EQ(Get<ComboBox>("cboUniProfile").List(0), UniGalDefaultNames[0].substr(0, 30));
     EXPECT_EQ(Get<ComboBox>("cboUniExtras").ListIndex(), 0);
     EXPECT_EQ(Get<ComboBox>("cboGalaxExtras").ListIndex(), 0);
     EXPECT_EQ(Get<CommandButton>("cmdAccept").Caption(), "&Accept Settings");
@@ -252,7 +256,11 @@ TEST_F(PropsDialogTest, ResizingSnapsToTheMinimumThenLaysOutAroundThePreview) {
     EXPECT_EQ(Get("cmdDismiss").Top(), Get("cmdAccept").Top());
     const Control& name = Get("txtUniGalName");
     EXPECT_EQ(name.Top(), Get("fraGalaxyTypes").Height() - name.Height() - 75);
-    EXPECT_EQ(Get("lstUniGalaxy").Top() + Get("lstUniGalaxy").Height(), Get("lblGalNamePct").Top());
+    // The list ends above the caption, short of it by less than a row: it shows whole rows.
+    const int listBottom = Get("lstUniGalaxy").Top() + Get("lstUniGalaxy").Height();
+    const int row = static_cast<QListWidget*>(Get("lstUniGalaxy").Widget())->sizeHintForRow(0) * 15;
+    EXPECT_LE(listBottom, Get("lblGalNamePct").Top());
+    EXPECT_GT(listBottom + row, Get("lblGalNamePct").Top());
 }
 
 TEST_F(PropsDialogTest, CancelUnloadsSavingThePlacementAndReleasingTheDisplay) {
