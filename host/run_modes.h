@@ -18,8 +18,9 @@ inline constexpr std::int16_t kLeastColourDepth = 16;
 // The caption by which another start finds a running saver.
 inline constexpr std::string_view kSaverCaption = "Zarv:Orbweave 5.0g";
 
-// True when the desktop has at least 16 bits per pixel. Otherwise shows the
-// colour-depth message when asked, releases the display and returns false.
+// True when the desktop has at least 16 bits per pixel. Otherwise writes the
+// colour-depth message on standard error when asked, releases the display
+// and returns false.
 bool CheckColorDepth(bool showMessage);
 
 // A user without settings ("General\AnimationType" missing) gets the factory
