@@ -89,11 +89,9 @@ std::unique_ptr<XPixelWriter> XPixelWriter::For(Display* display, NativeWindowId
     if (gc == nullptr) {
         return nullptr;
     }
-    auto parts = std::make_unique<Parts>(Parts{display, window, attributes.visual, attributes.depth, gc,
-                                               PixelPacker(static_cast<std::uint32_t>(visual.red_mask),
-                                                           static_cast<std::uint32_t>(visual.green_mask),
-                                                           static_cast<std::uint32_t>(visual.blue_mask)),
-                                               {}});
+    const PixelPacker packer(static_cast<std::uint32_t>(visual.red_mask), static_cast<std::uint32_t>(visual.green_mask),
+                             static_cast<std::uint32_t>(visual.blue_mask));
+    auto parts = std::make_unique<Parts>(Parts{display, window, attributes.visual, attributes.depth, gc, packer, {}});
     return std::unique_ptr<XPixelWriter>(new XPixelWriter(std::move(parts)));
 }
 

@@ -24,13 +24,11 @@ TEST(PixelPacker, WidensEachChannelToItsMask) {
         std::uint32_t packed;
     } rows[] = {
         {kRgb30, 0xFFFFFF, 0x3FFFFFFF},  // white fills every bit of the channels, none beyond
-        {kRgb30, 0x000000, 0x00000000},
-        {kRgb30, 0xFF0000, 0x3FF00000},
+        {kRgb30, 0x000000, 0x00000000},   {kRgb30, 0xFF0000, 0x3FF00000},
         {kRgb30, 0x000001, 0x00000004},  // 1 of 255 is 4 of 1023
         {kRgb30, 0x008000, 0x00080800},  // 128 of 255 is 514 of 1023 (0x202)
-        {kBgr30, 0xFF0000, 0x000003FF},
-        {kBgr30, 0x0000FF, 0x3FF00000},
-        {kRgb24, 0x123456, 0x00123456},  // same widths: unchanged
+        {kBgr30, 0xFF0000, 0x000003FF},   {kBgr30, 0x0000FF, 0x3FF00000},
+        {kRgb24, 0x123456, 0x00123456},    // same widths: unchanged
         {kRgb24, 0xFF123456, 0x00123456},  // the spare byte carries no colour
     };
     for (const auto& row : rows) {
