@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/colour_tables.h"
+#include "host/console.h"
 #include "platform/system/services.h"
 #include "renderer/display/display.h"
 
@@ -40,7 +41,10 @@ bool CheckColorDepth(bool showMessage) {
         return true;
     }
     if (showMessage) {
-        ShowMessage(ColourDepthMessage(), kMessageTitle, {MessageIcon::Information, MessageButtons::Ok, 0});
+        // Qt paints nothing on a screen of fewer than 16 bits: its box would
+        // stay black and unreadable, waiting for an OK nobody knows to give.
+        // The message goes on standard error instead.
+        WriteUnattendedMessage(ColourDepthMessage(), kMessageTitle, {MessageIcon::Information, MessageButtons::Ok, 0});
     }
     ReleaseDirectX();
     return false;

@@ -16,8 +16,9 @@ inline constexpr int kExitFailure = 1;
 // Below this desktop depth nothing is drawn.
 inline constexpr std::int16_t kLeastColourDepth = 16;
 
-// True when the desktop has at least 16 bits per pixel. Otherwise shows the
-// colour-depth message when asked, releases the display and returns false.
+// True when the desktop has at least 16 bits per pixel. Otherwise writes the
+// colour-depth message on standard error when asked, releases the display
+// and returns false.
 bool CheckColorDepth(bool showMessage);
 
 // A user without settings ("General\AnimationType" missing) gets the factory

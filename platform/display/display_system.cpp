@@ -79,7 +79,7 @@ DisplaySystem::~DisplaySystem() {
 
 Result DisplaySystem::Check(Call, const std::string&) { return Result::Ok; }
 
-int DisplaySystem::DesktopBitsPerPixel() { return DesktopFormat().bytesPerPixel * 8; }
+int DisplaySystem::DesktopBitsPerPixel() { return QueryDesktopBitsPerPixel(); }
 
 PixelFormat DisplaySystem::DesktopFormat() { return QueryDesktopFormat(); }
 

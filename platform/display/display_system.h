@@ -46,7 +46,8 @@ public:
     DisplaySystem(const DisplaySystem&) = delete;
     DisplaySystem& operator=(const DisplaySystem&) = delete;
 
-    // Bits per pixel of the desktop: bytes per pixel x 8 (a 5-5-5 desktop is 16).
+    // Bits per pixel of the desktop: bytes per pixel x 8 (a 5-5-5 desktop is
+    // 16, an 8-bit one 8 whatever layout the frames are drawn in).
     int DesktopBitsPerPixel();
     PixelFormat DesktopFormat();
     Size DesktopSize();
@@ -84,6 +85,8 @@ protected:
 
     virtual PixelFormat QueryDesktopFormat() = 0;
     virtual Size QueryDesktopSize() = 0;
+    // The desktop's own bits per pixel; by default those of its layout.
+    virtual int QueryDesktopBitsPerPixel() { return QueryDesktopFormat().bytesPerPixel * 8; }
     virtual Result ApplyCooperativeLevel(Window* window, CooperativeLevel level) = 0;
     virtual Result QueryCooperativeLevel() { return Result::Ok; }
     virtual Result ApplyDisplayMode(const DisplayMode& mode) = 0;

@@ -7,6 +7,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/display/sdl_x11.h"
+#include "platform/window/x11_pixels.h"
+
 namespace orbweave::display {
 
 namespace {
@@ -34,6 +37,8 @@ std::uint32_t SdlFormatOf(PixelLayout layout) {
 // Bits per pixel as the system counts them: storage bytes x 8.
 int StorageBits(std::uint32_t sdlFormat) { return SDL_BYTESPERPIXEL(sdlFormat) * 8; }
 
+bool OnX11();
+
 class SdlDisplaySystem final : public DisplaySystem {
 public:
     SdlDisplaySystem() = default;
@@ -46,6 +51,17 @@ protected:
             return FormatOf(PixelLayout::Xrgb8888);
         }
         return FormatOf(LayoutOfSdl(mode.format));
+    }
+
+    // SDL names no format for 8-bit and 30-bit X screens; the X server
+    // knows how many bits it stores a pixel in.
+    int QueryDesktopBitsPerPixel() override {
+        if (OnX11()) {
+            if (const std::optional<int> bits = window::ScreenBitsPerPixel()) {
+                return *bits;
+            }
+        }
+        return DisplaySystem::QueryDesktopBitsPerPixel();
     }
 
     Size QueryDesktopSize() override {
@@ -196,6 +212,7 @@ std::shared_ptr<SdlWindow> SdlWindow::CreateEmbedded(window::NativeWindowId host
 }
 
 SdlWindow::~SdlWindow() {
+    FreeWorkSurface();
     if (window_ != nullptr) {
         SDL_DestroyWindow(window_);
     }
@@ -262,7 +279,32 @@ SDL_Surface* SdlWindow::WindowSurface() {
     if (kind_ == Kind::Embedded && FollowHostSize() != Result::Ok) {
         return nullptr;
     }
-    return SDL_GetWindowSurface(window_);
+    if (writer_) {
+        return WorkSurface();
+    }
+    if (SDL_Surface* surface = SDL_GetWindowSurface(window_)) {
+        return surface;
+    }
+    // SDL makes no surface for a window whose format it cannot name: the
+    // window is drawn through a work surface from now on.
+    writer_ = PixelWriterFor(window_);
+    return writer_ ? WorkSurface() : nullptr;
+}
+
+SDL_Surface* SdlWindow::WorkSurface() {
+    const Size size = DrawableSize();
+    if (work_ != nullptr && (work_->w != size.width || work_->h != size.height)) {
+        FreeWorkSurface();
+    }
+    if (work_ == nullptr && size.width > 0 && size.height > 0) {
+        work_ = SDL_CreateRGBSurfaceWithFormat(0, size.width, size.height, 32, SdlFormatOf(PixelLayout::Xrgb8888));
+    }
+    return work_;
+}
+
+void SdlWindow::FreeWorkSurface() {
+    SDL_FreeSurface(work_);
+    work_ = nullptr;
 }
 
 LockedRect SdlWindow::LendPixels(Size size, PixelLayout layout) {
@@ -276,7 +318,16 @@ LockedRect SdlWindow::LendPixels(Size size, PixelLayout layout) {
 }
 
 Result SdlWindow::ShowLentPixels() {
-    return window_ != nullptr && SDL_UpdateWindowSurface(window_) == 0 ? Result::Ok : Result::Failed;
+    if (window_ == nullptr) {
+        return Result::Failed;
+    }
+    if (writer_) {
+        return work_ != nullptr && writer_->Put(static_cast<const std::uint32_t*>(work_->pixels), work_->w, work_->h,
+                                                work_->pitch / work_->format->BytesPerPixel)
+                   ? Result::Ok
+                   : Result::Failed;
+    }
+    return SDL_UpdateWindowSurface(window_) == 0 ? Result::Ok : Result::Failed;
 }
 
 // A frame of another size is stretched over the whole window (nearest

@@ -4,7 +4,9 @@
 // through SDL's window surface (shared memory on X11), never an OpenGL
 // context: without a GPU that is a software rasterizer costing several times
 // the frame itself. A frame of the window's size and layout is drawn straight
-// into the window surface's memory.
+// into the window surface's memory. Where SDL has no surface for the window
+// (a 30-bit screen), the frame is drawn into a 32-bit work surface whose
+// pixels are packed into the window's format when shown.
 #pragma once
 
 #include <functional>
@@ -12,6 +14,7 @@
 #include <string>
 
 #include "platform/display/display_system.h"
+#include "platform/window/x11_pixels.h"
 #include "platform/window/x11_windows.h"
 
 union SDL_Event;
@@ -66,6 +69,10 @@ private:
     Result FollowHostSize();
     // The window surface, null when the window cannot be drawn into.
     SDL_Surface* WindowSurface();
+    // The 32-bit work surface of the window's size that stands in for a
+    // window surface SDL cannot make; null when there is none.
+    SDL_Surface* WorkSurface();
+    void FreeWorkSurface();
 
     Kind kind_;
     SDL_Window* window_ = nullptr;
@@ -73,6 +80,8 @@ private:
     window::NativeWindowId child_ = 0;
     window::WindowSize hostSize_;
     double scale_ = 1.0;
+    std::unique_ptr<window::XPixelWriter> writer_;
+    SDL_Surface* work_ = nullptr;
 };
 
 // SDL events are read once per frame and handed to one replaceable handler

@@ -8,10 +8,10 @@
 #include "core/colour.h"
 #include "core/colour_tables.h"
 #include "host_fixture.h"
-#include "platform/system/services.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
 #include "platform/registry/store_probes.h"
+#include "platform/system/services.h"
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
 #include "renderer/universe/universe_run.h"
@@ -193,13 +193,16 @@ TEST_F(StartupTest, TheColourDepthCheck) {
     EXPECT_TRUE(CheckColorDepth(true));
     EXPECT_TRUE(displayState.DX);
 
-    colourTables.DisplayBpp = 15;
+    colourTables.DisplayBpp = 8;
+    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(CheckColorDepth(false));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_FALSE(displayState.DX);
 
+    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(CheckColorDepth(true));
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(::testing::internal::GetCapturedStderr().starts_with("Orbweave: You must be running in High Color"));
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

@@ -24,6 +24,10 @@
 #   held-store      another program holds the store against readers too: "/S"
 #                   draws on factory values, a key and SIGTERM end it within
 #                   two frames, and the store keeps what it held
+#   colour-depth    on a screen of fewer than 16 bits, where Qt paints no
+#                   window: "/S" and "/C" write the colour-depth message on
+#                   standard error and end with status 1, "/P <id>" ends
+#                   silently with status 0; no window stays, nothing crashes
 # Every run starts without XDG_RUNTIME_DIR and must leave standard error empty.
 # Waits are for events (a window, a line of the program's trace, the end of a
 # process); "within a frame" is checked against the frames the program counts
@@ -33,7 +37,8 @@ set -uo pipefail
 case_name=$1 program=$2 helpers=$3 shots=$4
 readonly width=640 height=480
 # The screen's depth (ORBWEAVE_E2E_DEPTH, 24 unless set): 16 gives 5-6-5
-# surfaces, 24 the 32-bit ones.
+# surfaces, 24 the 32-bit ones, 30 a 32-bit work surface packed into 10-bit
+# channels, 8 no picture at all.
 readonly depth=${ORBWEAVE_E2E_DEPTH:-24}
 readonly bpp=$([ "$depth" -eq 16 ] && echo 16 || echo 32)
 readonly saver_name='Zarv:Orbweave 5.0g'
@@ -402,6 +407,34 @@ held-store)
   done
   release_store
   [ "$(setting get Universe Universe_Stars)" = 12345 ] || fail "the store lost what it held"
+  ;;
+colour-depth)
+  expected=$(printf '%s\r\n' 'Orbweave: You must be running in High Color (16 bits) or True Color (24 or 32 bits) mode.' '' \
+    'You can change your Color Settings by following these steps:' '1.  Click the Windows Start button.' \
+    '2.  Choose the Settings menu.' '3.  Choose the Control Panel sub-menu.' \
+    '4.  Double-click the Display icon in the Control Panel window.' \
+    '5.  Click the Settings tab on the Display Properties window.' \
+    '6.  Choose High Color or True Color from the Colors dropdown.'
+    printf '7.  Click the OK button to change the Color Settings.\nx')
+  start_host
+  # Qt on the X screen, as a user has it: it would paint its windows black.
+  for mode in /S /C "/P $host"; do
+    # shellcheck disable=SC2086 # "/P <id>" is two arguments
+    timeout $guard env -u QT_QPA_PLATFORM "$program" $mode >"$work/out.log" 2>"$work/err.log"
+    status=$?
+    echo "$mode: status $status"
+    if [ "${mode:0:2}" = /P ]; then
+      [ "$status" -eq 0 ] || fail "$mode: exit status $status, not 0"
+      quiet "$mode"
+    else
+      [ "$status" -eq 1 ] || fail "$mode: exit status $status, not 1"
+      [ "$(cat "$work/err.log"; echo x)" = "$expected" ] ||
+        { cat "$work/err.log"; fail "$mode: standard error is not the colour-depth message"; }
+    fi
+  done
+  for name in "$saver_name" "$preview_name" 'Orbweave Properties' Orbweave; do
+    has_window "$name" && fail "a window '$name' is left"
+  done
   ;;
 *)
   echo "unknown case $case_name"; exit 2 ;;

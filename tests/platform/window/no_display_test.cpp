@@ -1,5 +1,6 @@
 // Without an X display every lookup finds nothing and every action does
 // nothing. The display is taken away before the first connection is made.
+#include "platform/window/x11_pixels.h"
 #include "platform/window/x11_windows.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@ TEST(WindowsWithoutADisplay, LookupsFindNothing) {
     EXPECT_FALSE(IsWindowOpen("Orbweave Properties"));
     EXPECT_FALSE(IsWindow(1234));
     EXPECT_FALSE(HostWindowSize(1234).has_value());
+    EXPECT_FALSE(ScreenBitsPerPixel().has_value());
 }
 
 TEST(WindowsWithoutADisplay, ActionsDoNothing) {
