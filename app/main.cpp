@@ -18,6 +18,7 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/services.h"
 #include "platform/forms/window_closing.h"
+#include "platform/system/standard_streams.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ orbweave::ProcessServices QtProcessServices() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    orbweave::OpenClosedStandardStreams();
     orbweave::ChooseBackends();
     orbweave::QuietRuntimeFolderNotice();
     QApplication application(argc, argv);

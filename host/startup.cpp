@@ -72,10 +72,18 @@ bool RaiseWindow(std::string_view caption) {
     return Windows().raise ? Windows().raise(caption) : RaiseOpenWindow(caption);
 }
 
-// One properties dialog per user session: a second request brings the open
-// one to the front and ends.
+bool ClaimWindow(std::string_view caption) {
+    return Windows().claim ? Windows().claim(caption) : window::ClaimWindowCaption(caption);
+}
+
+// One properties dialog per screen: a second request brings the open one to
+// the front and ends. The claim makes the test and the dialog's coming one
+// step, so that of two requests in the same instant only one shows a dialog;
+// the other finds no window to raise while the winner is still loading, and
+// the winner's new window comes up in front anyway.
 int RunConfiguration() {
-    if (RaiseWindow(kPropertiesCaption)) {
+    if (!ClaimWindow(kPropertiesCaption)) {
+        RaiseWindow(kPropertiesCaption);
         return kExitSuccess;
     }
     if (!CanBeSeen()) {
@@ -146,7 +154,9 @@ int Main(std::string_view commandLine) {
     switch (command.mode) {
     case CommandMode::Configure: return RunConfiguration();
     case CommandMode::Saver:
-        if (!window::IsWindowOpen(kSaverCaption)) {
+        // A saver already runs on this screen, or one started in the same
+        // instant has claimed it.
+        if (window::ClaimWindowCaption(kSaverCaption)) {
             RunSaver();
         }
         return kExitSuccess;

@@ -29,10 +29,13 @@ using ConfigurationRunner = std::function<int()>;
 
 // How configuration mode meets the window system. Tests replace it; an
 // empty member keeps the default: WindowsCanBeSeen (host/console.h), and
-// the X11 lookup by caption with its raise (platform/window).
+// the X11 claim, lookup and raise by caption (platform/window).
 struct ConfigurationWindows {
     // True when a window this process shows appears on a screen.
     std::function<bool()> canBeSeen;
+    // Claims the one window with this caption for this process; false when
+    // another process holds it or shows it already.
+    std::function<bool(std::string_view caption)> claim;
     // Brings the top-level window with this caption to the front; false
     // when no such window is open.
     std::function<bool(std::string_view caption)> raise;

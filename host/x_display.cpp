@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 #include "host/run_modes.h"
@@ -23,13 +24,18 @@ constexpr const char* kHeadlessQt = "offscreen";
 constexpr const char* kQtX11Platform = "xcb";
 constexpr const char* kSdlX11Driver = "x11";
 
-bool XDisplayReachable() {
+constexpr const char* kSdlXRandR = "SDL_VIDEO_X11_XRANDR";
+
+// The screen DISPLAY names (its default screen); none when no X server
+// answers.
+std::optional<int> NamedScreen() {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
-        return false;
+        return std::nullopt;
     }
+    const int screen = DefaultScreen(display);
     XCloseDisplay(display);
-    return true;
+    return screen;
 }
 
 bool IsSet(const char* variable) { return std::getenv(variable) != nullptr; }
@@ -69,8 +75,16 @@ int OnXConnectionLost(Display*) {
 }  // namespace
 
 void ChooseBackends() {
-    if (IsSet("DISPLAY") && !XDisplayReachable()) {
+    const std::optional<int> screen = IsSet("DISPLAY") ? NamedScreen() : std::nullopt;
+    if (IsSet("DISPLAY") && !screen) {
         ::unsetenv("DISPLAY");
+    }
+    // Through XRandR SDL lists the outputs of every screen from screen 0 up,
+    // whatever screen DISPLAY names, and its windows open on the first: a
+    // saver for ":0.1" would cover screen 0. Without it SDL sees the named
+    // screen alone, at its desktop mode.
+    if (screen.value_or(0) != 0) {
+        ::setenv(kSdlXRandR, "0", 0);
     }
     if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY")) {
         return;

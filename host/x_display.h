@@ -12,7 +12,8 @@ namespace orbweave {
 // display at all (nor a Wayland one), Qt runs headless (it still draws
 // text) instead of trying its X11 platform, and SDL is asked for X11, which
 // reports the missing display; its invisible offscreen driver would run a
-// saver that nobody could see or stop. Other explicit choices win.
+// saver that nobody could see or stop. Other explicit choices win. When
+// DISPLAY names a screen other than the first, SDL is kept to that screen.
 void ChooseBackends();
 
 // When the X server goes away under the program (log-out, a server that

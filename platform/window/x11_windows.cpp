@@ -121,6 +121,21 @@ void SendToWindowManager(Display* display, Window window, const char* messageTyp
     XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
+// The selection that stands for the window with this caption on the
+// connection's default screen.
+Atom ClaimAtom(Display* display, std::string_view caption) {
+    const std::string name =
+        "_ORBWEAVE_WINDOW_S" + std::to_string(DefaultScreen(display)) + " " + std::string(caption);
+    return XInternAtom(display, name.c_str(), False);
+}
+
+// The claim's owner: an unnamed window that is never mapped, so that the
+// caption test never takes it for the window itself.
+Window ClaimOwner(Display* display) {
+    static const Window owner = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+    return owner;
+}
+
 }  // namespace
 
 bool IsWindow(NativeWindowId id) {
@@ -243,6 +258,26 @@ bool MakeWindowTopmost(NativeWindowId id) {
         XRaiseWindow(display, id);
         return true;
     });
+}
+
+bool ClaimWindowCaption(std::string_view caption) {
+    Display* display = Connection();
+    if (display == nullptr) {
+        return true;
+    }
+    const Atom selection = ClaimAtom(display, caption);
+    const Window owner = ClaimOwner(display);
+    XGrabServer(display);
+    const bool unclaimed = XGetSelectionOwner(display, selection) == None &&
+                      FindNamedChild(display, DefaultRootWindow(display), caption, kFrameDepth) == 0;
+    if (unclaimed) {
+        XSetSelectionOwner(display, selection, owner, CurrentTime);
+    }
+    XUngrabServer(display);
+    // The ungrab must reach the server now: it would otherwise wait in the
+    // output buffer and hold every other client.
+    XSync(display, False);
+    return unclaimed && XGetSelectionOwner(display, selection) == owner;
 }
 
 NativeWindowId CreateHiddenWindow(std::string_view caption) {

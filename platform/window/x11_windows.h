@@ -52,6 +52,18 @@ bool SetForegroundWindow(NativeWindowId id);
 // Keeps the window above the others.
 bool MakeWindowTopmost(NativeWindowId id);
 
+// Claims, for the rest of the process, the one top-level window with this
+// caption on the X screen the process uses (DISPLAY's screen). True when
+// the claim is ours, and without an X display (nothing to share); false when
+// another process holds it or a window with this caption is already open.
+// The claim is an X selection named after the screen and the caption: the
+// server gives it one owner at a time and frees it when the owner's
+// connection closes, however the process ends, and it is per display and
+// screen as the caption test is. The test for an owner, the caption test and
+// the claim run under a server grab, so of programs started in the same
+// instant exactly one wins.
+bool ClaimWindowCaption(std::string_view caption);
+
 // A top-level window that is never mapped: it only carries a name, so that
 // FindWindowA finds the process that made it. 0 when it cannot be made.
 NativeWindowId CreateHiddenWindow(std::string_view caption);

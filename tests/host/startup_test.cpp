@@ -59,14 +59,15 @@ TEST_F(StartupTest, ThePasswordChangeEndsWithoutRunningAnything) {
     EXPECT_TRUE(messages.empty());
 }
 
-// Configuration mode, with the window system replaced: an open dialog is
-// raised and nothing else starts; otherwise the dialog runs when it can be
-// seen and its status ends the process; a dialog no one could see is not
-// started at all, since no one could close it.
+// Configuration mode, with the window system replaced: when another process
+// holds the dialog (open, or claimed by a start in the same instant) its
+// window is raised and nothing else starts; otherwise the dialog runs when it
+// can be seen and its status ends the process; a dialog no one could see is
+// not started at all, since no one could close it.
 TEST_F(StartupTest, ConfigurationRaisesAnOpenDialogOrRunsANewOne) {
     const struct {
         const char* line;
-        bool open;  // a window captioned "Orbweave Properties" exists
+        bool held;  // another process holds the window "Orbweave Properties"
         bool seen;  // our windows appear on a screen
         int status;
         int runs;
@@ -80,13 +81,18 @@ TEST_F(StartupTest, ConfigurationRaisesAnOpenDialogOrRunsANewOne) {
         {"/C:1234", true, false, kExitSuccess, 0, 0},
         {"/c 1234", false, false, kExitFailure, 0, 1},
     };
+    const std::vector<std::string> dialog{"Orbweave Properties"};
     for (const auto& c : cases) {
-        std::vector<std::string> raised;
+        std::vector<std::string> claimed, raised;
         int runs = 0;
         services.configurationWindows = {[&] { return c.seen; },
                                          [&](std::string_view caption) {
+                                             claimed.emplace_back(caption);
+                                             return !c.held;
+                                         },
+                                         [&](std::string_view caption) {
                                              raised.emplace_back(caption);
-                                             return c.open;
+                                             return c.held;
                                          }};
         services.configurationRunner = [&] {
             ++runs;
@@ -95,7 +101,8 @@ TEST_F(StartupTest, ConfigurationRaisesAnOpenDialogOrRunsANewOne) {
         InstallProcessServices(services);
         messages.clear();
         EXPECT_EQ(Main(c.line), c.status) << c.line;
-        EXPECT_EQ(raised, std::vector<std::string>{"Orbweave Properties"}) << c.line;
+        EXPECT_EQ(claimed, dialog) << c.line;
+        EXPECT_EQ(raised, c.held ? dialog : std::vector<std::string>{}) << c.line;
         EXPECT_EQ(runs, c.runs) << c.line;
         EXPECT_EQ(messages.size(), c.messageCount) << c.line;
     }
@@ -106,7 +113,7 @@ TEST_F(StartupTest, ConfigurationRaisesAnOpenDialogOrRunsANewOne) {
 // unseen for ever.
 TEST_F(StartupTest, OnAHeadlessPlatformTheDialogExplainsAndEnds) {
     bool ran = false;
-    services.configurationWindows = {{}, [](std::string_view) { return false; }};
+    services.configurationWindows = {{}, [](std::string_view) { return true; }, [](std::string_view) { return false; }};
     services.configurationRunner = [&] {
         ran = true;
         return kExitSuccess;
@@ -121,7 +128,8 @@ TEST_F(StartupTest, OnAHeadlessPlatformTheDialogExplainsAndEnds) {
 }
 
 TEST_F(StartupTest, WithoutARegisteredDialogConfigurationEndsQuietly) {
-    services.configurationWindows = {[] { return true; }, [](std::string_view) { return false; }};
+    services.configurationWindows = {
+        [] { return true; }, [](std::string_view) { return true; }, [](std::string_view) { return false; }};
     InstallProcessServices(services);
     EXPECT_EQ(Main(""), kExitSuccess);
     EXPECT_TRUE(messages.empty());

@@ -13,6 +13,8 @@
 #               and not on Escape (Tab counts follow the dialog's tab order,
 #               see below); "/S" then lights far fewer pixels with 500 stars
 #               in 2 galaxies than with the factory universe
+#   burst       two "/C" started in the same instant give one dialog: the
+#               other ends with status 0, quietly; three rounds
 # Every run starts without XDG_RUNTIME_DIR and must leave standard error
 # empty. Exit 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
 set -uo pipefail
@@ -153,6 +155,34 @@ accept)
   echo "lit pixels: typed $typed_lit, factory $factory_lit"
   [ "${typed_lit:-0}" -gt 0 ] && [ "$((typed_lit * 4))" -lt "${factory_lit:-0}" ] ||
     fail "500 stars in 2 galaxies lit $typed_lit pixels, the factory universe $factory_lit"
+  ;;
+burst)
+  # A user past the first opening, so that no welcome window comes first.
+  setting set General ResetSettings 1
+  starts=()
+  stop_starts() { local pid; for pid in "${starts[@]}"; do kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; }
+  at_exit+=(stop_starts)
+  alive() { kill -0 "$1" 2>/dev/null; }
+  one_left() { ! { alive "${starts[0]}" && alive "${starts[1]}"; } && [ "$(windows "$dialog_name")" -gt 0 ]; }
+  for round in 1 2 3; do
+    starts=()
+    for i in 0 1; do
+      "$program" /C >/dev/null 2>"$work/start-$i.log" &
+      starts+=($!)
+    done
+    until_true one_left || fail "round $round: both still run, or no dialog"
+    [ "$(windows "$dialog_name")" -eq 1 ] || fail "round $round: $(windows "$dialog_name") dialog windows"
+    # The one that ended lost; the other is the dialog.
+    loser=0; alive "${starts[0]}" && loser=1
+    wait "${starts[$loser]}"; status=$?
+    [ "$status" -eq 0 ] || fail "round $round: the second /C ended with status $status"
+    [ -s "$work/start-$loser.log" ] && { cat "$work/start-$loser.log"; fail "round $round: the second /C was not quiet"; }
+    dialog_pid=${starts[$((1 - loser))]}
+    ln -sf "$work/start-$((1 - loser)).log" "$work/err.log"
+    focus_dialog || fail "round $round: the dialog took no focus"
+    xdotool key Escape
+    wait_end || fail "round $round: Escape did not close the dialog"
+  done
   ;;
 *)
   echo "unknown case $case_name"; exit 2 ;;

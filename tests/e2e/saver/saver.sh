@@ -28,6 +28,14 @@
 #                   window: "/S" and "/C" write the colour-depth message on
 #                   standard error and end with status 1, "/P <id>" ends
 #                   silently with status 0; no window stays, nothing crashes
+#   closed-stderr   started with standard error closed and a damaged store
+#                   (whose notice goes to standard error): "/S" ends on a key,
+#                   "/C" shows its window
+#   two-screens     "/S" for the second screen of a display draws there, not
+#                   on the first; a second "/S" for it ends at once
+#   burst           five "/S" started in the same instant give one saver, the
+#                   other four end at once, quietly; one key ends the saver;
+#                   five rounds
 # Every run starts without XDG_RUNTIME_DIR and must leave standard error empty.
 # Waits are for events (a window, a line of the program's trace, the end of a
 # process); "within a frame" is checked against the frames the program counts
@@ -103,6 +111,23 @@ start() {
 }
 
 running() { [ -n "$saver_pid" ] && kill -0 "$saver_pid" 2>/dev/null; }
+
+# start_unheard <arguments...>: the program with standard error closed, as
+# launchers and session scripts start it.
+start_unheard() {
+  : >"$ORBWEAVE_TRACE"; : >"$work/err.log"
+  (cd "$work/run" && exec "$program" "$@" 2>&-) >"$work/out.log" &
+  saver_pid=$!
+}
+
+# damage_store: the user's store becomes a file SQLite cannot read.
+damage_store() {
+  mkdir -p "$XDG_CONFIG_HOME/orbweave"
+  head -c 65536 /dev/zero >"$XDG_CONFIG_HOME/orbweave/registry.sqlite"
+}
+
+# end_hung: a run that did not end is killed, so that the next one starts alone.
+end_hung() { running && kill -KILL "$saver_pid"; stop_process "$saver_pid"; saver_pid=; }
 
 
 # frames: the frames the running program has counted so far.
@@ -434,6 +459,72 @@ colour-depth)
   done
   for name in "$saver_name" "$preview_name" 'Orbweave Properties' Orbweave; do
     has_window "$name" && fail "a window '$name' is left"
+  done
+  ;;
+closed-stderr)
+  damage_store
+  start_unheard /S
+  until_true has_window "$saver_name" || fail "no saver window"
+  wait_frames 10 || fail "the saver drew no frames"
+  xdotool key space
+  wait_end || { fail "the saver did not end on a key"; end_hung; }
+  damage_store
+  QT_QPA_PLATFORM=xcb start_unheard /C
+  # A damaged store is said in a message box titled "Orbweave"; a sound
+  # store opens on the welcome window.
+  shown() { has_window Orbweave || has_window 'Welcome to Orbweave 5.0g.' || ! running; }
+  until_true shown && running || fail "/C showed no window"
+  kill -s TERM "$saver_pid"
+  until_true eval '! running' || { fail "/C did not end on SIGTERM"; end_hung; }
+  ;;
+two-screens)
+  stop_xvfb
+  readonly second=800x600
+  start_screen ${width}x${height}x${depth} -screen 1 ${second}x${depth} -noreset
+  first_screen=$DISPLAY.0
+  export DISPLAY=$DISPLAY.1
+  start /S
+  until_true has_window "$saver_name" || fail "no saver window on the second screen"
+  wait_frames 60 || fail "the saver drew no frames"
+  galaxies shown || fail "no galaxies on the second screen"
+  size=$(xwininfo -id "$(window_id "$saver_name")" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+  [ "$size" = "$second" ] || fail "the saver window is $size, not $second"
+  [ "$(DISPLAY=$first_screen windows "$saver_name")" -eq 0 ] || fail "a saver window on the first screen"
+  timeout $guard "$program" /S 2>"$work/second.log"; status=$?
+  [ "$status" -eq 0 ] || fail "second saver: exit status $status"
+  [ -s "$work/second.log" ] && { cat "$work/second.log"; fail "the second saver was not quiet"; }
+  [ "$(windows "$saver_name")" -eq 1 ] || fail "not one saver window"
+  xdotool key space
+  wait_end || fail "the saver did not end on a key"
+  ;;
+burst)
+  # Each round: five starts at once; the four that lose end with status 0
+  # and say nothing, the one saver stays until a key.
+  burst_pids=()
+  stop_burst() { local pid; for pid in "${burst_pids[@]}"; do kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; }
+  at_exit+=(stop_burst)
+  still_running() { local pid n=0; for pid in "${burst_pids[@]}"; do kill -0 "$pid" 2>/dev/null && n=$((n + 1)); done; echo $n; }
+  one_left() { [ "$(still_running)" -le 1 ] && has_window "$saver_name"; }
+  # The five stop themselves before the program starts, and go on together.
+  all_stopped() { local pid; for pid in "${burst_pids[@]}"; do [ "$(cut -d' ' -f3 "/proc/$pid/stat")" = T ] || return 1; done; }
+  for round in 1 2 3 4 5; do
+    burst_pids=()
+    for i in 1 2 3 4 5; do
+      (cd "$work/run" && kill -STOP $BASHPID && exec "$program" /S) >/dev/null 2>"$work/burst-$i.log" &
+      burst_pids+=($!)
+    done
+    until_true all_stopped || fail "round $round: the starts did not line up"
+    kill -CONT "${burst_pids[@]}"
+    until_true one_left || fail "round $round: $(still_running) of five still run"
+    [ "$(windows "$saver_name")" -eq 1 ] || fail "round $round: $(windows "$saver_name") saver windows"
+    xdotool key space
+    until_true eval '[ "$(still_running)" -eq 0 ]' || fail "round $round: a key did not end every saver"
+    for i in 1 2 3 4 5; do
+      wait "${burst_pids[$((i - 1))]}"; status=$?
+      [ "$status" -eq 0 ] || fail "round $round, start $i: exit status $status"
+      [ -s "$work/burst-$i.log" ] && { cat "$work/burst-$i.log"; fail "round $round, start $i was not quiet"; }
+    done
+    stop_burst
   done
   ;;
 *)

@@ -25,6 +25,8 @@ TEST(WindowsWithoutADisplay, ActionsDoNothing) {
     EXPECT_FALSE(SetForegroundWindow(1234));
     EXPECT_FALSE(MakeWindowTopmost(1234));
     EXPECT_EQ(CreateHiddenWindow("Zarv:Preview Orbweave 5.0g"), 0u);
+    // No screen to share: the one instance is this one.
+    EXPECT_TRUE(ClaimWindowCaption("Zarv:Orbweave 5.0g"));
     DestroyHiddenWindow(0);
 }
 

@@ -1,0 +1,28 @@
+#include "platform/system/standard_streams.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace orbweave {
+
+namespace {
+
+constexpr int kStandardStreams = 3;
+
+bool IsClosed(int descriptor) { return ::fcntl(descriptor, F_GETFD) == -1 && errno == EBADF; }
+
+}  // namespace
+
+void OpenClosedStandardStreams() {
+    // open() takes the lowest free number; the streams below the one at hand
+    // are open by then, so /dev/null arrives under the closed one's number.
+    for (int descriptor = 0; descriptor < kStandardStreams; ++descriptor) {
+        if (IsClosed(descriptor)) {
+            ::open("/dev/null", O_RDWR);
+        }
+    }
+}
+
+}  // namespace orbweave
