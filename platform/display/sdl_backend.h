@@ -7,14 +7,12 @@
 // into the window surface's memory.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
 #include "platform/display/display_system.h"
 #include "platform/window/x11_windows.h"
 
-union SDL_Event;
 struct SDL_Window;
 struct SDL_Surface;
 
@@ -74,15 +72,5 @@ private:
     window::WindowSize hostSize_;
     double scale_ = 1.0;
 };
-
-// SDL events are read once per frame and handed to one replaceable handler
-// (the saver window installs its own); with none they are dropped.
-using SdlEventHandler = std::function<void(const SDL_Event&)>;
-void SetSdlEventHandler(SdlEventHandler handler);
-void PumpSdlEvents();
-
-// One pass over the window system's pending events: Qt's, when a Qt
-// application runs, then SDL's.
-void PumpWindowEvents();
 
 }  // namespace orbweave::display

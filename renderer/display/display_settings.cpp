@@ -61,8 +61,8 @@ void ReadDrawingSize(const DrawingTarget& target, const DisplayRecord& values, s
         height = values.DX_WinHeight;
         return;
     case kRunModePreview: {
-        const double tx = runState.TwipsPerPixel.x > 0 ? runState.TwipsPerPixel.x : 1;
-        const double ty = runState.TwipsPerPixel.y > 0 ? runState.TwipsPerPixel.y : 1;
+        const double tx = runState.Screen.twipsPerPixel.x > 0 ? runState.Screen.twipsPerPixel.x : 1;
+        const double ty = runState.Screen.twipsPerPixel.y > 0 ? runState.Screen.twipsPerPixel.y : 1;
         width = RoundedSide(target.InnerWidth() / tx);
         height = RoundedSide(target.InnerHeight() / ty);
         break;

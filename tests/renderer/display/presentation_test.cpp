@@ -176,7 +176,7 @@ TEST_F(Presentation, AWindowedFrameIsStretchedOntoTheWindow) {
 }
 
 TEST_F(Presentation, ThePreviewScalesTheWindowRectangleBackToItsHost) {
-    runState.TwipsPerPixel = {15, 15};
+    runState.Screen.twipsPerPixel = {15, 15};
     Store("DirectX", "DX_VertOffset", "0");
     ASSERT_TRUE(Start(kRunModePreview, 64 * 15, 48 * 15));
     EXPECT_EQ(drawingGeometry.ScreenWidth, 64);
@@ -288,27 +288,27 @@ protected:
 
 TEST_F(Statistics, ALineAfterEveryHundredFrames) {
     Frames(99, 30);
-    EXPECT_TRUE(PerfLine.empty());
+    EXPECT_TRUE(runPerformance.line.empty());
     Frames(1, 30);
     // The batch started at the first frame: 99 frame times of 30 ms.
-    EXPECT_TRUE(PerfLine.ends_with("   Frames: 100   Time: 00:00:00:03   FPS: 33.67")) << PerfLine;
+    EXPECT_TRUE(runPerformance.line.ends_with("   Frames: 100   Time: 00:00:00:03   FPS: 33.67")) << runPerformance.line;
     Frames(100, 30);
-    EXPECT_TRUE(PerfLine.ends_with("   Frames: 200   Time: 00:00:00:06   FPS: 33.50")) << PerfLine;
+    EXPECT_TRUE(runPerformance.line.ends_with("   Frames: 200   Time: 00:00:00:06   FPS: 33.50")) << runPerformance.line;
 }
 
 TEST_F(Statistics, AFrameOutsideThePresentationCountsAsIdleTime) {
     BlendBlitSurface(0);
-    EXPECT_EQ(displayState.PerfIdleTime, 0.0);  // the first frame has no earlier presentation
+    EXPECT_EQ(runPerformance.idleTime, 0.0);  // the first frame has no earlier presentation
     now += 40;
     BlendBlitSurface(0);
-    EXPECT_NEAR(displayState.PerfIdleTime, 0.04, 1e-9);
+    EXPECT_NEAR(runPerformance.idleTime, 0.04, 1e-9);
 }
 
 TEST_F(Statistics, NothingIsCountedWithTheLogOff) {
     runState.WriteLogEnabled = false;
     Frames(150, 30);
-    EXPECT_TRUE(PerfLine.empty());
-    EXPECT_EQ(displayState.PerfIdleTime, 0.0);
+    EXPECT_TRUE(runPerformance.line.empty());
+    EXPECT_EQ(runPerformance.idleTime, 0.0);
 }
 
 TEST(StatisticsLine, MatchesTheReportFormat) {
@@ -318,32 +318,32 @@ TEST(StatisticsLine, MatchesTheReportFormat) {
     when.tm_mday = 7;
     when.tm_hour = 23;
     when.tm_min = 9;
-    EXPECT_EQ(FormatPerfLine(when, 100.2, 30), "12/07/2026 11:09 PM   Frames: 3000   Time: 00:00:01:40   FPS: 29.94");
-    EXPECT_TRUE(FormatPerfLine(when, 100.0, 30).ends_with("FPS: 30.00"));
+    EXPECT_EQ(FormatrunPerformance.line(when, 100.2, 30), "12/07/2026 11:09 PM   Frames: 3000   Time: 00:00:01:40   FPS: 29.94");
+    EXPECT_TRUE(FormatrunPerformance.line(when, 100.0, 30).ends_with("FPS: 30.00"));
 }
 
 TEST(StatisticsLine, TwelveOClockAndMorningHours) {
     std::tm when{};
     when.tm_year = 2026 - 1900;
     when.tm_mday = 1;
-    EXPECT_TRUE(FormatPerfLine(when, 1, 1).starts_with("01/01/2026 12:00 AM"));
+    EXPECT_TRUE(FormatrunPerformance.line(when, 1, 1).starts_with("01/01/2026 12:00 AM"));
     when.tm_hour = 12;
-    EXPECT_TRUE(FormatPerfLine(when, 1, 1).starts_with("01/01/2026 12:00 PM"));
+    EXPECT_TRUE(FormatrunPerformance.line(when, 1, 1).starts_with("01/01/2026 12:00 PM"));
     when.tm_hour = 9;
     when.tm_min = 5;
-    EXPECT_TRUE(FormatPerfLine(when, 1, 1).starts_with("01/01/2026 09:05 AM"));
+    EXPECT_TRUE(FormatrunPerformance.line(when, 1, 1).starts_with("01/01/2026 09:05 AM"));
 }
 
 TEST(StatisticsLine, DaysComeFromTheRoundedSeconds) {
     const std::tm when{};
-    EXPECT_NE(FormatPerfLine(when, 86399.6, 1).find("Time: 01:00:00:00"), std::string::npos);
-    EXPECT_NE(FormatPerfLine(when, 90061.0, 1).find("Time: 01:01:01:01"), std::string::npos);
+    EXPECT_NE(FormatrunPerformance.line(when, 86399.6, 1).find("Time: 01:00:00:00"), std::string::npos);
+    EXPECT_NE(FormatrunPerformance.line(when, 90061.0, 1).find("Time: 01:01:01:01"), std::string::npos);
 }
 
 TEST(StatisticsLine, RatesBelowOneHaveNoLeadingZero) {
     const std::tm when{};
-    EXPECT_TRUE(FormatPerfLine(when, 200.0, 1).ends_with("FPS: .50"));
-    EXPECT_TRUE(FormatPerfLine(when, 0.0, 0).ends_with("FPS: .00"));
+    EXPECT_TRUE(FormatrunPerformance.line(when, 200.0, 1).ends_with("FPS: .50"));
+    EXPECT_TRUE(FormatrunPerformance.line(when, 0.0, 0).ends_with("FPS: .00"));
 }
 
 }  // namespace
