@@ -318,32 +318,32 @@ TEST(StatisticsLine, MatchesTheReportFormat) {
     when.tm_mday = 7;
     when.tm_hour = 23;
     when.tm_min = 9;
-    EXPECT_EQ(FormatrunPerformance.line(when, 100.2, 30), "12/07/2026 11:09 PM   Frames: 3000   Time: 00:00:01:40   FPS: 29.94");
-    EXPECT_TRUE(FormatrunPerformance.line(when, 100.0, 30).ends_with("FPS: 30.00"));
+    EXPECT_EQ(FormatPerfLine(when, 100.2, 30), "12/07/2026 11:09 PM   Frames: 3000   Time: 00:00:01:40   FPS: 29.94");
+    EXPECT_TRUE(FormatPerfLine(when, 100.0, 30).ends_with("FPS: 30.00"));
 }
 
 TEST(StatisticsLine, TwelveOClockAndMorningHours) {
     std::tm when{};
     when.tm_year = 2026 - 1900;
     when.tm_mday = 1;
-    EXPECT_TRUE(FormatrunPerformance.line(when, 1, 1).starts_with("01/01/2026 12:00 AM"));
+    EXPECT_TRUE(FormatPerfLine(when, 1, 1).starts_with("01/01/2026 12:00 AM"));
     when.tm_hour = 12;
-    EXPECT_TRUE(FormatrunPerformance.line(when, 1, 1).starts_with("01/01/2026 12:00 PM"));
+    EXPECT_TRUE(FormatPerfLine(when, 1, 1).starts_with("01/01/2026 12:00 PM"));
     when.tm_hour = 9;
     when.tm_min = 5;
-    EXPECT_TRUE(FormatrunPerformance.line(when, 1, 1).starts_with("01/01/2026 09:05 AM"));
+    EXPECT_TRUE(FormatPerfLine(when, 1, 1).starts_with("01/01/2026 09:05 AM"));
 }
 
 TEST(StatisticsLine, DaysComeFromTheRoundedSeconds) {
     const std::tm when{};
-    EXPECT_NE(FormatrunPerformance.line(when, 86399.6, 1).find("Time: 01:00:00:00"), std::string::npos);
-    EXPECT_NE(FormatrunPerformance.line(when, 90061.0, 1).find("Time: 01:01:01:01"), std::string::npos);
+    EXPECT_NE(FormatPerfLine(when, 86399.6, 1).find("Time: 01:00:00:00"), std::string::npos);
+    EXPECT_NE(FormatPerfLine(when, 90061.0, 1).find("Time: 01:01:01:01"), std::string::npos);
 }
 
 TEST(StatisticsLine, RatesBelowOneHaveNoLeadingZero) {
     const std::tm when{};
-    EXPECT_TRUE(FormatrunPerformance.line(when, 200.0, 1).ends_with("FPS: .50"));
-    EXPECT_TRUE(FormatrunPerformance.line(when, 0.0, 0).ends_with("FPS: .00"));
+    EXPECT_TRUE(FormatPerfLine(when, 200.0, 1).ends_with("FPS: .50"));
+    EXPECT_TRUE(FormatPerfLine(when, 0.0, 0).ends_with("FPS: .00"));
 }
 
 }  // namespace
