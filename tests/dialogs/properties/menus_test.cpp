@@ -296,7 +296,7 @@ TEST_F(MenusTest, TheAdvancedBlendingButtonClearsEveryBlendLevel) {
         AdvancedDialog::Instance().cmdDismiss_Click();
     });
     click.start(10);
-    Dialog().mnuEditArray_Click(1);
+    Dialog().mnuEditArray_Click(2);
     click.stop();
     EXPECT_EQ(Frm().GetText("txtBlend", 0), "0");
     EXPECT_EQ(Frm().GetText("txtBlend", 1), "0");
