@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "host/trace.h"
-#include "platform/display/sdl_backend.h"
+#include "platform/display/window_events.h"
 
 namespace orbweave {
 

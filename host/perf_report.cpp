@@ -8,7 +8,6 @@
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/presentation.h"
-#include "renderer/display/run_state.h"
 
 namespace orbweave {
 
@@ -64,7 +63,7 @@ std::string HeaderLine(const PerfFigures& f) {
     line += "   Pitch: " + std::to_string(f.pitchPixels);
     line += "   Blend: " + std::to_string(f.currentBlend);
     line += "   Delay: " + std::to_string(f.frameDelayMs);
-    line += "   Pixels: " + std::to_string(f.pixelCount);
+    line += "   Pixels: " + std::to_string(f.measured.pixelCount);
     return line;
 }
 
@@ -73,14 +72,15 @@ std::string HeaderLine(const PerfFigures& f) {
 std::string_view ProgramVersion() { return ORBWEAVE_VERSION; }
 
 std::array<std::string, kPerfReportLines> FormatPerfReport(const PerfFigures& f) {
-    const double total = f.mathTime + f.blendTime + f.presentTime;
+    const RunPerformance& m = f.measured;
+    const double total = m.idleTime + m.blendTime + m.presentTime;
     return {
         std::string(kRuleWidth, '-'),
         HeaderLine(f),
-        f.perfLine,
-        TimeLine("   Math     :  ", f.mathTime, total),
-        TimeLine("   Blending :  ", f.blendTime, total),
-        TimeLine("   Blt/Flip :  ", f.presentTime, total),
+        m.line,
+        TimeLine("   Math     :  ", m.idleTime, total),
+        TimeLine("   Blending :  ", m.blendTime, total),
+        TimeLine("   Blt/Flip :  ", m.presentTime, total),
         "   Total    :  " + PadLeft(WholeSeconds(total), kTimeColumn) + "   " + Share(100.0) + " %",
     };
 }
@@ -94,11 +94,7 @@ PerfFigures CurrentPerfFigures() {
             displayState.PitchPixels,
             displayState.CurrentBlend,
             displaySettings.FrameDelayMs,
-            runState.PerfPixelCount,
-            PerfLine,
-            displayState.PerfIdleTime,
-            displayState.PerfBlendTime,
-            displayState.PerfPresentTime};
+            runPerformance};
 }
 
 bool AppendPerfReport(const std::filesystem::path& file, const std::array<std::string, kPerfReportLines>& lines) {

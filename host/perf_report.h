@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "renderer/display/presentation.h"
+
 namespace orbweave {
 
 inline constexpr std::string_view kPerfLogName = "VelmorPerf.log";
@@ -25,12 +27,9 @@ struct PerfFigures {
     std::int32_t pitchPixels = 0;
     std::int32_t currentBlend = 0;
     std::int32_t frameDelayMs = 0;
-    std::int32_t pixelCount = 0;
-    std::string perfLine;
-    // Seconds spent computing, blending and presenting.
-    double mathTime = 0.0;
-    double blendTime = 0.0;
-    double presentTime = 0.0;
+    // The statistics line, the star count and the seconds spent computing
+    // (outside the presentation), blending and presenting.
+    RunPerformance measured;
 };
 
 // The program's version, major.minor.revision.

@@ -1,12 +1,11 @@
 #include "host/preview.h"
 
-#include <SDL.h>
-
 #include <utility>
 
 #include "host/run_modes.h"
 #include "host/trace.h"
 #include "platform/display/sdl_backend.h"
+#include "platform/display/window_events.h"
 #include "platform/window/x11_windows.h"
 #include "renderer/display/display.h"
 #include "renderer/display/run_state.h"
@@ -19,10 +18,8 @@ namespace {
 
 // The drawing window is told to go (the window system closing it with its
 // host): the preview stops at the end of the frame.
-void DispatchPreviewEvent(const SDL_Event& event) {
-    const bool closing =
-        event.type == SDL_QUIT || (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE);
-    if (closing) {
+void DispatchPreviewEvent(const display::WindowEvent& event) {
+    if (event.kind == display::WindowEventKind::Quit || event.kind == display::WindowEventKind::WindowClose) {
         runState.StopRequested = true;
     }
 }
@@ -44,11 +41,11 @@ private:
 PreviewTarget::PreviewTarget(std::shared_ptr<display::Window> window) : window_(std::move(window)) {}
 
 double PreviewTarget::InnerWidth() const {
-    return window_ ? static_cast<double>(window_->DrawableSize().width) * runState.TwipsPerPixel.x : 0.0;
+    return window_ ? static_cast<double>(window_->DrawableSize().width) * runState.Screen.twipsPerPixel.x : 0.0;
 }
 
 double PreviewTarget::InnerHeight() const {
-    return window_ ? static_cast<double>(window_->DrawableSize().height) * runState.TwipsPerPixel.y : 0.0;
+    return window_ ? static_cast<double>(window_->DrawableSize().height) * runState.Screen.twipsPerPixel.y : 0.0;
 }
 
 void RunPreviewLoop(const PreviewTarget& pic) {
@@ -67,12 +64,12 @@ void RunPreview() {
         const HiddenWindow frmPreview(kPreviewCaption);
         // A host of 0 or a window that does not exist gives no drawing
         // window: the preview ends at once.
-        const double scale = TwipsDivisor(runState.TwipsPerPixel.x);
+        const double scale = TwipsDivisor(runState.Screen.twipsPerPixel.x);
         if (auto embedded = display::SdlWindow::CreateEmbedded(runState.HostWindowHandle, scale)) {
             const PreviewTarget pic(std::move(embedded));
-            display::SetSdlEventHandler(DispatchPreviewEvent);
+            display::SetWindowEventHandler(DispatchPreviewEvent);
             RunPreviewLoop(pic);
-            display::SetSdlEventHandler({});
+            display::SetWindowEventHandler({});
         } else {
             ReleaseDirectX();
         }

@@ -7,7 +7,7 @@
 // default back.
 //
 // The forms layer's own services (input box, busy pointer, help viewer) and
-// the SDL event handler a saver window installs for its life are not here:
+// the window event handler a saver window installs for its life are not here:
 // the host includes nothing of the forms layer, and the handler belongs to
 // one run.
 
@@ -22,12 +22,6 @@
 #include "renderer/display/run_state.h"
 
 namespace orbweave {
-
-// The screen as start-up records it.
-struct ScreenMeasure {
-    TwipsSize size;
-    TwipsPair twipsPerPixel;
-};
 
 struct ProcessServices {
     // The frame clock, sleep and per-frame event pump.

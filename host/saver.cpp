@@ -1,7 +1,5 @@
 #include "host/saver.h"
 
-#include <SDL.h>
-
 #include <utility>
 
 #include "core/convert.h"
@@ -10,6 +8,7 @@
 #include "host/trace.h"
 #include "platform/display/cursor.h"
 #include "platform/display/sdl_backend.h"
+#include "platform/display/window_events.h"
 #include "platform/registry/settings.h"
 #include "platform/window/x11_windows.h"
 #include "renderer/display/display.h"
@@ -25,22 +24,21 @@
 
 namespace orbweave {
 
-bool MouseMoveIgnored = false;
-
 namespace {
 
 // The fade-out: ten blend-only frames, the level falling by 8 each.
 constexpr std::int16_t kFadeFrames = 10;
 constexpr std::int16_t kFadeStep = 8;
 
-// The saver window's events as SDL delivers them during the frame's yield.
-void DispatchSaverEvent(SaverWindow& frm, const SDL_Event& event) {
-    switch (event.type) {
-    case SDL_KEYDOWN: frm.KeyDown(); break;
-    case SDL_MOUSEBUTTONDOWN: frm.MouseDown(); break;
-    case SDL_MOUSEMOTION: frm.MouseMove(event.motion.x, event.motion.y); break;
-    case SDL_QUIT: frm.QueryUnload(); break;
-    default: break;
+// The saver window's events as the window system delivers them during the
+// frame's yield.
+void DispatchSaverEvent(SaverWindow& frm, const display::WindowEvent& event) {
+    switch (event.kind) {
+    case display::WindowEventKind::KeyDown: frm.KeyDown(); break;
+    case display::WindowEventKind::MouseButtonDown: frm.MouseDown(); break;
+    case display::WindowEventKind::MouseMove: frm.MouseMove(event.x, event.y); break;
+    case display::WindowEventKind::Quit: frm.QueryUnload(); break;
+    case display::WindowEventKind::WindowClose: break;
     }
 }
 
@@ -55,7 +53,7 @@ void CloseSaverDisplay() {
 }
 
 void WritePerfReport() {
-    if (PerfLine.empty() || !runState.WriteLogEnabled) {
+    if (runPerformance.line.empty() || !runState.WriteLogEnabled) {
         return;
     }
     AppendPerfReport(kPerfLogName, FormatPerfReport(CurrentPerfFigures()));
@@ -110,7 +108,7 @@ bool SeedNewUserGalaxyTables() {
 void SaverWindow::DisplayEffects() {
     // Only the text "1" turns the mouse rule off.
     constexpr const DisplayValue& mouseMove = RowOf(&DisplayRecord::Adv_MouseMove);
-    MouseMoveIgnored = GetSettingString(mouseMove.section, mouseMove.name, mouseMove.defaultText) == "1";
+    mouseMoveIgnored_ = GetSettingString(mouseMove.section, mouseMove.name, mouseMove.defaultText) == "1";
     GalaxyTablesSource tables = SeedNewUserGalaxyTables() ? GalaxyTablesSource::Store : GalaxyTablesSource::Memory;
     while (!runState.StopRequested) {
         UniverseInputs inputs = LoadUniverseSettings(false, tables);
@@ -127,7 +125,7 @@ void SaverWindow::KeyDown() { QueryUnload(); }
 void SaverWindow::MouseDown() { QueryUnload(); }
 
 void SaverWindow::MouseMove(double x, double y) {
-    const bool closes = !MouseMoveIgnored && mouseRule_.Move(x, y);
+    const bool closes = !mouseMoveIgnored_ && mouseRule_.Move(x, y);
     if (Tracing()) {
         TraceEvent("motion " + NumberToText(x) + ' ' + NumberToText(y) + " counted " +
                    IntegerToText(mouseRule_.CountedMoves()));
@@ -148,10 +146,10 @@ void SaverWindow::QueryUnload() {
 }
 
 SaverEventListener::SaverEventListener(SaverWindow& frm) {
-    display::SetSdlEventHandler([&frm](const SDL_Event& event) { DispatchSaverEvent(frm, event); });
+    display::SetWindowEventHandler([&frm](const display::WindowEvent& event) { DispatchSaverEvent(frm, event); });
 }
 
-SaverEventListener::~SaverEventListener() { display::SetSdlEventHandler({}); }
+SaverEventListener::~SaverEventListener() { display::SetWindowEventHandler({}); }
 
 void RunSaver() {
     runState.StopRequested = false;

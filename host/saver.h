@@ -15,9 +15,6 @@
 
 namespace orbweave {
 
-// Adv_MouseMove = "1": mouse movement does not end the saver.
-extern bool MouseMoveIgnored;
-
 // The saver window, frmSaver. Its events run inside the animation's
 // per-frame yield; closing only sets StopRequested, and the display is faded
 // and released once the animation has returned.
@@ -44,10 +41,12 @@ public:
 private:
     std::shared_ptr<display::Window> window_;
     MouseMoveRule mouseRule_;
+    // Adv_MouseMove = "1": mouse movement does not end the saver.
+    bool mouseMoveIgnored_ = false;
     bool unloaded_ = false;
 };
 
-// Hands SDL's events to the saver window while it lives. Every event counts,
+// Hands the window system's events to the saver window while it lives. Every event counts,
 // each mouse motion with its own position, however many arrive between two
 // frames: a slow frame must not swallow a counted move.
 class SaverEventListener {

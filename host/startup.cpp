@@ -24,8 +24,6 @@
 
 namespace orbweave {
 
-TwipsSize ScreenTwips;
-
 namespace {
 
 // Without a window system to ask, no size is known and the screen is taken
@@ -39,9 +37,7 @@ void InitProcessState() {
     runState.StopRequested = false;
     InitDirectX();
     MigrateMachineSettings();
-    const ScreenMeasure screen = MeasureScreen();
-    ScreenTwips = screen.size;
-    runState.TwipsPerPixel = screen.twipsPerPixel;
+    runState.Screen = MeasureScreen();
     InitRandomTable();
     InitUniGalaxyNames();
     SetApplicationHelpFile(kHelpFileName);

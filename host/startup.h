@@ -14,12 +14,6 @@ namespace orbweave {
 
 inline constexpr std::string_view kHelpFileName = "Orbhelp50.hlp";
 
-struct TwipsSize {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-};
-extern TwipsSize ScreenTwips;
-
 // Configuration mode ("/C" or an empty line) shows the properties dialog,
 // which lives above the host, so the program hands it over with its process
 // services (host/process_services.h): the runner shows the dialog until it

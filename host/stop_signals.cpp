@@ -1,6 +1,5 @@
 #include "host/stop_signals.h"
 
-#include <SDL.h>
 #include <fcntl.h>
 #include <unistd.h>
 #include <QCoreApplication>
@@ -13,6 +12,7 @@
 #include <utility>
 
 #include "host/frame_yield.h"
+#include "platform/display/window_events.h"
 #include "renderer/display/run_state.h"
 
 namespace orbweave {
@@ -106,8 +106,7 @@ void InstallStopSignals(std::function<void()> closeInnermostWindow) {
         return;
     }
     Objects().closeInnermostWindow = std::move(closeInnermostWindow);
-    // SDL would otherwise put in handlers of its own when its video starts.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    display::LeaveStopSignalsToTheProgram();
     for (const int signal : kStopSignals) {
         ArmHandler(signal);
     }

@@ -3,6 +3,7 @@
 #include "core/colour_tables.h"
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
+#include "renderer/display/presentation.h"
 #include "renderer/display/run_state.h"
 
 namespace orbweave {
@@ -12,6 +13,7 @@ void ResetRendererState() {
     ResetColourTables();
     ResetDisplayState();
     ResetDisplaySettings();
+    ResetFrameStatistics();
 }
 
 }  // namespace orbweave

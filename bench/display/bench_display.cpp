@@ -28,6 +28,7 @@
 
 #include "platform/display/memory_backend.h"
 #include "platform/display/sdl_backend.h"
+#include "platform/display/window_events.h"
 #include "platform/registry/settings.h"
 #include "renderer/display/corvane_loader.h"
 #include "renderer/display/display.h"

@@ -24,6 +24,7 @@
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
 #include "platform/system/services.h"
+#include "renderer/display/run_state.h"
 #include "settings/display_values.h"
 
 namespace orbweave {
@@ -79,8 +80,8 @@ constexpr std::array<const char*, 3> kLinuxInfoTools = {"hardinfo2", "hardinfo",
 
 DiagnosticFigures SystemFigures() {
     DiagnosticFigures figures;
-    figures.widthTwips = ScreenTwips.width;
-    figures.heightTwips = ScreenTwips.height;
+    figures.widthTwips = runState.Screen.size.width;
+    figures.heightTwips = runState.Screen.size.height;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const double dpi = screen->logicalDotsPerInchX();
         if (dpi > 0.0) figures.twipsPerPixel = kTwipsPerInch / dpi;

@@ -8,7 +8,6 @@
 #include "core/colour.h"
 #include "core/convert.h"
 #include "dialogs/common/control_names.h"
-#include "dialogs/common/properties_link.h"
 #include "dialogs/common/value_boxes.h"
 #include "host/startup.h"
 #include "platform/forms/control_rows.h"
@@ -328,12 +327,13 @@ void AdvancedDialog::cmdDismiss_Click() { Frm().Unload(); }
 void AdvancedDialog::cmdHelp_Click() { ShowHelp(kHelpFileName, kHelpContext, kHelpContextAdvanced); }
 
 void AdvancedDialog::cmdSetGalaxyBlend0_Click() {
-    if (const auto remove = PropertiesLink().removeBlending) remove();
+    if (removeBlending_) removeBlending_();
 }
 
 void AdvancedDialog::cboFont_Click() { ShowMessagePreview(); }
 
-void ShowAdvancedSettings() {
+void ShowAdvancedSettings(std::function<void()> removeBlending) {
+    AdvancedDialog::Instance().SetRemoveBlending(std::move(removeBlending));
     AdvancedDialog::Instance().ShowModal();
     AdvancedDialog::Release();
 }

@@ -5,7 +5,9 @@
 // the properties dialog's working store.
 #pragma once
 
+#include <functional>
 #include <span>
+#include <utility>
 
 #include "dialogs/common/dialog.h"
 
@@ -14,6 +16,10 @@ namespace orbweave {
 class AdvancedDialog final : public Dialog<AdvancedDialog> {
 public:
     AdvancedDialog();
+
+    // What the blending button asks of the properties dialog that opened
+    // this one; without it the button does nothing.
+    void SetRemoveBlending(std::function<void()> removeBlending) { removeBlending_ = std::move(removeBlending); }
 
     // Event handlers, public so that tests drive them as a click would.
     void cmdOK_Click();
@@ -37,12 +43,16 @@ private:
     void ClampNumericBoxes();
     // True when all twenty values were stored.
     bool SaveAdvancedSettings();
+
+    std::function<void()> removeBlending_;
 };
 
 // The dialog's control table.
 std::span<const ControlSpec> AdvancedControls();
 
 // Edit menu, "&Advanced Settings...": the dialog, modal, then let go.
-void ShowAdvancedSettings();
+// `removeBlending` clears the motion blur in the properties dialog's working
+// store.
+void ShowAdvancedSettings(std::function<void()> removeBlending);
 
 }  // namespace orbweave

@@ -14,9 +14,13 @@
 
 namespace orbweave {
 
-std::vector<ListedMode> DisplayModes;
-
 namespace {
+
+struct ListedMode {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool operator==(const ListedMode&) const = default;
+};
 
 // The vertical offset list holds every offset the value may be stored with.
 constexpr ValueRange kVertOffsets = *RowOf(&DisplayRecord::DX_VertOffset).storedRange;
@@ -30,7 +34,10 @@ std::string StoredText(const DisplayValue& row) { return GetSettingString(row.se
 
 // Each width x height once (drivers list every depth and refresh rate),
 // none wider than the desktop, in the driver's order.
+std::string ResolutionEntry(ListedMode mode) { return IntegerToText(mode.width) + " * " + IntegerToText(mode.height); }
+
 void ListResolutions(ComboBox* list, std::int32_t& maxWidth, std::int32_t& maxHeight) {
+    std::vector<ListedMode> listed;
     std::vector<display::DisplayMode> modes;
     const std::shared_ptr<display::DisplaySystem> device = displayState.DD;
     if (!device || !display::Succeeded(device->EnumerateModes(modes))) {
@@ -38,16 +45,15 @@ void ListResolutions(ComboBox* list, std::int32_t& maxWidth, std::int32_t& maxHe
     }
     const int desktopWidth = device->DesktopSize().width;
     for (const display::DisplayMode& mode : modes) {
-        const ListedMode listed{mode.width, mode.height};
-        if (mode.width > desktopWidth ||
-            std::find(DisplayModes.begin(), DisplayModes.end(), listed) != DisplayModes.end()) {
+        const ListedMode size{mode.width, mode.height};
+        if (mode.width > desktopWidth || std::find(listed.begin(), listed.end(), size) != listed.end()) {
             continue;
         }
-        DisplayModes.push_back(listed);
-        maxWidth = std::max(maxWidth, listed.width);
-        maxHeight = std::max(maxHeight, listed.height);
+        listed.push_back(size);
+        maxWidth = std::max(maxWidth, size.width);
+        maxHeight = std::max(maxHeight, size.height);
         if (list != nullptr) {
-            list->AddItem(IntegerToText(listed.width) + " * " + IntegerToText(listed.height));
+            list->AddItem(ResolutionEntry(size));
         }
     }
 }
@@ -77,7 +83,6 @@ void FillLayouts(ComboBox* list) {
 void FillDisplayOptionLists(Form& frm, std::int32_t& maxWidth, std::int32_t& maxHeight) {
     maxWidth = 0;
     maxHeight = 0;
-    DisplayModes.clear();
     auto* resolutions = frm.Find<ComboBox>("cboResolution");
     ListResolutions(resolutions, maxWidth, maxHeight);
     if (resolutions != nullptr) {
@@ -94,9 +99,12 @@ void SelectResolutionItem(ComboBox& cbo, bool isCustom, std::int32_t width, std:
         cbo.SetListIndex(0);
         return;
     }
-    const auto match = std::find(DisplayModes.begin(), DisplayModes.end(), ListedMode{width, height});
-    if (match != DisplayModes.end()) {
-        cbo.SetListIndex(static_cast<int>(match - DisplayModes.begin()) + 1);
+    const std::string entry = ResolutionEntry({width, height});
+    for (int item = 1; item < cbo.ListCount(); ++item) {
+        if (cbo.List(item) == entry) {
+            cbo.SetListIndex(item);
+            break;
+        }
     }
     if (cbo.ListIndex() == -1) {
         cbo.SetListIndex(0);

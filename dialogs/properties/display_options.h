@@ -4,26 +4,16 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 namespace orbweave {
 
 class ComboBox;
 class Form;
 
-struct ListedMode {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool operator==(const ListedMode&) const = default;
-};
-
-// The listed resolutions: entry k is entry k + 1 of "cboResolution" (entry 0
-// is "Custom Values:").
-extern std::vector<ListedMode> DisplayModes;
-
 inline constexpr const char* kCustomResolutionText = "Custom Values:";
 
-// Fills the three lists from the display's modes and the stored settings,
+// Fills the three lists from the display's modes and the stored settings
+// ("cboResolution" holds "Custom Values:", then each mode as "width * height"),
 // restores the dialog's placement and sets its caption. maxWidth and
 // maxHeight receive the largest listed width and height (0 without modes).
 void FillDisplayOptionLists(Form& frm, std::int32_t& maxWidth, std::int32_t& maxHeight);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "dialogs/common/launchers.h"
@@ -173,7 +174,7 @@ void ShowSystemDiag() {
     if (const auto show = Launchers().systemDiag) show();
 }
 
-void ShowAdvancedDialog() { ShowAdvancedSettings(); }
+void ShowAdvancedDialog(std::function<void()> removeBlending) { ShowAdvancedSettings(std::move(removeBlending)); }
 
 void ShowAboutBox() {
     const std::vector<std::string> lines(kCreditLines.begin(), kCreditLines.end());

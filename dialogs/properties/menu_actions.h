@@ -50,7 +50,9 @@ std::function<TransferResult(std::string_view file)> TemplateTransfer(Form& prop
 std::string ShowFileDialog(Form& props, bool open, bool act, std::string_view title, std::string_view fileTypes,
                            std::string_view defaultExtension);
 void ShowSystemDiag();
-void ShowAdvancedDialog();
+// `removeBlending`: the advanced settings' blending button, which clears the
+// motion blur in the dialog's working store.
+void ShowAdvancedDialog(std::function<void()> removeBlending);
 void ShowAboutBox();
 
 // The About box's 39 credit lines: groups of a title and its indented members,

@@ -5,7 +5,6 @@
 
 #include "core/convert.h"
 #include "dialogs/common/launchers.h"
-#include "dialogs/common/properties_link.h"
 #include "dialogs/properties/dialog_lists.h"
 #include "dialogs/properties/display_options.h"
 #include "dialogs/properties/galaxy_frame.h"
@@ -85,28 +84,37 @@ constexpr ClickWiring kClickHandlers[] = {
     {"cmdGalLevels", &PropertiesDialog::cmdGalLevels_Click},
     {"cboUniTheme", &PropertiesDialog::cboUniTheme_Click},
     {"cboResolution", &PropertiesDialog::cboResolution_Click},
-    {"cboGalStyle", &PropertiesDialog::cboGalStyle_Click},
-    {"cboGalTheme", &PropertiesDialog::cboGalTheme_Click},
-    {"cboCompMajor", &PropertiesDialog::cboCompMajor_Click},
-    // Property copy.
-    {"cboPropCopyList", &PropertiesDialog::cboPropCopyList_Click},
     {"cmdPropCopy", &PropertiesDialog::cmdPropCopy_Click},
 };
 
-// Lists, the universe tab and the previews.
-constexpr ClickWiring kBoxListPreviewClicks[] = {
-    {"lstUniGalaxy", &PropertiesDialog::lstUniGalaxy_Click},
-    {"cmdGalCommit", &PropertiesDialog::cmdGalCommit_Click},
-    {"lstCompGalaxy", &PropertiesDialog::lstCompGalaxy_Click},
-    {"lstCompMinor", &PropertiesDialog::lstCompMinor_Click},
-    {"cmdCompCommit", &PropertiesDialog::cmdCompCommit_Click},
-    {"cboUniProfile", &PropertiesDialog::cboUniProfile_Click},
-    {"cboGalProfile", &PropertiesDialog::cboGalProfile_Click},
-    {"chkUniTour", &PropertiesDialog::chkUniTour_Click},
-    {"chkRotCamera", &PropertiesDialog::chkRotCamera_Click},
-    {"chkVisitSeq", &PropertiesDialog::chkVisitSeq_Click},
-    {"cmdResetGalPct", &PropertiesDialog::cmdResetGalPct_Click},
-    {"cmdResetCompPct", &PropertiesDialog::cmdResetCompPct_Click},
+// The handlers that need only the dialog's controls.
+struct FormClickWiring {
+    std::string_view control;
+    void (*handler)(Form&);
+};
+
+constexpr FormClickWiring kFormClickHandlers[] = {
+    {"cboGalStyle", &cboGalStyle_Click},
+    {"cboGalTheme", &cboGalTheme_Click},
+    {"cboCompMajor", &cboCompMajor_Click},
+    {"cboPropCopyList", &cboPropCopyList_Click},
+    // Lists and the universe tab.
+    {"lstUniGalaxy", &lstUniGalaxy_Click},
+    {"cmdGalCommit", &cmdGalCommit_Click},
+    {"lstCompGalaxy", &lstCompGalaxy_Click},
+    {"lstCompMinor", &lstCompMinor_Click},
+    {"cmdCompCommit", &cmdCompCommit_Click},
+    {"cboUniProfile", &cboUniProfile_Click},
+    {"cboGalProfile", &cboGalProfile_Click},
+    {"chkUniTour", &chkUniTour_Click},
+    {"chkRotCamera", &chkRotCamera_Click},
+    {"chkVisitSeq", &chkVisitSeq_Click},
+    {"cmdResetGalPct", &cmdResetGalPct_Click},
+    {"cmdResetCompPct", &cmdResetCompPct_Click},
+};
+
+// The previews.
+constexpr ClickWiring kPreviewClicks[] = {
     {"cmdPreviewGal", &PropertiesDialog::cmdPreviewGal_Click},
     {"cmdPreviewUni", &PropertiesDialog::cmdPreviewUni_Click},
     {"cmdPreviewComp", &PropertiesDialog::cmdPreviewComp_Click},
@@ -184,8 +192,11 @@ void PropertiesDialog::WireHandlers() {
 
 void PropertiesDialog::WireBoxesListsAndPreviews() {
     Form& form = Frm();
-    for (const ClickWiring& row : kBoxListPreviewClicks) {
+    for (const ClickWiring& row : kPreviewClicks) {
         form.Get(row.control).events.click = [this, handler = row.handler] { (this->*handler)(); };
+    }
+    for (const FormClickWiring& row : kFormClickHandlers) {
+        form.Get(row.control).events.click = [&form, handler = row.handler] { handler(form); };
     }
     for (const ClickWiring& row : kListDoubleClicks) {
         form.Get(row.control).events.dblClick = [this, handler = row.handler] { (this->*handler)(); };
@@ -206,7 +217,6 @@ void PropertiesDialog::WirePropCopy() {
     auto& box = form.Get("txtPropCopy");
     box.events.keyPress = [&form](int& keyAscii) { txtPropCopy_KeyPress(form, keyAscii); };
     box.events.lostFocus = [&form] { txtPropCopy_LostFocus(form); };
-    PropertiesLink().removeBlending = [this] { RemoveBlending(); };
 }
 
 void PropertiesDialog::SetMinimumSize() {
@@ -355,7 +365,6 @@ void PropertiesDialog::Form_QueryUnload(bool& cancel, int unloadMode) {
 }
 
 void PropertiesDialog::Unloading(bool&) {
-    PropertiesLink() = {};
     ReleaseDirectX();
     ShowHelp(ApplicationHelpFile(), kHelpQuit, 0);
     if (unloaded_) unloaded_();
@@ -429,7 +438,7 @@ void PropertiesDialog::mnuEditArray_Click(int index) {
     if (index == kEditReset)
         ResetPropertiesToFactory(Frm());
     else if (index == kEditAdvanced)
-        ShowAdvancedDialog();
+        ShowAdvancedDialog([this] { RemoveBlending(); });
 }
 
 void PropertiesDialog::mnuHelpArray_Click(int index) { HelpMenuAction(Frm(), index); }
@@ -442,7 +451,6 @@ void PropertiesDialog::CopyPropValueToAllGalaxyTypes(std::int16_t iProp, float f
     orbweave::CopyPropValueToAllGalaxyTypes(Frm(), EditedGalaxyType(), iProp, fValue);
 }
 
-void PropertiesDialog::cboPropCopyList_Click() { orbweave::cboPropCopyList_Click(Frm()); }
 void PropertiesDialog::cmdPropCopy_Click() { orbweave::cmdPropCopy_Click(Frm(), EditedGalaxyType()); }
 
 // The advanced settings' blending button: no motion blur in the universe or any galaxy type.
@@ -544,9 +552,6 @@ void PropertiesDialog::ClearCompositeEditor() {
 }
 
 void PropertiesDialog::cboResolution_Click() { UpdateResolutionFields(Frm(), true); }
-void PropertiesDialog::cboGalStyle_Click() { orbweave::cboGalStyle_Click(Frm()); }
-void PropertiesDialog::cboGalTheme_Click() { orbweave::cboGalTheme_Click(Frm()); }
-void PropertiesDialog::cboCompMajor_Click() { orbweave::cboCompMajor_Click(Frm()); }
 
 // --- Numeric boxes, lists, universe tab and previews ---
 
@@ -555,21 +560,9 @@ DisplayLimits PropertiesDialog::CustomSizeLimits() const {
     return LargestDisplayMode();
 }
 
-void PropertiesDialog::lstUniGalaxy_Click() { orbweave::lstUniGalaxy_Click(Frm()); }
 void PropertiesDialog::lstUniGalaxy_DblClick() { cmdGalProps_Click(); }
-void PropertiesDialog::cmdGalCommit_Click() { orbweave::cmdGalCommit_Click(Frm()); }
-void PropertiesDialog::lstCompGalaxy_Click() { orbweave::lstCompGalaxy_Click(Frm()); }
 // A double-click is the composite preview button's click: start or stop.
 void PropertiesDialog::lstCompGalaxy_DblClick() { cmdPreviewComp_Click(); }
-void PropertiesDialog::lstCompMinor_Click() { orbweave::lstCompMinor_Click(Frm()); }
-void PropertiesDialog::cmdCompCommit_Click() { orbweave::cmdCompCommit_Click(Frm()); }
-void PropertiesDialog::cboUniProfile_Click() { orbweave::cboUniProfile_Click(Frm()); }
-void PropertiesDialog::cboGalProfile_Click() { orbweave::cboGalProfile_Click(Frm()); }
-void PropertiesDialog::chkUniTour_Click() { orbweave::chkUniTour_Click(Frm()); }
-void PropertiesDialog::chkRotCamera_Click() { orbweave::chkRotCamera_Click(Frm()); }
-void PropertiesDialog::chkVisitSeq_Click() { orbweave::chkVisitSeq_Click(Frm()); }
-void PropertiesDialog::cmdResetGalPct_Click() { orbweave::cmdResetGalPct_Click(Frm()); }
-void PropertiesDialog::cmdResetCompPct_Click() { orbweave::cmdResetCompPct_Click(Frm()); }
 void PropertiesDialog::cmdPreviewGal_Click() { PreviewButtonClick(*this, PreviewKind::Galaxy); }
 void PropertiesDialog::cmdPreviewUni_Click() { PreviewButtonClick(*this, PreviewKind::Universe); }
 void PropertiesDialog::cmdPreviewComp_Click() { PreviewButtonClick(*this, PreviewKind::Composite); }

@@ -46,9 +46,6 @@ public:
     void cmdGalLevels_Click();
     void cboUniTheme_Click();
     void cboResolution_Click();
-    void cboGalStyle_Click();
-    void cboGalTheme_Click();
-    void cboCompMajor_Click();
     void mnuFileArray_Click(int index);
     void mnuEditArray_Click(int index);
     void mnuHelpArray_Click(int index);
@@ -56,24 +53,13 @@ public:
     // Property copy: one value into every galaxy type whose style has the
     // property (an index of cboPropCopyList).
     void CopyPropValueToAllGalaxyTypes(std::int16_t iProp, float fValue);
-    void cboPropCopyList_Click();
     void cmdPropCopy_Click();
 
-    // Numeric boxes, lists, the universe tab and the previews.
-    void lstUniGalaxy_Click();
+    // Double-clicks on the lists and the previews; the other handlers of
+    // the lists and the universe tab need only the controls (galaxy_lists.h,
+    // universe_tab.h).
     void lstUniGalaxy_DblClick();
-    void cmdGalCommit_Click();
-    void lstCompGalaxy_Click();
     void lstCompGalaxy_DblClick();
-    void lstCompMinor_Click();
-    void cmdCompCommit_Click();
-    void cboUniProfile_Click();
-    void cboGalProfile_Click();
-    void chkUniTour_Click();
-    void chkRotCamera_Click();
-    void chkVisitSeq_Click();
-    void cmdResetGalPct_Click();
-    void cmdResetCompPct_Click();
     void cmdPreviewGal_Click();
     void cmdPreviewUni_Click();
     void cmdPreviewComp_Click();

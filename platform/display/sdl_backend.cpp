@@ -1,7 +1,6 @@
 #include "platform/display/sdl_backend.h"
 
 #include <SDL.h>
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -117,11 +116,6 @@ protected:
         return modes;
     }
 };
-
-SdlEventHandler& EventHandler() {
-    static SdlEventHandler handler;
-    return handler;
-}
 
 // SDL falls back to drivers that show nothing when no display answers; a
 // screen saver drawn there would run unseen and could not be stopped. They are
@@ -384,27 +378,6 @@ Result SdlWindow::LeaveExclusiveMode() {
         return Result::Failed;
     }
     return Result::Ok;
-}
-
-void SetSdlEventHandler(SdlEventHandler handler) { EventHandler() = std::move(handler); }
-
-void PumpSdlEvents() {
-    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
-        return;
-    }
-    SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) {
-        if (EventHandler()) {
-            EventHandler()(event);
-        }
-    }
-}
-
-void PumpWindowEvents() {
-    if (QCoreApplication::instance() != nullptr) {
-        QCoreApplication::processEvents();
-    }
-    PumpSdlEvents();
 }
 
 }  // namespace orbweave::display

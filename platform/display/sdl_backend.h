@@ -9,7 +9,6 @@
 // pixels are packed into the window's format when shown.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,7 +16,6 @@
 #include "platform/window/x11_pixels.h"
 #include "platform/window/x11_windows.h"
 
-union SDL_Event;
 struct SDL_Window;
 struct SDL_Surface;
 
@@ -83,15 +81,5 @@ private:
     std::unique_ptr<window::XPixelWriter> writer_;
     SDL_Surface* work_ = nullptr;
 };
-
-// SDL events are read once per frame and handed to one replaceable handler
-// (the saver window installs its own); with none they are dropped.
-using SdlEventHandler = std::function<void(const SDL_Event&)>;
-void SetSdlEventHandler(SdlEventHandler handler);
-void PumpSdlEvents();
-
-// One pass over the window system's pending events: Qt's, when a Qt
-// application runs, then SDL's.
-void PumpWindowEvents();
 
 }  // namespace orbweave::display

@@ -281,9 +281,9 @@ bool LoadPropsInitDX() {
     if (runState.RunMode != kRunModeSaver && !AttachClipper(*device)) {
         return SetupFailed(kLineClipper);
     }
-    displayState.PerfIdleTime = 0.0;
-    displayState.PerfBlendTime = 0.0;
-    displayState.PerfPresentTime = 0.0;
+    runPerformance.idleTime = 0.0;
+    runPerformance.blendTime = 0.0;
+    runPerformance.presentTime = 0.0;
     return true;
 }
 

@@ -32,11 +32,6 @@ struct DisplayState {
     // The blend level of the latest frame presented, for the performance
     // report; an animation goes on from it.
     std::int32_t CurrentBlend = 0;
-    // Seconds spent outside the presentation, blending and presenting; double so
-    // that long runs keep adding small frame times.
-    double PerfIdleTime = 0.0;
-    double PerfBlendTime = 0.0;
-    double PerfPresentTime = 0.0;
 };
 
 extern DisplayState displayState;

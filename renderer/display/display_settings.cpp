@@ -61,8 +61,8 @@ void ReadDrawingSize(const DrawingTarget& target, const DisplayRecord& values, s
         height = values.DX_WinHeight;
         return;
     case kRunModePreview: {
-        const double tx = TwipsDivisor(runState.TwipsPerPixel.x);
-        const double ty = TwipsDivisor(runState.TwipsPerPixel.y);
+        const double tx = TwipsDivisor(runState.Screen.twipsPerPixel.x);
+        const double ty = TwipsDivisor(runState.Screen.twipsPerPixel.y);
         width = RoundedSide(target.InnerWidth() / tx);
         height = RoundedSide(target.InnerHeight() / ty);
         break;

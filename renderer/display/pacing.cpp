@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "platform/display/sdl_backend.h"
+#include "platform/display/window_events.h"
 #include "renderer/display/display_settings.h"
 #include "renderer/display/run_state.h"
 

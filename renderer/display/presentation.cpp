@@ -17,7 +17,7 @@
 
 namespace orbweave {
 
-std::string PerfLine;
+RunPerformance runPerformance;
 
 namespace {
 
@@ -146,8 +146,8 @@ bool WindowRect(display::DisplaySystem& device, display::Rect& rect) {
         return false;
     }
     if (runState.RunMode == kRunModePreview) {
-        const double tx = TwipsDivisor(runState.TwipsPerPixel.x);
-        const double ty = TwipsDivisor(runState.TwipsPerPixel.y);
+        const double tx = TwipsDivisor(runState.Screen.twipsPerPixel.x);
+        const double ty = TwipsDivisor(runState.Screen.twipsPerPixel.y);
         rect.right = rect.left + static_cast<int>(std::nearbyint(rect.Width() / tx));
         rect.bottom = rect.top + static_cast<int>(std::nearbyint(rect.Height() / ty));
     }
@@ -185,7 +185,7 @@ void CountFrame() {
     if (s.batchTime > 0) {
         ++s.batchCount;
         s.totalBatchTime += s.batchTime;
-        PerfLine = FormatPerfLine(LocalNow(), s.totalBatchTime, s.batchCount);
+        runPerformance.line = FormatPerfLine(LocalNow(), s.totalBatchTime, s.batchCount);
         s.batchFrames = 0;
         s.batchStart = now;
     }
@@ -207,7 +207,7 @@ std::string FormatPerfLine(const std::tm& when, double totalSeconds, std::int32_
 
 void ResetFrameStatistics() {
     Statistics() = {};
-    PerfLine.clear();
+    runPerformance = {};
 }
 
 void BlendBlitSurface(std::int32_t level) {
@@ -216,7 +216,7 @@ void BlendBlitSurface(std::int32_t level) {
     if (runState.WriteLogEnabled) {
         const double now = NowSeconds();
         if (stats.lastPresentEnd && now != *stats.lastPresentEnd) {
-            displayState.PerfIdleTime += std::fabs(now - *stats.lastPresentEnd);
+            runPerformance.idleTime += std::fabs(now - *stats.lastPresentEnd);
         }
     }
     RestoreLostSurfaces();
@@ -253,7 +253,7 @@ void BlendBlitSurface(std::int32_t level) {
         failed = true;
     }
     if (runState.WriteLogEnabled) {
-        AddElapsed(displayState.PerfBlendTime, started);
+        AddElapsed(runPerformance.blendTime, started);
     }
 
     DrawMessageOverlay();
@@ -261,7 +261,7 @@ void BlendBlitSurface(std::int32_t level) {
     started = NowSeconds();
     failed |= !display::Succeeded(Present(*primary, *back, source, window, haveWindow));
     if (runState.WriteLogEnabled) {
-        AddElapsed(displayState.PerfPresentTime, started);
+        AddElapsed(runPerformance.presentTime, started);
         stats.lastPresentEnd = NowSeconds();
         CountFrame();
     }

@@ -217,7 +217,7 @@ void RunUniverse(UniverseInputs& inputs) {
     }
     UniverseSettings& u = inputs.values;
     ClampUniverseSettings(u);
-    runState.PerfPixelCount = u.Universe_Stars;
+    runPerformance.pixelCount = u.Universe_Stars;
     auto run = std::make_unique<UniverseRun>(UniverseRun{StoredRunContext(u), inputs.tour, {}, {}, {}});
     if (!run->Allocate() || !LoadPropsInitDX()) {
         runState.StopRequested = true;

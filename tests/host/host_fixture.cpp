@@ -43,7 +43,6 @@ void HostTest::SetUp() {
     services.measureScreen = [] { return ScreenMeasure{{19200, 14400}, {15, 15}}; };
     InstallProcessServices(services);
     ResetRendererState();
-    MouseMoveIgnored = false;
 }
 
 void HostTest::TearDown() {

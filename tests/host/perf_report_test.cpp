@@ -18,11 +18,11 @@ PerfFigures SampleFigures() {
     f.pitchPixels = 640;
     f.currentBlend = 84;
     f.frameDelayMs = 25;
-    f.pixelCount = 18000;
-    f.perfLine = "12/08/2026 08:11 PM   Frames: 100   Time: 00:00:00:03   FPS: 33.67";
-    f.mathTime = 42.5;
-    f.blendTime = 15.25;
-    f.presentTime = 42.25;
+    f.measured.pixelCount = 18000;
+    f.measured.line = "12/08/2026 08:11 PM   Frames: 100   Time: 00:00:00:03   FPS: 33.67";
+    f.measured.idleTime = 42.5;
+    f.measured.blendTime = 15.25;
+    f.measured.presentTime = 42.25;
     return f;
 }
 
@@ -51,9 +51,9 @@ TEST(PerfReport, BlitAndCustomLayoutsAreNamed) {
 
 TEST(PerfReport, SharesBelowOnePercentHaveNoLeadingZero) {
     PerfFigures f = SampleFigures();
-    f.mathTime = 0.75;
-    f.blendTime = 99.25;
-    f.presentTime = 0;
+    f.measured.idleTime = 0.75;
+    f.measured.blendTime = 99.25;
+    f.measured.presentTime = 0;
     const auto lines = FormatPerfReport(f);
     EXPECT_EQ(lines[3], "   Math     :        0      .75 %");
     EXPECT_EQ(lines[5], "   Blt/Flip :        0      .00 %");
@@ -61,7 +61,7 @@ TEST(PerfReport, SharesBelowOnePercentHaveNoLeadingZero) {
 
 TEST(PerfReport, AZeroTotalPrintsZeroShares) {
     PerfFigures f = SampleFigures();
-    f.mathTime = f.blendTime = f.presentTime = 0;
+    f.measured.idleTime = f.measured.blendTime = f.measured.presentTime = 0;
     const auto lines = FormatPerfReport(f);
     EXPECT_EQ(lines[3], "   Math     :        0      .00 %");
     EXPECT_EQ(lines[4], "   Blending :        0      .00 %");
@@ -71,7 +71,7 @@ TEST(PerfReport, AZeroTotalPrintsZeroShares) {
 
 TEST(PerfReport, TimesWiderThanTheColumnArePrintedWhole) {
     PerfFigures f = SampleFigures();
-    f.mathTime = 123456789.9;
+    f.measured.idleTime = 123456789.9;
     EXPECT_TRUE(FormatPerfReport(f)[3].starts_with("   Math     :  123456789   ")) << FormatPerfReport(f)[3];
 }
 

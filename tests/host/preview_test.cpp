@@ -2,6 +2,7 @@
 
 #include "host_fixture.h"
 #include "renderer/display/display.h"
+#include "renderer/display/presentation.h"
 #include "renderer/display/run_state.h"
 
 namespace orbweave {
@@ -15,7 +16,7 @@ protected:
 };
 
 TEST_F(PreviewTest, TheDrawingSizeIsTheHostsSize) {
-    runState.TwipsPerPixel = {15, 12};
+    runState.Screen.twipsPerPixel = {15, 12};
     const PreviewTarget pic(window);
     EXPECT_EQ(pic.InnerWidth(), 160 * 15);
     EXPECT_EQ(pic.InnerHeight(), 120 * 12);
@@ -23,7 +24,7 @@ TEST_F(PreviewTest, TheDrawingSizeIsTheHostsSize) {
     LoadDisplaySettings(pic, true, 1.0f);
     EXPECT_EQ(drawingGeometry.ScreenWidth, 160);
     EXPECT_EQ(drawingGeometry.ScreenHeight, 120);
-    runState.TwipsPerPixel = {};
+    runState.Screen.twipsPerPixel = {};
 }
 
 // The host window the test gives does not exist, so the preview stops at
@@ -39,7 +40,7 @@ TEST_F(PreviewTest, AHostThatIsNoWindowStopsTheFirstFrame) {
     EXPECT_EQ(window->PresentCount(), 1);
     EXPECT_EQ(displaySettings.FocalLength, 1.0f);
     EXPECT_EQ(displaySettings.FrameDelayMs, 25);
-    EXPECT_EQ(runState.PerfPixelCount, 650);  // the run drew 0.65 of the stored stars
+    EXPECT_EQ(runPerformance.pixelCount, 650);  // the run drew 0.65 of the stored stars
     EXPECT_FALSE(displayState.DX);
 }
 

@@ -1,14 +1,12 @@
 #include "host/saver.h"
 
-#include <SDL.h>
-
 #include <fstream>
 
 #include "core/colour.h"
 #include "core/colour_tables.h"
 #include "host/startup.h"
 #include "host_fixture.h"
-#include "platform/display/sdl_backend.h"
+#include "platform/display/window_events.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
 #include "platform/registry/store_probes.h"
@@ -46,33 +44,37 @@ TEST_F(SaverTest, TheFourthCountedMouseMoveEndsTheSaver) {
     EXPECT_TRUE(runState.StopRequested);
 }
 
-// A slow frame yields once for many motions: each one counts with its own
-// position, not only where the mouse was when the frame looked.
-TEST_F(SaverTest, EveryMotionOfOneFrameCounts) {
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
-    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    {
-        const SaverEventListener listener(frm);
-        for (const int x : {100, 200, 300, 400}) {
-            SDL_Event motion{};
-            motion.type = SDL_MOUSEMOTION;
-            motion.motion.x = x;
-            ASSERT_EQ(SDL_PushEvent(&motion), 1);
+// While the listener lives the window system's events reach the saver
+// window: a key, a button, the system's quit or four counted moves end it; a
+// close of the window alone does not.
+TEST_F(SaverTest, TheListenerHandsTheWindowSystemsEventsToTheSaver) {
+    using display::WindowEventKind;
+    const struct {
+        std::vector<display::WindowEvent> events;
+        bool ends;
+    } cases[] = {
+        {{{WindowEventKind::KeyDown}}, true},
+        {{{WindowEventKind::MouseButtonDown}}, true},
+        {{{WindowEventKind::Quit}}, true},
+        {{{WindowEventKind::WindowClose}}, false},
+        {{{WindowEventKind::MouseMove, 100, 0}, {WindowEventKind::MouseMove, 200, 0}, {WindowEventKind::MouseMove, 300, 0}},
+         false},
+        {{{WindowEventKind::MouseMove, 100, 0},
+          {WindowEventKind::MouseMove, 200, 0},
+          {WindowEventKind::MouseMove, 300, 0},
+          {WindowEventKind::MouseMove, 400, 0}},
+         true},
+    };
+    for (const auto& c : cases) {
+        SaverWindow saver{std::make_shared<display::MemoryWindow>(display::Rect{0, 0, 640, 480})};
+        {
+            const SaverEventListener listener(saver);
+            for (const display::WindowEvent& event : c.events) display::DispatchWindowEvent(event);
         }
-        display::PumpSdlEvents();
+        EXPECT_EQ(saver.Unloaded(), c.ends) << c.events.size() << " events, the first " << int(c.events[0].kind);
     }
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    EXPECT_TRUE(frm.Unloaded());
-}
-
-TEST_F(SaverTest, IgnoredMouseMovementNeverEndsTheSaver) {
-    MouseMoveIgnored = true;
-    for (int x = 100; x <= 1000; x += 100) {
-        frm.MouseMove(x, 0);
-    }
-    EXPECT_FALSE(runState.StopRequested);
-    frm.KeyDown();
-    EXPECT_TRUE(runState.StopRequested);
+    display::DispatchWindowEvent({WindowEventKind::KeyDown});
+    EXPECT_FALSE(frm.Unloaded());
 }
 
 TEST_F(SaverTest, ANewUserGetsTheFactoryGalaxyTables) {
@@ -134,11 +136,16 @@ TEST_F(SaverTest, OnlyTheTextOneIgnoresMouseMovement) {
         const char* stored;
         bool ignored;
     } cases[] = {{"1", true}, {"0", false}, {"1.0", false}, {"yes", false}};
-    runState.StopRequested = true;
     for (const auto& c : cases) {
         Store("Advanced", "Adv_MouseMove", c.stored);
-        frm.DisplayEffects();
-        EXPECT_EQ(MouseMoveIgnored, c.ignored) << c.stored;
+        SaverWindow saver{std::make_shared<display::MemoryWindow>(display::Rect{0, 0, 640, 480})};
+        runState.StopRequested = true;  // no animation: only the preparation runs
+        saver.DisplayEffects();
+        runState.StopRequested = false;
+        for (int x = 100; x <= 1000; x += 100) saver.MouseMove(x, 0);
+        EXPECT_EQ(saver.Unloaded(), !c.ignored) << c.stored;
+        saver.KeyDown();
+        EXPECT_TRUE(saver.Unloaded()) << c.stored;
     }
 }
 

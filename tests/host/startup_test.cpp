@@ -31,9 +31,7 @@ TEST_F(StartupTest, StartUpSetsTheProcessState) {
     EXPECT_EQ(runState.RunMode, kRunModeDialog);
     EXPECT_TRUE(runState.WriteLogEnabled);
     EXPECT_EQ(ApplicationHelpFile(), "Orbhelp50.hlp");
-    EXPECT_EQ(runState.TwipsPerPixel, (TwipsPair{15, 15}));
-    EXPECT_EQ(ScreenTwips.width, 19200);
-    EXPECT_EQ(ScreenTwips.height, 14400);
+    EXPECT_EQ(runState.Screen, (ScreenMeasure{{19200, 14400}, {15, 15}}));
     EXPECT_TRUE(displayState.DX);
 }
 

@@ -64,7 +64,6 @@ void RendererTest::SetUp() {
     SetCorvaneLookup(FAKE_CORVANE_FOLDER, false);
 
     ResetRendererState();
-    ResetFrameStatistics();
     ResetMessageOverlay();
     ResetPauseSlices();
 }

@@ -3,6 +3,7 @@
 #include "core/colour_tables.h"
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
+#include "renderer/display/presentation.h"
 #include "renderer/display/run_state.h"
 #include "renderer/renderer_state.h"
 
@@ -14,16 +15,16 @@ namespace {
 TEST(RendererState, OneResetReturnsEveryRecordToItsStartValues) {
     runState.StopRequested = true;
     runState.RunMode = kRunModePreview;
-    runState.TwipsPerPixel = {12, 9};
+    runState.Screen.twipsPerPixel = {12, 9};
     runState.HostWindowHandle = 7;
-    runState.PerfPixelCount = 5;
     colourTables.HueWheel = {10, 20, 30, 40, 50};
     colourTables.DisplayBpp = 32;
     colourTables.HueTable[0] = 1;
     colourTables.TypeHueRamps[kHueColorRows - 1][kHueRampEntries - 1] = 1;
     displayState.DX = true;
     displayState.PixelBuffer.assign(4, 1);
-    displayState.PerfPresentTime = 2.5;
+    runPerformance.line = "line";
+    runPerformance.presentTime = 2.5;
     displaySettings.VertOffset = 9;
     displaySettings.ZeroText = "0";
     drawingGeometry.ScreenWidth = 640;
@@ -36,7 +37,8 @@ TEST(RendererState, OneResetReturnsEveryRecordToItsStartValues) {
     EXPECT_TRUE(colourTables == freshColours);
     EXPECT_FALSE(displayState.DX);
     EXPECT_TRUE(displayState.PixelBuffer.empty());
-    EXPECT_EQ(displayState.PerfPresentTime, 0.0);
+    EXPECT_EQ(runPerformance.line, "");
+    EXPECT_EQ(runPerformance.presentTime, 0.0);
     EXPECT_EQ(displaySettings.VertOffset, 0);
     EXPECT_EQ(displaySettings.ZeroText, "");
     EXPECT_EQ(drawingGeometry.ScreenWidth, 16);

@@ -199,7 +199,7 @@ int main(int argc, char** argv) {
     }
     ReleaseDirectX();
     if (runState.WriteLogEnabled) {
-        std::printf("stats: %s\n", PerfLine.c_str());
+        std::printf("stats: %s\n", runPerformance.line.c_str());
     }
     return 0;
 }

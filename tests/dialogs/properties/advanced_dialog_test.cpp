@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "core/colour.h"
-#include "dialogs/common/properties_link.h"
 #include "dialogs/properties/advanced_dialog.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -38,7 +37,6 @@ class AdvancedDialogTest : public ::testing::Test {
 protected:
     void TearDown() override {
         AdvancedDialog::Release();
-        PropertiesLink() = {};
     }
 
     AdvancedDialog& Dialog() { return AdvancedDialog::Instance(); }
@@ -243,7 +241,7 @@ TEST_F(AdvancedDialogTest, TheMessageBoxesShowTheFontAndStartingColour) {
 
 TEST_F(AdvancedDialogTest, HelpAndTheBlendingButtonAskNothing) {
     int removed = 0;
-    PropertiesLink().removeBlending = [&] { ++removed; };
+    Dialog().SetRemoveBlending([&] { ++removed; });
     Open();
     Dialog().cmdHelp_Click();
     ASSERT_EQ(services.helps.size(), 1u);

@@ -43,7 +43,7 @@ TEST_F(GalaxyListsTest, ACommitStoresWhatTheBoxesHoldEvenWhenEmpty) {
     EXPECT_EQ(Get("txtUniGalName").Text(), UniGalaxies[3]._UniGalName);
     Get("txtUniGalName").SetText("");
     Get("txtUniGalPct").SetText("");
-    Dialog().cmdGalCommit_Click();
+    cmdGalCommit_Click(Frm());
     EXPECT_EQ(UniGalaxies[3]._UniGalName, "");
     EXPECT_EQ(UniGalaxies[3]._UniGalPct, 0);
     EXPECT_EQ(Get("txtUniGalPct").Text(), "0");
@@ -53,7 +53,7 @@ TEST_F(GalaxyListsTest, ACommitStoresWhatTheBoxesHoldEvenWhenEmpty) {
     const std::string wide(80, 'W');
     Get("txtUniGalName").SetText("  " + wide + " ");
     Get("txtUniGalPct").SetText("9999");
-    Dialog().cmdGalCommit_Click();
+    cmdGalCommit_Click(Frm());
     const std::string line = Line("lstUniGalaxy", 3);
     EXPECT_EQ(line.substr(line.size() - 7), "   9999");
     EXPECT_EQ(LineName(line), wide);
@@ -83,13 +83,13 @@ TEST_F(GalaxyListsTest, NameBoxesDropWhatANameMayNotHoldAlsoFromTheClipboard) {
 TEST_F(GalaxyListsTest, CompositeMembersAndTheIfsWarning) {
     Choose(0, 0, {});
     for (int j = 0; j < kGalaxyTypeCount; ++j) Get<ListBox>("lstCompMinor").SetSelected(j, true);
-    Dialog().cmdCompCommit_Click();
+    cmdCompCommit_Click(Frm());
     EXPECT_EQ(CompGalaxies[0].CompGal_Count, 50);
 
     // A style-8 major type also chosen as minor counts once.
     UniGalaxies[5].Galaxy_GalStyle = 8;
     Choose(1, 5, {5});
-    Dialog().cmdCompCommit_Click();
+    cmdCompCommit_Click(Frm());
     EXPECT_TRUE(services->messages.empty());
     EXPECT_NE(Get("txtCompGalName").BackColor(), kCyan);
     EXPECT_EQ(CompGalaxies[1].CompGal_Count, 1);
@@ -98,7 +98,7 @@ TEST_F(GalaxyListsTest, CompositeMembersAndTheIfsWarning) {
     UniGalaxies[7].Galaxy_GalStyle = 1;
     Choose(2, 5, {7, 9});
     EXPECT_EQ(Get("txtCompGalName").BackColor(), kCyan);
-    Dialog().cmdCompCommit_Click();
+    cmdCompCommit_Click(Frm());
     ASSERT_EQ(services->messages.size(), 1u);
     EXPECT_EQ(services->messages[0].text, kIfsNote);
     EXPECT_EQ(services->messages[0].title, "Orbweave");
@@ -122,7 +122,7 @@ TEST_F(GalaxyListsTest, DamagedMembersAreSkippedAndAMissingMajorIsRefused) {
     Get<ListBox>("lstCompGalaxy").SetListIndex(4);
     EXPECT_EQ(Get<ComboBox>("cboCompMajor").ListIndex(), -1);
     EXPECT_EQ(Get<ListBox>("lstCompMinor").SelCount(), 1);
-    Dialog().cmdCompCommit_Click();
+    cmdCompCommit_Click(Frm());
     ASSERT_EQ(services->messages.size(), 1u);
     EXPECT_EQ(services->messages[0].text, "Please select a Major Galaxy Type.");
     EXPECT_EQ(CompGalaxies[4].CompGal_Type[0], -1);
@@ -228,7 +228,7 @@ TEST_F(GalaxyListsTest, TourSwitchesEnableTheirRows) {
 
 TEST_F(GalaxyListsTest, ResetsGiveEveryLineTheSamePercent) {
     Get("txtResetGalPct").SetText("150");
-    Dialog().cmdResetGalPct_Click();
+    cmdResetGalPct_Click(Frm());
     for (int i = 0; i < kGalaxyTypeCount; ++i) {
         EXPECT_EQ(UniGalaxies[i]._UniGalPct, 150);
         EXPECT_EQ(LinePercent(Line("lstUniGalaxy", i)), "150");
@@ -237,13 +237,13 @@ TEST_F(GalaxyListsTest, ResetsGiveEveryLineTheSamePercent) {
     EXPECT_EQ(Get("txtUniGalPct").Text(), "150");
 
     Get("txtResetGalPct").SetText(" ");
-    Dialog().cmdResetGalPct_Click();
+    cmdResetGalPct_Click(Frm());
     ASSERT_EQ(services->messages.size(), 1u);
     EXPECT_EQ(services->messages[0].text, "Please enter a value for the Reset percent.");
 
     CompGalaxies[1]._CompGalName = "";
     Get("txtResetCompPct").SetText("0");
-    Dialog().cmdResetCompPct_Click();
+    cmdResetCompPct_Click(Frm());
     for (int c = 0; c < kCompGalaxyCount; ++c) EXPECT_EQ(CompGalaxies[c]._CompGalPct, 0);
     EXPECT_EQ(LineName(Line("lstCompGalaxy", 1)), "< Galaxy Composite 2 >");
     EXPECT_EQ(CompGalaxies[1]._CompGalName, "");

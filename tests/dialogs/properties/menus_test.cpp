@@ -12,7 +12,6 @@
 
 #include "dialogs/common/launchers.h"
 #include "dialogs/common/maker.h"
-#include "dialogs/common/properties_link.h"
 #include "dialogs/properties/advanced_dialog.h"
 #include "dialogs/properties/menu_actions.h"
 #include "dialogs/properties/props_cycles.h"
@@ -286,17 +285,23 @@ TEST_F(MenusTest, AResetWhoseBackupCannotBeWrittenSaysSoAndResetsNothing) {
     EXPECT_EQ(CurrentTemplate().path, "/somewhere/mine.owv");
 }
 
-TEST_F(MenusTest, TheBlendingRequestClearsEveryBlendLevelUntilTheDialogCloses) {
+TEST_F(MenusTest, TheAdvancedBlendingButtonClearsEveryBlendLevel) {
     Open();
     Frm().SetText("txtBlend", 0, "60");
-    ASSERT_TRUE(PropertiesLink().removeBlending);
-    PropertiesLink().removeBlending();
+    // Clicks the button of the modal dialog once it is up, then dismisses it.
+    QTimer click;
+    QObject::connect(&click, &QTimer::timeout, [&] {
+        if (!AdvancedDialog::Instance().Loaded()) return;
+        AdvancedDialog::Instance().cmdSetGalaxyBlend0_Click();
+        AdvancedDialog::Instance().cmdDismiss_Click();
+    });
+    click.start(10);
+    Dialog().mnuEditArray_Click(2);
+    click.stop();
     EXPECT_EQ(Frm().GetText("txtBlend", 0), "0");
     EXPECT_EQ(Frm().GetText("txtBlend", 1), "0");
     EXPECT_EQ(Frm().GetText("txtPixHue", 4), "0");
     for (int type = 0; type < kGalaxyTypeCount; ++type) EXPECT_EQ(UniGalaxies[type].Galaxy_DX_Blend, 0) << type;
-    Dialog().cmdDismiss_Click();
-    EXPECT_FALSE(PropertiesLink().removeBlending);
 }
 
 }  // namespace

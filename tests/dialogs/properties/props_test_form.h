@@ -67,7 +67,7 @@ inline constexpr ListEntries kPropsListEntries[] = {
 inline constexpr const char* kPropsGalaxyLists[] = {"lstUniGalaxy", "lstCompGalaxy", "lstCompMinor"};
 
 // The two display modes the test display lists (besides the custom entry).
-inline const std::vector<ListedMode> kTestDisplayModes{{640, 480}, {800, 600}};
+inline constexpr const char* kTestDisplayModes[] = {"640 * 480", "800 * 600"};
 
 inline void AddPropsControl(Form& form, ControlPlace place) {
     const std::optional<ControlKind> kind = PropsKindOf(place.control);
@@ -79,12 +79,9 @@ inline void AddPropsControl(Form& form, ControlPlace place) {
 }
 
 inline void FillDisplayLists(Form& form) {
-    DisplayModes = kTestDisplayModes;
     auto& resolutions = form.Get<ComboBox>("cboResolution");
     resolutions.AddItem(kCustomResolutionText);
-    for (const ListedMode& mode : kTestDisplayModes) {
-        resolutions.AddItem(std::to_string(mode.width) + " * " + std::to_string(mode.height));
-    }
+    for (const char* mode : kTestDisplayModes) resolutions.AddItem(mode);
     for (int offset = -9; offset <= 9; ++offset) form.Get<ComboBox>("cboVertOffset").AddItem(std::to_string(offset));
     for (const char* layout : {"5-6-5", "5-5-5", "Hardware"}) form.Get<ComboBox>("cboRGB16bbp").AddItem(layout);
 }

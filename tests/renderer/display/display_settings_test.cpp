@@ -96,11 +96,11 @@ TEST_F(DisplaySettings, ADialogsUnsavedChoicesReplaceTheStoredOnesWithinTheirRan
 }
 
 TEST_F(DisplaySettings, ThePreviewDividesByTheTwipsPerPixel) {
-    runState.TwipsPerPixel = {15, 12};
+    runState.Screen.twipsPerPixel = {15, 12};
     Load(kRunModePreview, 152 * 15, 112 * 12);
     EXPECT_EQ(drawingGeometry.ScreenWidth, 152);
     EXPECT_EQ(drawingGeometry.ScreenHeight, 112);
-    runState.TwipsPerPixel = {15, 15};
+    runState.Screen.twipsPerPixel = {15, 15};
 }
 
 TEST_F(DisplaySettings, VerticalOffsetsMoveThePlotBounds) {

@@ -176,7 +176,7 @@ TEST_F(Presentation, AWindowedFrameIsStretchedOntoTheWindow) {
 }
 
 TEST_F(Presentation, ThePreviewScalesTheWindowRectangleBackToItsHost) {
-    runState.TwipsPerPixel = {15, 15};
+    runState.Screen.twipsPerPixel = {15, 15};
     Store("DirectX", "DX_VertOffset", "0");
     ASSERT_TRUE(Start(kRunModePreview, 64 * 15, 48 * 15));
     EXPECT_EQ(drawingGeometry.ScreenWidth, 64);
@@ -288,27 +288,27 @@ protected:
 
 TEST_F(Statistics, ALineAfterEveryHundredFrames) {
     Frames(99, 30);
-    EXPECT_TRUE(PerfLine.empty());
+    EXPECT_TRUE(runPerformance.line.empty());
     Frames(1, 30);
     // The batch started at the first frame: 99 frame times of 30 ms.
-    EXPECT_TRUE(PerfLine.ends_with("   Frames: 100   Time: 00:00:00:03   FPS: 33.67")) << PerfLine;
+    EXPECT_TRUE(runPerformance.line.ends_with("   Frames: 100   Time: 00:00:00:03   FPS: 33.67")) << runPerformance.line;
     Frames(100, 30);
-    EXPECT_TRUE(PerfLine.ends_with("   Frames: 200   Time: 00:00:00:06   FPS: 33.50")) << PerfLine;
+    EXPECT_TRUE(runPerformance.line.ends_with("   Frames: 200   Time: 00:00:00:06   FPS: 33.50")) << runPerformance.line;
 }
 
 TEST_F(Statistics, AFrameOutsideThePresentationCountsAsIdleTime) {
     BlendBlitSurface(0);
-    EXPECT_EQ(displayState.PerfIdleTime, 0.0);  // the first frame has no earlier presentation
+    EXPECT_EQ(runPerformance.idleTime, 0.0);  // the first frame has no earlier presentation
     now += 40;
     BlendBlitSurface(0);
-    EXPECT_NEAR(displayState.PerfIdleTime, 0.04, 1e-9);
+    EXPECT_NEAR(runPerformance.idleTime, 0.04, 1e-9);
 }
 
 TEST_F(Statistics, NothingIsCountedWithTheLogOff) {
     runState.WriteLogEnabled = false;
     Frames(150, 30);
-    EXPECT_TRUE(PerfLine.empty());
-    EXPECT_EQ(displayState.PerfIdleTime, 0.0);
+    EXPECT_TRUE(runPerformance.line.empty());
+    EXPECT_EQ(runPerformance.idleTime, 0.0);
 }
 
 TEST(StatisticsLine, MatchesTheReportFormat) {
