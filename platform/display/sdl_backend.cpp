@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "core/product.h"
 #include "platform/display/sdl_x11.h"
 #include "platform/window/x11_pixels.h"
 
@@ -128,6 +131,26 @@ bool OnInvisibleDriverNotAskedFor() {
     return invisible && (asked == nullptr || std::strcmp(asked, current) != 0);
 }
 
+// An X display that answers can still refuse SDL's video for a moment: in a
+// burst of starts SDL may find no usable screen while another program changes
+// the screen mode. A few tries apart tell that from a display that is gone,
+// and a refusal by a display that answers is not a missing display.
+constexpr int kVideoStartTries = 5;
+constexpr Uint32 kVideoStartPauseMs = 200;
+
+OpenFailure StartVideo() {
+    for (int attempt = 1;; ++attempt) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return OpenFailure::None;
+        if (!window::DisplayAnswers()) return OpenFailure::RootMissing;
+        if (attempt == kVideoStartTries) {
+            std::fprintf(stderr, "%s: the X display answers, but SDL could not start its video: %s\n",
+                         std::string(kProductName).c_str(), SDL_GetError());
+            return OpenFailure::DeviceFailed;
+        }
+        SDL_Delay(kVideoStartPauseMs);
+    }
+}
+
 bool OnX11() { return std::strcmp(SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "", "x11") == 0; }
 
 }  // namespace
@@ -140,8 +163,8 @@ OpenResult OpenSdlDisplay() {
     // it with an OpenGL texture, drawn by a software rasterizer on machines
     // without a GPU.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        return {nullptr, OpenFailure::RootMissing};
+    if (const OpenFailure failure = StartVideo(); failure != OpenFailure::None) {
+        return {nullptr, failure};
     }
     if (OnInvisibleDriverNotAskedFor()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

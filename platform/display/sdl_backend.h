@@ -23,8 +23,8 @@ namespace orbweave::display {
 
 enum class OpenFailure {
     None,
-    RootMissing,   // the video system cannot start
-    DeviceFailed,  // it started, but the display cannot be used
+    RootMissing,   // no X display answers: the video system cannot start
+    DeviceFailed,  // the display answers, but it refused the video system or cannot be used
 };
 
 struct OpenResult {

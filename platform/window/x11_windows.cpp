@@ -138,6 +138,8 @@ Window ClaimOwner(Display* display) {
 
 }  // namespace
 
+bool DisplayAnswers() { return Connection() != nullptr; }
+
 bool IsWindow(NativeWindowId id) {
     Display* display = Connection();
     if (display == nullptr || id == 0) {

@@ -19,6 +19,9 @@ struct WindowSize {
     bool operator==(const WindowSize&) const = default;
 };
 
+// Whether an X server answers on DISPLAY (through our own connection).
+bool DisplayAnswers();
+
 bool IsWindow(NativeWindowId id);
 std::optional<WindowSize> HostWindowSize(NativeWindowId id);
 

@@ -18,6 +18,9 @@
 #                   server answers) every mode ("/S", "/P", "/C", "/A", a
 #                   template) explains what is missing on standard error,
 #                   answers its own question No and ends with status 1
+#   video-refused   a display that answers but refuses SDL's video: "/S" says
+#                   the display's services cannot start, with SDL's reason,
+#                   not that the display is missing; status 1
 #   display-gone    the X server dies under "/S" and under "/P <id>": the run
 #                   ends with status 1 and a line on standard error, not a
 #                   crash, and the store is whole
@@ -460,6 +463,14 @@ colour-depth)
   for name in "$saver_name" "$preview_name" 'Orbweave Properties' Orbweave; do
     has_window "$name" && fail "a window '$name' is left"
   done
+  ;;
+video-refused)
+  timeout $guard env SDL_VIDEODRIVER=refused-by-test "$program" /S >"$work/out.log" 2>"$work/err.log"
+  status=$?
+  [ "$status" -eq 1 ] || fail "exit status $status, not 1"
+  grep -q 'X Display Services cannot be started' "$work/err.log" || { cat "$work/err.log"; fail "the refusal was not said"; }
+  grep -q 'SDL could not start its video: .*refused-by-test' "$work/err.log" || fail "SDL's reason was not said"
+  grep -q 'Not Found' "$work/err.log" && fail "a display that answers was said to be missing"
   ;;
 closed-stderr)
   damage_store
