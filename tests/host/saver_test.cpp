@@ -48,23 +48,15 @@ TEST_F(SaverTest, TheFourthCountedMouseMoveEndsTheSaver) {
 // window: a key, a button, the system's quit or four counted moves end it; a
 // close of the window alone does not.
 TEST_F(SaverTest, TheListenerHandsTheWindowSystemsEventsToTheSaver) {
-    using display::WindowEventKind;
+    using enum display::WindowEventKind;
+    const std::vector<display::WindowEvent> threeMoves{{MouseMove, 100, 0}, {MouseMove, 200, 0}, {MouseMove, 300, 0}};
+    std::vector<display::WindowEvent> fourMoves = threeMoves;
+    fourMoves.push_back({MouseMove, 400, 0});
     const struct {
         std::vector<display::WindowEvent> events;
         bool ends;
-    } cases[] = {
-        {{{WindowEventKind::KeyDown}}, true},
-        {{{WindowEventKind::MouseButtonDown}}, true},
-        {{{WindowEventKind::Quit}}, true},
-        {{{WindowEventKind::WindowClose}}, false},
-        {{{WindowEventKind::MouseMove, 100, 0}, {WindowEventKind::MouseMove, 200, 0}, {WindowEventKind::MouseMove, 300, 0}},
-         false},
-        {{{WindowEventKind::MouseMove, 100, 0},
-          {WindowEventKind::MouseMove, 200, 0},
-          {WindowEventKind::MouseMove, 300, 0},
-          {WindowEventKind::MouseMove, 400, 0}},
-         true},
-    };
+    } cases[] = {{{{KeyDown}}, true},  {{{MouseButtonDown}}, true}, {{{Quit}}, true},
+                 {{{WindowClose}}, false}, {threeMoves, false},         {fourMoves, true}};
     for (const auto& c : cases) {
         SaverWindow saver{std::make_shared<display::MemoryWindow>(display::Rect{0, 0, 640, 480})};
         {
@@ -73,7 +65,7 @@ TEST_F(SaverTest, TheListenerHandsTheWindowSystemsEventsToTheSaver) {
         }
         EXPECT_EQ(saver.Unloaded(), c.ends) << c.events.size() << " events, the first " << int(c.events[0].kind);
     }
-    display::DispatchWindowEvent({WindowEventKind::KeyDown});
+    display::DispatchWindowEvent({KeyDown});
     EXPECT_FALSE(frm.Unloaded());
 }
 

@@ -120,6 +120,11 @@ inline bool ListsMachineNames(const Control& control) {
 // the closed box may cut one, its popup list shows them whole.
 inline bool ListsGivenNames(const Control& control) { return control.Name() == "cboUniProfile"; }
 
+// A control as "name" or "name(index)".
+inline std::string Named(const Control& control) {
+    return control.Index() == kNoIndex ? control.Name() : control.Name() + "(" + std::to_string(control.Index()) + ")";
+}
+
 // Every control of the form that shows and does not fit, one per line as
 // "name(index) "caption" in WxH", with the widths measured.
 inline std::string ControlsThatDoNotFit(const Form& form) {
@@ -129,8 +134,7 @@ inline std::string ControlsThatDoNotFit(const Form& form) {
         if (widget == nullptr || !widget->isVisibleTo(form.Window()) || ListsMachineNames(*control) ||
             ListsGivenNames(*control) || CaptionFits(*control))
             continue;
-        misfits += control->Name();
-        if (control->Index() != kNoIndex) misfits += "(" + std::to_string(control->Index()) + ")";
+        misfits += Named(*control);
         const bool combo = control->Kind() == ControlKind::ComboBox;
         const std::string text =
             combo ? LongestItem(*static_cast<const QComboBox*>(widget)).toStdString() : control->Caption();

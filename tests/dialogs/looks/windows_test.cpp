@@ -50,20 +50,14 @@ constexpr int kGridAtom = 6;
 
 const QString kDialogFamily = QStringLiteral("Liberation Sans");
 
-std::string Named(const Control& control) {
-    return control.Index() == kNoIndex ? control.Name() : control.Name() + "(" + std::to_string(control.Index()) + ")";
-}
-
-// What a frame paints itself, its line and its caption, without the
-// controls inside.
+// A frame's own line and caption, without the controls inside.
 QImage FramePaint(QWidget& frame) {
     QImage image(frame.size(), QImage::Format_RGB32);
     frame.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     return image;
 }
 
-// What a control paints of its own, on a clear image: a label or a check box
-// without a background of its own paints only its text and box.
+// What a control paints of its own, on a clear image.
 QImage ControlPaint(QWidget& control) {
     QImage image(control.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -75,10 +69,8 @@ bool Shown(const Form& form, const Control& control) {
     return control.Widget() != nullptr && control.Widget()->isVisibleTo(form.Window());
 }
 
-// How far down the frame's top line and its caption reach: to the first row
-// below the line with nothing painted between the side lines. The top line
-// is the first row painted just inside the right side line, where no
-// caption reaches.
+// How far down the top line and caption reach: the first blank row below the
+// top line, which is the first row inked just inside the right side line.
 int CaptionBandHeight(const QImage& frame, QRgb background) {
     const auto inked = [&](int x, int y) { return frame.pixel(x, y) != background; };
     bool lineSeen = false;
@@ -92,10 +84,8 @@ int CaptionBandHeight(const QImage& frame, QRgb background) {
     return frame.height();
 }
 
-// Whether the control, placed in its frame, paints over a pixel of the
-// frame's top line or its caption. (The layouts let a few
-// controls touch the bottom line, as they did on the desktop they were made
-// for.)
+// Whether the control paints over a pixel of its frame's top line or caption
+// (a few layouts let controls touch the bottom line, as they always did).
 bool PaintsOverCaption(QWidget& control, const QImage& frame, QRgb background) {
     const QImage paint = ControlPaint(control);
     const QRect band(0, 0, frame.width(), CaptionBandHeight(frame, background));
@@ -107,7 +97,6 @@ bool PaintsOverCaption(QWidget& control, const QImage& frame, QRgb background) {
     return false;
 }
 
-// Every shown control that paints over its frame's top line or caption.
 std::string ControlsOverTheirFrame(const Form& form) {
     std::string found;
     for (const Control* frame : form.Controls()) {
@@ -135,8 +124,6 @@ bool SameFont(const QFont& font, const QFont& expected) {
     return QFontInfo(font).family() == QFontInfo(expected).family() && font.pointSizeF() == expected.pointSizeF();
 }
 
-// Every shown control that draws its text in a font other than the
-// window's, and every menu of the window not in the dialog font.
 std::string ControlsInAnotherFont(const Form& form) {
     const QFont& windowFont = form.Window()->font();
     std::string found;
@@ -149,8 +136,6 @@ std::string ControlsInAnotherFont(const Form& form) {
     return found;
 }
 
-// A message box as wide as its lines, up to two thirds of the screen,
-// centred on its window, in the dialog font, its buttons without icons.
 void ExpectTidy(const QMessageBox& box) {
     const QRect place = box.geometry();
     const QRect owner = box.parentWidget()->window()->geometry();
@@ -282,8 +267,6 @@ TEST_F(WindowsTest, EveryWindowShowsEveryCaptionWhole) {
     ExpectPropertiesFit();
 }
 
-// A drop-down opens as wide as its longest entry; checked in every window's
-// first state and in both modes of the properties dialog.
 TEST_F(WindowsTest, EveryDropDownShowsItsLongestEntryWhole) {
     // A type name as long as names go, wider than the profile box.
     UniGalaxies[0]._UniGalName = std::string(30, 'W');
@@ -308,9 +291,7 @@ TEST_F(WindowsTest, EveryWindowOpenedWithoutAStoredPlaceIsCentred) {
     }
 }
 
-// The Reset question, with the longest lines of any message, through the
-// real message box: each line on one line, the box centred on the dialog, in
-// the dialog font with plain buttons.
+// The Reset question has the longest lines of any message box.
 TEST_F(WindowsTest, TheResetQuestionKeepsItsLinesWholeCentredOnTheDialog) {
     Open();
     QWidget& window = *Frm().Window();
