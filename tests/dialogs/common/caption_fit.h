@@ -180,9 +180,7 @@ inline std::string DropDownsCuttingEntries(const Form& form) {
         combo->showPopup();
         const QAbstractItemView* view = combo->view();
         const QFontMetricsF metrics(view->font());
-        double longest = 0;
-        for (int item = 0; item < combo->count(); ++item)
-            longest = std::max(longest, metrics.horizontalAdvance(combo->itemText(item)));
+        const double longest = metrics.horizontalAdvance(LongestItem(*combo));
         // An item's text keeps its focus frame's margin and a pixel from either side.
         const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
         const int room = view->viewport()->width() - 2 * margin;

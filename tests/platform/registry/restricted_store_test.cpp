@@ -130,10 +130,9 @@ std::string WritableAgainAfterAReadOnlyRun() {
 TEST(ReadOnlyStore, MadeWritableAgainByItsOwnerItIsWritableOnTheNextRun) {
     testing::ScopedConfig config;
     if (::geteuid() == 0) {
-        for (const auto& entry : fs::recursive_directory_iterator(config.Root())) {
-            ASSERT_EQ(::chown(entry.path().c_str(), kNobody, kNobody), 0);
-        }
         ASSERT_EQ(::chown(config.Root().c_str(), kNobody, kNobody), 0);
+        for (const auto& entry : fs::recursive_directory_iterator(config.Root()))
+            ASSERT_EQ(::chown(entry.path().c_str(), kNobody, kNobody), 0);
     }
     EXPECT_EXIT(RunAsUnprivilegedUser(WritableAgainAfterAReadOnlyRun), ::testing::ExitedWithCode(0), "");
 }
