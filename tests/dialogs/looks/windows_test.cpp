@@ -6,7 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontInfo>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -162,7 +162,7 @@ void ExpectTidy(const QMessageBox& box) {
     for (const QLabel* label : box.findChildren<QLabel*>()) {
         if (label->text() != box.text()) continue;
         for (const QString& line : box.text().split('\n'))
-            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(line), label->contentsRect().width())
+            EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(line), label->contentsRect().width())
                 << line.toStdString();
     }
 }
