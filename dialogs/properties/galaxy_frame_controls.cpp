@@ -83,7 +83,9 @@ constexpr int kRgbCaptionWidth = 1800;
 constexpr int kPixHueCell = 810;
 constexpr int kPixHueBox = 420;
 constexpr int kPixHueSpin = 180;
-constexpr int kSwatchWidth = 180;
+// A swatch stands as far from the next box as from its own spin control.
+constexpr int kSwatchGap = 30;
+constexpr int kSwatchWidth = kPixHueCell - kPixHueBox - kPixHueSpin - 2 * kSwatchGap;
 constexpr int kGalaxyHueRow = kPixHueBoxes + kBoxHeight + 45;
 
 constexpr Place PixHueBox(int k) { return {kGridLeft + k * kPixHueCell, kPixHueBoxes, kPixHueBox, kBoxHeight}; }
@@ -91,7 +93,7 @@ constexpr Place PixHueSpin(int k) {
     return {kGridLeft + k * kPixHueCell + kPixHueBox, kPixHueBoxes, kPixHueSpin, kBoxHeight};
 }
 constexpr Place PixHueSwatch(int k) {
-    return {kGridLeft + k * kPixHueCell + kPixHueBox + kPixHueSpin + 30, kPixHueBoxes, kSwatchWidth, kBoxHeight};
+    return {kGridLeft + k * kPixHueCell + kPixHueBox + kPixHueSpin + kSwatchGap, kPixHueBoxes, kSwatchWidth, kBoxHeight};
 }
 
 // Rows are written in Tab order; this gives each control that takes the

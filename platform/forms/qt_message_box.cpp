@@ -1,7 +1,7 @@
 // Qt's message box and beep for the system's service hooks.
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "platform/forms/dialog_look.h"
 #include "platform/forms/qt_text.h"
@@ -82,10 +83,12 @@ private:
     }
 
     void WidenFor(QLabel& label) {
-        const QFontMetrics metrics(label.font());
+        // Whole pixels up from the exact advance: a line a fraction wider
+        // than its label wraps.
+        const QFontMetricsF metrics(label.font());
         int widest = 0;
         for (const QString& line : text().split(QLatin1Char('\n')))
-            widest = std::max(widest, metrics.horizontalAdvance(line));
+            widest = std::max(widest, static_cast<int>(std::ceil(metrics.horizontalAdvance(line))));
         const int besideText = width() - label.width();
         const int mostText =
             static_cast<int>(screen()->availableGeometry().width() * kWidestShareOfScreen) - besideText;

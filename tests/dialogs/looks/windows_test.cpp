@@ -6,7 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontInfo>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -112,6 +112,38 @@ std::string ControlsOverTheirFrame(const Form& form) {
     return found;
 }
 
+// Controls that draw a border or a fill of their own: two of them sharing a
+// pixel draw one over the other. (A spin control is joined to its box, and
+// a caption's box is mostly empty, so neither counts.)
+bool Bordered(const Control& control) {
+    switch (control.Kind()) {
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox:
+    case ControlKind::CommandButton:
+    case ControlKind::PictureBox: return true;
+    default: return false;
+    }
+}
+
+// Every pair of shown bordered controls in one container that share a pixel.
+std::string ControlsOverlapping(const Form& form) {
+    std::string found;
+    const auto& controls = form.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            const Control& a = *controls[i];
+            const Control& b = *controls[j];
+            if (a.Container() != b.Container() || !Bordered(a) || !Bordered(b) || !Shown(form, a) || !Shown(form, b))
+                continue;
+            // The credits' starfield fills the window behind its OK button.
+            if (a.Name() == "picField") continue;
+            if (a.Widget()->geometry().intersects(b.Widget()->geometry()))
+                found += Named(a) + " overlaps " + Named(b) + "\n";
+        }
+    return found;
+}
+
 // Controls the dialogs give a font of their own: titles, the message in its
 // chosen font, the molecule editor's fixed-pitch atom table.
 bool HasOwnFont(const Control& control) {
@@ -147,7 +179,7 @@ void ExpectTidy(const QMessageBox& box) {
     for (const QLabel* label : box.findChildren<QLabel*>()) {
         if (label->text() != box.text()) continue;
         for (const QString& line : box.text().split('\n'))
-            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(line), label->contentsRect().width())
+            EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(line), label->contentsRect().width())
                 << line.toStdString();
     }
 }
@@ -214,6 +246,7 @@ public:
         EXPECT_EQ(ControlsThatDoNotFit(form), "") << form.Name() << " in " << state;
         EXPECT_EQ(ControlsOverTheirFrame(form), "") << form.Name() << " in " << state;
         EXPECT_EQ(ControlsInAnotherFont(form), "") << form.Name() << " in " << state;
+        EXPECT_EQ(ControlsOverlapping(form), "") << form.Name() << " in " << state;
         EXPECT_EQ(ListsShowingAPartRow(form), "") << form.Name() << " in " << state;
     }
 };
