@@ -36,12 +36,17 @@ public:
     // A size the dialog takes while loading, as a larger font would give it.
     int loadWidth = 0;
     int loadHeight = 0;
+    // A least size the dialog keeps when resized, as the editors do.
+    int minSide = 0;
 
 protected:
     void Load() override {
         ++loads;
         handedAtLoad = Handed().galaxyType;
         if (loadWidth > 0) Frm().Move(Frm().Left(), Frm().Top(), loadWidth, loadHeight);
+        Frm().events.resize = [this] {
+            if (Frm().Width() < minSide) Frm().Move(Frm().Left(), Frm().Top(), minSide, minSide);
+        };
     }
     void Unloading(bool& cancel) override { cancel = refuseUnload; }
 };
@@ -119,7 +124,22 @@ TEST_F(DialogTest, ADialogOpensInsideTheScreenWhateverItsSizeAfterLoading) {
     CentredDialog& centred = CentredDialog::Instance();
     centred.Frm().Move(0, 0, area.width() * 30, area.height() * 30);
     centred.Show();
-    EXPECT_EQ(centred.Frm().Window()->frameGeometry().topLeft(), area.topLeft());
+    EXPECT_TRUE(area.contains(centred.Frm().Window()->frameGeometry()));
+}
+
+// A stored size beyond the screen is reduced to it; one below the dialog's
+// least size grows to it before it is placed.
+TEST_F(DialogTest, AStoredSizeOfAnyMeasureOpensWhollyInsideTheScreen) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const char* stored : {"99999999990100001000", "00000000009999999999"}) {
+        SaveSettingValue(kProbeSection, "WindowState", "0");
+        SaveSettingValue(kProbeSection, "WindowSize", stored);
+        Probe().minSide = area.height() * 15 / 2;
+        Probe().Show();
+        EXPECT_TRUE(area.contains(Probe().Frm().Window()->frameGeometry())) << stored;
+        EXPECT_GE(Probe().Frm().Height(), Probe().minSide) << stored;
+        ProbeDialog::Release();
+    }
 }
 
 TEST_F(DialogTest, ACancelledUnloadingKeepsTheDialogAndStoresNothing) {
