@@ -171,16 +171,24 @@ std::string ControlsInAnotherFont(const Form& form) {
 void ExpectTidy(const QMessageBox& box) {
     const QRect place = box.geometry();
     const QRect owner = box.parentWidget()->window()->geometry();
-    EXPECT_LE(place.width(), box.screen()->availableGeometry().width() * 2 / 3);
+    const int widest = box.screen()->availableGeometry().width() * 2 / 3;
+    EXPECT_LE(place.width(), widest);
     EXPECT_NEAR(place.center().x(), owner.center().x(), 1);
     EXPECT_NEAR(place.center().y(), owner.center().y(), 1);
     EXPECT_EQ(QFontInfo(box.font()).family(), kDialogFamily);
     for (const QAbstractButton* button : box.buttons()) EXPECT_TRUE(button->icon().isNull());
     for (const QLabel* label : box.findChildren<QLabel*>()) {
         if (label->text() != box.text()) continue;
-        for (const QString& line : box.text().split('\n'))
-            EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(line), label->contentsRect().width())
-                << line.toStdString();
+        // A line wraps only in a box as wide as boxes go, onto lines the label has room for.
+        const QRectF room = label->contentsRect();
+        EXPECT_TRUE(box.rect().contains(label->geometry()));
+        EXPECT_LE(QFontMetricsF(label->font()).boundingRect(room, Qt::TextWordWrap, box.text()).height(),
+                  room.height());
+        for (const QString& line : box.text().split('\n')) {
+            if (QFontMetricsF(label->font()).horizontalAdvance(line) > room.width()) {
+                EXPECT_GE(place.width(), widest - 2) << line.toStdString();
+            }
+        }
     }
 }
 
@@ -324,24 +332,48 @@ TEST_F(WindowsTest, EveryWindowOpenedWithoutAStoredPlaceIsCentred) {
     }
 }
 
-// The Reset question has the longest lines of any message box.
-TEST_F(WindowsTest, TheResetQuestionKeepsItsLinesWholeCentredOnTheDialog) {
-    Open();
-    QWidget& window = *Frm().Window();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+// The longest messages: the Reset question's lines, and the editors' notes
+// on one line, too long for any screen; each on a screen of each size.
+struct Message {
+    std::string name;
+    std::function<Form&(WindowsTest&)> open;
+    std::function<void(Form&)> ask;
+};
+
+void ClearThenOk(Form& editor) {
+    editor.Get<CommandButton>("cmdClear").PerformClick();
+    editor.Get<CommandButton>("cmdOK").PerformClick();
+}
+
+const Message kMessages[] = {
+    {"Reset question", kWindows[0].open, [](Form&) { PropertiesDialog::Instance().mnuEditArray_Click(kEditReset); }},
+    {"molecule note", kWindows[3].open, ClearThenOk},
+    {"IFS note", kWindows[5].open, ClearThenOk},
+};
+
+TEST_F(WindowsTest, EveryMessageBoxKeepsItsLinesWholeCentredOnItsWindow) {
     const MessageBoxService recorder = SetMessageBoxService(QtMessageBox);
-    bool asked = false;
-    QTimer::singleShot(0, [&asked] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            asked = true;
-            ExpectTidy(*box);
-            box->reject();
+    for (const QScreen* screen : QGuiApplication::screens())
+        for (const Message& message : kMessages) {
+            Form& form = message.open(*this);
+            QWidget& window = *form.Window();
+            window.move(screen->availableGeometry().center() - window.rect().center());
+            window.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+            bool asked = false;
+            QTimer::singleShot(0, [&asked] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = true;
+                    // What Qt does on the layout requests of the box's showing comes first.
+                    QCoreApplication::sendPostedEvents();
+                    ExpectTidy(*box);
+                    box->reject();
+                }
+            });
+            message.ask(form);
+            EXPECT_TRUE(asked) << message.name << " on " << screen->name().toStdString();
         }
-    });
-    Dialog().mnuEditArray_Click(kEditReset);
     SetMessageBoxService(recorder);
-    EXPECT_TRUE(asked);
 }
 
 }  // namespace
