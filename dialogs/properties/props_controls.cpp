@@ -77,9 +77,11 @@ constexpr ControlSpec PageLabel(int index, int top, std::string_view caption, in
 constexpr ControlSpec PageBox(int index, int top, int tab, int height = 285) {
     return TextRow("txtUni", index, {kPageBoxLeft, top, kPageRight - kPageBoxLeft, height}).Tab(tab);
 }
-// The tour page stacks its boxes closer; each is as high as its row, so that
-// no box lies on the next one.
-constexpr int kTourRow = 270;
+// The tour page stacks its rows closer, 270 twips apart; its boxes are two
+// pixels lower than their rows, so that they stand apart and clear of the
+// page's bottom line. They take digits only, which need no room below the
+// baseline.
+constexpr int kTourBoxHeight = 240;
 
 // The pages lie in one place at the bottom of the universe frame; they come
 // before the selectors so that the page selector stays in front of their top
@@ -150,15 +152,15 @@ constexpr ControlSpec kUniverseFrame[] = {
         .In("fraUniProp", 2),
     ComboRow("cboTourGalaxies", kNoIndex, {120, 225, 4095, 300}).In("fraTripScript").Styled(kStyleEditable).Tab(143),
     PageLabel(30, 1710, "Steps per Control Point (1 - 9999):").In("fraUniProp", 2),
-    PageBox(30, 1710, 144, kTourRow).In("fraUniProp", 2),
+    PageBox(30, 1710, 144, kTourBoxHeight).In("fraUniProp", 2),
     PageLabel(31, 1980, "Control Points per Galaxy Visit (1 - 999):").In("fraUniProp", 2),
-    PageBox(31, 1980, 145, kTourRow).In("fraUniProp", 2),
+    PageBox(31, 1980, 145, kTourBoxHeight).In("fraUniProp", 2),
     PageLabel(32, 2250, "Control Points thru Galaxy Core (0 - 999):").In("fraUniProp", 2),
-    PageBox(32, 2250, 146, kTourRow).In("fraUniProp", 2),
+    PageBox(32, 2250, 146, kTourBoxHeight).In("fraUniProp", 2),
     PageLabel(33, 2520, "Distance from Universe Center (0 - 999999):").In("fraUniProp", 2),
-    PageBox(33, 2520, 147, kTourRow).In("fraUniProp", 2),
+    PageBox(33, 2520, 147, kTourBoxHeight).In("fraUniProp", 2),
     PageLabel(34, 2790, "Camera Rotation Ramping (0 - 999):").In("fraUniProp", 2),
-    PageBox(34, 2790, 148, kTourRow).In("fraUniProp", 2),
+    PageBox(34, 2790, 148, kTourBoxHeight).In("fraUniProp", 2),
 
     FrameRow("fraUniProp", 3, {120, 3330, 4572, 3090}, "Extras:").In("fraAni", 1),
     ListRow("lstCompGalaxy", kNoIndex, {120, 270, 3492, 1260}).In("fraUniProp", 3).Tab(150),
