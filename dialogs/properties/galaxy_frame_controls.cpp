@@ -189,11 +189,11 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
              "Star Hue Computation Type / Multiplier (1 - 30,000)")
         .In("fraGalProp", 0)
         .Styled(kStyleWordWrap),
-    // Its two lines are centred on the list, which hides them where it shows.
+    // Centred on the list, which hides it where it shows.
     LabelRow("lblOtherColorCycles", kNoIndex, {120, kColourRow + 15, kWideCaptionWidth, kTwoLines - 30},
              "Atomic Sphere Color Blending  (0 - 30000):")
         .In("fraGalProp", 0)
-        .Styled(kStyleWordWrap),
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     ComboRow("cboGalColor", kNoIndex, {120, kColourRow + 45, kWideCaptionWidth, kListHeight}).In("fraGalProp", 0),
     TextRow("txtGalaxy", 7, {kBoxB, kColourRow + kBoxOffset, kBoxBWidth, kBoxHeight}).In("fraGalProp", 0),
     SpinRow("spnGalaxy", 7, {kBoxB + kBoxBWidth, kColourRow + kBoxOffset, kSpinWidth, kBoxHeight}).In("fraGalProp", 0),

@@ -26,10 +26,14 @@ constexpr ControlSpec TallButtonRow(std::string_view name, Place at, std::string
 // galaxy frame's own rows come after both.
 constexpr ControlSpec kLeftColumn[] = {
     FrameRow("fraUniverseProps", kNoIndex, {60, 60, 3945, 960}, "Universe Properties"),
-    WrapRow("lblUni", 0, {120, 210, 2790, 390}, "Stars in all the Galaxies (10 - 99,999):").In("fraUniverseProps"),
+    WrapRow("lblUni", 0, {120, 210, 2790, 390}, "Stars in all the Galaxies (10 - 99,999):")
+        .In("fraUniverseProps")
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtUni", 0, {2940, 240, 720, 300}).In("fraUniverseProps").Tab(0),
     SpinRow("spnUni", 0, {3660, 240, 192, 300}).In("fraUniverseProps"),
-    WrapRow("lblUni", 1, {120, 570, 2790, 390}, "Galaxies in the Universe (1- 999):").In("fraUniverseProps"),
+    WrapRow("lblUni", 1, {120, 570, 2790, 390}, "Galaxies in the Universe (1- 999):")
+        .In("fraUniverseProps")
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtUni", 1, {2940, 600, 720, 300}).In("fraUniverseProps").Tab(1),
     SpinRow("spnUni", 1, {3660, 600, 192, 300}).In("fraUniverseProps"),
 
@@ -165,14 +169,14 @@ constexpr ControlSpec kUniverseFrame[] = {
     FrameRow("fraUniProp", 3, {120, 3330, 4572, 3090}, "Extras:").In("fraAni", 1),
     ListRow("lstCompGalaxy", kNoIndex, {120, 270, 3492, 1260}).In("fraUniProp", 3).Tab(150),
     TallButtonRow("cmdPreviewComp", {3720, 330, 732, 540}, "Preview Comp").In("fraUniProp", 3).Tab(151),
-    TextRow("txtResetCompPct", kNoIndex, {3720, 930, 732, 285}).In("fraUniProp", 3).Tab(152),
+    TextRow("txtResetCompPct", kNoIndex, {3720, 915, 732, 285}).In("fraUniProp", 3).Tab(152),
     ButtonRow("cmdResetCompPct", kNoIndex, {3720, 1230, 732, 300}, "Reset %").In("fraUniProp", 3).Tab(153),
     TextRow("txtCompGalName", kNoIndex, {120, 1560, 2652, 285}).In("fraUniProp", 3).Tab(154),
     TextRow("txtCompGalPct", kNoIndex, {2820, 1560, 600, 285}).In("fraUniProp", 3).Tab(155),
     SpinRow("spnCompGalPct", kNoIndex, {3420, 1560, 192, 285}).In("fraUniProp", 3),
     ButtonRow("cmdCompCommit", kNoIndex, {3720, 1560, 732, 300}, "Commit").In("fraUniProp", 3).Tab(156),
     LabelRow("lblCompMajor", kNoIndex, {120, 1905, 1020, 255}, "Major:").In("fraUniProp", 3),
-    ComboRow("cboCompMajor", kNoIndex, {1140, 1875, 3312, 300}).In("fraUniProp", 3).Tab(157),
+    ComboRow("cboCompMajor", kNoIndex, {1140, 1875, 3312, 285}).In("fraUniProp", 3).Tab(157),
     WrapRow("lblCompMinor", kNoIndex, {120, 2190, 1020, 420}, "Minor Types:").In("fraUniProp", 3),
     ListRow("lstCompMinor", kNoIndex, {1140, 2180, 3312, 900}).In("fraUniProp", 3).Styled(kStyleMultiSelect).Tab(158),
 
