@@ -127,7 +127,8 @@ bool Bordered(const Control& control) {
     }
 }
 
-// Every pair of shown bordered controls in one container that share a pixel.
+// Every pair of shown bordered controls in one container that share a pixel,
+// or stand border on border in one column.
 std::string ControlsOverlapping(const Form& form) {
     std::string found;
     const auto& controls = form.Controls();
@@ -139,8 +140,30 @@ std::string ControlsOverlapping(const Form& form) {
                 continue;
             // The credits' starfield fills the window behind its OK button.
             if (a.Name() == "picField") continue;
-            if (a.Widget()->geometry().intersects(b.Widget()->geometry()))
+            const int margin = a.Widget()->x() == b.Widget()->x() ? 1 : 0;
+            if (a.Widget()->geometry().adjusted(0, -margin, 0, margin).intersects(b.Widget()->geometry()))
                 found += Named(a) + " overlaps " + Named(b) + "\n";
+        }
+    return found;
+}
+
+// Field captions whose text stands more than 2 pixels off the middle of a
+// box beside them on their row.
+std::string CaptionsOffTheirBoxes(const Form& form) {
+    std::string found;
+    for (const Control* caption : form.Controls())
+        for (const Control* box : form.Controls()) {
+            const auto* label = dynamic_cast<const QLabel*>(caption->Widget());
+            const QRect place = box->Widget() != nullptr ? box->Widget()->geometry() : QRect();
+            if (label == nullptr || !OneLineCaption(label->text()) || box->Kind() != ControlKind::TextBox ||
+                box->Container() != caption->Container() || !Shown(form, *caption) || !Shown(form, *box) ||
+                place.left() <= label->geometry().right() ||
+                !label->geometry().contains(label->x(), place.center().y()))
+                continue;
+            const QRect room = label->contentsRect().translated(label->pos());
+            const int lines = QFontMetrics(label->font()).boundingRect(room, Qt::TextWordWrap, label->text()).height();
+            const int middle = (label->alignment() & Qt::AlignVCenter) ? room.center().y() : room.top() + lines / 2;
+            if (std::abs(middle - place.center().y()) > 2) found += Named(*caption) + " beside " + Named(*box) + "\n";
         }
     return found;
 }
@@ -251,6 +274,7 @@ public:
         EXPECT_EQ(ControlsOverTheirFrame(form), "") << form.Name() << " in " << state;
         EXPECT_EQ(ControlsInAnotherFont(form), "") << form.Name() << " in " << state;
         EXPECT_EQ(ControlsOverlapping(form), "") << form.Name() << " in " << state;
+        EXPECT_EQ(CaptionsOffTheirBoxes(form), "") << form.Name() << " in " << state;
         EXPECT_EQ(ListsShowingAPartRow(form), "") << form.Name() << " in " << state;
     }
 };
