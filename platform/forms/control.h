@@ -49,6 +49,7 @@ enum ControlStyle : std::uint32_t {
     kStyleAlignRight = 1u << 4,   // label, text box
     kStyleMultiLine = 1u << 5,    // text box: several lines, Enter starts a new one
     kStylePlainPanel = 1u << 6,   // frame: no line and no caption, a plain panel that clips what it holds
+    kStyleAlignMiddle = 1u << 7,  // label: the text centred top to bottom, level with a box beside it
 };
 
 // A row without a place in the Tab order.

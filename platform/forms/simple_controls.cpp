@@ -265,9 +265,10 @@ private:
 Label::Label(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
     : Control(form, row, container, new LabelWidget(*this, parent)), label_(static_cast<QLabel*>(Widget())) {
     label_->setTextFormat(Qt::PlainText);
-    label_->setAlignment((row.style & kStyleAlignCenter)  ? Qt::AlignHCenter | Qt::AlignTop
-                         : (row.style & kStyleAlignRight) ? Qt::AlignRight | Qt::AlignTop
-                                                          : Qt::AlignLeft | Qt::AlignTop);
+    const Qt::Alignment across = (row.style & kStyleAlignCenter)  ? Qt::AlignHCenter
+                                 : (row.style & kStyleAlignRight) ? Qt::AlignRight
+                                                                  : Qt::AlignLeft;
+    label_->setAlignment(across | ((row.style & kStyleAlignMiddle) ? Qt::AlignVCenter : Qt::AlignTop));
     label_->setWordWrap((row.style & kStyleWordWrap) != 0);
     SetCaption(row.caption);
 }
