@@ -251,18 +251,14 @@ bool CyclePropsArraysToReg(Form& dialog) {
     return stored;
 }
 
-bool CyclePropsTempToArrays(Form& dialog, std::string_view file) {
-    if (!LoadTemplateForImport(file)) return false;
-    bool ok = false;
-    {
-        SettingsTransaction transaction(kHiveUser);
+TemplateImport CyclePropsTempToArrays(Form& dialog, std::string_view file) {
+    const TemplateImport result = StoreTemplateValues(file, CopyTemplateAdvancedValues);
+    if (result == TemplateImport::Imported) {
         TempToDisplayControls(dialog);
-        ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings, file);
-        ok = TempToUniverseSettings(dialog, file) && ok;
-        ok = ok && transaction.Commit();
+        TempToUniverseSettings(dialog, file);
     }
     ClearTemplateTextCache();
-    return ok;
+    return result;
 }
 
 bool CyclePropsArraysToTemp(Form& dialog, std::string_view file) {
