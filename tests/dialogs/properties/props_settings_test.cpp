@@ -52,6 +52,19 @@ TEST_F(PropsSettingsTest, ANewUserIsMarkedBeforeTheWelcomeAndGetsTheFactorySetti
     Dialog().cmdDismiss_Click();
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), kMissing);
     EXPECT_EQ(Stored("General", "ResetSettings"), "1");
+
+    // Each later opening lists the types' names as profiles, the factory ones
+    // loaded after the lists were filled included.
+    for (int opening = 2; opening <= 3; ++opening) {
+        PropertiesDialog::Release();
+        Open();
+        const auto& profiles = Get<ComboBox>("cboUniProfile");
+        const auto& names = Get<ListBox>("lstUniGalaxy");
+        for (int i = 0; i < names.ListCount(); ++i) {
+            EXPECT_FALSE(profiles.List(i).empty());
+            EXPECT_TRUE(names.List(i).starts_with(profiles.List(i))) << opening << ": " << profiles.List(i);
+        }
+    }
 }
 
 TEST_F(PropsSettingsTest, AMarkedUserWithoutSettingsGetsTheFactorySettingsStoredWhileLoading) {
