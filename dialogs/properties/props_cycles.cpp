@@ -96,12 +96,17 @@ void SelectResolution(Form& dialog, bool isCustom, std::int32_t width, std::int3
     if (auto* list = dialog.Find<ComboBox>(c.name, c.index)) SelectResolutionItem(*list, isCustom, width, height);
 }
 
-// The resolution choice and the custom size texts from the current user's settings.
+// The resolution choice and the custom size texts from the current user's
+// settings (a full-screen mode the list lacks as the size the saver draws at).
 bool RegToResolutionControls(Form& dialog) {
     SelectResolution(dialog, ReadDisplayValue<&R::CustomRes>() != 0, ReadDisplayValue<&R::DX_WinWidth>(),
                      ReadDisplayValue<&R::DX_WinHeight>());
-    const bool width = SetRowText(dialog, kWidthRow, StoredText(kWidthRow));
-    return SetRowText(dialog, kHeightRow, StoredText(kHeightRow)) && width;
+    const ControlRef c = ControlOfRow(kCustomResRow);
+    const auto* list = dialog.Find<ComboBox>(c.name, c.index);
+    const CustomSizeTexts size =
+        list != nullptr ? CustomEntrySize(*list) : CustomSizeTexts{StoredText(kWidthRow), StoredText(kHeightRow)};
+    const bool width = SetRowText(dialog, kWidthRow, size.width);
+    return SetRowText(dialog, kHeightRow, size.height) && width;
 }
 
 bool RegToDisplayControls(Form& dialog) {

@@ -17,6 +17,7 @@
 #include "platform/registry/store_probes.h"
 #include "platform/system/services.h"
 #include "props_fixture.h"
+#include "renderer/display/display.h"
 #include "settings/factory_presets.h"
 
 namespace orbweave::testing {
@@ -106,6 +107,17 @@ TEST_F(PropsSettingsTest, ANewUsersFirstAcceptStoresTheThemeAndTheDefaultOfWhatI
     EXPECT_EQ(Stored("Universe", "Universe_ESteps"), "400");  // theme 1
     EXPECT_EQ(Stored("Universe", "Universe_C_Ramp"), "750");
     EXPECT_EQ(Stored("Universe", "Universe_RotCam"), "0");
+}
+
+// Without settings the saver asks for 640 * 480; a screen that lacks that
+// mode gets the desktop drawn at its own size, which an untouched Accept keeps.
+TEST_F(PropsSettingsTest, AnUntouchedAcceptKeepsTheSizeTheSaverDrawsAt) {
+    UseDesktop({display::PixelLayout::Xrgb8888, {1280, 1024}, {{1280, 1024, 32}}});
+    InitDirectX();
+    AcceptAfter([] {});
+    EXPECT_EQ(Stored("DirectX", "CustomRes"), "1");
+    EXPECT_EQ(Stored("DirectX", "DX_WinWidth"), "1280");
+    EXPECT_EQ(Stored("DirectX", "DX_WinHeight"), "1024");
 }
 
 TEST_F(PropsSettingsTest, AcceptStoresTheControlsAndANewDialogShowsThem) {
