@@ -10,9 +10,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "dialogs/properties/menu_actions.h"
 #include "dialogs/properties/props_cycles.h"
@@ -232,60 +229,19 @@ TEST_F(FileChooserTest, ATransferThatFailsSaysSoAndChangesNothing) {
 }
 
 // A template opened into the properties dialog stores its advanced values at
-// once: when the store cannot take them, the chooser says why, not that the
-// template could not be read, stays open for another try, and the dialog keeps
-// every box as it was (none takes the template's value or a missing key's default).
-enum class Obstacle { LockHeld, ReadOnly, DiskFull };
-struct ObstacleRow {
-    const char* name;
-    std::string_view why;
-};
-constexpr ObstacleRow kObstacles[] = {
-    {"LockHeld", "The Property settings are in use by another program."},
-    {"ReadOnly", "The Registry is read-only."},
-    {"DiskFull", "The disk holding the Property settings is full."},
-};
-std::string ObstacleName(const ::testing::TestParamInfo<Obstacle>& info) {
-    return kObstacles[static_cast<int>(info.param)].name;
-}
-class OpeningObstacleTest : public FileChooserTest, public ::testing::WithParamInterface<Obstacle> {};
-
-TEST_P(OpeningObstacleTest, OpeningSaysWhyTheStoreRefusedAndChangesNothing) {
-    std::optional<SmallDisk> disk;
-    if (GetParam() == Obstacle::DiskFull) {
-        disk.emplace(config.Root() / "disk");
-        if (!disk->Mounted()) GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << disk->Why();
-        config.Set("XDG_CONFIG_HOME", disk->Folder());
-    }
+// once: when another program holds the store, the chooser says so, not that
+// the template could not be read, and stays open for another try.
+TEST_F(FileChooserTest, OpeningWhileAnotherProgramHoldsTheStoreSaysSoAndChangesNothing) {
     const std::chrono::milliseconds previousTimeout = SetStoreBusyTimeout(std::chrono::milliseconds(20));
-    std::ofstream(folder / "night.OWV", std::ios::binary)
-        << "\r\n[Advanced]\r\nAdv_FontSize=20\r\n\r\n[Universe]\r\nUniverse_Stars=7777\r\n"
-           "\r\n[DirectX]\r\nDX_WinWidth=1111\r\n";
+    std::ofstream(folder / "night.OWV", std::ios::binary) << "\r\n[Advanced]\r\nAdv_FontSize=20\r\n";
     ASSERT_TRUE(SaveSettingValue("Advanced", "Adv_FontSize", "12"));
     const auto props = MakePropsTestForm();
     props->SetText("txtDXRes", 0, "1000");
-    props->SetText("txtUni", 0, "500");
-    props->SetText("txtUni", 1, "2");
-    const std::vector<std::string> shown = ControlStates(*props);
-    std::optional<StoreHeld> other;
-    switch (GetParam()) {
-    case Obstacle::LockHeld:
-        other.emplace();
-        ASSERT_TRUE(other->Holds());
-        break;
-    case Obstacle::ReadOnly:
-        std::ofstream(config.Root() / "blocker") << "a file, not a folder";
-        config.Set("XDG_CONFIG_HOME", config.Root() / "blocker");
-        break;
-    case Obstacle::DiskFull:
-        ResetSettingsStore();  // closed, the store empties its WAL file: the write needs new room
-        ASSERT_TRUE(disk->Fill());
-        break;
-    }
+    auto other = std::make_optional<StoreHeld>();
+    ASSERT_TRUE(other->Holds());
 
     bool stayedOpen = false;
     QTimer::singleShot(0, [&] {
-        FileChooser::Instance().SetFolderPath(folder.string());
         Choose("night.OWV");
         stayedOpen = FileChooser::Instance().Loaded();
         FileChooser::Instance().Frm().Get<CommandButton>("cmdDismiss").PerformClick();
@@ -294,23 +250,15 @@ TEST_P(OpeningObstacleTest, OpeningSaysWhyTheStoreRefusedAndChangesNothing) {
         ShowTemplateChooser({true, true, "Select Template to Open", std::string(kTypes), "OWV",
                              TemplateTransfer(*props, true)});
     other.reset();
-    if (disk) disk->Free();
 
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(chosen, "");
     ASSERT_EQ(services->messages.size(), 1u);
-    const std::string& said = services->messages[0].text;
-    EXPECT_TRUE(said.starts_with(kObstacles[static_cast<int>(GetParam())].why)) << said;
-    EXPECT_EQ(ControlStates(*props), shown);
-    if (GetParam() != Obstacle::ReadOnly) {
-        EXPECT_EQ(GetSettingString("Advanced", "Adv_FontSize", ""), "12");
-    }
+    EXPECT_TRUE(services->messages[0].text.starts_with("The Property settings are in use by another program."));
+    EXPECT_EQ(props->GetText("txtDXRes", 0), "1000");
+    EXPECT_EQ(GetSettingString("Advanced", "Adv_FontSize", ""), "12");
     SetStoreBusyTimeout(previousTimeout);
-    ResetSettingsStore();
 }
-
-INSTANTIATE_TEST_SUITE_P(EachObstacle, OpeningObstacleTest,
-                         ::testing::Values(Obstacle::LockHeld, Obstacle::ReadOnly, Obstacle::DiskFull), ObstacleName);
 
 TEST_F(FileChooserTest, CancelAcceptsNothing) {
     FileChooser& chooser = Open(true);

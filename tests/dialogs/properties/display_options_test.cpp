@@ -117,12 +117,6 @@ TEST_F(DisplayOptions, TheCustomBoxesFollowTheResolutionChoice) {
     Resolutions().SetListIndex(2);
     UpdateResolutionFields(dialog, false);
     EXPECT_EQ(dialog.GetText("txtDXRes", 0), "640");
-    // A stored full-screen mode the screen lacks: the saver draws the desktop at its size.
-    Store("DirectX", "CustomRes", "0");
-    Resolutions().SetListIndex(0);
-    UpdateResolutionFields(dialog, true);
-    EXPECT_EQ(dialog.GetText("txtDXRes", 0), "800");
-    EXPECT_EQ(dialog.GetText("txtDXRes", 1), "600");
 }
 
 }  // namespace

@@ -214,8 +214,7 @@ TEST_F(PropsCyclesTest, ATemplateWithoutGalaxySectionsLeavesTheTablesAndTheirLis
     EXPECT_EQ(dialog_->Get<ListControl>("lstUniGalaxy").List(3), types);
     EXPECT_EQ(Text("txtUni", 0), "900");
     EXPECT_EQ(Setting("Advanced", "Adv_TimeDelay"), "40");
-    EXPECT_EQ(Setting("Advanced", "Adv_Randomize"), "1");
-    EXPECT_EQ(Setting("Advanced", "Adv_RandomMag"), "5");  // missing: the default
+    EXPECT_EQ(Setting("Advanced", "Adv_Randomize") + "/" + Setting("Advanced", "Adv_RandomMag"), "1/5");  // 5: default
     // No display section: the display choices stay as the dialog showed them.
     EXPECT_EQ(Text("txtDXRes", 0), "1000");
     EXPECT_EQ(Item("cboVertOffset"), 12);

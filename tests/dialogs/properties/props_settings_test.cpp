@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 
 #include "dialogs/common/launchers.h"
 #include "dialogs/properties/advanced_dialog.h"
+#include "dialogs/properties/menu_actions.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
 #include "platform/registry/store_probes.h"
@@ -54,17 +56,10 @@ TEST_F(PropsSettingsTest, ANewUserIsMarkedBeforeTheWelcomeAndGetsTheFactorySetti
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), kMissing);
     EXPECT_EQ(Stored("General", "ResetSettings"), "1");
 
-    // Each later opening lists the types' names as profiles, the factory ones
-    // loaded after the lists were filled included.
-    for (int opening = 2; opening <= 3; ++opening) {
-        PropertiesDialog::Release();
-        Open();
-        const auto& profiles = Get<ComboBox>("cboUniProfile");
-        const auto& names = Get<ListBox>("lstUniGalaxy");
-        for (int i = 0; i < names.ListCount(); ++i) {
-            EXPECT_FALSE(profiles.List(i).empty());
-            EXPECT_TRUE(names.List(i).starts_with(profiles.List(i))) << opening << ": " << profiles.List(i);
-        }
+    PropertiesDialog::Release();
+    Open();  // the factory types load after the lists are filled
+    for (int i = 0; i < kGalaxyTypeCount; ++i) {
+        EXPECT_TRUE(Get<ListBox>("lstUniGalaxy").List(i).starts_with(Get<ComboBox>("cboUniProfile").List(i))) << i;
     }
 }
 
@@ -109,15 +104,12 @@ TEST_F(PropsSettingsTest, ANewUsersFirstAcceptStoresTheThemeAndTheDefaultOfWhatI
     EXPECT_EQ(Stored("Universe", "Universe_RotCam"), "0");
 }
 
-// Without settings the saver asks for 640 * 480; a screen that lacks that
-// mode gets the desktop drawn at its own size, which an untouched Accept keeps.
-TEST_F(PropsSettingsTest, AnUntouchedAcceptKeepsTheSizeTheSaverDrawsAt) {
+TEST_F(PropsSettingsTest, OnAScreenWithout640By480AnUntouchedAcceptKeepsTheDesktopSizeTheSaverDrawsAt) {
     UseDesktop({display::PixelLayout::Xrgb8888, {1280, 1024}, {{1280, 1024, 32}}});
     InitDirectX();
     AcceptAfter([] {});
-    EXPECT_EQ(Stored("DirectX", "CustomRes"), "1");
-    EXPECT_EQ(Stored("DirectX", "DX_WinWidth"), "1280");
-    EXPECT_EQ(Stored("DirectX", "DX_WinHeight"), "1024");
+    for (const auto& [name, value] : {std::pair{"CustomRes", "1"}, {"DX_WinWidth", "1280"}, {"DX_WinHeight", "1024"}})
+        EXPECT_EQ(Stored("DirectX", name), value) << name;
 }
 
 TEST_F(PropsSettingsTest, AcceptStoresTheControlsAndANewDialogShowsThem) {
@@ -202,13 +194,18 @@ TEST_P(PassingObstacleTest, AcceptKeepsTheDialogForAnotherTry) {
     EXPECT_TRUE(services->messages[0].text.starts_with(disk ? "The disk holding the Property settings is full."
                                                                       : "The Property settings are in use by another program.")) << services->messages[0].text;
     EXPECT_NE(Stored("Universe", "Universe_Stars"), "555");
+    // File > Open stores the advanced values first: refused, it changes no box and says the same.
+    std::ofstream(config.Root() / "t.owv") << "[Advanced]\r\nAdv_TimeDelay=4\r\n[Universe]\r\nUniverse_Stars=7\r\n";
+    EXPECT_FALSE(TemplateTransfer(Frm(), true)((config.Root() / "t.owv").string()).done);
+    EXPECT_EQ(Frm().GetText("txtUni", 0), "555");
+    EXPECT_EQ(services->messages.back().text, services->messages.front().text);
 
     other.reset();
     if (disk) disk->Free();
     Dialog().cmdAccept_Click();
     EXPECT_FALSE(Dialog().Loaded());
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "555");
-    EXPECT_EQ(services->messages.size(), 1u);
+    EXPECT_EQ(services->messages.size(), 2u);
     SetStoreBusyTimeout(previousTimeout);
     ResetSettingsStore();
 }
