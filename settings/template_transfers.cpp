@@ -1,5 +1,6 @@
 #include "settings/template_transfers.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -77,24 +78,32 @@ bool WritePreambleToTemplate() {
     return ok;
 }
 
-TemplateImport CyclePropsTempToRegArrays(std::string_view file) {
+bool CopyTemplateAdvancedValues(std::string_view file) {
+    const bool ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings, file);
+    return CopyTemplateSection(kSectionAdvanced, kTemplateRandomSettings, file) && ok;
+}
+
+TemplateImport StoreTemplateValues(std::string_view file, const std::function<bool(std::string_view)>& store) {
     if (!LoadTemplateForImport(file)) return TemplateImport::NotTemplate;
-    bool ok = true;
-    {
-        SettingsTransaction transaction(kHiveUser);
-        ok = CopyTemplateSection(kSectionDirectX, kTemplateDisplaySettings, file) && ok;
+    SettingsTransaction transaction(kHiveUser);
+    // All or nothing: a value that was not stored undoes the import.
+    const bool ok = store(file);
+    return ok && transaction.Commit() ? TemplateImport::Imported : TemplateImport::NotStored;
+}
+
+TemplateImport CyclePropsTempToRegArrays(std::string_view file) {
+    const TemplateImport result = StoreTemplateValues(file, [](std::string_view name) {
+        bool ok = CopyTemplateSection(kSectionDirectX, kTemplateDisplaySettings, name);
         ok = CopyTemplateToSetting(kSectionGeneral, kTemplateAnimationType.name, kTemplateAnimationType.defaultText,
-                                   file) &&
+                                   name) &&
              ok;
-        ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings, file) && ok;
-        ok = CopyTemplateSection(kSectionAdvanced, kTemplateRandomSettings, file) && ok;
-        ok = CopyTemplateUniverse(file) && ok;
-        // All or nothing: a value that was not stored undoes the import.
-        ok = ok && transaction.Commit();
-    }
+        ok = CopyTemplateAdvancedValues(name) && ok;
+        return CopyTemplateUniverse(name) && ok;
+    });
+    if (result == TemplateImport::NotTemplate) return result;
     TempToUniGalaxies();
     ClearTemplateTextCache();
-    return ok ? TemplateImport::Imported : TemplateImport::NotStored;
+    return result;
 }
 
 }  // namespace orbweave

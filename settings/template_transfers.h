@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -92,6 +93,16 @@ enum class TemplateImport {
     NotTemplate,  // the file cannot be read or is no template: nothing changed
     NotStored,    // the store refused a value: nothing was stored
 };
+
+// Stores a template's advanced values: the "Advanced" section's settings
+// and its random values.
+bool CopyTemplateAdvancedValues(std::string_view file);
+
+// Every import's order: the file is loaded and checked first (nothing is
+// stored from a file that is no template), then `store` writes the values it
+// takes in one transaction, kept only when every one of them is stored. The
+// text stays loaded for the caller to use and then clear.
+TemplateImport StoreTemplateValues(std::string_view file, const std::function<bool(std::string_view)>& store);
 
 // Imports the template file straight into the current user's settings: the
 // display, general, advanced and universe values (all in one transaction)

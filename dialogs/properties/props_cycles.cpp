@@ -96,12 +96,17 @@ void SelectResolution(Form& dialog, bool isCustom, std::int32_t width, std::int3
     if (auto* list = dialog.Find<ComboBox>(c.name, c.index)) SelectResolutionItem(*list, isCustom, width, height);
 }
 
-// The resolution choice and the custom size texts from the current user's settings.
+// The resolution choice and the custom size texts from the current user's
+// settings (a full-screen mode the list lacks as the size the saver draws at).
 bool RegToResolutionControls(Form& dialog) {
     SelectResolution(dialog, ReadDisplayValue<&R::CustomRes>() != 0, ReadDisplayValue<&R::DX_WinWidth>(),
                      ReadDisplayValue<&R::DX_WinHeight>());
-    const bool width = SetRowText(dialog, kWidthRow, StoredText(kWidthRow));
-    return SetRowText(dialog, kHeightRow, StoredText(kHeightRow)) && width;
+    const ControlRef c = ControlOfRow(kCustomResRow);
+    const auto* list = dialog.Find<ComboBox>(c.name, c.index);
+    const CustomSizeTexts size =
+        list != nullptr ? CustomEntrySize(*list) : CustomSizeTexts{StoredText(kWidthRow), StoredText(kHeightRow)};
+    const bool width = SetRowText(dialog, kWidthRow, size.width);
+    return SetRowText(dialog, kHeightRow, size.height) && width;
 }
 
 bool RegToDisplayControls(Form& dialog) {
@@ -251,18 +256,14 @@ bool CyclePropsArraysToReg(Form& dialog) {
     return stored;
 }
 
-bool CyclePropsTempToArrays(Form& dialog, std::string_view file) {
-    if (!LoadTemplateForImport(file)) return false;
-    bool ok = false;
-    {
-        SettingsTransaction transaction(kHiveUser);
+TemplateImport CyclePropsTempToArrays(Form& dialog, std::string_view file) {
+    const TemplateImport result = StoreTemplateValues(file, CopyTemplateAdvancedValues);
+    if (result == TemplateImport::Imported) {
         TempToDisplayControls(dialog);
-        ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings, file);
-        ok = TempToUniverseSettings(dialog, file) && ok;
-        ok = ok && transaction.Commit();
+        TempToUniverseSettings(dialog, file);
     }
     ClearTemplateTextCache();
-    return ok;
+    return result;
 }
 
 bool CyclePropsArraysToTemp(Form& dialog, std::string_view file) {

@@ -134,7 +134,6 @@ bool UniverseControlsToTemp(const Form& dialog) {
 
 bool TempToUniverseSettings(Form& dialog, std::string_view file) {
     if (!LoadTemplateText(file)) return false;
-    CopyTemplateSection(kSectionAdvanced, kTemplateRandomSettings, file);
     if (TemplateHoldsSection(kSectionUniverse)) TempToUniverseControls(dialog);
     TempToUniGalaxies();
     TempToCompGalaxies();

@@ -46,11 +46,10 @@ void UniverseDefaultsToControls(Form& dialog);
 // missing control writes nothing. False once the save has failed.
 bool UniverseControlsToTemp(const Form& dialog);
 
-// A whole template file into the dialog: the three random values into the
-// current user's settings, the universe values into the controls, then both
-// galaxy tables from the file, validated. What the file holds no section for
-// stays as it was. A template file that is missing or cannot be read changes
-// nothing and gives false.
+// A whole template file into the dialog: the universe values into the
+// controls, then both galaxy tables from the file, validated. What the file
+// holds no section for stays as it was. A template file that is missing or
+// cannot be read changes nothing and gives false.
 bool TempToUniverseSettings(Form& dialog, std::string_view file);
 
 // The dialog into the template: the universe values, every galaxy type and

@@ -149,16 +149,12 @@ TEST_F(UniverseTransferTest, NumbersSurviveASaveAndALoadDigitForDigit) {
     for (const auto& [index, text] : boxes) EXPECT_EQ(Text(index), text) << index;
 }
 
-TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomValues) {
-    SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
+TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogAndTheTables) {
     CompGalaxies[6]._CompGalName = "Six";
     const std::string path = WriteFile("import.owv",
                                        "\r\n[Advanced]\r\nAdv_Randomize=1\r\n\r\n[Universe]\r\nUniverse_Stars=900\r\n"
                                        "\r\n[UniGal2]\r\n_UniGalName=Two\r\n\r\n[CompGal5]\r\n_CompGalName=Five\r\n");
     EXPECT_TRUE(TempToUniverseSettings(*dialog_, path));
-    EXPECT_EQ(GetSettingString("Advanced", "Adv_Randomize", "", kHiveUser), "1");
-    EXPECT_EQ(GetSettingString("Advanced", "Adv_RandomMag", "", kHiveUser), "5");
-    EXPECT_EQ(GetSettingString("Advanced", "Adv_RandomExp", "", kHiveUser), "2");
     EXPECT_EQ(Text(0), "900");
     EXPECT_EQ(UniGalaxies[2]._UniGalName, "Two");
     EXPECT_EQ(CompGalaxies[5]._CompGalName, "Five");
