@@ -101,7 +101,7 @@ void LoadEditorTitles(Form& editor, const EditorParameters& handed, const Editor
     editor.SetHelpContextId(titles.helpContext);
 }
 
-void ShowEditorHelp(int context) { ShowHelp(ApplicationHelpFile(), kHelpContext, context); }
+void ShowEditorHelp(int context) { ShowHelp(kHelpFileName, kHelpContext, context); }
 
 void UseEditorFont(Form& editor) { editor.SetFont({.name = {}, .size = kEditorFontPoints, .bold = false}); }
 
