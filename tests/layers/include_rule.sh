@@ -33,58 +33,39 @@ dialogs/info 10
 app 11
 '
 
-room_of() {
-  local path=$1 best= name rank
-  while read -r name rank; do
-    [ -n "$name" ] || continue
-    case $path in
-      "$name"/*) [ ${#name} -gt ${#best} ] && best=$name ;;
-    esac
-  done <<<"$rooms"
-  echo "$best"
-}
-rank_of() { awk -v room="$1" '$1 == room { print $2 }' <<<"$rooms"; }
-
+# found <lines>: prints each include that breaks a rule, with why, and counts it.
 broken=0
-while IFS=: read -r file line target; do
-  from=$(room_of "$file")
-  to=$(room_of "$target")
-  [ -n "$from" ] && [ -n "$to" ] || continue
-  [ "$from" = "$to" ] && continue
-  [ "$(rank_of "$to")" -lt "$(rank_of "$from")" ] && continue
-  echo "$file:$line includes $target ($from may not include $to)"
-  broken=$((broken + 1))
-done < <(grep -rnoE '^#include "[a-z0-9_/]+\.h"' core corvane platform settings renderer host dialogs app |
-         sed -E 's/#include "(.*)"$/\1/')
+found() {
+  [ -n "$1" ] || return 0
+  echo "$1"
+  broken=$((broken + $(wc -l <<<"$1")))
+}
+
+found "$(grep -rnoE '^#include "[a-z0-9_/]+\.h"' core corvane platform settings renderer host dialogs app |
+  sed -E 's/#include "(.*)"$/\1/' | awk -F: -v rooms="$rooms" '
+    BEGIN { n = split(rooms, line, "\n"); for (i = 1; i <= n; ++i) if (split(line[i], f, " ") == 2) rank[f[1]] = f[2] }
+    function room(path,   r, best) { for (r in rank) if (index(path, r "/") == 1 && length(r) > length(best)) best = r; return best }
+    { from = room($1); to = room($3) }
+    from != "" && to != "" && from != to && rank[to] >= rank[from] {
+      print $1 ":" $2 " includes " $3 " (" from " may not include " to ")"
+    }')"
 
 # The forms layer and Qt Widgets (the names in Qt's QtWidgets folder when it
 # is given, and always the module's own paths and its two commonest classes)
 # are for the windows' code alone: dialogs/, platform/forms/, app/ and the
 # tools that show windows. Everything else is scanned.
-widgets_headers='QWidget
-QApplication'
-if [ -n "$widgets_dir" ] && [ -d "$widgets_dir" ]; then
-  widgets_headers=$(ls "$widgets_dir")
-fi
-widgets_includes=$(grep -rnoE '^#include [<"][^>"]+[>"]' core corvane platform settings renderer host tools bench |
-  grep -vE '^(platform/forms|tools/dialog-shot|tools/forms-demo)/' |
-  awk -F: -v names="$widgets_headers" '
-    BEGIN { n = split(names, list, "\n"); for (i = 1; i <= n; ++i) widgets[list[i]] = 1 }
-    { target = substr($3, 10); name = substr(target, 2, length(target) - 2) }
-    name ~ /^platform\/forms\// || name ~ /^QtWidgets(\/|$)/ || name in widgets {
-      print $1 ":" $2 " includes " target " (only the windows may include the forms layer or Qt Widgets)"
-    }')
-if [ -n "$widgets_includes" ]; then
-  echo "$widgets_includes"
-  broken=$((broken + $(wc -l <<<"$widgets_includes")))
-fi
+widgets=$([ -d "$widgets_dir" ] && ls "$widgets_dir" || printf 'QWidget\nQApplication')
+found "$(grep -rnoE '^#include [<"][^>"]+[>"]' core corvane platform settings renderer host tools bench |
+  grep -vE '^(platform/forms|tools/dialog-shot|tools/forms-demo)/' | sed -E 's/#include //' |
+  awk -F: -v names="$widgets" 'BEGIN { n = split(names, list, "\n"); for (i = 1; i <= n; ++i) widget[list[i]] = 1 }
+    { name = substr($3, 2, length($3) - 2) }
+    name ~ /^platform\/forms\// || name ~ /^QtWidgets(\/|$)/ || name in widget {
+      print $1 ":" $2 " includes " $3 " (only the windows may include the forms layer or Qt Widgets)"
+    }')"
 
 # The host sees the window system only through platform/display's own
 # types: nothing under host/ includes SDL.
-while IFS=: read -r file line target; do
-  echo "$file:$line includes $target (host may not include SDL)"
-  broken=$((broken + 1))
-done < <(grep -rnoE '^#include [<"](SDL2/)?SDL[^>"]*[>"]' host | sed -E 's/#include //')
+found "$(grep -rnoE '^#include [<"](SDL2/)?SDL[^>"]*[>"]' host | sed -E 's/^([^:]*:[0-9]+):#include (.*)$/\1 includes \2 (host may not include SDL)/')"
 
 echo "include rule: $broken broken"
 [ "$broken" -eq 0 ]

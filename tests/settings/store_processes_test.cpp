@@ -85,8 +85,7 @@ std::string DumpAfter(const Save& save) {
 }
 
 // Runs work in a child process, which ends when work returns: status 0 when it
-// returned true. A failed fork gives -1, which Running, ExitStatus and the
-// callers never pass on to a signal or a wait (-1 there means every process).
+// returned true; -1 when fork failed, never passed on to a kill or a wait.
 pid_t StartChild(const std::function<bool()>& work) {
     const pid_t pid = ::fork();
     if (pid == 0) {
