@@ -46,8 +46,6 @@ constexpr int kActionRemove = 2;
 constexpr int kSymmetryBox = 4;
 // The grid and matrix types count points per edge in the X box.
 constexpr int kFirstGridType = 6;
-constexpr float kFewestEdgePoints = 1.0f;
-constexpr float kMostEdgePoints = 99.0f;
 // The properties dialog's hue start of the galaxy type.
 constexpr int kPropsHueStartBox = 95;
 
@@ -256,7 +254,8 @@ std::int32_t SwappedRedBlue(std::int32_t colour) {
 }
 
 std::int16_t ClampedElement(std::int64_t element) {
-    return static_cast<std::int16_t>(std::clamp<std::int64_t>(element, 1, kLastElement));
+    const Range16 elements = kAtomLayout.columnRanges[0];
+    return static_cast<std::int16_t>(std::clamp<std::int64_t>(element, elements.low, elements.high));
 }
 
 std::string_view StructureName(std::int64_t type) {
@@ -447,7 +446,8 @@ void MoleculeDialog::SetStructureTypeLabels(int type) {
 
 void MoleculeDialog::txtProps_LostFocus(int index) {
     if (index != 0 || Frm().Get<ComboBox>("cboType").ListIndex() < kFirstGridType) return;
-    ValidateNumericText(Frm().Get<TextBox>("txtProps", 0), BoxClamp::Integer, kFewestEdgePoints, kMostEdgePoints);
+    const Range16 edge = kEdgePointRange;
+    ValidateNumericText(Frm().Get<TextBox>("txtProps", 0), BoxClamp::Integer, edge.low, edge.high);
 }
 
 void MoleculeDialog::lstElements_Click() {
