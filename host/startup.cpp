@@ -40,7 +40,6 @@ void InitProcessState() {
     runState.Screen = MeasureScreen();
     InitRandomTable();
     InitUniGalaxyNames();
-    SetApplicationHelpFile(kHelpFileName);
     runState.RunMode = kRunModeDialog;
     runState.WriteLogEnabled = ReadDisplayValue<&DisplayRecord::DX_WriteLog>() != 0;
 }

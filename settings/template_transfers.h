@@ -30,7 +30,7 @@ inline constexpr std::string_view kTemplateSectionAdmin = "Admin";
 inline constexpr std::array<TemplateSetting, 3> kTemplateAdminEntries{{
     {"Product", kProductName},
     {"Version", kProductVersion},
-    {"Copyright", "Copyright (C) Velmor.  All rights reserved."},
+    {"Copyright", kCopyrightLine},
 }};
 
 // Section "General": its one value marks a user as having settings.

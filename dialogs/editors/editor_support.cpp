@@ -63,6 +63,22 @@ std::optional<std::int16_t> EditedGalaxyType(int galaxyType) {
     return static_cast<std::int16_t>(galaxyType);
 }
 
+std::string RangeText(std::int32_t low, std::int32_t high, std::string_view dash) {
+    const auto grouped = [](std::int32_t number) {
+        std::string text = IntegerToText(number);
+        const int first = number < 0 ? 1 : 0;
+        if (static_cast<int>(text.size()) - first > 4)
+            for (int at = static_cast<int>(text.size()) - 3; at > first; at -= 3)
+                text.insert(static_cast<std::size_t>(at), ",");
+        return text;
+    };
+    return grouped(low) + std::string(dash) + grouped(high);
+}
+
+std::string ColumnHeading(std::string_view name, std::int32_t low, std::int32_t high) {
+    return std::string(name) + "\n(" + RangeText(low, high, "-") + "):";
+}
+
 std::optional<double> BoxNumber(const Form& form, std::string_view name, int index, double low, double high) {
     const std::optional<std::string> text = form.GetText(name, index);
     if (!text) return std::nullopt;
@@ -101,7 +117,7 @@ void LoadEditorTitles(Form& editor, const EditorParameters& handed, const Editor
     editor.SetHelpContextId(titles.helpContext);
 }
 
-void ShowEditorHelp(int context) { ShowHelp(ApplicationHelpFile(), kHelpContext, context); }
+void ShowEditorHelp(int context) { ShowHelp(kHelpFileName, kHelpContext, context); }
 
 void UseEditorFont(Form& editor) { editor.SetFont({.name = {}, .size = kEditorFontPoints, .bold = false}); }
 

@@ -25,6 +25,12 @@ struct EditorParameters {
 // The galaxy type of a launcher call, or nothing outside 0..49.
 std::optional<std::int16_t> EditedGalaxyType(int galaxyType);
 
+// A value row's range as the captions write it: "0 - 9999", or "0-9999" with
+// the dash "-"; a number of five digits or more is grouped ("30,000").
+std::string RangeText(std::int32_t low, std::int32_t high, std::string_view dash = " - ");
+// A grid column's two-line header, name over range: "Loc X\n(0-9999):".
+std::string ColumnHeading(std::string_view name, std::int32_t low, std::int32_t high);
+
 // Shows an editor modally for one galaxy type of the properties dialog, then
 // releases it; nothing for an index outside the galaxy types.
 template <typename Editor>

@@ -31,9 +31,9 @@ constexpr int kPropsDistanceBox = 2;
 
 constexpr ControlSpec kControls[] = {
     FrameRow("fraLevel", kNoIndex, {60, 60, 3600, 2220}, "Level Properties:"),
-    LabelRow("lblLevel", 0, {120, 285, 2460, 255}, "Levels (1 - 10):").In("fraLevel"),
+    LabelRow("lblLevel", 0, {120, 285, 2460, 255}, "").In("fraLevel"),
     TextRow("txtLevel", 0, {2640, 240, 840, 285}).In("fraLevel").Tab(0),
-    LabelRow("lblLevel", 1, {120, 645, 2460, 255}, "Radius Increment (1 - 30,000):").In("fraLevel"),
+    LabelRow("lblLevel", 1, {120, 645, 2460, 255}, "").In("fraLevel"),
     TextRow("txtLevel", 1, {2640, 600, 840, 285}).In("fraLevel").Tab(1),
     LabelRow("lblLevel", 2, {120, 1005, 2460, 255}, "Height Multiplier (0.0 - 99.9):").In("fraLevel"),
     TextRow("txtLevel", 2, {2640, 960, 840, 285}).In("fraLevel").Tab(2),
@@ -138,6 +138,10 @@ void LevelsDialog::Load() {
     Form& form = Frm();
     LoadEditorTitles(form, Handed(), {kCaptionPrefix, kPreviewPrefix, kHelpContextId});
     for (const LengthLimit& limit : kLengthLimits) form.Get<TextBox>(limit.box, limit.index).SetMaxLength(limit.length);
+    const Bounds<std::int16_t> levels = LevelCounts();
+    const Bounds<std::int32_t> lengths = Lengths();
+    form.SetCaption("lblLevel", 0, "Levels (" + RangeText(levels.low, levels.high) + "):");
+    form.SetCaption("lblLevel", 1, "Radius Increment (" + RangeText(lengths.low, lengths.high) + "):");
     BindNumericBoxes(form, BoxRows());
     form.Get("cmdOK").events.click = [this] { cmdOK_Click(); };
     form.Get("cmdDismiss").events.click = [this] { Frm().Unload(); };

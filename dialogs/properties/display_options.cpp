@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/convert.h"
+#include "core/product.h"
 #include "dialogs/common/placement.h"
-#include "host/startup.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/registry/settings.h"

@@ -11,7 +11,6 @@
 #include "dialogs/common/maker.h"
 #include "dialogs/properties/advanced_dialog.h"
 #include "dialogs/properties/props_cycles.h"
-#include "host/startup.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/services.h"

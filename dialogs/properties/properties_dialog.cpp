@@ -367,7 +367,7 @@ void PropertiesDialog::Form_QueryUnload(bool& cancel, int unloadMode) {
 
 void PropertiesDialog::Unloading(bool&) {
     ReleaseDirectX();
-    ShowHelp(ApplicationHelpFile(), kHelpQuit, 0);
+    ShowHelp(kHelpFileName, kHelpQuit, 0);
     if (unloaded_) unloaded_();
 }
 

@@ -174,7 +174,7 @@ bool RegToBlendControls(Form& dialog) {
     bool ok = true;
     for (const UniverseValue& v : kUniverseBlendLevels) {
         const ControlRef c = ControlOf(v.control);
-        const std::string text = GetSettingString(kSectionUniverseBlend, v.name, DefaultText(v), kHiveUser);
+        const std::string text = GetSettingString(kSectionDirectX, v.name, DefaultText(v), kHiveUser);
         ok = dialog.SetText(c.name, c.index, text) && ok;
     }
     return ok;
@@ -186,7 +186,7 @@ bool BlendControlsToReg(const Form& dialog) {
     for (const UniverseValue& v : kUniverseBlendLevels) {
         const ControlRef c = ControlOf(v.control);
         if (const auto text = dialog.GetText(c.name, c.index)) {
-            ok = SaveSettingValue(kSectionUniverseBlend, v.name, std::string_view(*text), kHiveUser) && ok;
+            ok = SaveSettingValue(kSectionDirectX, v.name, std::string_view(*text), kHiveUser) && ok;
         }
     }
     return ok;
@@ -208,7 +208,7 @@ bool StoreFactoryDisplayValues(StoredValues stored) {
         ok = StoreFactoryValue(row->section, row->name, row->defaultText, stored) && ok;
     }
     for (const UniverseValue& v : kUniverseBlendLevels) {
-        ok = StoreFactoryValue(kSectionUniverseBlend, v.name, DefaultText(v), stored) && ok;
+        ok = StoreFactoryValue(kSectionDirectX, v.name, DefaultText(v), stored) && ok;
     }
     return ok && transaction.Commit();
 }

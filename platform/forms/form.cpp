@@ -494,7 +494,7 @@ bool Form::HandleFormKey(Control* focused, int qtKey, bool ctrlHeld) {
     case Qt::Key_Escape: return clickIfUsable(cancelButton_);
     case Qt::Key_F1: {
         const int context = (focused && focused->HelpContextId() != 0) ? focused->HelpContextId() : helpContextId_;
-        ShowHelp(ApplicationHelpFile(), context != 0 ? kHelpContext : kHelpContents, context);
+        ShowHelp(kHelpFileName, context != 0 ? kHelpContext : kHelpContents, context);
         return true;
     }
     default: return false;

@@ -172,8 +172,6 @@ bool ShowMovedSettingsNotice() {
     return true;
 }
 
-void ResetSettingsStore() { CloseStores(); }
-
 SettingsTransaction::SettingsTransaction(int hive) : hive_(hive) {
     // A transaction that cannot take the file's lock still opens: the writes
     // made inside it then fail at once, and it commits nothing.

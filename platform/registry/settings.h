@@ -112,8 +112,9 @@ private:
 // started since the last call, says where it went (once) and returns true.
 bool ShowMovedSettingsNotice();
 
-// Closes every open store, so the next access finds the files afresh from
-// XDG_CONFIG_HOME and XDG_CONFIG_DIRS. For tests that change those variables.
+// Closes every store StoreForHive opened, so the next access finds the files
+// afresh from XDG_CONFIG_HOME and XDG_CONFIG_DIRS. For tests and tools that
+// change those variables.
 void ResetSettingsStore();
 
 // One transaction on a hive's store: every write made while the outermost

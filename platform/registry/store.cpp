@@ -20,6 +20,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/registry/settings.h"
+
 namespace orbweave {
 namespace {
 
@@ -65,10 +67,7 @@ bool StopAsked() { return WaitStop() && WaitStop()(); }
 
 // Reads of the user's store that another program's lock refused, counted over
 // the process's life so that a caller can compare two counts.
-std::uint64_t& HeldUserReads() {
-    static std::uint64_t count = 0;
-    return count;
-}
+std::uint64_t heldUserReads = 0;
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS keys("
@@ -322,7 +321,7 @@ struct RegistryStore::Impl {
     // A read's step; a read another program's lock kept out is counted.
     int StepRead(Use& use) {
         const int code = use.Step();
-        if (user && MeansBusy(code)) ++HeldUserReads();
+        if (user && MeansBusy(code)) ++heldUserReads;
         return code;
     }
 
@@ -731,7 +730,7 @@ void SetDamagedFileAside(const std::filesystem::path& file, const std::optional<
 std::unique_ptr<RegistryStore::Impl> OpenUserStore() {
     OpenStoreState& state = Stores();
     if (state.userLockedAt && Clock::now() - *state.userLockedAt < kBusyQuietTime) {
-        ++HeldUserReads();
+        ++heldUserReads;
         return nullptr;
     }
     const std::filesystem::path file = UserStorePath();
@@ -746,7 +745,7 @@ std::unique_ptr<RegistryStore::Impl> OpenUserStore() {
     if (!impl) {
         if (MeansBusy(code)) {
             state.userLockedAt = Clock::now();
-            ++HeldUserReads();
+            ++heldUserReads;
         }
         state.userOpenProblem = MeansBusy(code)       ? RegistryStore::Problem::InUse
                                 : MeansDamaged(code)  ? RegistryStore::Problem::Damaged
@@ -786,7 +785,7 @@ RegistryStore::Problem UserStoreProblem() {
     return Stores().userOpenProblem;
 }
 
-std::uint64_t UserStoreHeldReads() { return HeldUserReads(); }
+std::uint64_t UserStoreHeldReads() { return heldUserReads; }
 
 std::optional<std::filesystem::path> TakeMovedDamagedStore() {
     return std::exchange(Stores().movedDamaged, std::nullopt);
@@ -794,7 +793,7 @@ std::optional<std::filesystem::path> TakeMovedDamagedStore() {
 
 void SetStoreWaitStop(std::function<bool()> stopRequested) { WaitStop() = std::move(stopRequested); }
 
-void CloseStores() {
+void ResetSettingsStore() {
     OpenStoreState& state = Stores();
     state.stores.clear();
     state.userLockedAt.reset();

@@ -124,8 +124,6 @@ std::optional<std::filesystem::path> TakeMovedDamagedStore();
 // once (the program was asked to stop).
 void SetStoreWaitStop(std::function<bool()> stopRequested);
 
-// Closes every store StoreForHive opened.
-void CloseStores();
 
 // How long writes wait for another process's write lock (reads wait no
 // longer); returns the previous time. For tests, which cannot wait for the

@@ -210,7 +210,7 @@ void ResizeChildWindow(NativeWindowId id, WindowSize size) {
     XSync(display, False);
 }
 
-void DestroyChildWindow(NativeWindowId id) {
+void DestroyWindow(NativeWindowId id) {
     Display* display = Connection();
     if (display == nullptr || id == 0) {
         return;
@@ -302,7 +302,5 @@ NativeWindowId CreateHiddenWindow(std::string_view caption) {
     });
     return ok ? window : 0;
 }
-
-void DestroyHiddenWindow(NativeWindowId id) { DestroyChildWindow(id); }
 
 }  // namespace orbweave::window

@@ -27,7 +27,7 @@ TEST(WindowsWithoutADisplay, ActionsDoNothing) {
     EXPECT_EQ(CreateHiddenWindow("Zarv:Preview Orbweave 5.0g"), 0u);
     // No screen to share: the one instance is this one.
     EXPECT_TRUE(ClaimWindowCaption("Zarv:Orbweave 5.0g"));
-    DestroyHiddenWindow(0);
+    DestroyWindow(0);
 }
 
 }  // namespace
