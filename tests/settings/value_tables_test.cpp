@@ -40,13 +40,13 @@ TEST_F(ValueTablesTest, GalaxyDefaultsComeFromAFreshStoreAndBackThroughATemplate
     ForEachNumberRow([](const auto& v) { EXPECT_EQ(First().*v.field, v.fallback) << v.name << " from the store"; });
 
     const std::string path = PathOf("defaults.owv");
-    ASSERT_TRUE(OpenTemplateFile(path));
-    ASSERT_TRUE(UniGalaxiesToTemp());
-    ASSERT_TRUE(CloseTemplateFile());
+    TemplateWriter writer(path);
+    ASSERT_TRUE(UniGalaxiesToTemp(writer));
+    ASSERT_TRUE(writer.Commit());
     UniGalaxies.fill(UniGalaxy{});
-    ClearTemplateTextCache();
-    ASSERT_TRUE(LoadTemplateText(path));
-    TempToUniGalaxies();
+    const TemplateReader reader(path);
+    ASSERT_TRUE(reader.Loaded());
+    TempToUniGalaxies(reader);
     ForEachNumberRow([](const auto& v) { EXPECT_EQ(First().*v.field, v.fallback) << v.name << " from a template"; });
 }
 
@@ -75,10 +75,9 @@ TEST_F(ValueTablesTest, GalaxyValuesBeyondTheirStoredRangeTakeTheNearerBound) {
         expectBounds(false);
 
         UniGalaxies.fill(UniGalaxy{});
-        const std::string path = WriteFile("beyond.owv", text);
-        ClearTemplateTextCache();
-        ASSERT_TRUE(LoadTemplateText(path));
-        TempToUniGalaxies();
+        const TemplateReader reader(WriteFile("beyond.owv", text));
+        ASSERT_TRUE(reader.Loaded());
+        TempToUniGalaxies(reader);
         expectBounds(true);
     }
 }

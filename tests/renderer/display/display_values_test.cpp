@@ -112,12 +112,12 @@ protected:
     // then imports it into an empty store.
     void SaveAndImportTemplate(const std::function<void()>& check) {
         const std::string path = (config.Root() / "values.owv").string();
-        ASSERT_TRUE(OpenTemplateFile(path));
-        WritePreambleToTemplate();
+        TemplateWriter writer(path);
+        WritePreambleToTemplate(writer);
         for (const TemplateSetting& s : kTemplateDisplaySettings) {
-            CopySettingToTemplate(kSectionDirectX, s.name, s.defaultText);
+            CopySettingToTemplate(writer, kSectionDirectX, s.name, s.defaultText);
         }
-        ASSERT_TRUE(CloseTemplateFile());
+        ASSERT_TRUE(writer.Commit());
         ScopedConfig otherUser;
         ASSERT_EQ(CyclePropsTempToRegArrays(path), TemplateImport::Imported);
         check();

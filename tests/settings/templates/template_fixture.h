@@ -10,12 +10,11 @@
 
 #include "platform/registry/scoped_config.h"
 #include "settings/galaxy_tables.h"
-#include "settings/template_file.h"
 
 namespace orbweave {
 
-// Each test gets fresh settings stores, zero galaxy tables, no template
-// state and a folder for its template files.
+// Each test gets fresh settings stores, zero galaxy tables and a folder for
+// its template files.
 class TemplateTest : public ::testing::Test {
 protected:
     void SetUp() override { Reset(); }
@@ -41,8 +40,6 @@ protected:
 
 private:
     static void Reset() {
-        ClearTemplateTextCache();
-        CloseTemplateFile();
         UniGalaxies.fill(UniGalaxy{});
         CompGalaxies.fill(CompGalaxy{});
     }
