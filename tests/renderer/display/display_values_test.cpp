@@ -161,10 +161,10 @@ TEST_F(DisplayValueTable, EveryReaderTakesTheDefaults) {
 }
 
 TEST_F(DisplayValueTable, AValueBeyondItsStoredRangeIsClampedByEveryReader) {
+    int rangedRows = 0;
     for (const DisplayValue& row : kDisplayValues) {
-        if (!row.storedRange) {
-            continue;
-        }
+        if (!row.storedRange) continue;
+        ++rangedRows;
         const double low = AsStored(row, row.storedRange->low);
         const double high = AsStored(row, HighBoundOf(*row.storedRange, limits));
         const auto [below, above] = BeyondRange(*row.storedRange);
@@ -192,6 +192,7 @@ TEST_F(DisplayValueTable, AValueBeyondItsStoredRangeIsClampedByEveryReader) {
         }
         Store(std::string(row.section), std::string(row.name), std::string(row.defaultText));
     }
+    EXPECT_GT(rangedRows, 0);
 }
 
 }  // namespace
