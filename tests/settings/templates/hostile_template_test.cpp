@@ -95,17 +95,7 @@ std::string RepeatedUniverseKeys(int times, std::string_view stars) {
 std::string EveryValueIs(const std::string& path, std::string_view number) {
     InitUniGalaxyNames();
     LoadFactoryDefaults();
-    TemplateWriter writer(path);
-    WritePreambleToTemplate(writer);
-    for (const TemplateSetting& s : kTemplateDisplaySettings) {
-        CopySettingToTemplate(writer, "DirectX", s.name, s.defaultText);
-    }
-    for (const UniverseValue& v : kUniverseValues) {
-        CopySettingToTemplate(writer, kSectionUniverse, v.name, DefaultText(v));
-    }
-    UniGalaxiesToTemp(writer);
-    CompGalaxiesToTemp(writer);
-    writer.Commit();
+    SaveCompleteTemplate(path);
     std::ifstream saved(path, std::ios::binary);
     std::string text;
     for (std::string line; std::getline(saved, line);) {

@@ -10,6 +10,9 @@
 
 #include "platform/registry/scoped_config.h"
 #include "settings/galaxy_tables.h"
+#include "settings/galaxy_template_transfers.h"
+#include "settings/template_transfers.h"
+#include "settings/universe_values.h"
 
 namespace orbweave {
 
@@ -46,5 +49,21 @@ private:
 
     testing::ScopedConfig config_;
 };
+
+// Every section a save holds, the display and universe values taken from the
+// settings store as the properties dialog would show them.
+inline bool SaveCompleteTemplate(const std::string& path) {
+    TemplateWriter writer(path);
+    WritePreambleToTemplate(writer);
+    for (const TemplateSetting& s : kTemplateDisplaySettings) {
+        CopySettingToTemplate(writer, kSectionDirectX, s.name, s.defaultText);
+    }
+    for (const UniverseValue& v : kUniverseValues) {
+        CopySettingToTemplate(writer, kSectionUniverse, v.name, DefaultText(v));
+    }
+    UniGalaxiesToTemp(writer);
+    CompGalaxiesToTemp(writer);
+    return writer.Commit();
+}
 
 }  // namespace orbweave

@@ -4,8 +4,6 @@
 
 #include "platform/registry/settings.h"
 #include "settings/factory_presets.h"
-#include "settings/galaxy_template_transfers.h"
-#include "settings/universe_values.h"
 #include "template_fixture.h"
 
 namespace orbweave {
@@ -15,22 +13,6 @@ class TemplateTransferTest : public TemplateTest {
 protected:
     static std::string Stored(std::string_view section, std::string_view key) {
         return GetSettingString(section, key, "<missing>", kHiveUser);
-    }
-
-    // Every section a save holds, the display and universe values taken from
-    // the settings store as the properties dialog would show them.
-    static bool SaveCompleteTemplate(const std::string& path) {
-        TemplateWriter writer(path);
-        WritePreambleToTemplate(writer);
-        for (const TemplateSetting& s : kTemplateDisplaySettings) {
-            CopySettingToTemplate(writer, "DirectX", s.name, s.defaultText);
-        }
-        for (const UniverseValue& v : kUniverseValues) {
-            CopySettingToTemplate(writer, kSectionUniverse, v.name, DefaultText(v));
-        }
-        UniGalaxiesToTemp(writer);
-        CompGalaxiesToTemp(writer);
-        return writer.Commit();
     }
 };
 
