@@ -195,7 +195,6 @@ public:
     // before this returns, even when the window is not active. Refused for a
     // disabled or hidden control and for menus.
     virtual bool SetFocus();
-    bool HasFocus() const;
 
     ControlEvents events;
 
