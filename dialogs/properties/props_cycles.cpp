@@ -79,7 +79,9 @@ std::string StoredText(const DisplayValue& row) {
     return GetSettingString(row.section, row.name, row.defaultText, kHiveUser);
 }
 
-std::string TemplateText(const DisplayValue& row) { return ReadTemplateValue(row.section, row.name, row.defaultText); }
+std::string TemplateText(const TemplateReader& reader, const DisplayValue& row) {
+    return reader.Value(row.section, row.name, row.defaultText);
+}
 
 bool SetRowText(Form& dialog, const DisplayValue& row, std::string_view text) {
     const ControlRef c = ControlOfRow(row);
@@ -117,18 +119,18 @@ bool RegToDisplayControls(Form& dialog) {
 
 // A template's display values; a value that does not convert, or a
 // template without display values, leaves the controls as they were.
-void TempToDisplayControls(Form& dialog) {
-    if (!TemplateHoldsSection(kSectionDirectX)) return;
-    const auto custom = TextToInt32(TemplateText(kCustomResRow));
-    const auto width = TextToInt32(TemplateText(kWidthRow));
-    const auto height = TextToInt32(TemplateText(kHeightRow));
+void TempToDisplayControls(Form& dialog, const TemplateReader& reader) {
+    if (!reader.HoldsSection(kSectionDirectX)) return;
+    const auto custom = TextToInt32(TemplateText(reader, kCustomResRow));
+    const auto width = TextToInt32(TemplateText(reader, kWidthRow));
+    const auto height = TextToInt32(TemplateText(reader, kHeightRow));
     if (custom && width && height) SelectResolution(dialog, *custom != 0, *width, *height);
-    SetRowText(dialog, kWidthRow, TemplateText(kWidthRow));
-    SetRowText(dialog, kHeightRow, TemplateText(kHeightRow));
-    if (const auto offset = TextToDouble(TemplateText(kVertOffsetRow))) {
+    SetRowText(dialog, kWidthRow, TemplateText(reader, kWidthRow));
+    SetRowText(dialog, kHeightRow, TemplateText(reader, kHeightRow));
+    if (const auto offset = TextToDouble(TemplateText(reader, kVertOffsetRow))) {
         if (const auto item = ToInt16(*offset - kLowestVertOffset)) SetRowItem(dialog, kVertOffsetRow, *item);
     }
-    if (const auto layout = TextToInt16(TemplateText(kLayoutRow))) SetRowItem(dialog, kLayoutRow, *layout);
+    if (const auto layout = TextToInt16(TemplateText(reader, kLayoutRow))) SetRowItem(dialog, kLayoutRow, *layout);
 }
 
 // A display choice as it is saved: "1" for the custom entry and "0" for a
@@ -160,12 +162,11 @@ bool DisplayControlsToReg(const Form& dialog) {
     return ok;
 }
 
-bool DisplayControlsToTemp(const Form& dialog) {
+bool DisplayControlsToTemp(const Form& dialog, TemplateWriter& writer) {
     bool ok = true;
     for (const DisplayValue& row : kDisplayValues) {
         if (!IsDisplayChoice(row)) continue;
-        if (const auto text = DisplayChoiceText(dialog, row))
-            ok = WriteTemplateEntry(row.section, row.name, *text) && ok;
+        if (const auto text = DisplayChoiceText(dialog, row)) ok = writer.Write(row.section, row.name, *text) && ok;
     }
     return ok;
 }
@@ -257,25 +258,22 @@ bool CyclePropsArraysToReg(Form& dialog) {
 }
 
 TemplateImport CyclePropsTempToArrays(Form& dialog, std::string_view file) {
-    const TemplateImport result = StoreTemplateValues(file, CopyTemplateAdvancedValues);
+    const TemplateReader reader(file);
+    const TemplateImport result = StoreTemplateValues(reader, CopyTemplateAdvancedValues);
     if (result == TemplateImport::Imported) {
-        TempToDisplayControls(dialog);
-        TempToUniverseSettings(dialog, file);
+        TempToDisplayControls(dialog, reader);
+        TempToUniverseSettings(dialog, reader);
     }
-    ClearTemplateTextCache();
     return result;
 }
 
 bool CyclePropsArraysToTemp(Form& dialog, std::string_view file) {
-    // A failed open leaves the writer failed until it is closed, so the
-    // close below runs in every case.
-    bool ok = OpenTemplateFile(file);
-    if (ok) {
-        ok = WritePreambleToTemplate();
-        ok = DisplayControlsToTemp(dialog) && ok;
-        ok = UniverseSettingsToTemp(dialog) && ok;
-    }
-    return CloseTemplateFile() && ok;
+    TemplateWriter writer(file);
+    if (writer.Failed()) return false;
+    bool ok = WritePreambleToTemplate(writer);
+    ok = DisplayControlsToTemp(dialog, writer) && ok;
+    ok = UniverseSettingsToTemp(dialog, writer) && ok;
+    return writer.Commit() && ok;
 }
 
 namespace {

@@ -135,6 +135,4 @@ bool Control::SetFocus() {
     return true;
 }
 
-bool Control::HasFocus() const { return form_.ActiveControl() == this; }
-
 }  // namespace orbweave

@@ -196,7 +196,6 @@ public:
     // before this returns, even when the window is not active. Refused for a
     // disabled or hidden control and for menus.
     virtual bool SetFocus();
-    bool HasFocus() const;
 
     ControlEvents events;
 

@@ -229,8 +229,6 @@ public:
     bool SetValue(int value);
     int SmallChange() const;
     bool SetSmallChange(int step);
-    int LargeChange() const;
-    bool SetLargeChange(int step);
 
 private:
     void ApplyRange();
@@ -320,8 +318,6 @@ public:
     bool SetFocus() override { return false; }
     std::string Caption() const override { return caption_; }
     bool SetCaption(std::string_view caption) override;
-    bool Checked() const;
-    void SetChecked(bool checked);
     bool IsSeparator() const { return caption_ == "-"; }
 
     // The drop-down of a top-level menu, made when its first entry is added.

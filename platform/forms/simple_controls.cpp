@@ -170,14 +170,6 @@ bool SpinControl::SetSmallChange(int step) {
     return true;
 }
 
-int SpinControl::LargeChange() const { return bar_->pageStep(); }
-
-bool SpinControl::SetLargeChange(int step) {
-    if (step < 1 || !Fits16Bits(step)) return false;
-    bar_->setPageStep(step);
-    return true;
-}
-
 void SpinControl::ApplyRange() {
     value_ = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
     const QSignalBlocker blocker(bar_);
@@ -358,13 +350,6 @@ bool MenuItem::SetCaption(std::string_view caption) {
     // Some styles draw a separator's text as a section title: a separator shows only its line.
     action_->setText(IsSeparator() ? QString() : ToQString(caption));
     return true;
-}
-
-bool MenuItem::Checked() const { return action_->isChecked(); }
-
-void MenuItem::SetChecked(bool checked) {
-    action_->setCheckable(true);
-    action_->setChecked(checked);
 }
 
 QMenu* MenuItem::SubMenu() {

@@ -235,8 +235,6 @@ NativeWindowId FindWindowA(std::string_view caption) {
     return FindNamedChild(display, DefaultRootWindow(display), caption, kFrameDepth);
 }
 
-bool IsWindowOpen(std::string_view caption) { return FindWindowA(caption) != 0; }
-
 bool SetForegroundWindow(NativeWindowId id) {
     Display* display = Connection();
     if (display == nullptr || id == 0) {

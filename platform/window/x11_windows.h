@@ -49,7 +49,6 @@ int XErrorCount();
 // has put inside its frames. The one highest in the stacking order wins; 0
 // when none has exactly this name.
 NativeWindowId FindWindowA(std::string_view caption);
-bool IsWindowOpen(std::string_view caption);
 // Raises the window and asks the window manager (when there is one) to
 // give it the focus.
 bool SetForegroundWindow(NativeWindowId id);
