@@ -25,6 +25,7 @@
 #include "renderer/display/pacing.h"
 #include "renderer/display/presentation.h"
 #include "renderer/display/run_state.h"
+#include "core/colour_tables.h"
 #include "renderer/galaxy/shapes.h"
 
 namespace orbweave {
@@ -307,7 +308,7 @@ void CreditsWindow::RunCreditsStarfield() {
                 GiveBirth(star);
                 star.hue = static_cast<std::int16_t>(std::nearbyint(std::floor(RandomFraction() * 30) + hueBase));
             }
-            PlotStarGlyph(ScreenCoordinate(kCentreX, star.x, star.z), ScreenCoordinate(kCentreY, star.y, star.z),
+            PlotStarGlyph(colourTables, ScreenCoordinate(kCentreX, star.x, star.z), ScreenCoordinate(kCentreY, star.y, star.z),
                           star.z, star.hue, kStarHueStep);
         }
         BlendBlitSurface(displayState.CurrentBlend);
