@@ -80,7 +80,8 @@ ParticleRange ParticlesOf(const CometTable& k, std::int32_t i, std::int32_t perC
 
 // Places the head of comet q by the type's style; every style but the
 // nebula also gives the head its own rotation step.
-void PlaceHead(const RunContext& run, CometTable& k, std::int32_t q, std::int16_t type, std::int16_t galaxy, GalaxyPathTables& paths) {
+void PlaceHead(const RunContext& run, CometTable& k, std::int32_t q, std::int16_t type, std::int16_t galaxy,
+               GalaxyPathTables& paths) {
     const UniGalaxy& t = run.types[type];
     float& x = k.CometHeadX[q];
     float& y = k.CometHeadY[q];
@@ -98,7 +99,9 @@ void PlaceHead(const RunContext& run, CometTable& k, std::int32_t q, std::int16_
     case kStyleAttractor:
     case kStyleWireframe:
     case kStyleFractal:
-    case kStyleUserIfs: GenerateIfsStar(run, x, y, z, k.CometRotCos[q], k.CometRotSin[q], omega, type, galaxy, paths); break;
+    case kStyleUserIfs:
+        GenerateIfsStar(run, x, y, z, k.CometRotCos[q], k.CometRotSin[q], omega, type, galaxy, paths);
+        break;
     case kStyleNebula: {
         float vx = 0, vy = 0, vz = 0, fraction = 0;
         GenerateNebulaStar(run, x, y, z, vx, vy, vz, fraction, k.CometPathT[q], type, galaxy, paths);
@@ -114,8 +117,8 @@ void PlaceHead(const RunContext& run, CometTable& k, std::int32_t q, std::int16_
     k.CometLevel[q] = level;
 }
 
-void Launch(const RunContext& run, CometTable& k, std::int16_t type, std::int16_t galaxy, std::int16_t tourStep, std::int32_t comets,
-            std::int32_t perComet, GalaxyPathTables& paths) {
+void Launch(const RunContext& run, CometTable& k, std::int16_t type, std::int16_t galaxy, std::int16_t tourStep,
+            std::int32_t comets, std::int32_t perComet, GalaxyPathTables& paths) {
     const UniGalaxy& t = run.types[type];
     const auto q = static_cast<std::int32_t>(RandomFraction() * k.CometCount);
     const double chance = RandomFraction();
@@ -223,8 +226,8 @@ void InitComets(const RunContext& run, CometTable& comets, std::int16_t visit, s
     AllocateCometArrays(comets);
 }
 
-void CycleComets(const RunContext& run, CometTable& comets, GalaxyPathTables& paths, float offX, float offY, float offZ, std::int16_t galaxy,
-                 std::int16_t type, std::int16_t tourStep) {
+void CycleComets(const RunContext& run, CometTable& comets, GalaxyPathTables& paths, float offX, float offY, float offZ,
+                 std::int16_t galaxy, std::int16_t type, std::int16_t tourStep) {
     if (!IsGalaxyType(type)) return;
     const UniGalaxy& t = run.types[type];
     const std::int32_t perComet = std::max<std::int32_t>(t.Galaxy_CometStars, 0);
@@ -236,7 +239,8 @@ void CycleComets(const RunContext& run, CometTable& comets, GalaxyPathTables& pa
         if (comets.CometLive[i] > 0) {
             MoveHead(comets, i, t, galaxy, paths);
             const HeadFrame frame = FrameOfHead(comets, i, t);
-            CycleParticles(comets, i, ParticlesOf(comets, i, perComet), frame, t, offX, offY, offZ, run.colours.TypeHueRamps[type]);
+            CycleParticles(comets, i, ParticlesOf(comets, i, perComet), frame, t, offX, offY, offZ,
+                           run.colours.TypeHueRamps[type]);
         }
         const double stop = RandomFraction();
         if (stop > t.Galaxy_CometCPersist || tourStep < kFirstLaunchStep) comets.CometEmitting[i] = 0;

@@ -29,7 +29,7 @@ void InitComets(const RunContext& run, CometTable& comets, std::int16_t visit, s
 // One frame of the comets of universe galaxy `galaxy`, shown as galaxy type
 // `type` at (offX, offY, offZ) from the camera. Comets launch only from the
 // third control point of a visit (tourStep >= 3) and stop emitting before it.
-void CycleComets(const RunContext& run, CometTable& comets, GalaxyPathTables& paths, float offX, float offY, float offZ, std::int16_t galaxy,
-                 std::int16_t type, std::int16_t tourStep);
+void CycleComets(const RunContext& run, CometTable& comets, GalaxyPathTables& paths, float offX, float offY, float offZ,
+                 std::int16_t galaxy, std::int16_t type, std::int16_t tourStep);
 
 }  // namespace orbweave

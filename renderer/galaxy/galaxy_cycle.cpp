@@ -39,7 +39,8 @@ struct StarPass {
     std::int16_t show;
 
     void Respawn(std::int32_t i, std::int16_t g) const {
-        SpawnStar(run, stars, i, galaxies, paths, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g], g, show);
+        SpawnStar(run, stars, i, galaxies, paths, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g], g,
+                  show);
     }
 
     // Star i turned by its level (plain motion modes use level 0) and moved
@@ -169,7 +170,8 @@ void RecycleStars(StarPass& pass, const TourFrame& tour, std::int16_t newRate, d
     }
 }
 
-void RunComets(const RunContext& run, GalaxyTable& galaxies, CometTable& comets, GalaxyPathTables& paths, const TourFrame& tour) {
+void RunComets(const RunContext& run, GalaxyTable& galaxies, CometTable& comets, GalaxyPathTables& paths,
+               const TourFrame& tour) {
     std::int16_t c = tour.tourGalaxy;
     // On the first control point of a visit the comets stay with the galaxy
     // being left.

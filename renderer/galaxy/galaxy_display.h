@@ -21,8 +21,8 @@ struct DisplayChoices;
 // values of `universe` as one galaxy of that many stars without rebirths
 // from elsewhere, and leaves them so in the record. Its types and colours are
 // those of `tables`.
-void RunGalaxyDisplay(UniverseSettings& universe, const RunTables& tables, std::int16_t index, std::int16_t limitFrames, std::int32_t frameLimit,
-                      std::int32_t starCount, bool composite, float scale);
+void RunGalaxyDisplay(UniverseSettings& universe, const RunTables& tables, std::int16_t index, std::int16_t limitFrames,
+                      std::int32_t frameLimit, std::int32_t starCount, bool composite, float scale);
 
 // The universe's hue wheel a preview draws with, as its boxes hold it.
 struct PreviewHues {
@@ -33,7 +33,8 @@ struct PreviewHues {
 // A dialog preview's display in the picture box `pic`: its geometry (with
 // the dialog's display choices), the colour tables of `tables` and, given
 // hues, the universe's hue ramps.
-void PrepareDialogPreview(const RunTables& tables, const DrawingTarget& pic, const DisplayChoices& display, std::optional<PreviewHues> hues);
+void PrepareDialogPreview(const RunTables& tables, const DrawingTarget& pic, const DisplayChoices& display,
+                          std::optional<PreviewHues> hues);
 
 // A preview in the picture box `pic`, prepared as above, of the stored galaxy type
 // `index` (composite `index` when composite) with starCount stars. Nothing

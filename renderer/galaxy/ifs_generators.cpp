@@ -106,8 +106,8 @@ void StepFigure(float& px, float& py, float& pz, const FigurePoints& figure, con
 
 }  // namespace
 
-void IterateIfsPoint(const RunContext& run, float& px, float& py, float& pz, const FigurePoints& figure, std::int16_t& stepCount,
-                     std::int16_t galType) {
+void IterateIfsPoint(const RunContext& run, float& px, float& py, float& pz, const FigurePoints& figure,
+                     std::int16_t& stepCount, std::int16_t galType) {
     if (!IsGalaxyType(galType)) return;
     const UniGalaxy& t = run.types[galType];
     switch (t.Galaxy_GalStyle) {
@@ -125,8 +125,8 @@ void IterateIfsPoint(const RunContext& run, float& px, float& py, float& pz, con
     }
 }
 
-void GenerateIfsStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega, std::int16_t galType,
-                     std::int16_t galIndex, GalaxyPathTables& paths) {
+void GenerateIfsStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega,
+                     std::int16_t galType, std::int16_t galIndex, GalaxyPathTables& paths) {
     if (!IsGalaxyType(galType) || galIndex < 0 || galIndex >= paths.Count()) return;
     float& px = paths.IfsPointX[galIndex];
     float& py = paths.IfsPointY[galIndex];
@@ -144,10 +144,11 @@ void GenerateIfsStar(const RunContext& run, float& x, float& y, float& z, float&
     y = py;
 }
 
-void GenerateUniverseIfsStar(const RunContext& run, float& x, float& y, float& z, std::int16_t galType, StartCloudPaths& cloud,
-                             GalaxyPathTables& paths) {
+void GenerateUniverseIfsStar(const RunContext& run, float& x, float& y, float& z, std::int16_t galType,
+                             StartCloudPaths& cloud, GalaxyPathTables& paths) {
     std::int16_t& stepCount = paths.Count() > 0 ? paths.IfsStepCount[0] : cloud.SpareStepCount;
-    IterateIfsPoint(run, cloud.UniIfsPointX, cloud.UniIfsPointY, cloud.UniIfsPointZ, cloud.UniFigure, stepCount, galType);
+    IterateIfsPoint(run, cloud.UniIfsPointX, cloud.UniIfsPointY, cloud.UniIfsPointZ, cloud.UniFigure, stepCount,
+                    galType);
     x = cloud.UniIfsPointX;
     y = cloud.UniIfsPointY;
     z = cloud.UniIfsPointZ;

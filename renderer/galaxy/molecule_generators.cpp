@@ -145,8 +145,8 @@ constexpr double kTetraLayer = static_cast<double>(0.8164966f);
 
 }  // namespace
 
-void GenerateMoleculeStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin, std::int32_t& color, float& omega,
-                          std::int16_t galType, bool withShells) {
+void GenerateMoleculeStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin,
+                          std::int32_t& color, float& omega, std::int16_t galType, bool withShells) {
     if (!IsGalaxyType(galType)) return;
     std::int16_t atom = 0;
     GenerateMoleculePoint(run, x, y, z, atom, galType, withShells);
@@ -161,8 +161,8 @@ void GenerateMoleculeStar(const RunContext& run, float& x, float& y, float& z, f
     z = Single(pz * c + px * s);
 }
 
-void GenerateMoleculePoint(const RunContext& run, float& x, float& y, float& z, std::int16_t& atomIndex, std::int16_t galType,
-                           bool withShells) {
+void GenerateMoleculePoint(const RunContext& run, float& x, float& y, float& z, std::int16_t& atomIndex,
+                           std::int16_t galType, bool withShells) {
     atomIndex = 0;
     if (!IsGalaxyType(galType)) return;
     const AtomBlock& atoms = run.types[galType].Atoms;

@@ -187,8 +187,8 @@ void TurnKeys(GalaxyPathTables& paths, std::int16_t g, const UniGalaxy& t, int p
 
 }  // namespace
 
-void InitGalaxyTypeTables(const RunContext& run, GalaxyPathTables& paths, std::int16_t count, std::int16_t type, std::int16_t composite,
-                          std::span<const std::int16_t> types) {
+void InitGalaxyTypeTables(const RunContext& run, GalaxyPathTables& paths, std::int16_t count, std::int16_t type,
+                          std::int16_t composite, std::span<const std::int16_t> types) {
     paths.Allocate(count);
     for (int t = 0; t < kGalaxyTypeCount; ++t) ResetTypeAngles(run.types[static_cast<std::size_t>(t)]);
 

@@ -17,8 +17,8 @@ namespace orbweave {
 // with the members of that composite; otherwise each galaxy takes its slot
 // from `types` (a composite slot sets up its members, the major one last so
 // its tables stay).
-void InitGalaxyTypeTables(const RunContext& run, GalaxyPathTables& paths, std::int16_t count, std::int16_t type, std::int16_t composite,
-                          std::span<const std::int16_t> types);
+void InitGalaxyTypeTables(const RunContext& run, GalaxyPathTables& paths, std::int16_t count, std::int16_t type,
+                          std::int16_t composite, std::span<const std::int16_t> types);
 
 // Galaxy g's tables for one galaxy type.
 void InitGalaxyTypePath(const RunContext& run, GalaxyPathTables& paths, std::int16_t type, std::int16_t g);

@@ -37,8 +37,6 @@ inline RunTables StoredRunTables() { return {UniGalaxies, colourTables}; }
 inline RunContext RunWith(const UniverseSettings& universe, const RunTables& tables) {
     return {universe, tables.types, tables.colours};
 }
-inline RunContext StoredRunContext(const UniverseSettings& universe) {
-    return RunWith(universe, StoredRunTables());
-}
+inline RunContext StoredRunContext(const UniverseSettings& universe) { return RunWith(universe, StoredRunTables()); }
 
 }  // namespace orbweave

@@ -228,7 +228,8 @@ void PlotNovaStar(float u, float v, float depth, std::int16_t count, std::int16_
     DrawLayers(kNovaLayers, u, v, depth, ext, static_cast<double>(ext) * growth, color);
 }
 
-void PlotPulsarStar(const RunContext& run, float u, float v, float depth, float size, std::int16_t galType, std::int32_t color) {
+void PlotPulsarStar(const RunContext& run, float u, float v, float depth, float size, std::int16_t galType,
+                    std::int32_t color) {
     if (!IsGalaxyType(galType)) return;
     const UniGalaxy& t = run.types[galType];
     const std::int16_t shape = t.Galaxy_PulsarShape;
@@ -237,7 +238,8 @@ void PlotPulsarStar(const RunContext& run, float u, float v, float depth, float 
     DrawLayers(kPulsarShapes[static_cast<std::size_t>(shape)], u, v, depth, unit, size, color);
 }
 
-void PlotStarGlyph(const ColourTables& colours, std::int32_t x, std::int32_t y, float depth, std::int16_t hue, std::int16_t hueInc) {
+void PlotStarGlyph(const ColourTables& colours, std::int32_t x, std::int32_t y, float depth, std::int16_t hue,
+                   std::int16_t hueInc) {
     auto colourAt = [&](int steps) {
         return colours.HueTable[static_cast<std::size_t>(NormaliseHue(hue + steps * hueInc))];
     };

@@ -209,8 +209,8 @@ void GenerateStar(const RunContext& run, StarTable& stars, std::int32_t i, std::
         break;
     case kStyleStarwave: GenerateStarwave(stars, i, t); break;
     case kStyleMolecule:
-        GenerateMoleculeStar(run, x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], stars.StarColor[i], omega, galType,
-                             true);
+        GenerateMoleculeStar(run, x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], stars.StarColor[i], omega,
+                             galType, true);
         break;
     default: break;
     }
@@ -226,8 +226,8 @@ void GenerateStar(const RunContext& run, StarTable& stars, std::int32_t i, std::
     }
 }
 
-void GenerateCoreStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega, std::int16_t& level,
-                      std::int16_t galType, float rotStep, float angleOffset) {
+void GenerateCoreStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega,
+                      std::int16_t& level, std::int16_t galType, float rotStep, float angleOffset) {
     if (!IsGalaxyType(galType)) return;
     const UniGalaxy& t = run.types[galType];
     const DiscPlace place = PlaceInDisc(t, angleOffset);
@@ -254,8 +254,9 @@ void GenerateUniverseCoreStar(const RunContext& run, float& x, float& y, float& 
     z = Single(place.r * Sin(place.theta));
 }
 
-void GenerateNebulaStar(const RunContext& run, float& x, float& y, float& z, float& vx, float& vy, float& vz, float& pathFraction,
-                        float& splineParam, std::int16_t galType, std::int16_t galIndex, GalaxyPathTables& paths) {
+void GenerateNebulaStar(const RunContext& run, float& x, float& y, float& z, float& vx, float& vy, float& vz,
+                        float& pathFraction, float& splineParam, std::int16_t galType, std::int16_t galIndex,
+                        GalaxyPathTables& paths) {
     if (!IsGalaxyType(galType)) return;
     UniGalaxy& t = run.types[galType];
     const RibbonPlace place = PlaceOnRibbon(t);
@@ -274,7 +275,8 @@ void GenerateNebulaStar(const RunContext& run, float& x, float& y, float& z, flo
     pathFraction = Single(static_cast<double>(place.s) / place.points);
 }
 
-void GenerateUniverseNebulaStar(const RunContext& run, float& x, float& y, float& z, std::int16_t galType, const StartCloudPaths& cloud) {
+void GenerateUniverseNebulaStar(const RunContext& run, float& x, float& y, float& z, std::int16_t galType,
+                                const StartCloudPaths& cloud) {
     if (!IsGalaxyType(galType)) return;
     const RibbonPlace place = PlaceOnRibbon(run.types[galType]);
     const std::int16_t i = place.segment;

@@ -75,8 +75,8 @@ std::int16_t PickCompositeMember(std::int16_t slot) {
     return 0;
 }
 
-void SpawnStar(const RunContext& run, StarTable& stars, std::int32_t s, const GalaxyTable& galaxies, GalaxyPathTables& paths, float relX,
-               float relY, float relZ, std::int16_t g, std::int16_t show) {
+void SpawnStar(const RunContext& run, StarTable& stars, std::int32_t s, const GalaxyTable& galaxies,
+               GalaxyPathTables& paths, float relX, float relY, float relZ, std::int16_t g, std::int16_t show) {
     if (s < 0 || s >= stars.Count()) return;
     std::int16_t member = 0;
     if (show == kShowGalaxyType) {

@@ -19,7 +19,7 @@ std::int16_t PickCompositeMember(std::int16_t slot);
 // Star s is reborn in galaxy g (at relX, relY, relZ from the camera) as a
 // new star, a nova or a pulsar, and the first frame of a new star or a nova
 // is drawn at once.
-void SpawnStar(const RunContext& run, StarTable& stars, std::int32_t s, const GalaxyTable& galaxies, GalaxyPathTables& paths, float relX,
-               float relY, float relZ, std::int16_t g, std::int16_t show);
+void SpawnStar(const RunContext& run, StarTable& stars, std::int32_t s, const GalaxyTable& galaxies,
+               GalaxyPathTables& paths, float relX, float relY, float relZ, std::int16_t g, std::int16_t show);
 
 }  // namespace orbweave

@@ -296,7 +296,8 @@ bool RunCreationFrames(const RunContext& run, UniverseTables& tables, CreationTa
         DriftGalaxies(u, tables.galaxies, c, damping);
         AdvanceGalaxyAngles(run.types);
         const int ramp = std::clamp(ToInt32(f * (80.0 / steps)).value_or(0), 0, kLastRampEntry);
-        CreationFrame{run, tables, c, f, leaveThreshold, run.colours.UniverseHueRamp[static_cast<std::size_t>(ramp)], damping}
+        CreationFrame{run,    tables, c, f, leaveThreshold, run.colours.UniverseHueRamp[static_cast<std::size_t>(ramp)],
+                      damping}
             .Run();
         CycleStarHues(run, tables.stars.StarMember, tables.stars.StarColor, tables.stars.StarHue);
         universeExtent = Single(static_cast<double>(universeExtent) + expandSpeed);

@@ -73,8 +73,8 @@ inline std::int32_t PixelAt(int x, int y) {
 
 // A run over the stored tables, for the steps that read no universe value.
 inline RunContext StoredRun() {
-    static const UniverseSettings universe;
-    return StoredRunContext(universe);
+    static const UniverseSettings defaults;
+    return StoredRunContext(defaults);
 }
 
 class StarTest : public ::testing::Test {

@@ -17,7 +17,6 @@ namespace {
 using testing::LitPixels;
 using testing::PixelAt;
 using testing::StarTest;
-using testing::StoredRun;
 using testing::UseWorkImage;
 
 constexpr std::int32_t kWhite = 0xFFFFFF;
@@ -104,7 +103,7 @@ TEST_F(ShapesTest, PulsarShapesDrawTheirPatterns) {
     for (std::int16_t shape = 0; shape < 5; ++shape) {
         std::fill(displayState.PixelBuffer.begin(), displayState.PixelBuffer.end(), 0);
         UsePulsar(shape);
-        PlotPulsarStar(StoredRun(), 0, 0, 1.0f, 1.0f, kType, kWhite);
+        PlotPulsarStar(testing::StoredRun(), 0, 0, 1.0f, 1.0f, kType, kWhite);
         EXPECT_EQ(LitPixels(), expected[shape]) << shape;
     }
 }
@@ -114,17 +113,17 @@ TEST_F(ShapesTest, TinyPulsarsShowTheCentreOnlyForTheFlatShapes) {
     for (std::int16_t shape = 0; shape < 5; ++shape) {
         std::fill(displayState.PixelBuffer.begin(), displayState.PixelBuffer.end(), 0);
         UsePulsar(shape);
-        PlotPulsarStar(StoredRun(), 0, 0, 1.0f, 0.0078125f, kType, kWhite);
+        PlotPulsarStar(testing::StoredRun(), 0, 0, 1.0f, 0.0078125f, kType, kWhite);
         EXPECT_EQ(LitPixels(), expected[shape]) << shape;
     }
     UsePulsar(5);
-    PlotPulsarStar(StoredRun(), 0, 0, 1.0f, 1.0f, kType, kWhite);
+    PlotPulsarStar(testing::StoredRun(), 0, 0, 1.0f, 1.0f, kType, kWhite);
     EXPECT_EQ(LitPixels(), 0);
 }
 
 TEST_F(ShapesTest, PulsarSkipsLayersBehindTheCameraAndDrawsTheRest) {
     UsePulsar(1, 1000);  // layers one size unit apart per factor
-    PlotPulsarStar(StoredRun(), 0.5f, 0, 0.3f, 1.0f, kType, kWhite);
+    PlotPulsarStar(testing::StoredRun(), 0.5f, 0, 0.3f, 1.0f, kType, kWhite);
     EXPECT_EQ(PixelAt(138, 100), kWhite);  // the back layer at depth 1.3
     EXPECT_EQ(PixelAt(29, 100), 0);        // no mirror of the layer at depth -0.7
 }
