@@ -94,33 +94,6 @@ struct LengthLimit {
 constexpr LengthLimit kLengthLimits[] = {
     {"txtLevel", 0, 2}, {"txtLevel", 1, 5}, {"txtLevel", 2, 5}, {"txtGalaxy", 0, 5}, {"txtGalaxy", 1, 5}};
 
-// The level fields a preview changes for its duration.
-struct LevelFields {
-    std::int16_t levels;
-    std::int32_t radiusStep;
-    float heightScale;
-    std::int16_t scaleHeight;
-    std::int16_t interleave;
-    std::int16_t dampen;
-    std::int32_t radius;
-    std::int32_t distance;
-
-    static LevelFields Of(const UniGalaxy& r) {
-        return {r.Galaxy_StdLevels,  r.Galaxy_StdLevDRad, r.Galaxy_StdLevHSca, r.Galaxy_StdLevB_HS,
-                r.Galaxy_StdLevB_A0, r.Galaxy_StdLevB_A1, r.Galaxy_Radius,     r.Galaxy_Distance};
-    }
-    void PutInto(UniGalaxy& r) const {
-        r.Galaxy_StdLevels = levels;
-        r.Galaxy_StdLevDRad = radiusStep;
-        r.Galaxy_StdLevHSca = heightScale;
-        r.Galaxy_StdLevB_HS = scaleHeight;
-        r.Galaxy_StdLevB_A0 = interleave;
-        r.Galaxy_StdLevB_A1 = dampen;
-        r.Galaxy_Radius = radius;
-        r.Galaxy_Distance = distance;
-    }
-};
-
 std::optional<float> BoxSingle(const Form& form, std::string_view name, int index, float low, float high) {
     const std::optional<double> number = BoxNumber(form, name, index, low, high);
     return number ? ToSingle(*number) : std::nullopt;
@@ -169,9 +142,8 @@ void LevelsDialog::FillControls() {
     form.SetText("txtGalaxy", 1, NumberToText(r.Galaxy_Distance));
 }
 
-bool LevelsDialog::StoreLevels() {
+bool LevelsDialog::StoreLevels(UniGalaxy& r) const {
     const Form& form = Frm();
-    UniGalaxy& r = Record();
     const Bounds<std::int16_t> levels = LevelCounts();
     const Bounds<std::int32_t> lengths = Lengths();
     TakeBox(r.Galaxy_StdLevels, BoxInt16(form, "txtLevel", 0, levels.low, levels.high));
@@ -188,7 +160,7 @@ bool LevelsDialog::StoreLevels() {
 void LevelsDialog::cmdOK_Click() {
     Form& form = Frm();
     form.CommitActiveEdit(form.Get<CommandButton>("cmdOK"));
-    if (!StoreLevels()) return;
+    if (!StoreLevels(Record())) return;
     if (Form* props = Handed().props) {
         const auto write = [&](std::string_view box, int index, int propsIndex, std::int32_t low, std::int32_t high) {
             if (const auto value = BoxInt32(form, box, index, low, high))
@@ -204,11 +176,7 @@ void LevelsDialog::cmdOK_Click() {
 }
 
 void LevelsDialog::cmdPreview_Click() {
-    const auto keep = [this]() -> EditorPreview::Restorer {
-        const LevelFields kept = LevelFields::Of(Record());
-        return [this, kept] { kept.PutInto(Record()); };
-    };
-    preview_.Click(Frm(), Handed(), keep, [this] { return StoreLevels(); });
+    preview_.Click(Frm(), Handed(), [this](UniGalaxy& record) { return StoreLevels(record); });
 }
 
 void ShowLevelsEditor(Form& props, int galaxyType) { ShowEditorFor<LevelsDialog>(props, galaxyType); }

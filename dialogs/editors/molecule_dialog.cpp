@@ -419,7 +419,7 @@ void MoleculeDialog::cboElement_Click() {
     Form& form = Frm();
     const int element = form.Get<ComboBox>("cboElement").ListIndex() + 1;
     if (element < 1) return;
-    BuildHueColorTables();
+    BuildHueColorTables(colourTables, UniGalaxies);
     const auto number = static_cast<std::int16_t>(element);
     form.SetText("txtPropNumber", kNoIndex, NumberToText(element));
     const ElementInfo symbol = GetElementInfo(number, "Symbol");
@@ -432,7 +432,7 @@ void MoleculeDialog::cboElement_Click() {
     const auto hueStart = BoxInt16(*Handed().props, "txtGalaxy", kPropsHueStartBox, -kHueCount, kHueCount);
     if (!hueStart) return;
     const auto shown = static_cast<std::int16_t>(NormaliseHue(*hue + *hueStart));
-    std::int32_t display = GetHueColor(Handed().galaxyType, shown);
+    std::int32_t display = GetHueColor(colourTables, Handed().galaxyType, shown);
     // The table holds display order, which has red and blue exchanged at 24
     // and 32 bits per pixel; the swatch takes RGB order.
     if (colourTables.DisplayBpp >= 24) display = SwappedRedBlue(display);
