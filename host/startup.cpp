@@ -97,8 +97,8 @@ constexpr std::chrono::milliseconds kImportStoreWait{500};
 
 // Why a template was not imported, on standard error.
 void ReportNotImported(std::string_view file, std::string_view why) {
-    const std::string line =
-        std::string(kProductName) + ": the template " + std::string(file) + " was not imported: " + std::string(why) + ".\n";
+    const std::string line = std::string(kProductName) + ": the template " + std::string(file) +
+                             " was not imported: " + std::string(why) + ".\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
@@ -116,8 +116,8 @@ void ReportDroppedImport(std::string_view file) {
 // A file that cannot be read or is no template (a letter, a file in UTF-16)
 // changes nothing; the user learns why the saver runs on the old settings.
 void ReportNotATemplate(std::string_view file) {
-    ReportNotImported(file, kJoined<"it cannot be read as an ", kProductNameText,
-                                    " template; the settings were left as they were">);
+    ReportNotImported(
+        file, kJoined<"it cannot be read as an ", kProductNameText, " template; the settings were left as they were">);
 }
 
 // The import marks the user as having settings, and the saver takes its

@@ -32,8 +32,6 @@ void PreferLargePages(void* start, std::size_t bytes) {
 #endif
 }
 
-void ReportMemoryExhausted() {
-    std::fwrite(kMemoryExhaustedLine.data(), 1, kMemoryExhaustedLine.size(), stderr);
-}
+void ReportMemoryExhausted() { std::fwrite(kMemoryExhaustedLine.data(), 1, kMemoryExhaustedLine.size(), stderr); }
 
 }  // namespace orbweave
