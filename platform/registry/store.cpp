@@ -20,6 +20,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/product.h"
+
 namespace orbweave {
 namespace {
 
@@ -746,9 +748,8 @@ std::optional<std::filesystem::path> MoveDamagedAside(const std::filesystem::pat
 // Says once, on standard error, that the damaged store was moved and a
 // fresh one started; the dialog says it again when it opens.
 void ReportMovedStore(const std::filesystem::path& file, const std::filesystem::path& movedTo) {
-    std::fprintf(stderr,
-                 "Orbweave: the settings file %s was damaged; it was moved to %s and new settings were started.\n",
-                 file.c_str(), movedTo.c_str());
+    std::fprintf(stderr, "%.*s: the settings file %s was damaged; it was moved to %s and new settings were started.\n",
+                 static_cast<int>(kProductName.size()), kProductName.data(), file.c_str(), movedTo.c_str());
     Stores().movedDamaged = movedTo;
 }
 

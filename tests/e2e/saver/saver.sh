@@ -130,6 +130,7 @@ start_unheard() {
 start_unread() {
   : >"$ORBWEAVE_TRACE"; : >"$work/err.log"
   rm -f "$work/unread"; mkfifo "$work/unread"
+  # shellcheck disable=SC2094 # the FIFO's two ends, opened on purpose
   (cd "$work/run" && exec {reader}<>"$work/unread" 2>"$work/unread" {reader}<&- && exec "$program" "$@") \
     >"$work/out.log" &
   saver_pid=$!
