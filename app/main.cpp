@@ -47,7 +47,7 @@ orbweave::ProcessServices QtProcessServices() {
 
 int Run(int argc, char** argv) {
     orbweave::ChooseBackends();
-    orbweave::QuietRuntimeFolderNotice();
+    orbweave::FilterQtMessages();
     QApplication application(argc, argv);
     orbweave::EndAtOnceWhenDisplayGoes();
     orbweave::InstallProcessServices(QtProcessServices());

@@ -90,12 +90,14 @@ void ReleaseSurfaces() {
     }
 }
 
+bool EndsTheProcess() { return runState.RunMode == kRunModeSaver || runState.RunMode == kRunModePreview; }
+
 // A dialog's animation is abandoned and its dialog stays; the saver and the
 // preview have nothing left to show and end the process, saying so when the
 // memory for the work image could not be had.
 bool SetupFailed(int line) {
     LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(line));
-    if (runState.RunMode == kRunModeSaver || runState.RunMode == kRunModePreview) {
+    if (EndsTheProcess()) {
         if (line == kLineWorkImage) {
             ReportMemoryExhausted();
         }
@@ -329,6 +331,14 @@ void FadeOutDisplay(std::int16_t frames, std::int16_t stepSize) {
         BlendBlitSurface(kFadeTopLevel - k * stepSize);
     }
     fading = false;
+}
+
+void EndRunWithoutMemory() {
+    if (EndsTheProcess()) {
+        ReportMemoryExhausted();
+        ReleaseDirectX();
+        EndProcess(kProcessFailureStatus);
+    }
 }
 
 void ReleaseDirectX() {
