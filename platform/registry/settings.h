@@ -81,9 +81,9 @@ std::int32_t DeleteSettingKey(std::string_view product, std::string_view section
 bool TestRegistryWrite();
 
 // Why the last write to the current user's settings failed: the store may
-// not be written, another program holds it, it was found damaged (and has
-// been set aside for a fresh one), or its disk has no room left. All but
-// ReadOnly may pass on a later try.
+// not be written (or its file cannot be made at all), another program holds
+// it, it was found damaged (and has been set aside for a fresh one), or its
+// disk has no room left. All but ReadOnly may pass on a later try.
 enum class SettingsWriteFailure { ReadOnly, InUse, Damaged, DiskFull };
 SettingsWriteFailure LastSettingsWriteFailure();
 

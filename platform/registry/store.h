@@ -55,8 +55,9 @@ public:
 
     // Why the last outermost transaction could not take the file or store
     // its writes: another program's lock, a file this user may not write,
-    // damage SQLite found, or a disk with no room left.
-    enum class Problem { None, ReadOnly, InUse, Damaged, DiskFull };
+    // damage SQLite found, or a disk with no room left; for the user's store,
+    // also a file that cannot be made where it belongs.
+    enum class Problem { None, ReadOnly, InUse, Damaged, DiskFull, CannotCreate };
     Problem WriteProblem() const;
 
     std::optional<std::string> ReadValue(std::string_view keyPath, std::string_view name);
@@ -110,6 +111,11 @@ RegistryStore* StoreForHive(int hive);
 // Why the user's store could not be written lately: the open store's last
 // transaction, or why it could not be opened.
 RegistryStore::Problem UserStoreProblem();
+
+// When the user's store could not be opened because its file cannot be made
+// where it belongs (CannotCreate), what stands in the way, in words that name
+// the path: "the home folder /nonexistent does not exist". Empty otherwise.
+std::string UserStoreCreateFailure();
 
 // How many reads of the user's store another program's lock has kept out
 // (each gave nothing, so its reader took the default), counting an open of the

@@ -447,6 +447,7 @@ void RunUniverseCreation(const RunContext& run, const TourList& tour, UniverseTa
         local.emplace(starCount, galaxyCount);
     } catch (const std::bad_alloc&) {
         // Without its tables no universe can form: the run ends.
+        EndRunWithoutMemory();
         runState.StopRequested = true;
         return;
     }

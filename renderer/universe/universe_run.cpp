@@ -219,7 +219,9 @@ void RunUniverse(UniverseInputs& inputs) {
     ClampUniverseSettings(u);
     runPerformance.pixelCount = u.Universe_Stars;
     auto run = std::make_unique<UniverseRun>(UniverseRun{StoredRunContext(u), inputs.tour, {}, {}, {}});
-    if (!run->Allocate() || !LoadPropsInitDX()) {
+    const bool allocated = run->Allocate();
+    if (!allocated) EndRunWithoutMemory();
+    if (!allocated || !LoadPropsInitDX()) {
         runState.StopRequested = true;
         return;
     }
