@@ -11,8 +11,9 @@
 
 namespace orbweave {
 
-// Reports focus changes and the form-wide keys (Enter, Escape, F1) of the
-// widget that takes the focus to the form, before the widget sees them.
+// Reports focus changes and the form-wide keys (Enter, Escape, F1, the
+// menus' mnemonics) of the widget that takes the focus to the form, before
+// the widget sees them.
 class Control::Watcher final : public QObject {
 public:
     Watcher(Control& control, QObject* parent) : QObject(parent), control_(control) {}
@@ -23,6 +24,7 @@ public:
         case QEvent::FocusOut: control_.form_.FocusLeft(control_, static_cast<QFocusEvent*>(event)->reason()); break;
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->modifiers() == Qt::AltModifier && control_.form_.OpenMenuByMnemonic(key->key())) return true;
             return control_.form_.HandleFormKey(&control_, key->key(), key->modifiers().testFlag(Qt::ControlModifier));
         }
         default: break;

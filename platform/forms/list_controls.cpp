@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -44,17 +45,78 @@ private:
     std::function<void()> changed_;
 };
 
+// Keys held with Alt pick nothing in a drop-down or list: Qt's keyboard
+// search takes Alt+C for "c" and its arrows move with Alt held, which would
+// change a setting under a key no mnemonic uses. Alt+Down still opens a
+// drop-down's list. A character held with Ctrl picks nothing either, but an
+// editable box keeps Ctrl's editing keys (copy, paste, undo).
+class HeldKeyGuard final : public QObject {
+public:
+    HeldKeyGuard(QWidget* widget, bool dropDown, bool editable)
+        : QObject(widget), dropDown_(dropDown), editable_(editable) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        return PicksNothing(*static_cast<QKeyEvent*>(event));
+    }
+
+private:
+    bool PicksNothing(const QKeyEvent& key) const {
+        if (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return !(dropDown_ && key.key() == Qt::Key_Down);
+        return key.modifiers().testFlag(Qt::ControlModifier) && !editable_ && !key.text().isEmpty();
+    }
+
+    bool dropDown_;
+    bool editable_;
+};
+
+// A drop-down whose list, when the screen's edge cuts it short, ends on a
+// whole row: Qt gives it all the room to the edge, which shows part of one.
+class DropDown final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override {
+        QComboBox::showPopup();
+        EndOnAWholeRow();
+    }
+
+private:
+    void EndOnAWholeRow() {
+        QAbstractItemView* list = view();
+        QWidget* popup = list->window();
+        const int row = list->sizeHintForRow(0);
+        if (popup == window() || row <= 0) return;
+        const int frame = popup->height() - list->viewport()->height();
+        const int rows = std::max(1, (popup->height() - frame) / row);
+        const int height = rows * row + frame;
+        if (height == popup->height()) return;
+        QRect shown = popup->geometry();
+        // A list above the box keeps its bottom against the box.
+        if (shown.top() < mapToGlobal(QPoint(0, 0)).y())
+            shown.setTop(shown.bottom() - height + 1);
+        else
+            shown.setHeight(height);
+        popup->setGeometry(shown);
+        list->scrollTo(list->currentIndex(), QAbstractItemView::EnsureVisible);
+    }
+};
+
 }  // namespace
 
 // --- ComboBox ---
 
 ComboBox::ComboBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
-    : ListControl(form, row, container, new QComboBox(parent)),
+    : ListControl(form, row, container, new DropDown(parent)),
       combo_(static_cast<QComboBox*>(Widget())),
       editable_((row.style & kStyleEditable) != 0) {
     // The list drops down below the box (UseDialogLook), so the row limit holds.
     combo_->setMaxVisibleItems(kMostPopupRows);
     new MetricsWatcher(combo_, [this] { FitPopupWidth(); });
+    new HeldKeyGuard(combo_, true, editable_);
     if (editable_) {
         combo_->setEditable(true);
         combo_->setInsertPolicy(QComboBox::NoInsert);
@@ -261,6 +323,7 @@ ListBox::ListBox(Form& form, const ControlSpec& row, Control* container, QWidget
       askedHeight_(list_->height()) {
     list_->setItemDelegate(rows_);
     new MetricsWatcher(list_, [this] { FitWholeRows(); });
+    new HeldKeyGuard(list_, false, false);
     list_->setUniformItemSizes(true);
     // A list box shows no scroll bar across: its rows keep their height whole.
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -66,6 +67,23 @@ TEST_F(ListControlTest, AComboDropsDownAtMostTwentyRowsAndScrollsTheRest) {
         EXPECT_LE(view.viewport()->height(), (row.shownRows + 1) * rowHeight) << row.items;
         EXPECT_GE(view.viewport()->height(), row.shownRows * rowHeight) << row.items;
         EXPECT_EQ(view.verticalScrollBar()->maximum() > 0, row.scrolls) << row.items;
+        combo->hidePopup();
+    }
+}
+
+// A list that the screen cuts short, below the box or above it, ends on a whole row.
+TEST_F(ListControlTest, AComboListCutShortByTheScreenEndsOnAWholeRow) {
+    Fill(Combo(), 68);
+    form.Show();
+    auto* combo = static_cast<QComboBox*>(Combo().Widget());
+    combo->setFont(QFont(combo->font().family(), 24));  // twenty rows higher than half the screen
+    const QAbstractItemView& view = *combo->view();
+    const int middle = combo->screen()->availableGeometry().center().y() - combo->mapTo(form.Window(), QPoint()).y();
+    for (const int offset : {-60, -7, 0, 13}) {
+        form.Window()->move(0, middle + offset);
+        combo->showPopup();
+        EXPECT_LT(view.viewport()->height(), 20 * view.sizeHintForRow(0)) << offset;
+        EXPECT_EQ(view.viewport()->height() % view.sizeHintForRow(0), 0) << offset;
         combo->hidePopup();
     }
 }
