@@ -48,8 +48,9 @@ private:
 // Keys held with Alt pick nothing in a drop-down or list: Qt's keyboard
 // search takes Alt+C for "c" and its arrows move with Alt held, which would
 // change a setting under a key no mnemonic uses. Alt+Down still opens a
-// drop-down's list. A character held with Ctrl picks nothing either, but an
-// editable box keeps Ctrl's editing keys (copy, paste, undo).
+// drop-down's list. Held with Ctrl, a key picks nothing in a drop-down (an
+// editable one keeps Ctrl's editing keys) and no character picks an entry
+// of a list, whose Ctrl+arrows still move through a multiple selection.
 class HeldKeyGuard final : public QObject {
 public:
     HeldKeyGuard(QWidget* widget, bool dropDown, bool editable)
@@ -65,8 +66,11 @@ protected:
 
 private:
     bool PicksNothing(const QKeyEvent& key) const {
-        if (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return !(dropDown_ && key.key() == Qt::Key_Down);
-        return key.modifiers().testFlag(Qt::ControlModifier) && !editable_ && !key.text().isEmpty();
+        const Qt::KeyboardModifiers held = key.modifiers();
+        if (held & (Qt::AltModifier | Qt::MetaModifier)) return !(dropDown_ && key.key() == Qt::Key_Down);
+        if (!held.testFlag(Qt::ControlModifier)) return false;
+        if (!dropDown_) return !key.text().isEmpty();
+        return !editable_ || key.key() == Qt::Key_PageUp || key.key() == Qt::Key_PageDown;
     }
 
     bool dropDown_;
