@@ -25,7 +25,13 @@ public:
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->modifiers() == Qt::AltModifier && control_.form_.OpenMenuByMnemonic(key->key())) return true;
-            return control_.form_.HandleFormKey(&control_, key->key(), key->modifiers().testFlag(Qt::ControlModifier));
+            if (control_.form_.HandleFormKey(&control_, key->key(), key->modifiers().testFlag(Qt::ControlModifier)))
+                return true;
+            // Otherwise Qt's editors type the letter of Alt+C, its lists search
+            // on it and its boxes step on Alt's arrows: a change under a key no
+            // mnemonic uses.
+            const bool altHeld = (key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0;
+            return altHeld && !control_.TakesAltKey(key->key());
         }
         default: break;
         }

@@ -45,15 +45,14 @@ private:
     std::function<void()> changed_;
 };
 
-// Keys held with Alt pick nothing in a drop-down or list: Qt's keyboard
-// search takes Alt+C for "c" and its arrows move with Alt held, which would
-// change a setting under a key no mnemonic uses. Alt+Down still opens a
-// drop-down's list. Held with Ctrl, a key picks nothing in a drop-down (an
-// editable one keeps Ctrl's editing keys) and no character picks an entry
-// of a list, whose Ctrl+arrows still move through a multiple selection.
-class HeldKeyGuard final : public QObject {
+// Held with Ctrl, a key picks nothing in a drop-down (Qt's search takes
+// Ctrl+C for "c" where the character comes with the key, and Ctrl+End picks
+// the last entry), though an editable one keeps Ctrl's editing keys; in a
+// list no character picks an entry, while Ctrl's arrows still move through
+// a multiple selection. Keys held with Alt the form keeps from every control.
+class CtrlKeyGuard final : public QObject {
 public:
-    HeldKeyGuard(QWidget* widget, bool dropDown, bool editable)
+    CtrlKeyGuard(QWidget* widget, bool dropDown, bool editable)
         : QObject(widget), dropDown_(dropDown), editable_(editable) {
         widget->installEventFilter(this);
     }
@@ -66,9 +65,7 @@ protected:
 
 private:
     bool PicksNothing(const QKeyEvent& key) const {
-        const Qt::KeyboardModifiers held = key.modifiers();
-        if (held & (Qt::AltModifier | Qt::MetaModifier)) return !(dropDown_ && key.key() == Qt::Key_Down);
-        if (!held.testFlag(Qt::ControlModifier)) return false;
+        if (!key.modifiers().testFlag(Qt::ControlModifier)) return false;
         if (!dropDown_) return !key.text().isEmpty();
         return !editable_ || key.key() == Qt::Key_PageUp || key.key() == Qt::Key_PageDown;
     }
@@ -120,7 +117,7 @@ ComboBox::ComboBox(Form& form, const ControlSpec& row, Control* container, QWidg
     // The list drops down below the box (UseDialogLook), so the row limit holds.
     combo_->setMaxVisibleItems(kMostPopupRows);
     new MetricsWatcher(combo_, [this] { FitPopupWidth(); });
-    new HeldKeyGuard(combo_, true, editable_);
+    new CtrlKeyGuard(combo_, true, editable_);
     if (editable_) {
         combo_->setEditable(true);
         combo_->setInsertPolicy(QComboBox::NoInsert);
@@ -213,6 +210,8 @@ bool ComboBox::SetText(std::string_view text) {
     const int item = combo_->findText(ToQString(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
     return item >= 0 && SetListIndex(item);
 }
+
+bool ComboBox::TakesAltKey(int qtKey) const { return qtKey == Qt::Key_Down; }
 
 // The popup list is at least as wide as its longest entry, with the margins
 // of an entry, the list's frame and the scroll bar of a long list.
@@ -327,7 +326,7 @@ ListBox::ListBox(Form& form, const ControlSpec& row, Control* container, QWidget
       askedHeight_(list_->height()) {
     list_->setItemDelegate(rows_);
     new MetricsWatcher(list_, [this] { FitWholeRows(); });
-    new HeldKeyGuard(list_, false, false);
+    new CtrlKeyGuard(list_, false, false);
     list_->setUniformItemSizes(true);
     // A list box shows no scroll bar across: its rows keep their height whole.
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
