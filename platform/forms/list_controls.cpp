@@ -49,7 +49,8 @@ private:
 // Ctrl+C for "c" where the character comes with the key, and Ctrl+End picks
 // the last entry), though an editable one keeps Ctrl's editing keys; in a
 // list no character picks an entry, while Ctrl's arrows still move through
-// a multiple selection. Keys held with Alt the form keeps from every control.
+// a multiple selection. Keys held with Alt reach no control at all (the
+// control's key watcher keeps them).
 class CtrlKeyGuard final : public QObject {
 public:
     CtrlKeyGuard(QWidget* widget, bool dropDown, bool editable)
