@@ -210,6 +210,8 @@ protected:
 
     // Installs the focus and form-key watcher on the widget that takes the focus.
     void WatchFocusOf(QWidget* focusWidget);
+    // A key held with Alt that opens no menu reaches only the controls that take it.
+    virtual bool TakesAltKey(int /*qtKey*/) const { return false; }
 
 private:
     class Watcher;

@@ -120,6 +120,10 @@ public:
     bool SetText(std::string_view text) override;
     bool Editable() const { return editable_; }
 
+protected:
+    // Alt+Down opens the list.
+    bool TakesAltKey(int qtKey) const override;
+
 private:
     void SelectionChangedByUser(int item);
     void EditedByUser();

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFontMetricsF>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPainter>
 #include <QWidget>
@@ -499,6 +500,20 @@ bool Form::HandleFormKey(Control* focused, int qtKey, bool ctrlHeld) {
     }
     default: return false;
     }
+}
+
+// Qt's shortcut misses a mnemonic while no window is active (just after a
+// message box closes, before the form is active again), so the key reaches
+// the focused control instead.
+bool Form::OpenMenuByMnemonic(int qtKey) {
+    if (destroying_ || menuBar_ == nullptr) return false;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(qtKey)));
+    for (QAction* menu : menuBar_->actions()) {
+        if (!menu->isEnabled() || !menu->isVisible() || QKeySequence::mnemonic(menu->text()) != pressed) continue;
+        menuBar_->setActiveAction(menu);
+        return true;
+    }
+    return false;
 }
 
 void Form::SetDefaultButton(CommandButton* button, bool isDefault) {
