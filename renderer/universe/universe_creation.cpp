@@ -438,7 +438,6 @@ void CycleUniverseStars(const RunContext& run, AmbientTable& ambient, StartCloud
 
 void RunUniverseCreation(const RunContext& run, const TourList& tour, UniverseTables& tables, float& expandSpeed,
                          float& universeExtent, std::int16_t profile, std::int32_t& blend) {
-    const UniverseSettings& u = run.universe;
     if (!IsGalaxyType(profile)) profile = 0;
     const std::int32_t starCount = tables.stars.Count();
     const auto galaxyCount = static_cast<std::int16_t>(tables.galaxies.Count());
