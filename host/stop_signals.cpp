@@ -13,6 +13,7 @@
 
 #include "host/frame_yield.h"
 #include "platform/display/window_events.h"
+#include "platform/system/standard_streams.h"
 #include "renderer/display/run_state.h"
 
 namespace orbweave {
@@ -87,18 +88,6 @@ bool OpenStopPipe() {
     return true;
 }
 
-void ArmHandler(int signal) {
-    struct sigaction current {};
-    if (::sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) {
-        return;
-    }
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART | SA_RESETHAND;
-    ::sigaction(signal, &action, nullptr);
-}
-
 }  // namespace
 
 void InstallStopSignals(std::function<void()> closeInnermostWindow) {
@@ -108,7 +97,7 @@ void InstallStopSignals(std::function<void()> closeInnermostWindow) {
     Objects().closeInnermostWindow = std::move(closeInnermostWindow);
     display::LeaveStopSignalsToTheProgram();
     for (const int signal : kStopSignals) {
-        ArmHandler(signal);
+        CatchSignalUnlessIgnored(signal, OnStopSignal, SA_RESETHAND);
     }
 }
 

@@ -28,16 +28,18 @@ void OpenClosedStandardStreams() {
     }
 }
 
-void KeepBrokenPipesHarmless() {
+void KeepBrokenPipesHarmless() { CatchSignalUnlessIgnored(SIGPIPE, IgnoreSignal, 0); }
+
+void CatchSignalUnlessIgnored(int signal, void (*handler)(int), int extraFlags) {
     struct sigaction current {};
-    if (::sigaction(SIGPIPE, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) {
+    if (::sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) {
         return;
     }
     struct sigaction action {};
-    action.sa_handler = IgnoreSignal;
+    action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGPIPE, &action, nullptr);
+    action.sa_flags = SA_RESTART | extraFlags;
+    ::sigaction(signal, &action, nullptr);
 }
 
 }  // namespace orbweave

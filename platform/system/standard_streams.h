@@ -1,4 +1,4 @@
-// The three standard descriptors, made safe before anything else runs.
+// The standard descriptors and the process's signals, made safe before anything else runs.
 #pragma once
 
 namespace orbweave {
@@ -18,5 +18,10 @@ void OpenClosedStandardStreams();
 // the programs this one starts do not inherit. Call it in main, before
 // anything is written.
 void KeepBrokenPipesHarmless();
+
+// Installs `handler` for `signal` with SA_RESTART and `extraFlags`, unless the
+// signal was ignored when the program started: a run that cannot take the
+// signal (SIGINT in a background job, SIGHUP under nohup) keeps ignoring it.
+void CatchSignalUnlessIgnored(int signal, void (*handler)(int), int extraFlags);
 
 }  // namespace orbweave
