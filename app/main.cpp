@@ -2,6 +2,7 @@
 // (text is drawn with Qt), then start-up decides from the command line what
 // runs: the properties dialog for configuration, the saver or the preview.
 #include <QApplication>
+#include <new>
 #include <span>
 
 #include "dialogs/editors/editor_launchers.h"
@@ -11,6 +12,7 @@
 #include "host/console.h"
 #include "host/frame_yield.h"
 #include "host/process_services.h"
+#include "host/run_modes.h"
 #include "host/startup.h"
 #include "host/stop_signals.h"
 #include "host/trace.h"
@@ -18,6 +20,7 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/services.h"
 #include "platform/forms/window_closing.h"
+#include "platform/system/memory.h"
 #include "platform/system/standard_streams.h"
 
 namespace {
@@ -42,12 +45,9 @@ orbweave::ProcessServices QtProcessServices() {
     return services;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    orbweave::OpenClosedStandardStreams();
+int Run(int argc, char** argv) {
     orbweave::ChooseBackends();
-    orbweave::QuietRuntimeFolderNotice();
+    orbweave::FilterQtMessages();
     QApplication application(argc, argv);
     orbweave::EndAtOnceWhenDisplayGoes();
     orbweave::InstallProcessServices(QtProcessServices());
@@ -57,4 +57,20 @@ int main(int argc, char** argv) {
     orbweave::StartTrace();
     const std::span<const char* const> arguments(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);
     return orbweave::Main(orbweave::JoinArguments(arguments));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    orbweave::OpenClosedStandardStreams();
+    orbweave::KeepBrokenPipesHarmless();
+    // A start or a run that cannot get its memory ends as every start that
+    // cannot run does, with a word on standard error, not an abort; the
+    // windows it made are gone by then.
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        orbweave::ReportMemoryExhausted();
+        return orbweave::kExitFailure;
+    }
 }

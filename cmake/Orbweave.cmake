@@ -15,16 +15,27 @@ endfunction()
 # program takes longer to start than most of its cases take to run, so the
 # program runs whole; its brief output still names every failing case. Every
 # test program links tests/support/test_defaults.cpp: headless Qt and the
-# sanitizer options.
+# sanitizer options. SKIPPABLE <label> <filter>: the cases the GoogleTest
+# filter names skip where the machine lacks what they need (a tmpfs mount, a
+# font, a built library); they run as the CTest case "<name>-<label>", shown as
+# skipped when one of them skipped, and the main case runs the others.
 function(orbweave_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;SKIPPABLE" ${ARGN})
   find_package(GTest REQUIRED)
   add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/test_defaults.cpp)
   set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/support/test_defaults.cpp PROPERTIES
     COMPILE_DEFINITIONS ORBWEAVE_LSAN_SUPPRESSIONS="${PROJECT_SOURCE_DIR}/tests/lsan.supp")
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
-  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  if(NOT ARG_SKIPPABLE)
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    return()
+  endif()
+  list(GET ARG_SKIPPABLE 0 label)
+  list(GET ARG_SKIPPABLE 1 filter)
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1 --gtest_filter=-${filter})
+  add_test(NAME ${name}-${label} COMMAND ${name} --gtest_brief=1 --gtest_filter=${filter})
+  set_tests_properties(${name}-${label} PROPERTIES SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()
 
 # orbweave_dialog_e2e(<group> <script> CASES ... [TOOLS ...])

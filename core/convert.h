@@ -82,7 +82,7 @@ requires(!std::same_as<T, bool>) std::string NumberToText(T value) {
 // reads field 0.
 std::string GetCSVField(std::string_view text, int index);
 
-// --- Clamps and comparisons -----------------------------------------------
+// --- Clamps ----------------------------------------------------------------
 // Each works in its own type, without rounding. With lo > hi a value below
 // lo gives lo and any other value gives hi.
 
@@ -93,11 +93,5 @@ constexpr std::int32_t ClampLng(std::int32_t v, std::int32_t lo, std::int32_t hi
     return v < lo ? lo : (v > hi ? hi : v);
 }
 constexpr float ClampSng(float v, float lo, float hi) { return v < lo ? lo : (v > hi ? hi : v); }
-
-constexpr std::int16_t MaxInt(std::int16_t a, std::int16_t b) { return a > b ? a : b; }
-constexpr std::int32_t MaxLng(std::int32_t a, std::int32_t b) { return a > b ? a : b; }
-constexpr float MaxSng(float a, float b) { return a > b ? a : b; }
-constexpr std::int16_t MinInt(std::int16_t a, std::int16_t b) { return a < b ? a : b; }
-constexpr std::int32_t MinLng(std::int32_t a, std::int32_t b) { return a < b ? a : b; }
 
 }  // namespace orbweave

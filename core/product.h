@@ -58,5 +58,9 @@ inline constexpr std::string_view kPropertiesCaption = kJoined<kProductNameText,
 inline constexpr std::string_view kAboutCaption = kJoined<"About ", kProductNameText>;
 // The title of every message box but the diagnostics'.
 inline constexpr std::string_view kMessageTitle = kProductName;
+// The help file F1 and the Help buttons and menus open.
+inline constexpr std::string_view kHelpFileName = "Orbhelp50.hlp";
+// The copyright line of the About box's credits, the Help menu and every saved template.
+inline constexpr std::string_view kCopyrightLine = "Copyright (C) Velmor.  All rights reserved.";
 
 }  // namespace orbweave

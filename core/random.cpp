@@ -9,13 +9,11 @@ namespace orbweave {
 std::array<std::int32_t, kRandTableSize> RandTable{};
 detail::RandomCursors detail::randomCursors;
 
-namespace {
-
 // Entries are the whole part of u x 32767 for a uniform u in [0, 1), so they
 // lie in 0 to 32766; a draw keeps them below 32768.
 constexpr double kFillFactor = 32767.0;
 
-void FillTable(std::uint32_t seed) {
+void SeedRandomTable(std::uint32_t seed) {
     std::mt19937 generator(seed);
     // A single-precision uniform value in [0, 1): the top 24 bits of a draw.
     constexpr float kUnit = 1.0f / 16777216.0f;
@@ -26,14 +24,10 @@ void FillTable(std::uint32_t seed) {
     detail::randomCursors = {};
 }
 
-}  // namespace
-
 void InitRandomTable() {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
-    FillTable(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
+    SeedRandomTable(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
 }
-
-void SeedRandomTable(std::uint32_t seed) { FillTable(seed); }
 
 void RandomShellPoint(float& x, float& y, float& z, float r) {
     constexpr double kFullTurn = 6.28318530717958;

@@ -4,7 +4,10 @@
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+
+#include "host/run_modes.h"
 
 namespace orbweave {
 
@@ -24,6 +27,11 @@ void FilterQtMessage(QtMsgType type, const QMessageLogContext& context, const QS
     }
     if (PassedOn() != nullptr) {
         PassedOn()(type, context, message);
+    }
+    // Qt would abort once this returns.
+    if (type == QtFatalMsg) {
+        std::fflush(nullptr);
+        std::_Exit(kExitFailure);
     }
 }
 
@@ -60,7 +68,7 @@ MessageAnswer WriteUnattendedMessage(std::string_view text, std::string_view tit
     return UnattendedAnswer(style);
 }
 
-void QuietRuntimeFolderNotice() {
+void FilterQtMessages() {
     const QtMessageHandler previous = qInstallMessageHandler(FilterQtMessage);
     if (previous != FilterQtMessage) {
         PassedOn() = previous;

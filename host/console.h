@@ -21,8 +21,10 @@ MessageAnswer WriteUnattendedMessage(std::string_view text, std::string_view tit
 // Keeps Qt's notice that XDG_RUNTIME_DIR is not set off standard error: Qt
 // asks for that folder while it starts (on every platform), finds its own
 // private one, and says so on every run where the variable is unset, as
-// under CI or a bare session. Every other message passes unchanged. Call it
-// before the Qt application is made.
-void QuietRuntimeFolderNotice();
+// under CI or a bare session. Every other message passes unchanged; after a
+// fatal one (no platform plugin could be loaded, as when memory runs out)
+// the process ends with status 1, as every start that cannot run does,
+// instead of Qt's abort. Call it before the Qt application is made.
+void FilterQtMessages();
 
 }  // namespace orbweave

@@ -1,5 +1,6 @@
 #include "host/perf_report.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -69,7 +70,11 @@ std::string HeaderLine(const PerfFigures& f) {
 
 }  // namespace
 
-std::string_view ProgramVersion() { return ORBWEAVE_VERSION; }
+std::string ProgramVersion() {
+    std::string version(kProductVersion.substr(0, kProductVersion.find_first_not_of("0123456789.")));
+    for (auto parts = std::ranges::count(version, '.') + 1; parts < 3; ++parts) version += ".0";
+    return version;
+}
 
 std::array<std::string, kPerfReportLines> FormatPerfReport(const PerfFigures& f) {
     const RunPerformance& m = f.measured;

@@ -32,8 +32,9 @@ struct PerfFigures {
     RunPerformance measured;
 };
 
-// The program's version, major.minor.revision.
-std::string_view ProgramVersion();
+// The program's version as major.minor.revision: the numbers that open
+// kProductVersion, the parts it leaves out 0 ("5.0g" gives 5.0.0).
+std::string ProgramVersion();
 
 // The seven lines, without line ends. A share of a total time of 0 prints 0.
 std::array<std::string, kPerfReportLines> FormatPerfReport(const PerfFigures& figures);

@@ -28,7 +28,7 @@ void DispatchPreviewEvent(const display::WindowEvent& event) {
 class HiddenWindow {
 public:
     explicit HiddenWindow(std::string_view caption) : id_(window::CreateHiddenWindow(caption)) {}
-    ~HiddenWindow() { window::DestroyHiddenWindow(id_); }
+    ~HiddenWindow() { window::DestroyWindow(id_); }
     HiddenWindow(const HiddenWindow&) = delete;
     HiddenWindow& operator=(const HiddenWindow&) = delete;
 

@@ -16,13 +16,9 @@ constexpr const char* kColourDepthLines[] = {
     "You must be running in High Color (16 bits) or True Color (24 or 32 bits) mode.",
     "",
     "You can change your Color Settings by following these steps:",
-    "1.  Click the Windows Start button.",
-    "2.  Choose the Settings menu.",
-    "3.  Choose the Control Panel sub-menu.",
-    "4.  Double-click the Display icon in the Control Panel window.",
-    "5.  Click the Settings tab on the Display Properties window.",
-    "6.  Choose High Color or True Color from the Colors dropdown.",
-    "7.  Click the OK button to change the Color Settings.",
+    "1.  Open the display settings of your desktop, or the configuration of the X server (xorg.conf).",
+    "2.  Choose a color depth of 16 bits or more (in xorg.conf, DefaultDepth in the Screen section).",
+    "3.  Log out and log in again, so that the X server starts with the new color depth.",
 };
 
 std::string ColourDepthMessage() {

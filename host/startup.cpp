@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "core/colour.h"
 #include "core/random.h"
@@ -40,7 +41,6 @@ void InitProcessState() {
     runState.Screen = MeasureScreen();
     InitRandomTable();
     InitUniGalaxyNames();
-    SetApplicationHelpFile(kHelpFileName);
     runState.RunMode = kRunModeDialog;
     runState.WriteLogEnabled = ReadDisplayValue<&DisplayRecord::DX_WriteLog>() != 0;
 }
@@ -48,8 +48,8 @@ void InitProcessState() {
 // A dialog nobody can see could never be closed: the process would live on
 // unseen, so it explains itself and ends instead.
 constexpr std::string_view kUnseenDialogText =
-    "The properties dialog cannot be shown without an X display.  Please start Orbweave inside an X11 session, "
-    "with DISPLAY naming the X server.";
+    kJoined<"The properties dialog cannot be shown without an X display.  Please start ", kProductNameText,
+            " inside an X11 session, with DISPLAY naming the X server.">;
 
 bool RaiseOpenWindow(std::string_view caption) {
     const window::NativeWindowId id = window::FindWindowA(caption);
@@ -94,22 +94,29 @@ int RunConfiguration() {
 // before it is dropped: the saver starts after it.
 constexpr std::chrono::milliseconds kImportStoreWait{500};
 
-// Why an import was dropped, on standard error: the saver runs all the same.
+// Why a template was not imported, on standard error.
+void ReportNotImported(std::string_view file, std::string_view why) {
+    const std::string line = std::string(kProductName) + ": the template " + std::string(file) +
+                             " was not imported: " + std::string(why) + ".\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+// Why an import was dropped: the saver runs all the same.
 void ReportDroppedImport(std::string_view file) {
-    const char* why = LastSettingsWriteFailure() == SettingsWriteFailure::InUse
-                          ? "the settings are in use by another program; please try again"
-                          : "the settings cannot be written";
-    std::fprintf(stderr, "Orbweave: the template %.*s was not imported: %s.\n", static_cast<int>(file.size()),
-                 file.data(), why);
+    if (LastSettingsWriteFailure() == SettingsWriteFailure::InUse) {
+        ReportNotImported(file, "the settings are in use by another program; please try again");
+    } else if (const std::string why = UserStoreCreateFailure(); !why.empty()) {
+        ReportNotImported(file, "the settings file cannot be created: " + why);
+    } else {
+        ReportNotImported(file, "the settings cannot be written");
+    }
 }
 
 // A file that cannot be read or is no template (a letter, a file in UTF-16)
 // changes nothing; the user learns why the saver runs on the old settings.
 void ReportNotATemplate(std::string_view file) {
-    std::fprintf(stderr,
-                 "Orbweave: the template %.*s was not imported: it cannot be read as an Orbweave template; the "
-                 "settings were left as they were.\n",
-                 static_cast<int>(file.size()), file.data());
+    ReportNotImported(
+        file, kJoined<"it cannot be read as an ", kProductNameText, " template; the settings were left as they were">);
 }
 
 // The import marks the user as having settings, and the saver takes its

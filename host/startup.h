@@ -12,8 +12,6 @@
 
 namespace orbweave {
 
-inline constexpr std::string_view kHelpFileName = "Orbhelp50.hlp";
-
 // Configuration mode ("/C" or an empty line) shows the properties dialog,
 // which lives above the host, so the program hands it over with its process
 // services (host/process_services.h): the runner shows the dialog until it

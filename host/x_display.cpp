@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/product.h"
 #include "host/run_modes.h"
 
 namespace orbweave {
@@ -19,7 +20,8 @@ namespace {
 
 // Qt's notice, in all its wordings, when its connection to the X server breaks.
 constexpr const char* kQtConnectionBroke = "The X11 connection broke";
-constexpr std::string_view kDisplayLostText = "Orbweave: The connection to the X display was lost.\n";
+constexpr std::string_view kDisplayLostText =
+    kJoined<kProductNameText, ": The connection to the X display was lost.\n">;
 constexpr const char* kHeadlessQt = "offscreen";
 constexpr const char* kQtX11Platform = "xcb";
 constexpr const char* kSdlX11Driver = "x11";

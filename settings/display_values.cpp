@@ -45,6 +45,8 @@ template float ReadStoredValue<float>(const DisplayValue&, int);
 template std::string ReadStoredValue<std::string>(const DisplayValue&, int);
 
 DisplayRecord ReadDisplayValues(int hive) {
+    // All from one saved state, never half of a save another process makes.
+    const SettingsSnapshot snapshot(hive);
     DisplayRecord record;
     for (const DisplayValue& row : kDisplayValues) {
         std::visit([&]<class T>(T DisplayRecord::*field) { record.*field = ReadStoredValue<T>(row, hive); }, row.field);

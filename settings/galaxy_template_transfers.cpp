@@ -62,40 +62,42 @@ std::string ValueText(const UniGalaxy& g, const GalaxyValue& value) {
                       value);
 }
 
-void ReadValue(UniGalaxy& g, const GalaxyValue& value, int index, std::string_view section) {
+void ReadValue(const TemplateReader& reader, UniGalaxy& g, const GalaxyValue& value, int index,
+               std::string_view section) {
     std::visit(
         Overloaded{
             [&](const GalaxyInt16Value& v) {
-                const std::string text = ReadTemplateValue(section, v.name, NumberToText(v.fallback));
+                const std::string text = reader.Value(section, v.name, NumberToText(v.fallback));
                 // The percent reads like a composite's numbers.
                 Assign(g.*v.field, v.field == &UniGalaxy::_UniGalPct ? ZeroPrefixedInt16(text) : TextToInt16(text));
             },
             [&](const GalaxyInt32Value& v) {
-                Assign(g.*v.field, TextToInt32(ReadTemplateValue(section, v.name, NumberToText(v.fallback))));
+                Assign(g.*v.field, TextToInt32(reader.Value(section, v.name, NumberToText(v.fallback))));
             },
             [&](const GalaxySingleValue& v) {
                 const std::string fallback = NumberToText(static_cast<double>(v.fallback));
-                Assign(g.*v.field, TextToSingle(ReadTemplateValue(section, v.name, fallback)));
+                Assign(g.*v.field, TextToSingle(reader.Value(section, v.name, fallback)));
             },
-            [&](const GalaxyFlagValue& v) { g.*v.field = ReadTemplateValue(section, v.name, "0") == "1" ? -1 : 0; },
+            [&](const GalaxyFlagValue& v) { g.*v.field = reader.Value(section, v.name, "0") == "1" ? -1 : 0; },
             [&](const GalaxyNameValue& v) {
-                g._UniGalName = ReadTemplateValue(section, v.name, DefaultGalaxyName(index));
+                g._UniGalName = reader.Value(section, v.name, DefaultGalaxyName(index));
             },
         },
         value);
 }
 
 template <class Block, std::size_t Capacity>
-bool WriteBlock(const Block& block, const ElementBlockLayout<Block, Capacity>& layout, std::string_view section) {
+bool WriteBlock(TemplateWriter& writer, const Block& block, const ElementBlockLayout<Block, Capacity>& layout,
+                std::string_view section) {
     if (block.*layout.count <= 0) return true;
     const std::string sub = SubSectionPath(section, layout.subSection);
     bool ok = true;
     for (std::size_t k = 0; k < layout.centre.size(); ++k) {
-        ok = WriteTemplateEntry(sub, layout.centreNames[k], NumberToText(block.*layout.centre[k])) && ok;
+        ok = writer.Write(sub, layout.centreNames[k], NumberToText(block.*layout.centre[k])) && ok;
     }
     for (int j = 0; j < ElementsInUse<Capacity>(block.*layout.count); ++j) {
         const PointValues point = ElementPoint(block, layout, static_cast<std::size_t>(j));
-        ok = WriteTemplateEntry(sub, layout.elementName(j), FormatPointText(point)) && ok;
+        ok = writer.Write(sub, layout.elementName(j), FormatPointText(point)) && ok;
     }
     return ok;
 }
@@ -103,20 +105,21 @@ bool WriteBlock(const Block& block, const ElementBlockLayout<Block, Capacity>& l
 // A count of 0 clears the centre and every element without looking for the
 // sub-section; otherwise a missing sub-section reads as all zero.
 template <class Block, std::size_t Capacity>
-void ReadBlock(Block& block, const ElementBlockLayout<Block, Capacity>& layout, std::string_view section) {
-    Assign(block.*layout.count, TextToInt16(ReadTemplateValue(section, layout.countName, "0")));
+void ReadBlock(const TemplateReader& reader, Block& block, const ElementBlockLayout<Block, Capacity>& layout,
+               std::string_view section) {
+    Assign(block.*layout.count, TextToInt16(reader.Value(section, layout.countName, "0")));
     if (block.*layout.count == 0) {
         ClearElementBlock(block, layout);
         return;
     }
     const std::string sub = SubSectionPath(section, layout.subSection);
     for (std::size_t k = 0; k < layout.centre.size(); ++k) {
-        Assign(block.*layout.centre[k], TextToInt16(ReadTemplateValue(sub, layout.centreNames[k], "0")));
+        Assign(block.*layout.centre[k], TextToInt16(reader.Value(sub, layout.centreNames[k], "0")));
     }
     for (int j = 0; j < ElementsInUse<Capacity>(block.*layout.count); ++j) {
         const auto e = static_cast<std::size_t>(j);
         PointValues point = ElementPoint(block, layout, e);
-        ParsePointText(ReadTemplateValue(sub, layout.elementName(j), ""), point);
+        ParsePointText(reader.Value(sub, layout.elementName(j), ""), point);
         SetElementPoint(block, layout, e, point);
     }
 }
@@ -134,88 +137,88 @@ std::string CompMemberKey(int j) { return NumberedName("GalaxyIndex_", j); }
 std::string UniGalaxyTemplateSection(int galaxyType) { return NumberedName("UniGal", galaxyType); }
 std::string CompGalaxyTemplateSection(int composite) { return NumberedName("CompGal", composite); }
 
-bool UniGalaxyToTemp(std::int16_t index, std::string_view section) {
+bool UniGalaxyToTemp(TemplateWriter& writer, std::int16_t index, std::string_view section) {
     if (!IsUniGalaxySlot(index)) return false;
     const UniGalaxy& g = UniGalaxies[static_cast<std::size_t>(index)];
     bool ok = true;
     for (const GalaxyValue* value : TemplateOrder()) {
-        ok = WriteTemplateEntry(section, GalaxyValueName(*value), ValueText(g, *value)) && ok;
+        ok = writer.Write(section, GalaxyValueName(*value), ValueText(g, *value)) && ok;
     }
     // Both counts stay in the type's own section, ahead of its sub-sections,
     // so that the section occurs once in the file.
-    ok = WriteTemplateEntry(section, kIfsLayout.countName, NumberToText(g.Ifs.Galaxy_IFS_Points)) && ok;
-    ok = WriteTemplateEntry(section, kAtomLayout.countName, NumberToText(g.Atoms.Galaxy_Atoms)) && ok;
-    ok = WriteBlock(g.Ifs, kIfsLayout, section) && ok;
-    return WriteBlock(g.Atoms, kAtomLayout, section) && ok;
+    ok = writer.Write(section, kIfsLayout.countName, NumberToText(g.Ifs.Galaxy_IFS_Points)) && ok;
+    ok = writer.Write(section, kAtomLayout.countName, NumberToText(g.Atoms.Galaxy_Atoms)) && ok;
+    ok = WriteBlock(writer, g.Ifs, kIfsLayout, section) && ok;
+    return WriteBlock(writer, g.Atoms, kAtomLayout, section) && ok;
 }
 
-void TempToUniGalaxy(std::int16_t index, std::string_view section) {
+void TempToUniGalaxy(const TemplateReader& reader, std::int16_t index, std::string_view section) {
     if (!IsUniGalaxySlot(index)) return;
     UniGalaxy& g = UniGalaxies[static_cast<std::size_t>(index)];
-    for (const GalaxyValue& value : kGalaxyValues) ReadValue(g, value, index, section);
-    ReadBlock(g.Ifs, kIfsLayout, section);
+    for (const GalaxyValue& value : kGalaxyValues) ReadValue(reader, g, value, index, section);
+    ReadBlock(reader, g.Ifs, kIfsLayout, section);
     if (g.Ifs.Galaxy_IFS_Points == 0) g.Ifs.Run_IfsCumPct.fill(0);
-    ReadBlock(g.Atoms, kAtomLayout, section);
+    ReadBlock(reader, g.Atoms, kAtomLayout, section);
 }
 
-bool CompGalaxyToTemp(std::int16_t index, std::string_view section) {
+bool CompGalaxyToTemp(TemplateWriter& writer, std::int16_t index, std::string_view section) {
     if (!IsCompGalaxy(index)) return false;
     const CompGalaxy& c = CompGalaxies[static_cast<std::size_t>(index)];
-    bool ok = WriteTemplateEntry(section, kCompNameKey, c._CompGalName);
-    ok = WriteTemplateEntry(section, kCompPctKey, NumberToText(c._CompGalPct)) && ok;
-    ok = WriteTemplateEntry(section, kCompCountKey, NumberToText(c.CompGal_Count)) && ok;
+    bool ok = writer.Write(section, kCompNameKey, c._CompGalName);
+    ok = writer.Write(section, kCompPctKey, NumberToText(c._CompGalPct)) && ok;
+    ok = writer.Write(section, kCompCountKey, NumberToText(c.CompGal_Count)) && ok;
     for (int j = 0; j < ElementsInUse<kCompMemberCapacity>(c.CompGal_Count); ++j) {
-        ok = WriteTemplateEntry(section, CompMemberKey(j), NumberToText(c.CompGal_Type[static_cast<std::size_t>(j)])) &&
+        ok = writer.Write(section, CompMemberKey(j), NumberToText(c.CompGal_Type[static_cast<std::size_t>(j)])) &&
              ok;
     }
     return ok;
 }
 
 // Members beyond the count keep what they held.
-void TempToCompGalaxy(std::int16_t index, std::string_view section) {
+void TempToCompGalaxy(const TemplateReader& reader, std::int16_t index, std::string_view section) {
     if (!IsCompGalaxy(index)) return;
     CompGalaxy& c = CompGalaxies[static_cast<std::size_t>(index)];
-    Assign(c._CompGalPct, ZeroPrefixedInt16(ReadTemplateValue(section, kCompPctKey, "0")));
-    c._CompGalName = ReadTemplateValue(section, kCompNameKey, DefaultCompositeName(index));
-    Assign(c.CompGal_Count, ZeroPrefixedInt16(ReadTemplateValue(section, kCompCountKey, "0")));
+    Assign(c._CompGalPct, ZeroPrefixedInt16(reader.Value(section, kCompPctKey, "0")));
+    c._CompGalName = reader.Value(section, kCompNameKey, DefaultCompositeName(index));
+    Assign(c.CompGal_Count, ZeroPrefixedInt16(reader.Value(section, kCompCountKey, "0")));
     for (int j = 0; j < ElementsInUse<kCompMemberCapacity>(c.CompGal_Count); ++j) {
         Assign(c.CompGal_Type[static_cast<std::size_t>(j)],
-               ZeroPrefixedInt16(ReadTemplateValue(section, CompMemberKey(j), "0")));
+               ZeroPrefixedInt16(reader.Value(section, CompMemberKey(j), "0")));
     }
 }
 
-bool UniGalaxiesToTemp() {
+bool UniGalaxiesToTemp(TemplateWriter& writer) {
     bool ok = true;
     for (std::int16_t i = 0; i < kGalaxyTypeCount; ++i) {
         ValidateUniGalaxy(i);
-        ok = UniGalaxyToTemp(i, UniGalaxyTemplateSection(i)) && ok;
+        ok = UniGalaxyToTemp(writer, i, UniGalaxyTemplateSection(i)) && ok;
     }
     return ok;
 }
 
-bool CompGalaxiesToTemp() {
+bool CompGalaxiesToTemp(TemplateWriter& writer) {
     bool ok = true;
     for (std::int16_t c = 0; c < kCompGalaxyCount; ++c) {
         ValidateCompGalaxy(c);
-        ok = CompGalaxyToTemp(c, CompGalaxyTemplateSection(c)) && ok;
+        ok = CompGalaxyToTemp(writer, c, CompGalaxyTemplateSection(c)) && ok;
     }
     return ok;
 }
 
-void TempToUniGalaxies() {
+void TempToUniGalaxies(const TemplateReader& reader) {
     for (std::int16_t i = 0; i < kGalaxyTypeCount; ++i) {
         const std::string section = UniGalaxyTemplateSection(i);
-        if (!TemplateHoldsSection(section)) continue;
-        TempToUniGalaxy(i, section);
+        if (!reader.HoldsSection(section)) continue;
+        TempToUniGalaxy(reader, i, section);
         ValidateUniGalaxy(i);
     }
 }
 
-void TempToCompGalaxies() {
+void TempToCompGalaxies(const TemplateReader& reader) {
     for (std::int16_t c = 0; c < kCompGalaxyCount; ++c) {
         const std::string section = CompGalaxyTemplateSection(c);
-        if (!TemplateHoldsSection(section)) continue;
-        TempToCompGalaxy(c, section);
+        if (!reader.HoldsSection(section)) continue;
+        TempToCompGalaxy(reader, c, section);
         ValidateCompGalaxy(c);
     }
 }

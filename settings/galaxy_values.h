@@ -105,6 +105,8 @@ struct Range16 {
 // 11; types 6 to 11 are grids and matrices.
 inline constexpr std::int16_t kLastElement = 17;
 inline constexpr std::int16_t kLastStructure = 11;
+// A grid or matrix atom holds its points per edge in X.
+inline constexpr Range16 kEdgePointRange{1, 99};
 
 // How one element block is saved: its count value, the sub-section that
 // holds its centre and its elements, the record columns in the order of an

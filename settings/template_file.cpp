@@ -83,9 +83,7 @@ std::string WithoutByteOrderMark(std::string text) {
     return text;
 }
 
-// --- Import state ------------------------------------------------------------
-
-std::optional<TemplateText> gCache;
+// --- Reading files -------------------------------------------------------------
 
 // Only a regular file within the size limit is read: a FIFO or a device
 // could block the reader or never end, and a folder holds no text.
@@ -130,17 +128,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return content;
 }
 
-// --- Save state ---------------------------------------------------------------
-
-struct TemplateWriter {
-    std::FILE* file = nullptr;
-    std::string temporaryPath;
-    std::string targetPath;
-    bool failed = false;
-    std::string lastSection;
-};
-
-TemplateWriter gWriter;
+// --- Saving files -------------------------------------------------------------
 
 // Links followed from the name given to the file a save replaces, as many
 // as the kernel follows in one path name.
@@ -171,40 +159,33 @@ mode_t SavedFileMode(const std::filesystem::path& target) {
     return static_cast<mode_t>(0666 & ~mask);
 }
 
+// A temporary file open for writing, and the file it will replace.
+struct TemporaryFile {
+    std::FILE* file;
+    std::string path;
+    std::string targetPath;
+};
+
 // Creates a hidden temporary file beside the file the save replaces, so
 // that the final rename stays on one file system and replaces that file in
 // one step.
-bool CreateTemporaryFile(const std::string& name) {
+std::optional<TemporaryFile> CreateTemporaryFile(const std::string& name) {
     const auto target = SaveTarget(name);
-    if (!target || !target->has_filename()) return false;
+    if (!target || !target->has_filename()) return std::nullopt;
     std::string hidden(".");
     hidden += target->filename().string();
     hidden += ".XXXXXX";
     std::string pattern = (target->parent_path() / hidden).string();
-    int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    // Descriptor 0 would read as "no file open"; move it out of the way.
-    if (fd == 0) {
-        const int moved = ::fcntl(fd, F_DUPFD_CLOEXEC, 1);
-        ::close(fd);
-        fd = moved;
-        if (fd < 0) {
-            ::unlink(pattern.c_str());
-            return false;
-        }
-    }
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
     ::fchmod(fd, SavedFileMode(*target));
     std::FILE* file = ::fdopen(fd, "wb");
     if (file == nullptr) {
         ::close(fd);
         ::unlink(pattern.c_str());
-        return false;
+        return std::nullopt;
     }
-    gWriter.file = file;
-    gWriter.temporaryPath = std::move(pattern);
-    gWriter.targetPath = target->string();
-    gWriter.lastSection.clear();
-    return true;
+    return TemporaryFile{file, std::move(pattern), target->string()};
 }
 
 // The value as one line: every CR directly before an LF is dropped, so the
@@ -220,8 +201,6 @@ std::string AsOneLine(std::string_view value) {
     }
     return line;
 }
-
-bool Append(std::string_view text) { return std::fwrite(text.data(), 1, text.size(), gWriter.file) == text.size(); }
 
 }  // namespace
 
@@ -273,77 +252,69 @@ std::optional<std::string_view> TemplateText::Find(std::string_view section, std
     }
 }
 
-// --- Module state ------------------------------------------------------------------
+// --- TemplateReader -----------------------------------------------------------------
 
-const TemplateText* TemplateTextCache() { return gCache ? &*gCache : nullptr; }
-
-int TemplateFileNumber() { return gWriter.file != nullptr ? ::fileno(gWriter.file) : 0; }
-
-const std::string& TemplateLastSection() { return gWriter.lastSection; }
-
-// --- Reading -------------------------------------------------------------------------
-
-bool LoadTemplateText(std::string_view file) {
-    if (gCache) return true;
-    auto content = ReadWholeFile(std::string(file));
-    if (!content) return false;
-    gCache.emplace(WithoutByteOrderMark(std::move(*content)));
-    return true;
+TemplateReader::TemplateReader(std::string_view file) {
+    if (auto content = ReadWholeFile(std::string(file))) text_.emplace(WithoutByteOrderMark(std::move(*content)));
 }
 
-bool TemplateHoldsSection(std::string_view section) { return gCache && gCache->HasSection(section); }
-
-void ClearTemplateTextCache() { gCache.reset(); }
-
-std::string ReadTemplateValue(std::string_view section, std::string_view key, std::string_view defaultText,
-                              std::string_view file) {
-    if (!LoadTemplateText(file)) return std::string(defaultText);
-    const std::optional<std::string_view> value = gCache->Find(section, key);
+std::string TemplateReader::Value(std::string_view section, std::string_view key, std::string_view defaultText) const {
+    if (!text_) return std::string(defaultText);
+    const std::optional<std::string_view> value = text_->Find(section, key);
     if (!value || value->size() > kTemplateValueLimit) return std::string(defaultText);
     return std::string(*value);
 }
 
-// --- Writing -------------------------------------------------------------------------
+// --- TemplateWriter -----------------------------------------------------------------
 
-bool OpenTemplateFile(std::string_view file) {
-    if (gWriter.file != nullptr || gWriter.failed) return false;
-    if (!CreateTemporaryFile(std::string(file))) gWriter.failed = true;
-    return !gWriter.failed;
+TemplateWriter::TemplateWriter(std::string_view file) {
+    auto temporary = CreateTemporaryFile(std::string(file));
+    if (!temporary) {
+        failed_ = true;
+        return;
+    }
+    file_ = temporary->file;
+    temporaryPath_ = std::move(temporary->path);
+    targetPath_ = std::move(temporary->targetPath);
 }
 
-bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value, std::string_view file) {
-    if (gWriter.failed) return false;
-    if (gWriter.file == nullptr && !OpenTemplateFile(file)) return false;
+// A save never committed leaves the target alone and no temporary file
+// behind; the close's result does not matter, as nothing of it is kept.
+TemplateWriter::~TemplateWriter() {
+    if (file_ == nullptr) return;
+    static_cast<void>(std::fclose(file_));
+    ::unlink(temporaryPath_.c_str());
+}
+
+bool TemplateWriter::Write(std::string_view section, std::string_view key, std::string_view value) {
+    if (failed_ || file_ == nullptr) return false;
     std::string text;
-    if (section != gWriter.lastSection) {
+    if (section != lastSection_) {
         text += kLineEnd;
         text += '[';
         text += section;
         text += ']';
         text += kLineEnd;
-        gWriter.lastSection = section;
+        lastSection_ = section;
     }
     text += key;
     text += '=';
     text += AsOneLine(value);
     text += kLineEnd;
-    if (!Append(text)) gWriter.failed = true;
-    return !gWriter.failed;
+    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
+    return !failed_;
 }
 
-bool CloseTemplateFile() {
-    bool ok = !gWriter.failed;
-    if (gWriter.file != nullptr) {
-        ok = std::fflush(gWriter.file) == 0 && ok;
-        ok = ::fsync(::fileno(gWriter.file)) == 0 && ok;
-        ok = std::fclose(gWriter.file) == 0 && ok;
-        ok = ok && std::rename(gWriter.temporaryPath.c_str(), gWriter.targetPath.c_str()) == 0;
-        if (!ok) ::unlink(gWriter.temporaryPath.c_str());
-    }
-    gWriter.file = nullptr;
-    gWriter.temporaryPath.clear();
-    gWriter.targetPath.clear();
-    gWriter.failed = false;
+bool TemplateWriter::Commit() {
+    if (file_ == nullptr) return false;
+    bool ok = !failed_;
+    ok = std::fflush(file_) == 0 && ok;
+    ok = ::fsync(::fileno(file_)) == 0 && ok;
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    ok = closed && ok && std::rename(temporaryPath_.c_str(), targetPath_.c_str()) == 0;
+    if (!ok) ::unlink(temporaryPath_.c_str());
+    failed_ = true;
     return ok;
 }
 

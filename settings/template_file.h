@@ -14,11 +14,12 @@
 // without a line end is read like any other line. A file in UTF-16 holds no
 // header a reader can find, so it reads as no template at all.
 //
-// One import reads the file from disk once and answers every lookup from the
-// cached text; one save writes a temporary file beside the target and renames
-// it over the target when the save is complete.
+// One import reads the file from disk once and answers every lookup from its
+// text; one save writes a temporary file beside the target and renames it over
+// the target when the save is complete.
 
 #include <cstddef>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,56 +66,70 @@ private:
     std::unordered_map<std::string_view, Section> sections_;  // the first section of each name
 };
 
-// The cached text of the file being imported; nullptr when none is loaded.
-const TemplateText* TemplateTextCache();
+// The text of one template file, read from disk once when the reader is
+// made; an import answers every lookup from it and forgets it when the
+// reader goes.
+class TemplateReader {
+public:
+    // Reads the whole file, a UTF-8 byte-order mark at its start left out.
+    // Nothing is read when the file is missing or cannot be read, is not a
+    // regular file (a folder, a FIFO, a device) or is larger than
+    // kTemplateSizeLimit.
+    explicit TemplateReader(std::string_view file);
 
-// The descriptor of the file being written by a save; 0 when none is open.
-int TemplateFileNumber();
+    // Whether the file was read.
+    bool Loaded() const { return text_.has_value(); }
 
-// The section of the last entry written; a new file starts without one, so
-// every file begins with an empty line and its first header.
-const std::string& TemplateLastSection();
+    // Whether the file holds a section of this name; false when it was not
+    // read. An import leaves a part of the settings whose section the file
+    // does not hold as it was.
+    bool HoldsSection(std::string_view section) const { return text_ && text_->HasSection(section); }
 
-// Whether the cached template has a section of this name; false when no
-// template is loaded. An import leaves a part of the settings whose section
-// the file does not hold as it was.
-bool TemplateHoldsSection(std::string_view section);
+    // The value of key in section, or defaultText when the file was not
+    // read, holds no such entry or holds a value longer than
+    // kTemplateValueLimit.
+    std::string Value(std::string_view section, std::string_view key, std::string_view defaultText) const;
 
-// Loads the whole file into the cache unless a file is cached already, a
-// UTF-8 byte-order mark at its start left out.
-// False when the file is missing or cannot be read, is not a regular file (a
-// folder, a FIFO, a device) or is larger than kTemplateSizeLimit: nothing is
-// cached, at once, and the next load tries again.
-bool LoadTemplateText(std::string_view file);
+private:
+    std::optional<TemplateText> text_;
+};
 
-// Forgets the cached text; an import calls this when it is done.
-void ClearTemplateTextCache();
+// One save into a template file, or into the file it names when it is a
+// symbolic link: the entries go to a temporary file beside it, which gets the
+// permissions of the file it will replace, and Commit renames it over the
+// target. A save not committed leaves the target as it was and removes its
+// temporary file.
+class TemplateWriter {
+public:
+    // Creates the temporary file; when it cannot be created the save has
+    // failed, and its entries and its commit fail too.
+    explicit TemplateWriter(std::string_view file);
+    ~TemplateWriter();
+    TemplateWriter(const TemplateWriter&) = delete;
+    TemplateWriter& operator=(const TemplateWriter&) = delete;
 
-// The value of key in section of the template being imported, or defaultText
-// when the file cannot be read, holds no such entry or holds a value longer
-// than kTemplateValueLimit. The file matters only when nothing is cached yet;
-// without one only the cached text answers.
-std::string ReadTemplateValue(std::string_view section, std::string_view key, std::string_view defaultText,
-                              std::string_view file = {});
+    // Appends key "=" value, after a new header when section differs from
+    // that of the previous entry (every file begins with an empty line and
+    // its first header). CR LF inside the value is written as LF, so the
+    // entry stays one line. False once the save has failed; later entries
+    // are skipped.
+    bool Write(std::string_view section, std::string_view key, std::string_view value);
 
-// Starts a save into file, or into the file it names when it is a symbolic
-// link: the entries written until CloseTemplateFile go to a temporary file
-// beside it, which gets the permissions of the file it will replace. False
-// when the temporary file cannot be created: the entries of this save fail
-// too. While a save is open this changes nothing and gives false.
-bool OpenTemplateFile(std::string_view file);
+    // Whether the save has failed: its file could not be created or an
+    // entry could not be written.
+    bool Failed() const { return failed_; }
 
-// Appends key "=" value to the template being saved, after a new header when
-// section differs from that of the previous entry. When no save is open the
-// entry starts one into file (OpenTemplateFile). CR LF inside the value is
-// written as LF, so the entry stays one line. False once the save has failed;
-// later entries are skipped.
-bool WriteTemplateEntry(std::string_view section, std::string_view key, std::string_view value,
-                        std::string_view file = {});
+    // Ends the save: the written text replaces the target file in one step,
+    // and the target is left untouched when anything failed. True when the
+    // whole file was stored.
+    bool Commit();
 
-// Ends a save: the written text replaces the target file in one step, and
-// the target is left untouched when anything failed. True when the whole
-// file was stored, or when nothing was written since the last close.
-bool CloseTemplateFile();
+private:
+    std::FILE* file_ = nullptr;
+    std::string temporaryPath_;
+    std::string targetPath_;
+    bool failed_ = false;
+    std::string lastSection_;
+};
 
 }  // namespace orbweave

@@ -7,94 +7,95 @@
 #include "settings/display_values.h"
 #include "settings/galaxy_tables.h"
 #include "settings/galaxy_template_transfers.h"
-#include "settings/template_file.h"
 #include "settings/universe_values.h"
 
 namespace orbweave {
 namespace {
 
-bool CopyTemplateUniverse(std::string_view file) {
-    if (!TemplateHoldsSection(kSectionUniverse)) return true;
+bool CopyTemplateUniverse(const TemplateReader& reader) {
+    if (!reader.HoldsSection(kSectionUniverse)) return true;
     bool ok = true;
     for (const UniverseValue& v : kUniverseValues) {
-        ok = CopyTemplateToSetting(kSectionUniverse, v.name, DefaultText(v), file) && ok;
+        ok = CopyTemplateToSetting(reader, kSectionUniverse, v.name, DefaultText(v)) && ok;
     }
     return ok;
-}
-
-bool HoldsTemplateSection(const TemplateText& text) {
-    for (const std::string_view name :
-         {kTemplateSectionAdmin, kSectionGeneral, kSectionAdvanced, kSectionDirectX, kSectionUniverse}) {
-        if (text.HasSection(name)) return true;
-    }
-    for (int i = 0; i < kGalaxyTypeCount; ++i) {
-        if (text.HasSection(UniGalaxyTemplateSection(i))) return true;
-    }
-    for (int c = 0; c < kCompGalaxyCount; ++c) {
-        if (text.HasSection(CompGalaxyTemplateSection(c))) return true;
-    }
-    return false;
 }
 
 }  // namespace
 
-bool LoadTemplateForImport(std::string_view file) {
-    ClearTemplateTextCache();
-    if (!LoadTemplateText(file)) return false;
-    if (HoldsTemplateSection(*TemplateTextCache())) return true;
-    ClearTemplateTextCache();
+bool IsImportableTemplate(const TemplateReader& reader) {
+    for (const std::string_view name :
+         {kTemplateSectionAdmin, kSectionGeneral, kSectionAdvanced, kSectionDirectX, kSectionUniverse}) {
+        if (reader.HoldsSection(name)) return true;
+    }
+    for (int i = 0; i < kGalaxyTypeCount; ++i) {
+        if (reader.HoldsSection(UniGalaxyTemplateSection(i))) return true;
+    }
+    for (int c = 0; c < kCompGalaxyCount; ++c) {
+        if (reader.HoldsSection(CompGalaxyTemplateSection(c))) return true;
+    }
     return false;
 }
 
-bool CopyTemplateSection(std::string_view section, std::span<const TemplateSetting> settings,
-                         std::string_view file) {
-    if (!TemplateHoldsSection(section)) return true;
+bool CopyTemplateSection(const TemplateReader& reader, std::string_view section,
+                         std::span<const TemplateSetting> settings) {
+    if (!reader.HoldsSection(section)) return true;
     bool ok = true;
-    for (const TemplateSetting& s : settings) ok = CopyTemplateToSetting(section, s.name, s.defaultText, file) && ok;
+    for (const TemplateSetting& s : settings) {
+        ok = CopyTemplateToSetting(reader, section, s.name, s.defaultText) && ok;
+    }
     return ok;
 }
 
-bool CopySettingToTemplate(std::string_view section, std::string_view key, std::string_view defaultText) {
-    return WriteTemplateEntry(section, key, GetSettingString(section, key, defaultText, kHiveUser));
+bool CopySettingToTemplate(TemplateWriter& writer, std::string_view section, std::string_view key,
+                           std::string_view defaultText) {
+    return writer.Write(section, key, GetSettingString(section, key, defaultText, kHiveUser));
 }
 
-bool CopyTemplateToSetting(std::string_view section, std::string_view key, std::string_view defaultText,
-                           std::string_view file) {
-    if (!LoadTemplateText(file)) return false;
-    return SaveSettingValue(section, key, std::string_view(ReadTemplateValue(section, key, defaultText, file)),
-                            kHiveUser);
+bool CopyTemplateToSetting(const TemplateReader& reader, std::string_view section, std::string_view key,
+                           std::string_view defaultText) {
+    if (!reader.Loaded()) return false;
+    return SaveSettingValue(section, key, std::string_view(reader.Value(section, key, defaultText)), kHiveUser);
 }
 
-bool WritePreambleToTemplate() {
+bool WritePreambleToTemplate(TemplateWriter& writer) {
     bool ok = true;
     for (const TemplateSetting& s : kTemplateAdminEntries) {
-        ok = WriteTemplateEntry(kTemplateSectionAdmin, s.name, s.defaultText) && ok;
+        ok = writer.Write(kTemplateSectionAdmin, s.name, s.defaultText) && ok;
     }
-    ok = WriteTemplateEntry(kSectionGeneral, kTemplateAnimationType.name, kTemplateAnimationType.defaultText) && ok;
+    ok = writer.Write(kSectionGeneral, kTemplateAnimationType.name, kTemplateAnimationType.defaultText) && ok;
     for (const TemplateSetting& s : kTemplateAdvancedSettings) {
-        ok = CopySettingToTemplate(kSectionAdvanced, s.name, s.defaultText) && ok;
+        ok = CopySettingToTemplate(writer, kSectionAdvanced, s.name, s.defaultText) && ok;
     }
     return ok;
+}
+
+bool CopyTemplateAdvancedValues(const TemplateReader& reader) {
+    const bool ok = CopyTemplateSection(reader, kSectionAdvanced, kTemplateAdvancedSettings);
+    return CopyTemplateSection(reader, kSectionAdvanced, kTemplateRandomSettings) && ok;
+}
+
+TemplateImport StoreTemplateValues(const TemplateReader& reader, bool (*store)(const TemplateReader&)) {
+    if (!IsImportableTemplate(reader)) return TemplateImport::NotTemplate;
+    SettingsTransaction transaction(kHiveUser);
+    // All or nothing: a value that was not stored undoes the import.
+    const bool ok = store(reader);
+    return ok && transaction.Commit() ? TemplateImport::Imported : TemplateImport::NotStored;
 }
 
 TemplateImport CyclePropsTempToRegArrays(std::string_view file) {
-    if (!LoadTemplateForImport(file)) return TemplateImport::NotTemplate;
-    bool ok = true;
-    {
-        SettingsTransaction transaction(kHiveUser);
-        ok = CopyTemplateSection(kSectionDirectX, kTemplateDisplaySettings, file) && ok;
-        ok = CopyTemplateToSetting(kSectionGeneral, kTemplateAnimationType.name, kTemplateAnimationType.defaultText,
-                                   file) &&
+    const TemplateReader reader(file);
+    const TemplateImport result = StoreTemplateValues(reader, [](const TemplateReader& values) {
+        bool ok = CopyTemplateSection(values, kSectionDirectX, kTemplateDisplaySettings);
+        ok = CopyTemplateToSetting(values, kSectionGeneral, kTemplateAnimationType.name,
+                                   kTemplateAnimationType.defaultText) &&
              ok;
-        ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings, file) && ok;
-        ok = CopyTemplateSection(kSectionAdvanced, kTemplateRandomSettings, file) && ok;
-        ok = CopyTemplateUniverse(file) && ok;
-        // All or nothing: a value that was not stored undoes the import.
-        ok = ok && transaction.Commit();
-    }
-    TempToUniGalaxies();
-    ClearTemplateTextCache();
-    return ok ? TemplateImport::Imported : TemplateImport::NotStored;
+        ok = CopyTemplateAdvancedValues(values) && ok;
+        return CopyTemplateUniverse(values) && ok;
+    });
+    if (result == TemplateImport::NotTemplate) return result;
+    TempToUniGalaxies(reader);
+    return result;
 }
 
 }  // namespace orbweave

@@ -12,6 +12,7 @@
 
 #include "core/product.h"
 #include "settings/display_values.h"
+#include "settings/template_file.h"
 #include "settings/user_marks.h"
 
 namespace orbweave {
@@ -29,7 +30,7 @@ inline constexpr std::string_view kTemplateSectionAdmin = "Admin";
 inline constexpr std::array<TemplateSetting, 3> kTemplateAdminEntries{{
     {"Product", kProductName},
     {"Version", kProductVersion},
-    {"Copyright", "Copyright (C) Velmor.  All rights reserved."},
+    {"Copyright", kCopyrightLine},
 }};
 
 // Section "General": its one value marks a user as having settings.
@@ -59,32 +60,31 @@ inline constexpr auto kTemplateDisplaySettings = TemplateSettingsOf<kSectionDire
 
 // Writes the entry key of section with the current user's stored value (the
 // default when it is missing) to the template being saved.
-bool CopySettingToTemplate(std::string_view section, std::string_view key, std::string_view defaultText);
+bool CopySettingToTemplate(TemplateWriter& writer, std::string_view section, std::string_view key,
+                           std::string_view defaultText);
 
 // Stores the template's value of key in section (the default when the entry
 // is missing) as the current user's value. Nothing is stored when the
-// template file cannot be read. The file matters only when no template text
-// is loaded yet.
-bool CopyTemplateToSetting(std::string_view section, std::string_view key, std::string_view defaultText,
-                           std::string_view file);
+// template file could not be read.
+bool CopyTemplateToSetting(const TemplateReader& reader, std::string_view section, std::string_view key,
+                           std::string_view defaultText);
 
 // Stores the template's values of settings in section, each missing entry
 // as its default, when the template holds that section. A section the
 // template does not hold leaves the stored values as they were (true).
-bool CopyTemplateSection(std::string_view section, std::span<const TemplateSetting> settings,
-                         std::string_view file);
+bool CopyTemplateSection(const TemplateReader& reader, std::string_view section,
+                         std::span<const TemplateSetting> settings);
 
 // The first sections of every save, from constants and the current user's
 // settings: "Admin", "General" and "Advanced".
-bool WritePreambleToTemplate();
+bool WritePreambleToTemplate(TemplateWriter& writer);
 
-// Loads a file for an import, after forgetting any text cached before. A
-// file that cannot be read, or holds none of the sections a template has
-// ("Admin", "General", "Advanced", "DirectX", "Universe", "UniGal0" to
-// "UniGal49", "CompGal0" to "CompGal15"), is no template: a letter, an empty
-// file or random bytes would otherwise import every default. Then nothing is
-// cached and the result is false.
-bool LoadTemplateForImport(std::string_view file);
+// Whether a file read for an import is a template. A file that could not be
+// read, or holds none of the sections a template has ("Admin", "General",
+// "Advanced", "DirectX", "Universe", "UniGal0" to "UniGal49", "CompGal0" to
+// "CompGal15"), is none: a letter, an empty file or random bytes would
+// otherwise import every default.
+bool IsImportableTemplate(const TemplateReader& reader);
 
 // What an import of a template file came to.
 enum class TemplateImport {
@@ -93,12 +93,21 @@ enum class TemplateImport {
     NotStored,    // the store refused a value: nothing was stored
 };
 
+// Stores a template's advanced values: the "Advanced" section's settings
+// and its random values.
+bool CopyTemplateAdvancedValues(const TemplateReader& reader);
+
+// Every import's order: the file is checked first (nothing is stored from a
+// file that is no template), then `store` writes the values it takes in one
+// transaction, kept only when every one of them is stored.
+TemplateImport StoreTemplateValues(const TemplateReader& reader, bool (*store)(const TemplateReader&));
+
 // Imports the template file straight into the current user's settings: the
 // display, general, advanced and universe values (all in one transaction)
 // and the galaxy types into memory. A part whose section the file does not
 // hold stays as it was; a value missing from a section the file holds is
 // stored as its default. The general value is stored in every case: it marks
-// the user as having settings. The cache is emptied at the end.
+// the user as having settings.
 TemplateImport CyclePropsTempToRegArrays(std::string_view file);
 
 }  // namespace orbweave

@@ -48,7 +48,7 @@ void ReadUniverseRecord(UniverseSettings& u) {
         if (v.load != Reading::None) SetUniverseField(u, v, ReadStoredUniverseValue(v));
     }
     for (const UniverseValue& v : kUniverseBlendLevels) {
-        SetUniverseField(u, v, ReadStoredUniverseValue(v, kSectionUniverseBlend));
+        SetUniverseField(u, v, ReadStoredUniverseValue(v, kSectionDirectX));
     }
 }
 

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <variant>
 
+#include "settings/display_values.h"
 #include "settings/universe_record.h"
 #include "settings/value_controls.h"
 
@@ -192,10 +193,9 @@ inline constexpr std::array<UniverseValue, kUniverseValueCount> kUniverseValues 
     }};
 }();
 
-// The two blend levels of a universe run, kept in section "DirectX" and in the
-// display page's blend boxes. Levels far above 100 would make the blend wrap
-// its colours.
-inline constexpr std::string_view kSectionUniverseBlend = "DirectX";
+// The two blend levels of a universe run, kept in section "DirectX"
+// (kSectionDirectX) and in the display page's blend boxes. Levels far above
+// 100 would make the blend wrap its colours.
 inline constexpr std::array<UniverseValue, 2> kUniverseBlendLevels = [] {
     using namespace universe_rows;
     return std::array<UniverseValue, 2>{{

@@ -81,7 +81,7 @@ void ValidateAtomBlock(AtomBlock& b) {
     ValidateBlock(b, kAtomLayout);
     for (std::size_t j = 0; j < static_cast<std::size_t>(b.Galaxy_Atoms); ++j) {
         Clamp16(b.Run_AtomPoints[j], 1, 100);
-        if (b.Atom_Structure[j] >= kFirstGridStructure) Clamp16(b.Atom_X[j], 1, 99);
+        if (b.Atom_Structure[j] >= kFirstGridStructure) Clamp16(b.Atom_X[j], kEdgePointRange.low, kEdgePointRange.high);
     }
 }
 

@@ -130,6 +130,10 @@ pid_t StartXvfb() {
     const ssize_t got = pid != 0 ? read(fds[0], number, sizeof number - 1) : 0;
     close(fds[0]);
     if (got <= 0) {
+        if (pid > 0) {  // started but never said its display: not left running
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
         return 0;
     }
     setenv("DISPLAY", (":" + std::string(number, std::strcspn(number, "\n"))).c_str(), 1);

@@ -47,18 +47,16 @@ void DialogBase::EnsureLoaded() {
     state_ = State::Loaded;
     Load();
     if (state_ != State::Loaded) return;
-    // Centred only once Load has given the window its size, so that a window
-    // sized there is not placed as if it had its table's size.
-    if (!restore) {
-        // The native window exists before it is placed, so that its frame
-        // counts; the resize handler runs now as showing would run it, so
-        // that a minimum size it enforces counts too.
-        form_->Window()->winId();
-        if (form_->events.resize) form_->events.resize();
-        CenterFormOnScreen(*form_);
-    }
-    // A stored place from a larger screen or a smaller font, or a window
-    // larger than the screen, would leave parts of it out of reach.
+    // Placed only once the window has its final size, so that a window sized
+    // by Load, or by a minimum over a smaller stored size, is not placed as
+    // if it had its table's or its stored size. The native window exists
+    // before it is placed, so that its frame counts; the resize handler runs
+    // now as showing would run it, so that a minimum size it enforces counts.
+    form_->Window()->winId();
+    Control::Raise(form_->events.resize);
+    if (!restore) CenterFormOnScreen(*form_);
+    // A stored place or size from a larger screen or a smaller font, or a
+    // window larger than the screen, would leave parts of it out of reach.
     KeepFormInsideScreen(*form_);
 }
 

@@ -52,14 +52,26 @@ int PlaceInside(int start, int length, int areaStart, int areaLength) {
     return std::clamp(start, areaStart, std::max(areaStart, areaStart + areaLength - length));
 }
 
+// A sizable window larger than the area is reduced to it. The form's resize
+// handler then runs, as showing would run it, so that a minimum size the
+// dialog keeps there wins over the area.
+void FitFormToArea(Form& form, const QRect& area) {
+    const QRect frame = form.Window()->frameGeometry();
+    if (!form.Sizable() || (frame.width() <= area.width() && frame.height() <= area.height())) return;
+    form.Move(form.Left(), form.Top(), PixelsToTwipsX(std::min(frame.width(), area.width())),
+              PixelsToTwipsY(std::min(frame.height(), area.height())));
+    Control::Raise(form.events.resize);
+}
+
 }  // namespace
 
 void KeepFormInsideScreen(Form& form) {
     if (form.State() != WindowState::Normal) return;
-    const QRect frame = form.Window()->frameGeometry();
-    const QScreen* screen = ScreenOf(frame);
+    const QScreen* screen = ScreenOf(form.Window()->frameGeometry());
     if (screen == nullptr) return;
     const QRect area = screen->availableGeometry();
+    FitFormToArea(form, area);
+    const QRect frame = form.Window()->frameGeometry();
     const int left = PlaceInside(frame.left(), frame.width(), area.left(), area.width());
     const int top = PlaceInside(frame.top(), frame.height(), area.top(), area.height());
     if (left != frame.left() || top != frame.top()) form.Move(PixelsToTwipsX(left), PixelsToTwipsY(top));

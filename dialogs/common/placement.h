@@ -19,9 +19,10 @@ bool PlacementStored(std::string_view section);
 // screen. Without a stored state the window is centred.
 void RestoreFormPlacement(Form& form, std::string_view section);
 // Moves a window in the normal state wholly inside the available area of the
-// screen its middle is on (else the primary screen), as little as it takes;
-// a window larger than that area starts at its top-left corner, so that its
-// caption and menu stay within reach.
+// screen its middle is on (else the primary screen), as little as it takes.
+// A sizable window larger than that area is first reduced to it, but not
+// below the minimum its resize handler keeps; a window still larger starts at
+// the area's top-left corner, so that its caption and menu stay within reach.
 void KeepFormInsideScreen(Form& form);
 
 }  // namespace orbweave

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "core/convert.h"
@@ -63,6 +64,22 @@ std::optional<std::int16_t> EditedGalaxyType(int galaxyType) {
     return static_cast<std::int16_t>(galaxyType);
 }
 
+std::string RangeText(std::int32_t low, std::int32_t high, std::string_view dash) {
+    const auto grouped = [](std::int32_t number) {
+        std::string text = IntegerToText(number);
+        const int first = number < 0 ? 1 : 0;
+        if (static_cast<int>(text.size()) - first > 4)
+            for (int at = static_cast<int>(text.size()) - 3; at > first; at -= 3)
+                text.insert(static_cast<std::size_t>(at), ",");
+        return text;
+    };
+    return grouped(low) + std::string(dash) + grouped(high);
+}
+
+std::string ColumnHeading(std::string_view name, std::int32_t low, std::int32_t high) {
+    return std::string(name) + "\n(" + RangeText(low, high, "-") + "):";
+}
+
 std::optional<double> BoxNumber(const Form& form, std::string_view name, int index, double low, double high) {
     const std::optional<std::string> text = form.GetText(name, index);
     if (!text) return std::nullopt;
@@ -101,7 +118,7 @@ void LoadEditorTitles(Form& editor, const EditorParameters& handed, const Editor
     editor.SetHelpContextId(titles.helpContext);
 }
 
-void ShowEditorHelp(int context) { ShowHelp(ApplicationHelpFile(), kHelpContext, context); }
+void ShowEditorHelp(int context) { ShowHelp(kHelpFileName, kHelpContext, context); }
 
 void UseEditorFont(Form& editor) { editor.SetFont({.name = {}, .size = kEditorFontPoints, .bold = false}); }
 
@@ -159,23 +176,22 @@ void CommitAndClose(Form& editor, const EditorParameters& handed, const std::fun
 EditorPreview::EditorPreview(std::string_view idleCaption, std::function<void(Form&)> afterUnlock)
     : idleCaption_(idleCaption), afterUnlock_(std::move(afterUnlock)) {}
 
-void EditorPreview::Start(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
-                          const std::function<bool()>& store) {
+void EditorPreview::Start(Form& editor, const EditorParameters& handed, const Store& store) {
     // The preview button reads "Stop" until the display has unwound, so no
     // click reaches here while it does; a start then would clear the stop.
     if (active_) return;
     runState.StopRequested = false;
     active_ = true;
-    const Restorer putBack = keep();
-    const bool locked = store();
+    // The preview's own types: the stored table stays as it was saved.
+    const auto types = std::make_unique<GalaxyTypes>(UniGalaxies);
+    const bool locked = store((*types)[static_cast<std::size_t>(handed.galaxyType)]);
     if (locked) {
         Lock(editor);
-        RunDisplay(editor, handed);
+        RunDisplay(editor, handed, *types);
+        // Only now, with the display unwound, may a click act: a click queued
+        // behind the Stop met disabled controls and was dropped.
+        Unlock(editor);
     }
-    putBack();
-    // Only now, with the record back, may a click change it: a click queued
-    // behind the Stop met disabled controls and was dropped.
-    if (locked) Unlock(editor);
     active_ = false;
     if (closePending_) {
         closePending_ = false;
@@ -183,13 +199,12 @@ void EditorPreview::Start(Form& editor, const EditorParameters& handed, const st
     }
 }
 
-void EditorPreview::Click(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
-                          const std::function<bool()>& store) {
+void EditorPreview::Click(Form& editor, const EditorParameters& handed, const Store& store) {
     if (editor.Get(kPreviewButton).Caption() != idleCaption_) {
         runState.StopRequested = true;
         return;
     }
-    Start(editor, handed, keep, store);
+    Start(editor, handed, store);
 }
 
 void EditorPreview::QueryUnload(bool& cancel) {
@@ -220,14 +235,15 @@ void EditorPreview::Unlock(Form& editor) {
     if (afterUnlock_) afterUnlock_(editor);
 }
 
-void EditorPreview::RunDisplay(Form& editor, const EditorParameters& handed) {
+void EditorPreview::RunDisplay(Form& editor, const EditorParameters& handed, GalaxyTypes& types) {
     const PictureBoxTarget target(editor.Get<PictureBox>("picPreview"));
     LoadDisplaySettings(target, true, 1.0f);
-    BuildHueColorTables();
+    const RunTables tables{types, colourTables};
+    BuildHueColorTables(tables.colours, tables.types);
     if (handed.props == nullptr) return;
     if (const auto hues = PreviewHueWheel(*handed.props, kEditorReading))
-        BuildHueWheels(colourTables, UniGalaxies, hues->start, hues->end);
-    RunGalaxyDisplay(PreviewUniverseInputs().values, handed.galaxyType, 0, 0,
+        BuildHueWheels(tables.colours, tables.types, hues->start, hues->end);
+    RunGalaxyDisplay(PreviewUniverseInputs().values, tables, handed.galaxyType, 0, 0,
                      PreviewStarCount(*handed.props, kEditorReading), false, 1.0f);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "renderer/galaxy/run_context.h"
 #include "settings/galaxy_records.h"
 
 namespace orbweave {
@@ -24,6 +25,12 @@ struct EditorParameters {
 
 // The galaxy type of a launcher call, or nothing outside 0..49.
 std::optional<std::int16_t> EditedGalaxyType(int galaxyType);
+
+// A value row's range as the captions write it: "0 - 9999", or "0-9999" with
+// the dash "-"; a number of five digits or more is grouped ("30,000").
+std::string RangeText(std::int32_t low, std::int32_t high, std::string_view dash = " - ");
+// A grid column's two-line header, name over range: "Loc X\n(0-9999):".
+std::string ColumnHeading(std::string_view name, std::int32_t low, std::int32_t high);
 
 // Shows an editor modally for one galaxy type of the properties dialog, then
 // releases it; nothing for an index outside the galaxy types.
@@ -82,23 +89,6 @@ void UseEditorFont(Form& editor);
 // from the bottom, and picPreview fills the frame.
 void ResizeEditor(Form& editor, int minClientWidth, int minClientHeight);
 
-// Radius, rotation and distance of a galaxy type, which the molecule and IFS
-// previews change for their duration.
-struct GalaxyExtent {
-    std::int32_t radius = 0;
-    std::int32_t rotation = 0;
-    std::int32_t distance = 0;
-
-    static GalaxyExtent Of(const UniGalaxy& record) {
-        return {record.Galaxy_Radius, record.Galaxy_Rotation, record.Galaxy_Distance};
-    }
-    void PutInto(UniGalaxy& record) const {
-        record.Galaxy_Radius = radius;
-        record.Galaxy_Rotation = rotation;
-        record.Galaxy_Distance = distance;
-    }
-};
-
 // The molecule and IFS editors' txtGalaxy(0..2), radius, rotation and
 // distance, each clamped to 0 up to the largest value the record stores:
 // their typing filter (digits) and their clamp when they are left.
@@ -113,14 +103,15 @@ void GalaxyBoxesToProps(const Form& editor, Form& props);
 // stays); the galaxy boxes go to the properties dialog and the editor unloads.
 void CommitAndClose(Form& editor, const EditorParameters& handed, const std::function<bool()>& store);
 
-// An editor's live preview. A start keeps the part of the record the preview
-// changes, stores the editor's boxes, locks the editor (only cmdPreview,
-// captioned "Stop" and the cancel button, stays usable) and draws the galaxy
-// type in picPreview until StopRequested is set; then the record part is put
-// back and only then is the editor unlocked, so a click that arrives while
-// the display unwinds meets a disabled control and is dropped. A Stop click
-// only asks the display to end. A close from the title bar during a preview
-// stops it and completes once the record part is back.
+// An editor's live preview. A start copies the galaxy types, stores the
+// editor's boxes into the copy of the edited record, locks the editor (only
+// cmdPreview, captioned "Stop" and the cancel button, stays usable) and draws
+// the galaxy type from the copy in picPreview until StopRequested is set;
+// the stored record is never changed, so no way out of the preview can leave
+// it edited. Only once the display has unwound is the editor unlocked, so a
+// click that arrives meanwhile meets a disabled control and is dropped. A
+// Stop click only asks the display to end. A close from the title bar during
+// a preview stops it and completes once the display has unwound.
 class EditorPreview {
 public:
     // idleCaption: cmdPreview's caption when no preview runs. afterUnlock:
@@ -128,21 +119,19 @@ public:
     explicit EditorPreview(std::string_view idleCaption, std::function<void(Form&)> afterUnlock = {});
 
     // A click on cmdPreview: a start under the idle caption, else a stop.
-    // keep copies the record part and returns what puts it back; store writes
-    // the boxes into the record, or refuses (having said why) and nothing starts.
-    using Restorer = std::function<void()>;
-    void Click(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
-               const std::function<bool()>& store);
+    // store writes the boxes into the preview's copy of the record, or
+    // refuses (having said why) and nothing starts.
+    using Store = std::function<bool(UniGalaxy& record)>;
+    void Click(Form& editor, const EditorParameters& handed, const Store& store);
 
     // The editor's queryUnload: a close during a preview stops it and waits.
     void QueryUnload(bool& cancel);
 
 private:
-    void Start(Form& editor, const EditorParameters& handed, const std::function<Restorer()>& keep,
-               const std::function<bool()>& store);
+    void Start(Form& editor, const EditorParameters& handed, const Store& store);
     void Lock(Form& editor);
     void Unlock(Form& editor);
-    void RunDisplay(Form& editor, const EditorParameters& handed);
+    void RunDisplay(Form& editor, const EditorParameters& handed, GalaxyTypes& types);
 
     std::string idleCaption_;
     std::function<void(Form&)> afterUnlock_;
@@ -154,15 +143,15 @@ private:
 // molecule editor's atoms, the IFS editor's attractor points). The editor
 // builds the block its boxes describe from the stored one, or gives nothing
 // after a note saying why; these steps store it, hand the galaxy boxes on and
-// run the preview, which keeps the block and the radius, rotation and
-// distance and puts them back when it ends.
+// run the preview, which draws a copy of the record holding the block and the
+// radius, rotation and distance.
 template <typename Block>
 class BlockEditorSteps {
 public:
     struct Traits {
         Block UniGalaxy::*block;
         // Storing also writes the galaxy boxes into the record (otherwise
-        // only a preview does, for its duration).
+        // only a preview's copy takes them).
         bool storesExtent;
         std::string_view idleCaption;
     };
@@ -173,26 +162,16 @@ public:
 
     // OK: a refusal keeps the editor open.
     void Ok(Form& editor, const EditorParameters& handed) const {
-        CommitAndClose(editor, handed, [&] { return Store(editor, handed); });
+        CommitAndClose(editor, handed, [&] { return Store(editor, EditedRecord(handed)); });
     }
 
     // A click on cmdPreview: a start stores the galaxy boxes and the block
-    // for the preview's duration; a click on "Stop" stops.
+    // into the preview's copy of the record; a click on "Stop" stops.
     void PreviewClick(Form& editor, const EditorParameters& handed) {
-        UniGalaxy& record = EditedRecord(handed);
-        const auto keep = [this, &record]() -> EditorPreview::Restorer {
-            const Block block = record.*traits_.block;
-            const GalaxyExtent extent = GalaxyExtent::Of(record);
-            return [this, &record, block, extent] {
-                record.*traits_.block = block;
-                extent.PutInto(record);
-            };
-        };
-        const auto store = [&] {
+        preview_.Click(editor, handed, [&](UniGalaxy& record) {
             GalaxyBoxesToRecord(editor, record);
-            return Store(editor, handed);
-        };
-        preview_.Click(editor, handed, keep, store);
+            return Store(editor, record);
+        });
     }
 
     void QueryUnload(bool& cancel) { preview_.QueryUnload(cancel); }
@@ -200,8 +179,7 @@ public:
 private:
     // The built block into the record; false, the record untouched, when the
     // editor built none.
-    bool Store(const Form& editor, const EditorParameters& handed) const {
-        UniGalaxy& record = EditedRecord(handed);
+    bool Store(const Form& editor, UniGalaxy& record) const {
         const std::optional<Block> built = build_(record.*traits_.block);
         if (!built) return false;
         record.*traits_.block = *built;

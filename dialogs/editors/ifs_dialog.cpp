@@ -94,7 +94,7 @@ constexpr ControlSpec kControls[] = {
     ComboRow("cboTheme", kNoIndex, {120, 240, 3480, 315}).In("fraTheme").Tab(0),
     LabelRow("lblTheme", kNoIndex, {120, 600, 3480, 360}, "").In("fraTheme").Styled(kStyleWordWrap),
 
-    FrameRow("fraCenter", kNoIndex, {60, 3375, 1740, 1230}, "Offset (0 - 9999)"),
+    FrameRow("fraCenter", kNoIndex, {60, 3375, 1740, 1230}, ""),
     LabelRow("lblCenter", 0, {120, 285, 840, 255}, "Center X:").In("fraCenter"),
     TextRow("txtCenter", 0, {960, 240, 660, 285}).In("fraCenter").Tab(1),
     LabelRow("lblCenter", 1, {120, 600, 840, 255}, "Center Y:").In("fraCenter"),
@@ -120,19 +120,20 @@ constexpr ControlSpec kControls[] = {
     MenuRow("mnuResize", kNoIndex, "Window can be Resized"),
 };
 
-struct TwoLineLabel {
-    std::string_view name;
-    std::string_view caption;
-};
-constexpr TwoLineLabel kHeaders[] = {
-    {"lblLocX", "Loc X\n(0-9999):"},       {"lblLocY", "Loc Y\n(0-9999):"}, {"lblLocZ", "Loc Z\n(0-9999):"},
-    {"lblScale", "Scale\n(0-100):"},       {"lblRAxis", "Axis\n(X,Y,Z):"},  {"lblAngle", "Angle\n(0-360):"},
-    {"lblPercent", "Rel.Pct.\n(0-9999):"},
-};
-
 // A grid column's boxes keep the range its value is saved in: the columns
 // after the point's label are the saved columns, in order.
 Range16 ColumnRange(int column) { return kIfsLayout.columnRanges[static_cast<std::size_t>(column - kLocXColumn)]; }
+
+// The headings over the grid's number columns.
+struct HeadingRow {
+    std::string_view label;
+    std::string_view name;
+    int column;
+};
+constexpr HeadingRow kHeadings[] = {
+    {"lblLocX", "Loc X", 1}, {"lblLocY", "Loc Y", 2},  {"lblLocZ", "Loc Z", 3},
+    {"lblScale", "Scale", 4}, {"lblAngle", "Angle", 6}, {"lblPercent", "Rel.Pct.", 7},
+};
 
 // The numeric boxes of every row and the centre.
 std::vector<NumericBoxRow> BoxRows() {
@@ -172,7 +173,13 @@ void IfsDialog::Load() {
     auto& themes = form.Get<ComboBox>("cboTheme");
     for (std::string_view theme : kIfsThemeNames) themes.AddItem(theme);
     themes.SetListIndex(0);
-    for (const TwoLineLabel& header : kHeaders) form.SetCaption(header.name, kNoIndex, header.caption);
+    for (const HeadingRow& heading : kHeadings) {
+        const Range16 range = ColumnRange(heading.column);
+        form.SetCaption(heading.label, kNoIndex, ColumnHeading(heading.name, range.low, range.high));
+    }
+    form.SetCaption("lblRAxis", kNoIndex, "Axis\n(X,Y,Z):");
+    const Range16 centre = kIfsLayout.centreRange;
+    form.SetCaption("fraCenter", kNoIndex, "Offset (" + RangeText(centre.low, centre.high) + ")");
     const IfsBlock& ifs = Record().Ifs;
     form.SetText("txtCenter", 0, NumberToText(ifs.IFS_CenterX));
     form.SetText("txtCenter", 1, NumberToText(ifs.IFS_CenterY));

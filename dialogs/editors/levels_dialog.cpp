@@ -31,9 +31,9 @@ constexpr int kPropsDistanceBox = 2;
 
 constexpr ControlSpec kControls[] = {
     FrameRow("fraLevel", kNoIndex, {60, 60, 3600, 2220}, "Level Properties:"),
-    LabelRow("lblLevel", 0, {120, 285, 2460, 255}, "Levels (1 - 10):").In("fraLevel"),
+    LabelRow("lblLevel", 0, {120, 285, 2460, 255}, "").In("fraLevel"),
     TextRow("txtLevel", 0, {2640, 240, 840, 285}).In("fraLevel").Tab(0),
-    LabelRow("lblLevel", 1, {120, 645, 2460, 255}, "Radius Increment (1 - 30,000):").In("fraLevel"),
+    LabelRow("lblLevel", 1, {120, 645, 2460, 255}, "").In("fraLevel"),
     TextRow("txtLevel", 1, {2640, 600, 840, 285}).In("fraLevel").Tab(1),
     LabelRow("lblLevel", 2, {120, 1005, 2460, 255}, "Height Multiplier (0.0 - 99.9):").In("fraLevel"),
     TextRow("txtLevel", 2, {2640, 960, 840, 285}).In("fraLevel").Tab(2),
@@ -94,33 +94,6 @@ struct LengthLimit {
 constexpr LengthLimit kLengthLimits[] = {
     {"txtLevel", 0, 2}, {"txtLevel", 1, 5}, {"txtLevel", 2, 5}, {"txtGalaxy", 0, 5}, {"txtGalaxy", 1, 5}};
 
-// The level fields a preview changes for its duration.
-struct LevelFields {
-    std::int16_t levels;
-    std::int32_t radiusStep;
-    float heightScale;
-    std::int16_t scaleHeight;
-    std::int16_t interleave;
-    std::int16_t dampen;
-    std::int32_t radius;
-    std::int32_t distance;
-
-    static LevelFields Of(const UniGalaxy& r) {
-        return {r.Galaxy_StdLevels,  r.Galaxy_StdLevDRad, r.Galaxy_StdLevHSca, r.Galaxy_StdLevB_HS,
-                r.Galaxy_StdLevB_A0, r.Galaxy_StdLevB_A1, r.Galaxy_Radius,     r.Galaxy_Distance};
-    }
-    void PutInto(UniGalaxy& r) const {
-        r.Galaxy_StdLevels = levels;
-        r.Galaxy_StdLevDRad = radiusStep;
-        r.Galaxy_StdLevHSca = heightScale;
-        r.Galaxy_StdLevB_HS = scaleHeight;
-        r.Galaxy_StdLevB_A0 = interleave;
-        r.Galaxy_StdLevB_A1 = dampen;
-        r.Galaxy_Radius = radius;
-        r.Galaxy_Distance = distance;
-    }
-};
-
 std::optional<float> BoxSingle(const Form& form, std::string_view name, int index, float low, float high) {
     const std::optional<double> number = BoxNumber(form, name, index, low, high);
     return number ? ToSingle(*number) : std::nullopt;
@@ -138,6 +111,10 @@ void LevelsDialog::Load() {
     Form& form = Frm();
     LoadEditorTitles(form, Handed(), {kCaptionPrefix, kPreviewPrefix, kHelpContextId});
     for (const LengthLimit& limit : kLengthLimits) form.Get<TextBox>(limit.box, limit.index).SetMaxLength(limit.length);
+    const Bounds<std::int16_t> levels = LevelCounts();
+    const Bounds<std::int32_t> lengths = Lengths();
+    form.SetCaption("lblLevel", 0, "Levels (" + RangeText(levels.low, levels.high) + "):");
+    form.SetCaption("lblLevel", 1, "Radius Increment (" + RangeText(lengths.low, lengths.high) + "):");
     BindNumericBoxes(form, BoxRows());
     form.Get("cmdOK").events.click = [this] { cmdOK_Click(); };
     form.Get("cmdDismiss").events.click = [this] { Frm().Unload(); };
@@ -165,9 +142,8 @@ void LevelsDialog::FillControls() {
     form.SetText("txtGalaxy", 1, NumberToText(r.Galaxy_Distance));
 }
 
-bool LevelsDialog::StoreLevels() {
+bool LevelsDialog::StoreLevels(UniGalaxy& r) const {
     const Form& form = Frm();
-    UniGalaxy& r = Record();
     const Bounds<std::int16_t> levels = LevelCounts();
     const Bounds<std::int32_t> lengths = Lengths();
     TakeBox(r.Galaxy_StdLevels, BoxInt16(form, "txtLevel", 0, levels.low, levels.high));
@@ -184,7 +160,7 @@ bool LevelsDialog::StoreLevels() {
 void LevelsDialog::cmdOK_Click() {
     Form& form = Frm();
     form.CommitActiveEdit(form.Get<CommandButton>("cmdOK"));
-    if (!StoreLevels()) return;
+    if (!StoreLevels(Record())) return;
     if (Form* props = Handed().props) {
         const auto write = [&](std::string_view box, int index, int propsIndex, std::int32_t low, std::int32_t high) {
             if (const auto value = BoxInt32(form, box, index, low, high))
@@ -200,11 +176,7 @@ void LevelsDialog::cmdOK_Click() {
 }
 
 void LevelsDialog::cmdPreview_Click() {
-    const auto keep = [this]() -> EditorPreview::Restorer {
-        const LevelFields kept = LevelFields::Of(Record());
-        return [this, kept] { kept.PutInto(Record()); };
-    };
-    preview_.Click(Frm(), Handed(), keep, [this] { return StoreLevels(); });
+    preview_.Click(Frm(), Handed(), [this](UniGalaxy& record) { return StoreLevels(record); });
 }
 
 void ShowLevelsEditor(Form& props, int galaxyType) { ShowEditorFor<LevelsDialog>(props, galaxyType); }

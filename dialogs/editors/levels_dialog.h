@@ -12,8 +12,9 @@ class LevelsDialog final : public Dialog<LevelsDialog, EditorParameters> {
 public:
     LevelsDialog();
 
-    // Writes the boxes into the galaxy type's record; always true.
-    bool StoreLevels();
+    // Writes the boxes into a record of the galaxy type (the stored one, or
+    // a preview's copy); always true.
+    bool StoreLevels(UniGalaxy& r) const;
 
     void cmdOK_Click();
     void cmdPreview_Click();

@@ -46,8 +46,6 @@ constexpr int kActionRemove = 2;
 constexpr int kSymmetryBox = 4;
 // The grid and matrix types count points per edge in the X box.
 constexpr int kFirstGridType = 6;
-constexpr float kFewestEdgePoints = 1.0f;
-constexpr float kMostEdgePoints = 99.0f;
 // The properties dialog's hue start of the galaxy type.
 constexpr int kPropsHueStartBox = 95;
 
@@ -72,7 +70,7 @@ constexpr ControlSpec kControls[] = {
     ListRow("lstElements", kNoIndex, {120, 240, 7335, 1530}).In("fraAtoms").Styled(kStyleMultiSelect).Tab(0),
     LabelRow("lblElement", kNoIndex, {900, 1800, 1440, 390}, "").In("fraAtoms"),
     LabelRow("lblType", kNoIndex, {2400, 1800, 1290, 390}, "").In("fraAtoms"),
-    // The first place column also takes "Points per Edge (1-99)".
+    // The first place column also takes the points per edge.
     LabelRow("lblLocX", kNoIndex, {3750, 1800, 900, 390}, "").In("fraAtoms"),
     LabelRow("lblLocY", kNoIndex, {4680, 1800, 720, 390}, "").In("fraAtoms"),
     LabelRow("lblLocZ", kNoIndex, {5400, 1800, 720, 390}, "").In("fraAtoms"),
@@ -99,7 +97,7 @@ constexpr ControlSpec kControls[] = {
     ComboRow("cboTheme", kNoIndex, {120, 270, 3480, 315}).In("fraTheme").Tab(11),
     LabelRow("lblTheme", kNoIndex, {120, 690, 3480, 600}, "").In("fraTheme").Styled(kStyleWordWrap),
 
-    FrameRow("fraCenter", kNoIndex, {60, 4605, 1740, 1230}, "Offset (0 - 9999)"),
+    FrameRow("fraCenter", kNoIndex, {60, 4605, 1740, 1230}, ""),
     LabelRow("lblCenter", 0, {120, 285, 840, 255}, "Center X:").In("fraCenter"),
     TextRow("txtCenter", 0, {960, 240, 660, 285}).In("fraCenter").Tab(12),
     LabelRow("lblCenter", 1, {120, 600, 840, 255}, "Center Y:").In("fraCenter"),
@@ -155,12 +153,22 @@ struct TwoLineLabel {
     std::string_view name;
     std::string_view caption;
 };
-constexpr std::string_view kLocXCaption = "Loc X\n(0-9999):";
-constexpr std::string_view kEdgePointsCaption = "Points per\nEdge (1-99)";
 constexpr TwoLineLabel kTwoLineLabels[] = {
-    {"lblLocX", kLocXCaption},         {"lblLocY", "Loc Y\n(0-9999):"},    {"lblLocZ", "Loc Z\n(0-9999):"},
-    {"lblType", "Atomic\nStructure:"}, {"lblRadius", "Radius\n(0-9999):"}, {"lblElement", "Periodic\nTable Element:"},
+    {"lblType", "Atomic\nStructure:"},
+    {"lblElement", "Periodic\nTable Element:"},
 };
+// The headings over the number boxes txtProps 0..3, name over range.
+struct NumberHeadingRow {
+    std::string_view label;
+    std::string_view name;
+};
+constexpr NumberHeadingRow kNumberHeadings[] = {
+    {"lblLocX", "Loc X"}, {"lblLocY", "Loc Y"}, {"lblLocZ", "Loc Z"}, {"lblRadius", "Radius"}};
+
+std::string NumberHeading(int k) {
+    const Range16 range = NumberRange(k);
+    return ColumnHeading(kNumberHeadings[static_cast<std::size_t>(k)].name, range.low, range.high);
+}
 
 struct HelpContext {
     std::string_view name;
@@ -216,16 +224,16 @@ constexpr HelpContext kHelpContexts[] = {
 struct TypeLabels {
     int firstType;
     int lastType;
-    std::string_view locXCaption;
+    bool edgePoints;  // the X box holds the points per edge
     bool xEnabled;
     bool yzEnabled;
     std::string_view symCaption;
     int xHelp;
 };
 constexpr TypeLabels kTypeLabels[] = {
-    {0, 0, kLocXCaption, true, true, "Symmetry Radius", 7340},
-    {1, 5, kLocXCaption, false, false, "Symmetry Radius", 7340},
-    {6, 11, kEdgePointsCaption, true, false, "Atom Offset", 7356},
+    {0, 0, false, true, true, "Symmetry Radius", 7340},
+    {1, 5, false, false, false, "Symmetry Radius", 7340},
+    {6, 11, true, true, false, "Atom Offset", 7356},
 };
 
 // The fixed-pitch font of the atom list and its header. Courier New is
@@ -256,7 +264,8 @@ std::int32_t SwappedRedBlue(std::int32_t colour) {
 }
 
 std::int16_t ClampedElement(std::int64_t element) {
-    return static_cast<std::int16_t>(std::clamp<std::int64_t>(element, 1, kLastElement));
+    const Range16 elements = kAtomLayout.columnRanges[0];
+    return static_cast<std::int16_t>(std::clamp<std::int64_t>(element, elements.low, elements.high));
 }
 
 std::string_view StructureName(std::int64_t type) {
@@ -360,7 +369,12 @@ void MoleculeDialog::FillLists() {
 }
 
 void MoleculeDialog::SetLabelCaptions() {
-    for (const TwoLineLabel& label : kTwoLineLabels) Frm().SetCaption(label.name, kNoIndex, label.caption);
+    Form& form = Frm();
+    for (const TwoLineLabel& label : kTwoLineLabels) form.SetCaption(label.name, kNoIndex, label.caption);
+    for (int k = 0; k < static_cast<int>(std::size(kNumberHeadings)); ++k)
+        form.SetCaption(kNumberHeadings[static_cast<std::size_t>(k)].label, kNoIndex, NumberHeading(k));
+    const Range16 centre = kAtomLayout.centreRange;
+    form.SetCaption("fraCenter", kNoIndex, "Offset (" + RangeText(centre.low, centre.high) + ")");
 }
 
 // Values outside their tables are clamped before they name an element or a
@@ -405,7 +419,7 @@ void MoleculeDialog::cboElement_Click() {
     Form& form = Frm();
     const int element = form.Get<ComboBox>("cboElement").ListIndex() + 1;
     if (element < 1) return;
-    BuildHueColorTables();
+    BuildHueColorTables(colourTables, UniGalaxies);
     const auto number = static_cast<std::int16_t>(element);
     form.SetText("txtPropNumber", kNoIndex, NumberToText(element));
     const ElementInfo symbol = GetElementInfo(number, "Symbol");
@@ -418,7 +432,7 @@ void MoleculeDialog::cboElement_Click() {
     const auto hueStart = BoxInt16(*Handed().props, "txtGalaxy", kPropsHueStartBox, -kHueCount, kHueCount);
     if (!hueStart) return;
     const auto shown = static_cast<std::int16_t>(NormaliseHue(*hue + *hueStart));
-    std::int32_t display = GetHueColor(Handed().galaxyType, shown);
+    std::int32_t display = GetHueColor(colourTables, Handed().galaxyType, shown);
     // The table holds display order, which has red and blue exchanged at 24
     // and 32 bits per pixel; the swatch takes RGB order.
     if (colourTables.DisplayBpp >= 24) display = SwappedRedBlue(display);
@@ -435,7 +449,9 @@ void MoleculeDialog::SetStructureTypeLabels(int type) {
     const auto row = std::find_if(std::begin(kTypeLabels), std::end(kTypeLabels),
                                   [type](const TypeLabels& r) { return type >= r.firstType && type <= r.lastType; });
     if (row == std::end(kTypeLabels)) return;
-    form.SetCaption("lblLocX", kNoIndex, row->locXCaption);
+    const Range16 edge = kEdgePointRange;
+    const std::string edgePoints = "Points per\nEdge (" + RangeText(edge.low, edge.high, "-") + ")";
+    form.SetCaption("lblLocX", kNoIndex, row->edgePoints ? edgePoints : NumberHeading(0));
     form.SetEnabled("lblLocX", kNoIndex, row->xEnabled);
     form.SetEnabled("txtProps", 0, row->xEnabled);
     for (std::string_view label : {"lblLocY", "lblLocZ"}) form.SetEnabled(label, kNoIndex, row->yzEnabled);
@@ -447,7 +463,8 @@ void MoleculeDialog::SetStructureTypeLabels(int type) {
 
 void MoleculeDialog::txtProps_LostFocus(int index) {
     if (index != 0 || Frm().Get<ComboBox>("cboType").ListIndex() < kFirstGridType) return;
-    ValidateNumericText(Frm().Get<TextBox>("txtProps", 0), BoxClamp::Integer, kFewestEdgePoints, kMostEdgePoints);
+    const Range16 edge = kEdgePointRange;
+    ValidateNumericText(Frm().Get<TextBox>("txtProps", 0), BoxClamp::Integer, edge.low, edge.high);
 }
 
 void MoleculeDialog::lstElements_Click() {

@@ -186,7 +186,7 @@ void AboutBox::RunAboutAnimation() {
     if (!backupTaken_) TakeBackup();
     LoadFactoryDefaults();
     BuildStoredHueWheels(colourTables, UniGalaxies);
-    BuildHueColorTables();
+    BuildHueColorTables(colourTables, UniGalaxies);
     running_ = true;
     PictureBoxTarget target(Frm().Get<PictureBox>("picZarv"));
     for (;;) {
@@ -197,7 +197,8 @@ void AboutBox::RunAboutAnimation() {
         LoadDisplaySettings(target, true, kTourScale);
         const auto& type = UniGalaxies[static_cast<std::size_t>(currentType_)];
         if (currentType_ == 0 || type._UniGalPct >= 1) {
-            RunGalaxyDisplay(PreviewUniverseInputs().values, currentType_, 1, kTypeFrames, kTourStars, false, 1.0f);
+            RunGalaxyDisplay(PreviewUniverseInputs().values, StoredRunTables(), currentType_, 1, kTypeFrames,
+                             kTourStars, false, 1.0f);
             // A display that cannot be set up shows no frame: waiting a frame
             // here still lets OK through.
             if (!runState.StopRequested) WaitFrameDelay();

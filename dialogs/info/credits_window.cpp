@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/colour_tables.h"
 #include "core/product.h"
 #include "core/random.h"
 #include "dialogs/common/maker.h"
@@ -307,8 +308,8 @@ void CreditsWindow::RunCreditsStarfield() {
                 GiveBirth(star);
                 star.hue = static_cast<std::int16_t>(std::nearbyint(std::floor(RandomFraction() * 30) + hueBase));
             }
-            PlotStarGlyph(ScreenCoordinate(kCentreX, star.x, star.z), ScreenCoordinate(kCentreY, star.y, star.z),
-                          star.z, star.hue, kStarHueStep);
+            PlotStarGlyph(colourTables, ScreenCoordinate(kCentreX, star.x, star.z),
+                          ScreenCoordinate(kCentreY, star.y, star.z), star.z, star.hue, kStarHueStep);
         }
         BlendBlitSurface(displayState.CurrentBlend);
         if (WaitFrameDelay()) break;

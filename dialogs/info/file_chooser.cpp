@@ -359,7 +359,7 @@ bool FileChooser::Accept(const std::string& fullName) {
 
 void FileChooser::cmdDismiss_Click() { Frm().Unload(); }
 
-void FileChooser::cmdHelp_Click() { ShowHelp(ApplicationHelpFile(), kHelpContext, kFileChooserHelpContext); }
+void FileChooser::cmdHelp_Click() { ShowHelp(kHelpFileName, kHelpContext, kFileChooserHelpContext); }
 
 std::string ShowTemplateChooser(const FileChooserRequest& request) {
     FileChooser& chooser = FileChooser::Instance();

@@ -14,7 +14,6 @@
 #include "core/colour_tables.h"
 #include "core/convert.h"
 #include "dialogs/info/info_painting.h"
-#include "host/startup.h"
 #include "platform/forms/control_rows.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -218,7 +217,7 @@ void SystemDiagWindow::LaunchSystemInfo() {
 
 void SystemDiagWindow::cmdSysInfo_Click() { LaunchSystemInfo(); }
 
-void SystemDiagWindow::cmdHelp_Click() { ShowHelp(ApplicationHelpFile(), kHelpContext, kSystemDiagHelpContext); }
+void SystemDiagWindow::cmdHelp_Click() { ShowHelp(kHelpFileName, kHelpContext, kSystemDiagHelpContext); }
 
 void SystemDiagWindow::cmdDismiss_Click() { Frm().Unload(); }
 

@@ -8,9 +8,9 @@
 
 #include "core/colour.h"
 #include "core/convert.h"
+#include "core/product.h"
 #include "dialogs/common/control_names.h"
 #include "dialogs/common/value_boxes.h"
-#include "host/startup.h"
 #include "platform/forms/control_rows.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"

@@ -1,11 +1,12 @@
 #include "dialogs/properties/display_options.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "core/convert.h"
+#include "core/product.h"
 #include "dialogs/common/placement.h"
-#include "host/startup.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/registry/settings.h"
@@ -58,6 +59,17 @@ void ListResolutions(ComboBox* list, std::int32_t& maxWidth, std::int32_t& maxHe
     }
 }
 
+// The list's item for the full-screen mode of that size, if it holds one.
+std::optional<int> ModeItem(const ComboBox& cbo, ListedMode mode) {
+    const std::string entry = ResolutionEntry(mode);
+    for (int item = 1; item < cbo.ListCount(); ++item) {
+        if (cbo.List(item) == entry) {
+            return item;
+        }
+    }
+    return std::nullopt;
+}
+
 void FillVertOffsets(ComboBox* list) {
     if (list == nullptr) {
         return;
@@ -99,16 +111,28 @@ void SelectResolutionItem(ComboBox& cbo, bool isCustom, std::int32_t width, std:
         cbo.SetListIndex(0);
         return;
     }
-    const std::string entry = ResolutionEntry({width, height});
-    for (int item = 1; item < cbo.ListCount(); ++item) {
-        if (cbo.List(item) == entry) {
-            cbo.SetListIndex(item);
-            break;
-        }
+    if (const std::optional<int> item = ModeItem(cbo, {width, height})) {
+        cbo.SetListIndex(*item);
     }
     if (cbo.ListIndex() == -1) {
         cbo.SetListIndex(0);
     }
+}
+
+CustomSizeTexts CustomEntrySize(const ComboBox& cbo) {
+    CustomSizeTexts stored{StoredText(RowOf(&DisplayRecord::DX_WinWidth)),
+                           StoredText(RowOf(&DisplayRecord::DX_WinHeight))};
+    const ListedMode mode{ReadDisplayValue<&DisplayRecord::DX_WinWidth>(),
+                          ReadDisplayValue<&DisplayRecord::DX_WinHeight>()};
+    const std::shared_ptr<display::DisplaySystem> device = displayState.DD;
+    if (ReadDisplayValue<&DisplayRecord::CustomRes>() != 0 || ModeItem(cbo, mode) || !device) {
+        return stored;
+    }
+    const display::Size desktop = device->DesktopSize();
+    if (desktop.width <= 0 || desktop.height <= 0) {
+        return stored;
+    }
+    return {IntegerToText(desktop.width), IntegerToText(desktop.height)};
 }
 
 void UpdateResolutionFields(Form& frm, bool fillText) {
@@ -120,8 +144,9 @@ void UpdateResolutionFields(Form& frm, bool fillText) {
         return;
     }
     if (selected == 0) {
-        frm.SetText("txtDXRes", 0, StoredText(RowOf(&DisplayRecord::DX_WinWidth)));
-        frm.SetText("txtDXRes", 1, StoredText(RowOf(&DisplayRecord::DX_WinHeight)));
+        const CustomSizeTexts size = CustomEntrySize(*resolutions);
+        frm.SetText("txtDXRes", 0, size.width);
+        frm.SetText("txtDXRes", 1, size.height);
         return;
     }
     const std::string entry = resolutions->List(selected);

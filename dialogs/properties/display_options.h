@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace orbweave {
 
@@ -22,8 +23,19 @@ void FillDisplayOptionLists(Form& frm, std::int32_t& maxWidth, std::int32_t& max
 // (the custom entry when none matches and nothing is selected).
 void SelectResolutionItem(ComboBox& cbo, bool isCustom, std::int32_t width, std::int32_t height);
 
+// What the custom size boxes show for the custom entry: the stored size,
+// except for a stored full-screen mode the list does not hold. The screen
+// refuses that mode and the saver draws the whole desktop at the desktop's
+// size, so the entry shows that size: an Accept that leaves the choice alone
+// keeps the picture the saver showed.
+struct CustomSizeTexts {
+    std::string width;
+    std::string height;
+};
+CustomSizeTexts CustomEntrySize(const ComboBox& cbo);
+
 // Enables the custom width and height boxes only for the custom entry and,
-// with fillText, fills them from the stored size or the chosen mode.
+// with fillText, fills them with the custom entry's size or the chosen mode.
 void UpdateResolutionFields(Form& frm, bool fillText);
 
 }  // namespace orbweave

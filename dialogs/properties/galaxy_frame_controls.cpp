@@ -20,7 +20,8 @@ constexpr int kTwoLines = 420;
 constexpr int kSpinWidth = 195;
 
 // Rows of the upper part and of the first page: a caption at the left, its
-// boxes at the right, one row every two lines.
+// boxes at the right, one row every two lines. The caption is centred on
+// the boxes, its text level with theirs on one line or wrapped onto two.
 constexpr int kBoxOffset = (kTwoLines - kBoxHeight) / 2;
 
 // The grids of the other pages put a caption above each box.
@@ -125,14 +126,14 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
     ComboRow("cboGalStyle", kNoIndex, {840, 630, 3840, kListHeight}).In("fraAni", 0),
     LabelRow("lblGalaxy", 0, {120, 1020, 2640, kTwoLines}, "Radius, Rotation (1, 0 - 30000):")
         .In("fraAni", 0)
-        .Styled(kStyleWordWrap),
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtGalaxy", 0, {2820, 1080, kFiveDigits, kBoxHeight}).In("fraAni", 0),
     SpinRow("spnGalaxy", 0, {3510, 1080, kSpinWidth, kBoxHeight}).In("fraAni", 0),
     TextRow("txtGalaxy", 1, {3750, 1080, kFiveDigits, kBoxHeight}).In("fraAni", 0),
     SpinRow("spnGalaxy", 1, {4440, 1080, kSpinWidth, kBoxHeight}).In("fraAni", 0),
     LabelRow("lblGalaxy", 1, {120, 1440, 2640, kTwoLines}, "Distance (0 - 30000), Axial Plane:")
         .In("fraAni", 0)
-        .Styled(kStyleWordWrap),
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtGalaxy", 2, {2820, 1500, kFiveDigits, kBoxHeight}).In("fraAni", 0),
     SpinRow("spnGalaxy", 2, {3510, 1500, kSpinWidth, kBoxHeight}).In("fraAni", 0),
     ComboRow("cboGalPlane", kNoIndex, {3750, 1500, 885, kListHeight}).In("fraAni", 0),
@@ -148,14 +149,14 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
     // the galaxy style come first.
     LabelRow("lblGalaxy", 2, {120, kRow2, kPageCaptionWidth, kTwoLines}, "Radials (1 - 99), Fill % (0 - 100):")
         .In("fraGalProp", 0)
-        .Styled(kStyleWordWrap),
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtGalaxy", 3, {kBoxA, kRow2 + kBoxOffset, kBoxAWidth, kBoxHeight}).In("fraGalProp", 0),
     SpinRow("spnGalaxy", 3, {kBoxA + kBoxAWidth, kRow2 + kBoxOffset, kSpinWidth, kBoxHeight}).In("fraGalProp", 0),
     TextRow("txtGalaxy", 4, {kBoxB, kRow2 + kBoxOffset, kBoxBWidth, kBoxHeight}).In("fraGalProp", 0),
     SpinRow("spnGalaxy", 4, {kBoxB + kBoxBWidth, kRow2 + kBoxOffset, kSpinWidth, kBoxHeight}).In("fraGalProp", 0),
     LabelRow("lblGalaxy", 3, {120, kRow3, kPageCaptionWidth, kTwoLines}, "Bands (1 - 99), Fill % (0 - 100):")
         .In("fraGalProp", 0)
-        .Styled(kStyleWordWrap),
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtGalaxy", 5, {kBoxA, kRow3 + kBoxOffset, kBoxAWidth, kBoxHeight}).In("fraGalProp", 0),
     SpinRow("spnGalaxy", 5, {kBoxA + kBoxAWidth, kRow3 + kBoxOffset, kSpinWidth, kBoxHeight}).In("fraGalProp", 0),
     TextRow("txtGalaxy", 6, {kBoxB, kRow3 + kBoxOffset, kBoxBWidth, kBoxHeight}).In("fraGalProp", 0),
@@ -164,7 +165,7 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
     // quasar and graviton styles, share the place before the ratio box.
     LabelRow("lblGalaxy", 90, {120, kRow90, kWideCaptionWidth, kTwoLines}, "Galaxy Height / Width Ratio (0.0 - 99.9):")
         .In("fraGalProp", 0)
-        .Styled(kStyleWordWrap),
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtGalaxy", 9, {kSharedBoxA, kRow90 + kBoxOffset, 360, kBoxHeight}).In("fraGalProp", 0),
     ButtonRow("cmdGalLevels", kNoIndex, {kSharedBoxA + 360, kRow90 + kBoxOffset, 330, kBoxHeight}, "...")
         .In("fraGalProp", 0),
@@ -172,15 +173,15 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
     TextRow("txtGalaxy", 90, {kBoxB, kRow90 + kBoxOffset, kBoxBWidth, kBoxHeight}).In("fraGalProp", 0),
     LabelRow("lblGalaxy", 91, {120, kRow91, kWideCaptionWidth, kTwoLines}, "Radius Distribution Exponent (0.0 - 99.9):")
         .In("fraGalProp", 0)
-        .Styled(kStyleWordWrap),
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtGalaxy", 91, {kBoxB, kRow91 + kBoxOffset, kBoxBWidth, kBoxHeight}).In("fraGalProp", 0),
     LabelRow("lblGalaxy", 92, {120, kRow92, kWideCaptionWidth, kTwoLines}, "Height Distribution Exponent (0.0 - 99.9):")
         .In("fraGalProp", 0)
-        .Styled(kStyleWordWrap),
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtGalaxy", 92, {kBoxB, kRow92 + kBoxOffset, kBoxBWidth, kBoxHeight}).In("fraGalProp", 0),
     LabelRow("lblGalaxy", 93, {120, kRow93, kWideCaptionWidth, kTwoLines}, "Initial Tilt Angle in Degrees (0 - 360):")
         .In("fraGalProp", 0)
-        .Styled(kStyleWordWrap),
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtGalaxy", 93, {kBoxB, kRow93 + kBoxOffset, kBoxBWidth, kBoxHeight}).In("fraGalProp", 0),
     // The colour computation; where a style hides its list, the label behind
     // it names what the multiplier box means instead.
@@ -188,11 +189,11 @@ constexpr auto kGalaxyFrameControls = InTabOrder(std::to_array<ControlSpec>({
              "Star Hue Computation Type / Multiplier (1 - 30,000)")
         .In("fraGalProp", 0)
         .Styled(kStyleWordWrap),
-    // Its two lines are centred on the list, which hides them where it shows.
+    // Centred on the list, which hides it where it shows.
     LabelRow("lblOtherColorCycles", kNoIndex, {120, kColourRow + 15, kWideCaptionWidth, kTwoLines - 30},
              "Atomic Sphere Color Blending  (0 - 30000):")
         .In("fraGalProp", 0)
-        .Styled(kStyleWordWrap),
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     ComboRow("cboGalColor", kNoIndex, {120, kColourRow + 45, kWideCaptionWidth, kListHeight}).In("fraGalProp", 0),
     TextRow("txtGalaxy", 7, {kBoxB, kColourRow + kBoxOffset, kBoxBWidth, kBoxHeight}).In("fraGalProp", 0),
     SpinRow("spnGalaxy", 7, {kBoxB + kBoxBWidth, kColourRow + kBoxOffset, kSpinWidth, kBoxHeight}).In("fraGalProp", 0),

@@ -11,26 +11,27 @@
 #include "dialogs/common/maker.h"
 #include "dialogs/properties/advanced_dialog.h"
 #include "dialogs/properties/props_cycles.h"
-#include "host/startup.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/services.h"
 #include "platform/registry/settings.h"
 #include "platform/system/services.h"
+#include "settings/template_transfers.h"
 
 namespace orbweave {
 namespace {
 
 // Opens a template into the properties dialog, which stores its advanced
-// values at once: a store that cannot take them says why (another program
-// holds it, or it is read-only) before anything changes.
+// values at once: a store that cannot take them (another program holds it,
+// it is read-only, its disk is full) says why, and the dialog keeps what it
+// showed.
 TransferResult OpenTemplateIntoDialog(Form& props, std::string_view file) {
-    SettingsTransaction store(kHiveUser);
-    if (!store.CanWrite()) {
-        ShowSettingsWriteFailure();
-        return TransferResult::FailedAndTold();
+    switch (CyclePropsTempToArrays(props, file)) {
+    case TemplateImport::Imported: return true;
+    case TemplateImport::NotStored: ShowSettingsWriteFailure(); return TransferResult::FailedAndTold();
+    case TemplateImport::NotTemplate: break;
     }
-    return CyclePropsTempToArrays(props, file) && store.Commit();
+    return false;
 }
 
 constexpr std::string_view kBackupFileName = "propsave.owv";

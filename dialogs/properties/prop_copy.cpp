@@ -135,7 +135,7 @@ void CopyPropValueToAllGalaxyTypes(Form& props, int editedType, std::int16_t iPr
         if (!galaxyPropsMode) ShowInControl(props, *row, value);
     }
     if (galaxyPropsMode) UniGalaxyToControls(props, editedType);
-    BuildHueColorTables();
+    BuildHueColorTables(colourTables, UniGalaxies);
 }
 
 void cboPropCopyList_Click(Form& props) {

@@ -245,7 +245,9 @@ void PropertiesDialog::SetListHeights() {
 
 // A new user gets the first-run set-up; a user without stored settings gets
 // the factory settings stored at once (keeping the display and advanced
-// values stored already); then the stored settings are loaded.
+// values stored already); then the stored settings are loaded. Both factory
+// roads rebuild the profile list: it was built from the types' names before
+// the factory ones were loaded.
 // False when another program's lock kept a read out of the store: the
 // dialog then holds defaults, not the user's settings, and nothing is
 // written after the first such read.
@@ -258,14 +260,13 @@ bool PropertiesDialog::LoadSettings(const SettingsReadWatch& reads) {
     if (!marked) {
         SaveSettingValue(kSectionGeneral, kResetSettingsName, "1");
         RunFirstTimeSetup(form);
-        // The list was built from the types' names before the factory ones
-        // were loaded.
         FillUniverseProfileList(form);
         return !reads.ReadsKeptOut();
     }
     if (!stored) {
         LoadFactoryPropsKeepingStored(form);
         CyclePropsArraysToReg(form);
+        FillUniverseProfileList(form);
     }
     CyclePropsRegToArrays(form);
     return !reads.ReadsKeptOut();
@@ -366,7 +367,7 @@ void PropertiesDialog::Form_QueryUnload(bool& cancel, int unloadMode) {
 
 void PropertiesDialog::Unloading(bool&) {
     ReleaseDirectX();
-    ShowHelp(ApplicationHelpFile(), kHelpQuit, 0);
+    ShowHelp(kHelpFileName, kHelpQuit, 0);
     if (unloaded_) unloaded_();
 }
 

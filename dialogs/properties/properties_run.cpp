@@ -2,7 +2,7 @@
 #include <QEventLoop>
 
 #include "dialogs/properties/properties_dialog.h"
-#include "host/startup.h"
+#include "host/run_modes.h"
 
 namespace orbweave {
 

@@ -26,10 +26,14 @@ constexpr ControlSpec TallButtonRow(std::string_view name, Place at, std::string
 // galaxy frame's own rows come after both.
 constexpr ControlSpec kLeftColumn[] = {
     FrameRow("fraUniverseProps", kNoIndex, {60, 60, 3945, 960}, "Universe Properties"),
-    WrapRow("lblUni", 0, {120, 210, 2790, 390}, "Stars in all the Galaxies (10 - 99,999):").In("fraUniverseProps"),
+    WrapRow("lblUni", 0, {120, 210, 2790, 390}, "Stars in all the Galaxies (10 - 99,999):")
+        .In("fraUniverseProps")
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtUni", 0, {2940, 240, 720, 300}).In("fraUniverseProps").Tab(0),
     SpinRow("spnUni", 0, {3660, 240, 192, 300}).In("fraUniverseProps"),
-    WrapRow("lblUni", 1, {120, 570, 2790, 390}, "Galaxies in the Universe (1- 999):").In("fraUniverseProps"),
+    WrapRow("lblUni", 1, {120, 570, 2790, 390}, "Galaxies in the Universe (1- 999):")
+        .In("fraUniverseProps")
+        .Styled(kStyleWordWrap | kStyleAlignMiddle),
     TextRow("txtUni", 1, {2940, 600, 720, 300}).In("fraUniverseProps").Tab(1),
     SpinRow("spnUni", 1, {3660, 600, 192, 300}).In("fraUniverseProps"),
 
@@ -77,9 +81,11 @@ constexpr ControlSpec PageLabel(int index, int top, std::string_view caption, in
 constexpr ControlSpec PageBox(int index, int top, int tab, int height = 285) {
     return TextRow("txtUni", index, {kPageBoxLeft, top, kPageRight - kPageBoxLeft, height}).Tab(tab);
 }
-// The tour page stacks its boxes closer; each is as high as its row, so that
-// no box lies on the next one.
-constexpr int kTourRow = 270;
+// The tour page stacks its rows closer, 270 twips apart; its boxes are two
+// pixels lower than their rows, so that they stand apart and clear of the
+// page's bottom line. They take digits only, which need no room below the
+// baseline.
+constexpr int kTourBoxHeight = 240;
 
 // The pages lie in one place at the bottom of the universe frame; they come
 // before the selectors so that the page selector stays in front of their top
@@ -150,27 +156,27 @@ constexpr ControlSpec kUniverseFrame[] = {
         .In("fraUniProp", 2),
     ComboRow("cboTourGalaxies", kNoIndex, {120, 225, 4095, 300}).In("fraTripScript").Styled(kStyleEditable).Tab(143),
     PageLabel(30, 1710, "Steps per Control Point (1 - 9999):").In("fraUniProp", 2),
-    PageBox(30, 1710, 144, kTourRow).In("fraUniProp", 2),
+    PageBox(30, 1710, 144, kTourBoxHeight).In("fraUniProp", 2),
     PageLabel(31, 1980, "Control Points per Galaxy Visit (1 - 999):").In("fraUniProp", 2),
-    PageBox(31, 1980, 145, kTourRow).In("fraUniProp", 2),
+    PageBox(31, 1980, 145, kTourBoxHeight).In("fraUniProp", 2),
     PageLabel(32, 2250, "Control Points thru Galaxy Core (0 - 999):").In("fraUniProp", 2),
-    PageBox(32, 2250, 146, kTourRow).In("fraUniProp", 2),
+    PageBox(32, 2250, 146, kTourBoxHeight).In("fraUniProp", 2),
     PageLabel(33, 2520, "Distance from Universe Center (0 - 999999):").In("fraUniProp", 2),
-    PageBox(33, 2520, 147, kTourRow).In("fraUniProp", 2),
+    PageBox(33, 2520, 147, kTourBoxHeight).In("fraUniProp", 2),
     PageLabel(34, 2790, "Camera Rotation Ramping (0 - 999):").In("fraUniProp", 2),
-    PageBox(34, 2790, 148, kTourRow).In("fraUniProp", 2),
+    PageBox(34, 2790, 148, kTourBoxHeight).In("fraUniProp", 2),
 
     FrameRow("fraUniProp", 3, {120, 3330, 4572, 3090}, "Extras:").In("fraAni", 1),
     ListRow("lstCompGalaxy", kNoIndex, {120, 270, 3492, 1260}).In("fraUniProp", 3).Tab(150),
     TallButtonRow("cmdPreviewComp", {3720, 330, 732, 540}, "Preview Comp").In("fraUniProp", 3).Tab(151),
-    TextRow("txtResetCompPct", kNoIndex, {3720, 930, 732, 285}).In("fraUniProp", 3).Tab(152).Limit(4),
+    TextRow("txtResetCompPct", kNoIndex, {3720, 915, 732, 285}).In("fraUniProp", 3).Tab(152).Limit(4),
     ButtonRow("cmdResetCompPct", kNoIndex, {3720, 1230, 732, 300}, "Reset %").In("fraUniProp", 3).Tab(153),
     TextRow("txtCompGalName", kNoIndex, {120, 1560, 2652, 285}).In("fraUniProp", 3).Tab(154),
     TextRow("txtCompGalPct", kNoIndex, {2820, 1560, 600, 285}).In("fraUniProp", 3).Tab(155),
     SpinRow("spnCompGalPct", kNoIndex, {3420, 1560, 192, 285}).In("fraUniProp", 3),
     ButtonRow("cmdCompCommit", kNoIndex, {3720, 1560, 732, 300}, "Commit").In("fraUniProp", 3).Tab(156),
     LabelRow("lblCompMajor", kNoIndex, {120, 1905, 1020, 255}, "Major:").In("fraUniProp", 3),
-    ComboRow("cboCompMajor", kNoIndex, {1140, 1875, 3312, 300}).In("fraUniProp", 3).Tab(157),
+    ComboRow("cboCompMajor", kNoIndex, {1140, 1875, 3312, 285}).In("fraUniProp", 3).Tab(157),
     WrapRow("lblCompMinor", kNoIndex, {120, 2190, 1020, 420}, "Minor Types:").In("fraUniProp", 3),
     ListRow("lstCompMinor", kNoIndex, {1140, 2180, 3312, 900}).In("fraUniProp", 3).Styled(kStyleMultiSelect).Tab(158),
 

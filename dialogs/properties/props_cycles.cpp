@@ -79,7 +79,9 @@ std::string StoredText(const DisplayValue& row) {
     return GetSettingString(row.section, row.name, row.defaultText, kHiveUser);
 }
 
-std::string TemplateText(const DisplayValue& row) { return ReadTemplateValue(row.section, row.name, row.defaultText); }
+std::string TemplateText(const TemplateReader& reader, const DisplayValue& row) {
+    return reader.Value(row.section, row.name, row.defaultText);
+}
 
 bool SetRowText(Form& dialog, const DisplayValue& row, std::string_view text) {
     const ControlRef c = ControlOfRow(row);
@@ -96,12 +98,17 @@ void SelectResolution(Form& dialog, bool isCustom, std::int32_t width, std::int3
     if (auto* list = dialog.Find<ComboBox>(c.name, c.index)) SelectResolutionItem(*list, isCustom, width, height);
 }
 
-// The resolution choice and the custom size texts from the current user's settings.
+// The resolution choice and the custom size texts from the current user's
+// settings (a full-screen mode the list lacks as the size the saver draws at).
 bool RegToResolutionControls(Form& dialog) {
     SelectResolution(dialog, ReadDisplayValue<&R::CustomRes>() != 0, ReadDisplayValue<&R::DX_WinWidth>(),
                      ReadDisplayValue<&R::DX_WinHeight>());
-    const bool width = SetRowText(dialog, kWidthRow, StoredText(kWidthRow));
-    return SetRowText(dialog, kHeightRow, StoredText(kHeightRow)) && width;
+    const ControlRef c = ControlOfRow(kCustomResRow);
+    const auto* list = dialog.Find<ComboBox>(c.name, c.index);
+    const CustomSizeTexts size =
+        list != nullptr ? CustomEntrySize(*list) : CustomSizeTexts{StoredText(kWidthRow), StoredText(kHeightRow)};
+    const bool width = SetRowText(dialog, kWidthRow, size.width);
+    return SetRowText(dialog, kHeightRow, size.height) && width;
 }
 
 bool RegToDisplayControls(Form& dialog) {
@@ -112,18 +119,18 @@ bool RegToDisplayControls(Form& dialog) {
 
 // A template's display values; a value that does not convert, or a
 // template without display values, leaves the controls as they were.
-void TempToDisplayControls(Form& dialog) {
-    if (!TemplateHoldsSection(kSectionDirectX)) return;
-    const auto custom = TextToInt32(TemplateText(kCustomResRow));
-    const auto width = TextToInt32(TemplateText(kWidthRow));
-    const auto height = TextToInt32(TemplateText(kHeightRow));
+void TempToDisplayControls(Form& dialog, const TemplateReader& reader) {
+    if (!reader.HoldsSection(kSectionDirectX)) return;
+    const auto custom = TextToInt32(TemplateText(reader, kCustomResRow));
+    const auto width = TextToInt32(TemplateText(reader, kWidthRow));
+    const auto height = TextToInt32(TemplateText(reader, kHeightRow));
     if (custom && width && height) SelectResolution(dialog, *custom != 0, *width, *height);
-    SetRowText(dialog, kWidthRow, TemplateText(kWidthRow));
-    SetRowText(dialog, kHeightRow, TemplateText(kHeightRow));
-    if (const auto offset = TextToDouble(TemplateText(kVertOffsetRow))) {
+    SetRowText(dialog, kWidthRow, TemplateText(reader, kWidthRow));
+    SetRowText(dialog, kHeightRow, TemplateText(reader, kHeightRow));
+    if (const auto offset = TextToDouble(TemplateText(reader, kVertOffsetRow))) {
         if (const auto item = ToInt16(*offset - kLowestVertOffset)) SetRowItem(dialog, kVertOffsetRow, *item);
     }
-    if (const auto layout = TextToInt16(TemplateText(kLayoutRow))) SetRowItem(dialog, kLayoutRow, *layout);
+    if (const auto layout = TextToInt16(TemplateText(reader, kLayoutRow))) SetRowItem(dialog, kLayoutRow, *layout);
 }
 
 // A display choice as it is saved: "1" for the custom entry and "0" for a
@@ -155,12 +162,11 @@ bool DisplayControlsToReg(const Form& dialog) {
     return ok;
 }
 
-bool DisplayControlsToTemp(const Form& dialog) {
+bool DisplayControlsToTemp(const Form& dialog, TemplateWriter& writer) {
     bool ok = true;
     for (const DisplayValue& row : kDisplayValues) {
         if (!IsDisplayChoice(row)) continue;
-        if (const auto text = DisplayChoiceText(dialog, row))
-            ok = WriteTemplateEntry(row.section, row.name, *text) && ok;
+        if (const auto text = DisplayChoiceText(dialog, row)) ok = writer.Write(row.section, row.name, *text) && ok;
     }
     return ok;
 }
@@ -169,7 +175,7 @@ bool RegToBlendControls(Form& dialog) {
     bool ok = true;
     for (const UniverseValue& v : kUniverseBlendLevels) {
         const ControlRef c = ControlOf(v.control);
-        const std::string text = GetSettingString(kSectionUniverseBlend, v.name, DefaultText(v), kHiveUser);
+        const std::string text = GetSettingString(kSectionDirectX, v.name, DefaultText(v), kHiveUser);
         ok = dialog.SetText(c.name, c.index, text) && ok;
     }
     return ok;
@@ -181,7 +187,7 @@ bool BlendControlsToReg(const Form& dialog) {
     for (const UniverseValue& v : kUniverseBlendLevels) {
         const ControlRef c = ControlOf(v.control);
         if (const auto text = dialog.GetText(c.name, c.index)) {
-            ok = SaveSettingValue(kSectionUniverseBlend, v.name, std::string_view(*text), kHiveUser) && ok;
+            ok = SaveSettingValue(kSectionDirectX, v.name, std::string_view(*text), kHiveUser) && ok;
         }
     }
     return ok;
@@ -203,7 +209,7 @@ bool StoreFactoryDisplayValues(StoredValues stored) {
         ok = StoreFactoryValue(row->section, row->name, row->defaultText, stored) && ok;
     }
     for (const UniverseValue& v : kUniverseBlendLevels) {
-        ok = StoreFactoryValue(kSectionUniverseBlend, v.name, DefaultText(v), stored) && ok;
+        ok = StoreFactoryValue(kSectionDirectX, v.name, DefaultText(v), stored) && ok;
     }
     return ok && transaction.Commit();
 }
@@ -251,30 +257,23 @@ bool CyclePropsArraysToReg(Form& dialog) {
     return stored;
 }
 
-bool CyclePropsTempToArrays(Form& dialog, std::string_view file) {
-    if (!LoadTemplateForImport(file)) return false;
-    bool ok = false;
-    {
-        SettingsTransaction transaction(kHiveUser);
-        TempToDisplayControls(dialog);
-        ok = CopyTemplateSection(kSectionAdvanced, kTemplateAdvancedSettings, file);
-        ok = TempToUniverseSettings(dialog, file) && ok;
-        ok = ok && transaction.Commit();
+TemplateImport CyclePropsTempToArrays(Form& dialog, std::string_view file) {
+    const TemplateReader reader(file);
+    const TemplateImport result = StoreTemplateValues(reader, CopyTemplateAdvancedValues);
+    if (result == TemplateImport::Imported) {
+        TempToDisplayControls(dialog, reader);
+        TempToUniverseSettings(dialog, reader);
     }
-    ClearTemplateTextCache();
-    return ok;
+    return result;
 }
 
 bool CyclePropsArraysToTemp(Form& dialog, std::string_view file) {
-    // A failed open leaves the writer failed until it is closed, so the
-    // close below runs in every case.
-    bool ok = OpenTemplateFile(file);
-    if (ok) {
-        ok = WritePreambleToTemplate();
-        ok = DisplayControlsToTemp(dialog) && ok;
-        ok = UniverseSettingsToTemp(dialog) && ok;
-    }
-    return CloseTemplateFile() && ok;
+    TemplateWriter writer(file);
+    if (writer.Failed()) return false;
+    bool ok = WritePreambleToTemplate(writer);
+    ok = DisplayControlsToTemp(dialog, writer) && ok;
+    ok = UniverseSettingsToTemp(dialog, writer) && ok;
+    return writer.Commit() && ok;
 }
 
 namespace {

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/template_transfers.h"
+
 namespace orbweave {
 
 class Form;
@@ -33,12 +35,13 @@ bool CyclePropsRegToArrays(Form& dialog);
 // result is false.
 bool CyclePropsArraysToReg(Form& dialog);
 
-// Opens a template: its display choices, universe values and galaxy tables
-// into the dialog and its advanced values straight into the current user's
-// settings (kept even when the dialog is cancelled). A part the file holds
-// no section for stays as it was. A file that cannot be read changes nothing
-// and gives false.
-bool CyclePropsTempToArrays(Form& dialog, std::string_view file);
+// Opens a template: its advanced values straight into the current user's
+// settings (kept even when the dialog is cancelled), then its display
+// choices, universe values and galaxy tables into the dialog. A part the file
+// holds no section for stays as it was. All of the file or nothing: a file
+// that is no template, or whose advanced values the store refuses, changes
+// neither the settings nor the dialog, and the result says which.
+TemplateImport CyclePropsTempToArrays(Form& dialog, std::string_view file);
 
 // Saves the dialog's settings (with the current user's advanced values) as a
 // template. The new text replaces the file only when it was written whole;

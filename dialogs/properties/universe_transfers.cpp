@@ -114,9 +114,9 @@ bool UniverseControlsToReg(const Form& dialog) {
     return ok && transaction.Commit();
 }
 
-void TempToUniverseControls(Form& dialog) {
+void TempToUniverseControls(Form& dialog, const TemplateReader& reader) {
     for (const UniverseValue& v : kUniverseValues) {
-        TextToControl(dialog, v, ReadTemplateValue(kSectionUniverse, v.name, DefaultText(v)));
+        TextToControl(dialog, v, reader.Value(kSectionUniverse, v.name, DefaultText(v)));
     }
 }
 
@@ -124,30 +124,29 @@ void UniverseDefaultsToControls(Form& dialog) {
     for (const UniverseValue& v : kUniverseValues) TextToControl(dialog, v, DefaultText(v));
 }
 
-bool UniverseControlsToTemp(const Form& dialog) {
+bool UniverseControlsToTemp(const Form& dialog, TemplateWriter& writer) {
     bool ok = true;
     for (const UniverseValue& v : kUniverseValues) {
-        if (const auto text = ControlText(dialog, v)) ok = WriteTemplateEntry(kSectionUniverse, v.name, *text) && ok;
+        if (const auto text = ControlText(dialog, v)) ok = writer.Write(kSectionUniverse, v.name, *text) && ok;
     }
     return ok;
 }
 
-bool TempToUniverseSettings(Form& dialog, std::string_view file) {
-    if (!LoadTemplateText(file)) return false;
-    CopyTemplateSection(kSectionAdvanced, kTemplateRandomSettings, file);
-    if (TemplateHoldsSection(kSectionUniverse)) TempToUniverseControls(dialog);
-    TempToUniGalaxies();
-    TempToCompGalaxies();
+bool TempToUniverseSettings(Form& dialog, const TemplateReader& reader) {
+    if (!reader.Loaded()) return false;
+    if (reader.HoldsSection(kSectionUniverse)) TempToUniverseControls(dialog, reader);
+    TempToUniGalaxies(reader);
+    TempToCompGalaxies(reader);
     // The lists show the tables just read, not the settings store.
     FillUniGalaxyList(dialog, false);
     FillCompGalaxyLists(dialog, false);
     return true;
 }
 
-bool UniverseSettingsToTemp(const Form& dialog) {
-    bool ok = UniverseControlsToTemp(dialog);
-    ok = UniGalaxiesToTemp() && ok;
-    return CompGalaxiesToTemp() && ok;
+bool UniverseSettingsToTemp(const Form& dialog, TemplateWriter& writer) {
+    bool ok = UniverseControlsToTemp(dialog, writer);
+    ok = UniGalaxiesToTemp(writer) && ok;
+    return CompGalaxiesToTemp(writer) && ok;
 }
 
 }  // namespace orbweave

@@ -7,6 +7,8 @@
 
 #include <string_view>
 
+#include "settings/template_file.h"
+
 namespace orbweave {
 
 class Form;
@@ -30,7 +32,7 @@ bool UniverseControlsToReg(const Form& dialog);
 // the text is "1"; the profile list selects the number "0" followed by the
 // text (a text that is then no number, or an index the list refuses, keeps
 // the selection).
-void TempToUniverseControls(Form& dialog);
+void TempToUniverseControls(Form& dialog, const TemplateReader& reader);
 
 // Every universe control to its value's default, in the forms
 // TempToUniverseControls gives a text. The dialog starts so, and a universe
@@ -44,17 +46,16 @@ void UniverseDefaultsToControls(Form& dialog);
 // "0"), a check box's value, the tour sequence without
 // surrounding blanks, the profile list's index ("-1" with no selection). A
 // missing control writes nothing. False once the save has failed.
-bool UniverseControlsToTemp(const Form& dialog);
+bool UniverseControlsToTemp(const Form& dialog, TemplateWriter& writer);
 
-// A whole template file into the dialog: the three random values into the
-// current user's settings, the universe values into the controls, then both
-// galaxy tables from the file, validated. What the file holds no section for
-// stays as it was. A template file that is missing or cannot be read changes
-// nothing and gives false.
-bool TempToUniverseSettings(Form& dialog, std::string_view file);
+// A whole template file into the dialog: the universe values into the
+// controls, then both galaxy tables from the file, validated. What the file
+// holds no section for stays as it was. A template file that is missing or
+// cannot be read changes nothing and gives false.
+bool TempToUniverseSettings(Form& dialog, const TemplateReader& reader);
 
 // The dialog into the template: the universe values, every galaxy type and
 // every composite (each validated before it is written).
-bool UniverseSettingsToTemp(const Form& dialog);
+bool UniverseSettingsToTemp(const Form& dialog, TemplateWriter& writer);
 
 }  // namespace orbweave

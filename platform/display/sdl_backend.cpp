@@ -217,7 +217,7 @@ std::shared_ptr<SdlWindow> SdlWindow::CreateEmbedded(window::NativeWindowId host
     }
     SDL_Window* window = SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<std::uintptr_t>(child)));
     if (window == nullptr) {
-        window::DestroyChildWindow(child);
+        window::DestroyWindow(child);
         return nullptr;
     }
     std::shared_ptr<SdlWindow> result(new SdlWindow(Kind::Embedded, window));
@@ -233,7 +233,7 @@ SdlWindow::~SdlWindow() {
     if (window_ != nullptr) {
         SDL_DestroyWindow(window_);
     }
-    window::DestroyChildWindow(child_);
+    window::DestroyWindow(child_);
 }
 
 Rect SdlWindow::ScreenRect() const {

@@ -140,10 +140,15 @@ void Surface::FollowWindowPixels() {
 
 void Surface::Detach() {
     // The memory stays until the last holder lets go, so a frame that still
-    // holds this surface never writes through a freed address; a window's
-    // memory is not ours to keep.
+    // holds this surface never writes through a freed address. A window's
+    // memory is not ours to keep, and none is taken in its place: releasing
+    // the display must not need a screen's worth of memory the process may
+    // no longer get.
     sharesWindow_ = false;
-    UsePixels(nullptr, nullptr);
+    if (lender_ != nullptr) {
+        lender_ = nullptr;
+        memory_ = nullptr;
+    }
     owner_ = nullptr;
     locked_ = false;
     backBuffer_.reset();
@@ -281,7 +286,7 @@ void Surface::Release() {
 }
 
 std::uint32_t Surface::PixelAt(int x, int y) const {
-    if (x < 0 || y < 0 || x >= size_.width || y >= size_.height) {
+    if (memory_ == nullptr || x < 0 || y < 0 || x >= size_.width || y >= size_.height) {
         return 0;
     }
     const std::uint8_t* p = Row(y) + static_cast<std::size_t>(x) * format_.bytesPerPixel;

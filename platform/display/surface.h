@@ -78,7 +78,10 @@ public:
     Size GetSize() const { return size_; }
     const PixelFormat& Format() const { return format_; }
     int PitchBytes() const { return pitch_; }
-    std::span<const std::uint8_t> Pixels() const { return {memory_, static_cast<std::size_t>(pitch_) * size_.height}; }
+    // Empty once released from the window whose memory it drew into.
+    std::span<const std::uint8_t> Pixels() const {
+        return {memory_, memory_ == nullptr ? 0 : static_cast<std::size_t>(pitch_) * size_.height};
+    }
     std::uint32_t PixelAt(int x, int y) const;
     std::uint32_t RgbAt(int x, int y) const { return DecodeRgb(PixelAt(x, y), format_); }
     std::shared_ptr<Clipper> GetClipper() const { return clipper_; }
@@ -107,7 +110,7 @@ private:
     PixelFormat format_;
     int pitch_ = 0;
     std::vector<std::uint8_t> pixels_;  // own memory, empty while sharing a window's
-    std::uint8_t* memory_ = nullptr;    // the pixels drawn into: pixels_ or the window's
+    std::uint8_t* memory_ = nullptr;    // the pixels drawn into: pixels_, the window's, or none once released
     bool sharesWindow_ = false;         // asked to share its window's pixels
     Window* lender_ = nullptr;          // the window whose pixels it draws into now
     bool locked_ = false;

@@ -48,11 +48,6 @@ double Canvas::ScaleHeight() const {
     return userHeight_;
 }
 
-void Canvas::SetScaleTwips() {
-    mode_ = ScaleMode::Twips;
-    scaleLeft_ = scaleTop_ = 0.0;
-}
-
 void Canvas::SetScalePixels() {
     mode_ = ScaleMode::Pixels;
     scaleLeft_ = scaleTop_ = 0.0;

@@ -32,7 +32,6 @@ public:
     double ScaleTop() const { return scaleTop_; }
     double ScaleWidth() const;
     double ScaleHeight() const;
-    void SetScaleTwips();
     void SetScalePixels();
     // A scale of the caller's: (left, top) is the top-left corner and the
     // surface spans width by height units. Refused when either is 0 or not finite.
@@ -49,8 +48,6 @@ public:
     void SetFillColor(std::int32_t colour) { fillColor_ = colour; }
     const FontSpec& Font() const { return font_; }
     void SetFont(const FontSpec& font) { font_ = font; }
-    double CurrentX() const { return currentX_; }
-    double CurrentY() const { return currentY_; }
 
     // --- Drawing, in scale units ---
     // Fills the whole image with the back colour; the current point returns to the top left.

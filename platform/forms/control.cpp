@@ -11,8 +11,9 @@
 
 namespace orbweave {
 
-// Reports focus changes and the form-wide keys (Enter, Escape, F1) of the
-// widget that takes the focus to the form, before the widget sees them.
+// Reports focus changes and the form-wide keys (Enter, Escape, F1, the
+// menus' mnemonics) of the widget that takes the focus to the form, before
+// the widget sees them.
 class Control::Watcher final : public QObject {
 public:
     Watcher(Control& control, QObject* parent) : QObject(parent), control_(control) {}
@@ -23,7 +24,14 @@ public:
         case QEvent::FocusOut: control_.form_.FocusLeft(control_, static_cast<QFocusEvent*>(event)->reason()); break;
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
-            return control_.form_.HandleFormKey(&control_, key->key(), key->modifiers().testFlag(Qt::ControlModifier));
+            if (key->modifiers() == Qt::AltModifier && control_.form_.OpenMenuByMnemonic(key->key())) return true;
+            if (control_.form_.HandleFormKey(&control_, key->key(), key->modifiers().testFlag(Qt::ControlModifier)))
+                return true;
+            // Otherwise Qt's editors type the letter of Alt+C, its lists search
+            // on it and its boxes step on Alt's arrows: a change under a key no
+            // mnemonic uses.
+            const bool altHeld = (key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0;
+            return altHeld && !control_.TakesAltKey(key->key());
         }
         default: break;
         }
@@ -134,7 +142,5 @@ bool Control::SetFocus() {
     form_.MoveFocusTo(*this);
     return true;
 }
-
-bool Control::HasFocus() const { return form_.ActiveControl() == this; }
 
 }  // namespace orbweave

@@ -49,6 +49,7 @@ enum ControlStyle : std::uint32_t {
     kStyleAlignRight = 1u << 4,   // label, text box
     kStyleMultiLine = 1u << 5,    // text box: several lines, Enter starts a new one
     kStylePlainPanel = 1u << 6,   // frame: no line and no caption, a plain panel that clips what it holds
+    kStyleAlignMiddle = 1u << 7,  // label: the text centred top to bottom, level with a box beside it
 };
 
 // A row without a place in the Tab order.
@@ -202,7 +203,6 @@ public:
     // before this returns, even when the window is not active. Refused for a
     // disabled or hidden control and for menus.
     virtual bool SetFocus();
-    bool HasFocus() const;
 
     ControlEvents events;
 
@@ -217,6 +217,8 @@ protected:
 
     // Installs the focus and form-key watcher on the widget that takes the focus.
     void WatchFocusOf(QWidget* focusWidget);
+    // A key held with Alt that opens no menu reaches only the controls that take it.
+    virtual bool TakesAltKey(int /*qtKey*/) const { return false; }
 
 private:
     class Watcher;

@@ -127,6 +127,10 @@ public:
     bool SetText(std::string_view text) override;
     bool Editable() const { return editable_; }
 
+protected:
+    // Alt+Down opens the list.
+    bool TakesAltKey(int qtKey) const override;
+
 private:
     void SelectionChangedByUser(int item);
     void EditedByUser();
@@ -241,8 +245,6 @@ public:
     bool SetValue(int value);
     int SmallChange() const;
     bool SetSmallChange(int step);
-    int LargeChange() const;
-    bool SetLargeChange(int step);
 
 private:
     void ApplyRange();
@@ -332,8 +334,6 @@ public:
     bool SetFocus() override { return false; }
     std::string Caption() const override { return caption_; }
     bool SetCaption(std::string_view caption) override;
-    bool Checked() const;
-    void SetChecked(bool checked);
     bool IsSeparator() const { return caption_ == "-"; }
 
     // The drop-down of a top-level menu, made when its first entry is added.

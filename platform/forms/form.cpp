@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFontMetricsF>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPainter>
 #include <QWidget>
@@ -499,11 +500,25 @@ bool Form::HandleFormKey(Control* focused, int qtKey, bool ctrlHeld) {
     case Qt::Key_Escape: return clickIfUsable(cancelButton_);
     case Qt::Key_F1: {
         const int context = (focused && focused->HelpContextId() != 0) ? focused->HelpContextId() : helpContextId_;
-        ShowHelp(ApplicationHelpFile(), context != 0 ? kHelpContext : kHelpContents, context);
+        ShowHelp(kHelpFileName, context != 0 ? kHelpContext : kHelpContents, context);
         return true;
     }
     default: return false;
     }
+}
+
+// Qt's shortcut misses a mnemonic while no window is active (just after a
+// message box closes, before the form is active again), so the key reaches
+// the focused control instead.
+bool Form::OpenMenuByMnemonic(int qtKey) {
+    if (destroying_ || menuBar_ == nullptr) return false;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(qtKey)));
+    for (QAction* menu : menuBar_->actions()) {
+        if (!menu->isEnabled() || !menu->isVisible() || QKeySequence::mnemonic(menu->text()) != pressed) continue;
+        menuBar_->setActiveAction(menu);
+        return true;
+    }
+    return false;
 }
 
 void Form::SetDefaultButton(CommandButton* button, bool isDefault) {

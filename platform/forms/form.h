@@ -211,6 +211,8 @@ private:
     void Forget(Control& control);
     // Enter, Escape and F1 for the whole form; true when consumed.
     bool HandleFormKey(Control* focused, int qtKey, bool ctrlHeld = false);
+    // Alt with a menu's mnemonic that reached a control opens that menu; true when one opened.
+    bool OpenMenuByMnemonic(int qtKey);
     // Enter in a box of several lines presses the default button; Ctrl+Enter,
     // or Enter on a form without one, breaks the line.
     bool EnterInSeveralLines(bool ctrlHeld);

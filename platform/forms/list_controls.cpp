@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -45,6 +46,68 @@ private:
     std::function<void()> changed_;
 };
 
+// Held with Ctrl, a key picks nothing in a drop-down (Qt's search takes
+// Ctrl+C for "c" where the character comes with the key, and Ctrl+End picks
+// the last entry), though an editable one keeps Ctrl's editing keys; in a
+// list no character picks an entry, while Ctrl's arrows still move through
+// a multiple selection. Keys held with Alt reach no control at all (the
+// control's key watcher keeps them).
+class CtrlKeyGuard final : public QObject {
+public:
+    CtrlKeyGuard(QWidget* widget, bool dropDown, bool editable)
+        : QObject(widget), dropDown_(dropDown), editable_(editable) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        return PicksNothing(*static_cast<QKeyEvent*>(event));
+    }
+
+private:
+    bool PicksNothing(const QKeyEvent& key) const {
+        if (!key.modifiers().testFlag(Qt::ControlModifier)) return false;
+        if (!dropDown_) return !key.text().isEmpty();
+        return !editable_ || key.key() == Qt::Key_PageUp || key.key() == Qt::Key_PageDown;
+    }
+
+    bool dropDown_;
+    bool editable_;
+};
+
+// A drop-down whose list, when the screen's edge cuts it short, ends on a
+// whole row: Qt gives it all the room to the edge, which shows part of one.
+class DropDown final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override {
+        QComboBox::showPopup();
+        EndOnAWholeRow();
+    }
+
+private:
+    void EndOnAWholeRow() {
+        QAbstractItemView* list = view();
+        QWidget* popup = list->window();
+        const int row = list->sizeHintForRow(0);
+        if (popup == window() || row <= 0) return;
+        const int frame = popup->height() - list->viewport()->height();
+        const int rows = std::max(1, (popup->height() - frame) / row);
+        const int height = rows * row + frame;
+        if (height == popup->height()) return;
+        QRect shown = popup->geometry();
+        // A list above the box keeps its bottom against the box.
+        if (shown.top() < mapToGlobal(QPoint(0, 0)).y())
+            shown.setTop(shown.bottom() - height + 1);
+        else
+            shown.setHeight(height);
+        popup->setGeometry(shown);
+        list->scrollTo(list->currentIndex(), QAbstractItemView::EnsureVisible);
+    }
+};
+
 // A popup wider than the screen the box is on would show no more.
 int WidestPopup(const QComboBox& combo) {
     const QScreen* screen = combo.screen();
@@ -61,12 +124,13 @@ int EntryWidth(const QComboBox& combo, int item) {
 // --- ComboBox ---
 
 ComboBox::ComboBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
-    : ListControl(form, row, container, new QComboBox(parent)),
+    : ListControl(form, row, container, new DropDown(parent)),
       combo_(static_cast<QComboBox*>(Widget())),
       editable_((row.style & kStyleEditable) != 0) {
     // The list drops down below the box (UseDialogLook), so the row limit holds.
     combo_->setMaxVisibleItems(kMostPopupRows);
     new MetricsWatcher(combo_, [this] { MeasureEntries(); });
+    new CtrlKeyGuard(combo_, true, editable_);
     if (editable_) {
         combo_->setEditable(true);
         combo_->setInsertPolicy(QComboBox::NoInsert);
@@ -163,6 +227,8 @@ bool ComboBox::SetText(std::string_view text) {
     const int item = combo_->findText(ToQString(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
     return item >= 0 && SetListIndex(item);
 }
+
+bool ComboBox::TakesAltKey(int qtKey) const { return qtKey == Qt::Key_Down; }
 
 void ComboBox::MeasureEntries() {
     for (int item = 0; item < combo_->count(); ++item)
@@ -279,6 +345,7 @@ ListBox::ListBox(Form& form, const ControlSpec& row, Control* container, QWidget
       askedHeight_(list_->height()) {
     list_->setItemDelegate(rows_);
     new MetricsWatcher(list_, [this] { FitWholeRows(); });
+    new CtrlKeyGuard(list_, false, false);
     list_->setUniformItemSizes(true);
     // A list box shows no scroll bar across: its rows keep their height whole.
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -71,10 +71,21 @@ protected:
         QMessageBox::showEvent(event);
         if (QLabel* label = TextLabel()) WidenFor(*label);
         CentreOnOwner();
+        sized_ = true;
+    }
+
+    // Qt sizes the box anew on each layout request, the one the widening
+    // posts included, capping it below a wide text (at 800 pixels on a screen
+    // 1280 wide) and cutting the label; once shown, the box keeps its size.
+    bool event(QEvent* event) override {
+        if (sized_ && event->type() == QEvent::LayoutRequest) return QDialog::event(event);
+        return QMessageBox::event(event);
     }
 
 private:
     static constexpr double kWidestShareOfScreen = 2.0 / 3.0;
+
+    bool sized_ = false;
 
     QLabel* TextLabel() const {
         for (QLabel* label : findChildren<QLabel*>())

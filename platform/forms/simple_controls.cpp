@@ -170,14 +170,6 @@ bool SpinControl::SetSmallChange(int step) {
     return true;
 }
 
-int SpinControl::LargeChange() const { return bar_->pageStep(); }
-
-bool SpinControl::SetLargeChange(int step) {
-    if (step < 1 || !Fits16Bits(step)) return false;
-    bar_->setPageStep(step);
-    return true;
-}
-
 void SpinControl::ApplyRange() {
     value_ = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
     const QSignalBlocker blocker(bar_);
@@ -265,9 +257,10 @@ private:
 Label::Label(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
     : Control(form, row, container, new LabelWidget(*this, parent)), label_(static_cast<QLabel*>(Widget())) {
     label_->setTextFormat(Qt::PlainText);
-    label_->setAlignment((row.style & kStyleAlignCenter)  ? Qt::AlignHCenter | Qt::AlignTop
-                         : (row.style & kStyleAlignRight) ? Qt::AlignRight | Qt::AlignTop
-                                                          : Qt::AlignLeft | Qt::AlignTop);
+    const Qt::Alignment across = (row.style & kStyleAlignCenter)  ? Qt::AlignHCenter
+                                 : (row.style & kStyleAlignRight) ? Qt::AlignRight
+                                                                  : Qt::AlignLeft;
+    label_->setAlignment(across | ((row.style & kStyleAlignMiddle) ? Qt::AlignVCenter : Qt::AlignTop));
     label_->setWordWrap((row.style & kStyleWordWrap) != 0);
     SetCaption(row.caption);
 }
@@ -357,13 +350,6 @@ bool MenuItem::SetCaption(std::string_view caption) {
     // Some styles draw a separator's text as a section title: a separator shows only its line.
     action_->setText(IsSeparator() ? QString() : ToQString(caption));
     return true;
-}
-
-bool MenuItem::Checked() const { return action_->isChecked(); }
-
-void MenuItem::SetChecked(bool checked) {
-    action_->setCheckable(true);
-    action_->setChecked(checked);
 }
 
 QMenu* MenuItem::SubMenu() {

@@ -17,6 +17,8 @@ constexpr std::string_view kReadOnlyMessage =
     "The Property settings cannot be saved.\r\n"
     "You must change the permissions of your settings file so that programs \r\n"
     "can write to the Registry.  See your System Administrator for assistance.";
+constexpr std::string_view kCannotCreateHead =
+    "The Property settings file cannot be created.\r\n\r\nThe Property settings cannot be saved: ";
 constexpr std::string_view kInUseMessage =
     "The Property settings are in use by another program.\r\n\r\n"
     "The Property settings cannot be saved right now.\r\n"
@@ -136,7 +138,8 @@ SettingsWriteFailure LastSettingsWriteFailure() {
     case RegistryStore::Problem::Damaged: return SettingsWriteFailure::Damaged;
     case RegistryStore::Problem::DiskFull: return SettingsWriteFailure::DiskFull;
     case RegistryStore::Problem::None:
-    case RegistryStore::Problem::ReadOnly: break;
+    case RegistryStore::Problem::ReadOnly:
+    case RegistryStore::Problem::CannotCreate: break;
     }
     return SettingsWriteFailure::ReadOnly;
 }
@@ -155,6 +158,12 @@ void ShowSettingsWriteFailure() {
     if (failure == SettingsWriteFailure::Damaged && StoreForHive(kHiveUser) != nullptr && ShowMovedSettingsNotice()) {
         return;
     }
+    // Changing permissions cannot help a file that is not there.
+    if (const std::string why = UserStoreCreateFailure(); !why.empty()) {
+        ShowMessage(std::string(kCannotCreateHead) + why + ".", kMessageTitle,
+                    {MessageIcon::Exclamation, MessageButtons::Ok});
+        return;
+    }
     ShowMessage(kReadOnlyMessage, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
@@ -171,8 +180,6 @@ bool ShowMovedSettingsNotice() {
     ShowMessage(text, kMessageTitle, {MessageIcon::Exclamation, MessageButtons::Ok});
     return true;
 }
-
-void ResetSettingsStore() { CloseStores(); }
 
 SettingsTransaction::SettingsTransaction(int hive) : hive_(hive) {
     // A transaction that cannot take the file's lock still opens: the writes

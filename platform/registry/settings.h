@@ -81,9 +81,9 @@ std::int32_t DeleteSettingKey(std::string_view product, std::string_view section
 bool TestRegistryWrite();
 
 // Why the last write to the current user's settings failed: the store may
-// not be written, another program holds it, it was found damaged (and has
-// been set aside for a fresh one), or its disk has no room left. All but
-// ReadOnly may pass on a later try.
+// not be written (or its file cannot be made at all), another program holds
+// it, it was found damaged (and has been set aside for a fresh one), or its
+// disk has no room left. All but ReadOnly may pass on a later try.
 enum class SettingsWriteFailure { ReadOnly, InUse, Damaged, DiskFull };
 SettingsWriteFailure LastSettingsWriteFailure();
 
@@ -112,8 +112,9 @@ private:
 // started since the last call, says where it went (once) and returns true.
 bool ShowMovedSettingsNotice();
 
-// Closes every open store, so the next access finds the files afresh from
-// XDG_CONFIG_HOME and XDG_CONFIG_DIRS. For tests that change those variables.
+// Closes every store StoreForHive opened, so the next access finds the files
+// afresh from XDG_CONFIG_HOME and XDG_CONFIG_DIRS. For tests and tools that
+// change those variables.
 void ResetSettingsStore();
 
 // One transaction on a hive's store: every write made while the outermost

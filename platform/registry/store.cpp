@@ -20,6 +20,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/product.h"
+#include "platform/registry/settings.h"
+
 namespace orbweave {
 namespace {
 
@@ -65,10 +68,7 @@ bool StopAsked() { return WaitStop() && WaitStop()(); }
 
 // Reads of the user's store that another program's lock refused, counted over
 // the process's life so that a caller can compare two counts.
-std::uint64_t& HeldUserReads() {
-    static std::uint64_t count = 0;
-    return count;
-}
+std::uint64_t heldUserReads = 0;
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS keys("
@@ -133,6 +133,44 @@ std::filesystem::path HomeFromPasswordFile() {
     }
     std::filesystem::path home(found->pw_dir);
     return home.is_absolute() ? home : std::filesystem::path{};
+}
+
+// Where the user's store belongs, and the home folder it goes under when no
+// XDG_CONFIG_HOME names its place (empty otherwise). The file is empty when
+// no home folder is known at all.
+struct UserStorePlace {
+    std::filesystem::path file;
+    std::filesystem::path home;
+};
+
+UserStorePlace FindUserStorePlace() {
+    UserStorePlace place;
+    std::filesystem::path base = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
+    if (base.empty()) {
+        place.home = AbsoluteFromEnvironment("HOME");
+        if (place.home.empty()) place.home = HomeFromPasswordFile();
+        if (place.home.empty()) return {};
+        base = place.home / ".config";
+    }
+    place.file = base / kStoreFolder / kStoreFile;
+    return place;
+}
+
+// A home folder that is not there is not made for the store: it belongs to
+// the system's accounts (the password file gives "/nonexistent" to users who
+// have none).
+bool HomeIsThere(const UserStorePlace& place) {
+    std::error_code error;
+    return place.home.empty() || std::filesystem::is_directory(place.home, error);
+}
+
+// Something other than a regular file under the store's name: SQLite would
+// fail on a folder, and take a device such as /dev/null for an empty store
+// that keeps no write.
+bool IsThereButNotAFile(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
 }
 
 // SQLite refuses to write: the file or its folder may not be written by this
@@ -322,7 +360,7 @@ struct RegistryStore::Impl {
     // A read's step; a read another program's lock kept out is counted.
     int StepRead(Use& use) {
         const int code = use.Step();
-        if (user && MeansBusy(code)) ++HeldUserReads();
+        if (user && MeansBusy(code)) ++heldUserReads;
         return code;
     }
 
@@ -471,16 +509,7 @@ struct RegistryStore::Impl {
     bool Idle() const { return depth == 0 && snapshotDepth == 0; }
 };
 
-std::filesystem::path UserStorePath() {
-    std::filesystem::path base = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
-    if (base.empty()) {
-        std::filesystem::path home = AbsoluteFromEnvironment("HOME");
-        if (home.empty()) home = HomeFromPasswordFile();
-        if (home.empty()) return {};
-        base = home / ".config";
-    }
-    return base / kStoreFolder / kStoreFile;
-}
+std::filesystem::path UserStorePath() { return FindUserStorePlace().file; }
 
 std::filesystem::path MachineStorePath() {
     std::filesystem::path base;
@@ -539,6 +568,7 @@ std::unique_ptr<RegistryStore::Impl> OpenImpl(const std::filesystem::path& file,
             if (error.value() == ENOSPC || error.value() == EDQUOT) code = SQLITE_FULL;
             return nullptr;
         }
+        if (IsThereButNotAFile(file)) return nullptr;
         RestoreCompanionWriteAccess(file);
         impl = RegistryStore::Impl::OpenWritable(file, code);
         // A store the user may read but not write still holds the settings
@@ -669,6 +699,9 @@ struct OpenStoreState {
     std::optional<Clock::time_point> userLockedAt;
     RegistryStore::Problem userOpenProblem = RegistryStore::Problem::None;
     std::optional<std::filesystem::path> movedDamaged;
+    // What keeps the user's store from being made, when that is why it
+    // could not be opened.
+    std::string userCreateFailure;
 };
 
 OpenStoreState& Stores() {
@@ -713,9 +746,8 @@ std::optional<std::filesystem::path> MoveDamagedAside(const std::filesystem::pat
 // Says once, on standard error, that the damaged store was moved and a
 // fresh one started; the dialog says it again when it opens.
 void ReportMovedStore(const std::filesystem::path& file, const std::filesystem::path& movedTo) {
-    std::fprintf(stderr,
-                 "Orbweave: the settings file %s was damaged; it was moved to %s and new settings were started.\n",
-                 file.c_str(), movedTo.c_str());
+    std::fprintf(stderr, "%.*s: the settings file %s was damaged; it was moved to %s and new settings were started.\n",
+                 static_cast<int>(kProductName.size()), kProductName.data(), file.c_str(), movedTo.c_str());
     Stores().movedDamaged = movedTo;
 }
 
@@ -726,32 +758,69 @@ void SetDamagedFileAside(const std::filesystem::path& file, const std::optional<
     if (const auto movedTo = MoveDamagedAside(file)) ReportMovedStore(file, *movedTo);
 }
 
+// A kind of file that is not a regular one, as the user knows it.
+std::string KindOf(const std::filesystem::file_status& status) {
+    switch (status.type()) {
+    case std::filesystem::file_type::directory: return "a folder";
+    case std::filesystem::file_type::character:
+    case std::filesystem::file_type::block: return "a device";
+    case std::filesystem::file_type::fifo: return "a pipe";
+    case std::filesystem::file_type::socket: return "a socket";
+    default: return "something else";
+    }
+}
+
+// What keeps the user's store file from being made where it belongs, in
+// words that name the path; empty when a file is there that SQLite refused,
+// which the read-only warning covers.
+std::string WhyNoStoreFile(const UserStorePlace& place) {
+    if (place.file.empty()) {
+        return "no folder is known for it: neither XDG_CONFIG_HOME nor HOME is set, and the password file gives no "
+               "home folder";
+    }
+    if (!HomeIsThere(place)) return "the home folder " + place.home.string() + " does not exist";
+    const std::filesystem::path folder = place.file.parent_path();
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);  // tried again to learn why it failed
+    if (error) return "the folder " + folder.string() + " cannot be created (" + error.message() + ")";
+    const std::filesystem::file_status status = std::filesystem::status(place.file, error);
+    if (std::filesystem::is_regular_file(status)) return {};
+    if (std::filesystem::exists(status)) return place.file.string() + " is " + KindOf(status) + ", not a file";
+    if (!WritableByThisUser(folder)) return "the folder " + folder.string() + " may not be written by this user";
+    return place.file.string() + " cannot be created";
+}
+
 // The user's store, opened unless it was found locked less than a quiet
 // time ago; a damaged one is set aside and a fresh one opened in its place.
 std::unique_ptr<RegistryStore::Impl> OpenUserStore() {
     OpenStoreState& state = Stores();
     if (state.userLockedAt && Clock::now() - *state.userLockedAt < kBusyQuietTime) {
-        ++HeldUserReads();
+        ++heldUserReads;
         return nullptr;
     }
-    const std::filesystem::path file = UserStorePath();
-    int code = SQLITE_OK;
-    auto impl = OpenImpl(file, RegistryStore::Access::ReadWrite, code);
+    const UserStorePlace place = FindUserStorePlace();
+    const std::filesystem::path& file = place.file;
+    int code = SQLITE_CANTOPEN;
+    std::unique_ptr<RegistryStore::Impl> impl;
+    if (HomeIsThere(place)) impl = OpenImpl(file, RegistryStore::Access::ReadWrite, code);
     if (!impl && MeansDamaged(code)) {
         SetDamagedFileAside(file, IdentityOf(file));
         impl = OpenImpl(file, RegistryStore::Access::ReadWrite, code);
     }
     state.userLockedAt.reset();
     state.userOpenProblem = RegistryStore::Problem::None;
+    state.userCreateFailure.clear();
     if (!impl) {
         if (MeansBusy(code)) {
             state.userLockedAt = Clock::now();
-            ++HeldUserReads();
+            ++heldUserReads;
         }
         state.userOpenProblem = MeansBusy(code)       ? RegistryStore::Problem::InUse
                                 : MeansDamaged(code)  ? RegistryStore::Problem::Damaged
                                 : MeansDiskFull(code) ? RegistryStore::Problem::DiskFull
                                                       : RegistryStore::Problem::ReadOnly;
+        if (state.userOpenProblem == RegistryStore::Problem::ReadOnly) state.userCreateFailure = WhyNoStoreFile(place);
+        if (!state.userCreateFailure.empty()) state.userOpenProblem = RegistryStore::Problem::CannotCreate;
     }
     return impl;
 }
@@ -779,6 +848,8 @@ RegistryStore* StoreForHive(int hive) {
     return store.get();
 }
 
+std::string UserStoreCreateFailure() { return Stores().userCreateFailure; }
+
 RegistryStore::Problem UserStoreProblem() {
     const auto& stores = Stores().stores;
     const auto user = stores.find(kUserHive);
@@ -786,7 +857,7 @@ RegistryStore::Problem UserStoreProblem() {
     return Stores().userOpenProblem;
 }
 
-std::uint64_t UserStoreHeldReads() { return HeldUserReads(); }
+std::uint64_t UserStoreHeldReads() { return heldUserReads; }
 
 std::optional<std::filesystem::path> TakeMovedDamagedStore() {
     return std::exchange(Stores().movedDamaged, std::nullopt);
@@ -794,11 +865,12 @@ std::optional<std::filesystem::path> TakeMovedDamagedStore() {
 
 void SetStoreWaitStop(std::function<bool()> stopRequested) { WaitStop() = std::move(stopRequested); }
 
-void CloseStores() {
+void ResetSettingsStore() {
     OpenStoreState& state = Stores();
     state.stores.clear();
     state.userLockedAt.reset();
     state.userOpenProblem = RegistryStore::Problem::None;
+    state.userCreateFailure.clear();
 }
 
 std::chrono::milliseconds SetStoreBusyTimeout(std::chrono::milliseconds timeout) {

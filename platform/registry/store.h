@@ -55,8 +55,9 @@ public:
 
     // Why the last outermost transaction could not take the file or store
     // its writes: another program's lock, a file this user may not write,
-    // damage SQLite found, or a disk with no room left.
-    enum class Problem { None, ReadOnly, InUse, Damaged, DiskFull };
+    // damage SQLite found, or a disk with no room left; for the user's store,
+    // also a file that cannot be made where it belongs.
+    enum class Problem { None, ReadOnly, InUse, Damaged, DiskFull, CannotCreate };
     Problem WriteProblem() const;
 
     std::optional<std::string> ReadValue(std::string_view keyPath, std::string_view name);
@@ -111,6 +112,11 @@ RegistryStore* StoreForHive(int hive);
 // transaction, or why it could not be opened.
 RegistryStore::Problem UserStoreProblem();
 
+// When the user's store could not be opened because its file cannot be made
+// where it belongs (CannotCreate), what stands in the way, in words that name
+// the path: "the home folder /nonexistent does not exist". Empty otherwise.
+std::string UserStoreCreateFailure();
+
 // How many reads of the user's store another program's lock has kept out
 // (each gave nothing, so its reader took the default), counting an open of the
 // store that found it locked; never goes down.
@@ -124,8 +130,6 @@ std::optional<std::filesystem::path> TakeMovedDamagedStore();
 // once (the program was asked to stop).
 void SetStoreWaitStop(std::function<bool()> stopRequested);
 
-// Closes every store StoreForHive opened.
-void CloseStores();
 
 // How long writes wait for another process's write lock (reads wait no
 // longer); returns the previous time. For tests, which cannot wait for the

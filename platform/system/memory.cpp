@@ -3,12 +3,18 @@
 #include <sys/mman.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <string_view>
+
+#include "core/product.h"
 
 namespace orbweave {
 namespace {
 
 // The large page size of x86-64 and of most other 64-bit Linux systems.
 constexpr std::uintptr_t kLargePageBytes = std::uintptr_t{2} << 20;
+
+constexpr std::string_view kMemoryExhaustedLine = kJoined<kProductNameText, ": there is not enough memory to run.\n">;
 
 }  // namespace
 
@@ -25,5 +31,7 @@ void PreferLargePages(void* start, std::size_t bytes) {
     (void)bytes;
 #endif
 }
+
+void ReportMemoryExhausted() { std::fwrite(kMemoryExhaustedLine.data(), 1, kMemoryExhaustedLine.size(), stderr); }
 
 }  // namespace orbweave

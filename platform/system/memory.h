@@ -1,4 +1,5 @@
-// Hints to the system about how memory is used.
+// Hints to the system about how memory is used, and the word the user gets
+// when there is not enough of it.
 #pragma once
 
 #include <cstddef>
@@ -10,5 +11,10 @@ namespace orbweave {
 // at random every frame then needs a few address translations instead of
 // thousands. Only a hint; nothing changes where the system declines.
 void PreferLargePages(void* start, std::size_t bytes);
+
+// Says on standard error, in one line, that the program cannot get the
+// memory it needs to run. Allocates nothing, so it can be said when nothing
+// more can be had.
+void ReportMemoryExhausted();
 
 }  // namespace orbweave

@@ -28,11 +28,6 @@ UrlService& UrlHook() {
     return hook;
 }
 
-std::string& HelpFile() {
-    static std::string file;
-    return file;
-}
-
 }  // namespace
 
 MessageAnswer DefaultAnswer(const MessageStyle& style) {
@@ -60,10 +55,6 @@ void OpenWebPage(std::string_view address) {
     const std::string text = "The Web Page could not be reached.\r\n\r\nURL:  " + std::string(address);
     ShowMessage(text, kMessageTitle, MessageStyle{MessageIcon::Information, MessageButtons::Ok, 0});
 }
-
-void SetApplicationHelpFile(std::string_view helpFile) { HelpFile() = std::string(helpFile); }
-
-const std::string& ApplicationHelpFile() { return HelpFile(); }
 
 MessageBoxService SetMessageBoxService(MessageBoxService service) {
     if (!service) service = WriteToStandardError;

@@ -48,10 +48,6 @@ bool OpenUrl(std::string_view address);
 // information box.
 void OpenWebPage(std::string_view address);
 
-// The help file that F1 opens on every window, set once at start-up.
-void SetApplicationHelpFile(std::string_view helpFile);
-const std::string& ApplicationHelpFile();
-
 // Installs a service and returns the one it replaces; an empty function puts
 // the default back.
 MessageBoxService SetMessageBoxService(MessageBoxService service);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 namespace orbweave {
 
@@ -12,6 +13,8 @@ namespace {
 constexpr int kStandardStreams = 3;
 
 bool IsClosed(int descriptor) { return ::fcntl(descriptor, F_GETFD) == -1 && errno == EBADF; }
+
+void IgnoreSignal(int) {}
 
 }  // namespace
 
@@ -23,6 +26,18 @@ void OpenClosedStandardStreams() {
             ::open("/dev/null", O_RDWR);
         }
     }
+}
+
+void KeepBrokenPipesHarmless() {
+    struct sigaction current {};
+    if (::sigaction(SIGPIPE, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) {
+        return;
+    }
+    struct sigaction action {};
+    action.sa_handler = IgnoreSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGPIPE, &action, nullptr);
 }
 
 }  // namespace orbweave

@@ -210,7 +210,7 @@ void ResizeChildWindow(NativeWindowId id, WindowSize size) {
     XSync(display, False);
 }
 
-void DestroyChildWindow(NativeWindowId id) {
+void DestroyWindow(NativeWindowId id) {
     Display* display = Connection();
     if (display == nullptr || id == 0) {
         return;
@@ -234,8 +234,6 @@ NativeWindowId FindWindowA(std::string_view caption) {
     XSync(display, False);
     return FindNamedChild(display, DefaultRootWindow(display), caption, kFrameDepth);
 }
-
-bool IsWindowOpen(std::string_view caption) { return FindWindowA(caption) != 0; }
 
 bool SetForegroundWindow(NativeWindowId id) {
     Display* display = Connection();
@@ -302,7 +300,5 @@ NativeWindowId CreateHiddenWindow(std::string_view caption) {
     });
     return ok ? window : 0;
 }
-
-void DestroyHiddenWindow(NativeWindowId id) { DestroyChildWindow(id); }
 
 }  // namespace orbweave::window

@@ -34,7 +34,8 @@ bool HostWindowDestroyed(NativeWindowId host);
 // A plain child window filling `parent`, mapped; 0 when it cannot be made.
 NativeWindowId CreateChildWindow(NativeWindowId parent, WindowSize size);
 void ResizeChildWindow(NativeWindowId id, WindowSize size);
-void DestroyChildWindow(NativeWindowId id);
+// Destroys a window this process made, child or hidden; 0 is ignored.
+void DestroyWindow(NativeWindowId id);
 
 // Replaces the process's X error handler with one that counts errors and
 // carries on: a request on a window that has just vanished (BadWindow,
@@ -48,7 +49,6 @@ int XErrorCount();
 // has put inside its frames. The one highest in the stacking order wins; 0
 // when none has exactly this name.
 NativeWindowId FindWindowA(std::string_view caption);
-bool IsWindowOpen(std::string_view caption);
 // Raises the window and asks the window manager (when there is one) to
 // give it the focus.
 bool SetForegroundWindow(NativeWindowId id);
@@ -70,6 +70,5 @@ bool ClaimWindowCaption(std::string_view caption);
 // A top-level window that is never mapped: it only carries a name, so that
 // FindWindowA finds the process that made it. 0 when it cannot be made.
 NativeWindowId CreateHiddenWindow(std::string_view caption);
-void DestroyHiddenWindow(NativeWindowId id);
 
 }  // namespace orbweave::window

@@ -8,6 +8,7 @@
 
 #include "core/colour.h"
 #include "core/colour_tables.h"
+#include "core/product.h"
 #include "platform/display/cursor.h"
 #include "platform/system/memory.h"
 #include "platform/system/services.h"
@@ -55,7 +56,9 @@ std::string MissingDisplayText(std::string_view heading) {
     std::string text(heading);
     text += "\r\n\r\n";
     text += "It appears that SDL2 cannot reach an X display on your system.  ";
-    text += "Please start Orbweave inside an X11 session, with DISPLAY naming the X server.";
+    text += "Please start ";
+    text += kProductName;
+    text += " inside an X11 session, with DISPLAY naming the X server.";
     text += "\r\n\r\nURL:  ";
     text += kDisplayDownloadUrl;
     text += "\r\n\r\nWould you like to go to the site now?";
@@ -87,11 +90,17 @@ void ReleaseSurfaces() {
     }
 }
 
+bool EndsTheProcess() { return runState.RunMode == kRunModeSaver || runState.RunMode == kRunModePreview; }
+
 // A dialog's animation is abandoned and its dialog stays; the saver and the
-// preview have nothing left to show and end the process.
+// preview have nothing left to show and end the process, saying so when the
+// memory for the work image could not be had.
 bool SetupFailed(int line) {
     LogError(kModuleName, std::string(kSetupErrorText) + std::to_string(line));
-    if (runState.RunMode == kRunModeSaver || runState.RunMode == kRunModePreview) {
+    if (EndsTheProcess()) {
+        if (line == kLineWorkImage) {
+            ReportMemoryExhausted();
+        }
         ReleaseDirectX();
         EndProcess(kProcessFailureStatus);
     } else {
@@ -322,6 +331,14 @@ void FadeOutDisplay(std::int16_t frames, std::int16_t stepSize) {
         BlendBlitSurface(kFadeTopLevel - k * stepSize);
     }
     fading = false;
+}
+
+void EndRunWithoutMemory() {
+    if (EndsTheProcess()) {
+        ReportMemoryExhausted();
+        ReleaseDirectX();
+        EndProcess(kProcessFailureStatus);
+    }
 }
 
 void ReleaseDirectX() {

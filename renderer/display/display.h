@@ -59,6 +59,10 @@ bool LoadPropsInitDX();
 void RestoreLostSurfaces();
 void FadeOutDisplay(std::int16_t frames, std::int16_t stepSize);
 void ReleaseDirectX();
+// A run that cannot get the memory it needs: the saver and the preview say
+// so on standard error and end the process with status 1, the display
+// released; a dialog's animation is only abandoned, its dialog left as it is.
+void EndRunWithoutMemory();
 // The logging hook of the display code; it discards what it is given.
 void LogError(std::string_view moduleName, std::string_view message);
 

@@ -80,8 +80,9 @@ ParticleRange ParticlesOf(const CometTable& k, std::int32_t i, std::int32_t perC
 
 // Places the head of comet q by the type's style; every style but the
 // nebula also gives the head its own rotation step.
-void PlaceHead(CometTable& k, std::int32_t q, std::int16_t type, std::int16_t galaxy, GalaxyPathTables& paths) {
-    const UniGalaxy& t = UniGalaxies[type];
+void PlaceHead(const RunContext& run, CometTable& k, std::int32_t q, std::int16_t type, std::int16_t galaxy,
+               GalaxyPathTables& paths) {
+    const UniGalaxy& t = run.types[type];
     float& x = k.CometHeadX[q];
     float& y = k.CometHeadY[q];
     float& z = k.CometHeadZ[q];
@@ -92,21 +93,23 @@ void PlaceHead(CometTable& k, std::int32_t q, std::int16_t type, std::int16_t ga
     case kStyleQuasar:
     case kStyleGraviton:
     case kStyleStarwave:
-        GenerateCoreStar(x, y, z, k.CometRotCos[q], k.CometRotSin[q], omega, level, type, t.Run_CometOrbitK,
+        GenerateCoreStar(run, x, y, z, k.CometRotCos[q], k.CometRotSin[q], omega, level, type, t.Run_CometOrbitK,
                          t.Run_ArmAngle);
         break;
     case kStyleAttractor:
     case kStyleWireframe:
     case kStyleFractal:
-    case kStyleUserIfs: GenerateIfsStar(x, y, z, k.CometRotCos[q], k.CometRotSin[q], omega, type, galaxy, paths); break;
+    case kStyleUserIfs:
+        GenerateIfsStar(run, x, y, z, k.CometRotCos[q], k.CometRotSin[q], omega, type, galaxy, paths);
+        break;
     case kStyleNebula: {
         float vx = 0, vy = 0, vz = 0, fraction = 0;
-        GenerateNebulaStar(x, y, z, vx, vy, vz, fraction, k.CometPathT[q], type, galaxy, paths);
+        GenerateNebulaStar(run, x, y, z, vx, vy, vz, fraction, k.CometPathT[q], type, galaxy, paths);
         break;
     }
     case kStyleMolecule: {
         std::int32_t hue = 0;
-        GenerateMoleculeStar(x, y, z, k.CometRotCos[q], k.CometRotSin[q], hue, omega, type, false);
+        GenerateMoleculeStar(run, x, y, z, k.CometRotCos[q], k.CometRotSin[q], hue, omega, type, false);
         break;
     }
     default: break;
@@ -114,9 +117,9 @@ void PlaceHead(CometTable& k, std::int32_t q, std::int16_t type, std::int16_t ga
     k.CometLevel[q] = level;
 }
 
-void Launch(CometTable& k, std::int16_t type, std::int16_t galaxy, std::int16_t tourStep, std::int32_t comets,
-            std::int32_t perComet, GalaxyPathTables& paths) {
-    const UniGalaxy& t = UniGalaxies[type];
+void Launch(const RunContext& run, CometTable& k, std::int16_t type, std::int16_t galaxy, std::int16_t tourStep,
+            std::int32_t comets, std::int32_t perComet, GalaxyPathTables& paths) {
+    const UniGalaxy& t = run.types[type];
     const auto q = static_cast<std::int32_t>(RandomFraction() * k.CometCount);
     const double chance = RandomFraction();
     if (q < 0 || q >= comets) return;
@@ -126,7 +129,7 @@ void Launch(CometTable& k, std::int16_t type, std::int16_t galaxy, std::int16_t 
     const ParticleRange owned = ParticlesOf(k, q, perComet);
     k.CometEmitting[q] = 1;
     k.CometLive[q] = static_cast<std::int16_t>(owned.end - owned.first);
-    PlaceHead(k, q, type, galaxy, paths);
+    PlaceHead(run, k, q, type, galaxy, paths);
     const HeadFrame frame = FrameOfHead(k, q, t);
     if (t.Galaxy_CometVector != 0) {
         // The head escapes radially; a head at the very centre has no
@@ -170,7 +173,7 @@ void MoveHead(CometTable& k, std::int32_t i, const UniGalaxy& t, std::int16_t ga
     k.CometHeadX[i] = Single(c * k.CometHeadX[i] - s * k.CometHeadZ[i]);
 }
 
-void DrawParticle(const CometTable& k, std::int32_t j, float offX, float offY, float offZ, std::int16_t type) {
+void DrawParticle(const CometTable& k, std::int32_t j, float offX, float offY, float offZ, const HueRamp& ramp) {
     const double depth = static_cast<double>(offZ) + k.ParticleZ[j];
     const double f = drawingGeometry.FocalDistance / depth;
     const auto x =
@@ -178,14 +181,13 @@ void DrawParticle(const CometTable& k, std::int32_t j, float offX, float offY, f
     const auto y =
         ScreenCoordinate((static_cast<double>(offY) + k.ParticleY[j]) * f + drawingGeometry.ProjectionCentre.y);
     if (!x || !y) return;
-    PlotPixel(static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y),
-              colourTables.TypeHueRamps[type][k.ParticleAge[j]]);
+    PlotPixel(static_cast<std::int32_t>(*x), static_cast<std::int32_t>(*y), ramp[k.ParticleAge[j]]);
 }
 
 // One frame of comet i's particles: each survives with the star persistence
 // and moves on; a lost one is shed again while the comet emits, else it dies.
 void CycleParticles(CometTable& k, std::int32_t i, const ParticleRange& owned, const HeadFrame& frame,
-                    const UniGalaxy& t, float offX, float offY, float offZ, std::int16_t type) {
+                    const UniGalaxy& t, float offX, float offY, float offZ, const HueRamp& ramp) {
     for (std::int32_t j = owned.first; j < owned.end; ++j) {
         if (k.CometActive[j] == 0) continue;
         if (RandomFraction() >= t.Galaxy_CometSPersist) {
@@ -202,7 +204,7 @@ void CycleParticles(CometTable& k, std::int32_t i, const ParticleRange& owned, c
         k.ParticleZ[j] += k.ParticleVZ[j];
         if (!(static_cast<double>(offZ) + k.ParticleZ[j] > 0)) continue;
         if (k.ParticleAge[j] < kCometParticleLastAge) {
-            DrawParticle(k, j, offX, offY, offZ, type);
+            DrawParticle(k, j, offX, offY, offZ, ramp);
             // Ages stop at the last one: nothing older is drawn anyway.
             k.ParticleAge[j] = static_cast<std::int16_t>(k.ParticleAge[j] + 1);
         }
@@ -211,33 +213,34 @@ void CycleParticles(CometTable& k, std::int32_t i, const ParticleRange& owned, c
 
 }  // namespace
 
-std::int16_t CometCountFor(std::int16_t type) {
-    const std::int32_t stars = IsGalaxyType(type) ? UniGalaxies[type].Galaxy_CometStars : 1;
+std::int16_t CometCountFor(const RunContext& run, std::int16_t type) {
+    const std::int32_t stars = IsGalaxyType(type) ? run.types[type].Galaxy_CometStars : 1;
     return static_cast<std::int16_t>(std::min<std::int32_t>(kCometParticles / std::max(1, stars), kMostComets));
 }
 
 void AllocateCometArrays(CometTable& comets) { comets.AllocateHeads(); }
 
-void InitComets(CometTable& comets, std::int16_t visit, std::int16_t type) {
+void InitComets(const RunContext& run, CometTable& comets, std::int16_t visit, std::int16_t type) {
     if (visit > 0) std::fill(comets.CometActive.begin(), comets.CometActive.end(), std::uint8_t{0});
-    comets.CometCount = CometCountFor(type);
+    comets.CometCount = CometCountFor(run, type);
     AllocateCometArrays(comets);
 }
 
-void CycleComets(CometTable& comets, GalaxyPathTables& paths, float offX, float offY, float offZ, std::int16_t galaxy,
-                 std::int16_t type, std::int16_t tourStep) {
+void CycleComets(const RunContext& run, CometTable& comets, GalaxyPathTables& paths, float offX, float offY, float offZ,
+                 std::int16_t galaxy, std::int16_t type, std::int16_t tourStep) {
     if (!IsGalaxyType(type)) return;
-    const UniGalaxy& t = UniGalaxies[type];
+    const UniGalaxy& t = run.types[type];
     const std::int32_t perComet = std::max<std::int32_t>(t.Galaxy_CometStars, 0);
     const std::int32_t count = std::clamp<std::int32_t>(comets.CometCount, 0, comets.HeadCount());
     if (comets.HeadCount() == 0) return;
 
-    Launch(comets, type, galaxy, tourStep, count, perComet, paths);
+    Launch(run, comets, type, galaxy, tourStep, count, perComet, paths);
     for (std::int32_t i = 0; i < count; ++i) {
         if (comets.CometLive[i] > 0) {
             MoveHead(comets, i, t, galaxy, paths);
             const HeadFrame frame = FrameOfHead(comets, i, t);
-            CycleParticles(comets, i, ParticlesOf(comets, i, perComet), frame, t, offX, offY, offZ, type);
+            CycleParticles(comets, i, ParticlesOf(comets, i, perComet), frame, t, offX, offY, offZ,
+                           run.colours.TypeHueRamps[type]);
         }
         const double stop = RandomFraction();
         if (stop > t.Galaxy_CometCPersist || tourStep < kFirstLaunchStep) comets.CometEmitting[i] = 0;

@@ -161,13 +161,13 @@ void DeriveAtoms(UniGalaxy& g) {
     }
 }
 
-void DeriveCompositeLevels() {
+void DeriveCompositeLevels(const GalaxyTypes& types) {
     for (CompGalaxy& comp : CompGalaxies) {
         const int members = std::clamp<int>(comp.CompGal_Count, 0, kCompMemberCapacity);
         std::int32_t sum = 0;
         for (int m = 0; m < members; ++m) {
             const std::int16_t type = comp.CompGal_Type[m];
-            sum += UniGalaxies[IsGalaxyType(type) ? type : 0].Galaxy_StdLevels;
+            sum += types[IsGalaxyType(type) ? type : 0].Galaxy_StdLevels;
             comp.Run_CumLevels[m] = static_cast<std::int16_t>(sum);
         }
     }
@@ -184,9 +184,9 @@ std::int16_t UsableLevels(std::int16_t levels) {
     return std::clamp<std::int16_t>(levels, 1, static_cast<std::int16_t>(kLevelCapacity));
 }
 
-void PrecomputeGalaxyConstants() {
+void PrecomputeGalaxyConstants(GalaxyTypes& types) {
     for (int t = 0; t < kGalaxyTypeCount; ++t) {
-        UniGalaxy& g = UniGalaxies[t];
+        UniGalaxy& g = types[static_cast<std::size_t>(t)];
         DeriveScales(g);
         DeriveFactors(g);
         DeriveLevels(g);
@@ -194,7 +194,7 @@ void PrecomputeGalaxyConstants() {
         DeriveIfsPoints(g);
         DeriveAtoms(g);
     }
-    DeriveCompositeLevels();
+    DeriveCompositeLevels(types);
 }
 
 }  // namespace orbweave

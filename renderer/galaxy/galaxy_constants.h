@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "renderer/galaxy/run_context.h"
+
 namespace orbweave {
 
 // The renderer's full turn and the conversion of degrees to radians.
@@ -44,7 +46,7 @@ extern const std::array<std::int32_t, kShapeTableSize> HexCount;
 
 // Derives the run-time fields of galaxy types 0..49 and of the 16 composites.
 // Every non-standard type leaves with one level.
-void PrecomputeGalaxyConstants();
+void PrecomputeGalaxyConstants(GalaxyTypes& types);
 
 // Levels of a type as an index bound into its ten-level tables: 1..10.
 std::int16_t UsableLevels(std::int16_t levels);

@@ -39,7 +39,8 @@ struct StarPass {
     std::int16_t show;
 
     void Respawn(std::int32_t i, std::int16_t g) const {
-        SpawnStar(stars, i, galaxies, paths, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g], g, show);
+        SpawnStar(run, stars, i, galaxies, paths, galaxies.GalRelX[g], galaxies.GalRelY[g], galaxies.GalRelZ[g], g,
+                  show);
     }
 
     // Star i turned by its level (plain motion modes use level 0) and moved
@@ -98,7 +99,7 @@ struct StarPass {
         // The size and colour cycle repeats every PulsarFrames frames.
         const int frames = t.Galaxy_PulsarFrames;
         const int k = frames > 0 ? std::clamp(stars.PulsarCountdown[i] % frames, 0, kEventTableSize - 1) : 0;
-        PlotPulsarStar(p->u, p->v, p->depth, t.Run_PulsarSize[k], stars.StarMember[i], t.Run_PulsarColor[k]);
+        PlotPulsarStar(run, p->u, p->v, p->depth, t.Run_PulsarSize[k], stars.StarMember[i], t.Run_PulsarColor[k]);
     }
 
     void Plain(std::int32_t i, const UniGalaxy& t, std::int16_t g) const {
@@ -169,14 +170,15 @@ void RecycleStars(StarPass& pass, const TourFrame& tour, std::int16_t newRate, d
     }
 }
 
-void RunComets(GalaxyTable& galaxies, CometTable& comets, GalaxyPathTables& paths, const TourFrame& tour) {
+void RunComets(const RunContext& run, GalaxyTable& galaxies, CometTable& comets, GalaxyPathTables& paths,
+               const TourFrame& tour) {
     std::int16_t c = tour.tourGalaxy;
     // On the first control point of a visit the comets stay with the galaxy
     // being left.
     if (tour.tourActive && tour.tourStep <= 1 && tour.tourGalaxy > 0) c = static_cast<std::int16_t>(c - 1);
     const std::int16_t placed = tour.show == kShowGalaxyType ? std::int16_t{0} : c;
     if (placed < 0 || placed >= galaxies.Count()) return;
-    CycleComets(comets, paths, galaxies.GalRelX[placed], galaxies.GalRelY[placed], galaxies.GalRelZ[placed], c,
+    CycleComets(run, comets, paths, galaxies.GalRelX[placed], galaxies.GalRelY[placed], galaxies.GalRelZ[placed], c,
                 tour.cometGalaxyType, tour.tourStep);
 }
 
@@ -205,7 +207,7 @@ std::int32_t CycleGalaxyStars(const RunContext& run, GalaxyTable& galaxies, Star
 
     StarPass pass{run, galaxies, stars, paths, tour.show};
     pass.Run();
-    if (run.universe.Universe_GravForce == 0) RunComets(galaxies, comets, paths, tour);
+    if (run.universe.Universe_GravForce == 0) RunComets(run, galaxies, comets, paths, tour);
     RecycleStars(pass, tour, blend.newRate, blend.mix);
     SlideCometHues(run);
     CycleStarHues(run, stars.StarMember, stars.StarColor, stars.StarHue);

@@ -70,24 +70,27 @@ std::int32_t StarsFor(std::int32_t starCount, float scale) {
 
 }  // namespace
 
-void PrepareDialogPreview(const DrawingTarget& pic, const DisplayChoices& display, std::optional<PreviewHues> hues) {
+void PrepareDialogPreview(const RunTables& tables, const DrawingTarget& pic, const DisplayChoices& display,
+                          std::optional<PreviewHues> hues) {
     LoadDisplaySettings(pic, false, 1.0f, display);
-    BuildHueColorTables();
-    if (hues) BuildHueWheels(colourTables, UniGalaxies, hues->start, hues->end);
+    BuildHueColorTables(tables.colours, tables.types);
+    if (hues) BuildHueWheels(tables.colours, tables.types, hues->start, hues->end);
 }
 
-void RunGalaxyDisplay(UniverseSettings& universe, std::int16_t index, std::int16_t limitFrames, std::int32_t frameLimit,
-                      std::int32_t starCount, bool composite, float scale) {
+void RunGalaxyDisplay(UniverseSettings& universe, const RunTables& runTables, std::int16_t index,
+                      std::int16_t limitFrames, std::int32_t frameLimit, std::int32_t starCount, bool composite,
+                      float scale) {
     if (composite ? !IsCompGalaxy(index) : !IsGalaxyType(index)) return;
     const AnimationGuard guard;
     if (!guard.Entered()) return;
     universe.Universe_Stars = StarsFor(starCount, scale);
     universe.Universe_Galaxy = 1;
     universe.Universe_NewPctStEx = 0;
+    const RunContext run = RunWith(universe, runTables);
 
     DisplayTables tables;
     if (!tables.Allocate(universe.Universe_Stars) || !LoadPropsInitDX()) return;
-    PrecomputeGalaxyConstants();
+    PrecomputeGalaxyConstants(run.types);
 
     std::int16_t shown = index;
     if (composite) {
@@ -96,32 +99,31 @@ void RunGalaxyDisplay(UniverseSettings& universe, std::int16_t index, std::int16
     } else {
         tables.galaxies.GalType[0] = index;
     }
-    tables.galaxies.GalRelZ[0] = UniGalaxies[shown].Run_Distance;
-    tables.comets.CometCount = CometCountFor(shown);
-    InitGalaxyTypeTables(tables.paths, 1, shown, composite ? index : std::int16_t{-1}, {});
+    tables.galaxies.GalRelZ[0] = run.types[shown].Run_Distance;
+    tables.comets.CometCount = CometCountFor(run, shown);
+    InitGalaxyTypeTables(run, tables.paths, 1, shown, composite ? index : std::int16_t{-1}, {});
 
     StarTable& stars = tables.stars;
     for (std::int32_t s = 0; s < stars.Count(); ++s) {
         stars.StarGalaxy[s] = 0;
         stars.StarMember[s] = composite ? AnyMember(index) : index;
-        GenerateStar(stars, s, stars.StarMember[s], 0, tables.paths);
+        GenerateStar(run, stars, s, stars.StarMember[s], 0, tables.paths);
     }
-    SetHueCycleFlags();
-    BuildStarColorRamps();
-    BuildPulsarTables();
+    SetHueCycleFlags(run.types);
+    BuildStarColorRamps(run.types);
+    BuildPulsarTables(run.types);
 
     const TourFrame tour{0, shown, kPastEveryControlPoint, 0.0f, true, composite ? kShowComposite : kShowGalaxyType};
     const bool limited = limitFrames == kLimitFrames && frameLimit > 0;
-    const RunContext run = StoredRunContext(universe);
     // The display goes on from the level the screen shows.
     std::int32_t blend = displayState.CurrentBlend;
     std::int32_t frames = 0;
     while (true) {
-        AdvanceGalaxyAngles();
+        AdvanceGalaxyAngles(run.types);
         runState.FrameStartTick = TickCount();
         blend = CycleGalaxyStars(run, tables.galaxies, stars, tables.comets, tables.paths, tour, blend);
         BlendBlitSurface(blend);
-        AdvanceNebulaPaths(tables.paths, 1, shown, {});
+        AdvanceNebulaPaths(run, tables.paths, 1, shown, {});
         // The About box steps through the types without touching the stop flag.
         if (limited && ++frames == frameLimit) return;
         if (WaitFrameDelayPreview()) return;
@@ -132,8 +134,9 @@ void PreviewGalaxy(const DrawingTarget& pic, const DisplayChoices& display, Univ
                    std::int16_t index, bool composite, std::int32_t starCount, std::optional<PreviewHues> hues) {
     // A running animation keeps its geometry and colours.
     if (AnimationRunning() || (composite ? !IsCompGalaxy(index) : !IsGalaxyType(index))) return;
-    PrepareDialogPreview(pic, display, hues);
-    RunGalaxyDisplay(universe, index, 0, 0, starCount, composite, 1.0f);
+    const RunTables stored = StoredRunTables();
+    PrepareDialogPreview(stored, pic, display, hues);
+    RunGalaxyDisplay(universe, stored, index, 0, 0, starCount, composite, 1.0f);
 }
 
 }  // namespace orbweave

@@ -61,16 +61,16 @@ std::int32_t WheelColour(const Tint& tint, int h) {
 
 }  // namespace
 
-void BuildHueColorTables() {
+void BuildHueColorTables(ColourTables& colours, const std::array<UniGalaxy, kUniGalaxySlots>& types) {
     for (int t = 0; t < kGalaxyTypeCount; ++t) {
-        const UniGalaxy& g = UniGalaxies[t];
+        const UniGalaxy& g = types[static_cast<std::size_t>(t)];
         Tint tint{};
         tint.base = std::nearbyint(g.Galaxy_HueBase * 255.0 / 100.0);
         tint.scale = static_cast<float>((255.0 - tint.base) * 0.01);
         tint.red = g.Galaxy_HueRed;
         tint.green = g.Galaxy_HueGrn;
         tint.blue = g.Galaxy_HueBlu;
-        for (int i = 0; i < kHueCount; ++i) colourTables.HueColorTable[t][i] = ToDisplayOrder(WheelColour(tint, i));
+        for (int i = 0; i < kHueCount; ++i) colours.HueColorTable[t][i] = ToDisplayOrder(WheelColour(tint, i));
     }
 }
 

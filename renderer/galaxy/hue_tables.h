@@ -12,8 +12,8 @@
 
 namespace orbweave {
 
-// Rebuilds the wheels of types 0..49 for the current DisplayBpp.
-void BuildHueColorTables();
+// Rebuilds the wheels of types 0..49 into `colours` for its DisplayBpp.
+void BuildHueColorTables(ColourTables& colours, const std::array<UniGalaxy, kUniGalaxySlots>& types);
 
 // Builds the universe ramp from hueStart towards hueEnd into `colours`, and
 // the ramp of each type 0..49 from its comet hues.

@@ -106,10 +106,10 @@ void StepFigure(float& px, float& py, float& pz, const FigurePoints& figure, con
 
 }  // namespace
 
-void IterateIfsPoint(float& px, float& py, float& pz, const FigurePoints& figure, std::int16_t& stepCount,
-                     std::int16_t galType) {
+void IterateIfsPoint(const RunContext& run, float& px, float& py, float& pz, const FigurePoints& figure,
+                     std::int16_t& stepCount, std::int16_t galType) {
     if (!IsGalaxyType(galType)) return;
-    const UniGalaxy& t = UniGalaxies[galType];
+    const UniGalaxy& t = run.types[galType];
     switch (t.Galaxy_GalStyle) {
     case kStyleAttractor: StepAttractor(px, py, pz, stepCount, t); break;
     case kStyleWireframe: StepWireframe(px, py, pz, figure, t); break;
@@ -125,15 +125,15 @@ void IterateIfsPoint(float& px, float& py, float& pz, const FigurePoints& figure
     }
 }
 
-void GenerateIfsStar(float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega, std::int16_t galType,
-                     std::int16_t galIndex, GalaxyPathTables& paths) {
+void GenerateIfsStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega,
+                     std::int16_t galType, std::int16_t galIndex, GalaxyPathTables& paths) {
     if (!IsGalaxyType(galType) || galIndex < 0 || galIndex >= paths.Count()) return;
     float& px = paths.IfsPointX[galIndex];
     float& py = paths.IfsPointY[galIndex];
     float& pz = paths.IfsPointZ[galIndex];
-    IterateIfsPoint(px, py, pz, paths.Figure[galIndex], paths.IfsStepCount[galIndex], galType);
+    IterateIfsPoint(run, px, py, pz, paths.Figure[galIndex], paths.IfsStepCount[galIndex], galType);
 
-    const UniGalaxy& t = UniGalaxies[galType];
+    const UniGalaxy& t = run.types[galType];
     // These stars turn at eight times the rotation step.
     rotCos = t.Run_RotCos8;
     rotSin = t.Run_RotSin8;
@@ -144,10 +144,11 @@ void GenerateIfsStar(float& x, float& y, float& z, float& rotCos, float& rotSin,
     y = py;
 }
 
-void GenerateUniverseIfsStar(float& x, float& y, float& z, std::int16_t galType, StartCloudPaths& cloud,
-                             GalaxyPathTables& paths) {
+void GenerateUniverseIfsStar(const RunContext& run, float& x, float& y, float& z, std::int16_t galType,
+                             StartCloudPaths& cloud, GalaxyPathTables& paths) {
     std::int16_t& stepCount = paths.Count() > 0 ? paths.IfsStepCount[0] : cloud.SpareStepCount;
-    IterateIfsPoint(cloud.UniIfsPointX, cloud.UniIfsPointY, cloud.UniIfsPointZ, cloud.UniFigure, stepCount, galType);
+    IterateIfsPoint(run, cloud.UniIfsPointX, cloud.UniIfsPointY, cloud.UniIfsPointZ, cloud.UniFigure, stepCount,
+                    galType);
     x = cloud.UniIfsPointX;
     y = cloud.UniIfsPointY;
     z = cloud.UniIfsPointZ;

@@ -145,12 +145,12 @@ constexpr double kTetraLayer = static_cast<double>(0.8164966f);
 
 }  // namespace
 
-void GenerateMoleculeStar(float& x, float& y, float& z, float& rotCos, float& rotSin, std::int32_t& color, float& omega,
-                          std::int16_t galType, bool withShells) {
+void GenerateMoleculeStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin,
+                          std::int32_t& color, float& omega, std::int16_t galType, bool withShells) {
     if (!IsGalaxyType(galType)) return;
     std::int16_t atom = 0;
-    GenerateMoleculePoint(x, y, z, atom, galType, withShells);
-    const UniGalaxy& t = UniGalaxies[galType];
+    GenerateMoleculePoint(run, x, y, z, atom, galType, withShells);
+    const UniGalaxy& t = run.types[galType];
     const ElementInfo hue = GetElementInfo(t.Atoms.Atom_Element[static_cast<std::size_t>(atom)], "Color");
     if (const auto* degrees = std::get_if<std::int16_t>(&hue)) color = *degrees;
     omega = t.Run_RotStep8;
@@ -161,11 +161,11 @@ void GenerateMoleculeStar(float& x, float& y, float& z, float& rotCos, float& ro
     z = Single(pz * c + px * s);
 }
 
-void GenerateMoleculePoint(float& x, float& y, float& z, std::int16_t& atomIndex, std::int16_t galType,
-                           bool withShells) {
+void GenerateMoleculePoint(const RunContext& run, float& x, float& y, float& z, std::int16_t& atomIndex,
+                           std::int16_t galType, bool withShells) {
     atomIndex = 0;
     if (!IsGalaxyType(galType)) return;
-    const AtomBlock& atoms = UniGalaxies[galType].Atoms;
+    const AtomBlock& atoms = run.types[galType].Atoms;
     const int n = std::clamp<int>(atoms.Galaxy_Atoms, 0, kAtomCapacity);
     // An empty molecule sits at the origin: a stale point would be carried
     // on and grow without bound through the universe's ambient stars.

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "renderer/galaxy/run_context.h"
+
 namespace orbweave {
 
 // Structure types of an atom.
@@ -25,13 +27,13 @@ inline constexpr std::int16_t kGridHexagon = 6;
 
 // A star of the molecule, turned by the type's arm angle; color receives the
 // element's hue in degrees (colour mode 6 turns it into a pixel colour).
-void GenerateMoleculeStar(float& x, float& y, float& z, float& rotCos, float& rotSin, std::int32_t& color, float& omega,
-                          std::int16_t galType, bool withShells);
+void GenerateMoleculeStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin,
+                          std::int32_t& color, float& omega, std::int16_t galType, bool withShells);
 
 // A point of the molecule, unturned, and the atom it belongs to. A molecule
 // without atoms yields the origin.
-void GenerateMoleculePoint(float& x, float& y, float& z, std::int16_t& atomIndex, std::int16_t galType,
-                           bool withShells);
+void GenerateMoleculePoint(const RunContext& run, float& x, float& y, float& z, std::int16_t& atomIndex,
+                           std::int16_t galType, bool withShells);
 
 // Adds a point of a planar grid with spacing s to (u, v): a triangle of
 // size + 1 rows (kind 3) or a hexagon of `size` rings (any other kind), the

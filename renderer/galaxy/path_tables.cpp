@@ -63,27 +63,27 @@ void PlaceControlPoints(GalaxyPathTables& paths, std::int16_t g, const UniGalaxy
 // The members of a composite into galaxy g, the major type last so that its
 // tables stay. A composite without members stands for type 0, as does a
 // member outside the galaxy types.
-void InitCompositePaths(GalaxyPathTables& paths, int composite, std::int16_t g) {
+void InitCompositePaths(const RunContext& run, GalaxyPathTables& paths, int composite, std::int16_t g) {
     if (!IsCompGalaxy(composite)) return;
     const CompGalaxy& comp = CompGalaxies[static_cast<std::size_t>(composite)];
     const int members = std::clamp<int>(comp.CompGal_Count, 0, kCompMemberCapacity);
     if (members == 0) {
-        InitGalaxyTypePath(paths, 0, g);
+        InitGalaxyTypePath(run, paths, 0, g);
         return;
     }
     for (int j = members - 1; j >= 0; --j) {
         const std::int16_t member = comp.CompGal_Type[static_cast<std::size_t>(j)];
-        InitGalaxyTypePath(paths, IsGalaxyType(member) ? member : 0, g);
+        InitGalaxyTypePath(run, paths, IsGalaxyType(member) ? member : 0, g);
     }
 }
 
-void InitSlotPaths(GalaxyPathTables& paths, std::int16_t slot, std::int16_t g) {
+void InitSlotPaths(const RunContext& run, GalaxyPathTables& paths, std::int16_t slot, std::int16_t g) {
     if (IsGalaxyType(slot)) {
-        InitGalaxyTypePath(paths, slot, g);
+        InitGalaxyTypePath(run, paths, slot, g);
     } else if (IsUniGalaxySlot(slot)) {
-        InitCompositePaths(paths, slot - kGalaxyTypeCount, g);
+        InitCompositePaths(run, paths, slot - kGalaxyTypeCount, g);
     } else {
-        InitGalaxyTypePath(paths, 0, g);
+        InitGalaxyTypePath(run, paths, 0, g);
     }
 }
 
@@ -187,35 +187,35 @@ void TurnKeys(GalaxyPathTables& paths, std::int16_t g, const UniGalaxy& t, int p
 
 }  // namespace
 
-void InitGalaxyTypeTables(GalaxyPathTables& paths, std::int16_t count, std::int16_t type, std::int16_t composite,
-                          std::span<const std::int16_t> types) {
+void InitGalaxyTypeTables(const RunContext& run, GalaxyPathTables& paths, std::int16_t count, std::int16_t type,
+                          std::int16_t composite, std::span<const std::int16_t> types) {
     paths.Allocate(count);
-    for (int t = 0; t < kGalaxyTypeCount; ++t) ResetTypeAngles(UniGalaxies[t]);
+    for (int t = 0; t < kGalaxyTypeCount; ++t) ResetTypeAngles(run.types[static_cast<std::size_t>(t)]);
 
     if (composite >= 0) {
-        InitCompositePaths(paths, composite, 0);
+        InitCompositePaths(run, paths, composite, 0);
         return;
     }
     for (std::int16_t g = 0; g < paths.Count(); ++g) {
         if (type >= 0) {
-            InitGalaxyTypePath(paths, type, g);
+            InitGalaxyTypePath(run, paths, type, g);
         } else {
             const bool listed = static_cast<std::size_t>(g) < types.size();
-            InitSlotPaths(paths, listed ? types[static_cast<std::size_t>(g)] : std::int16_t{0}, g);
+            InitSlotPaths(run, paths, listed ? types[static_cast<std::size_t>(g)] : std::int16_t{0}, g);
         }
     }
 }
 
-void InitGalaxyTypePath(GalaxyPathTables& paths, std::int16_t type, std::int16_t g) {
+void InitGalaxyTypePath(const RunContext& run, GalaxyPathTables& paths, std::int16_t type, std::int16_t g) {
     if (!IsGalaxyType(type) || g < 0 || g >= paths.Count()) return;
-    const UniGalaxy& t = UniGalaxies[type];
+    const UniGalaxy& t = run.types[type];
     switch (t.Galaxy_GalStyle) {
     case kStyleAttractor:
     case kStyleWireframe:
     case kStyleFractal:
     case kStyleUserIfs: {
         FigurePoints& figure = paths.Figure[g];
-        BuildPathControlPoints(figure, type);
+        BuildPathControlPoints(run, figure, type);
         // The chain starts from the first figure point.
         paths.IfsPointX[g] = figure.X[0];
         paths.IfsPointY[g] = figure.Y[0];
@@ -238,9 +238,9 @@ void InitGalaxyTypePath(GalaxyPathTables& paths, std::int16_t type, std::int16_t
     }
 }
 
-void BuildPathControlPoints(FigurePoints& figure, std::int16_t type) {
+void BuildPathControlPoints(const RunContext& run, FigurePoints& figure, std::int16_t type) {
     if (!IsGalaxyType(type)) return;
-    const UniGalaxy& t = UniGalaxies[type];
+    const UniGalaxy& t = run.types[type];
     if (t.Galaxy_GalStyle == kStyleAttractor) {
         BuildSeedPoint(figure, t);
     } else {
@@ -248,13 +248,13 @@ void BuildPathControlPoints(FigurePoints& figure, std::int16_t type) {
     }
 }
 
-void AdvanceNebulaPaths(GalaxyPathTables& paths, std::int16_t count, std::int16_t type,
+void AdvanceNebulaPaths(const RunContext& run, GalaxyPathTables& paths, std::int16_t count, std::int16_t type,
                         std::span<const std::int16_t> types) {
     const std::int16_t galaxies = static_cast<std::int16_t>(std::min<std::int32_t>(count, paths.Count()));
     for (std::int16_t g = 0; g < galaxies; ++g) {
         const std::int16_t shown = type >= 0 ? type : ResolveGalaxyType(types, g);
         if (!IsGalaxyType(shown)) continue;
-        const UniGalaxy& t = UniGalaxies[shown];
+        const UniGalaxy& t = run.types[shown];
         if (t.Galaxy_GalStyle != kStyleNebula) continue;
         const int points = RibbonPoints(t);
 

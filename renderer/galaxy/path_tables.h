@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 
+#include "renderer/galaxy/run_context.h"
 #include "renderer/galaxy/star_tables.h"
 
 namespace orbweave {
@@ -16,19 +17,19 @@ namespace orbweave {
 // with the members of that composite; otherwise each galaxy takes its slot
 // from `types` (a composite slot sets up its members, the major one last so
 // its tables stay).
-void InitGalaxyTypeTables(GalaxyPathTables& paths, std::int16_t count, std::int16_t type, std::int16_t composite,
-                          std::span<const std::int16_t> types);
+void InitGalaxyTypeTables(const RunContext& run, GalaxyPathTables& paths, std::int16_t count, std::int16_t type,
+                          std::int16_t composite, std::span<const std::int16_t> types);
 
 // Galaxy g's tables for one galaxy type.
-void InitGalaxyTypePath(GalaxyPathTables& paths, std::int16_t type, std::int16_t g);
+void InitGalaxyTypePath(const RunContext& run, GalaxyPathTables& paths, std::int16_t type, std::int16_t g);
 
 // Writes the type's figure vertices (style 1: one seed point).
-void BuildPathControlPoints(FigurePoints& figure, std::int16_t type);
+void BuildPathControlPoints(const RunContext& run, FigurePoints& figure, std::int16_t type);
 
 // One frame of nebula motion for galaxies 0..count-1: the given type for
 // all when type >= 0, else each galaxy's own (the major member of a
 // composite).
-void AdvanceNebulaPaths(GalaxyPathTables& paths, std::int16_t count, std::int16_t type,
+void AdvanceNebulaPaths(const RunContext& run, GalaxyPathTables& paths, std::int16_t count, std::int16_t type,
                         std::span<const std::int16_t> types);
 
 }  // namespace orbweave

@@ -228,18 +228,20 @@ void PlotNovaStar(float u, float v, float depth, std::int16_t count, std::int16_
     DrawLayers(kNovaLayers, u, v, depth, ext, static_cast<double>(ext) * growth, color);
 }
 
-void PlotPulsarStar(float u, float v, float depth, float size, std::int16_t galType, std::int32_t color) {
+void PlotPulsarStar(const RunContext& run, float u, float v, float depth, float size, std::int16_t galType,
+                    std::int32_t color) {
     if (!IsGalaxyType(galType)) return;
-    const UniGalaxy& t = UniGalaxies[galType];
+    const UniGalaxy& t = run.types[galType];
     const std::int16_t shape = t.Galaxy_PulsarShape;
     if (shape < 0 || shape >= static_cast<std::int16_t>(kPulsarShapes.size())) return;
     const double unit = static_cast<double>(t.Run_PulsarDepthK) * size;
     DrawLayers(kPulsarShapes[static_cast<std::size_t>(shape)], u, v, depth, unit, size, color);
 }
 
-void PlotStarGlyph(std::int32_t x, std::int32_t y, float depth, std::int16_t hue, std::int16_t hueInc) {
+void PlotStarGlyph(const ColourTables& colours, std::int32_t x, std::int32_t y, float depth, std::int16_t hue,
+                   std::int16_t hueInc) {
     auto colourAt = [&](int steps) {
-        return colourTables.HueTable[static_cast<std::size_t>(NormaliseHue(hue + steps * hueInc))];
+        return colours.HueTable[static_cast<std::size_t>(NormaliseHue(hue + steps * hueInc))];
     };
     const std::int32_t c0 = colourAt(0);
     PlotPixel(x, y, c0);

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "renderer/galaxy/run_context.h"
+
 namespace orbweave {
 
 // Pulsar shapes, as the dialog lists them.
@@ -31,10 +33,12 @@ void PlotNovaStar(float u, float v, float depth, std::int16_t count, std::int16_
 
 // A pulsar of galType's shape at camera-space (u, v, depth) with this
 // frame's size and colour. Clipped point by point.
-void PlotPulsarStar(float u, float v, float depth, float size, std::int16_t galType, std::int32_t color);
+void PlotPulsarStar(const RunContext& run, float u, float v, float depth, float size, std::int16_t galType,
+                    std::int32_t color);
 
-// A star in the colours of HueTable from hue on, growing a halo as depth
+// A star in the colours of the HueTable of `colours` from hue on, growing a halo as depth
 // falls below 0.9, 0.8, 0.6, 0.4 and 0.2.
-void PlotStarGlyph(std::int32_t x, std::int32_t y, float depth, std::int16_t hue, std::int16_t hueInc);
+void PlotStarGlyph(const ColourTables& colours, std::int32_t x, std::int32_t y, float depth, std::int16_t hue,
+                   std::int16_t hueInc);
 
 }  // namespace orbweave

@@ -38,9 +38,9 @@ void CycleStarHues(const RunContext& run, std::span<const std::int16_t> types, s
     }
 }
 
-void BuildStarColorRamps() {
+void BuildStarColorRamps(GalaxyTypes& types) {
     for (int t = 0; t < kGalaxyTypeCount; ++t) {
-        UniGalaxy& g = UniGalaxies[t];
+        UniGalaxy& g = types[static_cast<std::size_t>(t)];
         g.Run_NewColorRamp.fill(0);
         g.Galaxy_NewFrames = std::clamp<std::int16_t>(g.Galaxy_NewFrames, 0, kLongestEvent);
         const int n = g.Galaxy_NewFrames;
@@ -53,9 +53,9 @@ void BuildStarColorRamps() {
     }
 }
 
-void BuildPulsarTables() {
+void BuildPulsarTables(GalaxyTypes& types) {
     for (int t = 0; t < kGalaxyTypeCount; ++t) {
-        UniGalaxy& g = UniGalaxies[t];
+        UniGalaxy& g = types[static_cast<std::size_t>(t)];
         g.Run_PulsarColor.fill(0);
         g.Run_PulsarSize.fill(0);
         g.Galaxy_PulsarFrames = std::clamp<std::int16_t>(g.Galaxy_PulsarFrames, 0, kLongestEvent);
@@ -89,9 +89,9 @@ void BuildPulsarTables() {
     }
 }
 
-std::int32_t GetHueColor(std::int16_t galType, std::int16_t hue) {
+std::int32_t GetHueColor(const ColourTables& colours, std::int16_t galType, std::int16_t hue) {
     if (!IsGalaxyType(galType)) return 0;
-    return colourTables.HueColorTable[galType][static_cast<std::size_t>(NormaliseHue(hue))];
+    return colours.HueColorTable[galType][static_cast<std::size_t>(NormaliseHue(hue))];
 }
 
 }  // namespace orbweave

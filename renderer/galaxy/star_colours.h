@@ -19,13 +19,13 @@ void CycleStarHues(const RunContext& run, std::span<const std::int16_t> types, s
 
 // Rebuilds the new-star ramps of types 0..49, clamping Galaxy_NewFrames to
 // 0..99 in the record: entry 0 the pure end hue, entry n white.
-void BuildStarColorRamps();
+void BuildStarColorRamps(GalaxyTypes& types);
 
 // Rebuilds the pulsar size and colour tables of types 0..49, clamping
 // Galaxy_PulsarFrames to 0..99 in the record.
-void BuildPulsarTables();
+void BuildPulsarTables(GalaxyTypes& types);
 
 // The colour of galType (0..49) at a hue taken modulo 360; 0 for any other type.
-std::int32_t GetHueColor(std::int16_t galType, std::int16_t hue);
+std::int32_t GetHueColor(const ColourTables& colours, std::int16_t galType, std::int16_t hue);
 
 }  // namespace orbweave

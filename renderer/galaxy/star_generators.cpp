@@ -163,7 +163,7 @@ bool StarHue(const StarTable& stars, std::int32_t i, const UniGalaxy& t, double 
 
 }  // namespace
 
-void GenerateStar(StarTable& stars, std::int32_t i, std::int16_t galType, std::int16_t galIndex,
+void GenerateStar(const RunContext& run, StarTable& stars, std::int32_t i, std::int16_t galType, std::int16_t galIndex,
                   GalaxyPathTables& paths) {
     if (i < 0 || i >= stars.Count() || !IsGalaxyType(galType)) return;
     stars.StarAge[i] = 0;
@@ -174,27 +174,27 @@ void GenerateStar(StarTable& stars, std::int32_t i, std::int16_t galType, std::i
     float pathFraction = 0;
     float splineParam = 0;
 
-    UniGalaxy& t = UniGalaxies[galType];
+    UniGalaxy& t = run.types[galType];
     float& x = stars.StarX[i];
     float& y = stars.StarY[i];
     float& z = stars.StarZ[i];
     switch (t.Galaxy_GalStyle) {
     case kStyleStandard:
-        GenerateCoreStar(x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], omega, stars.StarLevel[i], galType,
+        GenerateCoreStar(run, x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], omega, stars.StarLevel[i], galType,
                          t.Run_RotStep, t.Run_ArmAngle);
         break;
     case kStyleAttractor:
     case kStyleWireframe:
     case kStyleFractal:
     case kStyleUserIfs:
-        GenerateIfsStar(x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], omega, galType, galIndex, paths);
+        GenerateIfsStar(run, x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], omega, galType, galIndex, paths);
         break;
     case kStyleNebula:
-        GenerateNebulaStar(x, y, z, stars.StarVX[i], stars.StarVY[i], stars.StarVZ[i], pathFraction, splineParam,
+        GenerateNebulaStar(run, x, y, z, stars.StarVX[i], stars.StarVY[i], stars.StarVZ[i], pathFraction, splineParam,
                            galType, galIndex, paths);
         break;
     case kStyleQuasar:
-        GenerateCoreStar(x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], omega, stars.StarLevel[i], galType,
+        GenerateCoreStar(run, x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], omega, stars.StarLevel[i], galType,
                          t.Run_RotStep, t.Run_TiltAngle);
         // Quasar stars fly straight out of the core.
         stars.StarVX[i] = Single(static_cast<double>(t.Run_ForceK) * x);
@@ -202,15 +202,15 @@ void GenerateStar(StarTable& stars, std::int32_t i, std::int16_t galType, std::i
         stars.StarVZ[i] = Single(static_cast<double>(t.Run_ForceK) * z);
         break;
     case kStyleGraviton:
-        GenerateCoreStar(x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], omega, stars.StarLevel[i], galType,
+        GenerateCoreStar(run, x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], omega, stars.StarLevel[i], galType,
                          t.Run_RotStep, t.Run_TiltAngle);
         // Graviton stars start at rest; gravity pulls them through the core.
         stars.StarVX[i] = stars.StarVY[i] = stars.StarVZ[i] = 0;
         break;
     case kStyleStarwave: GenerateStarwave(stars, i, t); break;
     case kStyleMolecule:
-        GenerateMoleculeStar(x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], stars.StarColor[i], omega, galType,
-                             true);
+        GenerateMoleculeStar(run, x, y, z, stars.StarOrbitCos[i], stars.StarOrbitSin[i], stars.StarColor[i], omega,
+                             galType, true);
         break;
     default: break;
     }
@@ -222,14 +222,14 @@ void GenerateStar(StarTable& stars, std::int32_t i, std::int16_t galType, std::i
     std::int16_t hue = 0;
     if (StarHue(stars, i, t, omega, pathFraction, hue)) {
         stars.StarHue[i] = hue;
-        stars.StarColor[i] = colourTables.HueColorTable[galType][hue];
+        stars.StarColor[i] = run.colours.HueColorTable[galType][hue];
     }
 }
 
-void GenerateCoreStar(float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega, std::int16_t& level,
-                      std::int16_t galType, float rotStep, float angleOffset) {
+void GenerateCoreStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega,
+                      std::int16_t& level, std::int16_t galType, float rotStep, float angleOffset) {
     if (!IsGalaxyType(galType)) return;
-    const UniGalaxy& t = UniGalaxies[galType];
+    const UniGalaxy& t = run.types[galType];
     const DiscPlace place = PlaceInDisc(t, angleOffset);
     level = place.level;
     y = place.y;
@@ -246,18 +246,19 @@ void GenerateCoreStar(float& x, float& y, float& z, float& rotCos, float& rotSin
     z = Single(place.r * Sin(place.theta));
 }
 
-void GenerateUniverseCoreStar(float& x, float& y, float& z, std::int16_t galType) {
+void GenerateUniverseCoreStar(const RunContext& run, float& x, float& y, float& z, std::int16_t galType) {
     if (!IsGalaxyType(galType)) return;
-    const DiscPlace place = PlaceInDisc(UniGalaxies[galType], 0.0);
+    const DiscPlace place = PlaceInDisc(run.types[galType], 0.0);
     y = place.y;
     x = Single(place.r * Cos(place.theta));
     z = Single(place.r * Sin(place.theta));
 }
 
-void GenerateNebulaStar(float& x, float& y, float& z, float& vx, float& vy, float& vz, float& pathFraction,
-                        float& splineParam, std::int16_t galType, std::int16_t galIndex, GalaxyPathTables& paths) {
+void GenerateNebulaStar(const RunContext& run, float& x, float& y, float& z, float& vx, float& vy, float& vz,
+                        float& pathFraction, float& splineParam, std::int16_t galType, std::int16_t galIndex,
+                        GalaxyPathTables& paths) {
     if (!IsGalaxyType(galType)) return;
-    UniGalaxy& t = UniGalaxies[galType];
+    UniGalaxy& t = run.types[galType];
     const RibbonPlace place = PlaceOnRibbon(t);
     splineParam = Single(place.segment + static_cast<double>(place.within));
     const std::int16_t i = place.segment;
@@ -274,9 +275,10 @@ void GenerateNebulaStar(float& x, float& y, float& z, float& vx, float& vy, floa
     pathFraction = Single(static_cast<double>(place.s) / place.points);
 }
 
-void GenerateUniverseNebulaStar(float& x, float& y, float& z, std::int16_t galType, const StartCloudPaths& cloud) {
+void GenerateUniverseNebulaStar(const RunContext& run, float& x, float& y, float& z, std::int16_t galType,
+                                const StartCloudPaths& cloud) {
     if (!IsGalaxyType(galType)) return;
-    const RibbonPlace place = PlaceOnRibbon(UniGalaxies[galType]);
+    const RibbonPlace place = PlaceOnRibbon(run.types[galType]);
     const std::int16_t i = place.segment;
     SplinePathPoint(x, y, z, place.within, i, static_cast<std::int16_t>(i + 1), static_cast<std::int16_t>(i + 2),
                     static_cast<std::int16_t>(i + 3), cloud.UniNebulaCtrlX, cloud.UniNebulaCtrlY, cloud.UniNebulaCtrlZ);

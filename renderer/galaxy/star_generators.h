@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <span>
 
+#include "renderer/galaxy/run_context.h"
 #include "renderer/galaxy/star_tables.h"
 
 namespace orbweave {
@@ -28,23 +29,25 @@ inline constexpr std::int16_t kColourMolecule = 6;
 // universe galaxy galIndex (the row of the path tables the I.F.S. and nebula
 // styles read). Age, events and level start at 0; StarColor on entry takes
 // part in colour mode 6.
-void GenerateStar(StarTable& stars, std::int32_t i, std::int16_t galType, std::int16_t galIndex,
+void GenerateStar(const RunContext& run, StarTable& stars, std::int32_t i, std::int16_t galType, std::int16_t galIndex,
                   GalaxyPathTables& paths);
 
 // A star of a rotating disc (standard, quasar and graviton styles; comet
 // heads): its level, position, and the angular step with its cosine and sine.
-void GenerateCoreStar(float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega, std::int16_t& level,
-                      std::int16_t galType, float rotStep, float angleOffset);
+void GenerateCoreStar(const RunContext& run, float& x, float& y, float& z, float& rotCos, float& rotSin, float& omega,
+                      std::int16_t& level, std::int16_t galType, float rotStep, float angleOffset);
 
 // A star on a nebula ribbon: position on the ribbon, a velocity of the
 // type's expansion speed plus its solar wind, its place along the ribbon as a
 // fraction of the ribbon (0..2) and as a spline parameter.
-void GenerateNebulaStar(float& x, float& y, float& z, float& vx, float& vy, float& vz, float& pathFraction,
-                        float& splineParam, std::int16_t galType, std::int16_t galIndex, GalaxyPathTables& paths);
+void GenerateNebulaStar(const RunContext& run, float& x, float& y, float& z, float& vx, float& vy, float& vz,
+                        float& pathFraction, float& splineParam, std::int16_t galType, std::int16_t galIndex,
+                        GalaxyPathTables& paths);
 
 // Start-cloud shapes: a disc point, and a point of the cloud's own ribbon.
-void GenerateUniverseCoreStar(float& x, float& y, float& z, std::int16_t galType);
-void GenerateUniverseNebulaStar(float& x, float& y, float& z, std::int16_t galType, const StartCloudPaths& cloud);
+void GenerateUniverseCoreStar(const RunContext& run, float& x, float& y, float& z, std::int16_t galType);
+void GenerateUniverseNebulaStar(const RunContext& run, float& x, float& y, float& z, std::int16_t galType,
+                                const StartCloudPaths& cloud);
 
 // The signed height limit of a disc of radius outer at radius r for one of
 // the seven profiles (0 elsewhere); above or below the plane with even odds.

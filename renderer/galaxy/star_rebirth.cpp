@@ -75,8 +75,8 @@ std::int16_t PickCompositeMember(std::int16_t slot) {
     return 0;
 }
 
-void SpawnStar(StarTable& stars, std::int32_t s, const GalaxyTable& galaxies, GalaxyPathTables& paths, float relX,
-               float relY, float relZ, std::int16_t g, std::int16_t show) {
+void SpawnStar(const RunContext& run, StarTable& stars, std::int32_t s, const GalaxyTable& galaxies,
+               GalaxyPathTables& paths, float relX, float relY, float relZ, std::int16_t g, std::int16_t show) {
     if (s < 0 || s >= stars.Count()) return;
     std::int16_t member = 0;
     if (show == kShowGalaxyType) {
@@ -87,8 +87,8 @@ void SpawnStar(StarTable& stars, std::int32_t s, const GalaxyTable& galaxies, Ga
         member = home >= 0 && home < galaxies.Count() ? PickCompositeMember(galaxies.GalType[home]) : std::int16_t{0};
     }
     stars.StarMember[s] = member;
-    GenerateStar(stars, s, member, g, paths);
-    const UniGalaxy& t = UniGalaxies[member];
+    GenerateStar(run, stars, s, member, g, paths);
+    const UniGalaxy& t = run.types[member];
     const BirthEvent event = StartBirthEvent(stars, s, t);
     if (event != BirthEvent::Pulsar) DrawBirth(stars, s, t, event, relX, relY, relZ);
 }

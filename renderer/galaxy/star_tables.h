@@ -36,7 +36,7 @@ struct StarTable {
 
 // Every galaxy of the universe (one for the single-galaxy display).
 struct GalaxyTable {
-    std::vector<std::int16_t> GalType;  // UniGalaxies slot 0..65; 50 and up are composites
+    std::vector<std::int16_t> GalType;  // type slot 0..65; 50 and up are composites
     std::vector<float> GalX, GalY, GalZ;
     std::vector<float> GalVX, GalVY, GalVZ;
     std::vector<float> GalRelX, GalRelY, GalRelZ;

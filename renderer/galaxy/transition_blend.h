@@ -19,7 +19,7 @@ struct TransitionBlend {
 // Eased with `mix` between the travel values and those of the galaxy being
 // left (step 1) or reached (the first close point), and the galaxy's own
 // values at it. A single galaxy type shows its own values. galTypes holds the
-// UniGalaxies slot of each galaxy of the run.
+// type slot (0..65) of each galaxy of the run.
 TransitionBlend GetTransitionBlend(const RunContext& run, std::span<const std::int16_t> galTypes,
                                    const TourFrame& tour);
 

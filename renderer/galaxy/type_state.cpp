@@ -22,9 +22,9 @@ float Advance(float angle, double step, double turn) {
 
 }  // namespace
 
-void AdvanceGalaxyAngles() {
+void AdvanceGalaxyAngles(GalaxyTypes& types) {
     for (int t = 0; t < kGalaxyTypeCount; ++t) {
-        UniGalaxy& g = UniGalaxies[t];
+        UniGalaxy& g = types[static_cast<std::size_t>(t)];
         // Levels index ten-entry tables; a type without levels turns none.
         const int levels = g.Galaxy_StdLevels < 1 ? 0 : UsableLevels(g.Galaxy_StdLevels);
         for (int j = 0; j < levels; ++j) {
@@ -40,9 +40,9 @@ void AdvanceGalaxyAngles() {
     }
 }
 
-void SetHueCycleFlags() {
+void SetHueCycleFlags(GalaxyTypes& types) {
     for (int t = 0; t < kGalaxyTypeCount; ++t) {
-        UniGalaxy& g = UniGalaxies[t];
+        UniGalaxy& g = types[static_cast<std::size_t>(t)];
         const std::int16_t style = g.Galaxy_GalStyle;
         const bool styleCycles =
             (style != kStyleNebula && style != kStyleStarwave) || (style == kStyleNebula && g.Galaxy_CP_AdvHW != 0);

@@ -145,8 +145,8 @@ bool RunHeadless(const RunOptions& options, RunTimes* times) {
     if (universe) {
         RunUniverse(inputs);
     } else {
-        RunGalaxyDisplay(inputs.values, static_cast<std::int16_t>(options.index), 0, 0, options.stars,
-                         options.scene == Scene::Composite, 1.0f);
+        RunGalaxyDisplay(inputs.values, StoredRunTables(), static_cast<std::int16_t>(options.index), 0, 0,
+                         options.stars, options.scene == Scene::Composite, 1.0f);
     }
     const bool ran = frames > 0;
     if (times != nullptr) {

@@ -12,7 +12,7 @@ namespace orbweave {
 inline constexpr int kTourCapacity = 100;
 
 struct TourList {
-    // Each entry the decimal text of a 0-based UniGalaxies slot (0..65).
+    // Each entry the decimal text of a 0-based type slot (0..65).
     std::array<std::string, kTourCapacity> TourSequence;
     std::int16_t TourCount = 0;
     bool operator==(const TourList&) const = default;

@@ -71,13 +71,13 @@ std::int32_t RandomIndex(std::int32_t count) {
 
 // The profile type's own shapes for the cloud: an I.F.S. figure, or a fresh
 // random nebula ribbon (closed by repeating its first three points).
-void BuildCloudShape(StartCloudPaths& cloud, std::int16_t profile) {
-    const UniGalaxy& t = UniGalaxies[profile];
+void BuildCloudShape(const RunContext& run, StartCloudPaths& cloud, std::int16_t profile) {
+    const UniGalaxy& t = run.types[profile];
     switch (t.Galaxy_GalStyle) {
     case kStyleAttractor:
     case kStyleWireframe:
     case kStyleFractal:
-    case kStyleUserIfs: BuildPathControlPoints(cloud.UniFigure, profile); break;
+    case kStyleUserIfs: BuildPathControlPoints(run, cloud.UniFigure, profile); break;
     case kStyleNebula: {
         const int points = std::clamp<int>(t.Galaxy_CP_Points, 1, kNebulaPointCount - 3);
         const double across = 2.0 * t.Run_Radius;
@@ -101,17 +101,17 @@ void BuildCloudShape(StartCloudPaths& cloud, std::int16_t profile) {
 
 // Running sums of the slot percents; composites take part as slots 50..65
 // when their percent is at least 1. With no weight at all slot 0 takes it.
-void WeighSlots(CreationTables& c) {
+void WeighSlots(GalaxyTypes& types, CreationTables& c) {
     std::int32_t sum = 0;
     for (int slot = 0; slot < kGalaxyTypeCount; ++slot) {
-        sum += UniGalaxies[slot]._UniGalPct;
+        sum += types[slot]._UniGalPct;
         c.SlotCumWeight[slot] = sum;
-        UniGalaxies[slot].Run_IsComposite = 0;
+        types[slot].Run_IsComposite = 0;
     }
     for (int slot = kGalaxyTypeCount; slot < kUniGalaxySlots; ++slot) {
         const std::int16_t percent = CompGalaxies[slot - kGalaxyTypeCount]._CompGalPct;
-        UniGalaxies[slot].Run_IsComposite = percent >= 1 ? kCompositeFlag : std::int16_t{0};
-        UniGalaxies[slot]._UniGalPct = percent;
+        types[slot].Run_IsComposite = percent >= 1 ? kCompositeFlag : std::int16_t{0};
+        types[slot]._UniGalPct = percent;
         sum += percent;
         c.SlotCumWeight[slot] = sum;
     }
@@ -123,9 +123,9 @@ void WeighSlots(CreationTables& c) {
 }
 
 // Deals the weighted slots out in turn, from slot 0, whatever the weights.
-std::int16_t NextSlotInTurn(const CreationTables& c, std::int16_t& cursor) {
+std::int16_t NextSlotInTurn(const GalaxyTypes& types, const CreationTables& c, std::int16_t& cursor) {
     if (c.SlotCumWeight[0] == 1 && c.totalWeight == 1) return 0;
-    for (int tries = 0; tries < kUniGalaxySlots && UniGalaxies[cursor]._UniGalPct == 0; ++tries) {
+    for (int tries = 0; tries < kUniGalaxySlots && types[cursor]._UniGalPct == 0; ++tries) {
         cursor = static_cast<std::int16_t>((cursor + 1) % kUniGalaxySlots);
     }
     const std::int16_t slot = cursor;
@@ -143,7 +143,8 @@ std::int16_t WeightedSlot(const CreationTables& c) {
 
 // The tour list names the first galaxies' slots. A composite named there
 // counts as a composite even with percent 0; one without members is ignored.
-void ApplyTourList(const UniverseSettings& u, const TourList& tourList, GalaxyTable& galaxies) {
+void ApplyTourList(const RunContext& run, const TourList& tourList, GalaxyTable& galaxies) {
+    const UniverseSettings& u = run.universe;
     if (!u.Universe_Tour || u.Universe_GVisit || tourList.TourCount < 1) return;
     const std::int32_t listed = std::min<std::int32_t>(tourList.TourCount, galaxies.Count());
     for (std::int32_t g = 0; g < listed; ++g) {
@@ -151,18 +152,19 @@ void ApplyTourList(const UniverseSettings& u, const TourList& tourList, GalaxyTa
         if (!slot || !IsUniGalaxySlot(*slot)) continue;
         if (!IsGalaxyType(*slot)) {
             if (CompGalaxies[*slot - kGalaxyTypeCount].CompGal_Count < 1) continue;
-            UniGalaxies[*slot].Run_IsComposite = kCompositeFlag;
+            run.types[*slot].Run_IsComposite = kCompositeFlag;
         }
         galaxies.GalType[g] = *slot;
     }
 }
 
-void ChooseGalaxies(const UniverseSettings& u, const TourList& tour, UniverseTables& tables, CreationTables& c) {
+void ChooseGalaxies(const RunContext& run, const TourList& tour, UniverseTables& tables, CreationTables& c) {
+    const UniverseSettings& u = run.universe;
     GalaxyTable& galaxies = tables.galaxies;
     const std::int32_t stars = tables.stars.Count();
     std::int16_t cursor = 0;
     for (std::int32_t g = 0; g < galaxies.Count(); ++g) {
-        galaxies.GalType[g] = u.Universe_GVisit ? NextSlotInTurn(c, cursor) : WeightedSlot(c);
+        galaxies.GalType[g] = u.Universe_GVisit ? NextSlotInTurn(run.types, c, cursor) : WeightedSlot(c);
         // Each galaxy rides on a random star of the cloud.
         const std::int32_t i = RandomIndex(stars);
         if (i >= stars) continue;
@@ -173,15 +175,15 @@ void ChooseGalaxies(const UniverseSettings& u, const TourList& tour, UniverseTab
         c.GalDriftY[g] = c.CloudVY[i];
         c.GalDriftZ[g] = c.CloudVZ[i];
     }
-    ApplyTourList(u, tour, galaxies);
+    ApplyTourList(run, tour, galaxies);
 }
 
 // A star's place in a random galaxy, of one of that galaxy's types.
-void PlaceInRandomGalaxy(UniverseTables& tables, std::int32_t i) {
+void PlaceInRandomGalaxy(const RunContext& run, UniverseTables& tables, std::int32_t i) {
     const auto g = static_cast<std::int16_t>(RandomIndex(tables.galaxies.Count()));
     tables.stars.StarGalaxy[i] = g;
     tables.stars.StarMember[i] = PickCompositeMember(tables.galaxies.GalType[g]);
-    GenerateStar(tables.stars, i, tables.stars.StarMember[i], g, tables.paths);
+    GenerateStar(run, tables.stars, i, tables.stars.StarMember[i], g, tables.paths);
 }
 
 void DrawAt(double x, double y, double depth, std::int32_t colour) {
@@ -192,7 +194,7 @@ void DrawAt(double x, double y, double depth, std::int32_t colour) {
 }
 
 struct CreationFrame {
-    const UniverseSettings& u;
+    const RunContext& run;
     UniverseTables& tables;
     CreationTables& c;
     std::int16_t f;
@@ -203,7 +205,7 @@ struct CreationFrame {
     void InCloud(std::int32_t i) const {
         c.CloudCounter[i] = static_cast<std::int16_t>(c.CloudCounter[i] + 1);
         const double r = RandomFraction();
-        if (r >= u.Universe_Persist && f >= leaveThreshold) {
+        if (r >= run.universe.Universe_Persist && f >= leaveThreshold) {
             c.CloudState[i] = kLeaving;
             c.CloudCounter[i] = 0;
             return;
@@ -211,7 +213,7 @@ struct CreationFrame {
         c.CloudX[i] += c.CloudVX[i];
         c.CloudY[i] += c.CloudVY[i];
         c.CloudZ[i] += c.CloudVZ[i];
-        const double depth = static_cast<double>(u.Universe_DstCen) + c.CloudZ[i];
+        const double depth = static_cast<double>(run.universe.Universe_DstCen) + c.CloudZ[i];
         if (depth > 0) DrawAt(c.CloudX[i], c.CloudY[i], depth, cloudColour);
     }
 
@@ -219,7 +221,7 @@ struct CreationFrame {
         c.CloudCounter[i] = static_cast<std::int16_t>(c.CloudCounter[i] + 1);
         if (c.CloudCounter[i] != 1) return;
         c.CloudState[i] = kInGalaxy;
-        PlaceInRandomGalaxy(tables, i);
+        PlaceInRandomGalaxy(run, tables, i);
     }
 
     void InGalaxy(std::int32_t i) const {
@@ -227,7 +229,7 @@ struct CreationFrame {
         const std::int16_t member = s.StarMember[i];
         const std::int16_t g = s.StarGalaxy[i];
         if (!IsGalaxyType(member) || g < 0 || g >= tables.galaxies.Count()) return;
-        const UniGalaxy& t = UniGalaxies[member];
+        const UniGalaxy& t = run.types[member];
         // A settled star ages and moves by its type's rule; during creation
         // gravity-mode stars are pulled by the type's rotation step.
         AgeStar(s, i);
@@ -292,9 +294,9 @@ bool RunCreationFrames(const RunContext& run, UniverseTables& tables, CreationTa
             ToInt32((static_cast<double>(u.DX_BlendUniTravel) - u.DX_BlendUniBurst) * f / steps + u.DX_BlendUniBurst)
                 .value_or(blend);
         DriftGalaxies(u, tables.galaxies, c, damping);
-        AdvanceGalaxyAngles();
+        AdvanceGalaxyAngles(run.types);
         const int ramp = std::clamp(ToInt32(f * (80.0 / steps)).value_or(0), 0, kLastRampEntry);
-        CreationFrame{u,      tables, c, f, leaveThreshold, run.colours.UniverseHueRamp[static_cast<std::size_t>(ramp)],
+        CreationFrame{run,    tables, c, f, leaveThreshold, run.colours.UniverseHueRamp[static_cast<std::size_t>(ramp)],
                       damping}
             .Run();
         CycleStarHues(run, tables.stars.StarMember, tables.stars.StarColor, tables.stars.StarHue);
@@ -304,7 +306,7 @@ bool RunCreationFrames(const RunContext& run, UniverseTables& tables, CreationTa
         BlendBlitSurface(blend);
         if (damping > 0) DampAmbient(tables.ambient, damping);
         expandSpeed = Single(static_cast<double>(expandSpeed) * damping);
-        AdvanceNebulaPaths(tables.paths, tables.galaxies.Count(), -1, tables.galaxies.GalType);
+        AdvanceNebulaPaths(run, tables.paths, tables.galaxies.Count(), -1, tables.galaxies.GalType);
         // Over the last quarter the damping falls to 0 on a quarter cosine,
         // so everything comes to rest by the end of the phase.
         if (f > steps * 0.75) {
@@ -318,24 +320,25 @@ bool RunCreationFrames(const RunContext& run, UniverseTables& tables, CreationTa
 
 }  // namespace
 
-void GenerateStarWithVelocity(const UniverseSettings& u, float& x, float& y, float& z, float& vx, float& vy, float& vz,
+void GenerateStarWithVelocity(const RunContext& run, float& x, float& y, float& z, float& vx, float& vy, float& vz,
                               std::int16_t type, float speed, float factor, std::int16_t mode, StartCloudPaths& cloud,
                               GalaxyPathTables& paths) {
     if (!IsGalaxyType(type)) return;
-    const UniGalaxy& t = UniGalaxies[type];
+    const UniverseSettings& u = run.universe;
+    const UniGalaxy& t = run.types[type];
     switch (t.Galaxy_GalStyle) {
     case kStyleStandard:
     case kStyleQuasar:
     case kStyleGraviton:
-    case kStyleStarwave: GenerateUniverseCoreStar(x, y, z, type); break;
+    case kStyleStarwave: GenerateUniverseCoreStar(run, x, y, z, type); break;
     case kStyleAttractor:
     case kStyleWireframe:
     case kStyleFractal:
-    case kStyleUserIfs: GenerateUniverseIfsStar(x, y, z, type, cloud, paths); break;
-    case kStyleNebula: GenerateUniverseNebulaStar(x, y, z, type, cloud); break;
+    case kStyleUserIfs: GenerateUniverseIfsStar(run, x, y, z, type, cloud, paths); break;
+    case kStyleNebula: GenerateUniverseNebulaStar(run, x, y, z, type, cloud); break;
     case kStyleMolecule: {
         std::int16_t atom = 0;
-        GenerateMoleculePoint(x, y, z, atom, type, true);
+        GenerateMoleculePoint(run, x, y, z, atom, type, true);
         break;
     }
     default: break;
@@ -399,7 +402,7 @@ void CycleUniverseStars(const RunContext& run, AmbientTable& ambient, StartCloud
             ambient.AmbFrames[i] = static_cast<std::int16_t>(ambient.AmbFrames[i] - 1);
         }
         if (RandomFraction() >= u.Universe_AmPers && ambient.AmbFrames[i] < 1) {
-            GenerateStarWithVelocity(u, ambient.AmbX[i], ambient.AmbY[i], ambient.AmbZ[i], ambient.AmbVX[i],
+            GenerateStarWithVelocity(run, ambient.AmbX[i], ambient.AmbY[i], ambient.AmbZ[i], ambient.AmbVX[i],
                                      ambient.AmbVY[i], ambient.AmbVZ[i], profile, universeExtent, factor, mode, cloud,
                                      paths);
             ambient.AmbFrames[i] = u.Universe_AmFrames;
@@ -435,7 +438,6 @@ void CycleUniverseStars(const RunContext& run, AmbientTable& ambient, StartCloud
 
 void RunUniverseCreation(const RunContext& run, const TourList& tour, UniverseTables& tables, float& expandSpeed,
                          float& universeExtent, std::int16_t profile, std::int32_t& blend) {
-    const UniverseSettings& u = run.universe;
     if (!IsGalaxyType(profile)) profile = 0;
     const std::int32_t starCount = tables.stars.Count();
     const auto galaxyCount = static_cast<std::int16_t>(tables.galaxies.Count());
@@ -444,28 +446,29 @@ void RunUniverseCreation(const RunContext& run, const TourList& tour, UniverseTa
         local.emplace(starCount, galaxyCount);
     } catch (const std::bad_alloc&) {
         // Without its tables no universe can form: the run ends.
+        EndRunWithoutMemory();
         runState.StopRequested = true;
         return;
     }
     CreationTables& c = *local;
 
-    InitGalaxyTypeTables(tables.paths, galaxyCount, profile, -1, {});
-    BuildCloudShape(tables.cloud, profile);
+    InitGalaxyTypeTables(run, tables.paths, galaxyCount, profile, -1, {});
+    BuildCloudShape(run, tables.cloud, profile);
     for (std::int32_t i = 0; i < starCount; ++i) {
-        GenerateStarWithVelocity(u, c.CloudX[i], c.CloudY[i], c.CloudZ[i], c.CloudVX[i], c.CloudVY[i], c.CloudVZ[i],
+        GenerateStarWithVelocity(run, c.CloudX[i], c.CloudY[i], c.CloudZ[i], c.CloudVX[i], c.CloudVY[i], c.CloudVZ[i],
                                  profile, expandSpeed, 0, kBurstFromCentre, tables.cloud, tables.paths);
     }
     AmbientTable& ambient = tables.ambient;
     for (std::int32_t i = 0; i < ambient.Count(); ++i) {
         ambient.AmbAge[i] = 0;
         ambient.AmbFrames[i] = 0;
-        GenerateStarWithVelocity(u, ambient.AmbX[i], ambient.AmbY[i], ambient.AmbZ[i], ambient.AmbVX[i],
+        GenerateStarWithVelocity(run, ambient.AmbX[i], ambient.AmbY[i], ambient.AmbZ[i], ambient.AmbVX[i],
                                  ambient.AmbVY[i], ambient.AmbVZ[i], profile, expandSpeed, 0, kBurstFromCentre,
                                  tables.cloud, tables.paths);
     }
-    WeighSlots(c);
-    ChooseGalaxies(u, tour, tables, c);
-    InitGalaxyTypeTables(tables.paths, galaxyCount, -1, -1, tables.galaxies.GalType);
+    WeighSlots(run.types, c);
+    ChooseGalaxies(run, tour, tables, c);
+    InitGalaxyTypeTables(run, tables.paths, galaxyCount, -1, -1, tables.galaxies.GalType);
 
     if (!RunCreationFrames(run, tables, c, expandSpeed, universeExtent, profile, blend)) return;
 
@@ -473,7 +476,7 @@ void RunUniverseCreation(const RunContext& run, const TourList& tour, UniverseTa
     std::fill(ambient.AmbVY.begin(), ambient.AmbVY.end(), 0.0f);
     std::fill(ambient.AmbVZ.begin(), ambient.AmbVZ.end(), 0.0f);
     for (std::int32_t i = 0; i < starCount; ++i) {
-        if (c.CloudState[i] != kInGalaxy) PlaceInRandomGalaxy(tables, i);
+        if (c.CloudState[i] != kInGalaxy) PlaceInRandomGalaxy(run, tables, i);
     }
 }
 

@@ -37,9 +37,9 @@ void RunUniverseCreation(const RunContext& run, const TourList& tour, UniverseTa
                          float& universeExtent, std::int16_t profile, std::int32_t& blend);
 
 // One star of a start cloud of galaxy type `type`: a point of the type's
-// shape brought to the radius of the universe's expansion (u.Universe_Expand),
+// shape brought to the radius of the universe's expansion (Universe_Expand of the run),
 // and a velocity along it turned by the type's first level tilt.
-void GenerateStarWithVelocity(const UniverseSettings& u, float& x, float& y, float& z, float& vx, float& vy, float& vz,
+void GenerateStarWithVelocity(const RunContext& run, float& x, float& y, float& z, float& vx, float& vy, float& vz,
                               std::int16_t type, float speed, float factor, std::int16_t mode, StartCloudPaths& cloud,
                               GalaxyPathTables& paths);
 

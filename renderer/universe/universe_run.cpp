@@ -100,7 +100,7 @@ struct UniverseRun {
     // visits and the closing leg.
     void DrawFrame(const TourFrame& frame) {
         PlaceGalaxiesForCamera();
-        AdvanceGalaxyAngles();
+        AdvanceGalaxyAngles(run.types);
         blend = CycleGalaxyStars(run, tables.galaxies, tables.stars, tables.comets, tables.paths, frame, blend);
         CycleUniverseStars(run, tables.ambient, tables.cloud, tables.paths, camera, universeExtent, expandSpeed,
                            kAmbientTour, profileIndex);
@@ -119,7 +119,7 @@ struct UniverseRun {
                                  : CameraPosition{0, 0, Single(-static_cast<double>(u.Universe_DstCen))};
         if (u.Universe_GravForce > 0) ApplyGalaxyGravity(u, tables.galaxies, gravCounter);
         DrawFrame({visit, cometGalaxyType, step, t, true, kShowUniverse});
-        AdvanceNebulaPaths(tables.paths, tables.galaxies.Count(), -1, tables.galaxies.GalType);
+        AdvanceNebulaPaths(run, tables.paths, tables.galaxies.Count(), -1, tables.galaxies.GalType);
         return !WaitFrameDelayPreview();
     }
 
@@ -160,7 +160,7 @@ struct UniverseRun {
             // those of the galaxy being left keep flying.
             if (k == 2) {
                 cometGalaxyType = type;
-                InitComets(tables.comets, v, type);
+                InitComets(run, tables.comets, v, type);
             }
             const auto step = static_cast<std::int16_t>(k);
             if (!RunLeg([&](float t) { return TourFrameOfVisit(v, step, t); })) return false;
@@ -200,7 +200,7 @@ struct UniverseRun {
         }
         if (!CloseEpoch()) return false;
         const auto last = static_cast<std::int16_t>(visitCount - 1);
-        InitComets(tables.comets, visitCount, ResolveGalaxyType(g.GalType, last));
+        InitComets(run, tables.comets, visitCount, ResolveGalaxyType(g.GalType, last));
         return true;
     }
 };
@@ -219,17 +219,20 @@ void RunUniverse(UniverseInputs& inputs) {
     ClampUniverseSettings(u);
     runPerformance.pixelCount = u.Universe_Stars;
     auto run = std::make_unique<UniverseRun>(UniverseRun{StoredRunContext(u), inputs.tour, {}, {}, {}});
-    if (!run->Allocate() || !LoadPropsInitDX()) {
+    const bool allocated = run->Allocate();
+    if (!allocated) EndRunWithoutMemory();
+    if (!allocated || !LoadPropsInitDX()) {
         runState.StopRequested = true;
         return;
     }
     // The run goes on from the level the display shows.
     run->blend = displayState.CurrentBlend;
-    PrecomputeGalaxyConstants();
+    GalaxyTypes& types = run->run.types;
+    PrecomputeGalaxyConstants(types);
     run->visitCount = std::min(u.Universe_Galaxy, u.Universe_Recycle);
-    SetHueCycleFlags();
-    BuildStarColorRamps();
-    BuildPulsarTables();
+    SetHueCycleFlags(types);
+    BuildStarColorRamps(types);
+    BuildPulsarTables(types);
     // An epoch ends early only when the run must stop.
     while (run->Epoch()) {}
 }
@@ -237,7 +240,7 @@ void RunUniverse(UniverseInputs& inputs) {
 bool PreviewUniverse(const DrawingTarget& pic, const DisplayChoices& display, UniverseInputs& inputs,
                      std::optional<PreviewHues> hues) {
     if (AnimationRunning()) return false;
-    PrepareDialogPreview(pic, display, hues);
+    PrepareDialogPreview(StoredRunTables(), pic, display, hues);
     RunUniverse(inputs);
     return true;
 }

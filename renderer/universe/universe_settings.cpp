@@ -3,6 +3,7 @@
 #include "core/convert.h"
 #include "platform/registry/settings.h"
 #include "renderer/galaxy/hue_tables.h"
+#include "renderer/galaxy/run_context.h"
 #include "settings/registry_transfers.h"
 #include "settings/universe_values.h"
 
@@ -19,19 +20,22 @@ std::int16_t StoredHue(const UniverseValue& row) { return static_cast<std::int16
 }  // namespace
 
 UniverseInputs LoadUniverseSettings(bool preview, GalaxyTablesSource tables) {
+    // Every value from one saved state: a dialog saving meanwhile never
+    // leaves the run with the universe values, tour or hues of one save and
+    // the galaxy tables of another.
+    const SettingsSnapshot snapshot(kHiveUser);
     UniverseInputs inputs;
     UniverseSettings& u = inputs.values;
     ReadUniverseRecord(u);
     inputs.tour = ParseTourSequence(GetSettingString(kSectionUniverse, kTourSequenceValue.name, "", kHiveUser));
     u.Universe_Stars = Scaled(u.Universe_Stars, preview ? kPreviewStarShare : 1.0);
     u.Universe_AmStar = Scaled(u.Universe_AmStar, preview ? kPreviewAmbientShare : 1.0);
-    // Both tables from one saved state: a dialog saving meanwhile never
-    // leaves the run with the types of one save and the composites of another.
     if (tables == GalaxyTablesSource::Store) {
         RegToGalaxyTables(kHiveUser);
     }
-    BuildHueColorTables();
-    BuildStoredHueWheels(colourTables, UniGalaxies);
+    const RunTables stored = StoredRunTables();
+    BuildHueColorTables(stored.colours, stored.types);
+    BuildStoredHueWheels(stored.colours, stored.types);
     return inputs;
 }
 

@@ -44,13 +44,19 @@ TEST_F(ConsoleTest, WithoutADisplayNothingIsOpened) {
 }
 
 TEST_F(ConsoleTest, OnlyTheRuntimeFolderNoticeIsKeptQuiet) {
-    QuietRuntimeFolderNotice();
+    FilterQtMessages();
     ::testing::internal::CaptureStderr();
     qWarning("QStandardPaths: XDG_RUNTIME_DIR not set, defaulting to '/tmp/runtime-someone'");
     qWarning("QStandardPaths: wrong permissions on runtime directory /tmp/x, 0755 instead of 0700");
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(said.find("XDG_RUNTIME_DIR"), std::string::npos) << said;
     EXPECT_NE(said.find("wrong permissions"), std::string::npos) << said;
+}
+
+// Qt gives up on a start it cannot make with a fatal message, then aborts.
+TEST_F(ConsoleTest, AFatalQtMessageIsSaidAndEndsWithStatusOne) {
+    FilterQtMessages();
+    EXPECT_EXIT(qFatal("no Qt platform plugin could be initialized"), ::testing::ExitedWithCode(1), "plugin");
 }
 
 }  // namespace

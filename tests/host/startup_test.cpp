@@ -30,7 +30,6 @@ TEST_F(StartupTest, StartUpSetsTheProcessState) {
     EXPECT_FALSE(runState.StopRequested);
     EXPECT_EQ(runState.RunMode, kRunModeDialog);
     EXPECT_TRUE(runState.WriteLogEnabled);
-    EXPECT_EQ(ApplicationHelpFile(), "Orbhelp50.hlp");
     EXPECT_EQ(runState.Screen, (ScreenMeasure{{19200, 14400}, {15, 15}}));
     EXPECT_TRUE(displayState.DX);
 }

@@ -13,6 +13,7 @@
 #include "core/random.h"
 #include "renderer/display/display.h"
 #include "renderer/display/display_settings.h"
+#include "renderer/galaxy/run_context.h"
 #include "settings/galaxy_tables.h"
 
 namespace orbweave::testing {
@@ -68,6 +69,12 @@ inline int LitPixels() {
 
 inline std::int32_t PixelAt(int x, int y) {
     return displayState.PixelBuffer[static_cast<std::size_t>(y) * displayState.PitchPixels + x];
+}
+
+// A run over the stored tables, for the steps that read no universe value.
+inline RunContext StoredRun() {
+    static const UniverseSettings defaults;
+    return StoredRunContext(defaults);
 }
 
 class StarTest : public ::testing::Test {

@@ -71,7 +71,7 @@ protected:
         for (std::int16_t t = 0; t < kGalaxyTypeCount; ++t) ValidateUniGalaxy(t);
         for (std::int16_t c = 0; c < kCompGalaxyCount; ++c) ValidateCompGalaxy(c);
         inputs = UniverseInputs{SmallUniverse(), {}};
-        BuildHueColorTables();
+        BuildHueColorTables(colourTables, UniGalaxies);
         BuildHueWheels(colourTables, UniGalaxies, 170, 250);
         SeedRandomTable(seed);
     }

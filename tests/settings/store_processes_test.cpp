@@ -85,7 +85,7 @@ std::string DumpAfter(const Save& save) {
 }
 
 // Runs work in a child process, which ends when work returns: status 0 when it
-// returned true.
+// returned true; -1 when fork failed, never passed on to a kill or a wait.
 pid_t StartChild(const std::function<bool()>& work) {
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -98,12 +98,13 @@ pid_t StartChild(const std::function<bool()>& work) {
 
 bool Running(pid_t pid) {
     siginfo_t info{};
-    return ::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0;
+    return pid > 0 && ::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == 0;
 }
 
 int ExitStatus(pid_t pid) {
     int status = 0;
-    if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    if (pid <= 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
 }
 
@@ -126,6 +127,7 @@ protected:
         std::uniform_int_distribution<Clock::rep> delay(0, span.count());
         for (int kill = 0; kill < kKills; ++kill) {
             const pid_t child = StartSaving(saveNew, saveOld);
+            ASSERT_GT(child, 0) << "kill " << kill << ": the saving child did not start";
             std::this_thread::sleep_for(Clock::duration(delay(random)));
             ::kill(child, SIGKILL);
             ::waitpid(child, nullptr, 0);

@@ -23,13 +23,15 @@ protected:
     // Calls f with every galaxy row that has a field of its own.
     template <class F>
     static void ForEachNumberRow(F f) {
+        int rows = 0;
         for (const GalaxyValue& value : kGalaxyValues) {
             std::visit(
                 [&](const auto& v) {
-                    if constexpr (requires { v.stored; }) f(v);
+                    if constexpr (requires { v.stored; }) f(v), ++rows;
                 },
                 value);
         }
+        EXPECT_GT(rows, 0);
     }
 
     static UniGalaxy& First() { return UniGalaxies[0]; }
@@ -40,13 +42,13 @@ TEST_F(ValueTablesTest, GalaxyDefaultsComeFromAFreshStoreAndBackThroughATemplate
     ForEachNumberRow([](const auto& v) { EXPECT_EQ(First().*v.field, v.fallback) << v.name << " from the store"; });
 
     const std::string path = PathOf("defaults.owv");
-    ASSERT_TRUE(OpenTemplateFile(path));
-    ASSERT_TRUE(UniGalaxiesToTemp());
-    ASSERT_TRUE(CloseTemplateFile());
+    TemplateWriter writer(path);
+    ASSERT_TRUE(UniGalaxiesToTemp(writer));
+    ASSERT_TRUE(writer.Commit());
     UniGalaxies.fill(UniGalaxy{});
-    ClearTemplateTextCache();
-    ASSERT_TRUE(LoadTemplateText(path));
-    TempToUniGalaxies();
+    const TemplateReader reader(path);
+    ASSERT_TRUE(reader.Loaded());
+    TempToUniGalaxies(reader);
     ForEachNumberRow([](const auto& v) { EXPECT_EQ(First().*v.field, v.fallback) << v.name << " from a template"; });
 }
 
@@ -54,12 +56,15 @@ TEST_F(ValueTablesTest, GalaxyValuesBeyondTheirStoredRangeTakeTheNearerBound) {
     for (const bool above : {true, false}) {
         SCOPED_TRACE(above ? "above" : "below");
         std::string text = "\r\n[UniGal0]\r\n";
+        int clampedRows = 0;
         ForEachNumberRow([&](const auto& v) {
             if (v.stored.clamp != StoredClamp::InType) return;
+            ++clampedRows;
             const std::string beyond = ShortestText(above ? v.stored.high + 1 : v.stored.low - 1);
             SaveSettingValue(UniGalaxySection(0), v.name, std::string_view(beyond));
             text += std::string(v.name) + "=" + beyond + "\r\n";
         });
+        ASSERT_GT(clampedRows, 0);
         const auto expectBounds = [&](bool fromTemplate) {
             ForEachNumberRow([&](const auto& v) {
                 if (v.stored.clamp != StoredClamp::InType) return;
@@ -75,10 +80,9 @@ TEST_F(ValueTablesTest, GalaxyValuesBeyondTheirStoredRangeTakeTheNearerBound) {
         expectBounds(false);
 
         UniGalaxies.fill(UniGalaxy{});
-        const std::string path = WriteFile("beyond.owv", text);
-        ClearTemplateTextCache();
-        ASSERT_TRUE(LoadTemplateText(path));
-        TempToUniGalaxies();
+        const TemplateReader reader(WriteFile("beyond.owv", text));
+        ASSERT_TRUE(reader.Loaded());
+        TempToUniGalaxies(reader);
         expectBounds(true);
     }
 }

@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
         std::fputs("dialog-shot: no temporary folder\n", stderr);
         return 1;
     }
-    QuietRuntimeFolderNotice();
+    FilterQtMessages();
     // Qt would take "--style" for its own option: it sees only the program name.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);

@@ -33,15 +33,17 @@ public:
     int loads = 0;
     int handedAtLoad = -1;
     bool refuseUnload = false;
-    // A size the dialog takes while loading, as a larger font would give it.
-    int loadWidth = 0;
-    int loadHeight = 0;
+    // A least size the dialog keeps when resized, as the editors do, and
+    // takes while loading, as a larger font would give it.
+    int minSide = 0;
 
 protected:
     void Load() override {
         ++loads;
         handedAtLoad = Handed().galaxyType;
-        if (loadWidth > 0) Frm().Move(Frm().Left(), Frm().Top(), loadWidth, loadHeight);
+        Frm().events.resize = [this] {
+            if (Frm().Width() < minSide) Frm().Move(Frm().Left(), Frm().Top(), minSide, minSide);
+        };
     }
     void Unloading(bool& cancel) override { cancel = refuseUnload; }
 };
@@ -103,23 +105,24 @@ TEST_F(DialogTest, ADialogWithoutAPlacementNameIsCentredAndStoresNothing) {
     EXPECT_EQ(GetSettingString("General\\frmCentred", "WindowState", "none"), "none");
 }
 
-// A place stored for a smaller window, and a centred window larger than the
-// screen, still open with the whole window (or its top-left corner) on it.
+// A place stored for a smaller window, a tiny size far off that grows to the
+// dialog's least size, a size beyond the screen, and a centred window larger
+// than the screen, all open with the whole window on it.
 TEST_F(DialogTest, ADialogOpensInsideTheScreenWhateverItsSizeAfterLoading) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     SaveSettingValue(kProbeSection, "WindowState", "0");
-    SaveSettingValue(kProbeSection, "WindowSize", "09000060000300002250");
-    Probe().loadWidth = area.width() * 15 / 2;
-    Probe().loadHeight = area.height() * 15 / 2;
-    // The window system's frame around the window counts from the start.
-    Probe().Frm().Window()->winId();
-    Probe().Show();
-    EXPECT_TRUE(area.contains(Probe().Frm().Window()->frameGeometry()));
-
+    for (const char* stored : {"09000060000300002250", "99999999990100001000", "00000000009999999999"}) {
+        SaveSettingValue(kProbeSection, "WindowSize", stored);
+        Probe().minSide = area.height() * 15 / 2;
+        Probe().Show();
+        EXPECT_TRUE(area.contains(Probe().Frm().Window()->frameGeometry())) << stored;
+        EXPECT_GE(Probe().Frm().Height(), Probe().minSide) << stored;
+        ProbeDialog::Release();
+    }
     CentredDialog& centred = CentredDialog::Instance();
     centred.Frm().Move(0, 0, area.width() * 30, area.height() * 30);
     centred.Show();
-    EXPECT_EQ(centred.Frm().Window()->frameGeometry().topLeft(), area.topLeft());
+    EXPECT_TRUE(area.contains(centred.Frm().Window()->frameGeometry()));
 }
 
 TEST_F(DialogTest, ACancelledUnloadingKeepsTheDialogAndStoresNothing) {

@@ -95,8 +95,8 @@ TEST_F(PlacementTest, AFixedBorderGetsOnlyItsPositionBack) {
 }
 
 // A stored place that no longer fits (a smaller screen, a larger font since)
-// is moved in as far as it sticks out; a window larger than the screen starts
-// at the screen's top-left corner.
+// is moved in as far as it sticks out; a stored size larger than the screen
+// is reduced to it.
 TEST_F(PlacementTest, ARestoredWindowIsMovedWhollyInsideTheScreen) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const int areaWidth = area.width() * 15;
@@ -112,6 +112,7 @@ TEST_F(PlacementTest, ARestoredWindowIsMovedWhollyInsideTheScreen) {
              Row{"fixed size sticking out", areaWidth - 1500, 300, 3000, 1500, false},
              Row{"wider than the screen", 600, 600, areaWidth + 3000, 3000, true},
              Row{"taller than the screen", 600, 600, 3000, areaHeight + 3000, true},
+             Row{"larger than the screen both ways", 600, 600, areaWidth + 3000, areaHeight + 3000, true},
          }) {
         Form restored("frmTest");
         ASSERT_TRUE(restored.Build(testing::kWindowUtilsTable).empty());
@@ -129,6 +130,7 @@ TEST_F(PlacementTest, ARestoredWindowIsMovedWhollyInsideTheScreen) {
         const int top = frame.height() <= area.height() ? std::min(row.top / 15, area.bottom() + 1 - frame.height())
                                                          : area.top();
         EXPECT_EQ(frame.topLeft(), QPoint(left, top)) << row.what;
+        EXPECT_EQ(frame.size(), QSize(row.width / 15, row.height / 15).boundedTo(area.size())) << row.what;
     }
 }
 

@@ -124,13 +124,13 @@ TEST_F(IfsEditorTest, APreviewOfAThemeLeavesTheRecordAndTheEmptyRowsAsTheyWere) 
     form.Get("cboTheme").SetFocus();
     form.SetListIndex("cboTheme", kNoIndex, 3);
     const UniGalaxy before = UniGalaxies[kType];
-    std::int16_t pointsDuring = 0;
+    IfsBlock storedDuring{};
     AtFrame(2, [&] {
-        pointsDuring = Ifs().Galaxy_IFS_Points;
+        storedDuring = Ifs();
         Click(form, "cmdPreview");
     });
     Click(form, "cmdPreview");
-    EXPECT_EQ(pointsDuring, 4);
+    EXPECT_EQ(storedDuring, before.Ifs);
     EXPECT_EQ(UniGalaxies[kType].Ifs, before.Ifs);
     // Locking the editor left no box that was not being edited.
     EXPECT_EQ(Text(form, "txtLocX", 4), "");

@@ -70,22 +70,22 @@ TEST_F(LevelsEditorTest, LeavingABoxClampsItIntoItsOwnRange) {
     EXPECT_EQ(Text(form, "txtLevel", 2), "99.9");
 }
 
-TEST_F(LevelsEditorTest, APreviewDrawsTheBoxesAndPutsTheRecordBack) {
+TEST_F(LevelsEditorTest, APreviewLocksTheEditorAndLeavesTheStoredRecordAlone) {
     Form& form = OpenLevels();
     const LevelFields before = Fields(Record());
     form.SetText("txtLevel", 0, "7");
     form.SetText("txtGalaxy", 1, "1234");
-    std::int16_t levelsDuring = 0;
+    LevelFields storedDuring{};
     bool lockedDuring = false;
     AtFrame(3, [&] {
-        levelsDuring = Record().Galaxy_StdLevels;
+        storedDuring = Fields(Record());
         lockedDuring = !form.Get("cmdOK").Enabled() && form.CancelButton() == &form.Get("cmdPreview");
         EXPECT_EQ(form.Get("cmdPreview").Caption(), "Stop");
         Click(form, "cmdPreview");
     });
     Click(form, "cmdPreview");
     EXPECT_EQ(pumps, 3);
-    EXPECT_EQ(levelsDuring, 7);
+    EXPECT_EQ(storedDuring, before);
     EXPECT_TRUE(lockedDuring);
     EXPECT_EQ(Fields(Record()), before);
     EXPECT_EQ(form.Get("cmdPreview").Caption(), "Preview");

@@ -154,13 +154,13 @@ TEST_F(MoleculeEditorTest, APreviewLeavesAtomsAndGalaxyValuesAsTheyWere) {
     Form& form = OpenMolecule();
     form.SetListIndex("cboTheme", kNoIndex, 1);
     const UniGalaxy before = Record();
-    std::int16_t atomsDuring = 0;
+    AtomBlock storedDuring{};
     AtFrame(2, [&] {
-        atomsDuring = Record().Atoms.Galaxy_Atoms;
+        storedDuring = Record().Atoms;
         Click(form, "cmdPreview");
     });
     Click(form, "cmdPreview");
-    EXPECT_EQ(atomsDuring, 5);
+    EXPECT_EQ(storedDuring, before.Atoms);
     EXPECT_EQ(Record().Atoms, before.Atoms);
     EXPECT_EQ(Record().Galaxy_Rotation, before.Galaxy_Rotation);
     // Stop enabled everything; the type's labels disable the unused boxes again.

@@ -272,7 +272,8 @@ TEST_F(AdvancedDialogTest, AStoreThatCannotBeWrittenIsReportedAndTheDialogUnload
     Dialog().cmdOK_Click();
     EXPECT_FALSE(Dialog().Loaded());
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.starts_with("The Registry is read-only.")) << services.messages[0].text;
+    EXPECT_TRUE(services.messages[0].text.starts_with("The Property settings file cannot be created."))
+        << services.messages[0].text;
 }
 
 // Another program's hold on the store passes (as a full disk does, which

@@ -101,6 +101,7 @@ TEST_F(DisplayOptions, AnUnlistedSizeFallsBackToTheCustomEntry) {
 }
 
 TEST_F(DisplayOptions, TheCustomBoxesFollowTheResolutionChoice) {
+    Store("DirectX", "CustomRes", "1");
     Store("DirectX", "DX_WinWidth", "720");
     Fill(kEightHundredWide);
     Resolutions().SetListIndex(0);

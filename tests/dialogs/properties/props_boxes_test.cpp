@@ -1,8 +1,9 @@
 // The properties dialog's numeric boxes and colour previews, driven with real
 // key events: keys, arrow limits, the clamp on leaving, spin mirroring and
-// the swatches and hue bands that follow the boxes.
+// the swatches and hue bands that follow the boxes; held keys over the lists.
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -240,6 +241,22 @@ TEST_F(HueBandsTest, BandsFadeFromWhiteThenSweepAndDim) {
     // A hue too long for a 16-bit number draws nothing.
     const std::vector<std::int32_t> before = Bands("0", "0");
     EXPECT_EQ(Bands("99999", "0"), before);
+}
+
+// Held keys that no mnemonic uses change no control; Alt+F reaching a drop-down opens the File menu.
+TEST_F(PropsBoxesTest, HeldKeysPickNothingInAnyListAndAltFOpensTheFileMenu) {
+    Open();
+    for (Control* control : Frm().Controls()) {
+        auto* list = dynamic_cast<ListControl*>(control);
+        const auto state = [&] { return control->Text() + (list ? std::to_string(list->ListIndex()) : ""); };
+        const std::string before = state();
+        for (const char* keys : {"Alt+C, Alt+S, Alt+G, Alt+T", "Alt+Q, Alt+Up, Alt+End, Ctrl+S"})
+            if (control->Widget() != nullptr) QTest::keySequence(control->Widget(), QKeySequence(keys));
+        EXPECT_EQ(state(), before) << control->Name();
+    }
+    QKeyEvent altF(QEvent::KeyPress, Qt::Key_F, Qt::AltModifier, "f");
+    QApplication::sendEvent(Get("cboUniTheme").Widget(), &altF);
+    EXPECT_TRUE(Get<MenuItem>("mnuFile").SubMenu()->isVisible());
 }
 
 TEST_F(HueBandsTest, EveryKeystrokeInACometHueBoxRedraws) {

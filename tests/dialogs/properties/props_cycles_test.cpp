@@ -164,7 +164,7 @@ TEST_F(PropsCyclesTest, ATemplateSavedAndOpenedInAFreshDialogGivesTheSameControl
     CompGalaxies.fill(CompGalaxy{});
     const auto fresh = testing::MakePropsTestForm();
     CyclePropsRegToArrays(*fresh);
-    ASSERT_TRUE(CyclePropsTempToArrays(*fresh, first));
+    ASSERT_EQ(CyclePropsTempToArrays(*fresh, first), TemplateImport::Imported);
     EXPECT_EQ(testing::ControlStates(*fresh), testing::ControlStates(*dialog_));
     EXPECT_EQ(UniGalaxies[3].Galaxy_Radius, 1234);
     EXPECT_EQ(CompGalaxies[2]._CompGalName, "Mine");
@@ -189,7 +189,7 @@ TEST_F(PropsCyclesTest, ATemplateThatCannotBeReadChangesNothing) {
         const Tables tables = TablesInMemory();
         ResetSettingsStore();
         const std::string store = testing::StoreDump();
-        EXPECT_FALSE(CyclePropsTempToArrays(*dialog_, file)) << file;
+        EXPECT_EQ(CyclePropsTempToArrays(*dialog_, file), TemplateImport::NotTemplate) << file;
         EXPECT_EQ(testing::ControlStates(*dialog_), controls) << file;
         EXPECT_TRUE(TablesInMemory() == tables) << file;
         ResetSettingsStore();
@@ -207,13 +207,14 @@ TEST_F(PropsCyclesTest, ATemplateWithoutGalaxySectionsLeavesTheTablesAndTheirLis
     const Tables tables = TablesInMemory();
     const std::string types = dialog_->Get<ListControl>("lstUniGalaxy").List(3);
     const std::string file = WriteFile("values.owv",
-                                       "\r\n[Advanced]\r\nAdv_TimeDelay=40\r\n"
+                                       "\r\n[Advanced]\r\nAdv_TimeDelay=40\r\nAdv_Randomize=1\r\n"
                                        "\r\n[Universe]\r\nUniverse_Stars=900\r\n");
-    ASSERT_TRUE(CyclePropsTempToArrays(*dialog_, file));
+    ASSERT_EQ(CyclePropsTempToArrays(*dialog_, file), TemplateImport::Imported);
     EXPECT_TRUE(TablesInMemory() == tables);
     EXPECT_EQ(dialog_->Get<ListControl>("lstUniGalaxy").List(3), types);
     EXPECT_EQ(Text("txtUni", 0), "900");
     EXPECT_EQ(Setting("Advanced", "Adv_TimeDelay"), "40");
+    EXPECT_EQ(Setting("Advanced", "Adv_Randomize") + "/" + Setting("Advanced", "Adv_RandomMag"), "1/5");  // 5: default
     // No display section: the display choices stay as the dialog showed them.
     EXPECT_EQ(Text("txtDXRes", 0), "1000");
     EXPECT_EQ(Item("cboVertOffset"), 12);

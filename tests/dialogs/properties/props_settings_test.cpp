@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,11 +13,13 @@
 
 #include "dialogs/common/launchers.h"
 #include "dialogs/properties/advanced_dialog.h"
+#include "dialogs/properties/menu_actions.h"
 #include "platform/registry/settings.h"
 #include "platform/registry/store.h"
 #include "platform/registry/store_probes.h"
 #include "platform/system/services.h"
 #include "props_fixture.h"
+#include "renderer/display/display.h"
 #include "settings/factory_presets.h"
 
 namespace orbweave::testing {
@@ -52,6 +55,12 @@ TEST_F(PropsSettingsTest, ANewUserIsMarkedBeforeTheWelcomeAndGetsTheFactorySetti
     Dialog().cmdDismiss_Click();
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), kMissing);
     EXPECT_EQ(Stored("General", "ResetSettings"), "1");
+
+    PropertiesDialog::Release();
+    Open();  // the factory types load after the lists are filled
+    for (int i = 0; i < kGalaxyTypeCount; ++i) {
+        EXPECT_TRUE(Get<ListBox>("lstUniGalaxy").List(i).starts_with(Get<ComboBox>("cboUniProfile").List(i))) << i;
+    }
 }
 
 TEST_F(PropsSettingsTest, AMarkedUserWithoutSettingsGetsTheFactorySettingsStoredWhileLoading) {
@@ -93,6 +102,14 @@ TEST_F(PropsSettingsTest, ANewUsersFirstAcceptStoresTheThemeAndTheDefaultOfWhatI
     EXPECT_EQ(Stored("Universe", "Universe_ESteps"), "400");  // theme 1
     EXPECT_EQ(Stored("Universe", "Universe_C_Ramp"), "750");
     EXPECT_EQ(Stored("Universe", "Universe_RotCam"), "0");
+}
+
+TEST_F(PropsSettingsTest, OnAScreenWithout640By480AnUntouchedAcceptKeepsTheDesktopSizeTheSaverDrawsAt) {
+    UseDesktop({display::PixelLayout::Xrgb8888, {1280, 1024}, {{1280, 1024, 32}}});
+    InitDirectX();
+    AcceptAfter([] {});
+    for (const auto& [name, value] : {std::pair{"CustomRes", "1"}, {"DX_WinWidth", "1280"}, {"DX_WinHeight", "1024"}})
+        EXPECT_EQ(Stored("DirectX", name), value) << name;
 }
 
 TEST_F(PropsSettingsTest, AcceptStoresTheControlsAndANewDialogShowsThem) {
@@ -177,13 +194,18 @@ TEST_P(PassingObstacleTest, AcceptKeepsTheDialogForAnotherTry) {
     EXPECT_TRUE(services->messages[0].text.starts_with(disk ? "The disk holding the Property settings is full."
                                                                       : "The Property settings are in use by another program.")) << services->messages[0].text;
     EXPECT_NE(Stored("Universe", "Universe_Stars"), "555");
+    // File > Open stores the advanced values first: refused, it changes no box and says the same.
+    std::ofstream(config.Root() / "t.owv") << "[Advanced]\r\nAdv_TimeDelay=4\r\n[Universe]\r\nUniverse_Stars=7\r\n";
+    EXPECT_FALSE(TemplateTransfer(Frm(), true)((config.Root() / "t.owv").string()).done);
+    EXPECT_EQ(Frm().GetText("txtUni", 0), "555");
+    EXPECT_EQ(services->messages.back().text, services->messages.front().text);
 
     other.reset();
     if (disk) disk->Free();
     Dialog().cmdAccept_Click();
     EXPECT_FALSE(Dialog().Loaded());
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "555");
-    EXPECT_EQ(services->messages.size(), 1u);
+    EXPECT_EQ(services->messages.size(), 2u);
     SetStoreBusyTimeout(previousTimeout);
     ResetSettingsStore();
 }

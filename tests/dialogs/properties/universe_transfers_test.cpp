@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,12 +50,11 @@ protected:
         return row;
     }
 
-    // Makes the text the template being imported; gives its file.
-    std::string Import(std::string_view text) {
-        const std::string path = WriteFile("import.owv", text);
-        ClearTemplateTextCache();
-        EXPECT_TRUE(LoadTemplateText(path));
-        return path;
+    // Reads the text as the template being imported.
+    const TemplateReader& Import(std::string_view text) {
+        reader_.emplace(WriteFile("import.owv", text));
+        EXPECT_TRUE(reader_->Loaded());
+        return *reader_;
     }
 
     std::string Text(int index) const { return dialog_->GetText("txtUni", index).value_or("<missing>"); }
@@ -62,15 +62,16 @@ protected:
     int Profile() const { return dialog_->GetListIndex("cboUniProfile").value_or(-9); }
 
     std::unique_ptr<Form> dialog_;
+    std::optional<TemplateReader> reader_;
 };
 
 TEST_F(UniverseTransferTest, TemplateTextsGoIntoTheControlsAsTheyStand) {
-    Import(
+    const TemplateReader& reader = Import(
         "\r\n[Universe]\r\nUniverse_Galaxy= 42\r\nUniverse_Persist=0.98500\r\nUniverse_AmCAge=abc\r\n"
         "Universe_GS_Idx= 3 1 \r\nUniverse_Tour=-1\r\nUniverse_GVisit=1\r\nUniverse_RotCam=True\r\n"
         "Universe_Profile=7\r\n");
     dialog_->SetValue("chkRotCamera", kNoIndex, 1);
-    TempToUniverseControls(*dialog_);
+    TempToUniverseControls(*dialog_, reader);
     EXPECT_EQ(Text(0), "18000");
     EXPECT_EQ(Text(1), " 42");
     EXPECT_EQ(Text(12), "0.98500");
@@ -84,8 +85,7 @@ TEST_F(UniverseTransferTest, TemplateTextsGoIntoTheControlsAsTheyStand) {
 }
 
 TEST_F(UniverseTransferTest, AnEmptyTemplateSetsEveryDefault) {
-    Import("");
-    TempToUniverseControls(*dialog_);
+    TempToUniverseControls(*dialog_, Import(""));
     EXPECT_EQ(Text(0), "18000");
     EXPECT_EQ(Text(12), "0.985");
     EXPECT_EQ(Text(44), "600");
@@ -99,8 +99,7 @@ TEST_F(UniverseTransferTest, TheProfileReadsAsZeroPrefixedTextAndKeepsARefusedIn
     const std::vector<std::pair<std::string, int>> cases{{"", 0}, {"-1", 3}, {"52", 3}, {"x", 3}, {"50", 50}};
     for (const auto& [text, expected] : cases) {
         dialog_->SetListIndex("cboUniProfile", kNoIndex, 3);
-        Import("\r\n[Universe]\r\nUniverse_Profile=" + text + "\r\n");
-        TempToUniverseControls(*dialog_);
+        TempToUniverseControls(*dialog_, Import("\r\n[Universe]\r\nUniverse_Profile=" + text + "\r\n"));
         EXPECT_EQ(Profile(), expected) << '"' << text << '"';
     }
 }
@@ -115,9 +114,9 @@ TEST_F(UniverseTransferTest, ControlsAreSavedInTheirTextForms) {
     dialog_->SetValue("chkUniTour", kNoIndex, 1);
     dialog_->SetListIndex("cboUniProfile", kNoIndex, -1);
     const std::string path = PathOf("universe.owv");
-    ASSERT_TRUE(OpenTemplateFile(path));
-    EXPECT_TRUE(UniverseControlsToTemp(*dialog_));
-    ASSERT_TRUE(CloseTemplateFile());
+    TemplateWriter writer(path);
+    EXPECT_TRUE(UniverseControlsToTemp(*dialog_, writer));
+    ASSERT_TRUE(writer.Commit());
     EXPECT_EQ(ReadFile(path),
               "\r\n[Universe]\r\n"
               "Universe_Stars=0\r\nUniverse_Galaxy=42\r\nUniverse_Expand=-5\r\nUniverse_ESteps=-5\r\n"
@@ -137,28 +136,24 @@ TEST_F(UniverseTransferTest, NumbersSurviveASaveAndALoadDigitForDigit) {
     };
     for (const auto& [index, text] : boxes) dialog_->SetText("txtUni", index, text);
     const std::string path = PathOf("numbers.owv");
-    ASSERT_TRUE(OpenTemplateFile(path));
-    EXPECT_TRUE(UniverseControlsToTemp(*dialog_));
-    ASSERT_TRUE(CloseTemplateFile());
+    TemplateWriter writer(path);
+    EXPECT_TRUE(UniverseControlsToTemp(*dialog_, writer));
+    ASSERT_TRUE(writer.Commit());
     EXPECT_NE(ReadFile(path).find("Universe_Expand=12345678\r\n"), std::string::npos);
 
     for (const auto& [index, text] : boxes) dialog_->SetText("txtUni", index, "");
-    ClearTemplateTextCache();
-    ASSERT_TRUE(LoadTemplateText(path));
-    TempToUniverseControls(*dialog_);
+    const TemplateReader reader(path);
+    ASSERT_TRUE(reader.Loaded());
+    TempToUniverseControls(*dialog_, reader);
     for (const auto& [index, text] : boxes) EXPECT_EQ(Text(index), text) << index;
 }
 
-TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomValues) {
-    SaveSettingValue("Advanced", "Adv_RandomMag", "9", kHiveUser);
+TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogAndTheTables) {
     CompGalaxies[6]._CompGalName = "Six";
     const std::string path = WriteFile("import.owv",
                                        "\r\n[Advanced]\r\nAdv_Randomize=1\r\n\r\n[Universe]\r\nUniverse_Stars=900\r\n"
                                        "\r\n[UniGal2]\r\n_UniGalName=Two\r\n\r\n[CompGal5]\r\n_CompGalName=Five\r\n");
-    EXPECT_TRUE(TempToUniverseSettings(*dialog_, path));
-    EXPECT_EQ(GetSettingString("Advanced", "Adv_Randomize", "", kHiveUser), "1");
-    EXPECT_EQ(GetSettingString("Advanced", "Adv_RandomMag", "", kHiveUser), "5");
-    EXPECT_EQ(GetSettingString("Advanced", "Adv_RandomExp", "", kHiveUser), "2");
+    EXPECT_TRUE(TempToUniverseSettings(*dialog_, TemplateReader(path)));
     EXPECT_EQ(Text(0), "900");
     EXPECT_EQ(UniGalaxies[2]._UniGalName, "Two");
     EXPECT_EQ(CompGalaxies[5]._CompGalName, "Five");
@@ -167,7 +162,7 @@ TEST_F(UniverseTransferTest, AWholeTemplateFillsTheDialogTheTablesAndTheRandomVa
 
 TEST_F(UniverseTransferTest, AMissingTemplateChangesNothing) {
     UniGalaxies[0]._UniGalName = "Mine";
-    EXPECT_FALSE(TempToUniverseSettings(*dialog_, PathOf("absent.owv")));
+    EXPECT_FALSE(TempToUniverseSettings(*dialog_, TemplateReader(PathOf("absent.owv"))));
     EXPECT_EQ(Text(0), "-5");
     EXPECT_EQ(Profile(), 3);
     EXPECT_EQ(UniGalaxies[0]._UniGalName, "Mine");
@@ -176,9 +171,9 @@ TEST_F(UniverseTransferTest, AMissingTemplateChangesNothing) {
 
 TEST_F(UniverseTransferTest, TheDialogIsSavedAsUniverseThenGalaxyTypesThenComposites) {
     const std::string path = PathOf("whole.owv");
-    ASSERT_TRUE(OpenTemplateFile(path));
-    EXPECT_TRUE(UniverseSettingsToTemp(*dialog_));
-    ASSERT_TRUE(CloseTemplateFile());
+    TemplateWriter writer(path);
+    EXPECT_TRUE(UniverseSettingsToTemp(*dialog_, writer));
+    ASSERT_TRUE(writer.Commit());
     std::vector<std::string> headers;
     const std::string text = ReadFile(path);
     for (std::size_t pos = text.find("\r\n["); pos != std::string::npos; pos = text.find("\r\n[", pos + 1)) {
@@ -194,8 +189,7 @@ TEST_F(UniverseTransferTest, TheDialogIsSavedAsUniverseThenGalaxyTypesThenCompos
     // And back: the saved texts are what the controls show after a load.
     dialog_->SetText("txtUni", 0, "");
     dialog_->SetListIndex("cboUniProfile", kNoIndex, 0);
-    ClearTemplateTextCache();
-    EXPECT_TRUE(TempToUniverseSettings(*dialog_, path));
+    EXPECT_TRUE(TempToUniverseSettings(*dialog_, TemplateReader(path)));
     EXPECT_EQ(Text(0), "-5");
     EXPECT_EQ(dialog_->GetText("cboTourGalaxies"), "old tour");
     EXPECT_EQ(Profile(), 3);

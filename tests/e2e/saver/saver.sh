@@ -33,7 +33,8 @@
 #                   silently with status 0; no window stays, nothing crashes
 #   closed-stderr   started with standard error closed and a damaged store
 #                   (whose notice goes to standard error): "/S" ends on a key,
-#                   "/C" shows its window
+#                   "/C" shows its window; with standard error a pipe whose
+#                   reader has gone, "/S" draws and ends on a key, status 0
 #   two-screens     "/S" for the second screen of a display draws there, not
 #                   on the first; a second "/S" for it ends at once
 #   burst           five "/S" started in the same instant give one saver, the
@@ -120,6 +121,18 @@ running() { [ -n "$saver_pid" ] && kill -0 "$saver_pid" 2>/dev/null; }
 start_unheard() {
   : >"$ORBWEAVE_TRACE"; : >"$work/err.log"
   (cd "$work/run" && exec "$program" "$@" 2>&-) >"$work/out.log" &
+  saver_pid=$!
+}
+
+# start_unread <arguments...>: the program with standard error a pipe whose
+# reader has gone, as when it was piped into a program that has ended. The
+# subshell is the FIFO's only reader and lets go of it before the start.
+start_unread() {
+  : >"$ORBWEAVE_TRACE"; : >"$work/err.log"
+  rm -f "$work/unread"; mkfifo "$work/unread"
+  # shellcheck disable=SC2094 # the FIFO's two ends, opened on purpose
+  (cd "$work/run" && exec {reader}<>"$work/unread" 2>"$work/unread" {reader}<&- && exec "$program" "$@") \
+    >"$work/out.log" &
   saver_pid=$!
 }
 
@@ -437,7 +450,7 @@ held-store)
   [ "$(setting get Universe Universe_Stars)" = 12345 ] || fail "the store lost what it held"
   ;;
 colour-depth)
-  # The ten lines of the message and nothing else (no Qt painter's complaints).
+  # The six lines of the message and nothing else (no Qt painter's complaints).
   first='Orbweave: You must be running in High Color (16 bits) or True Color (24 or 32 bits) mode.'
   start_host
   # Qt on the X screen, as a user has it: it would paint its windows black.
@@ -451,7 +464,7 @@ colour-depth)
       quiet "$mode"
     else
       [ "$status" -eq 1 ] || fail "$mode: exit status $status, not 1"
-      [ "$(head -n 1 "$work/err.log")" = "$first"$'\r' ] && [ "$(wc -l <"$work/err.log")" -eq 10 ] ||
+      [ "$(head -n 1 "$work/err.log")" = "$first"$'\r' ] && [ "$(wc -l <"$work/err.log")" -eq 6 ] ||
         { cat "$work/err.log"; fail "$mode: standard error is not the colour-depth message"; }
     fi
   done
@@ -482,6 +495,12 @@ closed-stderr)
   until_true shown && running || fail "/C showed no window"
   kill -s TERM "$saver_pid"
   until_true eval '! running' || { fail "/C did not end on SIGTERM"; end_hung; }
+  damage_store
+  start_unread /S
+  until_true has_window "$saver_name" || fail "no saver window with standard error unread"
+  wait_frames 10 || fail "the saver drew no frames with standard error unread"
+  xdotool key space
+  wait_end || { fail "the saver with standard error unread did not end on a key"; end_hung; }
   ;;
 two-screens)
   stop_xvfb

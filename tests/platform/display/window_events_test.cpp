@@ -13,7 +13,10 @@ namespace {
 SDL_Event Event(std::uint32_t type, int a = 0, int b = 0) {
     SDL_Event event{};
     event.type = type;
-    if (type == SDL_MOUSEMOTION) event.motion = {.type = type, .x = a, .y = b};
+    if (type == SDL_MOUSEMOTION) {
+        event.motion.x = a;
+        event.motion.y = b;
+    }
     if (type == SDL_WINDOWEVENT) event.window.event = static_cast<std::uint8_t>(a);
     return event;
 }

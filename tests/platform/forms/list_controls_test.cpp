@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -68,6 +69,16 @@ TEST_F(ListControlTest, AComboDropsDownAtMostTwentyRowsAndScrollsTheRest) {
         EXPECT_EQ(view.verticalScrollBar()->maximum() > 0, row.scrolls) << row.items;
         combo->hidePopup();
     }
+}
+
+TEST_F(ListControlTest, AComboListCutShortByTheScreenEndsOnAWholeRow) {
+    Fill(Combo(), 68);
+    auto* combo = static_cast<QComboBox*>(Combo().Widget());
+    combo->setFont(QFont(combo->font().family(), 24));  // twenty rows higher than half the screen
+    const int middle = combo->screen()->availableGeometry().center().y() - combo->mapTo(form.Window(), QPoint()).y();
+    form.Window()->move(0, middle - 7);
+    combo->showPopup();
+    EXPECT_EQ(combo->view()->viewport()->height() % combo->view()->sizeHintForRow(0), 0);
 }
 
 TEST_F(ListControlTest, AComboRefusesIndexesOutsideTheList) {

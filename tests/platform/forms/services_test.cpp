@@ -47,7 +47,6 @@ TEST(Services, TheBusyPointerIsOneStateNotAStack) {
 
 TEST(Services, F1AsksForHelpWithTheFocusedControlsContext) {
     ServiceRecorder recorder;
-    SetApplicationHelpFile("Orbhelp50.hlp");
     Form form("frmTest");
     const ControlSpec box{"txtBox", kNoIndex, ControlKind::TextBox, {}, 60, 60, 900, 300, ""};
     Control& control = *form.AddControl(box);

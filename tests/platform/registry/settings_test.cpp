@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -190,17 +191,48 @@ TEST_F(SettingsTest, TestRegistryWritePassesSilentlyOnAWritableStore) {
     EXPECT_EQ(GetSettingString("General", "TestRegWrite"), "1");
 }
 
-TEST_F(SettingsTest, TestRegistryWriteWarnsWhenTheStoreCannotBeWritten) {
-    MakeUserStoreUnavailable();
-    EXPECT_FALSE(TestRegistryWrite());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "Orbweave");
-    EXPECT_EQ(messages[0].style.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(messages[0].style.buttons, MessageButtons::Ok);
-    EXPECT_EQ(messages[0].text,
-              "The Registry is read-only.\r\n\r\nThe Property settings cannot be saved.\r\n"
-              "You must change the permissions of your settings file so that programs \r\n"
-              "can write to the Registry.  See your System Administrator for assistance.");
+// A settings file that cannot be made where it belongs is not called
+// read-only: the warning says what stands in the way, with its path. A home
+// folder that is not there is not made for it.
+TEST_F(SettingsTest, TestRegistryWriteSaysWhyTheSettingsFileCannotBeCreated) {
+    const std::string root = config.Root().string();
+    const std::string head =
+        "The Property settings file cannot be created.\r\n\r\nThe Property settings cannot be saved: ";
+    // The store's place under a fresh XDG_CONFIG_HOME, its folder made.
+    const auto storeIn = [&](const char* folder) {
+        config.Set("XDG_CONFIG_HOME", config.Root() / folder);
+        std::filesystem::create_directories(UserStorePath().parent_path());
+        return UserStorePath();
+    };
+    const struct {
+        const char* what;
+        std::function<void()> arrange;
+        std::string why;
+    } cases[] = {
+        {"a file where its folder must be", [&] { MakeUserStoreUnavailable(); },
+         "the folder " + root + "/blocker/config/orbweave cannot be created (Not a directory)"},
+        {"a home folder that is not there",
+         [&] {
+             config.Unset("XDG_CONFIG_HOME");
+             config.Set("HOME", config.Root() / "gone");
+         },
+         "the home folder " + root + "/gone does not exist"},
+        {"a folder under its name", [&] { std::filesystem::create_directory(storeIn("a")); },
+         root + "/a/orbweave/registry.sqlite is a folder, not a file"},
+        {"a link to /dev/null", [&] { std::filesystem::create_symlink("/dev/null", storeIn("b")); },
+         root + "/b/orbweave/registry.sqlite is a device, not a file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages.clear();
+        c.arrange();
+        EXPECT_FALSE(TestRegistryWrite());
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].title, "Orbweave");
+        EXPECT_EQ(messages[0].style.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(messages[0].text, head + c.why + ".");
+    }
+    EXPECT_FALSE(std::filesystem::exists(config.Root() / "gone"));
 }
 
 // A store that cannot even be made on a full disk says the disk is full, not

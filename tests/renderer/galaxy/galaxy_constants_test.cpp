@@ -25,7 +25,7 @@ TEST_F(GalaxyConstantsTest, NonStandardStylesKeepOneLevel) {
     CompGalaxies[2].CompGal_Type[0] = 3;
     CompGalaxies[2].CompGal_Type[1] = 4;
 
-    PrecomputeGalaxyConstants();
+    PrecomputeGalaxyConstants(UniGalaxies);
 
     EXPECT_EQ(graviton.Galaxy_StdLevels, 1);
     EXPECT_FLOAT_EQ(graviton.Run_OuterRadius, graviton.Run_Radius);
@@ -39,7 +39,7 @@ TEST_F(GalaxyConstantsTest, ForceScaleFollowsTheStyle) {
     UniGalaxies[0].Galaxy_QG_Force = 50;
     UniGalaxies[1].Galaxy_GalStyle = 6;
     UniGalaxies[1].Galaxy_QG_Force = 50;
-    PrecomputeGalaxyConstants();
+    PrecomputeGalaxyConstants(UniGalaxies);
     EXPECT_FLOAT_EQ(UniGalaxies[0].Run_ForceK, 0.5f);
     EXPECT_FLOAT_EQ(UniGalaxies[1].Run_ForceK, 0.005f);
 }
@@ -56,7 +56,7 @@ TEST_F(GalaxyConstantsTest, DampedTiltIncrementsShrinkOutwards) {
     interleaved = small;
     interleaved.Galaxy_StdLevB_A1 = 0;
     interleaved.Galaxy_StdLevB_A0 = -1;
-    PrecomputeGalaxyConstants();
+    PrecomputeGalaxyConstants(UniGalaxies);
 
     const double smallExpected[] = {90, 67.5, 45, 22.5};
     const double largeExpected[] = {270, 292.5, 315, 337.5};
@@ -71,13 +71,13 @@ TEST_F(GalaxyConstantsTest, DampedTiltIncrementsShrinkOutwards) {
 TEST_F(GalaxyConstantsTest, SmallestRadiusTurnsFastest) {
     UniGalaxies[0].Galaxy_Radius = 1;
     UniGalaxies[0].Galaxy_Rotation = 1000;
-    PrecomputeGalaxyConstants();
+    PrecomputeGalaxyConstants(UniGalaxies);
     EXPECT_FLOAT_EQ(UniGalaxies[0].Run_Radius, 0.01f);
     EXPECT_NEAR(UniGalaxies[0].Run_KeplerK, 6.28318530717958 * 0.001 * 10, 1e-6);
 }
 
 TEST_F(GalaxyConstantsTest, ShapeTablesCountTrianglesAndHexagons) {
-    PrecomputeGalaxyConstants();
+    PrecomputeGalaxyConstants(UniGalaxies);
     EXPECT_EQ(HexCount[0], 1);
     EXPECT_EQ(HexCount[1], 1);
     EXPECT_EQ(HexCount[2], 7);
@@ -91,7 +91,7 @@ TEST_F(GalaxyConstantsTest, TransformWeightsSumBeyondSixteenBits) {
     IfsBlock& ifs = UniGalaxies[0].Ifs;
     ifs.Galaxy_IFS_Points = 5;
     ifs.IFS_Pct.fill(9999);
-    PrecomputeGalaxyConstants();
+    PrecomputeGalaxyConstants(UniGalaxies);
     EXPECT_EQ(ifs.Run_IfsCumPct[4], 49995);
 }
 

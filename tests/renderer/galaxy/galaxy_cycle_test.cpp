@@ -168,18 +168,18 @@ protected:
         UseOneComet(4);
         SeedRandomTable(3);
     }
-    void Cycle(std::int16_t step = 3) { CycleComets(comets, paths, 0, 0, 20, 0, kType, step); }
+    void Cycle(std::int16_t step = 3) { CycleComets(StoredRun(), comets, paths, 0, 0, 20, 0, kType, step); }
 };
 
 TEST_F(CometTest, CometCountSharesFiveThousandParticles) {
     UniGalaxies[kType].Galaxy_CometStars = 0;
-    EXPECT_EQ(CometCountFor(kType), 200);
+    EXPECT_EQ(CometCountFor(StoredRun(), kType), 200);
     UniGalaxies[kType].Galaxy_CometStars = 30;
-    EXPECT_EQ(CometCountFor(kType), 166);
+    EXPECT_EQ(CometCountFor(StoredRun(), kType), 166);
     comets.CometActive[7] = 1;
-    InitComets(comets, 0, kType);
+    InitComets(StoredRun(), comets, 0, kType);
     EXPECT_EQ(comets.CometActive[7], 1);
-    InitComets(comets, 1, kType);
+    InitComets(StoredRun(), comets, 1, kType);
     EXPECT_EQ(comets.CometActive[7], 0);
     EXPECT_EQ(comets.CometCount, 166);
 }

@@ -12,7 +12,7 @@ namespace {
 // --- The galaxy display ---
 
 TEST_F(UniverseTest, AFrameLimitDrawsExactlyThatManyFrames) {
-    RunGalaxyDisplay(inputs.values, 4, 1, 30, 100, false, 1.0f);
+    RunGalaxyDisplay(inputs.values, StoredRunTables(), 4, 1, 30, 100, false, 1.0f);
     EXPECT_EQ(window->PresentCount(), 30);
     EXPECT_EQ(pumps, 29);  // the last frame returns without pacing
     EXPECT_FALSE(runState.StopRequested);
@@ -20,15 +20,15 @@ TEST_F(UniverseTest, AFrameLimitDrawsExactlyThatManyFrames) {
 
 TEST_F(UniverseTest, AFrameLimitOfZeroIsNoLimit) {
     StopAfter(12);
-    RunGalaxyDisplay(inputs.values, 4, 1, 0, 100, false, 1.0f);
+    RunGalaxyDisplay(inputs.values, StoredRunTables(), 4, 1, 0, 100, false, 1.0f);
     EXPECT_EQ(pumps, 12);
 }
 
 TEST_F(UniverseTest, StarCountIsScaledAndAtLeastOne) {
-    RunGalaxyDisplay(inputs.values, 2, 1, 1, 7, true, 1.5f);
+    RunGalaxyDisplay(inputs.values, StoredRunTables(), 2, 1, 1, 7, true, 1.5f);
     EXPECT_EQ(inputs.values.Universe_Stars, 10);  // 10.5, halves to even
     EXPECT_EQ(inputs.values.Universe_Galaxy, 1);
-    RunGalaxyDisplay(inputs.values, 2, 1, 1, 0, false, 1.0f);
+    RunGalaxyDisplay(inputs.values, StoredRunTables(), 2, 1, 1, 0, false, 1.0f);
     EXPECT_EQ(inputs.values.Universe_Stars, 1);
     EXPECT_EQ(window->PresentCount(), 2);
 }
@@ -47,7 +47,7 @@ TEST_F(UniverseTest, ADisplayChangesOnlyTheRecordItIsHanded) {
         UniGalaxies[kGalaxyTypeCount + c.index].Run_IsComposite = 0;
         const auto standIns = std::vector<UniGalaxy>(UniGalaxies.begin() + kGalaxyTypeCount, UniGalaxies.end());
         UniverseSettings handed = inputs.values;
-        RunGalaxyDisplay(handed, c.index, 1, 2, 40, c.composite, 1.0f);
+        RunGalaxyDisplay(handed, StoredRunTables(), c.index, 1, 2, 40, c.composite, 1.0f);
         EXPECT_EQ(inputs.values, SmallUniverse());
         EXPECT_EQ(handed.Universe_Stars, 40);
         EXPECT_EQ(handed.Universe_Galaxy, 1);

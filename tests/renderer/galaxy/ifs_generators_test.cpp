@@ -17,7 +17,7 @@ class IfsGeneratorTest : public StarTest {
 protected:
     void Prepare(const UniGalaxy& type) {
         UniGalaxies[kType] = type;
-        PrecomputeGalaxyConstants();
+        PrecomputeGalaxyConstants(UniGalaxies);
         UniGalaxies[kType].Run_ArmCos = 1;
         UniGalaxies[kType].Run_ArmSin = 0;
         paths.Allocate(2);
@@ -31,7 +31,7 @@ protected:
         f.Z = {0, 0, 0, 4};
         UniGalaxies[kType].Run_FigureIndex = 4;
     }
-    void Generate(int i = 0, std::int16_t galaxy = 0) { GenerateStar(stars, i, kType, galaxy, paths); }
+    void Generate(int i = 0, std::int16_t galaxy = 0) { GenerateStar(StoredRun(), stars, i, kType, galaxy, paths); }
     GalaxyPathTables paths;
     StarTable stars;
 };

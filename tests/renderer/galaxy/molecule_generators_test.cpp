@@ -48,9 +48,9 @@ class MoleculeTest : public StarTest {
 protected:
     void Prepare(const UniGalaxy& type) {
         UniGalaxies[kType] = type;
-        PrecomputeGalaxyConstants();
+        PrecomputeGalaxyConstants(UniGalaxies);
         UniGalaxies[kType].Run_ArmCos = 1;
-        BuildHueColorTables();
+        BuildHueColorTables(colourTables, UniGalaxies);
     }
     // The points of many unshelled stars, in tenths of a unit.
     std::map<Point, int> Sample(int count = 4000) {
@@ -59,7 +59,7 @@ protected:
         for (int k = 0; k < count; ++k) {
             float x = 0, y = 0, z = 0;
             std::int16_t atom = 0;
-            GenerateMoleculePoint(x, y, z, atom, kType, false);
+            GenerateMoleculePoint(StoredRun(), x, y, z, atom, kType, false);
             ++seen[{std::lround(x * 10), std::lround(y * 10), std::lround(z * 10)}];
         }
         return seen;
@@ -75,7 +75,7 @@ TEST_F(MoleculeTest, StarsTakeTheirAtomsPointAndElementHue) {
     stars.Allocate(2);
     PrescribeRandoms({16384, 24576, 8192, 32000, 16384, 0, 0});
 
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
     EXPECT_NEAR(stars.StarX[0], 0, kNear);
     EXPECT_NEAR(stars.StarY[0], 0, kNear);
     EXPECT_NEAR(stars.StarZ[0], -10, kNear);
@@ -83,7 +83,7 @@ TEST_F(MoleculeTest, StarsTakeTheirAtomsPointAndElementHue) {
     EXPECT_EQ(stars.StarHue[0], 182);
     EXPECT_EQ(DrawsMade().fractions, 3);
 
-    GenerateStar(stars, 1, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 1, kType, 0, paths);
     EXPECT_NEAR(stars.StarX[1], 7, kNear);
     EXPECT_NEAR(stars.StarY[1], 0, kNear);
     EXPECT_NEAR(stars.StarZ[1], 0, kNear);
@@ -145,7 +145,7 @@ TEST_F(MoleculeTest, EmptyMoleculeYieldsTheOrigin) {
     float x = 9, y = 9, z = 9;
     std::int16_t atom = 5;
     PrescribeRandoms({});
-    GenerateMoleculePoint(x, y, z, atom, kType, true);
+    GenerateMoleculePoint(StoredRun(), x, y, z, atom, kType, true);
     EXPECT_EQ(x, 0);
     EXPECT_EQ(y, 0);
     EXPECT_EQ(z, 0);

@@ -59,9 +59,9 @@ TEST_F(PathTablesTest, FigureSizeFollowsTheSegmentCount) {
     UniGalaxies[1].Galaxy_RadSegs = 12;
     UniGalaxies[1].Galaxy_Radius = 100;
     UniGalaxies[1].Galaxy_GHW_Ratio = 1;
-    PrecomputeGalaxyConstants();
+    PrecomputeGalaxyConstants(UniGalaxies);
     const std::int16_t types[] = {0, 1};
-    InitGalaxyTypeTables(paths, 2, -1, -1, types);
+    InitGalaxyTypeTables(testing::StoredRun(), paths, 2, -1, -1, types);
 
     EXPECT_EQ(UniGalaxies[0].Run_FigureIndex, 1);
     EXPECT_EQ(UniGalaxies[1].Run_FigureIndex, 10);
@@ -76,19 +76,19 @@ TEST_F(PathTablesTest, FigureSizeFollowsTheSegmentCount) {
 TEST_F(PathTablesTest, RibbonPointsAreClampedInTheRecord) {
     UniGalaxies[0] = Nebula(0, 0);
     UniGalaxies[1] = Nebula(25, 0);
-    PrecomputeGalaxyConstants();
-    InitGalaxyTypeTables(paths, 1, 0, -1, {});
+    PrecomputeGalaxyConstants(UniGalaxies);
+    InitGalaxyTypeTables(testing::StoredRun(), paths, 1, 0, -1, {});
     EXPECT_EQ(UniGalaxies[0].Galaxy_CP_Points, 1);
     EXPECT_EQ(UniGalaxies[1].Galaxy_CP_Points, 20);
 }
 
 TEST_F(PathTablesTest, ClosedRibbonRepeatsItsFirstThreePoints) {
     UniGalaxies[0] = Nebula(3, 1);
-    PrecomputeGalaxyConstants();
+    PrecomputeGalaxyConstants(UniGalaxies);
     SeedRandomTable(3);
-    InitGalaxyTypeTables(paths, 1, 0, -1, {});
+    InitGalaxyTypeTables(testing::StoredRun(), paths, 1, 0, -1, {});
     for (int frame = 0; frame < 25; ++frame) {
-        AdvanceNebulaPaths(paths, 1, 0, {});
+        AdvanceNebulaPaths(testing::StoredRun(), paths, 1, 0, {});
         for (int p = 3; p < 6; ++p) {
             EXPECT_EQ(paths.NebulaCtrlX[0][p], paths.NebulaCtrlX[0][p - 3]);
             EXPECT_EQ(paths.NebulaCtrlZ[0][p], paths.NebulaCtrlZ[0][p - 3]);
@@ -103,10 +103,10 @@ TEST_F(PathTablesTest, CompositeMovesWithItsMajorMemberOnly) {
     UniGalaxies[6].Galaxy_CP_Steps = 1000;
     CompGalaxies[0].CompGal_Count = 2;
     CompGalaxies[0].CompGal_Type = {6, 5};
-    PrecomputeGalaxyConstants();
+    PrecomputeGalaxyConstants(UniGalaxies);
     const std::int16_t types[] = {50};
-    InitGalaxyTypeTables(paths, 1, -1, -1, types);
-    AdvanceNebulaPaths(paths, 1, -1, types);
+    InitGalaxyTypeTables(testing::StoredRun(), paths, 1, -1, -1, types);
+    AdvanceNebulaPaths(testing::StoredRun(), paths, 1, -1, types);
     EXPECT_FLOAT_EQ(paths.NebulaPhase[0], 0.001f);
 }
 

@@ -31,7 +31,7 @@ protected:
     void UsePulsar(std::int16_t shape, std::int16_t depth = 0) {
         UniGalaxies[kType].Galaxy_PulsarShape = shape;
         UniGalaxies[kType].Galaxy_PulsarDepth = depth;
-        PrecomputeGalaxyConstants();
+        PrecomputeGalaxyConstants(UniGalaxies);
     }
     static constexpr std::int16_t kType = 3;
 };
@@ -103,7 +103,7 @@ TEST_F(ShapesTest, PulsarShapesDrawTheirPatterns) {
     for (std::int16_t shape = 0; shape < 5; ++shape) {
         std::fill(displayState.PixelBuffer.begin(), displayState.PixelBuffer.end(), 0);
         UsePulsar(shape);
-        PlotPulsarStar(0, 0, 1.0f, 1.0f, kType, kWhite);
+        PlotPulsarStar(testing::StoredRun(), 0, 0, 1.0f, 1.0f, kType, kWhite);
         EXPECT_EQ(LitPixels(), expected[shape]) << shape;
     }
 }
@@ -113,17 +113,17 @@ TEST_F(ShapesTest, TinyPulsarsShowTheCentreOnlyForTheFlatShapes) {
     for (std::int16_t shape = 0; shape < 5; ++shape) {
         std::fill(displayState.PixelBuffer.begin(), displayState.PixelBuffer.end(), 0);
         UsePulsar(shape);
-        PlotPulsarStar(0, 0, 1.0f, 0.0078125f, kType, kWhite);
+        PlotPulsarStar(testing::StoredRun(), 0, 0, 1.0f, 0.0078125f, kType, kWhite);
         EXPECT_EQ(LitPixels(), expected[shape]) << shape;
     }
     UsePulsar(5);
-    PlotPulsarStar(0, 0, 1.0f, 1.0f, kType, kWhite);
+    PlotPulsarStar(testing::StoredRun(), 0, 0, 1.0f, 1.0f, kType, kWhite);
     EXPECT_EQ(LitPixels(), 0);
 }
 
 TEST_F(ShapesTest, PulsarSkipsLayersBehindTheCameraAndDrawsTheRest) {
     UsePulsar(1, 1000);  // layers one size unit apart per factor
-    PlotPulsarStar(0.5f, 0, 0.3f, 1.0f, kType, kWhite);
+    PlotPulsarStar(testing::StoredRun(), 0.5f, 0, 0.3f, 1.0f, kType, kWhite);
     EXPECT_EQ(PixelAt(138, 100), kWhite);  // the back layer at depth 1.3
     EXPECT_EQ(PixelAt(29, 100), 0);        // no mirror of the layer at depth -0.7
 }
@@ -132,9 +132,9 @@ TEST_F(ShapesTest, StarGlyphGrowsAsItNears) {
     colourTables.HueWheel = kDefaultHueStops;
     colourTables.HueSpan = HueSpansOf(colourTables.HueWheel);
     BuildHueTable();
-    PlotStarGlyph(50, 50, 1.0f, 10, 15);
+    PlotStarGlyph(colourTables, 50, 50, 1.0f, 10, 15);
     EXPECT_EQ(LitPixels(), 1);
-    PlotStarGlyph(100, 100, 0.1f, 350, 15);
+    PlotStarGlyph(colourTables, 100, 100, 0.1f, 350, 15);
     EXPECT_EQ(LitPixels(), 18);
     std::set<std::int32_t> colours;
     for (std::int32_t c : displayState.PixelBuffer) {

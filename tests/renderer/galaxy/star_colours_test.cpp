@@ -41,7 +41,7 @@ protected:
 };
 
 TEST_F(HueColourTest, SaturatedWheelOnASixteenBitDisplay) {
-    BuildHueColorTables();
+    BuildHueColorTables(colourTables, UniGalaxies);
     EXPECT_EQ(Channels(colourTables.HueColorTable[0][0]), (Rgb{254, 0, 0}));
     EXPECT_EQ(Channels(colourTables.HueColorTable[0][30]), (Rgb{254, 127, 0}));
     EXPECT_EQ(Channels(colourTables.HueColorTable[0][60]), (Rgb{254, 254, 0}));
@@ -54,7 +54,7 @@ TEST_F(HueColourTest, SaturatedWheelOnASixteenBitDisplay) {
 TEST_F(HueColourTest, RedAndBlueChangePlacesOnThirtyTwoBitDisplays) {
     UniGalaxies[1].Galaxy_HueRed = 100;  // a red tint: no blue share at all
     colourTables.DisplayBpp = 32;
-    BuildHueColorTables();
+    BuildHueColorTables(colourTables, UniGalaxies);
     EXPECT_EQ(Channels(colourTables.HueColorTable[0][0]), (Rgb{0, 0, 254}));
     EXPECT_EQ(Channels(colourTables.HueColorTable[0][120]), (Rgb{0, 254, 0}));
     EXPECT_EQ(Channels(colourTables.HueColorTable[0][30]), (Rgb{0, 127, 254}));
@@ -70,9 +70,9 @@ struct DisplayColours {
     static DisplayColours Build(std::int16_t bpp) {
         colourTables.DisplayBpp = bpp;
         BuildHueTable();
-        BuildHueColorTables();
-        BuildStarColorRamps();
-        BuildPulsarTables();
+        BuildHueColorTables(colourTables, UniGalaxies);
+        BuildStarColorRamps(UniGalaxies);
+        BuildPulsarTables(UniGalaxies);
         HueRamp ramp{};
         BuildHueRamp(ramp, 170, 250, true);
         DisplayColours d;
@@ -117,20 +117,20 @@ TEST_F(HueColourTest, EveryDisplayColourIsTheSameColourAtSixteenAndThirtyTwoBits
 TEST_F(HueColourTest, SharesOutsideTheirRangeStayInTheirByte) {
     UniGalaxies[3].Galaxy_HueRed = 30000;  // unvalidated
     UniGalaxies[3].Galaxy_HueBlu = -50;
-    BuildHueColorTables();
+    BuildHueColorTables(colourTables, UniGalaxies);
     EXPECT_EQ(Channels(colourTables.HueColorTable[3][0]), (Rgb{255, 0, 0}));
     EXPECT_EQ(Channels(colourTables.HueColorTable[3][240]), (Rgb{0, 0, 0}));
 }
 
 TEST_F(HueColourTest, GetHueColorTakesTheHueModulo360) {
-    BuildHueColorTables();
-    EXPECT_EQ(GetHueColor(0, 370), colourTables.HueColorTable[0][10]);
-    EXPECT_EQ(GetHueColor(0, -10), colourTables.HueColorTable[0][350]);
-    EXPECT_EQ(GetHueColor(60, 10), 0);
+    BuildHueColorTables(colourTables, UniGalaxies);
+    EXPECT_EQ(GetHueColor(colourTables, 0, 370), colourTables.HueColorTable[0][10]);
+    EXPECT_EQ(GetHueColor(colourTables, 0, -10), colourTables.HueColorTable[0][350]);
+    EXPECT_EQ(GetHueColor(colourTables, 60, 10), 0);
 }
 
 TEST_F(HueColourTest, HueCyclingMovesOnlyCyclingTypes) {
-    BuildHueColorTables();
+    BuildHueColorTables(colourTables, UniGalaxies);
     UniGalaxies[0].Run_HueCycles = -1;
     UniGalaxies[0].Galaxy_HWheelInc = 0.5f;
     UniGalaxies[1].Galaxy_HWheelInc = 5;
@@ -158,7 +158,7 @@ TEST_F(HueColourTest, NewStarRampRunsFromItsHueToWhite) {
     UniGalaxies[0].Galaxy_HWC_Start = 100;
     UniGalaxies[0].Galaxy_HWC_End = 400;
     UniGalaxies[1].Galaxy_NewFrames = 150;
-    BuildStarColorRamps();
+    BuildStarColorRamps(UniGalaxies);
     EXPECT_EQ(UniGalaxies[0].Run_NewColorRamp[0], colourTables.HueTable[40]);
     EXPECT_EQ(UniGalaxies[0].Run_NewColorRamp[1], 0xFFFFFF);
     EXPECT_EQ(UniGalaxies[0].Run_NewColorRamp[2], 0);
@@ -179,7 +179,7 @@ TEST_F(HueColourTest, PulsarTablesSwellAndFade) {
     UniGalaxy& eight = UniGalaxies[2];
     eight = one;
     eight.Galaxy_PulsarFrames = 8;
-    BuildPulsarTables();
+    BuildPulsarTables(UniGalaxies);
 
     EXPECT_EQ(one.Run_PulsarColor[0], HueToPixelColor(30));
     EXPECT_FLOAT_EQ(one.Run_PulsarSize[0], 0.2f);

@@ -40,8 +40,8 @@ class StarGeneratorTest : public StarTest {
 protected:
     void Prepare(const UniGalaxy& type) {
         UniGalaxies[kType] = type;
-        PrecomputeGalaxyConstants();
-        BuildHueColorTables();
+        PrecomputeGalaxyConstants(UniGalaxies);
+        BuildHueColorTables(colourTables, UniGalaxies);
         stars.Allocate(4);
         paths.Allocate(1);
     }
@@ -58,7 +58,7 @@ TEST_F(StarGeneratorTest, StandardStarFromKnownDraws) {
     stars.NovaCountdown[0] = 5;
     stars.StarAge[0] = 9;
     PrescribeRandoms(kDiscDraws, {20000});
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
 
     EXPECT_EQ(stars.StarLevel[0], 1);
     EXPECT_NEAR(stars.StarX[0], 1.1002153, kNear);
@@ -78,7 +78,7 @@ TEST_F(StarGeneratorTest, QuasarStarFliesStraightOut) {
     Prepare(DiscType(5));
     UniGalaxies[kType].Run_TiltAngle = 0.25f;
     PrescribeRandoms(kDiscDraws, {20000});
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
 
     EXPECT_EQ(stars.StarLevel[0], 0);
     EXPECT_NEAR(stars.StarX[0], 1.1237968, kNear);
@@ -93,7 +93,7 @@ TEST_F(StarGeneratorTest, GravitonStarStartsAtRest) {
     Prepare(DiscType(6));
     stars.StarVX[0] = stars.StarVY[0] = stars.StarVZ[0] = 3;
     PrescribeRandoms(kDiscDraws, {20000});
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
     EXPECT_NEAR(stars.StarX[0], 0.7175314, 1e-4);  // on the disc (one level), not at the core
     EXPECT_EQ(stars.StarVX[0], 0);
     EXPECT_EQ(stars.StarVY[0], 0);
@@ -107,7 +107,7 @@ TEST_F(StarGeneratorTest, StarwaveParticleLeavesTheCoreOnOneOfItsWaves) {
     Prepare(wave);
     UniGalaxies[kType].Run_TiltAngle = 0.1f;
     PrescribeRandoms({24576, 16384, 24576});
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
 
     EXPECT_EQ(stars.StarX[0], 0);
     EXPECT_EQ(stars.StarY[0], 0);
@@ -137,7 +137,7 @@ TEST_F(StarGeneratorTest, NebulaStarRidesItsRibbon) {
         paths.NebulaCtrlZ[0][p] = static_cast<float>(-p);
     }
     PrescribeRandoms({8192, 24576, 16384, 16384, 0});
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
 
     EXPECT_NEAR(UniGalaxies[kType].Run_NebulaTravel, 0.001, 1e-7);
     EXPECT_NEAR(stars.StarX[0], 4.501, kNear);
@@ -161,7 +161,7 @@ TEST_F(StarGeneratorTest, NebulaTravelBeyondTheRibbonStaysOnItsLastSegment) {
     for (int p = 0; p < kNebulaPointCount; ++p) paths.NebulaCtrlX[0][p] = static_cast<float>(p);
     UniGalaxies[kType].Run_NebulaTravel = -10;
     PrescribeRandoms({0, 0, 0, 0, 0});
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
     // s = 0.5 x 3 - 10.3 = -8.8: segment 0, two tenths along.
     EXPECT_NEAR(stars.StarX[0], 1.2, 1e-4);
 }
@@ -172,13 +172,13 @@ TEST_F(StarGeneratorTest, ColourModesBlackAndUnknown) {
     Prepare(black);
     stars.StarHue[0] = 77;
     stars.StarColor[0] = 123;
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
     EXPECT_EQ(stars.StarColor[0], 0);
     EXPECT_EQ(stars.StarHue[0], 77);
 
     UniGalaxies[kType].Galaxy_ColorComp = 9;
     stars.StarColor[0] = 123;
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
     EXPECT_EQ(stars.StarColor[0], 123);
     EXPECT_EQ(stars.StarHue[0], 77);
 }
@@ -190,7 +190,7 @@ TEST_F(StarGeneratorTest, MoleculeColourModeAddsThePreviousColourForOtherStyles)
     Prepare(disc);
     stars.StarColor[0] = 400;
     PrescribeRandoms({16384, 8192, 24576, 16384, 24576, 16384, 16384}, {20000});
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
     // Round(0.5 x 1 x 10 + 400) mod 360 = 45.
     EXPECT_EQ(stars.StarHue[0], 45);
 }
@@ -202,7 +202,7 @@ TEST_F(StarGeneratorTest, DistanceHueWithoutOuterRadiusComesFromThePhase) {
     Prepare(disc);
     UniGalaxies[kType].Run_HuePhase = 40;
     PrescribeRandoms(kDiscDraws, {20000});
-    GenerateStar(stars, 0, kType, 0, paths);
+    GenerateStar(StoredRun(), stars, 0, kType, 0, paths);
     EXPECT_EQ(stars.StarHue[0], 40);
 }
 
@@ -214,7 +214,7 @@ TEST_F(StarGeneratorTest, SteepStepIsCappedAtAQuarterTurn) {
     float x, y, z, c, s, omega;
     std::int16_t level;
     PrescribeRandoms({0, 0, 0, 0, 0, 0}, {20000});
-    GenerateCoreStar(x, y, z, c, s, omega, level, kType, 30.0f, 0);
+    GenerateCoreStar(StoredRun(), x, y, z, c, s, omega, level, kType, 30.0f, 0);
     EXPECT_EQ(omega, 1.5707964f);
     EXPECT_FLOAT_EQ(c, static_cast<float>(std::cos(1.5707964f)));
 }

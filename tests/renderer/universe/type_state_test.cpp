@@ -53,7 +53,7 @@ TEST_F(TypeStateTest, AnglesAdvanceAndWrapOnce) {
     g.Run_HuePhase = 350;
     g.Run_KeplerK = 10;  // above a full turn: the angle is not folded
     g.Run_RotStep8 = 0.25f;
-    AdvanceGalaxyAngles();
+    AdvanceGalaxyAngles(UniGalaxies);
     EXPECT_NEAR(g.Run_LevelAngle[0], 7.0 - 6.2831855, 1e-6);
     EXPECT_NEAR(g.Run_LevelCos[1], std::cos(0.5), 1e-6);
     EXPECT_NEAR(g.Run_HuePhase, 20, 1e-5);
@@ -66,7 +66,7 @@ TEST_F(TypeStateTest, TypeWithoutLevelsStillTurns) {
     g.Galaxy_StdLevels = 0;
     g.Run_LevelTiltInc[0] = 1;
     g.Galaxy_HWheelInc = 5;
-    AdvanceGalaxyAngles();
+    AdvanceGalaxyAngles(UniGalaxies);
     EXPECT_EQ(g.Run_LevelAngle[0], 0);
     EXPECT_EQ(g.Run_HuePhase, 5);
     EXPECT_EQ(g.Run_ArmCos, 1);
@@ -80,7 +80,7 @@ TEST_F(TypeStateTest, HueCyclingByStyleAndColourMode) {
     UniGalaxies[3].Galaxy_GalStyle = 7;
     UniGalaxies[4].Galaxy_GalStyle = 9;
     UniGalaxies[4].Galaxy_ColorComp = 4;
-    SetHueCycleFlags();
+    SetHueCycleFlags(UniGalaxies);
     EXPECT_EQ(UniGalaxies[0].Run_HueCycles, -1);
     EXPECT_EQ(UniGalaxies[1].Run_HueCycles, 0);
     EXPECT_EQ(UniGalaxies[2].Run_HueCycles, -1);

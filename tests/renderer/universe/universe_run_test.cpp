@@ -69,7 +69,7 @@ TEST_F(UniverseTest, NoSecondAnimationStartsInsideAFrame) {
     onPump = [this, &nestedPumps] {
         if (pumps != 3) return;
         const int before = pumps;
-        RunGalaxyDisplay(inputs.values, 0, 1, 5, 100, false, 1.0f);
+        RunGalaxyDisplay(inputs.values, StoredRunTables(), 0, 1, 5, 100, false, 1.0f);
         RunUniverse(inputs);
         nestedPumps = pumps - before;
     };
@@ -92,7 +92,7 @@ protected:
     void Create() {
         UniverseSettings& u = inputs.values;
         ClampUniverseSettings(u);
-        PrecomputeGalaxyConstants();
+        PrecomputeGalaxyConstants(UniGalaxies);
         tables.galaxies.Allocate(u.Universe_Galaxy);
         tables.stars.Allocate(u.Universe_Stars);
         tables.ambient.Allocate(u.Universe_AmStar);

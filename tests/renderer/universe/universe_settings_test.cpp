@@ -64,7 +64,7 @@ TEST_F(UniverseSettingsTest, ValuesBeyondTheirRunRangeRunAsTheNearerBound) {
             if (clamped) SaveSettingValue(section, v.name, pick(v));
         };
         for (const UniverseValue& v : kUniverseValues) store(kSectionUniverse, v);
-        for (const UniverseValue& v : kUniverseBlendLevels) store(kSectionUniverseBlend, v);
+        for (const UniverseValue& v : kUniverseBlendLevels) store(kSectionDirectX, v);
         UniverseSettings u;
         ReadUniverseRecord(u);
         ClampUniverseSettings(u);

@@ -206,7 +206,7 @@ protected:
         t.Run_NewColorRamp[6] = 0x123456;
     }
     // The star is born at the galaxy's core, 20 in front of the camera.
-    void Spawn() { SpawnStar(stars, 0, galaxies, paths, 0, 0, 20, 0, kShowUniverse); }
+    void Spawn() { SpawnStar(StoredRun(), stars, 0, galaxies, paths, 0, 0, 20, 0, kShowUniverse); }
     static constexpr std::int16_t kType = 3;
     GalaxyTable galaxies;
     StarTable stars;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,17 +20,19 @@ protected:
     template <class Write>
     std::string Save(Write write) {
         const std::string path = PathOf("galaxies.owv");
-        EXPECT_TRUE(OpenTemplateFile(path));
-        write();
-        EXPECT_TRUE(CloseTemplateFile());
+        TemplateWriter writer(path);
+        write(writer);
+        EXPECT_TRUE(writer.Commit());
         return ReadFile(path);
     }
 
     // Makes the text the template being imported.
     void Import(std::string_view text) {
-        ClearTemplateTextCache();
-        ASSERT_TRUE(LoadTemplateText(WriteFile("import.owv", text)));
+        reader_.emplace(WriteFile("import.owv", text));
+        ASSERT_TRUE(reader_->Loaded());
     }
+
+    const TemplateReader& Reader() const { return *reader_; }
 
     // The lines of a text, CR LF removed.
     static std::vector<std::string> Lines(const std::string& text) {
@@ -41,6 +44,9 @@ protected:
         }
         return lines;
     }
+
+private:
+    std::optional<TemplateReader> reader_;
 };
 
 UniGalaxy& Type(int i) { return UniGalaxies[static_cast<std::size_t>(i)]; }
@@ -53,7 +59,7 @@ TEST_F(GalaxyTemplateTest, AGalaxyTypeIsWrittenInTemplateOrder) {
     Type(0).Galaxy_CometVector = -1;
     Type(0).Ifs.Galaxy_IFS_Points = 1;
     Type(0).Atoms.Galaxy_Atoms = 1;
-    const std::string text = Save([] { UniGalaxyToTemp(0, "UniGal0"); });
+    const std::string text = Save([](TemplateWriter& w) { UniGalaxyToTemp(w, 0, "UniGal0"); });
 
     std::vector<std::string> keys;
     for (const std::string& line : Lines(text)) {
@@ -169,11 +175,11 @@ TEST_F(GalaxyTemplateTest, BothElementBlocksSurviveASaveAndALoad) {
     atoms.Atom_Structure = {1, 2};
     atoms.Atom_Radius = {40, 1200};
     atoms.Atom_SymRadius = {7, 9};
-    Import(Save([] { UniGalaxiesToTemp(); }));
+    Import(Save([](TemplateWriter& w) { UniGalaxiesToTemp(w); }));
     const UniGalaxy saved = Type(4);
 
     UniGalaxies.fill(UniGalaxy{});
-    TempToUniGalaxies();
+    TempToUniGalaxies(Reader());
     EXPECT_EQ(Type(4).Ifs, saved.Ifs);
     EXPECT_EQ(Type(4).Atoms.Galaxy_Atoms, 2);
     EXPECT_EQ(Type(4).Atoms.Atom_CenterZ, 12);
@@ -190,8 +196,8 @@ TEST_F(GalaxyTemplateTest, AMissingKeyTakesItsDefaultAndAnEmptyOneChangesNothing
     Type(7).Galaxy_Radius = 1234;
     Type(8).Galaxy_Radius = 1234;
     Import("\r\n[UniGal7]\r\nGalaxy_Rotation=600\r\n\r\n[UniGal8]\r\nGalaxy_Radius=\r\n");
-    TempToUniGalaxy(7, "UniGal7");
-    TempToUniGalaxy(8, "UniGal8");
+    TempToUniGalaxy(Reader(), 7, "UniGal7");
+    TempToUniGalaxy(Reader(), 8, "UniGal8");
     EXPECT_EQ(Type(7).Galaxy_Radius, 300);
     EXPECT_EQ(Type(7).Galaxy_Rotation, 600);
     EXPECT_EQ(Type(7)._UniGalName, "< Galaxy Profile 8 >");
@@ -206,7 +212,7 @@ TEST_F(GalaxyTemplateTest, NumbersConvertByTheirKind) {
         "Galaxy_RadiusExp=1.25\r\nGalaxy_CometVector=1\r\n"
         "\r\n[UniGal1]\r\n_UniGalPct=-3\r\nGalaxy_CometVector=True\r\n"
         "\r\n[UniGal2]\r\n_UniGalPct= 30\r\nGalaxy_CometVector= 1\r\n");
-    for (std::int16_t i = 0; i < 3; ++i) TempToUniGalaxy(i, UniGalaxyTemplateSection(i));
+    for (std::int16_t i = 0; i < 3; ++i) TempToUniGalaxy(Reader(), i, UniGalaxyTemplateSection(i));
     EXPECT_EQ(Type(0)._UniGalPct, 0);
     EXPECT_EQ(Type(0).Galaxy_HueRed, 2);
     EXPECT_EQ(Type(0).Galaxy_HueGrn, 4);
@@ -222,9 +228,9 @@ TEST_F(GalaxyTemplateTest, NumbersConvertByTheirKind) {
 
 TEST_F(GalaxyTemplateTest, ANameKeepsItsBlanks) {
     Type(0)._UniGalName = "  Wide Spiral ";
-    Import(Save([] { UniGalaxyToTemp(0, "UniGal0"); }));
+    Import(Save([](TemplateWriter& w) { UniGalaxyToTemp(w, 0, "UniGal0"); }));
     Type(0)._UniGalName.clear();
-    TempToUniGalaxy(0, "UniGal0");
+    TempToUniGalaxy(Reader(), 0, "UniGal0");
     EXPECT_EQ(Type(0)._UniGalName, "  Wide Spiral ");
 }
 
@@ -234,8 +240,8 @@ TEST_F(GalaxyTemplateTest, CountsBeyondABlockNeverReachPastIt) {
     text += "\r\n[CompGal0]\r\n_CompGalCount=70\r\n";
     for (int j = 0; j < 70; ++j) text += "GalaxyIndex_" + std::to_string(j) + "=3\r\n";
     Import(text);
-    TempToUniGalaxies();
-    TempToCompGalaxies();
+    TempToUniGalaxies(Reader());
+    TempToCompGalaxies(Reader());
     EXPECT_EQ(Type(0).Ifs.Galaxy_IFS_Points, kIfsPointCapacity);
     EXPECT_EQ(Type(0).Ifs.IFS_X[kIfsPointCapacity - 1], 1);
     EXPECT_EQ(Type(0).Atoms.Galaxy_Atoms, kAtomCapacity);
@@ -249,7 +255,7 @@ TEST_F(GalaxyTemplateTest, ACountOfZeroClearsItsBlock) {
     Type(0).Ifs.Run_IfsCumPct[2] = 9;
     Type(0).Atoms.Atom_Element[0] = 9;
     Import("\r\n[UniGal0]\r\nGalaxy_IFS_Points=0\r\n\r\n[UniGal0\\IFS]\r\nIFS_CenterX=5\r\n");
-    TempToUniGalaxy(0, "UniGal0");
+    TempToUniGalaxy(Reader(), 0, "UniGal0");
     EXPECT_EQ(Type(0).Ifs.IFS_CenterX, 0);
     EXPECT_EQ(Type(0).Ifs.IFS_X[2], 0);
     EXPECT_EQ(Type(0).Ifs.Run_IfsCumPct[2], 0);
@@ -261,14 +267,14 @@ TEST_F(GalaxyTemplateTest, ACompositeSurvivesASaveAndALoad) {
     Composite(3).CompGal_Type[0] = 48;
     Composite(3).CompGal_Type[1] = 45;
     Composite(3).CompGal_Type[2] = 46;
-    const std::string text = Save([] { CompGalaxyToTemp(3, "CompGal3"); });
+    const std::string text = Save([](TemplateWriter& w) { CompGalaxyToTemp(w, 3, "CompGal3"); });
     EXPECT_EQ(text,
               "\r\n[CompGal3]\r\n_CompGalName=Rings\r\n_CompGalPct=25\r\n_CompGalCount=3\r\n"
               "GalaxyIndex_0=48\r\nGalaxyIndex_1=45\r\nGalaxyIndex_2=46\r\n");
     Import(text);
     const CompGalaxy saved = Composite(3);
     Composite(3) = CompGalaxy{};
-    TempToCompGalaxy(3, "CompGal3");
+    TempToCompGalaxy(Reader(), 3, "CompGal3");
     EXPECT_EQ(Composite(3), saved);
 }
 
@@ -277,8 +283,8 @@ TEST_F(GalaxyTemplateTest, ACompositeCountReadsAsZeroPrefixedText) {
     Composite(1).CompGal_Count = 2;
     Composite(1).CompGal_Type[1] = 17;
     Import("\r\n[CompGal0]\r\n_CompGalCount=\r\n\r\n[CompGal1]\r\n_CompGalCount=-1\r\n");
-    TempToCompGalaxy(0, "CompGal0");
-    TempToCompGalaxy(1, "CompGal1");
+    TempToCompGalaxy(Reader(), 0, "CompGal0");
+    TempToCompGalaxy(Reader(), 1, "CompGal1");
     EXPECT_EQ(Composite(0).CompGal_Count, 0);
     EXPECT_EQ(Composite(0)._CompGalName, "< Composite Galaxy 1 >");
     EXPECT_EQ(Composite(1).CompGal_Count, 2);
@@ -289,7 +295,7 @@ TEST_F(GalaxyTemplateTest, ACompositeCountReadsAsZeroPrefixedText) {
 TEST_F(GalaxyTemplateTest, CompositesAreValidatedBeforeTheyAreWritten) {
     Composite(0).CompGal_Count = 60;
     Composite(0)._CompGalPct = 12000;
-    const std::string text = Save([] { CompGalaxiesToTemp(); });
+    const std::string text = Save([](TemplateWriter& w) { CompGalaxiesToTemp(w); });
     const TemplateText file(text);
     EXPECT_EQ(file.Find("CompGal0", "_CompGalPct"), "9999");
     EXPECT_EQ(file.Find("CompGal0", "GalaxyIndex_" + std::to_string(kCompMemberCapacity)), std::nullopt);

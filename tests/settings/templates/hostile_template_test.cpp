@@ -95,13 +95,7 @@ std::string RepeatedUniverseKeys(int times, std::string_view stars) {
 std::string EveryValueIs(const std::string& path, std::string_view number) {
     InitUniGalaxyNames();
     LoadFactoryDefaults();
-    OpenTemplateFile(path);
-    WritePreambleToTemplate();
-    for (const TemplateSetting& s : kTemplateDisplaySettings) CopySettingToTemplate("DirectX", s.name, s.defaultText);
-    for (const UniverseValue& v : kUniverseValues) CopySettingToTemplate(kSectionUniverse, v.name, DefaultText(v));
-    UniGalaxiesToTemp();
-    CompGalaxiesToTemp();
-    CloseTemplateFile();
+    SaveCompleteTemplate(path);
     std::ifstream saved(path, std::ios::binary);
     std::string text;
     for (std::string line; std::getline(saved, line);) {
@@ -310,7 +304,6 @@ TEST_P(HostileTemplateTest, TheImportEndsAndLeavesSoundSettings) {
     UniGalaxies[0]._UniGalName = kFirstNameBefore;
 
     EXPECT_EQ(ImportWithinGuard(file), hostile.imports ? TemplateImport::Imported : TemplateImport::NotTemplate);
-    EXPECT_EQ(TemplateTextCache(), nullptr);
     EXPECT_EQ(Stored("Advanced", "Adv_ThemeFlags"), "7");
     EXPECT_TRUE(SaveSettingValue("Advanced", "Adv_FontSize", "14", kHiveUser));
     EXPECT_EQ(Stored("Advanced", "Adv_FontSize"), "14");
@@ -324,9 +317,9 @@ TEST_P(HostileTemplateTest, TheImportEndsAndLeavesSoundSettings) {
     EXPECT_TRUE(UniGalaxies[0]._UniGalName == hostile.firstName);
     ExpectEveryRecordValid(UniGalaxies, kGalaxyTypeCount, ValidateUniGalaxy);
     // The properties dialog's import reads the composites as well.
-    ASSERT_TRUE(LoadTemplateText(file));
-    TempToCompGalaxies();
-    ClearTemplateTextCache();
+    const TemplateReader reader(file);
+    ASSERT_TRUE(reader.Loaded());
+    TempToCompGalaxies(reader);
     ExpectEveryRecordValid(CompGalaxies, kCompGalaxyCount, ValidateCompGalaxy);
 }
 

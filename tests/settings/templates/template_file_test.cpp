@@ -138,95 +138,99 @@ TEST(TemplateTextTest, ALineFeedStaysInsideItsValue) {
 
 using TemplateReadTest = TemplateTest;
 
-TEST_F(TemplateReadTest, AMissingFileGivesTheDefaultAndCachesNothing) {
+TEST_F(TemplateReadTest, AMissingFileGivesTheDefaultAndReadsNothing) {
     const std::string path = PathOf("later.owv");
-    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000", path), "18000");
-    EXPECT_EQ(TemplateTextCache(), nullptr);
-    // The next read tries the disk again; one that names no file has only the cache.
+    const TemplateReader missing(path);
+    EXPECT_FALSE(missing.Loaded());
+    EXPECT_EQ(missing.Value("Universe", "Universe_Stars", "18000"), "18000");
+    // A reader made once the file exists reads it; the first one stays empty.
     WriteFile("later.owv", "\r\n[Universe]\r\nUniverse_Stars=5\r\n");
-    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000"), "18000");
-    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000", path), "5");
-    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000"), "5");
+    EXPECT_EQ(TemplateReader(path).Value("Universe", "Universe_Stars", "18000"), "5");
+    EXPECT_EQ(missing.Value("Universe", "Universe_Stars", "18000"), "18000");
 }
 
 TEST_F(TemplateReadTest, AByteOrderMarkBeforeTheFirstHeaderIsSkipped) {
-    const std::string path = WriteFile("marked.owv", "\xEF\xBB\xBF[Universe]\r\nUniverse_Stars=5\r\n");
-    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000", path), "5");
-    EXPECT_TRUE(TemplateHoldsSection("Universe"));
+    const TemplateReader reader(WriteFile("marked.owv", "\xEF\xBB\xBF[Universe]\r\nUniverse_Stars=5\r\n"));
+    EXPECT_EQ(reader.Value("Universe", "Universe_Stars", "18000"), "5");
+    EXPECT_TRUE(reader.HoldsSection("Universe"));
 }
 
-TEST_F(TemplateReadTest, AFolderIsNotAReadableFile) {
-    EXPECT_FALSE(LoadTemplateText(Folder().string() + "/"));
-    EXPECT_EQ(TemplateTextCache(), nullptr);
-}
+TEST_F(TemplateReadTest, AFolderIsNotAReadableFile) { EXPECT_FALSE(TemplateReader(Folder().string() + "/").Loaded()); }
 
 TEST_F(TemplateReadTest, AnEmptyFileIsReadOnceAndGivesDefaults) {
     const std::string path = WriteFile("empty.owv", "");
-    EXPECT_EQ(ReadTemplateValue("Universe", "Universe_Stars", "18000", path), "18000");
-    ASSERT_NE(TemplateTextCache(), nullptr);
+    const TemplateReader reader(path);
     std::filesystem::remove(path);
-    EXPECT_TRUE(LoadTemplateText(path));
+    EXPECT_TRUE(reader.Loaded());
+    EXPECT_EQ(reader.Value("Universe", "Universe_Stars", "18000"), "18000");
 }
 
-TEST_F(TemplateReadTest, TheCacheAnswersWhateverFileIsNamedUntilCleared) {
-    const std::string first = WriteFile("first.owv", "\r\n[A]\r\nK=1\r\n");
-    const std::string second = WriteFile("second.owv", "\r\n[A]\r\nK=2\r\n");
-    EXPECT_EQ(ReadTemplateValue("A", "K", "", first), "1");
-    EXPECT_EQ(ReadTemplateValue("A", "K", "", second), "1");
-    ClearTemplateTextCache();
-    EXPECT_EQ(ReadTemplateValue("A", "K", "", second), "2");
+TEST_F(TemplateReadTest, EachReaderAnswersFromItsOwnFile) {
+    const TemplateReader first(WriteFile("first.owv", "\r\n[A]\r\nK=1\r\n"));
+    const TemplateReader second(WriteFile("second.owv", "\r\n[A]\r\nK=2\r\n"));
+    EXPECT_EQ(first.Value("A", "K", ""), "1");
+    EXPECT_EQ(second.Value("A", "K", ""), "2");
 }
 
 // --- Writing files -----------------------------------------------------------------
 
 using TemplateWriteTest = TemplateTest;
 
+// Saves the entry "K" of section "A" into path; true when it was stored.
+bool SaveEntry(const std::string& path, std::string_view value = "1") {
+    TemplateWriter writer(path);
+    const bool written = writer.Write("A", "K", value);
+    return writer.Commit() && written;
+}
+
+std::ptrdiff_t FilesIn(const std::filesystem::path& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
+}
+
 TEST_F(TemplateWriteTest, WritesHeadersWhenTheSectionChanges) {
     const std::string path = PathOf("out.owv");
-    EXPECT_TRUE(OpenTemplateFile(path));
-    EXPECT_TRUE(WriteTemplateEntry("Admin", "Product", "Orbweave"));
-    EXPECT_NE(TemplateFileNumber(), 0);
-    EXPECT_TRUE(WriteTemplateEntry("Admin", "Version", "5.0g"));
-    EXPECT_TRUE(WriteTemplateEntry("General", "AnimationType", "0"));
-    EXPECT_TRUE(WriteTemplateEntry("General", "Empty", ""));
-    EXPECT_TRUE(CloseTemplateFile());
-    EXPECT_EQ(TemplateFileNumber(), 0);
+    TemplateWriter writer(path);
+    EXPECT_TRUE(writer.Write("Admin", "Product", "Orbweave"));
+    EXPECT_TRUE(writer.Write("Admin", "Version", "5.0g"));
+    EXPECT_TRUE(writer.Write("General", "AnimationType", "0"));
+    EXPECT_TRUE(writer.Write("General", "Empty", ""));
+    EXPECT_TRUE(writer.Commit());
     EXPECT_EQ(ReadFile(path),
               "\r\n[Admin]\r\nProduct=Orbweave\r\nVersion=5.0g\r\n\r\n[General]\r\nAnimationType=0\r\nEmpty=\r\n");
 }
 
-TEST_F(TemplateWriteTest, EveryFileStartsWithItsFirstHeader) {
-    const std::string first = PathOf("first.owv");
-    const std::string second = PathOf("second.owv");
-    WriteTemplateEntry("Admin", "Product", "Orbweave", first);
-    EXPECT_TRUE(CloseTemplateFile());
-    // The second save starts in the section the first one ended in.
-    WriteTemplateEntry("Admin", "Product", "Orbweave", second);
-    EXPECT_TRUE(CloseTemplateFile());
-    EXPECT_EQ(ReadFile(first), "\r\n[Admin]\r\nProduct=Orbweave\r\n");
-    EXPECT_EQ(ReadFile(second), ReadFile(first));
-}
-
 TEST_F(TemplateWriteTest, AMultiLineValueSurvivesASaveAndALoad) {
     const std::string path = PathOf("message.owv");
-    WriteTemplateEntry("Advanced", "LockMessage", "Gone fishing\r\n[Universe]\r\nBack at five\r\r\n", path);
-    WriteTemplateEntry("Advanced", "Adv_FontSize", "14");
-    ASSERT_TRUE(CloseTemplateFile());
+    TemplateWriter writer(path);
+    writer.Write("Advanced", "LockMessage", "Gone fishing\r\n[Universe]\r\nBack at five\r\r\n");
+    writer.Write("Advanced", "Adv_FontSize", "14");
+    ASSERT_TRUE(writer.Commit());
     EXPECT_EQ(ReadFile(path),
               "\r\n[Advanced]\r\nLockMessage=Gone fishing\n[Universe]\nBack at five\n\r\nAdv_FontSize=14\r\n");
-    EXPECT_EQ(ReadTemplateValue("Advanced", "LockMessage", "", path), "Gone fishing\n[Universe]\nBack at five\n");
-    EXPECT_EQ(ReadTemplateValue("Advanced", "Adv_FontSize", ""), "14");
+    const TemplateReader reader(path);
+    EXPECT_EQ(reader.Value("Advanced", "LockMessage", ""), "Gone fishing\n[Universe]\nBack at five\n");
+    EXPECT_EQ(reader.Value("Advanced", "Adv_FontSize", ""), "14");
 }
 
 TEST_F(TemplateWriteTest, ASaveReplacesTheOldFileAndLeavesNothingElse) {
     const std::string path = WriteFile("propsave.owv", "old contents that are longer than the new ones");
-    ASSERT_TRUE(OpenTemplateFile(path));
-    WriteTemplateEntry("A", "K", "1");
+    TemplateWriter writer(path);
+    writer.Write("A", "K", "1");
     // Until the save ends the old file stays as it was.
     EXPECT_EQ(ReadFile(path), "old contents that are longer than the new ones");
-    ASSERT_TRUE(CloseTemplateFile());
+    ASSERT_TRUE(writer.Commit());
     EXPECT_EQ(ReadFile(path), "\r\n[A]\r\nK=1\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(FilesIn(Folder()), 1);
+}
+
+TEST_F(TemplateWriteTest, ASaveNotCommittedLeavesTheOldFileAndNothingElse) {
+    const std::string path = WriteFile("kept.owv", "old");
+    {
+        TemplateWriter writer(path);
+        EXPECT_TRUE(writer.Write("A", "K", "1"));
+    }
+    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(FilesIn(Folder()), 1);
 }
 
 TEST_F(TemplateWriteTest, ASaveThroughLinksReplacesTheirTargetAndKeepsTheLinks) {
@@ -237,13 +241,11 @@ TEST_F(TemplateWriteTest, ASaveThroughLinksReplacesTheirTargetAndKeepsTheLinks) 
     fs::create_symlink(Folder() / "links" / "relative.owv", Folder() / "absolute.owv");
     fs::create_symlink("later.owv", Folder() / "dangling.owv");
     for (const char* name : {"links/relative.owv", "absolute.owv"}) {
-        EXPECT_TRUE(WriteTemplateEntry("A", "K", name, (Folder() / name).string()));
-        ASSERT_TRUE(CloseTemplateFile());
+        ASSERT_TRUE(SaveEntry((Folder() / name).string(), name));
         EXPECT_EQ(ReadFile(real), std::string("\r\n[A]\r\nK=") + name + "\r\n");
     }
     // A link to a file that does not exist yet creates that file.
-    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", (Folder() / "dangling.owv").string()));
-    ASSERT_TRUE(CloseTemplateFile());
+    ASSERT_TRUE(SaveEntry((Folder() / "dangling.owv").string()));
     EXPECT_EQ(ReadFile(PathOf("later.owv")), "\r\n[A]\r\nK=1\r\n");
     for (const char* link : {"links/relative.owv", "absolute.owv", "dangling.owv"}) {
         EXPECT_TRUE(fs::is_symlink(Folder() / link)) << link;
@@ -255,8 +257,9 @@ TEST_F(TemplateWriteTest, ASaveThroughLinksReplacesTheirTargetAndKeepsTheLinks) 
 TEST_F(TemplateWriteTest, ALoopOfLinksIsNotSaved) {
     std::filesystem::create_symlink("b.owv", PathOf("a.owv"));
     std::filesystem::create_symlink("a.owv", PathOf("b.owv"));
-    EXPECT_FALSE(WriteTemplateEntry("A", "K", "1", PathOf("a.owv")));
-    EXPECT_FALSE(CloseTemplateFile());
+    TemplateWriter writer(PathOf("a.owv"));
+    EXPECT_FALSE(writer.Write("A", "K", "1"));
+    EXPECT_FALSE(writer.Commit());
     EXPECT_TRUE(std::filesystem::is_symlink(PathOf("a.owv")));
 }
 
@@ -266,14 +269,12 @@ TEST_F(TemplateWriteTest, ASaveKeepsThePermissionsOfTheFileItReplaces) {
     for (const perms mode : {perms::owner_read | perms::owner_write, perms::owner_all | perms::group_read | others}) {
         const std::string path = WriteFile("kept.owv", "old");
         std::filesystem::permissions(path, mode);
-        EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", path));
-        ASSERT_TRUE(CloseTemplateFile());
+        ASSERT_TRUE(SaveEntry(path));
         EXPECT_EQ(std::filesystem::status(path).permissions(), mode);
     }
     // A new file gets what the file mask leaves.
     const mode_t mask = ::umask(027);
-    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", PathOf("new.owv")));
-    ASSERT_TRUE(CloseTemplateFile());
+    ASSERT_TRUE(SaveEntry(PathOf("new.owv")));
     ::umask(mask);
     EXPECT_EQ(std::filesystem::status(PathOf("new.owv")).permissions(),
               perms::owner_read | perms::owner_write | perms::group_read);
@@ -281,39 +282,26 @@ TEST_F(TemplateWriteTest, ASaveKeepsThePermissionsOfTheFileItReplaces) {
 
 TEST_F(TemplateWriteTest, AFileThatCannotBeCreatedIsReported) {
     const std::string path = (Folder() / "missing" / "t.owv").string();
-    EXPECT_FALSE(OpenTemplateFile(path));
-    EXPECT_FALSE(WriteTemplateEntry("A", "K", "1"));
-    EXPECT_FALSE(WriteTemplateEntry("A", "L", "2", PathOf("t.owv")));
-    EXPECT_EQ(TemplateFileNumber(), 0);
-    EXPECT_FALSE(CloseTemplateFile());
+    {
+        TemplateWriter writer(path);
+        EXPECT_TRUE(writer.Failed());
+        EXPECT_FALSE(writer.Write("A", "K", "1"));
+        EXPECT_FALSE(writer.Commit());
+    }
     EXPECT_FALSE(std::filesystem::exists(path));
     // The failure ends with the save: the next one starts afresh.
-    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", PathOf("t.owv")));
-    EXPECT_TRUE(CloseTemplateFile());
-}
-
-TEST_F(TemplateWriteTest, AnEntryNeedsAFileToSaveInto) {
-    EXPECT_FALSE(WriteTemplateEntry("A", "K", "1"));
-    EXPECT_FALSE(CloseTemplateFile());
-}
-
-TEST_F(TemplateWriteTest, AnOpenSaveKeepsItsFile) {
-    ASSERT_TRUE(OpenTemplateFile(PathOf("first.owv")));
-    EXPECT_FALSE(OpenTemplateFile(PathOf("second.owv")));
-    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", PathOf("third.owv")));
-    ASSERT_TRUE(CloseTemplateFile());
-    EXPECT_EQ(ReadFile(PathOf("first.owv")), "\r\n[A]\r\nK=1\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
+    EXPECT_TRUE(SaveEntry(PathOf("t.owv")));
 }
 
 TEST_F(TemplateWriteTest, AFailedReplaceKeepsTheTargetAndRemovesTheTemporaryFile) {
     // A folder cannot be replaced by a file.
     const std::filesystem::path target = Folder() / "taken.owv";
     std::filesystem::create_directories(target / "inside");
-    EXPECT_TRUE(WriteTemplateEntry("A", "K", "1", target.string()));
-    EXPECT_FALSE(CloseTemplateFile());
+    TemplateWriter writer(target.string());
+    EXPECT_TRUE(writer.Write("A", "K", "1"));
+    EXPECT_FALSE(writer.Commit());
     EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(FilesIn(Folder()), 1);
 }
 
 }  // namespace

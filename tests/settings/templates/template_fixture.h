@@ -10,12 +10,14 @@
 
 #include "platform/registry/scoped_config.h"
 #include "settings/galaxy_tables.h"
-#include "settings/template_file.h"
+#include "settings/galaxy_template_transfers.h"
+#include "settings/template_transfers.h"
+#include "settings/universe_values.h"
 
 namespace orbweave {
 
-// Each test gets fresh settings stores, zero galaxy tables, no template
-// state and a folder for its template files.
+// Each test gets fresh settings stores, zero galaxy tables and a folder for
+// its template files.
 class TemplateTest : public ::testing::Test {
 protected:
     void SetUp() override { Reset(); }
@@ -41,13 +43,27 @@ protected:
 
 private:
     static void Reset() {
-        ClearTemplateTextCache();
-        CloseTemplateFile();
         UniGalaxies.fill(UniGalaxy{});
         CompGalaxies.fill(CompGalaxy{});
     }
 
     testing::ScopedConfig config_;
 };
+
+// Every section a save holds, the display and universe values taken from the
+// settings store as the properties dialog would show them.
+inline bool SaveCompleteTemplate(const std::string& path) {
+    TemplateWriter writer(path);
+    WritePreambleToTemplate(writer);
+    for (const TemplateSetting& s : kTemplateDisplaySettings) {
+        CopySettingToTemplate(writer, kSectionDirectX, s.name, s.defaultText);
+    }
+    for (const UniverseValue& v : kUniverseValues) {
+        CopySettingToTemplate(writer, kSectionUniverse, v.name, DefaultText(v));
+    }
+    UniGalaxiesToTemp(writer);
+    CompGalaxiesToTemp(writer);
+    return writer.Commit();
+}
 
 }  // namespace orbweave

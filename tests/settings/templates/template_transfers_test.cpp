@@ -4,8 +4,6 @@
 
 #include "platform/registry/settings.h"
 #include "settings/factory_presets.h"
-#include "settings/galaxy_template_transfers.h"
-#include "settings/universe_values.h"
 #include "template_fixture.h"
 
 namespace orbweave {
@@ -15,20 +13,6 @@ class TemplateTransferTest : public TemplateTest {
 protected:
     static std::string Stored(std::string_view section, std::string_view key) {
         return GetSettingString(section, key, "<missing>", kHiveUser);
-    }
-
-    // Every section a save holds, the display and universe values taken from
-    // the settings store as the properties dialog would show them.
-    static bool SaveCompleteTemplate(const std::string& path) {
-        OpenTemplateFile(path);
-        WritePreambleToTemplate();
-        for (const TemplateSetting& s : kTemplateDisplaySettings) {
-            CopySettingToTemplate("DirectX", s.name, s.defaultText);
-        }
-        for (const UniverseValue& v : kUniverseValues) CopySettingToTemplate(kSectionUniverse, v.name, DefaultText(v));
-        UniGalaxiesToTemp();
-        CompGalaxiesToTemp();
-        return CloseTemplateFile();
     }
 };
 
@@ -57,9 +41,7 @@ TEST_F(TemplateTransferTest, ACompleteFileReadsBackAndSavesByteForByte) {
     UniGalaxies.fill(UniGalaxy{});
     CompGalaxies.fill(CompGalaxy{});
     ASSERT_EQ(CyclePropsTempToRegArrays(first), TemplateImport::Imported);
-    ASSERT_TRUE(LoadTemplateText(first));
-    TempToCompGalaxies();
-    ClearTemplateTextCache();
+    TempToCompGalaxies(TemplateReader(first));
     const std::string second = PathOf("second.owv");
     ASSERT_TRUE(SaveCompleteTemplate(second));
     EXPECT_EQ(ReadFile(second), text);
@@ -89,9 +71,7 @@ TEST_F(TemplateTransferTest, AFileSavedWithLineFeedsImportsLikeItsOriginal) {
     EXPECT_EQ(Stored("Advanced", "Adv_FontName"), "Courier New");
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5000");
     EXPECT_EQ(UniGalaxies[3].Ifs.IFS_Scale[1], 60);
-    ASSERT_TRUE(LoadTemplateText(edited));
-    TempToCompGalaxies();
-    ClearTemplateTextCache();
+    TempToCompGalaxies(TemplateReader(edited));
     // Saved again, it is this system's own file once more.
     const std::string again = PathOf("again.owv");
     ASSERT_TRUE(SaveCompleteTemplate(again));
@@ -111,7 +91,6 @@ TEST_F(TemplateTransferTest, TheCommandLineImportStoresTheValuesOfTheFile) {
                                        "\r\n[UniGal2]\r\n_UniGalName=From the file\r\n"
                                        "\r\n[CompGal0]\r\n_CompGalName=Ignored\r\n");
     EXPECT_EQ(CyclePropsTempToRegArrays(path), TemplateImport::Imported);
-    EXPECT_EQ(TemplateTextCache(), nullptr);
 
     EXPECT_EQ(Stored("DirectX", "CustomRes"), "1");
     EXPECT_EQ(Stored("DirectX", "DX_WinWidth"), "800");
@@ -145,7 +124,7 @@ TEST_F(TemplateTransferTest, AMissingFileImportsNothing) {
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5");
     EXPECT_EQ(Stored("DirectX", "CustomRes"), "<missing>");
     EXPECT_EQ(UniGalaxies[0]._UniGalName, "Mine");
-    EXPECT_FALSE(CopyTemplateToSetting("Universe", "Universe_Stars", "18000", PathOf("absent.owv")));
+    EXPECT_FALSE(CopyTemplateToSetting(TemplateReader(PathOf("absent.owv")), "Universe", "Universe_Stars", "18000"));
     EXPECT_EQ(Stored("Universe", "Universe_Stars"), "5");
 }
 
