@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "core/colour.h"
@@ -73,7 +74,7 @@ constexpr ControlSpec kControls[] = {
     ButtonRow("cmdDismiss", kNoIndex, {7725, 120, 1035, 345}, "Cancel").Tab(7),
     FrameRow("fraMessage", kNoIndex, {4380, 540, 4380, 4620}, "On Screen Message"),
     LabelRow("lblMessage", 4, {120, 270, 900, 255}, "Text:").In("fraMessage"),
-    TextRow("txtMessage", 4, {120, 510, 4140, 690}).In("fraMessage").Styled(kStyleMultiLine).Tab(8),
+    TextRow("txtMessage", 4, {120, 510, 4140, 690}).In("fraMessage").Styled(kStyleMultiLine).Tab(8).Limit(100),
     LabelRow("lblFont", kNoIndex, {120, 1290, 600, 255}, "Font:").In("fraMessage"),
     ComboRow("cboFont", kNoIndex, {720, 1260, 2280, 300}).In("fraMessage").Tab(9),
     LabelRow("lblMessage", 0, {3090, 1290, 540, 255}, "Size:").In("fraMessage"),
@@ -94,10 +95,10 @@ constexpr ControlSpec kControls[] = {
                      "Substitution text for countdown minutes.  For example:  Class will resume in X.  Message will "
                      "be:  Class will resume in 5 minutes."))
         .In("fraMessage"),
-    TextRow("txtMessage", 6, {3630, 2640, 612, 285}).In("fraMessage").Tab(15),
+    TextRow("txtMessage", 6, {3630, 2640, 612, 285}).In("fraMessage").Tab(15).Limit(5),
     LabelRow("lblMessage", 7, {120, 3480, 4140, 255}, "Text to display when countdown reaches 0 minutes:")
         .In("fraMessage"),
-    TextRow("txtMessage", 7, {120, 3720, 4140, 780}).In("fraMessage").Styled(kStyleMultiLine).Tab(16),
+    TextRow("txtMessage", 7, {120, 3720, 4140, 780}).In("fraMessage").Styled(kStyleMultiLine).Tab(16).Limit(100),
 
     // Below the window's bottom edge and never shown: they only hold values.
     FrameRow("fraHueWheel", kNoIndex, {60, 5160, 4200, 1200}, "Customize Hue Wheel"),
@@ -152,8 +153,10 @@ int FontListIndex(const ComboBox& fonts, const std::string& name) {
     return 0;
 }
 
-// What a stored value or default does to its control: a box shows the text,
-// the font list selects the font's entry, a check box takes the whole number.
+// What a stored value or default does to its control: a box shows the text
+// (a text value no more of it than the box holds, a number all of it until
+// the box is left), the font list selects the font's entry, a check box takes
+// the whole number.
 void ShowValue(Form& form, const DisplayValue& row, const std::string& text) {
     const ControlRef ref = ControlOf(row.control);
     switch (row.control.control) {
@@ -167,7 +170,14 @@ void ShowValue(Form& form, const DisplayValue& row, const std::string& text) {
         if (const auto value = TextToInt16(text, Rounding::Floor))
             form.Get<CheckBox>(ref.name, ref.index).SetValue(*value);
         break;
-    default: form.Get<TextBox>(ref.name, ref.index).SetText(text); break;
+    default: {
+        auto& box = form.Get<TextBox>(ref.name, ref.index);
+        if (std::holds_alternative<std::string DisplayRecord::*>(row.field))
+            box.SetTextWithinLimit(text);
+        else
+            box.SetText(text);
+        break;
+    }
     }
 }
 

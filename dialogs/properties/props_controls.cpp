@@ -96,7 +96,7 @@ constexpr ControlSpec kUniverseFrame[] = {
     ListRow("lstUniGalaxy", kNoIndex, {120, 240, 3492, 1815}).In("fraGalaxyTypes").Tab(100),
     TallButtonRow("cmdGalProps", {3720, 240, 732, 540}, "Show Props").In("fraGalaxyTypes").Tab(101),
     TallButtonRow("cmdPreviewGal", {3720, 840, 732, 540}, "Preview Galaxy").In("fraGalaxyTypes").Tab(102),
-    TextRow("txtResetGalPct", kNoIndex, {3720, 1440, 732, 285}).In("fraGalaxyTypes").Tab(103),
+    TextRow("txtResetGalPct", kNoIndex, {3720, 1440, 732, 285}).In("fraGalaxyTypes").Tab(103).Limit(4),
     ButtonRow("cmdResetGalPct", kNoIndex, {3720, 1755, 732, 300}, "Reset %").In("fraGalaxyTypes").Tab(104),
     // Under the list and the button column, on one line.
     LabelRow("lblGalNamePct", kNoIndex, {120, 2010, 4335, 255}, "Selected Galaxy Name and Relative Percent in Universe:")
@@ -169,7 +169,7 @@ constexpr ControlSpec kUniverseFrame[] = {
     FrameRow("fraUniProp", 3, {120, 3330, 4572, 3090}, "Extras:").In("fraAni", 1),
     ListRow("lstCompGalaxy", kNoIndex, {120, 270, 3492, 1260}).In("fraUniProp", 3).Tab(150),
     TallButtonRow("cmdPreviewComp", {3720, 330, 732, 540}, "Preview Comp").In("fraUniProp", 3).Tab(151),
-    TextRow("txtResetCompPct", kNoIndex, {3720, 915, 732, 285}).In("fraUniProp", 3).Tab(152),
+    TextRow("txtResetCompPct", kNoIndex, {3720, 915, 732, 285}).In("fraUniProp", 3).Tab(152).Limit(4),
     ButtonRow("cmdResetCompPct", kNoIndex, {3720, 1230, 732, 300}, "Reset %").In("fraUniProp", 3).Tab(153),
     TextRow("txtCompGalName", kNoIndex, {120, 1560, 2652, 285}).In("fraUniProp", 3).Tab(154),
     TextRow("txtCompGalPct", kNoIndex, {2820, 1560, 600, 285}).In("fraUniProp", 3).Tab(155),

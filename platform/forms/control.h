@@ -72,6 +72,8 @@ struct ControlSpec {
     // Tab visits the rows that have a place in ascending order, then the
     // others in table order.
     int tabIndex = kNoTabIndex;
+    // Text box: the most characters it holds; 0 for no limit.
+    int maxLength = 0;
 
     constexpr ControlSpec In(std::string_view frame, int frameIndex = kNoIndex) const {
         ControlSpec row = *this;
@@ -86,6 +88,11 @@ struct ControlSpec {
     constexpr ControlSpec Tab(int position) const {
         ControlSpec row = *this;
         row.tabIndex = position;
+        return row;
+    }
+    constexpr ControlSpec Limit(int characters) const {
+        ControlSpec row = *this;
+        row.maxLength = characters;
         return row;
     }
 };

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/forms/control.h"
 
@@ -24,19 +25,23 @@ namespace orbweave {
 
 class TextEditor;
 
-// A text box, one line or (kStyleMultiLine) several. The length limit
-// restricts typing only: text set by code is kept whole. Change runs at once
-// and only when the text really changes. Typed characters (and Backspace)
-// pass the KeyPress handler, which may swallow or replace them; arrows and
-// editing keys do not. Several lines are broken by CR LF, which counts as two
-// characters in lengths and positions, and Enter types a line break there
-// instead of pressing the default button.
+// A text box, one line or (kStyleMultiLine) several. The length limit (the
+// row's, or one set later) cuts what the user types, pastes or drops where it
+// is reached; text set by code is kept whole, unless set within the limit.
+// Change runs at once and only when the text really changes. Typed
+// characters (and Backspace) pass the KeyPress handler, which may swallow or
+// replace them; arrows and editing keys do not. Several lines are broken by
+// CR LF, which counts as two characters in lengths and positions, and Enter
+// types a line break there instead of pressing the default button.
 class TextBox final : public Control {
 public:
     TextBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent);
 
     std::string Text() const override;
     bool SetText(std::string_view text) override;
+    // As SetText, with no more of the text than the limit lets the user
+    // type: for a value read into a box that holds no more.
+    bool SetTextWithinLimit(std::string_view text);
     bool MultiLine() const { return multiLine_; }
 
     // 0: no limit.
@@ -57,12 +62,14 @@ public:
     // text set by code does not. An empty filter keeps everything.
     using InsertionFilter = std::function<std::string(std::string_view inserted)>;
     void SetInsertionFilter(InsertionFilter filter) { insertionFilter_ = std::move(filter); }
-    // Filters an insertion into the box's text (both as Qt holds them): the
-    // part of `after` that differs from the current text is the insertion.
-    // Also moves the cursor behind what was kept. For the box's validator.
+    // Filters an insertion into the box's text (both as Qt holds them) and
+    // cuts it at the length limit: the part of `after` that differs from the
+    // current text is the insertion. Also moves the cursor behind what was
+    // kept. For the box's validator.
     void FilterInsertion(QString& after, int& cursor) const;
 
 private:
+    void SetQtText(const QString& text);
     void TextChanged();
 
     bool multiLine_;
@@ -129,9 +136,14 @@ private:
     void EditedByUser();
     // Puts the remembered selection (and typed text) back after Qt moved it on its own.
     void KeepSelection();
+    // Measures every entry anew, for a new font or style.
+    void MeasureEntries();
     void FitPopupWidth();
 
     QComboBox* combo_;
+    // Each entry's width in the popup's font, measured once when the entry
+    // is set: filling a list of long entries costs one measure each.
+    std::vector<int> entryWidths_;
     bool editable_;
     int listIndex_ = -1;
     std::string text_;

@@ -400,6 +400,11 @@ double Form::TextWidth(std::string_view text) const {
     return QFontMetricsF(window_->font()).horizontalAdvance(ToQString(text)) * ScreenTwipsPerPixelX();
 }
 
+double Form::TextWidthUpTo(std::string_view text, double enough) const {
+    const double twipsPerPixel = ScreenTwipsPerPixelX();
+    return AdvanceUpTo(QFontMetricsF(window_->font()), ToQString(text), enough / twipsPerPixel) * twipsPerPixel;
+}
+
 double Form::TextHeight(std::string_view) const {
     return QFontMetricsF(window_->font()).height() * ScreenTwipsPerPixelY();
 }

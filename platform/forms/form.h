@@ -158,6 +158,9 @@ public:
     void SetFont(const FontSpec& font);
     // Width and height of a text in the form's font, in twips.
     double TextWidth(std::string_view text) const;
+    // As TextWidth, but a text wider than `enough` twips is measured only as
+    // far as it takes to pass it.
+    double TextWidthUpTo(std::string_view text, double enough) const;
     double TextHeight(std::string_view text) const;
 
     // The form's kept background image, drawn in twips.

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -107,6 +108,17 @@ private:
     }
 };
 
+// A popup wider than the screen the box is on would show no more.
+int WidestPopup(const QComboBox& combo) {
+    const QScreen* screen = combo.screen();
+    return screen != nullptr ? screen->availableGeometry().width() : QWIDGETSIZE_MAX;
+}
+
+// An entry's width in the popup's font, measured no further than the widest popup.
+int EntryWidth(const QComboBox& combo, int item) {
+    return AdvanceUpTo(QFontMetrics(combo.view()->font()), combo.itemText(item), WidestPopup(combo));
+}
+
 }  // namespace
 
 // --- ComboBox ---
@@ -117,7 +129,7 @@ ComboBox::ComboBox(Form& form, const ControlSpec& row, Control* container, QWidg
       editable_((row.style & kStyleEditable) != 0) {
     // The list drops down below the box (UseDialogLook), so the row limit holds.
     combo_->setMaxVisibleItems(kMostPopupRows);
-    new MetricsWatcher(combo_, [this] { FitPopupWidth(); });
+    new MetricsWatcher(combo_, [this] { MeasureEntries(); });
     new CtrlKeyGuard(combo_, true, editable_);
     if (editable_) {
         combo_->setEditable(true);
@@ -139,6 +151,7 @@ bool ComboBox::SetList(int item, std::string_view text) {
     if (!ValidItem(item)) return false;
     const QSignalBlocker blocker(combo_);
     combo_->setItemText(item, ToQString(text));
+    entryWidths_[static_cast<std::size_t>(item)] = EntryWidth(*combo_, item);
     KeepSelection();
     FitPopupWidth();
     return true;
@@ -164,6 +177,7 @@ bool ComboBox::AddItem(std::string_view text, int at) {
     if (at < 0 || at > ListCount()) return false;
     const QSignalBlocker blocker(combo_);
     combo_->insertItem(at, ToQString(text));
+    entryWidths_.insert(entryWidths_.begin() + at, EntryWidth(*combo_, at));
     if (listIndex_ >= at) ++listIndex_;
     KeepSelection();
     FitPopupWidth();
@@ -174,6 +188,7 @@ bool ComboBox::RemoveItem(int item) {
     if (!ValidItem(item)) return false;
     const QSignalBlocker blocker(combo_);
     combo_->removeItem(item);
+    entryWidths_.erase(entryWidths_.begin() + item);
     if (listIndex_ == item)
         listIndex_ = -1;
     else if (listIndex_ > item)
@@ -186,6 +201,7 @@ bool ComboBox::RemoveItem(int item) {
 void ComboBox::Clear() {
     const QSignalBlocker blocker(combo_);
     combo_->clear();
+    entryWidths_.clear();
     listIndex_ = -1;
     KeepSelection();
     FitPopupWidth();
@@ -214,20 +230,23 @@ bool ComboBox::SetText(std::string_view text) {
 
 bool ComboBox::TakesAltKey(int qtKey) const { return qtKey == Qt::Key_Down; }
 
+void ComboBox::MeasureEntries() {
+    for (int item = 0; item < combo_->count(); ++item)
+        entryWidths_[static_cast<std::size_t>(item)] = EntryWidth(*combo_, item);
+    FitPopupWidth();
+}
+
 // The popup list is at least as wide as its longest entry, with the margins
 // of an entry, the list's frame and the scroll bar of a long list.
 void ComboBox::FitPopupWidth() {
     QAbstractItemView* view = combo_->view();
-    const QFontMetrics metrics(view->font());
-    int longest = 0;
-    for (int item = 0; item < combo_->count(); ++item)
-        longest = std::max(longest, metrics.horizontalAdvance(combo_->itemText(item)));
+    const int longest = entryWidths_.empty() ? 0 : *std::max_element(entryWidths_.begin(), entryWidths_.end());
     const QStyle* style = view->style();
     const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) +
                         2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, view);
     const int scrollBar =
         combo_->count() > combo_->maxVisibleItems() ? style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view) : 0;
-    view->setMinimumWidth(longest + margins + scrollBar);
+    view->setMinimumWidth(std::min(longest + margins + scrollBar, WidestPopup(*combo_)));
 }
 
 void ComboBox::SelectionChangedByUser(int item) {
@@ -292,17 +311,16 @@ public:
         initStyleOption(&item, index);
         const std::optional<NumberedEntry> entry =
             numberColumn_ > 0 ? SplitTrailingNumber(item.text) : std::nullopt;
-        if (!entry) {
-            QStyledItemDelegate::paint(painter, option, index);
-            return;
-        }
         const QWidget* widget = item.widget;
         QStyle* style = widget != nullptr ? widget->style() : nullptr;
         if (style == nullptr) return;
-        item.text = entry->name;
+        // Only what reaches across the row is drawn: eliding all of an entry
+        // of many thousand characters on every paint would stall the list.
+        item.text = ShownPart(item.fontMetrics, entry ? entry->name : item.text, option.rect.width());
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+        if (!entry) return;
         const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
-        const int nameEnd = item.fontMetrics.horizontalAdvance(entry->name + QStringLiteral("   "));
+        const int nameEnd = item.fontMetrics.horizontalAdvance(item.text + QStringLiteral("   "));
         QRect numberRect = text;
         numberRect.setLeft(text.left() + std::max(numberColumn_, nameEnd));
         const bool selected = (item.state & QStyle::State_Selected) != 0;

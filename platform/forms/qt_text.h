@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 
 #include "platform/forms/control.h"
@@ -26,6 +27,26 @@ inline QString WithQtLineBreaks(std::string_view text) {
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return result;
+}
+
+// The start of a text that is at least `enough` wide in a font (QFontMetrics
+// or QFontMetricsF), or all of it: what a space that wide shows of it.
+// Measuring stops there, since shaping all of a text of many thousand
+// characters costs more time than opening a window may. A text of a few
+// hundred characters is taken whole.
+template <typename Metrics>
+QString ShownPart(const Metrics& metrics, const QString& text, double enough) {
+    constexpr qsizetype kFirstPart = 256;
+    for (qsizetype part = kFirstPart; part < text.size(); part *= 2) {
+        if (metrics.horizontalAdvance(text.left(part)) >= enough) return text.left(part);
+    }
+    return text;
+}
+
+// The advance of a text, measured only as far as it takes to pass `enough`.
+template <typename Metrics>
+auto AdvanceUpTo(const Metrics& metrics, const QString& text, double enough) {
+    return metrics.horizontalAdvance(ShownPart(metrics, text, enough));
 }
 
 inline QColor QColorFromRgb(std::int32_t colour) {

@@ -8,6 +8,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <limits>
 #include <type_traits>
 
 #include "platform/forms/controls.h"
@@ -59,6 +60,19 @@ int QtPosition(const QString& qtText, int dialogPosition) {
 bool TypingFits(const TextBox& box, qsizetype before, qsizetype after) {
     const qsizetype limit = box.MaxLength();
     return limit == 0 || after <= limit || after <= before;
+}
+
+// How many Qt characters from the start of `text` fit in `room` characters
+// as the dialogs count them, never splitting a character in two.
+qsizetype FittingPart(const QString& text, qsizetype room, bool multiLine) {
+    qsizetype used = 0;
+    qsizetype end = 0;
+    for (; end < text.size(); ++end) {
+        used += multiLine && text.at(end) == QLatin1Char('\n') ? 2 : 1;
+        if (used > room) break;
+    }
+    if (end > 0 && end < text.size() && text.at(end - 1).isHighSurrogate()) --end;
+    return end;
 }
 
 class TypingLimit final : public QValidator {
@@ -213,6 +227,13 @@ protected:
         return TypingFits(owner_, DialogLength(text), after);
     }
 
+    // The characters an insertion in place of the selection may have.
+    qsizetype RoomForInsertion() const {
+        if (owner_.MaxLength() == 0) return std::numeric_limits<qsizetype>::max();
+        const qsizetype now = DialogLength(PlainText());
+        return std::max<qsizetype>(owner_.MaxLength(), now) - (now - DialogLength(SelectedText()));
+    }
+
 private:
     void Backspace() {
         if constexpr (kMultiLine) {
@@ -239,14 +260,24 @@ private:
 
 using LineWidget = EditorWidget<QLineEdit>;
 
-// Pasting into several lines keeps to the length limit too.
+// What is pasted or dropped into several lines is cut at the length limit.
 class LinesWidget final : public EditorWidget<QPlainTextEdit> {
 public:
     using EditorWidget::EditorWidget;
 
 protected:
     void insertFromMimeData(const QMimeData* source) override {
-        if (FitsTheLimit(source->text())) EditorWidget::insertFromMimeData(source);
+        QString text = source->text();
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        const qsizetype fits = FittingPart(text, RoomForInsertion(), true);
+        if (fits == text.size()) {
+            EditorWidget::insertFromMimeData(source);
+        } else if (fits > 0) {
+            QMimeData cut;
+            cut.setText(text.left(fits));
+            EditorWidget::insertFromMimeData(&cut);
+        }
     }
 };
 
@@ -266,6 +297,7 @@ QWidget* MakeEditorWidget(TextBox& owner, const ControlSpec& row, QWidget* paren
 TextBox::TextBox(Form& form, const ControlSpec& row, Control* container, QWidget* parent)
     : Control(form, row, container, MakeEditorWidget(*this, row, parent)),
       multiLine_((row.style & kStyleMultiLine) != 0) {
+    SetMaxLength(row.maxLength);
     if (multiLine_) {
         auto* lines = static_cast<LinesWidget*>(Widget());
         editor_ = lines;
@@ -287,14 +319,25 @@ TextBox::TextBox(Form& form, const ControlSpec& row, Control* container, QWidget
 std::string TextBox::Text() const { return text_; }
 
 bool TextBox::SetText(std::string_view text) {
-    settingByCode_ = true;
-    editor_->SetPlainText(multiLine_ ? WithQtLineBreaks(text) : ToQString(text));
-    settingByCode_ = false;
+    SetQtText(multiLine_ ? WithQtLineBreaks(text) : ToQString(text));
     return true;
 }
 
+bool TextBox::SetTextWithinLimit(std::string_view text) {
+    QString qtText = multiLine_ ? WithQtLineBreaks(text) : ToQString(text);
+    if (maxLength_ > 0) qtText.truncate(FittingPart(qtText, maxLength_, multiLine_));
+    SetQtText(qtText);
+    return true;
+}
+
+void TextBox::SetQtText(const QString& text) {
+    settingByCode_ = true;
+    editor_->SetPlainText(text);
+    settingByCode_ = false;
+}
+
 void TextBox::FilterInsertion(QString& after, int& cursor) const {
-    if (!insertionFilter_ || settingByCode_) return;
+    if (settingByCode_) return;
     const QString before = ToQString(text_);
     const qsizetype shortest = std::min(before.size(), after.size());
     qsizetype prefix = 0;
@@ -304,7 +347,12 @@ void TextBox::FilterInsertion(QString& after, int& cursor) const {
         ++suffix;
     const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
     if (inserted.isEmpty()) return;
-    const QString kept = ToQString(insertionFilter_(FromQString(inserted)));
+    QString kept = insertionFilter_ ? ToQString(insertionFilter_(FromQString(inserted))) : inserted;
+    // What goes beyond the limit is cut off, as a native box cuts a paste.
+    if (maxLength_ > 0) {
+        const qsizetype room = std::max<qsizetype>(maxLength_, before.size()) - prefix - suffix;
+        kept.truncate(FittingPart(kept, room, false));
+    }
     if (kept == inserted) return;
     after = after.left(prefix) + kept + after.right(suffix);
     cursor = static_cast<int>(prefix + kept.size());

@@ -147,7 +147,7 @@ void KeyPressDecimal(const TextBox& box, int& keyAscii) {
 
 bool AddPaddedListItem(ListControl& list, std::string_view text, std::int16_t number, bool newItem) {
     const Form& form = list.Parent();
-    const double textWidth = form.TextWidth(text);
+    const double textWidth = form.TextWidthUpTo(text, kPaddedColumnTwips);
     const double blankWidth = form.TextWidth(" ");
     // Without a measurable blank (no fonts) the minimum padding still separates the columns.
     const std::int16_t blanks =

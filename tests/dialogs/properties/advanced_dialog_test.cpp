@@ -120,7 +120,12 @@ TEST_F(AdvancedDialogTest, StoredValuesComeBackAsTheDialogWritesThem) {
     Store("FocalLength", "2.50");
     Store("Adv_FontSize", "200");
     Store("Adv_RandomMag", "77");
+    // Texts come in as far as their boxes hold them, a line break not halved.
+    Store("LockMessage", std::string(65536, 'w'));
+    Store("Adv_TimeText", "minutes");
+    Store("Adv_ZeroText", std::string(99, 'z') + "\r\nmore");
     ASSERT_TRUE(OpenActive());
+    EXPECT_EQ(Box("txtMessage", 4).Text(), std::string(100, 'w'));
     // Loaded values stay as stored until left: the spin keeps a value of its range.
     EXPECT_EQ(Box("txtMessage", 0).Text(), "200");
     EXPECT_LE(Get<SpinControl>("spnMessage", 0).Value(), 80);
@@ -134,6 +139,8 @@ TEST_F(AdvancedDialogTest, StoredValuesComeBackAsTheDialogWritesThem) {
     EXPECT_EQ(Stored("Adv_FontSize"), "80");
     EXPECT_EQ(Stored("Adv_RandomMag"), "77");
     EXPECT_EQ(Stored("LockMessage"), "two\r\nlines");
+    EXPECT_EQ(Stored("Adv_TimeText"), "minut");
+    EXPECT_EQ(Stored("Adv_ZeroText"), std::string(99, 'z'));
 }
 
 TEST_F(AdvancedDialogTest, DefaultsWriteNothingUntilOkThenResetTheHiddenValuesToo) {
@@ -172,12 +179,15 @@ TEST_F(AdvancedDialogTest, EnterOnOkClampsTheBoxBeingEditedFirst) {
 
 TEST_F(AdvancedDialogTest, EnterInTheMessageTextPressesOkAndEscapeCancels) {
     ASSERT_TRUE(OpenActive());
+    Box("txtMessage", 6).SetFocus();
+    QTest::keyClicks(Box("txtMessage", 6).Widget(), "minutes");
     TextBox& text = Box("txtMessage", 4);
     text.SetFocus();
     QTest::keyClicks(text.Widget(), "hi");
     QTest::keyClick(text.Widget(), Qt::Key_Return);
     EXPECT_FALSE(Dialog().Loaded());
     EXPECT_EQ(Stored("LockMessage"), "hi");
+    EXPECT_EQ(Stored("Adv_TimeText"), "minut");
     AdvancedDialog::Release();
 
     ASSERT_TRUE(OpenActive());

@@ -1,5 +1,9 @@
 #include "dialogs/properties/dialog_lists.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QScreen>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -59,6 +63,18 @@ TEST_F(DialogListsTest, TheTypeNameListsShowTheTypeLinesWithoutTheirLastFourChar
     ASSERT_EQ(List("lstCompMinor").ListCount(), 50);
     EXPECT_EQ(List("cboCompMajor").List(12), line.substr(0, line.size() - 4));
     EXPECT_EQ(List("lstCompMinor").List(12), line.substr(0, line.size() - 4));
+}
+
+// Names as long as a store holds fill the lists whole; a popup is no wider than the screen.
+TEST_F(DialogListsTest, NamesOfManyThousandCharactersFillTheListsWhole) {
+    const std::string name(65000, 'n');
+    for (UniGalaxy& type : UniGalaxies) type._UniGalName = name;
+    FillUniGalaxyList(*dialog_, false);
+    FillCompGalaxyLists(*dialog_, false);
+    EXPECT_EQ(List("lstUniGalaxy").List(49), name + "   98");
+    EXPECT_EQ(List("cboCompMajor").List(49), name + " ");
+    const auto& combo = static_cast<const QComboBox&>(*List("cboCompMajor").Widget());
+    EXPECT_LE(combo.view()->minimumWidth(), combo.screen()->availableGeometry().width());
 }
 
 TEST_F(DialogListsTest, CompositeLinesComeFromTheTableOrTheStoreWithAPlaceholderForNoName) {

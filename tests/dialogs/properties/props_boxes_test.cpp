@@ -71,6 +71,8 @@ const BoxCase kBoxCases[] = {
     {"digits box drops a letter and a dot with beeps", {"txtGalaxy", 4}, 0, "1", Act::Type, "x.5", "15", 2},
     {"decimal box takes one dot", {"txtGalaxy", 45}, 0, "0.5", Act::Type, ".7", "0.57", 1},
     {"reset box takes digits only", {"txtResetGalPct"}, 0, "", Act::Type, "1a2", "12", 1},
+    {"reset box holds four digits", {"txtResetGalPct"}, 0, "", Act::Type, "123456", "1234", 0},
+    {"composite reset box holds four digits", {"txtResetCompPct"}, 0, "", Act::Type, "98765", "9876", 0},
     {"hue percent Up stops at 100", {"txtPixHue", 4}, 0, "100", Act::Up, "", "100", 0},
     {"hue percent leaves as 100", {"txtPixHue", 0}, 0, "150", Act::Leave, "", "100", 0},
 };

@@ -41,10 +41,14 @@ TEST_F(TextBoxTest, TextSetByCodeIsNotCutByTheLimit) {
     EXPECT_EQ(Edit(0).text(), "123456");
 }
 
-TEST_F(TextBoxTest, TheLimitRefusesTypingBeyondIt) {
+TEST_F(TextBoxTest, TheLimitCutsTypingAndPastingBeyondIt) {
     Box(0).SetMaxLength(3);
     Edit(0).setCursorPosition(2);
     QTest::keyClicks(&Edit(0), "345");
+    EXPECT_EQ(Box(0).Text(), "123");
+    Box(0).SetText("1");
+    QApplication::clipboard()->setText("23456");
+    QTest::keyClick(&Edit(0), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Box(0).Text(), "123");
 }
 
@@ -241,6 +245,14 @@ TEST_F(TextBoxTest, ASeveralLineBoxCountsALineBreakAsTwoCharacters) {
     QTest::keyClick(lines.Widget(), Qt::Key_Return);  // 10 characters: still within the limit
     QTest::keyClicks(lines.Widget(), "x");
     EXPECT_EQ(lines.Text(), "one\r\ntwo\r\n");
+    lines.SetMaxLength(9);  // set within the limit, or pasted, a text is cut there, never in a line break
+    lines.SetTextWithinLimit("one\r\ntwo\r\nthree");
+    EXPECT_EQ(lines.Text(), "one\r\ntwo");
+    lines.SetMaxLength(12);
+    lines.SetSelection(8, 0);
+    QApplication::clipboard()->setText("\r\nxyz");
+    QTest::keyClick(lines.Widget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(lines.Text(), "one\r\ntwo\r\nxy");
 }
 
 TEST_F(TextBoxTest, ASeveralLineBoxTakesLoneCarriageReturnsAsLineBreaks) {
