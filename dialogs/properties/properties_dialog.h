@@ -22,8 +22,6 @@ public:
     bool GalaxyPropsMode() const { return galaxyPropsMode_; }
     std::int16_t MinClientWidth() const { return minClientWidth_; }
     std::int16_t MinClientHeight() const { return minClientHeight_; }
-    std::int32_t MaxModeWidth() const { return maxModeWidth_; }
-    std::int32_t MaxModeHeight() const { return maxModeHeight_; }
 
     // Runs an animation loop from one of the dialog's handlers. A close
     // asked for while it runs stops it and completes once it has returned,

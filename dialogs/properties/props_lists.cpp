@@ -1,7 +1,10 @@
 #include "dialogs/properties/props_lists.h"
 
+#include <span>
+
 #include "core/convert.h"
 #include "dialogs/properties/prop_copy.h"
+#include "platform/forms/control.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/window_utils.h"
@@ -11,6 +14,24 @@ namespace orbweave {
 namespace {
 
 using Items = std::string_view;
+
+// One list filled while loading, in load order. A list of the factory names
+// gets "< NONE >" and the 50 factory galaxy-type names instead of items.
+struct ListFill {
+    std::string_view list;
+    std::span<const std::string_view> items;
+    bool selectFirst = false;
+    bool factoryNames = false;
+};
+
+// A numeric box set up with its spin control; the step follows from high.
+struct SpinSetup {
+    ControlRef box;
+    ControlRef spin;
+    std::int16_t low = 0;
+    std::int16_t high = 0;
+    std::int16_t maxLength = 0;
+};
 
 constexpr Items kNoTheme = "< NONE >";
 
@@ -120,8 +141,6 @@ void Fill(ComboBox& list, const ListFill& fill) {
 
 }  // namespace
 
-std::span<const ListFill> ListFills() { return kListFills; }
-std::span<const SpinSetup> SpinSetups() { return kSpinSetups; }
 
 std::string GravityNote() {
     std::string note;

@@ -252,7 +252,6 @@ void DisplaySystem::Release() {
     }
     surfaces_.clear();
     window_.reset();
-    OnRelease();
 }
 
 void DisplaySystem::LoseAllSurfaces() {

@@ -91,7 +91,6 @@ protected:
     virtual Result QueryCooperativeLevel() { return Result::Ok; }
     virtual Result ApplyDisplayMode(const DisplayMode& mode) = 0;
     virtual std::vector<DisplayMode> QueryModes() = 0;
-    virtual void OnRelease() {}
 
     // Marks every live surface lost (a backend whose display was taken away).
     void LoseAllSurfaces();

@@ -84,11 +84,9 @@ public:
 
     const std::vector<CallRecord>& Calls() const { return calls_; }
     int CountOf(Call call) const;
-    void ClearCalls() { calls_.clear(); }
 
     // The next `times` calls of `call` (every one with kAlways) fail with `result`.
     void Fail(Call call, Result result, int times = kAlways);
-    void ClearFailures() { failures_.clear(); }
     // Every live surface reports itself lost until the surfaces are restored.
     void LoseSurfaces() { LoseAllSurfaces(); }
     // The cooperative-level test fails while `lost`.

@@ -270,7 +270,6 @@ bool SdlWindow::IsMinimised() const {
     return window_ != nullptr && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
 }
 
-std::uint32_t SdlWindow::SdlWindowId() const { return window_ != nullptr ? SDL_GetWindowID(window_) : 0; }
 
 Result SdlWindow::FollowHostSize() {
     const auto size = window::HostWindowSize(host_);

@@ -57,8 +57,6 @@ public:
     Result EnterExclusiveMode(const DisplayMode& mode);
     Result LeaveExclusiveMode();
     bool IsMinimised() const;
-    std::uint32_t SdlWindowId() const;
-    window::NativeWindowId HostWindow() const { return host_; }
 
 private:
     enum class Kind { FullScreen, Windowed, Embedded };

@@ -85,7 +85,6 @@ public:
     std::uint32_t PixelAt(int x, int y) const;
     std::uint32_t RgbAt(int x, int y) const { return DecodeRgb(PixelAt(x, y), format_); }
     std::shared_ptr<Clipper> GetClipper() const { return clipper_; }
-    bool IsLocked() const { return locked_; }
 
 private:
     friend class DisplaySystem;

@@ -170,7 +170,6 @@ public:
     // The selected entry's text ("" without one); read only.
     std::string Text() const override;
 
-    bool MultiSelect() const { return multiSelect_; }
     bool Selected(int item) const;
     bool SetSelected(int item, bool selected);
     int SelCount() const;
