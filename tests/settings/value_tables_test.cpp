@@ -46,9 +46,7 @@ TEST_F(ValueTablesTest, GalaxyDefaultsComeFromAFreshStoreAndBackThroughATemplate
     ASSERT_TRUE(UniGalaxiesToTemp(writer));
     ASSERT_TRUE(writer.Commit());
     UniGalaxies.fill(UniGalaxy{});
-    const TemplateReader reader(path);
-    ASSERT_TRUE(reader.Loaded());
-    TempToUniGalaxies(reader);
+    TempToUniGalaxies(ImportFile(path));
     ForEachNumberRow([](const auto& v) { EXPECT_EQ(First().*v.field, v.fallback) << v.name << " from a template"; });
 }
 
@@ -80,9 +78,7 @@ TEST_F(ValueTablesTest, GalaxyValuesBeyondTheirStoredRangeTakeTheNearerBound) {
         expectBounds(false);
 
         UniGalaxies.fill(UniGalaxy{});
-        const TemplateReader reader(WriteFile("beyond.owv", text));
-        ASSERT_TRUE(reader.Loaded());
-        TempToUniGalaxies(reader);
+        TempToUniGalaxies(ImportFile(WriteFile("beyond.owv", text)));
         expectBounds(true);
     }
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,19 +49,11 @@ protected:
         return row;
     }
 
-    // Reads the text as the template being imported.
-    const TemplateReader& Import(std::string_view text) {
-        reader_.emplace(WriteFile("import.owv", text));
-        EXPECT_TRUE(reader_->Loaded());
-        return *reader_;
-    }
-
     std::string Text(int index) const { return dialog_->GetText("txtUni", index).value_or("<missing>"); }
     int Value(std::string_view name) const { return dialog_->GetValue(name).value_or(-9); }
     int Profile() const { return dialog_->GetListIndex("cboUniProfile").value_or(-9); }
 
     std::unique_ptr<Form> dialog_;
-    std::optional<TemplateReader> reader_;
 };
 
 TEST_F(UniverseTransferTest, TemplateTextsGoIntoTheControlsAsTheyStand) {
@@ -142,9 +133,7 @@ TEST_F(UniverseTransferTest, NumbersSurviveASaveAndALoadDigitForDigit) {
     EXPECT_NE(ReadFile(path).find("Universe_Expand=12345678\r\n"), std::string::npos);
 
     for (const auto& [index, text] : boxes) dialog_->SetText("txtUni", index, "");
-    const TemplateReader reader(path);
-    ASSERT_TRUE(reader.Loaded());
-    TempToUniverseControls(*dialog_, reader);
+    TempToUniverseControls(*dialog_, ImportFile(path));
     for (const auto& [index, text] : boxes) EXPECT_EQ(Text(index), text) << index;
 }
 

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -196,42 +195,31 @@ TEST_F(SettingsTest, TestRegistryWritePassesSilentlyOnAWritableStore) {
 // folder that is not there is not made for it.
 TEST_F(SettingsTest, TestRegistryWriteSaysWhyTheSettingsFileCannotBeCreated) {
     const std::string root = config.Root().string();
-    const std::string head =
-        "The Property settings file cannot be created.\r\n\r\nThe Property settings cannot be saved: ";
+    const auto expectWarning = [&](const std::string& why) {
+        messages.clear();
+        EXPECT_FALSE(TestRegistryWrite());
+        ASSERT_EQ(messages.size(), 1u) << why;
+        EXPECT_EQ(messages[0].title, "Orbweave");
+        EXPECT_EQ(messages[0].style.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(
+            messages[0].text,
+            "The Property settings file cannot be created.\r\n\r\nThe Property settings cannot be saved: " + why + ".");
+    };
     // The store's place under a fresh XDG_CONFIG_HOME, its folder made.
     const auto storeIn = [&](const char* folder) {
         config.Set("XDG_CONFIG_HOME", config.Root() / folder);
         std::filesystem::create_directories(UserStorePath().parent_path());
         return UserStorePath();
     };
-    const struct {
-        const char* what;
-        std::function<void()> arrange;
-        std::string why;
-    } cases[] = {
-        {"a file where its folder must be", [&] { MakeUserStoreUnavailable(); },
-         "the folder " + root + "/blocker/config/orbweave cannot be created (Not a directory)"},
-        {"a home folder that is not there",
-         [&] {
-             config.Unset("XDG_CONFIG_HOME");
-             config.Set("HOME", config.Root() / "gone");
-         },
-         "the home folder " + root + "/gone does not exist"},
-        {"a folder under its name", [&] { std::filesystem::create_directory(storeIn("a")); },
-         root + "/a/orbweave/registry.sqlite is a folder, not a file"},
-        {"a link to /dev/null", [&] { std::filesystem::create_symlink("/dev/null", storeIn("b")); },
-         root + "/b/orbweave/registry.sqlite is a device, not a file"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        messages.clear();
-        c.arrange();
-        EXPECT_FALSE(TestRegistryWrite());
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].title, "Orbweave");
-        EXPECT_EQ(messages[0].style.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(messages[0].text, head + c.why + ".");
-    }
+    MakeUserStoreUnavailable();
+    expectWarning("the folder " + root + "/blocker/config/orbweave cannot be created (Not a directory)");
+    config.Unset("XDG_CONFIG_HOME");
+    config.Set("HOME", config.Root() / "gone");
+    expectWarning("the home folder " + root + "/gone does not exist");
+    std::filesystem::create_directory(storeIn("a"));
+    expectWarning(root + "/a/orbweave/registry.sqlite is a folder, not a file");
+    std::filesystem::create_symlink("/dev/null", storeIn("b"));
+    expectWarning(root + "/b/orbweave/registry.sqlite is a device, not a file");
     EXPECT_FALSE(std::filesystem::exists(config.Root() / "gone"));
 }
 

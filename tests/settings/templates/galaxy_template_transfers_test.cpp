@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,14 +25,6 @@ protected:
         return ReadFile(path);
     }
 
-    // Makes the text the template being imported.
-    void Import(std::string_view text) {
-        reader_.emplace(WriteFile("import.owv", text));
-        ASSERT_TRUE(reader_->Loaded());
-    }
-
-    const TemplateReader& Reader() const { return *reader_; }
-
     // The lines of a text, CR LF removed.
     static std::vector<std::string> Lines(const std::string& text) {
         std::vector<std::string> lines;
@@ -44,9 +35,6 @@ protected:
         }
         return lines;
     }
-
-private:
-    std::optional<TemplateReader> reader_;
 };
 
 UniGalaxy& Type(int i) { return UniGalaxies[static_cast<std::size_t>(i)]; }

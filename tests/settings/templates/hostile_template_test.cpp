@@ -317,9 +317,7 @@ TEST_P(HostileTemplateTest, TheImportEndsAndLeavesSoundSettings) {
     EXPECT_TRUE(UniGalaxies[0]._UniGalName == hostile.firstName);
     ExpectEveryRecordValid(UniGalaxies, kGalaxyTypeCount, ValidateUniGalaxy);
     // The properties dialog's import reads the composites as well.
-    const TemplateReader reader(file);
-    ASSERT_TRUE(reader.Loaded());
-    TempToCompGalaxies(reader);
+    TempToCompGalaxies(ImportFile(file));
     ExpectEveryRecordValid(CompGalaxies, kCompGalaxyCount, ValidateCompGalaxy);
 }
 

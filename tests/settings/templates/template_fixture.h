@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,14 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
+    // Reads the file, or the text, as the template being imported.
+    const TemplateReader& ImportFile(const std::string& path) {
+        EXPECT_TRUE(reader_.emplace(path).Loaded()) << path;
+        return *reader_;
+    }
+    const TemplateReader& Import(std::string_view text) { return ImportFile(WriteFile("import.owv", text)); }
+    const TemplateReader& Reader() const { return *reader_; }
+
 private:
     static void Reset() {
         UniGalaxies.fill(UniGalaxy{});
@@ -48,6 +57,7 @@ private:
     }
 
     testing::ScopedConfig config_;
+    std::optional<TemplateReader> reader_;
 };
 
 // Every section a save holds, the display and universe values taken from the
@@ -55,12 +65,10 @@ private:
 inline bool SaveCompleteTemplate(const std::string& path) {
     TemplateWriter writer(path);
     WritePreambleToTemplate(writer);
-    for (const TemplateSetting& s : kTemplateDisplaySettings) {
+    for (const TemplateSetting& s : kTemplateDisplaySettings)
         CopySettingToTemplate(writer, kSectionDirectX, s.name, s.defaultText);
-    }
-    for (const UniverseValue& v : kUniverseValues) {
+    for (const UniverseValue& v : kUniverseValues)
         CopySettingToTemplate(writer, kSectionUniverse, v.name, DefaultText(v));
-    }
     UniGalaxiesToTemp(writer);
     CompGalaxiesToTemp(writer);
     return writer.Commit();
