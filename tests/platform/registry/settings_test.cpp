@@ -201,6 +201,7 @@ TEST_F(SettingsTest, TestRegistryWriteSaysWhyTheSettingsFileCannotBeCreated) {
         ASSERT_EQ(messages.size(), 1u) << why;
         EXPECT_EQ(messages[0].title, "Orbweave");
         EXPECT_EQ(messages[0].style.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(messages[0].style.buttons, MessageButtons::Ok);
         EXPECT_EQ(
             messages[0].text,
             "The Property settings file cannot be created.\r\n\r\nThe Property settings cannot be saved: " + why + ".");
